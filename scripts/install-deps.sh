@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs every Debian package Tevo needs to build, run and test. Safe to run again.
+set -euo pipefail
+PKGS=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-translations-l10n qt6-qpa-plugins
+  libshp-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  python3 python3-xlrd python3-dbfread
+  clang
+)
+missing=()
+for p in "${PKGS[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update
+  $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,23 @@
+#pragma once
+// Number conversions with the program's standard messages.
+#include <QString>
+#include <optional>
+
+namespace tevo {
+
+// Parses a whole number the way the program's users know it: optional leading blanks, an
+// optional sign, decimal digits, or hexadecimal after "$" or "0x". Fits 32 bits.
+std::optional<qint32> tryStrToInt(const QString &text);
+
+// As tryStrToInt; throws ConversionError "'%s' is not a valid integer value" on failure.
+qint32 strToInt(const QString &text);
+
+// As tryStrToInt, but failures give the default value.
+qint32 strToIntDef(const QString &text, qint32 defaultValue);
+
+// "'%s' is not a valid integer value"
+QString notAnIntegerText(const QString &text);
+// "'%s' is not a valid integer value for field '%s'"
+QString notAnIntegerForFieldText(const QString &text, const QString &field);
+
+} // namespace tevo

@@ -1,0 +1,206 @@
+#include "store/Database.h"
+
+#include "common/Error.h"
+
+#include <QFileInfo>
+#include <QSqlError>
+#include <QStringList>
+#include <atomic>
+
+namespace tevo {
+namespace {
+std::atomic<int> g_connectionCounter{0};
+
+QString errorText(const QSqlError &error)
+{
+    QString text = error.text().trimmed();
+    return text.isEmpty() ? QStringLiteral("Unknown database error") : text;
+}
+} // namespace
+
+Database::Database(QObject *parent) : QObject(parent)
+{
+    m_connectionName = QStringLiteral("tevo-%1").arg(++g_connectionCounter);
+    m_idleTimer.setSingleShot(true);
+    m_idleTimer.setInterval(kIdleCommitMs);
+    connect(&m_idleTimer, &QTimer::timeout, this, &Database::onIdle);
+}
+
+Database::~Database()
+{
+    try {
+        close();
+    } catch (...) {
+    }
+    QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+void Database::setPath(const QString &path) { m_path = path; }
+
+bool Database::isOpen() const
+{
+    return QSqlDatabase::contains(m_connectionName) && QSqlDatabase::database(m_connectionName, false).isOpen();
+}
+
+QSqlDatabase Database::connection() const { return QSqlDatabase::database(m_connectionName, false); }
+
+void Database::open()
+{
+    if (isOpen())
+        return;
+    const QFileInfo info(m_path);
+    if (!info.exists() || !info.isFile())
+        throw DatabaseError(QStringLiteral("Unable to complete network request to host \"localhost\".\n"
+                                           "Database file \"%1\" not found")
+                                .arg(QFileInfo(m_path).absoluteFilePath()));
+    QSqlDatabase db = QSqlDatabase::contains(m_connectionName)
+        ? QSqlDatabase::database(m_connectionName, false)
+        : QSqlDatabase::addDatabase(QLatin1String(kDbDriver), m_connectionName);
+    db.setDatabaseName(m_path);
+    db.setUserName(QLatin1String(kDbUserName));
+    db.setPassword(QLatin1String(kDbPassword));
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+    if (!db.open())
+        throw DatabaseError(errorText(db.lastError()));
+    // A file that is not a database fails on its first read.
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'"))) {
+        const QString text = errorText(q.lastError());
+        q.finish();
+        db.close();
+        throw DatabaseError(QStringLiteral("Database file \"%1\" cannot be read: %2").arg(m_path, text));
+    }
+    QStringList tables;
+    while (q.next())
+        tables << q.value(0).toString().toUpper();
+    q.finish();
+    for (const char *t : {"T", "M", "S"}) {
+        if (!tables.contains(QLatin1String(t))) {
+            db.close();
+            throw DatabaseError(QStringLiteral("Table unknown\n%1").arg(QLatin1String(t)));
+        }
+    }
+    m_inTransaction = false;
+}
+
+void Database::close()
+{
+    if (!QSqlDatabase::contains(m_connectionName))
+        return;
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    if (!db.isOpen())
+        return;
+    m_idleTimer.stop();
+    if (m_inTransaction) {
+        m_inTransaction = false;
+        if (!db.commit()) {
+            const QString text = errorText(db.lastError());
+            db.rollback();
+            db.close();
+            throw DatabaseError(text);
+        }
+    }
+    db.close();
+}
+
+void Database::begin()
+{
+    if (m_inTransaction)
+        return;
+    QSqlDatabase db = connection();
+    if (!db.isOpen())
+        throw DatabaseError(QStringLiteral("Database not open"));
+    if (!db.transaction())
+        throw DatabaseError(errorText(db.lastError()));
+    m_inTransaction = true;
+}
+
+void Database::activity()
+{
+    begin();
+    m_idleTimer.start();
+}
+
+void Database::onIdle()
+{
+    if (m_savepointDepth > 0) {
+        m_idleTimer.start();
+        return;
+    }
+    try {
+        commitNow();
+    } catch (const DatabaseError &e) {
+        emit commitFailed(e.text());
+    }
+}
+
+void Database::commitNow()
+{
+    if (!m_inTransaction || m_savepointDepth > 0)
+        return;
+    QSqlDatabase db = connection();
+    m_inTransaction = false;
+    if (!db.commit()) {
+        const QString text = errorText(db.lastError());
+        // Keep the changes in the open transaction; the next idle period tries again.
+        QSqlQuery probe(db);
+        if (probe.exec(QStringLiteral("SELECT 1")) && !db.transaction()) {
+            // sqlite is still inside the old transaction
+        }
+        m_inTransaction = true;
+        m_idleTimer.start();
+        throw DatabaseError(text);
+    }
+}
+
+QSqlQuery Database::exec(const QString &sql, const QVariantList &binds)
+{
+    activity();
+    QSqlQuery q(connection());
+    if (!q.prepare(sql))
+        throw DatabaseError(errorText(q.lastError()));
+    for (int i = 0; i < binds.size(); ++i)
+        q.bindValue(i, binds.at(i));
+    if (!q.exec())
+        throw DatabaseError(errorText(q.lastError()));
+    return q;
+}
+
+QSqlQuery Database::prepare(const QString &sql)
+{
+    activity();
+    QSqlQuery q(connection());
+    if (!q.prepare(sql))
+        throw DatabaseError(errorText(q.lastError()));
+    return q;
+}
+
+void Database::execPrepared(QSqlQuery &query)
+{
+    activity();
+    if (!query.exec())
+        throw DatabaseError(errorText(query.lastError()));
+}
+
+void Database::atomically(const std::function<void()> &f, const std::function<void()> &afterRollback)
+{
+    activity();
+    const QString name = QStringLiteral("tevo_sp%1").arg(++m_savepointCounter);
+    exec(QStringLiteral("SAVEPOINT ") + name);
+    ++m_savepointDepth;
+    try {
+        f();
+    } catch (...) {
+        --m_savepointDepth;
+        QSqlQuery q(connection());
+        q.exec(QStringLiteral("ROLLBACK TO ") + name);
+        q.exec(QStringLiteral("RELEASE ") + name);
+        if (afterRollback)
+            afterRollback();
+        throw;
+    }
+    --m_savepointDepth;
+    exec(QStringLiteral("RELEASE ") + name);
+}
+
+} // namespace tevo

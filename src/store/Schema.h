@@ -1,0 +1,35 @@
+#pragma once
+// The three tables: goods T, messages M and scales S, with their columns and grid titles.
+#include <QString>
+#include <QVector>
+
+namespace tevo {
+
+enum class ColumnType { Integer, Text };
+
+struct ColumnDef {
+    QString name;       // upper case, as the program's operations name it
+    ColumnType type;
+    QString title;      // title in the grid
+    int width = 64;     // designed width in the grid, in pixels
+    bool readOnly = false;
+    bool bold = false;
+    bool checkBox = false; // "T"/"F" truth value shown as a check box
+};
+
+inline constexpr int kGoodsRowCount = 4000;
+inline constexpr int kMessagesRowCount = 1000;
+inline constexpr int kMaxScales = 10;
+
+const QVector<ColumnDef> &goodsColumns();
+const QVector<ColumnDef> &messagesColumns();
+const QVector<ColumnDef> &scalesColumns();
+
+// CREATE TABLE statements of T, M and S (used by the set-up tool).
+QStringList createTableStatements();
+
+// A truth value of S: a first character "T", "t", "Y" or "y" is true; anything else is false.
+bool truthValue(const QString &text);
+inline QString truthText(bool value) { return value ? QStringLiteral("T") : QStringLiteral("F"); }
+
+} // namespace tevo

@@ -1,0 +1,68 @@
+#include "store/Store.h"
+
+#include "common/Error.h"
+
+#include <QSqlQuery>
+
+namespace tevo {
+
+Store::Store(QObject *parent)
+    : QObject(parent),
+      m_goods(m_db, QStringLiteral("T"), goodsColumns(), QStringLiteral("NPLU")),
+      m_messages(m_db, QStringLiteral("M"), messagesColumns(), QStringLiteral("NPLU")),
+      m_scales(m_db, QStringLiteral("S"), scalesColumns(), QString())
+{
+}
+
+void Store::openTables(const QString &databasePath)
+{
+    if (!m_db.isOpen()) {
+        m_db.setPath(databasePath);
+        m_db.open();
+    }
+    m_goods.open();
+    m_messages.open();
+    m_scales.open();
+}
+
+void Store::rebuild(Table &table, int rows)
+{
+    table.setDetached(true);
+    try {
+        m_db.atomically(
+            [&] {
+                m_db.exec(QStringLiteral("delete from ") + table.tableName());
+                if (m_rowHook)
+                    m_rowHook();
+                QSqlQuery q = m_db.prepare(QStringLiteral("INSERT INTO %1 (NPLU) VALUES (?)").arg(table.tableName()));
+                for (int n = 1; n <= rows; ++n) {
+                    q.bindValue(0, n);
+                    m_db.execPrepared(q);
+                    if (m_rowHook && n % 50 == 0)
+                        m_rowHook();
+                }
+            },
+            [&] { table.setDetached(false); });
+    } catch (...) {
+        table.refresh();
+        throw;
+    }
+    table.setDetached(false);
+    table.refresh();
+    table.first();
+}
+
+void Store::createEmptyGoods() { rebuild(m_goods, kGoodsRowCount); }
+void Store::createEmptyMessages() { rebuild(m_messages, kMessagesRowCount); }
+
+int Store::countSelectedScales()
+{
+    int n = 0;
+    for (int r = 0; r < m_scales.count(); ++r)
+        if (truthValue(m_scales.text(r, QStringLiteral("U"))))
+            ++n;
+    m_scales.last();
+    return n;
+}
+
+} // namespace tevo

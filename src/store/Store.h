@@ -1,0 +1,47 @@
+#pragma once
+// The data store: the database connection and the tables T (goods), M (messages) and S
+// (scales), with the rebuilds of T and M.
+#include "store/Database.h"
+#include "store/Table.h"
+
+#include <QObject>
+#include <functional>
+
+namespace tevo {
+
+class Store : public QObject {
+    Q_OBJECT
+public:
+    explicit Store(QObject *parent = nullptr);
+
+    Database &database() { return m_db; }
+    Table &goods() { return m_goods; }       // TableT
+    Table &messages() { return m_messages; } // TableM
+    Table &scales() { return m_scales; }     // TableS
+
+    // Sets the database path and opens T, M and S in this order (open tables stay open).
+    // Throws DatabaseError.
+    void openTables(const QString &databasePath);
+    bool tablesOpen() const { return m_goods.isOpen() && m_messages.isOpen() && m_scales.isOpen(); }
+
+    // Rebuilds T as 4000 rows numbered 1 … 4000 (every other column empty), M as 1000 rows.
+    // All or nothing: a failure leaves the old rows and rethrows. `processEvents` runs between
+    // rows so the window stays responsive.
+    void createEmptyGoods();
+    void createEmptyMessages();
+    void setRowHook(std::function<void()> hook) { m_rowHook = std::move(hook); }
+
+    // Number of rows of S whose U is true; leaves S on its last row.
+    int countSelectedScales();
+
+private:
+    void rebuild(Table &table, int rows);
+
+    Database m_db;
+    Table m_goods;
+    Table m_messages;
+    Table m_scales;
+    std::function<void()> m_rowHook;
+};
+
+} // namespace tevo

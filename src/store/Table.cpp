@@ -1,0 +1,427 @@
+#include "store/Table.h"
+
+#include "common/Convert.h"
+#include "common/Error.h"
+#include "common/ErrorSink.h"
+#include "store/Database.h"
+
+#include <QFont>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace tevo {
+
+Table::Table(Database &db, const QString &tableName, const QVector<ColumnDef> &columns, const QString &orderBy,
+             QObject *parent)
+    : QAbstractTableModel(parent), m_db(db), m_name(tableName), m_columns(columns), m_orderBy(orderBy)
+{
+    for (const ColumnDef &c : m_columns)
+        m_writable.append(!c.readOnly);
+}
+
+int Table::columnIndex(const QString &name) const
+{
+    for (int i = 0; i < m_columns.size(); ++i)
+        if (m_columns[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+int Table::requireColumn(const QString &name) const
+{
+    const int i = columnIndex(name);
+    if (i < 0)
+        throw DatabaseError(QStringLiteral("Field '%1' not found").arg(name));
+    return i;
+}
+
+void Table::checkRow(int row) const
+{
+    if (row < 0 || row >= m_rows.size())
+        throw DatabaseError(QStringLiteral("Table %1: no row at position %2").arg(m_name).arg(row + 1));
+}
+
+void Table::loadRows()
+{
+    QStringList names;
+    for (const ColumnDef &c : m_columns)
+        names << c.name;
+    QString sql = QStringLiteral("SELECT rowid, %1 FROM %2").arg(names.join(QLatin1String(", ")), m_name);
+    sql += m_orderBy.isEmpty() ? QStringLiteral(" ORDER BY rowid") : QStringLiteral(" ORDER BY %1, rowid").arg(m_orderBy);
+    QSqlQuery q = m_db.exec(sql);
+    QVector<Row> rows;
+    while (q.next()) {
+        Row r;
+        r.rowid = q.value(0).toLongLong();
+        r.values.reserve(m_columns.size());
+        for (int i = 0; i < m_columns.size(); ++i) {
+            QVariant v = q.value(i + 1);
+            if (!v.isNull())
+                v = m_columns[i].type == ColumnType::Integer ? QVariant(v.toLongLong()) : QVariant(v.toString());
+            r.values.append(v);
+        }
+        rows.append(std::move(r));
+    }
+    if (!m_detached)
+        beginResetModel();
+    m_rows = std::move(rows);
+    m_pendingRow = -1;
+    if (!m_detached)
+        endResetModel();
+}
+
+void Table::open()
+{
+    if (m_open)
+        return;
+    loadRows();
+    m_open = true;
+    m_current = m_rows.isEmpty() ? -1 : 0;
+    emit currentRowChanged(m_current);
+}
+
+void Table::close()
+{
+    beginResetModel();
+    m_rows.clear();
+    m_open = false;
+    m_current = -1;
+    m_pendingRow = -1;
+    endResetModel();
+}
+
+void Table::refresh()
+{
+    const int old = m_current;
+    loadRows();
+    m_current = m_rows.isEmpty() ? -1 : qBound(0, old, int(m_rows.size()) - 1);
+    emit currentRowChanged(m_current);
+}
+
+QVariant Table::value(int row, const QString &column) const
+{
+    const int c = requireColumn(column);
+    if (row < 0 || row >= m_rows.size())
+        return {};
+    return m_rows[row].values[c];
+}
+
+QString Table::text(int row, const QString &column) const
+{
+    const QVariant v = value(row, column);
+    return v.isNull() ? QString() : v.toString();
+}
+
+bool Table::isNull(int row, const QString &column) const
+{
+    const QVariant v = value(row, column);
+    return v.isNull() || (v.typeId() == QMetaType::QString && v.toString().isEmpty());
+}
+
+qint64 Table::rowId(int row) const
+{
+    checkRow(row);
+    return m_rows[row].rowid;
+}
+
+QVariant Table::convert(int column, const QVariant &value) const
+{
+    const ColumnDef &def = m_columns[column];
+    if (value.isNull())
+        return {};
+    if (def.type == ColumnType::Integer) {
+        if (value.typeId() == QMetaType::QString) {
+            const QString s = value.toString();
+            if (s.isEmpty())
+                return {};
+            const auto n = tryStrToInt(s);
+            if (!n)
+                throw ConversionError(notAnIntegerForFieldText(s, def.name));
+            return QVariant(qlonglong(*n));
+        }
+        bool ok = false;
+        const qlonglong n = value.toLongLong(&ok);
+        if (!ok)
+            throw ConversionError(notAnIntegerForFieldText(value.toString(), def.name));
+        return QVariant(n);
+    }
+    const QString s = value.toString();
+    return s.isEmpty() ? QVariant() : QVariant(s);
+}
+
+void Table::setValue(int row, const QString &column, const QVariant &value) { setValues(row, {{column, value}}); }
+
+void Table::setValues(int row, const FieldValues &values)
+{
+    checkRow(row);
+    QVector<QPair<int, QVariant>> converted;
+    for (const auto &fv : values)
+        converted.append({requireColumn(fv.first), convert(requireColumn(fv.first), fv.second)});
+    Row &r = m_rows[row];
+    if (r.rowid < 0) {
+        // The pending row is stored by its first change.
+        bool any = false;
+        for (const auto &cv : converted)
+            any = any || !cv.second.isNull();
+        if (!any)
+            return;
+        QStringList names, marks;
+        QVariantList binds;
+        for (const auto &cv : converted) {
+            names << m_columns[cv.first].name;
+            marks << QStringLiteral("?");
+            binds << cv.second;
+        }
+        QSqlQuery q = m_db.exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                    .arg(m_name, names.join(QLatin1String(", ")), marks.join(QLatin1String(", "))),
+                                binds);
+        r.rowid = q.lastInsertId().toLongLong();
+        m_pendingRow = -1;
+    } else {
+        QStringList sets;
+        QVariantList binds;
+        for (const auto &cv : converted) {
+            sets << m_columns[cv.first].name + QStringLiteral(" = ?");
+            binds << cv.second;
+        }
+        binds << r.rowid;
+        m_db.exec(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(m_name, sets.join(QLatin1String(", "))), binds);
+    }
+    for (const auto &cv : converted)
+        r.values[cv.first] = cv.second;
+    if (!m_detached && !converted.isEmpty())
+        emit dataChanged(index(row, 0), index(row, m_columns.size() - 1));
+}
+
+int Table::appendRow(const FieldValues &values)
+{
+    QVector<QVariant> rowValues(m_columns.size());
+    QStringList names, marks;
+    QVariantList binds;
+    for (const auto &fv : values) {
+        const int c = requireColumn(fv.first);
+        rowValues[c] = convert(c, fv.second);
+        names << m_columns[c].name;
+        marks << QStringLiteral("?");
+        binds << rowValues[c];
+    }
+    QSqlQuery q = names.isEmpty()
+        ? m_db.exec(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(m_name))
+        : m_db.exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                        .arg(m_name, names.join(QLatin1String(", ")), marks.join(QLatin1String(", "))),
+                    binds);
+    Row r;
+    r.rowid = q.lastInsertId().toLongLong();
+    r.values = rowValues;
+    const int pos = m_rows.size();
+    if (!m_detached)
+        beginInsertRows({}, pos, pos);
+    m_rows.append(std::move(r));
+    if (!m_detached)
+        endInsertRows();
+    return pos;
+}
+
+void Table::deleteRow(int row)
+{
+    checkRow(row);
+    if (m_rows[row].rowid >= 0)
+        m_db.exec(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(m_name), {m_rows[row].rowid});
+    if (!m_detached)
+        beginRemoveRows({}, row, row);
+    m_rows.remove(row);
+    if (m_pendingRow == row)
+        m_pendingRow = -1;
+    else if (m_pendingRow > row)
+        --m_pendingRow;
+    if (!m_detached)
+        endRemoveRows();
+    const int old = m_current;
+    m_current = m_rows.isEmpty() ? -1 : qBound(0, m_current, int(m_rows.size()) - 1);
+    if (old != m_current || true)
+        emit currentRowChanged(m_current);
+}
+
+void Table::deleteAll()
+{
+    m_db.exec(QStringLiteral("delete from ") + m_name);
+    if (!m_detached)
+        beginResetModel();
+    m_rows.clear();
+    m_pendingRow = -1;
+    if (!m_detached)
+        endResetModel();
+    m_current = -1;
+    emit currentRowChanged(m_current);
+}
+
+void Table::setCurrentRow(int row)
+{
+    const int clamped = m_rows.isEmpty() ? -1 : qBound(0, row, int(m_rows.size()) - 1);
+    if (m_pendingRow >= 0 && clamped != m_pendingRow)
+        cancelPendingRow();
+    const int again = m_rows.isEmpty() ? -1 : qBound(0, row, int(m_rows.size()) - 1);
+    if (again == m_current)
+        return;
+    m_current = again;
+    emit currentRowChanged(m_current);
+}
+
+void Table::appendPendingRow()
+{
+    if (m_pendingRow >= 0)
+        return;
+    Row r;
+    r.values.resize(m_columns.size());
+    const int pos = m_rows.size();
+    if (!m_detached)
+        beginInsertRows({}, pos, pos);
+    m_rows.append(std::move(r));
+    m_pendingRow = pos;
+    if (!m_detached)
+        endInsertRows();
+    m_current = pos;
+    emit currentRowChanged(m_current);
+}
+
+void Table::cancelPendingRow()
+{
+    if (m_pendingRow < 0)
+        return;
+    const int pos = m_pendingRow;
+    m_pendingRow = -1;
+    if (m_rows[pos].rowid >= 0)
+        return; // something was typed: it is stored
+    if (!m_detached)
+        beginRemoveRows({}, pos, pos);
+    m_rows.remove(pos);
+    if (!m_detached)
+        endRemoveRows();
+    if (m_current >= m_rows.size()) {
+        m_current = m_rows.isEmpty() ? -1 : m_rows.size() - 1;
+        emit currentRowChanged(m_current);
+    }
+}
+
+void Table::dropRowWithoutNumber()
+{
+    if (columnIndex(QStringLiteral("NPLU")) < 0 || m_current < 0)
+        return;
+    if (!isNull(m_current, QStringLiteral("NPLU")))
+        return;
+    // Leaving a new row stores it when something was typed into it, and drops it otherwise.
+    cancelPendingRow();
+    last();
+    if (m_current >= 0 && isNull(m_current, QStringLiteral("NPLU"))) {
+        const qint64 id = m_rows[m_current].rowid;
+        refresh();
+        for (int i = 0; i < m_rows.size(); ++i) {
+            if (m_rows[i].rowid == id) {
+                deleteRow(i);
+                break;
+            }
+        }
+    }
+}
+
+void Table::setColumnWritable(const QString &column, bool writable)
+{
+    const int c = columnIndex(column);
+    if (c >= 0)
+        m_writable[c] = writable;
+}
+
+bool Table::isColumnWritable(int column) const { return column >= 0 && column < m_writable.size() && m_writable[column]; }
+
+void Table::setDetached(bool detached)
+{
+    if (m_detached == detached)
+        return;
+    if (detached) {
+        beginResetModel();
+        m_detached = true;
+        endResetModel();
+    } else {
+        beginResetModel();
+        m_detached = false;
+        endResetModel();
+    }
+}
+
+int Table::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() || m_detached ? 0 : m_rows.size();
+}
+
+int Table::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : m_columns.size(); }
+
+QVariant Table::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_rows.size() || index.column() >= m_columns.size())
+        return {};
+    const ColumnDef &def = m_columns[index.column()];
+    const QVariant &v = m_rows[index.row()].values[index.column()];
+    if (def.checkBox) {
+        if (role == Qt::CheckStateRole)
+            return truthValue(v.toString()) ? Qt::Checked : Qt::Unchecked;
+        return {};
+    }
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return v.isNull() ? QVariant(QString()) : QVariant(v.toString());
+    case Qt::FontRole:
+        if (def.bold) {
+            QFont f;
+            f.setBold(true);
+            return f;
+        }
+        return {};
+    default:
+        return {};
+    }
+}
+
+bool Table::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || index.row() >= m_rows.size())
+        return false;
+    const ColumnDef &def = m_columns[index.column()];
+    QVariant v = value;
+    if (def.checkBox) {
+        if (role != Qt::CheckStateRole)
+            return false;
+        v = truthText(value.toInt() == Qt::Checked);
+    } else if (role != Qt::EditRole) {
+        return false;
+    }
+    if (!isColumnWritable(index.column()))
+        return false;
+    if (m_editFilter && !m_editFilter(index.row(), def.name, v))
+        return false;
+    // The grid has no way to take an exception: failures go to the common error box.
+    return guarded([&] { setValue(index.row(), def.name, v); });
+}
+
+QVariant Table::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < m_columns.size())
+        return m_columns[section].title;
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+Qt::ItemFlags Table::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    if (m_columns[index.column()].checkBox) {
+        if (isColumnWritable(index.column()))
+            f |= Qt::ItemIsUserCheckable;
+    } else if (isColumnWritable(index.column())) {
+        f |= Qt::ItemIsEditable;
+    }
+    return f;
+}
+
+} // namespace tevo

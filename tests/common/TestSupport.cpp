@@ -1,0 +1,102 @@
+#include "TestSupport.h"
+
+#include "common/AppPaths.h"
+#include "store/Schema.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QThread>
+#include <atomic>
+#include <stdexcept>
+
+namespace tevo::test {
+
+ScratchDir::ScratchDir()
+{
+    if (!m_dir.isValid())
+        throw std::runtime_error("cannot make a temporary folder");
+    makeDatabase(databasePath());
+}
+
+QString ScratchDir::databasePath() const { return m_dir.filePath(QLatin1String(kDatabaseFileName)); }
+
+void ScratchDir::writeFile(const QString &name, const QByteArray &bytes) const
+{
+    QFile f(file(name));
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw std::runtime_error("cannot write test file");
+    f.write(bytes);
+}
+
+QByteArray ScratchDir::readFile(const QString &name) const
+{
+    QFile f(file(name));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+void makeDatabase(const QString &path)
+{
+    static std::atomic<int> counter{0};
+    const QString name = QStringLiteral("testdb-%1").arg(++counter);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        if (!db.open())
+            throw std::runtime_error(db.lastError().text().toStdString());
+        QSqlQuery q(db);
+        db.transaction();
+        for (const QString &sql : createTableStatements())
+            if (!q.exec(sql))
+                throw std::runtime_error(q.lastError().text().toStdString());
+        q.prepare(QStringLiteral("INSERT INTO T (NPLU) VALUES (?)"));
+        for (int n = 1; n <= kGoodsRowCount; ++n) {
+            q.bindValue(0, n);
+            q.exec();
+        }
+        q.prepare(QStringLiteral("INSERT INTO M (NPLU) VALUES (?)"));
+        for (int n = 1; n <= kMessagesRowCount; ++n) {
+            q.bindValue(0, n);
+            q.exec();
+        }
+        db.commit();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+bool waitFor(const std::function<bool()> &cond, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (!cond()) {
+        if (deadline.hasExpired())
+            return cond();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(1);
+    }
+    return true;
+}
+
+void processEventsFor(int ms)
+{
+    QDeadlineTimer deadline(ms);
+    while (!deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(1);
+    }
+}
+
+QString binDir()
+{
+    const QByteArray env = qgetenv("TEVO_BIN_DIR");
+    return env.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/../bin") : QString::fromLocal8Bit(env);
+}
+
+QString sourceDir() { return QString::fromLocal8Bit(qgetenv("TEVO_SOURCE_DIR")); }
+
+} // namespace tevo::test
