@@ -1,0 +1,148 @@
+#include "commands/Logo.h"
+
+#include "common/Error.h"
+
+#include <QImageReader>
+#include <QPainter>
+#include <algorithm>
+
+namespace tevo {
+namespace {
+
+// round(side / 64 · i) with halves to even, in whole numbers, kept below side.
+int sampleIndex(int side, int i)
+{
+    const qint64 scaled = static_cast<qint64>(side) * i;
+    qint64 q = scaled / kLogoSide;
+    const qint64 r = scaled % kLogoSide;
+    if (r > kLogoSide / 2 || (r == kLogoSide / 2 && (q & 1)))
+        ++q;
+    return static_cast<int>(std::min<qint64>(q, side - 1));   // a side under 32 can round up to itself
+}
+
+bool isExactlyWhite(QRgb rgb)
+{
+    return qRed(rgb) == 255 && qGreen(rgb) == 255 && qBlue(rgb) == 255;
+}
+
+} // namespace
+
+bool LogoPixels::isBlank() const
+{
+    return std::all_of(m_dots.begin(), m_dots.end(), [](quint8 d) { return d == 0; });
+}
+
+uchar PackBits(const std::array<quint8, 8> &flags)
+{
+    uchar byte = 0;
+    for (int i = 0; i < 8; ++i) {
+        if (flags[i])
+            byte |= static_cast<uchar>(0x80 >> i);
+    }
+    return byte;
+}
+
+LogoPixels logoFromImage(const QImage &image)
+{
+    LogoPixels logo;
+    if (image.isNull())
+        return logo;
+    std::array<int, kLogoSide> columns{};
+    for (int x = 1; x <= kLogoSide; ++x)
+        columns[x - 1] = sampleIndex(image.width(), x - 1);
+    for (int y = 1; y <= kLogoSide; ++y) {
+        const int py = sampleIndex(image.height(), y - 1);
+        for (int x = 1; x <= kLogoSide; ++x)
+            logo.set(x, y, !isExactlyWhite(image.pixel(columns[x - 1], py)));
+    }
+    return logo;
+}
+
+LogoPixels logoFromFile(const QString &fileName)
+{
+    QImageReader reader(fileName);
+    QImage image;
+    if (!reader.read(&image))
+        throw FileError(QStringLiteral("Cannot open picture %1: %2").arg(fileName, reader.errorString()));
+    return logoFromImage(image);
+}
+
+QByteArray logoData(const LogoPixels &logo)
+{
+    QByteArray out(kLogoDataLength, '\0');
+    for (int y = 1; y <= kLogoSide; ++y) {
+        for (int k = 1; k <= 8; ++k) {
+            std::array<quint8, 8> flags{};
+            for (int i = 0; i < 8; ++i)
+                flags[i] = logo.at(8 * k - 7 + i, y) ? 1 : 0;
+            out[(y - 1) * 8 + (k - 1)] = static_cast<char>(PackBits(flags));
+        }
+    }
+    return out;
+}
+
+QByteArray buildLogoWriteRequest(const LogoPixels &logo)
+{
+    QByteArray out;
+    out.reserve(kLogoPacketLength);
+    out.append(static_cast<char>(kLogoWriteCommand));
+    out.append(logoData(logo));
+    return out;
+}
+
+LogoPixels logoFromReply(const QByteArray &reply)
+{
+    if (reply.size() < kLogoPacketLength)
+        throw InputError(QStringLiteral("A logo reply needs %1 bytes, got %2").arg(kLogoPacketLength).arg(reply.size()));
+    LogoPixels logo;
+    for (int y = 1; y <= kLogoSide; ++y) {
+        for (int x = 1; x <= kLogoSide; ++x) {
+            const auto byte = static_cast<uchar>(reply.at(1 + (y - 1) * 8 + (x - 1) / 8));
+            logo.set(x, y, (byte >> (7 - (x - 1) % 8)) & 1);
+        }
+    }
+    return logo;
+}
+
+void drawLogo(QImage &image, const LogoPixels &logo)
+{
+    if (image.isNull()) {
+        image = QImage(kLogoSide, kLogoSide, QImage::Format_RGB32);
+        image.fill(Qt::white);
+    } else if (image.width() < kLogoSide || image.height() < kLogoSide) {
+        QImage wider(qMax(image.width(), kLogoSide), qMax(image.height(), kLogoSide), QImage::Format_RGB32);
+        wider.fill(Qt::white);
+        QPainter painter(&wider);
+        painter.drawImage(0, 0, image);
+        painter.end();
+        image = wider;
+    }
+
+    uint black = qRgb(0, 0, 0);
+    uint white = qRgb(255, 255, 255);
+    if (image.colorCount() > 0) {
+        // Indexed pictures take colour table positions.
+        const QList<QRgb> table = image.colorTable();
+        const auto find = [&table](QRgb rgb) {
+            for (qsizetype i = 0; i < table.size(); ++i) {
+                if ((table[i] & 0xFFFFFF) == (rgb & 0xFFFFFF) && qAlpha(table[i]) == 255)
+                    return static_cast<int>(i);
+            }
+            return -1;
+        };
+        const int b = find(qRgb(0, 0, 0));
+        const int w = find(qRgb(255, 255, 255));
+        if (b >= 0 && w >= 0) {
+            black = static_cast<uint>(b);
+            white = static_cast<uint>(w);
+        } else {
+            image = image.convertToFormat(QImage::Format_RGB32);
+        }
+    }
+    for (int y = 1; y <= kLogoSide; ++y) {
+        for (int x = 1; x <= kLogoSide; ++x)
+            image.setPixel(x - 1, y - 1, logo.at(x, y) ? black : white);
+    }
+}
+
+} // namespace tevo

@@ -1,0 +1,41 @@
+#pragma once
+// The range of record numbers a transfer works through, typed by the user as "1-5, 7-8":
+// tokens separated by single blanks, a token may end with one comma, "a-b" is a run of
+// numbers written without blanks around the dash.
+#include <QBitArray>
+#include <QString>
+
+namespace tevo {
+
+inline constexpr int kMaxGoodsNumber = 4000;
+inline constexpr int kMaxMessageNumber = 1000;
+
+// The range state of a transfer. The engine reads the fields directly and may move
+// RangeLast itself (the message read asks for one number past the range).
+struct RangeSelection {
+    QBitArray RangeSelected;   // bit n set: number n (1 … maxNumber) is chosen; bit 0 unused
+    int RangeFirst = 0;        // lowest number named by the text (also the b of "5-3")
+    int RangeLast = 0;         // highest number named by the text
+    int RangeSize = 0;         // sum of the token sizes, repeats counted; "5-3" adds -1
+
+    // Fills the state from the range text; numbers must lie in 1 … maxNumber.
+    // The whole text is checked before anything changes; on failure the state stays as it
+    // was and
+    //  - ConversionError "'%s' is not a valid integer value" names the part of a token that is
+    //    not a number ("" for an empty token: an empty text, two blanks in a row, a lone
+    //    comma);
+    //  - InputError "Номер N вне диапазона 1 … M" names a number outside 1 … maxNumber.
+    // Leading and trailing blanks and control characters are ignored.
+    void ParseRange(const QString &text, int maxNumber);
+
+    // The smallest chosen number above n that is not above RangeLast; RangeLast if none.
+    int NextInRange(int n) const;
+
+    // Whether number n is chosen (false outside 1 … maxNumber).
+    bool isSelected(int n) const;
+};
+
+// "Номер N вне диапазона 1 … M"
+QString numberOutOfRangeText(int number, int maxNumber);
+
+} // namespace tevo
