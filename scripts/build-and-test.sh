@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what Tevo needs, builds it with its tests and runs every test: once as built for
+# use, once under AddressSanitizer and UndefinedBehaviorSanitizer, and the serial driver's
+# tests once more under ThreadSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/install-deps.sh
+jobs=$(nproc)
+
+echo "== build and test"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTEVO_SANITIZE=address,undefined -DTEVO_BUILD_BENCH=OFF
+cmake --build build-asan -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+echo "== ThreadSanitizer (serial driver)"
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTEVO_SANITIZE=thread -DTEVO_BUILD_BENCH=OFF
+cmake --build build-tsan -j "$jobs" --target test_serial
+TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure -R test_serial

@@ -1,0 +1,34 @@
+#pragma once
+// The connection check: every scale of S is polled at once; each one that sends anything
+// back within 300 ms is marked as switched on (W), every selection (U) is cleared, and a box
+// tells how many answered.
+#include <QObject>
+#include <QTimer>
+
+namespace tevo {
+
+class ExchangeEngine;
+
+class ConnectionCheck : public QObject {
+    Q_OBJECT
+public:
+    explicit ConnectionCheck(ExchangeEngine &engine, QObject *parent = nullptr);
+
+    QTimer tmCheck; // 300 ms; its first tick ends the check
+
+    void start();
+    bool isRunning() const;
+
+    // "Проверка связи окончена. Обнаружено включеных N весов."
+    static QString endText(int answered);
+
+signals:
+    void finished(int answered);
+
+private:
+    void tmCheckTimer();
+
+    ExchangeEngine &m_engine;
+};
+
+} // namespace tevo
