@@ -2,9 +2,11 @@
 
 #include "common/Error.h"
 
+#include <QFile>
 #include <QImageReader>
 #include <QPainter>
 #include <algorithm>
+#include <optional>
 
 namespace tevo {
 namespace {
@@ -23,6 +25,75 @@ int sampleIndex(int side, int i)
 bool isExactlyWhite(QRgb rgb)
 {
     return qRed(rgb) == 255 && qGreen(rgb) == 255 && qBlue(rgb) == 255;
+}
+
+quint32 le32(const QByteArray &b, int at)
+{
+    quint32 v = 0;
+    for (int k = 3; k >= 0; --k)
+        v = (v << 8) | static_cast<uchar>(b.at(at + k));
+    return v;
+}
+
+quint16 le16(const QByteArray &b, int at)
+{
+    return static_cast<quint16>(static_cast<uchar>(b.at(at)) | (static_cast<uchar>(b.at(at + 1)) << 8));
+}
+
+// Uncompressed bitmaps of 24 and 32 bits per pixel are the big ones (a 4000 × 4000 picture
+// is 48 MB); of those only the 64 sampled rows are read. Anything else, or anything odd about
+// the file, is left to the image reader.
+std::optional<LogoPixels> logoFromPlainBitmap(QFile &file)
+{
+    constexpr int kHeadLength = 54;   // file header and the common part of the info header
+    const QByteArray head = file.read(kHeadLength);
+    if (head.size() < kHeadLength || head.at(0) != 'B' || head.at(1) != 'M')
+        return std::nullopt;
+    const quint32 dataOffset = le32(head, 10);
+    const quint32 infoSize = le32(head, 14);
+    const auto width = static_cast<qint32>(le32(head, 18));
+    const auto height = static_cast<qint32>(le32(head, 22));
+    const quint16 planes = le16(head, 26);
+    const quint16 bits = le16(head, 28);
+    const quint32 compression = le32(head, 30);
+    if (infoSize < 40 || planes != 1 || compression != 0 || (bits != 24 && bits != 32))
+        return std::nullopt;
+    if (width <= 0 || width > 1 << 20 || height == 0 || height < -(1 << 20) || height > 1 << 20)
+        return std::nullopt;
+    const bool topDown = height < 0;
+    const int rows = topDown ? -height : height;
+    const int pixelBytes = bits / 8;
+    const qint64 stride = (static_cast<qint64>(width) * bits + 31) / 32 * 4;
+    if (dataOffset < kHeadLength || dataOffset + stride * rows > file.size())
+        return std::nullopt;
+
+    std::array<int, kLogoSide> columns{};
+    for (int x = 1; x <= kLogoSide; ++x)
+        columns[x - 1] = sampleIndex(width, x - 1);
+    const qint64 rowBytes = static_cast<qint64>(columns[kLogoSide - 1] + 1) * pixelBytes;
+
+    LogoPixels logo;
+    QByteArray row;
+    int rowRead = -1;
+    for (int y = 1; y <= kLogoSide; ++y) {
+        const int py = sampleIndex(rows, y - 1);
+        if (py != rowRead) {
+            const int fileRow = topDown ? py : rows - 1 - py;
+            if (!file.seek(dataOffset + stride * fileRow))
+                return std::nullopt;
+            row = file.read(rowBytes);
+            if (row.size() != rowBytes)
+                return std::nullopt;
+            rowRead = py;
+        }
+        for (int x = 1; x <= kLogoSide; ++x) {
+            const char *p = row.constData() + static_cast<qsizetype>(columns[x - 1]) * pixelBytes;   // blue, green, red
+            const bool white = static_cast<uchar>(p[0]) == 255 && static_cast<uchar>(p[1]) == 255
+                               && static_cast<uchar>(p[2]) == 255;
+            logo.set(x, y, !white);
+        }
+    }
+    return logo;
 }
 
 } // namespace
@@ -60,6 +131,13 @@ LogoPixels logoFromImage(const QImage &image)
 
 LogoPixels logoFromFile(const QString &fileName)
 {
+    {
+        QFile file(fileName);
+        if (file.open(QIODevice::ReadOnly)) {
+            if (const std::optional<LogoPixels> logo = logoFromPlainBitmap(file))
+                return *logo;
+        }
+    }
     QImageReader reader(fileName);
     QImage image;
     if (!reader.read(&image))

@@ -1,0 +1,396 @@
+// tevo-scalesim: a label scale on a TCP port or a pseudo-terminal, for trying the program
+// and for the tests. See README.md beside this file.
+#include "ScaleModel.h"
+
+#include "common/Error.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QJsonDocument>
+#include <QPointer>
+#include <QSaveFile>
+#include <QSocketNotifier>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <functional>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+using tevo::sim::ScaleModel;
+using tevo::sim::ScaleOptions;
+
+namespace {
+
+constexpr int kSplitPauseMs = 5;
+
+int g_signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char c = 1;
+    [[maybe_unused]] const auto n = ::write(g_signalPipe[1], &c, 1);
+}
+
+void printLine(const QString &line)
+{
+    std::fputs(line.toUtf8().constData(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+void fail(const QString &text)
+{
+    std::fprintf(stderr, "tevo-scalesim: %s\n", text.toUtf8().constData());
+    std::exit(2);
+}
+
+// Sends answers in order, honouring the ack delay before an answer and the split pauses
+// between pieces. A slow answer holds back everything after it, as a busy scale would.
+class Outbox : public QObject {
+public:
+    std::function<void(const QByteArray &)> write;
+    std::function<void()> drained;
+
+    Outbox(int split, int ackDelayMs) : m_split(split), m_ackDelayMs(ackDelayMs)
+    {
+        m_timer.setSingleShot(true);
+        connect(&m_timer, &QTimer::timeout, this, [this] { pump(); });
+    }
+
+    void add(const ScaleModel::Reply &reply)
+    {
+        const bool slow = reply.kind == ScaleModel::Reply::Answer && m_ackDelayMs > 0;
+        const int piece = m_split > 0 ? m_split : static_cast<int>(reply.bytes.size());
+        for (qsizetype at = 0; at < reply.bytes.size(); at += piece) {
+            int pause = at > 0 ? kSplitPauseMs : 0;
+            if (at == 0 && slow)
+                pause = m_ackDelayMs;
+            m_queue.append({reply.bytes.mid(at, piece), pause});
+        }
+        pump();
+    }
+
+    bool idle() const { return m_queue.isEmpty(); }
+
+    void clear()
+    {
+        m_queue.clear();
+        m_timer.stop();
+    }
+
+private:
+    struct Piece {
+        QByteArray bytes;
+        int pauseBefore;
+    };
+
+    void pump()
+    {
+        if (m_timer.isActive())
+            return;
+        while (!m_queue.isEmpty()) {
+            Piece &p = m_queue.first();
+            if (p.pauseBefore > 0) {
+                const int pause = p.pauseBefore;
+                p.pauseBefore = 0;
+                m_timer.start(pause);
+                return;
+            }
+            const QByteArray bytes = p.bytes;
+            m_queue.removeFirst();
+            if (write)
+                write(bytes);
+        }
+        if (drained)
+            drained();
+    }
+
+    int m_split;
+    int m_ackDelayMs;
+    QList<Piece> m_queue;
+    QTimer m_timer;
+};
+
+class Simulator : public QObject {
+public:
+    Simulator(ScaleModel &model, Outbox &outbox, QString dumpFile, bool log, int dropAfter)
+        : m_model(model), m_outbox(outbox), m_dumpFile(std::move(dumpFile)), m_log(log), m_dropAfter(dropAfter)
+    {
+    }
+
+    // Bytes from the PC on the current link; returns true when the link is to be closed
+    // once everything due is sent.
+    bool take(const QByteArray &bytes)
+    {
+        const int before = m_model.requestCount();
+        const int changesBefore = m_model.changeCount();
+        const QList<ScaleModel::Reply> replies = m_model.feedReplies(bytes);
+        // The log and the dump are written before the answers go out, so whoever sees an
+        // answer finds them up to date.
+        const QStringList log = m_model.takeLog();
+        if (m_log) {
+            for (const QString &line : log)
+                printLine(line);
+        }
+        if (m_model.changeCount() != changesBefore)
+            dump();
+        for (const ScaleModel::Reply &r : replies)
+            m_outbox.add(r);
+        m_linkRequests += m_model.requestCount() - before;
+        return m_dropAfter > 0 && m_linkRequests >= m_dropAfter;
+    }
+
+    void newLink()
+    {
+        m_model.resetLink();
+        m_outbox.clear();
+        m_linkRequests = 0;
+    }
+
+    void dump()
+    {
+        if (m_dumpFile.isEmpty())
+            return;
+        QSaveFile file(m_dumpFile);
+        if (!file.open(QIODevice::WriteOnly))
+            return;
+        file.write(QJsonDocument(m_model.toJson()).toJson());
+        file.commit();
+    }
+
+private:
+    ScaleModel &m_model;
+    Outbox &m_outbox;
+    QString m_dumpFile;
+    bool m_log;
+    int m_dropAfter;
+    int m_linkRequests = 0;
+};
+
+// One connection at a time; the next waiting one is taken when it ends.
+class TcpLink : public QObject {
+public:
+    TcpLink(Simulator &sim, Outbox &outbox) : m_sim(sim), m_outbox(outbox)
+    {
+        connect(&m_server, &QTcpServer::newConnection, this, [this] { takeNext(); });
+        m_outbox.write = [this](const QByteArray &bytes) {
+            if (m_socket)
+                m_socket->write(bytes);
+        };
+        m_outbox.drained = [this] {
+            if (m_socket && m_closeWhenDrained)
+                closeCurrent();
+        };
+    }
+
+    quint16 listen(quint16 port)
+    {
+        if (!m_server.listen(QHostAddress::LocalHost, port))
+            fail(QStringLiteral("cannot listen on 127.0.0.1:%1: %2").arg(port).arg(m_server.errorString()));
+        return m_server.serverPort();
+    }
+
+private:
+    void takeNext()
+    {
+        if (m_socket || !m_server.hasPendingConnections())
+            return;
+        m_socket = m_server.nextPendingConnection();
+        m_closeWhenDrained = false;
+        m_sim.newLink();
+        connect(m_socket, &QTcpSocket::readyRead, this, [this] {
+            if (!m_socket || m_closeWhenDrained)
+                return;
+            if (m_sim.take(m_socket->readAll())) {
+                m_closeWhenDrained = true;
+                if (m_outbox.idle())
+                    closeCurrent();
+            }
+        });
+        connect(m_socket, &QTcpSocket::disconnected, this, [this] {
+            if (m_socket) {
+                m_socket->deleteLater();
+                m_socket = nullptr;
+            }
+            m_outbox.clear();
+            QTimer::singleShot(0, this, [this] { takeNext(); });
+        });
+    }
+
+    void closeCurrent()
+    {
+        if (!m_socket)
+            return;
+        m_socket->flush();
+        m_socket->disconnectFromHost();
+    }
+
+    Simulator &m_sim;
+    Outbox &m_outbox;
+    QTcpServer m_server;
+    QPointer<QTcpSocket> m_socket;
+    bool m_closeWhenDrained = false;
+};
+
+// A pseudo-terminal in raw mode; the program opens the slave side as its serial port.
+class PtyLink : public QObject {
+public:
+    PtyLink(Simulator &sim, Outbox &outbox) : m_sim(sim)
+    {
+        char name[256] = {};
+        if (::openpty(&m_master, &m_slave, name, nullptr, nullptr) != 0)
+            fail(QStringLiteral("openpty failed: %1").arg(QString::fromLocal8Bit(std::strerror(errno))));
+        termios tio{};
+        ::tcgetattr(m_slave, &tio);
+        ::cfmakeraw(&tio);
+        ::tcsetattr(m_slave, TCSANOW, &tio);
+        ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
+        m_slaveName = QString::fromLocal8Bit(name);
+
+        m_notifier = new QSocketNotifier(m_master, QSocketNotifier::Read, this);
+        connect(m_notifier, &QSocketNotifier::activated, this, [this] { readMaster(); });
+        outbox.write = [this](const QByteArray &bytes) { writeMaster(bytes); };
+    }
+
+    ~PtyLink() override
+    {
+        ::close(m_master);
+        ::close(m_slave);   // held open so the master never sees a hang-up between users
+    }
+
+    QString slaveName() const { return m_slaveName; }
+
+private:
+    void readMaster()
+    {
+        char buffer[4096];
+        for (;;) {
+            const ssize_t n = ::read(m_master, buffer, sizeof buffer);
+            if (n <= 0)
+                break;
+            m_sim.take(QByteArray(buffer, static_cast<int>(n)));   // a line cannot be dropped
+        }
+    }
+
+    void writeMaster(const QByteArray &bytes)
+    {
+        qsizetype done = 0;
+        int tries = 0;
+        while (done < bytes.size() && tries < 1000) {
+            const ssize_t n = ::write(m_master, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+            if (n > 0) {
+                done += n;
+            } else if (errno == EAGAIN || errno == EINTR) {
+                ++tries;
+                ::usleep(1000);
+            } else {
+                break;
+            }
+        }
+    }
+
+    Simulator &m_sim;
+    int m_master = -1;
+    int m_slave = -1;
+    QString m_slaveName;
+    QSocketNotifier *m_notifier = nullptr;
+};
+
+int positiveNumber(const QCommandLineParser &parser, const QString &name, int fallback)
+{
+    if (!parser.isSet(name))
+        return fallback;
+    bool ok = false;
+    const int v = parser.value(name).toInt(&ok);
+    if (!ok || v < 0)
+        fail(QStringLiteral("--%1 takes a whole number of 0 or more").arg(name));
+    return v;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tevo-scalesim"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("A label scale for trying the exchange: TCP on 127.0.0.1 or a pseudo-terminal."));
+    parser.addHelpOption();
+    parser.addOptions({
+        {QStringLiteral("port"), QStringLiteral("Listen on 127.0.0.1:N (0 = any free port); prints \"port N\" first."), QStringLiteral("N")},
+        {QStringLiteral("pty"), QStringLiteral("Make a pseudo-terminal; prints its slave path first.")},
+        {QStringLiteral("split"), QStringLiteral("Send answers in pieces of N bytes, 5 ms apart."), QStringLiteral("N")},
+        {QStringLiteral("ready-prefix"), QStringLiteral("Answer a poll with 0x01 0x80 instead of 0x80.")},
+        {QStringLiteral("silent"), QStringLiteral("Never answer.")},
+        {QStringLiteral("drop-after"), QStringLiteral("Close each connection after its N-th request (TCP)."), QStringLiteral("N")},
+        {QStringLiteral("ack-delay"), QStringLiteral("Wait MS milliseconds before answering a request."), QStringLiteral("MS")},
+        {QStringLiteral("garbage"), QStringLiteral("Answer with junk the program must ignore.")},
+        {QStringLiteral("load"), QStringLiteral("Start with the contents of a JSON file."), QStringLiteral("FILE")},
+        {QStringLiteral("dump"), QStringLiteral("Write the contents as JSON on each change and at exit."), QStringLiteral("FILE")},
+        {QStringLiteral("log"), QStringLiteral("Print one line per request taken.")},
+    });
+    parser.process(app);
+
+    if (parser.isSet(QStringLiteral("port")) == parser.isSet(QStringLiteral("pty")))
+        fail(QStringLiteral("give either --port N or --pty"));
+
+    ScaleOptions options;
+    options.readyPrefix = parser.isSet(QStringLiteral("ready-prefix"));
+    options.silent = parser.isSet(QStringLiteral("silent"));
+    options.garbage = parser.isSet(QStringLiteral("garbage"));
+    ScaleModel model(options);
+
+    if (parser.isSet(QStringLiteral("load"))) {
+        QFile file(parser.value(QStringLiteral("load")));
+        if (!file.open(QIODevice::ReadOnly))
+            fail(QStringLiteral("cannot read %1").arg(file.fileName()));
+        QJsonParseError error{};
+        const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
+        if (!doc.isObject())
+            fail(QStringLiteral("%1 is not a JSON object: %2").arg(file.fileName(), error.errorString()));
+        try {
+            model.loadJson(doc.object());
+        } catch (const tevo::Error &e) {
+            fail(e.text());
+        }
+    }
+
+    Outbox outbox(positiveNumber(parser, QStringLiteral("split"), 0), positiveNumber(parser, QStringLiteral("ack-delay"), 0));
+    Simulator sim(model, outbox, parser.value(QStringLiteral("dump")), parser.isSet(QStringLiteral("log")),
+                  positiveNumber(parser, QStringLiteral("drop-after"), 0));
+
+    if (::pipe(g_signalPipe) == 0) {
+        auto *notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, &app);
+        QObject::connect(notifier, &QSocketNotifier::activated, &app, [] { QCoreApplication::quit(); });
+        std::signal(SIGTERM, onSignal);
+        std::signal(SIGINT, onSignal);
+    }
+
+    std::unique_ptr<TcpLink> tcp;
+    std::unique_ptr<PtyLink> pty;
+    if (parser.isSet(QStringLiteral("port"))) {
+        bool ok = false;
+        const int port = parser.value(QStringLiteral("port")).toInt(&ok);
+        if (!ok || port < 0 || port > 65535)
+            fail(QStringLiteral("--port takes 0 … 65535"));
+        tcp = std::make_unique<TcpLink>(sim, outbox);
+        printLine(QStringLiteral("port %1").arg(tcp->listen(static_cast<quint16>(port))));
+    } else {
+        pty = std::make_unique<PtyLink>(sim, outbox);
+        printLine(pty->slaveName());
+    }
+    sim.dump();
+
+    const int rc = app.exec();
+    sim.dump();
+    return rc;
+}
