@@ -93,6 +93,14 @@ public:
     bool recordDone() const { return m_owing.isEmpty(); }
     bool owes(int scaleRecNo) const { return m_owing.contains(scaleRecNo); }
 
+    // Counts the acknowledgement of a scale in a write; true when it owed one for the record
+    // it was sent.
+    bool countAcknowledgement(int scaleRecNo);
+    // Moves a write on to the next number of the range.
+    void advanceRecord();
+    // While a connection check runs no exchange may start: error box, true.
+    bool connectionCheckBlocks();
+
     // Progress bars pbT and pbM.
     void setProgressMaximum(int max);
     void setProgress(ProgressBar bar, int value);
@@ -115,13 +123,6 @@ signals:
     void exchangeEnded();
     void refusalEnded(); // a read that ended through a refusal
 
-    // Counts the acknowledgement of a scale in a write; true when it owed one for the record
-    // it was sent.
-    bool countAcknowledgement(int scaleRecNo);
-    // Moves a write on to the next number of the range.
-    void advanceRecord();
-    // While a connection check runs no exchange may start: error box, true.
-    bool connectionCheckBlocks();
 
 private:
     void onTimer1();

@@ -44,7 +44,7 @@ ScaleChannels::ScaleChannels(Table &scales, QObject *parent) : QObject(parent), 
         auto serial = std::make_unique<TComm32>();
         serial->setObjectName(QStringLiteral("SC_COM%1").arg(n));
         serial->setCommPort(QStringLiteral("COM%1").arg(n == 0 ? 1 : n));
-        serial->setFlowControl(TFlowControl::fcNone);
+        serial->setFlowControl(TComm32::fcNone);
         serial->setEventChar(0);
         connect(serial.get(), &TComm32::ReceiveData, this, [this, n](const QByteArray &bytes) {
             emit packetReceived(bytes, m_serial[n]->tag());

@@ -1,0 +1,161 @@
+#include "EngineFixture.h"
+
+#include "common/AppPaths.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace tevo::test {
+
+SimScale::SimScale(bool pty, const QStringList &options, const QString &dumpPath, const QString &loadPath)
+    : m_process(std::make_unique<QProcess>()), m_dumpPath(dumpPath)
+{
+    QStringList args = options;
+    if (pty)
+        args << QStringLiteral("--pty");
+    else
+        args << QStringLiteral("--port") << QStringLiteral("0");
+    args << QStringLiteral("--dump") << dumpPath;
+    if (!loadPath.isEmpty())
+        args << QStringLiteral("--load") << loadPath;
+    m_process->setProcessChannelMode(QProcess::SeparateChannels);
+    m_process->start(binDir() + QStringLiteral("/tevo-scalesim"), args);
+    if (!m_process->waitForStarted(5000))
+        throw std::runtime_error("tevo-scalesim did not start");
+    if (!m_process->waitForReadyRead(5000) && !m_process->canReadLine())
+        throw std::runtime_error("tevo-scalesim said nothing");
+    while (!m_process->canReadLine() && m_process->waitForReadyRead(2000)) {
+    }
+    const QString first = QString::fromLocal8Bit(m_process->readLine()).trimmed();
+    if (pty)
+        m_device = first;
+    else
+        m_port = static_cast<quint16>(first.section(QLatin1Char(' '), 1).toUInt());
+}
+
+SimScale::~SimScale() { kill(); }
+
+void SimScale::kill()
+{
+    if (m_process && m_process->state() != QProcess::NotRunning) {
+        m_process->terminate();
+        if (!m_process->waitForFinished(3000)) {
+            m_process->kill();
+            m_process->waitForFinished(3000);
+        }
+    }
+}
+
+QJsonObject SimScale::dump() const
+{
+    QFile f(m_dumpPath);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(f.readAll()).object();
+}
+
+QJsonObject SimScale::goods(int plu) const
+{
+    for (const auto &g : dump().value(QStringLiteral("goods")).toArray())
+        if (g.toObject().value(QStringLiteral("plu")).toInt() == plu)
+            return g.toObject();
+    return {};
+}
+
+QStringList SimScale::storedGoodsNumbers() const
+{
+    QStringList out;
+    for (const auto &g : dump().value(QStringLiteral("goods")).toArray())
+        out << QString::number(g.toObject().value(QStringLiteral("plu")).toInt());
+    return out;
+}
+
+void EngineTest::SetUp()
+{
+    dir = std::make_unique<ScratchDir>();
+    setProgramDir(dir->path());
+    store = std::make_unique<Store>();
+    store->openTables(dir->databasePath());
+    channels = std::make_unique<ScaleChannels>(store->scales());
+    engine = std::make_unique<ExchangeEngine>(*store, *channels);
+    engine->Timer1.setInterval(20);
+    goods = std::make_unique<GoodsTransfer>(*engine);
+    messages = std::make_unique<MessagesTransfer>(*engine);
+    check = std::make_unique<ConnectionCheck>(*engine);
+    QObject::connect(engine.get(), &ExchangeEngine::message, [this](const QString &t) { messagesShown << t; });
+    QObject::connect(engine.get(), &ExchangeEngine::information, [this](const QString &t) { informationShown << t; });
+    QObject::connect(engine.get(), &ExchangeEngine::errorMessage, [this](const QString &t) { errorsShown << t; });
+    QObject::connect(engine.get(), &ExchangeEngine::packetReceived, [this](const QByteArray &p) { packetsLogged << p; });
+    QObject::connect(engine.get(), &ExchangeEngine::exchangeEnded, [this] { ++ended; });
+    QObject::connect(channels.get(), &ScaleChannels::connectionFailed, [this](const QString &t) { errorsShown << t; });
+    QObject::connect(channels.get(), &ScaleChannels::channelProblem, [this](const QString &t) { errorsShown << t; });
+}
+
+void EngineTest::TearDown()
+{
+    if (engine)
+        engine->stop();
+    goods.reset();
+    messages.reset();
+    check.reset();
+    engine.reset();
+    channels.reset();
+    sims.clear();
+    store.reset();
+    setProgramDir(QString());
+}
+
+QString EngineTest::writeLoadFile(const QByteArray &json)
+{
+    const QString name = QStringLiteral("load%1.json").arg(++simCounter);
+    dir->writeFile(name, json);
+    return dir->file(name);
+}
+
+SimScale &EngineTest::addTcpScale(const QStringList &options, const QString &loadPath, bool selected,
+                                  const QString &groups)
+{
+    sims.push_back(std::make_unique<SimScale>(false, options, dir->file(QStringLiteral("dump%1.json").arg(++simCounter)),
+                                              loadPath));
+    addScaleRow(QStringLiteral("127.0.0.1"), sims.back()->port(), selected, groups);
+    return *sims.back();
+}
+
+SimScale &EngineTest::addSerialScale(int comNumber, const QStringList &options, const QString &loadPath)
+{
+    sims.push_back(std::make_unique<SimScale>(true, options, dir->file(QStringLiteral("dump%1.json").arg(++simCounter)),
+                                              loadPath));
+    // SC_COM0 works on the port COM1; every other channel on its own number.
+    const int port = comNumber == 0 ? 1 : comNumber;
+    QByteArray ini = dir->readFile(QLatin1String(kSerialPortsFileName));
+    if (ini.isEmpty())
+        ini = "[Ports]\r\n";
+    ini += QStringLiteral("COM%1=%2\r\n").arg(port).arg(sims.back()->device()).toLocal8Bit();
+    dir->writeFile(QLatin1String(kSerialPortsFileName), ini);
+    addScaleRow(QStringLiteral("COM%1").arg(comNumber), 9600, true);
+    return *sims.back();
+}
+
+void EngineTest::addScaleRow(const QString &ip, int port, bool selected, const QString &groups)
+{
+    FieldValues v = {{QStringLiteral("U"), truthText(selected)},
+                     {QStringLiteral("W"), QStringLiteral("T")},
+                     {QStringLiteral("NAME"), QStringLiteral("Весы")},
+                     {QStringLiteral("IP"), ip},
+                     {QStringLiteral("PORT"), port}};
+    if (!groups.isEmpty())
+        v.append({QStringLiteral("SG"), groups});
+    store->scales().appendRow(v);
+    recount();
+}
+
+void EngineTest::recount() { engine->SelectedScaleCount = store->countSelectedScales(); }
+
+bool EngineTest::waitEnded(int timeoutMs)
+{
+    const int before = ended;
+    return waitFor([&] { return ended > before; }, timeoutMs);
+}
+
+} // namespace tevo::test
