@@ -6,8 +6,10 @@
 // section, a new section at the end of the file, nothing else touched.
 // Files that start with a UTF-8 byte-order mark, or whose bytes are valid UTF-8 with non-ASCII
 // ones, are read as UTF-8; what the program writes is Windows-1251.
+#include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <QVector>
 
 namespace tevo {
@@ -20,6 +22,8 @@ public:
     // Reads the file. A missing file gives an empty profile and true; a file that exists but
     // cannot be read gives false and the error text.
     bool load(QString *error = nullptr);
+    // As load, but throws FileError "Cannot open file %s".
+    void loadOrThrow();
     // Reads the profile from bytes (used by load, the fuzzers and the tests).
     void parse(const QByteArray &bytes);
 
@@ -30,13 +34,14 @@ public:
     QStringList sections() const;
     QStringList keys(const QString &section) const;
     QString readString(const QString &section, const QString &key, const QString &defaultValue = {}) const;
-    // A whole number: decimal, or hexadecimal after "0x"; a value that does not start with a
-    // number, or a missing key, gives the default.
+    // A whole number: decimal, or hexadecimal after "0x" or "$" (see tryStrToInt); a value that
+    // is not such a number, or a missing key, gives the default.
     int readInteger(const QString &section, const QString &key, int defaultValue) const;
 
     void writeString(const QString &section, const QString &key, const QString &value);
     void deleteKey(const QString &section, const QString &key);
     void deleteSection(const QString &section);
+    void clear();
 
     // The profile as file bytes: Windows-1251, CR LF.
     QByteArray toBytes() const;
@@ -45,21 +50,32 @@ public:
     // Writes a fresh file through a temporary file renamed into place, so a failure leaves the
     // old file whole; false with "Unable to write to %s" on failure.
     bool saveAtomically(QString *error = nullptr) const;
+    // As saveAtomically, but throws FileError "Unable to write to %s".
+    void saveAtomicallyOrThrow() const;
 
 private:
     struct Line {
-        QString text;    // the raw line as read (for lines kept unchanged)
-        QString key;     // empty for section lines, comments and blank lines
-        QString value;
-        bool isSection = false;
-        QString section; // the section name when isSection
+        QString text;            // the line as it stands in the file
+        qsizetype keyBegin = -1; // key lines: the key (trimmed) and the raw value within text
+        qsizetype keyEnd = 0;
+        qsizetype valueBegin = 0;
+        bool isKey() const { return keyBegin >= 0; }
+        QStringView key() const { return QStringView(text).mid(keyBegin, keyEnd - keyBegin); }
+        QStringView value() const { return QStringView(text).mid(valueBegin); }
     };
-    int findSection(const QString &section) const;
-    int findKey(int sectionLine, const QString &key) const;
-    int sectionEnd(int sectionLine) const;
+    struct Section {
+        QString name;
+        QString header;    // the "[name]" line as it stands in the file
+        QVector<Line> lines;
+    };
+    QVector<int> sectionsNamed(const QString &section) const;
+    const Line *findKey(const QString &section, const QString &key) const;
+    void reindex();
 
     QString m_path;
-    QVector<Line> m_lines;
+    QStringList m_preamble;              // lines before the first section
+    QVector<Section> m_sections;         // in file order; a name may stand more than once
+    QHash<QString, QVector<int>> m_index; // case-folded name -> sections of that name
 };
 
 } // namespace tevo

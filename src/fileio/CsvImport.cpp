@@ -1,0 +1,110 @@
+#include "fileio/CsvImport.h"
+
+#include "common/Convert.h"
+#include "common/Error.h"
+#include "fileio/ImportSupport.h"
+#include "fileio/TextDecoding.h"
+#include "store/Table.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace tevo {
+namespace {
+
+QStringList readLines(const QString &path)
+{
+    QFile f(path);
+    if (QFileInfo(path).isDir() || !f.open(QIODevice::ReadOnly))
+        throw FileError(QStringLiteral("Cannot open file %1").arg(path));
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        throw FileError(QStringLiteral("Cannot open file %1").arg(path));
+    return splitTextLines(decodeOutsideText(bytes));
+}
+
+QVariant columnValue(const QString &field) { return field.isEmpty() ? QVariant() : QVariant(field); }
+
+} // namespace
+
+QStringList csvFields(const QString &line)
+{
+    QStringList fields;
+    qsizetype start = 0;
+    for (;;) {
+        const qsizetype semicolon = line.indexOf(QLatin1Char(';'), start);
+        if (semicolon < 0)
+            break;
+        fields.append(line.mid(start, semicolon - start));
+        start = semicolon + 1;
+    }
+    return fields;
+}
+
+const QStringList &goodsCsvColumns()
+{
+    static const QStringList columns = {
+        QStringLiteral("TNAME1"), QStringLiteral("TNAME2"), QStringLiteral("PRICE"),     QStringLiteral("UBDATE"),
+        QStringLiteral("TARA"),   QStringLiteral("CODE"),   QStringLiteral("GROUPCODE"),
+    };
+    return columns;
+}
+
+QStringList messageLines(const QString &text)
+{
+    // Counted in characters, so that a character outside the basic plane is never split.
+    const QList<uint> chars = text.toUcs4();
+    QStringList lines;
+    for (int n = 0; n < kMessageLines; ++n) {
+        const qsizetype from = qsizetype(n) * kMessageLineLength;
+        if (from >= chars.size())
+            break;
+        const qsizetype count = std::min<qsizetype>(kMessageLineLength, chars.size() - from);
+        lines.append(QString::fromUcs4(reinterpret_cast<const char32_t *>(chars.constData() + from), count));
+    }
+    return lines;
+}
+
+void importGoodsCsv(Table &goods, const QString &path)
+{
+    const QStringList lines = readLines(path);
+    goods.refresh();
+    const NumberColumnWritable writable(goods);
+    const QStringList &columns = goodsCsvColumns();
+    for (const QString &line : lines) {
+        const QStringList fields = csvFields(line);
+        if (fields.isEmpty())
+            continue;
+        const int row = rowAtPosition(goods, strToInt(fields[0]), QStringLiteral("Goods"));
+        goods.setCurrentRow(row);
+        FieldValues values;
+        for (qsizetype k = 1; k < fields.size() && k <= columns.size(); ++k)
+            values.append({columns[k - 1], columnValue(fields[k])});
+        if (!values.isEmpty())
+            goods.setValues(row, values);
+    }
+}
+
+void importMessagesCsv(Table &messages, const QString &path)
+{
+    const QStringList lines = readLines(path);
+    messages.refresh();
+    const NumberColumnWritable writable(messages);
+    for (const QString &line : lines) {
+        const QStringList fields = csvFields(line);
+        if (fields.isEmpty())
+            continue;
+        const int row = rowAtPosition(messages, strToInt(fields[0]), QStringLiteral("Message"));
+        messages.setCurrentRow(row);
+        if (fields.size() < 2)
+            continue;
+        const QStringList text = messageLines(fields[1]);
+        FieldValues values;
+        for (int n = 0; n < text.size(); ++n)
+            values.append({QStringLiteral("M%1").arg(n + 1), columnValue(text[n])});
+        if (!values.isEmpty())
+            messages.setValues(row, values);
+    }
+}
+
+} // namespace tevo

@@ -1,0 +1,104 @@
+#include "fileio/GoodsTextFile.h"
+
+#include "common/Convert.h"
+#include "common/Error.h"
+#include "fileio/ImportSupport.h"
+#include "fileio/ProfileFile.h"
+#include "store/Table.h"
+
+#include <QFileInfo>
+
+namespace tevo {
+namespace {
+const QString kMain = QStringLiteral("Main");
+const QString kRecordCount = QStringLiteral("RecordCount");
+const QString kNplu = QStringLiteral("NPLU");
+} // namespace
+
+const QStringList &goodsTextWrittenKeys()
+{
+    static const QStringList keys = {
+        QStringLiteral("NPLU"),   QStringLiteral("TNAME1"), QStringLiteral("TNAME2"),    QStringLiteral("PRICE"),
+        QStringLiteral("UBDATE"), QStringLiteral("TARA"),   QStringLiteral("CODE"),      QStringLiteral("GROUPCODE"),
+        QStringLiteral("MESSAGE"), QStringLiteral("LOGO"),  QStringLiteral("OSUM"),      QStringLiteral("OVES"),
+        QStringLiteral("OCOUNTPROD"),
+    };
+    return keys;
+}
+
+const QStringList &goodsTextReadKeys()
+{
+    static const QStringList keys = goodsTextWrittenKeys().mid(0, 8);
+    return keys;
+}
+
+QString goodsTextExportName(const QString &chosen)
+{
+    return chosen.contains(QLatin1String(".txt"), Qt::CaseSensitive) ? chosen : chosen + QLatin1String(".txt");
+}
+
+void exportGoodsText(Table &goods, const QString &path)
+{
+    ProfileFile file(path);
+    const QStringList &keys = goodsTextWrittenKeys();
+    int recordCount = 0;
+    for (int row = 0; row < goods.count(); ++row) {
+        const int n = row + 1;
+        if (goods.text(row, QStringLiteral("TNAME1")).isEmpty())
+            continue;
+        const QString section = QString::number(n);
+        for (const QString &key : keys)
+            file.writeString(section, key, goods.text(row, key));
+        recordCount = n;
+    }
+    file.writeString(kMain, kRecordCount, QString::number(recordCount));
+    goods.last();
+    file.saveAtomicallyOrThrow();
+}
+
+QString GoodsTextLoad::rangeText() const
+{
+    QString text;
+    for (const QString &n : numbers) {
+        text += n;
+        text += QLatin1String(", ");
+    }
+    return text;
+}
+
+GoodsTextLoad loadGoodsText(Table &goods, const ProfileFile &file)
+{
+    GoodsTextLoad load;
+    load.recordCount = file.readInteger(kMain, kRecordCount, 0);
+    const NumberColumnWritable writable(goods);
+    const QStringList &keys = goodsTextReadKeys();
+    for (int n = 1; n <= load.recordCount; ++n) {
+        const QString section = QString::number(n);
+        if (!file.sectionExists(section))
+            continue;
+        const QString npluText = file.readString(section, kNplu);
+        const qint32 number = strToInt(npluText);
+        const int row = rowAtPosition(goods, number, QStringLiteral("Goods"));
+        goods.setCurrentRow(row);
+        FieldValues values;
+        values.reserve(keys.size());
+        values.append({kNplu, QVariant(qlonglong(number))});
+        for (int k = 1; k < keys.size(); ++k)
+            values.append({keys[k], QVariant(file.readString(section, keys[k]))});
+        goods.setValues(row, values);
+        load.numbers.append(npluText);
+    }
+    return load;
+}
+
+GoodsTextLoad importGoodsText(Table &goods, const QString &path)
+{
+    ProfileFile file(path);
+    if (!QFileInfo::exists(path))
+        throw FileError(QStringLiteral("Cannot open file %1").arg(path));
+    file.loadOrThrow();
+    goods.refresh();
+    return loadGoodsText(goods, file);
+}
+
+} // namespace tevo
