@@ -1,0 +1,168 @@
+// The exchange engine against one simulated scale over loopback, polling every 1 ms: the
+// program's own CPU per record (the benchmark's CPU time is the user-interface thread's) and
+// the time per record on the wire.
+#include "commands/MessagesTransfer.h"
+#include "exchange/ExchangeEngine.h"
+#include "exchange/GoodsTransfer.h"
+#include "exchange/ScaleChannels.h"
+#include "store/Schema.h"
+#include "store/Store.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+using namespace tevo;
+
+void makeDatabase(const QString &path)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-make"));
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery q(db);
+        db.transaction();
+        for (const QString &sql : createTableStatements())
+            q.exec(sql);
+        q.prepare(QStringLiteral("INSERT INTO T (NPLU, TNAME1, TNAME2, PRICE, UBDATE, CODE) VALUES (?, ?, ?, ?, ?, ?)"));
+        for (int n = 1; n <= kGoodsRowCount; ++n) {
+            q.addBindValue(n);
+            q.addBindValue(QStringLiteral("Товар номер %1").arg(n));
+            q.addBindValue(QStringLiteral("Вторая строка"));
+            q.addBindValue(n * 10);
+            q.addBindValue(QStringLiteral("5"));
+            q.addBindValue(n);
+            q.exec();
+        }
+        q.prepare(QStringLiteral("INSERT INTO M (NPLU, M1, M8) VALUES (?, ?, ?)"));
+        for (int n = 1; n <= kMessagesRowCount; ++n) {
+            q.addBindValue(n);
+            q.addBindValue(QStringLiteral("Сообщение %1").arg(n));
+            q.addBindValue(QStringLiteral("конец"));
+            q.exec();
+        }
+        db.commit();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("bench-make"));
+}
+
+// One store, engine and simulated scale for a benchmark run.
+struct Rig {
+    QTemporaryDir dir;
+    std::unique_ptr<Store> store;
+    std::unique_ptr<ScaleChannels> channels;
+    std::unique_ptr<ExchangeEngine> engine;
+    std::unique_ptr<GoodsTransfer> goods;
+    std::unique_ptr<MessagesTransfer> messages;
+    std::vector<std::unique_ptr<QProcess>> scales;
+    int ended = 0;
+
+    explicit Rig(int scaleCount = 1, const QStringList &simOptions = {})
+    {
+        makeDatabase(dir.filePath(QStringLiteral("TevoDataBase.gdb")));
+        store = std::make_unique<Store>();
+        store->openTables(dir.filePath(QStringLiteral("TevoDataBase.gdb")));
+        for (int i = 0; i < scaleCount; ++i) {
+            auto p = std::make_unique<QProcess>();
+            p->start(QCoreApplication::applicationDirPath() + QStringLiteral("/tevo-scalesim"),
+                     QStringList{QStringLiteral("--port"), QStringLiteral("0")} + simOptions);
+            p->waitForStarted();
+            while (!p->canReadLine() && p->waitForReadyRead(3000)) {
+            }
+            const quint16 port = static_cast<quint16>(QString::fromLatin1(p->readLine()).section(' ', 1).trimmed().toUInt());
+            store->scales().appendRow({{QStringLiteral("U"), QStringLiteral("T")},
+                                       {QStringLiteral("W"), QStringLiteral("T")},
+                                       {QStringLiteral("IP"), QStringLiteral("127.0.0.1")},
+                                       {QStringLiteral("PORT"), port}});
+            scales.push_back(std::move(p));
+        }
+        channels = std::make_unique<ScaleChannels>(store->scales());
+        engine = std::make_unique<ExchangeEngine>(*store, *channels);
+        engine->Timer1.setInterval(1);
+        engine->SelectedScaleCount = scaleCount;
+        goods = std::make_unique<GoodsTransfer>(*engine);
+        messages = std::make_unique<MessagesTransfer>(*engine);
+        QObject::connect(engine.get(), &ExchangeEngine::exchangeEnded, [this] { ++ended; });
+    }
+    ~Rig()
+    {
+        engine->stop();
+        for (auto &p : scales) {
+            p->terminate();
+            p->waitForFinished(3000);
+        }
+    }
+    bool waitEnded(int before, int timeoutMs = 600000)
+    {
+        QDeadlineTimer deadline(timeoutMs);
+        while (ended == before && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        return ended > before;
+    }
+};
+
+void runGoodsWrite(benchmark::State &state, int scaleCount, const QString &range, int records)
+{
+    Rig rig(scaleCount);
+    for (auto _ : state) {
+        const int before = rig.ended;
+        rig.goods->StartGoodsWrite(range);
+        if (!rig.waitEnded(before)) {
+            state.SkipWithError("the write did not end");
+            return;
+        }
+    }
+    state.SetItemsProcessed(int64_t(records) * state.iterations());
+}
+
+void BM_EngineCycle(benchmark::State &state) { runGoodsWrite(state, 1, QStringLiteral("1-200"), 200); }
+void BM_GoodsWrite4000(benchmark::State &state) { runGoodsWrite(state, 1, QStringLiteral("1-4000"), 4000); }
+void BM_GoodsWrite4000TenScales(benchmark::State &state) { runGoodsWrite(state, 10, QStringLiteral("1-4000"), 4000); }
+
+void BM_MessagesWrite1000(benchmark::State &state)
+{
+    Rig rig;
+    for (auto _ : state) {
+        const int before = rig.ended;
+        rig.messages->startMessagesWrite(QStringLiteral("1-1000"));
+        if (!rig.waitEnded(before)) {
+            state.SkipWithError("the write did not end");
+            return;
+        }
+    }
+    state.SetItemsProcessed(int64_t(1000) * state.iterations());
+}
+
+void BM_GoodsRead4000(benchmark::State &state)
+{
+    Rig rig;
+    {
+        const int before = rig.ended;
+        rig.goods->StartGoodsWrite(QStringLiteral("1-4000"));
+        rig.waitEnded(before);
+    }
+    for (auto _ : state) {
+        const int before = rig.ended;
+        rig.goods->startGoodsRead(QStringLiteral("1-4000"));
+        if (!rig.waitEnded(before)) {
+            state.SkipWithError("the read did not end");
+            return;
+        }
+    }
+    state.SetItemsProcessed(int64_t(4000) * state.iterations());
+}
+
+} // namespace
+
+BENCHMARK(BM_EngineCycle)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_GoodsWrite4000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_GoodsWrite4000TenScales)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_MessagesWrite1000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_GoodsRead4000)->Unit(benchmark::kMillisecond)->Iterations(1);
