@@ -1,0 +1,181 @@
+#include "fileio/AutoLoad.h"
+
+#include "common/Error.h"
+#include "fileio/GoodsTextFile.h"
+#include "fileio/ProfileFile.h"
+#include "store/Store.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+
+namespace tevo {
+
+namespace {
+const QString kMain = QStringLiteral("Main");
+const QString kAccessError = QStringLiteral("Ошибка при доступе к файлу автозагрузки!");
+
+bool truth(const ProfileFile &ini, const QString &key) { return ini.readInteger(kMain, key, 0) != 0; }
+} // namespace
+
+AutoLoadSettings AutoLoadSettings::read(const QString &iniPath)
+{
+    ProfileFile ini(iniPath);
+    ini.load();
+    AutoLoadSettings s;
+    s.FName = ini.readString(kMain, QStringLiteral("FName"));
+    s.FileAtribut = ini.readString(kMain, QStringLiteral("FileAtribut"));
+    s.Time = qBound(1, ini.readInteger(kMain, QStringLiteral("Time"), 60), 700);
+    s.LoadToScale = truth(ini, QStringLiteral("LoadToScale"));
+    s.EnableAutoLoad = truth(ini, QStringLiteral("EnableAutoLoad"));
+    s.NeedClear = truth(ini, QStringLiteral("NeedClear"));
+    return s;
+}
+
+void AutoLoadSettings::write(const QString &iniPath) const
+{
+    ProfileFile ini(iniPath);
+    ini.load();
+    ini.writeString(kMain, QStringLiteral("FName"), FName);
+    ini.writeString(kMain, QStringLiteral("FileAtribut"), FileAtribut);
+    ini.writeString(kMain, QStringLiteral("Time"), QString::number(Time));
+    ini.writeString(kMain, QStringLiteral("LoadToScale"), LoadToScale ? QStringLiteral("1") : QStringLiteral("0"));
+    ini.writeString(kMain, QStringLiteral("EnableAutoLoad"), EnableAutoLoad ? QStringLiteral("1") : QStringLiteral("0"));
+    ini.writeString(kMain, QStringLiteral("NeedClear"), NeedClear ? QStringLiteral("1") : QStringLiteral("0"));
+    QString error;
+    if (!ini.save(&error))
+        throw FileError(error);
+}
+
+AutoLoader::AutoLoader(Store &store, const QString &iniPath, QObject *parent)
+    : QObject(parent), m_store(store), m_iniPath(iniPath)
+{
+    tmAutoLoad.setObjectName(QStringLiteral("tmAutoLoad"));
+    connect(&tmAutoLoad, &QTimer::timeout, this, &AutoLoader::tmAutoLoadTimer);
+}
+
+QString AutoLoader::fileTimeText(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    return info.lastModified().toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+QString AutoLoader::rangeAfterLoad(const QString &loadedRange, int recordCount, bool needClear)
+{
+    if (needClear)
+        return QStringLiteral("1-%1").arg(kGoodsRowCount);
+    const qint64 next = qint64(recordCount) + 1;
+    if (next >= 1 && next <= kGoodsRowCount)
+        return loadedRange + QString::number(next);
+    return loadedRange;
+}
+
+void AutoLoader::applyTimer()
+{
+    tmAutoLoad.setInterval(settings.Time * 1000);
+    if (settings.EnableAutoLoad)
+        tmAutoLoad.start();
+    else
+        tmAutoLoad.stop();
+}
+
+void AutoLoader::create()
+{
+    settings = AutoLoadSettings::read(m_iniPath);
+    LastLoadedFileTime = settings.FileAtribut;
+    applyTimer();
+}
+
+void AutoLoader::dialogClosed(const AutoLoadSettings &fromDialog)
+{
+    const QString keptTime = settings.FileAtribut;
+    settings = fromDialog;
+    settings.Time = qBound(1, settings.Time, 700);
+    const QString now = fileTimeText(settings.FName);
+    settings.FileAtribut = now.isEmpty() ? keptTime : now;
+    applyTimer();
+    settings.write(m_iniPath);
+}
+
+void AutoLoader::goodsWriteSucceeded()
+{
+    if (settings.EnableAutoLoad)
+        tmAutoLoad.start();
+}
+
+void AutoLoader::tmAutoLoadTimer()
+{
+    const QString path = settings.FName;
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return;
+    const QString fileTime = fileTimeText(path);
+    if (fileTime == LastLoadedFileTime)
+        return;
+
+    // Access to both files first; nothing changes when either fails.
+    QFile watched(path);
+    if (!watched.open(QIODevice::ReadOnly)) {
+        emit errorMessage(kAccessError);
+        return;
+    }
+    const QByteArray bytes = watched.readAll();
+    watched.close();
+    const QFileInfo iniInfo(m_iniPath);
+    const bool iniWritable = iniInfo.exists() ? iniInfo.isWritable() : QFileInfo(iniInfo.absolutePath()).isWritable();
+    if (!iniWritable) {
+        emit errorMessage(kAccessError);
+        return;
+    }
+    // A file still being written (its time or size moved while it was read) is taken at a
+    // later tick, whole.
+    const QFileInfo after(path);
+    if (!after.exists() || fileTimeText(path) != fileTime || after.size() != bytes.size())
+        return;
+
+    tmAutoLoad.stop();
+    if (stopExchange)
+        stopExchange();
+
+    try {
+        Table &scales = m_store.scales();
+        for (int r = 0; r < scales.count(); ++r)
+            scales.setValue(r, QStringLiteral("U"), truthText(truthValue(scales.text(r, QStringLiteral("W")))));
+        if (setSelectedScaleCount)
+            setSelectedScaleCount(m_store.countSelectedScales());
+        if (notify)
+            notify(QStringLiteral("идет автоматическая загрузка в весы"));
+
+        LastLoadedFileTime = fileTime;
+        settings.FileAtribut = fileTime;
+        {
+            ProfileFile ini(m_iniPath);
+            ini.load();
+            ini.writeString(kMain, QStringLiteral("FileAtribut"), fileTime);
+            QString error;
+            if (!ini.save(&error))
+                throw FileError(error);
+        }
+
+        Table &goods = m_store.goods();
+        goods.refresh();
+        ProfileFile profile;
+        profile.parse(bytes);
+        const int recordCount = profile.readInteger(kMain, QStringLiteral("RecordCount"), 0);
+        if (settings.NeedClear)
+            m_store.createEmptyGoods();
+        const GoodsTextLoad load = loadGoodsText(goods, profile);
+        if (setGoodsRange)
+            setGoodsRange(rangeAfterLoad(load.rangeText(), recordCount, settings.NeedClear));
+        emit loaded(recordCount);
+        if (settings.LoadToScale && startGoodsWrite)
+            startGoodsWrite(rangeAfterLoad(load.rangeText(), recordCount, settings.NeedClear));
+    } catch (const Error &e) {
+        // The load stops here; the timer stays stopped until a goods write ends well or the
+        // dialog is closed.
+        emit errorMessage(e.text());
+    }
+}
+
+} // namespace tevo

@@ -1,0 +1,71 @@
+#pragma once
+// Automatic loading: a watched goods text file is loaded into the goods table whenever its
+// modification time differs from the time of its last load, and, when so set, the loaded
+// goods are written into the scales that answered the last connection check. The settings
+// live in "AutoLoad.ini" beside the program, section Main.
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <functional>
+
+namespace tevo {
+
+class Store;
+
+struct AutoLoadSettings {
+    QString FName;              // the watched file
+    QString FileAtribut;        // its modification-time text at the last load or dialog closing
+    int Time = 60;              // check period in seconds, 1 … 700
+    bool LoadToScale = false;   // cbAutoLoad: start the goods write after a load
+    bool EnableAutoLoad = false; // cbEnableAutoLoad: the watch timer runs at all
+    bool NeedClear = false;     // cbNeedClear: rebuild the goods table empty before a load
+
+    static AutoLoadSettings read(const QString &iniPath); // missing keys take their defaults
+    // Writes the six keys; throws FileError "Unable to write to %s".
+    void write(const QString &iniPath) const;
+};
+
+class AutoLoader : public QObject {
+    Q_OBJECT
+public:
+    AutoLoader(Store &store, const QString &iniPath, QObject *parent = nullptr);
+
+    QTimer tmAutoLoad;
+    AutoLoadSettings settings;
+    QString LastLoadedFileTime;
+
+    // What a load needs of the rest of the program.
+    std::function<void()> stopExchange;                 // CloseChannels and Timer1 off
+    std::function<void(int)> setSelectedScaleCount;     // after U := W
+    std::function<void(const QString &text)> notify;    // balloon (or the status bar)
+    std::function<void(const QString &range)> setGoodsRange; // edTDiapazon
+    std::function<bool(const QString &range)> startGoodsWrite;
+
+    // The modification-time text of a file ("" when it does not exist); the same form at the
+    // tick and at closing, one-second slots.
+    static QString fileTimeText(const QString &path);
+    // The range text after a load: "1-4000" for a clearing load, otherwise the loaded numbers
+    // followed by RecordCount + 1 (dropped when beyond the goods numbers).
+    static QString rangeAfterLoad(const QString &loadedRange, int recordCount, bool needClear);
+
+    // Reads the settings file and starts the timer when enabled (program start).
+    void create();
+    // The dialog closed with these settings: stores them (and the watched file's present
+    // time) and sets the timer. Throws FileError when the file cannot be written.
+    void dialogClosed(const AutoLoadSettings &fromDialog);
+    // After a goods write ended well: watch again when enabled.
+    void goodsWriteSucceeded();
+    // One tick of the watch timer.
+    void tmAutoLoadTimer();
+    void applyTimer();
+
+signals:
+    void errorMessage(const QString &text);
+    void loaded(int recordCount);
+
+private:
+    Store &m_store;
+    QString m_iniPath;
+};
+
+} // namespace tevo

@@ -1,0 +1,218 @@
+// Automatic loading of a watched goods text file into the table and the scales.
+#include "EngineFixture.h"
+
+#include "common/AppPaths.h"
+#include "fileio/AutoLoad.h"
+#include "fileio/ProfileFile.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+
+using namespace tevo;
+using namespace tevo::test;
+
+namespace {
+
+class AutoLoadTest : public EngineTest {
+protected:
+    void SetUp() override
+    {
+        EngineTest::SetUp();
+        loader = std::make_unique<AutoLoader>(*store, besideProgram(QLatin1String(kAutoLoadFileName)));
+        loader->stopExchange = [this] { engine->stop(); };
+        loader->setSelectedScaleCount = [this](int n) { engine->SelectedScaleCount = n; };
+        loader->notify = [this](const QString &t) { notices << t; };
+        loader->setGoodsRange = [this](const QString &r) { range = r; };
+        loader->startGoodsWrite = [this](const QString &r) { return goods->StartGoodsWrite(r); };
+        QObject::connect(loader.get(), &AutoLoader::errorMessage, [this](const QString &t) { errorsShown << t; });
+        QObject::connect(goods.get(), &GoodsTransfer::goodsWriteSucceeded, [this] { loader->goodsWriteSucceeded(); });
+        watched = dir->file(QStringLiteral("goods.txt"));
+    }
+    void TearDown() override
+    {
+        loader.reset();
+        EngineTest::TearDown();
+    }
+
+    // A goods text file with the given goods (number, name) and RecordCount.
+    void writeWatched(const QList<QPair<int, QString>> &goodsList, int recordCount, const QDateTime &time)
+    {
+        ProfileFile f(watched);
+        for (const auto &g : goodsList) {
+            f.writeString(QString::number(g.first), QStringLiteral("NPLU"), QString::number(g.first));
+            f.writeString(QString::number(g.first), QStringLiteral("TNAME1"), g.second);
+            f.writeString(QString::number(g.first), QStringLiteral("PRICE"), QStringLiteral("100"));
+        }
+        if (recordCount >= 0)
+            f.writeString(QStringLiteral("Main"), QStringLiteral("RecordCount"), QString::number(recordCount));
+        QFile::remove(watched);
+        ASSERT_TRUE(f.save());
+        setTime(time);
+    }
+    void setTime(const QDateTime &time)
+    {
+        QFile file(watched);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(time, QFileDevice::FileModificationTime));
+    }
+    void enable(bool toScale, bool clear)
+    {
+        AutoLoadSettings s;
+        s.FName = watched;
+        s.Time = 1;
+        s.LoadToScale = toScale;
+        s.EnableAutoLoad = true;
+        s.NeedClear = clear;
+        loader->settings = s;
+        loader->applyTimer();
+        loader->tmAutoLoad.setInterval(30);
+    }
+
+    std::unique_ptr<AutoLoader> loader;
+    QString watched;
+    QStringList notices;
+    QString range;
+    const QDateTime t0 = QDateTime(QDate(2026, 1, 10), QTime(10, 0, 0));
+};
+
+} // namespace
+
+TEST_F(AutoLoadTest, ChangedFileIsLoadedAndWrittenToTheScalesThatAnswered)
+{
+    SimScale &answered = addTcpScale({}, {}, false);
+    SimScale &silent = addTcpScale({}, {}, true);
+    store->scales().setValue(0, QStringLiteral("W"), QStringLiteral("T"));
+    store->scales().setValue(1, QStringLiteral("W"), QStringLiteral("F"));
+    writeWatched({{1, QStringLiteral("Молоко")}, {2, QStringLiteral("Кефир")}, {5, QStringLiteral("Сыр")}}, 5, t0);
+    enable(true, false);
+    ASSERT_TRUE(waitEnded(20000));
+    EXPECT_EQ(range, QStringLiteral("1, 2, 5, 6"));
+    EXPECT_EQ(notices, QStringList{QStringLiteral("идет автоматическая загрузка в весы")});
+    EXPECT_EQ(store->goods().text(4, QStringLiteral("TNAME1")), QStringLiteral("Сыр"));
+    EXPECT_EQ(answered.storedGoodsNumbers(), (QStringList{"1", "2", "5", "6"}));
+    EXPECT_TRUE(silent.storedGoodsNumbers().isEmpty());
+    EXPECT_EQ(store->scales().text(1, QStringLiteral("U")), QStringLiteral("F"));
+    EXPECT_TRUE(loader->tmAutoLoad.isActive()) << "a successful write restarts the watch";
+}
+
+TEST_F(AutoLoadTest, OneLoadPerFileTimeAndAnOlderCopyCountsAsAChange)
+{
+    writeWatched({{3, QStringLiteral("Один")}}, 3, t0);
+    enable(false, false);
+    int loads = 0;
+    QObject::connect(loader.get(), &AutoLoader::loaded, [&](int) { ++loads; });
+    ASSERT_TRUE(waitFor([&] { return loads == 1; }));
+    // The timer stays stopped after a load until a write ends well or the dialog closes.
+    EXPECT_FALSE(loader->tmAutoLoad.isActive());
+    loader->tmAutoLoad.start();
+    writeWatched({{3, QStringLiteral("Два")}}, 3, t0.addMSecs(400)); // same one-second slot
+    processEventsFor(200);
+    EXPECT_EQ(loads, 1);
+    writeWatched({{3, QStringLiteral("Старый")}}, 3, t0.addDays(-3));
+    ASSERT_TRUE(waitFor([&] { return loads == 2; }));
+    EXPECT_EQ(store->goods().text(2, QStringLiteral("TNAME1")), QStringLiteral("Старый"));
+}
+
+TEST_F(AutoLoadTest, ClearingLoadLeavesTheFileGoodsAndEmptyRowsAndRangeAll)
+{
+    store->goods().setValue(99, QStringLiteral("TNAME1"), QStringLiteral("стереть"));
+    QList<QPair<int, QString>> ten;
+    for (int n = 1; n <= 10; ++n)
+        ten.append({n, QStringLiteral("Товар %1").arg(n)});
+    writeWatched(ten, 10, t0);
+    enable(false, true);
+    int loads = 0;
+    QObject::connect(loader.get(), &AutoLoader::loaded, [&](int) { ++loads; });
+    ASSERT_TRUE(waitFor([&] { return loads == 1; }));
+    Table &t = store->goods();
+    EXPECT_EQ(t.count(), 4000);
+    int named = 0;
+    for (int r = 0; r < t.count(); ++r)
+        named += t.text(r, QStringLiteral("TNAME1")).isEmpty() ? 0 : 1;
+    EXPECT_EQ(named, 10);
+    EXPECT_EQ(range, QStringLiteral("1-4000"));
+}
+
+TEST_F(AutoLoadTest, FileWithoutMainLoadsNothingButAClearingLoadStillEmptiesTheTable)
+{
+    store->goods().setValue(0, QStringLiteral("TNAME1"), QStringLiteral("было"));
+    writeWatched({{1, QStringLiteral("не читается")}}, -1, t0);
+    enable(false, false);
+    int loads = 0;
+    QObject::connect(loader.get(), &AutoLoader::loaded, [&](int) { ++loads; });
+    ASSERT_TRUE(waitFor([&] { return loads == 1; }));
+    EXPECT_EQ(store->goods().text(0, QStringLiteral("TNAME1")), QStringLiteral("было"));
+    EXPECT_EQ(range, QStringLiteral("1"));
+
+    loader->LastLoadedFileTime.clear();
+    enable(false, true);
+    ASSERT_TRUE(waitFor([&] { return loads == 2; }));
+    EXPECT_TRUE(store->goods().text(0, QStringLiteral("TNAME1")).isEmpty());
+}
+
+TEST_F(AutoLoadTest, RecordCountAtTheTopDropsTheNumberPastTheGoods)
+{
+    EXPECT_EQ(AutoLoader::rangeAfterLoad(QStringLiteral("1, 4000, "), 4000, false), QStringLiteral("1, 4000, "));
+    EXPECT_EQ(AutoLoader::rangeAfterLoad(QStringLiteral("1, 2, 5, "), 5, false), QStringLiteral("1, 2, 5, 6"));
+    EXPECT_EQ(AutoLoader::rangeAfterLoad(QString(), 0, false), QStringLiteral("1"));
+}
+
+TEST_F(AutoLoadTest, UnreadableWatchedFileGivesTheAccessErrorAndTheTimerKeepsRunning)
+{
+    // A name that exists but cannot be read as a file (even by root): a folder.
+    ASSERT_TRUE(QDir().mkpath(watched));
+    enable(false, false);
+    ASSERT_TRUE(waitFor([&] { return !errorsShown.isEmpty(); }));
+    EXPECT_EQ(errorsShown.first(), QStringLiteral("Ошибка при доступе к файлу автозагрузки!"));
+    EXPECT_TRUE(loader->tmAutoLoad.isActive());
+    EXPECT_TRUE(notices.isEmpty());
+}
+
+TEST_F(AutoLoadTest, ClosingTheDialogStoresThePresentFileTimeSoARestartDoesNotLoadIt)
+{
+    writeWatched({{1, QStringLiteral("x")}}, 1, t0);
+    AutoLoadSettings s;
+    s.FName = watched;
+    s.Time = 5;
+    s.EnableAutoLoad = true;
+    loader->dialogClosed(s);
+    EXPECT_TRUE(loader->tmAutoLoad.isActive());
+    EXPECT_EQ(loader->tmAutoLoad.interval(), 5000);
+    EXPECT_TRUE(loader->LastLoadedFileTime.isEmpty()) << "this run still loads the file";
+
+    AutoLoader restarted(*store, besideProgram(QLatin1String(kAutoLoadFileName)));
+    restarted.create();
+    EXPECT_EQ(restarted.settings.FName, watched);
+    EXPECT_EQ(restarted.settings.Time, 5);
+    EXPECT_TRUE(restarted.settings.EnableAutoLoad);
+    EXPECT_EQ(restarted.LastLoadedFileTime, AutoLoader::fileTimeText(watched));
+    EXPECT_TRUE(restarted.tmAutoLoad.isActive());
+}
+
+TEST_F(AutoLoadTest, DamagedSettingsFileGivesDefaults)
+{
+    dir->writeFile(QLatin1String(kAutoLoadFileName), QByteArray("\x00\xFF[Main\r\nTime=abc\r\n=\r\n[[\r\n", 24));
+    AutoLoader l(*store, besideProgram(QLatin1String(kAutoLoadFileName)));
+    l.create();
+    EXPECT_EQ(l.settings.Time, 60);
+    EXPECT_FALSE(l.settings.EnableAutoLoad);
+    EXPECT_FALSE(l.tmAutoLoad.isActive());
+}
+
+TEST_F(AutoLoadTest, BadNumberInTheFileStopsTheLoadWithItsErrorAndCountsAsLoaded)
+{
+    ProfileFile f(watched);
+    f.writeString(QStringLiteral("1"), QStringLiteral("NPLU"), QStringLiteral("1"));
+    f.writeString(QStringLiteral("1"), QStringLiteral("TNAME1"), QStringLiteral("первый"));
+    f.writeString(QStringLiteral("2"), QStringLiteral("NPLU"), QStringLiteral("два"));
+    f.writeString(QStringLiteral("Main"), QStringLiteral("RecordCount"), QStringLiteral("2"));
+    ASSERT_TRUE(f.save());
+    setTime(t0);
+    enable(true, false);
+    ASSERT_TRUE(waitFor([&] { return !errorsShown.isEmpty(); }));
+    EXPECT_EQ(errorsShown.first(), QStringLiteral("'два' is not a valid integer value"));
+    EXPECT_EQ(store->goods().text(0, QStringLiteral("TNAME1")), QStringLiteral("первый"));
+    EXPECT_EQ(loader->LastLoadedFileTime, AutoLoader::fileTimeText(watched));
+    EXPECT_FALSE(loader->tmAutoLoad.isActive());
+}
