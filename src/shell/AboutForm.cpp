@@ -1,0 +1,43 @@
+#include "shell/AboutForm.h"
+
+#include "shell/ShellStyle.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace tevo {
+
+TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("AboutForm"));
+    setWindowTitle(QStringLiteral("О программе"));
+    setFont(style::windowFont());
+    style::paintPaleGreen(this);
+
+    auto *name = new QLabel(QStringLiteral("Tevo"));
+    name->setObjectName(QStringLiteral("ProductName"));
+    QFont big = name->font();
+    big.setPointSize(16);
+    big.setBold(true);
+    name->setFont(big);
+    auto *version = new QLabel(QStringLiteral("Версия 1.6"));
+    version->setObjectName(QStringLiteral("Version"));
+    auto *description = new QLabel(QStringLiteral(
+        "Обмен данными с весами, печатающими этикетки: товары, сообщения, настройки печати, "
+        "заголовок магазина, логотип, дата и время, текущее состояние и итоги продаж."));
+    description->setObjectName(QStringLiteral("Comments"));
+    description->setWordWrap(true);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(name);
+    layout->addWidget(version);
+    layout->addWidget(description);
+    layout->addWidget(buttons);
+    setFixedWidth(380);
+}
+
+} // namespace tevo

@@ -1,0 +1,19 @@
+#pragma once
+// The program's windows, created at start-up in this order and kept for the whole run.
+#include "shell/AboutForm.h"
+#include "shell/MainForm.h"
+#include "shell/PaketViewForm.h"
+#include "shell/ScalesForm.h"
+
+namespace tevo {
+
+struct AppWindows {
+    AppWindows();
+
+    TMainForm MainForm;
+    TScalesForm ScalesForm;
+    TAboutForm AboutForm;
+    TPaketViewForm PaketViewForm;
+};
+
+} // namespace tevo

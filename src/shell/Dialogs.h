@@ -1,0 +1,54 @@
+#pragma once
+// The one way the windows show message boxes, file dialogs and modal windows. Tests switch it
+// to a scripted mode: nothing is shown, answers come from a queue and every text is recorded,
+// so no test ever waits for a person.
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+
+class QDialog;
+class QWidget;
+
+namespace tevo {
+
+class Dialogs {
+public:
+    enum class Kind {
+        Plain,       // no icon (the end of a command, the data check)
+        Information,
+        Warning,
+        Error,
+        Confirmation // a question
+    };
+
+    // Shows a modal message box; returns the button pressed (a QMessageBox::StandardButton).
+    static int message(Kind kind, const QString &text,
+                       QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+    // File dialogs; an empty text when cancelled.
+    static QString openFileName(QWidget *parent, const QString &caption, const QString &filter,
+                                const QString &dir = {});
+    static QString saveFileName(QWidget *parent, const QString &caption, const QString &filter,
+                                const QString &dir = {});
+    // Shows the dialog modally; returns its result.
+    static int execModal(QDialog *dialog);
+
+    // The common error box: every failure reported through tevo::reportError is shown here.
+    static void installErrorHandler();
+
+    // --- scripted mode, for tests ---
+    static void setScripted(bool on);
+    static bool scripted();
+    // The next answer of a message box or modal window. Without a prepared answer a message
+    // box gives OK (or its first button) and a modal window gives QDialog::Rejected.
+    static void setNextAnswer(int answer);
+    // The next result of a file dialog; without one the dialog counts as cancelled.
+    static void setNextFileName(const QString &fileName);
+    // Texts of the message boxes shown, and captions of the dialogs, in order.
+    static QStringList shownTexts();
+    // Kinds of the message boxes shown, in the order of their texts.
+    static QList<Kind> shownKinds();
+    // Forgets shown texts and unused answers.
+    static void reset();
+};
+
+} // namespace tevo

@@ -1,0 +1,249 @@
+#include "shell/TableGrid.h"
+
+#include "common/ErrorSink.h"
+#include "shell/Dialogs.h"
+#include "store/Table.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QStyledItemDelegate>
+#include <QTimer>
+
+namespace tevo {
+
+// Hands every cell editor to its grid, which watches its keys and focus.
+class GridDelegate : public QStyledItemDelegate {
+public:
+    explicit GridDelegate(TableGrid *grid) : QStyledItemDelegate(grid), m_grid(grid) {}
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (editor)
+            m_grid->editorCreated(editor);
+        return editor;
+    }
+
+private:
+    TableGrid *m_grid;
+};
+
+TableGrid::TableGrid(QWidget *parent) : QTableView(parent)
+{
+    setItemDelegate(new GridDelegate(this));
+    setEditTriggers(QAbstractItemView::AllEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setTabKeyNavigation(true);
+    setSortingEnabled(false);
+    setWordWrap(false);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    verticalHeader()->setVisible(false);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+}
+
+void TableGrid::setTable(Table *table)
+{
+    if (m_table)
+        disconnect(m_table, nullptr, this, nullptr);
+    m_table = table;
+    setModel(table);
+    if (!table)
+        return;
+    connect(table, &Table::currentRowChanged, this, &TableGrid::followTable);
+    connect(table, &QAbstractItemModel::modelReset, this, [this] { followTable(m_table->currentRow()); });
+    applyDesignedWidths();
+    followTable(table->currentRow());
+}
+
+int TableGrid::designedWidth(int column) const
+{
+    if (!m_table || column < 0 || column >= m_table->columns().size())
+        return horizontalHeader()->defaultSectionSize();
+    return m_table->columns().at(column).width;
+}
+
+void TableGrid::applyDesignedWidths()
+{
+    if (!m_table)
+        return;
+    for (int c = 0; c < m_table->columns().size(); ++c)
+        setColumnWidth(c, designedWidth(c));
+}
+
+void TableGrid::setRowLimit(int limit, const QString &refusal)
+{
+    m_rowLimit = limit;
+    m_limitText = refusal;
+}
+
+bool TableGrid::appendRow()
+{
+    if (!m_table || !m_table->isOpen() || m_table->isDetached())
+        return false;
+    if (m_table->hasPendingRow()) {
+        m_table->last();
+        return true;
+    }
+    if (m_rowLimit > 0 && m_table->count() >= m_rowLimit) {
+        Dialogs::message(Dialogs::Kind::Error, m_limitText);
+        return false;
+    }
+    commitEdit();
+    m_table->appendPendingRow();
+    return true;
+}
+
+void TableGrid::deleteCurrentRow()
+{
+    if (!m_table || m_table->currentRow() < 0)
+        return;
+    if (Dialogs::message(Dialogs::Kind::Confirmation, QStringLiteral("Delete record?"),
+                         QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+        return;
+    if (m_editor)
+        closeEditor(m_editor, QAbstractItemDelegate::RevertModelCache);
+    const int row = m_table->currentRow();
+    if (row >= 0)
+        guarded([&] { m_table->deleteRow(row); });
+}
+
+void TableGrid::commitEdit()
+{
+    if (QWidget *editor = m_editor.data()) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+void TableGrid::cancelEdit()
+{
+    if (QWidget *editor = m_editor.data())
+        closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+    if (m_table && m_table->hasPendingRow())
+        m_table->cancelPendingRow();
+}
+
+void TableGrid::editorCreated(QWidget *editor)
+{
+    m_editor = editor;
+    editor->installEventFilter(this);
+}
+
+bool TableGrid::handleRecordKey(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (event->key() == Qt::Key_Delete && mods == Qt::ControlModifier) {
+        deleteCurrentRow();
+        return true;
+    }
+    if (event->key() == Qt::Key_Insert && mods == Qt::NoModifier) {
+        appendRow();
+        return true;
+    }
+    if (event->key() == Qt::Key_Down && mods == Qt::NoModifier && m_table) {
+        const int rows = model() ? model()->rowCount() : 0;
+        if (rows == 0 || currentIndex().row() == rows - 1) {
+            if (!m_table->hasPendingRow())
+                appendRow();
+            return true;
+        }
+    }
+    return false;
+}
+
+void TableGrid::keyPressEvent(QKeyEvent *event)
+{
+    if (handleRecordKey(event)) {
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void TableGrid::keyReleaseEvent(QKeyEvent *event)
+{
+    QTableView::keyReleaseEvent(event);
+    if (!event->isAutoRepeat())
+        emit keyReleased(event->key());
+}
+
+void TableGrid::focusOutEvent(QFocusEvent *event)
+{
+    QTableView::focusOutEvent(event);
+    QTimer::singleShot(0, this, &TableGrid::checkLeft);
+}
+
+bool TableGrid::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_editor.data()) {
+        switch (event->type()) {
+        case QEvent::KeyPress: {
+            auto *key = static_cast<QKeyEvent *>(event);
+            // Arrow down is left to the editor: it reaches the grid by itself.
+            if (key->key() != Qt::Key_Down && handleRecordKey(key))
+                return true;
+            break;
+        }
+        case QEvent::KeyRelease: {
+            auto *key = static_cast<QKeyEvent *>(event);
+            if (!key->isAutoRepeat())
+                emit keyReleased(key->key());
+            return true;
+        }
+        case QEvent::FocusOut:
+            QTimer::singleShot(0, this, &TableGrid::checkLeft);
+            break;
+        default:
+            break;
+        }
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+// Leaving the grid drops a new row nothing was typed into.
+void TableGrid::checkLeft()
+{
+    if (!m_table || !m_table->hasPendingRow() || QApplication::activeModalWidget())
+        return;
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && (focus == this || isAncestorOf(focus)))
+        return;
+    m_table->cancelPendingRow();
+}
+
+void TableGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTableView::currentChanged(current, previous);
+    if (current.isValid())
+        m_lastColumn = current.column();
+    if (m_table && !m_syncing && current.isValid() && current.row() != m_table->currentRow()) {
+        m_syncing = true;
+        m_table->setCurrentRow(current.row());
+        m_syncing = false;
+    }
+}
+
+void TableGrid::followTable(int row)
+{
+    if (m_syncing || !model())
+        return;
+    m_syncing = true;
+    if (row < 0 || row >= model()->rowCount()) {
+        if (currentIndex().isValid())
+            selectionModel()->clearCurrentIndex();
+    } else {
+        const int column = currentIndex().isValid() ? currentIndex().column() : m_lastColumn;
+        const QModelIndex index = model()->index(row, qBound(0, column, model()->columnCount() - 1));
+        if (index != currentIndex())
+            setCurrentIndex(index);
+    }
+    m_syncing = false;
+}
+
+} // namespace tevo

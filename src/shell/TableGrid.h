@@ -1,0 +1,68 @@
+#pragma once
+// A grid on one of the store's tables: the grid's current cell and the table's current row
+// follow each other, columns take their titles and designed widths from the table, cells are
+// edited in place with the editor shown as soon as a cell becomes current, and the record keys
+// work as the users know them: arrow down past the last row and Insert open a new row,
+// Ctrl+Delete deletes the current row after "Delete record?".
+#include <QPointer>
+#include <QTableView>
+
+class QKeyEvent;
+
+namespace tevo {
+
+class Table;
+
+class TableGrid : public QTableView {
+    Q_OBJECT
+public:
+    explicit TableGrid(QWidget *parent = nullptr);
+
+    void setTable(Table *table);
+    Table *table() const { return m_table; }
+
+    // Designed width of a column, from the table's column list.
+    int designedWidth(int column) const;
+    void applyDesignedWidths();
+
+    // At most `limit` rows (0: no limit); opening a row past it shows `refusal` instead.
+    void setRowLimit(int limit, const QString &refusal);
+
+    // Opens a new row at the end (arrow down on the last row, Insert, the navigator's insert);
+    // false when the row limit refuses it.
+    bool appendRow();
+    // Asks "Delete record?" and deletes the current row on OK.
+    void deleteCurrentRow();
+    // Stores what is typed into the open cell editor and closes it.
+    void commitEdit();
+    // Closes the open cell editor without storing it and drops a new row nothing was typed into.
+    void cancelEdit();
+    bool isEditing() const { return !m_editor.isNull(); }
+
+signals:
+    // After every key release in the grid or in its cell editor (auto-repeat excluded).
+    void keyReleased(int key);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    friend class GridDelegate;
+    void editorCreated(QWidget *editor);
+    bool handleRecordKey(QKeyEvent *event);
+    void followTable(int row);
+    void checkLeft();
+
+    Table *m_table = nullptr;
+    QPointer<QWidget> m_editor;
+    int m_rowLimit = 0;
+    QString m_limitText;
+    int m_lastColumn = 0;
+    bool m_syncing = false;
+};
+
+} // namespace tevo

@@ -1,0 +1,92 @@
+#include "store/DataCheck.h"
+
+#include "common/Convert.h"
+#include "store/Table.h"
+
+#include <optional>
+
+namespace tevo {
+namespace {
+
+const QString kReportStart = QStringLiteral("Ошибки найдены в: ");
+const QString kSuccess = QStringLiteral("Проверка данных завершена успешно. Ошибок не обнаружено");
+
+// A whole-number column read as a number: empty reads as 0; nothing when it cannot be read.
+std::optional<qint64> wholeNumber(const Table &goods, int row, const char *column)
+{
+    const QVariant v = goods.value(row, QLatin1String(column));
+    if (v.isNull())
+        return 0;
+    if (v.typeId() == QMetaType::QString) {
+        const QString s = v.toString();
+        if (s.isEmpty())
+            return 0;
+        const auto n = tryStrToInt(s);
+        return n ? std::optional<qint64>(*n) : std::nullopt;
+    }
+    bool ok = false;
+    const qint64 n = v.toLongLong(&ok);
+    return ok ? std::optional<qint64>(n) : std::nullopt;
+}
+
+// A range rule: the first fragment when the number is out of range, the second when it cannot
+// be read.
+void checkRange(QString &report, const std::optional<qint64> &n, qint64 low, qint64 high, const QString &outOfRange,
+                const QString &unreadable)
+{
+    if (!n)
+        report += unreadable;
+    else if (*n < low || *n > high)
+        report += outOfRange;
+}
+
+QString rowReport(const Table &goods, int row)
+{
+    QString report;
+    checkRange(report, wholeNumber(goods, row, "NPLU"), 1, 4000, QStringLiteral("№ ПЛУ "), QStringLiteral("№ ПЛУ; "));
+    if (goods.text(row, QStringLiteral("TNAME1")).length() > kMaxGoodsNameLength)
+        report += QStringLiteral("Название товара 1; ");
+    if (goods.text(row, QStringLiteral("TNAME2")).length() > kMaxGoodsNameLength)
+        report += QStringLiteral("Название товара 2; ");
+    checkRange(report, wholeNumber(goods, row, "CODE"), 0, 999999, QStringLiteral("Код товара "),
+               QStringLiteral("Код товара; "));
+    checkRange(report, wholeNumber(goods, row, "PRICE"), 0, 999999, QStringLiteral("Цена "), QStringLiteral("Цена; "));
+
+    // The shelf life is a text column: it must hold the decimal text of a whole number.
+    const auto shelfLife = tryStrToInt(goods.text(row, QStringLiteral("UBDATE")));
+    checkRange(report, shelfLife ? std::optional<qint64>(*shelfLife) : std::nullopt, 0, 999,
+               QStringLiteral("Срок годности "), QStringLiteral("Срок годности; "));
+
+    const auto tare = wholeNumber(goods, row, "TARA");
+    if (!tare) {
+        report += QStringLiteral("Тара; ");
+    } else {
+        if (*tare < 0 || *tare > 5998)
+            report += QStringLiteral("Тара ");
+        if (*tare % 2 != 0)
+            report += QStringLiteral("Тара; ");
+    }
+    // "год" is how the users have always read this fragment.
+    checkRange(report, wholeNumber(goods, row, "GROUPCODE"), 0, 999999, QStringLiteral("Групповой код "),
+               QStringLiteral("Групповой год; "));
+    return report;
+}
+
+} // namespace
+
+QString checkGoods(Table &goods)
+{
+    for (int row = 0; row < goods.count(); ++row) {
+        if (goods.isNull(row, QStringLiteral("PRICE")))
+            continue;
+        const QString report = rowReport(goods, row);
+        if (!report.isEmpty()) {
+            goods.setCurrentRow(row);
+            return kReportStart + report + QStringLiteral("; строка №") + goods.text(row, QStringLiteral("NPLU"));
+        }
+    }
+    goods.last();
+    return kSuccess;
+}
+
+} // namespace tevo

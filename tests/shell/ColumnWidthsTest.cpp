@@ -1,0 +1,103 @@
+// Column widths kept in the settings file beside the program: saved at close, restored at the
+// first activation only, damaged files ignored.
+#include "ShellFixture.h"
+
+#include "fileio/ProfileFile.h"
+#include "shell/ColumnWidths.h"
+#include "shell/TableGrid.h"
+
+using namespace tevo;
+using tevo::test::ShellTest;
+
+namespace {
+
+class ColumnWidthsTest : public ShellTest {
+protected:
+    QString widthsFile() const { return scratch.file(QLatin1String(kColumnWidthsFileName)); }
+};
+
+TEST_F(ColumnWidthsTest, DesignedWidthsWithoutAFileAndTheFileAfterClose)
+{
+    AppWindows &w = activated();
+    EXPECT_EQ(w.MainForm.gdT->columnWidth(0), 75);
+    EXPECT_EQ(w.MainForm.gdT->columnWidth(14), 264);
+    EXPECT_EQ(w.MainForm.grM->columnWidth(0), 144);
+    EXPECT_EQ(w.MainForm.grM->columnWidth(8), 137);
+    w.MainForm.close();
+
+    ProfileFile file(widthsFile());
+    ASSERT_TRUE(file.load());
+    EXPECT_TRUE(file.sectionExists(QStringLiteral("TMainForm")));
+    EXPECT_EQ(file.keys(QStringLiteral("TMainForm")).size(), 15 + 9);
+    EXPECT_EQ(file.readString(QStringLiteral("TMainForm"), QStringLiteral("Line0")), QStringLiteral("gdT.0.Width=75"));
+    EXPECT_EQ(file.readString(QStringLiteral("TMainForm"), QStringLiteral("Line15")), QStringLiteral("grM.0.Width=144"));
+    // Each stored line stands in single quotes in the file.
+    EXPECT_TRUE(scratch.readFile(QLatin1String(kColumnWidthsFileName)).contains("Line1='gdT.1.Width=171'"));
+}
+
+TEST_F(ColumnWidthsTest, SavedWidthsComeBackAtTheFirstActivationOnly)
+{
+    {
+        AppWindows &w = activated();
+        w.MainForm.gdT->setColumnWidth(2, 222);
+        w.MainForm.grM->setColumnWidth(3, 99);
+        w.MainForm.close();
+    }
+    AppWindows &w = open();
+    EXPECT_EQ(w.MainForm.gdT->columnWidth(2), 167);
+    w.MainForm.FormActivate();
+    EXPECT_EQ(w.MainForm.gdT->columnWidth(2), 222);
+    EXPECT_EQ(w.MainForm.grM->columnWidth(3), 99);
+    EXPECT_EQ(w.MainForm.gdT->columnWidth(1), 171);
+
+    w.MainForm.gdT->setColumnWidth(2, 300);
+    w.MainForm.FormActivate(); // a later activation (a dialog closed) keeps the widths as they are
+    EXPECT_EQ(w.MainForm.gdT->columnWidth(2), 300);
+}
+
+TEST_F(ColumnWidthsTest, SavingDeletesKeysPastTheLastLineAndKeepsTheRest)
+{
+    ProfileFile old(widthsFile());
+    for (int i = 0; i < 40; ++i)
+        old.writeString(QStringLiteral("TMainForm"), QStringLiteral("Line%1").arg(i), QStringLiteral("'old'"));
+    old.writeString(QStringLiteral("Other"), QStringLiteral("Key"), QStringLiteral("kept"));
+    ASSERT_TRUE(old.save());
+
+    AppWindows &w = activated();
+    w.MainForm.close();
+    ProfileFile file(widthsFile());
+    ASSERT_TRUE(file.load());
+    const QStringList keys = file.keys(QStringLiteral("TMainForm"));
+    EXPECT_EQ(keys.size(), 24);
+    EXPECT_FALSE(keys.contains(QStringLiteral("Line24")));
+    EXPECT_FALSE(keys.contains(QStringLiteral("Line39")));
+    EXPECT_EQ(file.readString(QStringLiteral("Other"), QStringLiteral("Key")), QStringLiteral("kept"));
+}
+
+TEST_F(ColumnWidthsTest, DamagedFilesLeaveTheDesignedWidths)
+{
+    scratch.writeFile(QLatin1String(kColumnWidthsFileName), QByteArray("\x00\xff[TMainForm\r\nLine0=\x01\x02", 21));
+    {
+        AppWindows &w = activated();
+        EXPECT_TRUE(w.MainForm.widthsLoaded());
+        EXPECT_EQ(w.MainForm.gdT->columnWidth(0), 75);
+        EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
+    }
+    windows.reset();
+    scratch.writeFile(QLatin1String(kColumnWidthsFileName),
+                      "[TMainForm]\r\n"
+                      "Line0='gdT.1.Width=abc'\r\n"
+                      "Line1='gdT.99.Width=50'\r\n"
+                      "Line2='gdT.2.Width=0'\r\n"
+                      "Line3='nothing here'\r\n"
+                      "Line4='xyz.1.Width=50'\r\n"
+                      "Line5='gdT.3.Width=999999'\r\n"
+                      "Line6='grM.2.Width=77'\r\n");
+    AppWindows &w = activated();
+    EXPECT_EQ(w.MainForm.gdT->columnWidth(1), 171);
+    EXPECT_EQ(w.MainForm.gdT->columnWidth(2), 167);
+    EXPECT_EQ(w.MainForm.gdT->columnWidth(3), 113);
+    EXPECT_EQ(w.MainForm.grM->columnWidth(2), 77);
+}
+
+} // namespace

@@ -1,0 +1,154 @@
+// The goods and messages grids: number search, rows opened past the end and dropped again,
+// deleting a row, and the grid and the table sharing one current row.
+#include "ShellFixture.h"
+
+#include "shell/TableGrid.h"
+
+#include <QTest>
+
+using namespace tevo;
+using tevo::test::ShellTest;
+
+namespace {
+
+class GoodsGridTest : public ShellTest {
+protected:
+    void SetUp() override
+    {
+        ShellTest::SetUp();
+        activated();
+        grid = windows->MainForm.gdT;
+        grid->setCurrentIndex(goods().index(0, 0));
+    }
+    Table &goods() { return windows->MainForm.store().goods(); }
+    int currentNumber() { return goods().currentValue(QStringLiteral("NPLU")).toInt(); }
+
+    TableGrid *grid = nullptr;
+};
+
+TEST_F(GoodsGridTest, NumberSearchFollowsTheTypedNumber)
+{
+    QTest::keyClick(grid, Qt::Key_1);
+    EXPECT_EQ(currentNumber(), 1);
+    QTest::keyClick(grid, Qt::Key_2);
+    EXPECT_EQ(currentNumber(), 12);
+    EXPECT_EQ(grid->currentIndex().row(), goods().currentRow());
+    EXPECT_EQ(windows->MainForm.numberSearchText(), QStringLiteral("12"));
+
+    QTest::keyClick(grid, Qt::Key_Escape);
+    EXPECT_EQ(windows->MainForm.numberSearchText(), QString());
+    EXPECT_EQ(currentNumber(), 1);
+
+    QTest::keyClicks(grid, QStringLiteral("400"));
+    EXPECT_EQ(currentNumber(), 400);
+    QTest::keyClick(grid, Qt::Key_9); // 4009 does not exist
+    EXPECT_EQ(windows->MainForm.numberSearchText(), QStringLiteral("400"));
+    EXPECT_EQ(currentNumber(), 400);
+    QTest::keyClick(grid, Qt::Key_Backspace);
+    EXPECT_EQ(currentNumber(), 40);
+    QTest::keyClick(grid, Qt::Key_Escape);
+    EXPECT_EQ(currentNumber(), 1);
+    EXPECT_EQ(grid->currentIndex().row(), 0);
+}
+
+TEST_F(GoodsGridTest, NumberSearchLooksAtTheNumberNotThePosition)
+{
+    goods().deleteRow(4); // goods 5 gone: position 5 now holds goods 6
+    QTest::keyClick(grid, Qt::Key_6);
+    EXPECT_EQ(currentNumber(), 6);
+    EXPECT_EQ(goods().currentRow(), 4);
+    QTest::keyClick(grid, Qt::Key_Escape);
+    QTest::keyClick(grid, Qt::Key_5);
+    EXPECT_EQ(windows->MainForm.numberSearchText(), QString());
+    EXPECT_EQ(currentNumber(), 1);
+    QTest::keyClick(grid, Qt::Key_A); // not a number: refused like a missing one
+    EXPECT_EQ(windows->MainForm.numberSearchText(), QString());
+}
+
+TEST_F(GoodsGridTest, NumberSearchOnlyInTheNumberColumnAndClearedByAClick)
+{
+    QTest::keyClicks(grid, QStringLiteral("35"));
+    EXPECT_EQ(currentNumber(), 35);
+    const QModelIndex name = goods().index(goods().currentRow(), goods().columnIndex(QStringLiteral("TNAME1")));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(name).center());
+    EXPECT_EQ(windows->MainForm.numberSearchText(), QString());
+
+    grid->setCurrentIndex(name);
+    grid->commitEdit();
+    QTest::keyClick(grid, Qt::Key_7);
+    EXPECT_EQ(windows->MainForm.numberSearchText(), QString());
+    EXPECT_EQ(currentNumber(), 35);
+}
+
+TEST_F(GoodsGridTest, RowOpenedPastTheEndIsDroppedOnKeyRelease)
+{
+    goods().last();
+    ASSERT_EQ(grid->currentIndex().row(), 3999);
+    QTest::keyPress(grid, Qt::Key_Down);
+    EXPECT_EQ(goods().count(), 4001);
+    EXPECT_TRUE(goods().hasPendingRow());
+    EXPECT_EQ(grid->currentIndex().row(), 4000);
+    QTest::keyRelease(grid, Qt::Key_Down);
+    EXPECT_EQ(goods().count(), 4000);
+    EXPECT_FALSE(goods().hasPendingRow());
+    EXPECT_EQ(currentNumber(), 4000);
+
+    goods().setCurrentRow(10);
+    QTest::keyPress(grid, Qt::Key_Insert);
+    EXPECT_EQ(goods().count(), 4001);
+    QTest::keyRelease(grid, Qt::Key_Insert);
+    EXPECT_EQ(goods().count(), 4000);
+}
+
+TEST_F(GoodsGridTest, MessagesRowOpenedPastTheEndIsDroppedToo)
+{
+    TableGrid *messages = windows->MainForm.grM;
+    Table &m = windows->MainForm.store().messages();
+    m.last();
+    QTest::keyPress(messages, Qt::Key_Down);
+    EXPECT_EQ(m.count(), 1001);
+    QTest::keyRelease(messages, Qt::Key_Down);
+    EXPECT_EQ(m.count(), 1000);
+}
+
+TEST_F(GoodsGridTest, CtrlDeleteAsksFirst)
+{
+    goods().setCurrentRow(2);
+    Dialogs::setNextAnswer(QMessageBox::Cancel);
+    QTest::keyClick(grid, Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(goods().count(), 4000);
+    EXPECT_EQ(Dialogs::shownTexts(), QStringList{QStringLiteral("Delete record?")});
+
+    QTest::keyClick(grid, Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(goods().count(), 3999);
+    EXPECT_EQ(goods().value(2, QStringLiteral("NPLU")).toInt(), 4);
+}
+
+TEST_F(GoodsGridTest, GridAndTableShareTheCurrentRow)
+{
+    goods().setCurrentRow(1234);
+    EXPECT_EQ(grid->currentIndex().row(), 1234);
+    grid->setCurrentIndex(goods().index(77, 2));
+    EXPECT_EQ(goods().currentRow(), 77);
+    goods().moveToRecNo(4500); // beyond the end: the last row
+    EXPECT_EQ(grid->currentIndex().row(), 3999);
+}
+
+TEST_F(GoodsGridTest, NumberColumnIsReadOnlyAndTypedValuesAreStored)
+{
+    const QModelIndex number = goods().index(5, 0);
+    EXPECT_FALSE(goods().flags(number) & Qt::ItemIsEditable);
+    const QModelIndex price = goods().index(5, goods().columnIndex(QStringLiteral("PRICE")));
+    windows->MainForm.show(); // cell editors open only in a shown grid
+    grid->setCurrentIndex(price);
+    ASSERT_TRUE(grid->isEditing());
+    EXPECT_TRUE(goods().setData(price, QStringLiteral("1250"), Qt::EditRole));
+    EXPECT_EQ(goods().value(5, QStringLiteral("PRICE")).toInt(), 1250);
+    // A text that is not a number reaches the common error box and leaves the value.
+    EXPECT_FALSE(goods().setData(price, QStringLiteral("12a"), Qt::EditRole));
+    EXPECT_EQ(goods().value(5, QStringLiteral("PRICE")).toInt(), 1250);
+    ASSERT_EQ(Dialogs::shownTexts().size(), 1);
+    EXPECT_TRUE(Dialogs::shownTexts().first().contains(QStringLiteral("is not a valid integer value")));
+}
+
+} // namespace

@@ -1,0 +1,200 @@
+// The main window's activation and closing steps, the menu commands and the rebuilds.
+#include "ShellFixture.h"
+
+#include "shell/ColumnWidths.h"
+#include "shell/TableGrid.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+using namespace tevo;
+using tevo::test::ShellTest;
+
+namespace {
+
+const QString kN8Question = QStringLiteral(
+    "Создание пустой таблицы занимает несколько минут и уничтожает текущую базу данных. Вы действительно хотите "
+    "продолжить?");
+const QString kNotice = QStringLiteral("Эта операция займет до 5 минут... Нажмите \"Ок\"");
+const QString kCreated = QStringLiteral("Пустая таблица успешно создана!");
+
+using MainFormTest = ShellTest;
+
+TEST_F(MainFormTest, ActivationOpensTablesCountsScalesAndMinimizesOnce)
+{
+    AppWindows &w = open();
+    TMainForm &form = w.MainForm;
+    EXPECT_TRUE(form.appState().StartMinimized);
+    form.FormActivate();
+    EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
+    EXPECT_TRUE(form.store().tablesOpen());
+    EXPECT_EQ(form.store().goods().count(), 4000);
+    EXPECT_FALSE(form.appState().StartMinimized);
+    EXPECT_TRUE(form.windowState() & Qt::WindowMinimized);
+
+    // Truth values: "t" and "y" count, an empty or missing value does not.
+    Table &s = form.store().scales();
+    for (const QVariant &u : {QVariant(QStringLiteral("t")), QVariant(QString()), QVariant(QStringLiteral("T")),
+                              QVariant(QStringLiteral("F")), QVariant(QStringLiteral("y")), QVariant()})
+        s.appendRow({{QStringLiteral("U"), u}});
+    form.FormActivate();
+    EXPECT_EQ(form.appState().SelectedScaleCount, 3);
+    EXPECT_TRUE(form.windowState() & Qt::WindowMaximized);
+    EXPECT_FALSE(form.windowState() & Qt::WindowMinimized);
+}
+
+TEST_F(MainFormTest, FailedDatabaseOpenKeepsRunningAndRetriesAtNextActivation)
+{
+    QFile::remove(scratch.databasePath());
+    AppWindows &w = open();
+    TMainForm &form = w.MainForm;
+    form.FormActivate();
+    ASSERT_EQ(Dialogs::shownTexts().size(), 1);
+    EXPECT_EQ(Dialogs::shownKinds().first(), Dialogs::Kind::Error);
+    EXPECT_TRUE(Dialogs::shownTexts().first().contains(QStringLiteral("not found")));
+    EXPECT_FALSE(form.store().tablesOpen());
+    EXPECT_TRUE(form.appState().StartMinimized);
+    EXPECT_FALSE(form.widthsLoaded());
+    EXPECT_EQ(form.gdT->model()->rowCount(), 0);
+
+    // The menu commands report instead of failing.
+    Dialogs::reset();
+    form.N3Click();
+    EXPECT_EQ(Dialogs::shownTexts(), QStringList{QStringLiteral("Проверка данных завершена успешно. Ошибок не обнаружено")});
+
+    test::makeDatabase(scratch.databasePath());
+    Dialogs::reset();
+    form.FormActivate();
+    EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
+    EXPECT_TRUE(form.store().tablesOpen());
+    EXPECT_FALSE(form.appState().StartMinimized);
+    EXPECT_TRUE(form.widthsLoaded());
+    EXPECT_EQ(form.gdT->model()->rowCount(), 4000);
+}
+
+TEST_F(MainFormTest, WindowActivationEventsRunTheSteps)
+{
+    AppWindows &w = open();
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&w.MainForm, &activate);
+    EXPECT_TRUE(w.MainForm.store().tablesOpen());
+    EXPECT_FALSE(w.MainForm.appState().StartMinimized);
+}
+
+TEST_F(MainFormTest, EmptyGoodsTableAfterConfirmation)
+{
+    AppWindows &w = activated();
+    TMainForm &form = w.MainForm;
+    Table &t = form.store().goods();
+    t.setValues(0, {{QStringLiteral("TNAME1"), QStringLiteral("Сыр")}, {QStringLiteral("PRICE"), 500}});
+    t.deleteRow(10);
+    form.gdT->setColumnWidth(1, 250);
+
+    Dialogs::setNextAnswer(QMessageBox::Cancel);
+    form.N8Click();
+    EXPECT_EQ(Dialogs::shownTexts(), QStringList{kN8Question});
+    EXPECT_EQ(Dialogs::shownKinds().first(), Dialogs::Kind::Warning);
+    EXPECT_EQ(t.count(), 3999);
+    EXPECT_EQ(t.text(0, QStringLiteral("TNAME1")), QStringLiteral("Сыр"));
+
+    Dialogs::reset();
+    form.N8Click();
+    EXPECT_EQ(Dialogs::shownTexts(), (QStringList{kN8Question, kNotice, kCreated}));
+    ASSERT_EQ(t.count(), 4000);
+    for (int row = 0; row < t.count(); ++row) {
+        ASSERT_EQ(t.value(row, QStringLiteral("NPLU")).toInt(), row + 1);
+        for (const ColumnDef &c : t.columns()) {
+            if (c.name != QLatin1String("NPLU")) {
+                ASSERT_TRUE(t.isNull(row, c.name)) << c.name.toStdString() << " row " << row;
+            }
+        }
+    }
+    EXPECT_FALSE(t.isDetached());
+    EXPECT_EQ(form.gdT->model()->rowCount(), 4000);
+    EXPECT_EQ(form.gdT->columnWidth(1), 250);
+    EXPECT_TRUE(form.N8->isEnabled());
+}
+
+TEST_F(MainFormTest, EmptyMessagesTableWithoutQuestionOrClosingText)
+{
+    AppWindows &w = activated();
+    TMainForm &form = w.MainForm;
+    Table &m = form.store().messages();
+    m.setValue(3, QStringLiteral("M1"), QStringLiteral("Хранить в холодильнике"));
+    m.deleteRow(0);
+    form.N11Click();
+    EXPECT_EQ(Dialogs::shownTexts(), QStringList{kNotice});
+    ASSERT_EQ(m.count(), 1000);
+    EXPECT_EQ(m.value(999, QStringLiteral("NPLU")).toInt(), 1000);
+    EXPECT_TRUE(m.isNull(2, QStringLiteral("M1")));
+}
+
+TEST_F(MainFormTest, DataCheckReportsInAPlainBox)
+{
+    AppWindows &w = activated();
+    Table &t = w.MainForm.store().goods();
+    t.setValues(41, {{QStringLiteral("PRICE"), 1000000}, {QStringLiteral("UBDATE"), QStringLiteral("5")}});
+    w.MainForm.N3->trigger();
+    EXPECT_EQ(Dialogs::shownTexts(), QStringList{QStringLiteral("Ошибки найдены в: Цена ; строка №42")});
+    EXPECT_EQ(Dialogs::shownKinds(), QList<Dialogs::Kind>{Dialogs::Kind::Plain});
+    EXPECT_EQ(w.MainForm.gdT->currentIndex().row(), 41);
+}
+
+TEST_F(MainFormTest, ScalesDialogFromTheMenuRecountsOnClose)
+{
+    AppWindows &w = activated();
+    Table &s = w.MainForm.store().scales();
+    s.appendRow({{QStringLiteral("U"), QStringLiteral("T")}, {QStringLiteral("W"), QStringLiteral("T")}});
+    s.appendRow({{QStringLiteral("U"), QStringLiteral("T")}, {QStringLiteral("W"), QStringLiteral("F")}});
+    w.ScalesForm.setWindowTitle(QStringLiteral("Выберите весы для загрузки!"));
+    w.MainForm.N2->trigger();
+    EXPECT_EQ(Dialogs::shownTexts(), QStringList{QStringLiteral("Настройка весов")});
+    EXPECT_EQ(w.MainForm.appState().SelectedScaleCount, 2);
+}
+
+TEST_F(MainFormTest, HelpWithoutTheDocumentSaysSo)
+{
+    AppWindows &w = activated();
+    w.MainForm.N16->trigger();
+    ASSERT_EQ(Dialogs::shownTexts().size(), 1);
+    EXPECT_EQ(Dialogs::shownKinds().first(), Dialogs::Kind::Error);
+    EXPECT_TRUE(Dialogs::shownTexts().first().contains(QStringLiteral("HELP.pdf")));
+}
+
+TEST_F(MainFormTest, PacketLogWindowOpensFromTheMenu)
+{
+    AppWindows &w = activated();
+    EXPECT_FALSE(w.PaketViewForm.isVisible());
+    w.MainForm.N10->trigger();
+    EXPECT_TRUE(w.PaketViewForm.isVisible());
+    w.PaketViewForm.close();
+    EXPECT_FALSE(w.PaketViewForm.isVisible());
+    w.PaketViewForm.appendPacket(QByteArray("\x80", 1));
+    w.MainForm.N10->trigger();
+    EXPECT_EQ(w.PaketViewForm.mView->blockCount(), 1);
+}
+
+TEST_F(MainFormTest, CloseStoresAndCommitsWhatWasTyped)
+{
+    AppWindows &w = activated();
+    TableGrid *grid = w.MainForm.gdT;
+    w.MainForm.show(); // cell editors open only in a shown grid
+    grid->setCurrentIndex(w.MainForm.store().goods().index(2, 1));
+    ASSERT_TRUE(grid->isEditing());
+    auto *editor = grid->findChild<QLineEdit *>();
+    ASSERT_NE(editor, nullptr);
+    editor->setText(QStringLiteral("Молоко"));
+    w.MainForm.close();
+    EXPECT_EQ(w.MainForm.store().goods().text(2, QStringLiteral("TNAME1")), QStringLiteral("Молоко"));
+
+    // Another connection sees it while the program's connection is still open: it was committed.
+    Store other;
+    other.openTables(scratch.databasePath());
+    EXPECT_EQ(other.goods().text(2, QStringLiteral("TNAME1")), QStringLiteral("Молоко"));
+}
+
+} // namespace

@@ -1,0 +1,169 @@
+// The scales dialog: the "Исп." rule, the row limit, serial port names, the navigator and the
+// recount of the selected scales on closing.
+#include "ShellFixture.h"
+
+#include "shell/TableGrid.h"
+
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+using namespace tevo;
+using tevo::test::ShellTest;
+
+namespace {
+
+class ScalesFormTest : public ShellTest {
+protected:
+    void SetUp() override
+    {
+        ShellTest::SetUp();
+        activated();
+    }
+    TScalesForm &form() { return windows->ScalesForm; }
+    Table &scales() { return windows->MainForm.store().scales(); }
+    int addScale(const QString &u, const QString &w, const QString &ip = QStringLiteral("192.168.0.10"))
+    {
+        return scales().appendRow({{QStringLiteral("U"), u},
+                                   {QStringLiteral("W"), w},
+                                   {QStringLiteral("NAME"), QStringLiteral("Весы")},
+                                   {QStringLiteral("IP"), ip},
+                                   {QStringLiteral("PORT"), 5001}});
+    }
+    bool setCheck(int row, const char *column, bool ticked)
+    {
+        return scales().setData(scales().index(row, scales().columnIndex(QLatin1String(column))),
+                                ticked ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
+    }
+    QString u(int row) { return scales().text(row, QStringLiteral("U")); }
+};
+
+TEST_F(ScalesFormTest, UseCanBeTickedOnlyOnAnsweringScales)
+{
+    const int silent = addScale(QStringLiteral("F"), QStringLiteral("F"));
+    const int answering = addScale(QStringLiteral("F"), QStringLiteral("T"));
+    const int oldTick = addScale(QStringLiteral("T"), QStringLiteral("F"));
+
+    setCheck(silent, "U", true);
+    EXPECT_EQ(u(silent), QStringLiteral("F"));
+    EXPECT_EQ(scales().data(scales().index(silent, 0), Qt::CheckStateRole).toInt(), Qt::Unchecked);
+
+    setCheck(answering, "U", true);
+    EXPECT_EQ(u(answering), QStringLiteral("T"));
+    setCheck(answering, "U", false);
+    EXPECT_EQ(u(answering), QStringLiteral("F"));
+
+    setCheck(oldTick, "U", false); // unticking is always stored
+    EXPECT_EQ(u(oldTick), QStringLiteral("F"));
+
+    // "Вкл." cannot be changed in the grid.
+    EXPECT_FALSE(scales().flags(scales().index(silent, 1)) & Qt::ItemIsUserCheckable);
+    EXPECT_FALSE(setCheck(silent, "W", true));
+    EXPECT_EQ(scales().text(silent, QStringLiteral("W")), QStringLiteral("F"));
+}
+
+TEST_F(ScalesFormTest, AnEleventhRowIsRefused)
+{
+    for (int i = 0; i < 9; ++i)
+        addScale(QStringLiteral("F"), QStringLiteral("F"));
+    form().nbInsert->click();
+    EXPECT_EQ(scales().count(), 10);
+    EXPECT_TRUE(scales().hasPendingRow());
+    ASSERT_TRUE(scales().setData(scales().index(9, 2), QStringLiteral("Десятые"), Qt::EditRole));
+    EXPECT_FALSE(scales().hasPendingRow());
+
+    form().nbInsert->click();
+    EXPECT_EQ(scales().count(), 10);
+    ASSERT_EQ(Dialogs::shownTexts().size(), 1);
+    EXPECT_TRUE(Dialogs::shownTexts().first().contains(QStringLiteral("10")));
+
+    scales().last();
+    QTest::keyClick(form().gdS, Qt::Key_Down);
+    QTest::keyClick(form().gdS, Qt::Key_Insert);
+    EXPECT_EQ(scales().count(), 10);
+    EXPECT_EQ(Dialogs::shownTexts().size(), 3);
+}
+
+TEST_F(ScalesFormTest, NewRowNothingWasTypedIntoIsDroppedOnClose)
+{
+    addScale(QStringLiteral("T"), QStringLiteral("T"));
+    scales().last();
+    QTest::keyClick(form().gdS, Qt::Key_Down);
+    EXPECT_EQ(scales().count(), 2);
+    form().done(QDialog::Rejected);
+    EXPECT_EQ(scales().count(), 1);
+    EXPECT_EQ(windows->MainForm.appState().SelectedScaleCount, 1);
+}
+
+TEST_F(ScalesFormTest, SerialPortNamesAreCom0ToCom9)
+{
+    for (const char *good : {"COM0", "com3", "Com9", "192.168.1.20", "", "scale-1"})
+        EXPECT_TRUE(TScalesForm::acceptablePortName(QLatin1String(good))) << good;
+    for (const char *bad : {"COM10", "COM", "com12", "xCOM1", "COM1 ", "COMA", "telecom"})
+        EXPECT_FALSE(TScalesForm::acceptablePortName(QLatin1String(bad))) << bad;
+
+    const int row = addScale(QStringLiteral("F"), QStringLiteral("F"), QStringLiteral("COM1"));
+    const QModelIndex ip = scales().index(row, scales().columnIndex(QStringLiteral("IP")));
+    EXPECT_FALSE(scales().setData(ip, QStringLiteral("COM12"), Qt::EditRole));
+    EXPECT_EQ(scales().text(row, QStringLiteral("IP")), QStringLiteral("COM1"));
+    ASSERT_EQ(Dialogs::shownTexts().size(), 1);
+    EXPECT_EQ(Dialogs::shownKinds().first(), Dialogs::Kind::Error);
+    EXPECT_TRUE(Dialogs::shownTexts().first().contains(QStringLiteral("COM12")));
+    EXPECT_TRUE(scales().setData(ip, QStringLiteral("com4"), Qt::EditRole));
+    EXPECT_EQ(scales().text(row, QStringLiteral("IP")), QStringLiteral("com4"));
+}
+
+TEST_F(ScalesFormTest, ClosingAnyWayRecountsOnlyDoneGivesOk)
+{
+    addScale(QStringLiteral("T"), QStringLiteral("T"));
+    addScale(QStringLiteral("t"), QStringLiteral("F"));
+    addScale(QStringLiteral(""), QStringLiteral("T"));
+    QSignalSpy changed(&windows->MainForm.appState(), &AppState::selectedScaleCountChanged);
+
+    form().btnClose->click();
+    EXPECT_EQ(form().result(), QDialog::Accepted);
+    EXPECT_EQ(windows->MainForm.appState().SelectedScaleCount, 2);
+    EXPECT_EQ(scales().currentRow(), 2);
+
+    scales().setValue(0, QStringLiteral("U"), QStringLiteral("F"));
+    form().reject(); // the close box
+    EXPECT_EQ(form().result(), QDialog::Rejected);
+    EXPECT_EQ(windows->MainForm.appState().SelectedScaleCount, 1);
+    EXPECT_EQ(changed.count(), 2);
+
+    scales().deleteRow(0);
+    scales().deleteRow(0);
+    scales().deleteRow(0);
+    form().done(QDialog::Accepted);
+    EXPECT_EQ(windows->MainForm.appState().SelectedScaleCount, 0);
+}
+
+TEST_F(ScalesFormTest, NavigatorMovesDeletesAndChecksConnection)
+{
+    for (int i = 0; i < 4; ++i)
+        addScale(QStringLiteral("F"), QStringLiteral("F"));
+    form().nbFirst->click();
+    EXPECT_EQ(scales().currentRow(), 0);
+    form().nbNext->click();
+    form().nbNext->click();
+    EXPECT_EQ(scales().currentRow(), 2);
+    EXPECT_EQ(form().gdS->currentIndex().row(), 2);
+    form().nbPrior->click();
+    EXPECT_EQ(scales().currentRow(), 1);
+    form().nbLast->click();
+    EXPECT_EQ(scales().currentRow(), 3);
+
+    Dialogs::setNextAnswer(QMessageBox::Cancel);
+    form().nbDelete->click();
+    EXPECT_EQ(scales().count(), 4);
+    form().nbDelete->click();
+    EXPECT_EQ(scales().count(), 3);
+    EXPECT_EQ(Dialogs::shownTexts(), (QStringList{QStringLiteral("Delete record?"), QStringLiteral("Delete record?")}));
+
+    QSignalSpy check(&form(), &TScalesForm::connectionCheckRequested);
+    form().Button1->click();
+    EXPECT_EQ(check.count(), 1);
+}
+
+} // namespace
