@@ -32,6 +32,9 @@ class TableGrid;
 class TScalesForm;
 class TAboutForm;
 class TPaketViewForm;
+class TAutoLoadForm;
+class TrayIcon;
+class ExchangeHub;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -47,6 +50,12 @@ public:
     TScalesForm *scalesForm() const { return m_scalesForm; }
     TAboutForm *aboutForm() const { return m_aboutForm; }
     TPaketViewForm *paketViewForm() const { return m_paketViewForm; }
+    // The automatic-loading dialog and the tray, made after the scales dialog.
+    void setAutoLoad(TAutoLoadForm *autoLoad, TrayIcon *tray);
+    TAutoLoadForm *autoLoadForm() const { return m_autoLoadForm; }
+    TrayIcon *trayIcon() const { return m_tray; }
+    // The exchange engine with its commands (made on first use).
+    ExchangeHub &exchange();
 
     // The logo picture shown in Image1, scaled to fit with its proportions kept.
     const QImage &logoImage() const { return m_logoImage; }
@@ -187,6 +196,9 @@ private:
     TScalesForm *m_scalesForm = nullptr;
     TAboutForm *m_aboutForm = nullptr;
     TPaketViewForm *m_paketViewForm = nullptr;
+    TAutoLoadForm *m_autoLoadForm = nullptr;
+    TrayIcon *m_tray = nullptr;
+    ExchangeHub *m_hub = nullptr;
     bool m_widthsLoaded = false;
     bool m_activating = false;
     bool m_rebuilding = false;

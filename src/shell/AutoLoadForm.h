@@ -1,0 +1,43 @@
+#pragma once
+// The automatic-loading dialog: the watched file, the check period and the three switches.
+// Closing it, in any way, stores the settings and sets the watch timer.
+#include <QDialog>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+namespace tevo {
+
+class AutoLoader;
+
+class TAutoLoadForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TAutoLoadForm(QWidget *parent = nullptr);
+
+    // The loader whose settings the dialog edits; its creation step runs here.
+    void setLoader(AutoLoader *loader);
+
+    QLineEdit *edAutoLoad = nullptr;
+    QPushButton *btnOpen = nullptr;
+    QSpinBox *seAutoLoad = nullptr;
+    QCheckBox *cbAutoLoad = nullptr;
+    QCheckBox *cbEnableAutoLoad = nullptr;
+    QCheckBox *cbNeedClear = nullptr;
+    QPushButton *btnClose = nullptr;
+
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void btnOpenClick();
+    void fillFromLoader();
+
+    AutoLoader *m_loader = nullptr;
+};
+
+} // namespace tevo

@@ -1,0 +1,192 @@
+#include "shell/ExchangeHub.h"
+
+#include "common/AppPaths.h"
+#include "common/Convert.h"
+#include "common/Error.h"
+#include "common/ErrorSink.h"
+#include "shell/Dialogs.h"
+#include "shell/LcdIndicator.h"
+#include "shell/MainForm.h"
+#include "shell/PaketViewForm.h"
+#include "shell/ScalesForm.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QLocale>
+#include <QProgressBar>
+
+namespace tevo {
+
+ExchangeHub::ExchangeHub(TMainForm &form) : QObject(&form), m_form(form)
+{
+    Store &store = form.store();
+    m_channels = std::make_unique<ScaleChannels>(store.scales());
+    m_engine = std::make_unique<ExchangeEngine>(store, *m_channels);
+    m_goods = std::make_unique<GoodsTransfer>(*m_engine);
+    m_messages = std::make_unique<MessagesTransfer>(*m_engine);
+    m_parameters = std::make_unique<ParameterCommands>(*m_engine, *this);
+    m_check = std::make_unique<ConnectionCheck>(*m_engine);
+    m_autoLoader = std::make_unique<AutoLoader>(store, besideProgram(QLatin1String(kAutoLoadFileName)));
+
+    ExchangeEngine &engine = *m_engine;
+    connect(&engine, &ExchangeEngine::message, this, [](const QString &t) { Dialogs::message(Dialogs::Kind::Plain, t); });
+    connect(&engine, &ExchangeEngine::information, this,
+            [](const QString &t) { Dialogs::message(Dialogs::Kind::Information, t); });
+    connect(&engine, &ExchangeEngine::errorMessage, this, [](const QString &t) { Dialogs::message(Dialogs::Kind::Error, t); });
+    connect(m_channels.get(), &ScaleChannels::connectionFailed, this, [](const QString &t) { reportError(t); });
+    connect(m_channels.get(), &ScaleChannels::channelProblem, this,
+            [](const QString &t) { Dialogs::message(Dialogs::Kind::Error, t); });
+    connect(m_autoLoader.get(), &AutoLoader::errorMessage, this,
+            [](const QString &t) { Dialogs::message(Dialogs::Kind::Error, t); });
+    connect(&engine, &ExchangeEngine::packetReceived, this, [this](const QByteArray &p) {
+        if (m_form.paketViewForm())
+            m_form.paketViewForm()->appendPacket(p);
+    });
+    connect(&engine, &ExchangeEngine::progressMaximumChanged, this, [this](int max) {
+        m_form.pbT->setMaximum(qMax(1, max));
+        m_form.pbM->setMaximum(qMax(1, max));
+    });
+    connect(&engine, &ExchangeEngine::progressChanged, this, [this](ProgressBar bar, int value) {
+        QProgressBar *pb = bar == ProgressBar::Goods ? m_form.pbT : m_form.pbM;
+        pb->setValue(qMin(value, pb->maximum()));
+        pb->repaint();
+    });
+    connect(m_check.get(), &ConnectionCheck::finished, this, [this](int) { syncSelectedCount(); });
+
+    // CheckBox1 "Изменение цены" also steers the refusal rule.
+    connect(form.CheckBox1, &QCheckBox::toggled, this, [this](bool on) { m_engine->priceChangeChecked = on; });
+    m_engine->priceChangeChecked = form.CheckBox1->isChecked();
+    connect(&form.appState(), &AppState::selectedScaleCountChanged, this,
+            [this](int n) { m_engine->SelectedScaleCount = n; });
+
+    m_goods->mainWindowInTray = [this] { return mainWindowInTray && mainWindowInTray(); };
+    m_goods->showTrayBalloon = [this](const QString &title, const QString &text, int icon, int seconds) {
+        if (showTrayBalloon)
+            showTrayBalloon(title, text, icon, seconds);
+    };
+    connect(m_goods.get(), &GoodsTransfer::goodsWriteSucceeded, m_autoLoader.get(), &AutoLoader::goodsWriteSucceeded);
+
+    AutoLoader &auto_ = *m_autoLoader;
+    auto_.stopExchange = [this] { m_engine->stop(); };
+    auto_.setSelectedScaleCount = [this](int n) { m_form.appState().setSelectedScaleCount(n); };
+    auto_.setGoodsRange = [this](const QString &range) { m_form.edTDiapazon->setText(range); };
+    auto_.startGoodsWrite = [this](const QString &range) {
+        m_engine->SelectedScaleCount = m_form.appState().SelectedScaleCount;
+        return m_goods->StartGoodsWrite(range);
+    };
+    auto_.notify = [this](const QString &text) {
+        if (showTrayBalloon)
+            showTrayBalloon(QStringLiteral("Tevo"), text, 1, 30);
+    };
+}
+
+ExchangeHub::~ExchangeHub()
+{
+    m_autoLoader->tmAutoLoad.stop();
+    m_engine->stop();
+}
+
+void ExchangeHub::syncSelectedCount() { m_form.appState().setSelectedScaleCount(m_form.store().countSelectedScales()); }
+
+bool ExchangeHub::pickScales(const QString &caption)
+{
+    TScalesForm *dialog = m_form.scalesForm();
+    if (!dialog)
+        return false;
+    dialog->setWindowTitle(caption);
+    const bool ok = Dialogs::execModal(dialog) == QDialog::Accepted;
+    m_engine->SelectedScaleCount = m_form.appState().SelectedScaleCount;
+    return ok;
+}
+
+ScaleSettings ExchangeHub::settings() const
+{
+    ScaleSettings s;
+    s.department = strToInt(m_form.Edit2->text());
+    s.printShift = strToInt(m_form.Edit5->text());
+    s.autoPrintWeight = strToInt(m_form.Edit4->text());
+    s.labelFormatPosition = m_form.ComboBox2->currentIndex() + 1;
+    if (s.labelFormatPosition < 1)
+        throw InputError(QStringLiteral("Выберите формат этикетки в списке \"Формат Этикетки\"."));
+    s.barcodePosition = m_form.ComboBox5->currentIndex();
+    QCheckBox *boxes[8] = {m_form.CheckBox1, m_form.CheckBox2, m_form.CheckBox3, m_form.CheckBox4,
+                           m_form.CheckBox5, m_form.CheckBox6, m_form.CheckBox7, m_form.CheckBox8};
+    quint8 bits = 0;
+    for (int i = 0; i < 8; ++i)
+        if (boxes[i]->isChecked())
+            bits |= quint8(1u << i);
+    s.printOptions = bits;
+    return s;
+}
+
+void ExchangeHub::setSettings(const ScaleSettings &s)
+{
+    m_form.Edit2->setText(QString::number(s.department));
+    m_form.Edit5->setText(QString::number(s.printShift));
+    m_form.ComboBox5->setCurrentIndex(s.barcodePosition >= 0 && s.barcodePosition < m_form.ComboBox5->count()
+                                          ? s.barcodePosition
+                                          : -1);
+    m_form.Edit4->setText(QString::number(s.autoPrintWeight));
+    QCheckBox *boxes[8] = {m_form.CheckBox1, m_form.CheckBox2, m_form.CheckBox3, m_form.CheckBox4,
+                           m_form.CheckBox5, m_form.CheckBox6, m_form.CheckBox7, m_form.CheckBox8};
+    for (int i = 0; i < 8; ++i)
+        boxes[i]->setChecked(s.printOptions & (1u << i));
+    // A code the list does not have leaves no item selected.
+    m_form.ComboBox2->setCurrentIndex(s.labelFormatPosition >= 1 ? s.labelFormatPosition - 1 : -1);
+}
+
+ShopHeader ExchangeHub::header() const { return {m_form.Edit1->text(), m_form.Edit6->text()}; }
+
+void ExchangeHub::setHeader(const ShopHeader &h)
+{
+    m_form.Edit1->setText(h.line1);
+    m_form.Edit6->setText(h.line2);
+}
+
+void ExchangeHub::setLogo(const LogoPixels &logo)
+{
+    m_logo = logo;
+    // The logo is drawn into the picture the tab holds; without one a white 64 × 64 one is made.
+    QImage image = m_form.logoImage();
+    if (image.isNull()) {
+        image = QImage(64, 64, QImage::Format_RGB32);
+        image.fill(Qt::white);
+    }
+    drawLogo(image, logo);
+    m_form.setLogoImage(image);
+}
+
+void ExchangeHub::setLogoFromFile(const QString &fileName)
+{
+    QImage image;
+    if (!image.load(fileName))
+        throw FileError(QStringLiteral("Не удалось открыть рисунок %1: формат не распознан или файл повреждён.").arg(fileName));
+    m_logo = logoFromImage(image);
+    m_form.setLogoImage(image);
+}
+
+void ExchangeHub::showWeighingState(const WeighingState &s)
+{
+    m_form.liM->setIndicatorString(weightText(s.grams, QLocale()));
+    m_form.liCena->setIndicatorString(s.priceText());
+    m_form.liCost->setIndicatorString(s.costText());
+    m_form.liPLU->setIndicatorString(s.pluText());
+}
+
+void ExchangeHub::showTotals(const SalesTotals &t)
+{
+    m_form.edicp->setText(QString::number(t.runCounter));
+    m_form.edice->setText(QString::number(t.labelCounter));
+    m_form.edisum->setText(QString::number(t.totalSum));
+    m_form.ediprod->setText(QString::number(t.salesCount));
+    m_form.edim->setText(QString::number(t.totalWeight));
+    m_form.edisp->setText(QString::number(t.sumAllPlu));
+    m_form.ediprodp->setText(QString::number(t.salesCountAllPlu));
+    m_form.edimp->setText(QString::number(t.weightAllPlu));
+    m_form.edifp->setText(QString::number(t.freePlu));
+    m_form.edifm->setText(QString::number(t.freeMessages));
+}
+
+} // namespace tevo
