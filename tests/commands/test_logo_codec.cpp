@@ -66,7 +66,7 @@ TEST(PackBits, FirstFlagIsTheHighBit)
         EXPECT_EQ(PackBits(c.flags), c.byte);
 }
 
-TEST(LogoFromImage, SamplesTheSpecifiedPixels)
+TEST(LogoFromImage, SamplesRoundedPixelPositions)
 {
     struct Case {
         int width;

@@ -17,6 +17,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <cstdio>
 #include <fcntl.h>
 #include <functional>
