@@ -44,9 +44,12 @@ int digitAt(const QString &text, int index)
     return strToInt(index < text.size() ? QString(text.at(index)) : QString());
 }
 
-// Zeros in front up to six characters, the first six taken, sent units first.
+// Zeros in front up to six characters, sent units first. A code of more than six digits has
+// no place on the scale: cutting it would send another code, so it is refused.
 void putSixDigits(QByteArray &out, int at, const QString &text)
 {
+    if (text.size() > 6)
+        throw ConversionError(QStringLiteral("'%1': код длиннее шести цифр не помещается в весы").arg(text));
     QString digits = text;
     if (digits.size() < 6)
         digits.prepend(QString(6 - digits.size(), QLatin1Char('0')));

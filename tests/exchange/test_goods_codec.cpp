@@ -60,7 +60,6 @@ TEST(GoodsRecord, NumbersAndCodesGoToTheirPlaces)
         {"code 123", &GoodsFields::CODE, QStringLiteral("123"), 5, bytes({3, 2, 1, 0, 0, 0})},
         {"code empty", &GoodsFields::CODE, QString(), 5, bytes({0, 0, 0, 0, 0, 0})},
         {"code 999999", &GoodsFields::CODE, QStringLiteral("999999"), 5, bytes({9, 9, 9, 9, 9, 9})},
-        {"code of seven digits keeps the first six", &GoodsFields::CODE, QStringLiteral("1234567"), 5, bytes({6, 5, 4, 3, 2, 1})},
         {"code with leading zeros", &GoodsFields::CODE, QStringLiteral("000042"), 5, bytes({2, 4, 0, 0, 0, 0})},
         {"group code 654321", &GoodsFields::GROUPCODE, QStringLiteral("654321"), 76, bytes({1, 2, 3, 4, 5, 6})},
         {"group code empty", &GoodsFields::GROUPCODE, QString(), 76, bytes({0, 0, 0, 0, 0, 0})},
@@ -321,4 +320,18 @@ TEST(GoodsReply, CodesAndSignedNumbers)
     EXPECT_EQ(r.PRICE, QStringLiteral("-1"));
     EXPECT_EQ(r.TARA, QStringLiteral("65535"));
     EXPECT_EQ(r.MESSAGE, QStringLiteral("65535"));
+}
+
+TEST(GoodsRecordCodes, CodeOfMoreThanSixDigitsIsRefusedNotCut)
+{
+    tevo::GoodsFields f;
+    f.NPLU = QStringLiteral("1");
+    f.CODE = QStringLiteral("1234567");
+    QString logo;
+    EXPECT_THROW(tevo::buildGoodsRecord(f, &logo), tevo::ConversionError);
+    f.CODE = QStringLiteral("999999");
+    f.GROUPCODE = QStringLiteral("10000000");
+    EXPECT_THROW(tevo::buildGoodsRecord(f, &logo), tevo::ConversionError);
+    f.GROUPCODE = QStringLiteral("7");
+    EXPECT_EQ(tevo::buildGoodsRecord(f, &logo).mid(5, 6), QByteArray::fromHex("090909090909"));
 }
