@@ -216,7 +216,9 @@ void TMainForm::FormActivate()
     if (m_activating)
         return;
     m_activating = true;
+    m_showingActivateError = true; // a failure's error box takes the activation away
     const bool opened = guarded([&] { m_store.openTables(besideProgram(QLatin1String(kDatabaseFileName))); });
+    m_showingActivateError = false;
     if (!opened) {
         // The error box has been shown; the remaining steps wait for the next activation.
         // Closing that box activates the window again, which is not taken as a new attempt.
@@ -240,7 +242,10 @@ void TMainForm::FormClose()
 {
     gdT->commitEdit();
     grM->commitEdit();
-    guarded([&] { ColumnWidths::save(besideProgram(QLatin1String(kColumnWidthsFileName)), {gdT, grM}); });
+    // Widths are saved only once the stored ones were loaded: a run whose database never
+    // opened leaves the file as it was.
+    if (m_widthsLoaded)
+        guarded([&] { ColumnWidths::save(besideProgram(QLatin1String(kColumnWidthsFileName)), {gdT, grM}); });
     guarded([&] { m_store.database().commitNow(); });
 }
 

@@ -6,6 +6,8 @@
 #include "shell/ColumnWidths.h"
 #include "shell/TableGrid.h"
 
+#include <QFile>
+
 using namespace tevo;
 using tevo::test::ShellTest;
 
@@ -53,6 +55,18 @@ TEST_F(ColumnWidthsTest, SavedWidthsComeBackAtTheFirstActivationOnly)
     w.MainForm.gdT->setColumnWidth(2, 300);
     w.MainForm.FormActivate(); // a later activation (a dialog closed) keeps the widths as they are
     EXPECT_EQ(w.MainForm.gdT->columnWidth(2), 300);
+}
+
+TEST_F(ColumnWidthsTest, ARunWithoutDatabaseLeavesTheStoredWidths)
+{
+    const QByteArray stored = "[TMainForm]\r\nLine0='gdT.1.Width=300'\r\n";
+    scratch.writeFile(QLatin1String(kColumnWidthsFileName), stored);
+    QFile::remove(scratch.databasePath());
+    AppWindows &w = open();
+    w.MainForm.FormActivate();
+    EXPECT_FALSE(w.MainForm.widthsLoaded());
+    w.MainForm.close();
+    EXPECT_EQ(scratch.readFile(QLatin1String(kColumnWidthsFileName)), stored);
 }
 
 TEST_F(ColumnWidthsTest, SavingDeletesKeysPastTheLastLineAndKeepsTheRest)

@@ -76,6 +76,35 @@ TEST_F(MainFormTest, FailedDatabaseOpenKeepsRunningAndRetriesAtNextActivation)
     EXPECT_EQ(form.gdT->model()->rowCount(), 4000);
 }
 
+TEST_F(MainFormTest, ClosingTheErrorBoxIsNotTakenAsANewAttempt)
+{
+    QFile::remove(scratch.databasePath());
+    AppWindows &w = open();
+    QStringList errors;
+    // The error box takes the activation away while it is shown, as a real one does.
+    setErrorHandler([&](const QString &text) {
+        errors << text;
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QCoreApplication::sendEvent(&w.MainForm, &deactivate);
+    });
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&w.MainForm, &activate);
+    EXPECT_EQ(errors.size(), 1);
+    QCoreApplication::sendEvent(&w.MainForm, &activate); // the box has closed
+    EXPECT_EQ(errors.size(), 1);
+
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(&w.MainForm, &deactivate); // the person went elsewhere and came back
+    QCoreApplication::sendEvent(&w.MainForm, &activate);
+    EXPECT_EQ(errors.size(), 2);
+
+    test::makeDatabase(scratch.databasePath());
+    QCoreApplication::sendEvent(&w.MainForm, &activate);
+    QCoreApplication::sendEvent(&w.MainForm, &activate);
+    EXPECT_EQ(errors.size(), 2);
+    EXPECT_TRUE(w.MainForm.store().tablesOpen());
+}
+
 TEST_F(MainFormTest, WindowActivationEventsRunTheSteps)
 {
     AppWindows &w = open();
