@@ -30,7 +30,9 @@ QString goodsDbfExportName(const QString &chosen);
 //  - "File %s is not a dBase table" / "File %s is damaged: …" for a broken template,
 //  - "Field '%s' not found" when the template lacks one of the seven fields,
 //  - "Value '%s' of goods %s does not fit field '%s' (%s characters)" when a value is wider
-//    than its field (nothing is cut silently).
+//    than its field (nothing is cut silently);
+// and ConversionError "'%s' is not a valid integer value for field '%s'" when a template
+// gives a text column (USEBYDATE, say) a numeric field and the text is not a whole number.
 void exportGoodsDbf(Table &goods, const QString &path, const QString &templatePath);
 
 // The goods rows of a dBase table, checked: NPLU numbered 1 … n in file order (deleted

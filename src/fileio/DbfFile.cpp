@@ -18,8 +18,10 @@ constexpr char kEndOfFile = 0x1A;
 
 QString notDbase(const QString &path) { return QStringLiteral("File %1 is not a dBase table").arg(path); }
 
-quint16 u16(const QByteArray &b, int at) { return qFromLittleEndian<quint16>(b.constData() + at); }
-quint32 u32(const QByteArray &b, int at) { return qFromLittleEndian<quint32>(b.constData() + at); }
+// Little-endian numbers of the header; bytes past the end read as 0.
+quint32 byteAt(const QByteArray &b, int at) { return at < b.size() ? static_cast<quint8>(b.at(at)) : 0u; }
+quint16 u16(const QByteArray &b, int at) { return quint16(byteAt(b, at) | byteAt(b, at + 1) << 8); }
+quint32 u32(const QByteArray &b, int at) { return u16(b, at) | quint32(u16(b, at + 2)) << 16; }
 
 // dBase III and the tables that keep its 32-byte field descriptors (dBase IV/5 and FoxPro
 // with or without memo, Visual FoxPro). dBase II and dBase 7 lay fields out differently.

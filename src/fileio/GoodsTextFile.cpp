@@ -8,11 +8,34 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace tevo {
 namespace {
 const QString kMain = QStringLiteral("Main");
 const QString kRecordCount = QStringLiteral("RecordCount");
 const QString kNplu = QStringLiteral("NPLU");
+
+// The numbers n in 1 … recordCount whose section "n" holds a key, in ascending order. Found
+// from the sections the file has, so a huge RecordCount costs nothing.
+QVector<int> presentRecordSections(const ProfileFile &file, int recordCount)
+{
+    QVector<int> numbers;
+    for (const QString &name : file.sections()) {
+        if (name.isEmpty() || name.size() > 10 || name.front() == QLatin1Char('0'))
+            continue;
+        bool digits = true;
+        for (QChar c : name)
+            digits = digits && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        if (!digits)
+            continue;
+        const qint64 n = name.toLongLong();
+        if (n >= 1 && n <= recordCount && file.sectionExists(name))
+            numbers.append(static_cast<int>(n));
+    }
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
 } // namespace
 
 const QStringList &goodsTextWrittenKeys()
@@ -72,10 +95,8 @@ GoodsTextLoad loadGoodsText(Table &goods, const ProfileFile &file)
     load.recordCount = file.readInteger(kMain, kRecordCount, 0);
     const NumberColumnWritable writable(goods);
     const QStringList &keys = goodsTextReadKeys();
-    for (int n = 1; n <= load.recordCount; ++n) {
+    for (int n : presentRecordSections(file, load.recordCount)) {
         const QString section = QString::number(n);
-        if (!file.sectionExists(section))
-            continue;
         const QString npluText = file.readString(section, kNplu);
         const qint32 number = strToInt(npluText);
         const int row = rowAtPosition(goods, number, QStringLiteral("Goods"));

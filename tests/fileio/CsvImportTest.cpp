@@ -238,7 +238,7 @@ TEST_F(GoodsCsv, UnopenableBinaryAndHugeFiles)
     EXPECT_THROW(importBytes(binary), ConversionError);
 
     QByteArray huge;
-    while (huge.size() < (20 << 20))
+    while (huge.size() < (16 << 20))
         huge += "a line of some other file, with commas, but no field ends\r\n";
     importBytes(huge);
     EXPECT_EQ(goodsSnapshot(), before);
