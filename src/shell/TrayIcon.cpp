@@ -78,7 +78,11 @@ bool TrayIcon::eventFilter(QObject *watched, QEvent *event)
         const bool wasMinimized = change->oldState() & Qt::WindowMinimized;
         // The first activation minimizes the window in place; only the user's minimize command
         // hides it to the tray.
-        if (nowMinimized && !wasMinimized && !m_main.appState().StartMinimized) {
+        if (!nowMinimized) {
+            m_minimizedInPlace = false;
+        } else if (m_main.appState().StartMinimized) {
+            m_minimizedInPlace = true;
+        } else if (!wasMinimized && !m_minimizedInPlace) {
             CoolTrayIconMinimizeToTray();
             QTimer::singleShot(0, this, &TrayIcon::HideToTray);
         }

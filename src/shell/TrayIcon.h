@@ -55,6 +55,7 @@ private:
     TScalesForm &m_scales;
     TAutoLoadForm &m_autoLoad;
     bool m_available = false;
+    bool m_minimizedInPlace = false; // the start-up minimize, until the window is restored
 };
 
 } // namespace tevo

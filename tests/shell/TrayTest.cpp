@@ -1,0 +1,142 @@
+// The tray: minimizing hides the window, a click or "Програма" brings it back, a goods write
+// that ends while the window is hidden reports in a balloon, "Выход" ends the program.
+#include "ShellFixture.h"
+
+#include "shell/ExchangeHub.h"
+#include "shell/TrayIcon.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSystemTrayIcon>
+#include <QFile>
+#include <QStatusBar>
+
+using namespace tevo;
+using namespace tevo::test;
+
+namespace {
+
+class TrayTest : public ShellTest {
+protected:
+    AppWindows &shown()
+    {
+        AppWindows &w = activated();
+        w.Tray.setTrayAvailable(true); // the test desktop has no tray; the logic is the same
+        w.MainForm.show();
+        w.MainForm.setWindowState(Qt::WindowMaximized);
+        processEventsFor(20);
+        return w;
+    }
+    void minimize(AppWindows &w)
+    {
+        w.MainForm.setWindowState(w.MainForm.windowState() | Qt::WindowMinimized);
+        processEventsFor(30);
+    }
+};
+
+} // namespace
+
+TEST_F(TrayTest, TheIconCarriesItsTooltipAndMenu)
+{
+    AppWindows &w = activated();
+    EXPECT_EQ(w.Tray.CoolTrayIcon->toolTip(), QStringLiteral("Tevo версия 1.6"));
+    QStringList captions;
+    for (QAction *a : w.Tray.PopupMenu->actions())
+        captions << a->objectName() + QLatin1Char('=') + a->text();
+    EXPECT_EQ(captions, (QStringList{QStringLiteral("N12=Програма"), QStringLiteral("N13=Настройка весов"),
+                                     QStringLiteral("N15=Автозагрузка"), QStringLiteral("N14=Выход")}));
+}
+
+TEST_F(TrayTest, FirstActivationMinimizesInPlaceWithoutTheTray)
+{
+    AppWindows &w = open();
+    w.Tray.setTrayAvailable(true);
+    w.MainForm.FormActivate();
+    EXPECT_TRUE(w.MainForm.windowState() & Qt::WindowMinimized);
+    EXPECT_FALSE(w.Tray.MainWindowInTray);
+}
+
+TEST_F(TrayTest, MinimizeThenClickBringsTheWindowBackAndASecondClickHidesIt)
+{
+    AppWindows &w = shown();
+    minimize(w);
+    EXPECT_TRUE(w.Tray.MainWindowInTray);
+    EXPECT_FALSE(w.MainForm.isVisible());
+    w.Tray.CoolTrayIconClick();
+    processEventsFor(20);
+    EXPECT_FALSE(w.Tray.MainWindowInTray);
+    EXPECT_TRUE(w.MainForm.isVisible());
+    w.Tray.CoolTrayIconClick();
+    EXPECT_TRUE(w.Tray.MainWindowInTray);
+    EXPECT_FALSE(w.MainForm.isVisible());
+}
+
+TEST_F(TrayTest, MinimizeThenProgramaBringsItBack)
+{
+    AppWindows &w = shown();
+    minimize(w);
+    w.Tray.N12->trigger();
+    processEventsFor(20);
+    EXPECT_TRUE(w.MainForm.isVisible());
+    EXPECT_FALSE(w.Tray.MainWindowInTray);
+    w.Tray.CoolTrayIconClick();
+    EXPECT_FALSE(w.MainForm.isVisible()) << "the next click hides it";
+}
+
+TEST_F(TrayTest, WithoutATrayMinimizingMinimizesAndNoticesGoToTheStatusBar)
+{
+    AppWindows &w = activated();
+    w.Tray.setTrayAvailable(false);
+    w.MainForm.show();
+    minimize(w);
+    EXPECT_FALSE(w.Tray.MainWindowInTray);
+    EXPECT_TRUE(w.MainForm.isVisible());
+    w.Tray.ShowTrayBalloon(QStringLiteral("Tevo"), QStringLiteral("идет автоматическая загрузка в весы"), 1, 30);
+    EXPECT_EQ(w.MainForm.statusBar()->currentMessage(), QStringLiteral("идет автоматическая загрузка в весы"));
+    EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
+}
+
+TEST_F(TrayTest, GoodsWriteEndGoesToTheBalloonWhileHiddenAndToABoxWhileShown)
+{
+    AppWindows &w = shown();
+    ExchangeHub &hub = w.MainForm.exchange();
+    QStringList balloons;
+    hub.showTrayBalloon = [&](const QString &, const QString &text, int, int) { balloons << text; };
+    minimize(w);
+    ASSERT_TRUE(w.Tray.MainWindowInTray);
+    Dialogs::reset();
+    w.MainForm.store().scales().appendRow({{QStringLiteral("U"), QStringLiteral("T")}, {QStringLiteral("IP"), QStringLiteral("127.0.0.1")}});
+    hub.engine().ExchangeState = cmd::GoodsWrite;
+    hub.engine().beginRecord();
+    // The scale at row 1 was sent the record and acknowledges it.
+    hub.engine().Range.ParseRange(QStringLiteral("1"), 4000);
+    hub.engine().RangeCursor = 1;
+    hub.engine().HandleReply(QByteArray(1, char(0x80)), 1);
+    hub.engine().HandleReply(QByteArray(1, char(0xAA)), 1);
+    EXPECT_EQ(balloons, QStringList{QStringLiteral("Все PLU успешно записаны в весы 1")});
+    EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
+
+    w.Tray.N12->trigger();
+    balloons.clear();
+    Dialogs::reset();
+    hub.engine().ExchangeState = cmd::GoodsWrite;
+    hub.engine().AckReceived = 0;
+    hub.engine().beginRecord();
+    hub.engine().HandleReply(QByteArray(1, char(0x80)), 1);
+    hub.engine().HandleReply(QByteArray(1, char(0xAA)), 1);
+    EXPECT_TRUE(balloons.isEmpty());
+    // The count goes on from the first end here, as no new write was started.
+    EXPECT_TRUE(Dialogs::shownTexts().contains(QStringLiteral("Все PLU успешно записаны в весы 2")))
+        << Dialogs::shownTexts().join('|').toStdString();
+}
+
+TEST_F(TrayTest, ExitFromTheTrayMenuWhileHiddenSavesTheColumnWidths)
+{
+    AppWindows &w = shown();
+    minimize(w);
+    ASSERT_FALSE(w.MainForm.isVisible());
+    w.Tray.N14->trigger();
+    processEventsFor(20);
+    const QByteArray ini = scratch.readFile(QLatin1String(kColumnWidthsFileName));
+    EXPECT_TRUE(ini.contains("[TMainForm]")) << ini.constData();
+}
