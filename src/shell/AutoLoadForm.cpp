@@ -28,6 +28,7 @@ TAutoLoadForm::TAutoLoadForm(QWidget *parent) : QDialog(parent)
     edAutoLoad->setObjectName(QStringLiteral("edAutoLoad"));
     edAutoLoad->setMinimumWidth(360);
     fileLabel->setBuddy(edAutoLoad);
+    fileLabel->setObjectName(QStringLiteral("edAutoLoadLabel"));
     btnOpen = new QPushButton(QStringLiteral("Обзор"), this);
     btnOpen->setObjectName(QStringLiteral("btnOpen"));
 
@@ -37,6 +38,7 @@ TAutoLoadForm::TAutoLoadForm(QWidget *parent) : QDialog(parent)
     seAutoLoad->setRange(1, 700);
     seAutoLoad->setValue(5);
     periodLabel->setBuddy(seAutoLoad);
+    periodLabel->setObjectName(QStringLiteral("seAutoLoadLabel"));
     auto *unitLabel = new QLabel(QStringLiteral("(сек.)"), this);
 
     cbAutoLoad = new QCheckBox(QStringLiteral("Автоматически загружать товары в выбранные весы"), this);

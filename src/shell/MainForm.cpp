@@ -1,4 +1,5 @@
 #include "shell/MainForm.h"
+#include "shell/ExchangeHub.h"
 
 #include "common/AppPaths.h"
 #include "common/ErrorSink.h"
@@ -100,6 +101,9 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), m_state(this)
 
 TMainForm::~TMainForm()
 {
+    // The exchange works on the tables: it goes first.
+    delete m_hub;
+    m_hub = nullptr;
     // The grids go before the tables they show.
     gdT->setTable(nullptr);
     grM->setTable(nullptr);

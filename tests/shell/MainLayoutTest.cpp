@@ -154,7 +154,7 @@ TEST_F(MainLayoutTest, ParametersTab)
 
     // Every labelled edit has its label as buddy.
     for (QLineEdit *e : f.findChildren<QLineEdit *>()) {
-        if (e->objectName().isEmpty() || e == f.Edit6)
+        if (e->objectName().isEmpty() || e->objectName().startsWith(QLatin1String("qt_")) || e == f.Edit6)
             continue;
         auto *label = f.findChild<QLabel *>(e->objectName() + QStringLiteral("Label"));
         ASSERT_NE(label, nullptr) << e->objectName().toStdString();
