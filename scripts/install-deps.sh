@@ -4,7 +4,6 @@ set -euo pipefail
 PKGS=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-translations-l10n qt6-qpa-plugins
-  libshp-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   python3 python3-xlrd python3-dbfread
   clang

@@ -1,5 +1,5 @@
 // The simulated scale's protocol, driven byte by byte without a transport.
-#include "../../tools/scalesim/ScaleModel.h"
+#include "ScaleModel.h"
 
 #include "commands/ClockPackets.h"
 #include "commands/Logo.h"
