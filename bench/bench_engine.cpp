@@ -5,14 +5,12 @@
 #include "exchange/ExchangeEngine.h"
 #include "exchange/GoodsTransfer.h"
 #include "exchange/ScaleChannels.h"
-#include "store/Schema.h"
+#include "store/DatabaseFile.h"
 #include "store/Store.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QProcess>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -20,38 +18,6 @@
 namespace {
 
 using namespace tevo;
-
-void makeDatabase(const QString &path)
-{
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-make"));
-        db.setDatabaseName(path);
-        db.open();
-        QSqlQuery q(db);
-        db.transaction();
-        for (const QString &sql : createTableStatements())
-            q.exec(sql);
-        q.prepare(QStringLiteral("INSERT INTO T (NPLU, TNAME1, TNAME2, PRICE, UBDATE, CODE) VALUES (?, ?, ?, ?, ?, ?)"));
-        for (int n = 1; n <= kGoodsRowCount; ++n) {
-            q.addBindValue(n);
-            q.addBindValue(QStringLiteral("Товар номер %1").arg(n));
-            q.addBindValue(QStringLiteral("Вторая строка"));
-            q.addBindValue(n * 10);
-            q.addBindValue(QStringLiteral("5"));
-            q.addBindValue(n);
-            q.exec();
-        }
-        q.prepare(QStringLiteral("INSERT INTO M (NPLU, M1, M8) VALUES (?, ?, ?)"));
-        for (int n = 1; n <= kMessagesRowCount; ++n) {
-            q.addBindValue(n);
-            q.addBindValue(QStringLiteral("Сообщение %1").arg(n));
-            q.addBindValue(QStringLiteral("конец"));
-            q.exec();
-        }
-        db.commit();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("bench-make"));
-}
 
 // One store, engine and simulated scale for a benchmark run.
 struct Rig {
@@ -66,9 +32,15 @@ struct Rig {
 
     explicit Rig(int scaleCount = 1, const QStringList &simOptions = {})
     {
-        makeDatabase(dir.filePath(QStringLiteral("TevoDataBase.gdb")));
+        makeDatabaseFile(dir.filePath(QStringLiteral("TevoDataBase.gdb")));
         store = std::make_unique<Store>();
         store->openTables(dir.filePath(QStringLiteral("TevoDataBase.gdb")));
+        store->database().exec(QStringLiteral("UPDATE T SET TNAME1 = 'Товар номер ' || NPLU, TNAME2 = 'Вторая строка', "
+                                              "PRICE = NPLU * 10, UBDATE = '5', CODE = NPLU"));
+        store->database().exec(QStringLiteral("UPDATE M SET M1 = 'Сообщение ' || NPLU, M8 = 'конец'"));
+        store->database().commitNow();
+        store->goods().refresh();
+        store->messages().refresh();
         for (int i = 0; i < scaleCount; ++i) {
             auto p = std::make_unique<QProcess>();
             p->start(QCoreApplication::applicationDirPath() + QStringLiteral("/tevo-scalesim"),

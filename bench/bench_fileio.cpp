@@ -6,6 +6,7 @@
 #include "fileio/GoodsSheetFile.h"
 #include "fileio/GoodsTextFile.h"
 #include "store/Schema.h"
+#include "store/DatabaseFile.h"
 #include "store/Store.h"
 
 #include <QByteArray>
@@ -29,41 +30,15 @@ public:
         if (!m_dir.isValid())
             throw std::runtime_error("no temporary folder");
         const QString path = file(QLatin1String(kDatabaseFileName));
-        const QString name = QStringLiteral("bench-fileio-%1").arg(reinterpret_cast<quintptr>(this));
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-            db.setDatabaseName(path);
-            if (!db.open())
-                throw std::runtime_error("cannot make the database");
-            QSqlQuery q(db);
-            db.transaction();
-            for (const QString &sql : createTableStatements())
-                q.exec(sql);
-            q.prepare(QStringLiteral("INSERT INTO T (NPLU, TNAME1, TNAME2, PRICE, UBDATE, TARA, CODE, GROUPCODE, MESSAGE) "
-                                     "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-            for (int n = 1; n <= kGoodsRowCount; ++n) {
-                q.bindValue(0, n);
-                q.bindValue(1, QStringLiteral("Товар номер %1").arg(n));
-                q.bindValue(2, QStringLiteral("Производитель %1").arg(n % 97));
-                q.bindValue(3, 100 + n * 7);
-                q.bindValue(4, QString::number(n % 30));
-                q.bindValue(5, (n % 50) * 2);
-                q.bindValue(6, 100000 + n);
-                q.bindValue(7, n % 12);
-                q.bindValue(8, n % 1000);
-                q.exec();
-            }
-            q.prepare(QStringLiteral("INSERT INTO M (NPLU) VALUES (?)"));
-            for (int n = 1; n <= kMessagesRowCount; ++n) {
-                q.bindValue(0, n);
-                q.exec();
-            }
-            db.commit();
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(name);
+        makeDatabaseFile(path);
         m_store = std::make_unique<Store>();
         m_store->openTables(path);
+        Database &db = m_store->database();
+        db.exec(QStringLiteral("UPDATE T SET TNAME1 = 'Товар номер ' || NPLU, TNAME2 = 'Производитель ' || (NPLU % 97), "
+                               "PRICE = 100 + NPLU * 7, UBDATE = CAST(NPLU % 30 AS TEXT), TARA = (NPLU % 50) * 2, "
+                               "CODE = 100000 + NPLU, GROUPCODE = NPLU % 12, MESSAGE = NPLU % 1000"));
+        db.commitNow();
+        m_store->goods().refresh();
     }
     Table &goods() { return m_store->goods(); }
     QString file(const QString &name) const { return m_dir.filePath(name); }

@@ -1,4 +1,5 @@
 // The table rebuilds and opening the three tables, on a database made in a temporary folder.
+#include "store/DatabaseFile.h"
 #include "store/Schema.h"
 #include "store/Store.h"
 
@@ -17,32 +18,18 @@ public:
     {
         if (!m_dir.isValid())
             throw std::runtime_error("no temporary folder");
-        const QString name = QStringLiteral("bench-setup");
+        tevo::makeDatabaseFile(path());
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-setup"));
         {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
             db.setDatabaseName(path());
-            if (!db.open())
-                throw std::runtime_error("cannot make the database");
-            db.transaction();
+            db.open();
             QSqlQuery q(db);
-            for (const QString &sql : tevo::createTableStatements())
-                q.exec(sql);
-            q.prepare(QStringLiteral("INSERT INTO T (NPLU) VALUES (?)"));
-            for (int n = 1; n <= tevo::kGoodsRowCount; ++n) {
-                q.bindValue(0, n);
-                q.exec();
-            }
-            q.prepare(QStringLiteral("INSERT INTO M (NPLU) VALUES (?)"));
-            for (int n = 1; n <= tevo::kMessagesRowCount; ++n) {
-                q.bindValue(0, n);
-                q.exec();
-            }
             for (int i = 0; i < tevo::kMaxScales; ++i)
                 q.exec(QStringLiteral("INSERT INTO S (U, W, NAME, IP, PORT) VALUES ('F', 'F', 'scale', 'COM1', 9600)"));
-            db.commit();
             db.close();
         }
-        QSqlDatabase::removeDatabase(name);
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("bench-setup"));
     }
     QString path() const { return m_dir.filePath(QStringLiteral("TevoDataBase.gdb")); }
 

@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
 #include "common/AppPaths.h"
-#include "store/Schema.h"
+#include "store/DatabaseFile.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -40,35 +40,7 @@ QByteArray ScratchDir::readFile(const QString &name) const
     return f.readAll();
 }
 
-void makeDatabase(const QString &path)
-{
-    static std::atomic<int> counter{0};
-    const QString name = QStringLiteral("testdb-%1").arg(++counter);
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        if (!db.open())
-            throw std::runtime_error(db.lastError().text().toStdString());
-        QSqlQuery q(db);
-        db.transaction();
-        for (const QString &sql : createTableStatements())
-            if (!q.exec(sql))
-                throw std::runtime_error(q.lastError().text().toStdString());
-        q.prepare(QStringLiteral("INSERT INTO T (NPLU) VALUES (?)"));
-        for (int n = 1; n <= kGoodsRowCount; ++n) {
-            q.bindValue(0, n);
-            q.exec();
-        }
-        q.prepare(QStringLiteral("INSERT INTO M (NPLU) VALUES (?)"));
-        for (int n = 1; n <= kMessagesRowCount; ++n) {
-            q.bindValue(0, n);
-            q.exec();
-        }
-        db.commit();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-}
+void makeDatabase(const QString &path) { makeDatabaseFile(path); }
 
 bool waitFor(const std::function<bool()> &cond, int timeoutMs)
 {

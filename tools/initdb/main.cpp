@@ -1,51 +1,23 @@
 // tevo-initdb: makes the database file with the empty tables T (4000 goods), M (1000
 // messages) and S, and the empty dBase template the goods export starts from.
 #include "fileio/DbfTemplate.h"
-#include "store/Schema.h"
+#include "common/Error.h"
+#include "store/DatabaseFile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <cstdio>
 
 namespace {
 
 int makeDatabase(const QString &path)
 {
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("initdb"));
-        db.setDatabaseName(path);
-        if (!db.open()) {
-            std::fprintf(stderr, "tevo-initdb: %s\n", qPrintable(db.lastError().text()));
-            return 1;
-        }
-        QSqlQuery q(db);
-        db.transaction();
-        for (const QString &sql : tevo::createTableStatements()) {
-            if (!q.exec(sql)) {
-                std::fprintf(stderr, "tevo-initdb: %s\n", qPrintable(q.lastError().text()));
-                return 1;
-            }
-        }
-        q.prepare(QStringLiteral("INSERT INTO T (NPLU) VALUES (?)"));
-        for (int n = 1; n <= tevo::kGoodsRowCount; ++n) {
-            q.bindValue(0, n);
-            q.exec();
-        }
-        q.prepare(QStringLiteral("INSERT INTO M (NPLU) VALUES (?)"));
-        for (int n = 1; n <= tevo::kMessagesRowCount; ++n) {
-            q.bindValue(0, n);
-            q.exec();
-        }
-        if (!db.commit()) {
-            std::fprintf(stderr, "tevo-initdb: %s\n", qPrintable(db.lastError().text()));
-            return 1;
-        }
-        db.close();
+    try {
+        tevo::makeDatabaseFile(path);
+    } catch (const tevo::Error &e) {
+        std::fprintf(stderr, "tevo-initdb: %s\n", qPrintable(e.text()));
+        return 1;
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("initdb"));
     std::printf("tevo-initdb: made %s\n", qPrintable(path));
     return 0;
 }
