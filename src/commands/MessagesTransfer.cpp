@@ -12,20 +12,6 @@ MessagesTransfer::MessagesTransfer(ExchangeEngine &engine, QObject *parent) : QO
     m_engine.registerCommand(cmd::MessagesRead, this);
 }
 
-bool MessagesTransfer::parseRange(const QString &rangeText)
-{
-    RangeSelection range;
-    try {
-        range.ParseRange(rangeText, kMaxMessageNumber);
-    } catch (const Error &e) {
-        emit m_engine.errorMessage(e.text());
-        return false;
-    }
-    m_engine.Range = range;
-    m_engine.setProgressMaximum(range.RangeSize);
-    return true;
-}
-
 bool MessagesTransfer::startMessagesWrite(const QString &rangeText)
 {
     if (m_engine.connectionCheckBlocks())
@@ -34,7 +20,7 @@ bool MessagesTransfer::startMessagesWrite(const QString &rangeText)
         emit m_engine.errorMessage(QStringLiteral("Не выбраны ни одни весы!"));
         return false;
     }
-    if (!parseRange(rangeText))
+    if (!m_engine.takeRange(rangeText, kMaxMessageNumber))
         return false;
     m_engine.setProgress(ProgressBar::Messages, 0);
     m_engine.RangeCursor = m_engine.Range.RangeFirst;
@@ -53,7 +39,7 @@ bool MessagesTransfer::startMessagesRead(const QString &rangeText)
         emit m_engine.errorMessage(QStringLiteral("На вкладеке \"Настройка\" выберите только одни весы!"));
         return false;
     }
-    if (!parseRange(rangeText))
+    if (!m_engine.takeRange(rangeText, kMaxMessageNumber))
         return false;
     m_engine.setProgress(ProgressBar::Messages, 0);
     // One more number is asked for after the range; its answer ends the read.
@@ -95,10 +81,8 @@ void MessagesTransfer::handleReply(int state, const QByteArray &packet, int scal
 
 void MessagesTransfer::handleWriteReply(const QByteArray &packet, int scaleRecNo)
 {
-    if (static_cast<uchar>(packet.at(0)) != 0xAA || !m_engine.countAcknowledgement(scaleRecNo) || !m_engine.recordDone()) {
-        m_engine.pollAgain();
+    if (!m_engine.recordAcknowledged(packet, scaleRecNo))
         return;
-    }
     if (m_engine.RangeCursor < m_engine.Range.RangeLast) {
         m_engine.advanceRecord();
         m_engine.pollAgain();

@@ -19,7 +19,6 @@ public:
     void handleReply(int state, const QByteArray &packet, int scaleRecNo) override;
 
 private:
-    bool parseRange(const QString &rangeText);
     void handleWriteReply(const QByteArray &packet, int scaleRecNo);
     void handleReadReply(const QByteArray &packet);
 

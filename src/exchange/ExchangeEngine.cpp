@@ -218,6 +218,30 @@ bool ExchangeEngine::countAcknowledgement(int scaleRecNo)
     return true;
 }
 
+bool ExchangeEngine::recordAcknowledged(const QByteArray &packet, int scaleRecNo)
+{
+    if (packet.isEmpty() || static_cast<uchar>(packet.at(0)) != 0xAA || !countAcknowledgement(scaleRecNo)
+        || !recordDone()) {
+        pollAgain();
+        return false;
+    }
+    return true;
+}
+
+bool ExchangeEngine::takeRange(const QString &text, int maxNumber)
+{
+    RangeSelection range;
+    try {
+        range.ParseRange(text, maxNumber);
+    } catch (const Error &e) {
+        emit errorMessage(e.text());
+        return false;
+    }
+    Range = range;
+    setProgressMaximum(range.RangeSize);
+    return true;
+}
+
 void ExchangeEngine::refusal()
 {
     const bool goodsRead = ExchangeState == cmd::GoodsRead;

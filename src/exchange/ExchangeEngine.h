@@ -96,6 +96,12 @@ public:
     // Counts the acknowledgement of a scale in a write; true when it owed one for the record
     // it was sent.
     bool countAcknowledgement(int scaleRecNo);
+    // A packet of a write while the acceptance is in: true when it completes the current
+    // record (every scale that takes it has acknowledged it); otherwise polls again.
+    bool recordAcknowledged(const QByteArray &packet, int scaleRecNo);
+    // Parses the range text of a transfer into Range and sets the progress bars' maximum; a
+    // bad text gives its error box and false, leaving the range as it was.
+    bool takeRange(const QString &text, int maxNumber);
     // Moves a write on to the next number of the range.
     void advanceRecord();
     // While a connection check runs no exchange may start: error box, true.

@@ -18,20 +18,6 @@ GoodsTransfer::GoodsTransfer(ExchangeEngine &engine, QObject *parent) : QObject(
     m_engine.registerCommand(cmd::GoodsRead, this);
 }
 
-bool GoodsTransfer::parseRange(const QString &rangeText)
-{
-    RangeSelection range;
-    try {
-        range.ParseRange(rangeText, kMaxGoodsNumber);
-    } catch (const Error &e) {
-        emit m_engine.errorMessage(e.text());
-        return false;
-    }
-    m_engine.Range = range;
-    m_engine.setProgressMaximum(range.RangeSize);
-    return true;
-}
-
 bool GoodsTransfer::StartGoodsWrite(const QString &rangeText)
 {
     if (m_engine.connectionCheckBlocks())
@@ -40,7 +26,7 @@ bool GoodsTransfer::StartGoodsWrite(const QString &rangeText)
         emit m_engine.errorMessage(kNoScale);
         return false;
     }
-    if (!parseRange(rangeText))
+    if (!m_engine.takeRange(rangeText, kMaxGoodsNumber))
         return false;
     m_engine.setProgress(ProgressBar::Goods, 0);
     LoadedGoodsCount = 0;
@@ -59,7 +45,7 @@ bool GoodsTransfer::startGoodsRead(const QString &rangeText)
         emit m_engine.errorMessage(kOnlyOneScale);
         return false;
     }
-    if (!parseRange(rangeText))
+    if (!m_engine.takeRange(rangeText, kMaxGoodsNumber))
         return false;
     m_engine.setProgress(ProgressBar::Goods, 0);
     m_engine.RangeCursor = m_engine.Range.RangeFirst;
@@ -116,10 +102,8 @@ void GoodsTransfer::handleReply(int state, const QByteArray &packet, int scaleRe
 
 void GoodsTransfer::handleWriteReply(const QByteArray &packet, int scaleRecNo)
 {
-    if (static_cast<uchar>(packet.at(0)) != 0xAA || !m_engine.countAcknowledgement(scaleRecNo) || !m_engine.recordDone()) {
-        m_engine.pollAgain();
+    if (!m_engine.recordAcknowledged(packet, scaleRecNo))
         return;
-    }
     ++LoadedGoodsCount;
     if (m_engine.RangeCursor < m_engine.Range.RangeLast) {
         m_engine.advanceRecord();

@@ -37,7 +37,6 @@ signals:
 private:
     void handleWriteReply(const QByteArray &packet, int scaleRecNo);
     void handleReadReply(const QByteArray &packet);
-    bool parseRange(const QString &rangeText);
 
     ExchangeEngine &m_engine;
 };
