@@ -4,7 +4,9 @@
 #include "store/Schema.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -39,19 +41,24 @@ void initApplication()
 
 QString scratchDir()
 {
-    static QTemporaryDir *dir = [] {
-        auto *d = new QTemporaryDir;
-        if (!d->isValid()) {
-            std::fprintf(stderr, "cannot make a temporary folder\n");
-            std::abort();
-        }
-        return d;
-    }();
-    return dir->path();
+    // In memory where the system offers it: the importers commit row by row. Removed when the
+    // process exits normally.
+    static QTemporaryDir dir(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+                                 ? QStringLiteral("/dev/shm/tevo-fuzz-XXXXXX")
+                                 : QDir::tempPath() + QStringLiteral("/tevo-fuzz-XXXXXX"));
+    if (!dir.isValid()) {
+        std::fprintf(stderr, "cannot make a temporary folder\n");
+        std::abort();
+    }
+    return dir.path();
 }
 
-QString makeScratchDatabase(const QString &fileName)
+QString makeScratchDatabase(const QString &fileName, int goodsRows, int messagesRows)
 {
+    if (goodsRows < 0)
+        goodsRows = kGoodsRowCount;
+    if (messagesRows < 0)
+        messagesRows = kMessagesRowCount;
     const QString path = scratchDir() + QLatin1Char('/') + fileName;
     QFile::remove(path);
     const QString name = QStringLiteral("fuzz-make-") + fileName;
@@ -70,12 +77,12 @@ QString makeScratchDatabase(const QString &fileName)
                 std::abort();
             }
         q.prepare(QStringLiteral("INSERT INTO T (NPLU) VALUES (?)"));
-        for (int n = 1; n <= kGoodsRowCount; ++n) {
+        for (int n = 1; n <= goodsRows; ++n) {
             q.bindValue(0, n);
             q.exec();
         }
         q.prepare(QStringLiteral("INSERT INTO M (NPLU) VALUES (?)"));
-        for (int n = 1; n <= kMessagesRowCount; ++n) {
+        for (int n = 1; n <= messagesRows; ++n) {
             q.bindValue(0, n);
             q.exec();
         }
