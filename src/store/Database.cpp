@@ -193,8 +193,15 @@ void Database::atomically(const std::function<void()> &f, const std::function<vo
     } catch (...) {
         --m_savepointDepth;
         QSqlQuery q(connection());
-        q.exec(QStringLiteral("ROLLBACK TO ") + name);
-        q.exec(QStringLiteral("RELEASE ") + name);
+        if (q.exec(QStringLiteral("ROLLBACK TO ") + name)) {
+            q.exec(QStringLiteral("RELEASE ") + name);
+        } else {
+            // The savepoint is gone: SQLite rolled the whole transaction back by itself (it
+            // does so on a full disk or an I/O error). There is nothing left to commit, and
+            // the next change begins a fresh transaction.
+            m_inTransaction = false;
+            m_idleTimer.stop();
+        }
         if (afterRollback)
             afterRollback();
         throw;

@@ -1,0 +1,241 @@
+// Faults during exchanges: scales that drop the line, answer junk, vanish, acknowledge twice or
+// stay silent, and many scales at once. The program must never crash or hang, the stop must
+// always work, and the write's end text comes only when every selected scale acknowledged
+// every record.
+#include "EngineFixture.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QtEndian>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+using namespace tevo;
+using namespace tevo::test;
+
+namespace {
+
+const QString kWriteDone = QStringLiteral("Все PLU успешно записаны в весы %1");
+
+QStringList numbersFrom(int first, int last)
+{
+    QStringList out;
+    for (int n = first; n <= last; ++n)
+        out << QString::number(n);
+    return out;
+}
+
+void nameGoods(Table &t, int from, int to)
+{
+    for (int n = from; n <= to; ++n)
+        t.setValues(n - 1, {{QStringLiteral("TNAME1"), QStringLiteral("Товар %1").arg(n)}, {QStringLiteral("PRICE"), n * 100}});
+}
+
+bool anySuccess(const QStringList &shown)
+{
+    for (const QString &t : shown)
+        if (t.startsWith(QStringLiteral("Все PLU успешно записаны")))
+            return true;
+    return false;
+}
+
+// A scale on loopback TCP that answers a poll with 0x80 and every goods write with two 0xAA,
+// the second a little later than the first. It counts the records it took by PLU.
+class DoubleAckScale : public QObject {
+public:
+    DoubleAckScale()
+    {
+        m_server.listen(QHostAddress::LocalHost, 0);
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *s = m_server.nextPendingConnection()) {
+                connect(s, &QTcpSocket::readyRead, this, [this, s] { take(s); });
+                connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
+            }
+        });
+    }
+    quint16 port() const { return m_server.serverPort(); }
+    QList<int> records;
+
+private:
+    void take(QTcpSocket *s)
+    {
+        QByteArray &buf = m_buffers[s];
+        buf += s->readAll();
+        while (!buf.isEmpty()) {
+            const uchar b = static_cast<uchar>(buf.at(0));
+            if (b == 0x01) {
+                buf.remove(0, 1);
+                s->write("\x80", 1);
+            } else if (b == 0x82) {
+                if (buf.size() < 85)
+                    return;
+                // The goods number: four little-endian bytes after the command byte.
+                records << qFromLittleEndian<qint32>(buf.constData() + 1);
+                buf.remove(0, 85);
+                s->write("\xAA", 1);
+                s->flush();
+                QPointer<QTcpSocket> guard(s);
+                QTimer::singleShot(3, this, [guard] {
+                    if (guard && guard->state() == QAbstractSocket::ConnectedState)
+                        guard->write("\xAA", 1);
+                });
+            } else {
+                buf.remove(0, 1);
+                s->write("\xEE", 1);
+            }
+        }
+    }
+
+    QTcpServer m_server;
+    QHash<QTcpSocket *, QByteArray> m_buffers;
+};
+
+} // namespace
+
+TEST_F(EngineTest, ScaleThatDropsTheLineMidWriteIsCalledAgainAndTakesEveryRecord)
+{
+    SimScale &sim = addTcpScale({QStringLiteral("--drop-after"), QStringLiteral("4")});
+    nameGoods(store->goods(), 1, 12);
+    ASSERT_TRUE(goods->StartGoodsWrite(QStringLiteral("1-12")));
+    const bool ended = waitEnded(8000);
+    if (ended) {
+        EXPECT_EQ(sim.storedGoodsNumbers(), numbersFrom(1, 12));
+        EXPECT_EQ(messagesShown, QStringList{kWriteDone.arg(12)});
+    } else {
+        ADD_FAILURE() << "the write did not end; the scale holds " << sim.storedGoodsNumbers().join(QLatin1Char(' ')).toStdString();
+        EXPECT_FALSE(anySuccess(messagesShown));
+    }
+    engine->stop();
+    EXPECT_FALSE(engine->Timer1.isActive());
+}
+
+TEST_F(EngineTest, ScaleThatAnswersJunkNeverGetsASuccessAndStopWorks)
+{
+    SimScale &sim = addTcpScale({QStringLiteral("--garbage")});
+    nameGoods(store->goods(), 1, 3);
+    ASSERT_TRUE(goods->StartGoodsWrite(QStringLiteral("1-3")));
+    processEventsFor(1200);
+    EXPECT_FALSE(anySuccess(messagesShown));
+    EXPECT_EQ(ended, 0);
+    EXPECT_FALSE(packetsLogged.isEmpty()); // the junk did arrive and was looked at
+    EXPECT_TRUE(sim.storedGoodsNumbers().isEmpty()); // never ready, so never sent a record
+    engine->stop();
+    EXPECT_FALSE(engine->Timer1.isActive());
+    EXPECT_EQ(channels->socket(0)->state(), QAbstractSocket::UnconnectedState);
+    processEventsFor(200);
+    EXPECT_FALSE(anySuccess(messagesShown));
+}
+
+TEST_F(EngineTest, SerialScaleWhoseTerminalVanishesMidWriteNeitherCrashesNorHangs)
+{
+    SimScale &sim = addSerialScale(1, {QStringLiteral("--ack-delay"), QStringLiteral("20")});
+    nameGoods(store->goods(), 1, 100);
+    ASSERT_TRUE(goods->StartGoodsWrite(QStringLiteral("1-100")));
+    ASSERT_TRUE(waitFor([&] { return sim.storedGoodsNumbers().size() >= 3; }, 10000));
+    sim.kill();
+    QElapsedTimer clock;
+    clock.start();
+    processEventsFor(800);
+    EXPECT_LT(clock.elapsed(), 3000); // the event loop kept turning
+    EXPECT_FALSE(anySuccess(messagesShown));
+    engine->stop();
+    EXPECT_FALSE(engine->Timer1.isActive());
+    processEventsFor(200);
+    EXPECT_FALSE(anySuccess(messagesShown));
+    EXPECT_LT(sim.storedGoodsNumbers().size(), 100);
+}
+
+TEST_F(EngineTest, ScaleThatAcknowledgesTwiceDoesNotHurryTheOtherScale)
+{
+    DoubleAckScale twice;
+    addScaleRow(QStringLiteral("127.0.0.1"), twice.port(), true);
+    SimScale &normal = addTcpScale({QStringLiteral("--ack-delay"), QStringLiteral("15")});
+    nameGoods(store->goods(), 1, 10);
+    QStringList heldAtSuccess;
+    QObject::connect(engine.get(), &ExchangeEngine::message, [&](const QString &) { heldAtSuccess = normal.storedGoodsNumbers(); });
+    ASSERT_TRUE(goods->StartGoodsWrite(QStringLiteral("1-10")));
+    ASSERT_TRUE(waitEnded(15000));
+    EXPECT_EQ(messagesShown, QStringList{kWriteDone.arg(10)});
+    EXPECT_EQ(heldAtSuccess, numbersFrom(1, 10));
+    EXPECT_EQ(normal.storedGoodsNumbers(), numbersFrom(1, 10));
+    for (int n = 1; n <= 10; ++n)
+        EXPECT_TRUE(twice.records.contains(n)) << n;
+    processEventsFor(100);
+    EXPECT_EQ(messagesShown.size(), 1);
+}
+
+TEST_F(EngineTest, TwoSilentScalesOfThreeHoldTheWriteAtTheFirstRecord)
+{
+    SimScale &answering = addTcpScale();
+    addTcpScale({QStringLiteral("--silent")});
+    addTcpScale({QStringLiteral("--silent")});
+    nameGoods(store->goods(), 1, 5);
+    ASSERT_TRUE(goods->StartGoodsWrite(QStringLiteral("1-5")));
+    ASSERT_TRUE(waitFor([&] { return answering.storedGoodsNumbers() == QStringList{QStringLiteral("1")}; }, 5000));
+    processEventsFor(700);
+    EXPECT_FALSE(anySuccess(messagesShown));
+    EXPECT_EQ(ended, 0);
+    EXPECT_EQ(answering.storedGoodsNumbers(), QStringList{QStringLiteral("1")});
+    engine->stop();
+    EXPECT_FALSE(engine->Timer1.isActive());
+    for (int n = 0; n < 3; ++n)
+        EXPECT_EQ(channels->socket(n)->state(), QAbstractSocket::UnconnectedState) << n;
+    processEventsFor(200);
+    EXPECT_FALSE(anySuccess(messagesShown));
+}
+
+TEST_F(EngineTest, TenScalesTcpAndSerialTakeAHundredGoodsEach)
+{
+    for (int n = 0; n < 7; ++n)
+        addTcpScale();
+    for (int com = 1; com <= 3; ++com)
+        addSerialScale(com);
+    ASSERT_EQ(engine->SelectedScaleCount, 10);
+    nameGoods(store->goods(), 1, 100);
+    engine->Timer1.setInterval(5);
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(goods->StartGoodsWrite(QStringLiteral("1-100")));
+    ASSERT_TRUE(waitEnded(60000));
+    const qint64 took = clock.elapsed();
+    EXPECT_EQ(messagesShown, QStringList{kWriteDone.arg(100)});
+    for (size_t i = 0; i < sims.size(); ++i)
+        EXPECT_EQ(sims[i]->storedGoodsNumbers(), numbersFrom(1, 100)) << "scale " << i + 1;
+    RecordProperty("write_ms", static_cast<int>(took));
+    std::printf("ten scales, 100 goods: %lld ms\n", static_cast<long long>(took));
+}
+
+TEST_F(EngineTest, GoodsReadIntoALockedDatabaseStopsWithTheErrorAndKeepsTheRows)
+{
+    const QString load = writeLoadFile(R"({"goods":[{"plu":1,"name1":"Молоко"},{"plu":2,"name1":"Сыр"}]})");
+    addTcpScale({}, load);
+    store->goods().setValue(0, QStringLiteral("TNAME1"), QStringLiteral("старое"));
+    store->database().commitNow();
+    const QString otherName = QStringLiteral("other-process");
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), otherName);
+        other.setDatabaseName(dir->databasePath());
+        ASSERT_TRUE(other.open());
+        QSqlQuery lock(other);
+        ASSERT_TRUE(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        ASSERT_TRUE(goods->startGoodsRead(QStringLiteral("1-2")));
+        ASSERT_TRUE(waitEnded(15000));
+        processEventsFor(100);
+        EXPECT_FALSE(messagesShown.contains(QStringLiteral("Запрошенные PLU успешно считаны")));
+        ASSERT_FALSE(errorsShown.isEmpty());
+        EXPECT_TRUE(errorsShown.last().contains(QStringLiteral("locked"), Qt::CaseInsensitive))
+            << errorsShown.join(QLatin1Char('|')).toStdString();
+        EXPECT_FALSE(engine->Timer1.isActive());
+        EXPECT_EQ(store->goods().text(0, QStringLiteral("TNAME1")), QStringLiteral("старое"));
+        ASSERT_TRUE(lock.exec(QStringLiteral("ROLLBACK")));
+        lock.finish();
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(otherName);
+    store->goods().refresh();
+    EXPECT_EQ(store->goods().text(0, QStringLiteral("TNAME1")), QStringLiteral("старое"));
+    EXPECT_EQ(store->goods().text(1, QStringLiteral("TNAME1")), QString());
+}

@@ -1,0 +1,66 @@
+// The packet log after a long run: a hundred thousand lines appended (TEVO_LOG_LINES sets
+// another number, a million say, for a measurement by hand), and the view still answers.
+#include "shell/PaketViewForm.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <gtest/gtest.h>
+#include <cstdio>
+
+using namespace tevo;
+
+namespace {
+QByteArray residentMemory()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    for (const QByteArray &line : f.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed();
+    return {};
+}
+} // namespace
+
+TEST(PaketViewFormVolume, ManyLinesAppendAndTheViewStillAnswers)
+{
+    TPaketViewForm form;
+    form.show();
+    const int lines = qEnvironmentVariableIntValue("TEVO_LOG_LINES") > 0 ? qEnvironmentVariableIntValue("TEVO_LOG_LINES")
+                                                                         : 100000;
+    const QByteArray ready("\x80", 1);
+    const QByteArray ack("\xAA", 1);
+    QElapsedTimer clock;
+    clock.start();
+    QElapsedTimer batch;
+    batch.start();
+    for (int n = 0; n < lines; ++n) {
+        form.appendPacket(n % 2 ? ack : ready);
+        if (n % 50000 == 49999) {
+            QCoreApplication::processEvents(); // the window keeps answering meanwhile
+            std::printf("lines %d: last 50000 in %lld ms\n", n + 1, static_cast<long long>(batch.restart()));
+        }
+    }
+    const qint64 appendMs = clock.elapsed();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.mView->document()->blockCount(), lines); // nothing cut off
+    QElapsedTimer answer;
+    answer.start();
+    QScrollBar *bar = form.mView->verticalScrollBar();
+    bar->setValue(bar->maximum());
+    form.mView->moveCursor(QTextCursor::End);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.mView->document()->lastBlock().text(), QStringLiteral("Get[1]: ") + QChar(0x0404));
+    form.appendPacket(ready);
+    QCoreApplication::processEvents();
+    const qint64 answerMs = answer.elapsed();
+    EXPECT_LT(answerMs, 2000);
+    EXPECT_EQ(form.mView->document()->blockCount(), lines + 1);
+    EXPECT_EQ(form.mView->document()->lastBlock().text(), QStringLiteral("Get[1]: ") + QChar(0x0402));
+    std::printf("packet log: %d lines in %lld ms; scroll to the end and one more line in %lld ms; VmRSS %s\n", lines,
+                static_cast<long long>(appendMs), static_cast<long long>(answerMs), residentMemory().constData());
+}

@@ -1,0 +1,217 @@
+// Storage faults: a database locked by another process, a database that cannot grow (disk
+// full), an import that fails half-way and a damaged dBase file. Each operation either
+// completes or leaves the tables as they were, says what failed, and nothing committed is lost.
+#include "TestSupport.h"
+
+#include "common/Error.h"
+#include "fileio/DbfExchange.h"
+#include "fileio/DbfTemplate.h"
+#include "fileio/GoodsTextFile.h"
+#include "store/Store.h"
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace tevo;
+
+namespace {
+
+const QString kName = QStringLiteral("TNAME1");
+
+class StorageFaultTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        store = std::make_unique<Store>();
+        store->openTables(scratch.databasePath());
+    }
+    void TearDown() override
+    {
+        store.reset();
+        if (!otherName.isEmpty()) {
+            QSqlDatabase::database(otherName, false).close();
+            QSqlDatabase::removeDatabase(otherName);
+        }
+    }
+
+    Table &goods() { return store->goods(); }
+
+    // A few named rows, committed.
+    void storeCommittedGoods()
+    {
+        for (int n = 1; n <= 5; ++n)
+            goods().setValues(n - 1, {{kName, QStringLiteral("Товар %1").arg(n)}, {QStringLiteral("PRICE"), n * 10}});
+        store->database().commitNow();
+    }
+
+    QStringList names(Table &t, int rows = 6)
+    {
+        QStringList out;
+        for (int r = 0; r < rows && r < t.count(); ++r)
+            out << t.text(r, kName);
+        return out;
+    }
+
+    QStringList committedNames()
+    {
+        return {QStringLiteral("Товар 1"), QStringLiteral("Товар 2"), QStringLiteral("Товар 3"),
+                QStringLiteral("Товар 4"), QStringLiteral("Товар 5"), QString()};
+    }
+
+    // A second connection to the same file, as another process would hold it.
+    QSqlDatabase otherConnection()
+    {
+        otherName = QStringLiteral("other-process");
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), otherName);
+        db.setDatabaseName(scratch.databasePath());
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
+        EXPECT_TRUE(db.open());
+        return db;
+    }
+
+    // Reopens the database as at the next start and gives its goods names.
+    QStringList namesAfterReopen()
+    {
+        store.reset();
+        store = std::make_unique<Store>();
+        store->openTables(scratch.databasePath());
+        return names(goods());
+    }
+
+    test::ScratchDir scratch;
+    std::unique_ptr<Store> store;
+    QString otherName;
+};
+
+TEST_F(StorageFaultTest, RebuildOfADatabaseLockedByAnotherProcessFailsAndKeepsTheRows)
+{
+    storeCommittedGoods();
+    QSqlDatabase other = otherConnection();
+    QSqlQuery lock(other);
+    ASSERT_TRUE(lock.exec(QStringLiteral("BEGIN EXCLUSIVE"))) << lock.lastError().text().toStdString();
+    try {
+        store->createEmptyGoods();
+        FAIL() << "the rebuild went through a locked database";
+    } catch (const DatabaseError &e) {
+        EXPECT_FALSE(e.text().trimmed().isEmpty());
+        EXPECT_TRUE(e.text().contains(QStringLiteral("locked"), Qt::CaseInsensitive)) << e.text().toStdString();
+    }
+    EXPECT_EQ(names(goods()), committedNames());
+    ASSERT_TRUE(lock.exec(QStringLiteral("ROLLBACK")));
+    goods().refresh();
+    EXPECT_EQ(goods().count(), 4000);
+    EXPECT_EQ(names(goods()), committedNames());
+    EXPECT_EQ(namesAfterReopen(), committedNames());
+}
+
+TEST_F(StorageFaultTest, RebuildOnAFullDiskFailsAndKeepsTheRows)
+{
+    storeCommittedGoods();
+    // Leave a small table and a file without spare pages, then forbid it to grow: the rebuild
+    // of 4000 rows needs more room than there is.
+    store->database().exec(QStringLiteral("DELETE FROM T WHERE NPLU > 5"));
+    store->database().commitNow();
+    {
+        QSqlQuery q(store->database().connection());
+        ASSERT_TRUE(q.exec(QStringLiteral("VACUUM"))) << q.lastError().text().toStdString();
+        ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA page_count")));
+        ASSERT_TRUE(q.next());
+        const int pages = q.value(0).toInt();
+        q.finish();
+        ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pages)));
+    }
+    goods().refresh();
+    ASSERT_EQ(goods().count(), 5);
+    try {
+        store->createEmptyGoods();
+        FAIL() << "the rebuild fitted into a full disk";
+    } catch (const DatabaseError &e) {
+        EXPECT_TRUE(e.text().contains(QStringLiteral("full"), Qt::CaseInsensitive)) << e.text().toStdString();
+    }
+    EXPECT_EQ(goods().count(), 5);
+    goods().refresh();
+    EXPECT_EQ(goods().count(), 5);
+    EXPECT_EQ(names(goods(), 5), committedNames().mid(0, 5));
+    // The connection still works after the failure.
+    goods().setValue(0, kName, QStringLiteral("после"));
+    store->database().commitNow();
+    store.reset();
+    store = std::make_unique<Store>();
+    store->openTables(scratch.databasePath());
+    EXPECT_EQ(goods().count(), 5);
+    EXPECT_EQ(goods().text(0, kName), QStringLiteral("после"));
+    EXPECT_EQ(goods().text(4, kName), QStringLiteral("Товар 5"));
+}
+
+TEST_F(StorageFaultTest, TextImportStoppedByABadNumberKeepsTheRowsBeforeAndNamesTheValue)
+{
+    storeCommittedGoods();
+    scratch.writeFile(QStringLiteral("goods.txt"),
+                      "[1]\r\nNPLU=11\r\nTNAME1=Первый\r\n"
+                      "[2]\r\nNPLU=12\r\nTNAME1=Второй\r\n"
+                      "[3]\r\nNPLU=1x3\r\nTNAME1=Третий\r\n"
+                      "[4]\r\nNPLU=14\r\nTNAME1=Четвёртый\r\n"
+                      "[Main]\r\nRecordCount=4\r\n");
+    try {
+        importGoodsText(goods(), scratch.file(QStringLiteral("goods.txt")));
+        FAIL() << "the bad number was taken";
+    } catch (const Error &e) {
+        EXPECT_TRUE(e.text().contains(QStringLiteral("'1x3'"))) << e.text().toStdString();
+    }
+    EXPECT_EQ(goods().text(10, kName), QStringLiteral("Первый"));
+    EXPECT_EQ(goods().text(11, kName), QStringLiteral("Второй"));
+    EXPECT_EQ(goods().text(13, kName), QString());
+    goods().refresh();
+    EXPECT_EQ(goods().text(10, kName), QStringLiteral("Первый"));
+    EXPECT_EQ(goods().text(11, kName), QStringLiteral("Второй"));
+    EXPECT_EQ(goods().text(13, kName), QString());
+    EXPECT_EQ(names(goods()), committedNames());
+    store->database().commitNow();
+    store.reset();
+    store = std::make_unique<Store>();
+    store->openTables(scratch.databasePath());
+    EXPECT_EQ(goods().text(11, kName), QStringLiteral("Второй"));
+    EXPECT_EQ(names(goods()), committedNames());
+}
+
+TEST_F(StorageFaultTest, DamagedDbaseFileLeavesTheGoodsUnchanged)
+{
+    storeCommittedGoods();
+    QString error;
+    ASSERT_TRUE(writeDbfTemplate(scratch.file(QStringLiteral("template.dbf")), &error)) << error.toStdString();
+    const QString good = scratch.file(QStringLiteral("good.dbf"));
+    exportGoodsDbf(goods(), good, scratch.file(QStringLiteral("template.dbf")));
+    const QByteArray whole = scratch.readFile(QStringLiteral("good.dbf"));
+    ASSERT_GT(whole.size(), 1000);
+    goods().setValue(0, kName, QStringLiteral("изменено"));
+    store->database().commitNow();
+    QStringList before = committedNames();
+    before[0] = QStringLiteral("изменено");
+
+    const QByteArray cuts[] = {
+        whole.left(whole.size() / 2),                  // records cut off half-way
+        whole.left(20),                                // the header cut off
+        QByteArray(whole).replace(8, 2, "\xff\x7f", 2), // header length beyond the file
+    };
+    for (const QByteArray &bytes : cuts) {
+        scratch.writeFile(QStringLiteral("damaged.dbf"), bytes);
+        try {
+            importGoodsDbf(goods(), scratch.file(QStringLiteral("damaged.dbf")));
+            ADD_FAILURE() << "a damaged file of " << bytes.size() << " bytes was imported";
+        } catch (const Error &e) {
+            EXPECT_FALSE(e.text().isEmpty());
+        }
+        EXPECT_EQ(goods().count(), 4000);
+        EXPECT_EQ(names(goods()), before);
+        goods().refresh();
+        EXPECT_EQ(goods().count(), 4000);
+        EXPECT_EQ(names(goods()), before);
+    }
+    EXPECT_EQ(namesAfterReopen(), before);
+}
+
+} // namespace
