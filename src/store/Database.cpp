@@ -162,7 +162,7 @@ QSqlQuery Database::exec(const QString &sql, const QVariantList &binds)
     for (int i = 0; i < binds.size(); ++i)
         q.bindValue(i, binds.at(i));
     if (!q.exec())
-        throw DatabaseError(errorText(q.lastError()));
+        throw DatabaseError(failed(q.lastError()));
     return q;
 }
 
@@ -179,7 +179,24 @@ void Database::execPrepared(QSqlQuery &query)
 {
     activity();
     if (!query.exec())
-        throw DatabaseError(errorText(query.lastError()));
+        throw DatabaseError(failed(query.lastError()));
+}
+
+// The text of a failed statement. A full disk or an I/O error may make SQLite roll the whole
+// transaction back by itself; then there is nothing left to commit, and the next change
+// begins a fresh transaction instead of the idle commit failing on and on.
+QString Database::failed(const QSqlError &error)
+{
+    const QString text = errorText(error);
+    if (m_inTransaction) {
+        QSqlQuery probe(connection());
+        if (probe.exec(QStringLiteral("BEGIN"))) {
+            probe.exec(QStringLiteral("ROLLBACK"));
+            m_inTransaction = false;
+            m_idleTimer.stop();
+        }
+    }
+    return text;
 }
 
 void Database::atomically(const std::function<void()> &f, const std::function<void()> &afterRollback)

@@ -4,6 +4,7 @@
 // the connection closes.
 #include <QObject>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTimer>
 #include <QVariantList>
@@ -57,6 +58,7 @@ signals:
 private:
     void onIdle();
     void begin();
+    QString failed(const QSqlError &error);
 
     QString m_path;
     QString m_connectionName;

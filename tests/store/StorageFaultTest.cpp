@@ -147,6 +147,45 @@ TEST_F(StorageFaultTest, RebuildOnAFullDiskFailsAndKeepsTheRows)
     EXPECT_EQ(goods().text(4, kName), QStringLiteral("Товар 5"));
 }
 
+TEST_F(StorageFaultTest, TextImportOnAFullDiskSaysSoAndTheStoreGoesOnWorking)
+{
+    storeCommittedGoods();
+    {
+        QSqlQuery q(store->database().connection());
+        ASSERT_TRUE(q.exec(QStringLiteral("VACUUM"))) << q.lastError().text().toStdString();
+        ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA page_count")));
+        ASSERT_TRUE(q.next());
+        const int pages = q.value(0).toInt();
+        q.finish();
+        ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pages)));
+    }
+    QByteArray text;
+    for (int n = 11; n <= 2000; ++n)
+        text += QStringLiteral("[%1]\r\nNPLU=%1\r\nTNAME1=%2\r\nTNAME2=%2\r\n").arg(n).arg(QString(28, QLatin1Char('x'))).toUtf8();
+    text += "[Main]\r\nRecordCount=2000\r\n";
+    scratch.writeFile(QStringLiteral("big.txt"), text);
+    try {
+        importGoodsText(goods(), scratch.file(QStringLiteral("big.txt")));
+        FAIL() << "the import fitted into a full disk";
+    } catch (const DatabaseError &e) {
+        EXPECT_TRUE(e.text().contains(QStringLiteral("full"), Qt::CaseInsensitive)) << e.text().toStdString();
+    }
+    // Whatever the database gave up by itself, the next commit works and what the table
+    // shows after a re-read is what is stored.
+    EXPECT_NO_THROW(store->database().commitNow());
+    goods().refresh();
+    EXPECT_EQ(names(goods()), committedNames());
+    {
+        QSqlQuery q(store->database().connection());
+        ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA max_page_count = 1000000")));
+    }
+    goods().setValue(5, kName, QStringLiteral("после"));
+    EXPECT_NO_THROW(store->database().commitNow());
+    QStringList expected = committedNames();
+    expected[5] = QStringLiteral("после");
+    EXPECT_EQ(namesAfterReopen(), expected);
+}
+
 TEST_F(StorageFaultTest, TextImportStoppedByABadNumberKeepsTheRowsBeforeAndNamesTheValue)
 {
     storeCommittedGoods();
