@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what Tevo needs, builds it with its tests and runs every test: once as built for
-# use, once under AddressSanitizer and UndefinedBehaviorSanitizer, and the serial driver's
-# tests once more under ThreadSanitizer.
+# use, once under AddressSanitizer and UndefinedBehaviorSanitizer, each fuzz target for a few
+# seconds, and the serial driver's tests once more under ThreadSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
@@ -17,6 +17,9 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTEVO_SANITIZE=addre
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+echo "== Fuzz targets, a few seconds each"
+bash scripts/fuzz-smoke.sh 3
 
 echo "== ThreadSanitizer (serial driver)"
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTEVO_SANITIZE=thread -DTEVO_BUILD_BENCH=OFF
