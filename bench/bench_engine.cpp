@@ -9,7 +9,8 @@
 #include "store/Store.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -71,11 +72,17 @@ struct Rig {
             p->waitForFinished(3000);
         }
     }
+    // Runs the event loop, sleeping between events, until the exchange has ended.
     bool waitEnded(int before, int timeoutMs = 600000)
     {
-        QDeadlineTimer deadline(timeoutMs);
-        while (ended == before && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        if (ended > before)
+            return true;
+        QEventLoop loop;
+        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+        const auto c = QObject::connect(engine.get(), &ExchangeEngine::exchangeEnded, &loop, &QEventLoop::quit,
+                                        Qt::QueuedConnection);
+        loop.exec();
+        QObject::disconnect(c);
         return ended > before;
     }
 };
