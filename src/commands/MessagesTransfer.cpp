@@ -68,15 +68,10 @@ QByteArray MessagesTransfer::buildRequest(int state, int number)
 
 void MessagesTransfer::handleReply(int state, const QByteArray &packet, int scaleRecNo)
 {
-    try {
-        if (state == cmd::MessagesWrite)
-            handleWriteReply(packet, scaleRecNo);
-        else
-            handleReadReply(packet);
-    } catch (const Error &e) {
-        m_engine.endExchange();
-        emit m_engine.errorMessage(e.text());
-    }
+    if (state == cmd::MessagesWrite)
+        handleWriteReply(packet, scaleRecNo);
+    else
+        handleReadReply(packet);
 }
 
 void MessagesTransfer::handleWriteReply(const QByteArray &packet, int scaleRecNo)

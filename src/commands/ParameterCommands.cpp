@@ -90,72 +90,67 @@ QByteArray ParameterCommands::buildRequest(int state, int)
 
 void ParameterCommands::handleReply(int state, const QByteArray &packet, int)
 {
-    try {
-        switch (state) {
-        case cmd::SettingsWrite:
-            m_engine.ExchangeState = cmd::HeaderWrite;
-            m_engine.pollAgain();
+    switch (state) {
+    case cmd::SettingsWrite:
+        m_engine.ExchangeState = cmd::HeaderWrite;
+        m_engine.pollAgain();
+        return;
+    case cmd::HeaderWrite:
+        m_engine.endExchange(QStringLiteral("Настройки пользователя успешно переданы."));
+        return;
+    case cmd::LogoWrite:
+        m_engine.endExchange(QStringLiteral("Логотип успешно записан."));
+        return;
+    case cmd::DateWrite:
+        m_engine.ExchangeState = cmd::TimeWrite;
+        m_engine.pollAgain();
+        return;
+    case cmd::TimeWrite:
+        m_engine.endExchange(QStringLiteral("Дата и время синхронизированы с компьютером."));
+        return;
+    case cmd::SettingsRead:
+        // A reply that grows past its length is decoded from its first bytes.
+        SettingsReply.append(packet);
+        if (SettingsReply.size() < kSettingsPacketLength)
             return;
-        case cmd::HeaderWrite:
-            m_engine.endExchange(QStringLiteral("Настройки пользователя успешно переданы."));
+        m_host.setSettings(decodeSettingsReply(SettingsReply.left(kSettingsPacketLength)));
+        m_engine.ExchangeState = cmd::HeaderRead;
+        m_engine.pollAgain();
+        return;
+    case cmd::HeaderRead:
+        HeaderReply.append(packet);
+        if (HeaderReply.size() < kHeaderPacketLength)
             return;
-        case cmd::LogoWrite:
-            m_engine.endExchange(QStringLiteral("Логотип успешно записан."));
+        m_host.setHeader(decodeHeaderReply(HeaderReply.left(kHeaderPacketLength)));
+        m_engine.ExchangeState = cmd::LogoRead;
+        m_engine.pollAgain();
+        return;
+    case cmd::LogoRead:
+        LogoReply.append(packet);
+        if (LogoReply.size() < kLogoPacketLength)
             return;
-        case cmd::DateWrite:
-            m_engine.ExchangeState = cmd::TimeWrite;
-            m_engine.pollAgain();
+        m_host.setLogo(logoFromReply(LogoReply.left(kLogoPacketLength)));
+        m_engine.AckReceived = 0;
+        m_engine.endExchange(QStringLiteral("Настройки пользователя успешно считаны."));
+        return;
+    case cmd::StateRead:
+        m_engine.ReplyBuffer.append(packet);
+        if (m_engine.ReplyBuffer.size() < WeighingState::kLength)
             return;
-        case cmd::TimeWrite:
-            m_engine.endExchange(QStringLiteral("Дата и время синхронизированы с компьютером."));
-            return;
-        case cmd::SettingsRead:
-            // A reply that grows past its length is decoded from its first bytes.
-            SettingsReply.append(packet);
-            if (SettingsReply.size() < kSettingsPacketLength)
-                return;
-            m_host.setSettings(decodeSettingsReply(SettingsReply.left(kSettingsPacketLength)));
-            m_engine.ExchangeState = cmd::HeaderRead;
-            m_engine.pollAgain();
-            return;
-        case cmd::HeaderRead:
-            HeaderReply.append(packet);
-            if (HeaderReply.size() < kHeaderPacketLength)
-                return;
-            m_host.setHeader(decodeHeaderReply(HeaderReply.left(kHeaderPacketLength)));
-            m_engine.ExchangeState = cmd::LogoRead;
-            m_engine.pollAgain();
-            return;
-        case cmd::LogoRead:
-            LogoReply.append(packet);
-            if (LogoReply.size() < kLogoPacketLength)
-                return;
-            m_host.setLogo(logoFromReply(LogoReply.left(kLogoPacketLength)));
-            m_engine.AckReceived = 0;
-            m_engine.endExchange(QStringLiteral("Настройки пользователя успешно считаны."));
-            return;
-        case cmd::StateRead:
-            m_engine.ReplyBuffer.append(packet);
-            if (m_engine.ReplyBuffer.size() < WeighingState::kLength)
-                return;
-            m_host.showWeighingState(decodeWeighingState(m_engine.ReplyBuffer));
-            m_engine.endExchange();
-            m_engine.ReplyBuffer.clear();
-            return;
-        case cmd::TotalsRead:
-            m_engine.ReplyBuffer.append(packet);
-            if (m_engine.ReplyBuffer.size() < SalesTotals::kLength)
-                return;
-            m_host.showTotals(decodeSalesTotals(m_engine.ReplyBuffer));
-            m_engine.endExchange();
-            m_engine.ReplyBuffer.clear();
-            return;
-        default:
-            return;
-        }
-    } catch (const Error &e) {
+        m_host.showWeighingState(decodeWeighingState(m_engine.ReplyBuffer));
         m_engine.endExchange();
-        emit m_engine.errorMessage(e.text());
+        m_engine.ReplyBuffer.clear();
+        return;
+    case cmd::TotalsRead:
+        m_engine.ReplyBuffer.append(packet);
+        if (m_engine.ReplyBuffer.size() < SalesTotals::kLength)
+            return;
+        m_host.showTotals(decodeSalesTotals(m_engine.ReplyBuffer));
+        m_engine.endExchange();
+        m_engine.ReplyBuffer.clear();
+        return;
+    default:
+        return;
     }
 }
 

@@ -170,8 +170,7 @@ void ExchangeEngine::HandleReply(const QByteArray &packet, int scaleRecNo)
     // Once a read has been accepted, every further packet is a piece of its reply: text bytes
     // in the scale code page may well be 0xEE or 0xAA.
     if (AckReceived == 1 && isGatheringState(ExchangeState)) {
-        if (command)
-            command->handleReply(ExchangeState, packet, scaleRecNo);
+        passReply(command, packet, scaleRecNo);
         return;
     }
     const uchar b0 = static_cast<uchar>(packet.at(0));
@@ -184,8 +183,7 @@ void ExchangeEngine::HandleReply(const QByteArray &packet, int scaleRecNo)
         Timer1.stop();
     }
     if (AckReceived == 1) {
-        if (command)
-            command->handleReply(ExchangeState, packet, scaleRecNo);
+        passReply(command, packet, scaleRecNo);
         return;
     }
     const bool ready = (packet.size() == 1 && b0 == 0x80)
@@ -198,6 +196,19 @@ void ExchangeEngine::HandleReply(const QByteArray &packet, int scaleRecNo)
         return;
     }
     BuildRequest(ExchangeState, ReadCursor);
+}
+
+void ExchangeEngine::passReply(ExchangeCommand *command, const QByteArray &packet, int scaleRecNo)
+{
+    if (!command)
+        return;
+    try {
+        command->handleReply(ExchangeState, packet, scaleRecNo);
+    } catch (const Error &e) {
+        // A reply that cannot be stored or decoded ends the exchange with its text.
+        endExchange();
+        emit errorMessage(e.text());
+    }
 }
 
 void ExchangeEngine::guardedSet(Table &table, int row, const QString &column, const QVariant &value)

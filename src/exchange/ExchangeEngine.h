@@ -133,6 +133,7 @@ signals:
 private:
     void onTimer1();
     void sendRequest(int state, int number, int readyRecNo);
+    void passReply(ExchangeCommand *command, const QByteArray &packet, int scaleRecNo);
     void guardedSet(Table &table, int row, const QString &column, const QVariant &value);
     void refusal();
     bool isWriteState() const;

@@ -89,15 +89,10 @@ QByteArray GoodsTransfer::buildRequest(int state, int number)
 
 void GoodsTransfer::handleReply(int state, const QByteArray &packet, int scaleRecNo)
 {
-    try {
-        if (state == cmd::GoodsWrite)
-            handleWriteReply(packet, scaleRecNo);
-        else
-            handleReadReply(packet);
-    } catch (const Error &e) {
-        m_engine.endExchange();
-        emit m_engine.errorMessage(e.text());
-    }
+    if (state == cmd::GoodsWrite)
+        handleWriteReply(packet, scaleRecNo);
+    else
+        handleReadReply(packet);
 }
 
 void GoodsTransfer::handleWriteReply(const QByteArray &packet, int scaleRecNo)
