@@ -216,3 +216,30 @@ TEST_F(AutoLoadTest, BadNumberInTheFileStopsTheLoadWithItsErrorAndCountsAsLoaded
     EXPECT_EQ(loader->LastLoadedFileTime, AutoLoader::fileTimeText(watched));
     EXPECT_FALSE(loader->tmAutoLoad.isActive());
 }
+
+TEST_F(AutoLoadTest, DbaseFileAsTheWatchedFileLoadsNothingButAClearingLoadEmptiesTheTable)
+{
+    // A dBase table has no profile sections: nothing is loaded from it.
+    QByteArray dbf(32 + 32 + 1, '\0');
+    dbf[0] = 0x03;
+    dbf[8] = char(65);
+    dbf[32] = 'P';
+    dbf[64] = 0x0D;
+    dbf += QByteArray("\x1A", 1);
+    dir->writeFile(QStringLiteral("goods.txt"), dbf);
+    setTime(t0);
+    store->goods().setValue(0, QStringLiteral("TNAME1"), QStringLiteral("было"));
+    enable(false, false);
+    int loads = 0;
+    QObject::connect(loader.get(), &AutoLoader::loaded, [&](int) { ++loads; });
+    ASSERT_TRUE(waitFor([&] { return loads == 1; }));
+    EXPECT_EQ(store->goods().text(0, QStringLiteral("TNAME1")), QStringLiteral("было"));
+    EXPECT_TRUE(errorsShown.isEmpty()) << errorsShown.join('\n').toStdString();
+
+    loader->LastLoadedFileTime.clear();
+    enable(false, true);
+    ASSERT_TRUE(waitFor([&] { return loads == 2; }));
+    EXPECT_TRUE(store->goods().text(0, QStringLiteral("TNAME1")).isEmpty());
+    EXPECT_EQ(store->goods().count(), 4000);
+    EXPECT_EQ(range, QStringLiteral("1-4000"));
+}
