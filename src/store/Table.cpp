@@ -21,6 +21,10 @@ Table::Table(Database &db, const QString &tableName, const QVector<ColumnDef> &c
 
 int Table::columnIndex(const QString &name) const
 {
+    // The program names columns in upper case, as they are declared: try that first.
+    for (int i = 0; i < m_columns.size(); ++i)
+        if (m_columns[i].name == name)
+            return i;
     for (int i = 0; i < m_columns.size(); ++i)
         if (m_columns[i].name.compare(name, Qt::CaseInsensitive) == 0)
             return i;
