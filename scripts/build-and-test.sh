@@ -24,4 +24,4 @@ bash scripts/fuzz-smoke.sh 3
 echo "== ThreadSanitizer (serial driver)"
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTEVO_SANITIZE=thread -DTEVO_BUILD_BENCH=OFF
 cmake --build build-tsan -j "$jobs" --target test_serial
-TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure -R test_serial
+TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/tests/serial/tsan.supp" ctest --test-dir build-tsan --output-on-failure -R test_serial
