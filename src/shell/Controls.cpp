@@ -1,4 +1,8 @@
 #include "shell/Controls.h"
+#include "shell/ShellStyle.h"
+#include "shell/TableGrid.h"
+
+#include <QHeaderView>
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -84,6 +88,17 @@ TransferStrip makeTransferStrip(const TransferStripNames &n)
     strip->addLayout(row);
     strip->addWidget(s.progress);
     return s;
+}
+
+TableGrid *makeCreamGrid(const QString &name)
+{
+    auto *grid = new TableGrid;
+    grid->setObjectName(name);
+    grid->horizontalHeader()->setStyleSheet(style::gridTitleStyle(style::kCream));
+    QPalette p = grid->palette();
+    p.setColor(QPalette::Base, style::kCream);
+    grid->setPalette(p);
+    return grid;
 }
 
 } // namespace tevo

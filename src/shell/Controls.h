@@ -34,4 +34,8 @@ struct TransferStripNames {
 
 TransferStrip makeTransferStrip(const TransferStripNames &names);
 
+class TableGrid;
+// A grid of the goods or messages tab: cream ground, teal titles with cream lettering.
+TableGrid *makeCreamGrid(const QString &name);
+
 } // namespace tevo

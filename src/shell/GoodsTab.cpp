@@ -29,12 +29,7 @@ void TMainForm::buildGoodsTab()
     btnStopT = strip.stop;
     pbT = strip.progress;
 
-    gdT = new TableGrid;
-    gdT->setObjectName(QStringLiteral("gdT"));
-    gdT->horizontalHeader()->setStyleSheet(style::gridTitleStyle(style::kCream));
-    QPalette p = gdT->palette();
-    p.setColor(QPalette::Base, style::kCream);
-    gdT->setPalette(p);
+    gdT = makeCreamGrid(QStringLiteral("gdT"));
 
     Memo = new QPlainTextEdit;
     Memo->setObjectName(QStringLiteral("Memo"));

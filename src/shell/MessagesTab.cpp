@@ -26,12 +26,7 @@ void TMainForm::buildMessagesTab()
     btnStopM = strip.stop;
     pbM = strip.progress;
 
-    grM = new TableGrid;
-    grM->setObjectName(QStringLiteral("grM"));
-    grM->horizontalHeader()->setStyleSheet(style::gridTitleStyle(style::kCream));
-    QPalette p = grM->palette();
-    p.setColor(QPalette::Base, style::kCream);
-    grM->setPalette(p);
+    grM = makeCreamGrid(QStringLiteral("grM"));
 
     auto *layout = new QVBoxLayout(TabSheet3);
     layout->setContentsMargins(0, 0, 0, 0);
