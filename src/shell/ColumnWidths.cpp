@@ -1,7 +1,7 @@
 #include "shell/ColumnWidths.h"
 
 #include "common/Error.h"
-#include "fileio/ProfileFile.h"
+#include "common/ProfileFile.h"
 
 #include <QHeaderView>
 #include <QRegularExpression>

@@ -3,7 +3,7 @@
 
 #include "common/AppPaths.h"
 #include "fileio/AutoLoad.h"
-#include "fileio/ProfileFile.h"
+#include "common/ProfileFile.h"
 
 #include <QDateTime>
 #include <QDir>

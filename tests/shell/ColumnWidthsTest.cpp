@@ -2,7 +2,7 @@
 // first activation only, damaged files ignored.
 #include "ShellFixture.h"
 
-#include "fileio/ProfileFile.h"
+#include "common/ProfileFile.h"
 #include "shell/ColumnWidths.h"
 #include "shell/TableGrid.h"
 

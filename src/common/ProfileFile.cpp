@@ -1,9 +1,9 @@
-#include "fileio/ProfileFile.h"
+#include "common/ProfileFile.h"
 
 #include "common/Codepage.h"
 #include "common/Convert.h"
 #include "common/Error.h"
-#include "fileio/TextDecoding.h"
+#include "common/TextDecoding.h"
 
 #include <QFile>
 #include <QFileInfo>
