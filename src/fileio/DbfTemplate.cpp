@@ -1,8 +1,8 @@
 #include "fileio/DbfTemplate.h"
 
+#include "common/WholeFile.h"
 #include "fileio/DbfFile.h"
 
-#include <QSaveFile>
 
 namespace tevo {
 
@@ -18,9 +18,7 @@ QByteArray dbfTemplateBytes()
 
 bool writeDbfTemplate(const QString &path, QString *error)
 {
-    QSaveFile f(path);
-    const QByteArray bytes = dbfTemplateBytes();
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
+    if (!replaceFileWhole(path, dbfTemplateBytes())) {
         if (error)
             *error = QStringLiteral("Cannot create file %1").arg(path);
         return false;

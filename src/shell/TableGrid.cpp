@@ -125,8 +125,8 @@ void TableGrid::deleteCurrentRow()
     if (Dialogs::message(Dialogs::Kind::Confirmation, QStringLiteral("Delete record?"),
                          QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
         return;
-    if (m_editor)
-        closeEditor(m_editor, QAbstractItemDelegate::RevertModelCache);
+    if (QWidget *editor = openEditor())
+        closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
     const int row = pending ? m_table->pendingRow() : m_table->rowWithId(id);
     if (row < 0 || (numbered && m_table->value(row, QStringLiteral("NPLU")) != number))
         return; // gone meanwhile
@@ -135,7 +135,7 @@ void TableGrid::deleteCurrentRow()
 
 void TableGrid::commitEdit()
 {
-    if (QWidget *editor = m_editor.data()) {
+    if (QWidget *editor = openEditor()) {
         commitData(editor);
         closeEditor(editor, QAbstractItemDelegate::NoHint);
     }
@@ -143,7 +143,7 @@ void TableGrid::commitEdit()
 
 void TableGrid::storeOpenEdit()
 {
-    if (m_storing || !m_editor || !m_table)
+    if (m_storing || !openEditor() || !m_table)
         return;
     m_storing = true;
     const bool newRow = m_editorIndex.isValid() && m_editorIndex.row() == m_table->pendingRow();
@@ -156,10 +156,17 @@ void TableGrid::storeOpenEdit()
 
 void TableGrid::cancelEdit()
 {
-    if (QWidget *editor = m_editor.data())
+    if (QWidget *editor = openEditor())
         closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
     if (m_table && m_table->hasPendingRow())
         m_table->cancelPendingRow();
+}
+
+QWidget *TableGrid::openEditor() const
+{
+    // An editor the view has let go (closed, or released by a model reset) waits for its
+    // deletion; only the one being edited counts.
+    return m_editor && state() == QAbstractItemView::EditingState ? m_editor.data() : nullptr;
 }
 
 void TableGrid::editorCreated(QWidget *editor, const QModelIndex &index)

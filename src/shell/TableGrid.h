@@ -45,7 +45,7 @@ public:
     void storeOpenEdit();
     // Closes the open cell editor without storing it and drops a new row nothing was typed into.
     void cancelEdit();
-    bool isEditing() const { return !m_editor.isNull(); }
+    bool isEditing() const { return openEditor() != nullptr; }
 
 signals:
     // After every key release in the grid or in its cell editor (auto-repeat excluded).
@@ -61,6 +61,7 @@ protected:
 private:
     friend class GridDelegate;
     void editorCreated(QWidget *editor, const QModelIndex &index);
+    QWidget *openEditor() const;
     bool handleRecordKey(QKeyEvent *event);
     void followTable(int row);
     void checkLeft();

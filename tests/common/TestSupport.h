@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 
+class QProcess;
+
 namespace tevo::test {
 
 // A temporary folder that stands in for "beside the program", holding a fresh database made
@@ -33,5 +35,23 @@ void processEventsFor(int ms);
 
 QString binDir();      // the folder of tevo and its tools
 QString sourceDir();   // the project's source folder
+
+// Another process reading the database: python3's sqlite3 module holds a read transaction on
+// the file (a shared lock, which keeps any commit from finishing) until release().
+class SqliteReader {
+public:
+    SqliteReader();
+    ~SqliteReader();
+    SqliteReader(const SqliteReader &) = delete;
+    SqliteReader &operator=(const SqliteReader &) = delete;
+
+    // Starts the reader; true once it holds its read transaction.
+    bool hold(const QString &databasePath);
+    // Ends the read transaction and the process.
+    void release();
+
+private:
+    std::unique_ptr<QProcess> m_process;
+};
 
 } // namespace tevo::test
