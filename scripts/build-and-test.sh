@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what Tevo needs, builds it with its tests and runs every test: once as built for
 # use, once under AddressSanitizer and UndefinedBehaviorSanitizer, each fuzz target for a few
-# seconds, and the serial driver's tests once more under ThreadSanitizer.
+# seconds, and the serial driver's tests once more under ThreadSanitizer. The desktop tests start
+# their own X server with a tray host (tests/desktop/with-tray.sh, run by CTest).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh

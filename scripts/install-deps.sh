@@ -6,6 +6,7 @@ PKGS=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-translations-l10n qt6-qpa-plugins
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   python3 python3-xlrd python3-dbfread
+  xvfb trayer xdotool x11-utils fonts-dejavu-core
   clang libclang-rt-14-dev
 )
 missing=()
