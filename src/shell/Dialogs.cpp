@@ -3,9 +3,11 @@
 #include "common/ErrorSink.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QQueue>
+#include <QUrl>
 
 namespace tevo {
 namespace {
@@ -16,6 +18,7 @@ struct Script {
     QQueue<QString> fileNames;
     QStringList texts;
     QList<Dialogs::Kind> kinds;
+    QList<QUrl> documents;
 };
 
 Script &script()
@@ -125,6 +128,16 @@ int Dialogs::execModal(QDialog *dialog)
     return dialog->exec();
 }
 
+bool Dialogs::openDocument(const QUrl &url)
+{
+    Script &s = script();
+    if (s.on) {
+        s.documents.append(url);
+        return true;
+    }
+    return QDesktopServices::openUrl(url);
+}
+
 void Dialogs::installErrorHandler()
 {
     setErrorHandler([](const QString &text) { message(Kind::Error, text, QMessageBox::Ok); });
@@ -136,6 +149,7 @@ void Dialogs::setNextAnswer(int answer) { script().answers.enqueue(answer); }
 void Dialogs::setNextFileName(const QString &fileName) { script().fileNames.enqueue(fileName); }
 QStringList Dialogs::shownTexts() { return script().texts; }
 QList<Dialogs::Kind> Dialogs::shownKinds() { return script().kinds; }
+QList<QUrl> Dialogs::openedDocuments() { return script().documents; }
 
 void Dialogs::reset()
 {
@@ -144,6 +158,7 @@ void Dialogs::reset()
     s.fileNames.clear();
     s.texts.clear();
     s.kinds.clear();
+    s.documents.clear();
 }
 
 } // namespace tevo

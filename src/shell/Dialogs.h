@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class QDialog;
+class QUrl;
 class QWidget;
 
 namespace tevo {
@@ -32,6 +33,9 @@ public:
     // Shows the dialog modally; returns its result.
     static int execModal(QDialog *dialog);
 
+    // Opens a document (the user guide) in the system's viewer; false when that fails.
+    static bool openDocument(const QUrl &url);
+
     // The common error box: every failure reported through tevo::reportError is shown here.
     static void installErrorHandler();
 
@@ -47,7 +51,9 @@ public:
     static QStringList shownTexts();
     // Kinds of the message boxes shown, in the order of their texts.
     static QList<Kind> shownKinds();
-    // Forgets shown texts and unused answers.
+    // Documents that would have been opened, in order (nothing is opened in scripted mode).
+    static QList<QUrl> openedDocuments();
+    // Forgets shown texts, opened documents and unused answers.
     static void reset();
 };
 
