@@ -73,21 +73,24 @@ bool shown(const QString &start)
     return false;
 }
 
-// A scale simulator on a free port of 127.0.0.1.
+// A scale simulator on 127.0.0.1: on the port the guide names when it is free, else on any.
 struct Simulator {
     QProcess process;
     int port = 0;
 
-    Simulator(const QStringList &options)
+    Simulator(int preferredPort, const QStringList &options)
     {
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/tevo-scalesim"),
-                      QStringList{QStringLiteral("--port"), QStringLiteral("0")} + options);
-        if (!process.waitForStarted() || !process.waitForReadyRead(5000))
-            fail(QStringLiteral("the scale simulator did not start"));
+        for (int tryPort : {preferredPort, 0}) {
+            process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/tevo-scalesim"),
+                          QStringList{QStringLiteral("--port"), QString::number(tryPort)} + options);
+            if (process.waitForStarted() && process.waitForReadyRead(5000))
+                break;
+            process.waitForFinished(1000);
+        }
         const QByteArray line = process.readLine().trimmed();
         if (!line.startsWith("port "))
-            fail(QStringLiteral("the scale simulator said %1").arg(QString::fromUtf8(line)));
+            fail(QStringLiteral("the scale simulator did not start: %1").arg(QString::fromUtf8(line)));
         port = line.mid(5).toInt();
     }
     ~Simulator()
@@ -126,7 +129,12 @@ QByteArray simulatorContents()
                        {QStringLiteral("totalWeight"), 48250}, {QStringLiteral("sumAllPlu"), 1834500},
                        {QStringLiteral("salesCountAllPlu"), 96}, {QStringLiteral("weightAllPlu"), 48250},
                        {QStringLiteral("freePlu"), 3995},      {QStringLiteral("freeMessages"), 998}};
-    return QJsonDocument(QJsonObject{{QStringLiteral("logo"), rows}, {QStringLiteral("state"), state},
+    // The scale code page has no «» quotes.
+    QJsonObject header{{QStringLiteral("line1"), QStringLiteral("Магазин Свежие продукты")},
+                       {QStringLiteral("line2"), QStringLiteral("ул. Садовая, 12")}};
+    return QJsonDocument(QJsonObject{{QStringLiteral("logo"), rows},
+                                     {QStringLiteral("header"), header},
+                                     {QStringLiteral("state"), state},
                                      {QStringLiteral("totals"), totals}})
         .toJson();
 }
@@ -196,8 +204,8 @@ int run(int argc, char **argv)
     prepareStart(translator);
     Dialogs::setScripted(true); // message boxes are recorded, not shown
 
-    Simulator answering({QStringLiteral("--load"), contents});
-    Simulator silent({QStringLiteral("--silent")});
+    Simulator answering(5001, {QStringLiteral("--load"), contents});
+    Simulator silent(5002, {QStringLiteral("--silent")});
 
     AppWindows w;
     TMainForm &form = w.MainForm;
@@ -229,18 +237,22 @@ int run(int argc, char **argv)
     form.PageControl1->setCurrentIndex(0);
     form.store().goods().setCurrentRow(1);
     camera.take(&form, QStringLiteral("goods-tab.png"));
+    const QRect menuCorner(0, 0, 560, 270);
     openMenu(form, form.N1);
-    camera.take(&form, QStringLiteral("menu-file.png"));
+    camera.take(&form, QStringLiteral("menu-file.png"), menuCorner);
     form.N1->hide();
     openMenu(form, form.N6);
-    camera.take(&form, QStringLiteral("menu-tools.png"));
+    camera.take(&form, QStringLiteral("menu-tools.png"), menuCorner);
     form.N6->hide();
 
     form.PageControl1->setCurrentIndex(1);
     camera.take(&form, QStringLiteral("messages-tab.png"));
 
-    // The weighing state and the sales totals of the answering scale.
+    // The settings with the logo, the weighing state and the sales totals of the answering scale.
     form.PageControl1->setCurrentIndex(2);
+    Dialogs::setNextAnswer(QDialog::Accepted);
+    form.Button2->click(); // "Считать настройки из весов"
+    waitUntil([] { return shown(QStringLiteral("Настройки пользователя успешно считаны.")); }, "the settings");
     Dialogs::setNextAnswer(QDialog::Accepted);
     form.btnReNewScaleState->click();
     waitUntil([&] { return form.liPLU->indicatorString() == QStringLiteral("2"); }, "the weighing state");
@@ -251,6 +263,7 @@ int run(int argc, char **argv)
     camera.take(&form, QStringLiteral("parameters-tab.png"));
 
     w.ScalesForm.setWindowTitle(QStringLiteral("Настройка весов"));
+    scales.first();
     w.ScalesForm.show();
     camera.take(&w.ScalesForm, QStringLiteral("scales.png"));
     w.ScalesForm.hide();
