@@ -8,6 +8,10 @@ PKGS=(
   python3 python3-xlrd python3-dbfread
   clang libclang-rt-14-dev
 )
+# --- the Debian package and the user guide: icons drawn at build time, the package's checks,
+# --- the guide's screenshots under a virtual X server (scripts/check-package.sh, make-screenshots.sh)
+PKGS+=(librsvg2-bin dpkg-dev desktop-file-utils appstream xvfb xauth)
+# --- end of the package and guide block
 missing=()
 for p in "${PKGS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
