@@ -169,4 +169,39 @@ TEST_F(DataFolder, AFolderThatCannotBeMadeIsReported)
     }
 }
 
+// The set-up tool makes a database only where none is, unless told to replace it.
+TEST_F(DataFolder, SetUpToolNeverReplacesADatabaseUnlessForced)
+{
+    const QString database = program.filePath(QLatin1String(kDatabaseFileName));
+    auto initdb = [&](const QStringList &args) {
+        QProcess p;
+        p.start(binDir() + QStringLiteral("/tevo-initdb"), args + QStringList{database});
+        return p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    };
+    auto name = [&] {
+        Store store;
+        store.openTables(database);
+        return store.goods().text(0, QStringLiteral("TNAME1"));
+    };
+    ASSERT_EQ(initdb({}), 0);
+    {
+        Store store;
+        store.openTables(database);
+        store.goods().setValue(0, QStringLiteral("TNAME1"), QStringLiteral("Молоко"));
+    }
+    struct Case {
+        QStringList options;
+        int exitCode;
+        QString nameAfter;
+    } cases[] = {
+        {{}, 1, QStringLiteral("Молоко")},
+        {{QStringLiteral("--if-missing")}, 0, QStringLiteral("Молоко")},
+        {{QStringLiteral("--force")}, 0, QString()},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(initdb(c.options), c.exitCode) << c.options.join(' ').toStdString();
+        EXPECT_EQ(name(), c.nameAfter) << c.options.join(' ').toStdString();
+    }
+}
+
 } // namespace
