@@ -3,13 +3,23 @@
 # and the user guide in /usr/share/tevo/help.
 
 set(TEVO_APP_ID example.tevo.Tevo)
+# The windows name their desktop entry.
+set_source_files_properties(src/shell/Startup.cpp PROPERTIES COMPILE_DEFINITIONS "TEVO_APP_ID=\"${TEVO_APP_ID}\"")
 
 # The programs the package puts into /usr/bin; another program is one more name here.
 set(TEVO_INSTALLED_PROGRAMS tevo tevo-scalesim tevo-initdb)
 
 install(TARGETS ${TEVO_INSTALLED_PROGRAMS} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES dist/${TEVO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES dist/${TEVO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The metadata names every installed program.
+set(TEVO_PROVIDED_BINARIES)
+foreach(program ${TEVO_INSTALLED_PROGRAMS})
+  string(APPEND TEVO_PROVIDED_BINARIES "    <binary>${program}</binary>\n")
+endforeach()
+string(STRIP "${TEVO_PROVIDED_BINARIES}" TEVO_PROVIDED_BINARIES)
+set(TEVO_PROVIDED_BINARIES "    ${TEVO_PROVIDED_BINARIES}")
+configure_file(dist/${TEVO_APP_ID}.metainfo.xml.in ${CMAKE_BINARY_DIR}/${TEVO_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/${TEVO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES dist/${TEVO_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
 # The bitmap icons are drawn from the scalable one at build time.

@@ -9,6 +9,11 @@
 #include <QLocale>
 #include <QTranslator>
 
+// Set by the build (cmake/Packaging.cmake).
+#ifndef TEVO_APP_ID
+#define TEVO_APP_ID "example.tevo.Tevo"
+#endif
+
 namespace tevo {
 
 void prepareStart(QTranslator &translator)
@@ -16,7 +21,7 @@ void prepareStart(QTranslator &translator)
     QCoreApplication::setApplicationName(QStringLiteral("Tevo"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.6"));
     // The desktop entry the windows belong to.
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.tevo.Tevo"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TEVO_APP_ID));
 
     // The toolkit's own texts (dialog buttons, context menus) in Russian.
     if (translator.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"), QStringLiteral("_"),
