@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs what Tevo needs, builds it with its tests and runs every test: once as built for
-# use, once under AddressSanitizer and UndefinedBehaviorSanitizer, each fuzz target for a few
-# seconds, and the serial driver's tests once more under ThreadSanitizer. The desktop tests start
-# their own X server with a tray host (tests/desktop/with-tray.sh, run by CTest).
+# use (then the Debian package is made, installed, started and removed, and the user guide's
+# screenshots are made once), once under AddressSanitizer and UndefinedBehaviorSanitizer, each
+# fuzz target for a few seconds, and the serial driver's tests once more under ThreadSanitizer.
+# The desktop tests start their own X server with a tray host (tests/desktop/with-tray.sh, run
+# by CTest).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
@@ -12,6 +14,16 @@ echo "== build and test"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+# --- the Debian package as a user meets it, and the user guide's screenshot script ---
+echo "== Debian package: install, first start, validation, removal"
+bash scripts/check-package.sh build
+echo "== User guide screenshots"
+shots=$(mktemp -d)
+bash scripts/make-screenshots.sh "$shots" >/dev/null
+/usr/bin/python3 tests/guide/check_guide.py images . "$shots"
+rm -rf "$shots"
+# --- end of the package and guide block
 
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTEVO_SANITIZE=address,undefined -DTEVO_BUILD_BENCH=OFF

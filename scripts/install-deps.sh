@@ -6,9 +6,14 @@ PKGS=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-translations-l10n qt6-qpa-plugins
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   python3 python3-xlrd python3-dbfread
-  xvfb trayer xdotool x11-utils fonts-dejavu-core
   clang libclang-rt-14-dev
 )
+# --- the Debian package and the user guide: icons drawn at build time, the package's checks,
+# --- the guide's screenshots under a virtual X server (scripts/check-package.sh, make-screenshots.sh)
+PKGS+=(librsvg2-bin dpkg-dev desktop-file-utils appstream xvfb xauth)
+# --- end of the package and guide block
+# The desktop tests: an X server with a tray host, clicked with xdotool (tests/desktop).
+PKGS+=(xvfb trayer xdotool x11-utils fonts-dejavu-core)
 missing=()
 for p in "${PKGS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

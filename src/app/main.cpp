@@ -4,25 +4,16 @@
 #include "shell/Dialogs.h"
 #include "shell/InstanceLock.h"
 #include "shell/ShutdownSignals.h"
+#include "shell/Startup.h"
 #include "shell/TevoApplication.h"
 
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 int main(int argc, char **argv)
 {
     tevo::TevoApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Tevo"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.6"));
-
-    // The toolkit's own texts (dialog buttons, context menus) in Russian.
     QTranslator translator;
-    if (translator.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&translator);
-
-    tevo::Dialogs::installErrorHandler();
+    tevo::prepareStart(translator);
 
     // SIGTERM and SIGINT from here on end the program by its closing steps.
     tevo::ShutdownSignals shutdownSignals;

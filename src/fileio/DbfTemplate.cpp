@@ -1,8 +1,12 @@
 #include "fileio/DbfTemplate.h"
 
+#include "common/Error.h"
+#include "common/NewFile.h"
 #include "common/WholeFile.h"
 #include "fileio/DbfFile.h"
 
+#include <QFile>
+#include <QFileInfo>
 
 namespace tevo {
 
@@ -24,6 +28,22 @@ bool writeDbfTemplate(const QString &path, QString *error)
         return false;
     }
     return true;
+}
+
+bool writeDbfTemplateIfMissing(const QString &path)
+{
+    if (QFileInfo::exists(path))
+        return false;
+    const QString temporary = temporaryNameBeside(path);
+    QFile f(temporary);
+    const QByteArray bytes = dbfTemplateBytes();
+    const bool written = f.open(QIODevice::NewOnly) && f.write(bytes) == bytes.size() && f.flush();
+    f.close();
+    if (!written) {
+        QFile::remove(temporary);
+        throw FileError(QStringLiteral("Cannot create file %1").arg(path));
+    }
+    return publishUnlessExists(temporary, path);
 }
 
 } // namespace tevo

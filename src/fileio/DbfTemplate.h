@@ -20,4 +20,7 @@ namespace tevo {
 QByteArray dbfTemplateBytes();
 // Writes the empty dBase table with the seven goods fields that the goods export starts from.
 bool writeDbfTemplate(const QString &path, QString *error);
+// Writes it unless a file of that name exists, which is never touched. True when written;
+// throws FileError when it cannot be written.
+bool writeDbfTemplateIfMissing(const QString &path);
 } // namespace tevo

@@ -1,8 +1,10 @@
 #include "shell/AboutForm.h"
 
+#include "common/AppPaths.h"
 #include "shell/ShellStyle.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -29,6 +31,12 @@ TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent)
     description->setObjectName(QStringLiteral("Comments"));
     description->setWordWrap(true);
 
+    // Where the database and the settings files are: beside the program or in the user's folder.
+    auto *folder = new QLabel(QStringLiteral("Папка данных: %1").arg(QDir::toNativeSeparators(dataDir())));
+    folder->setObjectName(QStringLiteral("DataFolder"));
+    folder->setWordWrap(true);
+    folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
@@ -36,6 +44,7 @@ TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent)
     layout->addWidget(name);
     layout->addWidget(version);
     layout->addWidget(description);
+    layout->addWidget(folder);
     layout->addWidget(buttons);
     setFixedWidth(380);
 }

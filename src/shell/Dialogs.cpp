@@ -3,11 +3,13 @@
 #include "common/ErrorSink.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QPointer>
 #include <QQueue>
 #include <QTimer>
+#include <QUrl>
 
 #include <cstdio>
 
@@ -25,6 +27,7 @@ struct Script {
     QQueue<QString> fileNames;
     QStringList texts;
     QList<Dialogs::Kind> kinds;
+    QList<QUrl> documents;
 };
 
 Script &script()
@@ -199,6 +202,16 @@ int Dialogs::execModal(QDialog *dialog)
     return result;
 }
 
+bool Dialogs::openDocument(const QUrl &url)
+{
+    Script &s = script();
+    if (s.on) {
+        s.documents.append(url);
+        return true;
+    }
+    return QDesktopServices::openUrl(url);
+}
+
 void Dialogs::installErrorHandler()
 {
     setErrorHandler([](const QString &text) { message(Kind::Error, text, QMessageBox::Ok); });
@@ -217,6 +230,7 @@ void Dialogs::setNextAnswer(int answer, std::function<void()> whileShown)
 void Dialogs::setNextFileName(const QString &fileName) { script().fileNames.enqueue(fileName); }
 QStringList Dialogs::shownTexts() { return script().texts; }
 QList<Dialogs::Kind> Dialogs::shownKinds() { return script().kinds; }
+QList<QUrl> Dialogs::openedDocuments() { return script().documents; }
 
 void Dialogs::reset()
 {
@@ -225,6 +239,7 @@ void Dialogs::reset()
     s.fileNames.clear();
     s.texts.clear();
     s.kinds.clear();
+    s.documents.clear();
     endingFlag() = false;
 }
 

@@ -12,6 +12,7 @@
 #include <functional>
 
 class QDialog;
+class QUrl;
 class QWidget;
 
 namespace tevo {
@@ -37,6 +38,9 @@ public:
     // Shows the dialog modally; returns its result.
     static int execModal(QDialog *dialog);
 
+    // Opens a document (the user guide) in the system's viewer; false when that fails.
+    static bool openDocument(const QUrl &url);
+
     // The common error box: every failure reported through tevo::reportError is shown here.
     static void installErrorHandler();
 
@@ -60,7 +64,9 @@ public:
     static QStringList shownTexts();
     // Kinds of the message boxes shown, in the order of their texts.
     static QList<Kind> shownKinds();
-    // Forgets shown texts and unused answers, and leaves the ending mode.
+    // Documents that would have been opened, in order (nothing is opened in scripted mode).
+    static QList<QUrl> openedDocuments();
+    // Forgets shown texts, opened documents and unused answers, and leaves the ending mode.
     static void reset();
 };
 

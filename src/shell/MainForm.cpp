@@ -15,7 +15,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -28,7 +27,6 @@
 namespace tevo {
 namespace {
 
-const QString kHelpFileName = QStringLiteral("HELP.pdf");
 const QString kRebuildNotice = QStringLiteral("Эта операция займет до 5 минут... Нажмите \"Ок\"");
 const QString kRebuildingGoods = QStringLiteral("создание пустой таблицы товаров");
 const QString kRebuildingMessages = QStringLiteral("создание пустой таблицы сообщений");
@@ -350,12 +348,13 @@ void TMainForm::N10Click()
 
 void TMainForm::N16Click()
 {
-    const QString path = besideProgram(kHelpFileName);
+    // The user guide the package ships, in the system's viewer.
+    const QString path = shippedFile(QLatin1String(kUserGuideFile));
     if (!QFileInfo(path).isFile()) {
         Dialogs::message(Dialogs::Kind::Error, QStringLiteral("Файл справки не найден:\n%1").arg(path));
         return;
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+    if (!Dialogs::openDocument(QUrl::fromLocalFile(path)))
         Dialogs::message(Dialogs::Kind::Error, QStringLiteral("Не удалось открыть файл справки:\n%1").arg(path));
 }
 

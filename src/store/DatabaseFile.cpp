@@ -1,8 +1,11 @@
 #include "store/DatabaseFile.h"
 
 #include "common/Error.h"
+#include "common/NewFile.h"
 #include "store/Schema.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -55,6 +58,21 @@ void makeDatabaseFile(const QString &path)
     QSqlDatabase::removeDatabase(name);
     if (!failure.isEmpty())
         throw DatabaseError(failure);
+}
+
+bool makeDatabaseFileIfMissing(const QString &path)
+{
+    if (QFileInfo::exists(path))
+        return false;
+    const QString temporary = temporaryNameBeside(path);
+    try {
+        makeDatabaseFile(temporary);
+    } catch (const DatabaseError &) {
+        QFile::remove(temporary);
+        QFile::remove(temporary + QStringLiteral("-journal"));
+        throw;
+    }
+    return publishUnlessExists(temporary, path);
 }
 
 } // namespace tevo

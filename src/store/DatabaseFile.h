@@ -8,4 +8,9 @@ namespace tevo {
 // Makes the file (which must not exist yet); throws DatabaseError.
 void makeDatabaseFile(const QString &path);
 
+// Makes the file unless one of that name exists, which is never touched: the tables are made
+// under a temporary name and the file takes its name only when complete. True when made;
+// throws DatabaseError when it cannot be made.
+bool makeDatabaseFileIfMissing(const QString &path);
+
 } // namespace tevo

@@ -1,12 +1,9 @@
 // The tray icon embedded in a real tray host and clicked with the mouse: a click shows or
 // hides the main window once the double-click time has passed, a double click does nothing,
 // and the balloon of an automatic load is shown at the icon.
+#include "../shell/ShellFixture.h"
 #include "DesktopSupport.h"
 
-#include "common/AppPaths.h"
-#include "common/ErrorSink.h"
-#include "shell/AppWindows.h"
-#include "shell/Dialogs.h"
 #include "shell/ExchangeHub.h"
 
 #include <QApplication>
@@ -33,16 +30,13 @@ protected:
     }
 };
 
-class TrayIconTest : public ::testing::Test {
+class TrayIconTest : public ShellTest {
 protected:
     void SetUp() override
     {
-        setProgramDir(scratch.path());
-        Dialogs::setScripted(true);
-        Dialogs::reset();
-        Dialogs::installErrorHandler();
+        ShellTest::SetUp();
         ASSERT_TRUE(QSystemTrayIcon::isSystemTrayAvailable()) << "no tray host on this display";
-        windows = std::make_unique<AppWindows>();
+        open();
         // Shown as after the user restored it from the start-up minimize.
         windows->MainForm.appState().StartMinimized = false;
         windows->MainForm.FormActivate();
@@ -50,18 +44,8 @@ protected:
         ASSERT_TRUE(waitFor([&] { return windows->Tray.CoolTrayIcon->geometry().width() > 0; }));
         processEventsFor(200);
     }
-    void TearDown() override
-    {
-        windows.reset();
-        Dialogs::reset();
-        setErrorHandler({});
-        setProgramDir({});
-    }
     QPoint icon() const { return windows->Tray.CoolTrayIcon->geometry().center(); }
     int doubleClickMs() const { return QApplication::doubleClickInterval(); }
-
-    ScratchDir scratch;
-    std::unique_ptr<AppWindows> windows;
 };
 
 TEST_F(TrayIconTest, ADoubleClickDoesNothingAndAClickHidesOrShowsTheWindow)

@@ -7,9 +7,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
+#include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QUrl>
 
 using namespace tevo;
 using tevo::test::ShellTest;
@@ -185,13 +188,26 @@ TEST_F(MainFormTest, ScalesDialogFromTheMenuRecountsOnClose)
     EXPECT_EQ(w.MainForm.appState().SelectedScaleCount, 2);
 }
 
-TEST_F(MainFormTest, HelpWithoutTheDocumentSaysSo)
+TEST_F(MainFormTest, HelpOpensTheUserGuideOrSaysItIsMissing)
 {
     AppWindows &w = activated();
     w.MainForm.N16->trigger();
     ASSERT_EQ(Dialogs::shownTexts().size(), 1);
     EXPECT_EQ(Dialogs::shownKinds().first(), Dialogs::Kind::Error);
-    EXPECT_TRUE(Dialogs::shownTexts().first().contains(QStringLiteral("HELP.pdf")));
+    EXPECT_TRUE(Dialogs::shownTexts().first().contains(QStringLiteral("help/index.html")));
+    EXPECT_TRUE(Dialogs::openedDocuments().isEmpty());
+
+    Dialogs::reset();
+    ASSERT_TRUE(QDir(scratch.path()).mkdir(QStringLiteral("help")));
+    scratch.writeFile(QStringLiteral("help/index.html"), "<html></html>");
+    w.MainForm.N16->trigger();
+    EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
+    EXPECT_EQ(Dialogs::openedDocuments(), QList<QUrl>{QUrl::fromLocalFile(scratch.file(QStringLiteral("help/index.html")))});
+
+    // The about box tells where the files are.
+    auto *folder = w.AboutForm.findChild<QLabel *>(QStringLiteral("DataFolder"));
+    ASSERT_NE(folder, nullptr);
+    EXPECT_TRUE(folder->text().endsWith(scratch.path())) << folder->text().toStdString();
 }
 
 TEST_F(MainFormTest, PacketLogWindowOpensFromTheMenu)

@@ -1,0 +1,70 @@
+# Installing Tevo like any Linux program, and its Debian package (cpack -G DEB, or the target
+# "package"): the programs in /usr/bin, the desktop entry, the icons, the AppStream metadata
+# and the user guide in /usr/share/tevo/help.
+
+set(TEVO_APP_ID example.tevo.Tevo)
+# The windows name their desktop entry.
+set_source_files_properties(src/shell/Startup.cpp PROPERTIES COMPILE_DEFINITIONS "TEVO_APP_ID=\"${TEVO_APP_ID}\"")
+
+# The programs the package puts into /usr/bin; another program is one more name here.
+set(TEVO_INSTALLED_PROGRAMS tevo tevo-scalesim tevo-initdb)
+
+install(TARGETS ${TEVO_INSTALLED_PROGRAMS} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES dist/${TEVO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The metadata names every installed program.
+set(TEVO_PROVIDED_BINARIES)
+foreach(program ${TEVO_INSTALLED_PROGRAMS})
+  string(APPEND TEVO_PROVIDED_BINARIES "    <binary>${program}</binary>\n")
+endforeach()
+string(STRIP "${TEVO_PROVIDED_BINARIES}" TEVO_PROVIDED_BINARIES)
+set(TEVO_PROVIDED_BINARIES "    ${TEVO_PROVIDED_BINARIES}")
+configure_file(dist/${TEVO_APP_ID}.metainfo.xml.in ${CMAKE_BINARY_DIR}/${TEVO_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/${TEVO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES dist/${TEVO_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+# The bitmap icons are drawn from the scalable one at build time.
+find_program(TEVO_RSVG_CONVERT rsvg-convert)
+if(NOT TEVO_RSVG_CONVERT)
+  message(FATAL_ERROR "rsvg-convert (Debian package librsvg2-bin) draws the icons; scripts/install-deps.sh installs it")
+endif()
+set(TEVO_ICON_OUTPUTS)
+foreach(size 48 64 128 256)
+  set(png ${CMAKE_BINARY_DIR}/icons/${size}x${size}/${TEVO_APP_ID}.png)
+  add_custom_command(OUTPUT ${png}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/icons/${size}x${size}
+    COMMAND ${TEVO_RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${PROJECT_SOURCE_DIR}/dist/${TEVO_APP_ID}.svg
+    DEPENDS ${PROJECT_SOURCE_DIR}/dist/${TEVO_APP_ID}.svg
+    VERBATIM)
+  list(APPEND TEVO_ICON_OUTPUTS ${png})
+  install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+add_custom_target(tevo-icons ALL DEPENDS ${TEVO_ICON_OUTPUTS})
+
+# The user guide: beside the program in the build folder (build/bin/help), in the shared
+# folder when installed.
+add_custom_target(tevo-guide ALL
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/doc/guide ${TEVO_BIN_DIR}/help
+  COMMENT "Copying the user guide beside tevo")
+add_dependencies(tevo tevo-guide)
+install(DIRECTORY doc/guide/ DESTINATION ${CMAKE_INSTALL_DATADIR}/tevo/help)
+
+# The package.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tevo)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Tevo")
+set(CPACK_PACKAGING_INSTALL_PREFIX ${TEVO_PACKAGE_PREFIX})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "goods, messages and settings for label-printing scales")
+set(CPACK_PACKAGE_DESCRIPTION "Tevo keeps a shop's goods list, label messages and scales and exchanges them with
+label-printing weighing scales over TCP or RS-232. Its user interface is in Russian.
+The package also holds the scale simulator tevo-scalesim and the set-up tool tevo-initdb.")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tevo support <support@tevo.example>")
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# What the libraries do not name: the SQLite driver, the window-system plugins and Qt's own
+# Russian texts, all loaded at run time.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-qpa-plugins, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+set(CPACK_STRIP_FILES ON)
+include(CPack)

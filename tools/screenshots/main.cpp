@@ -1,0 +1,299 @@
+// tevo-screenshots: the pictures of the user guide, taken from the program's own windows on
+// the X screen (scripts/make-screenshots.sh runs it under a virtual X server). The windows are
+// made and started as tevo makes them, on a fresh database in a scratch folder; the guide's
+// example files are imported through the "Файл" menu, and two scale simulators stand for the
+// scales (one answers, one keeps silent).
+//
+//   tevo-screenshots OUTPUT_FOLDER EXAMPLES_FOLDER
+#include "common/AppPaths.h"
+#include "fileio/DbfTemplate.h"
+#include "shell/AppWindows.h"
+#include "shell/Dialogs.h"
+#include "shell/LcdIndicator.h"
+#include "shell/Startup.h"
+#include "shell/TevoApplication.h"
+#include "store/DatabaseFile.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTranslator>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+
+using namespace tevo;
+
+namespace {
+
+void fail(const QString &text) { throw std::runtime_error(text.toStdString()); }
+
+void waitMs(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void waitUntil(const std::function<bool()> &done, const char *what, int ms = 5000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > ms)
+            fail(QStringLiteral("timed out waiting for %1").arg(QLatin1String(what)));
+        waitMs(20);
+    }
+}
+
+bool shown(const QString &start)
+{
+    for (const QString &t : Dialogs::shownTexts())
+        if (t.startsWith(start))
+            return true;
+    return false;
+}
+
+// A scale simulator on 127.0.0.1: on the port the guide names when it is free, else on any.
+struct Simulator {
+    QProcess process;
+    int port = 0;
+
+    Simulator(int preferredPort, const QStringList &options)
+    {
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        for (int tryPort : {preferredPort, 0}) {
+            process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/tevo-scalesim"),
+                          QStringList{QStringLiteral("--port"), QString::number(tryPort)} + options);
+            if (process.waitForStarted() && process.waitForReadyRead(5000))
+                break;
+            process.waitForFinished(1000);
+        }
+        const QByteArray line = process.readLine().trimmed();
+        if (!line.startsWith("port "))
+            fail(QStringLiteral("the scale simulator did not start: %1").arg(QString::fromUtf8(line)));
+        port = line.mid(5).toInt();
+    }
+    ~Simulator()
+    {
+        process.terminate();
+        process.waitForFinished(3000);
+    }
+};
+
+// What the answering simulator holds: a weighing in progress, sales totals and a logo.
+QByteArray simulatorContents()
+{
+    QImage logo(64, 64, QImage::Format_Grayscale8);
+    logo.fill(Qt::white);
+    {
+        QPainter p(&logo);
+        p.setPen(QPen(Qt::black, 3));
+        p.drawEllipse(4, 4, 56, 56);
+        QFont f(QStringLiteral("DejaVu Sans"));
+        f.setPixelSize(20);
+        f.setBold(true);
+        p.setFont(f);
+        p.drawText(QRect(0, 0, 64, 64), Qt::AlignCenter, QStringLiteral("Tevo"));
+    }
+    QJsonArray rows;
+    for (int y = 0; y < 64; ++y) {
+        QString row;
+        for (int x = 0; x < 64; ++x)
+            row += qGray(logo.pixel(x, y)) < 128 ? QLatin1Char('#') : QLatin1Char('.');
+        rows.append(row);
+    }
+    QJsonObject state{{QStringLiteral("grams"), 1250}, {QStringLiteral("price"), 65000}, {QStringLiteral("cost"), 81250},
+                      {QStringLiteral("plu"), 2}};
+    QJsonObject totals{{QStringLiteral("runCounter"), 1520},   {QStringLiteral("labelCounter"), 3412},
+                       {QStringLiteral("totalSum"), 1834500},  {QStringLiteral("salesCount"), 96},
+                       {QStringLiteral("totalWeight"), 48250}, {QStringLiteral("sumAllPlu"), 1834500},
+                       {QStringLiteral("salesCountAllPlu"), 96}, {QStringLiteral("weightAllPlu"), 48250},
+                       {QStringLiteral("freePlu"), 3995},      {QStringLiteral("freeMessages"), 998}};
+    // The scale code page has no «» quotes.
+    QJsonObject header{{QStringLiteral("line1"), QStringLiteral("Магазин Свежие продукты")},
+                       {QStringLiteral("line2"), QStringLiteral("ул. Садовая, 12")}};
+    return QJsonDocument(QJsonObject{{QStringLiteral("logo"), rows},
+                                     {QStringLiteral("header"), header},
+                                     {QStringLiteral("state"), state},
+                                     {QStringLiteral("totals"), totals}})
+        .toJson();
+}
+
+class Camera {
+public:
+    explicit Camera(QString folder) : m_folder(std::move(folder)) {}
+
+    // The screen's pixels where the widget's window is, as the person in front of it sees them.
+    void take(QWidget *window, const QString &name, QRect area = {})
+    {
+        waitMs(400);
+        if (area.isNull())
+            area = window->frameGeometry();
+        const QPixmap picture = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+        const QString path = m_folder + QLatin1Char('/') + name;
+        if (picture.isNull() || !picture.save(path, "PNG"))
+            fail(QStringLiteral("cannot save %1").arg(path));
+        std::printf("%s\n", qPrintable(path));
+    }
+
+private:
+    QString m_folder;
+};
+
+void importExample(QAction *command, const QString &file)
+{
+    if (!QFile::exists(file))
+        fail(QStringLiteral("no example file %1").arg(file));
+    Dialogs::setNextFileName(file);
+    command->trigger();
+}
+
+void openMenu(TMainForm &form, QMenu *menu)
+{
+    const QRect item = form.menuBar()->actionGeometry(menu->menuAction());
+    menu->popup(form.menuBar()->mapToGlobal(item.bottomLeft()));
+    waitMs(300);
+}
+
+int run(int argc, char **argv)
+{
+    TevoApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 3) {
+        std::fputs("usage: tevo-screenshots OUTPUT_FOLDER EXAMPLES_FOLDER\n", stderr);
+        return 2;
+    }
+    const QString out = args.at(1);
+    const QString examples = args.at(2);
+
+    // A fresh data folder, as the first start makes it.
+    QTemporaryDir data;
+    if (!data.isValid())
+        fail(QStringLiteral("no scratch folder"));
+    makeDatabaseFileIfMissing(data.filePath(QLatin1String(kDatabaseFileName)));
+    writeDbfTemplateIfMissing(data.filePath(QLatin1String(kDbfTemplateFileName)));
+    const QString contents = data.filePath(QStringLiteral("scale.json"));
+    {
+        QFile f(contents);
+        if (!f.open(QIODevice::WriteOnly) || f.write(simulatorContents()) < 0)
+            fail(QStringLiteral("cannot write %1").arg(contents));
+    }
+    setProgramDir(data.path());
+
+    QTranslator translator;
+    prepareStart(translator);
+    Dialogs::setScripted(true); // message boxes are recorded, not shown
+
+    Simulator answering(5001, {QStringLiteral("--load"), contents});
+    Simulator silent(5002, {QStringLiteral("--silent")});
+
+    AppWindows w;
+    TMainForm &form = w.MainForm;
+    form.appState().StartMinimized = false;
+    form.setGeometry(QGuiApplication::primaryScreen()->geometry());
+    form.show();
+    form.FormActivate();
+    waitMs(300);
+
+    importExample(form.xls1, examples + QStringLiteral("/tovary.txt"));
+    importExample(form.csv2, examples + QStringLiteral("/tovary.csv"));
+    importExample(form.csv3, examples + QStringLiteral("/soobshcheniya.csv"));
+
+    Table &scales = form.store().scales();
+    scales.appendRow({{QStringLiteral("NAME"), QStringLiteral("Весы в торговом зале")},
+                      {QStringLiteral("IP"), QStringLiteral("127.0.0.1")},
+                      {QStringLiteral("PORT"), answering.port},
+                      {QStringLiteral("SG"), QString()}});
+    scales.appendRow({{QStringLiteral("NAME"), QStringLiteral("Весы в подсобке")},
+                      {QStringLiteral("IP"), QStringLiteral("127.0.0.1")},
+                      {QStringLiteral("PORT"), silent.port},
+                      {QStringLiteral("SG"), QStringLiteral("мясо")}});
+    w.ScalesForm.Button1->click(); // "Проверить связь"
+    waitUntil([] { return shown(QStringLiteral("Проверка связи окончена")); }, "the connection check");
+    scales.setValue(0, QStringLiteral("U"), QStringLiteral("T"));
+    form.appState().setSelectedScaleCount(form.store().countSelectedScales());
+
+    Camera camera(out);
+    form.PageControl1->setCurrentIndex(0);
+    form.store().goods().setCurrentRow(1);
+    camera.take(&form, QStringLiteral("goods-tab.png"));
+    const QRect menuCorner(0, 0, 560, 270);
+    openMenu(form, form.N1);
+    camera.take(&form, QStringLiteral("menu-file.png"), menuCorner);
+    form.N1->hide();
+    openMenu(form, form.N6);
+    camera.take(&form, QStringLiteral("menu-tools.png"), menuCorner);
+    form.N6->hide();
+
+    form.PageControl1->setCurrentIndex(1);
+    camera.take(&form, QStringLiteral("messages-tab.png"));
+
+    // The settings with the logo, the weighing state and the sales totals of the answering scale.
+    form.PageControl1->setCurrentIndex(2);
+    Dialogs::setNextAnswer(QDialog::Accepted);
+    form.Button2->click(); // "Считать настройки из весов"
+    waitUntil([] { return shown(QStringLiteral("Настройки пользователя успешно считаны.")); }, "the settings");
+    Dialogs::setNextAnswer(QDialog::Accepted);
+    form.btnReNewScaleState->click();
+    waitUntil([&] { return form.liPLU->indicatorString() == QStringLiteral("2"); }, "the weighing state");
+    Dialogs::setNextAnswer(QDialog::Accepted);
+    form.btnItog->click();
+    waitUntil([&] { return !form.edifp->text().isEmpty(); }, "the sales totals");
+    waitMs(600);
+    camera.take(&form, QStringLiteral("parameters-tab.png"));
+
+    w.ScalesForm.setWindowTitle(QStringLiteral("Настройка весов"));
+    scales.first();
+    w.ScalesForm.show();
+    camera.take(&w.ScalesForm, QStringLiteral("scales.png"));
+    w.ScalesForm.hide();
+
+    w.AutoLoadForm.show();
+    w.AutoLoadForm.edAutoLoad->setText(QStringLiteral("/home/magazin/obmen/tovary.txt"));
+    w.AutoLoadForm.seAutoLoad->setValue(60);
+    w.AutoLoadForm.cbEnableAutoLoad->setChecked(true);
+    w.AutoLoadForm.cbAutoLoad->setChecked(true);
+    camera.take(&w.AutoLoadForm, QStringLiteral("autoload.png"));
+    w.AutoLoadForm.hide();
+
+    form.N10->trigger(); // "Просмотр пакетов"
+    camera.take(&w.PaketViewForm, QStringLiteral("packets.png"));
+    w.PaketViewForm.hide();
+
+    for (int i = 0; i < Dialogs::shownKinds().size(); ++i)
+        if (Dialogs::shownKinds().at(i) == Dialogs::Kind::Error && !Dialogs::shownTexts().at(i).isEmpty())
+            std::fprintf(stderr, "tevo-screenshots: the program said: %s\n", qPrintable(Dialogs::shownTexts().at(i)));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    try {
+        return run(argc, argv);
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "tevo-screenshots: %s\n", e.what());
+        return 1;
+    }
+}
