@@ -9,40 +9,31 @@ namespace tevo {
 
 MessagesTransfer::MessagesTransfer(ExchangeEngine &engine, Store &store) : m_engine(engine), m_store(store) {}
 
-bool MessagesTransfer::startMessagesWrite(const QString &rangeText)
-{
-    const QString countError = QStringLiteral("Не выбраны ни одни весы!");
-    if (!m_engine.canStart(ScaleRule::AtLeastOne, countError))
-        return false;
-    if (!m_engine.takeRange(rangeText, kMaxMessageNumber, m_store.messages().count(), QStringLiteral("сообщений"), m_range))
-        return false;
-    ExchangePlan plan;
-    plan.command = this;
-    plan.steps = {CommandState::MessagesWrite};
-    plan.records = m_range.records();
-    plan.rule = ScaleRule::AtLeastOne;
-    plan.countError = countError;
-    plan.bar = ProgressBar::Messages;
-    plan.progressMaximum = m_range.RangeSize;
-    return m_engine.start(plan);
-}
+bool MessagesTransfer::startMessagesWrite(const QString &rangeText) { return start(CommandState::MessagesWrite, rangeText); }
 
-bool MessagesTransfer::startMessagesRead(const QString &rangeText)
+bool MessagesTransfer::startMessagesRead(const QString &rangeText) { return start(CommandState::MessagesRead, rangeText); }
+
+bool MessagesTransfer::start(CommandState state, const QString &rangeText)
 {
-    const QString countError = QStringLiteral("На вкладеке \"Настройка\" выберите только одни весы!");
-    if (!m_engine.canStart(ScaleRule::ExactlyOne, countError))
+    const bool write = state == CommandState::MessagesWrite;
+    const QString countError = write ? QStringLiteral("Не выбраны ни одни весы!")
+                                     : QStringLiteral("На вкладеке \"Настройка\" выберите только одни весы!");
+    const ScaleRule rule = write ? ScaleRule::AtLeastOne : ScaleRule::ExactlyOne;
+    if (!m_engine.canStart(rule, countError))
         return false;
     if (!m_engine.takeRange(rangeText, kMaxMessageNumber, m_store.messages().count(), QStringLiteral("сообщений"), m_range))
         return false;
     ExchangePlan plan;
     plan.command = this;
-    plan.steps = {CommandState::MessagesRead};
+    plan.steps = {state};
     plan.records = m_range.records();
     m_lastStored = m_range.RangeLast;
-    // One more number is asked for after the range; its answer ends the read.
-    plan.records.append(m_range.RangeLast + 1);
-    plan.closingRecord = true;
-    plan.rule = ScaleRule::ExactlyOne;
+    if (!write) {
+        // One more number is asked for after the range; its answer ends the read.
+        plan.records.append(m_range.RangeLast + 1);
+        plan.closingRecord = true;
+    }
+    plan.rule = rule;
     plan.countError = countError;
     plan.bar = ProgressBar::Messages;
     plan.progressMaximum = m_range.RangeSize;

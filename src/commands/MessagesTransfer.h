@@ -25,6 +25,8 @@ public:
     StepOutcome takeReply(CommandState state, int number, const QByteArray &reply) override;
 
 private:
+    bool start(CommandState state, const QString &rangeText);
+
     ExchangeEngine &m_engine;
     Store &m_store;
     RangeSelection m_range;

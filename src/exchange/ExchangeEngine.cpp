@@ -36,7 +36,6 @@ struct ExchangeEngine::Conversation {
     QByteArray gathered;
     qint64 pollBase = 0;  // the next poll is due one interval after this
     qint64 lastHeard = 0; // when it last sent anything (the start, before it has)
-    qint64 lastSent = 0;
     bool halted = false; // its serial line failed: no more polls until the exchange ends
 
     bool over() const { return status.finished || status.timedOut; }
@@ -357,12 +356,7 @@ void ExchangeEngine::onWatch()
 
 // --- sending -------------------------------------------------------------------------------
 
-void ExchangeEngine::SendPacket(int row, const QByteArray &packet)
-{
-    if (Conversation *c = conversation(row + 1))
-        c->lastSent = now();
-    m_channels.SendToScale(row, packet);
-}
+void ExchangeEngine::SendPacket(int row, const QByteArray &packet) { m_channels.SendToScale(row, packet); }
 
 void ExchangeEngine::BuildRequest(Conversation &c)
 {

@@ -166,6 +166,15 @@ void EngineTest::addScaleRow(const QString &ip, int port, bool selected, const Q
     store->scales().appendRow(v);
 }
 
+void EngineTest::newCase()
+{
+    sims.clear();
+    store->scales().deleteAll();
+    messagesShown.clear();
+    warningsShown.clear();
+    errorsShown.clear();
+}
+
 bool EngineTest::waitEnded(int timeoutMs)
 {
     const int before = ended;

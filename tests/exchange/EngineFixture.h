@@ -49,7 +49,6 @@ struct TestParameters : ParametersHost {
     quint8 options = 0;
     ShopHeader shopHeader;
     LogoPixels logoDots;
-    int logoRequests = 0; // how often the logo was asked for (once per logo request built)
     std::optional<ScaleSettings> readSettings;
     std::optional<ShopHeader> readHeader;
     std::optional<LogoPixels> readLogo;
@@ -72,11 +71,7 @@ struct TestParameters : ParametersHost {
     void setSettings(const ScaleSettings &s) override { readSettings = s; }
     ShopHeader header() const override { return shopHeader; }
     void setHeader(const ShopHeader &h) override { readHeader = h; }
-    LogoPixels logo() const override
-    {
-        ++const_cast<TestParameters *>(this)->logoRequests;
-        return logoDots;
-    }
+    LogoPixels logo() const override { return logoDots; }
     void setLogo(const LogoPixels &l) override { readLogo = l; }
     void showWeighingState(const WeighingState &s) override { state = s; }
     void showTotals(const SalesTotals &t) override { totals = t; }
@@ -93,6 +88,8 @@ protected:
                           const QString &groups = {});
     SimScale &addSerialScale(int comNumber, const QStringList &options = {}, const QString &loadPath = {});
     void addScaleRow(const QString &ip, int port, bool selected, const QString &groups = {});
+    // A new case of a table: no simulators, no scale rows, nothing shown yet.
+    void newCase();
 
     bool waitEnded(int timeoutMs = 20000);
     QString writeLoadFile(const QByteArray &json);
