@@ -50,11 +50,12 @@ QString successText(const ExchangeReport &r)
     }
 }
 
-// What the records of a command are called in a refusal.
-QString recordsWhat(CommandState c)
+// The warning line of a scale that refused records of a write.
+QString refusedRecordsLine(CommandState c, const QString &name, const QVector<int> &numbers)
 {
-    return c == CommandState::MessagesWrite || c == CommandState::MessagesRead ? QStringLiteral("сообщения")
-                                                                                : QStringLiteral("PLU");
+    const QString text = c == CommandState::MessagesWrite ? QStringLiteral("Весы «%1» отказались принять сообщения: %2")
+                                                          : QStringLiteral("Весы «%1» отказались принять PLU: %2");
+    return text.arg(name, numberList(numbers));
 }
 
 QString stepWhat(CommandState c)
@@ -113,7 +114,8 @@ EndText endText(const ExchangeReport &r)
 {
     if (r.end != ExchangeReport::End::Finished)
         return {};
-    const QString verb = isRead(r.command) ? QStringLiteral("передать") : QStringLiteral("принять");
+    const QString refusedSteps = isRead(r.command) ? QStringLiteral("Весы «%1» отказались передать %2")
+                                                   : QStringLiteral("Весы «%1» отказались принять %2");
     QStringList lines;
     for (const ScaleStatus &s : r.scales) {
         if (s.timedOut) {
@@ -122,10 +124,9 @@ EndText endText(const ExchangeReport &r)
         }
         // A read skips the numbers a scale does not hold; that is no failure of the read.
         if (!s.refused.isEmpty() && !isRecordRead(r.command))
-            lines << QStringLiteral("Весы «%1» отказались %2 %3: %4")
-                         .arg(s.name, verb, recordsWhat(r.command), numberList(s.refused));
+            lines << refusedRecordsLine(r.command, s.name, s.refused);
         if (!s.refusedSteps.isEmpty())
-            lines << QStringLiteral("Весы «%1» отказались %2 %3").arg(s.name, verb, stepsWhat(s.refusedSteps));
+            lines << refusedSteps.arg(s.name, stepsWhat(s.refusedSteps));
     }
     if (!lines.isEmpty())
         return {true, lines.join(QLatin1Char('\n'))};

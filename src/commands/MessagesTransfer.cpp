@@ -21,7 +21,10 @@ bool MessagesTransfer::start(CommandState state, const QString &rangeText)
     const ScaleRule rule = write ? ScaleRule::AtLeastOne : ScaleRule::ExactlyOne;
     if (!m_engine.canStart(rule, countError))
         return false;
-    if (!m_engine.takeRange(rangeText, kMaxMessageNumber, m_store.messages().count(), QStringLiteral("сообщений"), m_range))
+    if (!m_engine.takeRange(rangeText, kMaxMessageNumber, m_store.messages().count(),
+                            QStringLiteral("В таблице сообщений нет строки № %1 (в ней %2 строк): обмен не начат, "
+                                           "в весы ничего не отправлено."),
+                            m_range))
         return false;
     ExchangePlan plan;
     plan.command = this;

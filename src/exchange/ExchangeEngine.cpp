@@ -82,7 +82,7 @@ bool ExchangeEngine::canStart(ScaleRule rule, const QString &countError)
     return true;
 }
 
-bool ExchangeEngine::takeRange(const QString &text, int maxNumber, int rowCount, const QString &what,
+bool ExchangeEngine::takeRange(const QString &text, int maxNumber, int rowCount, const QString &pastTheEnd,
                                RangeSelection &range)
 {
     RangeSelection parsed;
@@ -92,7 +92,7 @@ bool ExchangeEngine::takeRange(const QString &text, int maxNumber, int rowCount,
         refuseStart(e.text());
         return false;
     }
-    const QString past = rowsPastTheEndText(parsed.records(), rowCount, what);
+    const QString past = rowsPastTheEndText(parsed.records(), rowCount, pastTheEnd);
     if (!past.isEmpty()) {
         refuseStart(past);
         return false;

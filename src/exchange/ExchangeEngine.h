@@ -48,9 +48,9 @@ public:
     // The error box of a starter that refuses to start.
     void refuseStart(const QString &text);
     // Parses the range text of a transfer and checks that every number has its row in the
-    // table of `rowCount` rows (`what`: "товаров", "сообщений"); refuses (error box, false)
-    // otherwise, leaving `range` as it was.
-    bool takeRange(const QString &text, int maxNumber, int rowCount, const QString &what, RangeSelection &range);
+    // table of `rowCount` rows; refuses (error box, false) otherwise, with `pastTheEnd` (the
+    // number for %1, the rows for %2) for a number without its row, leaving `range` as it was.
+    bool takeRange(const QString &text, int maxNumber, int rowCount, const QString &pastTheEnd, RangeSelection &range);
     bool isRunning() const { return m_running; }
     // The first step of the running (or last) exchange.
     CommandState command() const;

@@ -20,7 +20,10 @@ bool GoodsTransfer::start(CommandState state, const QString &rangeText)
     const ScaleRule rule = write ? ScaleRule::AtLeastOne : ScaleRule::ExactlyOne;
     if (!m_engine.canStart(rule, countError))
         return false;
-    if (!m_engine.takeRange(rangeText, kMaxGoodsNumber, m_store.goods().count(), QStringLiteral("товаров"), m_range))
+    if (!m_engine.takeRange(rangeText, kMaxGoodsNumber, m_store.goods().count(),
+                            QStringLiteral("В таблице товаров нет строки № %1 (в ней %2 строк): обмен не начат, "
+                                           "в весы ничего не отправлено."),
+                            m_range))
         return false;
     ExchangePlan plan;
     plan.command = this;

@@ -113,7 +113,7 @@ QVector<int> RangeSelection::records() const
     return out;
 }
 
-QString rowsPastTheEndText(const QVector<int> &numbers, int rowCount, const QString &what)
+QString rowsPastTheEndText(const QVector<int> &numbers, int rowCount, const QString &text)
 {
     int past = 0;
     for (int n : numbers)
@@ -121,10 +121,7 @@ QString rowsPastTheEndText(const QVector<int> &numbers, int rowCount, const QStr
             past = n;
     if (past == 0)
         return {};
-    return QStringLiteral("В таблице %1 нет строки № %2 (в ней %3 строк): обмен не начат, в весы ничего не отправлено.")
-        .arg(what)
-        .arg(past)
-        .arg(rowCount);
+    return text.arg(past).arg(rowCount);
 }
 
 } // namespace tevo

@@ -40,9 +40,10 @@ struct RangeSelection {
     QVector<int> records() const;
 };
 
-// The text that refuses a transfer whose range names a row past the end of its table
-// (`what` is "товаров" or "сообщений"); empty when every number has its row.
-QString rowsPastTheEndText(const QVector<int> &numbers, int rowCount, const QString &what);
+// The text that refuses a transfer whose range names a row past the end of its table: `text`
+// with the first such number for %1 and the number of rows for %2; empty when every number
+// has its row.
+QString rowsPastTheEndText(const QVector<int> &numbers, int rowCount, const QString &text);
 
 // "Номер N вне диапазона 1 … M"
 QString numberOutOfRangeText(int number, int maxNumber);
