@@ -137,7 +137,7 @@ TEST_F(EngineTest, TwoByteReadyAnswerFromTheScaleWorks)
     EXPECT_EQ(sim.storedGoodsNumbers(), QStringList{QStringLiteral("3")});
 }
 
-TEST_F(EngineTest, GroupRuleSkipsGoodsNoSelectedScaleTakesAndEndsSilently)
+TEST_F(EngineTest, GroupRuleSkipsGoodsNoSelectedScaleTakesAndTheWriteEndsWithItsText)
 {
     SimScale &sim = addTcpScale({}, {}, true, QStringLiteral("meat"));
     store->goods().setValue(0, QStringLiteral("SG"), QStringLiteral("fish"));
