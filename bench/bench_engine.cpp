@@ -1,10 +1,7 @@
 // The exchange engine against one simulated scale over loopback, polling every 1 ms: the
 // program's own CPU per record (the benchmark's CPU time is the user-interface thread's) and
 // the time per record on the wire.
-#include "commands/MessagesTransfer.h"
-#include "exchange/ExchangeEngine.h"
-#include "exchange/GoodsTransfer.h"
-#include "exchange/ScaleChannels.h"
+#include "commands/ScaleExchange.h"
 #include "store/DatabaseFile.h"
 #include "store/Store.h"
 
@@ -20,18 +17,17 @@ namespace {
 
 using namespace tevo;
 
-// One store, engine and simulated scale for a benchmark run.
+// One store, scale exchange and simulated scales for a benchmark run; the last `silent`
+// scales never answer.
 struct Rig {
     QTemporaryDir dir;
     std::unique_ptr<Store> store;
-    std::unique_ptr<ScaleChannels> channels;
-    std::unique_ptr<ExchangeEngine> engine;
-    std::unique_ptr<GoodsTransfer> goods;
-    std::unique_ptr<MessagesTransfer> messages;
+    std::unique_ptr<ScaleExchange> exchange;
     std::vector<std::unique_ptr<QProcess>> scales;
     int ended = 0;
+    int finishedScales = 0;
 
-    explicit Rig(int scaleCount = 1, const QStringList &simOptions = {})
+    explicit Rig(int scaleCount = 1, int silent = 0)
     {
         makeDatabaseFile(dir.filePath(QStringLiteral("TevoDataBase.gdb")));
         store = std::make_unique<Store>();
@@ -44,8 +40,10 @@ struct Rig {
         store->messages().refresh();
         for (int i = 0; i < scaleCount; ++i) {
             auto p = std::make_unique<QProcess>();
-            p->start(QCoreApplication::applicationDirPath() + QStringLiteral("/tevo-scalesim"),
-                     QStringList{QStringLiteral("--port"), QStringLiteral("0")} + simOptions);
+            QStringList options{QStringLiteral("--port"), QStringLiteral("0")};
+            if (i >= scaleCount - silent)
+                options << QStringLiteral("--silent");
+            p->start(QCoreApplication::applicationDirPath() + QStringLiteral("/tevo-scalesim"), options);
             p->waitForStarted();
             while (!p->canReadLine() && p->waitForReadyRead(3000)) {
             }
@@ -56,17 +54,18 @@ struct Rig {
                                        {QStringLiteral("PORT"), port}});
             scales.push_back(std::move(p));
         }
-        channels = std::make_unique<ScaleChannels>(store->scales());
-        engine = std::make_unique<ExchangeEngine>(*store, *channels);
-        engine->Timer1.setInterval(1);
-        engine->SelectedScaleCount = scaleCount;
-        goods = std::make_unique<GoodsTransfer>(*engine);
-        messages = std::make_unique<MessagesTransfer>(*engine);
-        QObject::connect(engine.get(), &ExchangeEngine::exchangeEnded, [this] { ++ended; });
+        exchange = std::make_unique<ScaleExchange>(*store);
+        exchange->engine().setPollInterval(1);
+        QObject::connect(&exchange->engine(), &ExchangeEngine::started, [this] { finishedScales = 0; });
+        QObject::connect(&exchange->engine(), &ExchangeEngine::scaleProgress, [this](const ScaleStatus &s) {
+            if (s.finished)
+                ++finishedScales;
+        });
+        QObject::connect(exchange.get(), &ScaleExchange::ended, [this] { ++ended; });
     }
     ~Rig()
     {
-        engine->stop();
+        exchange->engine().stop();
         for (auto &p : scales) {
             p->terminate();
             p->waitForFinished(3000);
@@ -79,11 +78,26 @@ struct Rig {
             return true;
         QEventLoop loop;
         QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-        const auto c = QObject::connect(engine.get(), &ExchangeEngine::exchangeEnded, &loop, &QEventLoop::quit,
+        const auto c = QObject::connect(exchange.get(), &ScaleExchange::ended, &loop, &QEventLoop::quit,
                                         Qt::QueuedConnection);
         loop.exec();
         QObject::disconnect(c);
         return ended > before;
+    }
+    // The same, until `count` scales have finished their part.
+    bool waitFinished(int count, int timeoutMs = 600000)
+    {
+        if (finishedScales >= count)
+            return true;
+        QEventLoop loop;
+        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+        const auto c = QObject::connect(&exchange->engine(), &ExchangeEngine::scaleProgress, &loop, [&] {
+            if (finishedScales >= count)
+                loop.quit();
+        });
+        loop.exec();
+        QObject::disconnect(c);
+        return finishedScales >= count;
     }
 };
 
@@ -92,7 +106,7 @@ void runGoodsWrite(benchmark::State &state, int scaleCount, const QString &range
     Rig rig(scaleCount);
     for (auto _ : state) {
         const int before = rig.ended;
-        rig.goods->StartGoodsWrite(range);
+        rig.exchange->goods().StartGoodsWrite(range);
         if (!rig.waitEnded(before)) {
             state.SkipWithError("the write did not end");
             return;
@@ -105,12 +119,30 @@ void BM_EngineCycle(benchmark::State &state) { runGoodsWrite(state, 1, QStringLi
 void BM_GoodsWrite4000(benchmark::State &state) { runGoodsWrite(state, 1, QStringLiteral("1-4000"), 4000); }
 void BM_GoodsWrite4000TenScales(benchmark::State &state) { runGoodsWrite(state, 10, QStringLiteral("1-4000"), 4000); }
 
+// Nine answering scales and one silent: the time until the nine hold all 4000 goods.
+void BM_GoodsWrite4000OneSilentOfTen(benchmark::State &state)
+{
+    Rig rig(10, 1);
+    for (auto _ : state) {
+        rig.exchange->goods().StartGoodsWrite(QStringLiteral("1-4000"));
+        const bool nine = rig.waitFinished(9);
+        state.PauseTiming();
+        rig.exchange->engine().stop();
+        state.ResumeTiming();
+        if (!nine) {
+            state.SkipWithError("the nine did not finish");
+            return;
+        }
+    }
+    state.SetItemsProcessed(int64_t(4000) * state.iterations());
+}
+
 void BM_MessagesWrite1000(benchmark::State &state)
 {
     Rig rig;
     for (auto _ : state) {
         const int before = rig.ended;
-        rig.messages->startMessagesWrite(QStringLiteral("1-1000"));
+        rig.exchange->messages().startMessagesWrite(QStringLiteral("1-1000"));
         if (!rig.waitEnded(before)) {
             state.SkipWithError("the write did not end");
             return;
@@ -124,12 +156,12 @@ void BM_GoodsRead4000(benchmark::State &state)
     Rig rig;
     {
         const int before = rig.ended;
-        rig.goods->StartGoodsWrite(QStringLiteral("1-4000"));
+        rig.exchange->goods().StartGoodsWrite(QStringLiteral("1-4000"));
         rig.waitEnded(before);
     }
     for (auto _ : state) {
         const int before = rig.ended;
-        rig.goods->startGoodsRead(QStringLiteral("1-4000"));
+        rig.exchange->goods().startGoodsRead(QStringLiteral("1-4000"));
         if (!rig.waitEnded(before)) {
             state.SkipWithError("the read did not end");
             return;
@@ -143,5 +175,6 @@ void BM_GoodsRead4000(benchmark::State &state)
 BENCHMARK(BM_EngineCycle)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_GoodsWrite4000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_GoodsWrite4000TenScales)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_GoodsWrite4000OneSilentOfTen)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_MessagesWrite1000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_GoodsRead4000)->Unit(benchmark::kMillisecond)->Iterations(1);

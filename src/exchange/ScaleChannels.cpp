@@ -147,7 +147,9 @@ void ScaleChannels::SendToScale(int row, const QByteArray &packet)
         return;
     QTcpSocket *socket = m_sockets[row];
     if (socket->state() == QAbstractSocket::ConnectedState) {
+        // Out at once rather than at the next turn of the event loop.
         socket->write(packet);
+        socket->flush();
         return;
     }
     // A scale that dropped the connection is called again; the packet itself is lost, the

@@ -335,6 +335,8 @@ int main(int argc, char **argv)
         {QStringLiteral("drop-after"), QStringLiteral("Close each connection after its N-th request (TCP)."), QStringLiteral("N")},
         {QStringLiteral("ack-delay"), QStringLiteral("Wait MS milliseconds before answering a request."), QStringLiteral("MS")},
         {QStringLiteral("garbage"), QStringLiteral("Answer with junk the program must ignore.")},
+        {QStringLiteral("refuse"), QStringLiteral("Refuse (0xEE) a request, e.g. goods:3,17 or header; repeatable."), QStringLiteral("WHAT")},
+        {QStringLiteral("refuse-once"), QStringLiteral("The same, the first time only (per number)."), QStringLiteral("WHAT")},
         {QStringLiteral("load"), QStringLiteral("Start with the contents of a JSON file."), QStringLiteral("FILE")},
         {QStringLiteral("dump"), QStringLiteral("Write the contents as JSON on each change and at exit."), QStringLiteral("FILE")},
         {QStringLiteral("log"), QStringLiteral("Print one line per request taken.")},
@@ -349,6 +351,14 @@ int main(int argc, char **argv)
     options.silent = parser.isSet(QStringLiteral("silent"));
     options.garbage = parser.isSet(QStringLiteral("garbage"));
     ScaleModel model(options);
+    try {
+        for (const QString &r : parser.values(QStringLiteral("refuse")))
+            model.addRefusal(tevo::sim::parseRefusal(r, false));
+        for (const QString &r : parser.values(QStringLiteral("refuse-once")))
+            model.addRefusal(tevo::sim::parseRefusal(r, true));
+    } catch (const tevo::Error &e) {
+        fail(e.text());
+    }
 
     if (parser.isSet(QStringLiteral("load"))) {
         QFile file(parser.value(QStringLiteral("load")));

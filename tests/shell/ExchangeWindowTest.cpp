@@ -1,0 +1,113 @@
+// The exchange as the window shows it: one progress line per scale in the status bar, the
+// end of a goods write in a box or a balloon, automatic loading watching again afterwards,
+// and a shop header line read with 28 characters written back whole.
+#include "ShellFixture.h"
+
+#include "shell/ExchangeHub.h"
+#include "shell/MainForm.h"
+#include "shell/ScaleProgressPanel.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTest>
+
+using namespace tevo;
+using tevo::test::ShellTest;
+
+namespace {
+
+class ExchangeWindowTest : public ShellTest {
+protected:
+    // A shown window with one scale "Касса 1" on a serial port that does not open: the test
+    // answers for it.
+    ExchangeHub &hub()
+    {
+        AppWindows &w = activated();
+        w.MainForm.show();
+        w.MainForm.store().scales().appendRow({{QStringLiteral("U"), QStringLiteral("T")},
+                                               {QStringLiteral("NAME"), QStringLiteral("Касса 1")},
+                                               {QStringLiteral("IP"), QStringLiteral("COM0")},
+                                               {QStringLiteral("SG"), QStringLiteral("meat")}});
+        return w.MainForm.exchange();
+    }
+    void answer(ExchangeHub &h, char reply)
+    {
+        h.engine().HandleReply(QByteArray(1, char(0x80)), 1);
+        h.engine().HandleReply(QByteArray(1, reply), 1);
+    }
+    QLabel *line() { return windows->MainForm.findChild<QLabel *>(QStringLiteral("lbScaleProgress1")); }
+};
+
+} // namespace
+
+TEST_F(ExchangeWindowTest, EachScaleShowsItsProgressOnEveryTabAndKeepsItsLastLineAfterAStop)
+{
+    ExchangeHub &h = hub();
+    ASSERT_TRUE(h.goods().StartGoodsWrite(QStringLiteral("1-3")));
+    answer(h, char(0xAA));
+    ASSERT_TRUE(line());
+    EXPECT_EQ(line()->text(), QStringLiteral("Касса 1: 1 из 3"));
+    auto *panel = windows->MainForm.statusBar()->findChild<ScaleProgressPanel *>(QStringLiteral("pnScaleProgress"));
+    ASSERT_TRUE(panel);
+    for (int tab = 0; tab < windows->MainForm.PageControl1->count(); ++tab) {
+        windows->MainForm.PageControl1->setCurrentIndex(tab);
+        EXPECT_TRUE(line()->isVisible()) << tab;
+    }
+    EXPECT_EQ(windows->MainForm.store().goods().recNo(), 2) << "the grid follows the transfer";
+    h.engine().stop();
+    EXPECT_EQ(line()->text(), QStringLiteral("Касса 1: 1 из 3 — обмен прекращён"));
+    EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
+}
+
+TEST_F(ExchangeWindowTest, AWriteEndingWithARefusalWarnsInTheBalloonAndAutomaticLoadingWatchesAgain)
+{
+    ExchangeHub &h = hub();
+    QStringList balloons;
+    QList<int> icons;
+    h.mainWindowInTray = [] { return true; };
+    h.showTrayBalloon = [&](const QString &, const QString &text, int icon, int) {
+        balloons << text;
+        icons << icon;
+    };
+    h.autoLoader().settings.EnableAutoLoad = true;
+    ASSERT_TRUE(h.goods().StartGoodsWrite(QStringLiteral("1-2")));
+    answer(h, char(0xAA));
+    answer(h, char(0xEE));
+    EXPECT_EQ(balloons, QStringList{QStringLiteral("Весы «Касса 1» отказались принять PLU: 2")});
+    EXPECT_EQ(icons, QList<int>{2});
+    EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
+    EXPECT_TRUE(h.autoLoader().tmAutoLoad.isActive());
+
+    // The last record is taken by no scale: the write ends like any other.
+    h.mainWindowInTray = [] { return false; };
+    h.autoLoader().tmAutoLoad.stop();
+    Table &goods = windows->MainForm.store().goods();
+    goods.setValue(0, QStringLiteral("SG"), QStringLiteral("meat"));
+    goods.setValue(1, QStringLiteral("SG"), QStringLiteral("fish"));
+    ASSERT_TRUE(h.goods().StartGoodsWrite(QStringLiteral("1-2")));
+    answer(h, char(0xAA));
+    EXPECT_EQ(Dialogs::shownTexts(), QStringList{QStringLiteral("Все PLU успешно записаны в весы 1")});
+    EXPECT_TRUE(h.autoLoader().tmAutoLoad.isActive());
+    EXPECT_EQ(windows->MainForm.pbT->value(), 0);
+}
+
+TEST_F(ExchangeWindowTest, AHeaderLineReadWithTwentyEightCharactersGoesBackWhole)
+{
+    ExchangeHub &h = hub();
+    const QString full = QStringLiteral("Магазин «Ромашка» на углу, 1");
+    ASSERT_EQ(full.size(), 28);
+    h.setHeader({full, QStringLiteral("ул. Мира")});
+    EXPECT_EQ(h.header().line1, full);
+    EXPECT_EQ(h.header().line2, QStringLiteral("ул. Мира"));
+    // Typing brings the limit of 27 back.
+    QLineEdit *edit = windows->MainForm.Edit1;
+    edit->setFocus();
+    edit->end(false);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit->maxLength(), 27);
+    QTest::keyClicks(edit, QStringLiteral("ab"));
+    EXPECT_EQ(edit->text().size(), 27);
+}
