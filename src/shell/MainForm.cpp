@@ -226,7 +226,11 @@ void TMainForm::FormActivate()
         return;
     m_activating = true;
     m_showingActivateError = true; // a failure's error box takes the activation away
-    const bool opened = guarded([&] { m_store.openTables(besideProgram(QLatin1String(kDatabaseFileName))); });
+    // Each activation also shows what another program (the command line) committed meanwhile.
+    const bool opened = guarded([&] {
+        m_store.openTables(besideProgram(QLatin1String(kDatabaseFileName)));
+        m_store.rereadIfChangedElsewhere();
+    });
     m_showingActivateError = false;
     if (!opened) {
         // The error box has been shown; the remaining steps wait for the next activation.

@@ -19,7 +19,7 @@ QString errorText(const QSqlError &error)
 }
 } // namespace
 
-Database::Database(QObject *parent) : QObject(parent)
+Database::Database(QObject *parent) : QObject(parent), m_waitForOthersMs(sqlite::kWorkingBusyTimeoutMs)
 {
     m_connectionName = QStringLiteral("tevo-%1").arg(++g_connectionCounter);
     m_idleTimer.setSingleShot(true);
@@ -37,6 +37,23 @@ Database::~Database()
 }
 
 void Database::setPath(const QString &path) { m_path = path; }
+
+void Database::setWaitForOthers(int ms)
+{
+    m_waitForOthersMs = qMax(0, ms);
+    if (isOpen())
+        sqlite::setBusyTimeout(connection(), m_waitForOthersMs);
+}
+
+bool Database::changedElsewhere()
+{
+    if (!isOpen())
+        return false;
+    const qint64 version = sqlite::dataVersion(connection());
+    const bool changed = m_dataVersion >= 0 && version >= 0 && version != m_dataVersion;
+    m_dataVersion = version;
+    return changed;
+}
 
 bool Database::isOpen() const
 {
@@ -60,7 +77,7 @@ void Database::open()
     db.setDatabaseName(m_path);
     db.setUserName(QLatin1String(kDbUserName));
     db.setPassword(QLatin1String(kDbPassword));
-    db.setConnectOptions(sqlite::connectOptions());
+    db.setConnectOptions(sqlite::connectOptions(m_waitForOthersMs));
     if (!db.open())
         throw DatabaseError(errorText(db.lastError()));
     // A file that is not a database fails on its first read.
@@ -82,6 +99,7 @@ void Database::open()
         }
     }
     m_inTransaction = false;
+    m_dataVersion = sqlite::dataVersion(db);
 }
 
 void Database::close()
@@ -112,8 +130,13 @@ void Database::begin()
     QSqlDatabase db = connection();
     if (!db.isOpen())
         throw DatabaseError(QStringLiteral("Database not open"));
-    if (!db.transaction())
-        throw DatabaseError(errorText(db.lastError()));
+    if (m_immediate) {
+        QSqlQuery q(db);
+        if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+            throwFailure(q.lastError());
+    } else if (!db.transaction()) {
+        throwFailure(db.lastError());
+    }
     m_inTransaction = true;
 }
 
@@ -122,7 +145,7 @@ void Database::activity()
     begin();
     // While commits fail, new work does not bring the next attempt forward.
     if (m_commitPause == 0)
-        m_idleTimer.start(kIdleCommitMs);
+        m_idleTimer.start(m_idleCommitMs);
     else if (!m_idleTimer.isActive())
         m_idleTimer.start(m_commitPause);
 }
@@ -130,7 +153,7 @@ void Database::activity()
 void Database::onIdle()
 {
     if (m_savepointDepth > 0) {
-        m_idleTimer.start(kIdleCommitMs);
+        m_idleTimer.start(qMax(m_idleCommitMs, 1));
         return;
     }
     tryCommit();
@@ -163,7 +186,8 @@ void Database::commitNow()
         m_commitFailureReported = false;
         return;
     }
-    const QString text = errorText(db.lastError());
+    const QSqlError error = db.lastError();
+    const QString text = errorText(error);
     if (sqlite::transactionRolledBack(db)) {
         transactionLost();
         throw DatabaseError(text + QLatin1Char('\n') + changesLostText());
@@ -172,6 +196,8 @@ void Database::commitNow()
     // grows with every failure.
     m_commitPause = m_commitPause == 0 ? 2 * kIdleCommitMs : qMin(2 * m_commitPause, kLongestCommitPauseMs);
     m_idleTimer.start(m_commitPause);
+    if (sqlite::isBusy(error))
+        throw DatabaseBusyError(text);
     throw DatabaseError(text);
 }
 
@@ -201,10 +227,10 @@ void Database::commitAtEnd()
     try {
         commitNow();
     } catch (...) {
-        sqlite::setBusyTimeout(db, sqlite::kWorkingBusyTimeoutMs);
+        sqlite::setBusyTimeout(db, m_waitForOthersMs);
         throw;
     }
-    sqlite::setBusyTimeout(db, sqlite::kWorkingBusyTimeoutMs);
+    sqlite::setBusyTimeout(db, m_waitForOthersMs);
 }
 
 QSqlQuery Database::exec(const QString &sql, const QVariantList &binds)
@@ -212,11 +238,11 @@ QSqlQuery Database::exec(const QString &sql, const QVariantList &binds)
     activity();
     QSqlQuery q(connection());
     if (!q.prepare(sql))
-        throw DatabaseError(errorText(q.lastError()));
+        throwFailure(q.lastError());
     for (int i = 0; i < binds.size(); ++i)
         q.bindValue(i, binds.at(i));
     if (!q.exec())
-        throw DatabaseError(failed(q.lastError()));
+        throwFailure(q.lastError());
     return q;
 }
 
@@ -225,7 +251,7 @@ QSqlQuery Database::prepare(const QString &sql)
     activity();
     QSqlQuery q(connection());
     if (!q.prepare(sql))
-        throw DatabaseError(errorText(q.lastError()));
+        throwFailure(q.lastError());
     return q;
 }
 
@@ -233,7 +259,15 @@ void Database::execPrepared(QSqlQuery &query)
 {
     activity();
     if (!query.exec())
-        throw DatabaseError(failed(query.lastError()));
+        throwFailure(query.lastError());
+}
+
+void Database::throwFailure(const QSqlError &error)
+{
+    const QString text = failed(error);
+    if (sqlite::isBusy(error))
+        throw DatabaseBusyError(text);
+    throw DatabaseError(text);
 }
 
 // The text of a failed statement. A full disk or an I/O error may make SQLite roll the whole

@@ -34,6 +34,25 @@ public:
     void setPath(const QString &path);
     QString path() const { return m_path; }
 
+    // How long a statement or an idle commit waits for another program that holds the file
+    // (the window: 100 ms, so it never hangs; the command line: seconds, so that it outwaits
+    // the window's commit). Takes effect at once when open.
+    void setWaitForOthers(int ms);
+    // The idle time before the commit (the window: 100 ms; 0 commits as soon as the work at
+    // hand is done, so that another program is held up as briefly as possible).
+    void setIdleCommitMs(int ms) { m_idleCommitMs = qMax(0, ms); }
+    // Transactions begin by taking the write lock (BEGIN IMMEDIATE), so that a change waits
+    // its whole busy timeout for another program's commit. (A transaction that has read first
+    // and then wants to write while another program holds the write lock is refused at once
+    // by SQLite, without waiting: waiting could deadlock.) For a program whose transactions
+    // after its first reading are all for writing: the command line.
+    void setImmediateTransactions(bool on) { m_immediate = on; }
+
+    // Whether another program has committed changes to the file since the last call (the
+    // first call after opening only takes note). The tables in memory then no longer show
+    // what is stored.
+    bool changedElsewhere();
+
     // Opens the existing database file; throws DatabaseError when the file is missing, is not
     // a database, or lacks the tables T, M and S. Opening an open connection does nothing.
     void open();
@@ -42,7 +61,8 @@ public:
 
     QSqlDatabase connection() const;
 
-    // Runs a statement inside the current transaction; throws DatabaseError.
+    // Runs a statement inside the current transaction; throws DatabaseError, DatabaseBusyError
+    // when another program held the file for longer than this one waits.
     QSqlQuery exec(const QString &sql, const QVariantList &binds = {});
     QSqlQuery prepare(const QString &sql);
     void execPrepared(QSqlQuery &query);
@@ -79,6 +99,7 @@ private:
     void onIdle();
     void begin();
     QString failed(const QSqlError &error);
+    [[noreturn]] void throwFailure(const QSqlError &error);
     void transactionLost();
 
     QString m_path;
@@ -89,6 +110,10 @@ private:
     int m_savepointCounter = 0;
     int m_commitPause = 0;
     bool m_commitFailureReported = false;
+    int m_waitForOthersMs;
+    int m_idleCommitMs = kIdleCommitMs;
+    qint64 m_dataVersion = -1;
+    bool m_immediate = false;
 };
 
 } // namespace tevo

@@ -30,6 +30,15 @@ void Store::rereadTables()
             guarded([t] { t->refresh(); });
 }
 
+bool Store::rereadIfChangedElsewhere()
+{
+    // Not under a long table operation that processes window events: it reads again itself.
+    if (!tablesOpen() || m_guard.busy() || !m_db.changedElsewhere())
+        return false;
+    rereadTables();
+    return true;
+}
+
 void Store::openTables(const QString &databasePath)
 {
     if (!m_db.isOpen()) {

@@ -42,6 +42,10 @@ public:
     void storeOpenEdits();
     // Reads every open table again (after the database dropped changes).
     void rereadTables();
+    // Reads the open tables again when another program (the command line) has committed
+    // changes to the file since the last look; what is typed into open editors is stored
+    // first. True when they were read again.
+    bool rereadIfChangedElsewhere();
 
 private:
     void rebuild(Table &table, int rows);
