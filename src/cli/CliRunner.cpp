@@ -3,6 +3,7 @@
 #include "cli/CliReport.h"
 #include "commands/ScaleExchange.h"
 #include "commands/SettingsFile.h"
+#include "common/Codepage.h"
 #include "common/AppPaths.h"
 #include "common/Error.h"
 #include "common/ShutdownSignals.h"
@@ -558,10 +559,11 @@ int Runner::readSettingsCommand()
         // The file itself on standard output; the report goes to standard error.
         QByteArray bytes;
         work(true, [&] { bytes = settingsFileBytes(p.settingsValue, p.headerValue, p.logoValue); });
+        // In the terminal's UTF-8; the file that --to writes is Windows-1251 like the program's
+        // other profile files, and either is read back.
         printTo(stderr, m_lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
         m_lines.clear();
-        fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-        fflush(stdout);
+        printTo(stdout, fromCp1251(bytes));
     }
     return kDone;
 }
