@@ -182,7 +182,8 @@ QString programHelp()
 
 QString commandHelp(const CommandSpec &c)
 {
-    QString text = QStringLiteral("Использование: %1\n%2.\n").arg(synopsis(c), c.summary);
+    const QString summary = c.summary.left(1).toUpper() + c.summary.mid(1);
+    QString text = QStringLiteral("Использование: %1\n%2.\n").arg(synopsis(c), summary);
     if (!c.details.isEmpty())
         text += QLatin1Char('\n') + c.details + QLatin1Char('\n');
     if (!c.options.isEmpty())

@@ -316,6 +316,7 @@ void TMainForm::N2Click()
 void TMainForm::N3Click()
 {
     QString text;
+    guarded([&] { m_store.rereadIfChangedElsewhere(); });
     if (guarded([&] { text = checkGoods(m_store.goods()); }))
         Dialogs::message(Dialogs::Kind::Plain, text);
 }
