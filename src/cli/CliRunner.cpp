@@ -294,10 +294,9 @@ int Runner::runCommand()
         return scalesCommand();
     if (c == QLatin1String("check"))
         return checkCommand();
-    if (c == QLatin1String("write-goods") || c == QLatin1String("read-goods"))
-        return goodsCommand(c == QLatin1String("write-goods"));
-    if (c == QLatin1String("write-messages") || c == QLatin1String("read-messages"))
-        return messagesCommand(c == QLatin1String("write-messages"));
+    if (c == QLatin1String("write-goods") || c == QLatin1String("read-goods") || c == QLatin1String("write-messages")
+        || c == QLatin1String("read-messages"))
+        return transferCommand(c.endsWith(QLatin1String("-goods")), c.startsWith(QLatin1String("write-")));
     if (c == QLatin1String("set-clock")) {
         openDatabase(false);
         selectScales();
@@ -492,35 +491,25 @@ int Runner::checkCommand()
     return answered == s.count() ? kDone : kNotAll;
 }
 
-int Runner::goodsCommand(bool write)
+int Runner::transferCommand(bool goods, bool write)
 {
     openDatabase(true);
     selectScales();
     QString range = m_args.value(QStringLiteral("--range"));
     if (!m_args.has(QStringLiteral("--range"))) {
-        const int rows = m_store->goods().count();
+        // Without a range: the whole table.
+        const int rows = (goods ? m_store->goods() : m_store->messages()).count();
         if (rows == 0)
-            throw Failure{kBadInput, QStringLiteral("таблица товаров пуста")};
+            throw Failure{kBadInput, goods ? QStringLiteral("таблица товаров пуста") : QStringLiteral("таблица сообщений пуста")};
         range = QStringLiteral("1-%1").arg(rows);
     }
-    GoodsTransfer &goods = exchange().goods();
-    return runExchange([&] { return write ? goods.StartGoodsWrite(range) : goods.startGoodsRead(range); });
-}
-
-int Runner::messagesCommand(bool write)
-{
-    openDatabase(true);
-    selectScales();
-    QString range = m_args.value(QStringLiteral("--range"));
-    if (!m_args.has(QStringLiteral("--range"))) {
-        const int rows = m_store->messages().count();
-        if (rows == 0)
-            throw Failure{kBadInput, QStringLiteral("таблица сообщений пуста")};
-        range = QStringLiteral("1-%1").arg(rows);
-    }
-    MessagesTransfer &messages = exchange().messages();
-    return runExchange(
-        [&] { return write ? messages.startMessagesWrite(range) : messages.startMessagesRead(range); });
+    GoodsTransfer &g = exchange().goods();
+    MessagesTransfer &m = exchange().messages();
+    return runExchange([&] {
+        if (goods)
+            return write ? g.StartGoodsWrite(range) : g.startGoodsRead(range);
+        return write ? m.startMessagesWrite(range) : m.startMessagesRead(range);
+    });
 }
 
 int Runner::writeSettingsCommand()

@@ -49,8 +49,7 @@ private:
 
     int scalesCommand();
     int checkCommand();
-    int goodsCommand(bool write);
-    int messagesCommand(bool write);
+    int transferCommand(bool goods, bool write);
     int readSettingsCommand();
     int writeSettingsCommand();
     int writeLogoCommand();

@@ -56,6 +56,7 @@ private:
     Table m_scales;
     OperationGuard m_guard;
     std::function<void()> m_rowHook;
+    bool m_rereadWanted = false; // another program committed; a re-read has not succeeded yet
 };
 
 } // namespace tevo
