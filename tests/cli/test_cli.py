@@ -10,6 +10,7 @@ the scale code page. Every command runs at least once; each exit status is seen.
 """
 import json
 import os
+import pty
 import shutil
 import sqlite3
 import subprocess
@@ -116,6 +117,25 @@ class CliTest(unittest.TestCase):
         p = subprocess.run([self.cli, *args], capture_output=True, text=True, timeout=timeout)
         return p.returncode, p.stdout, p.stderr
 
+    def run_on_terminal(self, *args):
+        """Runs with standard error on a pseudo-terminal; returns (status, stdout, terminal bytes)."""
+        master, slave = pty.openpty()
+        p = subprocess.Popen([self.cli, *args], stdout=subprocess.PIPE, stderr=slave)
+        os.close(slave)
+        seen = b""
+        while True:
+            try:
+                chunk = os.read(master, 4096)
+            except OSError:  # the program has closed its end
+                break
+            if not chunk:
+                break
+            seen += chunk
+        os.close(master)
+        out = p.stdout.read().decode()
+        p.stdout.close()
+        return p.wait(30), out, seen
+
     def expect(self, args, status, out=None, err=None):
         rc, stdout, stderr = self.run_cli(*args)
         self.assertEqual(rc, status, "%s\nstdout: %s\nstderr: %s" % (args, stdout, stderr))
@@ -146,9 +166,13 @@ class CliTest(unittest.TestCase):
         self.sql("UPDATE S SET U='F'")
         self.sql("INSERT INTO S (U, W, NAME, IP, PORT) VALUES ('F', 'F', 'Тихие', '127.0.0.1', ?)", (silent.port,))
         started = time.monotonic()
-        out, _ = self.expect(["write-goods", "--range", "4", "--scales", "1,тихие", "--timeout", "1"], 3,
-                             out="Весы «Тихие» не отвечают: сделано 0 из 1.")
+        rc, out, terminal = self.run_on_terminal("write-goods", "--range", "4", "--scales", "1,тихие", "--timeout", "1")
+        self.assertEqual(rc, 3, out)
+        self.assertIn("Весы «Тихие» не отвечают: сделано 0 из 1.", out)
         self.assertLess(time.monotonic() - started, 10)
+        # On a terminal the progress is a bar redrawn in place, cleared before the report.
+        self.assertIn(b"\r\x1b[K[", terminal)
+        self.assertTrue(terminal.endswith(b"\r\x1b[K"), terminal[-80:])
         self.assertIn(4, a.records())
         self.assertNotIn(4, b.records())
         self.assertEqual(self.sql("SELECT U FROM S"), [("F",)] * 4)
