@@ -6,10 +6,13 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QTableView;
 
 namespace tevo {
+
+class ProfileFile;
 
 class ColumnWidths {
 public:
@@ -18,8 +21,10 @@ public:
     // The stored text for the grids (named by their object names), one line per column.
     static QStringList storedLines(const QList<QTableView *> &grids);
 
-    // Writes the widths into the file; throws FileError when it cannot be written.
-    static void save(const QString &path, const QList<QTableView *> &grids);
+    // Writes the widths into the file, with whatever `alsoWrite` puts into it, in one atomic
+    // replacement of the file; throws FileError when it cannot be written.
+    static void save(const QString &path, const QList<QTableView *> &grids,
+                     const std::function<void(ProfileFile &)> &alsoWrite = {});
 
     // Applies the stored widths; returns how many were applied. A missing or unreadable file,
     // a missing section and lines that cannot be read leave the widths as they are.
