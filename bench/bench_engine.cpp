@@ -169,6 +169,12 @@ void runGoodsWrite(benchmark::State &state, int scaleCount, const QString &range
     runGoodsWrite(state, Setup{scaleCount}, range, records);
 }
 
+void runMessagesWrite(benchmark::State &state, const Setup &setup)
+{
+    Rig rig(setup);
+    runExchange(state, rig, 1000, [](Rig &r) { return r.exchange->messages().startMessagesWrite(QStringLiteral("1-1000")); });
+}
+
 // A goods read of what a write before it has put into the scale.
 void runGoodsRead(benchmark::State &state, const Setup &setup)
 {
@@ -200,11 +206,7 @@ void BM_FastGoodsWrite4000TenScales(benchmark::State &state)
     runGoodsWrite(state, Setup{10, 0, kRealPollMs, true}, QStringLiteral("1-4000"), 4000);
 }
 
-void BM_FastMessagesWrite1000(benchmark::State &state)
-{
-    Rig rig(kFast);
-    runExchange(state, rig, 1000, [](Rig &r) { return r.exchange->messages().startMessagesWrite(QStringLiteral("1-1000")); });
-}
+void BM_FastMessagesWrite1000(benchmark::State &state) { runMessagesWrite(state, kFast); }
 
 void BM_FastGoodsRead4000(benchmark::State &state) { runGoodsRead(state, kFast); }
 
@@ -240,11 +242,7 @@ void BM_GoodsWrite4000OneSilentOfTen(benchmark::State &state)
     state.SetItemsProcessed(int64_t(4000) * state.iterations());
 }
 
-void BM_MessagesWrite1000(benchmark::State &state)
-{
-    Rig rig;
-    runExchange(state, rig, 1000, [](Rig &r) { return r.exchange->messages().startMessagesWrite(QStringLiteral("1-1000")); });
-}
+void BM_MessagesWrite1000(benchmark::State &state) { runMessagesWrite(state, Setup{}); }
 
 void BM_GoodsRead4000(benchmark::State &state) { runGoodsRead(state, Setup{}); }
 
