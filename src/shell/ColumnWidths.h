@@ -1,8 +1,9 @@
 #pragma once
 // The column widths of the main window's grids, kept in the column-width file beside the
-// program. The file holds one section, "TMainForm"; its keys "Line0", "Line1", … each hold one
-// line of stored text in single quotes, and each line reads "<grid>.<column>.Width=<pixels>"
-// (for example 'gdT.1.Width=171'). Saving deletes the keys past the last line written.
+// program. The widths are in the section "TMainForm"; its keys "Line0", "Line1", … each hold
+// one line of stored text in single quotes, and each line reads "<grid>.<column>.Width=<pixels>"
+// (for example 'gdT.1.Width=171'). Saving deletes the keys past the last line written and
+// keeps every other section (the file also holds the window's settings, WorkProperties).
 #include <QList>
 #include <QString>
 #include <QStringList>
