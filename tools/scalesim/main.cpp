@@ -314,10 +314,10 @@ private:
         if (m_queue.empty())
             return;
         const qint64 next = m_queue.front().first;
-        itimerspec spec{};
-        spec.it_value.tv_sec = time_t(next / 1'000'000'000);
-        spec.it_value.tv_nsec = long(next % 1'000'000'000);
-        ::timerfd_settime(m_timerFd, TFD_TIMER_ABSTIME, &spec, nullptr);
+        itimerspec wake{};
+        wake.it_value.tv_sec = time_t(next / 1'000'000'000);
+        wake.it_value.tv_nsec = long(next % 1'000'000'000);
+        ::timerfd_settime(m_timerFd, TFD_TIMER_ABSTIME, &wake, nullptr);
     }
 
     qint64 m_byteNs;
