@@ -4,7 +4,8 @@
 // exist, so no channel ever opens and nothing leaves the process.
 //
 // Input: byte 0 picks the command, bytes 1 and 2 the range ("a-b"), byte 3 the selected rows
-// (bits 0-1: the first, the second, both; 0 is the first) and "Изменение цены" (bit 7); then
+// (bits 0-1: the first, the second, both; 0 is the first), "Быстрый обмен" (bit 6) and
+// "Изменение цены" (bit 7); then
 // packets, each a control byte (bit 7 stops the exchange first, so the packet comes late;
 // bit 6 sends it from the second scale row; bit 5 toggles the connection check; bits 0-1 the
 // high bits of the length), a length byte and that many bytes.
@@ -127,6 +128,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     scales.setValue(0, QStringLiteral("U"), truthText(rows != 2));
     scales.setValue(1, QStringLiteral("U"), truthText(rows >= 2));
     engine.setPriceChange((data[3] & 0x80) != 0);
+    engine.setFastExchange((data[3] & 0x40) != 0);
     start(x, starter, QStringLiteral("%1-%2").arg(first).arg(last));
 
     size_t pos = 4;

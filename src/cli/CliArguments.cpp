@@ -119,7 +119,7 @@ const QVector<OptionSpec> &commonOptions()
          QStringLiteral("файл базы данных (по умолчанию TevoDataBase.gdb в папке данных программы)")},
         {QStringLiteral("--timeout"), QStringLiteral("SECONDS"),
          QStringLiteral("весы, молчащие столько секунд, выбывают из обмена (по умолчанию 30; 0 — ждать без конца)")},
-        {QStringLiteral("--fast"), {}, QStringLiteral("быстрый обмен")},
+        {QStringLiteral("--fast"), {}, QStringLiteral("быстрый обмен: ответившие весы опрашиваются сразу")},
         {QStringLiteral("--json"), {}, QStringLiteral("отчёт в виде JSON на стандартный вывод")},
         {QStringLiteral("--help"), {}, QStringLiteral("эта справка")},
         {QStringLiteral("--version"), {}, QStringLiteral("версия программы")},

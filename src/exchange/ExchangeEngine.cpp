@@ -311,10 +311,15 @@ void ExchangeEngine::pollNow(Conversation &c)
     SendPacket(c.row, kPoll);
 }
 
-void ExchangeEngine::schedule(Conversation &c, bool fromNow)
+void ExchangeEngine::schedule(Conversation &c, bool answered)
 {
-    if (fromNow)
+    if (answered) {
         c.pollBase = now();
+        // Fast exchange: no pause after an answer. Should the scale not answer this poll, the
+        // tick one interval on polls it again.
+        if (m_fastExchange && c.polled())
+            pollNow(c);
+    }
     rearm();
 }
 
@@ -474,8 +479,9 @@ void ExchangeEngine::stepDone(Conversation &c)
     ++c.stepIndex;
     if (c.stepIndex < m_plan.steps.size()) {
         c.state = m_plan.steps[c.stepIndex];
-        showProgress(c);
+        // The poll first, so that it is on its way while the progress is shown.
         schedule(c, true);
+        showProgress(c);
         return;
     }
     if (withRecords && c.recordIndex < countedRecords()) {
@@ -486,8 +492,10 @@ void ExchangeEngine::stepDone(Conversation &c)
             ++m_recordsDone;
         }
     }
-    c.pollBase = now();
-    nextRecord(c);
+    if (!nextRecord(c))
+        return;
+    schedule(c, true);
+    showProgress(c);
 }
 
 void ExchangeEngine::refusal(Conversation &c)
@@ -502,7 +510,10 @@ void ExchangeEngine::refusal(Conversation &c)
         // The record is skipped for this scale alone; it goes on with its next record.
         if (c.recordIndex < countedRecords())
             c.status.refused.append(number(c));
-        nextRecord(c);
+        if (nextRecord(c)) {
+            showProgress(c);
+            rearm();
+        }
         return;
     }
     c.status.refusedSteps.append(c.state);
@@ -516,22 +527,18 @@ void ExchangeEngine::refusal(Conversation &c)
     rearm();
 }
 
-void ExchangeEngine::nextRecord(Conversation &c)
+bool ExchangeEngine::nextRecord(Conversation &c)
 {
     ++c.recordIndex;
     c.stepIndex = 0;
     c.state = m_plan.steps.first();
-    if (m_plan.records.isEmpty()) {
+    if (!m_plan.records.isEmpty())
+        skipRecordsNotTaken(c);
+    if (m_plan.records.isEmpty() || c.recordIndex >= m_plan.records.size()) {
         finishScale(c);
-        return;
+        return false;
     }
-    skipRecordsNotTaken(c);
-    if (c.recordIndex >= m_plan.records.size()) {
-        finishScale(c);
-        return;
-    }
-    showProgress(c);
-    rearm();
+    return true;
 }
 
 void ExchangeEngine::skipRecordsNotTaken(Conversation &c)

@@ -9,6 +9,9 @@
 // Pacing: a scale is polled one Timer1 interval after the exchange started, after its last
 // acknowledgement (or refusal) and after its last poll, and not while it is sending a reply.
 // The interval is 200 ms until a command sets it (500 ms), and nothing sets it back.
+// Fast exchange ("Быстрый обмен"): a scale that has acknowledged a request, or whose reply has
+// been gathered, is polled again at once instead of one interval later; Timer1 stays the
+// fallback, so a scale that does not answer that poll is polled again at the next tick.
 #include "exchange/ExchangeCommand.h"
 #include "exchange/RangeSelection.h"
 
@@ -63,6 +66,9 @@ public:
     // instead of waiting a whole interval from the refusal.
     bool priceChange() const { return m_priceChange; }
     void setPriceChange(bool on) { m_priceChange = on; }
+    // "Быстрый обмен": poll a scale again as soon as it has answered (see the pacing above).
+    bool fastExchange() const { return m_fastExchange; }
+    void setFastExchange(bool on) { m_fastExchange = on; }
     // A scale that has sent nothing for this long ends its part and is reported as not
     // answering; 0 (the default, and always in the window) polls it until stopped.
     int silenceTimeout() const { return m_silenceTimeoutMs; }
@@ -116,7 +122,9 @@ private:
 
     // Polling: one call polls one scale now; the timer polls every scale whose time has come.
     void pollNow(Conversation &c);
-    void schedule(Conversation &c, bool fromNow);
+    // Arms Timer1 for the next poll due; `answered`: the scale has just answered, its next
+    // poll is due one interval from now (at once in fast exchange).
+    void schedule(Conversation &c, bool answered);
     void rearm();
 
     void SendPacket(int row, const QByteArray &packet);
@@ -124,7 +132,7 @@ private:
     void gather(Conversation &c, const QByteArray &packet);
     void refusal(Conversation &c);
     void stepDone(Conversation &c);
-    void nextRecord(Conversation &c);
+    bool nextRecord(Conversation &c); // false: the scale's part is over
     void skipRecordsNotTaken(Conversation &c);
     void finishScale(Conversation &c);
     void showProgress(Conversation &c);
@@ -150,6 +158,7 @@ private:
     bool m_checkActive = false;
     int m_interval = kDefaultPollMs;
     bool m_priceChange = false;
+    bool m_fastExchange = false;
     int m_silenceTimeoutMs = 0;
     qint64 m_armedFor = -1;
     int m_pbT = 0;

@@ -10,6 +10,7 @@
 #include "shell/PaketViewForm.h"
 #include "shell/ScaleProgressPanel.h"
 #include "shell/ScalesForm.h"
+#include "shell/UpdateThrottle.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -49,22 +50,32 @@ ExchangeHub::ExchangeHub(TMainForm &form) : QObject(&form), m_form(form)
         m_form.pbT->setMaximum(qMax(1, max));
         m_form.pbM->setMaximum(qMax(1, max));
     });
+    m_progressThrottle = new UpdateThrottle([this] { showProgressNow(); }, this);
     connect(&engine, &ExchangeEngine::progressChanged, this, [this](ProgressBar bar, int value) {
-        QProgressBar *pb = bar == ProgressBar::Goods ? m_form.pbT : m_form.pbM;
-        pb->setValue(qMin(value, pb->maximum()));
-        pb->repaint();
+        m_barValue[bar == ProgressBar::Goods ? 0 : 1] = value;
+        m_progressThrottle->changed();
     });
     // The grids follow the scale furthest behind; the records themselves never depend on it.
     connect(&engine, &ExchangeEngine::followRecord, this, [this](ProgressBar table, int number) {
-        Store &s = m_form.store();
-        (table == ProgressBar::Goods ? s.goods() : s.messages()).moveToRecNo(number);
+        m_followed = std::make_pair(table, number);
+        m_progressThrottle->changed();
     });
-    connect(&engine, &ExchangeEngine::started, m_panel, &ScaleProgressPanel::clear);
-    connect(&engine, &ExchangeEngine::scaleProgress, this,
-            [this](const ScaleStatus &s) { m_panel->showLine(s.row, scaleLine(s, m_exchange->engine().command())); });
+    connect(&engine, &ExchangeEngine::started, this, [this] {
+        m_lines.clear();
+        m_followed.reset();
+        m_panel->clear();
+    });
+    connect(&engine, &ExchangeEngine::scaleProgress, this, [this](const ScaleStatus &s) {
+        m_lines[s.row] = s;
+        m_progressThrottle->changed();
+    });
     connect(&exchange, &ScaleExchange::ended, this, [this](const ExchangeReport &r) {
+        m_lines.clear(); // the report holds the last word on every scale
+        showProgressNow();
         for (const ScaleStatus &s : r.scales)
             m_panel->showLine(s.row, scaleLine(s, r.command));
+        if (m_form.paketViewForm())
+            m_form.paketViewForm()->flushLog();
     });
     connect(&exchange.connectionCheck(), &ConnectionCheck::finished, this, [this](int) { syncSelectedCount(); });
 
@@ -77,6 +88,9 @@ ExchangeHub::ExchangeHub(TMainForm &form) : QObject(&form), m_form(form)
     // CheckBox1 "Изменение цены" also steers the pace after a refusal.
     connect(form.CheckBox1, &QCheckBox::toggled, this, [this](bool on) { m_exchange->engine().setPriceChange(on); });
     engine.setPriceChange(form.CheckBox1->isChecked());
+    // "Быстрый обмен": each scale is polled again as soon as it has answered.
+    connect(form.cbFastExchange, &QCheckBox::toggled, this, [this](bool on) { m_exchange->engine().setFastExchange(on); });
+    engine.setFastExchange(form.cbFastExchange->isChecked());
 
     exchange.mainWindowInTray = [this] { return mainWindowInTray && mainWindowInTray(); };
     exchange.showTrayBalloon = [this](const QString &title, const QString &text, int icon, int seconds) {
@@ -100,6 +114,27 @@ ExchangeHub::~ExchangeHub()
 {
     m_autoLoader->tmAutoLoad.stop();
     m_exchange.reset();
+}
+
+void ExchangeHub::showProgressNow()
+{
+    m_progressThrottle->cancel();
+    for (int i = 0; i < 2; ++i) {
+        if (!m_barValue[i])
+            continue;
+        QProgressBar *pb = i == 0 ? m_form.pbT : m_form.pbM;
+        pb->setValue(qMin(*m_barValue[i], pb->maximum()));
+        m_barValue[i].reset();
+    }
+    if (m_followed) {
+        Store &s = m_form.store();
+        (m_followed->first == ProgressBar::Goods ? s.goods() : s.messages()).moveToRecNo(m_followed->second);
+        m_followed.reset();
+    }
+    const CommandState command = m_exchange->engine().command();
+    for (const ScaleStatus &s : std::as_const(m_lines))
+        m_panel->showLine(s.row, scaleLine(s, command));
+    m_lines.clear();
 }
 
 void ExchangeHub::syncSelectedCount() { m_form.appState().setSelectedScaleCount(m_form.store().countSelectedScales()); }

@@ -1,12 +1,17 @@
 #pragma once
 // Joins the scale exchange and automatic loading to the windows: the parameters tab as the
 // commands see it, the message boxes and tray balloons, the progress bars, the grids that
-// follow a transfer, the per-scale progress panel and the packet log.
+// follow a transfer, the per-scale progress panel and the packet log. The bars, the grids and
+// the per-scale lines are brought up to date at most about 30 times a second, so that a fast
+// exchange does not wait for a repaint per record; what the end of an exchange shows is shown
+// at once.
 #include "commands/ScaleExchange.h"
 #include "fileio/AutoLoad.h"
 
+#include <QMap>
 #include <QObject>
 #include <memory>
+#include <optional>
 
 class QLineEdit;
 
@@ -14,6 +19,7 @@ namespace tevo {
 
 class TMainForm;
 class ScaleProgressPanel;
+class UpdateThrottle;
 
 class ExchangeHub : public QObject, public ParametersHost {
     Q_OBJECT
@@ -53,6 +59,7 @@ public:
 
 private:
     void syncSelectedCount();
+    void showProgressNow(); // the bars, the grid and the per-scale lines as they stand
     void setHeaderLine(QLineEdit *edit, const QString &text);
 
     TMainForm &m_form;
@@ -60,6 +67,11 @@ private:
     std::unique_ptr<AutoLoader> m_autoLoader;
     ScaleProgressPanel *m_panel = nullptr;
     LogoPixels m_logo;
+    // What waits to be shown.
+    UpdateThrottle *m_progressThrottle = nullptr;
+    std::optional<int> m_barValue[2]; // pbT, pbM
+    std::optional<std::pair<ProgressBar, int>> m_followed;
+    QMap<int, ScaleStatus> m_lines; // by record number in S
 };
 
 } // namespace tevo

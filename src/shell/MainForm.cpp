@@ -3,6 +3,7 @@
 
 #include "common/AppPaths.h"
 #include "common/ErrorSink.h"
+#include "common/ProfileFile.h"
 #include "shell/AboutForm.h"
 #include "shell/ColumnWidths.h"
 #include "shell/Dialogs.h"
@@ -10,10 +11,12 @@
 #include "shell/ScalesForm.h"
 #include "shell/ShellStyle.h"
 #include "shell/TableGrid.h"
+#include "shell/WorkProperties.h"
 #include "store/DataCheck.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -89,6 +92,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), m_state(this)
     buildMessagesTab();
     buildParametersTab();
     connectHandlers();
+    cbFastExchange->setChecked(WorkProperties::readFastExchange(besideProgram(QLatin1String(kColumnWidthsFileName))));
 
     gdT->setTable(&m_store.goods());
     grM->setTable(&m_store.messages());
@@ -254,10 +258,13 @@ void TMainForm::FormActivate()
 void TMainForm::FormClose()
 {
     m_store.storeOpenEdits();
-    // Widths are saved only once the stored ones were loaded: a run whose database never
-    // opened leaves the file as it was.
+    // Widths and "Быстрый обмен" are saved only once the stored widths were loaded: a run whose
+    // database never opened leaves the file as it was.
     if (m_widthsLoaded)
-        guarded([&] { ColumnWidths::save(besideProgram(QLatin1String(kColumnWidthsFileName)), {gdT, grM}); });
+        guarded([&] {
+            ColumnWidths::save(besideProgram(QLatin1String(kColumnWidthsFileName)), {gdT, grM},
+                               [&](ProfileFile &file) { WorkProperties::writeFastExchange(file, cbFastExchange->isChecked()); });
+        });
     guarded([&] { m_store.database().commitAtEnd(); });
 }
 

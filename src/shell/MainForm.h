@@ -108,6 +108,7 @@ public:
     QListWidget *ListBox1 = nullptr;
     QGroupBox *GroupBox2 = nullptr;
     QLineEdit *Edit2 = nullptr, *Edit5 = nullptr, *Edit4 = nullptr;
+    QCheckBox *cbFastExchange = nullptr; // "Быстрый обмен", kept in the column-width file
     QGroupBox *GroupBox1 = nullptr;
     QGroupBox *GroupBox6 = nullptr;
     QPushButton *btnReNewScaleState = nullptr;

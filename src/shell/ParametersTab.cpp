@@ -148,6 +148,10 @@ void TMainForm::buildParametersTab()
     general->addRow(buddyLabel(QStringLiteral("Номер отдела"), Edit2), Edit2);
     general->addRow(buddyLabel(QStringLiteral("Сдвиг печати"), Edit5), Edit5);
     general->addRow(buddyLabel(QStringLiteral("Вес автопечати"), Edit4), Edit4);
+    cbFastExchange = new QCheckBox(QStringLiteral("Быстрый обмен"));
+    cbFastExchange->setObjectName(QStringLiteral("cbFastExchange"));
+    cbFastExchange->setToolTip(QStringLiteral("Весы опрашиваются сразу после ответа, без паузы таймера"));
+    general->addRow(cbFastExchange);
 
     // Support contacts.
     GroupBox1 = namedGroup("GroupBox1", QStringLiteral("Поддержка"));

@@ -266,7 +266,7 @@ class CliTest(unittest.TestCase):
         goods = os.path.join(self.folder, "goods.txt")
         with open(goods, "wb") as f:
             f.write("[1]\r\nNPLU=3\r\nTNAME1=Кефир\r\nPRICE=8800\r\n[Main]\r\nRecordCount=1\r\n".encode("cp1251"))
-        out, _ = self.expect(["load", goods], 0, out="Все PLU успешно записаны в весы 2")
+        out, _ = self.expect(["load", goods, "--fast"], 0, out="Все PLU успешно записаны в весы 2")
         # U := W; the loaded number and RecordCount + 1, as the automatic load makes them.
         self.assertEqual(self.sql("SELECT U FROM S"), [("T",), ("F",)])
         self.assertEqual(on.records(), {3: goods_record(3, "Кефир", price=8800), 2: goods_record(2)})

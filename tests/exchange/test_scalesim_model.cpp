@@ -129,6 +129,7 @@ TEST(ScaleModel, ReadyAnswersAndStrayBytes)
         {"a poll between polls and request", {}, kPoll + kPoll + cmd(0x95),
          kReady + kReady + buildSettingsPacket({}).replace(0, 1, kAck)},
         {"silent", {false, true, false}, kPoll + cmd(0x95), QByteArray()},
+        {"every second poll unanswered", {false, false, false, 2}, kPoll + kPoll + kPoll + kPoll, kReady + kReady},
     };
     for (const Case &c : cases) {
         ScaleModel m(c.options);

@@ -1,13 +1,19 @@
 // The exchange as the window shows it: one progress line per scale in the status bar, the
 // end of a goods write in a box or a balloon, automatic loading watching again afterwards,
-// and a shop header line read with 28 characters written back whole.
+// a shop header line read with 28 characters written back whole, and a fast write of every
+// goods that leaves the window answering and the packet log complete.
 #include "ShellFixture.h"
 
 #include "shell/ExchangeHub.h"
 #include "shell/MainForm.h"
+#include "shell/PaketViewForm.h"
 #include "shell/ScaleProgressPanel.h"
 
+#include <QCheckBox>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTextBlock>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QStatusBar>
@@ -16,6 +22,7 @@
 
 using namespace tevo;
 using tevo::test::ShellTest;
+using tevo::test::waitFor;
 
 namespace {
 
@@ -48,8 +55,9 @@ TEST_F(ExchangeWindowTest, EachScaleShowsItsProgressOnEveryTabAndKeepsItsLastLin
     ExchangeHub &h = hub();
     ASSERT_TRUE(h.goods().StartGoodsWrite(QStringLiteral("1-3")));
     answer(h, char(0xAA));
-    ASSERT_TRUE(line());
-    EXPECT_EQ(line()->text(), QStringLiteral("Касса 1: 1 из 3"));
+    // Shown within the 33 ms of the window's pace.
+    ASSERT_TRUE(waitFor([&] { return line() && line()->text() == QStringLiteral("Касса 1: 1 из 3"); }, 2000))
+        << (line() ? line()->text().toStdString() : "no line");
     auto *panel = windows->MainForm.statusBar()->findChild<ScaleProgressPanel *>(QStringLiteral("pnScaleProgress"));
     ASSERT_TRUE(panel);
     for (int tab = 0; tab < windows->MainForm.PageControl1->count(); ++tab) {
@@ -110,4 +118,48 @@ TEST_F(ExchangeWindowTest, AHeaderLineReadWithTwentyEightCharactersGoesBackWhole
     EXPECT_EQ(edit->maxLength(), 27);
     QTest::keyClicks(edit, QStringLiteral("ab"));
     EXPECT_EQ(edit->text().size(), 27);
+}
+
+TEST_F(ExchangeWindowTest, AFastWriteOfEveryGoodsKeepsTheWindowAnsweringAndLogsEveryPacket)
+{
+    QProcess sim;
+    sim.start(tevo::test::binDir() + QStringLiteral("/tevo-scalesim"), {QStringLiteral("--port"), QStringLiteral("0")});
+    ASSERT_TRUE(sim.waitForStarted(5000));
+    ASSERT_TRUE(waitFor([&] { return sim.canReadLine(); }, 5000));
+    const int port = QString::fromLatin1(sim.readLine()).section(QLatin1Char(' '), 1).trimmed().toInt();
+
+    AppWindows &w = activated();
+    w.MainForm.showNormal();
+    w.PaketViewForm.show();
+    w.MainForm.store().scales().appendRow({{QStringLiteral("U"), QStringLiteral("T")},
+                                           {QStringLiteral("NAME"), QStringLiteral("Касса 1")},
+                                           {QStringLiteral("IP"), QStringLiteral("127.0.0.1")},
+                                           {QStringLiteral("PORT"), port}});
+    ExchangeHub &h = w.MainForm.exchange();
+    w.MainForm.cbFastExchange->setChecked(true);
+    int packets = 0;
+    QObject::connect(&h.engine(), &ExchangeEngine::packetReceived, [&] { ++packets; });
+    bool ended = false;
+    QObject::connect(&h.exchange(), &ScaleExchange::ended, [&] { ended = true; });
+    // An event posted half-way is handled while the write still runs.
+    int handledAt = -1;
+    QObject::connect(&h.engine(), &ExchangeEngine::scaleProgress, [&](const ScaleStatus &s) {
+        if (s.done == 2000 && !s.finished)
+            QMetaObject::invokeMethod(&w.MainForm, [&] { handledAt = ended ? 4000 : h.engine().status(1).done; },
+                                      Qt::QueuedConnection);
+    });
+    ASSERT_TRUE(w.PaketViewForm.mView->toPlainText().isEmpty());
+    ASSERT_TRUE(h.goods().StartGoodsWrite(QStringLiteral("1-4000")));
+    ASSERT_TRUE(waitFor([&] { return ended; }, 120000));
+    EXPECT_EQ(Dialogs::shownTexts(), QStringList{QStringLiteral("Все PLU успешно записаны в весы 4000")});
+    EXPECT_GE(handledAt, 2000);
+    EXPECT_LT(handledAt, 4000) << "handled before the write ended";
+    EXPECT_GE(packets, 8000) << "a ready answer and an acknowledgement for every goods";
+    EXPECT_EQ(w.PaketViewForm.mView->blockCount(), packets) << "one line for every packet";
+    EXPECT_EQ(w.PaketViewForm.mView->document()->lastBlock().text(), QStringLiteral("Get[1]: ") + QChar(0x0404))
+        << "the last acknowledgement";
+    EXPECT_EQ(line()->text(), QStringLiteral("Касса 1: 4000 из 4000"));
+    EXPECT_EQ(w.MainForm.pbT->value(), 0);
+    sim.terminate();
+    sim.waitForFinished(3000);
 }

@@ -172,6 +172,8 @@ QList<ScaleModel::Reply> ScaleModel::feedReplies(const QByteArray &bytes)
         if (m_pending.isEmpty()) {
             if (b == 0x01) {
                 ++m_polls;
+                if (m_options.ignorePolls > 0 && m_polls % m_options.ignorePolls == 0)
+                    continue;   // busy: this poll goes unanswered
                 m_ready = true;
                 replies.append({Reply::Ready, m_options.readyPrefix ? QByteArray("\x01\x80", 2) : QByteArray(1, char(0x80)), 0});
                 continue;

@@ -41,6 +41,7 @@ struct ScaleOptions {
     bool readyPrefix = false;   // answer a poll with 0x01 0x80
     bool silent = false;        // swallow everything, answer nothing
     bool garbage = false;       // answer with junk of the same length, see ScaleModel::junk
+    int ignorePolls = 0;        // leave every n-th poll unanswered, as a busy scale does; 0: none
 };
 
 class ScaleModel {
