@@ -1,7 +1,10 @@
 #pragma once
 // The database connection with the program's commit rule: one transaction serves all tables;
 // it begins with the first activity and is committed after 100 ms without activity, and when
-// the connection closes.
+// the connection closes. The database is the embedded SQLite file or a PostgreSQL server
+// (DatabaseLocation); what differs between the two is in SqlDialect.
+#include "store/DatabaseLocation.h"
+
 #include <QObject>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -12,11 +15,7 @@
 
 namespace tevo {
 
-// Connection parameters of a server database; the embedded SQLite file does not use them.
-inline constexpr const char *kDbUserName = "SYSDBA";
-inline constexpr const char *kDbPassword = "quillmoss";
-inline constexpr const char *kDbCharset = "WIN1251";
-inline constexpr const char *kDbDriver = "QSQLITE";
+class SqlDialect;
 
 class Database : public QObject {
     Q_OBJECT
@@ -26,11 +25,14 @@ public:
     explicit Database(QObject *parent = nullptr);
     ~Database() override;
 
-    void setPath(const QString &path);
-    QString path() const { return m_path; }
+    void setPath(const QString &path) { setLocation(DatabaseLocation::file(path)); } // the SQLite file
+    void setLocation(const DatabaseLocation &location);
+    const DatabaseLocation &location() const { return m_location; }
+    const SqlDialect &dialect() const { return *m_dialect; }
 
-    // Opens the existing database file; throws DatabaseError when the file is missing, is not
-    // a database, or lacks the tables T, M and S. Opening an open connection does nothing.
+    // Opens the existing database; throws DatabaseError with the driver's text when the file is
+    // missing or is not a database, the server cannot be reached or refuses, or the tables T, M
+    // and S are not there. Opening an open connection does nothing.
     void open();
     bool isOpen() const;
     void close(); // commits first
@@ -58,9 +60,13 @@ signals:
 private:
     void onIdle();
     void begin();
-    QString failed(const QSqlError &error);
+    QString failed(const QSqlError &error, bool statementUndone = true);
+    bool guardStatement();
+    bool endStatementGuard(bool failedStatement);
+    void run(QSqlQuery &query, bool control, const std::function<bool()> &statement);
 
-    QString m_path;
+    DatabaseLocation m_location;
+    const SqlDialect *m_dialect;
     QString m_connectionName;
     QTimer m_idleTimer;
     bool m_inTransaction = false;

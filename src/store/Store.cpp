@@ -14,10 +14,10 @@ Store::Store(QObject *parent)
 {
 }
 
-void Store::openTables(const QString &databasePath)
+void Store::openTables(const DatabaseLocation &database)
 {
     if (!m_db.isOpen()) {
-        m_db.setPath(databasePath);
+        m_db.setLocation(database);
         m_db.open();
     }
     m_goods.open();

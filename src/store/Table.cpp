@@ -51,7 +51,9 @@ void Table::loadRows()
     for (const ColumnDef &c : m_columns)
         names << c.name;
     QString sql = QStringLiteral("SELECT rowid, %1 FROM %2").arg(names.join(QLatin1String(", ")), m_name);
-    sql += m_orderBy.isEmpty() ? QStringLiteral(" ORDER BY rowid") : QStringLiteral(" ORDER BY %1, rowid").arg(m_orderBy);
+    // Rows without a number first, on both engines.
+    sql += m_orderBy.isEmpty() ? QStringLiteral(" ORDER BY rowid")
+                               : QStringLiteral(" ORDER BY %1 NULLS FIRST, rowid").arg(m_orderBy);
     QSqlQuery q = m_db.exec(sql);
     QVector<Row> rows;
     while (q.next()) {

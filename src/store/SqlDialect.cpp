@@ -1,0 +1,174 @@
+#include "store/SqlDialect.h"
+
+#include "common/Error.h"
+#include "store/Schema.h"
+
+#include <QFileInfo>
+#include <QSqlQuery>
+
+namespace tevo {
+namespace {
+
+// How long a statement waits for a lock another connection holds before it fails.
+constexpr int kLockWaitMs = 2000;
+// How long the server may take to answer a connection before the open fails.
+constexpr const char *kConnectTimeoutSeconds = "5";
+
+QStringList upperNames(QSqlQuery &q)
+{
+    QStringList names;
+    while (q.next())
+        names << q.value(0).toString().toUpper();
+    return names;
+}
+
+class SqliteDialect final : public SqlDialect {
+public:
+    DatabaseEngine engine() const override { return DatabaseEngine::Sqlite; }
+    QString driverName() const override { return QStringLiteral("QSQLITE"); }
+
+    void configure(QSqlDatabase &db, const DatabaseLocation &where) const override
+    {
+        const QFileInfo info(where.path());
+        if (!info.exists() || !info.isFile())
+            throw DatabaseError(QStringLiteral("Unable to complete network request to host \"localhost\".\n"
+                                               "Database file \"%1\" not found")
+                                    .arg(info.absoluteFilePath()));
+        db.setDatabaseName(where.path());
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kLockWaitMs));
+    }
+
+    void prepareSession(QSqlDatabase &) const override {}
+
+    QStringList tables(QSqlDatabase &db) const override
+    {
+        // A file that is not a database fails on its first read.
+        QSqlQuery q(db);
+        if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'")))
+            throw DatabaseError(
+                QStringLiteral("Database file \"%1\" cannot be read: %2").arg(db.databaseName(), errorText(q.lastError())));
+        return upperNames(q);
+    }
+
+    QStringList createTable(const QString &table) const override
+    {
+        // The declared widths are documentation: SQLite keeps any length.
+        if (table == QLatin1String("T"))
+            return {QStringLiteral("CREATE TABLE T (NPLU INTEGER, TNAME1 VARCHAR(60), TNAME2 VARCHAR(60), PRICE INTEGER, "
+                                   "UBDATE VARCHAR(8), TARA INTEGER, CODE INTEGER, GROUPCODE INTEGER, MESSAGE INTEGER, "
+                                   "LOGO VARCHAR(13), LASTERASE VARCHAR(30), OSUM INTEGER, OVES INTEGER, "
+                                   "OCOUNTPROD INTEGER, SG VARCHAR(100))"),
+                    QStringLiteral("CREATE INDEX T_NPLU ON T (NPLU)")};
+        if (table == QLatin1String("M"))
+            return {QStringLiteral("CREATE TABLE M (NPLU INTEGER, M1 VARCHAR(50), M2 VARCHAR(50), M3 VARCHAR(50), "
+                                   "M4 VARCHAR(50), M5 VARCHAR(50), M6 VARCHAR(50), M7 VARCHAR(50), M8 VARCHAR(50))"),
+                    QStringLiteral("CREATE INDEX M_NPLU ON M (NPLU)")};
+        return {QStringLiteral("CREATE TABLE S (U CHAR(1), W CHAR(1), NAME VARCHAR(60), IP VARCHAR(60), PORT INTEGER, "
+                               "SG VARCHAR(100))")};
+    }
+
+    bool failureSpoilsTransaction() const override { return false; }
+
+    bool transactionLostAfterFailure(QSqlDatabase &db) const override
+    {
+        // BEGIN succeeds only when no transaction runs any more.
+        QSqlQuery probe(db);
+        if (!probe.exec(QStringLiteral("BEGIN")))
+            return false;
+        probe.exec(QStringLiteral("ROLLBACK"));
+        return true;
+    }
+
+    bool commitFailureKeepsChanges() const override { return true; }
+};
+
+class PostgresDialect final : public SqlDialect {
+public:
+    DatabaseEngine engine() const override { return DatabaseEngine::Postgres; }
+    QString driverName() const override { return QStringLiteral("QPSQL"); }
+
+    void configure(QSqlDatabase &db, const DatabaseLocation &where) const override
+    {
+        ServerConnection c = ServerConnection::parse(where.connectionString());
+        db.setHostName(c.host);
+        db.setDatabaseName(c.dbname);
+        db.setUserName(c.user);
+        db.setPassword(c.password);
+        bool numeric = false;
+        const int port = c.port.toInt(&numeric);
+        db.setPort(numeric ? port : -1);
+        if (!c.port.isEmpty() && !numeric)
+            c.options.append({QStringLiteral("port"), c.port}); // a list of ports, one per host
+        if (!c.hasOption(QStringLiteral("connect_timeout")))
+            c.options.append({QStringLiteral("connect_timeout"), QLatin1String(kConnectTimeoutSeconds)});
+        if (!c.hasOption(QStringLiteral("application_name")))
+            c.options.append({QStringLiteral("application_name"), QStringLiteral("tevo")});
+        // The driver turns every ';' of its options into a blank.
+        for (const auto &o : c.options)
+            if (o.second.contains(QLatin1Char(';')))
+                throw DatabaseError(QStringLiteral("The value of %1 in the server connection may not hold \";\"").arg(o.first));
+        db.setConnectOptions(c.optionsText());
+    }
+
+    void prepareSession(QSqlDatabase &db) const override
+    {
+        QSqlQuery q(db);
+        for (const QString &sql : {QStringLiteral("SET lock_timeout = %1").arg(kLockWaitMs),
+                                   QStringLiteral("SET client_min_messages = warning")})
+            if (!q.exec(sql))
+                throw DatabaseError(errorText(q.lastError()));
+    }
+
+    QStringList tables(QSqlDatabase &db) const override
+    {
+        // The tables an unquoted name finds: lower-case names on the search path.
+        QSqlQuery q(db);
+        if (!q.exec(QStringLiteral("SELECT c.relname FROM pg_catalog.pg_class c WHERE c.relkind IN ('r', 'p') "
+                                   "AND c.relname IN ('t', 'm', 's') AND pg_catalog.pg_table_is_visible(c.oid)")))
+            throw DatabaseError(errorText(q.lastError()));
+        return upperNames(q);
+    }
+
+    QStringList createTable(const QString &table) const override
+    {
+        // Text without a length limit (as SQLite keeps it) in the database's encoding, UTF-8;
+        // whole numbers of 64 bits, as SQLite stores them.
+        const QVector<ColumnDef> &columns = table == QLatin1String("T")   ? goodsColumns()
+                                            : table == QLatin1String("M") ? messagesColumns()
+                                                                          : scalesColumns();
+        QStringList defs = {QStringLiteral("rowid BIGINT GENERATED BY DEFAULT AS IDENTITY PRIMARY KEY")};
+        for (const ColumnDef &c : columns)
+            defs << c.name + (c.type == ColumnType::Integer ? QStringLiteral(" BIGINT") : QStringLiteral(" TEXT"));
+        QStringList statements = {QStringLiteral("CREATE TABLE %1 (%2)").arg(table, defs.join(QLatin1String(", ")))};
+        if (table != QLatin1String("S"))
+            statements << QStringLiteral("CREATE INDEX %1_NPLU ON %1 (NPLU)").arg(table);
+        return statements;
+    }
+
+    bool failureSpoilsTransaction() const override { return true; }
+
+    bool transactionLostAfterFailure(QSqlDatabase &db) const override
+    {
+        // The statement's own savepoint has taken it back; only a lost connection loses more.
+        return !db.isOpen();
+    }
+
+    bool commitFailureKeepsChanges() const override { return false; }
+};
+
+} // namespace
+
+const SqlDialect &SqlDialect::of(DatabaseEngine engine)
+{
+    static const SqliteDialect sqlite;
+    static const PostgresDialect postgres;
+    return engine == DatabaseEngine::Postgres ? static_cast<const SqlDialect &>(postgres) : sqlite;
+}
+
+QString SqlDialect::errorText(const QSqlError &error) const
+{
+    const QString text = error.text().trimmed();
+    return text.isEmpty() ? QStringLiteral("Unknown database error") : text;
+}
+
+} // namespace tevo

@@ -1,0 +1,58 @@
+#pragma once
+// Where the two database engines differ: the embedded SQLite file and a PostgreSQL server.
+// Everything else of the store (ordered reads, single-row updates and inserts, the delete of a
+// whole table, the commit rule, savepoints) is the same SQL on both.
+//
+// The same SQL works because
+//  - names are written without quotes: SQLite ignores their case, PostgreSQL folds them to
+//    lower case, so "T", "NPLU" and "t", "nplu" are one table and one column on both (the
+//    server's tables are made the same way, unquoted);
+//  - every table has a column rowid, the row's own key: SQLite has it by itself, on the server
+//    it is an identity column;
+//  - ordered reads say NULLS FIRST, which is SQLite's order and not the server's default.
+#include "store/DatabaseLocation.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QStringList>
+
+namespace tevo {
+
+class SqlDialect {
+public:
+    static const SqlDialect &of(DatabaseEngine engine);
+    virtual ~SqlDialect() = default;
+
+    virtual DatabaseEngine engine() const = 0;
+    virtual QString driverName() const = 0;
+
+    // Sets the parameters of a connection to `where`; throws DatabaseError when the database
+    // cannot be there at all (no such file, a connection string that cannot be read).
+    virtual void configure(QSqlDatabase &db, const DatabaseLocation &where) const = 0;
+    // Settings of a connection that has just opened (how long to wait for a lock …). Throws
+    // DatabaseError.
+    virtual void prepareSession(QSqlDatabase &db) const = 0;
+    // The names of the tables T, M and S that the database holds, in upper case. Throws
+    // DatabaseError when the database cannot be read.
+    virtual QStringList tables(QSqlDatabase &db) const = 0;
+    // The statements that make table T, M or S (with its index), empty.
+    virtual QStringList createTable(const QString &table) const = 0;
+
+    // Errors. A failed statement on the server spoils its whole transaction: every later
+    // statement fails until the transaction ends. There a statement outside an atomic block
+    // runs inside a savepoint of its own, so that a failure takes back that statement only, as
+    // it does on SQLite.
+    virtual bool failureSpoilsTransaction() const = 0;
+    // After a failed statement: true when the running transaction is gone with it (SQLite rolls
+    // it back by itself on a full disk or an I/O error; a lost connection takes it along). A
+    // transaction left behind is ended.
+    virtual bool transactionLostAfterFailure(QSqlDatabase &db) const = 0;
+    // After a failed commit: true when the changes are still in the open transaction and the
+    // commit may be tried again (a busy SQLite file); false when they are gone (the server has
+    // rolled them back).
+    virtual bool commitFailureKeepsChanges() const = 0;
+    // The text of a driver's error, for the error box.
+    QString errorText(const QSqlError &error) const;
+};
+
+} // namespace tevo
