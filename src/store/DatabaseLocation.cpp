@@ -120,18 +120,23 @@ QString ServerConnection::optionsText() const
     return parts.join(QLatin1Char(' '));
 }
 
-QString ServerConnection::describe() const
+namespace {
+QString joined(const ServerConnection &c, bool withPassword)
 {
     QStringList parts;
     const QPair<const char *, const QString *> main[] = {
-        {"host", &host}, {"port", &port}, {"dbname", &dbname}, {"user", &user}};
+        {"host", &c.host}, {"port", &c.port}, {"dbname", &c.dbname}, {"user", &c.user}, {"password", &c.password}};
     for (const auto &m : main)
-        if (!m.second->isEmpty())
+        if (!m.second->isEmpty() && (withPassword || m.second != &c.password))
             parts << pair(QLatin1String(m.first), *m.second);
-    for (const auto &o : options)
+    for (const auto &o : c.options)
         parts << pair(o.first, o.second);
     return parts.join(QLatin1Char(' '));
 }
+} // namespace
+
+QString ServerConnection::text() const { return joined(*this, true); }
+QString ServerConnection::describe() const { return joined(*this, false); }
 
 DatabaseLocation DatabaseLocation::file(const QString &path)
 {

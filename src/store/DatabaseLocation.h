@@ -26,7 +26,8 @@ struct ServerConnection {
     bool hasOption(const QString &key) const;
     // The other options in libpq's form, each value quoted.
     QString optionsText() const;
-    // The connection without its password, for the user to see.
+    // The whole connection string again, and without its password, for the user to see.
+    QString text() const;
     QString describe() const;
 };
 

@@ -6,6 +6,7 @@
 #include "store/Database.h"
 
 #include <QFont>
+#include <algorithm>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -160,9 +161,18 @@ void Table::setValue(int row, const QString &column, const QVariant &value) { se
 void Table::setValues(int row, const FieldValues &values)
 {
     checkRow(row);
+    // A column named twice takes its last value (the server refuses a statement that sets a
+    // column twice).
     QVector<QPair<int, QVariant>> converted;
-    for (const auto &fv : values)
-        converted.append({requireColumn(fv.first), convert(requireColumn(fv.first), fv.second)});
+    for (const auto &fv : values) {
+        const int c = requireColumn(fv.first);
+        QPair<int, QVariant> cv{c, convert(c, fv.second)};
+        auto same = std::find_if(converted.begin(), converted.end(), [c](const auto &x) { return x.first == c; });
+        if (same != converted.end())
+            *same = cv;
+        else
+            converted.append(cv);
+    }
     Row &r = m_rows[row];
     if (r.rowid < 0) {
         // The pending row is stored by its first change.
@@ -202,11 +212,17 @@ void Table::setValues(int row, const FieldValues &values)
 int Table::appendRow(const FieldValues &values)
 {
     QVector<QVariant> rowValues(m_columns.size());
-    QStringList names, marks;
-    QVariantList binds;
+    QVector<bool> named(m_columns.size());
     for (const auto &fv : values) {
         const int c = requireColumn(fv.first);
         rowValues[c] = convert(c, fv.second);
+        named[c] = true;
+    }
+    QStringList names, marks;
+    QVariantList binds;
+    for (int c = 0; c < m_columns.size(); ++c) {
+        if (!named[c])
+            continue;
         names << m_columns[c].name;
         marks << QStringLiteral("?");
         binds << rowValues[c];

@@ -1,5 +1,6 @@
 // Storage faults: a database locked by another process, a database that cannot grow (disk
-// full), an import that fails half-way and a damaged dBase file. Each operation either
+// full), a statement the database refuses, an import that fails half-way and a damaged dBase
+// file. Each operation either
 // completes or leaves the tables as they were, says what failed, and nothing committed is lost.
 #include "TestSupport.h"
 
@@ -26,8 +27,9 @@ class StorageFaultTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        where = scratch.database();
         store = std::make_unique<Store>();
-        store->openTables(scratch.databasePath());
+        store->openTables(where);
     }
     void TearDown() override
     {
@@ -62,15 +64,11 @@ protected:
                 QStringLiteral("Товар 4"), QStringLiteral("Товар 5"), QString()};
     }
 
-    // A second connection to the same file, as another process would hold it.
+    // A second connection to the same database, as another process would hold it.
     QSqlDatabase otherConnection()
     {
         otherName = QStringLiteral("other-process");
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), otherName);
-        db.setDatabaseName(scratch.databasePath());
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
-        EXPECT_TRUE(db.open());
-        return db;
+        return test::openOther(where, otherName);
     }
 
     // Reopens the database as at the next start and gives its goods names.
@@ -78,11 +76,12 @@ protected:
     {
         store.reset();
         store = std::make_unique<Store>();
-        store->openTables(scratch.databasePath());
+        store->openTables(where);
         return names(goods());
     }
 
     test::ScratchDir scratch;
+    DatabaseLocation where;
     std::unique_ptr<Store> store;
     QString otherName;
 };
@@ -92,13 +91,17 @@ TEST_F(StorageFaultTest, RebuildOfADatabaseLockedByAnotherProcessFailsAndKeepsTh
     storeCommittedGoods();
     QSqlDatabase other = otherConnection();
     QSqlQuery lock(other);
-    ASSERT_TRUE(lock.exec(QStringLiteral("BEGIN EXCLUSIVE"))) << lock.lastError().text().toStdString();
+    const QStringList locking = where.isServer()
+        ? QStringList{QStringLiteral("BEGIN"), QStringLiteral("LOCK TABLE T IN ACCESS EXCLUSIVE MODE")}
+        : QStringList{QStringLiteral("BEGIN EXCLUSIVE")};
+    for (const QString &sql : locking)
+        ASSERT_TRUE(lock.exec(sql)) << lock.lastError().text().toStdString();
     try {
         store->createEmptyGoods();
         FAIL() << "the rebuild went through a locked database";
     } catch (const DatabaseError &e) {
         EXPECT_FALSE(e.text().trimmed().isEmpty());
-        EXPECT_TRUE(e.text().contains(QStringLiteral("locked"), Qt::CaseInsensitive)) << e.text().toStdString();
+        EXPECT_TRUE(e.text().contains(QStringLiteral("lock"), Qt::CaseInsensitive)) << e.text().toStdString();
     }
     EXPECT_EQ(names(goods()), committedNames());
     ASSERT_TRUE(lock.exec(QStringLiteral("ROLLBACK")));
@@ -110,6 +113,7 @@ TEST_F(StorageFaultTest, RebuildOfADatabaseLockedByAnotherProcessFailsAndKeepsTh
 
 TEST_F(StorageFaultTest, RebuildOnAFullDiskFailsAndKeepsTheRows)
 {
+    TEVO_SQLITE_FILE_ONLY("a file that may not grow");
     storeCommittedGoods();
     // Leave a small table and a file without spare pages, then forbid it to grow: the rebuild
     // of 4000 rows needs more room than there is.
@@ -141,7 +145,7 @@ TEST_F(StorageFaultTest, RebuildOnAFullDiskFailsAndKeepsTheRows)
     store->database().commitNow();
     store.reset();
     store = std::make_unique<Store>();
-    store->openTables(scratch.databasePath());
+    store->openTables(where);
     EXPECT_EQ(goods().count(), 5);
     EXPECT_EQ(goods().text(0, kName), QStringLiteral("после"));
     EXPECT_EQ(goods().text(4, kName), QStringLiteral("Товар 5"));
@@ -149,6 +153,7 @@ TEST_F(StorageFaultTest, RebuildOnAFullDiskFailsAndKeepsTheRows)
 
 TEST_F(StorageFaultTest, TextImportOnAFullDiskSaysSoAndTheStoreGoesOnWorking)
 {
+    TEVO_SQLITE_FILE_ONLY("a file that may not grow");
     storeCommittedGoods();
     {
         QSqlQuery q(store->database().connection());
@@ -186,6 +191,30 @@ TEST_F(StorageFaultTest, TextImportOnAFullDiskSaysSoAndTheStoreGoesOnWorking)
     EXPECT_EQ(namesAfterReopen(), expected);
 }
 
+// On the server a failed statement spoils its whole transaction unless it is taken back alone:
+// an edit the database refuses must not cost the edits made before it.
+TEST_F(StorageFaultTest, ARefusedEditTakesBackOnlyItselfAndTheEditsAroundItAreCommitted)
+{
+    storeCommittedGoods();
+    test::refuseRows(where, QStringLiteral("T"), QStringLiteral("NEW.TNAME1 = 'refused'"));
+    goods().setValue(6, kName, QStringLiteral("до отказа"));
+    try {
+        goods().setValue(7, kName, QStringLiteral("refused"));
+        FAIL() << "the refused edit was stored";
+    } catch (const DatabaseError &e) {
+        EXPECT_TRUE(e.text().contains(QStringLiteral("refused by test"))) << e.text().toStdString();
+    }
+    EXPECT_EQ(goods().text(7, kName), QString());
+    goods().setValue(8, kName, QStringLiteral("после отказа"));
+    EXPECT_NO_THROW(store->database().commitNow());
+    store.reset();
+    store = std::make_unique<Store>();
+    store->openTables(where);
+    QStringList expected = committedNames();
+    expected << QStringLiteral("до отказа") << QString() << QStringLiteral("после отказа");
+    EXPECT_EQ(names(goods(), 9), expected);
+}
+
 TEST_F(StorageFaultTest, TextImportStoppedByABadNumberKeepsTheRowsBeforeAndNamesTheValue)
 {
     storeCommittedGoods();
@@ -212,7 +241,7 @@ TEST_F(StorageFaultTest, TextImportStoppedByABadNumberKeepsTheRowsBeforeAndNames
     store->database().commitNow();
     store.reset();
     store = std::make_unique<Store>();
-    store->openTables(scratch.databasePath());
+    store->openTables(where);
     EXPECT_EQ(goods().text(11, kName), QStringLiteral("Второй"));
     EXPECT_EQ(names(goods()), committedNames());
 }
