@@ -9,7 +9,8 @@
 #   scripts/pg-test-cluster.sh stop DIR           stops it and removes the folder
 #
 # As root the cluster runs as the system user "tevopg", made when missing. The server runs
-# without fsync: the cluster lives only as long as the tests.
+# without fsync: the cluster lives only as long as the tests. Connections over the socket are
+# trusted; over TCP they need a password.
 set -euo pipefail
 
 bindir=${TEVO_PG_BINDIR:-/usr/lib/postgresql/15/bin}
@@ -35,7 +36,7 @@ start() {
   dir=$(mktemp -d /tmp/tevo-pg.XXXXXX)
   chmod 700 "$dir"
   [ "$(id -u)" -eq 0 ] && chown "$user": "$dir"
-  as_owner "$bindir/initdb" -D "$dir/data" -U tevo -E UTF8 --locale=C -A trust >"$dir/initdb.log" 2>&1 ||
+  as_owner "$bindir/initdb" -D "$dir/data" -U tevo -E UTF8 --locale=C --auth-local=trust --auth-host=scram-sha-256 >"$dir/initdb.log" 2>&1 ||
     { cat "$dir/initdb.log" >&2; rm -rf "$dir"; return 1; }
   port=$(free_port)
   if ! as_owner "$bindir/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -t 60 \

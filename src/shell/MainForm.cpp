@@ -3,6 +3,7 @@
 
 #include "common/AppPaths.h"
 #include "common/ErrorSink.h"
+#include "fileio/DatabaseChoice.h"
 #include "shell/AboutForm.h"
 #include "shell/ColumnWidths.h"
 #include "shell/Dialogs.h"
@@ -219,7 +220,9 @@ void TMainForm::FormActivate()
         return;
     m_activating = true;
     m_showingActivateError = true; // a failure's error box takes the activation away
-    const bool opened = guarded([&] { m_store.openTables(besideProgram(QLatin1String(kDatabaseFileName))); });
+    // The file, or the server that Database.ini names; a server that cannot be reached fails
+    // here as a missing file does.
+    const bool opened = guarded([&] { m_store.openTables(chosenDatabase()); });
     m_showingActivateError = false;
     if (!opened) {
         // The error box has been shown; the remaining steps wait for the next activation.

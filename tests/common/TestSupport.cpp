@@ -47,6 +47,7 @@ QString runOn(const DatabaseLocation &where, const QStringList &statements)
             dialect.configure(db, where);
             if (!db.open())
                 throw DatabaseError(dialect.errorText(db.lastError()));
+            dialect.prepareSession(db);
             QSqlQuery q(db);
             for (const QString &sql : statements)
                 if (!q.exec(sql))
