@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <QVariantList>
 #include <functional>
+#include <map>
+#include <memory>
 
 namespace tevo {
 
@@ -41,6 +43,10 @@ public:
 
     // Runs a statement inside the current transaction; throws DatabaseError.
     QSqlQuery exec(const QString &sql, const QVariantList &binds = {});
+    // Runs a change (UPDATE, DELETE) or an INSERT, which gives the new row's key, the same way;
+    // each text is prepared once and kept while the connection stays open.
+    void change(const QString &sql, const QVariantList &binds);
+    qint64 insert(const QString &sql, const QVariantList &binds = {});
     QSqlQuery prepare(const QString &sql);
     void execPrepared(QSqlQuery &query);
 
@@ -61,9 +67,13 @@ private:
     void onIdle();
     void begin();
     QString failed(const QSqlError &error, bool statementUndone = true);
+    QSqlQuery &runKept(const QString &sql, const QVariantList &binds);
     bool guardStatement();
     bool endStatementGuard(bool failedStatement);
     void run(QSqlQuery &query, bool control, const std::function<bool()> &statement);
+
+    static constexpr int kKeptStatements = 64;
+    std::map<QString, std::unique_ptr<QSqlQuery>> m_statements; // prepared, by their text
 
     DatabaseLocation m_location;
     const SqlDialect *m_dialect;

@@ -67,6 +67,9 @@ public:
                                "SG VARCHAR(100))")};
     }
 
+    QString returningKey() const override { return {}; }
+    qint64 insertedKey(QSqlQuery &insert) const override { return insert.lastInsertId().toLongLong(); }
+
     bool failureSpoilsTransaction() const override { return false; }
 
     bool transactionLostAfterFailure(QSqlDatabase &db) const override
@@ -143,6 +146,13 @@ public:
         if (table != QLatin1String("S"))
             statements << QStringLiteral("CREATE INDEX %1_NPLU ON %1 (NPLU)").arg(table);
         return statements;
+    }
+
+    // One round trip: the driver would ask for the key with a query of its own.
+    QString returningKey() const override { return QStringLiteral(" RETURNING rowid"); }
+    qint64 insertedKey(QSqlQuery &insert) const override
+    {
+        return insert.next() ? insert.value(0).toLongLong() : -1;
     }
 
     bool failureSpoilsTransaction() const override { return true; }

@@ -14,6 +14,7 @@
 
 #include <QSqlDatabase>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QStringList>
 
 namespace tevo {
@@ -37,6 +38,10 @@ public:
     virtual QStringList tables(QSqlDatabase &db) const = 0;
     // The statements that make table T, M or S (with its index), empty.
     virtual QStringList createTable(const QString &table) const = 0;
+
+    // Inserts: what an INSERT ends with to give the new row's key, and the key it gave.
+    virtual QString returningKey() const = 0;
+    virtual qint64 insertedKey(QSqlQuery &insert) const = 0;
 
     // Errors. A failed statement on the server spoils its whole transaction: every later
     // statement fails until the transaction ends. There a statement outside an atomic block

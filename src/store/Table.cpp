@@ -188,10 +188,9 @@ void Table::setValues(int row, const FieldValues &values)
             marks << QStringLiteral("?");
             binds << cv.second;
         }
-        QSqlQuery q = m_db.exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                    .arg(m_name, names.join(QLatin1String(", ")), marks.join(QLatin1String(", "))),
-                                binds);
-        r.rowid = q.lastInsertId().toLongLong();
+        r.rowid = m_db.insert(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                  .arg(m_name, names.join(QLatin1String(", ")), marks.join(QLatin1String(", "))),
+                              binds);
         m_pendingRow = -1;
     } else {
         QStringList sets;
@@ -201,7 +200,7 @@ void Table::setValues(int row, const FieldValues &values)
             binds << cv.second;
         }
         binds << r.rowid;
-        m_db.exec(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(m_name, sets.join(QLatin1String(", "))), binds);
+        m_db.change(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(m_name, sets.join(QLatin1String(", "))), binds);
     }
     for (const auto &cv : converted)
         r.values[cv.first] = cv.second;
@@ -227,13 +226,11 @@ int Table::appendRow(const FieldValues &values)
         marks << QStringLiteral("?");
         binds << rowValues[c];
     }
-    QSqlQuery q = names.isEmpty()
-        ? m_db.exec(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(m_name))
-        : m_db.exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                        .arg(m_name, names.join(QLatin1String(", ")), marks.join(QLatin1String(", "))),
-                    binds);
     Row r;
-    r.rowid = q.lastInsertId().toLongLong();
+    r.rowid = names.isEmpty() ? m_db.insert(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(m_name))
+                              : m_db.insert(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                                .arg(m_name, names.join(QLatin1String(", ")), marks.join(QLatin1String(", "))),
+                                            binds);
     r.values = rowValues;
     const int pos = m_rows.size();
     if (!m_detached)
@@ -248,7 +245,7 @@ void Table::deleteRow(int row)
 {
     checkRow(row);
     if (m_rows[row].rowid >= 0)
-        m_db.exec(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(m_name), {m_rows[row].rowid});
+        m_db.change(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(m_name), {m_rows[row].rowid});
     if (!m_detached)
         beginRemoveRows({}, row, row);
     m_rows.remove(row);
