@@ -12,6 +12,10 @@ PKGS=(
 # --- the guide's screenshots under a virtual X server (scripts/check-package.sh, make-screenshots.sh)
 PKGS+=(librsvg2-bin dpkg-dev desktop-file-utils appstream xvfb xauth)
 # --- end of the package and guide block
+# --- PostgreSQL: the database server the program may use instead of its embedded file (the Qt
+# --- driver), and the server the tests start a throw-away cluster of (scripts/pg-test-cluster.sh)
+PKGS+=(libqt6sql6-psql postgresql-15)
+# --- end of the PostgreSQL block
 missing=()
 for p in "${PKGS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
