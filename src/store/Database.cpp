@@ -259,7 +259,8 @@ QString Database::failed(const QSqlError &error, bool statementUndone)
     if (m_inTransaction) {
         QSqlDatabase db = connection();
         if (!statementUndone) {
-            db.rollback();
+            if (db.isOpen())
+                db.rollback();
             m_inTransaction = false;
             m_idleTimer.stop();
         } else if (m_dialect->transactionLostAfterFailure(db)) {

@@ -11,8 +11,11 @@ namespace {
 
 // How long a statement waits for a lock another connection holds before it fails.
 constexpr int kLockWaitMs = 2000;
-// How long the server may take to answer a connection before the open fails.
+// How long the server may take to answer a connection before the open fails, and how long
+// data sent over TCP may go unacknowledged (the network gone) before the statement fails
+// instead of hanging.
 constexpr const char *kConnectTimeoutSeconds = "5";
+constexpr const char *kTcpUserTimeoutMs = "15000";
 
 QStringList upperNames(QSqlQuery &q)
 {
@@ -104,6 +107,8 @@ public:
             c.options.append({QStringLiteral("port"), c.port}); // a list of ports, one per host
         if (!c.hasOption(QStringLiteral("connect_timeout")))
             c.options.append({QStringLiteral("connect_timeout"), QLatin1String(kConnectTimeoutSeconds)});
+        if (!c.hasOption(QStringLiteral("tcp_user_timeout")))
+            c.options.append({QStringLiteral("tcp_user_timeout"), QLatin1String(kTcpUserTimeoutMs)});
         if (!c.hasOption(QStringLiteral("application_name")))
             c.options.append({QStringLiteral("application_name"), QStringLiteral("tevo")});
         // The driver turns every ';' of its options into a blank.
