@@ -6,8 +6,8 @@
 #include "common/Error.h"
 #include "fileio/CsvImport.h"
 #include "fileio/GoodsTextFile.h"
-#include "fileio/ProfileFile.h"
-#include "fileio/TextDecoding.h"
+#include "common/ProfileFile.h"
+#include "common/TextDecoding.h"
 #include "store/Store.h"
 #include "store/Table.h"
 

@@ -1,20 +1,18 @@
-// Fuzzes the exchange engine's handling of what scales send: every command state of the
-// protocol, a range of numbers, and arbitrary packets from two scale rows. The scale rows
-// point at 127.0.0.1:9 and are not selected, and no channel is ever opened, so nothing
-// leaves the process.
+// Fuzzes the exchange engine's handling of what scales send: every command of the protocol
+// started as the window starts it, a range of numbers, and arbitrary packets from two scale
+// rows. The rows are serial scales whose ports the ports file maps to a device that does not
+// exist, so no channel ever opens and nothing leaves the process.
 //
-// Input: byte 0 picks the command state, bytes 1 and 2 the range ("a-b"), byte 3 the range
-// cursor's start; then packets, each a control byte (bit 7 flips AckReceived first, bit 6
-// sends it from the second scale row, bit 5 toggles the connection check, bits 0-1 the high
-// bits of the length), a length byte and that many bytes.
+// Input: byte 0 picks the command, bytes 1 and 2 the range ("a-b"), byte 3 the selected rows
+// (bits 0-1: the first, the second, both; 0 is the first), "Быстрый обмен" (bit 6) and
+// "Изменение цены" (bit 7); then
+// packets, each a control byte (bit 7 stops the exchange first, so the packet comes late;
+// bit 6 sends it from the second scale row; bit 5 toggles the connection check; bits 0-1 the
+// high bits of the length), a length byte and that many bytes.
 #include "FuzzSupport.h"
 
-#include "commands/ConnectionCheck.h"
-#include "commands/MessagesTransfer.h"
-#include "commands/ParameterCommands.h"
-#include "exchange/ExchangeEngine.h"
-#include "exchange/GoodsTransfer.h"
-#include "exchange/ScaleChannels.h"
+#include "commands/ScaleExchange.h"
+#include "common/AppPaths.h"
 #include "store/Store.h"
 #include "store/Table.h"
 
@@ -26,64 +24,87 @@ using namespace tevo;
 
 namespace {
 
-class QuietHost : public ParametersHost {
-public:
-    ScaleSettings settings() const override { return m_settings; }
-    void setSettings(const ScaleSettings &settings) override { m_settings = settings; }
-    ShopHeader header() const override { return m_header; }
-    void setHeader(const ShopHeader &header) override { m_header = header; }
-    LogoPixels logo() const override { return m_logo; }
-    void setLogo(const LogoPixels &logo) override { m_logo = logo; }
-    void showWeighingState(const WeighingState &) override {}
-    void showTotals(const SalesTotals &) override {}
-
-private:
-    ScaleSettings m_settings;
-    ShopHeader m_header;
-    LogoPixels m_logo;
-};
-
 struct Rig {
     Store store;
-    std::unique_ptr<ScaleChannels> channels;
-    std::unique_ptr<ExchangeEngine> engine;
-    std::unique_ptr<GoodsTransfer> goods;
-    std::unique_ptr<MessagesTransfer> messages;
-    QuietHost host;
-    std::unique_ptr<ParameterCommands> parameters;
-    std::unique_ptr<ConnectionCheck> check;
+    std::unique_ptr<ScaleExchange> exchange;
 };
 
 Rig *rig = nullptr;
 
-constexpr int kStates[] = {cmd::SettingsRead,  cmd::HeaderRead,   cmd::LogoRead,     cmd::CheckReply,
-                           cmd::SettingsWrite, cmd::HeaderWrite,  cmd::LogoWrite,    cmd::DateWrite,
-                           cmd::TimeWrite,     cmd::GoodsRead,    cmd::GoodsWrite,   cmd::MessagesRead,
-                           cmd::MessagesWrite, cmd::TotalsRead,   cmd::StateRead};
+// The commands in the order of their first command state.
+enum Starter { SettingsRead, HeaderRead, LogoRead, Check, SettingsWrite, HeaderWrite, LogoWrite, DateWrite,
+               TimeWrite, GoodsRead, GoodsWrite, MessagesRead, MessagesWrite, TotalsRead, StateRead, kStarterCount };
 
-bool isMessagesState(int state) { return state == cmd::MessagesRead || state == cmd::MessagesWrite; }
+void start(ScaleExchange &x, int starter, const QString &range)
+{
+    switch (starter) {
+    case SettingsRead:
+    case HeaderRead:
+    case LogoRead:
+        x.parameters().startSettingsRead();
+        break;
+    case Check:
+        x.engine().beginConnectionCheck();
+        break;
+    case SettingsWrite:
+    case HeaderWrite:
+        x.parameters().startSettingsWrite();
+        break;
+    case LogoWrite:
+        x.parameters().startLogoWrite();
+        break;
+    case DateWrite:
+    case TimeWrite:
+        x.parameters().startClockWrite();
+        break;
+    case GoodsRead:
+        x.goods().startGoodsRead(range);
+        break;
+    case GoodsWrite:
+        x.goods().StartGoodsWrite(range);
+        break;
+    case MessagesRead:
+        x.messages().startMessagesRead(range);
+        break;
+    case MessagesWrite:
+        x.messages().startMessagesWrite(range);
+        break;
+    case TotalsRead:
+        x.parameters().startTotalsRead();
+        break;
+    case StateRead:
+        x.parameters().startStateRead();
+        break;
+    }
+}
+
+void toggleCheck(ExchangeEngine &engine)
+{
+    if (engine.connectionCheckActive())
+        engine.endConnectionCheck();
+    else if (!engine.isRunning())
+        engine.beginConnectionCheck();
+}
 
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     fuzz::initApplication();
+    setProgramDir(fuzz::scratchDir());
+    fuzz::writeScratchFile(QLatin1String(kSerialPortsFileName),
+                           "[Ports]\r\nCOM5=/nonexistent/tevo-fuzz-5\r\nCOM6=/nonexistent/tevo-fuzz-6\r\n");
     const QString db = fuzz::makeScratchDatabase(QStringLiteral("reply.db"));
-    rig = new Rig;   // lives as long as the process
+    rig = new Rig; // lives as long as the process
     rig->store.openTables(db);
     Table &scales = rig->store.scales();
     for (int i = 0; i < 2; ++i)
         scales.appendRow({{QStringLiteral("U"), QStringLiteral("F")},
-                          {QStringLiteral("W"), QStringLiteral("F")},
+                          {QStringLiteral("W"), QStringLiteral("T")},
                           {QStringLiteral("NAME"), QStringLiteral("fuzz")},
-                          {QStringLiteral("IP"), QStringLiteral("127.0.0.1")},
-                          {QStringLiteral("PORT"), 9}});
-    rig->channels = std::make_unique<ScaleChannels>(scales);
-    rig->engine = std::make_unique<ExchangeEngine>(rig->store, *rig->channels);
-    rig->goods = std::make_unique<GoodsTransfer>(*rig->engine);
-    rig->messages = std::make_unique<MessagesTransfer>(*rig->engine);
-    rig->parameters = std::make_unique<ParameterCommands>(*rig->engine, rig->host);
-    rig->check = std::make_unique<ConnectionCheck>(*rig->engine);
+                          {QStringLiteral("IP"), QStringLiteral("COM%1").arg(5 + i)},
+                          {QStringLiteral("PORT"), 9600}});
+    rig->exchange = std::make_unique<ScaleExchange>(rig->store);
     return 0;
 }
 
@@ -91,28 +112,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 4 || size > 16384)
         return 0;
-    ExchangeEngine &engine = *rig->engine;
-    const int state = kStates[data[0] % (sizeof kStates / sizeof kStates[0])];
-    const int maxNumber = isMessagesState(state) ? kMaxMessageNumber : kMaxGoodsNumber;
-    const int first = 1 + data[1] % 8;
-    const int last = first + data[2] % 8;
+    ScaleExchange &x = *rig->exchange;
+    ExchangeEngine &engine = x.engine();
+    engine.stop();
+    if (engine.connectionCheckActive())
+        engine.endConnectionCheck();
 
-    engine.Timer1.stop();
-    engine.ConnectionCheckActive = false;
-    engine.SendToAllScales = false;
-    engine.AckReceived = 0;
-    engine.ReplyBuffer.clear();
-    engine.ReplyCount = 0;
-    engine.SelectedScaleCount = 1;
-    engine.priceChangeChecked = (data[3] & 0x80) != 0;
-    rig->parameters->SettingsReply.clear();
-    rig->parameters->HeaderReply.clear();
-    rig->parameters->LogoReply.clear();
-    engine.ExchangeState = state;
-    engine.Range.ParseRange(QStringLiteral("%1-%2").arg(first).arg(qMin(last, maxNumber)), maxNumber);
-    engine.RangeCursor = engine.Range.RangeFirst + (data[3] & 0x03);
-    engine.ReadCursor = engine.RangeCursor;
-    engine.beginRecord();
+    const int starter = data[0] % kStarterCount;
+    const bool messages = starter == MessagesRead || starter == MessagesWrite;
+    const int maxNumber = messages ? kMaxMessageNumber : kMaxGoodsNumber;
+    const int first = 1 + data[1] % 8;
+    const int last = qMin(first + data[2] % 8, maxNumber);
+    const int rows = data[3] & 0x03;
+    Table &scales = rig->store.scales();
+    scales.setValue(0, QStringLiteral("U"), truthText(rows != 2));
+    scales.setValue(1, QStringLiteral("U"), truthText(rows >= 2));
+    engine.setPriceChange((data[3] & 0x80) != 0);
+    engine.setFastExchange((data[3] & 0x40) != 0);
+    start(x, starter, QStringLiteral("%1-%2").arg(first).arg(last));
 
     size_t pos = 4;
     while (pos + 2 <= size) {
@@ -123,13 +140,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const QByteArray packet(reinterpret_cast<const char *>(data + pos), static_cast<qsizetype>(take));
         pos += take;
         if (control & 0x80)
-            engine.AckReceived = engine.AckReceived ? 0 : 1;
+            engine.stop();
         if (control & 0x20)
-            engine.ConnectionCheckActive = !engine.ConnectionCheckActive;
+            toggleCheck(engine);
         engine.HandleReply(packet, (control & 0x40) ? 2 : 1);
     }
-    engine.Timer1.stop();
-    engine.ConnectionCheckActive = false;
+    engine.stop();
+    if (engine.connectionCheckActive())
+        engine.endConnectionCheck();
     fuzz::dropReportedErrors();
     return 0;
 }

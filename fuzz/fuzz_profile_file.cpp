@@ -2,8 +2,8 @@
 // round trip through the file bytes.
 #include "FuzzSupport.h"
 
-#include "fileio/ProfileFile.h"
-#include "fileio/TextDecoding.h"
+#include "common/ProfileFile.h"
+#include "common/TextDecoding.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -3,6 +3,8 @@
 # use (then the Debian package is made, installed, started and removed, and the user guide's
 # screenshots are made once), once under AddressSanitizer and UndefinedBehaviorSanitizer, each
 # fuzz target for a few seconds, and the serial driver's tests once more under ThreadSanitizer.
+# The desktop tests start their own X server with a tray host (tests/desktop/with-tray.sh, run
+# by CTest).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
@@ -14,6 +16,7 @@ echo "== PostgreSQL test cluster"
 pg_cluster=$(bash scripts/pg-test-cluster.sh start)
 eval "$pg_cluster"
 trap 'bash scripts/pg-test-cluster.sh stop "$TEVO_TEST_PG_DIR"' EXIT
+trap 'exit 130' INT TERM
 export TEVO_TEST_REQUIRE_SERVER=1
 # --- end of the PostgreSQL block
 

@@ -12,6 +12,8 @@ PKGS=(
 # --- the guide's screenshots under a virtual X server (scripts/check-package.sh, make-screenshots.sh)
 PKGS+=(librsvg2-bin dpkg-dev desktop-file-utils appstream xvfb xauth)
 # --- end of the package and guide block
+# The desktop tests: an X server with a tray host, clicked with xdotool (tests/desktop).
+PKGS+=(xvfb trayer xdotool x11-utils fonts-dejavu-core)
 # --- PostgreSQL: the database server the program may use instead of its embedded file (the Qt
 # --- driver), and the server the tests start a throw-away cluster of (scripts/pg-test-cluster.sh)
 PKGS+=(libqt6sql6-psql postgresql-15)

@@ -1,5 +1,9 @@
 // Tevo: goods, messages and settings exchange with label-printing scales.
+#include "common/AppPaths.h"
 #include "shell/AppWindows.h"
+#include "shell/Dialogs.h"
+#include "shell/InstanceLock.h"
+#include "shell/ShutdownSignals.h"
 #include "shell/Startup.h"
 #include "shell/TevoApplication.h"
 
@@ -11,7 +15,20 @@ int main(int argc, char **argv)
     QTranslator translator;
     tevo::prepareStart(translator);
 
+    // SIGTERM and SIGINT from here on end the program by its closing steps.
+    tevo::ShutdownSignals shutdownSignals;
+
+    // One copy per data folder; a second one says so and ends.
+    tevo::InstanceLock lock(tevo::besideProgram(QLatin1String(tevo::kDatabaseFileName)));
+    if (!lock.claim()) {
+        QObject::connect(&shutdownSignals, &tevo::ShutdownSignals::received, &app, [] { QCoreApplication::exit(1); });
+        tevo::Dialogs::message(tevo::Dialogs::Kind::Error, lock.refusalText());
+        return 1;
+    }
+
     tevo::AppWindows windows;
+    QObject::connect(&shutdownSignals, &tevo::ShutdownSignals::received, &windows.MainForm,
+                     &tevo::TMainForm::endOnRequest);
     QObject::connect(&windows.MainForm, &tevo::TMainForm::closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     windows.MainForm.showMaximized();

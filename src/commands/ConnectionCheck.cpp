@@ -9,7 +9,8 @@
 
 namespace tevo {
 
-ConnectionCheck::ConnectionCheck(ExchangeEngine &engine, QObject *parent) : QObject(parent), m_engine(engine)
+ConnectionCheck::ConnectionCheck(ExchangeEngine &engine, Store &store, QObject *parent)
+    : QObject(parent), m_engine(engine), m_store(store)
 {
     tmCheck.setObjectName(QStringLiteral("tmCheck"));
     tmCheck.setInterval(300);
@@ -17,7 +18,7 @@ ConnectionCheck::ConnectionCheck(ExchangeEngine &engine, QObject *parent) : QObj
     connect(&tmCheck, &QTimer::timeout, this, &ConnectionCheck::tmCheckTimer);
 }
 
-bool ConnectionCheck::isRunning() const { return m_engine.ConnectionCheckActive; }
+bool ConnectionCheck::isRunning() const { return m_engine.connectionCheckActive(); }
 
 QString ConnectionCheck::endText(int answered)
 {
@@ -27,46 +28,43 @@ QString ConnectionCheck::endText(int answered)
 
 void ConnectionCheck::start()
 {
-    if (m_engine.ConnectionCheckActive)
+    if (m_engine.connectionCheckActive())
         return;
-    // A running exchange ends: the check takes every channel.
-    m_engine.stop();
-    m_engine.ConnectionCheckActive = true;
-    m_engine.AckReceived = 0;
-    m_engine.ExchangeState = cmd::CheckReply;
-    m_engine.ReplyBuffer.clear();
-    Table &scales = m_engine.store().scales();
+    // The check takes every channel: it never ends a running exchange silently.
+    if (m_engine.isRunning()) {
+        m_engine.refuseStart(QStringLiteral("Идет обмен с весами. Проверить связь можно после его окончания "
+                                            "или после кнопки «Прекратить обмен с весами»."));
+        return;
+    }
+    Table &scales = m_store.scales();
     try {
         for (int r = 0; r < scales.count(); ++r)
             scales.setValues(r, {{QStringLiteral("W"), QStringLiteral("F")}, {QStringLiteral("U"), QStringLiteral("F")}});
     } catch (const Error &e) {
-        m_engine.ConnectionCheckActive = false;
-        emit m_engine.errorMessage(e.text());
+        m_engine.refuseStart(e.text());
         return;
     }
-    m_engine.SelectedScaleCount = 0;
-    m_engine.OpenChannels();
+    m_engine.beginConnectionCheck();
     // Give the connections a moment before the probe.
     for (int i = 0; i < 50; ++i) {
         QThread::msleep(1);
         QCoreApplication::processEvents();
     }
-    m_engine.SendPacket(QByteArray(1, '\x01'));
+    m_engine.probeEveryRow();
     tmCheck.start();
 }
 
 void ConnectionCheck::tmCheckTimer()
 {
-    m_engine.CloseChannels();
     tmCheck.stop();
-    m_engine.ConnectionCheckActive = false;
-    Table &scales = m_engine.store().scales();
+    m_engine.endConnectionCheck();
+    Table &scales = m_store.scales();
     int answered = 0;
     for (int r = 0; r < scales.count(); ++r)
         if (truthValue(scales.text(r, QStringLiteral("W"))))
             ++answered;
     emit finished(answered);
-    emit m_engine.information(endText(answered));
+    emit information(endText(answered));
 }
 
 } // namespace tevo

@@ -1,18 +1,19 @@
 #pragma once
 // The connection check: every scale of S is polled at once; each one that sends anything
 // back within 300 ms is marked as switched on (W), every selection (U) is cleared, and a box
-// tells how many answered.
+// tells how many answered. It is refused while an exchange runs.
 #include <QObject>
 #include <QTimer>
 
 namespace tevo {
 
 class ExchangeEngine;
+class Store;
 
 class ConnectionCheck : public QObject {
     Q_OBJECT
 public:
-    explicit ConnectionCheck(ExchangeEngine &engine, QObject *parent = nullptr);
+    ConnectionCheck(ExchangeEngine &engine, Store &store, QObject *parent = nullptr);
 
     QTimer tmCheck; // 300 ms; its first tick ends the check
 
@@ -24,11 +25,13 @@ public:
 
 signals:
     void finished(int answered);
+    void information(const QString &text);
 
 private:
     void tmCheckTimer();
 
     ExchangeEngine &m_engine;
+    Store &m_store;
 };
 
 } // namespace tevo

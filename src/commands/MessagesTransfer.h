@@ -1,28 +1,36 @@
 #pragma once
 // Messages transfer: the messages write (state 41) of a range of messages to the selected
-// scales and the messages read (state 40) of a range of numbers from one scale.
-#include "exchange/ExchangeEngine.h"
-
-#include <QObject>
+// scales and the messages read (state 40) of a range of numbers from one scale. Each number
+// sends, or receives into, the message row of that number.
+#include "exchange/ExchangeCommand.h"
+#include "exchange/RangeSelection.h"
 
 namespace tevo {
 
-class MessagesTransfer : public QObject, public ExchangeCommand {
-    Q_OBJECT
+class ExchangeEngine;
+class Store;
+
+class MessagesTransfer : public ExchangeCommand {
 public:
-    explicit MessagesTransfer(ExchangeEngine &engine, QObject *parent = nullptr);
+    MessagesTransfer(ExchangeEngine &engine, Store &store);
 
     bool startMessagesWrite(const QString &rangeText);
+    // The read asks for one number past the range at the end; its answer ends the read and is
+    // not stored.
     bool startMessagesRead(const QString &rangeText);
 
-    QByteArray buildRequest(int state, int number) override;
-    void handleReply(int state, const QByteArray &packet, int scaleRecNo) override;
+    const RangeSelection &range() const { return m_range; }
+
+    QByteArray buildRequest(CommandState state, int number) override;
+    StepOutcome takeReply(CommandState state, int number, const QByteArray &reply) override;
 
 private:
-    void handleWriteReply(const QByteArray &packet, int scaleRecNo);
-    void handleReadReply(const QByteArray &packet);
+    bool start(CommandState state, const QString &rangeText);
 
     ExchangeEngine &m_engine;
+    Store &m_store;
+    RangeSelection m_range;
+    int m_lastStored = 0; // the read's last number that is stored
 };
 
 } // namespace tevo

@@ -2,6 +2,7 @@
 
 #include "commands/ClockPackets.h"
 #include "common/Error.h"
+#include "exchange/ExchangeEngine.h"
 
 namespace tevo {
 
@@ -10,147 +11,114 @@ const QString kNoScale = QStringLiteral("Не выбраны ни одни ве�
 const QString kOnlyOneScale = QStringLiteral("Выберите только одни весы!");
 } // namespace
 
-ParameterCommands::ParameterCommands(ExchangeEngine &engine, ParametersHost &host, QObject *parent)
-    : QObject(parent), m_engine(engine), m_host(host)
-{
-    for (int state : {cmd::SettingsRead, cmd::HeaderRead, cmd::LogoRead, cmd::SettingsWrite, cmd::HeaderWrite,
-                      cmd::LogoWrite, cmd::DateWrite, cmd::TimeWrite, cmd::TotalsRead, cmd::StateRead})
-        m_engine.registerCommand(state, this);
-}
+ParameterCommands::ParameterCommands(ExchangeEngine &engine, ParametersHost &host) : m_engine(engine), m_host(host) {}
 
-bool ParameterCommands::start(int state, bool exactlyOne, int interval)
+bool ParameterCommands::start(QVector<CommandState> steps, ScaleRule rule, int interval, bool firstPollToEveryRow)
 {
-    return m_engine.startExchange(state, exactlyOne, exactlyOne ? kOnlyOneScale : kNoScale, interval);
+    ExchangePlan plan;
+    plan.command = this;
+    plan.steps = std::move(steps);
+    plan.rule = rule;
+    plan.countError = rule == ScaleRule::ExactlyOne ? kOnlyOneScale : kNoScale;
+    plan.pollInterval = interval;
+    plan.firstPollToEveryRow = firstPollToEveryRow;
+    return m_engine.start(plan);
 }
 
 bool ParameterCommands::startSettingsWrite()
 {
-    if (m_engine.connectionCheckBlocks())
+    if (!m_engine.canStart(ScaleRule::AtLeastOne, kNoScale))
         return false;
-    if (m_engine.SelectedScaleCount < 1) {
-        emit m_engine.errorMessage(kNoScale);
-        return false;
-    }
     // The numbers and the label format are checked before anything starts.
     try {
         (void)m_host.settings();
     } catch (const Error &e) {
-        emit m_engine.errorMessage(e.text());
+        m_engine.refuseStart(e.text());
         return false;
     }
-    if (!start(cmd::SettingsWrite, false, 0))
-        return false;
     // The first poll of the settings write reaches every scale of the list.
-    m_engine.SendToAllScales = true;
-    return true;
+    return start({CommandState::SettingsWrite, CommandState::HeaderWrite}, ScaleRule::AtLeastOne, 0, true);
 }
 
 bool ParameterCommands::startSettingsRead()
 {
-    SettingsReply.clear();
-    HeaderReply.clear();
-    LogoReply.clear();
-    return start(cmd::SettingsRead, true, kSlowPollMs);
+    return start({CommandState::SettingsRead, CommandState::HeaderRead, CommandState::LogoRead}, ScaleRule::ExactlyOne,
+                 kSlowPollMs);
 }
 
-bool ParameterCommands::startLogoWrite() { return start(cmd::LogoWrite, true, kSlowPollMs); }
-bool ParameterCommands::startClockWrite() { return start(cmd::DateWrite, false, kSlowPollMs); }
-bool ParameterCommands::startStateRead() { return start(cmd::StateRead, true, kSlowPollMs); }
-bool ParameterCommands::startTotalsRead() { return start(cmd::TotalsRead, true, kSlowPollMs); }
+bool ParameterCommands::startLogoWrite() { return start({CommandState::LogoWrite}, ScaleRule::ExactlyOne, kSlowPollMs); }
 
-QByteArray ParameterCommands::buildRequest(int state, int)
+bool ParameterCommands::startClockWrite()
+{
+    return start({CommandState::DateWrite, CommandState::TimeWrite}, ScaleRule::AtLeastOne, kSlowPollMs);
+}
+
+bool ParameterCommands::startStateRead() { return start({CommandState::StateRead}, ScaleRule::ExactlyOne, kSlowPollMs); }
+
+bool ParameterCommands::startTotalsRead() { return start({CommandState::TotalsRead}, ScaleRule::ExactlyOne, kSlowPollMs); }
+
+QByteArray ParameterCommands::buildRequest(CommandState state, int)
 {
     switch (state) {
-    case cmd::SettingsWrite:
+    case CommandState::SettingsWrite:
         return buildSettingsPacket(m_host.settings());
-    case cmd::HeaderWrite: {
+    case CommandState::HeaderWrite: {
         const ShopHeader h = m_host.header();
         return buildHeaderPacket(h.line1, h.line2);
     }
-    case cmd::SettingsRead:
+    case CommandState::SettingsRead:
         return QByteArray(1, char(kSettingsReadCommand));
-    case cmd::HeaderRead:
+    case CommandState::HeaderRead:
         return QByteArray(1, char(kHeaderReadCommand));
-    case cmd::LogoRead:
+    case CommandState::LogoRead:
         return QByteArray(1, char(kLogoReadCommand));
-    case cmd::LogoWrite:
+    case CommandState::LogoWrite:
         return buildLogoWriteRequest(m_host.logo());
-    case cmd::DateWrite:
+    case CommandState::DateWrite:
         return buildDatePacket(appClock().now().date());
-    case cmd::TimeWrite:
+    case CommandState::TimeWrite:
         return buildTimePacket(appClock().now().time());
-    case cmd::TotalsRead:
+    case CommandState::TotalsRead:
         return QByteArray(1, char(kSalesTotalsCommand));
-    case cmd::StateRead:
+    case CommandState::StateRead:
         return QByteArray(1, char(kWeighingStateCommand));
     default:
         return {};
     }
 }
 
-void ParameterCommands::handleReply(int state, const QByteArray &packet, int)
+StepOutcome ParameterCommands::takeReply(CommandState state, int, const QByteArray &reply)
 {
+    // A read reply that grows past its length is decoded from its first bytes.
     switch (state) {
-    case cmd::SettingsWrite:
-        m_engine.ExchangeState = cmd::HeaderWrite;
-        m_engine.pollAgain();
-        return;
-    case cmd::HeaderWrite:
-        m_engine.endExchange(QStringLiteral("Настройки пользователя успешно переданы."));
-        return;
-    case cmd::LogoWrite:
-        m_engine.endExchange(QStringLiteral("Логотип успешно записан."));
-        return;
-    case cmd::DateWrite:
-        m_engine.ExchangeState = cmd::TimeWrite;
-        m_engine.pollAgain();
-        return;
-    case cmd::TimeWrite:
-        m_engine.endExchange(QStringLiteral("Дата и время синхронизированы с компьютером."));
-        return;
-    case cmd::SettingsRead:
-        // A reply that grows past its length is decoded from its first bytes.
-        SettingsReply.append(packet);
-        if (SettingsReply.size() < kSettingsPacketLength)
-            return;
-        m_host.setSettings(decodeSettingsReply(SettingsReply.left(kSettingsPacketLength)));
-        m_engine.ExchangeState = cmd::HeaderRead;
-        m_engine.pollAgain();
-        return;
-    case cmd::HeaderRead:
-        HeaderReply.append(packet);
-        if (HeaderReply.size() < kHeaderPacketLength)
-            return;
-        m_host.setHeader(decodeHeaderReply(HeaderReply.left(kHeaderPacketLength)));
-        m_engine.ExchangeState = cmd::LogoRead;
-        m_engine.pollAgain();
-        return;
-    case cmd::LogoRead:
-        LogoReply.append(packet);
-        if (LogoReply.size() < kLogoPacketLength)
-            return;
-        m_host.setLogo(logoFromReply(LogoReply.left(kLogoPacketLength)));
-        m_engine.AckReceived = 0;
-        m_engine.endExchange(QStringLiteral("Настройки пользователя успешно считаны."));
-        return;
-    case cmd::StateRead:
-        m_engine.ReplyBuffer.append(packet);
-        if (m_engine.ReplyBuffer.size() < WeighingState::kLength)
-            return;
-        m_host.showWeighingState(decodeWeighingState(m_engine.ReplyBuffer));
-        m_engine.endExchange();
-        m_engine.ReplyBuffer.clear();
-        return;
-    case cmd::TotalsRead:
-        m_engine.ReplyBuffer.append(packet);
-        if (m_engine.ReplyBuffer.size() < SalesTotals::kLength)
-            return;
-        m_host.showTotals(decodeSalesTotals(m_engine.ReplyBuffer));
-        m_engine.endExchange();
-        m_engine.ReplyBuffer.clear();
-        return;
+    case CommandState::SettingsRead:
+        if (reply.size() < kSettingsPacketLength)
+            return StepOutcome::Incomplete;
+        m_host.setSettings(decodeSettingsReply(reply.left(kSettingsPacketLength)));
+        return StepOutcome::StepDone;
+    case CommandState::HeaderRead:
+        if (reply.size() < kHeaderPacketLength)
+            return StepOutcome::Incomplete;
+        m_host.setHeader(decodeHeaderReply(reply.left(kHeaderPacketLength)));
+        return StepOutcome::StepDone;
+    case CommandState::LogoRead:
+        if (reply.size() < kLogoPacketLength)
+            return StepOutcome::Incomplete;
+        m_host.setLogo(logoFromReply(reply.left(kLogoPacketLength)));
+        return StepOutcome::StepDone;
+    case CommandState::StateRead:
+        if (reply.size() < WeighingState::kLength)
+            return StepOutcome::Incomplete;
+        m_host.showWeighingState(decodeWeighingState(reply));
+        return StepOutcome::StepDone;
+    case CommandState::TotalsRead:
+        if (reply.size() < SalesTotals::kLength)
+            return StepOutcome::Incomplete;
+        m_host.showTotals(decodeSalesTotals(reply));
+        return StepOutcome::StepDone;
     default:
-        return;
+        // The acknowledgement of a write: settings, shop header, logo, date, time.
+        return StepOutcome::StepDone;
     }
 }
 

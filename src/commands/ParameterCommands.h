@@ -5,11 +5,11 @@
 #include "commands/Logo.h"
 #include "commands/ScaleReadouts.h"
 #include "commands/SettingsPackets.h"
-#include "exchange/ExchangeEngine.h"
-
-#include <QObject>
+#include "exchange/ExchangeCommand.h"
 
 namespace tevo {
+
+class ExchangeEngine;
 
 // What the commands need of the parameters tab.
 class ParametersHost {
@@ -27,10 +27,28 @@ public:
     virtual void showTotals(const SalesTotals &totals) = 0;
 };
 
-class ParameterCommands : public QObject, public ExchangeCommand {
-    Q_OBJECT
+// The parameters kept in memory, for a program without the window.
+class MemoryParameters : public ParametersHost {
 public:
-    ParameterCommands(ExchangeEngine &engine, ParametersHost &host, QObject *parent = nullptr);
+    ScaleSettings settingsValue;
+    ShopHeader headerValue;
+    LogoPixels logoValue;
+    WeighingState weighingState;
+    SalesTotals salesTotals;
+
+    ScaleSettings settings() const override { return settingsValue; }
+    void setSettings(const ScaleSettings &s) override { settingsValue = s; }
+    ShopHeader header() const override { return headerValue; }
+    void setHeader(const ShopHeader &h) override { headerValue = h; }
+    LogoPixels logo() const override { return logoValue; }
+    void setLogo(const LogoPixels &l) override { logoValue = l; }
+    void showWeighingState(const WeighingState &s) override { weighingState = s; }
+    void showTotals(const SalesTotals &t) override { salesTotals = t; }
+};
+
+class ParameterCommands : public ExchangeCommand {
+public:
+    ParameterCommands(ExchangeEngine &engine, ParametersHost &host);
 
     static constexpr int kSlowPollMs = 500;
 
@@ -41,15 +59,11 @@ public:
     bool startStateRead();       // btnReNewScaleState
     bool startTotalsRead();      // btnItog
 
-    QByteArray SettingsReply;
-    QByteArray HeaderReply;
-    QByteArray LogoReply;
-
-    QByteArray buildRequest(int state, int number) override;
-    void handleReply(int state, const QByteArray &packet, int scaleRecNo) override;
+    QByteArray buildRequest(CommandState state, int number) override;
+    StepOutcome takeReply(CommandState state, int number, const QByteArray &reply) override;
 
 private:
-    bool start(int state, bool exactlyOne, int interval);
+    bool start(QVector<CommandState> steps, ScaleRule rule, int interval, bool firstPollToEveryRow = false);
 
     ExchangeEngine &m_engine;
     ParametersHost &m_host;

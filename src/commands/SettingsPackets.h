@@ -17,6 +17,7 @@ inline constexpr uchar kHeaderReadCommand = 0x98;
 inline constexpr int kSettingsPacketLength = 10;
 inline constexpr int kHeaderPacketLength = 57;
 inline constexpr int kHeaderLineWidth = 28;
+inline constexpr int kHeaderTypedMaxLength = 27; // what the edits take by typing
 inline constexpr int kLabelFormatCount = 46;
 inline constexpr int kBarcodeFormatCount = 9;
 

@@ -42,9 +42,10 @@ std::optional<qint32> tryStrToInt(const QString &text)
             return std::nullopt;
     }
     if (base == 16) {
-        // Hexadecimal texts give the 32-bit pattern, as the users' tools write them.
-        qint32 v = static_cast<qint32>(static_cast<quint32>(value));
-        return negative ? -v : v;
+        // Hexadecimal texts give the 32-bit pattern, as the users' tools write them; a sign
+        // negates the pattern modulo 2^32, so "-$80000000" is the smallest integer again.
+        const quint32 pattern = static_cast<quint32>(value);
+        return static_cast<qint32>(negative ? 0u - pattern : pattern);
     }
     if (negative)
         value = -value;

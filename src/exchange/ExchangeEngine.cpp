@@ -4,211 +4,624 @@
 #include "exchange/ScaleChannels.h"
 #include "store/Store.h"
 
+#include "serial/TComm32.h"
+
+#include <algorithm>
+#include <limits>
+
 namespace tevo {
 
 namespace {
-bool isGatheringState(int state)
+const QByteArray kPoll(1, '\x01');
+constexpr uchar kReady = 0x80, kAck = 0xAA, kRefuse = 0xEE;
+constexpr int kWatchMs = 250;
+
+bool isReady(const QByteArray &packet)
 {
-    switch (state) {
-    case cmd::SettingsRead:
-    case cmd::HeaderRead:
-    case cmd::LogoRead:
-    case cmd::GoodsRead:
-    case cmd::MessagesRead:
-    case cmd::TotalsRead:
-    case cmd::StateRead:
-        return true;
-    default:
-        return false;
-    }
+    // A lone 0x80, or 0x80 as the second byte (the answer 0x01 0x80).
+    return (packet.size() == 1 && static_cast<uchar>(packet.at(0)) == kReady)
+        || (packet.size() > 1 && static_cast<uchar>(packet.at(1)) == kReady);
 }
 } // namespace
+
+struct ExchangeEngine::Conversation {
+    int row = 0; // 0-based position in S
+    ScaleStatus status;
+    CommandState state = CommandState::None;
+    int recordIndex = 0; // its cursor into the plan's records
+    int stepIndex = 0;
+    QByteArray lastRequest;
+    bool requestOutstanding = false; // sent; its acknowledgement or refusal not yet in
+    bool accepted = false;           // acknowledged; the reply is being gathered
+    QByteArray gathered;
+    qint64 pollBase = 0;  // the next poll is due one interval after this
+    qint64 lastHeard = 0; // when it last sent anything (the start, before it has)
+    bool halted = false; // its serial line failed: no more polls until the exchange ends
+
+    bool over() const { return status.finished || status.timedOut; }
+    bool polled() const { return !over() && !accepted && !halted; }
+};
 
 ExchangeEngine::ExchangeEngine(Store &store, ScaleChannels &channels, QObject *parent)
     : QObject(parent), m_store(store), m_channels(channels)
 {
-    Timer1.setObjectName(QStringLiteral("Timer1"));
-    Timer1.setInterval(200);
-    connect(&Timer1, &QTimer::timeout, this, &ExchangeEngine::onTimer1);
+    m_timer1.setObjectName(QStringLiteral("Timer1"));
+    m_timer1.setSingleShot(true);
+    m_timer1.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer1, &QTimer::timeout, this, &ExchangeEngine::onTimer1);
+    m_watch.setInterval(kWatchMs);
+    connect(&m_watch, &QTimer::timeout, this, &ExchangeEngine::onWatch);
+    m_clock.start();
     connect(&m_channels, &ScaleChannels::packetReceived, this, &ExchangeEngine::HandleReply);
-    // An error on the first serial channel halts the polling of the running exchange.
-    connect(&m_channels, &ScaleChannels::serialError0, this, [this](quint32) { Timer1.stop(); });
+    // A line error on the first serial channel halts the polling of the scale bound to it.
+    connect(&m_channels, &ScaleChannels::serialError0, this, [this](quint32) {
+        if (Conversation *c = conversation(m_channels.serial(0)->tag())) {
+            c->halted = true;
+            rearm();
+        }
+    });
 }
 
-void ExchangeEngine::registerCommand(int state, ExchangeCommand *command) { m_commands.insert(state, command); }
+ExchangeEngine::~ExchangeEngine() = default;
 
-bool ExchangeEngine::isWriteState() const
+// --- start and stop ------------------------------------------------------------------------
+
+void ExchangeEngine::refuseStart(const QString &text) { emit errorMessage(text); }
+
+bool ExchangeEngine::canStart(ScaleRule rule, const QString &countError)
 {
-    return ExchangeState == cmd::GoodsWrite || ExchangeState == cmd::MessagesWrite;
+    if (m_checkActive) {
+        refuseStart(QStringLiteral("Идет проверка связи с весами. Дождитесь её окончания и повторите команду."));
+        return false;
+    }
+    const int n = selectedScaleCount();
+    if (rule == ScaleRule::ExactlyOne ? n != 1 : n < 1) {
+        refuseStart(countError);
+        return false;
+    }
+    return true;
 }
 
-QString ExchangeEngine::currentGoodsGroup() const
+bool ExchangeEngine::takeRange(const QString &text, int maxNumber, int rowCount, const QString &pastTheEnd,
+                               RangeSelection &range)
 {
-    Table &goods = m_store.goods();
-    if (goods.currentRow() < 0)
-        return {};
-    return goods.currentText(QStringLiteral("SG")).toLower();
+    RangeSelection parsed;
+    try {
+        parsed.ParseRange(text, maxNumber);
+    } catch (const Error &e) {
+        refuseStart(e.text());
+        return false;
+    }
+    const QString past = rowsPastTheEndText(parsed.records(), rowCount, pastTheEnd);
+    if (!past.isEmpty()) {
+        refuseStart(past);
+        return false;
+    }
+    range = parsed;
+    return true;
 }
 
-bool ExchangeEngine::rowTakesPacket(int row, const QString &goodsGroup) const
+int ExchangeEngine::selectedScaleCount() const
 {
     Table &scales = m_store.scales();
-    if (!truthValue(scales.text(row, QStringLiteral("U"))))
-        return false;
-    if (goodsGroup.isEmpty())
-        return true;
-    const QString scaleGroups = scales.text(row, QStringLiteral("SG")).toLower();
-    return scaleGroups.isEmpty() || scaleGroups.contains(goodsGroup);
+    int n = 0;
+    for (int r = 0; r < scales.count(); ++r)
+        if (truthValue(scales.text(r, QStringLiteral("U"))))
+            ++n;
+    return n;
 }
 
-QVector<int> ExchangeEngine::receivingRows()
+CommandState ExchangeEngine::command() const
+{
+    return m_plan.steps.isEmpty() ? CommandState::None : m_plan.steps.first();
+}
+
+int ExchangeEngine::countedRecords() const
+{
+    return qMax(0, int(m_plan.records.size()) - (m_plan.closingRecord ? 1 : 0));
+}
+
+bool ExchangeEngine::start(const ExchangePlan &plan)
+{
+    if (!plan.command || plan.steps.isEmpty() || !canStart(plan.rule, plan.countError))
+        return false;
+    if (m_running)
+        end(ExchangeReport::End::Stopped);
+    if (plan.pollInterval > 0)
+        setPollInterval(plan.pollInterval);
+    m_plan = plan;
+    m_scales.clear();
+    Table &scales = m_store.scales();
+    m_byRecNo = QVector<Conversation *>(scales.count() + 1, nullptr);
+    const qint64 t = now();
+    for (int r = 0; r < scales.count(); ++r) {
+        if (!truthValue(scales.text(r, QStringLiteral("U"))))
+            continue;
+        auto c = std::make_unique<Conversation>();
+        c->row = r;
+        c->status.row = r + 1;
+        const QString name = scales.text(r, QStringLiteral("NAME")).trimmed();
+        c->status.name = name.isEmpty() ? QStringLiteral("Весы %1").arg(r + 1) : name;
+        c->status.total = m_plan.records.isEmpty() ? int(m_plan.steps.size()) : countedRecords();
+        c->state = m_plan.steps.first();
+        c->pollBase = c->lastHeard = t;
+        m_byRecNo[r + 1] = c.get();
+        m_scales.push_back(std::move(c));
+    }
+    m_takenRecords = QBitArray(m_plan.records.isEmpty() ? 1 : *std::max_element(m_plan.records.cbegin(), m_plan.records.cend()) + 1);
+    m_recordsDone = 0;
+    m_followed = 0;
+    m_firstPollToEveryRow = plan.firstPollToEveryRow;
+    m_armedFor = -1;
+    m_running = true;
+    const quint64 generation = ++m_generation;
+    emit started(command());
+    if (m_plan.bar) {
+        emit progressMaximumChanged(m_plan.progressMaximum);
+        setProgress(*m_plan.bar, 0);
+    }
+    for (auto &c : m_scales) {
+        if (!m_plan.records.isEmpty())
+            skipRecordsNotTaken(*c);
+        if (m_plan.records.isEmpty() || c->recordIndex < m_plan.records.size())
+            c->status.current = number(*c);
+        else
+            c->status.finished = true; // none of the records is for this scale
+        c->status.done = c->status.finished ? c->status.total : qMin(c->recordIndex, countedRecords());
+    }
+    OpenChannels();
+    if (generation != m_generation)
+        return true; // ended while the channels were opened
+    for (auto &c : m_scales)
+        emit scaleProgress(c->status);
+    showOverall();
+    if (allOver()) {
+        // A write none of whose records any scale takes ends like any other, just after the start.
+        QTimer::singleShot(0, this, [this, generation] {
+            if (generation == m_generation)
+                end(ExchangeReport::End::Finished);
+        });
+        return true;
+    }
+    m_watch.start();
+    rearm();
+    return true;
+}
+
+void ExchangeEngine::stop()
+{
+    if (m_running)
+        end(ExchangeReport::End::Stopped);
+    else
+        CloseChannels();
+}
+
+void ExchangeEngine::end(ExchangeReport::End how, const QString &failure)
+{
+    m_running = false;
+    ++m_generation;
+    m_timer1.stop();
+    m_watch.stop();
+    m_firstPollToEveryRow = false;
+    CloseChannels();
+    ExchangeReport report;
+    report.command = command();
+    report.end = how;
+    report.failure = failure;
+    report.recordsDone = m_recordsDone;
+    const qint64 t = now();
+    for (auto &c : m_scales) {
+        c->requestOutstanding = false;
+        c->accepted = false;
+        if (!c->over()) {
+            c->status.stopped = true;
+            c->status.silent = t - c->lastHeard >= kSilentAfterMs;
+        }
+        c->status.current = c->over() ? 0 : c->status.current;
+        report.scales.append(c->status);
+    }
+    if (how == ExchangeReport::End::Finished && m_plan.bar)
+        setProgress(*m_plan.bar, 0);
+    emit ended(report);
+}
+
+// --- settings and what the engine shows -------------------------------------------------------
+
+void ExchangeEngine::setPollInterval(int ms)
+{
+    m_interval = qMax(0, ms);
+    m_armedFor = -1;
+    rearm();
+}
+
+ExchangeEngine::Conversation *ExchangeEngine::conversation(int scaleRecNo) const
+{
+    return scaleRecNo > 0 && scaleRecNo < m_byRecNo.size() ? m_byRecNo[scaleRecNo] : nullptr;
+}
+
+QVector<ScaleStatus> ExchangeEngine::statuses() const
+{
+    QVector<ScaleStatus> out;
+    for (const auto &c : m_scales)
+        out.append(c->status);
+    return out;
+}
+
+ScaleStatus ExchangeEngine::status(int scaleRecNo) const
+{
+    const Conversation *c = conversation(scaleRecNo);
+    return c ? c->status : ScaleStatus{};
+}
+
+QVector<int> ExchangeEngine::pollRows() const
 {
     QVector<int> rows;
-    Table &scales = m_store.scales();
-    const int n = scales.count();
-    if (ConnectionCheckActive || SendToAllScales) {
-        for (int r = 0; r < n; ++r)
+    if (!m_running)
+        return rows;
+    if (m_firstPollToEveryRow) {
+        for (int r = 0; r < m_store.scales().count(); ++r)
             rows.append(r);
         return rows;
     }
-    if (isWriteState()) {
-        for (int r = 0; r < n; ++r)
-            if (m_owing.contains(r + 1))
-                rows.append(r);
-        return rows;
-    }
-    for (int r = 0; r < n; ++r)
-        if (truthValue(scales.text(r, QStringLiteral("U"))))
-            rows.append(r);
+    for (const auto &c : m_scales)
+        if (c->polled())
+            rows.append(c->row);
     return rows;
 }
 
-void ExchangeEngine::beginRecord()
+int ExchangeEngine::number(const Conversation &c) const
 {
-    m_owing.clear();
-    m_sent.clear();
-    // The scale groups steer the goods write only; every other command goes to every
-    // selected scale.
-    const QString group = ExchangeState == cmd::GoodsWrite ? currentGoodsGroup() : QString();
-    Table &scales = m_store.scales();
-    for (int r = 0; r < scales.count(); ++r)
-        if (rowTakesPacket(r, group))
-            m_owing.insert(r + 1);
+    return c.recordIndex < m_plan.records.size() ? m_plan.records[c.recordIndex] : 0;
 }
 
-void ExchangeEngine::SendPacket(const QByteArray &packet)
+// --- polling -------------------------------------------------------------------------------
+
+void ExchangeEngine::onTimer1()
 {
-    const QVector<int> rows = receivingRows();
-    for (int r : rows)
-        m_channels.SendToScale(r, packet);
-    if (rows.isEmpty()) {
-        // No scale takes the packet.
-        if (isWriteState() && RangeCursor < Range.RangeLast) {
-            advanceRecord();
-            pollAgain();
-        } else {
-            m_channels.CloseChannels(ConnectionCheckActive);
-            Timer1.stop();
+    m_armedFor = -1;
+    if (!m_running)
+        return;
+    const qint64 t = now();
+    for (auto &c : m_scales)
+        if (c->polled() && c->pollBase + m_interval <= t)
+            pollNow(*c);
+    if (m_firstPollToEveryRow) {
+        // The settings write's first poll reaches every row of S, selected or not.
+        m_firstPollToEveryRow = false;
+        for (int r = 0; r < m_store.scales().count(); ++r)
+            if (!conversation(r + 1))
+                SendPacket(r, kPoll);
+    }
+    rearm();
+}
+
+void ExchangeEngine::pollNow(Conversation &c)
+{
+    c.pollBase = now();
+    SendPacket(c.row, kPoll);
+}
+
+void ExchangeEngine::schedule(Conversation &c, bool answered)
+{
+    if (answered) {
+        c.pollBase = now();
+        // Fast exchange: no pause after an answer. Should the scale not answer this poll, the
+        // tick one interval on polls it again.
+        if (m_fastExchange && c.polled())
+            pollNow(c);
+    }
+    rearm();
+}
+
+void ExchangeEngine::rearm()
+{
+    if (!m_running) {
+        m_timer1.stop();
+        return;
+    }
+    qint64 due = std::numeric_limits<qint64>::max();
+    for (const auto &c : m_scales)
+        if (c->polled())
+            due = qMin(due, c->pollBase + m_interval);
+    if (due == std::numeric_limits<qint64>::max()) {
+        m_timer1.stop();
+        m_armedFor = -1;
+        return;
+    }
+    if (m_timer1.isActive() && m_armedFor == due)
+        return;
+    m_armedFor = due;
+    m_timer1.start(int(qMax<qint64>(0, due - now())));
+}
+
+void ExchangeEngine::onWatch()
+{
+    if (!m_running)
+        return;
+    const qint64 t = now();
+    for (auto &c : m_scales) {
+        if (c->over())
+            continue;
+        const qint64 quiet = t - c->lastHeard;
+        const bool silent = quiet >= kSilentAfterMs || (m_silenceTimeoutMs > 0 && quiet >= m_silenceTimeoutMs);
+        const bool timedOut = m_silenceTimeoutMs > 0 && quiet >= m_silenceTimeoutMs;
+        if (silent != c->status.silent || timedOut) {
+            c->status.silent = silent;
+            c->status.timedOut = timedOut;
+            if (timedOut)
+                c->status.current = 0;
+            emit scaleProgress(c->status);
         }
     }
-    SendToAllScales = false;
+    if (allOver())
+        end(ExchangeReport::End::Finished);
+    else
+        rearm();
 }
 
-void ExchangeEngine::advanceRecord()
-{
-    RangeCursor = Range.NextInRange(RangeCursor);
-    ReadCursor = RangeCursor;
-    Table &table = ExchangeState == cmd::MessagesWrite ? m_store.messages() : m_store.goods();
-    table.moveToRecNo(RangeCursor);
-    ReplyCount = 0;
-    stepProgress(ExchangeState == cmd::MessagesWrite ? ProgressBar::Messages : ProgressBar::Goods);
-    beginRecord();
-}
+// --- sending -------------------------------------------------------------------------------
 
-void ExchangeEngine::BuildRequest(int state, int number) { sendRequest(state, number, -1); }
+void ExchangeEngine::SendPacket(int row, const QByteArray &packet) { m_channels.SendToScale(row, packet); }
 
-void ExchangeEngine::sendRequest(int state, int number, int readyRecNo)
+void ExchangeEngine::BuildRequest(Conversation &c)
 {
-    ExchangeCommand *command = m_commands.value(state);
-    if (!command)
-        return;
     QByteArray request;
     try {
-        request = command->buildRequest(state, number);
+        request = m_plan.command->buildRequest(c.state, number(c));
     } catch (const Error &e) {
-        // The request cannot be built: say so once and stop; what was acknowledged stays.
-        Timer1.stop();
-        CloseChannels();
-        emit errorMessage(e.text());
-        emit exchangeEnded();
+        // The request cannot be built: said once, the exchange ends; what was acknowledged stays.
+        fail(e.text());
         return;
     }
     if (request.isEmpty())
         return;
-    if (isWriteState() && readyRecNo > 0) {
-        // A write sends the record to the scale that said it is ready, once per ready answer.
-        m_sent.insert(readyRecNo);
-        m_channels.SendToScale(readyRecNo - 1, request);
-        SendToAllScales = false;
-        return;
-    }
-    SendPacket(request);
+    c.lastRequest = request;
+    c.requestOutstanding = true;
+    SendPacket(c.row, request);
 }
+
+// --- receiving -----------------------------------------------------------------------------
 
 void ExchangeEngine::HandleReply(const QByteArray &packet, int scaleRecNo)
 {
     emit packetReceived(packet);
-    if (ConnectionCheckActive) {
+    if (m_checkActive) {
         Table &scales = m_store.scales();
         if (scaleRecNo >= 1 && scaleRecNo <= scales.count())
             guardedSet(scales, scaleRecNo - 1, QStringLiteral("W"), QStringLiteral("T"));
         return;
     }
-    if (packet.isEmpty())
+    // After a stop or an end, late bytes change nothing; nor do bytes of a scale that takes
+    // no part or has done its part.
+    Conversation *c = m_running ? conversation(scaleRecNo) : nullptr;
+    if (!c || c->over() || packet.isEmpty())
         return;
-    ExchangeCommand *command = m_commands.value(ExchangeState);
-    // Once a read has been accepted, every further packet is a piece of its reply: text bytes
-    // in the scale code page may well be 0xEE or 0xAA.
-    if (AckReceived == 1 && isGatheringState(ExchangeState)) {
-        passReply(command, packet, scaleRecNo);
+    c->lastHeard = now();
+    c->status.answered = true;
+    if (c->status.silent) {
+        c->status.silent = false;
+        emit scaleProgress(c->status);
+    }
+    // Once a scale has accepted, every further packet is a piece of its reply: text bytes in
+    // the scale code page may well be 0xEE, 0xAA or 0x80.
+    if (c->accepted) {
+        gather(*c, packet);
         return;
     }
-    const uchar b0 = static_cast<uchar>(packet.at(0));
-    if (b0 == 0xEE) {
-        refusal();
+    const auto b0 = static_cast<uchar>(packet.at(0));
+    if (b0 == kRefuse || b0 == kAck) {
+        // An answer with no request outstanding (a second acknowledgement, junk) is ignored.
+        if (!c->requestOutstanding)
+            return;
+        if (b0 == kRefuse) {
+            refusal(*c);
+            return;
+        }
+        c->accepted = true;
+        c->gathered.clear();
+        rearm(); // no polls while the reply comes
+        gather(*c, packet);
         return;
     }
-    if (b0 == 0xAA) {
-        AckReceived = 1;
-        Timer1.stop();
-    }
-    if (AckReceived == 1) {
-        passReply(command, packet, scaleRecNo);
-        return;
-    }
-    const bool ready = (packet.size() == 1 && b0 == 0x80)
-        || (packet.size() > 1 && static_cast<uchar>(packet.at(1)) == 0x80);
-    if (!ready)
-        return;
-    if (isWriteState()) {
-        if (owes(scaleRecNo))
-            sendRequest(ExchangeState, ReadCursor, scaleRecNo);
-        return;
-    }
-    BuildRequest(ExchangeState, ReadCursor);
+    // Ready: the request of its step and record, again at every ready answer until it is taken.
+    if (isReady(packet))
+        BuildRequest(*c);
 }
 
-void ExchangeEngine::passReply(ExchangeCommand *command, const QByteArray &packet, int scaleRecNo)
+void ExchangeEngine::gather(Conversation &c, const QByteArray &packet)
 {
-    if (!command)
-        return;
+    c.gathered.append(packet);
+    const quint64 generation = m_generation;
+    StepOutcome outcome;
     try {
-        command->handleReply(ExchangeState, packet, scaleRecNo);
+        outcome = m_plan.command->takeReply(c.state, number(c), c.gathered);
     } catch (const Error &e) {
         // A reply that cannot be stored or decoded ends the exchange with its text.
-        endExchange();
-        emit errorMessage(e.text());
+        if (generation == m_generation)
+            fail(e.text());
+        return;
     }
+    if (generation != m_generation)
+        return;
+    switch (outcome) {
+    case StepOutcome::Incomplete:
+        return;
+    case StepOutcome::StepDone:
+        stepDone(c);
+        return;
+    case StepOutcome::Finished:
+        c.accepted = false;
+        c.requestOutstanding = false;
+        c.gathered.clear();
+        finishScale(c);
+        return;
+    }
+}
+
+void ExchangeEngine::stepDone(Conversation &c)
+{
+    c.accepted = false;
+    c.requestOutstanding = false;
+    c.gathered.clear();
+    const bool withRecords = !m_plan.records.isEmpty();
+    if (!withRecords)
+        ++c.status.taken;
+    ++c.stepIndex;
+    if (c.stepIndex < m_plan.steps.size()) {
+        c.state = m_plan.steps[c.stepIndex];
+        // The poll first, so that it is on its way while the progress is shown.
+        schedule(c, true);
+        showProgress(c);
+        return;
+    }
+    if (withRecords && c.recordIndex < countedRecords()) {
+        ++c.status.taken;
+        const int n = number(c);
+        if (n >= 0 && n < m_takenRecords.size() && !m_takenRecords.testBit(n)) {
+            m_takenRecords.setBit(n);
+            ++m_recordsDone;
+        }
+    }
+    if (!nextRecord(c))
+        return;
+    schedule(c, true);
+    showProgress(c);
+}
+
+void ExchangeEngine::refusal(Conversation &c)
+{
+    c.requestOutstanding = false;
+    c.gathered.clear();
+    // Clear "Изменение цены": the next poll comes a whole interval after the refusal; ticked,
+    // the polls keep their pace.
+    if (!m_priceChange)
+        c.pollBase = now();
+    if (!m_plan.records.isEmpty()) {
+        // The record is skipped for this scale alone; it goes on with its next record.
+        if (c.recordIndex < countedRecords())
+            c.status.refused.append(number(c));
+        if (nextRecord(c)) {
+            showProgress(c);
+            rearm();
+        }
+        return;
+    }
+    c.status.refusedSteps.append(c.state);
+    ++c.stepIndex;
+    if (c.stepIndex >= m_plan.steps.size()) {
+        finishScale(c);
+        return;
+    }
+    c.state = m_plan.steps[c.stepIndex];
+    showProgress(c);
+    rearm();
+}
+
+bool ExchangeEngine::nextRecord(Conversation &c)
+{
+    ++c.recordIndex;
+    c.stepIndex = 0;
+    c.state = m_plan.steps.first();
+    if (!m_plan.records.isEmpty())
+        skipRecordsNotTaken(c);
+    if (m_plan.records.isEmpty() || c.recordIndex >= m_plan.records.size()) {
+        finishScale(c);
+        return false;
+    }
+    return true;
+}
+
+void ExchangeEngine::skipRecordsNotTaken(Conversation &c)
+{
+    while (c.recordIndex < m_plan.records.size()
+           && !m_plan.command->scaleTakes(m_plan.steps.first(), m_plan.records[c.recordIndex], c.row)) {
+        if (c.recordIndex < countedRecords())
+            ++c.status.skipped;
+        ++c.recordIndex;
+    }
+}
+
+void ExchangeEngine::finishScale(Conversation &c)
+{
+    c.status.finished = true;
+    c.status.current = 0;
+    showProgress(c);
+    if (allOver())
+        end(ExchangeReport::End::Finished);
+    else
+        rearm();
+}
+
+bool ExchangeEngine::allOver() const
+{
+    for (const auto &c : m_scales)
+        if (!c->over())
+            return false;
+    return true;
+}
+
+// --- progress ------------------------------------------------------------------------------
+
+void ExchangeEngine::showProgress(Conversation &c)
+{
+    if (m_plan.records.isEmpty())
+        c.status.done = c.status.finished ? c.status.total : c.stepIndex;
+    else
+        c.status.done = c.status.finished ? c.status.total : qMin(c.recordIndex, countedRecords());
+    if (!c.status.finished)
+        c.status.current = number(c);
+    emit scaleProgress(c.status);
+    showOverall();
+}
+
+void ExchangeEngine::showOverall()
+{
+    if (!m_plan.bar || m_scales.empty())
+        return;
+    // The bar and the grid follow the scale furthest behind.
+    int done = std::numeric_limits<int>::max();
+    int record = 0;
+    for (const auto &c : m_scales) {
+        done = qMin(done, c->status.done);
+        if (!c->over() && c->status.current > 0 && (record == 0 || c->status.current < record))
+            record = c->status.current;
+    }
+    if (done != progress(*m_plan.bar))
+        setProgress(*m_plan.bar, done);
+    if (record > 0 && record != m_followed) {
+        m_followed = record;
+        emit followRecord(*m_plan.bar, record);
+    }
+}
+
+void ExchangeEngine::setProgress(ProgressBar bar, int value)
+{
+    (bar == ProgressBar::Goods ? m_pbT : m_pbM) = value;
+    emit progressChanged(bar, value);
+}
+
+// --- channels and the connection check -----------------------------------------------------------
+
+void ExchangeEngine::OpenChannels() { m_channels.OpenChannels(true, m_checkActive); }
+
+void ExchangeEngine::CloseChannels() { m_channels.CloseChannels(m_checkActive); }
+
+void ExchangeEngine::beginConnectionCheck()
+{
+    m_checkActive = true;
+    OpenChannels();
+}
+
+void ExchangeEngine::probeEveryRow()
+{
+    for (int r = 0; r < m_store.scales().count(); ++r)
+        m_channels.SendToScale(r, kPoll);
+}
+
+void ExchangeEngine::endConnectionCheck()
+{
+    CloseChannels();
+    m_checkActive = false;
 }
 
 void ExchangeEngine::guardedSet(Table &table, int row, const QString &column, const QVariant &value)
@@ -219,168 +632,5 @@ void ExchangeEngine::guardedSet(Table &table, int row, const QString &column, co
         emit errorMessage(e.text());
     }
 }
-
-bool ExchangeEngine::countAcknowledgement(int scaleRecNo)
-{
-    // An acknowledgement counts only from a scale that owes one and was sent this record.
-    if (!m_owing.contains(scaleRecNo) || !m_sent.contains(scaleRecNo))
-        return false;
-    m_owing.remove(scaleRecNo);
-    return true;
-}
-
-bool ExchangeEngine::recordAcknowledged(const QByteArray &packet, int scaleRecNo)
-{
-    if (packet.isEmpty() || static_cast<uchar>(packet.at(0)) != 0xAA || !countAcknowledgement(scaleRecNo)
-        || !recordDone()) {
-        pollAgain();
-        return false;
-    }
-    return true;
-}
-
-bool ExchangeEngine::takeRange(const QString &text, int maxNumber)
-{
-    RangeSelection range;
-    try {
-        range.ParseRange(text, maxNumber);
-    } catch (const Error &e) {
-        emit errorMessage(e.text());
-        return false;
-    }
-    Range = range;
-    setProgressMaximum(range.RangeSize);
-    return true;
-}
-
-void ExchangeEngine::refusal()
-{
-    const bool goodsRead = ExchangeState == cmd::GoodsRead;
-    const QString endText = goodsRead ? QStringLiteral("Запрошенные PLU успешно считаны")
-                                      : QStringLiteral("Запрошенные сообщения успешно считаны");
-    const ProgressBar bar = ExchangeState == cmd::MessagesRead || ExchangeState == cmd::MessagesWrite
-        ? ProgressBar::Messages
-        : ProgressBar::Goods;
-    if (priceChangeChecked) {
-        ++ReplyCount;
-        if (ReplyCount < qMax(1, SelectedScaleCount))
-            return;
-        ReplyCount = 0;
-        if (ReadCursor >= Range.RangeLast) {
-            // The last record was refused by every scale: the exchange ends here.
-            Timer1.stop();
-            CloseChannels();
-            setProgress(bar, 0);
-            emit message(endText);
-            emit refusalEnded();
-            emit exchangeEnded();
-            return;
-        }
-        RangeCursor = Range.NextInRange(RangeCursor);
-        ReadCursor = Range.NextInRange(ReadCursor);
-        Table &table = bar == ProgressBar::Messages ? m_store.messages() : m_store.goods();
-        if (ExchangeState != cmd::MessagesRead)
-            table.moveToRecNo(RangeCursor);
-        stepProgress(bar);
-        if (isWriteState())
-            beginRecord();
-        return;
-    }
-    if (ReadCursor < Range.RangeLast) {
-        RangeCursor = Range.NextInRange(RangeCursor);
-        ReadCursor = Range.NextInRange(ReadCursor);
-        ReplyBuffer.clear();
-        if (isWriteState())
-            beginRecord();
-        pollAgain();
-        return;
-    }
-    Timer1.stop();
-    CloseChannels();
-    setProgress(bar, 0);
-    emit message(endText);
-    emit refusalEnded();
-    emit exchangeEnded();
-}
-
-void ExchangeEngine::onTimer1() { SendPacket(QByteArray(1, '\x01')); }
-
-void ExchangeEngine::pollAgain()
-{
-    AckReceived = 0;
-    Timer1.start();
-}
-
-void ExchangeEngine::OpenChannels() { m_channels.OpenChannels(true, ConnectionCheckActive); }
-
-void ExchangeEngine::CloseChannels() { m_channels.CloseChannels(ConnectionCheckActive); }
-
-bool ExchangeEngine::connectionCheckBlocks()
-{
-    if (!ConnectionCheckActive)
-        return false;
-    emit errorMessage(QStringLiteral("Идет проверка связи с весами. Дождитесь её окончания и повторите команду."));
-    return true;
-}
-
-bool ExchangeEngine::startExchange(int state, bool exactlyOne, const QString &countError, int timerInterval)
-{
-    if (connectionCheckBlocks())
-        return false;
-    const bool ok = exactlyOne ? SelectedScaleCount == 1 : SelectedScaleCount >= 1;
-    if (!ok) {
-        emit errorMessage(countError);
-        return false;
-    }
-    if (timerInterval > 0)
-        Timer1.setInterval(timerInterval);
-    beginPolling(state);
-    return true;
-}
-
-void ExchangeEngine::beginPolling(int state)
-{
-    ExchangeState = state;
-    AckReceived = 0;
-    ReplyCount = 0;
-    ReplyBuffer.clear();
-    OpenChannels();
-    if (isWriteState())
-        beginRecord();
-    Timer1.start();
-}
-
-void ExchangeEngine::stop()
-{
-    Timer1.stop();
-    CloseChannels();
-    m_owing.clear();
-    m_sent.clear();
-}
-
-void ExchangeEngine::endExchange(const QString &text)
-{
-    Timer1.stop();
-    CloseChannels();
-    m_owing.clear();
-    m_sent.clear();
-    if (!text.isEmpty())
-        emit message(text);
-    emit exchangeEnded();
-}
-
-void ExchangeEngine::setProgressMaximum(int max)
-{
-    m_pbMax = max;
-    emit progressMaximumChanged(max);
-}
-
-void ExchangeEngine::setProgress(ProgressBar bar, int value)
-{
-    (bar == ProgressBar::Goods ? m_pbT : m_pbM) = value;
-    emit progressChanged(bar, value);
-}
-
-void ExchangeEngine::stepProgress(ProgressBar bar) { setProgress(bar, progress(bar) + 1); }
 
 } // namespace tevo

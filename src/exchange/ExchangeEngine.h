@@ -1,17 +1,27 @@
 #pragma once
-// The exchange engine: one command state, the poll timer Timer1, the request of the current
-// state and the interpretation of every packet that arrives from any scale. The protocol is
-// half-duplex and driven by the PC: poll 0x01 → ready 0x80 → request → acknowledgement 0xAA
-// (with the data of a read) or refusal 0xEE.
+// The exchange engine. Every scale that takes part in an exchange has a conversation of its
+// own: the step and the record it is at, the request it was last sent, whether its
+// acknowledgement or reply is outstanding, the bytes gathered, what it refused and when it
+// last sent anything. The protocol is half-duplex and driven by the PC, per scale:
+// poll 0x01 → ready 0x80 (or 0x01 0x80) → request → acknowledgement 0xAA (with the data of a
+// read) or refusal 0xEE. Scales move on independently; a silent one holds no one back.
+//
+// Pacing: a scale is polled one Timer1 interval after the exchange started, after its last
+// acknowledgement (or refusal) and after its last poll, and not while it is sending a reply.
+// The interval is 200 ms until a command sets it (500 ms), and nothing sets it back.
+// Fast exchange ("Быстрый обмен"): a scale that has acknowledged a request, or whose reply has
+// been gathered, is polled again at once instead of one interval later; Timer1 stays the
+// fallback, so a scale that does not answer that poll is polled again at the next tick.
+#include "exchange/ExchangeCommand.h"
 #include "exchange/RangeSelection.h"
 
-#include <QByteArray>
-#include <QHash>
+#include <QBitArray>
+#include <QElapsedTimer>
 #include <QObject>
-#include <QSet>
 #include <QTimer>
 #include <QVariant>
-#include <functional>
+#include <memory>
+#include <vector>
 
 namespace tevo {
 
@@ -19,134 +29,141 @@ class ScaleChannels;
 class Store;
 class Table;
 
-enum class ProgressBar { Goods, Messages }; // pbT, pbM
-
-// Command states of the protocol.
-namespace cmd {
-inline constexpr int SettingsRead = 1, HeaderRead = 2, LogoRead = 3, CheckReply = 4, SettingsWrite = 10,
-                     HeaderWrite = 11, LogoWrite = 12, DateWrite = 20, TimeWrite = 21, GoodsRead = 30,
-                     GoodsWrite = 31, MessagesRead = 40, MessagesWrite = 41, TotalsRead = 85, StateRead = 89;
-}
-
-// The request and reply handling of some command states.
-class ExchangeCommand {
-public:
-    virtual ~ExchangeCommand() = default;
-    // The request of the state; empty sends nothing. May throw tevo::Error.
-    virtual QByteArray buildRequest(int state, int number) = 0;
-    // Every packet received while the scale's acceptance is in (AckReceived is 1).
-    virtual void handleReply(int state, const QByteArray &packet, int scaleRecNo) = 0;
-};
-
 class ExchangeEngine : public QObject {
     Q_OBJECT
 public:
+    static constexpr int kDefaultPollMs = 200;
+    static constexpr int kSilentAfterMs = 2000; // "не отвечает"
+
     ExchangeEngine(Store &store, ScaleChannels &channels, QObject *parent = nullptr);
+    ~ExchangeEngine() override;
 
-    void registerCommand(int state, ExchangeCommand *command);
+    // --- start and stop ---
+    // Refuses (error box, false) while a connection check runs, or when the selected scales
+    // break the starter's rule.
+    bool canStart(ScaleRule rule, const QString &countError);
+    // The common start: checks as canStart, opens the channels of the selected scales and
+    // starts a conversation with each. A running exchange is stopped first.
+    bool start(const ExchangePlan &plan);
+    // Stop buttons: every conversation ends at once, channels closed; the report says where
+    // each scale stood.
+    void stop();
+    // The error box of a starter that refuses to start.
+    void refuseStart(const QString &text);
+    // Parses the range text of a transfer and checks that every number has its row in the
+    // table of `rowCount` rows; refuses (error box, false) otherwise, with `pastTheEnd` (the
+    // number for %1, the rows for %2) for a number without its row, leaving `range` as it was.
+    bool takeRange(const QString &text, int maxNumber, int rowCount, const QString &pastTheEnd, RangeSelection &range);
+    bool isRunning() const { return m_running; }
+    // The first step of the running (or last) exchange.
+    CommandState command() const;
 
-    Store &store() const { return m_store; }
-    ScaleChannels &channels() const { return m_channels; }
+    // --- settings ---
+    int pollInterval() const { return m_interval; }
+    void setPollInterval(int ms);
+    // CheckBox1 "Изменение цены": after a refusal the scale keeps the pace of its polls
+    // instead of waiting a whole interval from the refusal.
+    bool priceChange() const { return m_priceChange; }
+    void setPriceChange(bool on) { m_priceChange = on; }
+    // "Быстрый обмен": poll a scale again as soon as it has answered (see the pacing above).
+    bool fastExchange() const { return m_fastExchange; }
+    void setFastExchange(bool on) { m_fastExchange = on; }
+    // A scale that has sent nothing for this long ends its part and is reported as not
+    // answering; 0 (the default, and always in the window) polls it until stopped.
+    int silenceTimeout() const { return m_silenceTimeoutMs; }
+    void setSilenceTimeout(int ms) { m_silenceTimeoutMs = qMax(0, ms); }
 
-    // --- engine state, shared with the commands ---
-    int ExchangeState = 0;
-    int AckReceived = 0;
-    RangeSelection Range; // RangeSelected, RangeFirst, RangeLast, RangeSize
-    int RangeCursor = 0;
-    int ReadCursor = 0;
-    QByteArray ReplyBuffer;
-    int SelectedScaleCount = 0;
-    int ReplyCount = 0;
-    bool ConnectionCheckActive = false;
-    bool SendToAllScales = false;
-    QTimer Timer1; // the poll timer, 200 ms at start
+    // --- what the engine shows ---
+    int selectedScaleCount() const; // rows of S whose U is set, now
+    QVector<ScaleStatus> statuses() const; // the scales of the running (or last) exchange
+    ScaleStatus status(int scaleRecNo) const; // row 0 when that scale takes no part
+    int progress(ProgressBar bar) const { return bar == ProgressBar::Goods ? m_pbT : m_pbM; }
+    // Rows (0-based positions in S) the next poll goes to.
+    QVector<int> pollRows() const;
+    bool pollTimerActive() const { return m_timer1.isActive(); }
 
-    // CheckBox1 "Изменение цены": a refused record is skipped once every selected scale
-    // refused it.
-    bool priceChangeChecked = false;
+    // --- the connection check ---
+    bool connectionCheckActive() const { return m_checkActive; }
+    // Opens the channel of every row; every packet then marks its row as answering (W).
+    void beginConnectionCheck();
+    void probeEveryRow(); // the poll byte to every row
+    void endConnectionCheck();
 
-    // --- operations ---
-    void SendPacket(const QByteArray &packet);
-    void BuildRequest(int state, int number);
+    void OpenChannels();
+    void CloseChannels();
+
+public slots:
+    // Every packet received on any channel, with the record number of the scale row bound to
+    // that channel.
     void HandleReply(const QByteArray &packet, int scaleRecNo);
 
-    // The common start: refuses (error box, false) while a connection check runs, checks the
-    // selected-scale count by the starter's rule, opens the channels, sets the state and
-    // starts Timer1. `exactlyOne` false means "at least one".
-    bool startExchange(int state, bool exactlyOne, const QString &countError, int timerInterval = 0);
-    // Opens the channels of the selected scales and starts polling in the state.
-    void beginPolling(int state);
-    // Stop buttons: Timer1 off, channels closed.
-    void stop();
-    // Ends the exchange: channels closed, Timer1 off, the end text (if any) in a plain box.
-    void endExchange(const QString &text = {});
-    // Poll again for the next request: AckReceived 0, Timer1 on.
-    void pollAgain();
-    void CloseChannels();
-    void OpenChannels();
-
-    // --- writes to several scales: a record moves on only when every scale that takes it
-    // has acknowledged it, each scale counted once ---
-    // Works out which selected scales take the current record (the group rule applies in the
-    // goods write only) and starts owing acknowledgements from them.
-    void beginRecord();
-    bool recordDone() const { return m_owing.isEmpty(); }
-    bool owes(int scaleRecNo) const { return m_owing.contains(scaleRecNo); }
-
-    // Counts the acknowledgement of a scale in a write; true when it owed one for the record
-    // it was sent.
-    bool countAcknowledgement(int scaleRecNo);
-    // A packet of a write while the acceptance is in: true when it completes the current
-    // record (every scale that takes it has acknowledged it); otherwise polls again.
-    bool recordAcknowledged(const QByteArray &packet, int scaleRecNo);
-    // Parses the range text of a transfer into Range and sets the progress bars' maximum; a
-    // bad text gives its error box and false, leaving the range as it was.
-    bool takeRange(const QString &text, int maxNumber);
-    // Moves a write on to the next number of the range.
-    void advanceRecord();
-    // While a connection check runs no exchange may start: error box, true.
-    bool connectionCheckBlocks();
-
-    // Progress bars pbT and pbM.
-    void setProgressMaximum(int max);
-    void setProgress(ProgressBar bar, int value);
-    void stepProgress(ProgressBar bar);
-    int progress(ProgressBar bar) const { return bar == ProgressBar::Goods ? m_pbT : m_pbM; }
-
-    // Scale rows that receive a packet in the current state (positions in S, 0-based).
-    QVector<int> receivingRows();
-
-    // The goods group of the current goods row (lower case).
-    QString currentGoodsGroup() const;
-
 signals:
-    void packetReceived(const QByteArray &packet); // for the packet log
-    void message(const QString &text);             // plain message box
-    void information(const QString &text);         // information box
-    void errorMessage(const QString &text);        // error box
+    void packetReceived(const QByteArray &packet); // for the packet log, every packet
+    void errorMessage(const QString &text);        // a start refused
+    void started(tevo::CommandState command);
     void progressMaximumChanged(int max);
     void progressChanged(tevo::ProgressBar bar, int value);
-    void exchangeEnded();
-    void refusalEnded(); // a read that ended through a refusal
-
+    // The record the scale furthest behind is at: the grid follows it.
+    void followRecord(tevo::ProgressBar table, int number);
+    void scaleProgress(const tevo::ScaleStatus &status);
+    // Every end: finished, stopped or failed.
+    void ended(const tevo::ExchangeReport &report);
 
 private:
+    struct Conversation;
+
     void onTimer1();
-    void sendRequest(int state, int number, int readyRecNo);
-    void passReply(ExchangeCommand *command, const QByteArray &packet, int scaleRecNo);
+    void onWatch();
+    qint64 now() const { return m_clock.elapsed(); }
+    Conversation *conversation(int scaleRecNo) const;
+    int number(const Conversation &c) const;
+    int countedRecords() const;
+
+    // Polling: one call polls one scale now; the timer polls every scale whose time has come.
+    void pollNow(Conversation &c);
+    // Arms Timer1 for the next poll due; `answered`: the scale has just answered, its next
+    // poll is due one interval from now (at once in fast exchange).
+    void schedule(Conversation &c, bool answered);
+    void rearm();
+
+    void SendPacket(int row, const QByteArray &packet);
+    void BuildRequest(Conversation &c);
+    void gather(Conversation &c, const QByteArray &packet);
+    void refusal(Conversation &c);
+    void stepDone(Conversation &c);
+    bool nextRecord(Conversation &c); // false: the scale's part is over
+    void skipRecordsNotTaken(Conversation &c);
+    void finishScale(Conversation &c);
+    void showProgress(Conversation &c);
+    void showOverall();
+    bool allOver() const;
+    void end(ExchangeReport::End how, const QString &failure = {});
+    void fail(const QString &text) { end(ExchangeReport::End::Failed, text); }
+    void setProgress(ProgressBar bar, int value);
     void guardedSet(Table &table, int row, const QString &column, const QVariant &value);
-    void refusal();
-    bool isWriteState() const;
-    bool rowTakesPacket(int row, const QString &goodsGroup) const;
 
     Store &m_store;
     ScaleChannels &m_channels;
-    QHash<int, ExchangeCommand *> m_commands;
-    QSet<int> m_owing; // scales (record numbers in S) that owe the current record's acknowledgement
-    QSet<int> m_sent;  // scales the current record was sent to
+    QTimer m_timer1; // Timer1: armed for the next poll that is due
+    QTimer m_watch;  // silence
+    QElapsedTimer m_clock;
+    ExchangePlan m_plan;
+    std::vector<std::unique_ptr<Conversation>> m_scales;
+    QVector<Conversation *> m_byRecNo;
+    bool m_running = false;
+    quint64 m_generation = 0; // changes at every start and end
+    bool m_firstPollToEveryRow = false;
+    bool m_checkActive = false;
+    int m_interval = kDefaultPollMs;
+    bool m_priceChange = false;
+    bool m_fastExchange = false;
+    int m_silenceTimeoutMs = 0;
+    qint64 m_armedFor = -1;
     int m_pbT = 0;
     int m_pbM = 0;
-    int m_pbMax = 100;
+    int m_followed = 0;
+    QBitArray m_takenRecords; // records taken by at least one scale
+    int m_recordsDone = 0;
 };
 
 } // namespace tevo

@@ -1,68 +1,67 @@
 #include "exchange/GoodsTransfer.h"
 
 #include "common/Error.h"
+#include "exchange/ExchangeEngine.h"
 #include "exchange/GoodsRecord.h"
-#include "exchange/ScaleChannels.h"
 #include "store/Store.h"
 
 namespace tevo {
 
-namespace {
-const QString kNoScale = QStringLiteral("Не выбраны ни одни весы!");
-const QString kOnlyOneScale = QStringLiteral("Выберите только одни весы!");
-} // namespace
+GoodsTransfer::GoodsTransfer(ExchangeEngine &engine, Store &store) : m_engine(engine), m_store(store) {}
 
-GoodsTransfer::GoodsTransfer(ExchangeEngine &engine, QObject *parent) : QObject(parent), m_engine(engine)
+bool GoodsTransfer::StartGoodsWrite(const QString &rangeText) { return start(CommandState::GoodsWrite, rangeText); }
+
+bool GoodsTransfer::startGoodsRead(const QString &rangeText) { return start(CommandState::GoodsRead, rangeText); }
+
+bool GoodsTransfer::start(CommandState state, const QString &rangeText)
 {
-    m_engine.registerCommand(cmd::GoodsWrite, this);
-    m_engine.registerCommand(cmd::GoodsRead, this);
+    const bool write = state == CommandState::GoodsWrite;
+    const QString countError = write ? QStringLiteral("Не выбраны ни одни весы!") : QStringLiteral("Выберите только одни весы!");
+    const ScaleRule rule = write ? ScaleRule::AtLeastOne : ScaleRule::ExactlyOne;
+    if (!m_engine.canStart(rule, countError))
+        return false;
+    if (!m_engine.takeRange(rangeText, kMaxGoodsNumber, m_store.goods().count(),
+                            QStringLiteral("В таблице товаров нет строки № %1 (в ней %2 строк): обмен не начат, "
+                                           "в весы ничего не отправлено."),
+                            m_range))
+        return false;
+    ExchangePlan plan;
+    plan.command = this;
+    plan.steps = {state};
+    plan.records = m_range.records();
+    plan.rule = rule;
+    plan.countError = countError;
+    plan.bar = ProgressBar::Goods;
+    plan.progressMaximum = m_range.RangeSize;
+    return m_engine.start(plan);
 }
 
-bool GoodsTransfer::StartGoodsWrite(const QString &rangeText)
+bool GoodsTransfer::scaleTakes(CommandState state, int number, int scaleRow)
 {
-    if (m_engine.connectionCheckBlocks())
-        return false;
-    if (m_engine.SelectedScaleCount == 0) {
-        emit m_engine.errorMessage(kNoScale);
-        return false;
-    }
-    if (!m_engine.takeRange(rangeText, kMaxGoodsNumber))
-        return false;
-    m_engine.setProgress(ProgressBar::Goods, 0);
-    LoadedGoodsCount = 0;
-    m_engine.RangeCursor = m_engine.Range.RangeFirst;
-    m_engine.ReadCursor = m_engine.Range.RangeFirst;
-    m_engine.store().goods().moveToRecNo(m_engine.Range.RangeFirst);
-    m_engine.beginPolling(cmd::GoodsWrite);
-    return true;
+    // The scale groups steer the goods write only: a scale takes goods whose group is empty,
+    // or occurs in its own group text, or any goods when its group text is empty.
+    if (state != CommandState::GoodsWrite)
+        return true;
+    Table &goods = m_store.goods();
+    if (number < 1 || number > goods.count())
+        return true; // refused when the record is built
+    const QString group = goods.text(number - 1, QStringLiteral("SG")).toLower();
+    if (group.isEmpty())
+        return true;
+    const QString scaleGroups = m_store.scales().text(scaleRow, QStringLiteral("SG")).toLower();
+    return scaleGroups.isEmpty() || scaleGroups.contains(group);
 }
 
-bool GoodsTransfer::startGoodsRead(const QString &rangeText)
+QByteArray GoodsTransfer::buildRequest(CommandState state, int number)
 {
-    if (m_engine.connectionCheckBlocks())
-        return false;
-    if (m_engine.SelectedScaleCount != 1) {
-        emit m_engine.errorMessage(kOnlyOneScale);
-        return false;
-    }
-    if (!m_engine.takeRange(rangeText, kMaxGoodsNumber))
-        return false;
-    m_engine.setProgress(ProgressBar::Goods, 0);
-    m_engine.RangeCursor = m_engine.Range.RangeFirst;
-    m_engine.store().goods().first();
-    m_engine.ReadCursor = m_engine.Range.RangeFirst;
-    m_engine.beginPolling(cmd::GoodsRead);
-    return true;
-}
-
-QByteArray GoodsTransfer::buildRequest(int state, int number)
-{
-    if (state == cmd::GoodsRead)
+    if (state == CommandState::GoodsRead)
         return buildGoodsReadRequest(number);
-    Table &goods = m_engine.store().goods();
-    const int row = goods.currentRow();
-    if (row < 0)
-        throw InputError(QStringLiteral("Таблица товаров пуста: передавать нечего."));
+    if (state != CommandState::GoodsWrite)
+        return {};
+    Table &goods = m_store.goods();
+    const int row = number - 1;
+    if (row < 0 || row >= goods.count())
+        throw InputError(QStringLiteral("В таблице товаров больше нет строки № %1: запись остановлена.").arg(number));
     GoodsFields f;
     f.NPLU = goods.text(row, QStringLiteral("NPLU"));
     f.TNAME1 = goods.text(row, QStringLiteral("TNAME1"));
@@ -82,55 +81,29 @@ QByteArray GoodsTransfer::buildRequest(int state, int number)
         throw ConversionError(QStringLiteral("%1\nТовар № %2 не может быть записан в весы; обмен остановлен.")
                                   .arg(e.text(), f.NPLU));
     }
+    // The padded logo text goes back into the row of the record, wherever the grid is.
     if (logo != f.LOGO)
         goods.setValue(row, QStringLiteral("LOGO"), logo);
     return record;
 }
 
-void GoodsTransfer::handleReply(int state, const QByteArray &packet, int scaleRecNo)
+StepOutcome GoodsTransfer::takeReply(CommandState state, int number, const QByteArray &reply)
 {
-    if (state == cmd::GoodsWrite)
-        handleWriteReply(packet, scaleRecNo);
-    else
-        handleReadReply(packet);
+    if (state != CommandState::GoodsRead)
+        return StepOutcome::StepDone; // the acknowledgement of a written record
+    if (reply.size() < kGoodsReplyMinLength)
+        return StepOutcome::Incomplete;
+    storeReply(number, reply);
+    return StepOutcome::StepDone;
 }
 
-void GoodsTransfer::handleWriteReply(const QByteArray &packet, int scaleRecNo)
+void GoodsTransfer::storeReply(int number, const QByteArray &reply)
 {
-    if (!m_engine.recordAcknowledged(packet, scaleRecNo))
-        return;
-    ++LoadedGoodsCount;
-    if (m_engine.RangeCursor < m_engine.Range.RangeLast) {
-        m_engine.advanceRecord();
-        m_engine.pollAgain();
-        return;
-    }
-    m_engine.Timer1.stop();
-    m_engine.CloseChannels();
-    m_engine.stepProgress(ProgressBar::Goods);
-    const QString text = QStringLiteral("Все PLU успешно записаны в весы %1").arg(LoadedGoodsCount);
-    if (mainWindowInTray && mainWindowInTray() && showTrayBalloon)
-        showTrayBalloon(QStringLiteral("Tevo"), text, 1, 30);
-    else
-        emit m_engine.message(text);
-    m_engine.setProgress(ProgressBar::Goods, 0);
-    emit goodsWriteSucceeded(text);
-    emit m_engine.exchangeEnded();
-}
-
-void GoodsTransfer::handleReadReply(const QByteArray &packet)
-{
-    m_engine.ReplyBuffer.append(packet);
-    if (m_engine.ReplyBuffer.size() < kGoodsReplyMinLength)
-        return;
-    const GoodsReplyFields r = decodeGoodsReply(m_engine.ReplyBuffer);
-    Table &goods = m_engine.store().goods();
-    const int number = m_engine.ReadCursor;
+    const GoodsReplyFields r = decodeGoodsReply(reply);
+    Table &goods = m_store.goods();
     if (number < 1 || number > goods.count())
         throw InputError(QStringLiteral("В таблице товаров нет строки № %1: товар не сохранён, обмен остановлен.")
                              .arg(number));
-    m_engine.stepProgress(ProgressBar::Goods);
-    goods.moveToRecNo(number);
     FieldValues values = {{QStringLiteral("CODE"), r.CODE}};
     if (r.LOGO)
         values.append({QStringLiteral("LOGO"), *r.LOGO});
@@ -139,16 +112,7 @@ void GoodsTransfer::handleReadReply(const QByteArray &packet)
                           {QStringLiteral("TARA"), r.TARA},           {QStringLiteral("GROUPCODE"), r.GROUPCODE},
                           {QStringLiteral("MESSAGE"), r.MESSAGE},     {QStringLiteral("OSUM"), r.OSUM},
                           {QStringLiteral("OVES"), r.OVES},           {QStringLiteral("OCOUNTPROD"), r.OCOUNTPROD}};
-    goods.setValues(goods.currentRow(), values);
-    if (m_engine.ReadCursor < m_engine.Range.RangeLast) {
-        m_engine.RangeCursor = m_engine.Range.NextInRange(m_engine.RangeCursor);
-        m_engine.ReadCursor = m_engine.Range.NextInRange(m_engine.ReadCursor);
-        m_engine.ReplyBuffer.clear();
-        m_engine.pollAgain();
-        return;
-    }
-    m_engine.endExchange(QStringLiteral("Запрошенные PLU успешно считаны"));
-    m_engine.setProgress(ProgressBar::Goods, 0);
+    goods.setValues(number - 1, values);
 }
 
 } // namespace tevo

@@ -101,4 +101,27 @@ bool RangeSelection::isSelected(int n) const
     return n >= 1 && n < RangeSelected.size() && RangeSelected.testBit(n);
 }
 
+QVector<int> RangeSelection::records() const
+{
+    QVector<int> out;
+    int n = RangeFirst;
+    out.append(n);
+    while (n < RangeLast) {
+        n = NextInRange(n);
+        out.append(n);
+    }
+    return out;
+}
+
+QString rowsPastTheEndText(const QVector<int> &numbers, int rowCount, const QString &text)
+{
+    int past = 0;
+    for (int n : numbers)
+        if (n > rowCount && (past == 0 || n < past))
+            past = n;
+    if (past == 0)
+        return {};
+    return text.arg(past).arg(rowCount);
+}
+
 } // namespace tevo

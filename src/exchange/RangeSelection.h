@@ -4,6 +4,7 @@
 // numbers written without blanks around the dash.
 #include <QBitArray>
 #include <QString>
+#include <QVector>
 
 namespace tevo {
 
@@ -33,7 +34,16 @@ struct RangeSelection {
 
     // Whether number n is chosen (false outside 1 … maxNumber).
     bool isSelected(int n) const;
+
+    // The record numbers a transfer runs through, in order: RangeFirst, then NextInRange until
+    // RangeLast (so "5-3" runs 3, 5, and "1-5, 3" runs 1 … 5 once).
+    QVector<int> records() const;
 };
+
+// The text that refuses a transfer whose range names a row past the end of its table: `text`
+// with the first such number for %1 and the number of rows for %2; empty when every number
+// has its row.
+QString rowsPastTheEndText(const QVector<int> &numbers, int rowCount, const QString &text);
 
 // "Номер N вне диапазона 1 … M"
 QString numberOutOfRangeText(int number, int maxNumber);

@@ -25,6 +25,9 @@ ScaleChannels::ScaleChannels(Table &scales, QObject *parent) : QObject(parent), 
         auto *socket = new QTcpSocket(this);
         socket->setObjectName(QStringLiteral("CS%1").arg(n));
         m_sockets[n] = socket;
+        // Small packets, each waited for: out without Nagle's pause.
+        connect(socket, &QTcpSocket::connected, socket,
+                [socket] { socket->setSocketOption(QAbstractSocket::LowDelayOption, 1); });
         connect(socket, &QTcpSocket::readyRead, this, [this, n] {
             const QByteArray bytes = m_sockets[n]->readAll();
             emit packetReceived(bytes, m_socketTag[n]);
@@ -147,7 +150,9 @@ void ScaleChannels::SendToScale(int row, const QByteArray &packet)
         return;
     QTcpSocket *socket = m_sockets[row];
     if (socket->state() == QAbstractSocket::ConnectedState) {
+        // Out at once rather than at the next turn of the event loop.
         socket->write(packet);
+        socket->flush();
         return;
     }
     // A scale that dropped the connection is called again; the packet itself is lost, the

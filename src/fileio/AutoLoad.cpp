@@ -1,8 +1,8 @@
 #include "fileio/AutoLoad.h"
 
 #include "common/Error.h"
+#include "common/ProfileFile.h"
 #include "fileio/GoodsTextFile.h"
-#include "fileio/ProfileFile.h"
 #include "store/Store.h"
 
 #include <QDateTime>
@@ -14,6 +14,7 @@ namespace tevo {
 namespace {
 const QString kMain = QStringLiteral("Main");
 const QString kAccessError = QStringLiteral("Ошибка при доступе к файлу автозагрузки!");
+const QString kLoading = QStringLiteral("автоматическая загрузка товаров");
 
 bool truth(const ProfileFile &ini, const QString &key) { return ini.readInteger(kMain, key, 0) != 0; }
 } // namespace
@@ -42,9 +43,15 @@ void AutoLoadSettings::write(const QString &iniPath) const
     ini.writeString(kMain, QStringLiteral("LoadToScale"), LoadToScale ? QStringLiteral("1") : QStringLiteral("0"));
     ini.writeString(kMain, QStringLiteral("EnableAutoLoad"), EnableAutoLoad ? QStringLiteral("1") : QStringLiteral("0"));
     ini.writeString(kMain, QStringLiteral("NeedClear"), NeedClear ? QStringLiteral("1") : QStringLiteral("0"));
-    QString error;
-    if (!ini.save(&error))
-        throw FileError(error);
+    ini.saveAtomicallyOrThrow();
+}
+
+void AutoLoadSettings::writeFileTime(const QString &iniPath, const QString &fileTime)
+{
+    ProfileFile ini(iniPath);
+    ini.load();
+    ini.writeString(kMain, QStringLiteral("FileAtribut"), fileTime);
+    ini.saveAtomicallyOrThrow();
 }
 
 AutoLoader::AutoLoader(Store &store, const QString &iniPath, QObject *parent)
@@ -113,6 +120,11 @@ void AutoLoader::tmAutoLoadTimer()
     const QString fileTime = fileTimeText(path);
     if (fileTime == LastLoadedFileTime)
         return;
+    // While another long table operation runs nothing is touched or recorded: the next tick
+    // tries again.
+    OperationGuard::Scope scope(m_store.guard(), kLoading);
+    if (!scope)
+        return;
 
     // Access to both files first; nothing changes when either fails.
     QFile watched(path);
@@ -137,7 +149,12 @@ void AutoLoader::tmAutoLoadTimer()
     tmAutoLoad.stop();
     if (stopExchange)
         stopExchange();
+    // What the user is typing in a grid is stored before the tables change under it.
+    m_store.storeOpenEdits();
 
+    QString loadFailure;
+    QString range;
+    int recordCount = 0;
     try {
         Table &scales = m_store.scales();
         for (int r = 0; r < scales.count(); ++r)
@@ -147,35 +164,50 @@ void AutoLoader::tmAutoLoadTimer()
         if (notify)
             notify(QStringLiteral("идет автоматическая загрузка в весы"));
 
-        LastLoadedFileTime = fileTime;
-        settings.FileAtribut = fileTime;
-        {
-            ProfileFile ini(m_iniPath);
-            ini.load();
-            ini.writeString(kMain, QStringLiteral("FileAtribut"), fileTime);
-            QString error;
-            if (!ini.save(&error))
-                throw FileError(error);
-        }
-
         Table &goods = m_store.goods();
         goods.refresh();
         ProfileFile profile;
         profile.parse(bytes);
-        const int recordCount = profile.readInteger(kMain, QStringLiteral("RecordCount"), 0);
+        recordCount = profile.readInteger(kMain, QStringLiteral("RecordCount"), 0);
         if (settings.NeedClear)
             m_store.createEmptyGoods();
-        const GoodsTextLoad load = loadGoodsText(goods, profile);
-        if (setGoodsRange)
-            setGoodsRange(rangeAfterLoad(load.rangeText(), recordCount, settings.NeedClear));
-        emit loaded(recordCount);
-        if (settings.LoadToScale && startGoodsWrite)
-            startGoodsWrite(rangeAfterLoad(load.rangeText(), recordCount, settings.NeedClear));
+        try {
+            const GoodsTextLoad load = loadGoodsText(goods, profile);
+            range = rangeAfterLoad(load.rangeText(), recordCount, settings.NeedClear);
+        } catch (const DatabaseError &) {
+            throw;
+        } catch (const Error &e) {
+            // A bad value in the file: the rows before it stay, and the file counts as loaded.
+            loadFailure = e.text();
+        }
     } catch (const Error &e) {
-        // The load stops here; the timer stays stopped until a goods write ends well or the
-        // dialog is closed.
+        // The store failed: the file does not count as loaded and is loaded again later. The
+        // timer stays stopped until a goods write ends well or the dialog is closed.
         emit errorMessage(e.text());
+        return;
     }
+
+    // The file counts as loaded in this run; it is recorded in the settings file only once the
+    // loaded rows are committed, so a crash before that loads it again at the next start.
+    LastLoadedFileTime = fileTime;
+    if (m_store.database().tryCommit()) {
+        settings.FileAtribut = fileTime;
+        try {
+            AutoLoadSettings::writeFileTime(m_iniPath, fileTime);
+        } catch (const Error &e) {
+            emit errorMessage(e.text());
+            return;
+        }
+    }
+    if (!loadFailure.isEmpty()) {
+        emit errorMessage(loadFailure);
+        return;
+    }
+    if (setGoodsRange)
+        setGoodsRange(range);
+    emit loaded(recordCount);
+    if (settings.LoadToScale && startGoodsWrite)
+        startGoodsWrite(range);
 }
 
 } // namespace tevo

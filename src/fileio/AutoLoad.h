@@ -21,8 +21,11 @@ struct AutoLoadSettings {
     bool NeedClear = false;     // cbNeedClear: rebuild the goods table empty before a load
 
     static AutoLoadSettings read(const QString &iniPath); // missing keys take their defaults
-    // Writes the six keys; throws FileError "Unable to write to %s".
+    // Writes the six keys; the file is replaced as a whole, so a failure (or a crash) leaves
+    // the old one. Throws FileError "Unable to write to %s".
     void write(const QString &iniPath) const;
+    // Writes FileAtribut alone, the same way.
+    static void writeFileTime(const QString &iniPath, const QString &fileTime);
 };
 
 class AutoLoader : public QObject {
@@ -55,7 +58,10 @@ public:
     void dialogClosed(const AutoLoadSettings &fromDialog);
     // After a goods write ended well: watch again when enabled.
     void goodsWriteSucceeded();
-    // One tick of the watch timer.
+    // One tick of the watch timer. While another long table operation runs, the tick does
+    // nothing and the next one tries again. A load stores the open grid edits first, and the
+    // watched file's time is written into the settings file only after the loaded rows are
+    // committed.
     void tmAutoLoadTimer();
     void applyTimer();
 

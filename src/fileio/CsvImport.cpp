@@ -3,7 +3,7 @@
 #include "common/Convert.h"
 #include "common/Error.h"
 #include "fileio/ImportSupport.h"
-#include "fileio/TextDecoding.h"
+#include "common/TextDecoding.h"
 #include "store/Table.h"
 
 #include <QFile>

@@ -3,11 +3,11 @@
 #include "common/Codepage.h"
 #include "common/Convert.h"
 #include "common/Error.h"
+#include "common/WholeFile.h"
 #include "fileio/DbfFile.h"
 #include "store/Database.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace tevo {
 namespace {
@@ -105,9 +105,7 @@ void exportGoodsDbf(Table &goods, const QString &path, const QString &templatePa
     }
     goods.last();
 
-    QSaveFile out(path);
-    const QByteArray bytes = writer.bytes();
-    if (QFileInfo(path).isDir() || !out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+    if (!replaceFileWhole(path, writer.bytes()))
         throw FileError(QStringLiteral("Cannot create file %1").arg(path));
 }
 

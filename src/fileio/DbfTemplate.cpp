@@ -2,12 +2,11 @@
 
 #include "common/Error.h"
 #include "common/NewFile.h"
+#include "common/WholeFile.h"
 #include "fileio/DbfFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-
-#include <QSaveFile>
 
 namespace tevo {
 
@@ -23,9 +22,7 @@ QByteArray dbfTemplateBytes()
 
 bool writeDbfTemplate(const QString &path, QString *error)
 {
-    QSaveFile f(path);
-    const QByteArray bytes = dbfTemplateBytes();
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
+    if (!replaceFileWhole(path, dbfTemplateBytes())) {
         if (error)
             *error = QStringLiteral("Cannot create file %1").arg(path);
         return false;

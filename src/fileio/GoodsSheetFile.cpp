@@ -2,10 +2,9 @@
 
 #include "common/Codepage.h"
 #include "common/Error.h"
+#include "common/WholeFile.h"
 #include "store/Table.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 #include <cstring>
 
@@ -138,8 +137,7 @@ void exportGoodsXls(Table &goods, const QString &path)
     }
     const QByteArray bytes = goodsSheetBytes(columns, rows);
     goods.last();
-    QSaveFile out(path);
-    if (QFileInfo(path).isDir() || !out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+    if (!replaceFileWhole(path, bytes))
         throw FileError(QStringLiteral("Cannot create file %1").arg(path));
 }
 

@@ -3,7 +3,7 @@
 #include "common/Convert.h"
 #include "common/Error.h"
 #include "fileio/ImportSupport.h"
-#include "fileio/ProfileFile.h"
+#include "common/ProfileFile.h"
 #include "store/Table.h"
 
 #include <QFileInfo>

@@ -5,8 +5,9 @@
 //     [Ports]
 //     COM3=/dev/ttyUSB0
 //
-// Section and key names are matched without regard to letter case. Without an entry COMn is
-// /dev/ttyS(n-1). A name that starts with "/" is a device path and is used as it is; any other
+// The file follows the program's profile rules: Windows-1251 (or UTF-8) text, section and key
+// names without regard to letter case, a value in quotes taken without them. Without an entry
+// COMn is /dev/ttyS(n-1). A name that starts with "/" is a device path and is used as it is; any other
 // name is looked for under /dev.
 #include <QString>
 

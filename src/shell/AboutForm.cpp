@@ -2,7 +2,7 @@
 
 #include "common/AppPaths.h"
 #include "common/Error.h"
-#include "fileio/DatabaseChoice.h"
+#include "store/DatabaseChoice.h"
 #include "shell/ShellStyle.h"
 #include "store/Database.h"
 

@@ -1,5 +1,6 @@
 #include "shell/AutoLoadForm.h"
 
+#include "common/Codepage.h"
 #include "common/ErrorSink.h"
 #include "fileio/AutoLoad.h"
 #include "shell/Dialogs.h"
@@ -107,8 +108,30 @@ void TAutoLoadForm::btnOpenClick()
         edAutoLoad->setText(file);
 }
 
+// The settings file holds the watched file's name in Windows-1251: a name with a character it
+// cannot hold would come back as a name of no file. Such a name is refused and the dialog stays.
+bool TAutoLoadForm::fileNameStorable()
+{
+    const QString name = edAutoLoad->text();
+    QString missing;
+    for (const QChar c : name)
+        if (!representableInCp1251(c) && !missing.contains(c))
+            missing += c;
+    if (missing.isEmpty())
+        return true;
+    Dialogs::message(Dialogs::Kind::Error,
+                     QStringLiteral("Имя файла \"%1\" содержит знаки, которых нет в кодировке Windows-1251 (%2): "
+                                    "такое имя нельзя сохранить в настройках автоматической загрузки. Переименуйте "
+                                    "файл или папку либо выберите другой файл.")
+                         .arg(name, missing));
+    edAutoLoad->setFocus();
+    return false;
+}
+
 void TAutoLoadForm::done(int result)
 {
+    if (!fileNameStorable())
+        return;
     if (m_loader) {
         AutoLoadSettings s = m_loader->settings;
         s.FName = edAutoLoad->text();

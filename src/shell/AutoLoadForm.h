@@ -1,6 +1,7 @@
 #pragma once
 // The automatic-loading dialog: the watched file, the check period and the three switches.
-// Closing it, in any way, stores the settings and sets the watch timer.
+// Closing it, in any way, stores the settings and sets the watch timer; a watched-file name
+// that Windows-1251 cannot hold is refused and the dialog stays open.
 #include <QDialog>
 
 class QCheckBox;
@@ -36,6 +37,7 @@ protected:
 private:
     void btnOpenClick();
     void fillFromLoader();
+    bool fileNameStorable();
 
     AutoLoader *m_loader = nullptr;
 };

@@ -1,7 +1,7 @@
 #include "shell/ColumnWidths.h"
 
 #include "common/Error.h"
-#include "fileio/ProfileFile.h"
+#include "common/ProfileFile.h"
 
 #include <QHeaderView>
 #include <QRegularExpression>
@@ -36,7 +36,8 @@ QStringList ColumnWidths::storedLines(const QList<QTableView *> &grids)
     return lines;
 }
 
-void ColumnWidths::save(const QString &path, const QList<QTableView *> &grids)
+void ColumnWidths::save(const QString &path, const QList<QTableView *> &grids,
+                        const std::function<void(ProfileFile &)> &alsoWrite)
 {
     ProfileFile file(path);
     QString error;
@@ -52,6 +53,8 @@ void ColumnWidths::save(const QString &path, const QList<QTableView *> &grids)
         if (m.hasMatch() && m.captured(1).toLongLong() >= lines.size())
             file.deleteKey(section, key);
     }
+    if (alsoWrite)
+        alsoWrite(file);
     if (!file.saveAtomically(&error))
         throw FileError(error);
 }

@@ -6,15 +6,24 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QPointer>
 #include <QQueue>
+#include <QTimer>
 #include <QUrl>
+
+#include <cstdio>
 
 namespace tevo {
 namespace {
 
+struct Answer {
+    int answer = 0;
+    std::function<void()> whileShown;
+};
+
 struct Script {
     bool on = false;
-    QQueue<int> answers;
+    QQueue<Answer> answers;
     QQueue<QString> fileNames;
     QStringList texts;
     QList<Dialogs::Kind> kinds;
@@ -25,6 +34,39 @@ Script &script()
 {
     static Script s;
     return s;
+}
+
+QPointer<QWidget> &mainWindow()
+{
+    static QPointer<QWidget> w;
+    return w;
+}
+
+bool &endingFlag()
+{
+    static bool ending = false;
+    return ending;
+}
+
+// The next scripted answer; `fallback` without one. Runs what happens while the box is open.
+int scriptedAnswer(int fallback)
+{
+    Script &s = script();
+    if (s.answers.isEmpty())
+        return fallback;
+    Answer a = s.answers.dequeue();
+    if (a.whileShown)
+        a.whileShown();
+    return a.answer;
+}
+
+// The answer of a box that is not shown because the program is ending: "no" where there is one.
+int endingAnswer(QMessageBox::StandardButtons buttons)
+{
+    for (QMessageBox::StandardButton b : {QMessageBox::Cancel, QMessageBox::No, QMessageBox::Abort})
+        if (buttons & b)
+            return b;
+    return buttons & QMessageBox::Ok ? int(QMessageBox::Ok) : int(QMessageBox::Cancel);
 }
 
 QString titleOf(Dialogs::Kind kind)
@@ -75,7 +117,24 @@ QWidget *ownerWindow()
 {
     if (QWidget *w = QApplication::activeModalWidget())
         return w;
-    return QApplication::activeWindow();
+    if (QWidget *w = QApplication::activeWindow())
+        return w;
+    return mainWindow().data();
+}
+
+// A window shown while the main window is hidden to the tray or minimized: it stays on top
+// and takes the focus once it is shown. True when it was so set.
+bool bringToFront(QWidget *window)
+{
+    QWidget *main = mainWindow().data();
+    if (!main || (main->isVisible() && !main->isMinimized()))
+        return false;
+    window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    QTimer::singleShot(0, window, [window] {
+        window->raise();
+        window->activateWindow();
+    });
+    return true;
 }
 
 } // namespace
@@ -86,9 +145,14 @@ int Dialogs::message(Kind kind, const QString &text, QMessageBox::StandardButton
     if (s.on) {
         s.texts.append(text);
         s.kinds.append(kind);
-        return s.answers.isEmpty() ? defaultAnswer(buttons) : s.answers.dequeue();
+        return endingFlag() ? endingAnswer(buttons) : scriptedAnswer(defaultAnswer(buttons));
+    }
+    if (endingFlag()) {
+        std::fprintf(stderr, "tevo: %s: %s\n", qUtf8Printable(titleOf(kind)), qUtf8Printable(text));
+        return endingAnswer(buttons);
     }
     QMessageBox box(iconOf(kind), titleOf(kind), text, buttons, ownerWindow());
+    bringToFront(&box);
     return box.exec();
 }
 
@@ -100,6 +164,8 @@ QString Dialogs::openFileName(QWidget *parent, const QString &caption, const QSt
         s.kinds.append(Kind::Plain);
         return s.fileNames.isEmpty() ? QString() : s.fileNames.dequeue();
     }
+    if (endingFlag())
+        return {};
     return QFileDialog::getOpenFileName(parent, caption, dir, filter);
 }
 
@@ -111,6 +177,8 @@ QString Dialogs::saveFileName(QWidget *parent, const QString &caption, const QSt
         s.kinds.append(Kind::Plain);
         return s.fileNames.isEmpty() ? QString() : s.fileNames.dequeue();
     }
+    if (endingFlag())
+        return {};
     return QFileDialog::getSaveFileName(parent, caption, dir, filter);
 }
 
@@ -120,12 +188,18 @@ int Dialogs::execModal(QDialog *dialog)
     if (s.on) {
         s.texts.append(dialog->windowTitle());
         s.kinds.append(Kind::Plain);
-        const int answer = s.answers.isEmpty() ? int(QDialog::Rejected) : s.answers.dequeue();
+        const int answer = endingFlag() ? int(QDialog::Rejected) : scriptedAnswer(QDialog::Rejected);
         // The window closes as it would after the person's answer, so its closing steps run.
         dialog->done(answer);
         return answer;
     }
-    return dialog->exec();
+    if (endingFlag())
+        return QDialog::Rejected;
+    const bool onTop = bringToFront(dialog);
+    const int result = dialog->exec();
+    if (onTop) // the next time it may open over the shown main window
+        dialog->setWindowFlag(Qt::WindowStaysOnTopHint, false);
+    return result;
 }
 
 bool Dialogs::openDocument(const QUrl &url)
@@ -143,9 +217,16 @@ void Dialogs::installErrorHandler()
     setErrorHandler([](const QString &text) { message(Kind::Error, text, QMessageBox::Ok); });
 }
 
+void Dialogs::setMainWindow(QWidget *w) { mainWindow() = w; }
+void Dialogs::setEnding(bool ending) { endingFlag() = ending; }
+bool Dialogs::ending() { return endingFlag(); }
+
 void Dialogs::setScripted(bool on) { script().on = on; }
 bool Dialogs::scripted() { return script().on; }
-void Dialogs::setNextAnswer(int answer) { script().answers.enqueue(answer); }
+void Dialogs::setNextAnswer(int answer, std::function<void()> whileShown)
+{
+    script().answers.enqueue({answer, std::move(whileShown)});
+}
 void Dialogs::setNextFileName(const QString &fileName) { script().fileNames.enqueue(fileName); }
 QStringList Dialogs::shownTexts() { return script().texts; }
 QList<Dialogs::Kind> Dialogs::shownKinds() { return script().kinds; }
@@ -159,6 +240,7 @@ void Dialogs::reset()
     s.texts.clear();
     s.kinds.clear();
     s.documents.clear();
+    endingFlag() = false;
 }
 
 } // namespace tevo

@@ -1,10 +1,15 @@
 #pragma once
-// The one way the windows show message boxes, file dialogs and modal windows. Tests switch it
-// to a scripted mode: nothing is shown, answers come from a queue and every text is recorded,
-// so no test ever waits for a person.
+// The one way the windows show message boxes, file dialogs and modal windows. A box always has
+// an owner: the active window, or the main window, and when the main window is hidden (in the
+// tray) or minimized the box stays on top and takes the focus, so it is seen and closing it
+// ends nothing. Once the program is ending no box is shown any more: texts go to the standard
+// error stream and questions are answered "no". Tests switch it to a scripted mode: nothing is
+// shown, answers come from a queue and every text is recorded, so no test ever waits for a
+// person.
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QDialog;
 class QUrl;
@@ -39,12 +44,20 @@ public:
     // The common error box: every failure reported through tevo::reportError is shown here.
     static void installErrorHandler();
 
+    // The owner of boxes shown while no window of the program is active.
+    static void setMainWindow(QWidget *mainWindow);
+    // The program is ending (or saving for the end of the desktop session): no box is shown.
+    static void setEnding(bool ending);
+    static bool ending();
+
     // --- scripted mode, for tests ---
     static void setScripted(bool on);
     static bool scripted();
     // The next answer of a message box or modal window. Without a prepared answer a message
     // box gives OK (or its first button) and a modal window gives QDialog::Rejected.
-    static void setNextAnswer(int answer);
+    // `whileShown` runs while that box "is open", before it answers: what arrives meanwhile
+    // (timer ticks, socket events) is given to it by processing events there.
+    static void setNextAnswer(int answer, std::function<void()> whileShown = {});
     // The next result of a file dialog; without one the dialog counts as cancelled.
     static void setNextFileName(const QString &fileName);
     // Texts of the message boxes shown, and captions of the dialogs, in order.
@@ -53,7 +66,7 @@ public:
     static QList<Kind> shownKinds();
     // Documents that would have been opened, in order (nothing is opened in scripted mode).
     static QList<QUrl> openedDocuments();
-    // Forgets shown texts, opened documents and unused answers.
+    // Forgets shown texts, opened documents and unused answers, and leaves the ending mode.
     static void reset();
 };
 

@@ -8,7 +8,9 @@
 #include "shell/LcdIndicator.h"
 #include "shell/MainForm.h"
 #include "shell/PaketViewForm.h"
+#include "shell/ScaleProgressPanel.h"
 #include "shell/ScalesForm.h"
+#include "shell/UpdateThrottle.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,27 +18,27 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QProgressBar>
+#include <QStatusBar>
 
 namespace tevo {
 
 ExchangeHub::ExchangeHub(TMainForm &form) : QObject(&form), m_form(form)
 {
     Store &store = form.store();
-    m_channels = std::make_unique<ScaleChannels>(store.scales());
-    m_engine = std::make_unique<ExchangeEngine>(store, *m_channels);
-    m_goods = std::make_unique<GoodsTransfer>(*m_engine);
-    m_messages = std::make_unique<MessagesTransfer>(*m_engine);
-    m_parameters = std::make_unique<ParameterCommands>(*m_engine, *this);
-    m_check = std::make_unique<ConnectionCheck>(*m_engine);
+    m_exchange = std::make_unique<ScaleExchange>(store, this);
     m_autoLoader = std::make_unique<AutoLoader>(store, besideProgram(QLatin1String(kAutoLoadFileName)));
+    m_panel = new ScaleProgressPanel(&form);
+    form.statusBar()->addPermanentWidget(m_panel);
 
-    ExchangeEngine &engine = *m_engine;
-    connect(&engine, &ExchangeEngine::message, this, [](const QString &t) { Dialogs::message(Dialogs::Kind::Plain, t); });
-    connect(&engine, &ExchangeEngine::information, this,
+    ScaleExchange &exchange = *m_exchange;
+    ExchangeEngine &engine = exchange.engine();
+    connect(&exchange, &ScaleExchange::message, this, [](const QString &t) { Dialogs::message(Dialogs::Kind::Plain, t); });
+    connect(&exchange, &ScaleExchange::warning, this, [](const QString &t) { Dialogs::message(Dialogs::Kind::Warning, t); });
+    connect(&exchange, &ScaleExchange::information, this,
             [](const QString &t) { Dialogs::message(Dialogs::Kind::Information, t); });
-    connect(&engine, &ExchangeEngine::errorMessage, this, [](const QString &t) { Dialogs::message(Dialogs::Kind::Error, t); });
-    connect(m_channels.get(), &ScaleChannels::connectionFailed, this, [](const QString &t) { reportError(t); });
-    connect(m_channels.get(), &ScaleChannels::channelProblem, this,
+    connect(&exchange, &ScaleExchange::errorMessage, this, [](const QString &t) { Dialogs::message(Dialogs::Kind::Error, t); });
+    connect(&exchange.channels(), &ScaleChannels::connectionFailed, this, [](const QString &t) { reportError(t); });
+    connect(&exchange.channels(), &ScaleChannels::channelProblem, this,
             [](const QString &t) { Dialogs::message(Dialogs::Kind::Error, t); });
     connect(m_autoLoader.get(), &AutoLoader::errorMessage, this,
             [](const QString &t) { Dialogs::message(Dialogs::Kind::Error, t); });
@@ -48,34 +50,60 @@ ExchangeHub::ExchangeHub(TMainForm &form) : QObject(&form), m_form(form)
         m_form.pbT->setMaximum(qMax(1, max));
         m_form.pbM->setMaximum(qMax(1, max));
     });
+    m_progressThrottle = new UpdateThrottle([this] { showProgressNow(); }, this);
     connect(&engine, &ExchangeEngine::progressChanged, this, [this](ProgressBar bar, int value) {
-        QProgressBar *pb = bar == ProgressBar::Goods ? m_form.pbT : m_form.pbM;
-        pb->setValue(qMin(value, pb->maximum()));
-        pb->repaint();
+        m_barValue[bar == ProgressBar::Goods ? 0 : 1] = value;
+        m_progressThrottle->changed();
     });
-    connect(m_check.get(), &ConnectionCheck::finished, this, [this](int) { syncSelectedCount(); });
+    // The grids follow the scale furthest behind; the records themselves never depend on it.
+    connect(&engine, &ExchangeEngine::followRecord, this, [this](ProgressBar table, int number) {
+        m_followed = std::make_pair(table, number);
+        m_progressThrottle->changed();
+    });
+    connect(&engine, &ExchangeEngine::started, this, [this] {
+        m_lines.clear();
+        m_followed.reset();
+        m_panel->clear();
+    });
+    connect(&engine, &ExchangeEngine::scaleProgress, this, [this](const ScaleStatus &s) {
+        m_lines[s.row] = s;
+        m_progressThrottle->changed();
+    });
+    connect(&exchange, &ScaleExchange::ended, this, [this](const ExchangeReport &r) {
+        m_lines.clear(); // the report holds the last word on every scale
+        showProgressNow();
+        for (const ScaleStatus &s : r.scales)
+            m_panel->showLine(s.row, scaleLine(s, r.command));
+        if (m_form.paketViewForm())
+            m_form.paketViewForm()->flushLog();
+    });
+    connect(&exchange.connectionCheck(), &ConnectionCheck::finished, this, [this](int) { syncSelectedCount(); });
 
-    // CheckBox1 "Изменение цены" also steers the refusal rule.
-    connect(form.CheckBox1, &QCheckBox::toggled, this, [this](bool on) { m_engine->priceChangeChecked = on; });
-    m_engine->priceChangeChecked = form.CheckBox1->isChecked();
-    connect(&form.appState(), &AppState::selectedScaleCountChanged, this,
-            [this](int n) { m_engine->SelectedScaleCount = n; });
+    for (QLineEdit *edit : {form.Edit1, form.Edit6})
+        connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &t) {
+            if (t.size() <= kHeaderTypedMaxLength)
+                edit->setMaxLength(kHeaderTypedMaxLength);
+        });
 
-    m_goods->mainWindowInTray = [this] { return mainWindowInTray && mainWindowInTray(); };
-    m_goods->showTrayBalloon = [this](const QString &title, const QString &text, int icon, int seconds) {
+    // CheckBox1 "Изменение цены" also steers the pace after a refusal.
+    connect(form.CheckBox1, &QCheckBox::toggled, this, [this](bool on) { m_exchange->engine().setPriceChange(on); });
+    engine.setPriceChange(form.CheckBox1->isChecked());
+    // "Быстрый обмен": each scale is polled again as soon as it has answered.
+    connect(form.cbFastExchange, &QCheckBox::toggled, this, [this](bool on) { m_exchange->engine().setFastExchange(on); });
+    engine.setFastExchange(form.cbFastExchange->isChecked());
+
+    exchange.mainWindowInTray = [this] { return mainWindowInTray && mainWindowInTray(); };
+    exchange.showTrayBalloon = [this](const QString &title, const QString &text, int icon, int seconds) {
         if (showTrayBalloon)
             showTrayBalloon(title, text, icon, seconds);
     };
-    connect(m_goods.get(), &GoodsTransfer::goodsWriteSucceeded, m_autoLoader.get(), &AutoLoader::goodsWriteSucceeded);
+    connect(&exchange, &ScaleExchange::goodsWriteEnded, m_autoLoader.get(), &AutoLoader::goodsWriteSucceeded);
 
     AutoLoader &auto_ = *m_autoLoader;
-    auto_.stopExchange = [this] { m_engine->stop(); };
+    auto_.stopExchange = [this] { m_exchange->engine().stop(); };
     auto_.setSelectedScaleCount = [this](int n) { m_form.appState().setSelectedScaleCount(n); };
     auto_.setGoodsRange = [this](const QString &range) { m_form.edTDiapazon->setText(range); };
-    auto_.startGoodsWrite = [this](const QString &range) {
-        m_engine->SelectedScaleCount = m_form.appState().SelectedScaleCount;
-        return m_goods->StartGoodsWrite(range);
-    };
+    auto_.startGoodsWrite = [this](const QString &range) { return m_exchange->goods().StartGoodsWrite(range); };
     auto_.notify = [this](const QString &text) {
         if (showTrayBalloon)
             showTrayBalloon(QStringLiteral("Tevo"), text, 1, 30);
@@ -85,7 +113,28 @@ ExchangeHub::ExchangeHub(TMainForm &form) : QObject(&form), m_form(form)
 ExchangeHub::~ExchangeHub()
 {
     m_autoLoader->tmAutoLoad.stop();
-    m_engine->stop();
+    m_exchange.reset();
+}
+
+void ExchangeHub::showProgressNow()
+{
+    m_progressThrottle->cancel();
+    for (int i = 0; i < 2; ++i) {
+        if (!m_barValue[i])
+            continue;
+        QProgressBar *pb = i == 0 ? m_form.pbT : m_form.pbM;
+        pb->setValue(qMin(*m_barValue[i], pb->maximum()));
+        m_barValue[i].reset();
+    }
+    if (m_followed) {
+        Store &s = m_form.store();
+        (m_followed->first == ProgressBar::Goods ? s.goods() : s.messages()).moveToRecNo(m_followed->second);
+        m_followed.reset();
+    }
+    const CommandState command = m_exchange->engine().command();
+    for (const ScaleStatus &s : std::as_const(m_lines))
+        m_panel->showLine(s.row, scaleLine(s, command));
+    m_lines.clear();
 }
 
 void ExchangeHub::syncSelectedCount() { m_form.appState().setSelectedScaleCount(m_form.store().countSelectedScales()); }
@@ -96,9 +145,7 @@ bool ExchangeHub::pickScales(const QString &caption)
     if (!dialog)
         return false;
     dialog->setWindowTitle(caption);
-    const bool ok = Dialogs::execModal(dialog) == QDialog::Accepted;
-    m_engine->SelectedScaleCount = m_form.appState().SelectedScaleCount;
-    return ok;
+    return Dialogs::execModal(dialog) == QDialog::Accepted;
 }
 
 ScaleSettings ExchangeHub::settings() const
@@ -141,8 +188,17 @@ ShopHeader ExchangeHub::header() const { return {m_form.Edit1->text(), m_form.Ed
 
 void ExchangeHub::setHeader(const ShopHeader &h)
 {
-    m_form.Edit1->setText(h.line1);
-    m_form.Edit6->setText(h.line2);
+    setHeaderLine(m_form.Edit1, h.line1);
+    setHeaderLine(m_form.Edit6, h.line2);
+}
+
+void ExchangeHub::setHeaderLine(QLineEdit *edit, const QString &text)
+{
+    // A scale holds 28 characters a line, one more than may be typed: a line read with all 28
+    // is kept whole, so it goes back whole. Typing brings the limit back.
+    if (text.size() > kHeaderTypedMaxLength)
+        edit->setMaxLength(qMin<int>(text.size(), kHeaderLineWidth));
+    edit->setText(text);
 }
 
 void ExchangeHub::setLogo(const LogoPixels &logo)

@@ -1,22 +1,25 @@
 #pragma once
-// Joins the exchange engine, its commands, automatic loading and the tray to the windows: the
-// starters behind the buttons, the parameters tab as the commands see it, the message boxes,
-// the progress bars and the packet log.
-#include "commands/ConnectionCheck.h"
-#include "commands/MessagesTransfer.h"
-#include "commands/ParameterCommands.h"
-#include "exchange/ExchangeEngine.h"
-#include "exchange/GoodsTransfer.h"
-#include "exchange/ScaleChannels.h"
+// Joins the scale exchange and automatic loading to the windows: the parameters tab as the
+// commands see it, the message boxes and tray balloons, the progress bars, the grids that
+// follow a transfer, the per-scale progress panel and the packet log. The bars, the grids and
+// the per-scale lines are brought up to date at most about 30 times a second, so that a fast
+// exchange does not wait for a repaint per record; what the end of an exchange shows is shown
+// at once.
+#include "commands/ScaleExchange.h"
 #include "fileio/AutoLoad.h"
 
+#include <QMap>
 #include <QObject>
 #include <memory>
+#include <optional>
+
+class QLineEdit;
 
 namespace tevo {
 
 class TMainForm;
-class TScalesForm;
+class ScaleProgressPanel;
+class UpdateThrottle;
 
 class ExchangeHub : public QObject, public ParametersHost {
     Q_OBJECT
@@ -24,16 +27,17 @@ public:
     explicit ExchangeHub(TMainForm &form);
     ~ExchangeHub() override;
 
-    ExchangeEngine &engine() { return *m_engine; }
-    ScaleChannels &channels() { return *m_channels; }
-    GoodsTransfer &goods() { return *m_goods; }
-    MessagesTransfer &messages() { return *m_messages; }
-    ParameterCommands &parameters() { return *m_parameters; }
-    ConnectionCheck &connectionCheck() { return *m_check; }
+    ScaleExchange &exchange() { return *m_exchange; }
+    ExchangeEngine &engine() { return m_exchange->engine(); }
+    ScaleChannels &channels() { return m_exchange->channels(); }
+    GoodsTransfer &goods() { return m_exchange->goods(); }
+    MessagesTransfer &messages() { return m_exchange->messages(); }
+    ParameterCommands &parameters() { return m_exchange->parameters(); }
+    ConnectionCheck &connectionCheck() { return m_exchange->connectionCheck(); }
     AutoLoader &autoLoader() { return *m_autoLoader; }
+    ScaleProgressPanel &progressPanel() { return *m_panel; }
 
-    // Shows the scales dialog with the caption as a picker; true when it closed with OK. The
-    // engine then has the recounted number of selected scales.
+    // Shows the scales dialog with the caption as a picker; true when it closed with OK.
     bool pickScales(const QString &caption);
 
     // MainWindowInTray and the balloon, set by the tray.
@@ -55,16 +59,19 @@ public:
 
 private:
     void syncSelectedCount();
+    void showProgressNow(); // the bars, the grid and the per-scale lines as they stand
+    void setHeaderLine(QLineEdit *edit, const QString &text);
 
     TMainForm &m_form;
-    std::unique_ptr<ScaleChannels> m_channels;
-    std::unique_ptr<ExchangeEngine> m_engine;
-    std::unique_ptr<GoodsTransfer> m_goods;
-    std::unique_ptr<MessagesTransfer> m_messages;
-    std::unique_ptr<ParameterCommands> m_parameters;
-    std::unique_ptr<ConnectionCheck> m_check;
+    std::unique_ptr<ScaleExchange> m_exchange;
     std::unique_ptr<AutoLoader> m_autoLoader;
+    ScaleProgressPanel *m_panel = nullptr;
     LogoPixels m_logo;
+    // What waits to be shown.
+    UpdateThrottle *m_progressThrottle = nullptr;
+    std::optional<int> m_barValue[2]; // pbT, pbM
+    std::optional<std::pair<ProgressBar, int>> m_followed;
+    QMap<int, ScaleStatus> m_lines; // by record number in S
 };
 
 } // namespace tevo

@@ -19,6 +19,9 @@ namespace {
 const QString kImportFilter = QStringLiteral("TextFile (*.txt);;ParadoxDataBase (*.dbf)");
 const QString kCsvFilter = QStringLiteral("CSV (*.csv);;Все файлы (*)");
 
+const QString kImportingGoods = QStringLiteral("импорт товаров из файла");
+const QString kImportingMessages = QStringLiteral("импорт сообщений из файла");
+
 // Runs a long file command under the wait cursor; failures reach the common error box.
 template <class F>
 void busy(F &&f)
@@ -28,6 +31,22 @@ void busy(F &&f)
     QApplication::restoreOverrideCursor();
 }
 } // namespace
+
+// An import holds the guard of long table operations from the file dialog to its end; while
+// another one runs it is refused.
+bool TMainForm::importFile(const QString &what, const QString &filter, const std::function<void(const QString &)> &load)
+{
+    OperationGuard::Scope scope(m_store.guard(), what);
+    if (!scope) {
+        Dialogs::message(Dialogs::Kind::Error, scope.refusal());
+        return false;
+    }
+    const QString file = Dialogs::openFileName(this, QString(), filter);
+    if (file.isEmpty())
+        return false;
+    busy([&] { load(file); });
+    return true;
+}
 
 void TMainForm::Excel1Click()
 {
@@ -57,37 +76,26 @@ void TMainForm::csv1Click()
 
 void TMainForm::xls1Click()
 {
-    const QString file = Dialogs::openFileName(this, QString(), kImportFilter);
-    if (file.isEmpty())
-        return;
-    busy([&] { importGoodsText(m_store.goods(), file); });
+    importFile(kImportingGoods, kImportFilter, [this](const QString &file) { importGoodsText(m_store.goods(), file); });
     gdT->viewport()->update();
 }
 
 void TMainForm::dbf1Click()
 {
-    const QString file = Dialogs::openFileName(this, QString(), kImportFilter);
-    if (file.isEmpty())
-        return;
-    busy([&] { importGoodsDbf(m_store.goods(), file); });
+    importFile(kImportingGoods, kImportFilter, [this](const QString &file) { importGoodsDbf(m_store.goods(), file); });
     gdT->viewport()->update();
 }
 
 void TMainForm::csv2Click()
 {
-    const QString file = Dialogs::openFileName(this, QString(), kCsvFilter);
-    if (file.isEmpty())
-        return;
-    busy([&] { importGoodsCsv(m_store.goods(), file); });
+    importFile(kImportingGoods, kCsvFilter, [this](const QString &file) { importGoodsCsv(m_store.goods(), file); });
     gdT->viewport()->update();
 }
 
 void TMainForm::csv3Click()
 {
-    const QString file = Dialogs::openFileName(this, QString(), kCsvFilter);
-    if (file.isEmpty())
-        return;
-    busy([&] { importMessagesCsv(m_store.messages(), file); });
+    importFile(kImportingMessages, kCsvFilter,
+               [this](const QString &file) { importMessagesCsv(m_store.messages(), file); });
     grM->viewport()->update();
 }
 

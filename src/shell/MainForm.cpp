@@ -3,7 +3,7 @@
 
 #include "common/AppPaths.h"
 #include "common/ErrorSink.h"
-#include "fileio/DatabaseChoice.h"
+#include "common/ProfileFile.h"
 #include "shell/AboutForm.h"
 #include "shell/ColumnWidths.h"
 #include "shell/Dialogs.h"
@@ -11,10 +11,13 @@
 #include "shell/ScalesForm.h"
 #include "shell/ShellStyle.h"
 #include "shell/TableGrid.h"
+#include "shell/WorkProperties.h"
 #include "store/DataCheck.h"
+#include "store/DatabaseChoice.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -29,6 +32,8 @@ namespace tevo {
 namespace {
 
 const QString kRebuildNotice = QStringLiteral("Эта операция займет до 5 минут... Нажмите \"Ок\"");
+const QString kRebuildingGoods = QStringLiteral("создание пустой таблицы товаров");
+const QString kRebuildingMessages = QStringLiteral("создание пустой таблицы сообщений");
 
 // Restores the normal cursor when a long operation ends, however it ends.
 class WaitCursor {
@@ -88,10 +93,15 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), m_state(this)
     buildMessagesTab();
     buildParametersTab();
     connectHandlers();
+    cbFastExchange->setChecked(WorkProperties::readFastExchange(besideProgram(QLatin1String(kColumnWidthsFileName))));
 
     gdT->setTable(&m_store.goods());
     grM->setTable(&m_store.messages());
+    gdT->setGuard(&m_store.guard());
+    grM->setGuard(&m_store.guard());
     gdT->installEventFilter(this);
+    gdT->setFocus(); // the goods grid has the keys when the window first becomes active
+    Dialogs::setMainWindow(this);
 
     // Rebuilds and other long runs keep the window alive between rows.
     m_store.setRowHook([] { QCoreApplication::processEvents(); });
@@ -100,6 +110,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), m_state(this)
 
 TMainForm::~TMainForm()
 {
+    Dialogs::setMainWindow(nullptr);
     // The exchange works on the tables: it goes first.
     delete m_hub;
     m_hub = nullptr;
@@ -245,20 +256,55 @@ void TMainForm::FormActivate()
 
 void TMainForm::FormClose()
 {
-    gdT->commitEdit();
-    grM->commitEdit();
-    // Widths are saved only once the stored ones were loaded: a run whose database never
-    // opened leaves the file as it was.
+    m_store.storeOpenEdits();
+    // Widths and "Быстрый обмен" are saved only once the stored widths were loaded: a run whose
+    // database never opened leaves the file as it was.
     if (m_widthsLoaded)
-        guarded([&] { ColumnWidths::save(besideProgram(QLatin1String(kColumnWidthsFileName)), {gdT, grM}); });
-    guarded([&] { m_store.database().commitNow(); });
+        guarded([&] {
+            ColumnWidths::save(besideProgram(QLatin1String(kColumnWidthsFileName)), {gdT, grM},
+                               [&](ProfileFile &file) { WorkProperties::writeFastExchange(file, cbFastExchange->isChecked()); });
+        });
+    guarded([&] { m_store.database().commitAtEnd(); });
+}
+
+void TMainForm::closeOnce()
+{
+    if (m_closed)
+        return;
+    m_closed = true;
+    // No long table operation starts from now on; one that runs ends by itself and its
+    // changes are committed when the connection closes.
+    m_store.guard().end();
+    FormClose();
+    // Whatever still runs while the program winds down shows no box that would hold it up.
+    Dialogs::setEnding(true);
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    FormClose();
+    closeOnce();
     event->accept();
     emit closed();
+}
+
+void TMainForm::endOnRequest()
+{
+    Dialogs::setEnding(true);
+    close();
+}
+
+void TMainForm::saveForSessionEnd()
+{
+    const bool wasEnding = Dialogs::ending();
+    Dialogs::setEnding(true);
+    FormClose();
+    Dialogs::setEnding(wasEnding);
+}
+
+void TMainForm::aboutToQuit()
+{
+    Dialogs::setEnding(true);
+    closeOnce();
 }
 
 // --- menu commands -----------------------------------------------------------------------
@@ -282,6 +328,8 @@ void TMainForm::N3Click()
 
 void TMainForm::N8Click()
 {
+    if (refusedWhileBusy())
+        return;
     if (Dialogs::message(Dialogs::Kind::Warning,
                          QStringLiteral("Создание пустой таблицы занимает несколько минут и уничтожает текущую базу "
                                         "данных. Вы действительно хотите продолжить?"),
@@ -322,29 +370,34 @@ void TMainForm::N16Click()
 
 // --- table rebuilds ----------------------------------------------------------------------
 
-bool TMainForm::rebuild(TableGrid *grid, bool goods, bool showNotice)
+bool TMainForm::rebuild(bool goods, bool showNotice)
 {
-    if (m_rebuilding)
-        return false; // one rebuild at a time, even while the window stays alive between rows
+    const QString what = goods ? kRebuildingGoods : kRebuildingMessages;
+    if (refusedWhileBusy()) // said before the notice that asks to wait
+        return false;
     if (showNotice)
         Dialogs::message(Dialogs::Kind::Plain, kRebuildNotice);
-    m_rebuilding = true;
-    N8->setEnabled(false);
-    N11->setEnabled(false);
-    grid->cancelEdit();
-    bool ok = false;
-    {
-        WaitCursor wait;
-        ok = guarded([&] { goods ? m_store.createEmptyGoods() : m_store.createEmptyMessages(); });
+    // Held until the rebuild has ended, while window events are processed between its rows.
+    OperationGuard::Scope scope(m_store.guard(), what);
+    if (!scope) {
+        Dialogs::message(Dialogs::Kind::Error, scope.refusal());
+        return false;
     }
-    N8->setEnabled(true);
-    N11->setEnabled(true);
-    m_rebuilding = false;
-    return ok;
+    WaitCursor wait;
+    return guarded([&] { goods ? m_store.createEmptyGoods() : m_store.createEmptyMessages(); });
 }
 
-bool TMainForm::CreateEmptyGoods(bool showNotice) { return rebuild(gdT, true, showNotice); }
-bool TMainForm::CreateEmptyMessages() { return rebuild(grM, false, true); }
+bool TMainForm::refusedWhileBusy()
+{
+    const QString refusal = m_store.guard().refusal();
+    if (refusal.isEmpty())
+        return false;
+    Dialogs::message(Dialogs::Kind::Error, refusal);
+    return true;
+}
+
+bool TMainForm::CreateEmptyGoods(bool showNotice) { return rebuild(true, showNotice); }
+bool TMainForm::CreateEmptyMessages() { return rebuild(false, true); }
 
 // --- logo picture ------------------------------------------------------------------------
 

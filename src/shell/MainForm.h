@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <functional>
 
 class QAction;
 class QComboBox;
@@ -107,6 +108,7 @@ public:
     QListWidget *ListBox1 = nullptr;
     QGroupBox *GroupBox2 = nullptr;
     QLineEdit *Edit2 = nullptr, *Edit5 = nullptr, *Edit4 = nullptr;
+    QCheckBox *cbFastExchange = nullptr; // "Быстрый обмен", kept in the column-width file
     QGroupBox *GroupBox1 = nullptr;
     QGroupBox *GroupBox6 = nullptr;
     QPushButton *btnReNewScaleState = nullptr;
@@ -126,8 +128,17 @@ public slots:
     // Activation steps: open the tables, maximize, recount the selected scales, load the
     // column widths (the first time), minimize once.
     void FormActivate();
-    // Closing steps: store open edits, save the column widths, commit the database.
+    // Closing steps: store open edits (of every grid, the scales dialog's too), save the column
+    // widths, commit the database.
     void FormClose();
+    // The program is asked to end from outside (SIGTERM, SIGINT): the closing steps run without
+    // any box, then the program ends.
+    void endOnRequest();
+    // The desktop session is ending: the closing steps' saving runs without any box; the
+    // program ends when the session tells it to.
+    void saveForSessionEnd();
+    // The application is about to quit: the closing steps run if they have not yet.
+    void aboutToQuit();
 
     void N2Click();  // scales dialog
     void N3Click();  // data check
@@ -187,7 +198,13 @@ private:
     void grMKeyUp();
     void gdTCellClick();
 
-    bool rebuild(TableGrid *grid, bool goods, bool showNotice);
+    bool rebuild(bool goods, bool showNotice);
+    // True, with the refusal shown, when a long table operation cannot start now.
+    bool refusedWhileBusy();
+    // Asks for a file and loads it with `load`, as the long table operation `what`.
+    bool importFile(const QString &what, const QString &filter, const std::function<void(const QString &)> &load);
+    // The steps of closeEvent: once per run.
+    void closeOnce();
 
     Store m_store;
     AppState m_state;
@@ -201,7 +218,7 @@ private:
     ExchangeHub *m_hub = nullptr;
     bool m_widthsLoaded = false;
     bool m_activating = false;
-    bool m_rebuilding = false;
+    bool m_closed = false;
     bool m_showingActivateError = false;
     bool m_skipActivation = false;
 };

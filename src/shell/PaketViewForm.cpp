@@ -2,6 +2,7 @@
 
 #include "exchange/PacketLogLine.h"
 #include "shell/ShellStyle.h"
+#include "shell/UpdateThrottle.h"
 
 #include <QGuiApplication>
 #include <QPlainTextEdit>
@@ -28,14 +29,33 @@ TPaketViewForm::TPaketViewForm(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(mView);
+    m_throttle = new UpdateThrottle([this] { appendWaiting(); }, this);
 }
 
-void TPaketViewForm::appendPacket(const QByteArray &block) { mView->appendPlainText(packetLogLine(block)); }
+void TPaketViewForm::appendPacket(const QByteArray &block)
+{
+    m_waiting.append(packetLogLine(block));
+    m_throttle->changed();
+}
 
-// The window stands at the bottom edge of the screen the first time it is shown.
+void TPaketViewForm::flushLog() { m_throttle->showNow(); }
+
+void TPaketViewForm::appendWaiting()
+{
+    if (m_waiting.isEmpty())
+        return;
+    // One paragraph per line: the lines joined by line breaks are appended as they would be one
+    // by one (a line break inside a block still starts a new visual line).
+    mView->appendPlainText(m_waiting.join(QLatin1Char('\n')));
+    m_waiting.clear();
+}
+
+// The lines waiting are there as the window shows. It stands at the bottom edge of the screen
+// the first time it is shown.
 void TPaketViewForm::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    flushLog();
     if (m_placed)
         return;
     m_placed = true;

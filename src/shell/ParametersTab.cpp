@@ -25,7 +25,6 @@
 namespace tevo {
 namespace {
 
-constexpr int kHeaderLineMaxLength = 27;
 constexpr int kLogoSide = 180;
 
 QGroupBox *namedGroup(const char *name, const QString &title)
@@ -74,9 +73,9 @@ void TMainForm::buildParametersTab()
     ComboBox2->setCurrentIndex(kShownLabelFormatPosition - 1);
     ComboBox2->setMinimumWidth(420);
     Edit1 = namedEdit("Edit1", QStringLiteral("Магазин «Свежие продукты»"));
-    Edit1->setMaxLength(kHeaderLineMaxLength);
+    Edit1->setMaxLength(kHeaderTypedMaxLength);
     Edit6 = namedEdit("Edit6", QStringLiteral("ул. Садовая, 12"));
-    Edit6->setMaxLength(kHeaderLineMaxLength);
+    Edit6->setMaxLength(kHeaderTypedMaxLength);
     Edit1->setMinimumWidth(260);
     Edit6->setMinimumWidth(260);
     auto *header = new QGridLayout(Panel4);
@@ -149,6 +148,10 @@ void TMainForm::buildParametersTab()
     general->addRow(buddyLabel(QStringLiteral("Номер отдела"), Edit2), Edit2);
     general->addRow(buddyLabel(QStringLiteral("Сдвиг печати"), Edit5), Edit5);
     general->addRow(buddyLabel(QStringLiteral("Вес автопечати"), Edit4), Edit4);
+    cbFastExchange = new QCheckBox(QStringLiteral("Быстрый обмен"));
+    cbFastExchange->setObjectName(QStringLiteral("cbFastExchange"));
+    cbFastExchange->setToolTip(QStringLiteral("Весы опрашиваются сразу после ответа, без паузы таймера"));
+    general->addRow(cbFastExchange);
 
     // Support contacts.
     GroupBox1 = namedGroup("GroupBox1", QStringLiteral("Поддержка"));

@@ -42,6 +42,7 @@ TScalesForm::TScalesForm(Store &store, AppState &state, QWidget *parent)
     gdS->horizontalHeader()->setStyleSheet(style::gridTitleStyle(style::kYellow));
     gdS->setRowLimit(kMaxScales, kTooManyScales);
     gdS->setTable(&store.scales());
+    gdS->setGuard(&store.guard());
 
     buildNavigator();
 

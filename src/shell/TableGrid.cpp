@@ -2,6 +2,7 @@
 
 #include "common/ErrorSink.h"
 #include "shell/Dialogs.h"
+#include "store/OperationGuard.h"
 #include "store/Table.h"
 
 #include <QApplication>
@@ -9,6 +10,8 @@
 #include <QKeyEvent>
 #include <QStyledItemDelegate>
 #include <QTimer>
+
+#include <optional>
 
 namespace tevo {
 
@@ -21,7 +24,7 @@ public:
     {
         QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (editor)
-            m_grid->editorCreated(editor);
+            m_grid->editorCreated(editor, index);
         return editor;
     }
 
@@ -56,6 +59,7 @@ void TableGrid::setTable(Table *table)
     if (!table)
         return;
     connect(table, &Table::currentRowChanged, this, &TableGrid::followTable);
+    connect(table, &Table::openEditsWanted, this, &TableGrid::storeOpenEdit);
     connect(table, &QAbstractItemModel::modelReset, this, [this] { followTable(m_table->currentRow()); });
     applyDesignedWidths();
     followTable(table->currentRow());
@@ -103,35 +107,72 @@ void TableGrid::deleteCurrentRow()
 {
     if (!m_table || m_table->currentRow() < 0)
         return;
+    std::optional<OperationGuard::Scope> scope;
+    if (m_guard) {
+        scope.emplace(*m_guard, QStringLiteral("удаление записи"));
+        if (!*scope) {
+            Dialogs::message(Dialogs::Kind::Error, scope->refusal());
+            return;
+        }
+    }
+    // The row asked about, known by its identity and number: the current row may move while
+    // the question is open.
+    const int asked = m_table->currentRow();
+    const bool pending = asked == m_table->pendingRow();
+    const qint64 id = pending ? -1 : m_table->rowId(asked);
+    const bool numbered = m_table->columnIndex(QStringLiteral("NPLU")) >= 0;
+    const QVariant number = numbered ? m_table->value(asked, QStringLiteral("NPLU")) : QVariant();
     if (Dialogs::message(Dialogs::Kind::Confirmation, QStringLiteral("Delete record?"),
                          QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
         return;
-    if (m_editor)
-        closeEditor(m_editor, QAbstractItemDelegate::RevertModelCache);
-    const int row = m_table->currentRow();
-    if (row >= 0)
-        guarded([&] { m_table->deleteRow(row); });
+    if (QWidget *editor = openEditor())
+        closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+    const int row = pending ? m_table->pendingRow() : m_table->rowWithId(id);
+    if (row < 0 || (numbered && m_table->value(row, QStringLiteral("NPLU")) != number))
+        return; // gone meanwhile
+    guarded([&] { m_table->deleteRow(row); });
 }
 
 void TableGrid::commitEdit()
 {
-    if (QWidget *editor = m_editor.data()) {
+    if (QWidget *editor = openEditor()) {
         commitData(editor);
         closeEditor(editor, QAbstractItemDelegate::NoHint);
     }
 }
 
+void TableGrid::storeOpenEdit()
+{
+    if (m_storing || !openEditor() || !m_table)
+        return;
+    m_storing = true;
+    const bool newRow = m_editorIndex.isValid() && m_editorIndex.row() == m_table->pendingRow();
+    if (newRow && m_table->columnIndex(QStringLiteral("NPLU")) >= 0)
+        cancelEdit();
+    else
+        commitEdit();
+    m_storing = false;
+}
+
 void TableGrid::cancelEdit()
 {
-    if (QWidget *editor = m_editor.data())
+    if (QWidget *editor = openEditor())
         closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
     if (m_table && m_table->hasPendingRow())
         m_table->cancelPendingRow();
 }
 
-void TableGrid::editorCreated(QWidget *editor)
+QWidget *TableGrid::openEditor() const
+{
+    // An editor the view has let go (closed, or released by a model reset) waits for its
+    // deletion; only the one being edited counts.
+    return m_editor && state() == QAbstractItemView::EditingState ? m_editor.data() : nullptr;
+}
+
+void TableGrid::editorCreated(QWidget *editor, const QModelIndex &index)
 {
     m_editor = editor;
+    m_editorIndex = index;
     editor->installEventFilter(this);
 }
 

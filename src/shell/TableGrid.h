@@ -3,7 +3,8 @@
 // follow each other, columns take their titles and designed widths from the table, cells are
 // edited in place with the editor shown as soon as a cell becomes current, and the record keys
 // work as the users know them: arrow down past the last row and Insert open a new row,
-// Ctrl+Delete deletes the current row after "Delete record?".
+// Ctrl+Delete deletes the current row after "Delete record?". Before the table is re-read or
+// replaced, what is typed into the open editor is stored, so nothing typed is lost.
 #include <QPointer>
 #include <QTableView>
 
@@ -11,6 +12,7 @@ class QKeyEvent;
 
 namespace tevo {
 
+class OperationGuard;
 class Table;
 
 class TableGrid : public QTableView {
@@ -27,17 +29,23 @@ public:
 
     // At most `limit` rows (0: no limit); opening a row past it shows `refusal` instead.
     void setRowLimit(int limit, const QString &refusal);
+    // The guard of long table operations; deleting a row (with its question) is one of them.
+    void setGuard(OperationGuard *guard) { m_guard = guard; }
 
     // Opens a new row at the end (arrow down on the last row, Insert, the navigator's insert);
     // false when the row limit refuses it.
     bool appendRow();
-    // Asks "Delete record?" and deletes the current row on OK.
+    // Asks "Delete record?" and on OK deletes the row that was current when it asked, or
+    // nothing when that row is gone meanwhile. Refused while another long table operation runs.
     void deleteCurrentRow();
     // Stores what is typed into the open cell editor and closes it.
     void commitEdit();
+    // Before the table is re-read or replaced: stores the open editor, except on a new row of
+    // a numbered table (one the user may not add), which is dropped.
+    void storeOpenEdit();
     // Closes the open cell editor without storing it and drops a new row nothing was typed into.
     void cancelEdit();
-    bool isEditing() const { return !m_editor.isNull(); }
+    bool isEditing() const { return openEditor() != nullptr; }
 
 signals:
     // After every key release in the grid or in its cell editor (auto-repeat excluded).
@@ -52,13 +60,17 @@ protected:
 
 private:
     friend class GridDelegate;
-    void editorCreated(QWidget *editor);
+    void editorCreated(QWidget *editor, const QModelIndex &index);
+    QWidget *openEditor() const;
     bool handleRecordKey(QKeyEvent *event);
     void followTable(int row);
     void checkLeft();
 
     Table *m_table = nullptr;
     QPointer<QWidget> m_editor;
+    QPersistentModelIndex m_editorIndex;
+    OperationGuard *m_guard = nullptr;
+    bool m_storing = false;
     int m_rowLimit = 0;
     QString m_limitText;
     int m_lastColumn = 0;

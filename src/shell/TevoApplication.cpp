@@ -5,7 +5,10 @@
 
 namespace tevo {
 
-TevoApplication::TevoApplication(int &argc, char **argv) : QApplication(argc, argv) {}
+TevoApplication::TevoApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    setQuitOnLastWindowClosed(false);
+}
 
 bool TevoApplication::notify(QObject *receiver, QEvent *event)
 {

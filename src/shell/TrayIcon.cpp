@@ -7,6 +7,8 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QStyleHints>
 #include <QMenu>
 #include <QPainter>
 #include <QStatusBar>
@@ -60,9 +62,17 @@ TrayIcon::TrayIcon(TMainForm &mainForm, TScalesForm &scalesForm, TAutoLoadForm &
     connect(N13, &QAction::triggered, this, &TrayIcon::N13Click);
     connect(N15, &QAction::triggered, this, &TrayIcon::N15Click);
     connect(N14, &QAction::triggered, this, &TrayIcon::N14Click);
+    // A click counts once the double-click time has passed without a second one; a double
+    // click (seen as a second click within that time, or as the double click itself) does
+    // nothing.
+    m_singleClick.setSingleShot(true);
+    connect(&m_singleClick, &QTimer::timeout, this, &TrayIcon::CoolTrayIconClick);
     connect(CoolTrayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger)
-            CoolTrayIconClick();
+        if (reason == QSystemTrayIcon::Trigger && !m_singleClick.isActive()) {
+            m_singleClick.start(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+        } else if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) {
+            m_singleClick.stop();
+        }
     });
     CoolTrayIcon->show();
     m_main.installEventFilter(this);

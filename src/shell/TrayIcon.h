@@ -1,10 +1,12 @@
 #pragma once
 // The tray icon for the whole run: minimizing hides the main window to it, a click shows or
-// hides the window, its menu offers the program, the scales dialog, automatic loading and
+// hides the window once the double-click time has passed without a second click (a double
+// click does nothing), its menu offers the program, the scales dialog, automatic loading and
 // exit, and it shows balloons. Where the desktop has no tray, minimizing minimizes as usual
 // and notices go to the main window's status bar, so nothing is ever out of reach.
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 class QAction;
 class QMenu;
@@ -56,6 +58,7 @@ private:
     TAutoLoadForm &m_autoLoad;
     bool m_available = false;
     bool m_minimizedInPlace = false; // the start-up minimize, until the window is restored
+    QTimer m_singleClick;            // runs from a click until the double-click time has passed
 };
 
 } // namespace tevo

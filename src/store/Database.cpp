@@ -87,6 +87,7 @@ void Database::close()
     m_idleTimer.stop();
     if (m_inTransaction) {
         m_inTransaction = false;
+        m_dialect->setLockWait(db, LockWait::Closing);
         if (!db.commit()) {
             const QString text = m_dialect->errorText(db.lastError());
             db.rollback();
@@ -112,20 +113,35 @@ void Database::begin()
 void Database::activity()
 {
     begin();
-    m_idleTimer.start();
+    // While commits fail, new work does not bring the next attempt forward.
+    if (m_commitPause == 0)
+        m_idleTimer.start(kIdleCommitMs);
+    else if (!m_idleTimer.isActive())
+        m_idleTimer.start(m_commitPause);
 }
 
 void Database::onIdle()
 {
     if (m_savepointDepth > 0) {
-        m_idleTimer.start();
+        m_idleTimer.start(kIdleCommitMs);
         return;
     }
-    try {
-        commitNow();
-    } catch (const DatabaseError &e) {
-        emit commitFailed(e.text());
-    }
+    tryCommit();
+}
+
+QString Database::changesLostText()
+{
+    return QStringLiteral("База данных сама отменила все изменения после последнего сохранения: они потеряны. "
+                          "Таблицы перечитаны из базы данных.");
+}
+
+void Database::transactionLost()
+{
+    m_inTransaction = false;
+    m_idleTimer.stop();
+    m_commitPause = 0;
+    m_commitFailureReported = false;
+    emit changesLost();
 }
 
 void Database::commitNow()
@@ -133,20 +149,55 @@ void Database::commitNow()
     if (!m_inTransaction || m_savepointDepth > 0)
         return;
     QSqlDatabase db = connection();
-    m_inTransaction = false;
-    if (!db.commit()) {
-        const QString text = m_dialect->errorText(db.lastError());
-        if (!m_dialect->commitFailureKeepsChanges())
-            throw DatabaseError(text); // the server has rolled the transaction back
-        // Keep the changes in the open transaction; the next idle period tries again.
-        QSqlQuery probe(db);
-        if (probe.exec(QStringLiteral("SELECT 1")) && !db.transaction()) {
-            // sqlite is still inside the old transaction
-        }
-        m_inTransaction = true;
-        m_idleTimer.start();
-        throw DatabaseError(text);
+    if (db.commit()) {
+        m_inTransaction = false;
+        m_idleTimer.stop();
+        m_commitPause = 0;
+        m_commitFailureReported = false;
+        return;
     }
+    const QString text = m_dialect->errorText(db.lastError());
+    if (m_dialect->transactionLostAfterFailedCommit(db)) {
+        transactionLost();
+        throw DatabaseError(text + QLatin1Char('\n') + changesLostText());
+    }
+    // The changes stay in the open transaction; the commit is tried again after a pause that
+    // grows with every failure.
+    m_commitPause = m_commitPause == 0 ? 2 * kIdleCommitMs : qMin(2 * m_commitPause, kLongestCommitPauseMs);
+    m_idleTimer.start(m_commitPause);
+    throw DatabaseError(text);
+}
+
+bool Database::tryCommit()
+{
+    try {
+        commitNow();
+        return true;
+    } catch (const DatabaseError &e) {
+        if (!m_inTransaction) { // lost: nothing is left to try again
+            emit commitFailed(e.text());
+        } else if (!m_commitFailureReported) {
+            m_commitFailureReported = true;
+            emit commitFailed(e.text() + QStringLiteral("\nИзменения пока не сохранены в базе данных; программа "
+                                                        "сохранит их, как только база данных освободится."));
+        }
+        return false;
+    }
+}
+
+void Database::commitAtEnd()
+{
+    if (!isOpen())
+        return;
+    const QSqlDatabase db = connection();
+    m_dialect->setLockWait(db, LockWait::Closing);
+    try {
+        commitNow();
+    } catch (...) {
+        m_dialect->setLockWait(db, LockWait::Working);
+        throw;
+    }
+    m_dialect->setLockWait(db, LockWait::Working);
 }
 
 QSqlQuery Database::exec(const QString &sql, const QVariantList &binds)
@@ -250,25 +301,23 @@ bool Database::endStatementGuard(bool failedStatement)
 
 // The text of a failed statement. A full disk or an I/O error may make SQLite roll the whole
 // transaction back by itself, and a lost connection takes the server's transaction along; then
-// there is nothing left to commit, and the next change begins a fresh transaction instead of
-// the idle commit failing on and on. `statementUndone` is false when the failed statement could
-// not be taken back alone: the transaction is ended.
+// there is nothing left to commit, the next change begins a fresh transaction, and the text
+// says that the changes since the last commit were lost. `statementUndone` is false when the
+// failed statement could not be taken back alone: the transaction is ended.
 QString Database::failed(const QSqlError &error, bool statementUndone)
 {
     const QString text = m_dialect->errorText(error);
-    if (m_inTransaction) {
-        QSqlDatabase db = connection();
-        if (!statementUndone) {
-            if (db.isOpen())
-                db.rollback();
-            m_inTransaction = false;
-            m_idleTimer.stop();
-        } else if (m_dialect->transactionLostAfterFailure(db)) {
-            m_inTransaction = false;
-            m_idleTimer.stop();
-        }
+    if (!m_inTransaction)
+        return text;
+    QSqlDatabase db = connection();
+    if (!statementUndone) {
+        if (db.isOpen())
+            db.rollback();
+    } else if (!m_dialect->transactionLostAfterFailure(db)) {
+        return text;
     }
-    return text;
+    transactionLost();
+    return text + QLatin1Char('\n') + changesLostText();
 }
 
 void Database::atomically(const std::function<void()> &f, const std::function<void()> &afterRollback)
@@ -284,12 +333,9 @@ void Database::atomically(const std::function<void()> &f, const std::function<vo
         QSqlQuery q(connection());
         if (q.exec(QStringLiteral("ROLLBACK TO ") + name)) {
             q.exec(QStringLiteral("RELEASE ") + name);
-        } else {
-            // The savepoint is gone: SQLite rolled the whole transaction back by itself (it
-            // does so on a full disk or an I/O error). There is nothing left to commit, and
-            // the next change begins a fresh transaction.
-            m_inTransaction = false;
-            m_idleTimer.stop();
+        } else if (m_inTransaction) {
+            // The savepoint is gone: the database rolled the whole transaction back by itself.
+            transactionLost();
         }
         if (afterRollback)
             afterRollback();

@@ -1,8 +1,12 @@
 #pragma once
 // The database connection with the program's commit rule: one transaction serves all tables;
 // it begins with the first activity and is committed after 100 ms without activity, and when
-// the connection closes. The database is the embedded SQLite file or a PostgreSQL server
-// (DatabaseLocation); what differs between the two is in SqlDialect.
+// the connection closes. A commit that another process blocks waits only briefly; it is
+// reported once and tried again after a growing pause until it succeeds. When the database
+// rolls the transaction back by itself, the connection says so (changesLost) and the failure's
+// text tells that the changes since the last commit were lost. The database is the embedded
+// SQLite file or a PostgreSQL server (DatabaseLocation); what differs between the two is in
+// SqlDialect.
 #include "store/DatabaseLocation.h"
 
 #include <QObject>
@@ -23,6 +27,8 @@ class Database : public QObject {
     Q_OBJECT
 public:
     static constexpr int kIdleCommitMs = 100;
+    // The longest pause between two attempts of a commit that keeps failing.
+    static constexpr int kLongestCommitPauseMs = 30000;
 
     explicit Database(QObject *parent = nullptr);
     ~Database() override;
@@ -52,8 +58,19 @@ public:
 
     // Marks database activity: begins the transaction when none runs and restarts the idle timer.
     void activity();
-    // Commits the running transaction now (the idle rule does it by itself). Throws DatabaseError.
+    // Commits the running transaction now (the idle rule does it by itself). Throws DatabaseError;
+    // a commit that another process blocks keeps the transaction and is tried again later.
     void commitNow();
+    // As the idle rule commits: false when the commit failed, which is reported (commitFailed)
+    // only once until a commit succeeds again.
+    bool tryCommit();
+    // The last commit of a run: waits longer for other processes. Throws DatabaseError.
+    void commitAtEnd();
+    // The pause before the next attempt of a failing commit (0 while commits succeed).
+    int commitPauseMs() const { return m_commitPause; }
+
+    // Added to a failure's text when the database rolled the transaction back by itself.
+    static QString changesLostText();
 
     // Runs f so that either all its changes stay or none: a failure rolls back to the state
     // before it, then calls `afterRollback` (to re-read cached tables) and rethrows.
@@ -61,7 +78,11 @@ public:
     bool inAtomicBlock() const { return m_savepointDepth > 0; }
 
 signals:
+    // A commit failed; sent once until a commit succeeds again (and after every loss).
     void commitFailed(const QString &text);
+    // The database rolled the running transaction back by itself: what the tables hold in
+    // memory is no longer what is stored, and they must be read again.
+    void changesLost();
 
 private:
     void onIdle();
@@ -71,6 +92,7 @@ private:
     bool guardStatement();
     bool endStatementGuard(bool failedStatement);
     void run(QSqlQuery &query, bool control, const std::function<bool()> &statement);
+    void transactionLost();
 
     static constexpr int kKeptStatements = 64;
     std::map<QString, std::unique_ptr<QSqlQuery>> m_statements; // prepared, by their text
@@ -82,6 +104,8 @@ private:
     bool m_inTransaction = false;
     int m_savepointDepth = 0;
     int m_savepointCounter = 0;
+    int m_commitPause = 0;
+    bool m_commitFailureReported = false;
 };
 
 } // namespace tevo

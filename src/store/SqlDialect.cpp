@@ -2,6 +2,7 @@
 
 #include "common/Error.h"
 #include "store/Schema.h"
+#include "store/SqliteRules.h"
 
 #include <QFileInfo>
 #include <QSqlQuery>
@@ -9,8 +10,10 @@
 namespace tevo {
 namespace {
 
-// How long a statement waits for a lock another connection holds before it fails.
-constexpr int kLockWaitMs = 2000;
+// How long a statement on the server waits for a row or table lock that another program holds
+// before it fails: longer than SQLite's wait (SqliteRules), since on a shared server another
+// PC's import or rebuild holds its rows until it ends, well under a second.
+constexpr int kServerLockWaitMs = 2000;
 // How long the server may take to answer a connection before the open fails, and how long
 // data sent over TCP may go unacknowledged (the network gone) before the statement fails
 // instead of hanging.
@@ -38,10 +41,16 @@ public:
                                                "Database file \"%1\" not found")
                                     .arg(info.absoluteFilePath()));
         db.setDatabaseName(where.path());
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kLockWaitMs));
+        db.setConnectOptions(sqlite::connectOptions());
     }
 
     void prepareSession(QSqlDatabase &) const override {}
+
+    bool setLockWait(const QSqlDatabase &db, LockWait wait) const override
+    {
+        return sqlite::setBusyTimeout(db, wait == LockWait::Closing ? sqlite::kClosingBusyTimeoutMs
+                                                                    : sqlite::kWorkingBusyTimeoutMs);
+    }
 
     QStringList tables(QSqlDatabase &db) const override
     {
@@ -75,17 +84,11 @@ public:
 
     bool failureSpoilsTransaction() const override { return false; }
 
-    bool transactionLostAfterFailure(QSqlDatabase &db) const override
+    bool transactionLostAfterFailure(const QSqlDatabase &db) const override { return sqlite::transactionRolledBack(db); }
+    bool transactionLostAfterFailedCommit(const QSqlDatabase &db) const override
     {
-        // BEGIN succeeds only when no transaction runs any more.
-        QSqlQuery probe(db);
-        if (!probe.exec(QStringLiteral("BEGIN")))
-            return false;
-        probe.exec(QStringLiteral("ROLLBACK"));
-        return true;
+        return sqlite::transactionRolledBack(db);
     }
-
-    bool commitFailureKeepsChanges() const override { return true; }
 };
 
 class PostgresDialect final : public SqlDialect {
@@ -121,7 +124,7 @@ public:
     void prepareSession(QSqlDatabase &db) const override
     {
         QSqlQuery q(db);
-        for (const QString &sql : {QStringLiteral("SET lock_timeout = %1").arg(kLockWaitMs),
+        for (const QString &sql : {QStringLiteral("SET lock_timeout = %1").arg(kServerLockWaitMs),
                                    QStringLiteral("SET client_min_messages = warning")})
             if (!q.exec(sql))
                 throw DatabaseError(errorText(q.lastError()));
@@ -162,13 +165,15 @@ public:
 
     bool failureSpoilsTransaction() const override { return true; }
 
-    bool transactionLostAfterFailure(QSqlDatabase &db) const override
+    // The same wait while working and at the end: a commit on the server waits for no lock.
+    bool setLockWait(const QSqlDatabase &, LockWait) const override { return true; }
+
+    bool transactionLostAfterFailure(const QSqlDatabase &db) const override
     {
         // The statement's own savepoint has taken it back; only a lost connection loses more.
         return !db.isOpen();
     }
-
-    bool commitFailureKeepsChanges() const override { return false; }
+    bool transactionLostAfterFailedCommit(const QSqlDatabase &) const override { return true; }
 };
 
 } // namespace

@@ -19,6 +19,10 @@
 
 namespace tevo {
 
+// How long a statement or a commit waits for a lock another connection holds: briefly while
+// the program works, longer for the last commit when it ends.
+enum class LockWait { Working, Closing };
+
 class SqlDialect {
 public:
     static const SqlDialect &of(DatabaseEngine engine);
@@ -33,6 +37,8 @@ public:
     // Settings of a connection that has just opened (how long to wait for a lock …). Throws
     // DatabaseError.
     virtual void prepareSession(QSqlDatabase &db) const = 0;
+    // Sets how long the open connection waits for locks; false when it refused.
+    virtual bool setLockWait(const QSqlDatabase &db, LockWait wait) const = 0;
     // The names of the tables T, M and S that the database holds, in upper case. Throws
     // DatabaseError when the database cannot be read.
     virtual QStringList tables(QSqlDatabase &db) const = 0;
@@ -49,13 +55,12 @@ public:
     // it does on SQLite.
     virtual bool failureSpoilsTransaction() const = 0;
     // After a failed statement: true when the running transaction is gone with it (SQLite rolls
-    // it back by itself on a full disk or an I/O error; a lost connection takes it along). A
-    // transaction left behind is ended.
-    virtual bool transactionLostAfterFailure(QSqlDatabase &db) const = 0;
-    // After a failed commit: true when the changes are still in the open transaction and the
-    // commit may be tried again (a busy SQLite file); false when they are gone (the server has
-    // rolled them back).
-    virtual bool commitFailureKeepsChanges() const = 0;
+    // it back by itself on a full disk or an I/O error; a lost connection takes it along).
+    virtual bool transactionLostAfterFailure(const QSqlDatabase &db) const = 0;
+    // After a failed commit: true when the changes are gone; false when they are still in the
+    // open transaction and the commit may be tried again (an SQLite file another process holds).
+    // A server rolls a transaction back whenever its commit fails.
+    virtual bool transactionLostAfterFailedCommit(const QSqlDatabase &db) const = 0;
     // The text of a driver's error, for the error box.
     QString errorText(const QSqlError &error) const;
 };

@@ -1,6 +1,7 @@
 #include "store/Store.h"
 
 #include "common/Error.h"
+#include "common/ErrorSink.h"
 
 #include <QSqlQuery>
 
@@ -12,6 +13,23 @@ Store::Store(QObject *parent)
       m_messages(m_db, QStringLiteral("M"), messagesColumns(), QStringLiteral("NPLU")),
       m_scales(m_db, QStringLiteral("S"), scalesColumns(), QString())
 {
+    // Re-read once the failing operation has unwound, not in the middle of it.
+    connect(&m_db, &Database::changesLost, this, &Store::rereadTables, Qt::QueuedConnection);
+}
+
+void Store::storeOpenEdits()
+{
+    for (Table *t : {&m_goods, &m_messages, &m_scales})
+        t->storeOpenEdits();
+}
+
+void Store::rereadTables()
+{
+    if (!m_db.isOpen())
+        return; // the connection to the server is gone with the changes; read again when it is back
+    for (Table *t : {&m_goods, &m_messages, &m_scales})
+        if (t->isOpen())
+            guarded([t] { t->refresh(); });
 }
 
 void Store::openTables(const DatabaseLocation &database)

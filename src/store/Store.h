@@ -1,7 +1,10 @@
 #pragma once
 // The data store: the database connection and the tables T (goods), M (messages) and S
-// (scales), with the rebuilds of T and M.
+// (scales), with the rebuilds of T and M, and the guard that lets one long table operation run
+// at a time. When the database rolls its transaction back by itself, every open table is read
+// again, so that what the tables show is what is stored.
 #include "store/Database.h"
+#include "store/OperationGuard.h"
 #include "store/Table.h"
 
 #include <QObject>
@@ -18,6 +21,7 @@ public:
     Table &goods() { return m_goods; }       // TableT
     Table &messages() { return m_messages; } // TableM
     Table &scales() { return m_scales; }     // TableS
+    OperationGuard &guard() { return m_guard; }
 
     // Sets where the database is, unless it is open, and opens T, M and S in this order (open
     // tables stay open). Throws DatabaseError.
@@ -35,6 +39,11 @@ public:
     // Number of rows of S whose U is true; leaves S on its last row.
     int countSelectedScales();
 
+    // Asks the views of all three tables to store what is typed into their open editors.
+    void storeOpenEdits();
+    // Reads every open table again (after the database dropped changes).
+    void rereadTables();
+
 private:
     void rebuild(Table &table, int rows);
 
@@ -42,6 +51,7 @@ private:
     Table m_goods;
     Table m_messages;
     Table m_scales;
+    OperationGuard m_guard;
     std::function<void()> m_rowHook;
 };
 

@@ -99,6 +99,7 @@ void Table::close()
 
 void Table::refresh()
 {
+    emit openEditsWanted();
     const int old = m_current;
     loadRows();
     m_current = m_rows.isEmpty() ? -1 : qBound(0, old, int(m_rows.size()) - 1);
@@ -129,6 +130,16 @@ qint64 Table::rowId(int row) const
 {
     checkRow(row);
     return m_rows[row].rowid;
+}
+
+int Table::rowWithId(qint64 rowid) const
+{
+    if (rowid < 0)
+        return -1;
+    for (int i = 0; i < m_rows.size(); ++i)
+        if (m_rows[i].rowid == rowid)
+            return i;
+    return -1;
 }
 
 QVariant Table::convert(int column, const QVariant &value) const
@@ -263,6 +274,7 @@ void Table::deleteRow(int row)
 
 void Table::deleteAll()
 {
+    emit openEditsWanted();
     m_db.exec(QStringLiteral("delete from ") + m_name);
     if (!m_detached)
         beginResetModel();
@@ -356,6 +368,8 @@ void Table::setDetached(bool detached)
 {
     if (m_detached == detached)
         return;
+    if (detached)
+        emit openEditsWanted();
     if (detached) {
         beginResetModel();
         m_detached = true;
@@ -418,6 +432,16 @@ bool Table::setData(const QModelIndex &index, const QVariant &value, int role)
         return false;
     if (m_editFilter && !m_editFilter(index.row(), def.name, v))
         return false;
+    // An editor stored without a change writes nothing.
+    if (m_rows[index.row()].rowid >= 0) {
+        bool same = false;
+        try {
+            same = convert(index.column(), v) == m_rows[index.row()].values[index.column()];
+        } catch (const Error &) {
+        }
+        if (same)
+            return true;
+    }
     // The grid has no way to take an exception: failures go to the common error box.
     return guarded([&] { setValue(index.row(), def.name, v); });
 }

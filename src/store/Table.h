@@ -32,7 +32,12 @@ public:
     void open();           // reads all rows; throws DatabaseError
     bool isOpen() const { return m_open; }
     void close();
-    void refresh();        // re-reads the rows; the current position stays (clamped)
+    // Re-reads the rows; the current position stays (clamped). Views store their open edits
+    // first (openEditsWanted).
+    void refresh();
+    // Asks the views to store what is typed into their open editors now; a re-read, a detach
+    // and the delete of all rows ask by themselves.
+    void storeOpenEdits() { emit openEditsWanted(); }
 
     int count() const { return m_rows.size(); }
     bool isEmpty() const { return m_rows.isEmpty(); }
@@ -52,6 +57,10 @@ public:
     void deleteRow(int row);
     void deleteAll();                         // "delete from <table>"
     qint64 rowId(int row) const;
+    // The position of the row with this rowid, -1 when there is none (a stored row only).
+    int rowWithId(qint64 rowid) const;
+    // The position of the row not stored yet (opened by the grid), -1 when there is none.
+    int pendingRow() const { return m_pendingRow; }
 
     // --- the current row ---
     int currentRow() const { return m_current; } // -1 when the table is empty
@@ -95,6 +104,8 @@ public:
 
 signals:
     void currentRowChanged(int row);
+    // The rows are about to be re-read or replaced: views store their open edits now.
+    void openEditsWanted();
 
 private:
     struct Row {

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QProcess>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QThread>
@@ -236,5 +237,41 @@ QString binDir()
 }
 
 QString sourceDir() { return QString::fromLocal8Bit(qgetenv("TEVO_SOURCE_DIR")); }
+
+SqliteReader::SqliteReader() : m_process(std::make_unique<QProcess>()) {}
+
+SqliteReader::~SqliteReader() { release(); }
+
+bool SqliteReader::hold(const QString &databasePath)
+{
+    static const char *script = "import sqlite3, sys\n"
+                                "c = sqlite3.connect(sys.argv[1], isolation_level=None)\n"
+                                "c.execute('BEGIN')\n"
+                                "c.execute('SELECT count(*) FROM T').fetchone()\n"
+                                "print('holding', flush=True)\n"
+                                "sys.stdin.readline()\n"
+                                "c.execute('COMMIT')\n";
+    m_process->start(QStringLiteral("python3"), {QStringLiteral("-c"), QString::fromLatin1(script), databasePath});
+    if (!m_process->waitForStarted(10000))
+        return false;
+    QByteArray out;
+    QDeadlineTimer deadline(10000);
+    while (!out.contains("holding") && !deadline.hasExpired() && m_process->state() == QProcess::Running) {
+        m_process->waitForReadyRead(100);
+        out += m_process->readAllStandardOutput();
+    }
+    return out.contains("holding");
+}
+
+void SqliteReader::release()
+{
+    if (m_process->state() == QProcess::NotRunning)
+        return;
+    m_process->write("\n");
+    m_process->closeWriteChannel();
+    if (!m_process->waitForFinished(10000))
+        m_process->kill();
+    m_process->waitForFinished(1000);
+}
 
 } // namespace tevo::test

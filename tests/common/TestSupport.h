@@ -11,6 +11,8 @@
 #include <functional>
 #include <memory>
 
+class QProcess;
+
 namespace tevo::test {
 
 // --- the engine -------------------------------------------------------------------------
@@ -83,5 +85,23 @@ void processEventsFor(int ms);
 
 QString binDir();      // the folder of tevo and its tools
 QString sourceDir();   // the project's source folder
+
+// Another process reading the database: python3's sqlite3 module holds a read transaction on
+// the file (a shared lock, which keeps any commit from finishing) until release().
+class SqliteReader {
+public:
+    SqliteReader();
+    ~SqliteReader();
+    SqliteReader(const SqliteReader &) = delete;
+    SqliteReader &operator=(const SqliteReader &) = delete;
+
+    // Starts the reader; true once it holds its read transaction.
+    bool hold(const QString &databasePath);
+    // Ends the read transaction and the process.
+    void release();
+
+private:
+    std::unique_ptr<QProcess> m_process;
+};
 
 } // namespace tevo::test

@@ -3,7 +3,7 @@
 
 #include "common/AppPaths.h"
 #include "fileio/AutoLoad.h"
-#include "fileio/ProfileFile.h"
+#include "common/ProfileFile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -21,12 +21,12 @@ protected:
         EngineTest::SetUp();
         loader = std::make_unique<AutoLoader>(*store, besideProgram(QLatin1String(kAutoLoadFileName)));
         loader->stopExchange = [this] { engine->stop(); };
-        loader->setSelectedScaleCount = [this](int n) { engine->SelectedScaleCount = n; };
+        loader->setSelectedScaleCount = [](int) {};
         loader->notify = [this](const QString &t) { notices << t; };
         loader->setGoodsRange = [this](const QString &r) { range = r; };
         loader->startGoodsWrite = [this](const QString &r) { return goods->StartGoodsWrite(r); };
         QObject::connect(loader.get(), &AutoLoader::errorMessage, [this](const QString &t) { errorsShown << t; });
-        QObject::connect(goods.get(), &GoodsTransfer::goodsWriteSucceeded, [this] { loader->goodsWriteSucceeded(); });
+        QObject::connect(exchange.get(), &ScaleExchange::goodsWriteEnded, [this] { loader->goodsWriteSucceeded(); });
         watched = dir->file(QStringLiteral("goods.txt"));
     }
     void TearDown() override

@@ -71,36 +71,53 @@ QStringList SimScale::storedGoodsNumbers() const
     return out;
 }
 
+QStringList SimScale::storedMessageNumbers() const
+{
+    QStringList out;
+    for (const auto &m : dump().value(QStringLiteral("messages")).toArray())
+        out << QString::number(m.toObject().value(QStringLiteral("number")).toInt());
+    return out;
+}
+
 void EngineTest::SetUp()
 {
     dir = std::make_unique<ScratchDir>();
     setProgramDir(dir->path());
     store = std::make_unique<Store>();
     store->openTables(dir->databasePath());
-    channels = std::make_unique<ScaleChannels>(store->scales());
-    engine = std::make_unique<ExchangeEngine>(*store, *channels);
-    engine->Timer1.setInterval(20);
-    goods = std::make_unique<GoodsTransfer>(*engine);
-    messages = std::make_unique<MessagesTransfer>(*engine);
-    check = std::make_unique<ConnectionCheck>(*engine);
-    QObject::connect(engine.get(), &ExchangeEngine::message, [this](const QString &t) { messagesShown << t; });
-    QObject::connect(engine.get(), &ExchangeEngine::information, [this](const QString &t) { informationShown << t; });
-    QObject::connect(engine.get(), &ExchangeEngine::errorMessage, [this](const QString &t) { errorsShown << t; });
-    QObject::connect(engine.get(), &ExchangeEngine::packetReceived, [this](const QByteArray &p) { packetsLogged << p; });
-    QObject::connect(engine.get(), &ExchangeEngine::exchangeEnded, [this] { ++ended; });
-    QObject::connect(channels.get(), &ScaleChannels::connectionFailed, [this](const QString &t) { errorsShown << t; });
-    QObject::connect(channels.get(), &ScaleChannels::channelProblem, [this](const QString &t) { errorsShown << t; });
+    exchange = std::make_unique<ScaleExchange>(*store, &host);
+    channels = &exchange->channels();
+    engine = &exchange->engine();
+    goods = &exchange->goods();
+    messages = &exchange->messages();
+    commands = &exchange->parameters();
+    check = &exchange->connectionCheck();
+    engine->setPollInterval(20);
+    ScaleExchange *x = exchange.get();
+    QObject::connect(x, &ScaleExchange::message, [this](const QString &t) { messagesShown << t; });
+    QObject::connect(x, &ScaleExchange::warning, [this](const QString &t) { warningsShown << t; });
+    QObject::connect(x, &ScaleExchange::information, [this](const QString &t) { informationShown << t; });
+    QObject::connect(x, &ScaleExchange::errorMessage, [this](const QString &t) { errorsShown << t; });
+    QObject::connect(engine, &ExchangeEngine::packetReceived, [this](const QByteArray &p) { packetsLogged << p; });
+    QObject::connect(x, &ScaleExchange::ended, [this](const ExchangeReport &r) {
+        lastReport = r;
+        ++ended;
+    });
+    QObject::connect(channels, &ScaleChannels::connectionFailed, [this](const QString &t) { errorsShown << t; });
+    QObject::connect(channels, &ScaleChannels::channelProblem, [this](const QString &t) { errorsShown << t; });
 }
 
 void EngineTest::TearDown()
 {
     if (engine)
         engine->stop();
-    goods.reset();
-    messages.reset();
-    check.reset();
-    engine.reset();
-    channels.reset();
+    exchange.reset();
+    channels = nullptr;
+    engine = nullptr;
+    goods = nullptr;
+    messages = nullptr;
+    commands = nullptr;
+    check = nullptr;
     sims.clear();
     store.reset();
     setProgramDir(QString());
@@ -141,16 +158,22 @@ void EngineTest::addScaleRow(const QString &ip, int port, bool selected, const Q
 {
     FieldValues v = {{QStringLiteral("U"), truthText(selected)},
                      {QStringLiteral("W"), QStringLiteral("T")},
-                     {QStringLiteral("NAME"), QStringLiteral("Весы")},
+                     {QStringLiteral("NAME"), QStringLiteral("Весы %1").arg(store->scales().count() + 1)},
                      {QStringLiteral("IP"), ip},
                      {QStringLiteral("PORT"), port}};
     if (!groups.isEmpty())
         v.append({QStringLiteral("SG"), groups});
     store->scales().appendRow(v);
-    recount();
 }
 
-void EngineTest::recount() { engine->SelectedScaleCount = store->countSelectedScales(); }
+void EngineTest::newCase()
+{
+    sims.clear();
+    store->scales().deleteAll();
+    messagesShown.clear();
+    warningsShown.clear();
+    errorsShown.clear();
+}
 
 bool EngineTest::waitEnded(int timeoutMs)
 {

@@ -12,34 +12,43 @@ using namespace tevo::test;
 
 namespace {
 
-// A command state of the test's own that counts the requests the engine builds.
+// A command of the test's own that counts the requests the engine builds and keeps gathering.
 class CountingCommand : public ExchangeCommand {
 public:
     int requests = 0;
     QList<QByteArray> replies;
-    QByteArray buildRequest(int, int) override
+    QByteArray buildRequest(CommandState, int) override
     {
         ++requests;
-        return QByteArray();
+        return QByteArray(1, '\x42');
     }
-    void handleReply(int, const QByteArray &packet, int) override { replies << packet; }
+    StepOutcome takeReply(CommandState, int, const QByteArray &reply) override
+    {
+        replies << reply;
+        return StepOutcome::Incomplete;
+    }
 };
 
-constexpr int kTestState = 77;
+ExchangePlan countingPlan(CountingCommand &command)
+{
+    ExchangePlan plan;
+    plan.command = &command;
+    plan.steps = {CommandState::LogoWrite};
+    return plan;
+}
 
 } // namespace
 
 TEST_F(EngineTest, ReadyAnswerIsALone0x80OrASecondByte0x80)
 {
+    addTcpScale({QStringLiteral("--silent")});
     CountingCommand command;
-    engine->registerCommand(kTestState, &command);
-    engine->ExchangeState = kTestState;
-    engine->AckReceived = 0;
+    ASSERT_TRUE(engine->start(countingPlan(command)));
 
     engine->HandleReply(QByteArray("\x80", 1), 1);
     EXPECT_EQ(command.requests, 1);
     engine->HandleReply(QByteArray("\x01\x80", 2), 1);
-    EXPECT_EQ(command.requests, 2);
+    EXPECT_EQ(command.requests, 2) << "a ready answer before the acceptance gets the request again";
     engine->HandleReply(QByteArray("\x80\x01", 2), 1);
     EXPECT_EQ(command.requests, 2) << "0x80 0x01 is not a ready answer";
     engine->HandleReply(QByteArray("\x05", 1), 1);
@@ -51,26 +60,29 @@ TEST_F(EngineTest, ReadyAnswerIsALone0x80OrASecondByte0x80)
 
 TEST_F(EngineTest, AcknowledgementStopsPollingAndPassesTheReplyOn)
 {
+    addTcpScale({QStringLiteral("--silent")});
     CountingCommand command;
-    engine->registerCommand(kTestState, &command);
-    engine->ExchangeState = kTestState;
-    engine->Timer1.start();
+    ASSERT_TRUE(engine->start(countingPlan(command)));
+    engine->HandleReply(QByteArray("\xAA", 1), 1);
+    EXPECT_TRUE(command.replies.isEmpty()) << "no request was outstanding";
+    engine->HandleReply(QByteArray("\x80", 1), 1);
+    EXPECT_TRUE(engine->pollTimerActive());
     engine->HandleReply(QByteArray("\xAA\x01\x02", 3), 1);
-    EXPECT_EQ(engine->AckReceived, 1);
-    EXPECT_FALSE(engine->Timer1.isActive());
+    EXPECT_FALSE(engine->pollTimerActive()) << "no polls while the reply comes";
+    EXPECT_EQ(engine->pollRows(), QVector<int>{});
     ASSERT_EQ(command.replies.size(), 1);
     EXPECT_EQ(command.replies.first(), QByteArray("\xAA\x01\x02", 3));
+    engine->HandleReply(QByteArray("\xEE\x80", 2), 1);
+    ASSERT_EQ(command.replies.size(), 2);
+    EXPECT_EQ(command.replies.last(), QByteArray("\xAA\x01\x02\xEE\x80", 5)) << "gathered, not a refusal or ready";
 }
 
 TEST_F(EngineTest, PiecesOfAnAcceptedReadAreNeverTakenForRefusalOrAcknowledgement)
 {
     // A goods read split after 11 bytes of a name that begins with "ю" (0xEE on the scale).
-    addTcpScale();
-    engine->SelectedScaleCount = 1;
-    engine->ExchangeState = cmd::GoodsRead;
-    engine->Range.ParseRange(QStringLiteral("7"), 4000);
-    engine->ReadCursor = engine->RangeCursor = 7;
-    engine->AckReceived = 0;
+    addTcpScale({QStringLiteral("--silent")});
+    ASSERT_TRUE(goods->startGoodsRead(QStringLiteral("7")));
+    engine->HandleReply(QByteArray("\x80", 1), 1);
     QByteArray reply(102, '\0');
     reply[0] = char(0xAA);
     reply[11] = char(0xEE); // "ю"
@@ -125,17 +137,18 @@ TEST_F(EngineTest, TwoByteReadyAnswerFromTheScaleWorks)
     EXPECT_EQ(sim.storedGoodsNumbers(), QStringList{QStringLiteral("3")});
 }
 
-TEST_F(EngineTest, GroupRuleSkipsGoodsNoSelectedScaleTakesAndEndsSilently)
+TEST_F(EngineTest, GroupRuleSkipsGoodsNoSelectedScaleTakesAndTheWriteEndsWithItsText)
 {
     SimScale &sim = addTcpScale({}, {}, true, QStringLiteral("meat"));
     store->goods().setValue(0, QStringLiteral("SG"), QStringLiteral("fish"));
     store->goods().setValue(1, QStringLiteral("SG"), QStringLiteral("Meat"));
     store->goods().setValue(2, QStringLiteral("SG"), QStringLiteral("fish"));
     ASSERT_TRUE(goods->StartGoodsWrite(QStringLiteral("1-3")));
-    ASSERT_TRUE(waitFor([&] { return !engine->Timer1.isActive() && engine->RangeCursor == 3; }, 10000));
-    processEventsFor(100);
+    ASSERT_TRUE(waitEnded(10000));
     EXPECT_EQ(sim.storedGoodsNumbers(), QStringList{QStringLiteral("2")});
-    EXPECT_TRUE(messagesShown.isEmpty()) << "the last record taken by no scale ends the write silently";
+    // The last record taken by no scale ends the write like any other.
+    EXPECT_EQ(messagesShown, QStringList{QStringLiteral("Все PLU успешно записаны в весы 1")});
+    EXPECT_EQ(lastReport.scales.value(0).skipped, 2);
 }
 
 TEST_F(EngineTest, GroupRuleDoesNotSteerOtherCommands)
@@ -152,14 +165,11 @@ TEST_F(EngineTest, GroupRuleDoesNotSteerOtherCommands)
 
 TEST_F(EngineTest, SettingsWriteFirstPollReachesEveryRow)
 {
-    addTcpScale({}, {}, true);
+    addTcpScale({QStringLiteral("--silent")}, {}, true);
     addTcpScale({}, {}, false);
-    engine->ExchangeState = cmd::SettingsWrite;
-    engine->SendToAllScales = true;
-    EXPECT_EQ(engine->receivingRows(), (QVector<int>{0, 1}));
-    engine->SendPacket(QByteArray(1, '\x01'));
-    EXPECT_FALSE(engine->SendToAllScales) << "one-shot";
-    EXPECT_EQ(engine->receivingRows(), QVector<int>{0});
+    ASSERT_TRUE(commands->startSettingsWrite());
+    EXPECT_EQ(engine->pollRows(), (QVector<int>{0, 1}));
+    ASSERT_TRUE(waitFor([&] { return engine->pollRows() == QVector<int>{0}; }, 2000)) << "one-shot";
 }
 
 TEST_F(EngineTest, ConnectionCheckMarksTheScalesThatAnswer)
@@ -176,7 +186,7 @@ TEST_F(EngineTest, ConnectionCheckMarksTheScalesThatAnswer)
     EXPECT_EQ(s.text(2, QStringLiteral("W")), QStringLiteral("T"));
     for (int r = 0; r < 3; ++r)
         EXPECT_EQ(s.text(r, QStringLiteral("U")), QStringLiteral("F"));
-    EXPECT_FALSE(engine->ConnectionCheckActive);
+    EXPECT_FALSE(check->isRunning());
 }
 
 TEST_F(EngineTest, ConnectionCheckOfAnEmptyListReportsNone)
@@ -202,7 +212,7 @@ TEST_F(EngineTest, StopClosesTheChannels)
     ASSERT_TRUE(goods->StartGoodsWrite(QStringLiteral("1-10")));
     ASSERT_TRUE(waitFor([&] { return channels->socket(0)->state() == QAbstractSocket::ConnectedState; }));
     engine->stop();
-    EXPECT_FALSE(engine->Timer1.isActive());
+    EXPECT_FALSE(engine->isRunning());
     EXPECT_EQ(channels->socket(0)->state(), QAbstractSocket::UnconnectedState);
 }
 

@@ -13,57 +13,7 @@ using namespace tevo::test;
 
 namespace {
 
-// The parameters tab as the commands see it.
-struct FakeParameters : ParametersHost {
-    QString department = QStringLiteral("1"), shift = QStringLiteral("10"), autoPrint = QStringLiteral("200");
-    int labelFormat = 21;
-    int barcode = 1;
-    quint8 options = 0;
-    ShopHeader shopHeader;
-    LogoPixels logoDots;
-    std::optional<ScaleSettings> readSettings;
-    std::optional<ShopHeader> readHeader;
-    std::optional<LogoPixels> readLogo;
-    std::optional<WeighingState> state;
-    std::optional<SalesTotals> totals;
-
-    ScaleSettings settings() const override
-    {
-        if (labelFormat < 1)
-            throw InputError(QStringLiteral("Выберите формат этикетки"));
-        ScaleSettings s;
-        s.department = strToInt(department);
-        s.printShift = strToInt(shift);
-        s.autoPrintWeight = strToInt(autoPrint);
-        s.labelFormatPosition = labelFormat;
-        s.barcodePosition = barcode;
-        s.printOptions = options;
-        return s;
-    }
-    void setSettings(const ScaleSettings &s) override { readSettings = s; }
-    ShopHeader header() const override { return shopHeader; }
-    void setHeader(const ShopHeader &h) override { readHeader = h; }
-    LogoPixels logo() const override { return logoDots; }
-    void setLogo(const LogoPixels &l) override { readLogo = l; }
-    void showWeighingState(const WeighingState &s) override { state = s; }
-    void showTotals(const SalesTotals &t) override { totals = t; }
-};
-
-class ParameterTest : public EngineTest {
-protected:
-    void SetUp() override
-    {
-        EngineTest::SetUp();
-        commands = std::make_unique<ParameterCommands>(*engine, host);
-    }
-    void TearDown() override
-    {
-        commands.reset();
-        EngineTest::TearDown();
-    }
-    FakeParameters host;
-    std::unique_ptr<ParameterCommands> commands;
-};
+using ParameterTest = EngineTest;
 
 QByteArray rawOf(const QJsonObject &o) { return QByteArray::fromHex(o.value(QStringLiteral("raw")).toString().toLatin1()); }
 
@@ -100,7 +50,7 @@ TEST_F(ParameterTest, BadNumbersOrNoLabelFormatStartNothing)
     host.labelFormat = 0;
     EXPECT_FALSE(commands->startSettingsWrite());
     EXPECT_EQ(errorsShown.size(), 2);
-    EXPECT_FALSE(engine->Timer1.isActive());
+    EXPECT_FALSE(engine->isRunning());
 }
 
 TEST_F(ParameterTest, SettingsReadFillsEveryControlAndTheLogoFromASplitReply)
@@ -115,8 +65,8 @@ TEST_F(ParameterTest, SettingsReadFillsEveryControlAndTheLogoFromASplitReply)
                                            .replace("0c ff", "0cff"));
     addTcpScale({QStringLiteral("--split"), QStringLiteral("9")}, load);
     ASSERT_TRUE(commands->startSettingsRead());
-    EXPECT_EQ(engine->Timer1.interval(), 500);
-    engine->Timer1.setInterval(20);
+    EXPECT_EQ(engine->pollInterval(), 500);
+    engine->setPollInterval(20);
     ASSERT_TRUE(waitEnded(20000));
     EXPECT_EQ(messagesShown, QStringList{QStringLiteral("Настройки пользователя успешно считаны.")});
     ASSERT_TRUE(host.readSettings);
@@ -143,12 +93,12 @@ TEST_F(ParameterTest, LogoWrittenThenReadBackIsTheSame)
         host.logoDots.set(i, i, true);
     host.logoDots.set(64, 1, true);
     ASSERT_TRUE(commands->startLogoWrite());
-    engine->Timer1.setInterval(20);
+    engine->setPollInterval(20);
     ASSERT_TRUE(waitEnded());
     EXPECT_EQ(messagesShown.last(), QStringLiteral("Логотип успешно записан."));
     EXPECT_EQ(sim.dump().value(QStringLiteral("logo")).toArray().first().toString().right(1), QStringLiteral("#"));
     ASSERT_TRUE(commands->startSettingsRead());
-    engine->Timer1.setInterval(20);
+    engine->setPollInterval(20);
     ASSERT_TRUE(waitEnded());
     ASSERT_TRUE(host.readLogo);
     EXPECT_TRUE(*host.readLogo == host.logoDots);
@@ -159,12 +109,12 @@ TEST_F(ParameterTest, ClockPacketsAreBuiltFromTheClockWhenTheScaleIsReady)
     SimScale &sim = addTcpScale();
     ScopedTestClock clock([] { return QDateTime(QDate(2024, 3, 5), QTime(23, 59, 59)); });
     ASSERT_TRUE(commands->startClockWrite());
-    engine->Timer1.setInterval(20);
+    engine->setPollInterval(20);
     ASSERT_TRUE(waitEnded());
     EXPECT_EQ(messagesShown.last(), QStringLiteral("Дата и время синхронизированы с компьютером."));
     EXPECT_EQ(sim.dump().value(QStringLiteral("date")).toString(), QStringLiteral("05.03.24"));
     EXPECT_EQ(sim.dump().value(QStringLiteral("time")).toString(), QStringLiteral("23:59:59"));
-    EXPECT_EQ(engine->Timer1.interval(), 20);
+    EXPECT_EQ(engine->pollInterval(), 20);
 }
 
 TEST_F(ParameterTest, WeighingStateAndTotalsWaitForTheWholeReply)
@@ -173,14 +123,14 @@ TEST_F(ParameterTest, WeighingStateAndTotalsWaitForTheWholeReply)
         "totals":{"totalSum":-1,"salesCount":16777215,"freePlu":3999,"freeMessages":1000}})");
     addTcpScale({QStringLiteral("--split"), QStringLiteral("5")}, load);
     ASSERT_TRUE(commands->startStateRead());
-    engine->Timer1.setInterval(20);
+    engine->setPollInterval(20);
     ASSERT_TRUE(waitEnded());
     ASSERT_TRUE(host.state);
     EXPECT_EQ(host.state->grams, 1500);
     EXPECT_EQ(host.state->price, 10000);
     EXPECT_EQ(host.state->plu, 7);
     ASSERT_TRUE(commands->startTotalsRead());
-    engine->Timer1.setInterval(20);
+    engine->setPollInterval(20);
     ASSERT_TRUE(waitEnded());
     ASSERT_TRUE(host.totals);
     EXPECT_EQ(host.totals->totalSum, -1);

@@ -73,8 +73,8 @@ TEST_F(EngineTest, ReversedRangeStartsWithItsLowerEnd)
 {
     SimScale &sim = addTcpScale();
     ASSERT_TRUE(goods->StartGoodsWrite(QStringLiteral("5-3")));
-    EXPECT_EQ(engine->Range.RangeFirst, 3);
-    EXPECT_EQ(engine->Range.RangeLast, 5);
+    EXPECT_EQ(goods->range().RangeFirst, 3);
+    EXPECT_EQ(goods->range().RangeLast, 5);
     ASSERT_TRUE(waitEnded(10000));
     EXPECT_TRUE(sim.storedGoodsNumbers().contains(QStringLiteral("3")));
 }
@@ -86,7 +86,7 @@ TEST_F(EngineTest, BadRangeTextStartsNothing)
         errorsShown.clear();
         EXPECT_FALSE(goods->StartGoodsWrite(QString::fromUtf8(bad))) << bad;
         EXPECT_EQ(errorsShown.size(), 1) << bad;
-        EXPECT_FALSE(engine->Timer1.isActive()) << bad;
+        EXPECT_FALSE(engine->isRunning()) << bad;
         EXPECT_EQ(channels->socket(0)->state(), QAbstractSocket::UnconnectedState) << bad;
     }
     EXPECT_TRUE(errorsShown.first().contains(QStringLiteral("is not a valid integer value"))
@@ -146,7 +146,7 @@ TEST_F(EngineTest, RefusalOfTheLastNumberEndsTheReadWithCheckBox1ClearOrTicked)
         store->scales().deleteAll();
         const QString load = writeLoadFile(R"({"goods":[{"plu":1,"name1":"Один"},{"plu":3,"name1":"Три"}]})");
         addTcpScale({}, load);
-        engine->priceChangeChecked = ticked;
+        engine->setPriceChange(ticked);
         messagesShown.clear();
         store->goods().setValue(1, QStringLiteral("TNAME1"), QStringLiteral("остаётся"));
         ASSERT_TRUE(goods->startGoodsRead(QStringLiteral("1-4")));
@@ -169,7 +169,7 @@ TEST_F(EngineTest, RecordThatCannotBeBuiltIsReportedOnceAndStopsTheWrite)
     ASSERT_EQ(errorsShown.size(), 1);
     EXPECT_TRUE(errorsShown.first().contains(QStringLiteral("Товар № 2")));
     EXPECT_EQ(sim.storedGoodsNumbers(), numbers({1}));
-    EXPECT_FALSE(engine->Timer1.isActive());
+    EXPECT_FALSE(engine->isRunning());
     EXPECT_TRUE(messagesShown.isEmpty());
 }
 

@@ -129,6 +129,7 @@ TEST(ScaleModel, ReadyAnswersAndStrayBytes)
         {"a poll between polls and request", {}, kPoll + kPoll + cmd(0x95),
          kReady + kReady + buildSettingsPacket({}).replace(0, 1, kAck)},
         {"silent", {false, true, false}, kPoll + cmd(0x95), QByteArray()},
+        {"every second poll unanswered", {false, false, false, 2}, kPoll + kPoll + kPoll + kPoll, kReady + kReady},
     };
     for (const Case &c : cases) {
         ScaleModel m(c.options);
@@ -296,8 +297,10 @@ TEST(ScaleModel, ADumpLoadsBackToTheSameScale)
     second.loadJson(first.toJson());
     QJsonObject a = first.toJson();
     QJsonObject b = second.toJson();
-    a.remove(QStringLiteral("requests"));
-    b.remove(QStringLiteral("requests"));
+    for (const char *counter : {"requests", "polls"}) {
+        a.remove(QLatin1String(counter));
+        b.remove(QLatin1String(counter));
+    }
     EXPECT_EQ(a, b);
     EXPECT_EQ(second.goods.value(4000).record, first.goods.value(4000).record);
 }
@@ -316,4 +319,36 @@ TEST(ScaleModel, MalformedFilesAreRefused)
         ScaleModel m;
         EXPECT_THROW(m.loadJson(QJsonDocument::fromJson(doc).object()), Error) << doc;
     }
+}
+
+TEST(ScaleModel, RefusesWhatItIsToldOnceOrAlways)
+{
+    ScaleModel m;
+    m.addRefusal(sim::parseRefusal(QStringLiteral("goods:3"), true));
+    m.addRefusal(sim::parseRefusal(QStringLiteral("messages:5,6"), false));
+    m.addRefusal(sim::parseRefusal(QStringLiteral("header"), false));
+    const struct {
+        QByteArray request;
+        QByteArray answer;
+    } steps[] = {
+        {buildGoodsRecord(sampleGoods(3), nullptr), kRefuse},
+        {buildGoodsRecord(sampleGoods(3), nullptr), kAck}, // once
+        {buildGoodsRecord(sampleGoods(4), nullptr), kAck},
+        {buildMessageRecord(5, {}), kRefuse},
+        {buildMessageRecord(5, {}), kRefuse}, // always
+        {buildMessageRecord(7, {}), kAck},
+        {buildHeaderPacket(QStringLiteral("a"), QStringLiteral("b")), kRefuse},
+        {buildSettingsPacket({}), kAck},
+    };
+    for (const auto &s : steps)
+        EXPECT_EQ(exchange(m, s.request), s.answer) << s.request.toHex().left(12).constData();
+    EXPECT_EQ(m.goods.keys(), (QList<quint32>{3, 4}));
+    EXPECT_EQ(m.messages.keys(), (QList<quint16>{7}));
+    EXPECT_EQ(m.header, QByteArray(56, '\0')) << "a refused header is not stored";
+    EXPECT_EQ(m.takeLog().first(), QStringLiteral("refused goods 3"));
+    EXPECT_EQ(m.pollCount(), 8);
+
+    for (const char *bad : {"bogus", "header:1", "goods:x"})
+        EXPECT_THROW(sim::parseRefusal(QString::fromLatin1(bad), false), InputError) << bad;
+    EXPECT_TRUE(sim::parseRefusal(QStringLiteral("goods:"), false).numbers.isEmpty()) << "every goods";
 }

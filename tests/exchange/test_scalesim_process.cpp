@@ -3,6 +3,7 @@
 
 #include "exchange/GoodsRecord.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -234,6 +235,8 @@ TEST(ScaleSim, RefusesABadCommandLine)
 {
     for (const QStringList &args : {QStringList{}, QStringList{QStringLiteral("--port"), QStringLiteral("x")},
                                     QStringList{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--pty")},
+                                    QStringList{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--baud"),
+                                                QStringLiteral("9600")},
                                     QStringList{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--load"),
                                                 QStringLiteral("/nonexistent/file.json")}}) {
         QProcess p;
@@ -243,33 +246,68 @@ TEST(ScaleSim, RefusesABadCommandLine)
     }
 }
 
+namespace {
+
+// The slave side of a simulator's pseudo-terminal in raw mode, as a serial port is opened.
+int openRawLine(const QByteArray &path)
+{
+    const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY);
+    if (fd < 0)
+        return fd;
+    termios tio{};
+    ::tcgetattr(fd, &tio);
+    ::cfmakeraw(&tio);
+    ::tcsetattr(fd, TCSANOW, &tio);
+    return fd;
+}
+
+// Writes the bytes and reads until `count` bytes have come (or 5 s pass without any).
+QByteArray askLine(int fd, const QByteArray &out, int count)
+{
+    EXPECT_EQ(::write(fd, out.constData(), static_cast<size_t>(out.size())), out.size());
+    QByteArray in;
+    while (in.size() < count) {
+        pollfd p{fd, POLLIN, 0};
+        if (::poll(&p, 1, 5000) <= 0)
+            break;
+        char buffer[1024];
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        in.append(buffer, static_cast<int>(n));
+    }
+    return in;
+}
+
+} // namespace
+
+TEST(ScaleSim, PseudoTerminalAtALineSpeedTakesAndSendsEachByteInItsTime)
+{
+    // 1200 bit/s, 10 bits a byte: 8.3 ms a byte each way.
+    Sim sim({QStringLiteral("--pty"), QStringLiteral("--baud"), QStringLiteral("1200")});
+    const int fd = openRawLine(sim.firstLine().toLocal8Bit());
+    ASSERT_GE(fd, 0);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(askLine(fd, kPoll, 1), QByteArray(1, char(0x80)));
+    const qint64 ready = clock.restart();
+    EXPECT_EQ(askLine(fd, buildGoodsRecord(goods(1, QStringLiteral("line")), nullptr), 1), QByteArray(1, char(0xAA)));
+    const qint64 ack = clock.elapsed();
+    EXPECT_GE(ready, 16) << "the poll in, the ready answer out";
+    EXPECT_GE(ack, 86 * 10 * 1000 / 1200) << "85 bytes in, one out";
+    EXPECT_LT(ack, 3000);
+    ::close(fd);
+}
+
 TEST(ScaleSim, PseudoTerminal)
 {
     Sim sim({QStringLiteral("--pty")});
     const QByteArray path = sim.firstLine().toLocal8Bit();
     ASSERT_TRUE(path.startsWith("/dev/pts/")) << path.constData();
-    const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY);
+    const int fd = openRawLine(path);
     ASSERT_GE(fd, 0);
-    termios tio{};
-    ::tcgetattr(fd, &tio);
-    ::cfmakeraw(&tio);
-    ::tcsetattr(fd, TCSANOW, &tio);
 
-    auto ask = [fd](const QByteArray &out, int count) {
-        EXPECT_EQ(::write(fd, out.constData(), static_cast<size_t>(out.size())), out.size());
-        QByteArray in;
-        while (in.size() < count) {
-            pollfd p{fd, POLLIN, 0};
-            if (::poll(&p, 1, 5000) <= 0)
-                break;
-            char buffer[1024];
-            const ssize_t n = ::read(fd, buffer, sizeof buffer);
-            if (n <= 0)
-                break;
-            in.append(buffer, static_cast<int>(n));
-        }
-        return in;
-    };
+    auto ask = [fd](const QByteArray &out, int count) { return askLine(fd, out, count); };
     EXPECT_EQ(ask(kPoll, 1), QByteArray(1, char(0x80)));
     EXPECT_EQ(ask(buildGoodsRecord(goods(1, QStringLiteral("pty")), nullptr), 1), QByteArray(1, char(0xAA)));
     EXPECT_EQ(ask(kPoll, 1), QByteArray(1, char(0x80)));
@@ -277,11 +315,8 @@ TEST(ScaleSim, PseudoTerminal)
     ::close(fd);
 
     // A second user of the line finds the scale still there.
-    const int again = ::open(path.constData(), O_RDWR | O_NOCTTY);
+    const int again = openRawLine(path);
     ASSERT_GE(again, 0);
-    ::tcgetattr(again, &tio);
-    ::cfmakeraw(&tio);
-    ::tcsetattr(again, TCSANOW, &tio);
     EXPECT_EQ(::write(again, "\x01", 1), 1);
     pollfd p{again, POLLIN, 0};
     ASSERT_EQ(::poll(&p, 1, 5000), 1);

@@ -1,7 +1,7 @@
 #include "common/Codepage.h"
 #include "common/Error.h"
 #include "fileio/GoodsTextFile.h"
-#include "fileio/ProfileFile.h"
+#include "common/ProfileFile.h"
 
 #include "FileioTestSupport.h"
 

@@ -1,6 +1,6 @@
 #include "common/Codepage.h"
 #include "common/Error.h"
-#include "fileio/ProfileFile.h"
+#include "common/ProfileFile.h"
 
 #include "FileioTestSupport.h"
 

@@ -1,5 +1,5 @@
 #include "common/Codepage.h"
-#include "fileio/TextDecoding.h"
+#include "common/TextDecoding.h"
 
 #include "FileioTestSupport.h"
 

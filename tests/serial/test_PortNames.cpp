@@ -87,3 +87,11 @@ TEST_F(PortNames, TheFileIsReadAtEveryLookUp)
     writePortsFile("[Ports]\nCOM1=/dev/second\n");
     EXPECT_EQ(resolveSerialDevice("COM1"), QStringLiteral("/dev/second"));
 }
+
+TEST_F(PortNames, ThePortsFileIsReadByTheProgramsProfileRules)
+{
+    // Quotes around a value, and a Windows-1251 file as the users' editors save it.
+    writePortsFile("[Ports]\r\nCOM7=\"/dev/serial/by-id/usb scale\"\r\nCOM8='/dev/\xE2\xE5\xF1\xFB'\r\n");
+    EXPECT_EQ(resolveSerialDevice("COM7"), QStringLiteral("/dev/serial/by-id/usb scale"));
+    EXPECT_EQ(resolveSerialDevice("COM8"), QStringLiteral("/dev/весы"));
+}

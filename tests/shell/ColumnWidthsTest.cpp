@@ -1,11 +1,13 @@
 // Column widths kept in the settings file beside the program: saved at close, restored at the
-// first activation only, damaged files ignored.
+// first activation only, damaged files ignored; "Быстрый обмен" kept in the same file.
 #include "ShellFixture.h"
 
-#include "fileio/ProfileFile.h"
+#include "common/ProfileFile.h"
 #include "shell/ColumnWidths.h"
+#include "shell/ExchangeHub.h"
 #include "shell/TableGrid.h"
 
+#include <QCheckBox>
 #include <QFile>
 
 using namespace tevo;
@@ -112,6 +114,47 @@ TEST_F(ColumnWidthsTest, DamagedFilesLeaveTheDesignedWidths)
     EXPECT_EQ(w.MainForm.gdT->columnWidth(2), 167);
     EXPECT_EQ(w.MainForm.gdT->columnWidth(3), 113);
     EXPECT_EQ(w.MainForm.grM->columnWidth(2), 77);
+}
+
+TEST_F(ColumnWidthsTest, FastExchangeComesBackAfterARestartAndADamagedValueReadsAsClear)
+{
+    {
+        AppWindows &w = activated();
+        EXPECT_FALSE(w.MainForm.cbFastExchange->isChecked()) << "clear without a file";
+        w.MainForm.cbFastExchange->setChecked(true);
+        EXPECT_TRUE(w.MainForm.exchange().engine().fastExchange());
+        w.MainForm.close();
+    }
+    const QByteArray saved = scratch.readFile(QLatin1String(kColumnWidthsFileName));
+    EXPECT_TRUE(saved.contains("[Exchange]\r\nFastExchange=1\r\n")) << saved.constData();
+    EXPECT_TRUE(saved.contains("Line0='gdT.0.Width=75'")) << "the widths stay beside it";
+    {
+        AppWindows &w = open();
+        EXPECT_TRUE(w.MainForm.cbFastExchange->isChecked());
+        EXPECT_TRUE(w.MainForm.exchange().engine().fastExchange()) << "the engine follows the box from the start";
+        w.MainForm.FormActivate();
+        w.MainForm.cbFastExchange->setChecked(false);
+        w.MainForm.close();
+    }
+    EXPECT_TRUE(scratch.readFile(QLatin1String(kColumnWidthsFileName)).contains("FastExchange=0"));
+
+    const struct {
+        QByteArray file;
+        bool ticked;
+    } cases[] = {
+        {"[Exchange]\r\nFastExchange=1\r\n", true},
+        {"[exchange]\r\nfastexchange = '1'\r\n", true},
+        {"[Exchange]\r\nFastExchange=yes\r\n", false},
+        {"[Exchange]\r\nFastExchange=2\r\n", false},
+        {"[Exchange]\r\nFastExchange=\r\n", false},
+        {"[TMainForm]\r\nFastExchange=1\r\n", false},
+        {QByteArray("\x00\xff[Exchange\r\nFastExchange=\x01", 28), false},
+    };
+    for (const auto &c : cases) {
+        windows.reset();
+        scratch.writeFile(QLatin1String(kColumnWidthsFileName), c.file);
+        EXPECT_EQ(open().MainForm.cbFastExchange->isChecked(), c.ticked) << c.file.constData();
+    }
 }
 
 } // namespace

@@ -242,4 +242,21 @@ TEST_F(MainFormTest, CloseStoresAndCommitsWhatWasTyped)
     EXPECT_EQ(other.goods().text(2, QStringLiteral("TNAME1")), QStringLiteral("Молоко"));
 }
 
+TEST_F(MainFormTest, TheApplicationQuittingWithoutTheWindowClosedRunsTheClosingSteps)
+{
+    // As at the end of the desktop session: the application quits, the window never closed.
+    AppWindows &w = activated();
+    w.MainForm.show();
+    w.MainForm.gdT->setCurrentIndex(w.MainForm.store().goods().index(4, 1));
+    auto *editor = w.MainForm.gdT->findChild<QLineEdit *>();
+    ASSERT_NE(editor, nullptr);
+    editor->setText(QStringLiteral("Сметана"));
+    ASSERT_TRUE(QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit", Qt::DirectConnection));
+    EXPECT_TRUE(scratch.readFile(QLatin1String(kColumnWidthsFileName)).contains("[TMainForm]"));
+    Store other;
+    other.openTables(scratch.databasePath());
+    EXPECT_EQ(other.goods().text(4, QStringLiteral("TNAME1")), QStringLiteral("Сметана"));
+    EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
+}
+
 } // namespace

@@ -130,6 +130,9 @@ TEST_F(MainLayoutTest, ParametersTab)
     EXPECT_EQ(f.Edit2->text(), QStringLiteral("1"));
     EXPECT_EQ(f.Edit5->text(), QStringLiteral("10"));
     EXPECT_EQ(f.Edit4->text(), QStringLiteral("200"));
+    EXPECT_EQ(f.cbFastExchange->text(), QStringLiteral("Быстрый обмен"));
+    EXPECT_EQ(f.cbFastExchange->parentWidget(), f.GroupBox2) << "in the group \" Общие \"";
+    EXPECT_FALSE(f.cbFastExchange->isChecked());
     EXPECT_EQ(f.Image1->size(), QSize(180, 180));
     EXPECT_EQ(f.SpeedButton4->text(), QStringLiteral("Открыть"));
     EXPECT_EQ(f.SpeedButton5->text(), QStringLiteral("Записать"));

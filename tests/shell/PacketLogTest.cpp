@@ -34,8 +34,10 @@ TEST(PaketViewForm, AppendsOneLinePerBlockAndLineBreaksShow)
     EXPECT_TRUE(form.mView->isReadOnly());
     form.appendPacket(QByteArray("\x80", 1));
     form.appendPacket(QByteArray());
+    form.flushLog();
     EXPECT_EQ(form.mView->blockCount(), 2);
     form.appendPacket(QByteArray("x\ny\rz", 5));
+    form.flushLog();
     EXPECT_EQ(form.mView->blockCount(), 5);
     const QStringList lines = form.mView->toPlainText().split(QLatin1Char('\n'));
     EXPECT_EQ(lines.at(0), QStringLiteral("Get[1]: ") + QChar(0x0402));

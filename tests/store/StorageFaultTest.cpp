@@ -10,6 +10,8 @@
 #include "fileio/GoodsTextFile.h"
 #include "store/Store.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -68,6 +70,8 @@ protected:
     QSqlDatabase otherConnection()
     {
         otherName = QStringLiteral("other-process");
+        if (QSqlDatabase::contains(otherName))
+            return QSqlDatabase::database(otherName);
         return test::openOther(where, otherName);
     }
 
@@ -151,7 +155,7 @@ TEST_F(StorageFaultTest, RebuildOnAFullDiskFailsAndKeepsTheRows)
     EXPECT_EQ(goods().text(4, kName), QStringLiteral("Товар 5"));
 }
 
-TEST_F(StorageFaultTest, TextImportOnAFullDiskSaysSoAndTheStoreGoesOnWorking)
+TEST_F(StorageFaultTest, TextImportOnAFullDiskSaysTheChangesAreLostAndEveryTableShowsWhatIsStored)
 {
     TEVO_SQLITE_FILE_ONLY("a file that may not grow");
     storeCommittedGoods();
@@ -162,8 +166,12 @@ TEST_F(StorageFaultTest, TextImportOnAFullDiskSaysSoAndTheStoreGoesOnWorking)
         ASSERT_TRUE(q.next());
         const int pages = q.value(0).toInt();
         q.finish();
-        ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pages)));
+        // Room for a few small changes, not for the import.
+        ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pages + 2)));
     }
+    // Changes of the other tables since the last commit, in the same transaction.
+    store->messages().setValue(0, QStringLiteral("M1"), QStringLiteral("не сохранено"));
+    store->scales().appendRow({{QStringLiteral("NAME"), QStringLiteral("Весы 1")}});
     QByteArray text;
     for (int n = 11; n <= 2000; ++n)
         text += QStringLiteral("[%1]\r\nNPLU=%1\r\nTNAME1=%2\r\nTNAME2=%2\r\n").arg(n).arg(QString(28, QLatin1Char('x'))).toUtf8();
@@ -174,12 +182,16 @@ TEST_F(StorageFaultTest, TextImportOnAFullDiskSaysSoAndTheStoreGoesOnWorking)
         FAIL() << "the import fitted into a full disk";
     } catch (const DatabaseError &e) {
         EXPECT_TRUE(e.text().contains(QStringLiteral("full"), Qt::CaseInsensitive)) << e.text().toStdString();
+        EXPECT_TRUE(e.text().contains(Database::changesLostText())) << e.text().toStdString();
     }
-    // Whatever the database gave up by itself, the next commit works and what the table
-    // shows after a re-read is what is stored.
-    EXPECT_NO_THROW(store->database().commitNow());
-    goods().refresh();
+    // The database gave the whole transaction up: once the failure has unwound, every table
+    // shows what is stored, without anyone asking for a re-read.
+    test::processEventsFor(20);
     EXPECT_EQ(names(goods()), committedNames());
+    EXPECT_EQ(goods().text(10, kName), QString());
+    EXPECT_TRUE(store->messages().text(0, QStringLiteral("M1")).isEmpty());
+    EXPECT_EQ(store->scales().count(), 0);
+    EXPECT_NO_THROW(store->database().commitNow());
     {
         QSqlQuery q(store->database().connection());
         ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA max_page_count = 1000000")));
@@ -213,6 +225,58 @@ TEST_F(StorageFaultTest, ARefusedEditTakesBackOnlyItselfAndTheEditsAroundItAreCo
     QStringList expected = committedNames();
     expected << QStringLiteral("до отказа") << QString() << QStringLiteral("после отказа");
     EXPECT_EQ(names(goods(), 9), expected);
+}
+
+// Another process (a reader holding its read transaction) keeps every commit from finishing.
+TEST_F(StorageFaultTest, ABlockedCommitIsReportedOnceRetriedWithGrowingPausesAndNeverHoldsTheWindow)
+{
+    TEVO_SQLITE_FILE_ONLY("another process's read lock on the file");
+    QStringList reports;
+    QObject::connect(&store->database(), &Database::commitFailed, [&](const QString &t) { reports << t; });
+    // The longest time the event loop was held between two of its turns, over `ms`.
+    const auto longestHold = [](int ms) {
+        QElapsedTimer total, turn;
+        total.start();
+        turn.start();
+        qint64 longest = 0;
+        while (total.elapsed() < ms) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            longest = qMax(longest, turn.restart());
+        }
+        return longest;
+    };
+    const auto storedName = [this](int nplu) {
+        QSqlQuery q(otherConnection());
+        q.exec(QStringLiteral("SELECT TNAME1 FROM T WHERE NPLU = %1").arg(nplu));
+        const QString name = q.next() ? q.value(0).toString() : QString();
+        q.finish();
+        return name;
+    };
+
+    test::SqliteReader reader;
+    ASSERT_TRUE(reader.hold(scratch.databasePath()));
+    goods().setValue(0, kName, QStringLiteral("первое"));
+    EXPECT_LT(longestHold(1200), 1000);
+    goods().setValue(1, kName, QStringLiteral("второе")); // more work brings no new report
+    EXPECT_LT(longestHold(400), 1000);
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports.first().contains(QStringLiteral("locked"), Qt::CaseInsensitive)) << reports.first().toStdString();
+    EXPECT_GE(store->database().commitPauseMs(), 800) << "the pause between attempts grows";
+    EXPECT_EQ(storedName(1), QString());
+
+    reader.release();
+    ASSERT_TRUE(test::waitFor([&] { return store->database().commitPauseMs() == 0; }, 10000));
+    EXPECT_EQ(storedName(1), QStringLiteral("первое"));
+    EXPECT_EQ(storedName(2), QStringLiteral("второе"));
+    EXPECT_EQ(reports.size(), 1);
+
+    // A commit has succeeded: the next blockage is reported again.
+    test::SqliteReader again;
+    ASSERT_TRUE(again.hold(scratch.databasePath()));
+    goods().setValue(2, kName, QStringLiteral("третье"));
+    EXPECT_TRUE(test::waitFor([&] { return reports.size() == 2; }, 3000));
+    again.release();
+    EXPECT_TRUE(test::waitFor([&] { return storedName(3) == QStringLiteral("третье"); }, 10000));
 }
 
 TEST_F(StorageFaultTest, TextImportStoppedByABadNumberKeepsTheRowsBeforeAndNamesTheValue)

@@ -72,7 +72,56 @@ QByteArray hexField(const QJsonObject &o, const char *key, int length)
     return bytes;
 }
 
+// The request bytes by the names the command line uses; `numbered`: the request carries a
+// goods (4 bytes) or message (2 bytes) number after the command byte.
+struct RequestName {
+    const char *name;
+    uchar command;
+    int numberWidth;
+};
+constexpr RequestName kRequestNames[] = {
+    {"goods", 0x82, 4},        {"goods-read", 0x81, 4},  {"messages", 0x84, 2},    {"messages-read", 0x83, 2},
+    {"settings", 0x8A, 0},     {"settings-read", 0x95, 0}, {"header", 0x94, 0},    {"header-read", 0x98, 0},
+    {"logo", 0x8C, 0},         {"logo-read", 0x97, 0},   {"date", 0x99, 0},        {"time", 0x9A, 0},
+    {"state", 0x89, 0},        {"totals", 0x85, 0},
+};
+
+const RequestName *requestName(uchar command)
+{
+    for (const RequestName &r : kRequestNames)
+        if (r.command == command)
+            return &r;
+    return nullptr;
+}
+
 } // namespace
+
+Refusal parseRefusal(const QString &text, bool once)
+{
+    const QString name = text.section(QLatin1Char(':'), 0, 0).trimmed().toLower();
+    const QString list = text.section(QLatin1Char(':'), 1);
+    const RequestName *found = nullptr;
+    for (const RequestName &r : kRequestNames)
+        if (name == QLatin1String(r.name))
+            found = &r;
+    if (!found)
+        throw InputError(QStringLiteral("--refuse: unknown request \"%1\"").arg(name));
+    Refusal refusal;
+    refusal.command = found->command;
+    refusal.once = once;
+    if (!list.trimmed().isEmpty()) {
+        if (found->numberWidth == 0)
+            throw InputError(QStringLiteral("--refuse: \"%1\" carries no number").arg(name));
+        for (const QString &part : list.split(QLatin1Char(','))) {
+            bool ok = false;
+            const uint n = part.trimmed().toUInt(&ok);
+            if (!ok)
+                throw InputError(QStringLiteral("--refuse: \"%1\" is not a number").arg(part));
+            refusal.numbers.append(n);
+        }
+    }
+    return refusal;
+}
 
 int requestLength(uchar command)
 {
@@ -114,12 +163,17 @@ void ScaleModel::resetLink()
 QList<ScaleModel::Reply> ScaleModel::feedReplies(const QByteArray &bytes)
 {
     QList<Reply> replies;
-    if (m_options.silent)
+    if (m_options.silent) {
+        m_polls += int(bytes.count(char(0x01)));
         return replies;
+    }
     for (char c : bytes) {
         const auto b = static_cast<uchar>(c);
         if (m_pending.isEmpty()) {
             if (b == 0x01) {
+                ++m_polls;
+                if (m_options.ignorePolls > 0 && m_polls % m_options.ignorePolls == 0)
+                    continue;   // busy: this poll goes unanswered
                 m_ready = true;
                 replies.append({Reply::Ready, m_options.readyPrefix ? QByteArray("\x01\x80", 2) : QByteArray(1, char(0x80)), 0});
                 continue;
@@ -165,10 +219,34 @@ QStringList ScaleModel::takeLog()
     return log;
 }
 
+bool ScaleModel::refuses(const QByteArray &req)
+{
+    const auto command = static_cast<uchar>(req.at(0));
+    const RequestName *name = requestName(command);
+    if (!name)
+        return false;
+    const quint32 number = name->numberWidth > 0 ? le(req, 1, name->numberWidth) : 0;
+    for (Refusal &r : m_refusals) {
+        if (r.command != command || (!r.numbers.isEmpty() && !r.numbers.contains(number)))
+            continue;
+        if (r.once) {
+            if (r.used.contains(number))
+                continue;
+            r.used.append(number);
+        }
+        m_log.append(name->numberWidth > 0 ? QStringLiteral("refused %1 %2").arg(QLatin1String(name->name)).arg(number)
+                                           : QStringLiteral("refused %1").arg(QLatin1String(name->name)));
+        return true;
+    }
+    return false;
+}
+
 QByteArray ScaleModel::answer(const QByteArray &req)
 {
     const auto command = static_cast<uchar>(req.at(0));
     const QByteArray ack(1, kAck);
+    if (refuses(req))
+        return QByteArray(1, kRefuse);
     auto stored = [&](const QString &what) {
         ++m_changes;
         m_log.append(QStringLiteral("stored ") + what);
@@ -355,6 +433,7 @@ QJsonObject ScaleModel::toJson() const
     });
 
     doc.insert(QStringLiteral("requests"), m_requests);
+    doc.insert(QStringLiteral("polls"), m_polls);
     return doc;
 }
 

@@ -3,7 +3,8 @@
 // scale's answers come out. The PC polls with 0x01; the scale answers ready (0x80, or
 // 0x01 0x80 when told to) and then takes one request: a command byte and its fixed payload.
 // It stores what is written to it and answers reads from what it holds; a read of a goods
-// or message number it does not hold is refused with 0xEE, as is an unknown command byte.
+// or message number it does not hold is refused with 0xEE, as is an unknown command byte,
+// and so is any request it is told to refuse.
 // Bytes that arrive while no poll has been answered are not a request and are dropped; a
 // stray 0x01 among them is a poll like any other.
 #include <QByteArray>
@@ -25,10 +26,22 @@ struct StoredGoods {
     qint32 count = 0;
 };
 
+// Requests the scale refuses (0xEE) whatever it holds.
+struct Refusal {
+    uchar command = 0;        // the request byte
+    QList<quint32> numbers;   // the goods or message numbers refused; empty: every request
+    bool once = false;        // each number (or the command) is refused the first time only
+    QList<quint32> used;      // numbers already refused once (0 for a command without numbers)
+};
+
+// "goods:3,17", "header", … (see tools/scalesim/README.md); throws tevo::InputError.
+Refusal parseRefusal(const QString &text, bool once);
+
 struct ScaleOptions {
     bool readyPrefix = false;   // answer a poll with 0x01 0x80
     bool silent = false;        // swallow everything, answer nothing
     bool garbage = false;       // answer with junk of the same length, see ScaleModel::junk
+    int ignorePolls = 0;        // leave every n-th poll unanswered, as a busy scale does; 0: none
 };
 
 class ScaleModel {
@@ -42,6 +55,9 @@ public:
     };
 
     explicit ScaleModel(ScaleOptions options = {});
+
+    // From now on refuse the requests the refusal names.
+    void addRefusal(const Refusal &refusal) { m_refusals.append(refusal); }
 
     // A new connection: forget a half-received request and the last ready answer; what the
     // scale holds stays.
@@ -64,6 +80,7 @@ public:
     QByteArray totals;                    // 40 bytes after 0xAA
 
     int requestCount() const { return m_requests; }   // complete requests taken
+    int pollCount() const { return m_polls; }         // polls seen, also while silent
     int changeCount() const { return m_changes; }     // requests that changed what it holds
     // One line per request taken, e.g. "stored goods 7", "read message 3 refused".
     QStringList takeLog();
@@ -80,12 +97,15 @@ public:
 
 private:
     QByteArray answer(const QByteArray &request);
+    bool refuses(const QByteArray &request);
 
     ScaleOptions m_options;
+    QList<Refusal> m_refusals;
     bool m_ready = false;   // a poll has been answered, a request may follow
     QByteArray m_pending;   // the request being gathered
     int m_requests = 0;
     int m_changes = 0;
+    int m_polls = 0;
     quint32 m_seed = 12345;
     QStringList m_log;
 };

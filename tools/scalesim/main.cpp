@@ -15,13 +15,16 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <deque>
 #include <cstring>
 #include <cstdio>
 #include <fcntl.h>
 #include <functional>
 #include <pty.h>
+#include <sys/timerfd.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -122,8 +125,9 @@ private:
 
 class Simulator : public QObject {
 public:
-    Simulator(ScaleModel &model, Outbox &outbox, QString dumpFile, bool log, int dropAfter)
-        : m_model(model), m_outbox(outbox), m_dumpFile(std::move(dumpFile)), m_log(log), m_dropAfter(dropAfter)
+    Simulator(ScaleModel &model, Outbox &outbox, QString dumpFile, bool dumpAtExitOnly, bool log, int dropAfter)
+        : m_model(model), m_outbox(outbox), m_dumpFile(std::move(dumpFile)), m_dumpAtExitOnly(dumpAtExitOnly),
+          m_log(log), m_dropAfter(dropAfter)
     {
     }
 
@@ -141,7 +145,7 @@ public:
             for (const QString &line : log)
                 printLine(line);
         }
-        if (m_model.changeCount() != changesBefore)
+        if (m_model.changeCount() != changesBefore && !m_dumpAtExitOnly)
             dump();
         for (const ScaleModel::Reply &r : replies)
             m_outbox.add(r);
@@ -171,6 +175,7 @@ private:
     ScaleModel &m_model;
     Outbox &m_outbox;
     QString m_dumpFile;
+    bool m_dumpAtExitOnly;
     bool m_log;
     int m_dropAfter;
     int m_linkRequests = 0;
@@ -205,6 +210,7 @@ private:
         if (m_socket || !m_server.hasPendingConnections())
             return;
         m_socket = m_server.nextPendingConnection();
+        m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         m_closeWhenDrained = false;
         m_sim.newLink();
         connect(m_socket, &QTcpSocket::readyRead, this, [this] {
@@ -241,10 +247,90 @@ private:
     bool m_closeWhenDrained = false;
 };
 
+// The pace of a serial line: at N bit/s and 10 bits a byte (8N1) every byte takes 10/N s on
+// the wire, one after another in each direction. Bytes are handed on when their last bit is
+// in, so a line's timing is seen over a pseudo-terminal, which has none of its own. A timerfd
+// wakes the simulator at each byte's time to the microsecond, where a millisecond timer would
+// add its rounding to every answer.
+class LinePace : public QObject {
+public:
+    std::function<void(const QByteArray &)> deliver;
+
+    explicit LinePace(int baud) : m_byteNs(baud > 0 ? 10'000'000'000LL / baud : 0)
+    {
+        if (m_byteNs == 0)
+            return;
+        m_timerFd = ::timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
+        if (m_timerFd < 0)
+            fail(QStringLiteral("timerfd_create failed: %1").arg(QString::fromLocal8Bit(std::strerror(errno))));
+        m_notifier = new QSocketNotifier(m_timerFd, QSocketNotifier::Read, this);
+        connect(m_notifier, &QSocketNotifier::activated, this, [this] {
+            quint64 expirations = 0;
+            [[maybe_unused]] const auto n = ::read(m_timerFd, &expirations, sizeof expirations);
+            pump();
+        });
+    }
+
+    ~LinePace() override
+    {
+        if (m_timerFd >= 0)
+            ::close(m_timerFd);
+    }
+
+    // Bytes put on the line now; they arrive one after another behind what is still underway.
+    void send(const QByteArray &bytes)
+    {
+        if (m_byteNs == 0) {
+            deliver(bytes);
+            return;
+        }
+        qint64 at = std::max(nowNs(), m_lineFree);
+        for (char c : bytes) {
+            at += m_byteNs;
+            m_queue.push_back({at, c});
+        }
+        m_lineFree = at;
+        pump();
+    }
+
+private:
+    static qint64 nowNs()
+    {
+        timespec t{};
+        ::clock_gettime(CLOCK_MONOTONIC, &t);
+        return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+    }
+
+    void pump()
+    {
+        const qint64 t = nowNs();
+        QByteArray due;
+        while (!m_queue.empty() && m_queue.front().first <= t) {
+            due.append(m_queue.front().second);
+            m_queue.pop_front();
+        }
+        if (!due.isEmpty())
+            deliver(due);
+        if (m_queue.empty())
+            return;
+        const qint64 next = m_queue.front().first;
+        itimerspec wake{};
+        wake.it_value.tv_sec = time_t(next / 1'000'000'000);
+        wake.it_value.tv_nsec = long(next % 1'000'000'000);
+        ::timerfd_settime(m_timerFd, TFD_TIMER_ABSTIME, &wake, nullptr);
+    }
+
+    qint64 m_byteNs;
+    int m_timerFd = -1;
+    QSocketNotifier *m_notifier = nullptr;
+    qint64 m_lineFree = 0;
+    std::deque<std::pair<qint64, char>> m_queue;
+};
+
 // A pseudo-terminal in raw mode; the program opens the slave side as its serial port.
 class PtyLink : public QObject {
 public:
-    PtyLink(Simulator &sim, Outbox &outbox) : m_sim(sim)
+    PtyLink(Simulator &sim, Outbox &outbox, int baud) : m_sim(sim), m_toPc(baud), m_fromPc(baud)
     {
         char name[256] = {};
         if (::openpty(&m_master, &m_slave, name, nullptr, nullptr) != 0)
@@ -258,7 +344,9 @@ public:
 
         m_notifier = new QSocketNotifier(m_master, QSocketNotifier::Read, this);
         connect(m_notifier, &QSocketNotifier::activated, this, [this] { readMaster(); });
-        outbox.write = [this](const QByteArray &bytes) { writeMaster(bytes); };
+        outbox.write = [this](const QByteArray &bytes) { m_toPc.send(bytes); };
+        m_toPc.deliver = [this](const QByteArray &bytes) { writeMaster(bytes); };
+        m_fromPc.deliver = [this](const QByteArray &bytes) { m_sim.take(bytes); };   // a line cannot be dropped
     }
 
     ~PtyLink() override
@@ -277,7 +365,7 @@ private:
             const ssize_t n = ::read(m_master, buffer, sizeof buffer);
             if (n <= 0)
                 break;
-            m_sim.take(QByteArray(buffer, static_cast<int>(n)));   // a line cannot be dropped
+            m_fromPc.send(QByteArray(buffer, static_cast<int>(n)));
         }
     }
 
@@ -299,6 +387,8 @@ private:
     }
 
     Simulator &m_sim;
+    LinePace m_toPc;
+    LinePace m_fromPc;
     int m_master = -1;
     int m_slave = -1;
     QString m_slaveName;
@@ -335,9 +425,14 @@ int main(int argc, char **argv)
         {QStringLiteral("drop-after"), QStringLiteral("Close each connection after its N-th request (TCP)."), QStringLiteral("N")},
         {QStringLiteral("ack-delay"), QStringLiteral("Wait MS milliseconds before answering a request."), QStringLiteral("MS")},
         {QStringLiteral("garbage"), QStringLiteral("Answer with junk the program must ignore.")},
+        {QStringLiteral("refuse"), QStringLiteral("Refuse (0xEE) a request, e.g. goods:3,17 or header; repeatable."), QStringLiteral("WHAT")},
+        {QStringLiteral("refuse-once"), QStringLiteral("The same, the first time only (per number)."), QStringLiteral("WHAT")},
         {QStringLiteral("load"), QStringLiteral("Start with the contents of a JSON file."), QStringLiteral("FILE")},
         {QStringLiteral("dump"), QStringLiteral("Write the contents as JSON on each change and at exit."), QStringLiteral("FILE")},
         {QStringLiteral("log"), QStringLiteral("Print one line per request taken.")},
+        {QStringLiteral("dump-at-exit"), QStringLiteral("With --dump: write the file at start and exit only.")},
+        {QStringLiteral("ignore-polls"), QStringLiteral("Leave every N-th poll unanswered (a busy scale)."), QStringLiteral("N")},
+        {QStringLiteral("baud"), QStringLiteral("With --pty: send and take bytes at N bit/s, 10 bits a byte."), QStringLiteral("N")},
     });
     parser.process(app);
 
@@ -348,7 +443,19 @@ int main(int argc, char **argv)
     options.readyPrefix = parser.isSet(QStringLiteral("ready-prefix"));
     options.silent = parser.isSet(QStringLiteral("silent"));
     options.garbage = parser.isSet(QStringLiteral("garbage"));
+    options.ignorePolls = positiveNumber(parser, QStringLiteral("ignore-polls"), 0);
+    const int baud = positiveNumber(parser, QStringLiteral("baud"), 0);
+    if (baud > 0 && !parser.isSet(QStringLiteral("pty")))
+        fail(QStringLiteral("--baud works with --pty only"));
     ScaleModel model(options);
+    try {
+        for (const QString &r : parser.values(QStringLiteral("refuse")))
+            model.addRefusal(tevo::sim::parseRefusal(r, false));
+        for (const QString &r : parser.values(QStringLiteral("refuse-once")))
+            model.addRefusal(tevo::sim::parseRefusal(r, true));
+    } catch (const tevo::Error &e) {
+        fail(e.text());
+    }
 
     if (parser.isSet(QStringLiteral("load"))) {
         QFile file(parser.value(QStringLiteral("load")));
@@ -366,8 +473,8 @@ int main(int argc, char **argv)
     }
 
     Outbox outbox(positiveNumber(parser, QStringLiteral("split"), 0), positiveNumber(parser, QStringLiteral("ack-delay"), 0));
-    Simulator sim(model, outbox, parser.value(QStringLiteral("dump")), parser.isSet(QStringLiteral("log")),
-                  positiveNumber(parser, QStringLiteral("drop-after"), 0));
+    Simulator sim(model, outbox, parser.value(QStringLiteral("dump")), parser.isSet(QStringLiteral("dump-at-exit")),
+                  parser.isSet(QStringLiteral("log")), positiveNumber(parser, QStringLiteral("drop-after"), 0));
 
     if (::pipe(g_signalPipe) == 0) {
         auto *notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, &app);
@@ -386,7 +493,7 @@ int main(int argc, char **argv)
         tcp = std::make_unique<TcpLink>(sim, outbox);
         printLine(QStringLiteral("port %1").arg(tcp->listen(static_cast<quint16>(port))));
     } else {
-        pty = std::make_unique<PtyLink>(sim, outbox);
+        pty = std::make_unique<PtyLink>(sim, outbox, baud);
         printLine(pty->slaveName());
     }
     sim.dump();

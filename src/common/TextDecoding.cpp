@@ -1,4 +1,4 @@
-#include "fileio/TextDecoding.h"
+#include "common/TextDecoding.h"
 
 #include "common/Codepage.h"
 

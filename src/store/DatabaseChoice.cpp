@@ -1,7 +1,7 @@
-#include "fileio/DatabaseChoice.h"
+#include "store/DatabaseChoice.h"
 
 #include "common/AppPaths.h"
-#include "fileio/ProfileFile.h"
+#include "common/ProfileFile.h"
 
 namespace tevo {
 

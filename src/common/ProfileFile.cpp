@@ -1,13 +1,13 @@
-#include "fileio/ProfileFile.h"
+#include "common/ProfileFile.h"
 
 #include "common/Codepage.h"
 #include "common/Convert.h"
 #include "common/Error.h"
-#include "fileio/TextDecoding.h"
+#include "common/TextDecoding.h"
+#include "common/WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -312,9 +312,7 @@ bool ProfileFile::saveAtomically(QString *error) const
             *error = unableToWrite(m_path);
         return false;
     }
-    QSaveFile f(m_path);
-    const QByteArray bytes = toBytes();
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
+    if (!replaceFileWhole(m_path, toBytes())) {
         if (error)
             *error = unableToWrite(m_path);
         return false;

@@ -1,0 +1,26 @@
+#pragma once
+// The texts an exchange ends with and the line each scale shows while it runs. Success texts
+// appear only when every scale finished every record and step; otherwise the warning names
+// each scale and what it refused.
+#include "exchange/ExchangeReport.h"
+
+#include <QString>
+
+namespace tevo {
+
+struct EndText {
+    bool warning = false; // a warning box (refusals, scales that stopped answering)
+    QString text;         // empty: nothing to show (a stop, a failure, the readouts)
+};
+
+// The end text of a report.
+EndText endText(const ExchangeReport &report);
+
+// One scale's line: "Касса 2: 1200 из 4000", with what it refused and " — не отвечает" when
+// it has been silent for two seconds; after a stop the line says so.
+QString scaleLine(const ScaleStatus &status, CommandState command);
+
+// Numbers as a range text: "3, 17", "1-5, 7-8"; long lists are cut after 20 parts.
+QString numberList(const QVector<int> &numbers);
+
+} // namespace tevo

@@ -1,0 +1,50 @@
+#include "commands/ScaleExchange.h"
+
+#include "store/Store.h"
+
+namespace tevo {
+
+ScaleExchange::ScaleExchange(Store &store, ParametersHost *host, QObject *parent)
+    : QObject(parent),
+      m_ownHost(host ? nullptr : std::make_unique<MemoryParameters>()),
+      m_host(host ? host : m_ownHost.get()),
+      m_channels(std::make_unique<ScaleChannels>(store.scales())),
+      m_engine(std::make_unique<ExchangeEngine>(store, *m_channels)),
+      m_goods(std::make_unique<GoodsTransfer>(*m_engine, store)),
+      m_messages(std::make_unique<MessagesTransfer>(*m_engine, store)),
+      m_parameters(std::make_unique<ParameterCommands>(*m_engine, *m_host)),
+      m_check(std::make_unique<ConnectionCheck>(*m_engine, store))
+{
+    connect(m_engine.get(), &ExchangeEngine::errorMessage, this, &ScaleExchange::errorMessage);
+    connect(m_engine.get(), &ExchangeEngine::ended, this, &ScaleExchange::onEnded);
+    connect(m_check.get(), &ConnectionCheck::information, this, &ScaleExchange::information);
+}
+
+ScaleExchange::~ScaleExchange()
+{
+    m_check->tmCheck.stop();
+    // The engine's end reaches nobody any more.
+    disconnect(m_engine.get(), nullptr, this, nullptr);
+    m_engine->stop();
+}
+
+void ScaleExchange::onEnded(const ExchangeReport &report)
+{
+    if (report.end == ExchangeReport::End::Failed)
+        emit errorMessage(report.failure);
+    const EndText end = endText(report);
+    const bool goodsWrite = report.command == CommandState::GoodsWrite;
+    if (!end.text.isEmpty()) {
+        if (goodsWrite && mainWindowInTray && mainWindowInTray() && showTrayBalloon)
+            showTrayBalloon(QStringLiteral("Tevo"), end.text, end.warning ? 2 : 1, 30);
+        else if (end.warning)
+            emit warning(end.text);
+        else
+            emit message(end.text);
+    }
+    if (goodsWrite && report.end != ExchangeReport::End::Stopped)
+        emit goodsWriteEnded();
+    emit ended(report);
+}
+
+} // namespace tevo

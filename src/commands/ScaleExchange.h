@@ -1,0 +1,64 @@
+#pragma once
+// Everything that exchanges with the scales, assembled once: the channels, the engine and
+// every command, with the end of each exchange turned into its text. The window, the tests,
+// the benchmarks and the fuzz targets all use it; no widget is involved.
+#include "commands/ConnectionCheck.h"
+#include "commands/ExchangeTexts.h"
+#include "commands/MessagesTransfer.h"
+#include "commands/ParameterCommands.h"
+#include "exchange/ExchangeEngine.h"
+#include "exchange/GoodsTransfer.h"
+#include "exchange/ScaleChannels.h"
+
+#include <QObject>
+#include <functional>
+#include <memory>
+
+namespace tevo {
+
+class Store;
+
+class ScaleExchange : public QObject {
+    Q_OBJECT
+public:
+    // `host` is the parameters tab as the commands see it; without one the parameters are
+    // kept in memory.
+    explicit ScaleExchange(Store &store, ParametersHost *host = nullptr, QObject *parent = nullptr);
+    ~ScaleExchange() override;
+
+    ScaleChannels &channels() { return *m_channels; }
+    ExchangeEngine &engine() { return *m_engine; }
+    GoodsTransfer &goods() { return *m_goods; }
+    MessagesTransfer &messages() { return *m_messages; }
+    ParameterCommands &parameters() { return *m_parameters; }
+    ConnectionCheck &connectionCheck() { return *m_check; }
+    ParametersHost &parametersHost() { return *m_host; }
+
+    // Where the end of a goods write is told while the main window is hidden to the tray: a
+    // balloon (information or warning icon) instead of a box.
+    std::function<bool()> mainWindowInTray;
+    std::function<void(const QString &title, const QString &text, int icon, int seconds)> showTrayBalloon;
+
+signals:
+    void message(const QString &text);      // plain box: a success text
+    void warning(const QString &text);      // warning box: refusals, scales that stopped answering
+    void information(const QString &text);  // information box: the end of the connection check
+    void errorMessage(const QString &text); // error box: a start refused, an exchange failed
+    // A goods write ended without a stop: automatic loading watches again.
+    void goodsWriteEnded();
+    void ended(const tevo::ExchangeReport &report);
+
+private:
+    void onEnded(const ExchangeReport &report);
+
+    std::unique_ptr<MemoryParameters> m_ownHost;
+    ParametersHost *m_host;
+    std::unique_ptr<ScaleChannels> m_channels;
+    std::unique_ptr<ExchangeEngine> m_engine;
+    std::unique_ptr<GoodsTransfer> m_goods;
+    std::unique_ptr<MessagesTransfer> m_messages;
+    std::unique_ptr<ParameterCommands> m_parameters;
+    std::unique_ptr<ConnectionCheck> m_check;
+};
+
+} // namespace tevo

@@ -1,0 +1,59 @@
+#pragma once
+// What a command gives the exchange engine: the steps it runs for each record, the request of
+// a step, and what a reply means. The engine owns everything else: polling, the ready answer,
+// acknowledgement and refusal, gathering, pacing and the end.
+#include "exchange/ExchangeReport.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+#include <optional>
+
+namespace tevo {
+
+enum class ProgressBar { Goods, Messages }; // pbT, pbM; also the table the grid follows
+
+// What a command says of the reply gathered so far.
+enum class StepOutcome {
+    Incomplete, // more bytes are due: keep gathering
+    StepDone,   // the step is done: the scale goes on with its next step or record
+    Finished,   // the scale's part ends here (the closing request of a messages read)
+};
+
+class ExchangeCommand {
+public:
+    virtual ~ExchangeCommand() = default;
+    // The request of a step for a record number (0 for commands without records), built when
+    // the scale answers ready, so edits made meanwhile go out. An empty request sends nothing.
+    // May throw tevo::Error: the exchange ends with its text.
+    virtual QByteArray buildRequest(CommandState state, int number) = 0;
+    // The reply gathered so far; its byte 0 is the acknowledgement 0xAA. May throw
+    // tevo::Error (a reply that cannot be stored): the exchange ends with its text.
+    virtual StepOutcome takeReply(CommandState state, int number, const QByteArray &reply) = 0;
+    // Whether the scale (0-based position in S) takes the record; a record it does not take is
+    // skipped for that scale and never sent to it.
+    virtual bool scaleTakes(CommandState state, int number, int scaleRow)
+    {
+        (void)state, (void)number, (void)scaleRow;
+        return true;
+    }
+};
+
+// Which scales a starter requires.
+enum class ScaleRule { AtLeastOne, ExactlyOne };
+
+// Everything the engine needs to run one exchange.
+struct ExchangePlan {
+    ExchangeCommand *command = nullptr;
+    QVector<CommandState> steps; // the steps each scale runs, for every record
+    QVector<int> records;        // record numbers in the order sent; empty: the steps alone
+    bool closingRecord = false;  // the last record is a closing request: not counted or reported
+    ScaleRule rule = ScaleRule::AtLeastOne;
+    QString countError;          // the error text when the rule fails
+    int pollInterval = 0;        // Timer1's interval from now on; 0 leaves it
+    bool firstPollToEveryRow = false; // the first poll goes to every row of S, selected or not
+    std::optional<ProgressBar> bar;   // the progress bar and the table the grid follows
+    int progressMaximum = 0;          // the bar's maximum (the range size)
+};
+
+} // namespace tevo

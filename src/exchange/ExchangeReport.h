@@ -1,0 +1,72 @@
+#pragma once
+// What an exchange tells about each scale that takes part: how far it got, what it refused,
+// whether it answers; and, at every end, the whole report. Plain values without any window,
+// so the window and a command line show the same facts.
+#include <QString>
+#include <QVector>
+
+namespace tevo {
+
+// The command states of the protocol; the values are the state numbers of the command table.
+enum class CommandState : int {
+    None = 0,
+    SettingsRead = 1,
+    HeaderRead = 2,
+    LogoRead = 3,
+    CheckReply = 4,
+    SettingsWrite = 10,
+    HeaderWrite = 11,
+    LogoWrite = 12,
+    DateWrite = 20,
+    TimeWrite = 21,
+    GoodsRead = 30,
+    GoodsWrite = 31,
+    MessagesRead = 40,
+    MessagesWrite = 41,
+    TotalsRead = 85,
+    StateRead = 89,
+};
+
+// One scale's part of an exchange, as it stands.
+struct ScaleStatus {
+    int row = 0;          // record number (1-based position) of the scale in S
+    QString name;         // its NAME, or "Весы N" when it has none
+    int done = 0;         // records dealt with (for commands without records: steps)
+    int total = 0;        // records (or steps) of its part
+    int taken = 0;        // of those, the ones it acknowledged (a write) or answered (a read)
+    int skipped = 0;      // records its goods groups do not take (goods write)
+    QVector<int> refused; // record numbers it refused (0xEE), in order
+    QVector<CommandState> refusedSteps; // steps it refused, for commands without records
+    int current = 0;      // the record number it is at; 0 when none
+    bool answered = false; // it has sent something in this exchange
+    bool silent = false;   // it has sent nothing for two seconds (or for the silence timeout)
+    bool finished = false; // it has done its whole part
+    bool timedOut = false; // its part ended through the silence timeout
+    bool stopped = false;  // the exchange was stopped or failed before it finished
+};
+
+struct ExchangeReport {
+    enum class End {
+        Finished, // every scale finished its part (or timed out)
+        Stopped,  // "Прекратить обмен с весами", automatic loading, or a new start
+        Failed,   // a request could not be built or a reply not stored: `failure` says why
+    };
+    CommandState command = CommandState::None; // the first step: it names the command
+    End end = End::Finished;
+    QString failure;
+    int recordsDone = 0;         // distinct records taken by at least one scale
+    QVector<ScaleStatus> scales; // every scale that took part, in the order of S
+
+    // Every scale finished every record and step, refused nothing and did not time out.
+    bool complete() const
+    {
+        if (end != End::Finished)
+            return false;
+        for (const ScaleStatus &s : scales)
+            if (!s.finished || s.timedOut || !s.refused.isEmpty() || !s.refusedSteps.isEmpty())
+                return false;
+        return true;
+    }
+};
+
+} // namespace tevo

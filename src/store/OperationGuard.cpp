@@ -1,0 +1,33 @@
+#include "store/OperationGuard.h"
+
+namespace tevo {
+
+OperationGuard::Scope::Scope(OperationGuard &guard, const QString &what) : m_guard(guard)
+{
+    m_refusal = guard.refusal();
+    if (!m_refusal.isEmpty())
+        return;
+    guard.m_running = what.isEmpty() ? QStringLiteral("операция с таблицами") : what;
+    m_held = true;
+}
+
+OperationGuard::Scope::~Scope()
+{
+    if (m_held)
+        m_guard.m_running.clear();
+}
+
+QString OperationGuard::Scope::refusal() const { return m_refusal; }
+
+QString OperationGuard::refusal() const
+{
+    if (m_ending)
+        return QStringLiteral("Программа завершает работу: команда не выполнена.");
+    if (busy())
+        return QStringLiteral("Сейчас выполняется другая операция с таблицами: %1. Повторите команду, когда она "
+                              "закончится.")
+            .arg(m_running);
+    return {};
+}
+
+} // namespace tevo

@@ -1,0 +1,165 @@
+// The exchange as the window shows it: one progress line per scale in the status bar, the
+// end of a goods write in a box or a balloon, automatic loading watching again afterwards,
+// a shop header line read with 28 characters written back whole, and a fast write of every
+// goods that leaves the window answering and the packet log complete.
+#include "ShellFixture.h"
+
+#include "shell/ExchangeHub.h"
+#include "shell/MainForm.h"
+#include "shell/PaketViewForm.h"
+#include "shell/ScaleProgressPanel.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTextBlock>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTest>
+
+using namespace tevo;
+using tevo::test::ShellTest;
+using tevo::test::waitFor;
+
+namespace {
+
+class ExchangeWindowTest : public ShellTest {
+protected:
+    // A shown window with one scale "Касса 1" on a serial port that does not open: the test
+    // answers for it.
+    ExchangeHub &hub()
+    {
+        AppWindows &w = activated();
+        w.MainForm.show();
+        w.MainForm.store().scales().appendRow({{QStringLiteral("U"), QStringLiteral("T")},
+                                               {QStringLiteral("NAME"), QStringLiteral("Касса 1")},
+                                               {QStringLiteral("IP"), QStringLiteral("COM0")},
+                                               {QStringLiteral("SG"), QStringLiteral("meat")}});
+        return w.MainForm.exchange();
+    }
+    void answer(ExchangeHub &h, char reply)
+    {
+        h.engine().HandleReply(QByteArray(1, char(0x80)), 1);
+        h.engine().HandleReply(QByteArray(1, reply), 1);
+    }
+    QLabel *line() { return windows->MainForm.findChild<QLabel *>(QStringLiteral("lbScaleProgress1")); }
+};
+
+} // namespace
+
+TEST_F(ExchangeWindowTest, EachScaleShowsItsProgressOnEveryTabAndKeepsItsLastLineAfterAStop)
+{
+    ExchangeHub &h = hub();
+    ASSERT_TRUE(h.goods().StartGoodsWrite(QStringLiteral("1-3")));
+    answer(h, char(0xAA));
+    // Shown within the 33 ms of the window's pace.
+    ASSERT_TRUE(waitFor([&] { return line() && line()->text() == QStringLiteral("Касса 1: 1 из 3"); }, 2000))
+        << (line() ? line()->text().toStdString() : "no line");
+    auto *panel = windows->MainForm.statusBar()->findChild<ScaleProgressPanel *>(QStringLiteral("pnScaleProgress"));
+    ASSERT_TRUE(panel);
+    for (int tab = 0; tab < windows->MainForm.PageControl1->count(); ++tab) {
+        windows->MainForm.PageControl1->setCurrentIndex(tab);
+        EXPECT_TRUE(line()->isVisible()) << tab;
+    }
+    EXPECT_EQ(windows->MainForm.store().goods().recNo(), 2) << "the grid follows the transfer";
+    h.engine().stop();
+    EXPECT_EQ(line()->text(), QStringLiteral("Касса 1: 1 из 3 — обмен прекращён"));
+    EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
+}
+
+TEST_F(ExchangeWindowTest, AWriteEndingWithARefusalWarnsInTheBalloonAndAutomaticLoadingWatchesAgain)
+{
+    ExchangeHub &h = hub();
+    QStringList balloons;
+    QList<int> icons;
+    h.mainWindowInTray = [] { return true; };
+    h.showTrayBalloon = [&](const QString &, const QString &text, int icon, int) {
+        balloons << text;
+        icons << icon;
+    };
+    h.autoLoader().settings.EnableAutoLoad = true;
+    ASSERT_TRUE(h.goods().StartGoodsWrite(QStringLiteral("1-2")));
+    answer(h, char(0xAA));
+    answer(h, char(0xEE));
+    EXPECT_EQ(balloons, QStringList{QStringLiteral("Весы «Касса 1» отказались принять PLU: 2")});
+    EXPECT_EQ(icons, QList<int>{2});
+    EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
+    EXPECT_TRUE(h.autoLoader().tmAutoLoad.isActive());
+
+    // The last record is taken by no scale: the write ends like any other.
+    h.mainWindowInTray = [] { return false; };
+    h.autoLoader().tmAutoLoad.stop();
+    Table &goods = windows->MainForm.store().goods();
+    goods.setValue(0, QStringLiteral("SG"), QStringLiteral("meat"));
+    goods.setValue(1, QStringLiteral("SG"), QStringLiteral("fish"));
+    ASSERT_TRUE(h.goods().StartGoodsWrite(QStringLiteral("1-2")));
+    answer(h, char(0xAA));
+    EXPECT_EQ(Dialogs::shownTexts(), QStringList{QStringLiteral("Все PLU успешно записаны в весы 1")});
+    EXPECT_TRUE(h.autoLoader().tmAutoLoad.isActive());
+    EXPECT_EQ(windows->MainForm.pbT->value(), 0);
+}
+
+TEST_F(ExchangeWindowTest, AHeaderLineReadWithTwentyEightCharactersGoesBackWhole)
+{
+    ExchangeHub &h = hub();
+    const QString full = QStringLiteral("Магазин «Ромашка» на углу, 1");
+    ASSERT_EQ(full.size(), 28);
+    h.setHeader({full, QStringLiteral("ул. Мира")});
+    EXPECT_EQ(h.header().line1, full);
+    EXPECT_EQ(h.header().line2, QStringLiteral("ул. Мира"));
+    // Typing brings the limit of 27 back.
+    QLineEdit *edit = windows->MainForm.Edit1;
+    edit->setFocus();
+    edit->end(false);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit->maxLength(), 27);
+    QTest::keyClicks(edit, QStringLiteral("ab"));
+    EXPECT_EQ(edit->text().size(), 27);
+}
+
+TEST_F(ExchangeWindowTest, AFastWriteOfEveryGoodsKeepsTheWindowAnsweringAndLogsEveryPacket)
+{
+    QProcess sim;
+    sim.start(tevo::test::binDir() + QStringLiteral("/tevo-scalesim"), {QStringLiteral("--port"), QStringLiteral("0")});
+    ASSERT_TRUE(sim.waitForStarted(5000));
+    ASSERT_TRUE(waitFor([&] { return sim.canReadLine(); }, 5000));
+    const int port = QString::fromLatin1(sim.readLine()).section(QLatin1Char(' '), 1).trimmed().toInt();
+
+    AppWindows &w = activated();
+    w.MainForm.showNormal();
+    w.PaketViewForm.show();
+    w.MainForm.store().scales().appendRow({{QStringLiteral("U"), QStringLiteral("T")},
+                                           {QStringLiteral("NAME"), QStringLiteral("Касса 1")},
+                                           {QStringLiteral("IP"), QStringLiteral("127.0.0.1")},
+                                           {QStringLiteral("PORT"), port}});
+    ExchangeHub &h = w.MainForm.exchange();
+    w.MainForm.cbFastExchange->setChecked(true);
+    int packets = 0;
+    QObject::connect(&h.engine(), &ExchangeEngine::packetReceived, [&] { ++packets; });
+    bool ended = false;
+    QObject::connect(&h.exchange(), &ScaleExchange::ended, [&] { ended = true; });
+    // An event posted half-way is handled while the write still runs.
+    int handledAt = -1;
+    QObject::connect(&h.engine(), &ExchangeEngine::scaleProgress, [&](const ScaleStatus &s) {
+        if (s.done == 2000 && !s.finished)
+            QMetaObject::invokeMethod(&w.MainForm, [&] { handledAt = ended ? 4000 : h.engine().status(1).done; },
+                                      Qt::QueuedConnection);
+    });
+    ASSERT_TRUE(w.PaketViewForm.mView->toPlainText().isEmpty());
+    ASSERT_TRUE(h.goods().StartGoodsWrite(QStringLiteral("1-4000")));
+    ASSERT_TRUE(waitFor([&] { return ended; }, 120000));
+    EXPECT_EQ(Dialogs::shownTexts(), QStringList{QStringLiteral("Все PLU успешно записаны в весы 4000")});
+    EXPECT_GE(handledAt, 2000);
+    EXPECT_LT(handledAt, 4000) << "handled before the write ended";
+    EXPECT_GE(packets, 8000) << "a ready answer and an acknowledgement for every goods";
+    EXPECT_EQ(w.PaketViewForm.mView->blockCount(), packets) << "one line for every packet";
+    EXPECT_EQ(w.PaketViewForm.mView->document()->lastBlock().text(), QStringLiteral("Get[1]: ") + QChar(0x0404))
+        << "the last acknowledgement";
+    EXPECT_EQ(line()->text(), QStringLiteral("Касса 1: 4000 из 4000"));
+    EXPECT_EQ(w.MainForm.pbT->value(), 0);
+    sim.terminate();
+    sim.waitForFinished(3000);
+}
