@@ -228,6 +228,39 @@ TEST_F(StorageFaultTest, ARefusedEditTakesBackOnlyItselfAndTheEditsAroundItAreCo
 }
 
 // Another process (a reader holding its read transaction) keeps every commit from finishing.
+// A server rolls the whole transaction back when its commit fails: the changes are lost, the
+// text says so, the tables show what is stored, and later changes are committed again.
+TEST_F(StorageFaultTest, ACommitTheServerRefusesSaysTheChangesAreLostAndTheTablesShowWhatIsStored)
+{
+    if (!where.isServer())
+        GTEST_SKIP() << "a commit refused by the server (a deferred check)";
+    storeCommittedGoods();
+    test::execOn(where, {QStringLiteral("CREATE FUNCTION tevo_refuse_commit() RETURNS trigger LANGUAGE plpgsql AS "
+                                        "$$BEGIN RAISE EXCEPTION 'refused at commit by test'; END$$"),
+                         QStringLiteral("CREATE CONSTRAINT TRIGGER refuse_at_commit AFTER UPDATE ON T DEFERRABLE "
+                                        "INITIALLY DEFERRED FOR EACH ROW WHEN (NEW.TNAME1 = 'at commit') "
+                                        "EXECUTE FUNCTION tevo_refuse_commit()")});
+    goods().setValue(6, kName, QStringLiteral("до"));
+    goods().setValue(7, kName, QStringLiteral("at commit"));
+    try {
+        store->database().commitNow();
+        FAIL() << "the refused commit went through";
+    } catch (const DatabaseError &e) {
+        EXPECT_TRUE(e.text().contains(QStringLiteral("refused at commit by test"))) << e.text().toStdString();
+        EXPECT_TRUE(e.text().contains(Database::changesLostText())) << e.text().toStdString();
+    }
+    EXPECT_TRUE(test::waitFor([&] { return goods().text(6, kName).isEmpty(); })) << "the goods were not read again";
+    EXPECT_EQ(goods().text(7, kName), QString());
+    goods().setValue(8, kName, QStringLiteral("после"));
+    EXPECT_NO_THROW(store->database().commitNow());
+    QStringList expected = committedNames();
+    expected << QString() << QString() << QStringLiteral("после");
+    store.reset();
+    store = std::make_unique<Store>();
+    store->openTables(where);
+    EXPECT_EQ(names(goods(), 9), expected);
+}
+
 TEST_F(StorageFaultTest, ABlockedCommitIsReportedOnceRetriedWithGrowingPausesAndNeverHoldsTheWindow)
 {
     TEVO_SQLITE_FILE_ONLY("another process's read lock on the file");
