@@ -18,27 +18,16 @@ QString cluster() { return QString::fromLocal8Bit(qgetenv("TEVO_TEST_PG")); }
 // Runs one statement on the cluster's own database; the failure's text, or empty.
 QString onCluster(const QString &sql)
 {
-    static std::atomic<int> counter{0};
-    const QString name = QStringLiteral("bench-cluster-%1").arg(++counter);
-    const SqlDialect &dialect = SqlDialect::of(DatabaseEngine::Postgres);
-    QString failure;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(dialect.driverName(), name);
-        try {
-            dialect.configure(db, DatabaseLocation::server(cluster()));
-            if (!db.open())
-                throw DatabaseError(dialect.errorText(db.lastError()));
-            dialect.prepareSession(db);
+    try {
+        withOwnConnection(DatabaseLocation::server(cluster()), [&](QSqlDatabase &db, const SqlDialect &dialect) {
             QSqlQuery q(db);
             if (!q.exec(sql))
                 throw DatabaseError(dialect.errorText(q.lastError()));
-        } catch (const Error &e) {
-            failure = e.text();
-        }
-        db.close();
+        });
+    } catch (const Error &e) {
+        return e.text();
     }
-    QSqlDatabase::removeDatabase(name);
-    return failure;
+    return {};
 }
 
 } // namespace

@@ -10,7 +10,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <atomic>
-#include <functional>
 
 namespace tevo {
 
@@ -33,11 +32,13 @@ void numberedRows(QSqlQuery &q, const SqlDialect &dialect, const QString &table,
     }
 }
 
-// Runs `work` on a fresh connection to `where` and closes it again; throws DatabaseError.
-void withConnection(const DatabaseLocation &where, const std::function<void(QSqlDatabase &, const SqlDialect &)> &work)
+} // namespace
+
+void withOwnConnection(const DatabaseLocation &where,
+                       const std::function<void(QSqlDatabase &db, const SqlDialect &dialect)> &work)
 {
     static std::atomic<int> counter{0};
-    const QString name = QStringLiteral("tevo-make-%1").arg(++counter);
+    const QString name = QStringLiteral("tevo-own-%1").arg(++counter);
     const SqlDialect &dialect = SqlDialect::of(where.engine());
     QString failure;
     {
@@ -60,8 +61,6 @@ void withConnection(const DatabaseLocation &where, const std::function<void(QSql
     if (!failure.isEmpty())
         throw DatabaseError(failure);
 }
-
-} // namespace
 
 QStringList makeTables(QSqlDatabase &db, const SqlDialect &dialect, bool replace, int goodsRows, int messagesRows)
 {
@@ -98,7 +97,7 @@ QStringList makeTables(QSqlDatabase &db, const SqlDialect &dialect, bool replace
 
 void makeDatabaseFile(const QString &path)
 {
-    withConnection(DatabaseLocation::file(path), [](QSqlDatabase &db, const SqlDialect &dialect) {
+    withOwnConnection(DatabaseLocation::file(path), [](QSqlDatabase &db, const SqlDialect &dialect) {
         makeTables(db, dialect, false);
     });
 }
@@ -121,7 +120,7 @@ bool makeDatabaseFileIfMissing(const QString &path)
 ServerTables makeServerTables(const QString &connectionString, bool replace)
 {
     ServerTables result;
-    withConnection(DatabaseLocation::server(connectionString), [&](QSqlDatabase &db, const SqlDialect &dialect) {
+    withOwnConnection(DatabaseLocation::server(connectionString), [&](QSqlDatabase &db, const SqlDialect &dialect) {
         QSqlQuery q(db);
         run(q, dialect, QStringLiteral("SHOW server_encoding"));
         const QString encoding = q.next() ? q.value(0).toString() : QString();

@@ -7,10 +7,18 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace tevo {
 
+class DatabaseLocation;
 class SqlDialect;
+
+// Runs `work` on a connection of its own to `where` (an SQLite file is made when missing) and
+// closes it again; throws DatabaseError with the driver's text. The set-up tool, the tests and
+// the benchmarks reach a database this way beside the program's own connection.
+void withOwnConnection(const DatabaseLocation &where,
+                       const std::function<void(QSqlDatabase &db, const SqlDialect &dialect)> &work);
 
 // Makes the tables on an open connection in one transaction: T with `goodsRows` numbered
 // rows, M with `messagesRows`. Tables that exist are left as they are, or dropped and made

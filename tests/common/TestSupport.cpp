@@ -26,8 +26,6 @@ bool serverRequired() { return qgetenv("TEVO_TEST_REQUIRE_SERVER") == "1"; }
 
 namespace {
 
-std::atomic<int> g_connections{0};
-
 // The connection string of database `name` on the test cluster.
 QString onCluster(const QString &name)
 {
@@ -39,27 +37,17 @@ QString onCluster(const QString &name)
 // Runs statements on a fresh connection; the driver's text of the first that fails, or empty.
 QString runOn(const DatabaseLocation &where, const QStringList &statements)
 {
-    const QString name = QStringLiteral("test-exec-%1").arg(++g_connections);
-    QString failure;
-    {
-        const SqlDialect &dialect = SqlDialect::of(where.engine());
-        QSqlDatabase db = QSqlDatabase::addDatabase(dialect.driverName(), name);
-        try {
-            dialect.configure(db, where);
-            if (!db.open())
-                throw DatabaseError(dialect.errorText(db.lastError()));
-            dialect.prepareSession(db);
+    try {
+        withOwnConnection(where, [&](QSqlDatabase &db, const SqlDialect &dialect) {
             QSqlQuery q(db);
             for (const QString &sql : statements)
                 if (!q.exec(sql))
                     throw DatabaseError(sql + QStringLiteral(": ") + dialect.errorText(q.lastError()));
-        } catch (const Error &e) {
-            failure = e.text();
-        }
-        db.close();
+        });
+    } catch (const Error &e) {
+        return e.text();
     }
-    QSqlDatabase::removeDatabase(name);
-    return failure;
+    return {};
 }
 
 // The database each test's database is copied from: made once per test program, with the
