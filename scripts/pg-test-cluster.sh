@@ -36,6 +36,7 @@ start() {
   dir=$(mktemp -d /tmp/tevo-pg.XXXXXX)
   chmod 700 "$dir"
   [ "$(id -u)" -eq 0 ] && chown "$user": "$dir"
+  cd "$dir" # a folder the server's user may enter
   as_owner "$bindir/initdb" -D "$dir/data" -U tevo -E UTF8 --locale=C --auth-local=trust --auth-host=scram-sha-256 >"$dir/initdb.log" 2>&1 ||
     { cat "$dir/initdb.log" >&2; rm -rf "$dir"; return 1; }
   port=$(free_port)
@@ -52,6 +53,7 @@ start() {
 
 stop() {
   local dir=$1
+  cd /
   [ -d "$dir/data" ] && as_owner "$bindir/pg_ctl" -D "$dir/data" -m fast -w stop >/dev/null 2>&1 || true
   rm -rf "$dir"
 }
