@@ -13,6 +13,7 @@
 #include "shell/TableGrid.h"
 #include "shell/WorkProperties.h"
 #include "store/DataCheck.h"
+#include "store/DatabaseChoice.h"
 
 #include <QAction>
 #include <QApplication>
@@ -230,7 +231,9 @@ void TMainForm::FormActivate()
         return;
     m_activating = true;
     m_showingActivateError = true; // a failure's error box takes the activation away
-    const bool opened = guarded([&] { m_store.openTables(besideProgram(QLatin1String(kDatabaseFileName))); });
+    // The file, or the server that Database.ini names; a server that cannot be reached fails
+    // here as a missing file does.
+    const bool opened = guarded([&] { m_store.openTables(chosenDatabase()); });
     m_showingActivateError = false;
     if (!opened) {
         // The error box has been shown; the remaining steps wait for the next activation.

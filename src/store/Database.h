@@ -4,7 +4,11 @@
 // the connection closes. A commit that another process blocks waits only briefly; it is
 // reported once and tried again after a growing pause until it succeeds. When the database
 // rolls the transaction back by itself, the connection says so (changesLost) and the failure's
-// text tells that the changes since the last commit were lost.
+// text tells that the changes since the last commit were lost. The database is the embedded
+// SQLite file or a PostgreSQL server (DatabaseLocation); what differs between the two is in
+// SqlDialect.
+#include "store/DatabaseLocation.h"
+
 #include <QObject>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -12,14 +16,12 @@
 #include <QTimer>
 #include <QVariantList>
 #include <functional>
+#include <map>
+#include <memory>
 
 namespace tevo {
 
-// Connection parameters of a server database; the embedded SQLite file does not use them.
-inline constexpr const char *kDbUserName = "SYSDBA";
-inline constexpr const char *kDbPassword = "quillmoss";
-inline constexpr const char *kDbCharset = "WIN1251";
-inline constexpr const char *kDbDriver = "QSQLITE";
+class SqlDialect;
 
 class Database : public QObject {
     Q_OBJECT
@@ -31,11 +33,14 @@ public:
     explicit Database(QObject *parent = nullptr);
     ~Database() override;
 
-    void setPath(const QString &path);
-    QString path() const { return m_path; }
+    void setPath(const QString &path) { setLocation(DatabaseLocation::file(path)); } // the SQLite file
+    void setLocation(const DatabaseLocation &location);
+    const DatabaseLocation &location() const { return m_location; }
+    const SqlDialect &dialect() const { return *m_dialect; }
 
-    // Opens the existing database file; throws DatabaseError when the file is missing, is not
-    // a database, or lacks the tables T, M and S. Opening an open connection does nothing.
+    // Opens the existing database; throws DatabaseError with the driver's text when the file is
+    // missing or is not a database, the server cannot be reached or refuses, or the tables T, M
+    // and S are not there. Opening an open connection does nothing.
     void open();
     bool isOpen() const;
     void close(); // commits first
@@ -44,6 +49,10 @@ public:
 
     // Runs a statement inside the current transaction; throws DatabaseError.
     QSqlQuery exec(const QString &sql, const QVariantList &binds = {});
+    // Runs a change (UPDATE, DELETE) or an INSERT, which gives the new row's key, the same way;
+    // each text is prepared once and kept while the connection stays open.
+    void change(const QString &sql, const QVariantList &binds);
+    qint64 insert(const QString &sql, const QVariantList &binds = {});
     QSqlQuery prepare(const QString &sql);
     void execPrepared(QSqlQuery &query);
 
@@ -78,10 +87,18 @@ signals:
 private:
     void onIdle();
     void begin();
-    QString failed(const QSqlError &error);
+    QString failed(const QSqlError &error, bool statementUndone = true);
+    QSqlQuery &runKept(const QString &sql, const QVariantList &binds);
+    bool guardStatement();
+    bool endStatementGuard(bool failedStatement);
+    void run(QSqlQuery &query, bool control, const std::function<bool()> &statement);
     void transactionLost();
 
-    QString m_path;
+    static constexpr int kKeptStatements = 64;
+    std::map<QString, std::unique_ptr<QSqlQuery>> m_statements; // prepared, by their text
+
+    DatabaseLocation m_location;
+    const SqlDialect *m_dialect;
     QString m_connectionName;
     QTimer m_idleTimer;
     bool m_inTransaction = false;
