@@ -1,4 +1,6 @@
-// File exchange on a full goods table of 4000 named rows.
+// File exchange on a full goods table of 4000 named rows, on either engine.
+#include "BenchDatabase.h"
+
 #include "common/AppPaths.h"
 #include "fileio/CsvImport.h"
 #include "fileio/DbfExchange.h"
@@ -6,14 +8,10 @@
 #include "fileio/GoodsSheetFile.h"
 #include "fileio/GoodsTextFile.h"
 #include "store/Schema.h"
-#include "store/DatabaseFile.h"
 #include "store/Store.h"
 
 #include <QByteArray>
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
 #include <stdexcept>
@@ -22,17 +20,15 @@ namespace {
 
 using namespace tevo;
 
-// A temporary folder with a database whose goods table holds 4000 named, priced rows.
+// A database of either engine whose goods table holds 4000 named, priced rows.
 class FullGoods {
 public:
-    FullGoods()
+    FullGoods(DatabaseEngine engine, benchmark::State &state) : m_db(engine, state)
     {
-        if (!m_dir.isValid())
-            throw std::runtime_error("no temporary folder");
-        const QString path = file(QLatin1String(kDatabaseFileName));
-        makeDatabaseFile(path);
+        if (!m_db.ready())
+            return;
         m_store = std::make_unique<Store>();
-        m_store->openTables(path);
+        m_store->openTables(m_db.location());
         Database &db = m_store->database();
         db.exec(QStringLiteral("UPDATE T SET TNAME1 = 'Товар номер ' || NPLU, TNAME2 = 'Производитель ' || (NPLU % 97), "
                                "PRICE = 100 + NPLU * 7, UBDATE = CAST(NPLU % 30 AS TEXT), TARA = (NPLU % 50) * 2, "
@@ -40,36 +36,43 @@ public:
         db.commitNow();
         m_store->goods().refresh();
     }
+    bool ready() const { return m_db.ready(); }
     Table &goods() { return m_store->goods(); }
-    QString file(const QString &name) const { return m_dir.filePath(name); }
+    QString file(const QString &name) const { return m_db.file(name); }
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<Store> m_store;
+    bench::BenchDatabase m_db;
+    std::unique_ptr<Store> m_store; // closed before the database goes
 };
 
 void BM_ExportTxt4000(benchmark::State &state)
 {
-    FullGoods g;
+    FullGoods g(DatabaseEngine::Sqlite, state); // reads the table in memory only
+    if (!g.ready())
+        return;
     const QString path = g.file(QStringLiteral("goods.txt"));
     for (auto _ : state)
         exportGoodsText(g.goods(), path);
 }
 BENCHMARK(BM_ExportTxt4000)->Unit(benchmark::kMillisecond);
 
-void BM_ImportTxt4000(benchmark::State &state)
+void BM_ImportTxt4000(benchmark::State &state, DatabaseEngine engine)
 {
-    FullGoods g;
+    FullGoods g(engine, state);
+    if (!g.ready())
+        return;
     const QString path = g.file(QStringLiteral("goods.txt"));
     exportGoodsText(g.goods(), path);
     for (auto _ : state)
         benchmark::DoNotOptimize(importGoodsText(g.goods(), path));
 }
-BENCHMARK(BM_ImportTxt4000)->Unit(benchmark::kMillisecond);
+TEVO_BENCH_BOTH_ENGINES(BM_ImportTxt4000);
 
 void BM_ExportDbf4000(benchmark::State &state)
 {
-    FullGoods g;
+    FullGoods g(DatabaseEngine::Sqlite, state); // reads the table in memory only
+    if (!g.ready())
+        return;
     const QString templatePath = g.file(QLatin1String(kDbfTemplateFileName));
     writeDbfTemplate(templatePath, nullptr);
     const QString path = g.file(QStringLiteral("goods.dbf"));
@@ -78,9 +81,11 @@ void BM_ExportDbf4000(benchmark::State &state)
 }
 BENCHMARK(BM_ExportDbf4000)->Unit(benchmark::kMillisecond);
 
-void BM_ImportDbf4000(benchmark::State &state)
+void BM_ImportDbf4000(benchmark::State &state, DatabaseEngine engine)
 {
-    FullGoods g;
+    FullGoods g(engine, state);
+    if (!g.ready())
+        return;
     const QString templatePath = g.file(QLatin1String(kDbfTemplateFileName));
     writeDbfTemplate(templatePath, nullptr);
     const QString path = g.file(QStringLiteral("goods.dbf"));
@@ -88,20 +93,24 @@ void BM_ImportDbf4000(benchmark::State &state)
     for (auto _ : state)
         importGoodsDbf(g.goods(), path);
 }
-BENCHMARK(BM_ImportDbf4000)->Unit(benchmark::kMillisecond);
+TEVO_BENCH_BOTH_ENGINES(BM_ImportDbf4000);
 
 void BM_ExportXls4000(benchmark::State &state)
 {
-    FullGoods g;
+    FullGoods g(DatabaseEngine::Sqlite, state); // reads the table in memory only
+    if (!g.ready())
+        return;
     const QString path = g.file(QStringLiteral("goods.xls"));
     for (auto _ : state)
         exportGoodsXls(g.goods(), path);
 }
 BENCHMARK(BM_ExportXls4000)->Unit(benchmark::kMillisecond);
 
-void BM_ImportGoodsCsv4000(benchmark::State &state)
+void BM_ImportGoodsCsv4000(benchmark::State &state, DatabaseEngine engine)
 {
-    FullGoods g;
+    FullGoods g(engine, state);
+    if (!g.ready())
+        return;
     QByteArray csv;
     for (int n = 1; n <= kGoodsRowCount; ++n)
         csv += QStringLiteral("%1;Молоко %1;пастеризованное;%2;5;0;%3;7;\r\n").arg(n).arg(1000 + n).arg(n).toUtf8();
@@ -115,6 +124,6 @@ void BM_ImportGoodsCsv4000(benchmark::State &state)
     for (auto _ : state)
         importGoodsCsv(g.goods(), path);
 }
-BENCHMARK(BM_ImportGoodsCsv4000)->Unit(benchmark::kMillisecond);
+TEVO_BENCH_BOTH_ENGINES(BM_ImportGoodsCsv4000);
 
 } // namespace

@@ -66,6 +66,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the libraries do not name: the SQLite driver, the window-system plugins and Qt's own
 # Russian texts, all loaded at run time.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-qpa-plugins, qt6-translations-l10n")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# The PostgreSQL driver serves a shop whose Database.ini names a server.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, libqt6sql6-psql")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -1,7 +1,9 @@
 #include "FuzzSupport.h"
 
 #include "common/ErrorSink.h"
-#include "store/Schema.h"
+#include "common/Error.h"
+#include "store/DatabaseFile.h"
+#include "store/SqlDialect.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,7 +11,6 @@
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
@@ -69,24 +70,12 @@ QString makeScratchDatabase(const QString &fileName, int goodsRows, int messages
             std::fprintf(stderr, "%s\n", qPrintable(db.lastError().text()));
             std::abort();
         }
-        QSqlQuery q(db);
-        db.transaction();
-        for (const QString &sql : createTableStatements())
-            if (!q.exec(sql)) {
-                std::fprintf(stderr, "%s\n", qPrintable(q.lastError().text()));
-                std::abort();
-            }
-        q.prepare(QStringLiteral("INSERT INTO T (NPLU) VALUES (?)"));
-        for (int n = 1; n <= goodsRows; ++n) {
-            q.bindValue(0, n);
-            q.exec();
+        try {
+            makeTables(db, SqlDialect::of(DatabaseEngine::Sqlite), false, goodsRows, messagesRows);
+        } catch (const DatabaseError &e) {
+            std::fprintf(stderr, "%s\n", qPrintable(e.text()));
+            std::abort();
         }
-        q.prepare(QStringLiteral("INSERT INTO M (NPLU) VALUES (?)"));
-        for (int n = 1; n <= messagesRows; ++n) {
-            q.bindValue(0, n);
-            q.exec();
-        }
-        db.commit();
         db.close();
     }
     QSqlDatabase::removeDatabase(name);

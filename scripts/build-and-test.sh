@@ -10,6 +10,16 @@ cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 jobs=$(nproc)
 
+# --- PostgreSQL: a throw-away cluster, run by an unprivileged user, for the whole run; the store
+# --- and file-exchange tests run against it as well as against SQLite, and must not skip
+echo "== PostgreSQL test cluster"
+pg_cluster=$(bash scripts/pg-test-cluster.sh start)
+eval "$pg_cluster"
+trap 'bash scripts/pg-test-cluster.sh stop "$TEVO_TEST_PG_DIR"' EXIT
+trap 'exit 130' INT TERM
+export TEVO_TEST_REQUIRE_SERVER=1
+# --- end of the PostgreSQL block
+
 echo "== build and test"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"

@@ -14,6 +14,10 @@ PKGS+=(librsvg2-bin dpkg-dev desktop-file-utils appstream xvfb xauth)
 # --- end of the package and guide block
 # The desktop tests: an X server with a tray host, clicked with xdotool (tests/desktop).
 PKGS+=(xvfb trayer xdotool x11-utils fonts-dejavu-core)
+# --- PostgreSQL: the database server the program may use instead of its embedded file (the Qt
+# --- driver), and the server the tests start a throw-away cluster of (scripts/pg-test-cluster.sh)
+PKGS+=(libqt6sql6-psql postgresql-15)
+# --- end of the PostgreSQL block
 missing=()
 for p in "${PKGS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

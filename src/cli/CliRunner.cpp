@@ -14,6 +14,7 @@
 #include "fileio/GoodsSheetFile.h"
 #include "fileio/GoodsTextFile.h"
 #include "store/DataCheck.h"
+#include "store/DatabaseChoice.h"
 #include "store/SqliteRules.h"
 #include "store/Store.h"
 
@@ -145,32 +146,36 @@ int Runner::run()
 
 void Runner::openDatabase(bool allTables)
 {
-    QString path = m_args.db;
-    if (path.isEmpty()) {
+    DatabaseLocation location;
+    if (m_args.db.isEmpty()) {
         // Installed, the data folder is the user's and is made at the first start, as the
-        // window makes it.
-        work(false, [] { prepareDataFolder(); });
-        path = besideProgram(QLatin1String(kDatabaseFileName));
+        // window makes it; Database.ini there may name a server, as for the window.
+        work(false, [&] {
+            prepareDataFolder();
+            location = chosenDatabase();
+        });
+    } else {
+        location = DatabaseLocation::file(m_args.db);
     }
-    if (!QFileInfo(path).isFile())
+    if (!location.isServer() && !QFileInfo(location.path()).isFile())
         throw Failure{m_args.db.isEmpty() ? kFailure : kBadInput,
-                      QStringLiteral("нет файла базы данных %1").arg(path)};
+                      QStringLiteral("нет файла базы данных %1").arg(location.path())};
     m_store = std::make_unique<Store>();
     Database &db = m_store->database();
-    db.setWaitForOthers(sqlite::kCommandLineBusyTimeoutMs);
+    db.setLockWait(LockWait::Patient);
     db.setIdleCommitMs(0);
     work(false, [&] {
-        db.setPath(path);
-        db.open();
         if (allTables) {
-            m_store->openTables(path);
+            m_store->openTables(location);
         } else {
+            db.setLocation(location);
+            db.open();
             m_store->scales().open();
         }
-        // The reading is done: the file is free for the window again. Whatever begins from
+        // The reading is done: the database is free for the window again. Whatever begins from
         // now on is a change, which waits for the write lock.
         db.commitNow();
-        db.setImmediateTransactions(true);
+        db.setWritingTransactions(true);
     });
 }
 

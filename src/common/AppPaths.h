@@ -37,6 +37,7 @@ QString besideProgram(const QString &fileName); // a file of the data folder: da
 QString shippedFile(const QString &relativePath);
 
 inline constexpr const char *kDatabaseFileName = "TevoDataBase.gdb";
+inline constexpr const char *kDatabaseChoiceFileName = "Database.ini"; // a database server instead of the file
 inline constexpr const char *kColumnWidthsFileName = "ScaleTevo_workProp.ini";
 inline constexpr const char *kAutoLoadFileName = "AutoLoad.ini";
 inline constexpr const char *kSerialPortsFileName = "SerialPorts.ini";

@@ -1,7 +1,10 @@
 #include "shell/AboutForm.h"
 
 #include "common/AppPaths.h"
+#include "common/Error.h"
+#include "store/DatabaseChoice.h"
 #include "shell/ShellStyle.h"
+#include "store/Database.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -10,7 +13,7 @@
 
 namespace tevo {
 
-TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent)
+TAboutForm::TAboutForm(const Database &database, QWidget *parent) : QDialog(parent), m_database(database)
 {
     setObjectName(QStringLiteral("AboutForm"));
     setWindowTitle(QStringLiteral("О программе"));
@@ -37,6 +40,13 @@ TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent)
     folder->setWordWrap(true);
     folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
+    // Which database is in use: the embedded file or a server.
+    m_databaseLabel = new QLabel;
+    m_databaseLabel->setObjectName(QStringLiteral("DatabaseInUse"));
+    m_databaseLabel->setWordWrap(true);
+    m_databaseLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    showDatabase();
+
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
@@ -45,8 +55,31 @@ TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent)
     layout->addWidget(version);
     layout->addWidget(description);
     layout->addWidget(folder);
+    layout->addWidget(m_databaseLabel);
     layout->addWidget(buttons);
     setFixedWidth(380);
+}
+
+void TAboutForm::showEvent(QShowEvent *event)
+{
+    showDatabase();
+    QDialog::showEvent(event);
+}
+
+void TAboutForm::showDatabase()
+{
+    // The open database; before it opens, the one the next activation will try.
+    QString where;
+    if (m_database.isOpen()) {
+        where = m_database.location().describe();
+    } else {
+        try {
+            where = chosenDatabase().describe() + QStringLiteral(" (не открыта)");
+        } catch (const Error &e) {
+            where = e.text();
+        }
+    }
+    m_databaseLabel->setText(QStringLiteral("База данных: %1").arg(where));
 }
 
 } // namespace tevo

@@ -2,12 +2,25 @@
 // The about box.
 #include <QDialog>
 
+class QLabel;
+
 namespace tevo {
+
+class Database;
 
 class TAboutForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TAboutForm(QWidget *parent = nullptr);
+    explicit TAboutForm(const Database &database, QWidget *parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void showDatabase();
+
+    const Database &m_database;
+    QLabel *m_databaseLabel;
 };
 
 } // namespace tevo

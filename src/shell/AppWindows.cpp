@@ -8,7 +8,7 @@
 namespace tevo {
 
 AppWindows::AppWindows()
-    : ScalesForm(MainForm.store(), MainForm.appState(), &MainForm), AutoLoadForm(&MainForm), AboutForm(&MainForm),
+    : ScalesForm(MainForm.store(), MainForm.appState(), &MainForm), AutoLoadForm(&MainForm), AboutForm(MainForm.store().database(), &MainForm),
       PaketViewForm(&MainForm), Tray(MainForm, ScalesForm, AutoLoadForm)
 {
     MainForm.setWindows(&ScalesForm, &AboutForm, &PaketViewForm);

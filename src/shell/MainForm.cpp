@@ -13,6 +13,7 @@
 #include "shell/TableGrid.h"
 #include "shell/WorkProperties.h"
 #include "store/DataCheck.h"
+#include "store/DatabaseChoice.h"
 
 #include <QAction>
 #include <QApplication>
@@ -230,9 +231,11 @@ void TMainForm::FormActivate()
         return;
     m_activating = true;
     m_showingActivateError = true; // a failure's error box takes the activation away
-    // Each activation also shows what another program (the command line) committed meanwhile.
+    // The file, or the server that Database.ini names; a server that cannot be reached fails
+    // here as a missing file does. Each activation also shows what another program (the
+    // command line) committed meanwhile.
     const bool opened = guarded([&] {
-        m_store.openTables(besideProgram(QLatin1String(kDatabaseFileName)));
+        m_store.openTables(chosenDatabase());
         m_store.rereadIfChangedElsewhere();
     });
     m_showingActivateError = false;

@@ -1,9 +1,8 @@
 #include "store/Database.h"
 
 #include "common/Error.h"
-#include "store/SqliteRules.h"
+#include "store/SqlDialect.h"
 
-#include <QFileInfo>
 #include <QSqlError>
 #include <QStringList>
 #include <atomic>
@@ -12,14 +11,11 @@ namespace tevo {
 namespace {
 std::atomic<int> g_connectionCounter{0};
 
-QString errorText(const QSqlError &error)
-{
-    QString text = error.text().trimmed();
-    return text.isEmpty() ? QStringLiteral("Unknown database error") : text;
-}
+// The savepoint a single statement runs in where a failed statement spoils the transaction.
+const QString kStatementSavepoint = QStringLiteral("tevo_statement");
 } // namespace
 
-Database::Database(QObject *parent) : QObject(parent), m_waitForOthersMs(sqlite::kWorkingBusyTimeoutMs)
+Database::Database(QObject *parent) : QObject(parent), m_dialect(&SqlDialect::of(DatabaseEngine::Sqlite))
 {
     m_connectionName = QStringLiteral("tevo-%1").arg(++g_connectionCounter);
     m_idleTimer.setSingleShot(true);
@@ -36,22 +32,26 @@ Database::~Database()
     QSqlDatabase::removeDatabase(m_connectionName);
 }
 
-void Database::setPath(const QString &path) { m_path = path; }
-
-void Database::setWaitForOthers(int ms)
+void Database::setLocation(const DatabaseLocation &location)
 {
-    m_waitForOthersMs = qMax(0, ms);
+    m_location = location;
+    m_dialect = &SqlDialect::of(location.engine());
+}
+
+void Database::setLockWait(LockWait wait)
+{
+    m_lockWait = wait;
     if (isOpen())
-        sqlite::setBusyTimeout(connection(), m_waitForOthersMs);
+        m_dialect->setLockWait(connection(), wait);
 }
 
 bool Database::changedElsewhere()
 {
     if (!isOpen())
         return false;
-    const qint64 version = sqlite::dataVersion(connection());
-    const bool changed = m_dataVersion >= 0 && version >= 0 && version != m_dataVersion;
-    m_dataVersion = version;
+    const qint64 counter = m_dialect->changeCounter(connection());
+    const bool changed = m_changeCounter >= 0 && counter >= 0 && counter != m_changeCounter;
+    m_changeCounter = counter;
     return changed;
 }
 
@@ -66,32 +66,26 @@ void Database::open()
 {
     if (isOpen())
         return;
-    const QFileInfo info(m_path);
-    if (!info.exists() || !info.isFile())
-        throw DatabaseError(QStringLiteral("Unable to complete network request to host \"localhost\".\n"
-                                           "Database file \"%1\" not found")
-                                .arg(QFileInfo(m_path).absoluteFilePath()));
+    m_statements.clear(); // prepared on a connection that is gone
+    if (QSqlDatabase::contains(m_connectionName)
+        && QSqlDatabase::database(m_connectionName, false).driverName() != m_dialect->driverName())
+        QSqlDatabase::removeDatabase(m_connectionName); // the other engine was in use
     QSqlDatabase db = QSqlDatabase::contains(m_connectionName)
         ? QSqlDatabase::database(m_connectionName, false)
-        : QSqlDatabase::addDatabase(QLatin1String(kDbDriver), m_connectionName);
-    db.setDatabaseName(m_path);
-    db.setUserName(QLatin1String(kDbUserName));
-    db.setPassword(QLatin1String(kDbPassword));
-    db.setConnectOptions(sqlite::connectOptions(m_waitForOthersMs));
+        : QSqlDatabase::addDatabase(m_dialect->driverName(), m_connectionName);
+    m_dialect->configure(db, m_location);
     if (!db.open())
-        throw DatabaseError(errorText(db.lastError()));
-    // A file that is not a database fails on its first read.
-    QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'"))) {
-        const QString text = errorText(q.lastError());
-        q.finish();
-        db.close();
-        throw DatabaseError(QStringLiteral("Database file \"%1\" cannot be read: %2").arg(m_path, text));
-    }
+        throw DatabaseError(m_dialect->errorText(db.lastError()));
     QStringList tables;
-    while (q.next())
-        tables << q.value(0).toString().toUpper();
-    q.finish();
+    try {
+        m_dialect->prepareSession(db);
+        if (m_lockWait != LockWait::Working)
+            m_dialect->setLockWait(db, m_lockWait);
+        tables = m_dialect->tables(db);
+    } catch (const DatabaseError &) {
+        db.close();
+        throw;
+    }
     for (const char *t : {"T", "M", "S"}) {
         if (!tables.contains(QLatin1String(t))) {
             db.close();
@@ -99,11 +93,12 @@ void Database::open()
         }
     }
     m_inTransaction = false;
-    m_dataVersion = sqlite::dataVersion(db);
+    m_changeCounter = m_dialect->changeCounter(db);
 }
 
 void Database::close()
 {
+    m_statements.clear();
     if (!QSqlDatabase::contains(m_connectionName))
         return;
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
@@ -112,9 +107,9 @@ void Database::close()
     m_idleTimer.stop();
     if (m_inTransaction) {
         m_inTransaction = false;
-        sqlite::setBusyTimeout(db, sqlite::kClosingBusyTimeoutMs);
+        m_dialect->setLockWait(db, LockWait::Closing);
         if (!db.commit()) {
-            const QString text = errorText(db.lastError());
+            const QString text = m_dialect->errorText(db.lastError());
             db.rollback();
             db.close();
             throw DatabaseError(text);
@@ -130,13 +125,9 @@ void Database::begin()
     QSqlDatabase db = connection();
     if (!db.isOpen())
         throw DatabaseError(QStringLiteral("Database not open"));
-    if (m_immediate) {
-        QSqlQuery q(db);
-        if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
-            throwFailure(q.lastError());
-    } else if (!db.transaction()) {
-        throwFailure(db.lastError());
-    }
+    QSqlError error;
+    if (m_writing ? !m_dialect->beginWriting(db, error) : !db.transaction())
+        throwFailure(m_writing ? error : db.lastError());
     m_inTransaction = true;
 }
 
@@ -187,8 +178,8 @@ void Database::commitNow()
         return;
     }
     const QSqlError error = db.lastError();
-    const QString text = errorText(error);
-    if (sqlite::transactionRolledBack(db)) {
+    const QString text = m_dialect->errorText(error);
+    if (m_dialect->transactionLostAfterFailedCommit(db)) {
         transactionLost();
         throw DatabaseError(text + QLatin1Char('\n') + changesLostText());
     }
@@ -196,7 +187,7 @@ void Database::commitNow()
     // grows with every failure.
     m_commitPause = m_commitPause == 0 ? 2 * kIdleCommitMs : qMin(2 * m_commitPause, kLongestCommitPauseMs);
     m_idleTimer.start(m_commitPause);
-    if (sqlite::isBusy(error))
+    if (m_dialect->lockedByOthers(error))
         throw DatabaseBusyError(text);
     throw DatabaseError(text);
 }
@@ -223,26 +214,63 @@ void Database::commitAtEnd()
     if (!isOpen())
         return;
     const QSqlDatabase db = connection();
-    sqlite::setBusyTimeout(db, sqlite::kClosingBusyTimeoutMs);
+    m_dialect->setLockWait(db, LockWait::Closing);
     try {
         commitNow();
     } catch (...) {
-        sqlite::setBusyTimeout(db, m_waitForOthersMs);
+        m_dialect->setLockWait(db, m_lockWait);
         throw;
     }
-    sqlite::setBusyTimeout(db, m_waitForOthersMs);
+    m_dialect->setLockWait(db, m_lockWait);
 }
 
 QSqlQuery Database::exec(const QString &sql, const QVariantList &binds)
 {
     activity();
     QSqlQuery q(connection());
-    if (!q.prepare(sql))
-        throwFailure(q.lastError());
+    // Savepoint statements are never wrapped: releasing the wrapping savepoint would release
+    // the one they make.
+    const bool control = sql.startsWith(QLatin1String("SAVEPOINT ")) || sql.startsWith(QLatin1String("RELEASE "));
+    run(q, control, [&] {
+        if (binds.isEmpty())
+            return q.exec(sql);
+        if (!q.prepare(sql))
+            return false;
+        for (int i = 0; i < binds.size(); ++i)
+            q.bindValue(i, binds.at(i));
+        return q.exec();
+    });
+    return q;
+}
+
+void Database::change(const QString &sql, const QVariantList &binds) { runKept(sql, binds); }
+
+qint64 Database::insert(const QString &sql, const QVariantList &binds)
+{
+    QSqlQuery &q = runKept(sql + m_dialect->returningKey(), binds);
+    const qint64 key = m_dialect->insertedKey(q);
+    q.finish();
+    return key;
+}
+
+// A statement of change is prepared once and kept for the next run of the same text: the row
+// changes of an import repeat a handful of texts, and the server then takes each row in one
+// round trip instead of three.
+QSqlQuery &Database::runKept(const QString &sql, const QVariantList &binds)
+{
+    activity();
+    auto kept = m_statements.find(sql);
+    if (kept == m_statements.end()) {
+        auto q = std::make_unique<QSqlQuery>(connection());
+        run(*q, false, [&] { return q->prepare(sql); }); // the server checks the statement when it is prepared
+        if (m_statements.size() >= kKeptStatements)
+            m_statements.clear();
+        kept = m_statements.emplace(sql, std::move(q)).first;
+    }
+    QSqlQuery &q = *kept->second;
     for (int i = 0; i < binds.size(); ++i)
         q.bindValue(i, binds.at(i));
-    if (!q.exec())
-        throwFailure(q.lastError());
+    run(q, false, [&] { return q.exec(); });
     return q;
 }
 
@@ -250,37 +278,78 @@ QSqlQuery Database::prepare(const QString &sql)
 {
     activity();
     QSqlQuery q(connection());
-    if (!q.prepare(sql))
-        throwFailure(q.lastError());
+    run(q, false, [&] { return q.prepare(sql); }); // the server checks the statement when it is prepared
     return q;
 }
 
 void Database::execPrepared(QSqlQuery &query)
 {
     activity();
-    if (!query.exec())
-        throwFailure(query.lastError());
+    run(query, false, [&] { return query.exec(); });
 }
 
-void Database::throwFailure(const QSqlError &error)
+// Runs one statement of `query`, which fails by returning false, and throws DatabaseError with
+// its text. Where a failed statement spoils the whole transaction (the server), a statement
+// outside an atomic block runs in a savepoint of its own, so that its failure takes back that
+// statement only and the transaction's earlier changes stay, as on SQLite.
+void Database::run(QSqlQuery &query, bool control, const std::function<bool()> &statement)
 {
-    const QString text = failed(error);
-    if (sqlite::isBusy(error))
+    const bool guarded = !control && guardStatement();
+    const bool ok = statement();
+    const bool undone = guarded ? endStatementGuard(!ok) : true;
+    if (!ok)
+        throwFailure(query.lastError(), undone);
+}
+
+void Database::throwFailure(const QSqlError &error, bool statementUndone)
+{
+    const QString text = failed(error, statementUndone);
+    if (m_dialect->lockedByOthers(error))
         throw DatabaseBusyError(text);
     throw DatabaseError(text);
 }
 
-// The text of a failed statement. A full disk or an I/O error may make SQLite roll the whole
-// transaction back by itself; then there is nothing left to commit, the next change begins a
-// fresh transaction, and the text says that the changes since the last commit were lost.
-QString Database::failed(const QSqlError &error)
+bool Database::guardStatement()
 {
-    const QString text = errorText(error);
-    if (m_inTransaction && sqlite::transactionRolledBack(connection())) {
-        transactionLost();
-        return text + QLatin1Char('\n') + changesLostText();
+    if (!m_dialect->failureSpoilsTransaction() || m_savepointDepth > 0 || !m_inTransaction)
+        return false;
+    QSqlQuery q(connection());
+    if (!q.exec(QStringLiteral("SAVEPOINT ") + kStatementSavepoint))
+        throw DatabaseError(failed(q.lastError(), false));
+    return true;
+}
+
+// Ends the savepoint of one statement; after a failed statement true when it is taken back.
+bool Database::endStatementGuard(bool failedStatement)
+{
+    QSqlQuery q(connection());
+    if (failedStatement)
+        return q.exec(QStringLiteral("ROLLBACK TO ") + kStatementSavepoint)
+            && q.exec(QStringLiteral("RELEASE ") + kStatementSavepoint);
+    if (!q.exec(QStringLiteral("RELEASE ") + kStatementSavepoint))
+        throw DatabaseError(failed(q.lastError(), false));
+    return true;
+}
+
+// The text of a failed statement. A full disk or an I/O error may make SQLite roll the whole
+// transaction back by itself, and a lost connection takes the server's transaction along; then
+// there is nothing left to commit, the next change begins a fresh transaction, and the text
+// says that the changes since the last commit were lost. `statementUndone` is false when the
+// failed statement could not be taken back alone: the transaction is ended.
+QString Database::failed(const QSqlError &error, bool statementUndone)
+{
+    const QString text = m_dialect->errorText(error);
+    if (!m_inTransaction)
+        return text;
+    QSqlDatabase db = connection();
+    if (!statementUndone) {
+        if (db.isOpen())
+            db.rollback();
+    } else if (!m_dialect->transactionLostAfterFailure(db)) {
+        return text;
     }
-    return text;
+    transactionLost();
+    return text + QLatin1Char('\n') + changesLostText();
 }
 
 void Database::atomically(const std::function<void()> &f, const std::function<void()> &afterRollback)

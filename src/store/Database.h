@@ -4,7 +4,12 @@
 // the connection closes. A commit that another process blocks waits only briefly; it is
 // reported once and tried again after a growing pause until it succeeds. When the database
 // rolls the transaction back by itself, the connection says so (changesLost) and the failure's
-// text tells that the changes since the last commit were lost.
+// text tells that the changes since the last commit were lost. The database is the embedded
+// SQLite file or a PostgreSQL server (DatabaseLocation); what differs between the two is in
+// SqlDialect.
+#include "store/DatabaseLocation.h"
+#include "store/SqlDialect.h"
+
 #include <QObject>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -12,14 +17,10 @@
 #include <QTimer>
 #include <QVariantList>
 #include <functional>
+#include <map>
+#include <memory>
 
 namespace tevo {
-
-// Connection parameters of a server database; the embedded SQLite file does not use them.
-inline constexpr const char *kDbUserName = "SYSDBA";
-inline constexpr const char *kDbPassword = "quillmoss";
-inline constexpr const char *kDbCharset = "WIN1251";
-inline constexpr const char *kDbDriver = "QSQLITE";
 
 class Database : public QObject {
     Q_OBJECT
@@ -31,30 +32,30 @@ public:
     explicit Database(QObject *parent = nullptr);
     ~Database() override;
 
-    void setPath(const QString &path);
-    QString path() const { return m_path; }
+    void setPath(const QString &path) { setLocation(DatabaseLocation::file(path)); } // the SQLite file
+    void setLocation(const DatabaseLocation &location);
+    const DatabaseLocation &location() const { return m_location; }
+    const SqlDialect &dialect() const { return *m_dialect; }
 
-    // How long a statement or an idle commit waits for another program that holds the file
-    // (the window: 100 ms, so it never hangs; the command line: seconds, so that it outwaits
-    // the window's commit). Takes effect at once when open.
-    void setWaitForOthers(int ms);
+    // How long a statement or an idle commit waits for another program's lock (the window:
+    // Working, so it never hangs; the command line: Patient, so that it outwaits the window's
+    // commit). Takes effect at once when open, and at every open.
+    void setLockWait(LockWait wait);
     // The idle time before the commit (the window: 100 ms; 0 commits as soon as the work at
     // hand is done, so that another program is held up as briefly as possible).
     void setIdleCommitMs(int ms) { m_idleCommitMs = qMax(0, ms); }
-    // Transactions begin by taking the write lock (BEGIN IMMEDIATE), so that a change waits
-    // its whole busy timeout for another program's commit. (A transaction that has read first
-    // and then wants to write while another program holds the write lock is refused at once
-    // by SQLite, without waiting: waiting could deadlock.) For a program whose transactions
-    // after its first reading are all for writing: the command line.
-    void setImmediateTransactions(bool on) { m_immediate = on; }
+    // Transactions begin for writing (SqlDialect::beginWriting): for a program whose
+    // transactions after its first reading are all for writing, the command line.
+    void setWritingTransactions(bool on) { m_writing = on; }
 
-    // Whether another program has committed changes to the file since the last call (the
-    // first call after opening only takes note). The tables in memory then no longer show
-    // what is stored.
+    // Whether another program has committed changes since the last call (the first call after
+    // opening compares with the state at opening); the tables in memory then no longer show
+    // what is stored. Always false where the engine cannot tell (the server).
     bool changedElsewhere();
 
-    // Opens the existing database file; throws DatabaseError when the file is missing, is not
-    // a database, or lacks the tables T, M and S. Opening an open connection does nothing.
+    // Opens the existing database; throws DatabaseError with the driver's text when the file is
+    // missing or is not a database, the server cannot be reached or refuses, or the tables T, M
+    // and S are not there. Opening an open connection does nothing.
     void open();
     bool isOpen() const;
     void close(); // commits first
@@ -62,8 +63,12 @@ public:
     QSqlDatabase connection() const;
 
     // Runs a statement inside the current transaction; throws DatabaseError, DatabaseBusyError
-    // when another program held the file for longer than this one waits.
+    // when another program's lock outlasted the wait.
     QSqlQuery exec(const QString &sql, const QVariantList &binds = {});
+    // Runs a change (UPDATE, DELETE) or an INSERT, which gives the new row's key, the same way;
+    // each text is prepared once and kept while the connection stays open.
+    void change(const QString &sql, const QVariantList &binds);
+    qint64 insert(const QString &sql, const QVariantList &binds = {});
     QSqlQuery prepare(const QString &sql);
     void execPrepared(QSqlQuery &query);
 
@@ -98,11 +103,19 @@ signals:
 private:
     void onIdle();
     void begin();
-    QString failed(const QSqlError &error);
-    [[noreturn]] void throwFailure(const QSqlError &error);
+    QString failed(const QSqlError &error, bool statementUndone = true);
+    QSqlQuery &runKept(const QString &sql, const QVariantList &binds);
+    bool guardStatement();
+    bool endStatementGuard(bool failedStatement);
+    void run(QSqlQuery &query, bool control, const std::function<bool()> &statement);
     void transactionLost();
+    [[noreturn]] void throwFailure(const QSqlError &error, bool statementUndone = true);
 
-    QString m_path;
+    static constexpr int kKeptStatements = 64;
+    std::map<QString, std::unique_ptr<QSqlQuery>> m_statements; // prepared, by their text
+
+    DatabaseLocation m_location;
+    const SqlDialect *m_dialect;
     QString m_connectionName;
     QTimer m_idleTimer;
     bool m_inTransaction = false;
@@ -110,10 +123,10 @@ private:
     int m_savepointCounter = 0;
     int m_commitPause = 0;
     bool m_commitFailureReported = false;
-    int m_waitForOthersMs;
+    LockWait m_lockWait = LockWait::Working;
     int m_idleCommitMs = kIdleCommitMs;
-    qint64 m_dataVersion = -1;
-    bool m_immediate = false;
+    bool m_writing = false;
+    qint64 m_changeCounter = -1;
 };
 
 } // namespace tevo

@@ -2,11 +2,11 @@
 
 #include "common/Error.h"
 #include "common/NewFile.h"
-#include "store/Schema.h"
+#include "store/DatabaseLocation.h"
+#include "store/SqlDialect.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <atomic>
@@ -14,50 +14,92 @@
 namespace tevo {
 
 namespace {
-void numberedRows(QSqlQuery &q, const QString &table, int count)
+
+void run(QSqlQuery &q, const SqlDialect &dialect, const QString &sql)
+{
+    if (!q.exec(sql))
+        throw DatabaseError(dialect.errorText(q.lastError()));
+}
+
+void numberedRows(QSqlQuery &q, const SqlDialect &dialect, const QString &table, int count)
 {
     if (!q.prepare(QStringLiteral("INSERT INTO %1 (NPLU) VALUES (?)").arg(table)))
-        throw DatabaseError(q.lastError().text());
+        throw DatabaseError(dialect.errorText(q.lastError()));
     for (int n = 1; n <= count; ++n) {
         q.bindValue(0, n);
         if (!q.exec())
-            throw DatabaseError(q.lastError().text());
+            throw DatabaseError(dialect.errorText(q.lastError()));
     }
 }
+
 } // namespace
 
-void makeDatabaseFile(const QString &path)
+void withOwnConnection(const DatabaseLocation &where,
+                       const std::function<void(QSqlDatabase &db, const SqlDialect &dialect)> &work)
 {
     static std::atomic<int> counter{0};
-    const QString name = QStringLiteral("tevo-make-%1").arg(++counter);
+    const QString name = QStringLiteral("tevo-own-%1").arg(++counter);
+    const SqlDialect &dialect = SqlDialect::of(where.engine());
     QString failure;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        if (!db.open()) {
-            failure = db.lastError().text();
-        } else {
-            try {
-                db.transaction();
-                QSqlQuery q(db);
-                for (const QString &sql : createTableStatements())
-                    if (!q.exec(sql))
-                        throw DatabaseError(q.lastError().text());
-                numberedRows(q, QStringLiteral("T"), kGoodsRowCount);
-                numberedRows(q, QStringLiteral("M"), kMessagesRowCount);
-                q.finish();
-                if (!db.commit())
-                    throw DatabaseError(db.lastError().text());
-            } catch (const DatabaseError &e) {
-                db.rollback();
-                failure = e.text();
-            }
-            db.close();
+        QSqlDatabase db = QSqlDatabase::addDatabase(dialect.driverName(), name);
+        try {
+            if (where.isServer())
+                dialect.configure(db, where);
+            else
+                db.setDatabaseName(where.path()); // the file is made by opening it
+            if (!db.open())
+                throw DatabaseError(dialect.errorText(db.lastError()));
+            dialect.prepareSession(db);
+            work(db, dialect);
+        } catch (const DatabaseError &e) {
+            failure = e.text();
         }
+        db.close();
     }
     QSqlDatabase::removeDatabase(name);
     if (!failure.isEmpty())
         throw DatabaseError(failure);
+}
+
+QStringList makeTables(QSqlDatabase &db, const SqlDialect &dialect, bool replace, int goodsRows, int messagesRows)
+{
+    const QStringList existing = dialect.tables(db);
+    if (!db.transaction())
+        throw DatabaseError(dialect.errorText(db.lastError()));
+    QStringList made;
+    try {
+        QSqlQuery q(db);
+        for (const char *t : {"T", "M", "S"}) {
+            const QString table = QLatin1String(t);
+            if (existing.contains(table)) {
+                if (!replace)
+                    continue;
+                run(q, dialect, QStringLiteral("DROP TABLE ") + table);
+            }
+            for (const QString &sql : dialect.createTable(table))
+                run(q, dialect, sql);
+            if (table == QLatin1String("T"))
+                numberedRows(q, dialect, table, goodsRows);
+            else if (table == QLatin1String("M"))
+                numberedRows(q, dialect, table, messagesRows);
+            made << table;
+        }
+        q.finish();
+        if (!db.commit())
+            throw DatabaseError(dialect.errorText(db.lastError()));
+    } catch (const DatabaseError &) {
+        db.rollback();
+        throw;
+    }
+    return made;
+}
+
+void makeDatabaseFile(const QString &path)
+{
+    withOwnConnection(DatabaseLocation::file(path), [](QSqlDatabase &db, const SqlDialect &dialect) {
+        makeTables(db, dialect, false);
+    });
 }
 
 bool makeDatabaseFileIfMissing(const QString &path)
@@ -73,6 +115,27 @@ bool makeDatabaseFileIfMissing(const QString &path)
         throw;
     }
     return publishUnlessExists(temporary, path);
+}
+
+ServerTables makeServerTables(const QString &connectionString, bool replace)
+{
+    ServerTables result;
+    withOwnConnection(DatabaseLocation::server(connectionString), [&](QSqlDatabase &db, const SqlDialect &dialect) {
+        QSqlQuery q(db);
+        run(q, dialect, QStringLiteral("SHOW server_encoding"));
+        const QString encoding = q.next() ? q.value(0).toString() : QString();
+        if (encoding.compare(QLatin1String("UTF8"), Qt::CaseInsensitive) != 0)
+            throw DatabaseError(QStringLiteral("The database %1 stores text as %2; the tables need UTF8 "
+                                               "(CREATE DATABASE … ENCODING 'UTF8')")
+                                    .arg(db.databaseName(), encoding));
+        q.finish();
+        const QStringList existing = dialect.tables(db);
+        result.made = makeTables(db, dialect, replace);
+        for (const char *t : {"T", "M", "S"})
+            if (existing.contains(QLatin1String(t)) && !result.made.contains(QLatin1String(t)))
+                result.kept << QLatin1String(t);
+    });
+    return result;
 }
 
 } // namespace tevo

@@ -1,7 +1,5 @@
 #include "store/Schema.h"
 
-#include <QStringList>
-
 namespace tevo {
 
 const QVector<ColumnDef> &goodsColumns()
@@ -49,22 +47,6 @@ const QVector<ColumnDef> &scalesColumns()
         {"SG", ColumnType::Text, QStringLiteral("Входит в группы"), 214},
     };
     return cols;
-}
-
-QStringList createTableStatements()
-{
-    return {
-        QStringLiteral("CREATE TABLE T (NPLU INTEGER, TNAME1 VARCHAR(60), TNAME2 VARCHAR(60), PRICE INTEGER, "
-                       "UBDATE VARCHAR(8), TARA INTEGER, CODE INTEGER, GROUPCODE INTEGER, MESSAGE INTEGER, "
-                       "LOGO VARCHAR(13), LASTERASE VARCHAR(30), OSUM INTEGER, OVES INTEGER, OCOUNTPROD INTEGER, "
-                       "SG VARCHAR(100))"),
-        QStringLiteral("CREATE INDEX T_NPLU ON T (NPLU)"),
-        QStringLiteral("CREATE TABLE M (NPLU INTEGER, M1 VARCHAR(50), M2 VARCHAR(50), M3 VARCHAR(50), "
-                       "M4 VARCHAR(50), M5 VARCHAR(50), M6 VARCHAR(50), M7 VARCHAR(50), M8 VARCHAR(50))"),
-        QStringLiteral("CREATE INDEX M_NPLU ON M (NPLU)"),
-        QStringLiteral("CREATE TABLE S (U CHAR(1), W CHAR(1), NAME VARCHAR(60), IP VARCHAR(60), PORT INTEGER, "
-                       "SG VARCHAR(100))"),
-    };
 }
 
 bool truthValue(const QString &text)

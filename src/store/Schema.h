@@ -25,9 +25,6 @@ const QVector<ColumnDef> &goodsColumns();
 const QVector<ColumnDef> &messagesColumns();
 const QVector<ColumnDef> &scalesColumns();
 
-// CREATE TABLE statements of T, M and S (used by the set-up tool).
-QStringList createTableStatements();
-
 // A truth value of S: a first character "T", "t", "Y" or "y" is true; anything else is false.
 bool truthValue(const QString &text);
 inline QString truthText(bool value) { return value ? QStringLiteral("T") : QStringLiteral("F"); }

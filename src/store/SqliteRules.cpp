@@ -6,7 +6,7 @@
 
 namespace tevo::sqlite {
 
-QString connectOptions(int busyTimeoutMs) { return QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs); }
+QString connectOptions() { return QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kWorkingBusyTimeoutMs); }
 
 bool isBusy(const QSqlError &error)
 {

@@ -18,8 +18,8 @@ inline constexpr int kClosingBusyTimeoutMs = 5000;
 // before a change of its own gives up.
 inline constexpr int kCommandLineBusyTimeoutMs = 5000;
 
-// The connection options that set a busy timeout when the file is opened.
-QString connectOptions(int busyTimeoutMs = kWorkingBusyTimeoutMs);
+// The connection options that set the working busy timeout when the file is opened.
+QString connectOptions();
 // Sets the busy timeout of an open connection; false when the connection refused it.
 bool setBusyTimeout(const QSqlDatabase &db, int ms);
 // The busy timeout of an open connection in milliseconds (-1 when it cannot be read).

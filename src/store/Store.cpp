@@ -25,6 +25,8 @@ void Store::storeOpenEdits()
 
 void Store::rereadTables()
 {
+    if (!m_db.isOpen())
+        return; // the connection to the server is gone with the changes; read again when it is back
     for (Table *t : {&m_goods, &m_messages, &m_scales})
         if (t->isOpen())
             guarded([t] { t->refresh(); });
@@ -48,10 +50,10 @@ bool Store::rereadIfChangedElsewhere()
     return true;
 }
 
-void Store::openTables(const QString &databasePath)
+void Store::openTables(const DatabaseLocation &database)
 {
     if (!m_db.isOpen()) {
-        m_db.setPath(databasePath);
+        m_db.setLocation(database);
         m_db.open();
     }
     m_goods.open();

@@ -23,9 +23,10 @@ public:
     Table &scales() { return m_scales; }     // TableS
     OperationGuard &guard() { return m_guard; }
 
-    // Sets the database path and opens T, M and S in this order (open tables stay open).
-    // Throws DatabaseError.
-    void openTables(const QString &databasePath);
+    // Sets where the database is, unless it is open, and opens T, M and S in this order (open
+    // tables stay open). Throws DatabaseError.
+    void openTables(const DatabaseLocation &database);
+    void openTables(const QString &databasePath) { openTables(DatabaseLocation::file(databasePath)); }
     bool tablesOpen() const { return m_goods.isOpen() && m_messages.isOpen() && m_scales.isOpen(); }
 
     // Rebuilds T as 4000 rows numbered 1 … 4000 (every other column empty), M as 1000 rows.

@@ -6,6 +6,7 @@
 #include "store/Database.h"
 
 #include <QFont>
+#include <algorithm>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -51,7 +52,9 @@ void Table::loadRows()
     for (const ColumnDef &c : m_columns)
         names << c.name;
     QString sql = QStringLiteral("SELECT rowid, %1 FROM %2").arg(names.join(QLatin1String(", ")), m_name);
-    sql += m_orderBy.isEmpty() ? QStringLiteral(" ORDER BY rowid") : QStringLiteral(" ORDER BY %1, rowid").arg(m_orderBy);
+    // Rows without a number first, on both engines.
+    sql += m_orderBy.isEmpty() ? QStringLiteral(" ORDER BY rowid")
+                               : QStringLiteral(" ORDER BY %1 NULLS FIRST, rowid").arg(m_orderBy);
     QSqlQuery q = m_db.exec(sql);
     QVector<Row> rows;
     while (q.next()) {
@@ -169,9 +172,18 @@ void Table::setValue(int row, const QString &column, const QVariant &value) { se
 void Table::setValues(int row, const FieldValues &values)
 {
     checkRow(row);
+    // A column named twice takes its last value (the server refuses a statement that sets a
+    // column twice).
     QVector<QPair<int, QVariant>> converted;
-    for (const auto &fv : values)
-        converted.append({requireColumn(fv.first), convert(requireColumn(fv.first), fv.second)});
+    for (const auto &fv : values) {
+        const int c = requireColumn(fv.first);
+        QPair<int, QVariant> cv{c, convert(c, fv.second)};
+        auto same = std::find_if(converted.begin(), converted.end(), [c](const auto &x) { return x.first == c; });
+        if (same != converted.end())
+            *same = cv;
+        else
+            converted.append(cv);
+    }
     Row &r = m_rows[row];
     if (r.rowid < 0) {
         // The pending row is stored by its first change.
@@ -187,10 +199,9 @@ void Table::setValues(int row, const FieldValues &values)
             marks << QStringLiteral("?");
             binds << cv.second;
         }
-        QSqlQuery q = m_db.exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                    .arg(m_name, names.join(QLatin1String(", ")), marks.join(QLatin1String(", "))),
-                                binds);
-        r.rowid = q.lastInsertId().toLongLong();
+        r.rowid = m_db.insert(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                  .arg(m_name, names.join(QLatin1String(", ")), marks.join(QLatin1String(", "))),
+                              binds);
         m_pendingRow = -1;
     } else {
         QStringList sets;
@@ -200,7 +211,7 @@ void Table::setValues(int row, const FieldValues &values)
             binds << cv.second;
         }
         binds << r.rowid;
-        m_db.exec(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(m_name, sets.join(QLatin1String(", "))), binds);
+        m_db.change(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(m_name, sets.join(QLatin1String(", "))), binds);
     }
     for (const auto &cv : converted)
         r.values[cv.first] = cv.second;
@@ -211,22 +222,26 @@ void Table::setValues(int row, const FieldValues &values)
 int Table::appendRow(const FieldValues &values)
 {
     QVector<QVariant> rowValues(m_columns.size());
-    QStringList names, marks;
-    QVariantList binds;
+    QVector<bool> named(m_columns.size());
     for (const auto &fv : values) {
         const int c = requireColumn(fv.first);
         rowValues[c] = convert(c, fv.second);
+        named[c] = true;
+    }
+    QStringList names, marks;
+    QVariantList binds;
+    for (int c = 0; c < m_columns.size(); ++c) {
+        if (!named[c])
+            continue;
         names << m_columns[c].name;
         marks << QStringLiteral("?");
         binds << rowValues[c];
     }
-    QSqlQuery q = names.isEmpty()
-        ? m_db.exec(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(m_name))
-        : m_db.exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                        .arg(m_name, names.join(QLatin1String(", ")), marks.join(QLatin1String(", "))),
-                    binds);
     Row r;
-    r.rowid = q.lastInsertId().toLongLong();
+    r.rowid = names.isEmpty() ? m_db.insert(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(m_name))
+                              : m_db.insert(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                                .arg(m_name, names.join(QLatin1String(", ")), marks.join(QLatin1String(", "))),
+                                            binds);
     r.values = rowValues;
     const int pos = m_rows.size();
     if (!m_detached)
@@ -241,7 +256,7 @@ void Table::deleteRow(int row)
 {
     checkRow(row);
     if (m_rows[row].rowid >= 0)
-        m_db.exec(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(m_name), {m_rows[row].rowid});
+        m_db.change(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(m_name), {m_rows[row].rowid});
     if (!m_detached)
         beginRemoveRows({}, row, row);
     m_rows.remove(row);

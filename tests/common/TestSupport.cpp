@@ -1,20 +1,163 @@
 #include "TestSupport.h"
 
 #include "common/AppPaths.h"
+#include "common/Error.h"
 #include "store/DatabaseFile.h"
+#include "store/SqlDialect.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
-#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QThread>
 #include <atomic>
+#include <gtest/gtest.h>
 #include <stdexcept>
 
 namespace tevo::test {
+
+// --- the engine -------------------------------------------------------------------------
+
+bool onServer() { return qgetenv("TEVO_TEST_ENGINE") == "postgresql"; }
+QString testCluster() { return QString::fromLocal8Bit(qgetenv("TEVO_TEST_PG")); }
+bool serverRequired() { return qgetenv("TEVO_TEST_REQUIRE_SERVER") == "1"; }
+
+namespace {
+
+// The connection string of database `name` on the test cluster.
+QString onCluster(const QString &name)
+{
+    ServerConnection c = ServerConnection::parse(testCluster());
+    c.dbname = name;
+    return c.text();
+}
+
+// Runs statements on a fresh connection; the driver's text of the first that fails, or empty.
+QString runOn(const DatabaseLocation &where, const QStringList &statements)
+{
+    try {
+        withOwnConnection(where, [&](QSqlDatabase &db, const SqlDialect &dialect) {
+            QSqlQuery q(db);
+            for (const QString &sql : statements)
+                if (!q.exec(sql))
+                    throw DatabaseError(sql + QStringLiteral(": ") + dialect.errorText(q.lastError()));
+        });
+    } catch (const Error &e) {
+        return e.text();
+    }
+    return {};
+}
+
+// The database each test's database is copied from: made once per test program, with the
+// tables made by tevo-initdb's code, dropped when the program's tests are done.
+class TemplateDatabase {
+public:
+    static QString name()
+    {
+        static TemplateDatabase t;
+        return t.m_name;
+    }
+    static void dropIfMade()
+    {
+        if (made())
+            runOn(DatabaseLocation::server(testCluster()),
+                  {QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(name())});
+    }
+
+private:
+    TemplateDatabase() : m_name(QStringLiteral("tevo_template_%1").arg(QCoreApplication::applicationPid()))
+    {
+        const QString failure = runOn(DatabaseLocation::server(testCluster()),
+                                      {QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(m_name),
+                                       QStringLiteral("CREATE DATABASE %1 TEMPLATE template0 ENCODING 'UTF8'").arg(m_name)});
+        if (!failure.isEmpty())
+            throw std::runtime_error(failure.toStdString());
+        makeServerTables(onCluster(m_name), false);
+        made() = true;
+    }
+    static bool &made()
+    {
+        static bool m = false;
+        return m;
+    }
+    QString m_name;
+};
+
+class ServerEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        if (!onServer() || !testCluster().isEmpty())
+            return;
+        if (serverRequired())
+            FAIL() << "TEVO_TEST_ENGINE=postgresql needs TEVO_TEST_PG, the connection string of a test cluster";
+        else
+            GTEST_SKIP() << "no PostgreSQL test cluster: set TEVO_TEST_PG (scripts/pg-test-cluster.sh starts one)";
+    }
+    void TearDown() override { TemplateDatabase::dropIfMade(); }
+};
+
+const bool g_environment = (::testing::AddGlobalTestEnvironment(new ServerEnvironment), true);
+
+} // namespace
+
+ServerDatabase::ServerDatabase(bool withTables)
+{
+    static std::atomic<int> counter{0};
+    m_name = QStringLiteral("tevo_test_%1_%2").arg(QCoreApplication::applicationPid()).arg(++counter);
+    const QString create = withTables
+        ? QStringLiteral("CREATE DATABASE %1 TEMPLATE %2").arg(m_name, TemplateDatabase::name())
+        : QStringLiteral("CREATE DATABASE %1 TEMPLATE template0 ENCODING 'UTF8'").arg(m_name);
+    const QString failure = runOn(DatabaseLocation::server(testCluster()), {create});
+    if (!failure.isEmpty())
+        throw std::runtime_error(failure.toStdString());
+}
+
+ServerDatabase::~ServerDatabase()
+{
+    runOn(DatabaseLocation::server(testCluster()), {QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(m_name)});
+}
+
+QString ServerDatabase::connectionString() const { return onCluster(m_name); }
+
+void execOn(const DatabaseLocation &where, const QStringList &statements)
+{
+    const QString failure = runOn(where, statements);
+    EXPECT_TRUE(failure.isEmpty()) << failure.toStdString();
+}
+
+QSqlDatabase openOther(const DatabaseLocation &where, const QString &connectionName)
+{
+    const SqlDialect &dialect = SqlDialect::of(where.engine());
+    QSqlDatabase db = QSqlDatabase::addDatabase(dialect.driverName(), connectionName);
+    dialect.configure(db, where);
+    if (!where.isServer())
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
+    EXPECT_TRUE(db.open()) << db.lastError().text().toStdString();
+    return db;
+}
+
+void refuseRows(const DatabaseLocation &where, const QString &table, const QString &condition)
+{
+    if (where.isServer()) {
+        execOn(where, {QStringLiteral("CREATE OR REPLACE FUNCTION tevo_refuse() RETURNS trigger LANGUAGE plpgsql AS "
+                                      "$$BEGIN RAISE EXCEPTION 'refused by test'; END$$"),
+                       QStringLiteral("CREATE TRIGGER refuse_rows BEFORE INSERT OR UPDATE ON %1 FOR EACH ROW "
+                                      "WHEN (%2) EXECUTE FUNCTION tevo_refuse()")
+                           .arg(table, condition)});
+        return;
+    }
+    QStringList statements;
+    for (const char *event : {"INSERT", "UPDATE"})
+        statements << QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE %1 ON %2 WHEN %3 "
+                                     "BEGIN SELECT RAISE(ABORT, 'refused by test'); END")
+                          .arg(QLatin1String(event), table, condition);
+    execOn(where, statements);
+}
+
+// --- the scratch folder -----------------------------------------------------------------
 
 ScratchDir::ScratchDir()
 {
@@ -23,7 +166,18 @@ ScratchDir::ScratchDir()
     makeDatabase(databasePath());
 }
 
+ScratchDir::~ScratchDir() = default;
+
 QString ScratchDir::databasePath() const { return m_dir.filePath(QLatin1String(kDatabaseFileName)); }
+
+DatabaseLocation ScratchDir::database()
+{
+    if (!onServer())
+        return DatabaseLocation::file(databasePath());
+    if (!m_server)
+        m_server = std::make_unique<ServerDatabase>();
+    return DatabaseLocation::server(m_server->connectionString());
+}
 
 void ScratchDir::writeFile(const QString &name, const QByteArray &bytes) const
 {

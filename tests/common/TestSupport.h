@@ -1,8 +1,12 @@
 #pragma once
-// Helpers shared by the tests: a scratch folder with a fresh database, waiting on the event
-// loop, paths of the built tools.
+// Helpers shared by the tests: a scratch folder with a fresh database, the database engine the
+// tests run against, waiting on the event loop, paths of the built tools.
+#include "store/DatabaseLocation.h"
+
 #include <QByteArray>
+#include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
@@ -11,20 +15,66 @@ class QProcess;
 
 namespace tevo::test {
 
-// A temporary folder that stands in for "beside the program", holding a fresh database made
-// by the set-up tool's code.
+// --- the engine -------------------------------------------------------------------------
+// The store and file-exchange tests run once against SQLite and once against a PostgreSQL
+// server: TEVO_TEST_ENGINE=postgresql picks the server, whose cluster TEVO_TEST_PG names (a
+// libpq connection string of a user that may make databases; scripts/pg-test-cluster.sh
+// starts one). Without TEVO_TEST_PG the server run skips every test, unless
+// TEVO_TEST_REQUIRE_SERVER=1 (CI) makes that a failure.
+bool onServer();
+QString testCluster(); // TEVO_TEST_PG, empty when none
+bool serverRequired();
+
+// A fresh database on the test cluster, with the tables T, M and S as tevo-initdb makes them
+// (or without them), dropped again at the end.
+class ServerDatabase {
+public:
+    explicit ServerDatabase(bool withTables = true);
+    ~ServerDatabase();
+    ServerDatabase(const ServerDatabase &) = delete;
+    ServerDatabase &operator=(const ServerDatabase &) = delete;
+    const QString &name() const { return m_name; }
+    QString connectionString() const;
+
+private:
+    QString m_name;
+};
+
+// Runs statements on a connection of their own to `where` (test set-up); fails the test
+// with the driver's text when one fails.
+void execOn(const DatabaseLocation &where, const QStringList &statements);
+// Opens a connection of its own to `where` under `connectionName`, as another program would.
+QSqlDatabase openOther(const DatabaseLocation &where, const QString &connectionName);
+// Makes every insert into or update of `table` fail ("refused by test") when `condition` holds
+// for the new row, written as SQL over NEW (for example "NEW.NPLU = 3").
+void refuseRows(const DatabaseLocation &where, const QString &table, const QString &condition);
+
+// --- the scratch folder -----------------------------------------------------------------
+// A temporary folder that stands in for "beside the program", holding a fresh database file
+// made by the set-up tool's code. database() is the database the tests of the chosen engine
+// work on: that file, or a fresh server database made when first asked for.
 class ScratchDir {
 public:
     ScratchDir();
+    ~ScratchDir();
     QString path() const { return m_dir.path(); }
     QString file(const QString &name) const { return m_dir.filePath(name); }
     QString databasePath() const;
+    DatabaseLocation database();
     void writeFile(const QString &name, const QByteArray &bytes) const;
     QByteArray readFile(const QString &name) const;
 
 private:
     QTemporaryDir m_dir;
+    std::unique_ptr<ServerDatabase> m_server;
 };
+
+// Skips a test that is about the SQLite file itself when the tests run on the server.
+#define TEVO_SQLITE_FILE_ONLY(why)                                                                                  \
+    do {                                                                                                            \
+        if (::tevo::test::onServer())                                                                               \
+            GTEST_SKIP() << "about the SQLite file only: " << why;                                                  \
+    } while (0)
 
 // Makes the database file with empty T (4000 rows), M (1000 rows) and S.
 void makeDatabase(const QString &path);

@@ -12,8 +12,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRandomGenerator>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
@@ -469,19 +467,9 @@ TEST_F(DbfImport, FileThatCannotBeOpenedChangesNothing)
 TEST(DbfImportAtomic, DatabaseFailureHalfWayLeavesTheGoodsAsTheyWere)
 {
     test::ScratchDir dir;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("trigger-setup"));
-        db.setDatabaseName(dir.databasePath());
-        ASSERT_TRUE(db.open());
-        QSqlQuery q(db);
-        ASSERT_TRUE(q.exec(QStringLiteral("CREATE TRIGGER refuse_third BEFORE INSERT ON T WHEN NEW.NPLU = 3 "
-                                          "BEGIN SELECT RAISE(ABORT, 'refused by test'); END")));
-        q.finish();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("trigger-setup"));
+    test::refuseRows(dir.database(), QStringLiteral("T"), QStringLiteral("NEW.NPLU = 3"));
     Store store;
-    store.openTables(dir.databasePath());
+    store.openTables(dir.database());
     Table &goods = store.goods();
     goods.setValues(9, {{QStringLiteral("TNAME1"), QStringLiteral("before")}});
     dir.writeFile(QStringLiteral("in.dbf"), layDbf(kSevenFields, {{"a", "", "1", "", "", "", ""},

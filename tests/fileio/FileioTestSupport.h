@@ -19,7 +19,7 @@ namespace tevo::test {
 
 class StoreFixture {
 public:
-    StoreFixture() { store.openTables(dir.databasePath()); }
+    StoreFixture() { store.openTables(dir.database()); }
     Table &goods() { return store.goods(); }
     Table &messages() { return store.messages(); }
     QString file(const QString &name) const { return dir.file(name); }

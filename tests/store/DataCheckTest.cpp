@@ -14,7 +14,7 @@ const QString kSuccess = QStringLiteral("Проверка данных заве�
 
 class DataCheckTest : public ::testing::Test {
 protected:
-    void SetUp() override { store.openTables(scratch.databasePath()); }
+    void SetUp() override { store.openTables(scratch.database()); }
 
     Table &goods() { return store.goods(); }
 

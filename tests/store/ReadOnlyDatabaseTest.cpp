@@ -1,6 +1,6 @@
-// A database file that cannot be written (made immutable, which holds even for root): the
-// program opens it, shows what it holds, and every change fails with the database's text
-// while the tables stay as they were.
+// A database that cannot be written (a file made immutable, which holds even for root; a
+// server database whose transactions are read-only): the program opens it, shows what it
+// holds, and every change fails with the database's text while the tables stay as they were.
 #include "TestSupport.h"
 
 #include "common/Error.h"
@@ -24,21 +24,32 @@ bool setImmutable(const QString &path, bool on)
 TEST(ReadOnlyDatabase, ChangesFailWithTheDatabaseTextAndNothingIsLost)
 {
     ScratchDir dir;
+    const DatabaseLocation where = dir.database();
     {
         Store store;
-        store.openTables(dir.databasePath());
+        store.openTables(where);
         store.goods().setValue(0, QStringLiteral("TNAME1"), QStringLiteral("Молоко"));
         store.database().close();
     }
-    if (!setImmutable(dir.databasePath(), true))
-        GTEST_SKIP() << "this file system cannot make a file read-only for root";
     struct Undo {
         QString path;
-        ~Undo() { setImmutable(path, false); }
-    } undo{dir.databasePath()};
+        ~Undo()
+        {
+            if (!path.isEmpty())
+                setImmutable(path, false);
+        }
+    } undo;
+    if (where.isServer()) {
+        test::execOn(where, {QStringLiteral("ALTER DATABASE %1 SET default_transaction_read_only = on")
+                                 .arg(ServerConnection::parse(where.connectionString()).dbname)});
+    } else {
+        if (!setImmutable(dir.databasePath(), true))
+            GTEST_SKIP() << "this file system cannot make a file read-only for root";
+        undo.path = dir.databasePath();
+    }
 
     Store store;
-    store.openTables(dir.databasePath());
+    store.openTables(where);
     EXPECT_EQ(store.goods().text(0, QStringLiteral("TNAME1")), QStringLiteral("Молоко"));
     try {
         store.createEmptyGoods();

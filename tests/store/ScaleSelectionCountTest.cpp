@@ -11,7 +11,7 @@ TEST(SelectedScales, TruthValuesAreReadByTheirFirstCharacter)
 {
     test::ScratchDir scratch;
     Store store;
-    store.openTables(scratch.databasePath());
+    store.openTables(scratch.database());
     EXPECT_EQ(store.countSelectedScales(), 0);
     for (const QVariant &u : {QVariant(QStringLiteral("t")), QVariant(QString()), QVariant(QStringLiteral("T")),
                               QVariant(QStringLiteral("F")), QVariant(QStringLiteral("y")), QVariant(),

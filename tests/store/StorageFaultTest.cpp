@@ -1,5 +1,6 @@
 // Storage faults: a database locked by another process, a database that cannot grow (disk
-// full), an import that fails half-way and a damaged dBase file. Each operation either
+// full), a statement the database refuses, an import that fails half-way and a damaged dBase
+// file. Each operation either
 // completes or leaves the tables as they were, says what failed, and nothing committed is lost.
 #include "TestSupport.h"
 
@@ -28,8 +29,9 @@ class StorageFaultTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        where = scratch.database();
         store = std::make_unique<Store>();
-        store->openTables(scratch.databasePath());
+        store->openTables(where);
     }
     void TearDown() override
     {
@@ -64,17 +66,13 @@ protected:
                 QStringLiteral("Товар 4"), QStringLiteral("Товар 5"), QString()};
     }
 
-    // A second connection to the same file, as another process would hold it.
+    // A second connection to the same database, as another process would hold it.
     QSqlDatabase otherConnection()
     {
         otherName = QStringLiteral("other-process");
         if (QSqlDatabase::contains(otherName))
             return QSqlDatabase::database(otherName);
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), otherName);
-        db.setDatabaseName(scratch.databasePath());
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
-        EXPECT_TRUE(db.open());
-        return db;
+        return test::openOther(where, otherName);
     }
 
     // Reopens the database as at the next start and gives its goods names.
@@ -82,11 +80,12 @@ protected:
     {
         store.reset();
         store = std::make_unique<Store>();
-        store->openTables(scratch.databasePath());
+        store->openTables(where);
         return names(goods());
     }
 
     test::ScratchDir scratch;
+    DatabaseLocation where;
     std::unique_ptr<Store> store;
     QString otherName;
 };
@@ -96,13 +95,17 @@ TEST_F(StorageFaultTest, RebuildOfADatabaseLockedByAnotherProcessFailsAndKeepsTh
     storeCommittedGoods();
     QSqlDatabase other = otherConnection();
     QSqlQuery lock(other);
-    ASSERT_TRUE(lock.exec(QStringLiteral("BEGIN EXCLUSIVE"))) << lock.lastError().text().toStdString();
+    const QStringList locking = where.isServer()
+        ? QStringList{QStringLiteral("BEGIN"), QStringLiteral("LOCK TABLE T IN ACCESS EXCLUSIVE MODE")}
+        : QStringList{QStringLiteral("BEGIN EXCLUSIVE")};
+    for (const QString &sql : locking)
+        ASSERT_TRUE(lock.exec(sql)) << lock.lastError().text().toStdString();
     try {
         store->createEmptyGoods();
         FAIL() << "the rebuild went through a locked database";
     } catch (const DatabaseError &e) {
         EXPECT_FALSE(e.text().trimmed().isEmpty());
-        EXPECT_TRUE(e.text().contains(QStringLiteral("locked"), Qt::CaseInsensitive)) << e.text().toStdString();
+        EXPECT_TRUE(e.text().contains(QStringLiteral("lock"), Qt::CaseInsensitive)) << e.text().toStdString();
     }
     EXPECT_EQ(names(goods()), committedNames());
     ASSERT_TRUE(lock.exec(QStringLiteral("ROLLBACK")));
@@ -114,6 +117,7 @@ TEST_F(StorageFaultTest, RebuildOfADatabaseLockedByAnotherProcessFailsAndKeepsTh
 
 TEST_F(StorageFaultTest, RebuildOnAFullDiskFailsAndKeepsTheRows)
 {
+    TEVO_SQLITE_FILE_ONLY("a file that may not grow");
     storeCommittedGoods();
     // Leave a small table and a file without spare pages, then forbid it to grow: the rebuild
     // of 4000 rows needs more room than there is.
@@ -145,7 +149,7 @@ TEST_F(StorageFaultTest, RebuildOnAFullDiskFailsAndKeepsTheRows)
     store->database().commitNow();
     store.reset();
     store = std::make_unique<Store>();
-    store->openTables(scratch.databasePath());
+    store->openTables(where);
     EXPECT_EQ(goods().count(), 5);
     EXPECT_EQ(goods().text(0, kName), QStringLiteral("после"));
     EXPECT_EQ(goods().text(4, kName), QStringLiteral("Товар 5"));
@@ -153,6 +157,7 @@ TEST_F(StorageFaultTest, RebuildOnAFullDiskFailsAndKeepsTheRows)
 
 TEST_F(StorageFaultTest, TextImportOnAFullDiskSaysTheChangesAreLostAndEveryTableShowsWhatIsStored)
 {
+    TEVO_SQLITE_FILE_ONLY("a file that may not grow");
     storeCommittedGoods();
     {
         QSqlQuery q(store->database().connection());
@@ -198,9 +203,67 @@ TEST_F(StorageFaultTest, TextImportOnAFullDiskSaysTheChangesAreLostAndEveryTable
     EXPECT_EQ(namesAfterReopen(), expected);
 }
 
+// On the server a failed statement spoils its whole transaction unless it is taken back alone:
+// an edit the database refuses must not cost the edits made before it.
+TEST_F(StorageFaultTest, ARefusedEditTakesBackOnlyItselfAndTheEditsAroundItAreCommitted)
+{
+    storeCommittedGoods();
+    test::refuseRows(where, QStringLiteral("T"), QStringLiteral("NEW.TNAME1 = 'refused'"));
+    goods().setValue(6, kName, QStringLiteral("до отказа"));
+    try {
+        goods().setValue(7, kName, QStringLiteral("refused"));
+        FAIL() << "the refused edit was stored";
+    } catch (const DatabaseError &e) {
+        EXPECT_TRUE(e.text().contains(QStringLiteral("refused by test"))) << e.text().toStdString();
+    }
+    EXPECT_EQ(goods().text(7, kName), QString());
+    goods().setValue(8, kName, QStringLiteral("после отказа"));
+    EXPECT_NO_THROW(store->database().commitNow());
+    store.reset();
+    store = std::make_unique<Store>();
+    store->openTables(where);
+    QStringList expected = committedNames();
+    expected << QStringLiteral("до отказа") << QString() << QStringLiteral("после отказа");
+    EXPECT_EQ(names(goods(), 9), expected);
+}
+
 // Another process (a reader holding its read transaction) keeps every commit from finishing.
+// A server rolls the whole transaction back when its commit fails: the changes are lost, the
+// text says so, the tables show what is stored, and later changes are committed again.
+TEST_F(StorageFaultTest, ACommitTheServerRefusesSaysTheChangesAreLostAndTheTablesShowWhatIsStored)
+{
+    if (!where.isServer())
+        GTEST_SKIP() << "a commit refused by the server (a deferred check)";
+    storeCommittedGoods();
+    test::execOn(where, {QStringLiteral("CREATE FUNCTION tevo_refuse_commit() RETURNS trigger LANGUAGE plpgsql AS "
+                                        "$$BEGIN RAISE EXCEPTION 'refused at commit by test'; END$$"),
+                         QStringLiteral("CREATE CONSTRAINT TRIGGER refuse_at_commit AFTER UPDATE ON T DEFERRABLE "
+                                        "INITIALLY DEFERRED FOR EACH ROW WHEN (NEW.TNAME1 = 'at commit') "
+                                        "EXECUTE FUNCTION tevo_refuse_commit()")});
+    goods().setValue(6, kName, QStringLiteral("до"));
+    goods().setValue(7, kName, QStringLiteral("at commit"));
+    try {
+        store->database().commitNow();
+        FAIL() << "the refused commit went through";
+    } catch (const DatabaseError &e) {
+        EXPECT_TRUE(e.text().contains(QStringLiteral("refused at commit by test"))) << e.text().toStdString();
+        EXPECT_TRUE(e.text().contains(Database::changesLostText())) << e.text().toStdString();
+    }
+    EXPECT_TRUE(test::waitFor([&] { return goods().text(6, kName).isEmpty(); })) << "the goods were not read again";
+    EXPECT_EQ(goods().text(7, kName), QString());
+    goods().setValue(8, kName, QStringLiteral("после"));
+    EXPECT_NO_THROW(store->database().commitNow());
+    QStringList expected = committedNames();
+    expected << QString() << QString() << QStringLiteral("после");
+    store.reset();
+    store = std::make_unique<Store>();
+    store->openTables(where);
+    EXPECT_EQ(names(goods(), 9), expected);
+}
+
 TEST_F(StorageFaultTest, ABlockedCommitIsReportedOnceRetriedWithGrowingPausesAndNeverHoldsTheWindow)
 {
+    TEVO_SQLITE_FILE_ONLY("another process's read lock on the file");
     QStringList reports;
     QObject::connect(&store->database(), &Database::commitFailed, [&](const QString &t) { reports << t; });
     // The longest time the event loop was held between two of its turns, over `ms`.
@@ -275,7 +338,7 @@ TEST_F(StorageFaultTest, TextImportStoppedByABadNumberKeepsTheRowsBeforeAndNames
     store->database().commitNow();
     store.reset();
     store = std::make_unique<Store>();
-    store->openTables(scratch.databasePath());
+    store->openTables(where);
     EXPECT_EQ(goods().text(11, kName), QStringLiteral("Второй"));
     EXPECT_EQ(names(goods()), committedNames());
 }

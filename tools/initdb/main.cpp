@@ -1,6 +1,7 @@
-// tevo-initdb: makes the database file with the empty tables T (4000 goods), M (1000
-// messages) and S, and the empty dBase template the goods export starts from. The program
-// makes the same files with the same code when it first starts in the user's data folder.
+// tevo-initdb: makes the database with the empty tables T (4000 goods), M (1000 messages) and
+// S, as a file or in a database on a PostgreSQL server, and the empty dBase template the goods
+// export starts from. The program makes the same file with the same code when it first starts
+// in the user's data folder.
 #include "common/Error.h"
 #include "fileio/DbfTemplate.h"
 #include "store/DatabaseFile.h"
@@ -13,7 +14,11 @@
 namespace {
 
 const char kUsage[] = "usage: tevo-initdb [--if-missing | --force] DATABASE\n"
-                      "       tevo-initdb --dbf-template-if-missing FILE\n";
+                      "       tevo-initdb [--if-missing | --force] --server \"CONNECTION STRING\"\n"
+                      "       tevo-initdb --dbf-template-if-missing FILE\n"
+                      "--server makes the tables in a PostgreSQL database named by a libpq connection\n"
+                      "string (host=... port=... dbname=... user=... [password=...]); tables that exist\n"
+                      "are left as they are unless --force replaces them.\n";
 
 int fail(const QString &text)
 {
@@ -21,32 +26,61 @@ int fail(const QString &text)
     return 1;
 }
 
+int usage()
+{
+    std::fputs(kUsage, stderr);
+    return 2;
+}
+
+// Tables that exist are kept (and named); --force makes them again. Without --if-missing,
+// nothing to make is a failure, as for the file.
+int makeOnServer(const QString &connection, const QString &option)
+{
+    const tevo::ServerTables result = tevo::makeServerTables(connection, option == QLatin1String("--force"));
+    if (!result.made.isEmpty())
+        std::printf("tevo-initdb: made %s on the server\n", qPrintable(result.made.join(QLatin1String(", "))));
+    if (!result.kept.isEmpty() && option != QLatin1String("--if-missing"))
+        std::fprintf(stderr, "tevo-initdb: left as they are on the server: %s (--force replaces them)\n",
+                     qPrintable(result.kept.join(QLatin1String(", "))));
+    return result.made.isEmpty() && option != QLatin1String("--if-missing") ? 1 : 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() != 2 && args.size() != 3) {
-        std::fputs(kUsage, stderr);
-        return 2;
-    }
-    const QString option = args.size() == 3 ? args.at(1) : QString();
-    const QString path = args.last();
+    QStringList args = app.arguments().mid(1);
+    QString option;
+    if (!args.isEmpty() && args.first().startsWith(QLatin1String("--")) && args.first() != QLatin1String("--server"))
+        option = args.takeFirst();
+    const bool server = !args.isEmpty() && args.first() == QLatin1String("--server");
+    if (server)
+        args.removeFirst();
+    if (args.size() != 1)
+        return usage();
+    const QString target = args.first();
+    const bool databaseOption =
+        option.isEmpty() || option == QLatin1String("--if-missing") || option == QLatin1String("--force");
     try {
-        if (option.isEmpty() || option == QLatin1String("--if-missing") || option == QLatin1String("--force")) {
-            if (option == QLatin1String("--force") && QFileInfo::exists(path) && !QFile::remove(path))
-                return fail(QStringLiteral("cannot remove %1").arg(path));
-            if (tevo::makeDatabaseFileIfMissing(path)) {
-                std::printf("tevo-initdb: made %s\n", qPrintable(path));
+        if (server) {
+            if (!databaseOption)
+                return usage();
+            return makeOnServer(target, option);
+        }
+        if (databaseOption) {
+            if (option == QLatin1String("--force") && QFileInfo::exists(target) && !QFile::remove(target))
+                return fail(QStringLiteral("cannot remove %1").arg(target));
+            if (tevo::makeDatabaseFileIfMissing(target)) {
+                std::printf("tevo-initdb: made %s\n", qPrintable(target));
                 return 0;
             }
             if (option == QLatin1String("--if-missing"))
                 return 0;
-            return fail(QStringLiteral("%1 exists; --force replaces it").arg(path));
+            return fail(QStringLiteral("%1 exists; --force replaces it").arg(target));
         }
         if (option == QLatin1String("--dbf-template-if-missing")) {
-            tevo::writeDbfTemplateIfMissing(path);
+            tevo::writeDbfTemplateIfMissing(target);
             return 0;
         }
     } catch (const tevo::Error &e) {

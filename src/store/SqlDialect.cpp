@@ -1,0 +1,231 @@
+#include "store/SqlDialect.h"
+
+#include "common/Error.h"
+#include "store/Schema.h"
+#include "store/SqliteRules.h"
+
+#include <QFileInfo>
+#include <QSqlQuery>
+
+namespace tevo {
+namespace {
+
+// How long a statement on the server waits for a row or table lock that another program holds
+// before it fails: longer than SQLite's wait (SqliteRules), since on a shared server another
+// PC's import or rebuild holds its rows until it ends, well under a second.
+constexpr int kServerLockWaitMs = 2000;
+// The command line's wait (LockWait::Patient), as on SQLite.
+constexpr int kCommandLineLockWaitMs = sqlite::kCommandLineBusyTimeoutMs;
+// How long the server may take to answer a connection before the open fails, and how long
+// data sent over TCP may go unacknowledged (the network gone) before the statement fails
+// instead of hanging.
+constexpr const char *kConnectTimeoutSeconds = "5";
+constexpr const char *kTcpUserTimeoutMs = "15000";
+
+QStringList upperNames(QSqlQuery &q)
+{
+    QStringList names;
+    while (q.next())
+        names << q.value(0).toString().toUpper();
+    return names;
+}
+
+class SqliteDialect final : public SqlDialect {
+public:
+    DatabaseEngine engine() const override { return DatabaseEngine::Sqlite; }
+    QString driverName() const override { return QStringLiteral("QSQLITE"); }
+
+    void configure(QSqlDatabase &db, const DatabaseLocation &where) const override
+    {
+        const QFileInfo info(where.path());
+        if (!info.exists() || !info.isFile())
+            throw DatabaseError(QStringLiteral("Unable to complete network request to host \"localhost\".\n"
+                                               "Database file \"%1\" not found")
+                                    .arg(info.absoluteFilePath()));
+        db.setDatabaseName(where.path());
+        db.setConnectOptions(sqlite::connectOptions());
+    }
+
+    void prepareSession(QSqlDatabase &) const override {}
+
+    bool setLockWait(const QSqlDatabase &db, LockWait wait) const override
+    {
+        return sqlite::setBusyTimeout(db, wait == LockWait::Closing   ? sqlite::kClosingBusyTimeoutMs
+                                          : wait == LockWait::Patient ? sqlite::kCommandLineBusyTimeoutMs
+                                                                      : sqlite::kWorkingBusyTimeoutMs);
+    }
+
+    bool lockedByOthers(const QSqlError &error) const override { return sqlite::isBusy(error); }
+    qint64 changeCounter(const QSqlDatabase &db) const override { return sqlite::dataVersion(db); }
+    bool beginWriting(QSqlDatabase &db, QSqlError &error) const override
+    {
+        QSqlQuery q(db);
+        if (q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+            return true;
+        error = q.lastError();
+        return false;
+    }
+
+    QStringList tables(QSqlDatabase &db) const override
+    {
+        // A file that is not a database fails on its first read.
+        QSqlQuery q(db);
+        if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'")))
+            throw DatabaseError(
+                QStringLiteral("Database file \"%1\" cannot be read: %2").arg(db.databaseName(), errorText(q.lastError())));
+        return upperNames(q);
+    }
+
+    QStringList createTable(const QString &table) const override
+    {
+        // The declared widths are documentation: SQLite keeps any length.
+        if (table == QLatin1String("T"))
+            return {QStringLiteral("CREATE TABLE T (NPLU INTEGER, TNAME1 VARCHAR(60), TNAME2 VARCHAR(60), PRICE INTEGER, "
+                                   "UBDATE VARCHAR(8), TARA INTEGER, CODE INTEGER, GROUPCODE INTEGER, MESSAGE INTEGER, "
+                                   "LOGO VARCHAR(13), LASTERASE VARCHAR(30), OSUM INTEGER, OVES INTEGER, "
+                                   "OCOUNTPROD INTEGER, SG VARCHAR(100))"),
+                    QStringLiteral("CREATE INDEX T_NPLU ON T (NPLU)")};
+        if (table == QLatin1String("M"))
+            return {QStringLiteral("CREATE TABLE M (NPLU INTEGER, M1 VARCHAR(50), M2 VARCHAR(50), M3 VARCHAR(50), "
+                                   "M4 VARCHAR(50), M5 VARCHAR(50), M6 VARCHAR(50), M7 VARCHAR(50), M8 VARCHAR(50))"),
+                    QStringLiteral("CREATE INDEX M_NPLU ON M (NPLU)")};
+        return {QStringLiteral("CREATE TABLE S (U CHAR(1), W CHAR(1), NAME VARCHAR(60), IP VARCHAR(60), PORT INTEGER, "
+                               "SG VARCHAR(100))")};
+    }
+
+    QString returningKey() const override { return {}; }
+    qint64 insertedKey(QSqlQuery &insert) const override { return insert.lastInsertId().toLongLong(); }
+
+    bool failureSpoilsTransaction() const override { return false; }
+
+    bool transactionLostAfterFailure(const QSqlDatabase &db) const override { return sqlite::transactionRolledBack(db); }
+    bool transactionLostAfterFailedCommit(const QSqlDatabase &db) const override
+    {
+        return sqlite::transactionRolledBack(db);
+    }
+};
+
+class PostgresDialect final : public SqlDialect {
+public:
+    DatabaseEngine engine() const override { return DatabaseEngine::Postgres; }
+    QString driverName() const override { return QStringLiteral("QPSQL"); }
+
+    void configure(QSqlDatabase &db, const DatabaseLocation &where) const override
+    {
+        ServerConnection c = ServerConnection::parse(where.connectionString());
+        db.setHostName(c.host);
+        db.setDatabaseName(c.dbname);
+        db.setUserName(c.user);
+        db.setPassword(c.password);
+        bool numeric = false;
+        const int port = c.port.toInt(&numeric);
+        db.setPort(numeric ? port : -1);
+        if (!c.port.isEmpty() && !numeric)
+            c.options.append({QStringLiteral("port"), c.port}); // a list of ports, one per host
+        if (!c.hasOption(QStringLiteral("connect_timeout")))
+            c.options.append({QStringLiteral("connect_timeout"), QLatin1String(kConnectTimeoutSeconds)});
+        if (!c.hasOption(QStringLiteral("tcp_user_timeout")))
+            c.options.append({QStringLiteral("tcp_user_timeout"), QLatin1String(kTcpUserTimeoutMs)});
+        if (!c.hasOption(QStringLiteral("application_name")))
+            c.options.append({QStringLiteral("application_name"), QStringLiteral("tevo")});
+        // The driver turns every ';' of its options into a blank.
+        for (const auto &o : c.options)
+            if (o.second.contains(QLatin1Char(';')))
+                throw DatabaseError(QStringLiteral("The value of %1 in the server connection may not hold \";\"").arg(o.first));
+        db.setConnectOptions(c.optionsText());
+    }
+
+    void prepareSession(QSqlDatabase &db) const override
+    {
+        QSqlQuery q(db);
+        for (const QString &sql : {QStringLiteral("SET lock_timeout = %1").arg(kServerLockWaitMs),
+                                   QStringLiteral("SET client_min_messages = warning")})
+            if (!q.exec(sql))
+                throw DatabaseError(errorText(q.lastError()));
+    }
+
+    QStringList tables(QSqlDatabase &db) const override
+    {
+        // The tables an unquoted name finds: lower-case names on the search path.
+        QSqlQuery q(db);
+        if (!q.exec(QStringLiteral("SELECT c.relname FROM pg_catalog.pg_class c WHERE c.relkind IN ('r', 'p') "
+                                   "AND c.relname IN ('t', 'm', 's') AND pg_catalog.pg_table_is_visible(c.oid)")))
+            throw DatabaseError(errorText(q.lastError()));
+        return upperNames(q);
+    }
+
+    QStringList createTable(const QString &table) const override
+    {
+        // Text without a length limit (as SQLite keeps it) in the database's encoding, UTF-8;
+        // whole numbers of 64 bits, as SQLite stores them.
+        const QVector<ColumnDef> &columns = table == QLatin1String("T")   ? goodsColumns()
+                                            : table == QLatin1String("M") ? messagesColumns()
+                                                                          : scalesColumns();
+        QStringList defs = {QStringLiteral("rowid BIGINT GENERATED BY DEFAULT AS IDENTITY PRIMARY KEY")};
+        for (const ColumnDef &c : columns)
+            defs << c.name + (c.type == ColumnType::Integer ? QStringLiteral(" BIGINT") : QStringLiteral(" TEXT"));
+        QStringList statements = {QStringLiteral("CREATE TABLE %1 (%2)").arg(table, defs.join(QLatin1String(", ")))};
+        if (table != QLatin1String("S"))
+            statements << QStringLiteral("CREATE INDEX %1_NPLU ON %1 (NPLU)").arg(table);
+        return statements;
+    }
+
+    // One round trip: the driver would ask for the key with a query of its own.
+    QString returningKey() const override { return QStringLiteral(" RETURNING rowid"); }
+    qint64 insertedKey(QSqlQuery &insert) const override
+    {
+        return insert.next() ? insert.value(0).toLongLong() : -1;
+    }
+
+    bool failureSpoilsTransaction() const override { return true; }
+
+    // The same wait while working and at the end: a commit on the server waits for no lock. The
+    // command line waits longer for rows another program holds.
+    bool setLockWait(const QSqlDatabase &db, LockWait wait) const override
+    {
+        if (wait == LockWait::Closing)
+            return true;
+        QSqlQuery q(db);
+        return q.exec(QStringLiteral("SET lock_timeout = %1")
+                          .arg(wait == LockWait::Patient ? kCommandLineLockWaitMs : kServerLockWaitMs));
+    }
+
+    // lock_not_available: lock_timeout ran out.
+    bool lockedByOthers(const QSqlError &error) const override
+    {
+        return error.nativeErrorCode() == QLatin1String("55P03");
+    }
+    // The server tells no such number: the window does not notice another program's commits.
+    qint64 changeCounter(const QSqlDatabase &) const override { return -1; }
+    bool beginWriting(QSqlDatabase &db, QSqlError &error) const override
+    {
+        if (db.transaction())
+            return true;
+        error = db.lastError();
+        return false;
+    }
+
+    bool transactionLostAfterFailure(const QSqlDatabase &db) const override
+    {
+        // The statement's own savepoint has taken it back; only a lost connection loses more.
+        return !db.isOpen();
+    }
+    bool transactionLostAfterFailedCommit(const QSqlDatabase &) const override { return true; }
+};
+
+} // namespace
+
+const SqlDialect &SqlDialect::of(DatabaseEngine engine)
+{
+    static const SqliteDialect sqlite;
+    static const PostgresDialect postgres;
+    return engine == DatabaseEngine::Postgres ? static_cast<const SqlDialect &>(postgres) : sqlite;
+}
+
+QString SqlDialect::errorText(const QSqlError &error) const
+{
+    const QString text = error.text().trimmed();
+    return text.isEmpty() ? QStringLiteral("Unknown database error") : text;
+}
+
+} // namespace tevo

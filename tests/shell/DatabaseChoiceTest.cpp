@@ -1,0 +1,76 @@
+// Choosing the database: the embedded file, or the PostgreSQL server that Database.ini names;
+// a server that cannot be reached is a failed open, tried again at the next activation; the
+// about box says which database is in use.
+#include "ShellFixture.h"
+
+#include "store/SqlDialect.h"
+
+#include <QLabel>
+
+using namespace tevo;
+using tevo::test::ShellTest;
+
+namespace {
+
+using DatabaseChoiceTest = ShellTest;
+
+QString aboutDatabase(AppWindows &w)
+{
+    auto *label = w.AboutForm.findChild<QLabel *>(QStringLiteral("DatabaseInUse"));
+    if (!label)
+        return QStringLiteral("<no label>");
+    w.AboutForm.show();
+    const QString text = label->text();
+    w.AboutForm.hide();
+    return text;
+}
+
+TEST_F(DatabaseChoiceTest, WithoutAServerTheEmbeddedFileIsUsed)
+{
+    // No Database.ini, and one without a Server value.
+    for (const QByteArray &ini : {QByteArray(), QByteArray("[Database]\r\nServer=\r\n")}) {
+        if (!ini.isEmpty())
+            scratch.writeFile(QLatin1String(kDatabaseChoiceFileName), ini);
+        AppWindows &w = activated();
+        EXPECT_TRUE(w.MainForm.store().tablesOpen());
+        EXPECT_FALSE(w.MainForm.store().database().location().isServer());
+        EXPECT_EQ(aboutDatabase(w), QStringLiteral("База данных: файл ") + scratch.databasePath());
+        windows.reset();
+    }
+}
+
+TEST_F(DatabaseChoiceTest, AServerThatCannotBeReachedFailsTheOpenAndTheNextActivationTriesAgain)
+{
+    if (test::testCluster().isEmpty())
+        GTEST_SKIP() << "no PostgreSQL test cluster: set TEVO_TEST_PG (scripts/pg-test-cluster.sh starts one)";
+    test::ServerDatabase server;
+    const DatabaseLocation where = DatabaseLocation::server(server.connectionString());
+    test::execOn(where, {QStringLiteral("UPDATE T SET TNAME1 = 'С сервера' WHERE NPLU = 1")});
+
+    scratch.writeFile(QLatin1String(kDatabaseChoiceFileName),
+                      "[Database]\r\nServer=host=127.0.0.1 port=1 dbname=tevo user=kassa password=secret\r\n");
+    AppWindows &w = open();
+    TMainForm &form = w.MainForm;
+    form.FormActivate();
+    ASSERT_EQ(Dialogs::shownTexts().size(), 1);
+    EXPECT_EQ(Dialogs::shownKinds().first(), Dialogs::Kind::Error);
+    EXPECT_TRUE(Dialogs::shownTexts().first().contains(QStringLiteral("Connection refused")))
+        << Dialogs::shownTexts().first().toStdString();
+    EXPECT_FALSE(form.store().tablesOpen());
+    EXPECT_TRUE(form.appState().StartMinimized);
+    EXPECT_EQ(aboutDatabase(w),
+              QStringLiteral("База данных: сервер PostgreSQL host=127.0.0.1 port=1 dbname=tevo user=kassa (не открыта)"));
+
+    scratch.writeFile(QLatin1String(kDatabaseChoiceFileName),
+                      QStringLiteral("[Database]\r\nServer=%1\r\n").arg(server.connectionString()).toUtf8());
+    Dialogs::reset();
+    form.FormActivate();
+    EXPECT_TRUE(Dialogs::shownTexts().isEmpty()) << Dialogs::shownTexts().join(' ').toStdString();
+    ASSERT_TRUE(form.store().tablesOpen());
+    EXPECT_FALSE(form.appState().StartMinimized);
+    EXPECT_EQ(form.store().goods().text(0, QStringLiteral("TNAME1")), QStringLiteral("С сервера"));
+    EXPECT_EQ(aboutDatabase(w), QStringLiteral("База данных: ") + where.describe());
+    windows.reset(); // while the server database is still there
+}
+
+} // namespace
