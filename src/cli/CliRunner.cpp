@@ -121,6 +121,12 @@ Runner::~Runner()
 
 void Runner::out(const QString &line) { m_lines << line; }
 
+void Runner::say(const QString &text)
+{
+    out(text);
+    m_json.insert(QStringLiteral("message"), text);
+}
+
 int Runner::run()
 {
     m_json.insert(QStringLiteral("command"), m_args.command);
@@ -379,8 +385,7 @@ int Runner::dataCheckCommand()
     openDatabase(true);
     QString text;
     work(false, [&] { text = checkGoods(m_store->goods()); });
-    out(text);
-    m_json.insert(QStringLiteral("message"), text);
+    say(text);
     const bool ok = text == kDataCheckSuccess;
     m_json.insert(QStringLiteral("faultless"), ok);
     return ok ? kDone : kBadInput;
@@ -396,8 +401,7 @@ int Runner::rebuildCommand()
     commit();
     const QString text = goods ? QStringLiteral("Пустая таблица успешно создана!")
                                : QStringLiteral("Пустая таблица сообщений создана: 1000 строк.");
-    out(text);
-    m_json.insert(QStringLiteral("message"), text);
+    say(text);
     return kDone;
 }
 
@@ -429,8 +433,7 @@ int Runner::importCommand()
         }
     });
     commit();
-    out(text);
-    m_json.insert(QStringLiteral("message"), text);
+    say(text);
     return kDone;
 }
 
@@ -489,8 +492,7 @@ int Runner::checkCommand()
         scales.append(o);
     }
     const QString text = ConnectionCheck::endText(answered);
-    out(text);
-    m_json.insert(QStringLiteral("message"), text);
+    say(text);
     m_json.insert(QStringLiteral("answered"), answered);
     m_json.insert(QStringLiteral("scales"), scales);
     return answered == s.count() ? kDone : kNotAll;

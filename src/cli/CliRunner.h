@@ -61,6 +61,7 @@ private:
     int loadCommand();
 
     void out(const QString &line);
+    void say(const QString &text); // a closing text: a line, and "message" in JSON
 
     const CliArguments &m_args;
     std::unique_ptr<Store> m_store;
