@@ -7,7 +7,7 @@ set(TEVO_APP_ID example.tevo.Tevo)
 set_source_files_properties(src/shell/Startup.cpp PROPERTIES COMPILE_DEFINITIONS "TEVO_APP_ID=\"${TEVO_APP_ID}\"")
 
 # The programs the package puts into /usr/bin; another program is one more name here.
-set(TEVO_INSTALLED_PROGRAMS tevo tevo-scalesim tevo-initdb)
+set(TEVO_INSTALLED_PROGRAMS tevo tevo-cli tevo-scalesim tevo-initdb)
 
 install(TARGETS ${TEVO_INSTALLED_PROGRAMS} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES dist/${TEVO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -57,7 +57,8 @@ set(CPACK_PACKAGING_INSTALL_PREFIX ${TEVO_PACKAGE_PREFIX})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "goods, messages and settings for label-printing scales")
 set(CPACK_PACKAGE_DESCRIPTION "Tevo keeps a shop's goods list, label messages and scales and exchanges them with
 label-printing weighing scales over TCP or RS-232. Its user interface is in Russian.
-The package also holds the scale simulator tevo-scalesim and the set-up tool tevo-initdb.")
+The package also holds the command line tevo-cli, the scale simulator tevo-scalesim and the
+set-up tool tevo-initdb.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tevo support <support@tevo.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -29,7 +29,7 @@ trap cleanup EXIT
 
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb" >/dev/null
 dpkg -L tevo | sort > "$work/files"
-for f in /usr/bin/tevo /usr/bin/tevo-scalesim /usr/bin/tevo-initdb \
+for f in /usr/bin/tevo /usr/bin/tevo-cli /usr/bin/tevo-scalesim /usr/bin/tevo-initdb \
          /usr/share/applications/$id.desktop /usr/share/metainfo/$id.metainfo.xml \
          /usr/share/icons/hicolor/scalable/apps/$id.svg /usr/share/icons/hicolor/48x48/apps/$id.png \
          /usr/share/tevo/help/index.html; do
@@ -72,6 +72,11 @@ mkdir -p "$home" && chown "$user:$user" "$home"
 start_tevo "$user" "$home"
 expect_files "$home/.local/share/Tevo"
 echo "first start as $user: database and template made in ~/.local/share/Tevo"
+# The command line works on the same data folder as the window.
+setpriv --reuid="$(id -u "$user")" --regid="$(id -g "$user")" --clear-groups \
+  env -i HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 /usr/bin/tevo-cli data-check >"$work/cli.log" 2>&1 \
+  || { echo "the installed tevo-cli failed:"; cat "$work/cli.log"; exit 1; }
+echo "tevo-cli as $user: the data check on the database in ~/.local/share/Tevo"
 
 echo "the user's own template" > "$home/.local/share/Tevo/dorvask.dll"
 start_tevo "$user" "$home"

@@ -3,7 +3,7 @@
 #include "shell/AppWindows.h"
 #include "shell/Dialogs.h"
 #include "shell/InstanceLock.h"
-#include "shell/ShutdownSignals.h"
+#include "common/ShutdownSignals.h"
 #include "shell/Startup.h"
 #include "shell/TevoApplication.h"
 

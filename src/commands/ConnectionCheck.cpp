@@ -26,24 +26,28 @@ QString ConnectionCheck::endText(int answered)
         + QStringLiteral(" весов.");
 }
 
-void ConnectionCheck::start()
+bool ConnectionCheck::start()
+{
+    try {
+        startOrThrow();
+        return true;
+    } catch (const Error &e) {
+        m_engine.refuseStart(e.text());
+        return false;
+    }
+}
+
+void ConnectionCheck::startOrThrow()
 {
     if (m_engine.connectionCheckActive())
         return;
     // The check takes every channel: it never ends a running exchange silently.
-    if (m_engine.isRunning()) {
-        m_engine.refuseStart(QStringLiteral("Идет обмен с весами. Проверить связь можно после его окончания "
-                                            "или после кнопки «Прекратить обмен с весами»."));
-        return;
-    }
+    if (m_engine.isRunning())
+        throw InputError(QStringLiteral("Идет обмен с весами. Проверить связь можно после его окончания "
+                                        "или после кнопки «Прекратить обмен с весами»."));
     Table &scales = m_store.scales();
-    try {
-        for (int r = 0; r < scales.count(); ++r)
-            scales.setValues(r, {{QStringLiteral("W"), QStringLiteral("F")}, {QStringLiteral("U"), QStringLiteral("F")}});
-    } catch (const Error &e) {
-        m_engine.refuseStart(e.text());
-        return;
-    }
+    for (int r = 0; r < scales.count(); ++r)
+        scales.setValues(r, {{QStringLiteral("W"), QStringLiteral("F")}, {QStringLiteral("U"), QStringLiteral("F")}});
     m_engine.beginConnectionCheck();
     // Give the connections a moment before the probe.
     for (int i = 0; i < 50; ++i) {

@@ -17,7 +17,12 @@ public:
 
     QTimer tmCheck; // 300 ms; its first tick ends the check
 
-    void start();
+    // Starts the check; a refusal (an exchange runs, the scales table cannot be changed) is
+    // said in an error box and false returned.
+    bool start();
+    // As start, but a refusal throws: InputError while an exchange runs, DatabaseError (or
+    // DatabaseBusyError) when the scales table cannot be changed.
+    void startOrThrow();
     bool isRunning() const;
 
     // "Проверка связи окончена. Обнаружено включеных N весов."

@@ -21,6 +21,13 @@ public:
     using Error::Error;
 };
 
+// The database is held by another program (its commit, a long change) for longer than this
+// program waits; nothing of the statement is stored.
+class DatabaseBusyError : public DatabaseError {
+public:
+    using DatabaseError::DatabaseError;
+};
+
 // A text could not be converted ("'%s' is not a valid integer value", …).
 class ConversionError : public Error {
 public:

@@ -103,10 +103,9 @@ bool ExchangeEngine::takeRange(const QString &text, int maxNumber, int rowCount,
 
 int ExchangeEngine::selectedScaleCount() const
 {
-    Table &scales = m_store.scales();
     int n = 0;
-    for (int r = 0; r < scales.count(); ++r)
-        if (truthValue(scales.text(r, QStringLiteral("U"))))
+    for (int r = 0; r < m_store.scales().count(); ++r)
+        if (m_channels.isSelected(r))
             ++n;
     return n;
 }
@@ -135,7 +134,7 @@ bool ExchangeEngine::start(const ExchangePlan &plan)
     m_byRecNo = QVector<Conversation *>(scales.count() + 1, nullptr);
     const qint64 t = now();
     for (int r = 0; r < scales.count(); ++r) {
-        if (!truthValue(scales.text(r, QStringLiteral("U"))))
+        if (!m_channels.isSelected(r))
             continue;
         auto c = std::make_unique<Conversation>();
         c->row = r;
@@ -196,7 +195,17 @@ void ExchangeEngine::stop()
         CloseChannels();
 }
 
-void ExchangeEngine::end(ExchangeReport::End how, const QString &failure)
+void ExchangeEngine::fail(const Error &error)
+{
+    ExchangeReport::Failure kind = ExchangeReport::Failure::Data;
+    if (dynamic_cast<const DatabaseBusyError *>(&error))
+        kind = ExchangeReport::Failure::DatabaseBusy;
+    else if (dynamic_cast<const DatabaseError *>(&error))
+        kind = ExchangeReport::Failure::Database;
+    end(ExchangeReport::End::Failed, error.text(), kind);
+}
+
+void ExchangeEngine::end(ExchangeReport::End how, const QString &failure, ExchangeReport::Failure kind)
 {
     m_running = false;
     ++m_generation;
@@ -208,6 +217,7 @@ void ExchangeEngine::end(ExchangeReport::End how, const QString &failure)
     report.command = command();
     report.end = how;
     report.failure = failure;
+    report.failureKind = kind;
     report.recordsDone = m_recordsDone;
     const qint64 t = now();
     for (auto &c : m_scales) {
@@ -370,7 +380,7 @@ void ExchangeEngine::BuildRequest(Conversation &c)
         request = m_plan.command->buildRequest(c.state, number(c));
     } catch (const Error &e) {
         // The request cannot be built: said once, the exchange ends; what was acknowledged stays.
-        fail(e.text());
+        fail(e);
         return;
     }
     if (request.isEmpty())
@@ -438,7 +448,7 @@ void ExchangeEngine::gather(Conversation &c, const QByteArray &packet)
     } catch (const Error &e) {
         // A reply that cannot be stored or decoded ends the exchange with its text.
         if (generation == m_generation)
-            fail(e.text());
+            fail(e);
         return;
     }
     if (generation != m_generation)

@@ -25,6 +25,7 @@
 
 namespace tevo {
 
+class Error;
 class ScaleChannels;
 class Store;
 class Table;
@@ -74,7 +75,7 @@ public:
     void setSilenceTimeout(int ms) { m_silenceTimeoutMs = qMax(0, ms); }
 
     // --- what the engine shows ---
-    int selectedScaleCount() const; // rows of S whose U is set, now
+    int selectedScaleCount() const; // rows of S selected now (ScaleChannels::isSelected)
     QVector<ScaleStatus> statuses() const; // the scales of the running (or last) exchange
     ScaleStatus status(int scaleRecNo) const; // row 0 when that scale takes no part
     int progress(ProgressBar bar) const { return bar == ProgressBar::Goods ? m_pbT : m_pbM; }
@@ -137,8 +138,9 @@ private:
     void showProgress(Conversation &c);
     void showOverall();
     bool allOver() const;
-    void end(ExchangeReport::End how, const QString &failure = {});
-    void fail(const QString &text) { end(ExchangeReport::End::Failed, text); }
+    void end(ExchangeReport::End how, const QString &failure = {},
+             ExchangeReport::Failure kind = ExchangeReport::Failure::None);
+    void fail(const Error &error);
     void setProgress(ProgressBar bar, int value);
     void guardedSet(Table &table, int row, const QString &column, const QVariant &value);
 

@@ -51,9 +51,14 @@ struct ExchangeReport {
         Stopped,  // "Прекратить обмен с весами", automatic loading, or a new start
         Failed,   // a request could not be built or a reply not stored: `failure` says why
     };
+    // What a failure came from: a value that cannot go to a scale or be stored (a shelf life
+    // that is not digits, a row missing), or the database, which may be busy with another
+    // program's commit.
+    enum class Failure { None, Data, Database, DatabaseBusy };
     CommandState command = CommandState::None; // the first step: it names the command
     End end = End::Finished;
     QString failure;
+    Failure failureKind = Failure::None;
     int recordsDone = 0;         // distinct records taken by at least one scale
     QVector<ScaleStatus> scales; // every scale that took part, in the order of S
 

@@ -69,12 +69,19 @@ int ScaleChannels::SocketIndex(int recNo) const
     return recNo >= 0 && recNo < m_socketIndex.size() ? m_socketIndex[recNo] : 0;
 }
 
+bool ScaleChannels::isSelected(int row) const
+{
+    if (m_selectedRows)
+        return m_selectedRows->contains(row);
+    return truthValue(m_scales.text(row, QStringLiteral("U")));
+}
+
 void ScaleChannels::OpenChannels(bool open, bool allRows)
 {
     QStringList problems;
     for (int row = 0; row < m_scales.count(); ++row) {
         const int recNo = row + 1;
-        if (!allRows && !truthValue(m_scales.text(row, QStringLiteral("U"))))
+        if (!allRows && !isSelected(row))
             continue;
         const QString ip = m_scales.text(row, QStringLiteral("IP")).trimmed();
         const QVariant portValue = m_scales.value(row, QStringLiteral("PORT"));

@@ -9,6 +9,7 @@
 #include <QVector>
 #include <array>
 #include <memory>
+#include <optional>
 
 class QTcpSocket;
 
@@ -28,6 +29,12 @@ public:
 
     explicit ScaleChannels(Table &scales, QObject *parent = nullptr);
     ~ScaleChannels() override;
+
+    // Which rows take part in exchanges: the rows whose U is set, as the scales dialog leaves
+    // them, unless a program names the rows itself (0-based positions in S; the command line
+    // names them without touching U). std::nullopt goes back to U.
+    void setSelectedRows(std::optional<QVector<int>> rows) { m_selectedRows = std::move(rows); }
+    bool isSelected(int row) const;
 
     // Binds and opens (open = true) or closes the channels of the rows that take part: the
     // selected rows, or every row while `allRows` (a connection check) is set. Rows that no
@@ -63,6 +70,7 @@ private:
     std::array<QHostAddress, kChannelCount> m_socketAddress{};
     std::array<quint16, kChannelCount> m_socketPort{};
     QVector<int> m_socketIndex; // per record number
+    std::optional<QVector<int>> m_selectedRows;
 };
 
 } // namespace tevo

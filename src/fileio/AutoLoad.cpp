@@ -112,6 +112,41 @@ void AutoLoader::goodsWriteSucceeded()
         tmAutoLoad.start();
 }
 
+AutoLoadResult loadGoodsFileAutomatically(Store &store, const QByteArray &bytes, bool needClear,
+                                          const std::function<void(int selected)> &selectionReplaced)
+{
+    // What the user is typing in a grid is stored before the tables change under it, and the
+    // last connection check may have been made by another program. (The caller holds the guard
+    // of long table operations, so this reads again itself.)
+    store.storeOpenEdits();
+    if (store.tablesOpen() && store.database().changedElsewhere())
+        store.rereadTables();
+    Table &scales = store.scales();
+    for (int r = 0; r < scales.count(); ++r)
+        scales.setValue(r, QStringLiteral("U"), truthText(truthValue(scales.text(r, QStringLiteral("W")))));
+    if (selectionReplaced)
+        selectionReplaced(store.countSelectedScales());
+
+    AutoLoadResult result;
+    Table &goods = store.goods();
+    goods.refresh();
+    ProfileFile profile;
+    profile.parse(bytes);
+    result.recordCount = profile.readInteger(kMain, QStringLiteral("RecordCount"), 0);
+    if (needClear)
+        store.createEmptyGoods();
+    try {
+        const GoodsTextLoad load = loadGoodsText(goods, profile);
+        result.range = AutoLoader::rangeAfterLoad(load.rangeText(), result.recordCount, needClear);
+    } catch (const DatabaseError &) {
+        throw;
+    } catch (const Error &e) {
+        // A bad value in the file: the rows before it stay, and the file counts as loaded.
+        result.failure = e.text();
+    }
+    return result;
+}
+
 void AutoLoader::tmAutoLoadTimer()
 {
     const QString path = settings.FName;
@@ -149,43 +184,23 @@ void AutoLoader::tmAutoLoadTimer()
     tmAutoLoad.stop();
     if (stopExchange)
         stopExchange();
-    // What the user is typing in a grid is stored before the tables change under it.
-    m_store.storeOpenEdits();
-
-    QString loadFailure;
-    QString range;
-    int recordCount = 0;
+    AutoLoadResult load;
     try {
-        Table &scales = m_store.scales();
-        for (int r = 0; r < scales.count(); ++r)
-            scales.setValue(r, QStringLiteral("U"), truthText(truthValue(scales.text(r, QStringLiteral("W")))));
-        if (setSelectedScaleCount)
-            setSelectedScaleCount(m_store.countSelectedScales());
-        if (notify)
-            notify(QStringLiteral("идет автоматическая загрузка в весы"));
-
-        Table &goods = m_store.goods();
-        goods.refresh();
-        ProfileFile profile;
-        profile.parse(bytes);
-        recordCount = profile.readInteger(kMain, QStringLiteral("RecordCount"), 0);
-        if (settings.NeedClear)
-            m_store.createEmptyGoods();
-        try {
-            const GoodsTextLoad load = loadGoodsText(goods, profile);
-            range = rangeAfterLoad(load.rangeText(), recordCount, settings.NeedClear);
-        } catch (const DatabaseError &) {
-            throw;
-        } catch (const Error &e) {
-            // A bad value in the file: the rows before it stay, and the file counts as loaded.
-            loadFailure = e.text();
-        }
+        load = loadGoodsFileAutomatically(m_store, bytes, settings.NeedClear, [this](int selected) {
+            if (setSelectedScaleCount)
+                setSelectedScaleCount(selected);
+            if (notify)
+                notify(QStringLiteral("идет автоматическая загрузка в весы"));
+        });
     } catch (const Error &e) {
         // The store failed: the file does not count as loaded and is loaded again later. The
         // timer stays stopped until a goods write ends well or the dialog is closed.
         emit errorMessage(e.text());
         return;
     }
+    const QString &loadFailure = load.failure;
+    const QString &range = load.range;
+    const int recordCount = load.recordCount;
 
     // The file counts as loaded in this run; it is recorded in the settings file only once the
     // loaded rows are committed, so a crash before that loads it again at the next start.

@@ -28,6 +28,22 @@ struct AutoLoadSettings {
     static void writeFileTime(const QString &iniPath, const QString &fileTime);
 };
 
+// What one automatic load did.
+struct AutoLoadResult {
+    int recordCount = 0; // RecordCount of the file's Main section
+    QString range;       // the goods range to write: see AutoLoader::rangeAfterLoad
+    QString failure;     // a bad value in the file stopped the load (the rows before it stay)
+};
+
+// The steps of one automatic load of a goods text file (its bytes), as the watch timer runs
+// them and as the command line's "load" does: what is typed into the grids is stored; the
+// tables are read again when another program changed them; every scale is selected exactly
+// when it answered the last connection check (U := W), and `selectionReplaced` is told how
+// many are; the goods table is read again, rebuilt empty first with `needClear`, and the
+// file's goods are loaded into it. Throws Error when the store fails.
+AutoLoadResult loadGoodsFileAutomatically(Store &store, const QByteArray &bytes, bool needClear,
+                                          const std::function<void(int selected)> &selectionReplaced = {});
+
 class AutoLoader : public QObject {
     Q_OBJECT
 public:

@@ -144,6 +144,8 @@ bool ExchangeHub::pickScales(const QString &caption)
     TScalesForm *dialog = m_form.scalesForm();
     if (!dialog)
         return false;
+    // The picker and the exchange show what another program (the command line) committed.
+    guarded([&] { m_form.store().rereadIfChangedElsewhere(); });
     dialog->setWindowTitle(caption);
     return Dialogs::execModal(dialog) == QDialog::Accepted;
 }

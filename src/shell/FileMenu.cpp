@@ -48,11 +48,19 @@ bool TMainForm::importFile(const QString &what, const QString &filter, const std
     return true;
 }
 
+// An export writes what is stored, also what another program (the command line) stored since
+// the window last looked.
+void TMainForm::rereadBeforeExport()
+{
+    guarded([&] { m_store.rereadIfChangedElsewhere(); });
+}
+
 void TMainForm::Excel1Click()
 {
     const QString chosen = Dialogs::saveFileName(this, QString(), QString());
     if (chosen.isEmpty())
         return;
+    rereadBeforeExport();
     busy([&] { exportGoodsText(m_store.goods(), goodsTextExportName(chosen)); });
 }
 
@@ -61,6 +69,7 @@ void TMainForm::dbf2Click()
     const QString chosen = Dialogs::saveFileName(this, QString(), QString());
     if (chosen.isEmpty())
         return;
+    rereadBeforeExport();
     busy([&] {
         exportGoodsDbf(m_store.goods(), goodsDbfExportName(chosen), besideProgram(QLatin1String(kDbfTemplateFileName)));
     });
@@ -71,6 +80,7 @@ void TMainForm::csv1Click()
     const QString chosen = Dialogs::saveFileName(this, QString(), QString());
     if (chosen.isEmpty())
         return;
+    rereadBeforeExport();
     busy([&] { exportGoodsXls(m_store.goods(), goodsSheetExportName(chosen)); });
 }
 

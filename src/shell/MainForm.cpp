@@ -232,8 +232,12 @@ void TMainForm::FormActivate()
     m_activating = true;
     m_showingActivateError = true; // a failure's error box takes the activation away
     // The file, or the server that Database.ini names; a server that cannot be reached fails
-    // here as a missing file does.
-    const bool opened = guarded([&] { m_store.openTables(chosenDatabase()); });
+    // here as a missing file does. Each activation also shows what another program (the
+    // command line) committed meanwhile.
+    const bool opened = guarded([&] {
+        m_store.openTables(chosenDatabase());
+        m_store.rereadIfChangedElsewhere();
+    });
     m_showingActivateError = false;
     if (!opened) {
         // The error box has been shown; the remaining steps wait for the next activation.
@@ -322,6 +326,7 @@ void TMainForm::N2Click()
 void TMainForm::N3Click()
 {
     QString text;
+    guarded([&] { m_store.rereadIfChangedElsewhere(); });
     if (guarded([&] { text = checkGoods(m_store.goods()); }))
         Dialogs::message(Dialogs::Kind::Plain, text);
 }

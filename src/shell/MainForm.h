@@ -203,6 +203,7 @@ private:
     bool refusedWhileBusy();
     // Asks for a file and loads it with `load`, as the long table operation `what`.
     bool importFile(const QString &what, const QString &filter, const std::function<void(const QString &)> &load);
+    void rereadBeforeExport();
     // The steps of closeEvent: once per run.
     void closeOnce();
 

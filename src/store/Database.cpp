@@ -38,6 +38,23 @@ void Database::setLocation(const DatabaseLocation &location)
     m_dialect = &SqlDialect::of(location.engine());
 }
 
+void Database::setLockWait(LockWait wait)
+{
+    m_lockWait = wait;
+    if (isOpen())
+        m_dialect->setLockWait(connection(), wait);
+}
+
+bool Database::changedElsewhere()
+{
+    if (!isOpen())
+        return false;
+    const qint64 counter = m_dialect->changeCounter(connection());
+    const bool changed = m_changeCounter >= 0 && counter >= 0 && counter != m_changeCounter;
+    m_changeCounter = counter;
+    return changed;
+}
+
 bool Database::isOpen() const
 {
     return QSqlDatabase::contains(m_connectionName) && QSqlDatabase::database(m_connectionName, false).isOpen();
@@ -62,6 +79,8 @@ void Database::open()
     QStringList tables;
     try {
         m_dialect->prepareSession(db);
+        if (m_lockWait != LockWait::Working)
+            m_dialect->setLockWait(db, m_lockWait);
         tables = m_dialect->tables(db);
     } catch (const DatabaseError &) {
         db.close();
@@ -74,6 +93,7 @@ void Database::open()
         }
     }
     m_inTransaction = false;
+    m_changeCounter = m_dialect->changeCounter(db);
 }
 
 void Database::close()
@@ -105,8 +125,9 @@ void Database::begin()
     QSqlDatabase db = connection();
     if (!db.isOpen())
         throw DatabaseError(QStringLiteral("Database not open"));
-    if (!db.transaction())
-        throw DatabaseError(m_dialect->errorText(db.lastError()));
+    QSqlError error;
+    if (m_writing ? !m_dialect->beginWriting(db, error) : !db.transaction())
+        throwFailure(m_writing ? error : db.lastError());
     m_inTransaction = true;
 }
 
@@ -115,7 +136,7 @@ void Database::activity()
     begin();
     // While commits fail, new work does not bring the next attempt forward.
     if (m_commitPause == 0)
-        m_idleTimer.start(kIdleCommitMs);
+        m_idleTimer.start(m_idleCommitMs);
     else if (!m_idleTimer.isActive())
         m_idleTimer.start(m_commitPause);
 }
@@ -123,7 +144,7 @@ void Database::activity()
 void Database::onIdle()
 {
     if (m_savepointDepth > 0) {
-        m_idleTimer.start(kIdleCommitMs);
+        m_idleTimer.start(qMax(m_idleCommitMs, 1));
         return;
     }
     tryCommit();
@@ -156,7 +177,8 @@ void Database::commitNow()
         m_commitFailureReported = false;
         return;
     }
-    const QString text = m_dialect->errorText(db.lastError());
+    const QSqlError error = db.lastError();
+    const QString text = m_dialect->errorText(error);
     if (m_dialect->transactionLostAfterFailedCommit(db)) {
         transactionLost();
         throw DatabaseError(text + QLatin1Char('\n') + changesLostText());
@@ -165,6 +187,8 @@ void Database::commitNow()
     // grows with every failure.
     m_commitPause = m_commitPause == 0 ? 2 * kIdleCommitMs : qMin(2 * m_commitPause, kLongestCommitPauseMs);
     m_idleTimer.start(m_commitPause);
+    if (m_dialect->lockedByOthers(error))
+        throw DatabaseBusyError(text);
     throw DatabaseError(text);
 }
 
@@ -194,10 +218,10 @@ void Database::commitAtEnd()
     try {
         commitNow();
     } catch (...) {
-        m_dialect->setLockWait(db, LockWait::Working);
+        m_dialect->setLockWait(db, m_lockWait);
         throw;
     }
-    m_dialect->setLockWait(db, LockWait::Working);
+    m_dialect->setLockWait(db, m_lockWait);
 }
 
 QSqlQuery Database::exec(const QString &sql, const QVariantList &binds)
@@ -274,7 +298,15 @@ void Database::run(QSqlQuery &query, bool control, const std::function<bool()> &
     const bool ok = statement();
     const bool undone = guarded ? endStatementGuard(!ok) : true;
     if (!ok)
-        throw DatabaseError(failed(query.lastError(), undone));
+        throwFailure(query.lastError(), undone);
+}
+
+void Database::throwFailure(const QSqlError &error, bool statementUndone)
+{
+    const QString text = failed(error, statementUndone);
+    if (m_dialect->lockedByOthers(error))
+        throw DatabaseBusyError(text);
+    throw DatabaseError(text);
 }
 
 bool Database::guardStatement()

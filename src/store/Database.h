@@ -8,6 +8,7 @@
 // SQLite file or a PostgreSQL server (DatabaseLocation); what differs between the two is in
 // SqlDialect.
 #include "store/DatabaseLocation.h"
+#include "store/SqlDialect.h"
 
 #include <QObject>
 #include <QSqlDatabase>
@@ -20,8 +21,6 @@
 #include <memory>
 
 namespace tevo {
-
-class SqlDialect;
 
 class Database : public QObject {
     Q_OBJECT
@@ -38,6 +37,22 @@ public:
     const DatabaseLocation &location() const { return m_location; }
     const SqlDialect &dialect() const { return *m_dialect; }
 
+    // How long a statement or an idle commit waits for another program's lock (the window:
+    // Working, so it never hangs; the command line: Patient, so that it outwaits the window's
+    // commit). Takes effect at once when open, and at every open.
+    void setLockWait(LockWait wait);
+    // The idle time before the commit (the window: 100 ms; 0 commits as soon as the work at
+    // hand is done, so that another program is held up as briefly as possible).
+    void setIdleCommitMs(int ms) { m_idleCommitMs = qMax(0, ms); }
+    // Transactions begin for writing (SqlDialect::beginWriting): for a program whose
+    // transactions after its first reading are all for writing, the command line.
+    void setWritingTransactions(bool on) { m_writing = on; }
+
+    // Whether another program has committed changes since the last call (the first call after
+    // opening compares with the state at opening); the tables in memory then no longer show
+    // what is stored. Always false where the engine cannot tell (the server).
+    bool changedElsewhere();
+
     // Opens the existing database; throws DatabaseError with the driver's text when the file is
     // missing or is not a database, the server cannot be reached or refuses, or the tables T, M
     // and S are not there. Opening an open connection does nothing.
@@ -47,7 +62,8 @@ public:
 
     QSqlDatabase connection() const;
 
-    // Runs a statement inside the current transaction; throws DatabaseError.
+    // Runs a statement inside the current transaction; throws DatabaseError, DatabaseBusyError
+    // when another program's lock outlasted the wait.
     QSqlQuery exec(const QString &sql, const QVariantList &binds = {});
     // Runs a change (UPDATE, DELETE) or an INSERT, which gives the new row's key, the same way;
     // each text is prepared once and kept while the connection stays open.
@@ -93,6 +109,7 @@ private:
     bool endStatementGuard(bool failedStatement);
     void run(QSqlQuery &query, bool control, const std::function<bool()> &statement);
     void transactionLost();
+    [[noreturn]] void throwFailure(const QSqlError &error, bool statementUndone = true);
 
     static constexpr int kKeptStatements = 64;
     std::map<QString, std::unique_ptr<QSqlQuery>> m_statements; // prepared, by their text
@@ -106,6 +123,10 @@ private:
     int m_savepointCounter = 0;
     int m_commitPause = 0;
     bool m_commitFailureReported = false;
+    LockWait m_lockWait = LockWait::Working;
+    int m_idleCommitMs = kIdleCommitMs;
+    bool m_writing = false;
+    qint64 m_changeCounter = -1;
 };
 
 } // namespace tevo

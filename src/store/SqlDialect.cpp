@@ -14,6 +14,8 @@ namespace {
 // before it fails: longer than SQLite's wait (SqliteRules), since on a shared server another
 // PC's import or rebuild holds its rows until it ends, well under a second.
 constexpr int kServerLockWaitMs = 2000;
+// The command line's wait (LockWait::Patient), as on SQLite.
+constexpr int kCommandLineLockWaitMs = sqlite::kCommandLineBusyTimeoutMs;
 // How long the server may take to answer a connection before the open fails, and how long
 // data sent over TCP may go unacknowledged (the network gone) before the statement fails
 // instead of hanging.
@@ -48,8 +50,20 @@ public:
 
     bool setLockWait(const QSqlDatabase &db, LockWait wait) const override
     {
-        return sqlite::setBusyTimeout(db, wait == LockWait::Closing ? sqlite::kClosingBusyTimeoutMs
-                                                                    : sqlite::kWorkingBusyTimeoutMs);
+        return sqlite::setBusyTimeout(db, wait == LockWait::Closing   ? sqlite::kClosingBusyTimeoutMs
+                                          : wait == LockWait::Patient ? sqlite::kCommandLineBusyTimeoutMs
+                                                                      : sqlite::kWorkingBusyTimeoutMs);
+    }
+
+    bool lockedByOthers(const QSqlError &error) const override { return sqlite::isBusy(error); }
+    qint64 changeCounter(const QSqlDatabase &db) const override { return sqlite::dataVersion(db); }
+    bool beginWriting(QSqlDatabase &db, QSqlError &error) const override
+    {
+        QSqlQuery q(db);
+        if (q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+            return true;
+        error = q.lastError();
+        return false;
     }
 
     QStringList tables(QSqlDatabase &db) const override
@@ -165,8 +179,31 @@ public:
 
     bool failureSpoilsTransaction() const override { return true; }
 
-    // The same wait while working and at the end: a commit on the server waits for no lock.
-    bool setLockWait(const QSqlDatabase &, LockWait) const override { return true; }
+    // The same wait while working and at the end: a commit on the server waits for no lock. The
+    // command line waits longer for rows another program holds.
+    bool setLockWait(const QSqlDatabase &db, LockWait wait) const override
+    {
+        if (wait == LockWait::Closing)
+            return true;
+        QSqlQuery q(db);
+        return q.exec(QStringLiteral("SET lock_timeout = %1")
+                          .arg(wait == LockWait::Patient ? kCommandLineLockWaitMs : kServerLockWaitMs));
+    }
+
+    // lock_not_available: lock_timeout ran out.
+    bool lockedByOthers(const QSqlError &error) const override
+    {
+        return error.nativeErrorCode() == QLatin1String("55P03");
+    }
+    // The server tells no such number: the window does not notice another program's commits.
+    qint64 changeCounter(const QSqlDatabase &) const override { return -1; }
+    bool beginWriting(QSqlDatabase &db, QSqlError &error) const override
+    {
+        if (db.transaction())
+            return true;
+        error = db.lastError();
+        return false;
+    }
 
     bool transactionLostAfterFailure(const QSqlDatabase &db) const override
     {

@@ -20,8 +20,9 @@
 namespace tevo {
 
 // How long a statement or a commit waits for a lock another connection holds: briefly while
-// the program works, longer for the last commit when it ends.
-enum class LockWait { Working, Closing };
+// the program works, longer for the last commit when it ends; a program without a window (the
+// command line) waits long enough while it works to outwait the window's commit.
+enum class LockWait { Working, Closing, Patient };
 
 class SqlDialect {
 public:
@@ -61,6 +62,18 @@ public:
     // open transaction and the commit may be tried again (an SQLite file another process holds).
     // A server rolls a transaction back whenever its commit fails.
     virtual bool transactionLostAfterFailedCommit(const QSqlDatabase &db) const = 0;
+    // Whether a failure is another connection's lock that outlasted the wait (the window holds
+    // the file or the rows).
+    virtual bool lockedByOthers(const QSqlError &error) const = 0;
+    // A number that changes whenever another connection has committed since this one last
+    // asked; -1 where the engine cannot tell.
+    virtual qint64 changeCounter(const QSqlDatabase &db) const = 0;
+    // Begins a transaction that will write: on SQLite it takes the write lock at once, so that
+    // waiting for another program's commit is possible (a transaction that has read and then
+    // wants to write while another holds the write lock is refused at once: waiting could
+    // deadlock). False with the error in db.lastError() or the query's.
+    virtual bool beginWriting(QSqlDatabase &db, QSqlError &error) const = 0;
+
     // The text of a driver's error, for the error box.
     QString errorText(const QSqlError &error) const;
 };

@@ -1,11 +1,27 @@
 #include "store/SqliteRules.h"
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 
 namespace tevo::sqlite {
 
 QString connectOptions() { return QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kWorkingBusyTimeoutMs); }
+
+bool isBusy(const QSqlError &error)
+{
+    // SQLITE_BUSY and SQLITE_LOCKED, as the driver passes SQLite's result code on.
+    const QString code = error.nativeErrorCode();
+    return code == QLatin1String("5") || code == QLatin1String("6");
+}
+
+qint64 dataVersion(const QSqlDatabase &db)
+{
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("PRAGMA data_version")) || !q.next())
+        return -1;
+    return q.value(0).toLongLong();
+}
 
 bool setBusyTimeout(const QSqlDatabase &db, int ms)
 {

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QSqlDatabase;
+class QSqlError;
 
 namespace tevo::sqlite {
 
@@ -13,6 +14,9 @@ namespace tevo::sqlite {
 inline constexpr int kWorkingBusyTimeoutMs = 100;
 // The last commit, when the program ends, waits this long.
 inline constexpr int kClosingBusyTimeoutMs = 5000;
+// A program without a window (the command line) waits this long for the window's commit
+// before a change of its own gives up.
+inline constexpr int kCommandLineBusyTimeoutMs = 5000;
 
 // The connection options that set the working busy timeout when the file is opened.
 QString connectOptions();
@@ -20,6 +24,14 @@ QString connectOptions();
 bool setBusyTimeout(const QSqlDatabase &db, int ms);
 // The busy timeout of an open connection in milliseconds (-1 when it cannot be read).
 int busyTimeout(const QSqlDatabase &db);
+
+// Whether a failure is SQLite's "database is locked" (busy or locked): another connection held
+// the file for longer than the busy timeout.
+bool isBusy(const QSqlError &error);
+
+// PRAGMA data_version: it changes whenever another connection (another program) has committed
+// since this one last looked. -1 when it cannot be read.
+qint64 dataVersion(const QSqlDatabase &db);
 
 // Called when a statement or a commit failed although the program had begun a transaction:
 // true when SQLite has rolled that transaction back by itself, so that the connection is

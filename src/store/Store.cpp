@@ -32,6 +32,24 @@ void Store::rereadTables()
             guarded([t] { t->refresh(); });
 }
 
+bool Store::rereadIfChangedElsewhere()
+{
+    // Not under a long table operation that processes window events: it reads again itself.
+    if (!tablesOpen() || m_guard.busy())
+        return false;
+    if (m_db.changedElsewhere())
+        m_rereadWanted = true;
+    if (!m_rereadWanted)
+        return false;
+    // A table that cannot be read now (the other program commits at this moment) is read at
+    // the next look.
+    bool all = true;
+    for (Table *t : {&m_goods, &m_messages, &m_scales})
+        all = guarded([t] { t->refresh(); }) && all;
+    m_rereadWanted = !all;
+    return true;
+}
+
 void Store::openTables(const DatabaseLocation &database)
 {
     if (!m_db.isOpen()) {

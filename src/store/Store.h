@@ -43,6 +43,10 @@ public:
     void storeOpenEdits();
     // Reads every open table again (after the database dropped changes).
     void rereadTables();
+    // Reads the open tables again when another program (the command line) has committed
+    // changes to the file since the last look; what is typed into open editors is stored
+    // first. True when they were read again.
+    bool rereadIfChangedElsewhere();
 
 private:
     void rebuild(Table &table, int rows);
@@ -53,6 +57,7 @@ private:
     Table m_scales;
     OperationGuard m_guard;
     std::function<void()> m_rowHook;
+    bool m_rereadWanted = false; // another program committed; a re-read has not succeeded yet
 };
 
 } // namespace tevo

@@ -1,4 +1,4 @@
-#include "shell/ShutdownSignals.h"
+#include "common/ShutdownSignals.h"
 
 #include <QSocketNotifier>
 

@@ -1,0 +1,289 @@
+#include "cli/CliArguments.h"
+
+#include "common/Convert.h"
+
+namespace tevo::cli {
+
+namespace {
+
+const OptionSpec kRange{QStringLiteral("--range"), QStringLiteral("R"),
+                        QStringLiteral("номера, как в поле «Диапазон для загрузки»: \"1-5, 7-8\"")};
+const OptionSpec kScales{QStringLiteral("--scales"), QStringLiteral("LIST"),
+                         QStringLiteral("весы через запятую: номер строки списка весов или название "
+                                        "(по умолчанию — отмеченные «Исп.»)")};
+const OptionSpec kScale{QStringLiteral("--scale"), QStringLiteral("S"),
+                        QStringLiteral("одни весы: номер строки списка весов или название"), true};
+
+OptionSpec required(OptionSpec o)
+{
+    o.required = true;
+    return o;
+}
+
+QVector<CommandSpec> makeSpecs()
+{
+    QVector<CommandSpec> c;
+    c.append({QStringLiteral("scales"), {}, {}, {}, QStringLiteral("список весов"),
+              QStringLiteral("Показывает таблицу весов: номер строки, «Исп.», «Вкл.», название, IP/COM, порт или "
+                             "скорость, группы."),
+              false});
+    c.append({QStringLiteral("check"), {}, {}, {}, QStringLiteral("проверка связи (как «Проверить связь»)"),
+              QStringLiteral("Опрашивает все весы списка. Ответившие отмечаются «Вкл.», у всех весов снимается "
+                             "«Исп.», как после кнопки «Проверить связь».\nСтатус 3, если ответили не все весы."),
+              true});
+    c.append({QStringLiteral("write-goods"), {}, {}, {kRange, kScales}, QStringLiteral("записать товары в весы"),
+              QStringLiteral("Без --range записываются все строки таблицы товаров."), true});
+    c.append({QStringLiteral("read-goods"), {}, {}, {required(kRange), kScale},
+              QStringLiteral("считать товары из одних весов"),
+              QStringLiteral("Номера, которых нет в весах, пропускаются (в отчёте: «нет в весах»); это не ошибка."),
+              true});
+    c.append({QStringLiteral("write-messages"), {}, {}, {kRange, kScales},
+              QStringLiteral("записать сообщения в весы"),
+              QStringLiteral("Без --range записываются все строки таблицы сообщений."), true});
+    c.append({QStringLiteral("read-messages"), {}, {}, {required(kRange), kScale},
+              QStringLiteral("считать сообщения из одних весов"),
+              QStringLiteral("Номера, которых нет в весах, пропускаются (в отчёте: «нет в весах»); это не ошибка."),
+              true});
+    c.append({QStringLiteral("set-clock"), {}, {}, {kScales}, QStringLiteral("дата и время компьютера в весы"), {},
+              true});
+    c.append({QStringLiteral("write-settings"),
+              {},
+              {},
+              {required({QStringLiteral("--from"), QStringLiteral("FILE"),
+                         QStringLiteral("файл настроек (как его пишет read-settings --to)")}),
+               kScales},
+              QStringLiteral("настройки и заголовок магазина в весы"),
+              QStringLiteral("Передаёт настройки печати и заголовок магазина, как кнопка «Загрузить настройки в "
+                             "весы». Логотип из файла здесь не передаётся: для него write-logo --image FILE."),
+              true});
+    c.append({QStringLiteral("read-settings"),
+              {},
+              {},
+              {kScale,
+               {QStringLiteral("--to"), QStringLiteral("FILE"),
+                QStringLiteral("записать файл настроек (без --to он выводится на стандартный вывод)")}},
+              QStringLiteral("настройки, заголовок и логотип из одних весов"),
+              QStringLiteral("Файл пишется, только если весы передали всё: настройки, заголовок и логотип."), true});
+    c.append({QStringLiteral("write-logo"),
+              {},
+              {},
+              {required({QStringLiteral("--image"), QStringLiteral("FILE"),
+                         QStringLiteral("рисунок (BMP, PNG, …) или файл настроек с разделом [Logo]")}),
+               kScale},
+              QStringLiteral("логотип в одни весы"),
+              QStringLiteral("Рисунок уменьшается до 64 × 64 точек, как на вкладке «Параметры»: белое остаётся "
+                             "пустым, любой другой цвет печатается."),
+              true});
+    c.append({QStringLiteral("state"), {}, {}, {kScale}, QStringLiteral("текущее состояние весов"), {}, true});
+    c.append({QStringLiteral("totals"), {}, {}, {kScale}, QStringLiteral("общий итог продаж"), {}, true});
+    c.append({QStringLiteral("import"),
+              {QStringLiteral("WHAT"), QStringLiteral("FILE")},
+              {QStringLiteral("txt"), QStringLiteral("dbf"), QStringLiteral("goods-csv"), QStringLiteral("messages-csv")},
+              {},
+              QStringLiteral("импорт товаров (txt, dbf, goods-csv) или сообщений (messages-csv)"),
+              QStringLiteral("Как команды меню «Файл»: txt и goods-csv меняют названные строки, dbf заменяет всю "
+                             "таблицу товаров, messages-csv меняет строки сообщений."),
+              false});
+    c.append({QStringLiteral("export"),
+              {QStringLiteral("WHAT"), QStringLiteral("FILE")},
+              {QStringLiteral("txt"), QStringLiteral("dbf"), QStringLiteral("xls")},
+              {},
+              QStringLiteral("экспорт товаров в txt, dbf или xls"),
+              QStringLiteral("Как в меню «Файл»: к имени без «.txt» («.dbf», «.xls») расширение добавляется."), false});
+    c.append({QStringLiteral("rebuild"),
+              {QStringLiteral("WHAT")},
+              {QStringLiteral("goods"), QStringLiteral("messages")},
+              {},
+              QStringLiteral("пустая таблица товаров (4000 строк) или сообщений (1000 строк)"),
+              QStringLiteral("Как «Создать пустую таблицу товаров» и «… сообщений», без вопроса."), false});
+    c.append({QStringLiteral("data-check"), {}, {}, {}, QStringLiteral("проверка данных таблицы товаров"),
+              QStringLiteral("Как «Проверить данные». Статус 2, если найдена строка с ошибками."), false});
+    c.append({QStringLiteral("load"),
+              {QStringLiteral("FILE")},
+              {},
+              {{QStringLiteral("--need-clear"), {},
+                QStringLiteral("сначала очистить таблицу товаров и записать все 4000 номеров "
+                               "(«Затирать незаполненные товары»)")}},
+              QStringLiteral("автоматическая загрузка файла товаров и запись в весы"),
+              QStringLiteral("Один раз делает то же, что автоматическая загрузка: отмечает «Исп.» те весы, что "
+                             "ответили при последней проверке связи, загружает файл товаров в таблицу и записывает "
+                             "загруженные номера в эти весы. Файл AutoLoad.ini не меняется."),
+              true});
+    return c;
+}
+
+const QVector<OptionSpec> &commonOptions()
+{
+    static const QVector<OptionSpec> options = {
+        {QStringLiteral("--db"), QStringLiteral("PATH"),
+         QStringLiteral("файл базы данных (по умолчанию TevoDataBase.gdb в папке данных программы)")},
+        {QStringLiteral("--timeout"), QStringLiteral("SECONDS"),
+         QStringLiteral("весы, молчащие столько секунд, выбывают из обмена (по умолчанию 30; 0 — ждать без конца)")},
+        {QStringLiteral("--fast"), {}, QStringLiteral("быстрый обмен: ответившие весы опрашиваются сразу")},
+        {QStringLiteral("--json"), {}, QStringLiteral("отчёт в виде JSON на стандартный вывод")},
+        {QStringLiteral("--help"), {}, QStringLiteral("эта справка")},
+        {QStringLiteral("--version"), {}, QStringLiteral("версия программы")},
+    };
+    return options;
+}
+
+QString optionsText(const QVector<OptionSpec> &options)
+{
+    QString text;
+    for (const OptionSpec &o : options) {
+        QString left = o.name + (o.valueName.isEmpty() ? QString() : QLatin1Char(' ') + o.valueName);
+        text += QStringLiteral("  %1  %2\n").arg(left, -18).arg(o.help);
+    }
+    return text;
+}
+
+QString synopsis(const CommandSpec &c)
+{
+    QString s = QStringLiteral("tevo-cli ") + c.name;
+    for (int i = 0; i < c.positionals.size(); ++i)
+        s += QLatin1Char(' ') + (i == 0 && !c.choices.isEmpty() ? c.choices.join(QLatin1Char('|')) : c.positionals[i]);
+    for (const OptionSpec &o : c.options) {
+        const QString part = o.name + (o.valueName.isEmpty() ? QString() : QLatin1Char(' ') + o.valueName);
+        s += o.required ? QLatin1Char(' ') + part : QStringLiteral(" [%1]").arg(part);
+    }
+    return s;
+}
+
+} // namespace
+
+const QVector<CommandSpec> &commandSpecs()
+{
+    static const QVector<CommandSpec> specs = makeSpecs();
+    return specs;
+}
+
+const CommandSpec *findCommand(const QString &name)
+{
+    for (const CommandSpec &c : commandSpecs())
+        if (c.name == name)
+            return &c;
+    return nullptr;
+}
+
+QString versionText() { return QStringLiteral("tevo-cli " TEVO_VERSION); }
+
+QString programHelp()
+{
+    QString text = QStringLiteral("Использование: tevo-cli КОМАНДА [ПАРАМЕТРЫ]\n"
+                                  "Обмен с весами и файлами без окна Tevo, на той же базе данных.\n\nКоманды:\n");
+    for (const CommandSpec &c : commandSpecs())
+        text += QStringLiteral("  %1  %2\n").arg(c.name, -15).arg(c.summary);
+    text += QStringLiteral("\nОбщие параметры:\n") + optionsText(commonOptions());
+    text += QStringLiteral("\nСтатус выхода: 0 — все весы сделали всё; 3 — какие-то весы отказались или не "
+                           "ответили;\n2 — неверный ввод (диапазон, файл, весы); 1 — другая ошибка (база данных, "
+                           "файловая система).\n\ntevo-cli КОМАНДА --help — справка по команде.\n");
+    return text;
+}
+
+QString commandHelp(const CommandSpec &c)
+{
+    const QString summary = c.summary.left(1).toUpper() + c.summary.mid(1);
+    QString text = QStringLiteral("Использование: %1\n%2.\n").arg(synopsis(c), summary);
+    if (!c.details.isEmpty())
+        text += QLatin1Char('\n') + c.details + QLatin1Char('\n');
+    if (!c.options.isEmpty())
+        text += QStringLiteral("\nПараметры:\n") + optionsText(c.options);
+    QVector<OptionSpec> common;
+    for (const OptionSpec &o : commonOptions())
+        if (c.exchange || (o.name != QLatin1String("--timeout") && o.name != QLatin1String("--fast")))
+            common.append(o);
+    text += QStringLiteral("\nОбщие параметры:\n") + optionsText(common);
+    return text;
+}
+
+CliArguments parseArguments(const QStringList &arguments)
+{
+    CliArguments a;
+    const CommandSpec *command = nullptr;
+    QStringList rest = arguments;
+    auto takeValue = [&](const QString &name, QString &inlineValue, bool hasInline) -> QString {
+        if (hasInline)
+            return inlineValue;
+        if (rest.isEmpty())
+            throw UsageError{QStringLiteral("у параметра %1 нет значения").arg(name)};
+        return rest.takeFirst();
+    };
+    while (!rest.isEmpty()) {
+        const QString arg = rest.takeFirst();
+        if (!arg.startsWith(QLatin1String("--")) || arg == QLatin1String("--")) {
+            if (!command && a.command.isEmpty()) {
+                a.command = arg;
+                command = findCommand(arg);
+                if (!command)
+                    throw UsageError{QStringLiteral("неизвестная команда «%1» (список команд: tevo-cli --help)").arg(arg)};
+            } else {
+                a.positionals << arg;
+            }
+            continue;
+        }
+        const qsizetype eq = arg.indexOf(QLatin1Char('='));
+        const QString name = eq < 0 ? arg : arg.left(eq);
+        QString inlineValue = eq < 0 ? QString() : arg.mid(eq + 1);
+        const bool hasInline = eq >= 0;
+        if (name == QLatin1String("--help") || name == QLatin1String("--version") || name == QLatin1String("--json")
+            || name == QLatin1String("--fast")) {
+            if (hasInline)
+                throw UsageError{QStringLiteral("параметр %1 пишется без значения").arg(name)};
+            (name == QLatin1String("--help") ? a.help
+             : name == QLatin1String("--version") ? a.version
+             : name == QLatin1String("--json")    ? a.json
+                                                  : a.fast) = true;
+            continue;
+        }
+        if (name == QLatin1String("--db")) {
+            a.db = takeValue(name, inlineValue, hasInline);
+            continue;
+        }
+        if (name == QLatin1String("--timeout")) {
+            const QString v = takeValue(name, inlineValue, hasInline);
+            bool ok = false;
+            const int seconds = v.toInt(&ok);
+            if (!ok || seconds < 0 || seconds > 24 * 3600)
+                throw UsageError{QStringLiteral("--timeout %1: нужно число секунд от 0 до 86400").arg(v)};
+            a.timeoutSeconds = seconds;
+            continue;
+        }
+        const OptionSpec *spec = nullptr;
+        if (command)
+            for (const OptionSpec &o : command->options)
+                if (o.name == name)
+                    spec = &o;
+        if (!spec)
+            throw UsageError{command ? QStringLiteral("у команды %1 нет параметра %2 (tevo-cli %1 --help)")
+                                           .arg(command->name, name)
+                                     : QStringLiteral("неизвестный параметр %1 (tevo-cli --help)").arg(name)};
+        if (a.values.contains(name))
+            throw UsageError{QStringLiteral("параметр %1 указан дважды").arg(name)};
+        if (spec->valueName.isEmpty()) {
+            if (hasInline)
+                throw UsageError{QStringLiteral("параметр %1 пишется без значения").arg(name)};
+            a.values.insert(name, QString());
+        } else {
+            a.values.insert(name, takeValue(name, inlineValue, hasInline));
+        }
+    }
+    if (a.help || a.version)
+        return a;
+    if (!command)
+        throw UsageError{QStringLiteral("не указана команда (список команд: tevo-cli --help)")};
+    if (a.positionals.size() != command->positionals.size()) {
+        throw UsageError{QStringLiteral("команде %1 нужно: %2 (tevo-cli %1 --help)")
+                             .arg(command->name,
+                                  command->positionals.isEmpty() ? QStringLiteral("ничего, кроме параметров")
+                                                                 : command->positionals.join(QLatin1Char(' ')))};
+    }
+    if (!command->choices.isEmpty() && !command->choices.contains(a.positionals.first()))
+        throw UsageError{QStringLiteral("%1 %2: можно %3").arg(command->name, a.positionals.first(),
+                                                               command->choices.join(QStringLiteral(", ")))};
+    for (const OptionSpec &o : command->options)
+        if (o.required && !a.values.contains(o.name))
+            throw UsageError{QStringLiteral("команде %1 нужен параметр %2 %3").arg(command->name, o.name, o.valueName)};
+    return a;
+}
+
+} // namespace tevo::cli

@@ -1,0 +1,674 @@
+#include "cli/CliRunner.h"
+
+#include "cli/CliReport.h"
+#include "commands/ScaleExchange.h"
+#include "commands/SettingsFile.h"
+#include "common/Codepage.h"
+#include "common/AppPaths.h"
+#include "common/Error.h"
+#include "common/ShutdownSignals.h"
+#include "fileio/AutoLoad.h"
+#include "fileio/CsvImport.h"
+#include "fileio/DataFolder.h"
+#include "fileio/DbfExchange.h"
+#include "fileio/GoodsSheetFile.h"
+#include "fileio/GoodsTextFile.h"
+#include "store/DataCheck.h"
+#include "store/DatabaseChoice.h"
+#include "store/SqliteRules.h"
+#include "store/Store.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLocale>
+#include <cstdio>
+#include <unistd.h>
+
+namespace tevo::cli {
+
+namespace {
+
+const QString kDataCheckSuccess = QStringLiteral("Проверка данных завершена успешно. Ошибок не обнаружено");
+
+void printTo(FILE *f, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    fwrite(bytes.constData(), 1, size_t(bytes.size()), f);
+    fflush(f);
+}
+
+void err(const QString &text) { printTo(stderr, QStringLiteral("tevo-cli: ") + text + QLatin1Char('\n')); }
+
+QString busyText(const QString &databaseText)
+{
+    return QStringLiteral("база данных занята другой программой (%1): Tevo ждал %2 с, пока окно Tevo сохранит свои "
+                          "изменения. Повторите команду позже.")
+        .arg(databaseText.simplified())
+        .arg(sqlite::kCommandLineBusyTimeoutMs / 1000);
+}
+
+// The failure of a piece of work: bad input (a value, a number outside a table, a file that
+// cannot be read when `readsInput`) gives 2, the database and the file system 1.
+Failure classify(const Error &e, bool readsInput)
+{
+    if (dynamic_cast<const DatabaseBusyError *>(&e))
+        return {kFailure, busyText(e.text())};
+    if (dynamic_cast<const DatabaseError *>(&e))
+        return {kFailure, e.text()};
+    if (dynamic_cast<const FileError *>(&e))
+        return {readsInput ? kBadInput : kFailure, e.text()};
+    return {kBadInput, e.text()};
+}
+
+template <class F>
+void work(bool readsInput, F &&f)
+{
+    try {
+        f();
+    } catch (const Error &e) {
+        throw classify(e, readsInput);
+    }
+}
+
+// Fast exchange, once the engine offers it: the call compiles only where the engine has it.
+template <class Engine>
+auto applyFastExchange(Engine &engine, bool on, int) -> decltype(engine.setFastExchange(on), bool())
+{
+    engine.setFastExchange(on);
+    return true;
+}
+template <class Engine>
+bool applyFastExchange(Engine &, bool on, long)
+{
+    return !on;
+}
+
+QJsonArray logoJson(const LogoPixels &logo)
+{
+    QJsonArray rows;
+    for (const QString &row : logoRows(logo))
+        rows.append(row);
+    return rows;
+}
+
+QJsonObject settingsJson(const ScaleSettings &s)
+{
+    QJsonObject o;
+    o.insert(QStringLiteral("department"), s.department);
+    o.insert(QStringLiteral("labelFormat"), s.labelFormatPosition);
+    o.insert(QStringLiteral("barcode"), s.barcodePosition);
+    o.insert(QStringLiteral("printShift"), s.printShift);
+    o.insert(QStringLiteral("autoPrintWeight"), s.autoPrintWeight);
+    for (int bit = 0; bit < 8; ++bit)
+        o.insert(printOptionKeys().at(bit), bool((s.printOptions >> bit) & 1));
+    return o;
+}
+
+} // namespace
+
+Runner::Runner(const CliArguments &arguments) : m_args(arguments) {}
+
+Runner::~Runner()
+{
+    m_exchange.reset();
+    m_store.reset();
+}
+
+void Runner::out(const QString &line) { m_lines << line; }
+
+void Runner::say(const QString &text)
+{
+    out(text);
+    m_json.insert(QStringLiteral("message"), text);
+}
+
+int Runner::run()
+{
+    m_json.insert(QStringLiteral("command"), m_args.command);
+    int status = kDone;
+    try {
+        status = runCommand();
+        commit();
+    } catch (const Failure &f) {
+        if (!f.printed)
+            err(f.text);
+        m_json.insert(QStringLiteral("error"), f.text);
+        status = f.status;
+    }
+    if (m_interrupted && status == kDone)
+        status = kFailure;
+    m_json.insert(QStringLiteral("status"), status);
+    if (m_args.json)
+        printTo(stdout, QString::fromUtf8(QJsonDocument(m_json).toJson(QJsonDocument::Indented)));
+    else if (!m_lines.isEmpty())
+        printTo(stdout, m_lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    return status;
+}
+
+void Runner::openDatabase(bool allTables)
+{
+    DatabaseLocation location;
+    if (m_args.db.isEmpty()) {
+        // Installed, the data folder is the user's and is made at the first start, as the
+        // window makes it; Database.ini there may name a server, as for the window.
+        work(false, [&] {
+            prepareDataFolder();
+            location = chosenDatabase();
+        });
+    } else {
+        location = DatabaseLocation::file(m_args.db);
+    }
+    if (!location.isServer() && !QFileInfo(location.path()).isFile())
+        throw Failure{m_args.db.isEmpty() ? kFailure : kBadInput,
+                      QStringLiteral("нет файла базы данных %1").arg(location.path())};
+    m_store = std::make_unique<Store>();
+    Database &db = m_store->database();
+    db.setLockWait(LockWait::Patient);
+    db.setIdleCommitMs(0);
+    work(false, [&] {
+        if (allTables) {
+            m_store->openTables(location);
+        } else {
+            db.setLocation(location);
+            db.open();
+            m_store->scales().open();
+        }
+        // The reading is done: the database is free for the window again. Whatever begins from
+        // now on is a change, which waits for the write lock.
+        db.commitNow();
+        db.setWritingTransactions(true);
+    });
+}
+
+void Runner::commit()
+{
+    if (m_store)
+        work(false, [&] { m_store->database().commitAtEnd(); });
+}
+
+ScaleExchange &Runner::exchange()
+{
+    if (!m_exchange) {
+        m_parameters = std::make_unique<MemoryParameters>();
+        m_exchange = std::make_unique<ScaleExchange>(*m_store, m_parameters.get());
+        ExchangeEngine &engine = m_exchange->engine();
+        engine.setSilenceTimeout(m_args.timeoutSeconds * 1000);
+        if (!applyFastExchange(engine, m_args.fast, 0))
+            throw Failure{kBadInput, QStringLiteral("--fast: быстрого обмена в этой сборке ещё нет")};
+        QObject::connect(m_exchange.get(), &ScaleExchange::errorMessage, [this](const QString &t) {
+            m_lastError = t;
+            err(t);
+        });
+        QObject::connect(&m_exchange->channels(), &ScaleChannels::connectionFailed, [](const QString &t) { err(t); });
+        QObject::connect(&m_exchange->channels(), &ScaleChannels::channelProblem, [](const QString &t) { err(t); });
+    }
+    return *m_exchange;
+}
+
+QVector<int> Runner::resolveScales(const QString &list, bool one) const
+{
+    Table &scales = m_store->scales();
+    const QStringList items = one ? QStringList{list} : list.split(QLatin1Char(','));
+    QVector<int> rows;
+    for (const QString &raw : items) {
+        const QString item = raw.trimmed();
+        if (item.isEmpty())
+            throw Failure{kBadInput, QStringLiteral("в списке весов «%1» пустое место").arg(list)};
+        bool isNumber = false;
+        const int number = item.toInt(&isNumber);
+        int row = -1;
+        if (isNumber) {
+            if (number < 1 || number > scales.count())
+                throw Failure{kBadInput, QStringLiteral("весов № %1 нет: в списке весов %2 строк").arg(number).arg(scales.count())};
+            row = number - 1;
+        } else {
+            QStringList names;
+            QVector<int> matches;
+            for (int r = 0; r < scales.count(); ++r) {
+                const QString name = scales.text(r, QStringLiteral("NAME")).trimmed();
+                names << QStringLiteral("%1 «%2»").arg(r + 1).arg(name);
+                if (name.compare(item, Qt::CaseInsensitive) == 0)
+                    matches << r;
+            }
+            if (matches.isEmpty())
+                throw Failure{kBadInput, QStringLiteral("весов «%1» нет в списке весов (есть: %2)")
+                                             .arg(item, names.isEmpty() ? QStringLiteral("никаких") : names.join(QStringLiteral(", ")))};
+            if (matches.size() > 1) {
+                QStringList numbers;
+                for (int r : matches)
+                    numbers << QString::number(r + 1);
+                throw Failure{kBadInput, QStringLiteral("весы «%1» — это строки %2 списка весов: укажите номер строки")
+                                             .arg(item, numbers.join(QStringLiteral(", ")))};
+            }
+            row = matches.first();
+        }
+        if (!rows.contains(row))
+            rows << row;
+    }
+    return rows;
+}
+
+void Runner::selectScales()
+{
+    if (m_args.has(QStringLiteral("--scale")))
+        exchange().channels().setSelectedRows(resolveScales(m_args.value(QStringLiteral("--scale")), true));
+    else if (m_args.has(QStringLiteral("--scales")))
+        exchange().channels().setSelectedRows(resolveScales(m_args.value(QStringLiteral("--scales")), false));
+}
+
+int Runner::runExchange(const std::function<bool()> &start)
+{
+    ScaleExchange &x = exchange();
+    ExchangeEngine &engine = x.engine();
+    QEventLoop loop;
+    bool ended = false;
+    ExchangeReport report;
+    const QMetaObject::Connection endedConnection =
+        QObject::connect(&x, &ScaleExchange::ended, &loop, [&](const ExchangeReport &r) {
+            report = r;
+            ended = true;
+            loop.quit();
+        });
+    ShutdownSignals shutdownSignals;
+    QObject::connect(&shutdownSignals, &ShutdownSignals::received, &loop, [&](int) {
+        m_interrupted = true;
+        err(QStringLiteral("прервано: обмен прекращён"));
+        engine.stop();
+    });
+    Progress progress(engine, stderr, isatty(fileno(stderr)));
+    // A refusal to start (a bad range, no scale selected) has been said through errorMessage.
+    if (!start()) {
+        QObject::disconnect(endedConnection);
+        throw Failure{kBadInput, m_lastError, true};
+    }
+    if (!ended)
+        loop.exec();
+    QObject::disconnect(endedConnection);
+    progress.finish();
+    m_json.insert(QStringLiteral("report"), reportJson(report));
+    for (const QString &line : reportLines(report))
+        out(line);
+    if (report.end == ExchangeReport::End::Failed && report.failureKind == ExchangeReport::Failure::DatabaseBusy)
+        err(busyText(report.failure));
+    return exitStatusOf(report);
+}
+
+int Runner::runCommand()
+{
+    const QString &c = m_args.command;
+    if (c == QLatin1String("scales"))
+        return scalesCommand();
+    if (c == QLatin1String("check"))
+        return checkCommand();
+    if (c == QLatin1String("write-goods") || c == QLatin1String("read-goods") || c == QLatin1String("write-messages")
+        || c == QLatin1String("read-messages"))
+        return transferCommand(c.endsWith(QLatin1String("-goods")), c.startsWith(QLatin1String("write-")));
+    if (c == QLatin1String("set-clock")) {
+        openDatabase(false);
+        selectScales();
+        return runExchange([this] { return exchange().parameters().startClockWrite(); });
+    }
+    if (c == QLatin1String("write-settings"))
+        return writeSettingsCommand();
+    if (c == QLatin1String("read-settings"))
+        return readSettingsCommand();
+    if (c == QLatin1String("write-logo"))
+        return writeLogoCommand();
+    if (c == QLatin1String("state") || c == QLatin1String("totals"))
+        return readoutCommand(c == QLatin1String("totals"));
+    if (c == QLatin1String("import"))
+        return importCommand();
+    if (c == QLatin1String("export"))
+        return exportCommand();
+    if (c == QLatin1String("rebuild"))
+        return rebuildCommand();
+    if (c == QLatin1String("data-check"))
+        return dataCheckCommand();
+    if (c == QLatin1String("load"))
+        return loadCommand();
+    throw Failure{kBadInput, QStringLiteral("неизвестная команда «%1»").arg(c)};
+}
+
+// --- the tables ----------------------------------------------------------------------------
+
+int Runner::scalesCommand()
+{
+    openDatabase(false);
+    Table &s = m_store->scales();
+    QJsonArray rows;
+    QVector<QStringList> cells;
+    QStringList titles = {QStringLiteral("№")};
+    for (const ColumnDef &col : s.columns())
+        titles << col.title;
+    cells << titles;
+    for (int r = 0; r < s.count(); ++r) {
+        QJsonObject row;
+        row.insert(QStringLiteral("row"), r + 1);
+        QStringList line = {QString::number(r + 1)};
+        for (const ColumnDef &col : s.columns()) {
+            const QString text = s.text(r, col.name);
+            if (col.checkBox) {
+                row.insert(col.name, truthValue(text));
+                line << (truthValue(text) ? QStringLiteral("да") : QStringLiteral("нет"));
+            } else if (col.type == ColumnType::Integer && !s.isNull(r, col.name)) {
+                row.insert(col.name, s.value(r, col.name).toLongLong());
+                line << text;
+            } else {
+                row.insert(col.name, text);
+                line << text;
+            }
+        }
+        rows.append(row);
+        cells << line;
+    }
+    m_json.insert(QStringLiteral("scales"), rows);
+    QVector<int> widths(titles.size(), 0);
+    for (const QStringList &line : cells)
+        for (int i = 0; i < line.size(); ++i)
+            widths[i] = qMax(widths[i], int(line[i].size()));
+    for (const QStringList &line : cells) {
+        QString text;
+        for (int i = 0; i < line.size(); ++i)
+            text += i + 1 < line.size() ? line[i].leftJustified(widths[i] + 2) : line[i];
+        out(text.trimmed());
+    }
+    return kDone;
+}
+
+int Runner::dataCheckCommand()
+{
+    openDatabase(true);
+    QString text;
+    work(false, [&] { text = checkGoods(m_store->goods()); });
+    say(text);
+    const bool ok = text == kDataCheckSuccess;
+    m_json.insert(QStringLiteral("faultless"), ok);
+    return ok ? kDone : kBadInput;
+}
+
+int Runner::rebuildCommand()
+{
+    openDatabase(true);
+    const bool goods = m_args.positionals.first() == QLatin1String("goods");
+    OperationGuard::Scope scope(m_store->guard(), goods ? QStringLiteral("создание пустой таблицы товаров")
+                                                        : QStringLiteral("создание пустой таблицы сообщений"));
+    work(false, [&] { goods ? m_store->createEmptyGoods() : m_store->createEmptyMessages(); });
+    commit();
+    const QString text = goods ? QStringLiteral("Пустая таблица успешно создана!")
+                               : QStringLiteral("Пустая таблица сообщений создана: 1000 строк.");
+    say(text);
+    return kDone;
+}
+
+int Runner::importCommand()
+{
+    const QString what = m_args.positionals.at(0);
+    const QString file = m_args.positionals.at(1);
+    if (!QFileInfo(file).isFile())
+        throw Failure{kBadInput, QStringLiteral("Cannot open file %1").arg(file)};
+    openDatabase(true);
+    const bool messages = what == QLatin1String("messages-csv");
+    OperationGuard::Scope scope(m_store->guard(), messages ? QStringLiteral("импорт сообщений из файла")
+                                                           : QStringLiteral("импорт товаров из файла"));
+    QString text;
+    work(true, [&] {
+        Table &goods = m_store->goods();
+        if (what == QLatin1String("txt")) {
+            const GoodsTextLoad load = importGoodsText(goods, file);
+            text = QStringLiteral("Из %1 загружено товаров: %2.").arg(file).arg(load.numbers.size());
+        } else if (what == QLatin1String("dbf")) {
+            importGoodsDbf(goods, file);
+            text = QStringLiteral("Таблица товаров заменена товарами из %1: %2 строк.").arg(file).arg(goods.count());
+        } else if (what == QLatin1String("goods-csv")) {
+            importGoodsCsv(goods, file);
+            text = QStringLiteral("Товары из %1 загружены.").arg(file);
+        } else {
+            importMessagesCsv(m_store->messages(), file);
+            text = QStringLiteral("Сообщения из %1 загружены.").arg(file);
+        }
+    });
+    commit();
+    say(text);
+    return kDone;
+}
+
+int Runner::exportCommand()
+{
+    const QString what = m_args.positionals.at(0);
+    const QString chosen = m_args.positionals.at(1);
+    openDatabase(true);
+    QString path;
+    work(false, [&] {
+        Table &goods = m_store->goods();
+        if (what == QLatin1String("txt")) {
+            path = goodsTextExportName(chosen);
+            exportGoodsText(goods, path);
+        } else if (what == QLatin1String("dbf")) {
+            path = goodsDbfExportName(chosen);
+            exportGoodsDbf(goods, path, besideProgram(QLatin1String(kDbfTemplateFileName)));
+        } else {
+            path = goodsSheetExportName(chosen);
+            exportGoodsXls(goods, path);
+        }
+    });
+    const QString text = QStringLiteral("Товары записаны в %1.").arg(path);
+    out(text);
+    m_json.insert(QStringLiteral("file"), path);
+    m_json.insert(QStringLiteral("message"), text);
+    return kDone;
+}
+
+// --- the exchanges ---------------------------------------------------------------------------
+
+int Runner::checkCommand()
+{
+    openDatabase(false);
+    ScaleExchange &x = exchange();
+    QEventLoop loop;
+    int answered = -1;
+    QObject::connect(&x.connectionCheck(), &ConnectionCheck::finished, &loop, [&](int n) {
+        answered = n;
+        loop.quit();
+    });
+    work(false, [&] { x.connectionCheck().startOrThrow(); });
+    if (answered < 0)
+        loop.exec();
+    Table &s = m_store->scales();
+    QJsonArray scales;
+    for (int r = 0; r < s.count(); ++r) {
+        const QString name = s.text(r, QStringLiteral("NAME")).trimmed();
+        const bool on = truthValue(s.text(r, QStringLiteral("W")));
+        out(QStringLiteral("%1: %2").arg(name.isEmpty() ? QStringLiteral("Весы %1").arg(r + 1) : name,
+                                         on ? QStringLiteral("отвечает") : QStringLiteral("не отвечает")));
+        QJsonObject o;
+        o.insert(QStringLiteral("row"), r + 1);
+        o.insert(QStringLiteral("name"), name);
+        o.insert(QStringLiteral("answered"), on);
+        scales.append(o);
+    }
+    const QString text = ConnectionCheck::endText(answered);
+    say(text);
+    m_json.insert(QStringLiteral("answered"), answered);
+    m_json.insert(QStringLiteral("scales"), scales);
+    return answered == s.count() ? kDone : kNotAll;
+}
+
+int Runner::transferCommand(bool goods, bool write)
+{
+    openDatabase(true);
+    selectScales();
+    QString range = m_args.value(QStringLiteral("--range"));
+    if (!m_args.has(QStringLiteral("--range"))) {
+        // Without a range: the whole table.
+        const int rows = (goods ? m_store->goods() : m_store->messages()).count();
+        if (rows == 0)
+            throw Failure{kBadInput, goods ? QStringLiteral("таблица товаров пуста") : QStringLiteral("таблица сообщений пуста")};
+        range = QStringLiteral("1-%1").arg(rows);
+    }
+    GoodsTransfer &g = exchange().goods();
+    MessagesTransfer &m = exchange().messages();
+    return runExchange([&] {
+        if (goods)
+            return write ? g.StartGoodsWrite(range) : g.startGoodsRead(range);
+        return write ? m.startMessagesWrite(range) : m.startMessagesRead(range);
+    });
+}
+
+int Runner::writeSettingsCommand()
+{
+    const QString file = m_args.value(QStringLiteral("--from"));
+    SettingsFileContent content;
+    work(true, [&] { content = readSettingsFile(file); });
+    openDatabase(false);
+    selectScales();
+    exchange();
+    m_parameters->settingsValue = content.settings;
+    m_parameters->headerValue = content.header;
+    return runExchange([this] { return exchange().parameters().startSettingsWrite(); });
+}
+
+int Runner::readSettingsCommand()
+{
+    openDatabase(false);
+    selectScales();
+    const int status = runExchange([this] { return exchange().parameters().startSettingsRead(); });
+    if (status != kDone)
+        return status; // nothing is written of settings the scale did not give whole
+    const MemoryParameters &p = *m_parameters;
+    QJsonObject header;
+    header.insert(QStringLiteral("line1"), p.headerValue.line1);
+    header.insert(QStringLiteral("line2"), p.headerValue.line2);
+    m_json.insert(QStringLiteral("settings"), settingsJson(p.settingsValue));
+    m_json.insert(QStringLiteral("header"), header);
+    m_json.insert(QStringLiteral("logo"), logoJson(p.logoValue));
+    if (m_args.has(QStringLiteral("--to"))) {
+        const QString path = m_args.value(QStringLiteral("--to"));
+        work(false, [&] { writeSettingsFile(path, p.settingsValue, p.headerValue, p.logoValue); });
+        m_json.insert(QStringLiteral("file"), path);
+        out(QStringLiteral("Настройки записаны в %1.").arg(path));
+    } else if (!m_args.json) {
+        // The file itself on standard output; the report goes to standard error.
+        QByteArray bytes;
+        work(true, [&] { bytes = settingsFileBytes(p.settingsValue, p.headerValue, p.logoValue); });
+        // In the terminal's UTF-8; the file that --to writes is Windows-1251 like the program's
+        // other profile files, and either is read back.
+        printTo(stderr, m_lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        m_lines.clear();
+        printTo(stdout, fromCp1251(bytes));
+    }
+    return kDone;
+}
+
+int Runner::writeLogoCommand()
+{
+    const QString file = m_args.value(QStringLiteral("--image"));
+    if (!QFileInfo(file).isFile())
+        throw Failure{kBadInput, QStringLiteral("Cannot open file %1").arg(file)};
+    LogoPixels logo;
+    QImage image;
+    if (image.load(file)) {
+        logo = logoFromImage(image);
+    } else {
+        SettingsFileContent content;
+        try {
+            content = readSettingsFile(file);
+        } catch (const Error &) {
+            content.hasLogo = false;
+        }
+        if (!content.hasLogo)
+            throw Failure{kBadInput, QStringLiteral("%1: это не рисунок и не файл настроек с разделом [Logo]").arg(file)};
+        logo = content.logo;
+    }
+    openDatabase(false);
+    selectScales();
+    exchange();
+    m_parameters->logoValue = logo;
+    return runExchange([this] { return exchange().parameters().startLogoWrite(); });
+}
+
+int Runner::readoutCommand(bool totals)
+{
+    openDatabase(false);
+    selectScales();
+    const int status = runExchange([&] {
+        return totals ? exchange().parameters().startTotalsRead() : exchange().parameters().startStateRead();
+    });
+    if (status != kDone)
+        return status;
+    QJsonObject values;
+    if (totals) {
+        const SalesTotals &t = m_parameters->salesTotals;
+        const struct {
+            const char *key;
+            QString label;
+            qint64 value;
+        } rows[] = {
+            {"runCounter", QStringLiteral("Счетчик пробега"), t.runCounter},
+            {"labelCounter", QStringLiteral("Счетчик этикеток"), t.labelCounter},
+            {"totalSum", QStringLiteral("Общая сумма"), t.totalSum},
+            {"salesCount", QStringLiteral("Кол-во продаж"), t.salesCount},
+            {"totalWeight", QStringLiteral("Общий вес"), t.totalWeight},
+            {"sumAllPlu", QStringLiteral("Сумма по всем PLU"), t.sumAllPlu},
+            {"salesCountAllPlu", QStringLiteral("Кол-во продаж по всем PLU"), t.salesCountAllPlu},
+            {"weightAllPlu", QStringLiteral("Общий вес по всем PLU"), t.weightAllPlu},
+            {"freePlu", QStringLiteral("Кол-во свободных PLU"), t.freePlu},
+            {"freeMessages", QStringLiteral("Кол-во свободных сообщений"), t.freeMessages},
+        };
+        for (const auto &r : rows) {
+            out(QStringLiteral("%1: %2").arg(r.label).arg(r.value));
+            values.insert(QLatin1String(r.key), r.value);
+        }
+        m_json.insert(QStringLiteral("totals"), values);
+    } else {
+        const WeighingState &s = m_parameters->weighingState;
+        out(QStringLiteral("Вес товара: %1").arg(weightText(s.grams, QLocale())));
+        out(QStringLiteral("Цена товара (коп/кг): %1").arg(s.priceText()));
+        out(QStringLiteral("Стоимость товара (коп): %1").arg(s.costText()));
+        out(QStringLiteral("Номер выбранного товара: %1").arg(s.pluText()));
+        values.insert(QStringLiteral("grams"), s.grams);
+        values.insert(QStringLiteral("price"), s.price);
+        values.insert(QStringLiteral("cost"), s.cost);
+        values.insert(QStringLiteral("plu"), s.plu);
+        m_json.insert(QStringLiteral("state"), values);
+    }
+    return kDone;
+}
+
+int Runner::loadCommand()
+{
+    const QString file = m_args.positionals.first();
+    QFile f(file);
+    if (!QFileInfo(file).isFile() || !f.open(QIODevice::ReadOnly))
+        throw Failure{kBadInput, QStringLiteral("Cannot open file %1").arg(file)};
+    const QByteArray bytes = f.readAll();
+    f.close();
+    openDatabase(true);
+    AutoLoadResult load;
+    {
+        OperationGuard::Scope scope(m_store->guard(), QStringLiteral("автоматическая загрузка товаров"));
+        work(true, [&] { load = loadGoodsFileAutomatically(*m_store, bytes, m_args.has(QStringLiteral("--need-clear"))); });
+        // The loaded rows are stored before anything goes to the scales.
+        commit();
+    }
+    m_json.insert(QStringLiteral("range"), load.range);
+    m_json.insert(QStringLiteral("recordCount"), load.recordCount);
+    if (!load.failure.isEmpty())
+        throw Failure{kBadInput, load.failure + QStringLiteral("\nТовары до этой записи загружены в таблицу; в весы "
+                                                               "ничего не записано.")};
+    out(QStringLiteral("Загружено в таблицу товаров; диапазон для записи: %1").arg(load.range));
+    if (exchange().engine().selectedScaleCount() == 0) {
+        const QString text = QStringLiteral("Не выбраны ни одни весы! При последней проверке связи не ответили "
+                                            "ни одни весы; товары загружены только в таблицу.");
+        err(text);
+        m_json.insert(QStringLiteral("message"), text);
+        return kNotAll;
+    }
+    return runExchange([&] { return exchange().goods().StartGoodsWrite(load.range); });
+}
+
+} // namespace tevo::cli

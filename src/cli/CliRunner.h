@@ -1,0 +1,76 @@
+#pragma once
+// Runs one command of tevo-cli on the program's core: the same store, exchange engine,
+// commands, file formats and texts as the window, without any window. The database is the
+// data folder's (or --db); changes are committed as soon as each piece of work is done, and a
+// change waits a few seconds for another program (the window) that holds the file.
+//
+// The window's single-copy lock is not taken: the command line is meant to run beside the
+// window, and the database file's own locks keep the two apart (see README).
+#include "cli/CliArguments.h"
+
+#include <QJsonObject>
+#include <QStringList>
+#include <memory>
+
+namespace tevo {
+class MemoryParameters;
+class ScaleExchange;
+class Store;
+} // namespace tevo
+
+namespace tevo::cli {
+
+// A command that cannot go on: its exit status and text (standard error).
+struct Failure {
+    int status;
+    QString text;
+    bool printed = false; // said on standard error already
+};
+
+class Runner {
+public:
+    explicit Runner(const CliArguments &arguments);
+    ~Runner();
+
+    // Runs the command and prints its output; returns the exit status.
+    int run();
+
+private:
+    int runCommand();
+    void openDatabase(bool allTables);
+    void commit();
+    ScaleExchange &exchange();
+    // Selects the scales of --scales (or --scale) for the exchange; without it the scales
+    // whose U is set take part, as in the window.
+    void selectScales();
+    QVector<int> resolveScales(const QString &list, bool one) const;
+    // Starts an exchange with `start` and runs it to its end; prints the report.
+    int runExchange(const std::function<bool()> &start);
+
+    int scalesCommand();
+    int checkCommand();
+    int transferCommand(bool goods, bool write);
+    int readSettingsCommand();
+    int writeSettingsCommand();
+    int writeLogoCommand();
+    int readoutCommand(bool totals);
+    int importCommand();
+    int exportCommand();
+    int rebuildCommand();
+    int dataCheckCommand();
+    int loadCommand();
+
+    void out(const QString &line);
+    void say(const QString &text); // a closing text: a line, and "message" in JSON
+
+    const CliArguments &m_args;
+    std::unique_ptr<Store> m_store;
+    std::unique_ptr<MemoryParameters> m_parameters;
+    std::unique_ptr<ScaleExchange> m_exchange;
+    QStringList m_lines;  // standard output, unless --json
+    QJsonObject m_json;   // standard output with --json
+    bool m_interrupted = false;
+    QString m_lastError; // the last error the exchange said (a refusal to start)
+};
+
+} // namespace tevo::cli

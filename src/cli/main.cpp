@@ -1,0 +1,41 @@
+// tevo-cli: every exchange with the scales and every file command of Tevo without the window,
+// for schedules (cron) and accounting systems. See README, "The command line".
+#include "cli/CliArguments.h"
+#include "cli/CliReport.h"
+#include "cli/CliRunner.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+namespace {
+void print(FILE *f, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    fwrite(bytes.constData(), 1, size_t(bytes.size()), f);
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tevo-cli"));
+    using namespace tevo::cli;
+    CliArguments arguments;
+    try {
+        arguments = parseArguments(app.arguments().mid(1));
+    } catch (const UsageError &e) {
+        print(stderr, QStringLiteral("tevo-cli: %1\n").arg(e.text));
+        return kBadInput;
+    }
+    if (arguments.version) {
+        print(stdout, versionText() + QLatin1Char('\n'));
+        return kDone;
+    }
+    if (arguments.help) {
+        const CommandSpec *command = findCommand(arguments.command);
+        print(stdout, command ? commandHelp(*command) : programHelp());
+        return kDone;
+    }
+    Runner runner(arguments);
+    return runner.run();
+}

@@ -1,0 +1,407 @@
+#!/usr/bin/env python3
+"""tevo-cli end to end: the real program as a process, on a real database file, against
+tevo-scalesim processes over loopback TCP and a pseudo-terminal.
+
+  test_cli.py BIN_DIR
+
+Bytes that go out are checked at the simulator (its --dump JSON) against the goods record,
+message and settings layouts written out here byte by byte, with Python's own cp1125 codec as
+the scale code page. Every command runs at least once; each exit status is seen.
+"""
+import json
+import os
+import pty
+import shutil
+import sqlite3
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+BIN = os.path.abspath(sys.argv.pop(1)) if len(sys.argv) > 1 else os.path.join(os.getcwd(), "bin")
+
+
+def le(n, width):
+    return (n & ((1 << (8 * width)) - 1)).to_bytes(width, "little")
+
+
+def digits6(text):
+    """A six-digit code: zero-padded, units digit first."""
+    return bytes(int(c) for c in reversed(text.rjust(6, "0")[:6]))
+
+
+def scale_text(text, width):
+    return text.encode("cp1125").ljust(width, b"\0")[:width]
+
+
+def goods_record(plu, name1="", name2="", price=0, days=0, tare=0, code="", group="", message=0):
+    """The 85-byte goods write request (shelf life as a day count)."""
+    return (b"\x82" + le(plu, 4) + digits6(code) + scale_text(name1, 28) + scale_text(name2, 28) + le(price, 4)
+            + bytes([0, days // 100, (days % 100 // 10) * 16 + days % 10]) + le(tare, 2) + digits6(group)
+            + le(message, 2) + b"\0")
+
+
+class Sim:
+    """One tevo-scalesim: TCP (port) or a pseudo-terminal (path)."""
+
+    def __init__(self, folder, name, *args, pty=False):
+        self.dump = os.path.join(folder, name + ".json")
+        cmd = [os.path.join(BIN, "tevo-scalesim"), "--pty" if pty else "--port", *([] if pty else ["0"]),
+               "--dump", self.dump, *args]
+        self.process = subprocess.Popen(cmd, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        first = self.process.stdout.readline().strip()
+        if pty:
+            self.path = first
+        else:
+            assert first.startswith("port "), first
+            self.port = int(first[5:])
+
+    def held(self):
+        with open(self.dump, encoding="utf-8") as f:
+            return json.load(f)
+
+    def records(self):
+        return {g["plu"]: bytes.fromhex(g["record"]) for g in self.held()["goods"]}
+
+    def stop(self):
+        self.process.terminate()
+        self.process.wait(10)
+        self.process.stdout.close()
+
+
+class CliTest(unittest.TestCase):
+    def setUp(self):
+        # The program's folder is where its executable is: it runs from a copy in a scratch one,
+        # with the database, the dBase template and SerialPorts.ini beside it.
+        self.folder = tempfile.mkdtemp(prefix="tevo-cli-")
+        self.cli = os.path.join(self.folder, "tevo-cli")
+        shutil.copy(os.path.join(BIN, "tevo-cli"), self.cli)
+        self.db = os.path.join(self.folder, "TevoDataBase.gdb")
+        initdb = os.path.join(BIN, "tevo-initdb")
+        subprocess.run([initdb, self.db], check=True, capture_output=True)
+        subprocess.run([initdb, "--dbf-template-if-missing", os.path.join(self.folder, "dorvask.dll")], check=True,
+                       capture_output=True)
+        self.sims = []
+
+    def tearDown(self):
+        for s in self.sims:
+            s.stop()
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+    def sim(self, *args, pty=False):
+        s = Sim(self.folder, "sim%d" % len(self.sims), *args, pty=pty)
+        self.sims.append(s)
+        return s
+
+    def sql(self, statement, params=()):
+        with sqlite3.connect(self.db) as c:
+            return c.execute(statement, params).fetchall()
+
+    def scales(self, *sims, selected=True):
+        """One row of S per simulator, named "Касса 1" …; a pseudo-terminal one is COM3."""
+        ports = []
+        for i, s in enumerate(sims):
+            if hasattr(s, "path"):
+                ports.append("[Ports]\r\nCOM3=%s\r\n" % s.path)
+                ip, port = "COM3", 9600
+            else:
+                ip, port = "127.0.0.1", s.port
+            self.sql("INSERT INTO S (U, W, NAME, IP, PORT, SG) VALUES (?, ?, ?, ?, ?, '')",
+                     ("T" if selected else "F", "T", "Касса %d" % (i + 1), ip, port))
+        if ports:
+            with open(os.path.join(self.folder, "SerialPorts.ini"), "w") as f:
+                f.write("".join(ports))
+
+    def run_cli(self, *args, timeout=60):
+        p = subprocess.run([self.cli, *args], capture_output=True, text=True, timeout=timeout)
+        return p.returncode, p.stdout, p.stderr
+
+    def run_on_terminal(self, *args):
+        """Runs with standard error on a pseudo-terminal; returns (status, stdout, terminal bytes)."""
+        master, slave = pty.openpty()
+        p = subprocess.Popen([self.cli, *args], stdout=subprocess.PIPE, stderr=slave)
+        os.close(slave)
+        seen = b""
+        while True:
+            try:
+                chunk = os.read(master, 4096)
+            except OSError:  # the program has closed its end
+                break
+            if not chunk:
+                break
+            seen += chunk
+        os.close(master)
+        out = p.stdout.read().decode()
+        p.stdout.close()
+        return p.wait(30), out, seen
+
+    def expect(self, args, status, out=None, err=None):
+        rc, stdout, stderr = self.run_cli(*args)
+        self.assertEqual(rc, status, "%s\nstdout: %s\nstderr: %s" % (args, stdout, stderr))
+        if out is not None:
+            self.assertIn(out, stdout, args)
+        if err is not None:
+            self.assertIn(err, stderr, args)
+        return stdout, stderr
+
+    # --- exchanges --------------------------------------------------------------------------
+
+    def test_goods_write_tcp_and_pty_refusal_and_silence(self):
+        a, b = self.sim(), self.sim("--refuse", "goods:2")
+        serial = self.sim(pty=True)
+        self.scales(a, b, serial)
+        self.sql("UPDATE T SET TNAME1='Хлеб', PRICE=4550, UBDATE='5', CODE=123, GROUPCODE=7, MESSAGE=2 WHERE NPLU=1")
+        self.sql("UPDATE T SET TNAME1='Milk', TNAME2='2,5%', PRICE=150000, TARA=20 WHERE NPLU=2")
+        out, _ = self.expect(["write-goods", "--range", "1-3"], 3, out="Весы «Касса 2» отказались принять PLU: 2")
+        expected = {1: goods_record(1, "Хлеб", price=4550, days=5, code="123", group="7", message=2),
+                    2: goods_record(2, "Milk", "2,5%", price=150000, tare=20), 3: goods_record(3)}
+        self.assertEqual(a.records(), expected)
+        self.assertEqual(serial.records(), expected)
+        self.assertEqual(b.records(), {1: expected[1], 3: expected[3]})
+        self.assertIn("Касса 2: 3 из 3; не приняты: 2", out)
+
+        # Only the scales named, by row and by name; U stays as it is.
+        silent = self.sim("--silent")
+        self.sql("UPDATE S SET U='F'")
+        self.sql("INSERT INTO S (U, W, NAME, IP, PORT) VALUES ('F', 'F', 'Тихие', '127.0.0.1', ?)", (silent.port,))
+        started = time.monotonic()
+        rc, out, terminal = self.run_on_terminal("write-goods", "--range", "4", "--scales", "1,тихие", "--timeout", "1")
+        self.assertEqual(rc, 3, out)
+        self.assertIn("Весы «Тихие» не отвечают: сделано 0 из 1.", out)
+        self.assertLess(time.monotonic() - started, 10)
+        # On a terminal the progress is a bar redrawn in place, cleared before the report.
+        self.assertIn(b"\r\x1b[K[", terminal)
+        self.assertTrue(terminal.endswith(b"\r\x1b[K"), terminal[-80:])
+        self.assertIn(4, a.records())
+        self.assertNotIn(4, b.records())
+        self.assertEqual(self.sql("SELECT U FROM S"), [("F",)] * 4)
+
+        # Nothing selected, and no --scales: the window's refusal.
+        self.expect(["write-goods"], 2, err="Не выбраны ни одни весы!")
+
+    def test_reads_store_rows_and_print_readouts(self):
+        load = os.path.join(self.folder, "scale.json")
+        with open(load, "w", encoding="utf-8") as f:
+            json.dump({"goods": [{"plu": 2, "name1": "Сир", "price": "9900", "code": "55", "sum": 700, "count": 3}],
+                       "messages": [{"number": 1, "lines": ["Строка один", "", "", "", "", "", "", "два"]}],
+                       "state": {"grams": 1500, "price": 10000, "cost": 15000, "plu": 7},
+                       "totals": {"runCounter": 11, "salesCount": 16777215, "freePlu": 3990, "freeMessages": 999}},
+                      f, ensure_ascii=False)
+        s = self.sim("--load", load)
+        self.scales(s, selected=False)
+        out, _ = self.expect(["read-goods", "--range", "1-2", "--scale", "Касса 1"], 0, out="нет в весах: 1")
+        self.assertIn("Запрошенные PLU успешно считаны", out)
+        self.assertEqual(self.sql("SELECT TNAME1, PRICE, CODE, OSUM, OCOUNTPROD FROM T WHERE NPLU=2"),
+                         [("Сир", 9900, 55, 700, 3)])
+        self.assertEqual(self.sql("SELECT TNAME1 FROM T WHERE NPLU=1"), [(None,)])
+        self.expect(["read-messages", "--range", "1", "--scale", "1"], 0, out="Запрошенные сообщения успешно считаны")
+        self.assertEqual(self.sql("SELECT M1, M8 FROM M WHERE NPLU=1"), [("Строка один", "два")])
+
+        rc, stdout, _ = self.run_cli("state", "--scale", "1", "--json")
+        self.assertEqual(rc, 0)
+        doc = json.loads(stdout)
+        self.assertEqual(doc["state"], {"grams": 1500, "price": 10000, "cost": 15000, "plu": 7})
+        self.assertEqual(doc["status"], 0)
+        self.assertEqual(doc["report"]["scales"][0]["name"], "Касса 1")
+        out, _ = self.expect(["totals", "--scale", "1"], 0, out="Кол-во продаж: 16777215")
+        self.assertIn("Кол-во свободных PLU: 3990", out)
+        self.assertIn("Счетчик пробега: 11", out)
+
+    def test_messages_clock_settings_logo_byte_exact(self):
+        first, second = self.sim(), self.sim()
+        self.scales(first, second)
+        self.sql("UPDATE M SET M1='Годен 5 суток', M2=? WHERE NPLU=2", ("x" * 60,))
+        self.expect(["write-messages", "--range", "2", "--scales", "2"], 0, out="Все сообщения успешно записаны")
+        raw = bytes.fromhex(second.held()["messages"][0]["raw"])
+        self.assertEqual(raw, scale_text("Годен 5 суток", 50) + b"x" * 50 + b"\0" * 300)
+        self.assertEqual(first.held()["messages"], [])
+
+        self.expect(["set-clock"], 0, out="Дата и время синхронизированы с компьютером.")
+        today = {time.strftime("%d.%m.%y", time.localtime(t)) for t in (time.time() - 60, time.time())}
+        self.assertIn(first.held()["date"], today)
+        self.assertIn(second.held()["date"], today)
+
+        # A picture to the first scale, read back with the settings, the file into the second.
+        pbm = os.path.join(self.folder, "logo.pbm")
+        with open(pbm, "w") as f:
+            f.write("P1\n64 64\n" + "\n".join(" ".join("1" if x == y or x == 0 else "0" for x in range(64))
+                                              for y in range(64)) + "\n")
+        self.expect(["write-logo", "--image", pbm, "--scale", "1"], 0, out="Логотип успешно записан.")
+        rows = ["".join("#" if x == y or x == 0 else "." for x in range(64)) for y in range(64)]
+        self.assertEqual(first.held()["logo"], rows)
+
+        settings = os.path.join(self.folder, "settings.ini")
+        with open(settings, "w", encoding="utf-8") as f:
+            f.write("[Settings]\nDepartment=123\nLabelFormat=29\nBarcode=3\nPrintShift=7\nAutoPrintWeight=300\n"
+                    "PrintPackingTime=1\nPriceChange=1\n[Header]\nLine1=\"  Магазин Юг \"\nLine2=ул. Мира, 1\n")
+        self.expect(["write-settings", "--from", settings, "--scales", "Касса 1"], 0,
+                    out="Настройки пользователя успешно переданы.")
+        held = first.held()
+        self.assertEqual(held["settings"]["raw"], "030201290307812c01")
+        self.assertEqual(bytes.fromhex(held["header"]["raw"]),
+                         scale_text("  Магазин Юг ", 28) + scale_text("ул. Мира, 1", 28))
+
+        copy = os.path.join(self.folder, "copy.ini")
+        self.expect(["read-settings", "--scale", "1", "--to", copy], 0, out="Настройки пользователя успешно считаны.")
+        self.expect(["write-settings", "--from", copy, "--scales", "2"], 0)
+        self.expect(["write-logo", "--image", copy, "--scale", "2"], 0)
+        again = second.held()
+        for key in ("settings", "header"):
+            self.assertEqual(again[key]["raw"], held[key]["raw"], key)
+        self.assertEqual(again["logo"], rows)
+        # Without --to the file goes to standard output, readable as the INI it is.
+        rc, stdout, _ = self.run_cli("read-settings", "--scale", "2")
+        self.assertEqual(rc, 0)
+        self.assertIn("Department=123", stdout)
+        self.assertIn("LabelFormat=29", stdout)
+
+    def test_check_and_load(self):
+        on, off = self.sim(), self.sim("--silent")
+        self.scales(on, off)
+        out, _ = self.expect(["check"], 3, out="Проверка связи окончена. Обнаружено включеных 1 весов.")
+        self.assertIn("Касса 2: не отвечает", out)
+        self.assertEqual(self.sql("SELECT U, W FROM S"), [("F", "T"), ("F", "F")])
+
+        goods = os.path.join(self.folder, "goods.txt")
+        with open(goods, "wb") as f:
+            f.write("[1]\r\nNPLU=3\r\nTNAME1=Кефир\r\nPRICE=8800\r\n[Main]\r\nRecordCount=1\r\n".encode("cp1251"))
+        out, _ = self.expect(["load", goods, "--fast"], 0, out="Все PLU успешно записаны в весы 2")
+        # U := W; the loaded number and RecordCount + 1, as the automatic load makes them.
+        self.assertEqual(self.sql("SELECT U FROM S"), [("T",), ("F",)])
+        self.assertEqual(on.records(), {3: goods_record(3, "Кефир", price=8800), 2: goods_record(2)})
+        self.assertEqual(self.sql("SELECT TNAME1 FROM T WHERE NPLU=3"), [("Кефир",)])
+        # A clearing load when no scale answered the last check: the table is rebuilt and
+        # loaded, nothing goes out.
+        self.sql("UPDATE S SET W='F'")
+        rc, stdout, stderr = self.run_cli("load", goods, "--need-clear", "--json")
+        self.assertEqual(rc, 3, stderr)
+        self.assertIn("Не выбраны ни одни весы!", stderr)
+        self.assertEqual(json.loads(stdout)["range"], "1-4000")
+        self.assertEqual(self.sql("SELECT count(*), count(TNAME1) FROM T"), [(4000, 1)])
+        self.assertEqual(self.sql("SELECT U FROM S"), [("F",), ("F",)])
+
+    # --- file commands and the tables --------------------------------------------------------
+
+    def test_file_commands(self):
+        f = lambda name: os.path.join(self.folder, name)
+        with open(f("goods.csv"), "w", encoding="utf-8") as out:
+            out.write("12;Молоко;;1550;5;0;321;7;\n")
+        self.expect(["import", "goods-csv", f("goods.csv")], 0)
+        self.assertEqual(self.sql("SELECT TNAME1, PRICE, CODE, GROUPCODE FROM T WHERE NPLU=12"),
+                         [("Молоко", 1550, 321, 7)])
+        with open(f("messages.csv"), "w", encoding="utf-8") as out:
+            out.write("4;" + "а" * 30 + ";\n")
+        self.expect(["import", "messages-csv", f("messages.csv")], 0)
+        self.assertEqual(self.sql("SELECT M1, M2 FROM M WHERE NPLU=4"), [("а" * 24, "а" * 6)])
+
+        self.expect(["data-check"], 0, out="Проверка данных завершена успешно. Ошибок не обнаружено")
+        self.sql("UPDATE T SET TARA=5999 WHERE NPLU=12")
+        self.expect(["data-check"], 2, out="Ошибки найдены в: Тара Тара; ; строка №12")
+        self.sql("UPDATE T SET TARA=0 WHERE NPLU=12")
+
+        self.expect(["export", "txt", f("goods")], 0, out=f("goods.txt"))
+        with open(f("goods.txt"), encoding="cp1251") as txt:
+            text = txt.read()
+        self.assertIn("[12]\r\nNPLU=12\r\nTNAME1=Молоко", text.replace("\n", "\r\n").replace("\r\r", "\r"))
+        self.expect(["export", "xls", f("goods.xls")], 0)
+        with open(f("goods.xls"), "rb") as xls:
+            self.assertEqual(xls.read(2), b"\x09\x08")
+        self.expect(["export", "dbf", f("goods.dbf")], 0)
+        self.expect(["rebuild", "goods"], 0, out="Пустая таблица успешно создана!")
+        self.assertEqual(self.sql("SELECT count(*), count(TNAME1) FROM T"), [(4000, 0)])
+        self.expect(["import", "dbf", f("goods.dbf")], 0)
+        self.assertEqual(self.sql("SELECT TNAME1 FROM T WHERE NPLU=12"), [("Молоко",)])
+        self.expect(["import", "txt", f("goods.txt")], 0, out="загружено товаров: 1")
+        self.expect(["rebuild", "messages"], 0)
+        self.assertEqual(self.sql("SELECT count(*), count(M1) FROM M"), [(1000, 0)])
+
+
+        self.scales(self.sim(), selected=False)
+        rc, stdout, _ = self.run_cli("scales", "--json")
+        self.assertEqual(rc, 0)
+        self.assertEqual(json.loads(stdout)["scales"][0]["NAME"], "Касса 1")
+
+    def test_bad_input_and_failures(self):
+        self.scales(self.sim())
+        cases = [
+            (["write-goods", "--range", "1 -5"], 2, "'' is not a valid integer value"),
+            (["write-goods", "--range", "4001"], 2, "Номер 4001 вне диапазона 1 … 4000"),
+            (["read-goods", "--range", "1", "--scale", "Касса 9"], 2, "весов «Касса 9» нет в списке весов"),
+            (["state", "--scale", "7"], 2, "весов № 7 нет"),
+            (["import", "txt", "/nonexistent/goods.txt"], 2, "Cannot open file /nonexistent/goods.txt"),
+            (["write-settings", "--from", "/nonexistent.ini"], 2, "Cannot open file /nonexistent.ini"),
+            (["load", "/nonexistent.txt"], 2, "Cannot open file"),
+            (["scales", "--db", "/nonexistent/TevoDataBase.gdb"], 2, "нет файла базы данных"),
+            (["frobnicate"], 2, "неизвестная команда «frobnicate»"),
+            (["read-goods", "--scale", "1"], 2, "нужен параметр --range"),
+            (["write-goods", "--timeout", "-1"], 2, "--timeout"),
+            (["export", "xls", "/nonexistent/goods"], 1, "Cannot create file /nonexistent/goods.xls"),
+        ]
+        for args, status, text in cases:
+            with self.subTest(args=args):
+                rc, stdout, stderr = self.run_cli(*args)
+                self.assertEqual(rc, status, stderr)
+                self.assertIn(text, stderr)
+        bad = os.path.join(self.folder, "bad.ini")
+        with open(bad, "w") as f:
+            f.write("[Settings]\nLabelFormat=21\nDepartmnet=5\n")
+        self.expect(["write-settings", "--from", bad], 2, err="неизвестный ключ Departmnet")
+
+    def test_busy_database_and_json(self):
+        self.scales(self.sim())
+        # Another program holds the write lock, as the window does between an edit and its commit.
+        holder = subprocess.Popen([sys.executable, "-c", """
+import sqlite3, sys
+c = sqlite3.connect(sys.argv[1], isolation_level=None)
+c.execute('BEGIN IMMEDIATE')
+c.execute("UPDATE T SET TNAME2='из окна' WHERE NPLU=1")
+print('holding', flush=True)
+sys.stdin.readline()
+c.execute('COMMIT')
+""", self.db], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+        try:
+            self.assertEqual(holder.stdout.readline().strip(), "holding")
+            self.expect(["scales"], 0, out="Касса 1")  # reading goes on
+            csv = os.path.join(self.folder, "goods.csv")
+            with open(csv, "w") as f:
+                f.write("1;Hleb;\n")
+            started = time.monotonic()
+            rc, stdout, stderr = self.run_cli("import", "goods-csv", csv, "--json")
+            self.assertEqual(rc, 1, stderr)
+            self.assertGreater(time.monotonic() - started, 4)
+            self.assertIn("база данных занята", stderr)
+            doc = json.loads(stdout)
+            self.assertEqual(doc["status"], 1)
+            self.assertIn("база данных занята", doc["error"])
+        finally:
+            holder.stdin.write("\n")
+            holder.stdin.close()
+            holder.wait(10)
+        self.assertEqual(self.sql("SELECT TNAME1, TNAME2 FROM T WHERE NPLU=1"), [(None, "из окна")])
+        self.expect(["import", "goods-csv", csv], 0)
+        self.assertEqual(self.sql("SELECT TNAME1, TNAME2 FROM T WHERE NPLU=1"), [("Hleb", "из окна")])
+
+        rc, stdout, _ = self.run_cli("write-goods", "--range", "1-2", "--json")
+        doc = json.loads(stdout)
+        self.assertEqual((rc, doc["status"], doc["report"]["end"], doc["report"]["complete"]), (0, 0, "finished", True))
+        self.assertEqual(doc["report"]["message"], "Все PLU успешно записаны в весы 2")
+        self.assertEqual([s["taken"] for s in doc["report"]["scales"]], [2])
+
+    def test_help_and_version(self):
+        rc, stdout, _ = self.run_cli("--help")
+        self.assertEqual(rc, 0)
+        names = ["scales", "check", "write-goods", "read-goods", "write-messages", "read-messages", "set-clock",
+                 "write-settings", "read-settings", "write-logo", "state", "totals", "import", "export", "rebuild",
+                 "data-check", "load"]
+        for name in names:
+            self.assertIn("  %s " % name, stdout)
+            rc, text, _ = self.run_cli(name, "--help")
+            self.assertEqual(rc, 0, name)
+            self.assertTrue(text.startswith("Использование: tevo-cli " + name), text)
+        rc, stdout, _ = self.run_cli("--version")
+        self.assertEqual((rc, stdout.split()[0]), (0, "tevo-cli"))
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
