@@ -115,6 +115,21 @@ CommandState ExchangeEngine::command() const
     return m_plan.steps.isEmpty() ? CommandState::None : m_plan.steps.first();
 }
 
+namespace {
+// The long table operation an exchange is, named as the guard's refusal names it; "" for an
+// exchange that touches neither goods nor messages.
+QString tableOperation(CommandState first)
+{
+    switch (first) {
+    case CommandState::GoodsWrite: return QStringLiteral("запись товаров в весы");
+    case CommandState::GoodsRead: return QStringLiteral("чтение товаров из весов");
+    case CommandState::MessagesWrite: return QStringLiteral("запись сообщений в весы");
+    case CommandState::MessagesRead: return QStringLiteral("чтение сообщений из весов");
+    default: return {};
+    }
+}
+} // namespace
+
 int ExchangeEngine::countedRecords() const
 {
     return qMax(0, int(m_plan.records.size()) - (m_plan.closingRecord ? 1 : 0));
@@ -124,8 +139,23 @@ bool ExchangeEngine::start(const ExchangePlan &plan)
 {
     if (!plan.command || plan.steps.isEmpty() || !canStart(plan.rule, plan.countError))
         return false;
+    const QString operation = tableOperation(plan.steps.first());
+    OperationGuard &guard = m_store.guard();
+    if (!operation.isEmpty() && !m_tableScope && !guard.refusal().isEmpty()) {
+        refuseStart(guard.refusal());
+        return false;
+    }
     if (m_running)
         end(ExchangeReport::End::Stopped);
+    if (!operation.isEmpty()) {
+        m_tableScope.emplace(guard, operation, true);
+        if (!*m_tableScope) {
+            const QString refusal = m_tableScope->refusal();
+            m_tableScope.reset();
+            refuseStart(refusal);
+            return false;
+        }
+    }
     if (plan.pollInterval > 0)
         setPollInterval(plan.pollInterval);
     m_plan = plan;
@@ -209,6 +239,7 @@ void ExchangeEngine::end(ExchangeReport::End how, const QString &failure, Exchan
 {
     m_running = false;
     ++m_generation;
+    m_tableScope.reset();
     m_timer1.stop();
     m_watch.stop();
     m_firstPollToEveryRow = false;

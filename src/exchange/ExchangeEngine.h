@@ -14,6 +14,7 @@
 // fallback, so a scale that does not answer that poll is polled again at the next tick.
 #include "exchange/ExchangeCommand.h"
 #include "exchange/RangeSelection.h"
+#include "store/OperationGuard.h"
 
 #include <QBitArray>
 #include <QElapsedTimer>
@@ -21,6 +22,7 @@
 #include <QTimer>
 #include <QVariant>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace tevo {
@@ -44,7 +46,9 @@ public:
     // break the starter's rule.
     bool canStart(ScaleRule rule, const QString &countError);
     // The common start: checks as canStart, opens the channels of the selected scales and
-    // starts a conversation with each. A running exchange is stopped first.
+    // starts a conversation with each. A running exchange is stopped first. A goods or
+    // messages transfer is refused while another long table operation (a rebuild, an import,
+    // a row deletion) runs, and holds the store's guard until it ends.
     bool start(const ExchangePlan &plan);
     // Stop buttons: every conversation ends at once, channels closed; the report says where
     // each scale stood.
@@ -154,6 +158,9 @@ private:
     QVector<Conversation *> m_byRecNo;
     bool m_running = false;
     quint64 m_generation = 0; // changes at every start and end
+    // Held from the start to the end of an exchange that reads or writes goods or messages:
+    // no rebuild, import or row deletion changes the rows meanwhile.
+    std::optional<OperationGuard::Scope> m_tableScope;
     bool m_firstPollToEveryRow = false;
     bool m_checkActive = false;
     int m_interval = kDefaultPollMs;

@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <optional>
 
 namespace tevo {
 
@@ -155,12 +156,6 @@ void AutoLoader::tmAutoLoadTimer()
     const QString fileTime = fileTimeText(path);
     if (fileTime == LastLoadedFileTime)
         return;
-    // While another long table operation runs nothing is touched or recorded: the next tick
-    // tries again.
-    OperationGuard::Scope scope(m_store.guard(), kLoading);
-    if (!scope)
-        return;
-
     // Access to both files first; nothing changes when either fails.
     QFile watched(path);
     if (!watched.open(QIODevice::ReadOnly)) {
@@ -181,9 +176,20 @@ void AutoLoader::tmAutoLoadTimer()
     if (!after.exists() || fileTimeText(path) != fileTime || after.size() != bytes.size())
         return;
 
+    // While another long table operation runs nothing is touched or recorded: the next tick
+    // tries again. An exchange with the scales is stopped instead, as before every load.
+    OperationGuard &guard = m_store.guard();
+    if (guard.busy() && !guard.heldByStoppable())
+        return;
     tmAutoLoad.stop();
     if (stopExchange)
         stopExchange();
+    std::optional<OperationGuard::Scope> scope;
+    scope.emplace(guard, kLoading);
+    if (!*scope) {
+        tmAutoLoad.start();
+        return;
+    }
     AutoLoadResult load;
     try {
         load = loadGoodsFileAutomatically(m_store, bytes, settings.NeedClear, [this](int selected) {
@@ -218,6 +224,8 @@ void AutoLoader::tmAutoLoadTimer()
         emit errorMessage(loadFailure);
         return;
     }
+    // The write that follows holds the guard itself.
+    scope.reset();
     if (setGoodsRange)
         setGoodsRange(range);
     emit loaded(recordCount);

@@ -2,19 +2,22 @@
 
 namespace tevo {
 
-OperationGuard::Scope::Scope(OperationGuard &guard, const QString &what) : m_guard(guard)
+OperationGuard::Scope::Scope(OperationGuard &guard, const QString &what, bool stoppable) : m_guard(guard)
 {
     m_refusal = guard.refusal();
     if (!m_refusal.isEmpty())
         return;
     guard.m_running = what.isEmpty() ? QStringLiteral("операция с таблицами") : what;
+    guard.m_stoppable = stoppable;
     m_held = true;
 }
 
 OperationGuard::Scope::~Scope()
 {
-    if (m_held)
+    if (m_held) {
         m_guard.m_running.clear();
+        m_guard.m_stoppable = false;
+    }
 }
 
 QString OperationGuard::Scope::refusal() const { return m_refusal; }

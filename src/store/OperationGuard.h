@@ -6,6 +6,9 @@
 // empty and tells which operation is running, and the caller refuses (a menu command says so,
 // the automatic-loading tick simply tries again at its next tick). Once the program is ending,
 // no new operation starts.
+// An exchange with the scales that reads or writes goods or messages holds the guard too, so
+// that no rebuild or import changes the rows under it; it is the one holder another operation
+// may end: an automatic load stops it (as it stops any exchange) and then takes the guard.
 #include <QString>
 
 namespace tevo {
@@ -16,7 +19,9 @@ public:
     public:
         // Takes the guard for the operation `what` (a lower-case phrase such as "импорт
         // товаров из файла") when it is free.
-        Scope(OperationGuard &guard, const QString &what);
+        // `stoppable`: the holder is an exchange with the scales, which an automatic load may
+        // stop before it takes the guard.
+        Scope(OperationGuard &guard, const QString &what, bool stoppable = false);
         ~Scope();
         Scope(const Scope &) = delete;
         Scope &operator=(const Scope &) = delete;
@@ -36,6 +41,8 @@ public:
     QString refusal() const;
     // The operation that holds the guard ("" when free).
     const QString &running() const { return m_running; }
+    // The holder is an exchange that may be stopped to free the guard.
+    bool heldByStoppable() const { return busy() && m_stoppable; }
 
     // The program is ending: no operation starts from now on.
     void end() { m_ending = true; }
@@ -43,6 +50,7 @@ public:
 
 private:
     QString m_running;
+    bool m_stoppable = false;
     bool m_ending = false;
 };
 

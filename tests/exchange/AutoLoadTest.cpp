@@ -243,3 +243,31 @@ TEST_F(AutoLoadTest, DbaseFileAsTheWatchedFileLoadsNothingButAClearingLoadEmptie
     EXPECT_EQ(store->goods().count(), 4000);
     EXPECT_EQ(range, QStringLiteral("1-4000"));
 }
+
+// A goods write holds the tables as a rebuild or an import does: none of them starts while the
+// other runs, and an automatic load stops the write, loads and writes what it loaded.
+TEST_F(AutoLoadTest, AGoodsWriteHoldsTheTablesAndAnAutomaticLoadStopsItToLoad)
+{
+    SimScale &scale = addTcpScale();
+    {
+        OperationGuard::Scope rebuild(store->guard(), QStringLiteral("создание пустой таблицы товаров"));
+        EXPECT_FALSE(goods->StartGoodsWrite(QStringLiteral("1-3")));
+        ASSERT_EQ(errorsShown.size(), 1);
+        EXPECT_TRUE(errorsShown.first().contains(QStringLiteral("создание пустой таблицы товаров")));
+    }
+    ASSERT_TRUE(goods->StartGoodsWrite(QStringLiteral("1-40")));
+    {
+        OperationGuard::Scope import(store->guard(), QStringLiteral("импорт товаров из файла"));
+        EXPECT_FALSE(import);
+        EXPECT_TRUE(import.refusal().contains(QStringLiteral("запись товаров в весы")));
+    }
+    writeWatched({{7, QStringLiteral("Творог")}}, 7, t0);
+    enable(true, false);
+    ASSERT_TRUE(waitFor([&] {
+        return lastReport.command == CommandState::GoodsWrite && lastReport.end == ExchangeReport::End::Finished;
+    }, 20000));
+    EXPECT_EQ(ended, 2) << "the first write stopped, the loaded range written";
+    EXPECT_EQ(store->goods().text(6, QStringLiteral("TNAME1")), QStringLiteral("Творог"));
+    EXPECT_TRUE(scale.storedGoodsNumbers().contains(QStringLiteral("7")));
+    EXPECT_FALSE(store->guard().busy());
+}
