@@ -8,6 +8,7 @@
 #include "shell/AppWindows.h"
 #include "shell/Dialogs.h"
 #include "shell/ExchangeHub.h"
+#include "shell/ParametersTab.h"
 #include "store/DatabaseFile.h"
 
 #include <QCheckBox>
@@ -34,7 +35,7 @@ void BM_FastGoodsWrite4000Window(benchmark::State &state)
     bench::SimulatedScale sim({QStringLiteral("--port"), QStringLiteral("0")});
     {
         AppWindows w;
-        w.MainForm.FormActivate();
+        w.MainForm.runActivationSteps();
         Store &store = w.MainForm.store();
         bench::fillSampleData(store);
         bench::addScaleRow(store, QStringLiteral("127.0.0.1"), sim.port());
@@ -42,7 +43,7 @@ void BM_FastGoodsWrite4000Window(benchmark::State &state)
         w.PaketViewForm.show();
         ExchangeHub &hub = w.MainForm.exchange();
         hub.engine().setPollInterval(ExchangeEngine::kDefaultPollMs);
-        w.MainForm.cbFastExchange->setChecked(true);
+        w.MainForm.parametersTab().setFastExchangeTicked(true);
         // The windows' first painting is not part of the write.
         QElapsedTimer settle;
         settle.start();
@@ -77,7 +78,7 @@ void BM_FastGoodsWrite4000Window(benchmark::State &state)
             state.SkipWithError("the scale did not take every record");
         QCoreApplication::processEvents();
         state.counters["longest_gap_ms"] = double(longestNs) / 1e6;
-        state.counters["log_lines"] = w.PaketViewForm.mView->document()->blockCount();
+        state.counters["log_lines"] = w.PaketViewForm.view()->document()->blockCount();
         hub.engine().stop();
     }
     Dialogs::reset();

@@ -12,8 +12,14 @@ AppWindows::AppWindows()
       PaketViewForm(&MainForm), Tray(MainForm, ScalesForm, AutoLoadForm)
 {
     MainForm.setWindows(&ScalesForm, &AboutForm, &PaketViewForm);
-    // Creating the automatic-loading dialog reads its settings and may start its timer.
     MainForm.setAutoLoad(&AutoLoadForm, &Tray);
+    ExchangeHub &hub = MainForm.exchange();
+    hub.mainWindowInTray = [this] { return Tray.mainWindowInTray(); };
+    hub.showTrayBalloon = [this](const QString &title, const QString &text, int icon, int seconds) {
+        Tray.showTrayBalloon(title, text, icon, seconds);
+    };
+    // Giving the automatic-loading dialog its loader reads the settings and may start the timer.
+    AutoLoadForm.setLoader(&hub.autoLoader());
     QObject::connect(&ScalesForm, &TScalesForm::connectionCheckRequested, &MainForm,
                      [this] { MainForm.exchange().connectionCheck().start(); });
     // The end of the desktop session: save first, and run the closing steps if the

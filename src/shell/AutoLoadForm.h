@@ -21,25 +21,24 @@ public:
     // The loader whose settings the dialog edits; its creation step runs here.
     void setLoader(AutoLoader *loader);
 
-    QLineEdit *edAutoLoad = nullptr;
-    QPushButton *btnOpen = nullptr;
-    QSpinBox *seAutoLoad = nullptr;
-    QCheckBox *cbAutoLoad = nullptr;
-    QCheckBox *cbEnableAutoLoad = nullptr;
-    QCheckBox *cbNeedClear = nullptr;
-    QPushButton *btnClose = nullptr;
-
     void done(int result) override;
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void btnOpenClick();
+    void onBrowseClicked();
     void fillFromLoader();
     bool fileNameStorable();
 
     AutoLoader *m_loader = nullptr;
+    QLineEdit *m_fileEdit = nullptr;
+    QPushButton *m_browseButton = nullptr;
+    QSpinBox *m_periodSpin = nullptr;
+    QCheckBox *m_loadToScalesBox = nullptr;
+    QCheckBox *m_enableBox = nullptr;
+    QCheckBox *m_clearBox = nullptr;
+    QPushButton *m_closeButton = nullptr;
 };
 
 } // namespace tevo

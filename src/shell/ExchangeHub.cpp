@@ -1,26 +1,26 @@
 #include "shell/ExchangeHub.h"
 
 #include "common/AppPaths.h"
-#include "common/Convert.h"
 #include "common/Error.h"
 #include "common/ErrorSink.h"
 #include "shell/Dialogs.h"
-#include "shell/LcdIndicator.h"
+#include "shell/GoodsTab.h"
 #include "shell/MainForm.h"
+#include "shell/MessagesTab.h"
 #include "shell/PaketViewForm.h"
+#include "shell/ParametersTab.h"
 #include "shell/ScaleProgressPanel.h"
 #include "shell/ScalesForm.h"
 #include "shell/UpdateThrottle.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QCoreApplication>
-#include <QLineEdit>
-#include <QLocale>
-#include <QProgressBar>
 #include <QStatusBar>
 
 namespace tevo {
+
+namespace {
+const QString kPickForWrite = QStringLiteral("Выберите весы для загрузки!");
+const QString kPickOne = QStringLiteral("Выберите только ОДНИ весы!");
+} // namespace
 
 ExchangeHub::ExchangeHub(TMainForm &form) : QObject(&form), m_form(form)
 {
@@ -47,8 +47,8 @@ ExchangeHub::ExchangeHub(TMainForm &form) : QObject(&form), m_form(form)
             m_form.paketViewForm()->appendPacket(p);
     });
     connect(&engine, &ExchangeEngine::progressMaximumChanged, this, [this](int max) {
-        m_form.pbT->setMaximum(qMax(1, max));
-        m_form.pbM->setMaximum(qMax(1, max));
+        m_form.goodsTab().setProgressMaximum(max);
+        m_form.messagesTab().setProgressMaximum(max);
     });
     m_progressThrottle = new UpdateThrottle([this] { showProgressNow(); }, this);
     connect(&engine, &ExchangeEngine::progressChanged, this, [this](ProgressBar bar, int value) {
@@ -79,18 +79,31 @@ ExchangeHub::ExchangeHub(TMainForm &form) : QObject(&form), m_form(form)
     });
     connect(&exchange.connectionCheck(), &ConnectionCheck::finished, this, [this](int) { syncSelectedCount(); });
 
-    for (QLineEdit *edit : {form.Edit1, form.Edit6})
-        connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &t) {
-            if (t.size() <= kHeaderTypedMaxLength)
-                edit->setMaxLength(kHeaderTypedMaxLength);
-        });
+    GoodsTab &goodsTab = form.goodsTab();
+    connect(&goodsTab, &GoodsTab::writeClicked, this, &ExchangeHub::onWriteGoodsClicked);
+    connect(&goodsTab, &GoodsTab::readClicked, this, &ExchangeHub::onReadGoodsClicked);
+    connect(&goodsTab, &GoodsTab::stopClicked, this, &ExchangeHub::onStopClicked);
+    MessagesTab &messagesTab = form.messagesTab();
+    connect(&messagesTab, &MessagesTab::writeClicked, this, &ExchangeHub::onWriteMessagesClicked);
+    connect(&messagesTab, &MessagesTab::readClicked, this, &ExchangeHub::onReadMessagesClicked);
+    connect(&messagesTab, &MessagesTab::stopClicked, this, &ExchangeHub::onStopClicked);
+    ParametersTab &parametersTab = form.parametersTab();
+    connect(&parametersTab, &ParametersTab::writeSettingsClicked, this, &ExchangeHub::onWriteSettingsClicked);
+    connect(&parametersTab, &ParametersTab::readSettingsClicked, this, &ExchangeHub::onReadSettingsClicked);
+    connect(&parametersTab, &ParametersTab::writeClockClicked, this, &ExchangeHub::onWriteClockClicked);
+    connect(&parametersTab, &ParametersTab::openLogoClicked, this, &ExchangeHub::onOpenLogoClicked);
+    connect(&parametersTab, &ParametersTab::writeLogoClicked, this, &ExchangeHub::onWriteLogoClicked);
+    connect(&parametersTab, &ParametersTab::readStateClicked, this, &ExchangeHub::onReadStateClicked);
+    connect(&parametersTab, &ParametersTab::readTotalsClicked, this, &ExchangeHub::onReadTotalsClicked);
 
-    // CheckBox1 "Изменение цены" also steers the pace after a refusal.
-    connect(form.CheckBox1, &QCheckBox::toggled, this, [this](bool on) { m_exchange->engine().setPriceChange(on); });
-    engine.setPriceChange(form.CheckBox1->isChecked());
+    // "Изменение цены" also steers the pace after a refusal.
+    connect(&parametersTab, &ParametersTab::priceChangeToggled, this,
+            [this](bool on) { m_exchange->engine().setPriceChange(on); });
+    engine.setPriceChange(parametersTab.priceChangeTicked());
     // "Быстрый обмен": each scale is polled again as soon as it has answered.
-    connect(form.cbFastExchange, &QCheckBox::toggled, this, [this](bool on) { m_exchange->engine().setFastExchange(on); });
-    engine.setFastExchange(form.cbFastExchange->isChecked());
+    connect(&parametersTab, &ParametersTab::fastExchangeToggled, this,
+            [this](bool on) { m_exchange->engine().setFastExchange(on); });
+    engine.setFastExchange(parametersTab.fastExchangeTicked());
 
     exchange.mainWindowInTray = [this] { return mainWindowInTray && mainWindowInTray(); };
     exchange.showTrayBalloon = [this](const QString &title, const QString &text, int icon, int seconds) {
@@ -102,7 +115,7 @@ ExchangeHub::ExchangeHub(TMainForm &form) : QObject(&form), m_form(form)
     AutoLoader &auto_ = *m_autoLoader;
     auto_.stopExchange = [this] { m_exchange->engine().stop(); };
     auto_.setSelectedScaleCount = [this](int n) { m_form.appState().setSelectedScaleCount(n); };
-    auto_.setGoodsRange = [this](const QString &range) { m_form.edTDiapazon->setText(range); };
+    auto_.setGoodsRange = [this](const QString &range) { m_form.goodsTab().setRangeText(range); };
     auto_.startGoodsWrite = [this](const QString &range) { return m_exchange->goods().StartGoodsWrite(range); };
     auto_.notify = [this](const QString &text) {
         if (showTrayBalloon)
@@ -122,8 +135,8 @@ void ExchangeHub::showProgressNow()
     for (int i = 0; i < 2; ++i) {
         if (!m_barValue[i])
             continue;
-        QProgressBar *pb = i == 0 ? m_form.pbT : m_form.pbM;
-        pb->setValue(qMin(*m_barValue[i], pb->maximum()));
+        TransferTab &tab = i == 0 ? static_cast<TransferTab &>(m_form.goodsTab()) : m_form.messagesTab();
+        tab.showProgress(*m_barValue[i]);
         m_barValue[i].reset();
     }
     if (m_followed) {
@@ -150,70 +163,22 @@ bool ExchangeHub::pickScales(const QString &caption)
     return Dialogs::execModal(dialog) == QDialog::Accepted;
 }
 
-ScaleSettings ExchangeHub::settings() const
-{
-    ScaleSettings s;
-    s.department = strToInt(m_form.Edit2->text());
-    s.printShift = strToInt(m_form.Edit5->text());
-    s.autoPrintWeight = strToInt(m_form.Edit4->text());
-    s.labelFormatPosition = m_form.ComboBox2->currentIndex() + 1;
-    if (s.labelFormatPosition < 1)
-        throw InputError(QStringLiteral("Выберите формат этикетки в списке \"Формат Этикетки\"."));
-    s.barcodePosition = m_form.ComboBox5->currentIndex();
-    QCheckBox *boxes[8] = {m_form.CheckBox1, m_form.CheckBox2, m_form.CheckBox3, m_form.CheckBox4,
-                           m_form.CheckBox5, m_form.CheckBox6, m_form.CheckBox7, m_form.CheckBox8};
-    quint8 bits = 0;
-    for (int i = 0; i < 8; ++i)
-        if (boxes[i]->isChecked())
-            bits |= quint8(1u << i);
-    s.printOptions = bits;
-    return s;
-}
-
-void ExchangeHub::setSettings(const ScaleSettings &s)
-{
-    m_form.Edit2->setText(QString::number(s.department));
-    m_form.Edit5->setText(QString::number(s.printShift));
-    m_form.ComboBox5->setCurrentIndex(s.barcodePosition >= 0 && s.barcodePosition < m_form.ComboBox5->count()
-                                          ? s.barcodePosition
-                                          : -1);
-    m_form.Edit4->setText(QString::number(s.autoPrintWeight));
-    QCheckBox *boxes[8] = {m_form.CheckBox1, m_form.CheckBox2, m_form.CheckBox3, m_form.CheckBox4,
-                           m_form.CheckBox5, m_form.CheckBox6, m_form.CheckBox7, m_form.CheckBox8};
-    for (int i = 0; i < 8; ++i)
-        boxes[i]->setChecked(s.printOptions & (1u << i));
-    // A code the list does not have leaves no item selected.
-    m_form.ComboBox2->setCurrentIndex(s.labelFormatPosition >= 1 ? s.labelFormatPosition - 1 : -1);
-}
-
-ShopHeader ExchangeHub::header() const { return {m_form.Edit1->text(), m_form.Edit6->text()}; }
-
-void ExchangeHub::setHeader(const ShopHeader &h)
-{
-    setHeaderLine(m_form.Edit1, h.line1);
-    setHeaderLine(m_form.Edit6, h.line2);
-}
-
-void ExchangeHub::setHeaderLine(QLineEdit *edit, const QString &text)
-{
-    // A scale holds 28 characters a line, one more than may be typed: a line read with all 28
-    // is kept whole, so it goes back whole. Typing brings the limit back.
-    if (text.size() > kHeaderTypedMaxLength)
-        edit->setMaxLength(qMin<int>(text.size(), kHeaderLineWidth));
-    edit->setText(text);
-}
+ScaleSettings ExchangeHub::settings() const { return m_form.parametersTab().settings(); }
+void ExchangeHub::setSettings(const ScaleSettings &s) { m_form.parametersTab().setSettings(s); }
+ShopHeader ExchangeHub::header() const { return m_form.parametersTab().header(); }
+void ExchangeHub::setHeader(const ShopHeader &h) { m_form.parametersTab().setHeader(h); }
 
 void ExchangeHub::setLogo(const LogoPixels &logo)
 {
     m_logo = logo;
     // The logo is drawn into the picture the tab holds; without one a white 64 × 64 one is made.
-    QImage image = m_form.logoImage();
+    QImage image = m_form.parametersTab().logoImage();
     if (image.isNull()) {
         image = QImage(64, 64, QImage::Format_RGB32);
         image.fill(Qt::white);
     }
     drawLogo(image, logo);
-    m_form.setLogoImage(image);
+    m_form.parametersTab().setLogoImage(image);
 }
 
 void ExchangeHub::setLogoFromFile(const QString &fileName)
@@ -222,29 +187,84 @@ void ExchangeHub::setLogoFromFile(const QString &fileName)
     if (!image.load(fileName))
         throw FileError(QStringLiteral("Не удалось открыть рисунок %1: формат не распознан или файл повреждён.").arg(fileName));
     m_logo = logoFromImage(image);
-    m_form.setLogoImage(image);
+    m_form.parametersTab().setLogoImage(image);
 }
 
-void ExchangeHub::showWeighingState(const WeighingState &s)
+void ExchangeHub::showWeighingState(const WeighingState &s) { m_form.parametersTab().showWeighingState(s); }
+void ExchangeHub::showTotals(const SalesTotals &t) { m_form.parametersTab().showTotals(t); }
+
+// --- the tabs' buttons -------------------------------------------------------------------
+
+void ExchangeHub::onWriteGoodsClicked()
 {
-    m_form.liM->setIndicatorString(weightText(s.grams, QLocale()));
-    m_form.liCena->setIndicatorString(s.priceText());
-    m_form.liCost->setIndicatorString(s.costText());
-    m_form.liPLU->setIndicatorString(s.pluText());
+    if (pickScales(kPickForWrite))
+        goods().StartGoodsWrite(m_form.goodsTab().rangeText());
 }
 
-void ExchangeHub::showTotals(const SalesTotals &t)
+void ExchangeHub::onReadGoodsClicked()
 {
-    m_form.edicp->setText(QString::number(t.runCounter));
-    m_form.edice->setText(QString::number(t.labelCounter));
-    m_form.edisum->setText(QString::number(t.totalSum));
-    m_form.ediprod->setText(QString::number(t.salesCount));
-    m_form.edim->setText(QString::number(t.totalWeight));
-    m_form.edisp->setText(QString::number(t.sumAllPlu));
-    m_form.ediprodp->setText(QString::number(t.salesCountAllPlu));
-    m_form.edimp->setText(QString::number(t.weightAllPlu));
-    m_form.edifp->setText(QString::number(t.freePlu));
-    m_form.edifm->setText(QString::number(t.freeMessages));
+    if (pickScales(kPickOne))
+        goods().startGoodsRead(m_form.goodsTab().rangeText());
+}
+
+void ExchangeHub::onWriteMessagesClicked()
+{
+    if (pickScales(kPickForWrite))
+        messages().startMessagesWrite(m_form.messagesTab().rangeText());
+}
+
+void ExchangeHub::onReadMessagesClicked()
+{
+    if (pickScales(kPickOne))
+        messages().startMessagesRead(m_form.messagesTab().rangeText());
+}
+
+void ExchangeHub::onStopClicked() { engine().stop(); }
+
+void ExchangeHub::onWriteSettingsClicked()
+{
+    if (pickScales(kPickForWrite))
+        parameters().startSettingsWrite();
+}
+
+void ExchangeHub::onReadSettingsClicked()
+{
+    if (pickScales(kPickOne))
+        parameters().startSettingsRead();
+}
+
+void ExchangeHub::onWriteClockClicked()
+{
+    if (pickScales(kPickForWrite))
+        parameters().startClockWrite();
+}
+
+void ExchangeHub::onOpenLogoClicked()
+{
+    const QString file = Dialogs::openFileName(&m_form, QString(),
+                                               QStringLiteral("Точечный рисунок (*.bmp *.BMP);;"
+                                                              "Все рисунки (*.bmp *.png *.jpg *.jpeg *.gif *.pbm *.pgm *.ppm *.xbm *.xpm)"));
+    if (file.isEmpty())
+        return;
+    guarded([&] { setLogoFromFile(file); });
+}
+
+void ExchangeHub::onWriteLogoClicked()
+{
+    if (pickScales(kPickOne))
+        parameters().startLogoWrite();
+}
+
+void ExchangeHub::onReadStateClicked()
+{
+    if (pickScales(kPickOne))
+        parameters().startStateRead();
+}
+
+void ExchangeHub::onReadTotalsClicked()
+{
+    if (pickScales(kPickOne))
+        parameters().startTotalsRead();
 }
 
 } // namespace tevo

@@ -1,6 +1,8 @@
 // Handlers of the File menu: goods and messages to and from files.
 #include "shell/Dialogs.h"
+#include "shell/GoodsTab.h"
 #include "shell/MainForm.h"
+#include "shell/MessagesTab.h"
 #include "shell/TableGrid.h"
 
 #include "common/AppPaths.h"
@@ -55,7 +57,7 @@ void TMainForm::rereadBeforeExport()
     guarded([&] { m_store.rereadIfChangedElsewhere(); });
 }
 
-void TMainForm::Excel1Click()
+void TMainForm::onExportTextTriggered()
 {
     const QString chosen = Dialogs::saveFileName(this, QString(), QString());
     if (chosen.isEmpty())
@@ -64,7 +66,7 @@ void TMainForm::Excel1Click()
     busy([&] { exportGoodsText(m_store.goods(), goodsTextExportName(chosen)); });
 }
 
-void TMainForm::dbf2Click()
+void TMainForm::onExportDbfTriggered()
 {
     const QString chosen = Dialogs::saveFileName(this, QString(), QString());
     if (chosen.isEmpty())
@@ -75,7 +77,7 @@ void TMainForm::dbf2Click()
     });
 }
 
-void TMainForm::csv1Click()
+void TMainForm::onExportXlsTriggered()
 {
     const QString chosen = Dialogs::saveFileName(this, QString(), QString());
     if (chosen.isEmpty())
@@ -84,29 +86,29 @@ void TMainForm::csv1Click()
     busy([&] { exportGoodsXls(m_store.goods(), goodsSheetExportName(chosen)); });
 }
 
-void TMainForm::xls1Click()
+void TMainForm::onImportTextTriggered()
 {
     importFile(kImportingGoods, kImportFilter, [this](const QString &file) { importGoodsText(m_store.goods(), file); });
-    gdT->viewport()->update();
+    m_goodsTab->grid()->viewport()->update();
 }
 
-void TMainForm::dbf1Click()
+void TMainForm::onImportDbfTriggered()
 {
     importFile(kImportingGoods, kImportFilter, [this](const QString &file) { importGoodsDbf(m_store.goods(), file); });
-    gdT->viewport()->update();
+    m_goodsTab->grid()->viewport()->update();
 }
 
-void TMainForm::csv2Click()
+void TMainForm::onImportGoodsCsvTriggered()
 {
     importFile(kImportingGoods, kCsvFilter, [this](const QString &file) { importGoodsCsv(m_store.goods(), file); });
-    gdT->viewport()->update();
+    m_goodsTab->grid()->viewport()->update();
 }
 
-void TMainForm::csv3Click()
+void TMainForm::onImportMessagesCsvTriggered()
 {
     importFile(kImportingMessages, kCsvFilter,
                [this](const QString &file) { importMessagesCsv(m_store.messages(), file); });
-    grM->viewport()->update();
+    m_messagesTab->grid()->viewport()->update();
 }
 
 } // namespace tevo

@@ -1,12 +1,16 @@
 #include "shell/MainForm.h"
-#include "shell/ExchangeHub.h"
 
 #include "common/AppPaths.h"
 #include "common/ErrorSink.h"
 #include "common/ProfileFile.h"
 #include "shell/AboutForm.h"
+#include "shell/AutoLoadForm.h"
 #include "shell/ColumnWidths.h"
 #include "shell/Dialogs.h"
+#include "shell/ExchangeHub.h"
+#include "shell/GoodsTab.h"
+#include "shell/MessagesTab.h"
+#include "shell/ParametersTab.h"
 #include "shell/PaketViewForm.h"
 #include "shell/ScalesForm.h"
 #include "shell/ShellStyle.h"
@@ -17,15 +21,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QTabWidget>
-#include <QToolButton>
 #include <QUrl>
 
 namespace tevo {
@@ -70,37 +70,25 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), m_state(this)
 
     buildMenu();
 
-    PageControl1 = new QTabWidget(this);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setTabPosition(QTabWidget::West);
-    PageControl1->setDocumentMode(false);
-    setCentralWidget(PageControl1);
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("PageControl1"));
+    m_tabs->setTabPosition(QTabWidget::West);
+    m_tabs->setDocumentMode(false);
+    setCentralWidget(m_tabs);
 
-    TabSheet2 = new QWidget;
-    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
-    TabSheet3 = new QWidget;
-    TabSheet3->setObjectName(QStringLiteral("TabSheet3"));
-    TabSheet1 = new QWidget;
-    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
-    for (QWidget *page : {TabSheet2, TabSheet3, TabSheet1})
-        style::paintPaleGreen(page);
-    PageControl1->addTab(TabSheet2, QStringLiteral("Товары"));
-    PageControl1->addTab(TabSheet3, QStringLiteral("Сообщения"));
-    PageControl1->addTab(TabSheet1, QStringLiteral("Параметры"));
-    PageControl1->setCurrentIndex(0);
+    m_goodsTab = new GoodsTab(m_store.goods(), m_store.guard());
+    m_messagesTab = new MessagesTab(m_store.messages(), m_store.guard());
+    m_parametersTab = new ParametersTab;
+    m_tabs->addTab(m_goodsTab, QStringLiteral("Товары"));
+    m_tabs->addTab(m_messagesTab, QStringLiteral("Сообщения"));
+    m_tabs->addTab(m_parametersTab, QStringLiteral("Параметры"));
+    m_tabs->setCurrentIndex(0);
 
-    buildGoodsTab();
-    buildMessagesTab();
-    buildParametersTab();
-    connectHandlers();
-    cbFastExchange->setChecked(WorkProperties::readFastExchange(besideProgram(QLatin1String(kColumnWidthsFileName))));
+    connectMenu();
+    m_parametersTab->setFastExchangeTicked(
+        WorkProperties::readFastExchange(besideProgram(QLatin1String(kColumnWidthsFileName))));
 
-    gdT->setTable(&m_store.goods());
-    grM->setTable(&m_store.messages());
-    gdT->setGuard(&m_store.guard());
-    grM->setGuard(&m_store.guard());
-    gdT->installEventFilter(this);
-    gdT->setFocus(); // the goods grid has the keys when the window first becomes active
+    m_goodsTab->grid()->setFocus(); // the goods grid has the keys when the window first becomes active
     Dialogs::setMainWindow(this);
 
     // Rebuilds and other long runs keep the window alive between rows.
@@ -115,8 +103,8 @@ TMainForm::~TMainForm()
     delete m_hub;
     m_hub = nullptr;
     // The grids go before the tables they show.
-    gdT->setTable(nullptr);
-    grM->setTable(nullptr);
+    m_goodsTab->releaseTable();
+    m_messagesTab->releaseTable();
 }
 
 void TMainForm::setWindows(TScalesForm *scales, TAboutForm *about, TPaketViewForm *paketView)
@@ -131,77 +119,59 @@ void TMainForm::buildMenu()
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu"));
 
-    N1 = bar->addMenu(QStringLiteral("Файл"));
-    N1->setObjectName(QStringLiteral("N1"));
-    N1->menuAction()->setObjectName(QStringLiteral("N1"));
-    Excel1 = namedAction(N1, "Excel1", QStringLiteral("Экспорт товаров в *.txt"));
-    dbf2 = namedAction(N1, "dbf2", QStringLiteral("Экспорт товаров в *.dbf"));
-    csv1 = namedAction(N1, "csv1", QStringLiteral("Экспорт товаров в *.xls"));
-    N5 = namedSeparator(N1, "N5");
-    xls1 = namedAction(N1, "xls1", QStringLiteral("Импорт товаров из *.txt"));
-    dbf1 = namedAction(N1, "dbf1", QStringLiteral("Импорт товаров из *.dbf"));
-    csv2 = namedAction(N1, "csv2", QStringLiteral("Импорт товаров из *.csv"));
-    csv3 = namedAction(N1, "csv3", QStringLiteral("Импорт сообщеий из *.csv"));
-    N4 = namedSeparator(N1, "N4");
-    mmExit = namedAction(N1, "mmExit", QStringLiteral("Выход"));
+    m_fileMenu = bar->addMenu(QStringLiteral("Файл"));
+    m_fileMenu->setObjectName(QStringLiteral("N1"));
+    m_fileMenu->menuAction()->setObjectName(QStringLiteral("N1"));
+    m_exportTextAction = namedAction(m_fileMenu, "Excel1", QStringLiteral("Экспорт товаров в *.txt"));
+    m_exportDbfAction = namedAction(m_fileMenu, "dbf2", QStringLiteral("Экспорт товаров в *.dbf"));
+    m_exportXlsAction = namedAction(m_fileMenu, "csv1", QStringLiteral("Экспорт товаров в *.xls"));
+    namedSeparator(m_fileMenu, "N5");
+    m_importTextAction = namedAction(m_fileMenu, "xls1", QStringLiteral("Импорт товаров из *.txt"));
+    m_importDbfAction = namedAction(m_fileMenu, "dbf1", QStringLiteral("Импорт товаров из *.dbf"));
+    m_importGoodsCsvAction = namedAction(m_fileMenu, "csv2", QStringLiteral("Импорт товаров из *.csv"));
+    m_importMessagesCsvAction = namedAction(m_fileMenu, "csv3", QStringLiteral("Импорт сообщеий из *.csv"));
+    namedSeparator(m_fileMenu, "N4");
+    m_exitAction = namedAction(m_fileMenu, "mmExit", QStringLiteral("Выход"));
 
-    N6 = bar->addMenu(QStringLiteral("Инструменты"));
-    N6->setObjectName(QStringLiteral("N6"));
-    N6->menuAction()->setObjectName(QStringLiteral("N6"));
-    N2 = namedAction(N6, "N2", QStringLiteral("Настройка весов"));
-    N3 = namedAction(N6, "N3", QStringLiteral("Проверить данные"));
-    N7 = namedAction(N6, "N7", QStringLiteral("Автоматическая загрузка товаров"));
-    N11 = namedAction(N6, "N11", QStringLiteral("Создать пустую таблицю сообщений"));
+    m_toolsMenu = bar->addMenu(QStringLiteral("Инструменты"));
+    m_toolsMenu->setObjectName(QStringLiteral("N6"));
+    m_toolsMenu->menuAction()->setObjectName(QStringLiteral("N6"));
+    m_scalesSetupAction = namedAction(m_toolsMenu, "N2", QStringLiteral("Настройка весов"));
+    m_checkDataAction = namedAction(m_toolsMenu, "N3", QStringLiteral("Проверить данные"));
+    m_autoLoadAction = namedAction(m_toolsMenu, "N7", QStringLiteral("Автоматическая загрузка товаров"));
+    m_emptyMessagesAction = namedAction(m_toolsMenu, "N11", QStringLiteral("Создать пустую таблицю сообщений"));
     // The fourth letter of "пуcтую" is the Latin c, as the users know the command.
-    N8 = namedAction(N6, "N8", QStringLiteral("Создать пу" "c" "тую таблицу товаров"));
-    N10 = namedAction(N6, "N10", QStringLiteral("Просмотр пакетов"));
+    m_emptyGoodsAction = namedAction(m_toolsMenu, "N8", QStringLiteral("Создать пу" "c" "тую таблицу товаров"));
+    m_packetLogAction = namedAction(m_toolsMenu, "N10", QStringLiteral("Просмотр пакетов"));
 
-    N9 = bar->addAction(QStringLiteral("О программе"));
-    N9->setObjectName(QStringLiteral("N9"));
-    N16 = bar->addAction(QStringLiteral("Помощь"));
-    N16->setObjectName(QStringLiteral("N16"));
+    m_aboutAction = bar->addAction(QStringLiteral("О программе"));
+    m_aboutAction->setObjectName(QStringLiteral("N9"));
+    m_helpAction = bar->addAction(QStringLiteral("Помощь"));
+    m_helpAction->setObjectName(QStringLiteral("N16"));
 }
 
-void TMainForm::connectHandlers()
+void TMainForm::connectMenu()
 {
-    connect(Excel1, &QAction::triggered, this, &TMainForm::Excel1Click);
-    connect(dbf2, &QAction::triggered, this, &TMainForm::dbf2Click);
-    connect(csv1, &QAction::triggered, this, &TMainForm::csv1Click);
-    connect(xls1, &QAction::triggered, this, &TMainForm::xls1Click);
-    connect(dbf1, &QAction::triggered, this, &TMainForm::dbf1Click);
-    connect(csv2, &QAction::triggered, this, &TMainForm::csv2Click);
-    connect(csv3, &QAction::triggered, this, &TMainForm::csv3Click);
-    connect(mmExit, &QAction::triggered, this, &TMainForm::mmExitClick);
-    connect(N2, &QAction::triggered, this, &TMainForm::N2Click);
-    connect(N3, &QAction::triggered, this, &TMainForm::N3Click);
-    connect(N7, &QAction::triggered, this, &TMainForm::N7Click);
-    connect(N11, &QAction::triggered, this, &TMainForm::N11Click);
-    connect(N8, &QAction::triggered, this, &TMainForm::N8Click);
-    connect(N10, &QAction::triggered, this, &TMainForm::N10Click);
-    connect(N9, &QAction::triggered, this, &TMainForm::N9Click);
-    connect(N16, &QAction::triggered, this, &TMainForm::N16Click);
-
-    connect(btnOneT, &QPushButton::clicked, this, &TMainForm::btnOneTClick);
-    connect(btnAllT, &QPushButton::clicked, this, &TMainForm::btnAllTClick);
-    connect(btnWriteT, &QPushButton::clicked, this, &TMainForm::btnWriteTClick);
-    connect(btnReadT, &QPushButton::clicked, this, &TMainForm::btnReadTClick);
-    connect(btnStopT, &QPushButton::clicked, this, &TMainForm::btnStopTClick);
-    connect(btnOneM, &QPushButton::clicked, this, &TMainForm::btnOneMClick);
-    connect(btnAllM, &QPushButton::clicked, this, &TMainForm::btnAllMClick);
-    connect(btnWriteM, &QPushButton::clicked, this, &TMainForm::btnWriteMClick);
-    connect(btnReadM, &QPushButton::clicked, this, &TMainForm::btnReadMClick);
-    connect(btnStopM, &QPushButton::clicked, this, &TMainForm::btnStopMClick);
-    connect(Button1, &QPushButton::clicked, this, &TMainForm::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TMainForm::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TMainForm::Button3Click);
-    connect(SpeedButton4, &QToolButton::clicked, this, &TMainForm::SpeedButton4Click);
-    connect(SpeedButton5, &QToolButton::clicked, this, &TMainForm::SpeedButton5Click);
-    connect(btnReNewScaleState, &QPushButton::clicked, this, &TMainForm::btnReNewScaleStateClick);
-    connect(btnItog, &QPushButton::clicked, this, &TMainForm::btnItogClick);
-
-    connect(gdT, &TableGrid::keyReleased, this, &TMainForm::gdTKeyUp);
-    connect(grM, &TableGrid::keyReleased, this, &TMainForm::grMKeyUp);
-    connect(gdT, &QAbstractItemView::pressed, this, &TMainForm::gdTCellClick);
+    const std::pair<QAction *, void (TMainForm::*)()> commands[] = {
+        {m_exportTextAction, &TMainForm::onExportTextTriggered},
+        {m_exportDbfAction, &TMainForm::onExportDbfTriggered},
+        {m_exportXlsAction, &TMainForm::onExportXlsTriggered},
+        {m_importTextAction, &TMainForm::onImportTextTriggered},
+        {m_importDbfAction, &TMainForm::onImportDbfTriggered},
+        {m_importGoodsCsvAction, &TMainForm::onImportGoodsCsvTriggered},
+        {m_importMessagesCsvAction, &TMainForm::onImportMessagesCsvTriggered},
+        {m_exitAction, &TMainForm::onExitTriggered},
+        {m_scalesSetupAction, &TMainForm::onScalesSetupTriggered},
+        {m_checkDataAction, &TMainForm::onCheckDataTriggered},
+        {m_autoLoadAction, &TMainForm::onAutoLoadTriggered},
+        {m_emptyMessagesAction, &TMainForm::onEmptyMessagesTriggered},
+        {m_emptyGoodsAction, &TMainForm::onEmptyGoodsTriggered},
+        {m_packetLogAction, &TMainForm::onPacketLogTriggered},
+        {m_aboutAction, &TMainForm::onAboutTriggered},
+        {m_helpAction, &TMainForm::onHelpTriggered},
+    };
+    for (const auto &[action, slot] : commands)
+        connect(action, &QAction::triggered, this, slot);
 }
 
 // --- activation and closing ---------------------------------------------------------------
@@ -213,7 +183,7 @@ bool TMainForm::event(QEvent *event)
         if (m_skipActivation)
             m_skipActivation = false; // the error box of the last attempt has just closed
         else
-            FormActivate();
+            runActivationSteps();
         break;
     case QEvent::WindowDeactivate:
         if (m_showingActivateError)
@@ -225,7 +195,7 @@ bool TMainForm::event(QEvent *event)
     return QMainWindow::event(event);
 }
 
-void TMainForm::FormActivate()
+void TMainForm::runActivationSteps()
 {
     if (m_activating)
         return;
@@ -248,25 +218,27 @@ void TMainForm::FormActivate()
     setWindowState((windowState() & ~(Qt::WindowMinimized | Qt::WindowFullScreen)) | Qt::WindowMaximized);
     m_state.setSelectedScaleCount(m_store.countSelectedScales());
     if (!m_widthsLoaded) {
-        ColumnWidths::load(besideProgram(QLatin1String(kColumnWidthsFileName)), {gdT, grM});
+        ColumnWidths::load(besideProgram(QLatin1String(kColumnWidthsFileName)), {m_goodsTab->grid(), m_messagesTab->grid()});
         m_widthsLoaded = true;
     }
-    if (m_state.StartMinimized) {
+    if (m_state.startMinimized()) {
         setWindowState(windowState() | Qt::WindowMinimized);
-        m_state.StartMinimized = false;
+        m_state.setStartMinimized(false);
     }
     m_activating = false;
 }
 
-void TMainForm::FormClose()
+void TMainForm::runClosingSteps()
 {
     m_store.storeOpenEdits();
     // Widths and "Быстрый обмен" are saved only once the stored widths were loaded: a run whose
     // database never opened leaves the file as it was.
     if (m_widthsLoaded)
         guarded([&] {
-            ColumnWidths::save(besideProgram(QLatin1String(kColumnWidthsFileName)), {gdT, grM},
-                               [&](ProfileFile &file) { WorkProperties::writeFastExchange(file, cbFastExchange->isChecked()); });
+            ColumnWidths::save(besideProgram(QLatin1String(kColumnWidthsFileName)), {m_goodsTab->grid(), m_messagesTab->grid()},
+                               [&](ProfileFile &file) {
+                                   WorkProperties::writeFastExchange(file, m_parametersTab->fastExchangeTicked());
+                               });
         });
     guarded([&] { m_store.database().commitAtEnd(); });
 }
@@ -279,7 +251,7 @@ void TMainForm::closeOnce()
     // No long table operation starts from now on; one that runs ends by itself and its
     // changes are committed when the connection closes.
     m_store.guard().end();
-    FormClose();
+    runClosingSteps();
     // Whatever still runs while the program winds down shows no box that would hold it up.
     Dialogs::setEnding(true);
 }
@@ -301,7 +273,7 @@ void TMainForm::saveForSessionEnd()
 {
     const bool wasEnding = Dialogs::ending();
     Dialogs::setEnding(true);
-    FormClose();
+    runClosingSteps();
     Dialogs::setEnding(wasEnding);
 }
 
@@ -313,9 +285,9 @@ void TMainForm::aboutToQuit()
 
 // --- menu commands -----------------------------------------------------------------------
 
-void TMainForm::mmExitClick() { close(); }
+void TMainForm::onExitTriggered() { close(); }
 
-void TMainForm::N2Click()
+void TMainForm::onScalesSetupTriggered()
 {
     if (!m_scalesForm)
         return;
@@ -323,7 +295,7 @@ void TMainForm::N2Click()
     Dialogs::execModal(m_scalesForm);
 }
 
-void TMainForm::N3Click()
+void TMainForm::onCheckDataTriggered()
 {
     QString text;
     guarded([&] { m_store.rereadIfChangedElsewhere(); });
@@ -331,7 +303,7 @@ void TMainForm::N3Click()
         Dialogs::message(Dialogs::Kind::Plain, text);
 }
 
-void TMainForm::N8Click()
+void TMainForm::onEmptyGoodsTriggered()
 {
     if (refusedWhileBusy())
         return;
@@ -340,19 +312,19 @@ void TMainForm::N8Click()
                                         "данных. Вы действительно хотите продолжить?"),
                          QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
         return;
-    if (CreateEmptyGoods(true))
+    if (createEmptyGoods(true))
         Dialogs::message(Dialogs::Kind::Plain, QStringLiteral("Пустая таблица успешно создана!"));
 }
 
-void TMainForm::N11Click() { CreateEmptyMessages(); }
+void TMainForm::onEmptyMessagesTriggered() { createEmptyMessages(); }
 
-void TMainForm::N9Click()
+void TMainForm::onAboutTriggered()
 {
     if (m_aboutForm)
         Dialogs::execModal(m_aboutForm);
 }
 
-void TMainForm::N10Click()
+void TMainForm::onPacketLogTriggered()
 {
     if (!m_paketViewForm)
         return;
@@ -361,7 +333,7 @@ void TMainForm::N10Click()
     m_paketViewForm->activateWindow();
 }
 
-void TMainForm::N16Click()
+void TMainForm::onHelpTriggered()
 {
     // The user guide the package ships, in the system's viewer.
     const QString path = shippedFile(QLatin1String(kUserGuideFile));
@@ -401,17 +373,28 @@ bool TMainForm::refusedWhileBusy()
     return true;
 }
 
-bool TMainForm::CreateEmptyGoods(bool showNotice) { return rebuild(true, showNotice); }
-bool TMainForm::CreateEmptyMessages() { return rebuild(false, true); }
+bool TMainForm::createEmptyGoods(bool showNotice) { return rebuild(true, showNotice); }
+bool TMainForm::createEmptyMessages() { return rebuild(false, true); }
 
-// --- logo picture ------------------------------------------------------------------------
+// --- windows made after this one -----------------------------------------------------------
 
-void TMainForm::setLogoImage(const QImage &image)
+ExchangeHub &TMainForm::exchange()
 {
-    m_logoImage = image;
-    const QPixmap pixmap = QPixmap::fromImage(image);
-    Image1->setPixmap(pixmap.isNull() ? pixmap
-                                      : pixmap.scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    if (!m_hub)
+        m_hub = new ExchangeHub(*this);
+    return *m_hub;
+}
+
+void TMainForm::setAutoLoad(TAutoLoadForm *autoLoad, TrayIcon *tray)
+{
+    m_autoLoadForm = autoLoad;
+    m_tray = tray;
+}
+
+void TMainForm::onAutoLoadTriggered()
+{
+    if (m_autoLoadForm)
+        Dialogs::execModal(m_autoLoadForm);
 }
 
 } // namespace tevo

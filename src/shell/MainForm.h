@@ -1,35 +1,22 @@
 #pragma once
-// The main window: goods, messages and parameters tabs, the menu, the activation and closing
-// steps. Controls keep their designed names, both as members and as object names, so the
-// exchange starters reach them as mainForm.edTDiapazon, mainForm.pbT, mainForm.CheckBox1 ….
+// The main window: the goods, messages and parameters tabs, the menu, the activation and closing
+// steps. The tabs are widgets of their own; the exchange glue (ExchangeHub) talks to them. Every
+// control and action keeps its designed name as its object name ("N7", "gdT", "CheckBox1" …).
 #include "shell/AppState.h"
-#include "shell/NumberSearch.h"
 #include "store/Store.h"
 
-#include <QImage>
 #include <QMainWindow>
 #include <functional>
 
 class QAction;
-class QComboBox;
-class QCheckBox;
-class QFrame;
-class QGroupBox;
-class QKeyEvent;
-class QLabel;
-class QLineEdit;
-class QListWidget;
 class QMenu;
-class QPlainTextEdit;
-class QProgressBar;
-class QPushButton;
 class QTabWidget;
-class QToolButton;
 
 namespace tevo {
 
-class LcdIndicator;
-class TableGrid;
+class GoodsTab;
+class MessagesTab;
+class ParametersTab;
 class TScalesForm;
 class TAboutForm;
 class TPaketViewForm;
@@ -55,82 +42,28 @@ public:
     void setAutoLoad(TAutoLoadForm *autoLoad, TrayIcon *tray);
     TAutoLoadForm *autoLoadForm() const { return m_autoLoadForm; }
     TrayIcon *trayIcon() const { return m_tray; }
-    // The exchange engine with its commands (made on first use).
+    // The exchange glue with its commands (made on first use), owned by the window.
     ExchangeHub &exchange();
 
-    // The logo picture shown in Image1, scaled to fit with its proportions kept.
-    const QImage &logoImage() const { return m_logoImage; }
-    void setLogoImage(const QImage &image);
+    GoodsTab &goodsTab() const { return *m_goodsTab; }
+    MessagesTab &messagesTab() const { return *m_messagesTab; }
+    ParametersTab &parametersTab() const { return *m_parametersTab; }
 
-    const QString &numberSearchText() const { return m_numberSearch.text(); }
     bool widthsLoaded() const { return m_widthsLoaded; }
-
-    // --- menu ---
-    QMenu *N1 = nullptr; // "Файл"
-    QAction *Excel1 = nullptr, *dbf2 = nullptr, *csv1 = nullptr, *N5 = nullptr, *xls1 = nullptr, *dbf1 = nullptr,
-            *csv2 = nullptr, *csv3 = nullptr, *N4 = nullptr, *mmExit = nullptr;
-    QMenu *N6 = nullptr; // "Инструменты"
-    QAction *N2 = nullptr, *N3 = nullptr, *N7 = nullptr, *N11 = nullptr, *N8 = nullptr, *N10 = nullptr;
-    QAction *N9 = nullptr;  // "О программе"
-    QAction *N16 = nullptr; // "Помощь"
-
-    QTabWidget *PageControl1 = nullptr;
-    QWidget *TabSheet2 = nullptr, *TabSheet3 = nullptr, *TabSheet1 = nullptr;
-
-    // --- goods tab ---
-    QFrame *Panel1 = nullptr;
-    QLineEdit *edTDiapazon = nullptr;
-    QPushButton *btnOneT = nullptr, *btnAllT = nullptr, *btnWriteT = nullptr, *btnReadT = nullptr, *btnStopT = nullptr;
-    QProgressBar *pbT = nullptr;
-    TableGrid *gdT = nullptr;
-    QPlainTextEdit *Memo = nullptr; // hidden line buffer of the semicolon-text imports
-
-    // --- messages tab ---
-    QFrame *Panel5 = nullptr;
-    QLineEdit *edMDiapazon = nullptr;
-    QPushButton *btnOneM = nullptr, *btnAllM = nullptr, *btnWriteM = nullptr, *btnReadM = nullptr, *btnStopM = nullptr;
-    QProgressBar *pbM = nullptr;
-    TableGrid *grM = nullptr;
-
-    // --- parameters tab ---
-    QFrame *Panel3 = nullptr, *Panel2 = nullptr, *Panel4 = nullptr;
-    QPushButton *Button1 = nullptr, *Button2 = nullptr, *Button3 = nullptr;
-    QComboBox *ComboBox2 = nullptr;
-    QLineEdit *Edit1 = nullptr, *Edit6 = nullptr;
-    QGroupBox *GroupBox3 = nullptr;
-    QCheckBox *CheckBox1 = nullptr, *CheckBox2 = nullptr, *CheckBox3 = nullptr, *CheckBox4 = nullptr,
-              *CheckBox5 = nullptr, *CheckBox6 = nullptr, *CheckBox7 = nullptr, *CheckBox8 = nullptr;
-    QGroupBox *GroupBox4 = nullptr;
-    QLabel *Image1 = nullptr;
-    QToolButton *SpeedButton4 = nullptr, *SpeedButton5 = nullptr;
-    QGroupBox *GroupBox7 = nullptr;
-    QComboBox *ComboBox5 = nullptr;
-    QListWidget *ListBox1 = nullptr;
-    QGroupBox *GroupBox2 = nullptr;
-    QLineEdit *Edit2 = nullptr, *Edit5 = nullptr, *Edit4 = nullptr;
-    QCheckBox *cbFastExchange = nullptr; // "Быстрый обмен", kept in the column-width file
-    QGroupBox *GroupBox1 = nullptr;
-    QGroupBox *GroupBox6 = nullptr;
-    QPushButton *btnReNewScaleState = nullptr;
-    LcdIndicator *liM = nullptr, *liCena = nullptr, *liCost = nullptr, *liPLU = nullptr;
-    QGroupBox *GroupBox8 = nullptr;
-    QLineEdit *edim = nullptr, *edisum = nullptr, *ediprod = nullptr, *edimp = nullptr, *edisp = nullptr,
-              *ediprodp = nullptr, *edicp = nullptr, *edice = nullptr, *edifp = nullptr, *edifm = nullptr;
-    QPushButton *btnItog = nullptr;
 
     // Rebuild of T as 4000 empty numbered rows; the notice box first when asked for. False when
     // it failed (the error box has been shown and the old rows stay).
-    bool CreateEmptyGoods(bool showNotice);
+    bool createEmptyGoods(bool showNotice);
     // Rebuild of M as 1000 empty numbered rows, after the notice box.
-    bool CreateEmptyMessages();
+    bool createEmptyMessages();
 
 public slots:
     // Activation steps: open the tables, maximize, recount the selected scales, load the
     // column widths (the first time), minimize once.
-    void FormActivate();
+    void runActivationSteps();
     // Closing steps: store open edits (of every grid, the scales dialog's too), save the column
     // widths, commit the database.
-    void FormClose();
+    void runClosingSteps();
     // The program is asked to end from outside (SIGTERM, SIGINT): the closing steps run without
     // any box, then the program ends.
     void endOnRequest();
@@ -140,41 +73,24 @@ public slots:
     // The application is about to quit: the closing steps run if they have not yet.
     void aboutToQuit();
 
-    void N2Click();  // scales dialog
-    void N3Click();  // data check
-    void N8Click();  // empty goods table
-    void N9Click();  // about box
-    void N10Click(); // packet log window
-    void N11Click(); // empty messages table
-    void N16Click(); // help document
-    void mmExitClick();
-
-    // Filled in by the exchange and file-exchange commands.
-    void Excel1Click();
-    void dbf2Click();
-    void csv1Click();
-    void xls1Click();
-    void dbf1Click();
-    void csv2Click();
-    void csv3Click();
-    void N7Click();
-    void btnOneTClick();
-    void btnAllTClick();
-    void btnWriteTClick();
-    void btnReadTClick();
-    void btnStopTClick();
-    void btnOneMClick();
-    void btnAllMClick();
-    void btnWriteMClick();
-    void btnReadMClick();
-    void btnStopMClick();
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void SpeedButton4Click();
-    void SpeedButton5Click();
-    void btnReNewScaleStateClick();
-    void btnItogClick();
+    // File menu.
+    void onExportTextTriggered();
+    void onExportDbfTriggered();
+    void onExportXlsTriggered();
+    void onImportTextTriggered();
+    void onImportDbfTriggered();
+    void onImportGoodsCsvTriggered();
+    void onImportMessagesCsvTriggered();
+    void onExitTriggered();
+    // Tools menu and the menu bar.
+    void onScalesSetupTriggered();
+    void onCheckDataTriggered();
+    void onAutoLoadTriggered();
+    void onEmptyMessagesTriggered();
+    void onEmptyGoodsTriggered();
+    void onPacketLogTriggered();
+    void onAboutTriggered();
+    void onHelpTriggered();
 
 signals:
     // The window has closed: the program ends.
@@ -183,20 +99,10 @@ signals:
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildMenu();
-    void buildGoodsTab();
-    void buildMessagesTab();
-    void buildParametersTab();
-    void connectHandlers();
-
-    // Key handlers of the grids.
-    bool gdTKeyPress(QKeyEvent *event);
-    void gdTKeyUp();
-    void grMKeyUp();
-    void gdTCellClick();
+    void connectMenu();
 
     bool rebuild(bool goods, bool showNotice);
     // True, with the refusal shown, when a long table operation cannot start now.
@@ -209,8 +115,31 @@ private:
 
     Store m_store;
     AppState m_state;
-    NumberSearch m_numberSearch;
-    QImage m_logoImage;
+
+    QMenu *m_fileMenu = nullptr;
+    QAction *m_exportTextAction = nullptr;
+    QAction *m_exportDbfAction = nullptr;
+    QAction *m_exportXlsAction = nullptr;
+    QAction *m_importTextAction = nullptr;
+    QAction *m_importDbfAction = nullptr;
+    QAction *m_importGoodsCsvAction = nullptr;
+    QAction *m_importMessagesCsvAction = nullptr;
+    QAction *m_exitAction = nullptr;
+    QMenu *m_toolsMenu = nullptr;
+    QAction *m_scalesSetupAction = nullptr;
+    QAction *m_checkDataAction = nullptr;
+    QAction *m_autoLoadAction = nullptr;
+    QAction *m_emptyMessagesAction = nullptr;
+    QAction *m_emptyGoodsAction = nullptr;
+    QAction *m_packetLogAction = nullptr;
+    QAction *m_aboutAction = nullptr;
+    QAction *m_helpAction = nullptr;
+
+    QTabWidget *m_tabs = nullptr;
+    GoodsTab *m_goodsTab = nullptr;
+    MessagesTab *m_messagesTab = nullptr;
+    ParametersTab *m_parametersTab = nullptr;
+
     TScalesForm *m_scalesForm = nullptr;
     TAboutForm *m_aboutForm = nullptr;
     TPaketViewForm *m_paketViewForm = nullptr;

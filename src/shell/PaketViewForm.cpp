@@ -20,15 +20,15 @@ TPaketViewForm::TPaketViewForm(QWidget *parent)
     style::paintPaleGreen(this);
     resize(1023, 272);
 
-    mView = new QPlainTextEdit(this);
-    mView->setObjectName(QStringLiteral("mView"));
-    mView->setReadOnly(true);
-    mView->setUndoRedoEnabled(false);   // nothing to undo; keeps a long log small
-    mView->setMaximumBlockCount(0);     // no limit on the number of lines
-    mView->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_view = new QPlainTextEdit(this);
+    m_view->setObjectName(QStringLiteral("mView"));
+    m_view->setReadOnly(true);
+    m_view->setUndoRedoEnabled(false);   // nothing to undo; keeps a long log small
+    m_view->setMaximumBlockCount(0);     // no limit on the number of lines
+    m_view->setLineWrapMode(QPlainTextEdit::NoWrap);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(mView);
+    layout->addWidget(m_view);
     m_throttle = new UpdateThrottle([this] { appendWaiting(); }, this);
 }
 
@@ -46,7 +46,7 @@ void TPaketViewForm::appendWaiting()
         return;
     // One paragraph per line: the lines joined by line breaks are appended as they would be one
     // by one (a line break inside a block still starts a new visual line).
-    mView->appendPlainText(m_waiting.join(QLatin1Char('\n')));
+    m_view->appendPlainText(m_waiting.join(QLatin1Char('\n')));
     m_waiting.clear();
 }
 

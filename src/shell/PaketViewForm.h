@@ -24,7 +24,8 @@ public:
     // Appends the lines still waiting now.
     void flushLog();
 
-    QPlainTextEdit *mView = nullptr;
+    // The log view ("mView").
+    QPlainTextEdit *view() const { return m_view; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -32,6 +33,7 @@ protected:
 private:
     void appendWaiting();
 
+    QPlainTextEdit *m_view = nullptr;
     bool m_placed = false;
     QStringList m_waiting;
     UpdateThrottle *m_throttle = nullptr;

@@ -36,27 +36,27 @@ TScalesForm::TScalesForm(Store &store, AppState &state, QWidget *parent)
     style::paintPaleGreen(this);
     setFixedSize(735, 379);
 
-    gdS = new TableGrid(this);
-    gdS->setObjectName(QStringLiteral("gdS"));
-    gdS->setGeometry(7, 7, 721, 305);
-    gdS->horizontalHeader()->setStyleSheet(style::gridTitleStyle(style::kYellow));
-    gdS->setRowLimit(kMaxScales, kTooManyScales);
-    gdS->setTable(&store.scales());
-    gdS->setGuard(&store.guard());
+    m_grid = new TableGrid(this);
+    m_grid->setObjectName(QStringLiteral("gdS"));
+    m_grid->setGeometry(7, 7, 721, 305);
+    m_grid->horizontalHeader()->setStyleSheet(style::gridTitleStyle(style::kYellow));
+    m_grid->setRowLimit(kMaxScales, kTooManyScales);
+    m_grid->setTable(&store.scales());
+    m_grid->setGuard(&store.guard());
 
     buildNavigator();
 
-    Button1 = new QPushButton(QStringLiteral("Проверить связь"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(7, 346, 160, 27);
-    connect(Button1, &QPushButton::clicked, this, &TScalesForm::connectionCheckRequested);
+    m_checkConnectionButton = new QPushButton(QStringLiteral("Проверить связь"), this);
+    m_checkConnectionButton->setObjectName(QStringLiteral("Button1"));
+    m_checkConnectionButton->setGeometry(7, 346, 160, 27);
+    connect(m_checkConnectionButton, &QPushButton::clicked, this, &TScalesForm::connectionCheckRequested);
 
-    btnClose = new QPushButton(QStringLiteral("Готово"), this);
-    btnClose->setObjectName(QStringLiteral("btnClose"));
-    btnClose->setGeometry(518, 318, 210, 55);
-    btnClose->setStyleSheet(QStringLiteral("QPushButton { color: %1; font-family: Verdana; font-weight: bold; }")
+    m_doneButton = new QPushButton(QStringLiteral("Готово"), this);
+    m_doneButton->setObjectName(QStringLiteral("btnClose"));
+    m_doneButton->setGeometry(518, 318, 210, 55);
+    m_doneButton->setStyleSheet(QStringLiteral("QPushButton { color: %1; font-family: Verdana; font-weight: bold; }")
                                 .arg(style::kLime.name()));
-    connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_doneButton, &QPushButton::clicked, this, &QDialog::accept);
 
     store.scales().setEditFilter(
         [this](int row, const QString &column, QVariant &value) { return editFilter(row, column, value); });
@@ -65,20 +65,20 @@ TScalesForm::TScalesForm(Store &store, AppState &state, QWidget *parent)
 TScalesForm::~TScalesForm()
 {
     m_store.scales().setEditFilter({});
-    gdS->setTable(nullptr);
+    m_grid->setTable(nullptr);
 }
 
 void TScalesForm::buildNavigator()
 {
-    DBNavigator1 = new QWidget(this);
-    DBNavigator1->setObjectName(QStringLiteral("DBNavigator1"));
-    DBNavigator1->setGeometry(7, 316, 330, 27);
-    auto *row = new QHBoxLayout(DBNavigator1);
+    m_navigator = new QWidget(this);
+    m_navigator->setObjectName(QStringLiteral("DBNavigator1"));
+    m_navigator->setGeometry(7, 316, 330, 27);
+    auto *row = new QHBoxLayout(m_navigator);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(1);
     Table &table = m_store.scales();
     auto add = [&](QToolButton *&button, const char *name, const QString &glyph, const QString &tip, auto action) {
-        button = new QToolButton(DBNavigator1);
+        button = new QToolButton(m_navigator);
         button->setObjectName(QLatin1String(name));
         button->setText(glyph);
         button->setToolTip(tip);
@@ -86,22 +86,22 @@ void TScalesForm::buildNavigator()
         row->addWidget(button);
         connect(button, &QToolButton::clicked, this, [action] { guarded(action); });
     };
-    add(nbFirst, "nbFirst", QStringLiteral("|◄"), QStringLiteral("Первая запись"), [&table] { table.first(); });
-    add(nbPrior, "nbPrior", QStringLiteral("◄"), QStringLiteral("Предыдущая запись"),
+    add(m_firstButton, "nbFirst", QStringLiteral("|◄"), QStringLiteral("Первая запись"), [&table] { table.first(); });
+    add(m_priorButton, "nbPrior", QStringLiteral("◄"), QStringLiteral("Предыдущая запись"),
         [&table] { table.setCurrentRow(qMax(0, table.currentRow() - 1)); });
-    add(nbNext, "nbNext", QStringLiteral("►"), QStringLiteral("Следующая запись"),
+    add(m_nextButton, "nbNext", QStringLiteral("►"), QStringLiteral("Следующая запись"),
         [&table] { table.setCurrentRow(table.currentRow() + 1); });
-    add(nbLast, "nbLast", QStringLiteral("►|"), QStringLiteral("Последняя запись"), [&table] { table.last(); });
-    add(nbInsert, "nbInsert", QStringLiteral("+"), QStringLiteral("Вставить запись"), [this] {
-        if (gdS->appendRow())
-            gdS->setFocus();
+    add(m_lastButton, "nbLast", QStringLiteral("►|"), QStringLiteral("Последняя запись"), [&table] { table.last(); });
+    add(m_insertButton, "nbInsert", QStringLiteral("+"), QStringLiteral("Вставить запись"), [this] {
+        if (m_grid->appendRow())
+            m_grid->setFocus();
     });
-    add(nbDelete, "nbDelete", QStringLiteral("−"), QStringLiteral("Удалить запись"), [this] { gdS->deleteCurrentRow(); });
-    add(nbEdit, "nbEdit", QStringLiteral("▲"), QStringLiteral("Изменить запись"), [this] { editCurrentCell(); });
-    add(nbPost, "nbPost", QStringLiteral("✓"), QStringLiteral("Сохранить изменения"), [this] { gdS->commitEdit(); });
-    add(nbCancel, "nbCancel", QStringLiteral("✗"), QStringLiteral("Отменить изменения"), [this] { gdS->cancelEdit(); });
-    add(nbRefresh, "nbRefresh", QStringLiteral("↻"), QStringLiteral("Обновить данные"), [this, &table] {
-        gdS->commitEdit();
+    add(m_deleteButton, "nbDelete", QStringLiteral("−"), QStringLiteral("Удалить запись"), [this] { m_grid->deleteCurrentRow(); });
+    add(m_editButton, "nbEdit", QStringLiteral("▲"), QStringLiteral("Изменить запись"), [this] { editCurrentCell(); });
+    add(m_postButton, "nbPost", QStringLiteral("✓"), QStringLiteral("Сохранить изменения"), [this] { m_grid->commitEdit(); });
+    add(m_cancelButton, "nbCancel", QStringLiteral("✗"), QStringLiteral("Отменить изменения"), [this] { m_grid->cancelEdit(); });
+    add(m_refreshButton, "nbRefresh", QStringLiteral("↻"), QStringLiteral("Обновить данные"), [this, &table] {
+        m_grid->commitEdit();
         table.refresh();
     });
     row->addStretch(1);
@@ -112,12 +112,12 @@ void TScalesForm::editCurrentCell()
     Table &table = m_store.scales();
     if (table.currentRow() < 0)
         return;
-    QModelIndex index = gdS->currentIndex();
+    QModelIndex index = m_grid->currentIndex();
     if (!index.isValid() || !(table.flags(index) & Qt::ItemIsEditable))
         index = table.index(table.currentRow(), table.columnIndex(QStringLiteral("NAME")));
-    gdS->setCurrentIndex(index);
-    gdS->setFocus();
-    gdS->edit(index);
+    m_grid->setCurrentIndex(index);
+    m_grid->setFocus();
+    m_grid->edit(index);
 }
 
 bool TScalesForm::acceptablePortName(const QString &ip)
@@ -128,7 +128,7 @@ bool TScalesForm::acceptablePortName(const QString &ip)
     return serial.match(ip).hasMatch();
 }
 
-bool TScalesForm::gdSColumns0UpdateData(int row, QVariant &value)
+bool TScalesForm::allowUseChange(int row, QVariant &value)
 {
     if (truthValue(m_store.scales().text(row, QStringLiteral("W"))))
         return true;
@@ -139,7 +139,7 @@ bool TScalesForm::gdSColumns0UpdateData(int row, QVariant &value)
 bool TScalesForm::editFilter(int row, const QString &column, QVariant &value)
 {
     if (column == QLatin1String("U"))
-        return gdSColumns0UpdateData(row, value);
+        return allowUseChange(row, value);
     if (column == QLatin1String("IP") && !acceptablePortName(value.toString())) {
         Dialogs::message(Dialogs::Kind::Error, badPortText(value.toString()));
         return false;
@@ -149,7 +149,7 @@ bool TScalesForm::editFilter(int row, const QString &column, QVariant &value)
 
 void TScalesForm::done(int result)
 {
-    gdS->commitEdit();
+    m_grid->commitEdit();
     Table &table = m_store.scales();
     if (table.isOpen()) {
         guarded([&] {

@@ -38,13 +38,13 @@ protected:
         ASSERT_TRUE(QSystemTrayIcon::isSystemTrayAvailable()) << "no tray host on this display";
         open();
         // Shown as after the user restored it from the start-up minimize.
-        windows->MainForm.appState().StartMinimized = false;
-        windows->MainForm.FormActivate();
+        windows->MainForm.appState().setStartMinimized(false);
+        windows->MainForm.runActivationSteps();
         windows->MainForm.showMaximized();
-        ASSERT_TRUE(waitFor([&] { return windows->Tray.CoolTrayIcon->geometry().width() > 0; }));
+        ASSERT_TRUE(waitFor([&] { return windows->Tray.systemTrayIcon()->geometry().width() > 0; }));
         processEventsFor(200);
     }
-    QPoint icon() const { return windows->Tray.CoolTrayIcon->geometry().center(); }
+    QPoint icon() const { return windows->Tray.systemTrayIcon()->geometry().center(); }
     int doubleClickMs() const { return QApplication::doubleClickInterval(); }
 };
 
@@ -53,7 +53,7 @@ TEST_F(TrayIconTest, ADoubleClickDoesNothingAndAClickHidesOrShowsTheWindow)
     TMainForm &form = windows->MainForm;
     TrayIcon &tray = windows->Tray;
     ASSERT_TRUE(form.isVisible());
-    const bool inTray = tray.MainWindowInTray;
+    const bool inTray = tray.mainWindowInTray();
     VisibilityCount count(&form);
 
     clickAt(icon(), 2);
@@ -61,14 +61,14 @@ TEST_F(TrayIconTest, ADoubleClickDoesNothingAndAClickHidesOrShowsTheWindow)
     EXPECT_EQ(count.hides, 0);
     EXPECT_EQ(count.shows, 0);
     EXPECT_TRUE(form.isVisible());
-    EXPECT_EQ(tray.MainWindowInTray, inTray);
+    EXPECT_EQ(tray.mainWindowInTray(), inTray);
 
     clickAt(icon());
     EXPECT_TRUE(waitFor([&] { return !form.isVisible(); }, doubleClickMs() + 2000));
-    EXPECT_TRUE(tray.MainWindowInTray);
+    EXPECT_TRUE(tray.mainWindowInTray());
     clickAt(icon());
     EXPECT_TRUE(waitFor([&] { return form.isVisible(); }, doubleClickMs() + 2000));
-    EXPECT_FALSE(tray.MainWindowInTray);
+    EXPECT_FALSE(tray.mainWindowInTray());
 }
 
 TEST_F(TrayIconTest, AnAutomaticLoadShowsItsBalloonAtTheIconWhileTheWindowIsHidden)
@@ -90,7 +90,7 @@ TEST_F(TrayIconTest, AnAutomaticLoadShowsItsBalloonAtTheIconWhileTheWindowIsHidd
         return static_cast<QWidget *>(nullptr);
     };
     ASSERT_TRUE(waitFor([&] { return balloon() != nullptr; }));
-    EXPECT_TRUE(balloon()->geometry().adjusted(-40, -40, 40, 40).intersects(windows->Tray.CoolTrayIcon->geometry()));
+    EXPECT_TRUE(balloon()->geometry().adjusted(-40, -40, 40, 40).intersects(windows->Tray.systemTrayIcon()->geometry()));
     EXPECT_TRUE(Dialogs::shownTexts().isEmpty()) << Dialogs::shownTexts().join('|').toStdString();
     EXPECT_EQ(windows->MainForm.store().goods().text(0, QStringLiteral("TNAME1")), QStringLiteral("Hleb"));
 }

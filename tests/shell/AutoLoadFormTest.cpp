@@ -31,8 +31,8 @@ TEST_F(AutoLoadFormTest, ANameThatWindows1251CannotHoldIsRefusedAndTheDialogStay
         const AutoLoadSettings before = AutoLoadSettings::read(besideProgram(QLatin1String(kAutoLoadFileName)));
         Dialogs::reset();
         w.AutoLoadForm.open();
-        w.AutoLoadForm.edAutoLoad->setText(c.name);
-        w.AutoLoadForm.btnClose->click();
+        w.AutoLoadForm.findChild<QLineEdit *>(QStringLiteral("edAutoLoad"))->setText(c.name);
+        w.AutoLoadForm.findChild<QPushButton *>(QStringLiteral("btnClose"))->click();
         const AutoLoadSettings after = AutoLoadSettings::read(besideProgram(QLatin1String(kAutoLoadFileName)));
         if (c.kept) {
             EXPECT_TRUE(Dialogs::shownTexts().isEmpty()) << Dialogs::shownTexts().join('|').toStdString();
@@ -45,8 +45,8 @@ TEST_F(AutoLoadFormTest, ANameThatWindows1251CannotHoldIsRefusedAndTheDialogStay
             EXPECT_TRUE(Dialogs::shownTexts().first().contains(QStringLiteral("Windows-1251")));
             EXPECT_TRUE(w.AutoLoadForm.isVisible()) << "the dialog stays open to mend the name";
             EXPECT_EQ(after.FName, before.FName);
-            w.AutoLoadForm.edAutoLoad->setText(QString());
-            w.AutoLoadForm.btnClose->click();
+            w.AutoLoadForm.findChild<QLineEdit *>(QStringLiteral("edAutoLoad"))->setText(QString());
+            w.AutoLoadForm.findChild<QPushButton *>(QStringLiteral("btnClose"))->click();
         }
     }
 }

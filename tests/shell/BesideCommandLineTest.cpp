@@ -88,7 +88,7 @@ TEST_F(BesideCommandLineTest, ChangesWaitForTheWindowAndNeitherIsLost)
               QStringLiteral("Из кассы/1550/вторая строка"));
 
     // Activation shows what the command line stored, and keeps the window's own edits.
-    windows->MainForm.FormActivate();
+    windows->MainForm.runActivationSteps();
     EXPECT_EQ(goods().text(1, QStringLiteral("TNAME1")), QStringLiteral("Из кассы"));
     EXPECT_EQ(goods().text(1, QStringLiteral("TNAME2")), QStringLiteral("вторая строка"));
     EXPECT_EQ(goods().text(0, QStringLiteral("TNAME1")), QStringLiteral("Из окна"));
@@ -99,7 +99,7 @@ TEST_F(BesideCommandLineTest, AutomaticLoadTakesTheLastCheckFromTheFile)
     activated();
     processEventsFor(300); // the window's reading is committed
     storeElsewhere(QStringLiteral("INSERT INTO S (U, W, NAME, IP, PORT) VALUES ('F', 'F', 'Касса 1', '127.0.0.1', 1)"));
-    windows->MainForm.FormActivate();
+    windows->MainForm.runActivationSteps();
     processEventsFor(300);
     Table &scales = windows->MainForm.store().scales();
     ASSERT_EQ(scales.count(), 1);

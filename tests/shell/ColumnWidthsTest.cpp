@@ -1,6 +1,9 @@
 // Column widths kept in the settings file beside the program: saved at close, restored at the
 // first activation only, damaged files ignored; "Быстрый обмен" kept in the same file.
 #include "ShellFixture.h"
+#include "shell/GoodsTab.h"
+#include "shell/MessagesTab.h"
+#include "shell/ParametersTab.h"
 
 #include "common/ProfileFile.h"
 #include "shell/ColumnWidths.h"
@@ -23,10 +26,10 @@ protected:
 TEST_F(ColumnWidthsTest, DesignedWidthsWithoutAFileAndTheFileAfterClose)
 {
     AppWindows &w = activated();
-    EXPECT_EQ(w.MainForm.gdT->columnWidth(0), 75);
-    EXPECT_EQ(w.MainForm.gdT->columnWidth(14), 264);
-    EXPECT_EQ(w.MainForm.grM->columnWidth(0), 144);
-    EXPECT_EQ(w.MainForm.grM->columnWidth(8), 137);
+    EXPECT_EQ(w.MainForm.goodsTab().grid()->columnWidth(0), 75);
+    EXPECT_EQ(w.MainForm.goodsTab().grid()->columnWidth(14), 264);
+    EXPECT_EQ(w.MainForm.messagesTab().grid()->columnWidth(0), 144);
+    EXPECT_EQ(w.MainForm.messagesTab().grid()->columnWidth(8), 137);
     w.MainForm.close();
 
     ProfileFile file(widthsFile());
@@ -43,20 +46,20 @@ TEST_F(ColumnWidthsTest, SavedWidthsComeBackAtTheFirstActivationOnly)
 {
     {
         AppWindows &w = activated();
-        w.MainForm.gdT->setColumnWidth(2, 222);
-        w.MainForm.grM->setColumnWidth(3, 99);
+        w.MainForm.goodsTab().grid()->setColumnWidth(2, 222);
+        w.MainForm.messagesTab().grid()->setColumnWidth(3, 99);
         w.MainForm.close();
     }
     AppWindows &w = open();
-    EXPECT_EQ(w.MainForm.gdT->columnWidth(2), 167);
-    w.MainForm.FormActivate();
-    EXPECT_EQ(w.MainForm.gdT->columnWidth(2), 222);
-    EXPECT_EQ(w.MainForm.grM->columnWidth(3), 99);
-    EXPECT_EQ(w.MainForm.gdT->columnWidth(1), 171);
+    EXPECT_EQ(w.MainForm.goodsTab().grid()->columnWidth(2), 167);
+    w.MainForm.runActivationSteps();
+    EXPECT_EQ(w.MainForm.goodsTab().grid()->columnWidth(2), 222);
+    EXPECT_EQ(w.MainForm.messagesTab().grid()->columnWidth(3), 99);
+    EXPECT_EQ(w.MainForm.goodsTab().grid()->columnWidth(1), 171);
 
-    w.MainForm.gdT->setColumnWidth(2, 300);
-    w.MainForm.FormActivate(); // a later activation (a dialog closed) keeps the widths as they are
-    EXPECT_EQ(w.MainForm.gdT->columnWidth(2), 300);
+    w.MainForm.goodsTab().grid()->setColumnWidth(2, 300);
+    w.MainForm.runActivationSteps(); // a later activation (a dialog closed) keeps the widths as they are
+    EXPECT_EQ(w.MainForm.goodsTab().grid()->columnWidth(2), 300);
 }
 
 TEST_F(ColumnWidthsTest, ARunWithoutDatabaseLeavesTheStoredWidths)
@@ -65,7 +68,7 @@ TEST_F(ColumnWidthsTest, ARunWithoutDatabaseLeavesTheStoredWidths)
     scratch.writeFile(QLatin1String(kColumnWidthsFileName), stored);
     QFile::remove(scratch.databasePath());
     AppWindows &w = open();
-    w.MainForm.FormActivate();
+    w.MainForm.runActivationSteps();
     EXPECT_FALSE(w.MainForm.widthsLoaded());
     w.MainForm.close();
     EXPECT_EQ(scratch.readFile(QLatin1String(kColumnWidthsFileName)), stored);
@@ -96,7 +99,7 @@ TEST_F(ColumnWidthsTest, DamagedFilesLeaveTheDesignedWidths)
     {
         AppWindows &w = activated();
         EXPECT_TRUE(w.MainForm.widthsLoaded());
-        EXPECT_EQ(w.MainForm.gdT->columnWidth(0), 75);
+        EXPECT_EQ(w.MainForm.goodsTab().grid()->columnWidth(0), 75);
         EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
     }
     windows.reset();
@@ -110,18 +113,18 @@ TEST_F(ColumnWidthsTest, DamagedFilesLeaveTheDesignedWidths)
                       "Line5='gdT.3.Width=999999'\r\n"
                       "Line6='grM.2.Width=77'\r\n");
     AppWindows &w = activated();
-    EXPECT_EQ(w.MainForm.gdT->columnWidth(1), 171);
-    EXPECT_EQ(w.MainForm.gdT->columnWidth(2), 167);
-    EXPECT_EQ(w.MainForm.gdT->columnWidth(3), 113);
-    EXPECT_EQ(w.MainForm.grM->columnWidth(2), 77);
+    EXPECT_EQ(w.MainForm.goodsTab().grid()->columnWidth(1), 171);
+    EXPECT_EQ(w.MainForm.goodsTab().grid()->columnWidth(2), 167);
+    EXPECT_EQ(w.MainForm.goodsTab().grid()->columnWidth(3), 113);
+    EXPECT_EQ(w.MainForm.messagesTab().grid()->columnWidth(2), 77);
 }
 
 TEST_F(ColumnWidthsTest, FastExchangeComesBackAfterARestartAndADamagedValueReadsAsClear)
 {
     {
         AppWindows &w = activated();
-        EXPECT_FALSE(w.MainForm.cbFastExchange->isChecked()) << "clear without a file";
-        w.MainForm.cbFastExchange->setChecked(true);
+        EXPECT_FALSE(w.MainForm.parametersTab().fastExchangeTicked()) << "clear without a file";
+        w.MainForm.parametersTab().setFastExchangeTicked(true);
         EXPECT_TRUE(w.MainForm.exchange().engine().fastExchange());
         w.MainForm.close();
     }
@@ -130,10 +133,10 @@ TEST_F(ColumnWidthsTest, FastExchangeComesBackAfterARestartAndADamagedValueReads
     EXPECT_TRUE(saved.contains("Line0='gdT.0.Width=75'")) << "the widths stay beside it";
     {
         AppWindows &w = open();
-        EXPECT_TRUE(w.MainForm.cbFastExchange->isChecked());
+        EXPECT_TRUE(w.MainForm.parametersTab().fastExchangeTicked());
         EXPECT_TRUE(w.MainForm.exchange().engine().fastExchange()) << "the engine follows the box from the start";
-        w.MainForm.FormActivate();
-        w.MainForm.cbFastExchange->setChecked(false);
+        w.MainForm.runActivationSteps();
+        w.MainForm.parametersTab().setFastExchangeTicked(false);
         w.MainForm.close();
     }
     EXPECT_TRUE(scratch.readFile(QLatin1String(kColumnWidthsFileName)).contains("FastExchange=0"));
@@ -153,7 +156,7 @@ TEST_F(ColumnWidthsTest, FastExchangeComesBackAfterARestartAndADamagedValueReads
     for (const auto &c : cases) {
         windows.reset();
         scratch.writeFile(QLatin1String(kColumnWidthsFileName), c.file);
-        EXPECT_EQ(open().MainForm.cbFastExchange->isChecked(), c.ticked) << c.file.constData();
+        EXPECT_EQ(open().MainForm.parametersTab().fastExchangeTicked(), c.ticked) << c.file.constData();
     }
 }
 

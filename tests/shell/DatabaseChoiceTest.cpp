@@ -51,23 +51,23 @@ TEST_F(DatabaseChoiceTest, AServerThatCannotBeReachedFailsTheOpenAndTheNextActiv
                       "[Database]\r\nServer=host=127.0.0.1 port=1 dbname=tevo user=kassa password=secret\r\n");
     AppWindows &w = open();
     TMainForm &form = w.MainForm;
-    form.FormActivate();
+    form.runActivationSteps();
     ASSERT_EQ(Dialogs::shownTexts().size(), 1);
     EXPECT_EQ(Dialogs::shownKinds().first(), Dialogs::Kind::Error);
     EXPECT_TRUE(Dialogs::shownTexts().first().contains(QStringLiteral("Connection refused")))
         << Dialogs::shownTexts().first().toStdString();
     EXPECT_FALSE(form.store().tablesOpen());
-    EXPECT_TRUE(form.appState().StartMinimized);
+    EXPECT_TRUE(form.appState().startMinimized());
     EXPECT_EQ(aboutDatabase(w),
               QStringLiteral("База данных: сервер PostgreSQL host=127.0.0.1 port=1 dbname=tevo user=kassa (не открыта)"));
 
     scratch.writeFile(QLatin1String(kDatabaseChoiceFileName),
                       QStringLiteral("[Database]\r\nServer=%1\r\n").arg(server.connectionString()).toUtf8());
     Dialogs::reset();
-    form.FormActivate();
+    form.runActivationSteps();
     EXPECT_TRUE(Dialogs::shownTexts().isEmpty()) << Dialogs::shownTexts().join(' ').toStdString();
     ASSERT_TRUE(form.store().tablesOpen());
-    EXPECT_FALSE(form.appState().StartMinimized);
+    EXPECT_FALSE(form.appState().startMinimized());
     EXPECT_EQ(form.store().goods().text(0, QStringLiteral("TNAME1")), QStringLiteral("С сервера"));
     EXPECT_EQ(aboutDatabase(w), QStringLiteral("База данных: ") + where.describe());
     windows.reset(); // while the server database is still there

@@ -3,6 +3,7 @@
 // a shop header line read with 28 characters written back whole, and a fast write of every
 // goods that leaves the window answering and the packet log complete.
 #include "ShellFixture.h"
+#include "shell/ParametersTab.h"
 
 #include "shell/ExchangeHub.h"
 #include "shell/MainForm.h"
@@ -60,8 +61,8 @@ TEST_F(ExchangeWindowTest, EachScaleShowsItsProgressOnEveryTabAndKeepsItsLastLin
         << (line() ? line()->text().toStdString() : "no line");
     auto *panel = windows->MainForm.statusBar()->findChild<ScaleProgressPanel *>(QStringLiteral("pnScaleProgress"));
     ASSERT_TRUE(panel);
-    for (int tab = 0; tab < windows->MainForm.PageControl1->count(); ++tab) {
-        windows->MainForm.PageControl1->setCurrentIndex(tab);
+    for (int tab = 0; tab < windows->MainForm.findChild<QTabWidget *>(QStringLiteral("PageControl1"))->count(); ++tab) {
+        windows->MainForm.findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentIndex(tab);
         EXPECT_TRUE(line()->isVisible()) << tab;
     }
     EXPECT_EQ(windows->MainForm.store().goods().recNo(), 2) << "the grid follows the transfer";
@@ -99,7 +100,7 @@ TEST_F(ExchangeWindowTest, AWriteEndingWithARefusalWarnsInTheBalloonAndAutomatic
     answer(h, char(0xAA));
     EXPECT_EQ(Dialogs::shownTexts(), QStringList{QStringLiteral("Все PLU успешно записаны в весы 1")});
     EXPECT_TRUE(h.autoLoader().tmAutoLoad.isActive());
-    EXPECT_EQ(windows->MainForm.pbT->value(), 0);
+    EXPECT_EQ(windows->MainForm.findChild<QProgressBar *>(QStringLiteral("pbT"))->value(), 0);
 }
 
 TEST_F(ExchangeWindowTest, AHeaderLineReadWithTwentyEightCharactersGoesBackWhole)
@@ -111,7 +112,7 @@ TEST_F(ExchangeWindowTest, AHeaderLineReadWithTwentyEightCharactersGoesBackWhole
     EXPECT_EQ(h.header().line1, full);
     EXPECT_EQ(h.header().line2, QStringLiteral("ул. Мира"));
     // Typing brings the limit of 27 back.
-    QLineEdit *edit = windows->MainForm.Edit1;
+    QLineEdit *edit = windows->MainForm.findChild<QLineEdit *>(QStringLiteral("Edit1"));
     edit->setFocus();
     edit->end(false);
     QTest::keyClick(edit, Qt::Key_Backspace);
@@ -136,7 +137,7 @@ TEST_F(ExchangeWindowTest, AFastWriteOfEveryGoodsKeepsTheWindowAnsweringAndLogsE
                                            {QStringLiteral("IP"), QStringLiteral("127.0.0.1")},
                                            {QStringLiteral("PORT"), port}});
     ExchangeHub &h = w.MainForm.exchange();
-    w.MainForm.cbFastExchange->setChecked(true);
+    w.MainForm.parametersTab().setFastExchangeTicked(true);
     int packets = 0;
     QObject::connect(&h.engine(), &ExchangeEngine::packetReceived, [&] { ++packets; });
     bool ended = false;
@@ -148,18 +149,18 @@ TEST_F(ExchangeWindowTest, AFastWriteOfEveryGoodsKeepsTheWindowAnsweringAndLogsE
             QMetaObject::invokeMethod(&w.MainForm, [&] { handledAt = ended ? 4000 : h.engine().status(1).done; },
                                       Qt::QueuedConnection);
     });
-    ASSERT_TRUE(w.PaketViewForm.mView->toPlainText().isEmpty());
+    ASSERT_TRUE(w.PaketViewForm.view()->toPlainText().isEmpty());
     ASSERT_TRUE(h.goods().StartGoodsWrite(QStringLiteral("1-4000")));
     ASSERT_TRUE(waitFor([&] { return ended; }, 120000));
     EXPECT_EQ(Dialogs::shownTexts(), QStringList{QStringLiteral("Все PLU успешно записаны в весы 4000")});
     EXPECT_GE(handledAt, 2000);
     EXPECT_LT(handledAt, 4000) << "handled before the write ended";
     EXPECT_GE(packets, 8000) << "a ready answer and an acknowledgement for every goods";
-    EXPECT_EQ(w.PaketViewForm.mView->blockCount(), packets) << "one line for every packet";
-    EXPECT_EQ(w.PaketViewForm.mView->document()->lastBlock().text(), QStringLiteral("Get[1]: ") + QChar(0x0404))
+    EXPECT_EQ(w.PaketViewForm.view()->blockCount(), packets) << "one line for every packet";
+    EXPECT_EQ(w.PaketViewForm.view()->document()->lastBlock().text(), QStringLiteral("Get[1]: ") + QChar(0x0404))
         << "the last acknowledgement";
     EXPECT_EQ(line()->text(), QStringLiteral("Касса 1: 4000 из 4000"));
-    EXPECT_EQ(w.MainForm.pbT->value(), 0);
+    EXPECT_EQ(w.MainForm.findChild<QProgressBar *>(QStringLiteral("pbT"))->value(), 0);
     sim.terminate();
     sim.waitForFinished(3000);
 }

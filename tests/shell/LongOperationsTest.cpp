@@ -3,6 +3,7 @@
 // tick simply comes again), a tick stores the open grid edits first, and Ctrl+Delete deletes
 // the row that was asked about.
 #include "ShellFixture.h"
+#include "shell/GoodsTab.h"
 
 #include "shell/ExchangeHub.h"
 #include "shell/TableGrid.h"
@@ -74,22 +75,22 @@ TEST_F(LongOperationsTest, WhatArrivesDuringAGoodsRebuildWaitsOrIsRefused)
         {"an automatic-loading tick with a clearing load", [this] { watch({3, 9}, true); }, false},
         {"Ctrl+Delete in the goods grid",
          [this] {
-             TableGrid *grid = windows->MainForm.gdT;
+             TableGrid *grid = windows->MainForm.goodsTab().grid();
              QTimer::singleShot(0, grid, [grid] { grid->deleteCurrentRow(); });
          },
          true},
         {"the goods rebuild from the menu",
-         [this] { QTimer::singleShot(0, &windows->MainForm, &TMainForm::N8Click); }, true},
+         [this] { QTimer::singleShot(0, &windows->MainForm, &TMainForm::onEmptyGoodsTriggered); }, true},
         {"the messages rebuild from the menu",
-         [this] { QTimer::singleShot(0, &windows->MainForm, &TMainForm::N11Click); }, true},
+         [this] { QTimer::singleShot(0, &windows->MainForm, &TMainForm::onEmptyMessagesTriggered); }, true},
         {"the goods text import",
-         [this] { QTimer::singleShot(0, &windows->MainForm, &TMainForm::xls1Click); }, true},
+         [this] { QTimer::singleShot(0, &windows->MainForm, &TMainForm::onImportTextTriggered); }, true},
         {"the dBase import",
-         [this] { QTimer::singleShot(0, &windows->MainForm, &TMainForm::dbf1Click); }, true},
+         [this] { QTimer::singleShot(0, &windows->MainForm, &TMainForm::onImportDbfTriggered); }, true},
         {"the goods semicolon import",
-         [this] { QTimer::singleShot(0, &windows->MainForm, &TMainForm::csv2Click); }, true},
+         [this] { QTimer::singleShot(0, &windows->MainForm, &TMainForm::onImportGoodsCsvTriggered); }, true},
         {"the messages semicolon import",
-         [this] { QTimer::singleShot(0, &windows->MainForm, &TMainForm::csv3Click); }, true},
+         [this] { QTimer::singleShot(0, &windows->MainForm, &TMainForm::onImportMessagesCsvTriggered); }, true},
     };
     scratch.writeFile(QStringLiteral("import.txt"), importText);
     for (const auto &c : cases) {
@@ -100,7 +101,7 @@ TEST_F(LongOperationsTest, WhatArrivesDuringAGoodsRebuildWaitsOrIsRefused)
         goods().setValue(4, QStringLiteral("TNAME1"), QStringLiteral("до"));
         Dialogs::setNextFileName(scratch.file(QStringLiteral("import.txt")));
         c.arrive();
-        windows->MainForm.N8Click();
+        windows->MainForm.onEmptyGoodsTriggered();
         EXPECT_TRUE(Dialogs::shownTexts().contains(QStringLiteral("Пустая таблица успешно создана!")))
             << Dialogs::shownTexts().join(QLatin1Char('|')).toStdString();
         EXPECT_EQ(shown(kRefusedDuringGoodsRebuild), c.refusedWithABox)
@@ -123,13 +124,13 @@ TEST_F(LongOperationsTest, ATickStoresWhatIsTypedInTheGoodsGridAndInTheScalesDia
     Table &scales = w.MainForm.store().scales();
     scales.appendRow({{QStringLiteral("NAME"), QStringLiteral("Весы")}, {QStringLiteral("W"), QStringLiteral("T")}});
     w.MainForm.show(); // cell editors open only in shown grids
-    w.MainForm.gdT->setCurrentIndex(goods().index(2, goods().columnIndex(QStringLiteral("TNAME1"))));
-    auto *goodsEditor = w.MainForm.gdT->findChild<QLineEdit *>();
+    w.MainForm.goodsTab().grid()->setCurrentIndex(goods().index(2, goods().columnIndex(QStringLiteral("TNAME1"))));
+    auto *goodsEditor = w.MainForm.goodsTab().grid()->findChild<QLineEdit *>();
     ASSERT_NE(goodsEditor, nullptr);
     goodsEditor->setText(QStringLiteral("Молоко"));
     w.ScalesForm.show();
-    w.ScalesForm.gdS->setCurrentIndex(scales.index(0, scales.columnIndex(QStringLiteral("NAME"))));
-    auto *scaleEditor = w.ScalesForm.gdS->findChild<QLineEdit *>();
+    w.ScalesForm.grid()->setCurrentIndex(scales.index(0, scales.columnIndex(QStringLiteral("NAME"))));
+    auto *scaleEditor = w.ScalesForm.grid()->findChild<QLineEdit *>();
     ASSERT_NE(scaleEditor, nullptr);
     scaleEditor->setText(QStringLiteral("Весы у кассы"));
 
@@ -151,7 +152,7 @@ TEST_F(LongOperationsTest, ATickStoresWhatIsTypedInTheGoodsGridAndInTheScalesDia
 TEST_F(LongOperationsTest, CtrlDeleteDeletesTheRowThatWasConfirmedOrNothing)
 {
     AppWindows &w = activated();
-    TableGrid *grid = w.MainForm.gdT;
+    TableGrid *grid = w.MainForm.goodsTab().grid();
     const auto numbers = [this] {
         QSet<int> set;
         for (int r = 0; r < goods().count(); ++r)

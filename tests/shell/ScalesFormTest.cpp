@@ -67,20 +67,20 @@ TEST_F(ScalesFormTest, AnEleventhRowIsRefused)
 {
     for (int i = 0; i < 9; ++i)
         addScale(QStringLiteral("F"), QStringLiteral("F"));
-    form().nbInsert->click();
+    form().findChild<QToolButton *>(QStringLiteral("nbInsert"))->click();
     EXPECT_EQ(scales().count(), 10);
     EXPECT_TRUE(scales().hasPendingRow());
     ASSERT_TRUE(scales().setData(scales().index(9, 2), QStringLiteral("Десятые"), Qt::EditRole));
     EXPECT_FALSE(scales().hasPendingRow());
 
-    form().nbInsert->click();
+    form().findChild<QToolButton *>(QStringLiteral("nbInsert"))->click();
     EXPECT_EQ(scales().count(), 10);
     ASSERT_EQ(Dialogs::shownTexts().size(), 1);
     EXPECT_TRUE(Dialogs::shownTexts().first().contains(QStringLiteral("10")));
 
     scales().last();
-    QTest::keyClick(form().gdS, Qt::Key_Down);
-    QTest::keyClick(form().gdS, Qt::Key_Insert);
+    QTest::keyClick(form().grid(), Qt::Key_Down);
+    QTest::keyClick(form().grid(), Qt::Key_Insert);
     EXPECT_EQ(scales().count(), 10);
     EXPECT_EQ(Dialogs::shownTexts().size(), 3);
 }
@@ -89,11 +89,11 @@ TEST_F(ScalesFormTest, NewRowNothingWasTypedIntoIsDroppedOnClose)
 {
     addScale(QStringLiteral("T"), QStringLiteral("T"));
     scales().last();
-    QTest::keyClick(form().gdS, Qt::Key_Down);
+    QTest::keyClick(form().grid(), Qt::Key_Down);
     EXPECT_EQ(scales().count(), 2);
     form().done(QDialog::Rejected);
     EXPECT_EQ(scales().count(), 1);
-    EXPECT_EQ(windows->MainForm.appState().SelectedScaleCount, 1);
+    EXPECT_EQ(windows->MainForm.appState().selectedScaleCount(), 1);
 }
 
 TEST_F(ScalesFormTest, SerialPortNamesAreCom0ToCom9)
@@ -121,48 +121,48 @@ TEST_F(ScalesFormTest, ClosingAnyWayRecountsOnlyDoneGivesOk)
     addScale(QStringLiteral(""), QStringLiteral("T"));
     QSignalSpy changed(&windows->MainForm.appState(), &AppState::selectedScaleCountChanged);
 
-    form().btnClose->click();
+    form().findChild<QPushButton *>(QStringLiteral("btnClose"))->click();
     EXPECT_EQ(form().result(), QDialog::Accepted);
-    EXPECT_EQ(windows->MainForm.appState().SelectedScaleCount, 2);
+    EXPECT_EQ(windows->MainForm.appState().selectedScaleCount(), 2);
     EXPECT_EQ(scales().currentRow(), 2);
 
     scales().setValue(0, QStringLiteral("U"), QStringLiteral("F"));
     form().reject(); // the close box
     EXPECT_EQ(form().result(), QDialog::Rejected);
-    EXPECT_EQ(windows->MainForm.appState().SelectedScaleCount, 1);
+    EXPECT_EQ(windows->MainForm.appState().selectedScaleCount(), 1);
     EXPECT_EQ(changed.count(), 2);
 
     scales().deleteRow(0);
     scales().deleteRow(0);
     scales().deleteRow(0);
     form().done(QDialog::Accepted);
-    EXPECT_EQ(windows->MainForm.appState().SelectedScaleCount, 0);
+    EXPECT_EQ(windows->MainForm.appState().selectedScaleCount(), 0);
 }
 
 TEST_F(ScalesFormTest, NavigatorMovesDeletesAndChecksConnection)
 {
     for (int i = 0; i < 4; ++i)
         addScale(QStringLiteral("F"), QStringLiteral("F"));
-    form().nbFirst->click();
+    form().findChild<QToolButton *>(QStringLiteral("nbFirst"))->click();
     EXPECT_EQ(scales().currentRow(), 0);
-    form().nbNext->click();
-    form().nbNext->click();
+    form().findChild<QToolButton *>(QStringLiteral("nbNext"))->click();
+    form().findChild<QToolButton *>(QStringLiteral("nbNext"))->click();
     EXPECT_EQ(scales().currentRow(), 2);
-    EXPECT_EQ(form().gdS->currentIndex().row(), 2);
-    form().nbPrior->click();
+    EXPECT_EQ(form().grid()->currentIndex().row(), 2);
+    form().findChild<QToolButton *>(QStringLiteral("nbPrior"))->click();
     EXPECT_EQ(scales().currentRow(), 1);
-    form().nbLast->click();
+    form().findChild<QToolButton *>(QStringLiteral("nbLast"))->click();
     EXPECT_EQ(scales().currentRow(), 3);
 
     Dialogs::setNextAnswer(QMessageBox::Cancel);
-    form().nbDelete->click();
+    form().findChild<QToolButton *>(QStringLiteral("nbDelete"))->click();
     EXPECT_EQ(scales().count(), 4);
-    form().nbDelete->click();
+    form().findChild<QToolButton *>(QStringLiteral("nbDelete"))->click();
     EXPECT_EQ(scales().count(), 3);
     EXPECT_EQ(Dialogs::shownTexts(), (QStringList{QStringLiteral("Delete record?"), QStringLiteral("Delete record?")}));
 
     QSignalSpy check(&form(), &TScalesForm::connectionCheckRequested);
-    form().Button1->click();
+    form().findChild<QPushButton *>(QStringLiteral("Button1"))->click();
     EXPECT_EQ(check.count(), 1);
 }
 

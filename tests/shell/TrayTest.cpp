@@ -39,9 +39,9 @@ protected:
 TEST_F(TrayTest, TheIconCarriesItsTooltipAndMenu)
 {
     AppWindows &w = activated();
-    EXPECT_EQ(w.Tray.CoolTrayIcon->toolTip(), QStringLiteral("Tevo версия 1.6"));
+    EXPECT_EQ(w.Tray.systemTrayIcon()->toolTip(), QStringLiteral("Tevo версия 1.6"));
     QStringList captions;
-    for (QAction *a : w.Tray.PopupMenu->actions())
+    for (QAction *a : w.Tray.menu()->actions())
         captions << a->objectName() + QLatin1Char('=') + a->text();
     EXPECT_EQ(captions, (QStringList{QStringLiteral("N12=Програма"), QStringLiteral("N13=Настройка весов"),
                                      QStringLiteral("N15=Автозагрузка"), QStringLiteral("N14=Выход")}));
@@ -51,23 +51,23 @@ TEST_F(TrayTest, FirstActivationMinimizesInPlaceWithoutTheTray)
 {
     AppWindows &w = open();
     w.Tray.setTrayAvailable(true);
-    w.MainForm.FormActivate();
+    w.MainForm.runActivationSteps();
     EXPECT_TRUE(w.MainForm.windowState() & Qt::WindowMinimized);
-    EXPECT_FALSE(w.Tray.MainWindowInTray);
+    EXPECT_FALSE(w.Tray.mainWindowInTray());
 }
 
 TEST_F(TrayTest, MinimizeThenClickBringsTheWindowBackAndASecondClickHidesIt)
 {
     AppWindows &w = shown();
     minimize(w);
-    EXPECT_TRUE(w.Tray.MainWindowInTray);
+    EXPECT_TRUE(w.Tray.mainWindowInTray());
     EXPECT_FALSE(w.MainForm.isVisible());
-    w.Tray.CoolTrayIconClick();
+    w.Tray.onIconClicked();
     processEventsFor(20);
-    EXPECT_FALSE(w.Tray.MainWindowInTray);
+    EXPECT_FALSE(w.Tray.mainWindowInTray());
     EXPECT_TRUE(w.MainForm.isVisible());
-    w.Tray.CoolTrayIconClick();
-    EXPECT_TRUE(w.Tray.MainWindowInTray);
+    w.Tray.onIconClicked();
+    EXPECT_TRUE(w.Tray.mainWindowInTray());
     EXPECT_FALSE(w.MainForm.isVisible());
 }
 
@@ -75,11 +75,11 @@ TEST_F(TrayTest, MinimizeThenProgramaBringsItBack)
 {
     AppWindows &w = shown();
     minimize(w);
-    w.Tray.N12->trigger();
+    w.Tray.menu()->findChild<QAction *>(QStringLiteral("N12"))->trigger();
     processEventsFor(20);
     EXPECT_TRUE(w.MainForm.isVisible());
-    EXPECT_FALSE(w.Tray.MainWindowInTray);
-    w.Tray.CoolTrayIconClick();
+    EXPECT_FALSE(w.Tray.mainWindowInTray());
+    w.Tray.onIconClicked();
     EXPECT_FALSE(w.MainForm.isVisible()) << "the next click hides it";
 }
 
@@ -89,9 +89,9 @@ TEST_F(TrayTest, WithoutATrayMinimizingMinimizesAndNoticesGoToTheStatusBar)
     w.Tray.setTrayAvailable(false);
     w.MainForm.show();
     minimize(w);
-    EXPECT_FALSE(w.Tray.MainWindowInTray);
+    EXPECT_FALSE(w.Tray.mainWindowInTray());
     EXPECT_TRUE(w.MainForm.isVisible());
-    w.Tray.ShowTrayBalloon(QStringLiteral("Tevo"), QStringLiteral("идет автоматическая загрузка в весы"), 1, 30);
+    w.Tray.showTrayBalloon(QStringLiteral("Tevo"), QStringLiteral("идет автоматическая загрузка в весы"), 1, 30);
     EXPECT_EQ(w.MainForm.statusBar()->currentMessage(), QStringLiteral("идет автоматическая загрузка в весы"));
     EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
 }
@@ -103,7 +103,7 @@ TEST_F(TrayTest, GoodsWriteEndGoesToTheBalloonWhileHiddenAndToABoxWhileShown)
     QStringList balloons;
     hub.showTrayBalloon = [&](const QString &, const QString &text, int, int) { balloons << text; };
     minimize(w);
-    ASSERT_TRUE(w.Tray.MainWindowInTray);
+    ASSERT_TRUE(w.Tray.mainWindowInTray());
     Dialogs::reset();
     // A serial scale whose port does not open: the test answers for it.
     w.MainForm.store().scales().appendRow({{QStringLiteral("U"), QStringLiteral("T")}, {QStringLiteral("IP"), QStringLiteral("COM0")}});
@@ -118,7 +118,7 @@ TEST_F(TrayTest, GoodsWriteEndGoesToTheBalloonWhileHiddenAndToABoxWhileShown)
     EXPECT_EQ(balloons, QStringList{QStringLiteral("Все PLU успешно записаны в весы 1")});
     EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
 
-    w.Tray.N12->trigger();
+    w.Tray.menu()->findChild<QAction *>(QStringLiteral("N12"))->trigger();
     balloons.clear();
     Dialogs::reset();
     ASSERT_TRUE(hub.goods().StartGoodsWrite(QStringLiteral("1-2")));
@@ -133,7 +133,7 @@ TEST_F(TrayTest, ExitFromTheTrayMenuWhileHiddenSavesTheColumnWidths)
     AppWindows &w = shown();
     minimize(w);
     ASSERT_FALSE(w.MainForm.isVisible());
-    w.Tray.N14->trigger();
+    w.Tray.menu()->findChild<QAction *>(QStringLiteral("N14"))->trigger();
     processEventsFor(20);
     const QByteArray ini = scratch.readFile(QLatin1String(kColumnWidthsFileName));
     EXPECT_TRUE(ini.contains("[TMainForm]")) << ini.constData();
