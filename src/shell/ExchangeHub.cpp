@@ -5,12 +5,12 @@
 #include "common/ErrorSink.h"
 #include "shell/Dialogs.h"
 #include "shell/GoodsTab.h"
-#include "shell/MainForm.h"
+#include "shell/MainWindow.h"
 #include "shell/MessagesTab.h"
-#include "shell/PaketViewForm.h"
+#include "shell/PacketLogWindow.h"
 #include "shell/ParametersTab.h"
 #include "shell/ScaleProgressPanel.h"
-#include "shell/ScalesForm.h"
+#include "shell/ScalesDialog.h"
 #include "shell/UpdateThrottle.h"
 
 #include <QStatusBar>
@@ -22,13 +22,13 @@ const QString kPickForWrite = QStringLiteral("Выберите весы для �
 const QString kPickOne = QStringLiteral("Выберите только ОДНИ весы!");
 } // namespace
 
-ExchangeHub::ExchangeHub(TMainForm &form) : QObject(&form), m_form(form)
+ExchangeHub::ExchangeHub(MainWindow &window) : QObject(&window), m_window(window)
 {
-    Store &store = form.store();
+    Store &store = window.store();
     m_exchange = std::make_unique<ScaleExchange>(store, this);
     m_autoLoader = std::make_unique<AutoLoader>(store, besideProgram(QLatin1String(kAutoLoadFileName)));
-    m_panel = new ScaleProgressPanel(&form);
-    form.statusBar()->addPermanentWidget(m_panel);
+    m_panel = new ScaleProgressPanel(&window);
+    window.statusBar()->addPermanentWidget(m_panel);
 
     ScaleExchange &exchange = *m_exchange;
     ExchangeEngine &engine = exchange.engine();
@@ -43,12 +43,12 @@ ExchangeHub::ExchangeHub(TMainForm &form) : QObject(&form), m_form(form)
     connect(m_autoLoader.get(), &AutoLoader::errorMessage, this,
             [](const QString &t) { Dialogs::message(Dialogs::Kind::Error, t); });
     connect(&engine, &ExchangeEngine::packetReceived, this, [this](const QByteArray &p) {
-        if (m_form.paketViewForm())
-            m_form.paketViewForm()->appendPacket(p);
+        if (m_window.packetLogWindow())
+            m_window.packetLogWindow()->appendPacket(p);
     });
     connect(&engine, &ExchangeEngine::progressMaximumChanged, this, [this](int max) {
-        m_form.goodsTab().setProgressMaximum(max);
-        m_form.messagesTab().setProgressMaximum(max);
+        m_window.goodsTab().setProgressMaximum(max);
+        m_window.messagesTab().setProgressMaximum(max);
     });
     m_progressThrottle = new UpdateThrottle([this] { showProgressNow(); }, this);
     connect(&engine, &ExchangeEngine::progressChanged, this, [this](ProgressBar bar, int value) {
@@ -74,20 +74,20 @@ ExchangeHub::ExchangeHub(TMainForm &form) : QObject(&form), m_form(form)
         showProgressNow();
         for (const ScaleStatus &s : r.scales)
             m_panel->showLine(s.row, scaleLine(s, r.command));
-        if (m_form.paketViewForm())
-            m_form.paketViewForm()->flushLog();
+        if (m_window.packetLogWindow())
+            m_window.packetLogWindow()->flushLog();
     });
     connect(&exchange.connectionCheck(), &ConnectionCheck::finished, this, [this](int) { syncSelectedCount(); });
 
-    GoodsTab &goodsTab = form.goodsTab();
+    GoodsTab &goodsTab = window.goodsTab();
     connect(&goodsTab, &GoodsTab::writeClicked, this, &ExchangeHub::onWriteGoodsClicked);
     connect(&goodsTab, &GoodsTab::readClicked, this, &ExchangeHub::onReadGoodsClicked);
     connect(&goodsTab, &GoodsTab::stopClicked, this, &ExchangeHub::onStopClicked);
-    MessagesTab &messagesTab = form.messagesTab();
+    MessagesTab &messagesTab = window.messagesTab();
     connect(&messagesTab, &MessagesTab::writeClicked, this, &ExchangeHub::onWriteMessagesClicked);
     connect(&messagesTab, &MessagesTab::readClicked, this, &ExchangeHub::onReadMessagesClicked);
     connect(&messagesTab, &MessagesTab::stopClicked, this, &ExchangeHub::onStopClicked);
-    ParametersTab &parametersTab = form.parametersTab();
+    ParametersTab &parametersTab = window.parametersTab();
     connect(&parametersTab, &ParametersTab::writeSettingsClicked, this, &ExchangeHub::onWriteSettingsClicked);
     connect(&parametersTab, &ParametersTab::readSettingsClicked, this, &ExchangeHub::onReadSettingsClicked);
     connect(&parametersTab, &ParametersTab::writeClockClicked, this, &ExchangeHub::onWriteClockClicked);
@@ -114,8 +114,8 @@ ExchangeHub::ExchangeHub(TMainForm &form) : QObject(&form), m_form(form)
 
     AutoLoader &auto_ = *m_autoLoader;
     auto_.stopExchange = [this] { m_exchange->engine().stop(); };
-    auto_.setSelectedScaleCount = [this](int n) { m_form.appState().setSelectedScaleCount(n); };
-    auto_.setGoodsRange = [this](const QString &range) { m_form.goodsTab().setRangeText(range); };
+    auto_.setSelectedScaleCount = [this](int n) { m_window.appState().setSelectedScaleCount(n); };
+    auto_.setGoodsRange = [this](const QString &range) { m_window.goodsTab().setRangeText(range); };
     auto_.startGoodsWrite = [this](const QString &range) { return m_exchange->goods().StartGoodsWrite(range); };
     auto_.notify = [this](const QString &text) {
         if (showTrayBalloon)
@@ -135,12 +135,12 @@ void ExchangeHub::showProgressNow()
     for (int i = 0; i < 2; ++i) {
         if (!m_barValue[i])
             continue;
-        TransferTab &tab = i == 0 ? static_cast<TransferTab &>(m_form.goodsTab()) : m_form.messagesTab();
+        TransferTab &tab = i == 0 ? static_cast<TransferTab &>(m_window.goodsTab()) : m_window.messagesTab();
         tab.showProgress(*m_barValue[i]);
         m_barValue[i].reset();
     }
     if (m_followed) {
-        Store &s = m_form.store();
+        Store &s = m_window.store();
         (m_followed->first == ProgressBar::Goods ? s.goods() : s.messages()).moveToRecNo(m_followed->second);
         m_followed.reset();
     }
@@ -150,35 +150,35 @@ void ExchangeHub::showProgressNow()
     m_lines.clear();
 }
 
-void ExchangeHub::syncSelectedCount() { m_form.appState().setSelectedScaleCount(m_form.store().countSelectedScales()); }
+void ExchangeHub::syncSelectedCount() { m_window.appState().setSelectedScaleCount(m_window.store().countSelectedScales()); }
 
 bool ExchangeHub::pickScales(const QString &caption)
 {
-    TScalesForm *dialog = m_form.scalesForm();
+    ScalesDialog *dialog = m_window.scalesDialog();
     if (!dialog)
         return false;
     // The picker and the exchange show what another program (the command line) committed.
-    guarded([&] { m_form.store().rereadIfChangedElsewhere(); });
+    guarded([&] { m_window.store().rereadIfChangedElsewhere(); });
     dialog->setWindowTitle(caption);
     return Dialogs::execModal(dialog) == QDialog::Accepted;
 }
 
-ScaleSettings ExchangeHub::settings() const { return m_form.parametersTab().settings(); }
-void ExchangeHub::setSettings(const ScaleSettings &s) { m_form.parametersTab().setSettings(s); }
-ShopHeader ExchangeHub::header() const { return m_form.parametersTab().header(); }
-void ExchangeHub::setHeader(const ShopHeader &h) { m_form.parametersTab().setHeader(h); }
+ScaleSettings ExchangeHub::settings() const { return m_window.parametersTab().settings(); }
+void ExchangeHub::setSettings(const ScaleSettings &s) { m_window.parametersTab().setSettings(s); }
+ShopHeader ExchangeHub::header() const { return m_window.parametersTab().header(); }
+void ExchangeHub::setHeader(const ShopHeader &h) { m_window.parametersTab().setHeader(h); }
 
 void ExchangeHub::setLogo(const LogoPixels &logo)
 {
     m_logo = logo;
     // The logo is drawn into the picture the tab holds; without one a white 64 × 64 one is made.
-    QImage image = m_form.parametersTab().logoImage();
+    QImage image = m_window.parametersTab().logoImage();
     if (image.isNull()) {
         image = QImage(64, 64, QImage::Format_RGB32);
         image.fill(Qt::white);
     }
     drawLogo(image, logo);
-    m_form.parametersTab().setLogoImage(image);
+    m_window.parametersTab().setLogoImage(image);
 }
 
 void ExchangeHub::setLogoFromFile(const QString &fileName)
@@ -187,36 +187,36 @@ void ExchangeHub::setLogoFromFile(const QString &fileName)
     if (!image.load(fileName))
         throw FileError(QStringLiteral("Не удалось открыть рисунок %1: формат не распознан или файл повреждён.").arg(fileName));
     m_logo = logoFromImage(image);
-    m_form.parametersTab().setLogoImage(image);
+    m_window.parametersTab().setLogoImage(image);
 }
 
-void ExchangeHub::showWeighingState(const WeighingState &s) { m_form.parametersTab().showWeighingState(s); }
-void ExchangeHub::showTotals(const SalesTotals &t) { m_form.parametersTab().showTotals(t); }
+void ExchangeHub::showWeighingState(const WeighingState &s) { m_window.parametersTab().showWeighingState(s); }
+void ExchangeHub::showTotals(const SalesTotals &t) { m_window.parametersTab().showTotals(t); }
 
 // --- the tabs' buttons -------------------------------------------------------------------
 
 void ExchangeHub::onWriteGoodsClicked()
 {
     if (pickScales(kPickForWrite))
-        goods().StartGoodsWrite(m_form.goodsTab().rangeText());
+        goods().StartGoodsWrite(m_window.goodsTab().rangeText());
 }
 
 void ExchangeHub::onReadGoodsClicked()
 {
     if (pickScales(kPickOne))
-        goods().startGoodsRead(m_form.goodsTab().rangeText());
+        goods().startGoodsRead(m_window.goodsTab().rangeText());
 }
 
 void ExchangeHub::onWriteMessagesClicked()
 {
     if (pickScales(kPickForWrite))
-        messages().startMessagesWrite(m_form.messagesTab().rangeText());
+        messages().startMessagesWrite(m_window.messagesTab().rangeText());
 }
 
 void ExchangeHub::onReadMessagesClicked()
 {
     if (pickScales(kPickOne))
-        messages().startMessagesRead(m_form.messagesTab().rangeText());
+        messages().startMessagesRead(m_window.messagesTab().rangeText());
 }
 
 void ExchangeHub::onStopClicked() { engine().stop(); }
@@ -241,7 +241,7 @@ void ExchangeHub::onWriteClockClicked()
 
 void ExchangeHub::onOpenLogoClicked()
 {
-    const QString file = Dialogs::openFileName(&m_form, QString(),
+    const QString file = Dialogs::openFileName(&m_window, QString(),
                                                QStringLiteral("Точечный рисунок (*.bmp *.BMP);;"
                                                               "Все рисунки (*.bmp *.png *.jpg *.jpeg *.gif *.pbm *.pgm *.ppm *.xbm *.xpm)"));
     if (file.isEmpty())

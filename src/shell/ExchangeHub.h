@@ -17,14 +17,14 @@
 
 namespace tevo {
 
-class TMainForm;
+class MainWindow;
 class ScaleProgressPanel;
 class UpdateThrottle;
 
 class ExchangeHub : public QObject, public ParametersHost {
     Q_OBJECT
 public:
-    explicit ExchangeHub(TMainForm &form);
+    explicit ExchangeHub(MainWindow &window);
     ~ExchangeHub() override;
 
     ScaleExchange &exchange() { return *m_exchange; }
@@ -79,7 +79,7 @@ private:
     void syncSelectedCount();
     void showProgressNow(); // the bars, the grid and the per-scale lines as they stand
 
-    TMainForm &m_form;
+    MainWindow &m_window;
     std::unique_ptr<ScaleExchange> m_exchange;
     std::unique_ptr<AutoLoader> m_autoLoader;
     ScaleProgressPanel *m_panel = nullptr;

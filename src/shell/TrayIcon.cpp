@@ -1,9 +1,9 @@
 #include "shell/TrayIcon.h"
 
-#include "shell/AutoLoadForm.h"
+#include "shell/AutoLoadDialog.h"
 #include "shell/Dialogs.h"
-#include "shell/MainForm.h"
-#include "shell/ScalesForm.h"
+#include "shell/MainWindow.h"
+#include "shell/ScalesDialog.h"
 
 #include <QAction>
 #include <QEvent>
@@ -37,8 +37,8 @@ QIcon makeIcon()
 }
 } // namespace
 
-TrayIcon::TrayIcon(TMainForm &mainForm, TScalesForm &scalesForm, TAutoLoadForm &autoLoadForm)
-    : QObject(&mainForm), m_main(mainForm), m_scales(scalesForm), m_autoLoad(autoLoadForm)
+TrayIcon::TrayIcon(MainWindow &mainWindow, ScalesDialog &scalesDialog, AutoLoadDialog &autoLoadDialog)
+    : QObject(&mainWindow), m_main(mainWindow), m_scales(scalesDialog), m_autoLoad(autoLoadDialog)
 {
     m_available = QSystemTrayIcon::isSystemTrayAvailable();
     const QIcon icon = makeIcon();

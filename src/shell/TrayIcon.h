@@ -14,14 +14,14 @@ class QSystemTrayIcon;
 
 namespace tevo {
 
-class TMainForm;
-class TScalesForm;
-class TAutoLoadForm;
+class MainWindow;
+class ScalesDialog;
+class AutoLoadDialog;
 
 class TrayIcon : public QObject {
     Q_OBJECT
 public:
-    TrayIcon(TMainForm &mainForm, TScalesForm &scalesForm, TAutoLoadForm &autoLoadForm);
+    TrayIcon(MainWindow &mainWindow, ScalesDialog &scalesDialog, AutoLoadDialog &autoLoadDialog);
     ~TrayIcon() override;
 
     // The main window has been hidden to the tray.
@@ -53,9 +53,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    TMainForm &m_main;
-    TScalesForm &m_scales;
-    TAutoLoadForm &m_autoLoad;
+    MainWindow &m_main;
+    ScalesDialog &m_scales;
+    AutoLoadDialog &m_autoLoad;
     QSystemTrayIcon *m_icon = nullptr;
     QMenu *m_menu = nullptr;
     QAction *m_showProgramAction = nullptr;

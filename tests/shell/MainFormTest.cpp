@@ -31,7 +31,7 @@ using MainFormTest = ShellTest;
 TEST_F(MainFormTest, ActivationOpensTablesCountsScalesAndMinimizesOnce)
 {
     AppWindows &w = open();
-    TMainForm &form = w.MainForm;
+    MainWindow &form = w.mainWindow;
     EXPECT_TRUE(form.appState().startMinimized());
     form.runActivationSteps();
     EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
@@ -55,7 +55,7 @@ TEST_F(MainFormTest, FailedDatabaseOpenKeepsRunningAndRetriesAtNextActivation)
 {
     QFile::remove(scratch.databasePath());
     AppWindows &w = open();
-    TMainForm &form = w.MainForm;
+    MainWindow &form = w.mainWindow;
     form.runActivationSteps();
     ASSERT_EQ(Dialogs::shownTexts().size(), 1);
     EXPECT_EQ(Dialogs::shownKinds().first(), Dialogs::Kind::Error);
@@ -89,39 +89,39 @@ TEST_F(MainFormTest, ClosingTheErrorBoxIsNotTakenAsANewAttempt)
     setErrorHandler([&](const QString &text) {
         errors << text;
         QEvent deactivate(QEvent::WindowDeactivate);
-        QCoreApplication::sendEvent(&w.MainForm, &deactivate);
+        QCoreApplication::sendEvent(&w.mainWindow, &deactivate);
     });
     QEvent activate(QEvent::WindowActivate);
-    QCoreApplication::sendEvent(&w.MainForm, &activate);
+    QCoreApplication::sendEvent(&w.mainWindow, &activate);
     EXPECT_EQ(errors.size(), 1);
-    QCoreApplication::sendEvent(&w.MainForm, &activate); // the box has closed
+    QCoreApplication::sendEvent(&w.mainWindow, &activate); // the box has closed
     EXPECT_EQ(errors.size(), 1);
 
     QEvent deactivate(QEvent::WindowDeactivate);
-    QCoreApplication::sendEvent(&w.MainForm, &deactivate); // the person went elsewhere and came back
-    QCoreApplication::sendEvent(&w.MainForm, &activate);
+    QCoreApplication::sendEvent(&w.mainWindow, &deactivate); // the person went elsewhere and came back
+    QCoreApplication::sendEvent(&w.mainWindow, &activate);
     EXPECT_EQ(errors.size(), 2);
 
     test::makeDatabase(scratch.databasePath());
-    QCoreApplication::sendEvent(&w.MainForm, &activate);
-    QCoreApplication::sendEvent(&w.MainForm, &activate);
+    QCoreApplication::sendEvent(&w.mainWindow, &activate);
+    QCoreApplication::sendEvent(&w.mainWindow, &activate);
     EXPECT_EQ(errors.size(), 2);
-    EXPECT_TRUE(w.MainForm.store().tablesOpen());
+    EXPECT_TRUE(w.mainWindow.store().tablesOpen());
 }
 
 TEST_F(MainFormTest, WindowActivationEventsRunTheSteps)
 {
     AppWindows &w = open();
     QEvent activate(QEvent::WindowActivate);
-    QCoreApplication::sendEvent(&w.MainForm, &activate);
-    EXPECT_TRUE(w.MainForm.store().tablesOpen());
-    EXPECT_FALSE(w.MainForm.appState().startMinimized());
+    QCoreApplication::sendEvent(&w.mainWindow, &activate);
+    EXPECT_TRUE(w.mainWindow.store().tablesOpen());
+    EXPECT_FALSE(w.mainWindow.appState().startMinimized());
 }
 
 TEST_F(MainFormTest, EmptyGoodsTableAfterConfirmation)
 {
     AppWindows &w = activated();
-    TMainForm &form = w.MainForm;
+    MainWindow &form = w.mainWindow;
     Table &t = form.store().goods();
     t.setValues(0, {{QStringLiteral("TNAME1"), QStringLiteral("Сыр")}, {QStringLiteral("PRICE"), 500}});
     t.deleteRow(10);
@@ -155,7 +155,7 @@ TEST_F(MainFormTest, EmptyGoodsTableAfterConfirmation)
 TEST_F(MainFormTest, EmptyMessagesTableWithoutQuestionOrClosingText)
 {
     AppWindows &w = activated();
-    TMainForm &form = w.MainForm;
+    MainWindow &form = w.mainWindow;
     Table &m = form.store().messages();
     m.setValue(3, QStringLiteral("M1"), QStringLiteral("Хранить в холодильнике"));
     m.deleteRow(0);
@@ -169,30 +169,30 @@ TEST_F(MainFormTest, EmptyMessagesTableWithoutQuestionOrClosingText)
 TEST_F(MainFormTest, DataCheckReportsInAPlainBox)
 {
     AppWindows &w = activated();
-    Table &t = w.MainForm.store().goods();
+    Table &t = w.mainWindow.store().goods();
     t.setValues(41, {{QStringLiteral("PRICE"), 1000000}, {QStringLiteral("UBDATE"), QStringLiteral("5")}});
-    w.MainForm.findChild<QAction *>(QStringLiteral("N3"))->trigger();
+    w.mainWindow.findChild<QAction *>(QStringLiteral("N3"))->trigger();
     EXPECT_EQ(Dialogs::shownTexts(), QStringList{QStringLiteral("Ошибки найдены в: Цена ; строка №42")});
     EXPECT_EQ(Dialogs::shownKinds(), QList<Dialogs::Kind>{Dialogs::Kind::Plain});
-    EXPECT_EQ(w.MainForm.goodsTab().grid()->currentIndex().row(), 41);
+    EXPECT_EQ(w.mainWindow.goodsTab().grid()->currentIndex().row(), 41);
 }
 
 TEST_F(MainFormTest, ScalesDialogFromTheMenuRecountsOnClose)
 {
     AppWindows &w = activated();
-    Table &s = w.MainForm.store().scales();
+    Table &s = w.mainWindow.store().scales();
     s.appendRow({{QStringLiteral("U"), QStringLiteral("T")}, {QStringLiteral("W"), QStringLiteral("T")}});
     s.appendRow({{QStringLiteral("U"), QStringLiteral("T")}, {QStringLiteral("W"), QStringLiteral("F")}});
-    w.ScalesForm.setWindowTitle(QStringLiteral("Выберите весы для загрузки!"));
-    w.MainForm.findChild<QAction *>(QStringLiteral("N2"))->trigger();
+    w.scalesDialog.setWindowTitle(QStringLiteral("Выберите весы для загрузки!"));
+    w.mainWindow.findChild<QAction *>(QStringLiteral("N2"))->trigger();
     EXPECT_EQ(Dialogs::shownTexts(), QStringList{QStringLiteral("Настройка весов")});
-    EXPECT_EQ(w.MainForm.appState().selectedScaleCount(), 2);
+    EXPECT_EQ(w.mainWindow.appState().selectedScaleCount(), 2);
 }
 
 TEST_F(MainFormTest, HelpOpensTheUserGuideOrSaysItIsMissing)
 {
     AppWindows &w = activated();
-    w.MainForm.findChild<QAction *>(QStringLiteral("N16"))->trigger();
+    w.mainWindow.findChild<QAction *>(QStringLiteral("N16"))->trigger();
     ASSERT_EQ(Dialogs::shownTexts().size(), 1);
     EXPECT_EQ(Dialogs::shownKinds().first(), Dialogs::Kind::Error);
     EXPECT_TRUE(Dialogs::shownTexts().first().contains(QStringLiteral("help/index.html")));
@@ -201,12 +201,12 @@ TEST_F(MainFormTest, HelpOpensTheUserGuideOrSaysItIsMissing)
     Dialogs::reset();
     ASSERT_TRUE(QDir(scratch.path()).mkdir(QStringLiteral("help")));
     scratch.writeFile(QStringLiteral("help/index.html"), "<html></html>");
-    w.MainForm.findChild<QAction *>(QStringLiteral("N16"))->trigger();
+    w.mainWindow.findChild<QAction *>(QStringLiteral("N16"))->trigger();
     EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
     EXPECT_EQ(Dialogs::openedDocuments(), QList<QUrl>{QUrl::fromLocalFile(scratch.file(QStringLiteral("help/index.html")))});
 
     // The about box tells where the files are.
-    auto *folder = w.AboutForm.findChild<QLabel *>(QStringLiteral("DataFolder"));
+    auto *folder = w.aboutDialog.findChild<QLabel *>(QStringLiteral("DataFolder"));
     ASSERT_NE(folder, nullptr);
     EXPECT_TRUE(folder->text().endsWith(scratch.path())) << folder->text().toStdString();
 }
@@ -214,28 +214,28 @@ TEST_F(MainFormTest, HelpOpensTheUserGuideOrSaysItIsMissing)
 TEST_F(MainFormTest, PacketLogWindowOpensFromTheMenu)
 {
     AppWindows &w = activated();
-    EXPECT_FALSE(w.PaketViewForm.isVisible());
-    w.MainForm.findChild<QAction *>(QStringLiteral("N10"))->trigger();
-    EXPECT_TRUE(w.PaketViewForm.isVisible());
-    w.PaketViewForm.close();
-    EXPECT_FALSE(w.PaketViewForm.isVisible());
-    w.PaketViewForm.appendPacket(QByteArray("\x80", 1));
-    w.MainForm.findChild<QAction *>(QStringLiteral("N10"))->trigger();
-    EXPECT_EQ(w.PaketViewForm.view()->blockCount(), 1);
+    EXPECT_FALSE(w.packetLogWindow.isVisible());
+    w.mainWindow.findChild<QAction *>(QStringLiteral("N10"))->trigger();
+    EXPECT_TRUE(w.packetLogWindow.isVisible());
+    w.packetLogWindow.close();
+    EXPECT_FALSE(w.packetLogWindow.isVisible());
+    w.packetLogWindow.appendPacket(QByteArray("\x80", 1));
+    w.mainWindow.findChild<QAction *>(QStringLiteral("N10"))->trigger();
+    EXPECT_EQ(w.packetLogWindow.view()->blockCount(), 1);
 }
 
 TEST_F(MainFormTest, CloseStoresAndCommitsWhatWasTyped)
 {
     AppWindows &w = activated();
-    TableGrid *grid = w.MainForm.goodsTab().grid();
-    w.MainForm.show(); // cell editors open only in a shown grid
-    grid->setCurrentIndex(w.MainForm.store().goods().index(2, 1));
+    TableGrid *grid = w.mainWindow.goodsTab().grid();
+    w.mainWindow.show(); // cell editors open only in a shown grid
+    grid->setCurrentIndex(w.mainWindow.store().goods().index(2, 1));
     ASSERT_TRUE(grid->isEditing());
     auto *editor = grid->findChild<QLineEdit *>();
     ASSERT_NE(editor, nullptr);
     editor->setText(QStringLiteral("Молоко"));
-    w.MainForm.close();
-    EXPECT_EQ(w.MainForm.store().goods().text(2, QStringLiteral("TNAME1")), QStringLiteral("Молоко"));
+    w.mainWindow.close();
+    EXPECT_EQ(w.mainWindow.store().goods().text(2, QStringLiteral("TNAME1")), QStringLiteral("Молоко"));
 
     // Another connection sees it while the program's connection is still open: it was committed.
     Store other;
@@ -247,9 +247,9 @@ TEST_F(MainFormTest, TheApplicationQuittingWithoutTheWindowClosedRunsTheClosingS
 {
     // As at the end of the desktop session: the application quits, the window never closed.
     AppWindows &w = activated();
-    w.MainForm.show();
-    w.MainForm.goodsTab().grid()->setCurrentIndex(w.MainForm.store().goods().index(4, 1));
-    auto *editor = w.MainForm.goodsTab().grid()->findChild<QLineEdit *>();
+    w.mainWindow.show();
+    w.mainWindow.goodsTab().grid()->setCurrentIndex(w.mainWindow.store().goods().index(4, 1));
+    auto *editor = w.mainWindow.goodsTab().grid()->findChild<QLineEdit *>();
     ASSERT_NE(editor, nullptr);
     editor->setText(QStringLiteral("Сметана"));
     ASSERT_TRUE(QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit", Qt::DirectConnection));

@@ -48,7 +48,7 @@ QStringList actionTexts(const QMenu *menu)
 
 TEST_F(MainLayoutTest, WindowTabsAndMenus)
 {
-    TMainForm &f = open().MainForm;
+    MainWindow &f = open().mainWindow;
     EXPECT_EQ(f.objectName(), QStringLiteral("MainForm"));
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Tevo Версия 1.6"));
     EXPECT_EQ(f.palette().color(QPalette::Window), QColor(192, 220, 192));
@@ -86,7 +86,7 @@ TEST_F(MainLayoutTest, WindowTabsAndMenus)
 
 TEST_F(MainLayoutTest, GoodsAndMessagesStrips)
 {
-    TMainForm &f = open().MainForm;
+    MainWindow &f = open().mainWindow;
     for (QLineEdit *range : {child<QLineEdit>(f, "edTDiapazon"), child<QLineEdit>(f, "edMDiapazon")}) {
         EXPECT_EQ(range->text(), QStringLiteral("1-5, 7-8"));
         EXPECT_EQ(range->toolTip(), QStringLiteral("Внимание, после запятых обязательно должны идти пробелы, после "
@@ -110,7 +110,7 @@ TEST_F(MainLayoutTest, GoodsAndMessagesStrips)
 
 TEST_F(MainLayoutTest, ParametersTab)
 {
-    TMainForm &f = open().MainForm;
+    MainWindow &f = open().mainWindow;
     ASSERT_EQ(child<QComboBox>(f, "ComboBox2")->count(), 46);
     EXPECT_EQ(child<QComboBox>(f, "ComboBox2")->currentIndex(), 20);
     EXPECT_EQ(child<QComboBox>(f, "ComboBox2")->currentText(), QStringLiteral("58 х 40 (2 стр. тов.+2 стр. маг.)"));

@@ -1,6 +1,6 @@
 // Packet log lines and the packet log window.
 #include "exchange/PacketLogLine.h"
-#include "shell/PaketViewForm.h"
+#include "shell/PacketLogWindow.h"
 
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>
@@ -25,9 +25,9 @@ TEST(PacketLogLine, LongBlocksAndLineBreaksAreKept)
     EXPECT_EQ(packetLogLine(QByteArray("A\nB\rC", 5)), QStringLiteral("Get[5]: A\nB\rC"));
 }
 
-TEST(PaketViewForm, AppendsOneLinePerBlockAndLineBreaksShow)
+TEST(packetLogWindow, AppendsOneLinePerBlockAndLineBreaksShow)
 {
-    TPaketViewForm form;
+    PacketLogWindow form;
     EXPECT_EQ(form.objectName(), QStringLiteral("PaketViewForm"));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Просмотр входящих пакетов"));
     EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);

@@ -1,6 +1,6 @@
 // The packet log after a long run: a hundred thousand lines appended (TEVO_LOG_LINES sets
 // another number, a million say, for a measurement by hand), and the view still answers.
-#include "shell/PaketViewForm.h"
+#include "shell/PacketLogWindow.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -28,7 +28,7 @@ QByteArray residentMemory()
 
 TEST(PaketViewFormVolume, ManyLinesAppendAndTheViewStillAnswers)
 {
-    TPaketViewForm form;
+    PacketLogWindow form;
     form.show();
     const int lines = qEnvironmentVariableIntValue("TEVO_LOG_LINES") > 0 ? qEnvironmentVariableIntValue("TEVO_LOG_LINES")
                                                                          : 100000;

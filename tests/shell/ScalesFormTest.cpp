@@ -21,8 +21,8 @@ protected:
         ShellTest::SetUp();
         activated();
     }
-    TScalesForm &form() { return windows->ScalesForm; }
-    Table &scales() { return windows->MainForm.store().scales(); }
+    ScalesDialog &form() { return windows->scalesDialog; }
+    Table &scales() { return windows->mainWindow.store().scales(); }
     int addScale(const QString &u, const QString &w, const QString &ip = QStringLiteral("192.168.0.10"))
     {
         return scales().appendRow({{QStringLiteral("U"), u},
@@ -93,15 +93,15 @@ TEST_F(ScalesFormTest, NewRowNothingWasTypedIntoIsDroppedOnClose)
     EXPECT_EQ(scales().count(), 2);
     form().done(QDialog::Rejected);
     EXPECT_EQ(scales().count(), 1);
-    EXPECT_EQ(windows->MainForm.appState().selectedScaleCount(), 1);
+    EXPECT_EQ(windows->mainWindow.appState().selectedScaleCount(), 1);
 }
 
 TEST_F(ScalesFormTest, SerialPortNamesAreCom0ToCom9)
 {
     for (const char *good : {"COM0", "com3", "Com9", "192.168.1.20", "", "scale-1"})
-        EXPECT_TRUE(TScalesForm::acceptablePortName(QLatin1String(good))) << good;
+        EXPECT_TRUE(ScalesDialog::acceptablePortName(QLatin1String(good))) << good;
     for (const char *bad : {"COM10", "COM", "com12", "xCOM1", "COM1 ", "COMA", "telecom"})
-        EXPECT_FALSE(TScalesForm::acceptablePortName(QLatin1String(bad))) << bad;
+        EXPECT_FALSE(ScalesDialog::acceptablePortName(QLatin1String(bad))) << bad;
 
     const int row = addScale(QStringLiteral("F"), QStringLiteral("F"), QStringLiteral("COM1"));
     const QModelIndex ip = scales().index(row, scales().columnIndex(QStringLiteral("IP")));
@@ -119,24 +119,24 @@ TEST_F(ScalesFormTest, ClosingAnyWayRecountsOnlyDoneGivesOk)
     addScale(QStringLiteral("T"), QStringLiteral("T"));
     addScale(QStringLiteral("t"), QStringLiteral("F"));
     addScale(QStringLiteral(""), QStringLiteral("T"));
-    QSignalSpy changed(&windows->MainForm.appState(), &AppState::selectedScaleCountChanged);
+    QSignalSpy changed(&windows->mainWindow.appState(), &AppState::selectedScaleCountChanged);
 
     form().findChild<QPushButton *>(QStringLiteral("btnClose"))->click();
     EXPECT_EQ(form().result(), QDialog::Accepted);
-    EXPECT_EQ(windows->MainForm.appState().selectedScaleCount(), 2);
+    EXPECT_EQ(windows->mainWindow.appState().selectedScaleCount(), 2);
     EXPECT_EQ(scales().currentRow(), 2);
 
     scales().setValue(0, QStringLiteral("U"), QStringLiteral("F"));
     form().reject(); // the close box
     EXPECT_EQ(form().result(), QDialog::Rejected);
-    EXPECT_EQ(windows->MainForm.appState().selectedScaleCount(), 1);
+    EXPECT_EQ(windows->mainWindow.appState().selectedScaleCount(), 1);
     EXPECT_EQ(changed.count(), 2);
 
     scales().deleteRow(0);
     scales().deleteRow(0);
     scales().deleteRow(0);
     form().done(QDialog::Accepted);
-    EXPECT_EQ(windows->MainForm.appState().selectedScaleCount(), 0);
+    EXPECT_EQ(windows->mainWindow.appState().selectedScaleCount(), 0);
 }
 
 TEST_F(ScalesFormTest, NavigatorMovesDeletesAndChecksConnection)
@@ -161,7 +161,7 @@ TEST_F(ScalesFormTest, NavigatorMovesDeletesAndChecksConnection)
     EXPECT_EQ(scales().count(), 3);
     EXPECT_EQ(Dialogs::shownTexts(), (QStringList{QStringLiteral("Delete record?"), QStringLiteral("Delete record?")}));
 
-    QSignalSpy check(&form(), &TScalesForm::connectionCheckRequested);
+    QSignalSpy check(&form(), &ScalesDialog::connectionCheckRequested);
     form().findChild<QPushButton *>(QStringLiteral("Button1"))->click();
     EXPECT_EQ(check.count(), 1);
 }

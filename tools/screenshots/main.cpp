@@ -178,7 +178,7 @@ void importExample(QAction *command, const QString &file)
     command->trigger();
 }
 
-void openMenu(TMainForm &form, QMenu *menu)
+void openMenu(MainWindow &form, QMenu *menu)
 {
     const QRect item = form.menuBar()->actionGeometry(menu->menuAction());
     menu->popup(form.menuBar()->mapToGlobal(item.bottomLeft()));
@@ -218,7 +218,7 @@ int run(int argc, char **argv)
     Simulator silent(5002, {QStringLiteral("--silent")});
 
     AppWindows w;
-    TMainForm &form = w.MainForm;
+    MainWindow &form = w.mainWindow;
     form.appState().setStartMinimized(false);
     form.setGeometry(QGuiApplication::primaryScreen()->geometry());
     form.show();
@@ -238,7 +238,7 @@ int run(int argc, char **argv)
                       {QStringLiteral("IP"), QStringLiteral("127.0.0.1")},
                       {QStringLiteral("PORT"), silent.port},
                       {QStringLiteral("SG"), QStringLiteral("мясо")}});
-    w.ScalesForm.findChild<QPushButton *>(QStringLiteral("Button1"))->click(); // "Проверить связь"
+    w.scalesDialog.findChild<QPushButton *>(QStringLiteral("Button1"))->click(); // "Проверить связь"
     waitUntil([] { return shown(QStringLiteral("Проверка связи окончена")); }, "the connection check");
     scales.setValue(0, QStringLiteral("U"), QStringLiteral("T"));
     form.appState().setSelectedScaleCount(form.store().countSelectedScales());
@@ -272,23 +272,23 @@ int run(int argc, char **argv)
     waitMs(600);
     camera.take(&form, QStringLiteral("parameters-tab.png"));
 
-    w.ScalesForm.setWindowTitle(QStringLiteral("Настройка весов"));
+    w.scalesDialog.setWindowTitle(QStringLiteral("Настройка весов"));
     scales.first();
-    w.ScalesForm.show();
-    camera.take(&w.ScalesForm, QStringLiteral("scales.png"));
-    w.ScalesForm.hide();
+    w.scalesDialog.show();
+    camera.take(&w.scalesDialog, QStringLiteral("scales.png"));
+    w.scalesDialog.hide();
 
-    w.AutoLoadForm.show();
-    w.AutoLoadForm.findChild<QLineEdit *>(QStringLiteral("edAutoLoad"))->setText(QStringLiteral("/home/magazin/obmen/tovary.txt"));
-    w.AutoLoadForm.findChild<QSpinBox *>(QStringLiteral("seAutoLoad"))->setValue(60);
-    w.AutoLoadForm.findChild<QCheckBox *>(QStringLiteral("cbEnableAutoLoad"))->setChecked(true);
-    w.AutoLoadForm.findChild<QCheckBox *>(QStringLiteral("cbAutoLoad"))->setChecked(true);
-    camera.take(&w.AutoLoadForm, QStringLiteral("autoload.png"));
-    w.AutoLoadForm.hide();
+    w.autoLoadDialog.show();
+    w.autoLoadDialog.findChild<QLineEdit *>(QStringLiteral("edAutoLoad"))->setText(QStringLiteral("/home/magazin/obmen/tovary.txt"));
+    w.autoLoadDialog.findChild<QSpinBox *>(QStringLiteral("seAutoLoad"))->setValue(60);
+    w.autoLoadDialog.findChild<QCheckBox *>(QStringLiteral("cbEnableAutoLoad"))->setChecked(true);
+    w.autoLoadDialog.findChild<QCheckBox *>(QStringLiteral("cbAutoLoad"))->setChecked(true);
+    camera.take(&w.autoLoadDialog, QStringLiteral("autoload.png"));
+    w.autoLoadDialog.hide();
 
     control<QAction>(form, "N10")->trigger(); // "Просмотр пакетов"
-    camera.take(&w.PaketViewForm, QStringLiteral("packets.png"));
-    w.PaketViewForm.hide();
+    camera.take(&w.packetLogWindow, QStringLiteral("packets.png"));
+    w.packetLogWindow.hide();
 
     for (int i = 0; i < Dialogs::shownKinds().size(); ++i)
         if (Dialogs::shownKinds().at(i) == Dialogs::Kind::Error && !Dialogs::shownTexts().at(i).isEmpty())

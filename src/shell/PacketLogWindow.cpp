@@ -1,4 +1,4 @@
-#include "shell/PaketViewForm.h"
+#include "shell/PacketLogWindow.h"
 
 #include "exchange/PacketLogLine.h"
 #include "shell/ShellStyle.h"
@@ -11,7 +11,7 @@
 
 namespace tevo {
 
-TPaketViewForm::TPaketViewForm(QWidget *parent)
+PacketLogWindow::PacketLogWindow(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("PaketViewForm"));
@@ -32,15 +32,15 @@ TPaketViewForm::TPaketViewForm(QWidget *parent)
     m_throttle = new UpdateThrottle([this] { appendWaiting(); }, this);
 }
 
-void TPaketViewForm::appendPacket(const QByteArray &block)
+void PacketLogWindow::appendPacket(const QByteArray &block)
 {
     m_waiting.append(packetLogLine(block));
     m_throttle->changed();
 }
 
-void TPaketViewForm::flushLog() { m_throttle->showNow(); }
+void PacketLogWindow::flushLog() { m_throttle->showNow(); }
 
-void TPaketViewForm::appendWaiting()
+void PacketLogWindow::appendWaiting()
 {
     if (m_waiting.isEmpty())
         return;
@@ -52,7 +52,7 @@ void TPaketViewForm::appendWaiting()
 
 // The lines waiting are there as the window shows. It stands at the bottom edge of the screen
 // the first time it is shown.
-void TPaketViewForm::showEvent(QShowEvent *event)
+void PacketLogWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     flushLog();

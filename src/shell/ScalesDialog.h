@@ -13,11 +13,11 @@ class AppState;
 class Store;
 class TableGrid;
 
-class TScalesForm : public QDialog {
+class ScalesDialog : public QDialog {
     Q_OBJECT
 public:
-    TScalesForm(Store &store, AppState &state, QWidget *parent = nullptr);
-    ~TScalesForm() override;
+    ScalesDialog(Store &store, AppState &state, QWidget *parent = nullptr);
+    ~ScalesDialog() override;
 
     // Closing, whatever the result, stores an open edit and recounts the selected scales.
     void done(int result) override;

@@ -17,30 +17,30 @@ namespace tevo {
 class GoodsTab;
 class MessagesTab;
 class ParametersTab;
-class TScalesForm;
-class TAboutForm;
-class TPaketViewForm;
-class TAutoLoadForm;
+class ScalesDialog;
+class AboutDialog;
+class PacketLogWindow;
+class AutoLoadDialog;
 class TrayIcon;
 class ExchangeHub;
 
-class TMainForm : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TMainForm(QWidget *parent = nullptr);
-    ~TMainForm() override;
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     Store &store() { return m_store; }
     AppState &appState() { return m_state; }
 
     // The windows created after this one at start-up.
-    void setWindows(TScalesForm *scales, TAboutForm *about, TPaketViewForm *paketView);
-    TScalesForm *scalesForm() const { return m_scalesForm; }
-    TAboutForm *aboutForm() const { return m_aboutForm; }
-    TPaketViewForm *paketViewForm() const { return m_paketViewForm; }
+    void setWindows(ScalesDialog *scales, AboutDialog *about, PacketLogWindow *packetLog);
+    ScalesDialog *scalesDialog() const { return m_scalesDialog; }
+    AboutDialog *aboutDialog() const { return m_aboutDialog; }
+    PacketLogWindow *packetLogWindow() const { return m_packetLogWindow; }
     // The automatic-loading dialog and the tray, made after the scales dialog.
-    void setAutoLoad(TAutoLoadForm *autoLoad, TrayIcon *tray);
-    TAutoLoadForm *autoLoadForm() const { return m_autoLoadForm; }
+    void setAutoLoad(AutoLoadDialog *autoLoad, TrayIcon *tray);
+    AutoLoadDialog *autoLoadDialog() const { return m_autoLoadDialog; }
     TrayIcon *trayIcon() const { return m_tray; }
     // The exchange glue with its commands (made on first use), owned by the window.
     ExchangeHub &exchange();
@@ -140,10 +140,10 @@ private:
     MessagesTab *m_messagesTab = nullptr;
     ParametersTab *m_parametersTab = nullptr;
 
-    TScalesForm *m_scalesForm = nullptr;
-    TAboutForm *m_aboutForm = nullptr;
-    TPaketViewForm *m_paketViewForm = nullptr;
-    TAutoLoadForm *m_autoLoadForm = nullptr;
+    ScalesDialog *m_scalesDialog = nullptr;
+    AboutDialog *m_aboutDialog = nullptr;
+    PacketLogWindow *m_packetLogWindow = nullptr;
+    AutoLoadDialog *m_autoLoadDialog = nullptr;
     TrayIcon *m_tray = nullptr;
     ExchangeHub *m_hub = nullptr;
     bool m_widthsLoaded = false;

@@ -13,10 +13,10 @@ namespace tevo {
 
 class AutoLoader;
 
-class TAutoLoadForm : public QDialog {
+class AutoLoadDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TAutoLoadForm(QWidget *parent = nullptr);
+    explicit AutoLoadDialog(QWidget *parent = nullptr);
 
     // The loader whose settings the dialog edits; its creation step runs here.
     void setLoader(AutoLoader *loader);

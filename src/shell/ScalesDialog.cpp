@@ -1,4 +1,4 @@
-#include "shell/ScalesForm.h"
+#include "shell/ScalesDialog.h"
 
 #include "common/ErrorSink.h"
 #include "shell/AppState.h"
@@ -27,7 +27,7 @@ QString badPortText(const QString &ip)
 
 } // namespace
 
-TScalesForm::TScalesForm(Store &store, AppState &state, QWidget *parent)
+ScalesDialog::ScalesDialog(Store &store, AppState &state, QWidget *parent)
     : QDialog(parent), m_store(store), m_state(state)
 {
     setObjectName(QStringLiteral("ScalesForm"));
@@ -49,7 +49,7 @@ TScalesForm::TScalesForm(Store &store, AppState &state, QWidget *parent)
     m_checkConnectionButton = new QPushButton(QStringLiteral("Проверить связь"), this);
     m_checkConnectionButton->setObjectName(QStringLiteral("Button1"));
     m_checkConnectionButton->setGeometry(7, 346, 160, 27);
-    connect(m_checkConnectionButton, &QPushButton::clicked, this, &TScalesForm::connectionCheckRequested);
+    connect(m_checkConnectionButton, &QPushButton::clicked, this, &ScalesDialog::connectionCheckRequested);
 
     m_doneButton = new QPushButton(QStringLiteral("Готово"), this);
     m_doneButton->setObjectName(QStringLiteral("btnClose"));
@@ -62,13 +62,13 @@ TScalesForm::TScalesForm(Store &store, AppState &state, QWidget *parent)
         [this](int row, const QString &column, QVariant &value) { return editFilter(row, column, value); });
 }
 
-TScalesForm::~TScalesForm()
+ScalesDialog::~ScalesDialog()
 {
     m_store.scales().setEditFilter({});
     m_grid->setTable(nullptr);
 }
 
-void TScalesForm::buildNavigator()
+void ScalesDialog::buildNavigator()
 {
     m_navigator = new QWidget(this);
     m_navigator->setObjectName(QStringLiteral("DBNavigator1"));
@@ -107,7 +107,7 @@ void TScalesForm::buildNavigator()
     row->addStretch(1);
 }
 
-void TScalesForm::editCurrentCell()
+void ScalesDialog::editCurrentCell()
 {
     Table &table = m_store.scales();
     if (table.currentRow() < 0)
@@ -120,7 +120,7 @@ void TScalesForm::editCurrentCell()
     m_grid->edit(index);
 }
 
-bool TScalesForm::acceptablePortName(const QString &ip)
+bool ScalesDialog::acceptablePortName(const QString &ip)
 {
     if (!ip.contains(QLatin1String("COM"), Qt::CaseInsensitive))
         return true;
@@ -128,7 +128,7 @@ bool TScalesForm::acceptablePortName(const QString &ip)
     return serial.match(ip).hasMatch();
 }
 
-bool TScalesForm::allowUseChange(int row, QVariant &value)
+bool ScalesDialog::allowUseChange(int row, QVariant &value)
 {
     if (truthValue(m_store.scales().text(row, QStringLiteral("W"))))
         return true;
@@ -136,7 +136,7 @@ bool TScalesForm::allowUseChange(int row, QVariant &value)
     return true;
 }
 
-bool TScalesForm::editFilter(int row, const QString &column, QVariant &value)
+bool ScalesDialog::editFilter(int row, const QString &column, QVariant &value)
 {
     if (column == QLatin1String("U"))
         return allowUseChange(row, value);
@@ -147,7 +147,7 @@ bool TScalesForm::editFilter(int row, const QString &column, QVariant &value)
     return true;
 }
 
-void TScalesForm::done(int result)
+void ScalesDialog::done(int result)
 {
     m_grid->commitEdit();
     Table &table = m_store.scales();

@@ -1,4 +1,4 @@
-#include "shell/AutoLoadForm.h"
+#include "shell/AutoLoadDialog.h"
 
 #include "common/Codepage.h"
 #include "common/ErrorSink.h"
@@ -17,7 +17,7 @@
 
 namespace tevo {
 
-TAutoLoadForm::TAutoLoadForm(QWidget *parent) : QDialog(parent)
+AutoLoadDialog::AutoLoadDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AutoLoadForm"));
     setWindowTitle(QStringLiteral("Автоматическая загрузка товаров"));
@@ -72,18 +72,18 @@ TAutoLoadForm::TAutoLoadForm(QWidget *parent) : QDialog(parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_browseButton, &QPushButton::clicked, this, &TAutoLoadForm::onBrowseClicked);
+    connect(m_browseButton, &QPushButton::clicked, this, &AutoLoadDialog::onBrowseClicked);
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TAutoLoadForm::setLoader(AutoLoader *loader)
+void AutoLoadDialog::setLoader(AutoLoader *loader)
 {
     m_loader = loader;
     guarded([&] { m_loader->create(); });
     fillFromLoader();
 }
 
-void TAutoLoadForm::fillFromLoader()
+void AutoLoadDialog::fillFromLoader()
 {
     if (!m_loader)
         return;
@@ -95,13 +95,13 @@ void TAutoLoadForm::fillFromLoader()
     m_clearBox->setChecked(s.NeedClear);
 }
 
-void TAutoLoadForm::showEvent(QShowEvent *event)
+void AutoLoadDialog::showEvent(QShowEvent *event)
 {
     fillFromLoader();
     QDialog::showEvent(event);
 }
 
-void TAutoLoadForm::onBrowseClicked()
+void AutoLoadDialog::onBrowseClicked()
 {
     const QString file = Dialogs::openFileName(this, QString(), QStringLiteral("TextFile (*.txt);;ParadoxDataBase (*.dbf)"));
     if (!file.isEmpty())
@@ -110,7 +110,7 @@ void TAutoLoadForm::onBrowseClicked()
 
 // The settings file holds the watched file's name in Windows-1251: a name with a character it
 // cannot hold would come back as a name of no file. Such a name is refused and the dialog stays.
-bool TAutoLoadForm::fileNameStorable()
+bool AutoLoadDialog::fileNameStorable()
 {
     const QString name = m_fileEdit->text();
     QString missing;
@@ -128,7 +128,7 @@ bool TAutoLoadForm::fileNameStorable()
     return false;
 }
 
-void TAutoLoadForm::done(int result)
+void AutoLoadDialog::done(int result)
 {
     if (!fileNameStorable())
         return;

@@ -14,10 +14,10 @@ namespace tevo {
 
 class UpdateThrottle;
 
-class TPaketViewForm : public QWidget {
+class PacketLogWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TPaketViewForm(QWidget *parent = nullptr);
+    explicit PacketLogWindow(QWidget *parent = nullptr);
 
     // Appends the log line of a received block (now, or with the next lines of its interval).
     void appendPacket(const QByteArray &block);

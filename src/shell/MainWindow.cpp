@@ -1,18 +1,18 @@
-#include "shell/MainForm.h"
+#include "shell/MainWindow.h"
 
 #include "common/AppPaths.h"
 #include "common/ErrorSink.h"
 #include "common/ProfileFile.h"
-#include "shell/AboutForm.h"
-#include "shell/AutoLoadForm.h"
+#include "shell/AboutDialog.h"
+#include "shell/AutoLoadDialog.h"
 #include "shell/ColumnWidths.h"
 #include "shell/Dialogs.h"
 #include "shell/ExchangeHub.h"
 #include "shell/GoodsTab.h"
 #include "shell/MessagesTab.h"
 #include "shell/ParametersTab.h"
-#include "shell/PaketViewForm.h"
-#include "shell/ScalesForm.h"
+#include "shell/PacketLogWindow.h"
+#include "shell/ScalesDialog.h"
 #include "shell/ShellStyle.h"
 #include "shell/TableGrid.h"
 #include "shell/WorkProperties.h"
@@ -60,7 +60,7 @@ QAction *namedSeparator(QMenu *menu, const char *name)
 
 } // namespace
 
-TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), m_state(this)
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), m_state(this)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Tevo Версия 1.6"));
@@ -96,7 +96,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), m_state(this)
     connect(&m_store.database(), &Database::commitFailed, this, [](const QString &text) { reportError(text); });
 }
 
-TMainForm::~TMainForm()
+MainWindow::~MainWindow()
 {
     Dialogs::setMainWindow(nullptr);
     // The exchange works on the tables: it goes first.
@@ -107,14 +107,14 @@ TMainForm::~TMainForm()
     m_messagesTab->releaseTable();
 }
 
-void TMainForm::setWindows(TScalesForm *scales, TAboutForm *about, TPaketViewForm *paketView)
+void MainWindow::setWindows(ScalesDialog *scales, AboutDialog *about, PacketLogWindow *packetLog)
 {
-    m_scalesForm = scales;
-    m_aboutForm = about;
-    m_paketViewForm = paketView;
+    m_scalesDialog = scales;
+    m_aboutDialog = about;
+    m_packetLogWindow = packetLog;
 }
 
-void TMainForm::buildMenu()
+void MainWindow::buildMenu()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu"));
@@ -150,25 +150,25 @@ void TMainForm::buildMenu()
     m_helpAction->setObjectName(QStringLiteral("N16"));
 }
 
-void TMainForm::connectMenu()
+void MainWindow::connectMenu()
 {
-    const std::pair<QAction *, void (TMainForm::*)()> commands[] = {
-        {m_exportTextAction, &TMainForm::onExportTextTriggered},
-        {m_exportDbfAction, &TMainForm::onExportDbfTriggered},
-        {m_exportXlsAction, &TMainForm::onExportXlsTriggered},
-        {m_importTextAction, &TMainForm::onImportTextTriggered},
-        {m_importDbfAction, &TMainForm::onImportDbfTriggered},
-        {m_importGoodsCsvAction, &TMainForm::onImportGoodsCsvTriggered},
-        {m_importMessagesCsvAction, &TMainForm::onImportMessagesCsvTriggered},
-        {m_exitAction, &TMainForm::onExitTriggered},
-        {m_scalesSetupAction, &TMainForm::onScalesSetupTriggered},
-        {m_checkDataAction, &TMainForm::onCheckDataTriggered},
-        {m_autoLoadAction, &TMainForm::onAutoLoadTriggered},
-        {m_emptyMessagesAction, &TMainForm::onEmptyMessagesTriggered},
-        {m_emptyGoodsAction, &TMainForm::onEmptyGoodsTriggered},
-        {m_packetLogAction, &TMainForm::onPacketLogTriggered},
-        {m_aboutAction, &TMainForm::onAboutTriggered},
-        {m_helpAction, &TMainForm::onHelpTriggered},
+    const std::pair<QAction *, void (MainWindow::*)()> commands[] = {
+        {m_exportTextAction, &MainWindow::onExportTextTriggered},
+        {m_exportDbfAction, &MainWindow::onExportDbfTriggered},
+        {m_exportXlsAction, &MainWindow::onExportXlsTriggered},
+        {m_importTextAction, &MainWindow::onImportTextTriggered},
+        {m_importDbfAction, &MainWindow::onImportDbfTriggered},
+        {m_importGoodsCsvAction, &MainWindow::onImportGoodsCsvTriggered},
+        {m_importMessagesCsvAction, &MainWindow::onImportMessagesCsvTriggered},
+        {m_exitAction, &MainWindow::onExitTriggered},
+        {m_scalesSetupAction, &MainWindow::onScalesSetupTriggered},
+        {m_checkDataAction, &MainWindow::onCheckDataTriggered},
+        {m_autoLoadAction, &MainWindow::onAutoLoadTriggered},
+        {m_emptyMessagesAction, &MainWindow::onEmptyMessagesTriggered},
+        {m_emptyGoodsAction, &MainWindow::onEmptyGoodsTriggered},
+        {m_packetLogAction, &MainWindow::onPacketLogTriggered},
+        {m_aboutAction, &MainWindow::onAboutTriggered},
+        {m_helpAction, &MainWindow::onHelpTriggered},
     };
     for (const auto &[action, slot] : commands)
         connect(action, &QAction::triggered, this, slot);
@@ -176,7 +176,7 @@ void TMainForm::connectMenu()
 
 // --- activation and closing ---------------------------------------------------------------
 
-bool TMainForm::event(QEvent *event)
+bool MainWindow::event(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::WindowActivate:
@@ -195,7 +195,7 @@ bool TMainForm::event(QEvent *event)
     return QMainWindow::event(event);
 }
 
-void TMainForm::runActivationSteps()
+void MainWindow::runActivationSteps()
 {
     if (m_activating)
         return;
@@ -228,7 +228,7 @@ void TMainForm::runActivationSteps()
     m_activating = false;
 }
 
-void TMainForm::runClosingSteps()
+void MainWindow::runClosingSteps()
 {
     m_store.storeOpenEdits();
     // Widths and "Быстрый обмен" are saved only once the stored widths were loaded: a run whose
@@ -243,7 +243,7 @@ void TMainForm::runClosingSteps()
     guarded([&] { m_store.database().commitAtEnd(); });
 }
 
-void TMainForm::closeOnce()
+void MainWindow::closeOnce()
 {
     if (m_closed)
         return;
@@ -256,20 +256,20 @@ void TMainForm::closeOnce()
     Dialogs::setEnding(true);
 }
 
-void TMainForm::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     closeOnce();
     event->accept();
     emit closed();
 }
 
-void TMainForm::endOnRequest()
+void MainWindow::endOnRequest()
 {
     Dialogs::setEnding(true);
     close();
 }
 
-void TMainForm::saveForSessionEnd()
+void MainWindow::saveForSessionEnd()
 {
     const bool wasEnding = Dialogs::ending();
     Dialogs::setEnding(true);
@@ -277,7 +277,7 @@ void TMainForm::saveForSessionEnd()
     Dialogs::setEnding(wasEnding);
 }
 
-void TMainForm::aboutToQuit()
+void MainWindow::aboutToQuit()
 {
     Dialogs::setEnding(true);
     closeOnce();
@@ -285,17 +285,17 @@ void TMainForm::aboutToQuit()
 
 // --- menu commands -----------------------------------------------------------------------
 
-void TMainForm::onExitTriggered() { close(); }
+void MainWindow::onExitTriggered() { close(); }
 
-void TMainForm::onScalesSetupTriggered()
+void MainWindow::onScalesSetupTriggered()
 {
-    if (!m_scalesForm)
+    if (!m_scalesDialog)
         return;
-    m_scalesForm->setWindowTitle(QStringLiteral("Настройка весов"));
-    Dialogs::execModal(m_scalesForm);
+    m_scalesDialog->setWindowTitle(QStringLiteral("Настройка весов"));
+    Dialogs::execModal(m_scalesDialog);
 }
 
-void TMainForm::onCheckDataTriggered()
+void MainWindow::onCheckDataTriggered()
 {
     QString text;
     guarded([&] { m_store.rereadIfChangedElsewhere(); });
@@ -303,7 +303,7 @@ void TMainForm::onCheckDataTriggered()
         Dialogs::message(Dialogs::Kind::Plain, text);
 }
 
-void TMainForm::onEmptyGoodsTriggered()
+void MainWindow::onEmptyGoodsTriggered()
 {
     if (refusedWhileBusy())
         return;
@@ -316,24 +316,24 @@ void TMainForm::onEmptyGoodsTriggered()
         Dialogs::message(Dialogs::Kind::Plain, QStringLiteral("Пустая таблица успешно создана!"));
 }
 
-void TMainForm::onEmptyMessagesTriggered() { createEmptyMessages(); }
+void MainWindow::onEmptyMessagesTriggered() { createEmptyMessages(); }
 
-void TMainForm::onAboutTriggered()
+void MainWindow::onAboutTriggered()
 {
-    if (m_aboutForm)
-        Dialogs::execModal(m_aboutForm);
+    if (m_aboutDialog)
+        Dialogs::execModal(m_aboutDialog);
 }
 
-void TMainForm::onPacketLogTriggered()
+void MainWindow::onPacketLogTriggered()
 {
-    if (!m_paketViewForm)
+    if (!m_packetLogWindow)
         return;
-    m_paketViewForm->show();
-    m_paketViewForm->raise();
-    m_paketViewForm->activateWindow();
+    m_packetLogWindow->show();
+    m_packetLogWindow->raise();
+    m_packetLogWindow->activateWindow();
 }
 
-void TMainForm::onHelpTriggered()
+void MainWindow::onHelpTriggered()
 {
     // The user guide the package ships, in the system's viewer.
     const QString path = shippedFile(QLatin1String(kUserGuideFile));
@@ -347,7 +347,7 @@ void TMainForm::onHelpTriggered()
 
 // --- table rebuilds ----------------------------------------------------------------------
 
-bool TMainForm::rebuild(bool goods, bool showNotice)
+bool MainWindow::rebuild(bool goods, bool showNotice)
 {
     const QString what = goods ? kRebuildingGoods : kRebuildingMessages;
     if (refusedWhileBusy()) // said before the notice that asks to wait
@@ -364,7 +364,7 @@ bool TMainForm::rebuild(bool goods, bool showNotice)
     return guarded([&] { goods ? m_store.createEmptyGoods() : m_store.createEmptyMessages(); });
 }
 
-bool TMainForm::refusedWhileBusy()
+bool MainWindow::refusedWhileBusy()
 {
     const QString refusal = m_store.guard().refusal();
     if (refusal.isEmpty())
@@ -373,28 +373,28 @@ bool TMainForm::refusedWhileBusy()
     return true;
 }
 
-bool TMainForm::createEmptyGoods(bool showNotice) { return rebuild(true, showNotice); }
-bool TMainForm::createEmptyMessages() { return rebuild(false, true); }
+bool MainWindow::createEmptyGoods(bool showNotice) { return rebuild(true, showNotice); }
+bool MainWindow::createEmptyMessages() { return rebuild(false, true); }
 
 // --- windows made after this one -----------------------------------------------------------
 
-ExchangeHub &TMainForm::exchange()
+ExchangeHub &MainWindow::exchange()
 {
     if (!m_hub)
         m_hub = new ExchangeHub(*this);
     return *m_hub;
 }
 
-void TMainForm::setAutoLoad(TAutoLoadForm *autoLoad, TrayIcon *tray)
+void MainWindow::setAutoLoad(AutoLoadDialog *autoLoad, TrayIcon *tray)
 {
-    m_autoLoadForm = autoLoad;
+    m_autoLoadDialog = autoLoad;
     m_tray = tray;
 }
 
-void TMainForm::onAutoLoadTriggered()
+void MainWindow::onAutoLoadTriggered()
 {
-    if (m_autoLoadForm)
-        Dialogs::execModal(m_autoLoadForm);
+    if (m_autoLoadDialog)
+        Dialogs::execModal(m_autoLoadDialog);
 }
 
 } // namespace tevo
