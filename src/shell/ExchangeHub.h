@@ -2,11 +2,10 @@
 // Joins the scale exchange and automatic loading to the windows: the buttons of the goods,
 // messages and parameters tabs start their commands (each after the scales dialog, shown as a
 // picker with its caption, has closed with OK), the parameters tab as the commands see it, the
-// message boxes and tray balloons, the progress bars, the grids that
-// follow a transfer, the per-scale progress panel and the packet log. The bars, the grids and
-// the per-scale lines are brought up to date at most about 30 times a second, so that a fast
-// exchange does not wait for a repaint per record; what the end of an exchange shows is shown
-// at once.
+// message boxes and tray balloons, the progress bars, the grids that follow a transfer, the
+// per-scale progress panel and the packet log. The bars, the grids and the per-scale lines are
+// brought up to date at most about 30 times a second, so that a fast exchange does not wait for
+// a repaint per record; what the end of an exchange shows is shown at once.
 #include "commands/ScaleExchange.h"
 #include "fileio/AutoLoad.h"
 
