@@ -112,12 +112,12 @@ ExchangeHub::ExchangeHub(MainWindow &window) : QObject(&window), m_window(window
     };
     connect(&exchange, &ScaleExchange::goodsWriteEnded, m_autoLoader.get(), &AutoLoader::goodsWriteSucceeded);
 
-    AutoLoader &auto_ = *m_autoLoader;
-    auto_.stopExchange = [this] { m_exchange->engine().stop(); };
-    auto_.setSelectedScaleCount = [this](int n) { m_window.appState().setSelectedScaleCount(n); };
-    auto_.setGoodsRange = [this](const QString &range) { m_window.goodsTab().setRangeText(range); };
-    auto_.startGoodsWrite = [this](const QString &range) { return m_exchange->goods().StartGoodsWrite(range); };
-    auto_.notify = [this](const QString &text) {
+    AutoLoader &loader = *m_autoLoader;
+    loader.stopExchange = [this] { m_exchange->engine().stop(); };
+    loader.setSelectedScaleCount = [this](int n) { m_window.appState().setSelectedScaleCount(n); };
+    loader.setGoodsRange = [this](const QString &range) { m_window.goodsTab().setRangeText(range); };
+    loader.startGoodsWrite = [this](const QString &range) { return m_exchange->goods().StartGoodsWrite(range); };
+    loader.notify = [this](const QString &text) {
         if (showTrayBalloon)
             showTrayBalloon(QStringLiteral("Tevo"), text, 1, 30);
     };
