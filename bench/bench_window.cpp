@@ -8,6 +8,7 @@
 #include "shell/AppWindows.h"
 #include "shell/Dialogs.h"
 #include "shell/ExchangeHub.h"
+#include "shell/ParametersTab.h"
 #include "store/DatabaseFile.h"
 
 #include <QCheckBox>
@@ -34,15 +35,15 @@ void BM_FastGoodsWrite4000Window(benchmark::State &state)
     bench::SimulatedScale sim({QStringLiteral("--port"), QStringLiteral("0")});
     {
         AppWindows w;
-        w.MainForm.FormActivate();
-        Store &store = w.MainForm.store();
+        w.mainWindow.runActivationSteps();
+        Store &store = w.mainWindow.store();
         bench::fillSampleData(store);
         bench::addScaleRow(store, QStringLiteral("127.0.0.1"), sim.port());
-        w.MainForm.showNormal();
-        w.PaketViewForm.show();
-        ExchangeHub &hub = w.MainForm.exchange();
+        w.mainWindow.showNormal();
+        w.packetLogWindow.show();
+        ExchangeHub &hub = w.mainWindow.exchange();
         hub.engine().setPollInterval(ExchangeEngine::kDefaultPollMs);
-        w.MainForm.cbFastExchange->setChecked(true);
+        w.mainWindow.parametersTab().setFastExchangeTicked(true);
         // The windows' first painting is not part of the write.
         QElapsedTimer settle;
         settle.start();
@@ -77,7 +78,7 @@ void BM_FastGoodsWrite4000Window(benchmark::State &state)
             state.SkipWithError("the scale did not take every record");
         QCoreApplication::processEvents();
         state.counters["longest_gap_ms"] = double(longestNs) / 1e6;
-        state.counters["log_lines"] = w.PaketViewForm.mView->document()->blockCount();
+        state.counters["log_lines"] = w.packetLogWindow.view()->document()->blockCount();
         hub.engine().stop();
     }
     Dialogs::reset();

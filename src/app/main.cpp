@@ -27,10 +27,10 @@ int main(int argc, char **argv)
     }
 
     tevo::AppWindows windows;
-    QObject::connect(&shutdownSignals, &tevo::ShutdownSignals::received, &windows.MainForm,
-                     &tevo::TMainForm::endOnRequest);
-    QObject::connect(&windows.MainForm, &tevo::TMainForm::closed, &app, &QCoreApplication::quit,
+    QObject::connect(&shutdownSignals, &tevo::ShutdownSignals::received, &windows.mainWindow,
+                     &tevo::MainWindow::endOnRequest);
+    QObject::connect(&windows.mainWindow, &tevo::MainWindow::closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    windows.MainForm.showMaximized();
+    windows.mainWindow.showMaximized();
     return app.exec();
 }

@@ -12,18 +12,23 @@ public:
 
     // Recounted when the main window becomes active and when the scales dialog closes; read by
     // every exchange starter.
-    int SelectedScaleCount = 0;
-    // Set until the first completed activation has minimized the main window.
-    bool StartMinimized = true;
-
+    int selectedScaleCount() const { return m_selectedScaleCount; }
     void setSelectedScaleCount(int count)
     {
-        SelectedScaleCount = count;
+        m_selectedScaleCount = count;
         emit selectedScaleCountChanged(count);
     }
 
+    // True until the first completed activation has minimized the main window.
+    bool startMinimized() const { return m_startMinimized; }
+    void setStartMinimized(bool on) { m_startMinimized = on; }
+
 signals:
     void selectedScaleCountChanged(int count);
+
+private:
+    int m_selectedScaleCount = 0;
+    bool m_startMinimized = true;
 };
 
 } // namespace tevo

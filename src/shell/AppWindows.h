@@ -1,10 +1,10 @@
 #pragma once
 // The program's windows, created at start-up in this order and kept for the whole run.
-#include "shell/AboutForm.h"
-#include "shell/AutoLoadForm.h"
-#include "shell/MainForm.h"
-#include "shell/PaketViewForm.h"
-#include "shell/ScalesForm.h"
+#include "shell/AboutDialog.h"
+#include "shell/AutoLoadDialog.h"
+#include "shell/MainWindow.h"
+#include "shell/PacketLogWindow.h"
+#include "shell/ScalesDialog.h"
 #include "shell/TrayIcon.h"
 
 namespace tevo {
@@ -12,12 +12,12 @@ namespace tevo {
 struct AppWindows {
     AppWindows();
 
-    TMainForm MainForm;
-    TScalesForm ScalesForm;
-    TAutoLoadForm AutoLoadForm;
-    TAboutForm AboutForm;
-    TPaketViewForm PaketViewForm;
-    TrayIcon Tray;
+    MainWindow mainWindow;
+    ScalesDialog scalesDialog;
+    AutoLoadDialog autoLoadDialog;
+    AboutDialog aboutDialog;
+    PacketLogWindow packetLogWindow;
+    TrayIcon tray;
 };
 
 } // namespace tevo

@@ -1,10 +1,11 @@
 #pragma once
-// Joins the scale exchange and automatic loading to the windows: the parameters tab as the
-// commands see it, the message boxes and tray balloons, the progress bars, the grids that
-// follow a transfer, the per-scale progress panel and the packet log. The bars, the grids and
-// the per-scale lines are brought up to date at most about 30 times a second, so that a fast
-// exchange does not wait for a repaint per record; what the end of an exchange shows is shown
-// at once.
+// Joins the scale exchange and automatic loading to the windows: the buttons of the goods,
+// messages and parameters tabs start their commands (each after the scales dialog, shown as a
+// picker with its caption, has closed with OK), the parameters tab as the commands see it, the
+// message boxes and tray balloons, the progress bars, the grids that follow a transfer, the
+// per-scale progress panel and the packet log. The bars, the grids and the per-scale lines are
+// brought up to date at most about 30 times a second, so that a fast exchange does not wait for
+// a repaint per record; what the end of an exchange shows is shown at once.
 #include "commands/ScaleExchange.h"
 #include "fileio/AutoLoad.h"
 
@@ -13,18 +14,16 @@
 #include <memory>
 #include <optional>
 
-class QLineEdit;
-
 namespace tevo {
 
-class TMainForm;
+class MainWindow;
 class ScaleProgressPanel;
 class UpdateThrottle;
 
 class ExchangeHub : public QObject, public ParametersHost {
     Q_OBJECT
 public:
-    explicit ExchangeHub(TMainForm &form);
+    explicit ExchangeHub(MainWindow &window);
     ~ExchangeHub() override;
 
     ScaleExchange &exchange() { return *m_exchange; }
@@ -40,7 +39,7 @@ public:
     // Shows the scales dialog with the caption as a picker; true when it closed with OK.
     bool pickScales(const QString &caption);
 
-    // MainWindowInTray and the balloon, set by the tray.
+    // Whether the main window is in the tray, and the balloon at the tray icon.
     std::function<bool()> mainWindowInTray;
     std::function<void(const QString &title, const QString &text, int icon, int seconds)> showTrayBalloon;
 
@@ -57,19 +56,36 @@ public:
     // A logo opened from a file.
     void setLogoFromFile(const QString &fileName);
 
+public slots:
+    // Goods tab.
+    void onWriteGoodsClicked();
+    void onReadGoodsClicked();
+    // Messages tab.
+    void onWriteMessagesClicked();
+    void onReadMessagesClicked();
+    // Both tabs: the exchange that runs stops.
+    void onStopClicked();
+    // Parameters tab.
+    void onWriteSettingsClicked();
+    void onReadSettingsClicked();
+    void onWriteClockClicked();
+    void onOpenLogoClicked();
+    void onWriteLogoClicked();
+    void onReadStateClicked();
+    void onReadTotalsClicked();
+
 private:
     void syncSelectedCount();
     void showProgressNow(); // the bars, the grid and the per-scale lines as they stand
-    void setHeaderLine(QLineEdit *edit, const QString &text);
 
-    TMainForm &m_form;
+    MainWindow &m_window;
     std::unique_ptr<ScaleExchange> m_exchange;
     std::unique_ptr<AutoLoader> m_autoLoader;
     ScaleProgressPanel *m_panel = nullptr;
     LogoPixels m_logo;
     // What waits to be shown.
     UpdateThrottle *m_progressThrottle = nullptr;
-    std::optional<int> m_barValue[2]; // pbT, pbM
+    std::optional<int> m_barValue[2]; // goods, messages
     std::optional<std::pair<ProgressBar, int>> m_followed;
     QMap<int, ScaleStatus> m_lines; // by record number in S
 };

@@ -1,6 +1,8 @@
 // Handlers of the File menu: goods and messages to and from files.
 #include "shell/Dialogs.h"
-#include "shell/MainForm.h"
+#include "shell/GoodsTab.h"
+#include "shell/MainWindow.h"
+#include "shell/MessagesTab.h"
 #include "shell/TableGrid.h"
 
 #include "common/AppPaths.h"
@@ -34,7 +36,7 @@ void busy(F &&f)
 
 // An import holds the guard of long table operations from the file dialog to its end; while
 // another one runs it is refused.
-bool TMainForm::importFile(const QString &what, const QString &filter, const std::function<void(const QString &)> &load)
+bool MainWindow::importFile(const QString &what, const QString &filter, const std::function<void(const QString &)> &load)
 {
     OperationGuard::Scope scope(m_store.guard(), what);
     if (!scope) {
@@ -50,12 +52,12 @@ bool TMainForm::importFile(const QString &what, const QString &filter, const std
 
 // An export writes what is stored, also what another program (the command line) stored since
 // the window last looked.
-void TMainForm::rereadBeforeExport()
+void MainWindow::rereadBeforeExport()
 {
     guarded([&] { m_store.rereadIfChangedElsewhere(); });
 }
 
-void TMainForm::Excel1Click()
+void MainWindow::onExportTextTriggered()
 {
     const QString chosen = Dialogs::saveFileName(this, QString(), QString());
     if (chosen.isEmpty())
@@ -64,7 +66,7 @@ void TMainForm::Excel1Click()
     busy([&] { exportGoodsText(m_store.goods(), goodsTextExportName(chosen)); });
 }
 
-void TMainForm::dbf2Click()
+void MainWindow::onExportDbfTriggered()
 {
     const QString chosen = Dialogs::saveFileName(this, QString(), QString());
     if (chosen.isEmpty())
@@ -75,7 +77,7 @@ void TMainForm::dbf2Click()
     });
 }
 
-void TMainForm::csv1Click()
+void MainWindow::onExportXlsTriggered()
 {
     const QString chosen = Dialogs::saveFileName(this, QString(), QString());
     if (chosen.isEmpty())
@@ -84,29 +86,29 @@ void TMainForm::csv1Click()
     busy([&] { exportGoodsXls(m_store.goods(), goodsSheetExportName(chosen)); });
 }
 
-void TMainForm::xls1Click()
+void MainWindow::onImportTextTriggered()
 {
     importFile(kImportingGoods, kImportFilter, [this](const QString &file) { importGoodsText(m_store.goods(), file); });
-    gdT->viewport()->update();
+    m_goodsTab->grid()->viewport()->update();
 }
 
-void TMainForm::dbf1Click()
+void MainWindow::onImportDbfTriggered()
 {
     importFile(kImportingGoods, kImportFilter, [this](const QString &file) { importGoodsDbf(m_store.goods(), file); });
-    gdT->viewport()->update();
+    m_goodsTab->grid()->viewport()->update();
 }
 
-void TMainForm::csv2Click()
+void MainWindow::onImportGoodsCsvTriggered()
 {
     importFile(kImportingGoods, kCsvFilter, [this](const QString &file) { importGoodsCsv(m_store.goods(), file); });
-    gdT->viewport()->update();
+    m_goodsTab->grid()->viewport()->update();
 }
 
-void TMainForm::csv3Click()
+void MainWindow::onImportMessagesCsvTriggered()
 {
     importFile(kImportingMessages, kCsvFilter,
                [this](const QString &file) { importMessagesCsv(m_store.messages(), file); });
-    grM->viewport()->update();
+    m_messagesTab->grid()->viewport()->update();
 }
 
 } // namespace tevo

@@ -1,57 +1,40 @@
-// The goods tab of the main window: the transfer strip, the goods grid with its number search
-// and the hidden line buffer of the imports.
-#include "shell/Controls.h"
-#include "shell/MainForm.h"
-#include "shell/ShellStyle.h"
+#include "shell/GoodsTab.h"
+
 #include "shell/TableGrid.h"
+#include "store/Table.h"
 
-#include "common/ErrorSink.h"
-
-#include <QHeaderView>
+#include <QBoxLayout>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
-#include <QVBoxLayout>
 
 namespace tevo {
 
-void TMainForm::buildGoodsTab()
+GoodsTab::GoodsTab(Table &goods, OperationGuard &guard, QWidget *parent)
+    : TransferTab({"TabSheet2",
+                   {"Panel1", "edTDiapazon", "btnOneT", "btnAllT", "btnWriteT", "btnReadT", "btnStopT", "pbT",
+                    QStringLiteral("Текущий"), QStringLiteral("Загрузить товары в весы"),
+                    QStringLiteral("Считать товары из весов")},
+                   "gdT",
+                   QStringLiteral("1-4000")},
+                  goods, guard, parent)
 {
-    const TransferStrip strip = makeTransferStrip({"Panel1", "edTDiapazon", "btnOneT", "btnAllT", "btnWriteT",
-                                                   "btnReadT", "btnStopT", "pbT", QStringLiteral("Текущий"),
-                                                   QStringLiteral("Загрузить товары в весы"),
-                                                   QStringLiteral("Считать товары из весов")});
-    Panel1 = strip.panel;
-    edTDiapazon = strip.range;
-    btnOneT = strip.one;
-    btnAllT = strip.all;
-    btnWriteT = strip.write;
-    btnReadT = strip.read;
-    btnStopT = strip.stop;
-    pbT = strip.progress;
+    m_lineBuffer = new QPlainTextEdit;
+    m_lineBuffer->setObjectName(QStringLiteral("Memo"));
+    m_lineBuffer->setVisible(false);
+    column()->addWidget(m_lineBuffer);
 
-    gdT = makeCreamGrid(QStringLiteral("gdT"));
-
-    Memo = new QPlainTextEdit;
-    Memo->setObjectName(QStringLiteral("Memo"));
-    Memo->setVisible(false);
-
-    auto *layout = new QVBoxLayout(TabSheet2);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(Panel1);
-    layout->addWidget(gdT, 1);
-    layout->addWidget(Memo);
+    grid()->installEventFilter(this);
+    connect(grid(), &QAbstractItemView::pressed, this, [this] { m_numberSearch.clear(); });
 }
 
-bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+bool GoodsTab::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == gdT && event->type() == QEvent::KeyPress && gdTKeyPress(static_cast<QKeyEvent *>(event)))
+    if (watched == grid() && event->type() == QEvent::KeyPress && takeSearchKey(static_cast<QKeyEvent *>(event)))
         return true;
-    return QMainWindow::eventFilter(watched, event);
+    return TransferTab::eventFilter(watched, event);
 }
 
-// A character typed into the goods grid; true when the number search took it.
-bool TMainForm::gdTKeyPress(QKeyEvent *event)
+bool GoodsTab::takeSearchKey(QKeyEvent *event)
 {
     QChar c;
     if (event->key() == Qt::Key_Backspace)
@@ -63,21 +46,14 @@ bool TMainForm::gdTKeyPress(QKeyEvent *event)
         c = event->text().at(0);
     else
         return false; // not a character: the grid's own keys
-    const int numberColumn = m_store.goods().columnIndex(QStringLiteral("NPLU"));
-    if (gdT->currentIndex().column() != numberColumn || !m_store.goods().isOpen()) {
+    Table &goods = table();
+    const int numberColumn = goods.columnIndex(QStringLiteral("NPLU"));
+    if (grid()->currentIndex().column() != numberColumn || !goods.isOpen()) {
         m_numberSearch.clear();
         return false;
     }
-    m_numberSearch.type(c, m_store.goods());
+    m_numberSearch.type(c, goods);
     return true;
 }
-
-void TMainForm::gdTKeyUp()
-{
-    if (m_store.goods().isOpen() && !m_store.goods().isDetached())
-        guarded([&] { m_store.goods().dropRowWithoutNumber(); });
-}
-
-void TMainForm::gdTCellClick() { m_numberSearch.clear(); }
 
 } // namespace tevo

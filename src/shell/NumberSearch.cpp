@@ -27,23 +27,23 @@ int findNumber(const Table &goods, const QString &text)
 
 void NumberSearch::type(QChar c, Table &goods)
 {
-    const QString before = NumberSearchText;
+    const QString before = m_text;
     if (c.unicode() == kBackspace)
-        NumberSearchText.chop(1);
+        m_text.chop(1);
     else if (c.unicode() == kEscape)
-        NumberSearchText.clear();
+        m_text.clear();
     else
-        NumberSearchText.append(c);
+        m_text.append(c);
 
-    if (NumberSearchText.isEmpty()) {
+    if (m_text.isEmpty()) {
         goods.first();
         return;
     }
-    const int row = findNumber(goods, NumberSearchText);
+    const int row = findNumber(goods, m_text);
     if (row >= 0)
         goods.setCurrentRow(row);
     else
-        NumberSearchText = before;
+        m_text = before;
 }
 
 } // namespace tevo

@@ -13,8 +13,8 @@ public:
     static constexpr char16_t kBackspace = 8;
     static constexpr char16_t kEscape = 27;
 
-    const QString &text() const { return NumberSearchText; }
-    void clear() { NumberSearchText.clear(); }
+    const QString &text() const { return m_text; }
+    void clear() { m_text.clear(); }
 
     // One typed character: Backspace removes the last character, Escape clears the text, any
     // other character is appended. An empty text moves to the first row; otherwise the row
@@ -23,7 +23,7 @@ public:
     void type(QChar c, Table &goods);
 
 private:
-    QString NumberSearchText;
+    QString m_text;
 };
 
 } // namespace tevo

@@ -1,11 +1,10 @@
-// The parameters tab of the main window: print settings and shop header, logo, barcode,
-// general values, support contacts, the weighing state and the sales totals.
+#include "shell/ParametersTab.h"
+
+#include "common/Convert.h"
+#include "common/Error.h"
 #include "shell/Controls.h"
 #include "shell/LcdIndicator.h"
-#include "shell/MainForm.h"
 #include "shell/ShellStyle.h"
-
-#include "commands/SettingsPackets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QToolButton>
@@ -46,116 +46,193 @@ QToolButton *flatButton(const char *name, const QString &caption)
 
 } // namespace
 
-void TMainForm::buildParametersTab()
+ParametersTab::ParametersTab(QWidget *parent) : QWidget(parent)
 {
-    Panel3 = namedPanel("Panel3");
-    Panel3->setFrameShape(QFrame::NoFrame);
-    style::paintPaleGreen(Panel3);
+    setObjectName(QStringLiteral("TabSheet1"));
+    style::paintPaleGreen(this);
 
-    // Top strip: settings and clock buttons.
-    Panel2 = namedPanel("Panel2");
-    Button1 = namedButton("Button1", QStringLiteral("Загрузить настройки в весы"));
-    Button2 = namedButton("Button2", QStringLiteral("Считать настройки из весов"));
-    Button3 = namedButton("Button3", QStringLiteral("Загрузить дату и время"));
-    auto *strip = new QHBoxLayout(Panel2);
+    QFrame *page = namedPanel("Panel3");
+    page->setFrameShape(QFrame::NoFrame);
+    style::paintPaleGreen(page);
+
+    QWidget *buttonStrip = buildButtonStrip();
+    QWidget *headerPanel = buildHeaderPanel();
+    QWidget *printGroup = buildPrintGroup();
+    QWidget *logoGroup = buildLogoGroup();
+    QWidget *barcodeGroup = buildBarcodeGroup();
+    QWidget *generalGroup = buildGeneralGroup();
+    QWidget *supportGroup = buildSupportGroup();
+    QWidget *stateGroup = buildStateGroup();
+    QWidget *totalsGroup = buildTotalsGroup();
+
+    auto *groups = new QGridLayout;
+    groups->addWidget(printGroup, 0, 0);
+    groups->addWidget(logoGroup, 0, 1);
+    groups->addWidget(barcodeGroup, 0, 2, 2, 1);
+    groups->addWidget(generalGroup, 1, 0);
+    groups->addWidget(supportGroup, 1, 1);
+    groups->addWidget(stateGroup, 2, 0, 1, 2);
+    groups->addWidget(totalsGroup, 2, 2);
+    groups->setColumnStretch(3, 1);
+
+    auto *panel = new QVBoxLayout(page);
+    panel->setContentsMargins(0, 0, 0, 0);
+    panel->addWidget(buttonStrip);
+    panel->addWidget(headerPanel);
+    panel->addLayout(groups);
+    panel->addStretch(1);
+
+    auto *scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("Panel3Scroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(page);
+    auto *tab = new QVBoxLayout(this);
+    tab->setContentsMargins(0, 0, 0, 0);
+    tab->addWidget(scroll);
+
+    connect(m_writeSettingsButton, &QPushButton::clicked, this, &ParametersTab::writeSettingsClicked);
+    connect(m_readSettingsButton, &QPushButton::clicked, this, &ParametersTab::readSettingsClicked);
+    connect(m_writeClockButton, &QPushButton::clicked, this, &ParametersTab::writeClockClicked);
+    connect(m_openLogoButton, &QToolButton::clicked, this, &ParametersTab::openLogoClicked);
+    connect(m_writeLogoButton, &QToolButton::clicked, this, &ParametersTab::writeLogoClicked);
+    connect(m_readStateButton, &QPushButton::clicked, this, &ParametersTab::readStateClicked);
+    connect(m_readTotalsButton, &QPushButton::clicked, this, &ParametersTab::readTotalsClicked);
+    connect(m_printOptionBoxes[0], &QCheckBox::toggled, this, &ParametersTab::priceChangeToggled);
+    connect(m_fastExchangeBox, &QCheckBox::toggled, this, &ParametersTab::fastExchangeToggled);
+    // Typing brings back the limit a line read with all 28 characters lifted.
+    for (QLineEdit *edit : {m_headerLine1Edit, m_headerLine2Edit})
+        connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &t) {
+            if (t.size() <= kHeaderTypedMaxLength)
+                edit->setMaxLength(kHeaderTypedMaxLength);
+        });
+}
+
+// Top strip: settings and clock buttons.
+QWidget *ParametersTab::buildButtonStrip()
+{
+    QFrame *panel = namedPanel("Panel2");
+    m_writeSettingsButton = namedButton("Button1", QStringLiteral("Загрузить настройки в весы"));
+    m_readSettingsButton = namedButton("Button2", QStringLiteral("Считать настройки из весов"));
+    m_writeClockButton = namedButton("Button3", QStringLiteral("Загрузить дату и время"));
+    auto *strip = new QHBoxLayout(panel);
     strip->setContentsMargins(6, 4, 6, 4);
-    strip->addWidget(Button1);
-    strip->addWidget(Button2);
+    strip->addWidget(m_writeSettingsButton);
+    strip->addWidget(m_readSettingsButton);
     strip->addSpacing(24);
-    strip->addWidget(Button3);
+    strip->addWidget(m_writeClockButton);
     strip->addStretch(1);
+    return panel;
+}
 
-    // Label format and shop header.
-    Panel4 = namedPanel("Panel4");
-    ComboBox2 = new QComboBox;
-    ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
-    ComboBox2->addItems(labelFormatTexts());
-    ComboBox2->setCurrentIndex(kShownLabelFormatPosition - 1);
-    ComboBox2->setMinimumWidth(420);
-    Edit1 = namedEdit("Edit1", QStringLiteral("Магазин «Свежие продукты»"));
-    Edit1->setMaxLength(kHeaderTypedMaxLength);
-    Edit6 = namedEdit("Edit6", QStringLiteral("ул. Садовая, 12"));
-    Edit6->setMaxLength(kHeaderTypedMaxLength);
-    Edit1->setMinimumWidth(260);
-    Edit6->setMinimumWidth(260);
-    auto *header = new QGridLayout(Panel4);
+// Label format and shop header.
+QWidget *ParametersTab::buildHeaderPanel()
+{
+    QFrame *panel = namedPanel("Panel4");
+    m_labelFormatCombo = new QComboBox;
+    m_labelFormatCombo->setObjectName(QStringLiteral("ComboBox2"));
+    m_labelFormatCombo->addItems(labelFormatTexts());
+    m_labelFormatCombo->setCurrentIndex(kShownLabelFormatPosition - 1);
+    m_labelFormatCombo->setMinimumWidth(420);
+    m_headerLine1Edit = namedEdit("Edit1", QStringLiteral("Магазин «Свежие продукты»"));
+    m_headerLine1Edit->setMaxLength(kHeaderTypedMaxLength);
+    m_headerLine2Edit = namedEdit("Edit6", QStringLiteral("ул. Садовая, 12"));
+    m_headerLine2Edit->setMaxLength(kHeaderTypedMaxLength);
+    m_headerLine1Edit->setMinimumWidth(260);
+    m_headerLine2Edit->setMinimumWidth(260);
+    auto *header = new QGridLayout(panel);
     header->setContentsMargins(6, 4, 6, 4);
-    header->addWidget(buddyLabel(QStringLiteral("Формат Этикетки"), ComboBox2), 0, 0);
-    header->addWidget(ComboBox2, 0, 1, Qt::AlignLeft);
-    header->addWidget(buddyLabel(QStringLiteral("Заголовок (название магазина)"), Edit1), 1, 0);
-    header->addWidget(Edit1, 1, 1, Qt::AlignLeft);
-    header->addWidget(Edit6, 2, 1, Qt::AlignLeft);
+    header->addWidget(buddyLabel(QStringLiteral("Формат Этикетки"), m_labelFormatCombo), 0, 0);
+    header->addWidget(m_labelFormatCombo, 0, 1, Qt::AlignLeft);
+    header->addWidget(buddyLabel(QStringLiteral("Заголовок (название магазина)"), m_headerLine1Edit), 1, 0);
+    header->addWidget(m_headerLine1Edit, 1, 1, Qt::AlignLeft);
+    header->addWidget(m_headerLine2Edit, 2, 1, Qt::AlignLeft);
     header->setColumnStretch(2, 1);
+    return panel;
+}
 
-    // Print options, top to bottom in their screen order (not their bit order).
-    GroupBox3 = namedGroup("GroupBox3", QStringLiteral("Настройка печати"));
-    QCheckBox *TMainForm::*const boxes[8] = {&TMainForm::CheckBox1, &TMainForm::CheckBox2, &TMainForm::CheckBox3,
-                                             &TMainForm::CheckBox4, &TMainForm::CheckBox5, &TMainForm::CheckBox6,
-                                             &TMainForm::CheckBox7, &TMainForm::CheckBox8};
+// Print options, top to bottom in their screen order (not their bit order).
+QWidget *ParametersTab::buildPrintGroup()
+{
+    QGroupBox *group = namedGroup("GroupBox3", QStringLiteral("Настройка печати"));
     const QList<PrintOption> options = printOptionList();
-    auto *printColumn = new QVBoxLayout(GroupBox3);
+    auto *printColumn = new QVBoxLayout(group);
     for (int bit : printOptionScreenOrder()) {
         auto *box = new QCheckBox(options.at(bit).caption);
         box->setObjectName(options.at(bit).checkBox);
-        this->*boxes[bit] = box;
+        m_printOptionBoxes[bit] = box;
         printColumn->addWidget(box);
     }
     printColumn->addStretch(1);
+    return group;
+}
 
-    // Logo.
-    GroupBox4 = namedGroup("GroupBox4", QStringLiteral("Логотип"));
-    Image1 = new QLabel;
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setFixedSize(kLogoSide, kLogoSide);
-    Image1->setAlignment(Qt::AlignCenter);
-    Image1->setFrameShape(QFrame::Box);
-    SpeedButton4 = flatButton("SpeedButton4", QStringLiteral("Открыть"));
-    SpeedButton5 = flatButton("SpeedButton5", QStringLiteral("Записать"));
+QWidget *ParametersTab::buildLogoGroup()
+{
+    QGroupBox *group = namedGroup("GroupBox4", QStringLiteral("Логотип"));
+    m_logoLabel = new QLabel;
+    m_logoLabel->setObjectName(QStringLiteral("Image1"));
+    m_logoLabel->setFixedSize(kLogoSide, kLogoSide);
+    m_logoLabel->setAlignment(Qt::AlignCenter);
+    m_logoLabel->setFrameShape(QFrame::Box);
+    m_openLogoButton = flatButton("SpeedButton4", QStringLiteral("Открыть"));
+    m_writeLogoButton = flatButton("SpeedButton5", QStringLiteral("Записать"));
     auto *logoButtons = new QHBoxLayout;
-    logoButtons->addWidget(SpeedButton4);
-    logoButtons->addWidget(SpeedButton5);
-    auto *logoColumn = new QVBoxLayout(GroupBox4);
-    logoColumn->addWidget(Image1, 0, Qt::AlignHCenter);
+    logoButtons->addWidget(m_openLogoButton);
+    logoButtons->addWidget(m_writeLogoButton);
+    auto *logoColumn = new QVBoxLayout(group);
+    logoColumn->addWidget(m_logoLabel, 0, Qt::AlignHCenter);
     logoColumn->addLayout(logoButtons);
     logoColumn->addStretch(1);
     QImage blank(65, 65, QImage::Format_Mono);
     blank.fill(1); // white
     setLogoImage(blank);
+    return group;
+}
 
-    // Barcode layout and its legend.
-    GroupBox7 = namedGroup("GroupBox7", QStringLiteral(" Штрих-код "));
-    ComboBox5 = new QComboBox;
-    ComboBox5->setObjectName(QStringLiteral("ComboBox5"));
-    ComboBox5->addItems(barcodeFormatTexts());
-    ComboBox5->setCurrentIndex(1);
-    ListBox1 = new QListWidget;
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->addItems(barcodeLegendLines());
-    ListBox1->setSelectionMode(QAbstractItemView::NoSelection);
-    ListBox1->setFocusPolicy(Qt::NoFocus);
-    auto *barcodeColumn = new QVBoxLayout(GroupBox7);
-    barcodeColumn->addWidget(ComboBox5);
-    auto *legendCaption = buddyLabel(QStringLiteral("Формат"), ComboBox5);
+// Barcode layout and its legend.
+QWidget *ParametersTab::buildBarcodeGroup()
+{
+    QGroupBox *group = namedGroup("GroupBox7", QStringLiteral(" Штрих-код "));
+    m_barcodeCombo = new QComboBox;
+    m_barcodeCombo->setObjectName(QStringLiteral("ComboBox5"));
+    m_barcodeCombo->addItems(barcodeFormatTexts());
+    m_barcodeCombo->setCurrentIndex(1);
+    auto *legend = new QListWidget;
+    legend->setObjectName(QStringLiteral("ListBox1"));
+    legend->addItems(barcodeLegendLines());
+    legend->setSelectionMode(QAbstractItemView::NoSelection);
+    legend->setFocusPolicy(Qt::NoFocus);
+    auto *barcodeColumn = new QVBoxLayout(group);
+    barcodeColumn->addWidget(m_barcodeCombo);
+    auto *legendCaption = buddyLabel(QStringLiteral("Формат"), m_barcodeCombo);
     barcodeColumn->addWidget(legendCaption);
-    barcodeColumn->addWidget(ListBox1, 1);
+    barcodeColumn->addWidget(legend, 1);
+    return group;
+}
 
-    // General values.
-    GroupBox2 = namedGroup("GroupBox2", QStringLiteral(" Общие "));
-    Edit2 = namedEdit("Edit2", QStringLiteral("1"));
-    Edit5 = namedEdit("Edit5", QStringLiteral("10"));
-    Edit4 = namedEdit("Edit4", QStringLiteral("200"));
-    auto *general = new QFormLayout(GroupBox2);
-    general->addRow(buddyLabel(QStringLiteral("Номер отдела"), Edit2), Edit2);
-    general->addRow(buddyLabel(QStringLiteral("Сдвиг печати"), Edit5), Edit5);
-    general->addRow(buddyLabel(QStringLiteral("Вес автопечати"), Edit4), Edit4);
-    cbFastExchange = new QCheckBox(QStringLiteral("Быстрый обмен"));
-    cbFastExchange->setObjectName(QStringLiteral("cbFastExchange"));
-    cbFastExchange->setToolTip(QStringLiteral("Весы опрашиваются сразу после ответа, без паузы таймера"));
-    general->addRow(cbFastExchange);
+QWidget *ParametersTab::buildGeneralGroup()
+{
+    QGroupBox *group = namedGroup("GroupBox2", QStringLiteral(" Общие "));
+    m_departmentEdit = namedEdit("Edit2", QStringLiteral("1"));
+    m_printShiftEdit = namedEdit("Edit5", QStringLiteral("10"));
+    m_autoPrintWeightEdit = namedEdit("Edit4", QStringLiteral("200"));
+    auto *general = new QFormLayout(group);
+    general->addRow(buddyLabel(QStringLiteral("Номер отдела"), m_departmentEdit), m_departmentEdit);
+    general->addRow(buddyLabel(QStringLiteral("Сдвиг печати"), m_printShiftEdit), m_printShiftEdit);
+    general->addRow(buddyLabel(QStringLiteral("Вес автопечати"), m_autoPrintWeightEdit), m_autoPrintWeightEdit);
+    // Kept in the column-width file.
+    m_fastExchangeBox = new QCheckBox(QStringLiteral("Быстрый обмен"));
+    m_fastExchangeBox->setObjectName(QStringLiteral("cbFastExchange"));
+    m_fastExchangeBox->setToolTip(QStringLiteral("Весы опрашиваются сразу после ответа, без паузы таймера"));
+    general->addRow(m_fastExchangeBox);
+    return group;
+}
 
-    // Support contacts.
-    GroupBox1 = namedGroup("GroupBox1", QStringLiteral("Поддержка"));
-    auto *support = new QVBoxLayout(GroupBox1);
+QWidget *ParametersTab::buildSupportGroup()
+{
+    QGroupBox *group = namedGroup("GroupBox1", QStringLiteral("Поддержка"));
+    auto *support = new QVBoxLayout(group);
     const QStringList supportLines = {QStringLiteral("Служба поддержки Tevo"),
                                       QStringLiteral("Телефон: +7 (800) 000-00-00"),
                                       QStringLiteral("Эл. почта: support@tevo.example")};
@@ -166,20 +243,24 @@ void TMainForm::buildParametersTab()
         support->addWidget(line);
     }
     support->addStretch(1);
+    return group;
+}
 
-    // Weighing state: four readouts with their captions below.
-    GroupBox6 = namedGroup("GroupBox6", QStringLiteral("Текущее состояние весов"));
-    btnReNewScaleState = namedButton("btnReNewScaleState", QStringLiteral("Обновить"));
-    auto *stateGrid = new QGridLayout(GroupBox6);
+// Weighing state: four readouts with their captions below.
+QWidget *ParametersTab::buildStateGroup()
+{
+    QGroupBox *group = namedGroup("GroupBox6", QStringLiteral("Текущее состояние весов"));
+    m_readStateButton = namedButton("btnReNewScaleState", QStringLiteral("Обновить"));
+    auto *stateGrid = new QGridLayout(group);
     struct Readout {
-        LcdIndicator *TMainForm::*member;
+        LcdIndicator *ParametersTab::*member;
         const char *name;
         QString caption;
     };
-    const Readout readouts[4] = {{&TMainForm::liM, "liM", QStringLiteral("Вес товара")},
-                                 {&TMainForm::liCena, "liCena", QStringLiteral("Цена товара (коп/кг)")},
-                                 {&TMainForm::liCost, "liCost", QStringLiteral("Стоимость товара (коп)")},
-                                 {&TMainForm::liPLU, "liPLU", QStringLiteral("Номер выбранного товара")}};
+    const Readout readouts[4] = {{&ParametersTab::m_weightReadout, "liM", QStringLiteral("Вес товара")},
+                                 {&ParametersTab::m_priceReadout, "liCena", QStringLiteral("Цена товара (коп/кг)")},
+                                 {&ParametersTab::m_costReadout, "liCost", QStringLiteral("Стоимость товара (коп)")},
+                                 {&ParametersTab::m_pluReadout, "liPLU", QStringLiteral("Номер выбранного товара")}};
     for (int i = 0; i < 4; ++i) {
         auto *lcd = new LcdIndicator;
         lcd->setObjectName(QLatin1String(readouts[i].name));
@@ -190,61 +271,126 @@ void TMainForm::buildParametersTab()
         stateGrid->addWidget(lcd, (i / 2) * 2, i % 2);
         stateGrid->addWidget(caption, (i / 2) * 2 + 1, i % 2);
     }
-    stateGrid->addWidget(btnReNewScaleState, 4, 0, 1, 2, Qt::AlignLeft);
+    stateGrid->addWidget(m_readStateButton, 4, 0, 1, 2, Qt::AlignLeft);
+    return group;
+}
 
-    // Sales totals.
-    GroupBox8 = namedGroup("GroupBox8", QStringLiteral("Общий итог продаж по всем товарам"));
+// Sales totals.
+QWidget *ParametersTab::buildTotalsGroup()
+{
+    QGroupBox *group = namedGroup("GroupBox8", QStringLiteral("Общий итог продаж по всем товарам"));
     struct Total {
-        QLineEdit *TMainForm::*member;
+        QLineEdit *ParametersTab::*member;
         const char *name;
         QString label;
     };
-    const Total totals[10] = {{&TMainForm::edim, "edim", QStringLiteral("Общий вес")},
-                              {&TMainForm::edisum, "edisum", QStringLiteral("Общая сумма")},
-                              {&TMainForm::ediprod, "ediprod", QStringLiteral("Кол-во продаж")},
-                              {&TMainForm::edimp, "edimp", QStringLiteral("Общий вес по всем PLU")},
-                              {&TMainForm::edisp, "edisp", QStringLiteral("Сумма по всем PLU")},
-                              {&TMainForm::ediprodp, "ediprodp", QStringLiteral("Кол-во продаж по всем PLU")},
-                              {&TMainForm::edicp, "edicp", QStringLiteral("Счетчик пробега")},
-                              {&TMainForm::edice, "edice", QStringLiteral("Счетчик этикеток")},
-                              {&TMainForm::edifp, "edifp", QStringLiteral("Кол-во свободных PLU")},
-                              {&TMainForm::edifm, "edifm", QStringLiteral("Кол-во свободных сообщений")}};
-    auto *totalsForm = new QFormLayout(GroupBox8);
+    const Total totals[10] = {{&ParametersTab::m_totalWeightEdit, "edim", QStringLiteral("Общий вес")},
+                              {&ParametersTab::m_totalSumEdit, "edisum", QStringLiteral("Общая сумма")},
+                              {&ParametersTab::m_salesCountEdit, "ediprod", QStringLiteral("Кол-во продаж")},
+                              {&ParametersTab::m_weightAllPluEdit, "edimp", QStringLiteral("Общий вес по всем PLU")},
+                              {&ParametersTab::m_sumAllPluEdit, "edisp", QStringLiteral("Сумма по всем PLU")},
+                              {&ParametersTab::m_salesCountAllPluEdit, "ediprodp",
+                               QStringLiteral("Кол-во продаж по всем PLU")},
+                              {&ParametersTab::m_runCounterEdit, "edicp", QStringLiteral("Счетчик пробега")},
+                              {&ParametersTab::m_labelCounterEdit, "edice", QStringLiteral("Счетчик этикеток")},
+                              {&ParametersTab::m_freePluEdit, "edifp", QStringLiteral("Кол-во свободных PLU")},
+                              {&ParametersTab::m_freeMessagesEdit, "edifm",
+                               QStringLiteral("Кол-во свободных сообщений")}};
+    auto *totalsForm = new QFormLayout(group);
     for (const Total &t : totals) {
         QLineEdit *edit = namedEdit(t.name);
         edit->setReadOnly(true);
         this->*t.member = edit;
         totalsForm->addRow(buddyLabel(t.label, edit), edit);
     }
-    btnItog = namedButton("btnItog", QStringLiteral("Обновить"));
-    totalsForm->addRow(btnItog);
+    m_readTotalsButton = namedButton("btnItog", QStringLiteral("Обновить"));
+    totalsForm->addRow(m_readTotalsButton);
+    return group;
+}
 
-    // Arrangement.
-    auto *groups = new QGridLayout;
-    groups->addWidget(GroupBox3, 0, 0);
-    groups->addWidget(GroupBox4, 0, 1);
-    groups->addWidget(GroupBox7, 0, 2, 2, 1);
-    groups->addWidget(GroupBox2, 1, 0);
-    groups->addWidget(GroupBox1, 1, 1);
-    groups->addWidget(GroupBox6, 2, 0, 1, 2);
-    groups->addWidget(GroupBox8, 2, 2);
-    groups->setColumnStretch(3, 1);
+// --- values ------------------------------------------------------------------------------
 
-    auto *panel = new QVBoxLayout(Panel3);
-    panel->setContentsMargins(0, 0, 0, 0);
-    panel->addWidget(Panel2);
-    panel->addWidget(Panel4);
-    panel->addLayout(groups);
-    panel->addStretch(1);
+ScaleSettings ParametersTab::settings() const
+{
+    ScaleSettings s;
+    s.department = strToInt(m_departmentEdit->text());
+    s.printShift = strToInt(m_printShiftEdit->text());
+    s.autoPrintWeight = strToInt(m_autoPrintWeightEdit->text());
+    s.labelFormatPosition = m_labelFormatCombo->currentIndex() + 1;
+    if (s.labelFormatPosition < 1)
+        throw InputError(QStringLiteral("Выберите формат этикетки в списке \"Формат Этикетки\"."));
+    s.barcodePosition = m_barcodeCombo->currentIndex();
+    quint8 bits = 0;
+    for (int i = 0; i < 8; ++i)
+        if (m_printOptionBoxes[i]->isChecked())
+            bits |= quint8(1u << i);
+    s.printOptions = bits;
+    return s;
+}
 
-    auto *scroll = new QScrollArea;
-    scroll->setObjectName(QStringLiteral("Panel3Scroll"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(Panel3);
-    auto *tab = new QVBoxLayout(TabSheet1);
-    tab->setContentsMargins(0, 0, 0, 0);
-    tab->addWidget(scroll);
+void ParametersTab::setSettings(const ScaleSettings &s)
+{
+    m_departmentEdit->setText(QString::number(s.department));
+    m_printShiftEdit->setText(QString::number(s.printShift));
+    m_barcodeCombo->setCurrentIndex(
+        s.barcodePosition >= 0 && s.barcodePosition < m_barcodeCombo->count() ? s.barcodePosition : -1);
+    m_autoPrintWeightEdit->setText(QString::number(s.autoPrintWeight));
+    for (int i = 0; i < 8; ++i)
+        m_printOptionBoxes[i]->setChecked(s.printOptions & (1u << i));
+    // A code the list does not have leaves no item selected.
+    m_labelFormatCombo->setCurrentIndex(s.labelFormatPosition >= 1 ? s.labelFormatPosition - 1 : -1);
+}
+
+ShopHeader ParametersTab::header() const { return {m_headerLine1Edit->text(), m_headerLine2Edit->text()}; }
+
+void ParametersTab::setHeader(const ShopHeader &h)
+{
+    setHeaderLine(m_headerLine1Edit, h.line1);
+    setHeaderLine(m_headerLine2Edit, h.line2);
+}
+
+void ParametersTab::setHeaderLine(QLineEdit *edit, const QString &text)
+{
+    // A scale holds 28 characters a line, one more than may be typed: a line read with all 28
+    // is kept whole, so it goes back whole. Typing brings the limit back.
+    if (text.size() > kHeaderTypedMaxLength)
+        edit->setMaxLength(qMin<int>(text.size(), kHeaderLineWidth));
+    edit->setText(text);
+}
+
+void ParametersTab::showWeighingState(const WeighingState &s)
+{
+    m_weightReadout->setIndicatorString(weightText(s.grams, QLocale()));
+    m_priceReadout->setIndicatorString(s.priceText());
+    m_costReadout->setIndicatorString(s.costText());
+    m_pluReadout->setIndicatorString(s.pluText());
+}
+
+void ParametersTab::showTotals(const SalesTotals &t)
+{
+    m_runCounterEdit->setText(QString::number(t.runCounter));
+    m_labelCounterEdit->setText(QString::number(t.labelCounter));
+    m_totalSumEdit->setText(QString::number(t.totalSum));
+    m_salesCountEdit->setText(QString::number(t.salesCount));
+    m_totalWeightEdit->setText(QString::number(t.totalWeight));
+    m_sumAllPluEdit->setText(QString::number(t.sumAllPlu));
+    m_salesCountAllPluEdit->setText(QString::number(t.salesCountAllPlu));
+    m_weightAllPluEdit->setText(QString::number(t.weightAllPlu));
+    m_freePluEdit->setText(QString::number(t.freePlu));
+    m_freeMessagesEdit->setText(QString::number(t.freeMessages));
+}
+
+bool ParametersTab::priceChangeTicked() const { return m_printOptionBoxes[0]->isChecked(); }
+bool ParametersTab::fastExchangeTicked() const { return m_fastExchangeBox->isChecked(); }
+void ParametersTab::setFastExchangeTicked(bool on) { m_fastExchangeBox->setChecked(on); }
+
+void ParametersTab::setLogoImage(const QImage &image)
+{
+    m_logoImage = image;
+    const QPixmap pixmap = QPixmap::fromImage(image);
+    m_logoLabel->setPixmap(pixmap.isNull() ? pixmap
+                                           : pixmap.scaled(m_logoLabel->size(), Qt::KeepAspectRatio,
+                                                           Qt::SmoothTransformation));
 }
 
 } // namespace tevo

@@ -1,9 +1,9 @@
 #include "shell/TrayIcon.h"
 
-#include "shell/AutoLoadForm.h"
+#include "shell/AutoLoadDialog.h"
 #include "shell/Dialogs.h"
-#include "shell/MainForm.h"
-#include "shell/ScalesForm.h"
+#include "shell/MainWindow.h"
+#include "shell/ScalesDialog.h"
 
 #include <QAction>
 #include <QEvent>
@@ -37,48 +37,48 @@ QIcon makeIcon()
 }
 } // namespace
 
-TrayIcon::TrayIcon(TMainForm &mainForm, TScalesForm &scalesForm, TAutoLoadForm &autoLoadForm)
-    : QObject(&mainForm), m_main(mainForm), m_scales(scalesForm), m_autoLoad(autoLoadForm)
+TrayIcon::TrayIcon(MainWindow &mainWindow, ScalesDialog &scalesDialog, AutoLoadDialog &autoLoadDialog)
+    : QObject(&mainWindow), m_main(mainWindow), m_scales(scalesDialog), m_autoLoad(autoLoadDialog)
 {
     m_available = QSystemTrayIcon::isSystemTrayAvailable();
     const QIcon icon = makeIcon();
     m_main.setWindowIcon(icon);
-    CoolTrayIcon = new QSystemTrayIcon(icon, this);
-    CoolTrayIcon->setObjectName(QStringLiteral("CoolTrayIcon"));
-    CoolTrayIcon->setToolTip(QStringLiteral("Tevo версия 1.6"));
+    m_icon = new QSystemTrayIcon(icon, this);
+    m_icon->setObjectName(QStringLiteral("CoolTrayIcon"));
+    m_icon->setToolTip(QStringLiteral("Tevo версия 1.6"));
 
-    PopupMenu = new QMenu;
-    PopupMenu->setObjectName(QStringLiteral("PopupMenu"));
-    N12 = PopupMenu->addAction(QStringLiteral("Програма"));
-    N12->setObjectName(QStringLiteral("N12"));
-    N13 = PopupMenu->addAction(QStringLiteral("Настройка весов"));
-    N13->setObjectName(QStringLiteral("N13"));
-    N15 = PopupMenu->addAction(QStringLiteral("Автозагрузка"));
-    N15->setObjectName(QStringLiteral("N15"));
-    N14 = PopupMenu->addAction(QStringLiteral("Выход"));
-    N14->setObjectName(QStringLiteral("N14"));
-    CoolTrayIcon->setContextMenu(PopupMenu);
-    connect(N12, &QAction::triggered, this, &TrayIcon::N12Click);
-    connect(N13, &QAction::triggered, this, &TrayIcon::N13Click);
-    connect(N15, &QAction::triggered, this, &TrayIcon::N15Click);
-    connect(N14, &QAction::triggered, this, &TrayIcon::N14Click);
+    m_menu = new QMenu;
+    m_menu->setObjectName(QStringLiteral("PopupMenu"));
+    m_showProgramAction = m_menu->addAction(QStringLiteral("Програма"));
+    m_showProgramAction->setObjectName(QStringLiteral("N12"));
+    m_scalesSetupAction = m_menu->addAction(QStringLiteral("Настройка весов"));
+    m_scalesSetupAction->setObjectName(QStringLiteral("N13"));
+    m_autoLoadAction = m_menu->addAction(QStringLiteral("Автозагрузка"));
+    m_autoLoadAction->setObjectName(QStringLiteral("N15"));
+    m_exitAction = m_menu->addAction(QStringLiteral("Выход"));
+    m_exitAction->setObjectName(QStringLiteral("N14"));
+    m_icon->setContextMenu(m_menu);
+    connect(m_showProgramAction, &QAction::triggered, this, &TrayIcon::onShowProgramTriggered);
+    connect(m_scalesSetupAction, &QAction::triggered, this, &TrayIcon::onScalesSetupTriggered);
+    connect(m_autoLoadAction, &QAction::triggered, this, &TrayIcon::onAutoLoadTriggered);
+    connect(m_exitAction, &QAction::triggered, this, &TrayIcon::onExitTriggered);
     // A click counts once the double-click time has passed without a second one; a double
     // click (seen as a second click within that time, or as the double click itself) does
     // nothing.
     m_singleClick.setSingleShot(true);
-    connect(&m_singleClick, &QTimer::timeout, this, &TrayIcon::CoolTrayIconClick);
-    connect(CoolTrayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+    connect(&m_singleClick, &QTimer::timeout, this, &TrayIcon::onIconClicked);
+    connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger && !m_singleClick.isActive()) {
             m_singleClick.start(QGuiApplication::styleHints()->mouseDoubleClickInterval());
         } else if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) {
             m_singleClick.stop();
         }
     });
-    CoolTrayIcon->show();
+    m_icon->show();
     m_main.installEventFilter(this);
 }
 
-TrayIcon::~TrayIcon() { delete PopupMenu; }
+TrayIcon::~TrayIcon() { delete m_menu; }
 
 bool TrayIcon::eventFilter(QObject *watched, QEvent *event)
 {
@@ -90,19 +90,17 @@ bool TrayIcon::eventFilter(QObject *watched, QEvent *event)
         // hides it to the tray.
         if (!nowMinimized) {
             m_minimizedInPlace = false;
-        } else if (m_main.appState().StartMinimized) {
+        } else if (m_main.appState().startMinimized()) {
             m_minimizedInPlace = true;
         } else if (!wasMinimized && !m_minimizedInPlace) {
-            CoolTrayIconMinimizeToTray();
-            QTimer::singleShot(0, this, &TrayIcon::HideToTray);
+            m_mainWindowInTray = true;
+            QTimer::singleShot(0, this, &TrayIcon::hideToTray);
         }
     }
     return QObject::eventFilter(watched, event);
 }
 
-void TrayIcon::CoolTrayIconMinimizeToTray() { MainWindowInTray = true; }
-
-void TrayIcon::RestoreFromTray()
+void TrayIcon::restoreFromTray()
 {
     if (m_main.windowState() & Qt::WindowMinimized)
         m_main.setWindowState(m_main.windowState() & ~Qt::WindowMinimized);
@@ -111,39 +109,39 @@ void TrayIcon::RestoreFromTray()
     m_main.activateWindow();
 }
 
-void TrayIcon::HideToTray()
+void TrayIcon::hideToTray()
 {
     m_main.hide();
 }
 
-void TrayIcon::CoolTrayIconClick()
+void TrayIcon::onIconClicked()
 {
-    if (MainWindowInTray) {
-        RestoreFromTray();
-        MainWindowInTray = false;
+    if (m_mainWindowInTray) {
+        restoreFromTray();
+        m_mainWindowInTray = false;
     } else {
-        HideToTray();
-        MainWindowInTray = true;
+        hideToTray();
+        m_mainWindowInTray = true;
     }
 }
 
-void TrayIcon::N12Click()
+void TrayIcon::onShowProgramTriggered()
 {
-    RestoreFromTray();
-    MainWindowInTray = false;
+    restoreFromTray();
+    m_mainWindowInTray = false;
 }
 
-void TrayIcon::N13Click()
+void TrayIcon::onScalesSetupTriggered()
 {
     m_scales.setWindowTitle(QStringLiteral("Настройка весов"));
     Dialogs::execModal(&m_scales);
 }
 
-void TrayIcon::N15Click() { Dialogs::execModal(&m_autoLoad); }
+void TrayIcon::onAutoLoadTriggered() { Dialogs::execModal(&m_autoLoad); }
 
-void TrayIcon::N14Click() { m_main.close(); }
+void TrayIcon::onExitTriggered() { m_main.close(); }
 
-void TrayIcon::ShowTrayBalloon(const QString &title, const QString &text, int icon, int seconds)
+void TrayIcon::showTrayBalloon(const QString &title, const QString &text, int icon, int seconds)
 {
     if (!m_available) {
         m_main.statusBar()->showMessage(text, seconds * 1000);
@@ -151,7 +149,7 @@ void TrayIcon::ShowTrayBalloon(const QString &title, const QString &text, int ic
     }
     static const QSystemTrayIcon::MessageIcon icons[] = {QSystemTrayIcon::NoIcon, QSystemTrayIcon::Information,
                                                          QSystemTrayIcon::Warning, QSystemTrayIcon::Critical};
-    CoolTrayIcon->showMessage(title.left(63), text.left(255), icons[qBound(0, icon, 3)], seconds * 1000);
+    m_icon->showMessage(title.left(63), text.left(255), icons[qBound(0, icon, 3)], seconds * 1000);
 }
 
 } // namespace tevo

@@ -14,48 +14,55 @@ class QSystemTrayIcon;
 
 namespace tevo {
 
-class TMainForm;
-class TScalesForm;
-class TAutoLoadForm;
+class MainWindow;
+class ScalesDialog;
+class AutoLoadDialog;
 
 class TrayIcon : public QObject {
     Q_OBJECT
 public:
-    TrayIcon(TMainForm &mainForm, TScalesForm &scalesForm, TAutoLoadForm &autoLoadForm);
+    TrayIcon(MainWindow &mainWindow, ScalesDialog &scalesDialog, AutoLoadDialog &autoLoadDialog);
     ~TrayIcon() override;
 
     // The main window has been hidden to the tray.
-    bool MainWindowInTray = false;
+    bool mainWindowInTray() const { return m_mainWindowInTray; }
 
     bool trayAvailable() const { return m_available; }
     void setTrayAvailable(bool available) { m_available = available; } // tests
 
-    QSystemTrayIcon *CoolTrayIcon = nullptr;
-    QMenu *PopupMenu = nullptr;
-    QAction *N12 = nullptr, *N13 = nullptr, *N15 = nullptr, *N14 = nullptr;
+    // The icon ("CoolTrayIcon") and its menu ("PopupMenu": "N12" … "N15").
+    QSystemTrayIcon *systemTrayIcon() const { return m_icon; }
+    QMenu *menu() const { return m_menu; }
 
     // Balloon at the icon (title at most 63 characters, text at most 255; icon 0 none,
     // 1 information, 2 warning, 3 error); without a tray the text goes to the status bar.
-    void ShowTrayBalloon(const QString &title, const QString &text, int icon, int seconds);
+    void showTrayBalloon(const QString &title, const QString &text, int icon, int seconds);
 
-    void RestoreFromTray();
-    void HideToTray();
+    void restoreFromTray();
+    void hideToTray();
 
 public slots:
-    void CoolTrayIconClick();
-    void CoolTrayIconMinimizeToTray();
-    void N12Click();
-    void N13Click();
-    void N15Click();
-    void N14Click();
+    // A click on the icon, once the double-click time has passed: shows or hides the window.
+    void onIconClicked();
+    void onShowProgramTriggered();
+    void onScalesSetupTriggered();
+    void onAutoLoadTriggered();
+    void onExitTriggered();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    TMainForm &m_main;
-    TScalesForm &m_scales;
-    TAutoLoadForm &m_autoLoad;
+    MainWindow &m_main;
+    ScalesDialog &m_scales;
+    AutoLoadDialog &m_autoLoad;
+    QSystemTrayIcon *m_icon = nullptr;
+    QMenu *m_menu = nullptr;
+    QAction *m_showProgramAction = nullptr;
+    QAction *m_scalesSetupAction = nullptr;
+    QAction *m_autoLoadAction = nullptr;
+    QAction *m_exitAction = nullptr;
+    bool m_mainWindowInTray = false;
     bool m_available = false;
     bool m_minimizedInPlace = false; // the start-up minimize, until the window is restored
     QTimer m_singleClick;            // runs from a click until the double-click time has passed

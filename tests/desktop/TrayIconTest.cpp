@@ -38,22 +38,22 @@ protected:
         ASSERT_TRUE(QSystemTrayIcon::isSystemTrayAvailable()) << "no tray host on this display";
         open();
         // Shown as after the user restored it from the start-up minimize.
-        windows->MainForm.appState().StartMinimized = false;
-        windows->MainForm.FormActivate();
-        windows->MainForm.showMaximized();
-        ASSERT_TRUE(waitFor([&] { return windows->Tray.CoolTrayIcon->geometry().width() > 0; }));
+        windows->mainWindow.appState().setStartMinimized(false);
+        windows->mainWindow.runActivationSteps();
+        windows->mainWindow.showMaximized();
+        ASSERT_TRUE(waitFor([&] { return windows->tray.systemTrayIcon()->geometry().width() > 0; }));
         processEventsFor(200);
     }
-    QPoint icon() const { return windows->Tray.CoolTrayIcon->geometry().center(); }
+    QPoint icon() const { return windows->tray.systemTrayIcon()->geometry().center(); }
     int doubleClickMs() const { return QApplication::doubleClickInterval(); }
 };
 
 TEST_F(TrayIconTest, ADoubleClickDoesNothingAndAClickHidesOrShowsTheWindow)
 {
-    TMainForm &form = windows->MainForm;
-    TrayIcon &tray = windows->Tray;
+    MainWindow &form = windows->mainWindow;
+    TrayIcon &tray = windows->tray;
     ASSERT_TRUE(form.isVisible());
-    const bool inTray = tray.MainWindowInTray;
+    const bool inTray = tray.mainWindowInTray();
     VisibilityCount count(&form);
 
     clickAt(icon(), 2);
@@ -61,22 +61,22 @@ TEST_F(TrayIconTest, ADoubleClickDoesNothingAndAClickHidesOrShowsTheWindow)
     EXPECT_EQ(count.hides, 0);
     EXPECT_EQ(count.shows, 0);
     EXPECT_TRUE(form.isVisible());
-    EXPECT_EQ(tray.MainWindowInTray, inTray);
+    EXPECT_EQ(tray.mainWindowInTray(), inTray);
 
     clickAt(icon());
     EXPECT_TRUE(waitFor([&] { return !form.isVisible(); }, doubleClickMs() + 2000));
-    EXPECT_TRUE(tray.MainWindowInTray);
+    EXPECT_TRUE(tray.mainWindowInTray());
     clickAt(icon());
     EXPECT_TRUE(waitFor([&] { return form.isVisible(); }, doubleClickMs() + 2000));
-    EXPECT_FALSE(tray.MainWindowInTray);
+    EXPECT_FALSE(tray.mainWindowInTray());
 }
 
 TEST_F(TrayIconTest, AnAutomaticLoadShowsItsBalloonAtTheIconWhileTheWindowIsHidden)
 {
     clickAt(icon());
-    ASSERT_TRUE(waitFor([&] { return !windows->MainForm.isVisible(); }, doubleClickMs() + 2000));
+    ASSERT_TRUE(waitFor([&] { return !windows->mainWindow.isVisible(); }, doubleClickMs() + 2000));
     scratch.writeFile(QStringLiteral("goods.txt"), "[1]\r\nNPLU=1\r\nTNAME1=Hleb\r\n[Main]\r\nRecordCount=1\r\n");
-    AutoLoader &loader = windows->MainForm.exchange().autoLoader();
+    AutoLoader &loader = windows->mainWindow.exchange().autoLoader();
     AutoLoadSettings s;
     s.FName = scratch.file(QStringLiteral("goods.txt"));
     s.EnableAutoLoad = true;
@@ -90,9 +90,9 @@ TEST_F(TrayIconTest, AnAutomaticLoadShowsItsBalloonAtTheIconWhileTheWindowIsHidd
         return static_cast<QWidget *>(nullptr);
     };
     ASSERT_TRUE(waitFor([&] { return balloon() != nullptr; }));
-    EXPECT_TRUE(balloon()->geometry().adjusted(-40, -40, 40, 40).intersects(windows->Tray.CoolTrayIcon->geometry()));
+    EXPECT_TRUE(balloon()->geometry().adjusted(-40, -40, 40, 40).intersects(windows->tray.systemTrayIcon()->geometry()));
     EXPECT_TRUE(Dialogs::shownTexts().isEmpty()) << Dialogs::shownTexts().join('|').toStdString();
-    EXPECT_EQ(windows->MainForm.store().goods().text(0, QStringLiteral("TNAME1")), QStringLiteral("Hleb"));
+    EXPECT_EQ(windows->mainWindow.store().goods().text(0, QStringLiteral("TNAME1")), QStringLiteral("Hleb"));
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 #include "ShellFixture.h"
 
 #include "fileio/AutoLoad.h"
-#include "shell/AutoLoadForm.h"
+#include "shell/AutoLoadDialog.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,23 +30,23 @@ TEST_F(AutoLoadFormTest, ANameThatWindows1251CannotHoldIsRefusedAndTheDialogStay
         SCOPED_TRACE(c.name.toStdString());
         const AutoLoadSettings before = AutoLoadSettings::read(besideProgram(QLatin1String(kAutoLoadFileName)));
         Dialogs::reset();
-        w.AutoLoadForm.open();
-        w.AutoLoadForm.edAutoLoad->setText(c.name);
-        w.AutoLoadForm.btnClose->click();
+        w.autoLoadDialog.open();
+        w.autoLoadDialog.findChild<QLineEdit *>(QStringLiteral("edAutoLoad"))->setText(c.name);
+        w.autoLoadDialog.findChild<QPushButton *>(QStringLiteral("btnClose"))->click();
         const AutoLoadSettings after = AutoLoadSettings::read(besideProgram(QLatin1String(kAutoLoadFileName)));
         if (c.kept) {
             EXPECT_TRUE(Dialogs::shownTexts().isEmpty()) << Dialogs::shownTexts().join('|').toStdString();
-            EXPECT_FALSE(w.AutoLoadForm.isVisible());
+            EXPECT_FALSE(w.autoLoadDialog.isVisible());
             EXPECT_EQ(after.FName, c.name);
         } else {
             ASSERT_EQ(Dialogs::shownTexts().size(), 1);
             EXPECT_EQ(Dialogs::shownKinds().first(), Dialogs::Kind::Error);
             EXPECT_TRUE(Dialogs::shownTexts().first().contains(c.name));
             EXPECT_TRUE(Dialogs::shownTexts().first().contains(QStringLiteral("Windows-1251")));
-            EXPECT_TRUE(w.AutoLoadForm.isVisible()) << "the dialog stays open to mend the name";
+            EXPECT_TRUE(w.autoLoadDialog.isVisible()) << "the dialog stays open to mend the name";
             EXPECT_EQ(after.FName, before.FName);
-            w.AutoLoadForm.edAutoLoad->setText(QString());
-            w.AutoLoadForm.btnClose->click();
+            w.autoLoadDialog.findChild<QLineEdit *>(QStringLiteral("edAutoLoad"))->setText(QString());
+            w.autoLoadDialog.findChild<QPushButton *>(QStringLiteral("btnClose"))->click();
         }
     }
 }

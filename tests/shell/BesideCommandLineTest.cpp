@@ -56,7 +56,7 @@ protected:
     }
     void storeElsewhere(const QString &sql) { stored(sql); }
 
-    Table &goods() { return windows->MainForm.store().goods(); }
+    Table &goods() { return windows->mainWindow.store().goods(); }
 };
 
 } // namespace
@@ -88,7 +88,7 @@ TEST_F(BesideCommandLineTest, ChangesWaitForTheWindowAndNeitherIsLost)
               QStringLiteral("Из кассы/1550/вторая строка"));
 
     // Activation shows what the command line stored, and keeps the window's own edits.
-    windows->MainForm.FormActivate();
+    windows->mainWindow.runActivationSteps();
     EXPECT_EQ(goods().text(1, QStringLiteral("TNAME1")), QStringLiteral("Из кассы"));
     EXPECT_EQ(goods().text(1, QStringLiteral("TNAME2")), QStringLiteral("вторая строка"));
     EXPECT_EQ(goods().text(0, QStringLiteral("TNAME1")), QStringLiteral("Из окна"));
@@ -99,16 +99,16 @@ TEST_F(BesideCommandLineTest, AutomaticLoadTakesTheLastCheckFromTheFile)
     activated();
     processEventsFor(300); // the window's reading is committed
     storeElsewhere(QStringLiteral("INSERT INTO S (U, W, NAME, IP, PORT) VALUES ('F', 'F', 'Касса 1', '127.0.0.1', 1)"));
-    windows->MainForm.FormActivate();
+    windows->mainWindow.runActivationSteps();
     processEventsFor(300);
-    Table &scales = windows->MainForm.store().scales();
+    Table &scales = windows->mainWindow.store().scales();
     ASSERT_EQ(scales.count(), 1);
     // Another program's connection check found the scale; the window has not looked since.
     storeElsewhere(QStringLiteral("UPDATE S SET W='T'"));
     ASSERT_EQ(scales.text(0, QStringLiteral("W")), QStringLiteral("F"));
 
     scratch.writeFile(QStringLiteral("watched.txt"), "[1]\r\nNPLU=1\r\nTNAME1=Hleb\r\n[Main]\r\nRecordCount=1\r\n");
-    AutoLoader &loader = windows->MainForm.exchange().autoLoader();
+    AutoLoader &loader = windows->mainWindow.exchange().autoLoader();
     AutoLoadSettings s;
     s.FName = scratch.file(QStringLiteral("watched.txt"));
     loader.settings = s;

@@ -1,6 +1,9 @@
 // Column widths kept in the settings file beside the program: saved at close, restored at the
 // first activation only, damaged files ignored; "Быстрый обмен" kept in the same file.
 #include "ShellFixture.h"
+#include "shell/GoodsTab.h"
+#include "shell/MessagesTab.h"
+#include "shell/ParametersTab.h"
 
 #include "common/ProfileFile.h"
 #include "shell/ColumnWidths.h"
@@ -23,11 +26,11 @@ protected:
 TEST_F(ColumnWidthsTest, DesignedWidthsWithoutAFileAndTheFileAfterClose)
 {
     AppWindows &w = activated();
-    EXPECT_EQ(w.MainForm.gdT->columnWidth(0), 75);
-    EXPECT_EQ(w.MainForm.gdT->columnWidth(14), 264);
-    EXPECT_EQ(w.MainForm.grM->columnWidth(0), 144);
-    EXPECT_EQ(w.MainForm.grM->columnWidth(8), 137);
-    w.MainForm.close();
+    EXPECT_EQ(w.mainWindow.goodsTab().grid()->columnWidth(0), 75);
+    EXPECT_EQ(w.mainWindow.goodsTab().grid()->columnWidth(14), 264);
+    EXPECT_EQ(w.mainWindow.messagesTab().grid()->columnWidth(0), 144);
+    EXPECT_EQ(w.mainWindow.messagesTab().grid()->columnWidth(8), 137);
+    w.mainWindow.close();
 
     ProfileFile file(widthsFile());
     ASSERT_TRUE(file.load());
@@ -43,20 +46,20 @@ TEST_F(ColumnWidthsTest, SavedWidthsComeBackAtTheFirstActivationOnly)
 {
     {
         AppWindows &w = activated();
-        w.MainForm.gdT->setColumnWidth(2, 222);
-        w.MainForm.grM->setColumnWidth(3, 99);
-        w.MainForm.close();
+        w.mainWindow.goodsTab().grid()->setColumnWidth(2, 222);
+        w.mainWindow.messagesTab().grid()->setColumnWidth(3, 99);
+        w.mainWindow.close();
     }
     AppWindows &w = open();
-    EXPECT_EQ(w.MainForm.gdT->columnWidth(2), 167);
-    w.MainForm.FormActivate();
-    EXPECT_EQ(w.MainForm.gdT->columnWidth(2), 222);
-    EXPECT_EQ(w.MainForm.grM->columnWidth(3), 99);
-    EXPECT_EQ(w.MainForm.gdT->columnWidth(1), 171);
+    EXPECT_EQ(w.mainWindow.goodsTab().grid()->columnWidth(2), 167);
+    w.mainWindow.runActivationSteps();
+    EXPECT_EQ(w.mainWindow.goodsTab().grid()->columnWidth(2), 222);
+    EXPECT_EQ(w.mainWindow.messagesTab().grid()->columnWidth(3), 99);
+    EXPECT_EQ(w.mainWindow.goodsTab().grid()->columnWidth(1), 171);
 
-    w.MainForm.gdT->setColumnWidth(2, 300);
-    w.MainForm.FormActivate(); // a later activation (a dialog closed) keeps the widths as they are
-    EXPECT_EQ(w.MainForm.gdT->columnWidth(2), 300);
+    w.mainWindow.goodsTab().grid()->setColumnWidth(2, 300);
+    w.mainWindow.runActivationSteps(); // a later activation (a dialog closed) keeps the widths as they are
+    EXPECT_EQ(w.mainWindow.goodsTab().grid()->columnWidth(2), 300);
 }
 
 TEST_F(ColumnWidthsTest, ARunWithoutDatabaseLeavesTheStoredWidths)
@@ -65,9 +68,9 @@ TEST_F(ColumnWidthsTest, ARunWithoutDatabaseLeavesTheStoredWidths)
     scratch.writeFile(QLatin1String(kColumnWidthsFileName), stored);
     QFile::remove(scratch.databasePath());
     AppWindows &w = open();
-    w.MainForm.FormActivate();
-    EXPECT_FALSE(w.MainForm.widthsLoaded());
-    w.MainForm.close();
+    w.mainWindow.runActivationSteps();
+    EXPECT_FALSE(w.mainWindow.widthsLoaded());
+    w.mainWindow.close();
     EXPECT_EQ(scratch.readFile(QLatin1String(kColumnWidthsFileName)), stored);
 }
 
@@ -80,7 +83,7 @@ TEST_F(ColumnWidthsTest, SavingDeletesKeysPastTheLastLineAndKeepsTheRest)
     ASSERT_TRUE(old.save());
 
     AppWindows &w = activated();
-    w.MainForm.close();
+    w.mainWindow.close();
     ProfileFile file(widthsFile());
     ASSERT_TRUE(file.load());
     const QStringList keys = file.keys(QStringLiteral("TMainForm"));
@@ -95,8 +98,8 @@ TEST_F(ColumnWidthsTest, DamagedFilesLeaveTheDesignedWidths)
     scratch.writeFile(QLatin1String(kColumnWidthsFileName), QByteArray("\x00\xff[TMainForm\r\nLine0=\x01\x02", 21));
     {
         AppWindows &w = activated();
-        EXPECT_TRUE(w.MainForm.widthsLoaded());
-        EXPECT_EQ(w.MainForm.gdT->columnWidth(0), 75);
+        EXPECT_TRUE(w.mainWindow.widthsLoaded());
+        EXPECT_EQ(w.mainWindow.goodsTab().grid()->columnWidth(0), 75);
         EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
     }
     windows.reset();
@@ -110,31 +113,31 @@ TEST_F(ColumnWidthsTest, DamagedFilesLeaveTheDesignedWidths)
                       "Line5='gdT.3.Width=999999'\r\n"
                       "Line6='grM.2.Width=77'\r\n");
     AppWindows &w = activated();
-    EXPECT_EQ(w.MainForm.gdT->columnWidth(1), 171);
-    EXPECT_EQ(w.MainForm.gdT->columnWidth(2), 167);
-    EXPECT_EQ(w.MainForm.gdT->columnWidth(3), 113);
-    EXPECT_EQ(w.MainForm.grM->columnWidth(2), 77);
+    EXPECT_EQ(w.mainWindow.goodsTab().grid()->columnWidth(1), 171);
+    EXPECT_EQ(w.mainWindow.goodsTab().grid()->columnWidth(2), 167);
+    EXPECT_EQ(w.mainWindow.goodsTab().grid()->columnWidth(3), 113);
+    EXPECT_EQ(w.mainWindow.messagesTab().grid()->columnWidth(2), 77);
 }
 
 TEST_F(ColumnWidthsTest, FastExchangeComesBackAfterARestartAndADamagedValueReadsAsClear)
 {
     {
         AppWindows &w = activated();
-        EXPECT_FALSE(w.MainForm.cbFastExchange->isChecked()) << "clear without a file";
-        w.MainForm.cbFastExchange->setChecked(true);
-        EXPECT_TRUE(w.MainForm.exchange().engine().fastExchange());
-        w.MainForm.close();
+        EXPECT_FALSE(w.mainWindow.parametersTab().fastExchangeTicked()) << "clear without a file";
+        w.mainWindow.parametersTab().setFastExchangeTicked(true);
+        EXPECT_TRUE(w.mainWindow.exchange().engine().fastExchange());
+        w.mainWindow.close();
     }
     const QByteArray saved = scratch.readFile(QLatin1String(kColumnWidthsFileName));
     EXPECT_TRUE(saved.contains("[Exchange]\r\nFastExchange=1\r\n")) << saved.constData();
     EXPECT_TRUE(saved.contains("Line0='gdT.0.Width=75'")) << "the widths stay beside it";
     {
         AppWindows &w = open();
-        EXPECT_TRUE(w.MainForm.cbFastExchange->isChecked());
-        EXPECT_TRUE(w.MainForm.exchange().engine().fastExchange()) << "the engine follows the box from the start";
-        w.MainForm.FormActivate();
-        w.MainForm.cbFastExchange->setChecked(false);
-        w.MainForm.close();
+        EXPECT_TRUE(w.mainWindow.parametersTab().fastExchangeTicked());
+        EXPECT_TRUE(w.mainWindow.exchange().engine().fastExchange()) << "the engine follows the box from the start";
+        w.mainWindow.runActivationSteps();
+        w.mainWindow.parametersTab().setFastExchangeTicked(false);
+        w.mainWindow.close();
     }
     EXPECT_TRUE(scratch.readFile(QLatin1String(kColumnWidthsFileName)).contains("FastExchange=0"));
 
@@ -153,7 +156,7 @@ TEST_F(ColumnWidthsTest, FastExchangeComesBackAfterARestartAndADamagedValueReads
     for (const auto &c : cases) {
         windows.reset();
         scratch.writeFile(QLatin1String(kColumnWidthsFileName), c.file);
-        EXPECT_EQ(open().MainForm.cbFastExchange->isChecked(), c.ticked) << c.file.constData();
+        EXPECT_EQ(open().mainWindow.parametersTab().fastExchangeTicked(), c.ticked) << c.file.constData();
     }
 }
 

@@ -16,12 +16,12 @@ using DatabaseChoiceTest = ShellTest;
 
 QString aboutDatabase(AppWindows &w)
 {
-    auto *label = w.AboutForm.findChild<QLabel *>(QStringLiteral("DatabaseInUse"));
+    auto *label = w.aboutDialog.findChild<QLabel *>(QStringLiteral("DatabaseInUse"));
     if (!label)
         return QStringLiteral("<no label>");
-    w.AboutForm.show();
+    w.aboutDialog.show();
     const QString text = label->text();
-    w.AboutForm.hide();
+    w.aboutDialog.hide();
     return text;
 }
 
@@ -32,8 +32,8 @@ TEST_F(DatabaseChoiceTest, WithoutAServerTheEmbeddedFileIsUsed)
         if (!ini.isEmpty())
             scratch.writeFile(QLatin1String(kDatabaseChoiceFileName), ini);
         AppWindows &w = activated();
-        EXPECT_TRUE(w.MainForm.store().tablesOpen());
-        EXPECT_FALSE(w.MainForm.store().database().location().isServer());
+        EXPECT_TRUE(w.mainWindow.store().tablesOpen());
+        EXPECT_FALSE(w.mainWindow.store().database().location().isServer());
         EXPECT_EQ(aboutDatabase(w), QStringLiteral("База данных: файл ") + scratch.databasePath());
         windows.reset();
     }
@@ -50,24 +50,24 @@ TEST_F(DatabaseChoiceTest, AServerThatCannotBeReachedFailsTheOpenAndTheNextActiv
     scratch.writeFile(QLatin1String(kDatabaseChoiceFileName),
                       "[Database]\r\nServer=host=127.0.0.1 port=1 dbname=tevo user=kassa password=secret\r\n");
     AppWindows &w = open();
-    TMainForm &form = w.MainForm;
-    form.FormActivate();
+    MainWindow &form = w.mainWindow;
+    form.runActivationSteps();
     ASSERT_EQ(Dialogs::shownTexts().size(), 1);
     EXPECT_EQ(Dialogs::shownKinds().first(), Dialogs::Kind::Error);
     EXPECT_TRUE(Dialogs::shownTexts().first().contains(QStringLiteral("Connection refused")))
         << Dialogs::shownTexts().first().toStdString();
     EXPECT_FALSE(form.store().tablesOpen());
-    EXPECT_TRUE(form.appState().StartMinimized);
+    EXPECT_TRUE(form.appState().startMinimized());
     EXPECT_EQ(aboutDatabase(w),
               QStringLiteral("База данных: сервер PostgreSQL host=127.0.0.1 port=1 dbname=tevo user=kassa (не открыта)"));
 
     scratch.writeFile(QLatin1String(kDatabaseChoiceFileName),
                       QStringLiteral("[Database]\r\nServer=%1\r\n").arg(server.connectionString()).toUtf8());
     Dialogs::reset();
-    form.FormActivate();
+    form.runActivationSteps();
     EXPECT_TRUE(Dialogs::shownTexts().isEmpty()) << Dialogs::shownTexts().join(' ').toStdString();
     ASSERT_TRUE(form.store().tablesOpen());
-    EXPECT_FALSE(form.appState().StartMinimized);
+    EXPECT_FALSE(form.appState().startMinimized());
     EXPECT_EQ(form.store().goods().text(0, QStringLiteral("TNAME1")), QStringLiteral("С сервера"));
     EXPECT_EQ(aboutDatabase(w), QStringLiteral("База данных: ") + where.describe());
     windows.reset(); // while the server database is still there

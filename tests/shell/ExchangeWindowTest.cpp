@@ -3,10 +3,11 @@
 // a shop header line read with 28 characters written back whole, and a fast write of every
 // goods that leaves the window answering and the packet log complete.
 #include "ShellFixture.h"
+#include "shell/ParametersTab.h"
 
 #include "shell/ExchangeHub.h"
-#include "shell/MainForm.h"
-#include "shell/PaketViewForm.h"
+#include "shell/MainWindow.h"
+#include "shell/PacketLogWindow.h"
 #include "shell/ScaleProgressPanel.h"
 
 #include <QCheckBox>
@@ -33,19 +34,19 @@ protected:
     ExchangeHub &hub()
     {
         AppWindows &w = activated();
-        w.MainForm.show();
-        w.MainForm.store().scales().appendRow({{QStringLiteral("U"), QStringLiteral("T")},
+        w.mainWindow.show();
+        w.mainWindow.store().scales().appendRow({{QStringLiteral("U"), QStringLiteral("T")},
                                                {QStringLiteral("NAME"), QStringLiteral("Касса 1")},
                                                {QStringLiteral("IP"), QStringLiteral("COM0")},
                                                {QStringLiteral("SG"), QStringLiteral("meat")}});
-        return w.MainForm.exchange();
+        return w.mainWindow.exchange();
     }
     void answer(ExchangeHub &h, char reply)
     {
         h.engine().HandleReply(QByteArray(1, char(0x80)), 1);
         h.engine().HandleReply(QByteArray(1, reply), 1);
     }
-    QLabel *line() { return windows->MainForm.findChild<QLabel *>(QStringLiteral("lbScaleProgress1")); }
+    QLabel *line() { return windows->mainWindow.findChild<QLabel *>(QStringLiteral("lbScaleProgress1")); }
 };
 
 } // namespace
@@ -58,13 +59,13 @@ TEST_F(ExchangeWindowTest, EachScaleShowsItsProgressOnEveryTabAndKeepsItsLastLin
     // Shown within the 33 ms of the window's pace.
     ASSERT_TRUE(waitFor([&] { return line() && line()->text() == QStringLiteral("Касса 1: 1 из 3"); }, 2000))
         << (line() ? line()->text().toStdString() : "no line");
-    auto *panel = windows->MainForm.statusBar()->findChild<ScaleProgressPanel *>(QStringLiteral("pnScaleProgress"));
+    auto *panel = windows->mainWindow.statusBar()->findChild<ScaleProgressPanel *>(QStringLiteral("pnScaleProgress"));
     ASSERT_TRUE(panel);
-    for (int tab = 0; tab < windows->MainForm.PageControl1->count(); ++tab) {
-        windows->MainForm.PageControl1->setCurrentIndex(tab);
+    for (int tab = 0; tab < windows->mainWindow.findChild<QTabWidget *>(QStringLiteral("PageControl1"))->count(); ++tab) {
+        windows->mainWindow.findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentIndex(tab);
         EXPECT_TRUE(line()->isVisible()) << tab;
     }
-    EXPECT_EQ(windows->MainForm.store().goods().recNo(), 2) << "the grid follows the transfer";
+    EXPECT_EQ(windows->mainWindow.store().goods().recNo(), 2) << "the grid follows the transfer";
     h.engine().stop();
     EXPECT_EQ(line()->text(), QStringLiteral("Касса 1: 1 из 3 — обмен прекращён"));
     EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
@@ -92,14 +93,14 @@ TEST_F(ExchangeWindowTest, AWriteEndingWithARefusalWarnsInTheBalloonAndAutomatic
     // The last record is taken by no scale: the write ends like any other.
     h.mainWindowInTray = [] { return false; };
     h.autoLoader().tmAutoLoad.stop();
-    Table &goods = windows->MainForm.store().goods();
+    Table &goods = windows->mainWindow.store().goods();
     goods.setValue(0, QStringLiteral("SG"), QStringLiteral("meat"));
     goods.setValue(1, QStringLiteral("SG"), QStringLiteral("fish"));
     ASSERT_TRUE(h.goods().StartGoodsWrite(QStringLiteral("1-2")));
     answer(h, char(0xAA));
     EXPECT_EQ(Dialogs::shownTexts(), QStringList{QStringLiteral("Все PLU успешно записаны в весы 1")});
     EXPECT_TRUE(h.autoLoader().tmAutoLoad.isActive());
-    EXPECT_EQ(windows->MainForm.pbT->value(), 0);
+    EXPECT_EQ(windows->mainWindow.findChild<QProgressBar *>(QStringLiteral("pbT"))->value(), 0);
 }
 
 TEST_F(ExchangeWindowTest, AHeaderLineReadWithTwentyEightCharactersGoesBackWhole)
@@ -111,7 +112,7 @@ TEST_F(ExchangeWindowTest, AHeaderLineReadWithTwentyEightCharactersGoesBackWhole
     EXPECT_EQ(h.header().line1, full);
     EXPECT_EQ(h.header().line2, QStringLiteral("ул. Мира"));
     // Typing brings the limit of 27 back.
-    QLineEdit *edit = windows->MainForm.Edit1;
+    QLineEdit *edit = windows->mainWindow.findChild<QLineEdit *>(QStringLiteral("Edit1"));
     edit->setFocus();
     edit->end(false);
     QTest::keyClick(edit, Qt::Key_Backspace);
@@ -129,14 +130,14 @@ TEST_F(ExchangeWindowTest, AFastWriteOfEveryGoodsKeepsTheWindowAnsweringAndLogsE
     const int port = QString::fromLatin1(sim.readLine()).section(QLatin1Char(' '), 1).trimmed().toInt();
 
     AppWindows &w = activated();
-    w.MainForm.showNormal();
-    w.PaketViewForm.show();
-    w.MainForm.store().scales().appendRow({{QStringLiteral("U"), QStringLiteral("T")},
+    w.mainWindow.showNormal();
+    w.packetLogWindow.show();
+    w.mainWindow.store().scales().appendRow({{QStringLiteral("U"), QStringLiteral("T")},
                                            {QStringLiteral("NAME"), QStringLiteral("Касса 1")},
                                            {QStringLiteral("IP"), QStringLiteral("127.0.0.1")},
                                            {QStringLiteral("PORT"), port}});
-    ExchangeHub &h = w.MainForm.exchange();
-    w.MainForm.cbFastExchange->setChecked(true);
+    ExchangeHub &h = w.mainWindow.exchange();
+    w.mainWindow.parametersTab().setFastExchangeTicked(true);
     int packets = 0;
     QObject::connect(&h.engine(), &ExchangeEngine::packetReceived, [&] { ++packets; });
     bool ended = false;
@@ -145,21 +146,21 @@ TEST_F(ExchangeWindowTest, AFastWriteOfEveryGoodsKeepsTheWindowAnsweringAndLogsE
     int handledAt = -1;
     QObject::connect(&h.engine(), &ExchangeEngine::scaleProgress, [&](const ScaleStatus &s) {
         if (s.done == 2000 && !s.finished)
-            QMetaObject::invokeMethod(&w.MainForm, [&] { handledAt = ended ? 4000 : h.engine().status(1).done; },
+            QMetaObject::invokeMethod(&w.mainWindow, [&] { handledAt = ended ? 4000 : h.engine().status(1).done; },
                                       Qt::QueuedConnection);
     });
-    ASSERT_TRUE(w.PaketViewForm.mView->toPlainText().isEmpty());
+    ASSERT_TRUE(w.packetLogWindow.view()->toPlainText().isEmpty());
     ASSERT_TRUE(h.goods().StartGoodsWrite(QStringLiteral("1-4000")));
     ASSERT_TRUE(waitFor([&] { return ended; }, 120000));
     EXPECT_EQ(Dialogs::shownTexts(), QStringList{QStringLiteral("Все PLU успешно записаны в весы 4000")});
     EXPECT_GE(handledAt, 2000);
     EXPECT_LT(handledAt, 4000) << "handled before the write ended";
     EXPECT_GE(packets, 8000) << "a ready answer and an acknowledgement for every goods";
-    EXPECT_EQ(w.PaketViewForm.mView->blockCount(), packets) << "one line for every packet";
-    EXPECT_EQ(w.PaketViewForm.mView->document()->lastBlock().text(), QStringLiteral("Get[1]: ") + QChar(0x0404))
+    EXPECT_EQ(w.packetLogWindow.view()->blockCount(), packets) << "one line for every packet";
+    EXPECT_EQ(w.packetLogWindow.view()->document()->lastBlock().text(), QStringLiteral("Get[1]: ") + QChar(0x0404))
         << "the last acknowledgement";
     EXPECT_EQ(line()->text(), QStringLiteral("Касса 1: 4000 из 4000"));
-    EXPECT_EQ(w.MainForm.pbT->value(), 0);
+    EXPECT_EQ(w.mainWindow.findChild<QProgressBar *>(QStringLiteral("pbT"))->value(), 0);
     sim.terminate();
     sim.waitForFinished(3000);
 }

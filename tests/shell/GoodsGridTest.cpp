@@ -1,6 +1,8 @@
 // The goods and messages grids: number search, rows opened past the end and dropped again,
 // deleting a row, and the grid and the table sharing one current row.
 #include "ShellFixture.h"
+#include "shell/GoodsTab.h"
+#include "shell/MessagesTab.h"
 
 #include "shell/TableGrid.h"
 
@@ -17,10 +19,10 @@ protected:
     {
         ShellTest::SetUp();
         activated();
-        grid = windows->MainForm.gdT;
+        grid = windows->mainWindow.goodsTab().grid();
         grid->setCurrentIndex(goods().index(0, 0));
     }
-    Table &goods() { return windows->MainForm.store().goods(); }
+    Table &goods() { return windows->mainWindow.store().goods(); }
     int currentNumber() { return goods().currentValue(QStringLiteral("NPLU")).toInt(); }
 
     TableGrid *grid = nullptr;
@@ -33,16 +35,16 @@ TEST_F(GoodsGridTest, NumberSearchFollowsTheTypedNumber)
     QTest::keyClick(grid, Qt::Key_2);
     EXPECT_EQ(currentNumber(), 12);
     EXPECT_EQ(grid->currentIndex().row(), goods().currentRow());
-    EXPECT_EQ(windows->MainForm.numberSearchText(), QStringLiteral("12"));
+    EXPECT_EQ(windows->mainWindow.goodsTab().numberSearchText(), QStringLiteral("12"));
 
     QTest::keyClick(grid, Qt::Key_Escape);
-    EXPECT_EQ(windows->MainForm.numberSearchText(), QString());
+    EXPECT_EQ(windows->mainWindow.goodsTab().numberSearchText(), QString());
     EXPECT_EQ(currentNumber(), 1);
 
     QTest::keyClicks(grid, QStringLiteral("400"));
     EXPECT_EQ(currentNumber(), 400);
     QTest::keyClick(grid, Qt::Key_9); // 4009 does not exist
-    EXPECT_EQ(windows->MainForm.numberSearchText(), QStringLiteral("400"));
+    EXPECT_EQ(windows->mainWindow.goodsTab().numberSearchText(), QStringLiteral("400"));
     EXPECT_EQ(currentNumber(), 400);
     QTest::keyClick(grid, Qt::Key_Backspace);
     EXPECT_EQ(currentNumber(), 40);
@@ -59,10 +61,10 @@ TEST_F(GoodsGridTest, NumberSearchLooksAtTheNumberNotThePosition)
     EXPECT_EQ(goods().currentRow(), 4);
     QTest::keyClick(grid, Qt::Key_Escape);
     QTest::keyClick(grid, Qt::Key_5);
-    EXPECT_EQ(windows->MainForm.numberSearchText(), QString());
+    EXPECT_EQ(windows->mainWindow.goodsTab().numberSearchText(), QString());
     EXPECT_EQ(currentNumber(), 1);
     QTest::keyClick(grid, Qt::Key_A); // not a number: refused like a missing one
-    EXPECT_EQ(windows->MainForm.numberSearchText(), QString());
+    EXPECT_EQ(windows->mainWindow.goodsTab().numberSearchText(), QString());
 }
 
 TEST_F(GoodsGridTest, NumberSearchOnlyInTheNumberColumnAndClearedByAClick)
@@ -71,12 +73,12 @@ TEST_F(GoodsGridTest, NumberSearchOnlyInTheNumberColumnAndClearedByAClick)
     EXPECT_EQ(currentNumber(), 35);
     const QModelIndex name = goods().index(goods().currentRow(), goods().columnIndex(QStringLiteral("TNAME1")));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(name).center());
-    EXPECT_EQ(windows->MainForm.numberSearchText(), QString());
+    EXPECT_EQ(windows->mainWindow.goodsTab().numberSearchText(), QString());
 
     grid->setCurrentIndex(name);
     grid->commitEdit();
     QTest::keyClick(grid, Qt::Key_7);
-    EXPECT_EQ(windows->MainForm.numberSearchText(), QString());
+    EXPECT_EQ(windows->mainWindow.goodsTab().numberSearchText(), QString());
     EXPECT_EQ(currentNumber(), 35);
 }
 
@@ -102,8 +104,8 @@ TEST_F(GoodsGridTest, RowOpenedPastTheEndIsDroppedOnKeyRelease)
 
 TEST_F(GoodsGridTest, MessagesRowOpenedPastTheEndIsDroppedToo)
 {
-    TableGrid *messages = windows->MainForm.grM;
-    Table &m = windows->MainForm.store().messages();
+    TableGrid *messages = windows->mainWindow.messagesTab().grid();
+    Table &m = windows->mainWindow.store().messages();
     m.last();
     QTest::keyPress(messages, Qt::Key_Down);
     EXPECT_EQ(m.count(), 1001);
@@ -139,7 +141,7 @@ TEST_F(GoodsGridTest, NumberColumnIsReadOnlyAndTypedValuesAreStored)
     const QModelIndex number = goods().index(5, 0);
     EXPECT_FALSE(goods().flags(number) & Qt::ItemIsEditable);
     const QModelIndex price = goods().index(5, goods().columnIndex(QStringLiteral("PRICE")));
-    windows->MainForm.show(); // cell editors open only in a shown grid
+    windows->mainWindow.show(); // cell editors open only in a shown grid
     grid->setCurrentIndex(price);
     ASSERT_TRUE(grid->isEditing());
     EXPECT_TRUE(goods().setData(price, QStringLiteral("1250"), Qt::EditRole));

@@ -3,6 +3,7 @@
 // tick simply comes again), a tick stores the open grid edits first, and Ctrl+Delete deletes
 // the row that was asked about.
 #include "ShellFixture.h"
+#include "shell/GoodsTab.h"
 
 #include "shell/ExchangeHub.h"
 #include "shell/TableGrid.h"
@@ -21,8 +22,8 @@ const QString kRefusedDuringGoodsRebuild =
 
 class LongOperationsTest : public ShellTest {
 protected:
-    Table &goods() { return windows->MainForm.store().goods(); }
-    AutoLoader &loader() { return windows->MainForm.exchange().autoLoader(); }
+    Table &goods() { return windows->mainWindow.store().goods(); }
+    AutoLoader &loader() { return windows->mainWindow.exchange().autoLoader(); }
 
     // Automatic loading watches a goods file holding `numbers` (named "Товар <n>"); its timer
     // ticks at every turn of the event loop from now on.
@@ -74,22 +75,22 @@ TEST_F(LongOperationsTest, WhatArrivesDuringAGoodsRebuildWaitsOrIsRefused)
         {"an automatic-loading tick with a clearing load", [this] { watch({3, 9}, true); }, false},
         {"Ctrl+Delete in the goods grid",
          [this] {
-             TableGrid *grid = windows->MainForm.gdT;
+             TableGrid *grid = windows->mainWindow.goodsTab().grid();
              QTimer::singleShot(0, grid, [grid] { grid->deleteCurrentRow(); });
          },
          true},
         {"the goods rebuild from the menu",
-         [this] { QTimer::singleShot(0, &windows->MainForm, &TMainForm::N8Click); }, true},
+         [this] { QTimer::singleShot(0, &windows->mainWindow, &MainWindow::onEmptyGoodsTriggered); }, true},
         {"the messages rebuild from the menu",
-         [this] { QTimer::singleShot(0, &windows->MainForm, &TMainForm::N11Click); }, true},
+         [this] { QTimer::singleShot(0, &windows->mainWindow, &MainWindow::onEmptyMessagesTriggered); }, true},
         {"the goods text import",
-         [this] { QTimer::singleShot(0, &windows->MainForm, &TMainForm::xls1Click); }, true},
+         [this] { QTimer::singleShot(0, &windows->mainWindow, &MainWindow::onImportTextTriggered); }, true},
         {"the dBase import",
-         [this] { QTimer::singleShot(0, &windows->MainForm, &TMainForm::dbf1Click); }, true},
+         [this] { QTimer::singleShot(0, &windows->mainWindow, &MainWindow::onImportDbfTriggered); }, true},
         {"the goods semicolon import",
-         [this] { QTimer::singleShot(0, &windows->MainForm, &TMainForm::csv2Click); }, true},
+         [this] { QTimer::singleShot(0, &windows->mainWindow, &MainWindow::onImportGoodsCsvTriggered); }, true},
         {"the messages semicolon import",
-         [this] { QTimer::singleShot(0, &windows->MainForm, &TMainForm::csv3Click); }, true},
+         [this] { QTimer::singleShot(0, &windows->mainWindow, &MainWindow::onImportMessagesCsvTriggered); }, true},
     };
     scratch.writeFile(QStringLiteral("import.txt"), importText);
     for (const auto &c : cases) {
@@ -100,7 +101,7 @@ TEST_F(LongOperationsTest, WhatArrivesDuringAGoodsRebuildWaitsOrIsRefused)
         goods().setValue(4, QStringLiteral("TNAME1"), QStringLiteral("до"));
         Dialogs::setNextFileName(scratch.file(QStringLiteral("import.txt")));
         c.arrive();
-        windows->MainForm.N8Click();
+        windows->mainWindow.onEmptyGoodsTriggered();
         EXPECT_TRUE(Dialogs::shownTexts().contains(QStringLiteral("Пустая таблица успешно создана!")))
             << Dialogs::shownTexts().join(QLatin1Char('|')).toStdString();
         EXPECT_EQ(shown(kRefusedDuringGoodsRebuild), c.refusedWithABox)
@@ -113,23 +114,23 @@ TEST_F(LongOperationsTest, WhatArrivesDuringAGoodsRebuildWaitsOrIsRefused)
         }
         expectWholeGoodsTable();
         EXPECT_TRUE(goods().text(4, QStringLiteral("TNAME1")).isEmpty());
-        EXPECT_EQ(windows->MainForm.store().messages().count(), 1000);
+        EXPECT_EQ(windows->mainWindow.store().messages().count(), 1000);
     }
 }
 
 TEST_F(LongOperationsTest, ATickStoresWhatIsTypedInTheGoodsGridAndInTheScalesDialog)
 {
     AppWindows &w = activated();
-    Table &scales = w.MainForm.store().scales();
+    Table &scales = w.mainWindow.store().scales();
     scales.appendRow({{QStringLiteral("NAME"), QStringLiteral("Весы")}, {QStringLiteral("W"), QStringLiteral("T")}});
-    w.MainForm.show(); // cell editors open only in shown grids
-    w.MainForm.gdT->setCurrentIndex(goods().index(2, goods().columnIndex(QStringLiteral("TNAME1"))));
-    auto *goodsEditor = w.MainForm.gdT->findChild<QLineEdit *>();
+    w.mainWindow.show(); // cell editors open only in shown grids
+    w.mainWindow.goodsTab().grid()->setCurrentIndex(goods().index(2, goods().columnIndex(QStringLiteral("TNAME1"))));
+    auto *goodsEditor = w.mainWindow.goodsTab().grid()->findChild<QLineEdit *>();
     ASSERT_NE(goodsEditor, nullptr);
     goodsEditor->setText(QStringLiteral("Молоко"));
-    w.ScalesForm.show();
-    w.ScalesForm.gdS->setCurrentIndex(scales.index(0, scales.columnIndex(QStringLiteral("NAME"))));
-    auto *scaleEditor = w.ScalesForm.gdS->findChild<QLineEdit *>();
+    w.scalesDialog.show();
+    w.scalesDialog.grid()->setCurrentIndex(scales.index(0, scales.columnIndex(QStringLiteral("NAME"))));
+    auto *scaleEditor = w.scalesDialog.grid()->findChild<QLineEdit *>();
     ASSERT_NE(scaleEditor, nullptr);
     scaleEditor->setText(QStringLiteral("Весы у кассы"));
 
@@ -139,8 +140,8 @@ TEST_F(LongOperationsTest, ATickStoresWhatIsTypedInTheGoodsGridAndInTheScalesDia
     EXPECT_EQ(goods().text(6, QStringLiteral("TNAME1")), QStringLiteral("Товар 7"));
     EXPECT_EQ(scales.text(0, QStringLiteral("NAME")), QStringLiteral("Весы у кассы"));
     EXPECT_EQ(scales.text(0, QStringLiteral("U")), QStringLiteral("T"));
-    w.ScalesForm.done(QDialog::Accepted);
-    w.MainForm.close();
+    w.scalesDialog.done(QDialog::Accepted);
+    w.mainWindow.close();
 
     Store other;
     other.openTables(scratch.databasePath());
@@ -151,7 +152,7 @@ TEST_F(LongOperationsTest, ATickStoresWhatIsTypedInTheGoodsGridAndInTheScalesDia
 TEST_F(LongOperationsTest, CtrlDeleteDeletesTheRowThatWasConfirmedOrNothing)
 {
     AppWindows &w = activated();
-    TableGrid *grid = w.MainForm.gdT;
+    TableGrid *grid = w.mainWindow.goodsTab().grid();
     const auto numbers = [this] {
         QSet<int> set;
         for (int r = 0; r < goods().count(); ++r)

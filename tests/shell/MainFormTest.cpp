@@ -1,5 +1,6 @@
 // The main window's activation and closing steps, the menu commands and the rebuilds.
 #include "ShellFixture.h"
+#include "shell/GoodsTab.h"
 
 #include "shell/ColumnWidths.h"
 #include "shell/TableGrid.h"
@@ -30,13 +31,13 @@ using MainFormTest = ShellTest;
 TEST_F(MainFormTest, ActivationOpensTablesCountsScalesAndMinimizesOnce)
 {
     AppWindows &w = open();
-    TMainForm &form = w.MainForm;
-    EXPECT_TRUE(form.appState().StartMinimized);
-    form.FormActivate();
+    MainWindow &form = w.mainWindow;
+    EXPECT_TRUE(form.appState().startMinimized());
+    form.runActivationSteps();
     EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
     EXPECT_TRUE(form.store().tablesOpen());
     EXPECT_EQ(form.store().goods().count(), 4000);
-    EXPECT_FALSE(form.appState().StartMinimized);
+    EXPECT_FALSE(form.appState().startMinimized());
     EXPECT_TRUE(form.windowState() & Qt::WindowMinimized);
 
     // Truth values: "t" and "y" count, an empty or missing value does not.
@@ -44,8 +45,8 @@ TEST_F(MainFormTest, ActivationOpensTablesCountsScalesAndMinimizesOnce)
     for (const QVariant &u : {QVariant(QStringLiteral("t")), QVariant(QString()), QVariant(QStringLiteral("T")),
                               QVariant(QStringLiteral("F")), QVariant(QStringLiteral("y")), QVariant()})
         s.appendRow({{QStringLiteral("U"), u}});
-    form.FormActivate();
-    EXPECT_EQ(form.appState().SelectedScaleCount, 3);
+    form.runActivationSteps();
+    EXPECT_EQ(form.appState().selectedScaleCount(), 3);
     EXPECT_TRUE(form.windowState() & Qt::WindowMaximized);
     EXPECT_FALSE(form.windowState() & Qt::WindowMinimized);
 }
@@ -54,29 +55,29 @@ TEST_F(MainFormTest, FailedDatabaseOpenKeepsRunningAndRetriesAtNextActivation)
 {
     QFile::remove(scratch.databasePath());
     AppWindows &w = open();
-    TMainForm &form = w.MainForm;
-    form.FormActivate();
+    MainWindow &form = w.mainWindow;
+    form.runActivationSteps();
     ASSERT_EQ(Dialogs::shownTexts().size(), 1);
     EXPECT_EQ(Dialogs::shownKinds().first(), Dialogs::Kind::Error);
     EXPECT_TRUE(Dialogs::shownTexts().first().contains(QStringLiteral("not found")));
     EXPECT_FALSE(form.store().tablesOpen());
-    EXPECT_TRUE(form.appState().StartMinimized);
+    EXPECT_TRUE(form.appState().startMinimized());
     EXPECT_FALSE(form.widthsLoaded());
-    EXPECT_EQ(form.gdT->model()->rowCount(), 0);
+    EXPECT_EQ(form.goodsTab().grid()->model()->rowCount(), 0);
 
     // The menu commands report instead of failing.
     Dialogs::reset();
-    form.N3Click();
+    form.onCheckDataTriggered();
     EXPECT_EQ(Dialogs::shownTexts(), QStringList{QStringLiteral("Проверка данных завершена успешно. Ошибок не обнаружено")});
 
     test::makeDatabase(scratch.databasePath());
     Dialogs::reset();
-    form.FormActivate();
+    form.runActivationSteps();
     EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
     EXPECT_TRUE(form.store().tablesOpen());
-    EXPECT_FALSE(form.appState().StartMinimized);
+    EXPECT_FALSE(form.appState().startMinimized());
     EXPECT_TRUE(form.widthsLoaded());
-    EXPECT_EQ(form.gdT->model()->rowCount(), 4000);
+    EXPECT_EQ(form.goodsTab().grid()->model()->rowCount(), 4000);
 }
 
 TEST_F(MainFormTest, ClosingTheErrorBoxIsNotTakenAsANewAttempt)
@@ -88,53 +89,53 @@ TEST_F(MainFormTest, ClosingTheErrorBoxIsNotTakenAsANewAttempt)
     setErrorHandler([&](const QString &text) {
         errors << text;
         QEvent deactivate(QEvent::WindowDeactivate);
-        QCoreApplication::sendEvent(&w.MainForm, &deactivate);
+        QCoreApplication::sendEvent(&w.mainWindow, &deactivate);
     });
     QEvent activate(QEvent::WindowActivate);
-    QCoreApplication::sendEvent(&w.MainForm, &activate);
+    QCoreApplication::sendEvent(&w.mainWindow, &activate);
     EXPECT_EQ(errors.size(), 1);
-    QCoreApplication::sendEvent(&w.MainForm, &activate); // the box has closed
+    QCoreApplication::sendEvent(&w.mainWindow, &activate); // the box has closed
     EXPECT_EQ(errors.size(), 1);
 
     QEvent deactivate(QEvent::WindowDeactivate);
-    QCoreApplication::sendEvent(&w.MainForm, &deactivate); // the person went elsewhere and came back
-    QCoreApplication::sendEvent(&w.MainForm, &activate);
+    QCoreApplication::sendEvent(&w.mainWindow, &deactivate); // the person went elsewhere and came back
+    QCoreApplication::sendEvent(&w.mainWindow, &activate);
     EXPECT_EQ(errors.size(), 2);
 
     test::makeDatabase(scratch.databasePath());
-    QCoreApplication::sendEvent(&w.MainForm, &activate);
-    QCoreApplication::sendEvent(&w.MainForm, &activate);
+    QCoreApplication::sendEvent(&w.mainWindow, &activate);
+    QCoreApplication::sendEvent(&w.mainWindow, &activate);
     EXPECT_EQ(errors.size(), 2);
-    EXPECT_TRUE(w.MainForm.store().tablesOpen());
+    EXPECT_TRUE(w.mainWindow.store().tablesOpen());
 }
 
 TEST_F(MainFormTest, WindowActivationEventsRunTheSteps)
 {
     AppWindows &w = open();
     QEvent activate(QEvent::WindowActivate);
-    QCoreApplication::sendEvent(&w.MainForm, &activate);
-    EXPECT_TRUE(w.MainForm.store().tablesOpen());
-    EXPECT_FALSE(w.MainForm.appState().StartMinimized);
+    QCoreApplication::sendEvent(&w.mainWindow, &activate);
+    EXPECT_TRUE(w.mainWindow.store().tablesOpen());
+    EXPECT_FALSE(w.mainWindow.appState().startMinimized());
 }
 
 TEST_F(MainFormTest, EmptyGoodsTableAfterConfirmation)
 {
     AppWindows &w = activated();
-    TMainForm &form = w.MainForm;
+    MainWindow &form = w.mainWindow;
     Table &t = form.store().goods();
     t.setValues(0, {{QStringLiteral("TNAME1"), QStringLiteral("Сыр")}, {QStringLiteral("PRICE"), 500}});
     t.deleteRow(10);
-    form.gdT->setColumnWidth(1, 250);
+    form.goodsTab().grid()->setColumnWidth(1, 250);
 
     Dialogs::setNextAnswer(QMessageBox::Cancel);
-    form.N8Click();
+    form.onEmptyGoodsTriggered();
     EXPECT_EQ(Dialogs::shownTexts(), QStringList{kN8Question});
     EXPECT_EQ(Dialogs::shownKinds().first(), Dialogs::Kind::Warning);
     EXPECT_EQ(t.count(), 3999);
     EXPECT_EQ(t.text(0, QStringLiteral("TNAME1")), QStringLiteral("Сыр"));
 
     Dialogs::reset();
-    form.N8Click();
+    form.onEmptyGoodsTriggered();
     EXPECT_EQ(Dialogs::shownTexts(), (QStringList{kN8Question, kNotice, kCreated}));
     ASSERT_EQ(t.count(), 4000);
     for (int row = 0; row < t.count(); ++row) {
@@ -146,19 +147,19 @@ TEST_F(MainFormTest, EmptyGoodsTableAfterConfirmation)
         }
     }
     EXPECT_FALSE(t.isDetached());
-    EXPECT_EQ(form.gdT->model()->rowCount(), 4000);
-    EXPECT_EQ(form.gdT->columnWidth(1), 250);
-    EXPECT_TRUE(form.N8->isEnabled());
+    EXPECT_EQ(form.goodsTab().grid()->model()->rowCount(), 4000);
+    EXPECT_EQ(form.goodsTab().grid()->columnWidth(1), 250);
+    EXPECT_TRUE(form.findChild<QAction *>(QStringLiteral("N8"))->isEnabled());
 }
 
 TEST_F(MainFormTest, EmptyMessagesTableWithoutQuestionOrClosingText)
 {
     AppWindows &w = activated();
-    TMainForm &form = w.MainForm;
+    MainWindow &form = w.mainWindow;
     Table &m = form.store().messages();
     m.setValue(3, QStringLiteral("M1"), QStringLiteral("Хранить в холодильнике"));
     m.deleteRow(0);
-    form.N11Click();
+    form.onEmptyMessagesTriggered();
     EXPECT_EQ(Dialogs::shownTexts(), QStringList{kNotice});
     ASSERT_EQ(m.count(), 1000);
     EXPECT_EQ(m.value(999, QStringLiteral("NPLU")).toInt(), 1000);
@@ -168,30 +169,30 @@ TEST_F(MainFormTest, EmptyMessagesTableWithoutQuestionOrClosingText)
 TEST_F(MainFormTest, DataCheckReportsInAPlainBox)
 {
     AppWindows &w = activated();
-    Table &t = w.MainForm.store().goods();
+    Table &t = w.mainWindow.store().goods();
     t.setValues(41, {{QStringLiteral("PRICE"), 1000000}, {QStringLiteral("UBDATE"), QStringLiteral("5")}});
-    w.MainForm.N3->trigger();
+    w.mainWindow.findChild<QAction *>(QStringLiteral("N3"))->trigger();
     EXPECT_EQ(Dialogs::shownTexts(), QStringList{QStringLiteral("Ошибки найдены в: Цена ; строка №42")});
     EXPECT_EQ(Dialogs::shownKinds(), QList<Dialogs::Kind>{Dialogs::Kind::Plain});
-    EXPECT_EQ(w.MainForm.gdT->currentIndex().row(), 41);
+    EXPECT_EQ(w.mainWindow.goodsTab().grid()->currentIndex().row(), 41);
 }
 
 TEST_F(MainFormTest, ScalesDialogFromTheMenuRecountsOnClose)
 {
     AppWindows &w = activated();
-    Table &s = w.MainForm.store().scales();
+    Table &s = w.mainWindow.store().scales();
     s.appendRow({{QStringLiteral("U"), QStringLiteral("T")}, {QStringLiteral("W"), QStringLiteral("T")}});
     s.appendRow({{QStringLiteral("U"), QStringLiteral("T")}, {QStringLiteral("W"), QStringLiteral("F")}});
-    w.ScalesForm.setWindowTitle(QStringLiteral("Выберите весы для загрузки!"));
-    w.MainForm.N2->trigger();
+    w.scalesDialog.setWindowTitle(QStringLiteral("Выберите весы для загрузки!"));
+    w.mainWindow.findChild<QAction *>(QStringLiteral("N2"))->trigger();
     EXPECT_EQ(Dialogs::shownTexts(), QStringList{QStringLiteral("Настройка весов")});
-    EXPECT_EQ(w.MainForm.appState().SelectedScaleCount, 2);
+    EXPECT_EQ(w.mainWindow.appState().selectedScaleCount(), 2);
 }
 
 TEST_F(MainFormTest, HelpOpensTheUserGuideOrSaysItIsMissing)
 {
     AppWindows &w = activated();
-    w.MainForm.N16->trigger();
+    w.mainWindow.findChild<QAction *>(QStringLiteral("N16"))->trigger();
     ASSERT_EQ(Dialogs::shownTexts().size(), 1);
     EXPECT_EQ(Dialogs::shownKinds().first(), Dialogs::Kind::Error);
     EXPECT_TRUE(Dialogs::shownTexts().first().contains(QStringLiteral("help/index.html")));
@@ -200,12 +201,12 @@ TEST_F(MainFormTest, HelpOpensTheUserGuideOrSaysItIsMissing)
     Dialogs::reset();
     ASSERT_TRUE(QDir(scratch.path()).mkdir(QStringLiteral("help")));
     scratch.writeFile(QStringLiteral("help/index.html"), "<html></html>");
-    w.MainForm.N16->trigger();
+    w.mainWindow.findChild<QAction *>(QStringLiteral("N16"))->trigger();
     EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
     EXPECT_EQ(Dialogs::openedDocuments(), QList<QUrl>{QUrl::fromLocalFile(scratch.file(QStringLiteral("help/index.html")))});
 
     // The about box tells where the files are.
-    auto *folder = w.AboutForm.findChild<QLabel *>(QStringLiteral("DataFolder"));
+    auto *folder = w.aboutDialog.findChild<QLabel *>(QStringLiteral("DataFolder"));
     ASSERT_NE(folder, nullptr);
     EXPECT_TRUE(folder->text().endsWith(scratch.path())) << folder->text().toStdString();
 }
@@ -213,28 +214,28 @@ TEST_F(MainFormTest, HelpOpensTheUserGuideOrSaysItIsMissing)
 TEST_F(MainFormTest, PacketLogWindowOpensFromTheMenu)
 {
     AppWindows &w = activated();
-    EXPECT_FALSE(w.PaketViewForm.isVisible());
-    w.MainForm.N10->trigger();
-    EXPECT_TRUE(w.PaketViewForm.isVisible());
-    w.PaketViewForm.close();
-    EXPECT_FALSE(w.PaketViewForm.isVisible());
-    w.PaketViewForm.appendPacket(QByteArray("\x80", 1));
-    w.MainForm.N10->trigger();
-    EXPECT_EQ(w.PaketViewForm.mView->blockCount(), 1);
+    EXPECT_FALSE(w.packetLogWindow.isVisible());
+    w.mainWindow.findChild<QAction *>(QStringLiteral("N10"))->trigger();
+    EXPECT_TRUE(w.packetLogWindow.isVisible());
+    w.packetLogWindow.close();
+    EXPECT_FALSE(w.packetLogWindow.isVisible());
+    w.packetLogWindow.appendPacket(QByteArray("\x80", 1));
+    w.mainWindow.findChild<QAction *>(QStringLiteral("N10"))->trigger();
+    EXPECT_EQ(w.packetLogWindow.view()->blockCount(), 1);
 }
 
 TEST_F(MainFormTest, CloseStoresAndCommitsWhatWasTyped)
 {
     AppWindows &w = activated();
-    TableGrid *grid = w.MainForm.gdT;
-    w.MainForm.show(); // cell editors open only in a shown grid
-    grid->setCurrentIndex(w.MainForm.store().goods().index(2, 1));
+    TableGrid *grid = w.mainWindow.goodsTab().grid();
+    w.mainWindow.show(); // cell editors open only in a shown grid
+    grid->setCurrentIndex(w.mainWindow.store().goods().index(2, 1));
     ASSERT_TRUE(grid->isEditing());
     auto *editor = grid->findChild<QLineEdit *>();
     ASSERT_NE(editor, nullptr);
     editor->setText(QStringLiteral("Молоко"));
-    w.MainForm.close();
-    EXPECT_EQ(w.MainForm.store().goods().text(2, QStringLiteral("TNAME1")), QStringLiteral("Молоко"));
+    w.mainWindow.close();
+    EXPECT_EQ(w.mainWindow.store().goods().text(2, QStringLiteral("TNAME1")), QStringLiteral("Молоко"));
 
     // Another connection sees it while the program's connection is still open: it was committed.
     Store other;
@@ -246,9 +247,9 @@ TEST_F(MainFormTest, TheApplicationQuittingWithoutTheWindowClosedRunsTheClosingS
 {
     // As at the end of the desktop session: the application quits, the window never closed.
     AppWindows &w = activated();
-    w.MainForm.show();
-    w.MainForm.gdT->setCurrentIndex(w.MainForm.store().goods().index(4, 1));
-    auto *editor = w.MainForm.gdT->findChild<QLineEdit *>();
+    w.mainWindow.show();
+    w.mainWindow.goodsTab().grid()->setCurrentIndex(w.mainWindow.store().goods().index(4, 1));
+    auto *editor = w.mainWindow.goodsTab().grid()->findChild<QLineEdit *>();
     ASSERT_NE(editor, nullptr);
     editor->setText(QStringLiteral("Сметана"));
     ASSERT_TRUE(QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit", Qt::DirectConnection));

@@ -3,6 +3,7 @@
 #include "ShellFixture.h"
 
 #include "shell/LcdIndicator.h"
+#include "shell/ParametersTab.h"
 #include "shell/TableGrid.h"
 
 #include <QAction>
@@ -28,6 +29,15 @@ namespace {
 
 using MainLayoutTest = ShellTest;
 
+// The control of the main window with that object name.
+template <class W>
+W *child(const QObject &window, const char *name)
+{
+    W *w = window.findChild<W *>(QLatin1String(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
 QStringList actionTexts(const QMenu *menu)
 {
     QStringList out;
@@ -38,17 +48,17 @@ QStringList actionTexts(const QMenu *menu)
 
 TEST_F(MainLayoutTest, WindowTabsAndMenus)
 {
-    TMainForm &f = open().MainForm;
+    MainWindow &f = open().mainWindow;
     EXPECT_EQ(f.objectName(), QStringLiteral("MainForm"));
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Tevo Версия 1.6"));
     EXPECT_EQ(f.palette().color(QPalette::Window), QColor(192, 220, 192));
-    EXPECT_EQ(f.PageControl1->tabPosition(), QTabWidget::West);
-    ASSERT_EQ(f.PageControl1->count(), 3);
-    EXPECT_EQ(f.PageControl1->widget(0)->objectName(), QStringLiteral("TabSheet2"));
-    EXPECT_EQ(f.PageControl1->tabText(0), QStringLiteral("Товары"));
-    EXPECT_EQ(f.PageControl1->tabText(1), QStringLiteral("Сообщения"));
-    EXPECT_EQ(f.PageControl1->tabText(2), QStringLiteral("Параметры"));
-    EXPECT_EQ(f.PageControl1->currentIndex(), 0);
+    EXPECT_EQ(child<QTabWidget>(f, "PageControl1")->tabPosition(), QTabWidget::West);
+    ASSERT_EQ(child<QTabWidget>(f, "PageControl1")->count(), 3);
+    EXPECT_EQ(child<QTabWidget>(f, "PageControl1")->widget(0)->objectName(), QStringLiteral("TabSheet2"));
+    EXPECT_EQ(child<QTabWidget>(f, "PageControl1")->tabText(0), QStringLiteral("Товары"));
+    EXPECT_EQ(child<QTabWidget>(f, "PageControl1")->tabText(1), QStringLiteral("Сообщения"));
+    EXPECT_EQ(child<QTabWidget>(f, "PageControl1")->tabText(2), QStringLiteral("Параметры"));
+    EXPECT_EQ(child<QTabWidget>(f, "PageControl1")->currentIndex(), 0);
 
     const QList<QAction *> top = f.menuBar()->actions();
     ASSERT_EQ(top.size(), 4);
@@ -58,13 +68,13 @@ TEST_F(MainLayoutTest, WindowTabsAndMenus)
     EXPECT_EQ(top.at(2)->text(), QStringLiteral("О программе"));
     EXPECT_EQ(top.at(3)->objectName(), QStringLiteral("N16"));
     EXPECT_EQ(top.at(3)->text(), QStringLiteral("Помощь"));
-    EXPECT_EQ(actionTexts(f.N1),
+    EXPECT_EQ(actionTexts(child<QMenu>(f, "N1")),
               (QStringList{QStringLiteral("Экспорт товаров в *.txt"), QStringLiteral("Экспорт товаров в *.dbf"),
                            QStringLiteral("Экспорт товаров в *.xls"), QStringLiteral("-"),
                            QStringLiteral("Импорт товаров из *.txt"), QStringLiteral("Импорт товаров из *.dbf"),
                            QStringLiteral("Импорт товаров из *.csv"), QStringLiteral("Импорт сообщеий из *.csv"),
                            QStringLiteral("-"), QStringLiteral("Выход")}));
-    QStringList tools = actionTexts(f.N6);
+    QStringList tools = actionTexts(child<QMenu>(f, "N6"));
     ASSERT_EQ(tools.size(), 6);
     EXPECT_EQ(tools.at(3), QStringLiteral("Создать пустую таблицю сообщений"));
     // The fourth letter of "пуcтую" is the Latin c.
@@ -76,8 +86,8 @@ TEST_F(MainLayoutTest, WindowTabsAndMenus)
 
 TEST_F(MainLayoutTest, GoodsAndMessagesStrips)
 {
-    TMainForm &f = open().MainForm;
-    for (QLineEdit *range : {f.edTDiapazon, f.edMDiapazon}) {
+    MainWindow &f = open().mainWindow;
+    for (QLineEdit *range : {child<QLineEdit>(f, "edTDiapazon"), child<QLineEdit>(f, "edMDiapazon")}) {
         EXPECT_EQ(range->text(), QStringLiteral("1-5, 7-8"));
         EXPECT_EQ(range->toolTip(), QStringLiteral("Внимание, после запятых обязательно должны идти пробелы, после "
                                                    "тире - не должно быть пробелов"));
@@ -86,78 +96,78 @@ TEST_F(MainLayoutTest, GoodsAndMessagesStrips)
         EXPECT_EQ(label->text(), QStringLiteral("Диапазон для загрузки"));
         EXPECT_EQ(label->buddy(), range);
     }
-    EXPECT_EQ(f.btnOneT->text(), QStringLiteral("Текущий"));
-    EXPECT_EQ(f.btnOneM->text(), QStringLiteral("Текущее"));
-    EXPECT_EQ(f.btnWriteT->text(), QStringLiteral("Загрузить товары в весы"));
-    EXPECT_EQ(f.btnReadM->text(), QStringLiteral("Считать сообщения из весов"));
-    EXPECT_EQ(f.btnStopT->text(), QStringLiteral("Прекратить обмен с весами"));
-    EXPECT_EQ(f.pbT->maximum(), 100);
-    EXPECT_EQ(f.pbM->maximum(), 100);
-    EXPECT_FALSE(f.Memo->isVisibleTo(&f));
-    EXPECT_EQ(f.gdT->model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Цена (коп.)"));
-    EXPECT_EQ(f.grM->model()->headerData(8, Qt::Horizontal).toString(), QStringLiteral("Строка 8"));
+    EXPECT_EQ(child<QPushButton>(f, "btnOneT")->text(), QStringLiteral("Текущий"));
+    EXPECT_EQ(child<QPushButton>(f, "btnOneM")->text(), QStringLiteral("Текущее"));
+    EXPECT_EQ(child<QPushButton>(f, "btnWriteT")->text(), QStringLiteral("Загрузить товары в весы"));
+    EXPECT_EQ(child<QPushButton>(f, "btnReadM")->text(), QStringLiteral("Считать сообщения из весов"));
+    EXPECT_EQ(child<QPushButton>(f, "btnStopT")->text(), QStringLiteral("Прекратить обмен с весами"));
+    EXPECT_EQ(child<QProgressBar>(f, "pbT")->maximum(), 100);
+    EXPECT_EQ(child<QProgressBar>(f, "pbM")->maximum(), 100);
+    EXPECT_FALSE(child<QPlainTextEdit>(f, "Memo")->isVisibleTo(&f));
+    EXPECT_EQ(child<TableGrid>(f, "gdT")->model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Цена (коп.)"));
+    EXPECT_EQ(child<TableGrid>(f, "grM")->model()->headerData(8, Qt::Horizontal).toString(), QStringLiteral("Строка 8"));
 }
 
 TEST_F(MainLayoutTest, ParametersTab)
 {
-    TMainForm &f = open().MainForm;
-    ASSERT_EQ(f.ComboBox2->count(), 46);
-    EXPECT_EQ(f.ComboBox2->currentIndex(), 20);
-    EXPECT_EQ(f.ComboBox2->currentText(), QStringLiteral("58 х 40 (2 стр. тов.+2 стр. маг.)"));
-    EXPECT_EQ(f.ComboBox2->itemText(45), QStringLiteral("свободний формат етикетки"));
-    ASSERT_EQ(f.ComboBox5->count(), 9);
-    EXPECT_EQ(f.ComboBox5->currentIndex(), 1);
-    EXPECT_EQ(f.ListBox1->count(), 7);
+    MainWindow &f = open().mainWindow;
+    ASSERT_EQ(child<QComboBox>(f, "ComboBox2")->count(), 46);
+    EXPECT_EQ(child<QComboBox>(f, "ComboBox2")->currentIndex(), 20);
+    EXPECT_EQ(child<QComboBox>(f, "ComboBox2")->currentText(), QStringLiteral("58 х 40 (2 стр. тов.+2 стр. маг.)"));
+    EXPECT_EQ(child<QComboBox>(f, "ComboBox2")->itemText(45), QStringLiteral("свободний формат етикетки"));
+    ASSERT_EQ(child<QComboBox>(f, "ComboBox5")->count(), 9);
+    EXPECT_EQ(child<QComboBox>(f, "ComboBox5")->currentIndex(), 1);
+    EXPECT_EQ(child<QListWidget>(f, "ListBox1")->count(), 7);
 
     // Screen order of the print options, top to bottom.
     QStringList order;
-    for (QCheckBox *box : f.GroupBox3->findChildren<QCheckBox *>())
+    for (QCheckBox *box : child<QGroupBox>(f, "GroupBox3")->findChildren<QCheckBox *>())
         order << box->objectName();
     std::sort(order.begin(), order.end(), [&](const QString &a, const QString &b) {
-        return f.GroupBox3->layout()->indexOf(f.findChild<QCheckBox *>(a))
-               < f.GroupBox3->layout()->indexOf(f.findChild<QCheckBox *>(b));
+        return child<QGroupBox>(f, "GroupBox3")->layout()->indexOf(f.findChild<QCheckBox *>(a))
+               < child<QGroupBox>(f, "GroupBox3")->layout()->indexOf(f.findChild<QCheckBox *>(b));
     });
     EXPECT_EQ(order, (QStringList{"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox8", "CheckBox7",
                                   "CheckBox6", "CheckBox5"}));
-    EXPECT_EQ(f.CheckBox8->text(), QStringLiteral("Печать времени упаковки"));
-    EXPECT_EQ(f.CheckBox5->text(), QStringLiteral("Печать даты упаковки"));
-    for (QCheckBox *box : f.GroupBox3->findChildren<QCheckBox *>())
+    EXPECT_EQ(child<QCheckBox>(f, "CheckBox8")->text(), QStringLiteral("Печать времени упаковки"));
+    EXPECT_EQ(child<QCheckBox>(f, "CheckBox5")->text(), QStringLiteral("Печать даты упаковки"));
+    for (QCheckBox *box : child<QGroupBox>(f, "GroupBox3")->findChildren<QCheckBox *>())
         EXPECT_FALSE(box->isChecked());
 
-    EXPECT_EQ(f.Edit1->maxLength(), 27);
-    EXPECT_EQ(f.Edit6->maxLength(), 27);
-    EXPECT_FALSE(f.Edit1->text().isEmpty());
-    EXPECT_EQ(f.Edit2->text(), QStringLiteral("1"));
-    EXPECT_EQ(f.Edit5->text(), QStringLiteral("10"));
-    EXPECT_EQ(f.Edit4->text(), QStringLiteral("200"));
-    EXPECT_EQ(f.cbFastExchange->text(), QStringLiteral("Быстрый обмен"));
-    EXPECT_EQ(f.cbFastExchange->parentWidget(), f.GroupBox2) << "in the group \" Общие \"";
-    EXPECT_FALSE(f.cbFastExchange->isChecked());
-    EXPECT_EQ(f.Image1->size(), QSize(180, 180));
-    EXPECT_EQ(f.SpeedButton4->text(), QStringLiteral("Открыть"));
-    EXPECT_EQ(f.SpeedButton5->text(), QStringLiteral("Записать"));
+    EXPECT_EQ(child<QLineEdit>(f, "Edit1")->maxLength(), 27);
+    EXPECT_EQ(child<QLineEdit>(f, "Edit6")->maxLength(), 27);
+    EXPECT_FALSE(child<QLineEdit>(f, "Edit1")->text().isEmpty());
+    EXPECT_EQ(child<QLineEdit>(f, "Edit2")->text(), QStringLiteral("1"));
+    EXPECT_EQ(child<QLineEdit>(f, "Edit5")->text(), QStringLiteral("10"));
+    EXPECT_EQ(child<QLineEdit>(f, "Edit4")->text(), QStringLiteral("200"));
+    EXPECT_EQ(child<QCheckBox>(f, "cbFastExchange")->text(), QStringLiteral("Быстрый обмен"));
+    EXPECT_EQ(child<QCheckBox>(f, "cbFastExchange")->parentWidget(), child<QGroupBox>(f, "GroupBox2")) << "in the group \" Общие \"";
+    EXPECT_FALSE(child<QCheckBox>(f, "cbFastExchange")->isChecked());
+    EXPECT_EQ(child<QLabel>(f, "Image1")->size(), QSize(180, 180));
+    EXPECT_EQ(child<QToolButton>(f, "SpeedButton4")->text(), QStringLiteral("Открыть"));
+    EXPECT_EQ(child<QToolButton>(f, "SpeedButton5")->text(), QStringLiteral("Записать"));
 
     QImage wide(128, 32, QImage::Format_RGB32);
     wide.fill(Qt::black);
-    f.setLogoImage(wide);
-    EXPECT_EQ(f.logoImage().size(), QSize(128, 32));
-    EXPECT_EQ(f.Image1->pixmap().size(), QSize(180, 45));
+    f.parametersTab().setLogoImage(wide);
+    EXPECT_EQ(f.parametersTab().logoImage().size(), QSize(128, 32));
+    EXPECT_EQ(child<QLabel>(f, "Image1")->pixmap().size(), QSize(180, 45));
 
-    for (LcdIndicator *lcd : {f.liM, f.liCena, f.liCost, f.liPLU})
+    for (LcdIndicator *lcd : {child<LcdIndicator>(f, "liM"), child<LcdIndicator>(f, "liCena"), child<LcdIndicator>(f, "liCost"), child<LcdIndicator>(f, "liPLU")})
         EXPECT_EQ(lcd->size(), QSize(180, 36));
-    f.liM->setIndicatorString(QStringLiteral("1,5"));
-    EXPECT_DOUBLE_EQ(f.liM->value(), 1.5);
+    child<LcdIndicator>(f, "liM")->setIndicatorString(QStringLiteral("1,5"));
+    EXPECT_DOUBLE_EQ(child<LcdIndicator>(f, "liM")->value(), 1.5);
 
-    const QList<QLineEdit *> totals = {f.edim, f.edisum, f.ediprod, f.edimp, f.edisp,
-                                       f.ediprodp, f.edicp, f.edice, f.edifp, f.edifm};
+    const QList<QLineEdit *> totals = {child<QLineEdit>(f, "edim"), child<QLineEdit>(f, "edisum"), child<QLineEdit>(f, "ediprod"), child<QLineEdit>(f, "edimp"), child<QLineEdit>(f, "edisp"),
+                                       child<QLineEdit>(f, "ediprodp"), child<QLineEdit>(f, "edicp"), child<QLineEdit>(f, "edice"), child<QLineEdit>(f, "edifp"), child<QLineEdit>(f, "edifm")};
     for (QLineEdit *e : totals)
         EXPECT_TRUE(e->isReadOnly()) << e->objectName().toStdString();
-    EXPECT_EQ(f.btnItog->text(), QStringLiteral("Обновить"));
-    EXPECT_EQ(f.btnReNewScaleState->text(), QStringLiteral("Обновить"));
+    EXPECT_EQ(child<QPushButton>(f, "btnItog")->text(), QStringLiteral("Обновить"));
+    EXPECT_EQ(child<QPushButton>(f, "btnReNewScaleState")->text(), QStringLiteral("Обновить"));
 
     // Every labelled edit has its label as buddy.
     for (QLineEdit *e : f.findChildren<QLineEdit *>()) {
-        if (e->objectName().isEmpty() || e->objectName().startsWith(QLatin1String("qt_")) || e == f.Edit6)
+        if (e->objectName().isEmpty() || e->objectName().startsWith(QLatin1String("qt_")) || e == child<QLineEdit>(f, "Edit6"))
             continue;
         auto *label = f.findChild<QLabel *>(e->objectName() + QStringLiteral("Label"));
         ASSERT_NE(label, nullptr) << e->objectName().toStdString();

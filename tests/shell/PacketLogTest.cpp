@@ -1,6 +1,6 @@
 // Packet log lines and the packet log window.
 #include "exchange/PacketLogLine.h"
-#include "shell/PaketViewForm.h"
+#include "shell/PacketLogWindow.h"
 
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>
@@ -25,21 +25,21 @@ TEST(PacketLogLine, LongBlocksAndLineBreaksAreKept)
     EXPECT_EQ(packetLogLine(QByteArray("A\nB\rC", 5)), QStringLiteral("Get[5]: A\nB\rC"));
 }
 
-TEST(PaketViewForm, AppendsOneLinePerBlockAndLineBreaksShow)
+TEST(packetLogWindow, AppendsOneLinePerBlockAndLineBreaksShow)
 {
-    TPaketViewForm form;
+    PacketLogWindow form;
     EXPECT_EQ(form.objectName(), QStringLiteral("PaketViewForm"));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Просмотр входящих пакетов"));
     EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_TRUE(form.mView->isReadOnly());
+    EXPECT_TRUE(form.view()->isReadOnly());
     form.appendPacket(QByteArray("\x80", 1));
     form.appendPacket(QByteArray());
     form.flushLog();
-    EXPECT_EQ(form.mView->blockCount(), 2);
+    EXPECT_EQ(form.view()->blockCount(), 2);
     form.appendPacket(QByteArray("x\ny\rz", 5));
     form.flushLog();
-    EXPECT_EQ(form.mView->blockCount(), 5);
-    const QStringList lines = form.mView->toPlainText().split(QLatin1Char('\n'));
+    EXPECT_EQ(form.view()->blockCount(), 5);
+    const QStringList lines = form.view()->toPlainText().split(QLatin1Char('\n'));
     EXPECT_EQ(lines.at(0), QStringLiteral("Get[1]: ") + QChar(0x0402));
     EXPECT_EQ(lines.at(1), QStringLiteral("Get[0]: "));
     EXPECT_EQ(lines.at(2), QStringLiteral("Get[5]: x"));

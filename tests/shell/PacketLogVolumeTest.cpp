@@ -1,6 +1,6 @@
 // The packet log after a long run: a hundred thousand lines appended (TEVO_LOG_LINES sets
 // another number, a million say, for a measurement by hand), and the view still answers.
-#include "shell/PaketViewForm.h"
+#include "shell/PacketLogWindow.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -28,7 +28,7 @@ QByteArray residentMemory()
 
 TEST(PaketViewFormVolume, ManyLinesAppendAndTheViewStillAnswers)
 {
-    TPaketViewForm form;
+    PacketLogWindow form;
     form.show();
     const int lines = qEnvironmentVariableIntValue("TEVO_LOG_LINES") > 0 ? qEnvironmentVariableIntValue("TEVO_LOG_LINES")
                                                                          : 100000;
@@ -48,21 +48,21 @@ TEST(PaketViewFormVolume, ManyLinesAppendAndTheViewStillAnswers)
     form.flushLog();
     const qint64 appendMs = clock.elapsed();
     QCoreApplication::processEvents();
-    EXPECT_EQ(form.mView->document()->blockCount(), lines); // nothing cut off
+    EXPECT_EQ(form.view()->document()->blockCount(), lines); // nothing cut off
     QElapsedTimer answer;
     answer.start();
-    QScrollBar *bar = form.mView->verticalScrollBar();
+    QScrollBar *bar = form.view()->verticalScrollBar();
     bar->setValue(bar->maximum());
-    form.mView->moveCursor(QTextCursor::End);
+    form.view()->moveCursor(QTextCursor::End);
     QCoreApplication::processEvents();
-    EXPECT_EQ(form.mView->document()->lastBlock().text(), QStringLiteral("Get[1]: ") + QChar(0x0404));
+    EXPECT_EQ(form.view()->document()->lastBlock().text(), QStringLiteral("Get[1]: ") + QChar(0x0404));
     form.appendPacket(ready);
     form.flushLog();
     QCoreApplication::processEvents();
     const qint64 answerMs = answer.elapsed();
     EXPECT_LT(answerMs, 2000);
-    EXPECT_EQ(form.mView->document()->blockCount(), lines + 1);
-    EXPECT_EQ(form.mView->document()->lastBlock().text(), QStringLiteral("Get[1]: ") + QChar(0x0402));
+    EXPECT_EQ(form.view()->document()->blockCount(), lines + 1);
+    EXPECT_EQ(form.view()->document()->lastBlock().text(), QStringLiteral("Get[1]: ") + QChar(0x0402));
     std::printf("packet log: %d lines in %lld ms; scroll to the end and one more line in %lld ms; VmRSS %s\n", lines,
                 static_cast<long long>(appendMs), static_cast<long long>(answerMs), residentMemory().constData());
 }

@@ -21,8 +21,8 @@ protected:
         ShellTest::SetUp();
         activated();
     }
-    TScalesForm &form() { return windows->ScalesForm; }
-    Table &scales() { return windows->MainForm.store().scales(); }
+    ScalesDialog &form() { return windows->scalesDialog; }
+    Table &scales() { return windows->mainWindow.store().scales(); }
     int addScale(const QString &u, const QString &w, const QString &ip = QStringLiteral("192.168.0.10"))
     {
         return scales().appendRow({{QStringLiteral("U"), u},
@@ -67,20 +67,20 @@ TEST_F(ScalesFormTest, AnEleventhRowIsRefused)
 {
     for (int i = 0; i < 9; ++i)
         addScale(QStringLiteral("F"), QStringLiteral("F"));
-    form().nbInsert->click();
+    form().findChild<QToolButton *>(QStringLiteral("nbInsert"))->click();
     EXPECT_EQ(scales().count(), 10);
     EXPECT_TRUE(scales().hasPendingRow());
     ASSERT_TRUE(scales().setData(scales().index(9, 2), QStringLiteral("Десятые"), Qt::EditRole));
     EXPECT_FALSE(scales().hasPendingRow());
 
-    form().nbInsert->click();
+    form().findChild<QToolButton *>(QStringLiteral("nbInsert"))->click();
     EXPECT_EQ(scales().count(), 10);
     ASSERT_EQ(Dialogs::shownTexts().size(), 1);
     EXPECT_TRUE(Dialogs::shownTexts().first().contains(QStringLiteral("10")));
 
     scales().last();
-    QTest::keyClick(form().gdS, Qt::Key_Down);
-    QTest::keyClick(form().gdS, Qt::Key_Insert);
+    QTest::keyClick(form().grid(), Qt::Key_Down);
+    QTest::keyClick(form().grid(), Qt::Key_Insert);
     EXPECT_EQ(scales().count(), 10);
     EXPECT_EQ(Dialogs::shownTexts().size(), 3);
 }
@@ -89,19 +89,19 @@ TEST_F(ScalesFormTest, NewRowNothingWasTypedIntoIsDroppedOnClose)
 {
     addScale(QStringLiteral("T"), QStringLiteral("T"));
     scales().last();
-    QTest::keyClick(form().gdS, Qt::Key_Down);
+    QTest::keyClick(form().grid(), Qt::Key_Down);
     EXPECT_EQ(scales().count(), 2);
     form().done(QDialog::Rejected);
     EXPECT_EQ(scales().count(), 1);
-    EXPECT_EQ(windows->MainForm.appState().SelectedScaleCount, 1);
+    EXPECT_EQ(windows->mainWindow.appState().selectedScaleCount(), 1);
 }
 
 TEST_F(ScalesFormTest, SerialPortNamesAreCom0ToCom9)
 {
     for (const char *good : {"COM0", "com3", "Com9", "192.168.1.20", "", "scale-1"})
-        EXPECT_TRUE(TScalesForm::acceptablePortName(QLatin1String(good))) << good;
+        EXPECT_TRUE(ScalesDialog::acceptablePortName(QLatin1String(good))) << good;
     for (const char *bad : {"COM10", "COM", "com12", "xCOM1", "COM1 ", "COMA", "telecom"})
-        EXPECT_FALSE(TScalesForm::acceptablePortName(QLatin1String(bad))) << bad;
+        EXPECT_FALSE(ScalesDialog::acceptablePortName(QLatin1String(bad))) << bad;
 
     const int row = addScale(QStringLiteral("F"), QStringLiteral("F"), QStringLiteral("COM1"));
     const QModelIndex ip = scales().index(row, scales().columnIndex(QStringLiteral("IP")));
@@ -119,50 +119,50 @@ TEST_F(ScalesFormTest, ClosingAnyWayRecountsOnlyDoneGivesOk)
     addScale(QStringLiteral("T"), QStringLiteral("T"));
     addScale(QStringLiteral("t"), QStringLiteral("F"));
     addScale(QStringLiteral(""), QStringLiteral("T"));
-    QSignalSpy changed(&windows->MainForm.appState(), &AppState::selectedScaleCountChanged);
+    QSignalSpy changed(&windows->mainWindow.appState(), &AppState::selectedScaleCountChanged);
 
-    form().btnClose->click();
+    form().findChild<QPushButton *>(QStringLiteral("btnClose"))->click();
     EXPECT_EQ(form().result(), QDialog::Accepted);
-    EXPECT_EQ(windows->MainForm.appState().SelectedScaleCount, 2);
+    EXPECT_EQ(windows->mainWindow.appState().selectedScaleCount(), 2);
     EXPECT_EQ(scales().currentRow(), 2);
 
     scales().setValue(0, QStringLiteral("U"), QStringLiteral("F"));
     form().reject(); // the close box
     EXPECT_EQ(form().result(), QDialog::Rejected);
-    EXPECT_EQ(windows->MainForm.appState().SelectedScaleCount, 1);
+    EXPECT_EQ(windows->mainWindow.appState().selectedScaleCount(), 1);
     EXPECT_EQ(changed.count(), 2);
 
     scales().deleteRow(0);
     scales().deleteRow(0);
     scales().deleteRow(0);
     form().done(QDialog::Accepted);
-    EXPECT_EQ(windows->MainForm.appState().SelectedScaleCount, 0);
+    EXPECT_EQ(windows->mainWindow.appState().selectedScaleCount(), 0);
 }
 
 TEST_F(ScalesFormTest, NavigatorMovesDeletesAndChecksConnection)
 {
     for (int i = 0; i < 4; ++i)
         addScale(QStringLiteral("F"), QStringLiteral("F"));
-    form().nbFirst->click();
+    form().findChild<QToolButton *>(QStringLiteral("nbFirst"))->click();
     EXPECT_EQ(scales().currentRow(), 0);
-    form().nbNext->click();
-    form().nbNext->click();
+    form().findChild<QToolButton *>(QStringLiteral("nbNext"))->click();
+    form().findChild<QToolButton *>(QStringLiteral("nbNext"))->click();
     EXPECT_EQ(scales().currentRow(), 2);
-    EXPECT_EQ(form().gdS->currentIndex().row(), 2);
-    form().nbPrior->click();
+    EXPECT_EQ(form().grid()->currentIndex().row(), 2);
+    form().findChild<QToolButton *>(QStringLiteral("nbPrior"))->click();
     EXPECT_EQ(scales().currentRow(), 1);
-    form().nbLast->click();
+    form().findChild<QToolButton *>(QStringLiteral("nbLast"))->click();
     EXPECT_EQ(scales().currentRow(), 3);
 
     Dialogs::setNextAnswer(QMessageBox::Cancel);
-    form().nbDelete->click();
+    form().findChild<QToolButton *>(QStringLiteral("nbDelete"))->click();
     EXPECT_EQ(scales().count(), 4);
-    form().nbDelete->click();
+    form().findChild<QToolButton *>(QStringLiteral("nbDelete"))->click();
     EXPECT_EQ(scales().count(), 3);
     EXPECT_EQ(Dialogs::shownTexts(), (QStringList{QStringLiteral("Delete record?"), QStringLiteral("Delete record?")}));
 
-    QSignalSpy check(&form(), &TScalesForm::connectionCheckRequested);
-    form().Button1->click();
+    QSignalSpy check(&form(), &ScalesDialog::connectionCheckRequested);
+    form().findChild<QPushButton *>(QStringLiteral("Button1"))->click();
     EXPECT_EQ(check.count(), 1);
 }
 

@@ -41,7 +41,7 @@ protected:
     AppWindows &activated()
     {
         AppWindows &w = open();
-        w.MainForm.FormActivate();
+        w.mainWindow.runActivationSteps();
         Dialogs::reset();
         return w;
     }

@@ -21,15 +21,15 @@ protected:
     AppWindows &shown()
     {
         AppWindows &w = activated();
-        w.Tray.setTrayAvailable(true); // the test desktop has no tray; the logic is the same
-        w.MainForm.show();
-        w.MainForm.setWindowState(Qt::WindowMaximized);
+        w.tray.setTrayAvailable(true); // the test desktop has no tray; the logic is the same
+        w.mainWindow.show();
+        w.mainWindow.setWindowState(Qt::WindowMaximized);
         processEventsFor(20);
         return w;
     }
     void minimize(AppWindows &w)
     {
-        w.MainForm.setWindowState(w.MainForm.windowState() | Qt::WindowMinimized);
+        w.mainWindow.setWindowState(w.mainWindow.windowState() | Qt::WindowMinimized);
         processEventsFor(30);
     }
 };
@@ -39,9 +39,9 @@ protected:
 TEST_F(TrayTest, TheIconCarriesItsTooltipAndMenu)
 {
     AppWindows &w = activated();
-    EXPECT_EQ(w.Tray.CoolTrayIcon->toolTip(), QStringLiteral("Tevo версия 1.6"));
+    EXPECT_EQ(w.tray.systemTrayIcon()->toolTip(), QStringLiteral("Tevo версия 1.6"));
     QStringList captions;
-    for (QAction *a : w.Tray.PopupMenu->actions())
+    for (QAction *a : w.tray.menu()->actions())
         captions << a->objectName() + QLatin1Char('=') + a->text();
     EXPECT_EQ(captions, (QStringList{QStringLiteral("N12=Програма"), QStringLiteral("N13=Настройка весов"),
                                      QStringLiteral("N15=Автозагрузка"), QStringLiteral("N14=Выход")}));
@@ -50,63 +50,63 @@ TEST_F(TrayTest, TheIconCarriesItsTooltipAndMenu)
 TEST_F(TrayTest, FirstActivationMinimizesInPlaceWithoutTheTray)
 {
     AppWindows &w = open();
-    w.Tray.setTrayAvailable(true);
-    w.MainForm.FormActivate();
-    EXPECT_TRUE(w.MainForm.windowState() & Qt::WindowMinimized);
-    EXPECT_FALSE(w.Tray.MainWindowInTray);
+    w.tray.setTrayAvailable(true);
+    w.mainWindow.runActivationSteps();
+    EXPECT_TRUE(w.mainWindow.windowState() & Qt::WindowMinimized);
+    EXPECT_FALSE(w.tray.mainWindowInTray());
 }
 
 TEST_F(TrayTest, MinimizeThenClickBringsTheWindowBackAndASecondClickHidesIt)
 {
     AppWindows &w = shown();
     minimize(w);
-    EXPECT_TRUE(w.Tray.MainWindowInTray);
-    EXPECT_FALSE(w.MainForm.isVisible());
-    w.Tray.CoolTrayIconClick();
+    EXPECT_TRUE(w.tray.mainWindowInTray());
+    EXPECT_FALSE(w.mainWindow.isVisible());
+    w.tray.onIconClicked();
     processEventsFor(20);
-    EXPECT_FALSE(w.Tray.MainWindowInTray);
-    EXPECT_TRUE(w.MainForm.isVisible());
-    w.Tray.CoolTrayIconClick();
-    EXPECT_TRUE(w.Tray.MainWindowInTray);
-    EXPECT_FALSE(w.MainForm.isVisible());
+    EXPECT_FALSE(w.tray.mainWindowInTray());
+    EXPECT_TRUE(w.mainWindow.isVisible());
+    w.tray.onIconClicked();
+    EXPECT_TRUE(w.tray.mainWindowInTray());
+    EXPECT_FALSE(w.mainWindow.isVisible());
 }
 
 TEST_F(TrayTest, MinimizeThenProgramaBringsItBack)
 {
     AppWindows &w = shown();
     minimize(w);
-    w.Tray.N12->trigger();
+    w.tray.menu()->findChild<QAction *>(QStringLiteral("N12"))->trigger();
     processEventsFor(20);
-    EXPECT_TRUE(w.MainForm.isVisible());
-    EXPECT_FALSE(w.Tray.MainWindowInTray);
-    w.Tray.CoolTrayIconClick();
-    EXPECT_FALSE(w.MainForm.isVisible()) << "the next click hides it";
+    EXPECT_TRUE(w.mainWindow.isVisible());
+    EXPECT_FALSE(w.tray.mainWindowInTray());
+    w.tray.onIconClicked();
+    EXPECT_FALSE(w.mainWindow.isVisible()) << "the next click hides it";
 }
 
 TEST_F(TrayTest, WithoutATrayMinimizingMinimizesAndNoticesGoToTheStatusBar)
 {
     AppWindows &w = activated();
-    w.Tray.setTrayAvailable(false);
-    w.MainForm.show();
+    w.tray.setTrayAvailable(false);
+    w.mainWindow.show();
     minimize(w);
-    EXPECT_FALSE(w.Tray.MainWindowInTray);
-    EXPECT_TRUE(w.MainForm.isVisible());
-    w.Tray.ShowTrayBalloon(QStringLiteral("Tevo"), QStringLiteral("идет автоматическая загрузка в весы"), 1, 30);
-    EXPECT_EQ(w.MainForm.statusBar()->currentMessage(), QStringLiteral("идет автоматическая загрузка в весы"));
+    EXPECT_FALSE(w.tray.mainWindowInTray());
+    EXPECT_TRUE(w.mainWindow.isVisible());
+    w.tray.showTrayBalloon(QStringLiteral("Tevo"), QStringLiteral("идет автоматическая загрузка в весы"), 1, 30);
+    EXPECT_EQ(w.mainWindow.statusBar()->currentMessage(), QStringLiteral("идет автоматическая загрузка в весы"));
     EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
 }
 
 TEST_F(TrayTest, GoodsWriteEndGoesToTheBalloonWhileHiddenAndToABoxWhileShown)
 {
     AppWindows &w = shown();
-    ExchangeHub &hub = w.MainForm.exchange();
+    ExchangeHub &hub = w.mainWindow.exchange();
     QStringList balloons;
     hub.showTrayBalloon = [&](const QString &, const QString &text, int, int) { balloons << text; };
     minimize(w);
-    ASSERT_TRUE(w.Tray.MainWindowInTray);
+    ASSERT_TRUE(w.tray.mainWindowInTray());
     Dialogs::reset();
     // A serial scale whose port does not open: the test answers for it.
-    w.MainForm.store().scales().appendRow({{QStringLiteral("U"), QStringLiteral("T")}, {QStringLiteral("IP"), QStringLiteral("COM0")}});
+    w.mainWindow.store().scales().appendRow({{QStringLiteral("U"), QStringLiteral("T")}, {QStringLiteral("IP"), QStringLiteral("COM0")}});
     auto acknowledgeRecords = [&](int records) {
         for (int i = 0; i < records; ++i) {
             hub.engine().HandleReply(QByteArray(1, char(0x80)), 1);
@@ -118,7 +118,7 @@ TEST_F(TrayTest, GoodsWriteEndGoesToTheBalloonWhileHiddenAndToABoxWhileShown)
     EXPECT_EQ(balloons, QStringList{QStringLiteral("Все PLU успешно записаны в весы 1")});
     EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
 
-    w.Tray.N12->trigger();
+    w.tray.menu()->findChild<QAction *>(QStringLiteral("N12"))->trigger();
     balloons.clear();
     Dialogs::reset();
     ASSERT_TRUE(hub.goods().StartGoodsWrite(QStringLiteral("1-2")));
@@ -132,8 +132,8 @@ TEST_F(TrayTest, ExitFromTheTrayMenuWhileHiddenSavesTheColumnWidths)
 {
     AppWindows &w = shown();
     minimize(w);
-    ASSERT_FALSE(w.MainForm.isVisible());
-    w.Tray.N14->trigger();
+    ASSERT_FALSE(w.mainWindow.isVisible());
+    w.tray.menu()->findChild<QAction *>(QStringLiteral("N14"))->trigger();
     processEventsFor(20);
     const QByteArray ini = scratch.readFile(QLatin1String(kColumnWidthsFileName));
     EXPECT_TRUE(ini.contains("[TMainForm]")) << ini.constData();

@@ -160,6 +160,16 @@ private:
     QString m_folder;
 };
 
+// The control of a window with that object name.
+template <class W>
+W *control(const QObject &window, const char *name)
+{
+    W *w = window.findChild<W *>(QLatin1String(name));
+    if (!w)
+        fail(QStringLiteral("no control %1").arg(QLatin1String(name)));
+    return w;
+}
+
 void importExample(QAction *command, const QString &file)
 {
     if (!QFile::exists(file))
@@ -168,7 +178,7 @@ void importExample(QAction *command, const QString &file)
     command->trigger();
 }
 
-void openMenu(TMainForm &form, QMenu *menu)
+void openMenu(MainWindow &form, QMenu *menu)
 {
     const QRect item = form.menuBar()->actionGeometry(menu->menuAction());
     menu->popup(form.menuBar()->mapToGlobal(item.bottomLeft()));
@@ -208,16 +218,16 @@ int run(int argc, char **argv)
     Simulator silent(5002, {QStringLiteral("--silent")});
 
     AppWindows w;
-    TMainForm &form = w.MainForm;
-    form.appState().StartMinimized = false;
+    MainWindow &form = w.mainWindow;
+    form.appState().setStartMinimized(false);
     form.setGeometry(QGuiApplication::primaryScreen()->geometry());
     form.show();
-    form.FormActivate();
+    form.runActivationSteps();
     waitMs(300);
 
-    importExample(form.xls1, examples + QStringLiteral("/tovary.txt"));
-    importExample(form.csv2, examples + QStringLiteral("/tovary.csv"));
-    importExample(form.csv3, examples + QStringLiteral("/soobshcheniya.csv"));
+    importExample(control<QAction>(form, "xls1"), examples + QStringLiteral("/tovary.txt"));
+    importExample(control<QAction>(form, "csv2"), examples + QStringLiteral("/tovary.csv"));
+    importExample(control<QAction>(form, "csv3"), examples + QStringLiteral("/soobshcheniya.csv"));
 
     Table &scales = form.store().scales();
     scales.appendRow({{QStringLiteral("NAME"), QStringLiteral("Весы в торговом зале")},
@@ -228,57 +238,57 @@ int run(int argc, char **argv)
                       {QStringLiteral("IP"), QStringLiteral("127.0.0.1")},
                       {QStringLiteral("PORT"), silent.port},
                       {QStringLiteral("SG"), QStringLiteral("мясо")}});
-    w.ScalesForm.Button1->click(); // "Проверить связь"
+    w.scalesDialog.findChild<QPushButton *>(QStringLiteral("Button1"))->click(); // "Проверить связь"
     waitUntil([] { return shown(QStringLiteral("Проверка связи окончена")); }, "the connection check");
     scales.setValue(0, QStringLiteral("U"), QStringLiteral("T"));
     form.appState().setSelectedScaleCount(form.store().countSelectedScales());
 
     Camera camera(out);
-    form.PageControl1->setCurrentIndex(0);
+    control<QTabWidget>(form, "PageControl1")->setCurrentIndex(0);
     form.store().goods().setCurrentRow(1);
     camera.take(&form, QStringLiteral("goods-tab.png"));
     const QRect menuCorner(0, 0, 560, 270);
-    openMenu(form, form.N1);
+    openMenu(form, control<QMenu>(form, "N1"));
     camera.take(&form, QStringLiteral("menu-file.png"), menuCorner);
-    form.N1->hide();
-    openMenu(form, form.N6);
+    control<QMenu>(form, "N1")->hide();
+    openMenu(form, control<QMenu>(form, "N6"));
     camera.take(&form, QStringLiteral("menu-tools.png"), menuCorner);
-    form.N6->hide();
+    control<QMenu>(form, "N6")->hide();
 
-    form.PageControl1->setCurrentIndex(1);
+    control<QTabWidget>(form, "PageControl1")->setCurrentIndex(1);
     camera.take(&form, QStringLiteral("messages-tab.png"));
 
     // The settings with the logo, the weighing state and the sales totals of the answering scale.
-    form.PageControl1->setCurrentIndex(2);
+    control<QTabWidget>(form, "PageControl1")->setCurrentIndex(2);
     Dialogs::setNextAnswer(QDialog::Accepted);
-    form.Button2->click(); // "Считать настройки из весов"
+    control<QPushButton>(form, "Button2")->click(); // "Считать настройки из весов"
     waitUntil([] { return shown(QStringLiteral("Настройки пользователя успешно считаны.")); }, "the settings");
     Dialogs::setNextAnswer(QDialog::Accepted);
-    form.btnReNewScaleState->click();
-    waitUntil([&] { return form.liPLU->indicatorString() == QStringLiteral("2"); }, "the weighing state");
+    control<QPushButton>(form, "btnReNewScaleState")->click();
+    waitUntil([&] { return control<LcdIndicator>(form, "liPLU")->indicatorString() == QStringLiteral("2"); }, "the weighing state");
     Dialogs::setNextAnswer(QDialog::Accepted);
-    form.btnItog->click();
-    waitUntil([&] { return !form.edifp->text().isEmpty(); }, "the sales totals");
+    control<QPushButton>(form, "btnItog")->click();
+    waitUntil([&] { return !control<QLineEdit>(form, "edifp")->text().isEmpty(); }, "the sales totals");
     waitMs(600);
     camera.take(&form, QStringLiteral("parameters-tab.png"));
 
-    w.ScalesForm.setWindowTitle(QStringLiteral("Настройка весов"));
+    w.scalesDialog.setWindowTitle(QStringLiteral("Настройка весов"));
     scales.first();
-    w.ScalesForm.show();
-    camera.take(&w.ScalesForm, QStringLiteral("scales.png"));
-    w.ScalesForm.hide();
+    w.scalesDialog.show();
+    camera.take(&w.scalesDialog, QStringLiteral("scales.png"));
+    w.scalesDialog.hide();
 
-    w.AutoLoadForm.show();
-    w.AutoLoadForm.edAutoLoad->setText(QStringLiteral("/home/magazin/obmen/tovary.txt"));
-    w.AutoLoadForm.seAutoLoad->setValue(60);
-    w.AutoLoadForm.cbEnableAutoLoad->setChecked(true);
-    w.AutoLoadForm.cbAutoLoad->setChecked(true);
-    camera.take(&w.AutoLoadForm, QStringLiteral("autoload.png"));
-    w.AutoLoadForm.hide();
+    w.autoLoadDialog.show();
+    w.autoLoadDialog.findChild<QLineEdit *>(QStringLiteral("edAutoLoad"))->setText(QStringLiteral("/home/magazin/obmen/tovary.txt"));
+    w.autoLoadDialog.findChild<QSpinBox *>(QStringLiteral("seAutoLoad"))->setValue(60);
+    w.autoLoadDialog.findChild<QCheckBox *>(QStringLiteral("cbEnableAutoLoad"))->setChecked(true);
+    w.autoLoadDialog.findChild<QCheckBox *>(QStringLiteral("cbAutoLoad"))->setChecked(true);
+    camera.take(&w.autoLoadDialog, QStringLiteral("autoload.png"));
+    w.autoLoadDialog.hide();
 
-    form.N10->trigger(); // "Просмотр пакетов"
-    camera.take(&w.PaketViewForm, QStringLiteral("packets.png"));
-    w.PaketViewForm.hide();
+    control<QAction>(form, "N10")->trigger(); // "Просмотр пакетов"
+    camera.take(&w.packetLogWindow, QStringLiteral("packets.png"));
+    w.packetLogWindow.hide();
 
     for (int i = 0; i < Dialogs::shownKinds().size(); ++i)
         if (Dialogs::shownKinds().at(i) == Dialogs::Kind::Error && !Dialogs::shownTexts().at(i).isEmpty())

@@ -1,4 +1,4 @@
-#include "shell/PaketViewForm.h"
+#include "shell/PacketLogWindow.h"
 
 #include "exchange/PacketLogLine.h"
 #include "shell/ShellStyle.h"
@@ -11,7 +11,7 @@
 
 namespace tevo {
 
-TPaketViewForm::TPaketViewForm(QWidget *parent)
+PacketLogWindow::PacketLogWindow(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("PaketViewForm"));
@@ -20,39 +20,39 @@ TPaketViewForm::TPaketViewForm(QWidget *parent)
     style::paintPaleGreen(this);
     resize(1023, 272);
 
-    mView = new QPlainTextEdit(this);
-    mView->setObjectName(QStringLiteral("mView"));
-    mView->setReadOnly(true);
-    mView->setUndoRedoEnabled(false);   // nothing to undo; keeps a long log small
-    mView->setMaximumBlockCount(0);     // no limit on the number of lines
-    mView->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_view = new QPlainTextEdit(this);
+    m_view->setObjectName(QStringLiteral("mView"));
+    m_view->setReadOnly(true);
+    m_view->setUndoRedoEnabled(false);   // nothing to undo; keeps a long log small
+    m_view->setMaximumBlockCount(0);     // no limit on the number of lines
+    m_view->setLineWrapMode(QPlainTextEdit::NoWrap);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(mView);
+    layout->addWidget(m_view);
     m_throttle = new UpdateThrottle([this] { appendWaiting(); }, this);
 }
 
-void TPaketViewForm::appendPacket(const QByteArray &block)
+void PacketLogWindow::appendPacket(const QByteArray &block)
 {
     m_waiting.append(packetLogLine(block));
     m_throttle->changed();
 }
 
-void TPaketViewForm::flushLog() { m_throttle->showNow(); }
+void PacketLogWindow::flushLog() { m_throttle->showNow(); }
 
-void TPaketViewForm::appendWaiting()
+void PacketLogWindow::appendWaiting()
 {
     if (m_waiting.isEmpty())
         return;
     // One paragraph per line: the lines joined by line breaks are appended as they would be one
     // by one (a line break inside a block still starts a new visual line).
-    mView->appendPlainText(m_waiting.join(QLatin1Char('\n')));
+    m_view->appendPlainText(m_waiting.join(QLatin1Char('\n')));
     m_waiting.clear();
 }
 
 // The lines waiting are there as the window shows. It stands at the bottom edge of the screen
 // the first time it is shown.
-void TPaketViewForm::showEvent(QShowEvent *event)
+void PacketLogWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     flushLog();

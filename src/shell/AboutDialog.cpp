@@ -1,4 +1,4 @@
-#include "shell/AboutForm.h"
+#include "shell/AboutDialog.h"
 
 #include "common/AppPaths.h"
 #include "common/Error.h"
@@ -13,7 +13,7 @@
 
 namespace tevo {
 
-TAboutForm::TAboutForm(const Database &database, QWidget *parent) : QDialog(parent), m_database(database)
+AboutDialog::AboutDialog(const Database &database, QWidget *parent) : QDialog(parent), m_database(database)
 {
     setObjectName(QStringLiteral("AboutForm"));
     setWindowTitle(QStringLiteral("О программе"));
@@ -60,13 +60,13 @@ TAboutForm::TAboutForm(const Database &database, QWidget *parent) : QDialog(pare
     setFixedWidth(380);
 }
 
-void TAboutForm::showEvent(QShowEvent *event)
+void AboutDialog::showEvent(QShowEvent *event)
 {
     showDatabase();
     QDialog::showEvent(event);
 }
 
-void TAboutForm::showDatabase()
+void AboutDialog::showDatabase()
 {
     // The open database; before it opens, the one the next activation will try.
     QString where;

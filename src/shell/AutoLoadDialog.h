@@ -13,21 +13,13 @@ namespace tevo {
 
 class AutoLoader;
 
-class TAutoLoadForm : public QDialog {
+class AutoLoadDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TAutoLoadForm(QWidget *parent = nullptr);
+    explicit AutoLoadDialog(QWidget *parent = nullptr);
 
     // The loader whose settings the dialog edits; its creation step runs here.
     void setLoader(AutoLoader *loader);
-
-    QLineEdit *edAutoLoad = nullptr;
-    QPushButton *btnOpen = nullptr;
-    QSpinBox *seAutoLoad = nullptr;
-    QCheckBox *cbAutoLoad = nullptr;
-    QCheckBox *cbEnableAutoLoad = nullptr;
-    QCheckBox *cbNeedClear = nullptr;
-    QPushButton *btnClose = nullptr;
 
     void done(int result) override;
 
@@ -35,11 +27,18 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void btnOpenClick();
+    void onBrowseClicked();
     void fillFromLoader();
     bool fileNameStorable();
 
     AutoLoader *m_loader = nullptr;
+    QLineEdit *m_fileEdit = nullptr;
+    QPushButton *m_browseButton = nullptr;
+    QSpinBox *m_periodSpin = nullptr;
+    QCheckBox *m_loadToScalesBox = nullptr;
+    QCheckBox *m_enableBox = nullptr;
+    QCheckBox *m_clearBox = nullptr;
+    QPushButton *m_closeButton = nullptr;
 };
 
 } // namespace tevo

@@ -1,4 +1,4 @@
-#include "shell/AutoLoadForm.h"
+#include "shell/AutoLoadDialog.h"
 
 #include "common/Codepage.h"
 #include "common/ErrorSink.h"
@@ -17,7 +17,7 @@
 
 namespace tevo {
 
-TAutoLoadForm::TAutoLoadForm(QWidget *parent) : QDialog(parent)
+AutoLoadDialog::AutoLoadDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AutoLoadForm"));
     setWindowTitle(QStringLiteral("Автоматическая загрузка товаров"));
@@ -25,94 +25,94 @@ TAutoLoadForm::TAutoLoadForm(QWidget *parent) : QDialog(parent)
     style::paintPaleGreen(this);
 
     auto *fileLabel = new QLabel(QStringLiteral("Файл товаров"), this);
-    edAutoLoad = new QLineEdit(this);
-    edAutoLoad->setObjectName(QStringLiteral("edAutoLoad"));
-    edAutoLoad->setMinimumWidth(360);
-    fileLabel->setBuddy(edAutoLoad);
+    m_fileEdit = new QLineEdit(this);
+    m_fileEdit->setObjectName(QStringLiteral("edAutoLoad"));
+    m_fileEdit->setMinimumWidth(360);
+    fileLabel->setBuddy(m_fileEdit);
     fileLabel->setObjectName(QStringLiteral("edAutoLoadLabel"));
-    btnOpen = new QPushButton(QStringLiteral("Обзор"), this);
-    btnOpen->setObjectName(QStringLiteral("btnOpen"));
+    m_browseButton = new QPushButton(QStringLiteral("Обзор"), this);
+    m_browseButton->setObjectName(QStringLiteral("btnOpen"));
 
     auto *periodLabel = new QLabel(QStringLiteral("Периодичность проверки"), this);
-    seAutoLoad = new QSpinBox(this);
-    seAutoLoad->setObjectName(QStringLiteral("seAutoLoad"));
-    seAutoLoad->setRange(1, 700);
-    seAutoLoad->setValue(5);
-    periodLabel->setBuddy(seAutoLoad);
+    m_periodSpin = new QSpinBox(this);
+    m_periodSpin->setObjectName(QStringLiteral("seAutoLoad"));
+    m_periodSpin->setRange(1, 700);
+    m_periodSpin->setValue(5);
+    periodLabel->setBuddy(m_periodSpin);
     periodLabel->setObjectName(QStringLiteral("seAutoLoadLabel"));
     auto *unitLabel = new QLabel(QStringLiteral("(сек.)"), this);
 
-    cbAutoLoad = new QCheckBox(QStringLiteral("Автоматически загружать товары в выбранные весы"), this);
-    cbAutoLoad->setObjectName(QStringLiteral("cbAutoLoad"));
-    cbEnableAutoLoad = new QCheckBox(QStringLiteral("Включить автоматическую загрузку"), this);
-    cbEnableAutoLoad->setObjectName(QStringLiteral("cbEnableAutoLoad"));
-    cbNeedClear = new QCheckBox(QStringLiteral("Затирать незаполненные товары"), this);
-    cbNeedClear->setObjectName(QStringLiteral("cbNeedClear"));
-    btnClose = new QPushButton(QStringLiteral("Выйти"), this);
-    btnClose->setObjectName(QStringLiteral("btnClose"));
+    m_loadToScalesBox = new QCheckBox(QStringLiteral("Автоматически загружать товары в выбранные весы"), this);
+    m_loadToScalesBox->setObjectName(QStringLiteral("cbAutoLoad"));
+    m_enableBox = new QCheckBox(QStringLiteral("Включить автоматическую загрузку"), this);
+    m_enableBox->setObjectName(QStringLiteral("cbEnableAutoLoad"));
+    m_clearBox = new QCheckBox(QStringLiteral("Затирать незаполненные товары"), this);
+    m_clearBox->setObjectName(QStringLiteral("cbNeedClear"));
+    m_closeButton = new QPushButton(QStringLiteral("Выйти"), this);
+    m_closeButton->setObjectName(QStringLiteral("btnClose"));
 
     auto *layout = new QVBoxLayout(this);
     auto *fileRow = new QHBoxLayout;
     fileRow->addWidget(fileLabel);
-    fileRow->addWidget(edAutoLoad, 1);
-    fileRow->addWidget(btnOpen);
+    fileRow->addWidget(m_fileEdit, 1);
+    fileRow->addWidget(m_browseButton);
     layout->addLayout(fileRow);
     auto *periodRow = new QHBoxLayout;
     periodRow->addWidget(periodLabel);
-    periodRow->addWidget(seAutoLoad);
+    periodRow->addWidget(m_periodSpin);
     periodRow->addWidget(unitLabel);
     periodRow->addStretch(1);
     layout->addLayout(periodRow);
-    layout->addWidget(cbAutoLoad);
-    layout->addWidget(cbEnableAutoLoad);
-    layout->addWidget(cbNeedClear);
+    layout->addWidget(m_loadToScalesBox);
+    layout->addWidget(m_enableBox);
+    layout->addWidget(m_clearBox);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(btnClose);
+    buttons->addWidget(m_closeButton);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(btnOpen, &QPushButton::clicked, this, &TAutoLoadForm::btnOpenClick);
-    connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_browseButton, &QPushButton::clicked, this, &AutoLoadDialog::onBrowseClicked);
+    connect(m_closeButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TAutoLoadForm::setLoader(AutoLoader *loader)
+void AutoLoadDialog::setLoader(AutoLoader *loader)
 {
     m_loader = loader;
     guarded([&] { m_loader->create(); });
     fillFromLoader();
 }
 
-void TAutoLoadForm::fillFromLoader()
+void AutoLoadDialog::fillFromLoader()
 {
     if (!m_loader)
         return;
     const AutoLoadSettings &s = m_loader->settings;
-    edAutoLoad->setText(s.FName);
-    seAutoLoad->setValue(qBound(1, s.Time, 700));
-    cbAutoLoad->setChecked(s.LoadToScale);
-    cbEnableAutoLoad->setChecked(s.EnableAutoLoad);
-    cbNeedClear->setChecked(s.NeedClear);
+    m_fileEdit->setText(s.FName);
+    m_periodSpin->setValue(qBound(1, s.Time, 700));
+    m_loadToScalesBox->setChecked(s.LoadToScale);
+    m_enableBox->setChecked(s.EnableAutoLoad);
+    m_clearBox->setChecked(s.NeedClear);
 }
 
-void TAutoLoadForm::showEvent(QShowEvent *event)
+void AutoLoadDialog::showEvent(QShowEvent *event)
 {
     fillFromLoader();
     QDialog::showEvent(event);
 }
 
-void TAutoLoadForm::btnOpenClick()
+void AutoLoadDialog::onBrowseClicked()
 {
     const QString file = Dialogs::openFileName(this, QString(), QStringLiteral("TextFile (*.txt);;ParadoxDataBase (*.dbf)"));
     if (!file.isEmpty())
-        edAutoLoad->setText(file);
+        m_fileEdit->setText(file);
 }
 
 // The settings file holds the watched file's name in Windows-1251: a name with a character it
 // cannot hold would come back as a name of no file. Such a name is refused and the dialog stays.
-bool TAutoLoadForm::fileNameStorable()
+bool AutoLoadDialog::fileNameStorable()
 {
-    const QString name = edAutoLoad->text();
+    const QString name = m_fileEdit->text();
     QString missing;
     for (const QChar c : name)
         if (!representableInCp1251(c) && !missing.contains(c))
@@ -124,21 +124,21 @@ bool TAutoLoadForm::fileNameStorable()
                                     "такое имя нельзя сохранить в настройках автоматической загрузки. Переименуйте "
                                     "файл или папку либо выберите другой файл.")
                          .arg(name, missing));
-    edAutoLoad->setFocus();
+    m_fileEdit->setFocus();
     return false;
 }
 
-void TAutoLoadForm::done(int result)
+void AutoLoadDialog::done(int result)
 {
     if (!fileNameStorable())
         return;
     if (m_loader) {
         AutoLoadSettings s = m_loader->settings;
-        s.FName = edAutoLoad->text();
-        s.Time = seAutoLoad->value();
-        s.LoadToScale = cbAutoLoad->isChecked();
-        s.EnableAutoLoad = cbEnableAutoLoad->isChecked();
-        s.NeedClear = cbNeedClear->isChecked();
+        s.FName = m_fileEdit->text();
+        s.Time = m_periodSpin->value();
+        s.LoadToScale = m_loadToScalesBox->isChecked();
+        s.EnableAutoLoad = m_enableBox->isChecked();
+        s.NeedClear = m_clearBox->isChecked();
         guarded([&] { m_loader->dialogClosed(s); });
     }
     QDialog::done(result);

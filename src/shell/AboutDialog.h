@@ -8,10 +8,10 @@ namespace tevo {
 
 class Database;
 
-class TAboutForm : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TAboutForm(const Database &database, QWidget *parent = nullptr);
+    explicit AboutDialog(const Database &database, QWidget *parent = nullptr);
 
 protected:
     void showEvent(QShowEvent *event) override;

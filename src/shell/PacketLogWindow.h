@@ -14,17 +14,18 @@ namespace tevo {
 
 class UpdateThrottle;
 
-class TPaketViewForm : public QWidget {
+class PacketLogWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TPaketViewForm(QWidget *parent = nullptr);
+    explicit PacketLogWindow(QWidget *parent = nullptr);
 
     // Appends the log line of a received block (now, or with the next lines of its interval).
     void appendPacket(const QByteArray &block);
     // Appends the lines still waiting now.
     void flushLog();
 
-    QPlainTextEdit *mView = nullptr;
+    // The log view ("mView").
+    QPlainTextEdit *view() const { return m_view; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -32,6 +33,7 @@ protected:
 private:
     void appendWaiting();
 
+    QPlainTextEdit *m_view = nullptr;
     bool m_placed = false;
     QStringList m_waiting;
     UpdateThrottle *m_throttle = nullptr;

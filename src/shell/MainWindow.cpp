@@ -1,0 +1,400 @@
+#include "shell/MainWindow.h"
+
+#include "common/AppPaths.h"
+#include "common/ErrorSink.h"
+#include "common/ProfileFile.h"
+#include "shell/AboutDialog.h"
+#include "shell/AutoLoadDialog.h"
+#include "shell/ColumnWidths.h"
+#include "shell/Dialogs.h"
+#include "shell/ExchangeHub.h"
+#include "shell/GoodsTab.h"
+#include "shell/MessagesTab.h"
+#include "shell/ParametersTab.h"
+#include "shell/PacketLogWindow.h"
+#include "shell/ScalesDialog.h"
+#include "shell/ShellStyle.h"
+#include "shell/TableGrid.h"
+#include "shell/WorkProperties.h"
+#include "store/DataCheck.h"
+#include "store/DatabaseChoice.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QUrl>
+
+namespace tevo {
+namespace {
+
+const QString kRebuildNotice = QStringLiteral("Эта операция займет до 5 минут... Нажмите \"Ок\"");
+const QString kRebuildingGoods = QStringLiteral("создание пустой таблицы товаров");
+const QString kRebuildingMessages = QStringLiteral("создание пустой таблицы сообщений");
+
+// Restores the normal cursor when a long operation ends, however it ends.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
+QAction *namedAction(QMenu *menu, const char *name, const QString &caption)
+{
+    QAction *a = menu->addAction(caption);
+    a->setObjectName(QLatin1String(name));
+    return a;
+}
+
+QAction *namedSeparator(QMenu *menu, const char *name)
+{
+    QAction *a = menu->addSeparator();
+    a->setObjectName(QLatin1String(name));
+    return a;
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), m_state(this)
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Tevo Версия 1.6"));
+    setFont(style::windowFont());
+    style::paintPaleGreen(this);
+    resize(1036, 780);
+
+    buildMenu();
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("PageControl1"));
+    m_tabs->setTabPosition(QTabWidget::West);
+    m_tabs->setDocumentMode(false);
+    setCentralWidget(m_tabs);
+
+    m_goodsTab = new GoodsTab(m_store.goods(), m_store.guard());
+    m_messagesTab = new MessagesTab(m_store.messages(), m_store.guard());
+    m_parametersTab = new ParametersTab;
+    m_tabs->addTab(m_goodsTab, QStringLiteral("Товары"));
+    m_tabs->addTab(m_messagesTab, QStringLiteral("Сообщения"));
+    m_tabs->addTab(m_parametersTab, QStringLiteral("Параметры"));
+    m_tabs->setCurrentIndex(0);
+
+    connectMenu();
+    m_parametersTab->setFastExchangeTicked(
+        WorkProperties::readFastExchange(besideProgram(QLatin1String(kColumnWidthsFileName))));
+
+    m_goodsTab->grid()->setFocus(); // the goods grid has the keys when the window first becomes active
+    Dialogs::setMainWindow(this);
+
+    // Rebuilds and other long runs keep the window alive between rows.
+    m_store.setRowHook([] { QCoreApplication::processEvents(); });
+    connect(&m_store.database(), &Database::commitFailed, this, [](const QString &text) { reportError(text); });
+}
+
+MainWindow::~MainWindow()
+{
+    Dialogs::setMainWindow(nullptr);
+    // The exchange works on the tables: it goes first.
+    delete m_hub;
+    m_hub = nullptr;
+    // The grids go before the tables they show.
+    m_goodsTab->releaseTable();
+    m_messagesTab->releaseTable();
+}
+
+void MainWindow::setWindows(ScalesDialog *scales, AboutDialog *about, PacketLogWindow *packetLog)
+{
+    m_scalesDialog = scales;
+    m_aboutDialog = about;
+    m_packetLogWindow = packetLog;
+}
+
+void MainWindow::buildMenu()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu"));
+
+    m_fileMenu = bar->addMenu(QStringLiteral("Файл"));
+    m_fileMenu->setObjectName(QStringLiteral("N1"));
+    m_fileMenu->menuAction()->setObjectName(QStringLiteral("N1"));
+    m_exportTextAction = namedAction(m_fileMenu, "Excel1", QStringLiteral("Экспорт товаров в *.txt"));
+    m_exportDbfAction = namedAction(m_fileMenu, "dbf2", QStringLiteral("Экспорт товаров в *.dbf"));
+    m_exportXlsAction = namedAction(m_fileMenu, "csv1", QStringLiteral("Экспорт товаров в *.xls"));
+    namedSeparator(m_fileMenu, "N5");
+    m_importTextAction = namedAction(m_fileMenu, "xls1", QStringLiteral("Импорт товаров из *.txt"));
+    m_importDbfAction = namedAction(m_fileMenu, "dbf1", QStringLiteral("Импорт товаров из *.dbf"));
+    m_importGoodsCsvAction = namedAction(m_fileMenu, "csv2", QStringLiteral("Импорт товаров из *.csv"));
+    m_importMessagesCsvAction = namedAction(m_fileMenu, "csv3", QStringLiteral("Импорт сообщеий из *.csv"));
+    namedSeparator(m_fileMenu, "N4");
+    m_exitAction = namedAction(m_fileMenu, "mmExit", QStringLiteral("Выход"));
+
+    m_toolsMenu = bar->addMenu(QStringLiteral("Инструменты"));
+    m_toolsMenu->setObjectName(QStringLiteral("N6"));
+    m_toolsMenu->menuAction()->setObjectName(QStringLiteral("N6"));
+    m_scalesSetupAction = namedAction(m_toolsMenu, "N2", QStringLiteral("Настройка весов"));
+    m_checkDataAction = namedAction(m_toolsMenu, "N3", QStringLiteral("Проверить данные"));
+    m_autoLoadAction = namedAction(m_toolsMenu, "N7", QStringLiteral("Автоматическая загрузка товаров"));
+    m_emptyMessagesAction = namedAction(m_toolsMenu, "N11", QStringLiteral("Создать пустую таблицю сообщений"));
+    // The fourth letter of "пуcтую" is the Latin c, as the users know the command.
+    m_emptyGoodsAction = namedAction(m_toolsMenu, "N8", QStringLiteral("Создать пу" "c" "тую таблицу товаров"));
+    m_packetLogAction = namedAction(m_toolsMenu, "N10", QStringLiteral("Просмотр пакетов"));
+
+    m_aboutAction = bar->addAction(QStringLiteral("О программе"));
+    m_aboutAction->setObjectName(QStringLiteral("N9"));
+    m_helpAction = bar->addAction(QStringLiteral("Помощь"));
+    m_helpAction->setObjectName(QStringLiteral("N16"));
+}
+
+void MainWindow::connectMenu()
+{
+    const std::pair<QAction *, void (MainWindow::*)()> commands[] = {
+        {m_exportTextAction, &MainWindow::onExportTextTriggered},
+        {m_exportDbfAction, &MainWindow::onExportDbfTriggered},
+        {m_exportXlsAction, &MainWindow::onExportXlsTriggered},
+        {m_importTextAction, &MainWindow::onImportTextTriggered},
+        {m_importDbfAction, &MainWindow::onImportDbfTriggered},
+        {m_importGoodsCsvAction, &MainWindow::onImportGoodsCsvTriggered},
+        {m_importMessagesCsvAction, &MainWindow::onImportMessagesCsvTriggered},
+        {m_exitAction, &MainWindow::onExitTriggered},
+        {m_scalesSetupAction, &MainWindow::onScalesSetupTriggered},
+        {m_checkDataAction, &MainWindow::onCheckDataTriggered},
+        {m_autoLoadAction, &MainWindow::onAutoLoadTriggered},
+        {m_emptyMessagesAction, &MainWindow::onEmptyMessagesTriggered},
+        {m_emptyGoodsAction, &MainWindow::onEmptyGoodsTriggered},
+        {m_packetLogAction, &MainWindow::onPacketLogTriggered},
+        {m_aboutAction, &MainWindow::onAboutTriggered},
+        {m_helpAction, &MainWindow::onHelpTriggered},
+    };
+    for (const auto &[action, slot] : commands)
+        connect(action, &QAction::triggered, this, slot);
+}
+
+// --- activation and closing ---------------------------------------------------------------
+
+bool MainWindow::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::WindowActivate:
+        if (m_skipActivation)
+            m_skipActivation = false; // the error box of the last attempt has just closed
+        else
+            runActivationSteps();
+        break;
+    case QEvent::WindowDeactivate:
+        if (m_showingActivateError)
+            m_skipActivation = true;
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::event(event);
+}
+
+void MainWindow::runActivationSteps()
+{
+    if (m_activating)
+        return;
+    m_activating = true;
+    m_showingActivateError = true; // a failure's error box takes the activation away
+    // The file, or the server that Database.ini names; a server that cannot be reached fails
+    // here as a missing file does. Each activation also shows what another program (the
+    // command line) committed meanwhile.
+    const bool opened = guarded([&] {
+        m_store.openTables(chosenDatabase());
+        m_store.rereadIfChangedElsewhere();
+    });
+    m_showingActivateError = false;
+    if (!opened) {
+        // The error box has been shown; the remaining steps wait for the next activation.
+        // Closing that box activates the window again, which is not taken as a new attempt.
+        m_activating = false;
+        return;
+    }
+    setWindowState((windowState() & ~(Qt::WindowMinimized | Qt::WindowFullScreen)) | Qt::WindowMaximized);
+    m_state.setSelectedScaleCount(m_store.countSelectedScales());
+    if (!m_widthsLoaded) {
+        ColumnWidths::load(besideProgram(QLatin1String(kColumnWidthsFileName)), {m_goodsTab->grid(), m_messagesTab->grid()});
+        m_widthsLoaded = true;
+    }
+    if (m_state.startMinimized()) {
+        setWindowState(windowState() | Qt::WindowMinimized);
+        m_state.setStartMinimized(false);
+    }
+    m_activating = false;
+}
+
+void MainWindow::runClosingSteps()
+{
+    m_store.storeOpenEdits();
+    // Widths and "Быстрый обмен" are saved only once the stored widths were loaded: a run whose
+    // database never opened leaves the file as it was.
+    if (m_widthsLoaded)
+        guarded([&] {
+            ColumnWidths::save(besideProgram(QLatin1String(kColumnWidthsFileName)), {m_goodsTab->grid(), m_messagesTab->grid()},
+                               [&](ProfileFile &file) {
+                                   WorkProperties::writeFastExchange(file, m_parametersTab->fastExchangeTicked());
+                               });
+        });
+    guarded([&] { m_store.database().commitAtEnd(); });
+}
+
+void MainWindow::closeOnce()
+{
+    if (m_closed)
+        return;
+    m_closed = true;
+    // No long table operation starts from now on; one that runs ends by itself and its
+    // changes are committed when the connection closes.
+    m_store.guard().end();
+    runClosingSteps();
+    // Whatever still runs while the program winds down shows no box that would hold it up.
+    Dialogs::setEnding(true);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    closeOnce();
+    event->accept();
+    emit closed();
+}
+
+void MainWindow::endOnRequest()
+{
+    Dialogs::setEnding(true);
+    close();
+}
+
+void MainWindow::saveForSessionEnd()
+{
+    const bool wasEnding = Dialogs::ending();
+    Dialogs::setEnding(true);
+    runClosingSteps();
+    Dialogs::setEnding(wasEnding);
+}
+
+void MainWindow::aboutToQuit()
+{
+    Dialogs::setEnding(true);
+    closeOnce();
+}
+
+// --- menu commands -----------------------------------------------------------------------
+
+void MainWindow::onExitTriggered() { close(); }
+
+void MainWindow::onScalesSetupTriggered()
+{
+    if (!m_scalesDialog)
+        return;
+    m_scalesDialog->setWindowTitle(QStringLiteral("Настройка весов"));
+    Dialogs::execModal(m_scalesDialog);
+}
+
+void MainWindow::onCheckDataTriggered()
+{
+    QString text;
+    guarded([&] { m_store.rereadIfChangedElsewhere(); });
+    if (guarded([&] { text = checkGoods(m_store.goods()); }))
+        Dialogs::message(Dialogs::Kind::Plain, text);
+}
+
+void MainWindow::onEmptyGoodsTriggered()
+{
+    if (refusedWhileBusy())
+        return;
+    if (Dialogs::message(Dialogs::Kind::Warning,
+                         QStringLiteral("Создание пустой таблицы занимает несколько минут и уничтожает текущую базу "
+                                        "данных. Вы действительно хотите продолжить?"),
+                         QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+        return;
+    if (createEmptyGoods(true))
+        Dialogs::message(Dialogs::Kind::Plain, QStringLiteral("Пустая таблица успешно создана!"));
+}
+
+void MainWindow::onEmptyMessagesTriggered() { createEmptyMessages(); }
+
+void MainWindow::onAboutTriggered()
+{
+    if (m_aboutDialog)
+        Dialogs::execModal(m_aboutDialog);
+}
+
+void MainWindow::onPacketLogTriggered()
+{
+    if (!m_packetLogWindow)
+        return;
+    m_packetLogWindow->show();
+    m_packetLogWindow->raise();
+    m_packetLogWindow->activateWindow();
+}
+
+void MainWindow::onHelpTriggered()
+{
+    // The user guide the package ships, in the system's viewer.
+    const QString path = shippedFile(QLatin1String(kUserGuideFile));
+    if (!QFileInfo(path).isFile()) {
+        Dialogs::message(Dialogs::Kind::Error, QStringLiteral("Файл справки не найден:\n%1").arg(path));
+        return;
+    }
+    if (!Dialogs::openDocument(QUrl::fromLocalFile(path)))
+        Dialogs::message(Dialogs::Kind::Error, QStringLiteral("Не удалось открыть файл справки:\n%1").arg(path));
+}
+
+// --- table rebuilds ----------------------------------------------------------------------
+
+bool MainWindow::rebuild(bool goods, bool showNotice)
+{
+    const QString what = goods ? kRebuildingGoods : kRebuildingMessages;
+    if (refusedWhileBusy()) // said before the notice that asks to wait
+        return false;
+    if (showNotice)
+        Dialogs::message(Dialogs::Kind::Plain, kRebuildNotice);
+    // Held until the rebuild has ended, while window events are processed between its rows.
+    OperationGuard::Scope scope(m_store.guard(), what);
+    if (!scope) {
+        Dialogs::message(Dialogs::Kind::Error, scope.refusal());
+        return false;
+    }
+    WaitCursor wait;
+    return guarded([&] { goods ? m_store.createEmptyGoods() : m_store.createEmptyMessages(); });
+}
+
+bool MainWindow::refusedWhileBusy()
+{
+    const QString refusal = m_store.guard().refusal();
+    if (refusal.isEmpty())
+        return false;
+    Dialogs::message(Dialogs::Kind::Error, refusal);
+    return true;
+}
+
+bool MainWindow::createEmptyGoods(bool showNotice) { return rebuild(true, showNotice); }
+bool MainWindow::createEmptyMessages() { return rebuild(false, true); }
+
+// --- windows made after this one -----------------------------------------------------------
+
+ExchangeHub &MainWindow::exchange()
+{
+    if (!m_hub)
+        m_hub = new ExchangeHub(*this);
+    return *m_hub;
+}
+
+void MainWindow::setAutoLoad(AutoLoadDialog *autoLoad, TrayIcon *tray)
+{
+    m_autoLoadDialog = autoLoad;
+    m_tray = tray;
+}
+
+void MainWindow::onAutoLoadTriggered()
+{
+    if (m_autoLoadDialog)
+        Dialogs::execModal(m_autoLoadDialog);
+}
+
+} // namespace tevo

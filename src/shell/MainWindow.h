@@ -1,0 +1,156 @@
+#pragma once
+// The main window: the goods, messages and parameters tabs, the menu, the activation and closing
+// steps. The tabs are widgets of their own; the exchange glue (ExchangeHub) talks to them. Every
+// control and action keeps its designed name as its object name ("N7", "gdT", "CheckBox1" …).
+#include "shell/AppState.h"
+#include "store/Store.h"
+
+#include <QMainWindow>
+#include <functional>
+
+class QAction;
+class QMenu;
+class QTabWidget;
+
+namespace tevo {
+
+class GoodsTab;
+class MessagesTab;
+class ParametersTab;
+class ScalesDialog;
+class AboutDialog;
+class PacketLogWindow;
+class AutoLoadDialog;
+class TrayIcon;
+class ExchangeHub;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    Store &store() { return m_store; }
+    AppState &appState() { return m_state; }
+
+    // The windows created after this one at start-up.
+    void setWindows(ScalesDialog *scales, AboutDialog *about, PacketLogWindow *packetLog);
+    ScalesDialog *scalesDialog() const { return m_scalesDialog; }
+    AboutDialog *aboutDialog() const { return m_aboutDialog; }
+    PacketLogWindow *packetLogWindow() const { return m_packetLogWindow; }
+    // The automatic-loading dialog and the tray, made after the scales dialog.
+    void setAutoLoad(AutoLoadDialog *autoLoad, TrayIcon *tray);
+    AutoLoadDialog *autoLoadDialog() const { return m_autoLoadDialog; }
+    TrayIcon *trayIcon() const { return m_tray; }
+    // The exchange glue with its commands (made on first use), owned by the window.
+    ExchangeHub &exchange();
+
+    GoodsTab &goodsTab() const { return *m_goodsTab; }
+    MessagesTab &messagesTab() const { return *m_messagesTab; }
+    ParametersTab &parametersTab() const { return *m_parametersTab; }
+
+    bool widthsLoaded() const { return m_widthsLoaded; }
+
+    // Rebuild of T as 4000 empty numbered rows; the notice box first when asked for. False when
+    // it failed (the error box has been shown and the old rows stay).
+    bool createEmptyGoods(bool showNotice);
+    // Rebuild of M as 1000 empty numbered rows, after the notice box.
+    bool createEmptyMessages();
+
+public slots:
+    // Activation steps: open the tables, maximize, recount the selected scales, load the
+    // column widths (the first time), minimize once.
+    void runActivationSteps();
+    // Closing steps: store open edits (of every grid, the scales dialog's too), save the column
+    // widths, commit the database.
+    void runClosingSteps();
+    // The program is asked to end from outside (SIGTERM, SIGINT): the closing steps run without
+    // any box, then the program ends.
+    void endOnRequest();
+    // The desktop session is ending: the closing steps' saving runs without any box; the
+    // program ends when the session tells it to.
+    void saveForSessionEnd();
+    // The application is about to quit: the closing steps run if they have not yet.
+    void aboutToQuit();
+
+    // File menu.
+    void onExportTextTriggered();
+    void onExportDbfTriggered();
+    void onExportXlsTriggered();
+    void onImportTextTriggered();
+    void onImportDbfTriggered();
+    void onImportGoodsCsvTriggered();
+    void onImportMessagesCsvTriggered();
+    void onExitTriggered();
+    // Tools menu and the menu bar.
+    void onScalesSetupTriggered();
+    void onCheckDataTriggered();
+    void onAutoLoadTriggered();
+    void onEmptyMessagesTriggered();
+    void onEmptyGoodsTriggered();
+    void onPacketLogTriggered();
+    void onAboutTriggered();
+    void onHelpTriggered();
+
+signals:
+    // The window has closed: the program ends.
+    void closed();
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenu();
+    void connectMenu();
+
+    bool rebuild(bool goods, bool showNotice);
+    // True, with the refusal shown, when a long table operation cannot start now.
+    bool refusedWhileBusy();
+    // Asks for a file and loads it with `load`, as the long table operation `what`.
+    bool importFile(const QString &what, const QString &filter, const std::function<void(const QString &)> &load);
+    void rereadBeforeExport();
+    // The steps of closeEvent: once per run.
+    void closeOnce();
+
+    Store m_store;
+    AppState m_state;
+
+    QMenu *m_fileMenu = nullptr;
+    QAction *m_exportTextAction = nullptr;
+    QAction *m_exportDbfAction = nullptr;
+    QAction *m_exportXlsAction = nullptr;
+    QAction *m_importTextAction = nullptr;
+    QAction *m_importDbfAction = nullptr;
+    QAction *m_importGoodsCsvAction = nullptr;
+    QAction *m_importMessagesCsvAction = nullptr;
+    QAction *m_exitAction = nullptr;
+    QMenu *m_toolsMenu = nullptr;
+    QAction *m_scalesSetupAction = nullptr;
+    QAction *m_checkDataAction = nullptr;
+    QAction *m_autoLoadAction = nullptr;
+    QAction *m_emptyMessagesAction = nullptr;
+    QAction *m_emptyGoodsAction = nullptr;
+    QAction *m_packetLogAction = nullptr;
+    QAction *m_aboutAction = nullptr;
+    QAction *m_helpAction = nullptr;
+
+    QTabWidget *m_tabs = nullptr;
+    GoodsTab *m_goodsTab = nullptr;
+    MessagesTab *m_messagesTab = nullptr;
+    ParametersTab *m_parametersTab = nullptr;
+
+    ScalesDialog *m_scalesDialog = nullptr;
+    AboutDialog *m_aboutDialog = nullptr;
+    PacketLogWindow *m_packetLogWindow = nullptr;
+    AutoLoadDialog *m_autoLoadDialog = nullptr;
+    TrayIcon *m_tray = nullptr;
+    ExchangeHub *m_hub = nullptr;
+    bool m_widthsLoaded = false;
+    bool m_activating = false;
+    bool m_closed = false;
+    bool m_showingActivateError = false;
+    bool m_skipActivation = false;
+};
+
+} // namespace tevo

@@ -1,0 +1,165 @@
+#include "shell/ScalesDialog.h"
+
+#include "common/ErrorSink.h"
+#include "shell/AppState.h"
+#include "shell/Dialogs.h"
+#include "shell/ShellStyle.h"
+#include "shell/TableGrid.h"
+#include "store/Schema.h"
+#include "store/Store.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QToolButton>
+
+namespace tevo {
+namespace {
+
+const QString kTooManyScales = QStringLiteral("В списке может быть не больше %1 весов.").arg(kMaxScales);
+
+QString badPortText(const QString &ip)
+{
+    return QStringLiteral("Недопустимое имя последовательного порта \"%1\". Можно указать только COM0 … COM9.")
+        .arg(ip);
+}
+
+} // namespace
+
+ScalesDialog::ScalesDialog(Store &store, AppState &state, QWidget *parent)
+    : QDialog(parent), m_store(store), m_state(state)
+{
+    setObjectName(QStringLiteral("ScalesForm"));
+    setWindowTitle(QStringLiteral("Настройка весов"));
+    setFont(style::windowFont());
+    style::paintPaleGreen(this);
+    setFixedSize(735, 379);
+
+    m_grid = new TableGrid(this);
+    m_grid->setObjectName(QStringLiteral("gdS"));
+    m_grid->setGeometry(7, 7, 721, 305);
+    m_grid->horizontalHeader()->setStyleSheet(style::gridTitleStyle(style::kYellow));
+    m_grid->setRowLimit(kMaxScales, kTooManyScales);
+    m_grid->setTable(&store.scales());
+    m_grid->setGuard(&store.guard());
+
+    buildNavigator();
+
+    m_checkConnectionButton = new QPushButton(QStringLiteral("Проверить связь"), this);
+    m_checkConnectionButton->setObjectName(QStringLiteral("Button1"));
+    m_checkConnectionButton->setGeometry(7, 346, 160, 27);
+    connect(m_checkConnectionButton, &QPushButton::clicked, this, &ScalesDialog::connectionCheckRequested);
+
+    m_doneButton = new QPushButton(QStringLiteral("Готово"), this);
+    m_doneButton->setObjectName(QStringLiteral("btnClose"));
+    m_doneButton->setGeometry(518, 318, 210, 55);
+    m_doneButton->setStyleSheet(QStringLiteral("QPushButton { color: %1; font-family: Verdana; font-weight: bold; }")
+                                .arg(style::kLime.name()));
+    connect(m_doneButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    store.scales().setEditFilter(
+        [this](int row, const QString &column, QVariant &value) { return editFilter(row, column, value); });
+}
+
+ScalesDialog::~ScalesDialog()
+{
+    m_store.scales().setEditFilter({});
+    m_grid->setTable(nullptr);
+}
+
+void ScalesDialog::buildNavigator()
+{
+    m_navigator = new QWidget(this);
+    m_navigator->setObjectName(QStringLiteral("DBNavigator1"));
+    m_navigator->setGeometry(7, 316, 330, 27);
+    auto *row = new QHBoxLayout(m_navigator);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(1);
+    Table &table = m_store.scales();
+    auto add = [&](QToolButton *&button, const char *name, const QString &glyph, const QString &tip, auto action) {
+        button = new QToolButton(m_navigator);
+        button->setObjectName(QLatin1String(name));
+        button->setText(glyph);
+        button->setToolTip(tip);
+        button->setFixedSize(32, 25);
+        row->addWidget(button);
+        connect(button, &QToolButton::clicked, this, [action] { guarded(action); });
+    };
+    add(m_firstButton, "nbFirst", QStringLiteral("|◄"), QStringLiteral("Первая запись"), [&table] { table.first(); });
+    add(m_priorButton, "nbPrior", QStringLiteral("◄"), QStringLiteral("Предыдущая запись"),
+        [&table] { table.setCurrentRow(qMax(0, table.currentRow() - 1)); });
+    add(m_nextButton, "nbNext", QStringLiteral("►"), QStringLiteral("Следующая запись"),
+        [&table] { table.setCurrentRow(table.currentRow() + 1); });
+    add(m_lastButton, "nbLast", QStringLiteral("►|"), QStringLiteral("Последняя запись"), [&table] { table.last(); });
+    add(m_insertButton, "nbInsert", QStringLiteral("+"), QStringLiteral("Вставить запись"), [this] {
+        if (m_grid->appendRow())
+            m_grid->setFocus();
+    });
+    add(m_deleteButton, "nbDelete", QStringLiteral("−"), QStringLiteral("Удалить запись"), [this] { m_grid->deleteCurrentRow(); });
+    add(m_editButton, "nbEdit", QStringLiteral("▲"), QStringLiteral("Изменить запись"), [this] { editCurrentCell(); });
+    add(m_postButton, "nbPost", QStringLiteral("✓"), QStringLiteral("Сохранить изменения"), [this] { m_grid->commitEdit(); });
+    add(m_cancelButton, "nbCancel", QStringLiteral("✗"), QStringLiteral("Отменить изменения"), [this] { m_grid->cancelEdit(); });
+    add(m_refreshButton, "nbRefresh", QStringLiteral("↻"), QStringLiteral("Обновить данные"), [this, &table] {
+        m_grid->commitEdit();
+        table.refresh();
+    });
+    row->addStretch(1);
+}
+
+void ScalesDialog::editCurrentCell()
+{
+    Table &table = m_store.scales();
+    if (table.currentRow() < 0)
+        return;
+    QModelIndex index = m_grid->currentIndex();
+    if (!index.isValid() || !(table.flags(index) & Qt::ItemIsEditable))
+        index = table.index(table.currentRow(), table.columnIndex(QStringLiteral("NAME")));
+    m_grid->setCurrentIndex(index);
+    m_grid->setFocus();
+    m_grid->edit(index);
+}
+
+bool ScalesDialog::acceptablePortName(const QString &ip)
+{
+    if (!ip.contains(QLatin1String("COM"), Qt::CaseInsensitive))
+        return true;
+    static const QRegularExpression serial(QStringLiteral("^COM[0-9]$"), QRegularExpression::CaseInsensitiveOption);
+    return serial.match(ip).hasMatch();
+}
+
+bool ScalesDialog::allowUseChange(int row, QVariant &value)
+{
+    if (truthValue(m_store.scales().text(row, QStringLiteral("W"))))
+        return true;
+    value = truthText(false);
+    return true;
+}
+
+bool ScalesDialog::editFilter(int row, const QString &column, QVariant &value)
+{
+    if (column == QLatin1String("U"))
+        return allowUseChange(row, value);
+    if (column == QLatin1String("IP") && !acceptablePortName(value.toString())) {
+        Dialogs::message(Dialogs::Kind::Error, badPortText(value.toString()));
+        return false;
+    }
+    return true;
+}
+
+void ScalesDialog::done(int result)
+{
+    m_grid->commitEdit();
+    Table &table = m_store.scales();
+    if (table.isOpen()) {
+        guarded([&] {
+            table.first(); // leaves a new row nothing was typed into
+            m_state.setSelectedScaleCount(m_store.countSelectedScales());
+        });
+    } else {
+        m_state.setSelectedScaleCount(0);
+    }
+    QDialog::done(result);
+}
+
+} // namespace tevo
