@@ -47,12 +47,16 @@ void Database::setLockWait(LockWait wait)
 
 bool Database::changedElsewhere()
 {
-    if (!isOpen())
+    if (!m_opened)
         return false;
-    const qint64 counter = m_dialect->changeCounter(connection());
+    const qint64 counter = isOpen() ? m_dialect->changeCounter(connection()) : -1;
     if (counter < 0 && m_dialect->connectionLost(connection(), QSqlError())) {
-        // The server went away since the last statement: the next one opens the connection again.
+        // The server went away since the last statement: the next one opens the connection
+        // again. Changes not yet committed are gone with it, which is told.
+        const bool changes = m_inTransaction && m_wrote;
         connectionGone();
+        if (changes)
+            throw DatabaseError(connectionLostText());
         return true;
     }
     const bool changed = m_changeCounter >= 0 && counter >= 0 && counter != m_changeCounter;
@@ -107,6 +111,7 @@ void Database::open()
         connect(db.driver(), &QSqlDriver::notification, this, &Database::onNotification, Qt::UniqueConnection);
         db.driver()->subscribeToNotification(channel);
     }
+    m_opened = true;
     if (m_connectionLost) {
         m_connectionLost = false;
         emit reopened();
@@ -154,6 +159,8 @@ QString Database::connectionLostText()
 
 void Database::close()
 {
+    m_opened = false;
+    m_connectionLost = false;
     m_statements.clear();
     if (!QSqlDatabase::contains(m_connectionName))
         return;
@@ -180,8 +187,12 @@ void Database::begin()
 {
     if (m_inTransaction)
         return;
-    if (!isOpen() && m_connectionLost)
-        open(); // again after the connection was lost; throws the driver's text while it is still gone
+    if (!isOpen() && m_opened) {
+        // Again after the connection was lost (the driver may have found it broken on its
+        // own); throws the driver's text while it is still gone.
+        m_connectionLost = true;
+        open();
+    }
     QSqlDatabase db = connection();
     if (!db.isOpen())
         throw DatabaseError(QStringLiteral("Database not open"));

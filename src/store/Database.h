@@ -146,6 +146,7 @@ private:
     qint64 m_changeCounter = -1;
     bool m_wrote = false;          // the running transaction has changed rows
     bool m_connectionLost = false;
+    bool m_opened = false; // open() succeeded and close() has not been called since
 };
 
 } // namespace tevo

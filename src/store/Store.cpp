@@ -46,7 +46,7 @@ void Store::rereadTables()
         return;
     }
     for (Table *t : {&m_goods, &m_messages, &m_scales})
-        if (t->isOpen())
+        if (t->isOpen() && !m_db.connectionLost())
             guarded([t] { t->refresh(); });
 }
 
@@ -55,19 +55,19 @@ bool Store::rereadIfChangedElsewhere()
     // Not under a long table operation that processes window events: it reads again itself.
     if (!tablesOpen() || m_guard.busy())
         return false;
+    if (!m_db.connectionLost() && m_db.changedElsewhere())
+        m_rereadWanted = true;
     if (m_db.connectionLost()) {
-        m_db.open(); // throws the driver's text while the server cannot be reached
+        m_db.open(); // throws the driver's text, once, while the server cannot be reached
         m_rereadWanted = true;
     }
-    if (m_db.changedElsewhere())
-        m_rereadWanted = true;
     if (!m_rereadWanted)
         return false;
     // A table that cannot be read now (the other program commits at this moment) is read at
     // the next look.
     bool all = true;
     for (Table *t : {&m_goods, &m_messages, &m_scales})
-        all = guarded([t] { t->refresh(); }) && all;
+        all = !m_db.connectionLost() && guarded([t] { t->refresh(); }) && all; // one box when the connection goes
     m_rereadWanted = !all;
     return true;
 }
