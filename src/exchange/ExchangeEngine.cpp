@@ -632,6 +632,7 @@ void ExchangeEngine::CloseChannels() { m_channels.CloseChannels(m_checkActive); 
 void ExchangeEngine::beginConnectionCheck()
 {
     m_checkActive = true;
+    m_checkStoreFailed = false;
     OpenChannels();
 }
 
@@ -652,7 +653,10 @@ void ExchangeEngine::guardedSet(Table &table, int row, const QString &column, co
     try {
         table.setValue(row, column, value);
     } catch (const Error &e) {
-        emit errorMessage(e.text());
+        // Once per check: every further answer would fail the same way (the server gone).
+        if (!m_checkStoreFailed)
+            emit errorMessage(e.text());
+        m_checkStoreFailed = true;
     }
 }
 

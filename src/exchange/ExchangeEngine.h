@@ -156,6 +156,7 @@ private:
     quint64 m_generation = 0; // changes at every start and end
     bool m_firstPollToEveryRow = false;
     bool m_checkActive = false;
+    bool m_checkStoreFailed = false; // an answer of this check could not be stored
     int m_interval = kDefaultPollMs;
     bool m_priceChange = false;
     bool m_fastExchange = false;

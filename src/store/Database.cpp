@@ -189,9 +189,19 @@ void Database::begin()
         return;
     if (!isOpen() && m_opened) {
         // Again after the connection was lost (the driver may have found it broken on its
-        // own); throws the driver's text while it is still gone.
+        // own); throws the driver's text while it is still gone. Statements that follow a
+        // failed attempt closely (the answers of a connection check) do not wait for another.
         m_connectionLost = true;
-        open();
+        if (!m_lastReopenFailure.isEmpty() && m_reopenClock.isValid() && m_reopenClock.elapsed() < kReopenPauseMs)
+            throw DatabaseError(m_lastReopenFailure);
+        try {
+            open();
+        } catch (const DatabaseError &e) {
+            m_lastReopenFailure = e.text();
+            m_reopenClock.start();
+            throw;
+        }
+        m_lastReopenFailure.clear();
     }
     QSqlDatabase db = connection();
     if (!db.isOpen())

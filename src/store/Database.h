@@ -10,6 +10,7 @@
 #include "store/DatabaseLocation.h"
 #include "store/SqlDialect.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QSqlDatabase>
 #include <QSqlDriver>
@@ -147,6 +148,10 @@ private:
     bool m_wrote = false;          // the running transaction has changed rows
     bool m_connectionLost = false;
     bool m_opened = false; // open() succeeded and close() has not been called since
+    // The last failed attempt of a statement to open the lost connection again.
+    static constexpr int kReopenPauseMs = 2000;
+    QString m_lastReopenFailure;
+    QElapsedTimer m_reopenClock;
 };
 
 } // namespace tevo

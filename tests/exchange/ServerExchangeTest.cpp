@@ -1,8 +1,8 @@
 // The exchange on a server database shared with another program, and the server going away in
 // the middle of work: tevo-cli (the real program, a second process) imports and writes to a
 // simulator while this program edits, and neither loses a row; a row both change is refused to
-// the second; a goods write goes on while the server restarts, and a goods read and an import
-// end with the truthful report of what was lost.
+// the second; a goods write goes on while the server restarts, a goods read and an import end
+// with the truthful report of what was lost, and a connection check tells the loss once.
 #include "EngineFixture.h"
 
 #include "common/ErrorSink.h"
@@ -180,6 +180,26 @@ TEST_F(ServerExchangeTest, TheServerRestartingMidExchangeEndsWithTheTruthfulRepo
     EXPECT_TRUE(store->rereadIfChangedElsewhere());
     EXPECT_EQ(store->goods().text(0, kName), QStringLiteral("Товар 1"));
     EXPECT_EQ(store->goods().text(49, kName), QStringLiteral("Товар 50"));
+}
+
+TEST_F(ServerExchangeTest, AConnectionCheckWhoseServerGoesAwayTellsItOnce)
+{
+    for (int i = 0; i < 3; ++i)
+        addTcpScale();
+    store->database().commitNow();
+    // The server stops at the first answer and stays away: no answer can be stored.
+    QObject::connect(engine, &ExchangeEngine::packetReceived, [this] {
+        if (!restarted) {
+            restarted = true;
+            EXPECT_TRUE(cluster->halt());
+        }
+    });
+    check->start();
+    ASSERT_TRUE(waitFor([&] { return !informationShown.isEmpty(); }, 10000));
+    EXPECT_EQ(errorsShown.size(), 1) << errorsShown.join(QLatin1Char('|')).toStdString();
+    ASSERT_TRUE(cluster->resume());
+    EXPECT_TRUE(store->rereadIfChangedElsewhere());
+    EXPECT_EQ(store->scales().count(), 3);
 }
 
 } // namespace
