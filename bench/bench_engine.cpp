@@ -3,6 +3,7 @@
 // and the time per record on the wire), at the normal pace (Timer1 at its 200 ms), and in fast
 // exchange (Timer1 at 200 ms as the fallback), over TCP and over a pseudo-terminal paced as a
 // 9600 baud line.
+#include "BenchDatabase.h"
 #include "BenchScales.h"
 
 #include "commands/ScaleExchange.h"
@@ -32,6 +33,7 @@ struct Setup {
     int pollMs = 1;        // Timer1's interval
     bool fast = false;     // "Быстрый обмен"
     int serialBaud = 0;    // > 0: the scales are on pseudo-terminals paced at this line speed
+    DatabaseEngine engine = DatabaseEngine::Sqlite;
 };
 
 qint64 threadCpuNs()
@@ -44,6 +46,8 @@ qint64 threadCpuNs()
 // One store, scale exchange and simulated scales for a benchmark run.
 struct Rig {
     QTemporaryDir dir;
+    std::unique_ptr<bench::BenchDatabase> server; // the server's database, when on the server
+    bool ready = true;
     std::unique_ptr<Store> store;
     std::unique_ptr<ScaleExchange> exchange;
     std::vector<std::unique_ptr<bench::SimulatedScale>> scales;
@@ -52,12 +56,21 @@ struct Rig {
     bool allTaken = true; // every end so far was a success at every scale
 
     explicit Rig(int scaleCount = 1, int silent = 0) : Rig(Setup{scaleCount, silent}) {}
-    explicit Rig(const Setup &setup)
+    // `state` is needed on the server, which may be missing (the benchmark is then skipped).
+    explicit Rig(const Setup &setup, benchmark::State *state = nullptr)
     {
         setProgramDir(dir.path()); // the serial ports file is read from here
         makeDatabaseFile(dir.filePath(QStringLiteral("TevoDataBase.gdb")));
         store = std::make_unique<Store>();
-        store->openTables(dir.filePath(QStringLiteral("TevoDataBase.gdb")));
+        if (setup.engine == DatabaseEngine::Postgres) {
+            server = std::make_unique<bench::BenchDatabase>(setup.engine, *state);
+            ready = server->ready();
+            if (!ready)
+                return;
+            store->openTables(server->location());
+        } else {
+            store->openTables(dir.filePath(QStringLiteral("TevoDataBase.gdb")));
+        }
         bench::fillSampleData(*store);
         QByteArray ports = "[Ports]\r\n";
         for (int i = 0; i < setup.scales; ++i) {
@@ -97,7 +110,8 @@ struct Rig {
     }
     ~Rig()
     {
-        exchange->engine().stop();
+        if (exchange)
+            exchange->engine().stop();
         exchange.reset();
         scales.clear();
         setProgramDir(QString());
@@ -178,7 +192,9 @@ void runMessagesWrite(benchmark::State &state, const Setup &setup)
 // A goods read of what a write before it has put into the scale.
 void runGoodsRead(benchmark::State &state, const Setup &setup)
 {
-    Rig rig(setup);
+    Rig rig(setup, &state);
+    if (!rig.ready)
+        return;
     const int before = rig.ended;
     rig.exchange->goods().StartGoodsWrite(QStringLiteral("1-4000"));
     if (!rig.waitEnded(before)) {
@@ -244,7 +260,13 @@ void BM_GoodsWrite4000OneSilentOfTen(benchmark::State &state)
 
 void BM_MessagesWrite1000(benchmark::State &state) { runMessagesWrite(state, Setup{}); }
 
-void BM_GoodsRead4000(benchmark::State &state) { runGoodsRead(state, Setup{}); }
+// On the file and on the server: every record read is a row update.
+void BM_GoodsRead4000(benchmark::State &state, DatabaseEngine engine)
+{
+    Setup setup;
+    setup.engine = engine;
+    runGoodsRead(state, setup);
+}
 
 } // namespace
 
@@ -253,7 +275,8 @@ BENCHMARK(BM_GoodsWrite4000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_GoodsWrite4000TenScales)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_GoodsWrite4000OneSilentOfTen)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_MessagesWrite1000)->Unit(benchmark::kMillisecond)->Iterations(1);
-BENCHMARK(BM_GoodsRead4000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(BM_GoodsRead4000, sqlite, DatabaseEngine::Sqlite)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(BM_GoodsRead4000, server, DatabaseEngine::Postgres)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_NormalGoodsWrite25)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_FastGoodsWrite4000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_FastGoodsWrite4000TenScales)->Unit(benchmark::kMillisecond)->Iterations(1);

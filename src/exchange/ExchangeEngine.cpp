@@ -53,6 +53,19 @@ ExchangeEngine::ExchangeEngine(Store &store, ScaleChannels &channels, QObject *p
     connect(&m_watch, &QTimer::timeout, this, &ExchangeEngine::onWatch);
     m_clock.start();
     connect(&m_channels, &ScaleChannels::packetReceived, this, &ExchangeEngine::HandleReply);
+    // A read stores what it reads: when the database drops the running transaction (the
+    // connection to the server lost, a commit that failed for good), the rows read so far are
+    // gone, and the read ends with that failure instead of going on to a success. Once the
+    // failing statement has unwound: a failure it throws itself ends the read first.
+    connect(&m_store.database(), &Database::changesLost, this, [this] {
+        if (!m_running || (command() != CommandState::GoodsRead && command() != CommandState::MessagesRead))
+            return;
+        QTimer::singleShot(0, this, [this, generation = m_generation] {
+            if (m_running && generation == m_generation)
+                fail(DatabaseError(m_store.database().connectionLost() ? Database::connectionLostText()
+                                                                       : Database::changesLostText()));
+        });
+    });
     // A line error on the first serial channel halts the polling of the scale bound to it.
     connect(&m_channels, &ScaleChannels::serialError0, this, [this](quint32) {
         if (Conversation *c = conversation(m_channels.serial(0)->tag())) {
@@ -650,6 +663,7 @@ void ExchangeEngine::CloseChannels() { m_channels.CloseChannels(m_checkActive); 
 void ExchangeEngine::beginConnectionCheck()
 {
     m_checkActive = true;
+    m_checkStoreFailed = false;
     OpenChannels();
 }
 
@@ -670,7 +684,10 @@ void ExchangeEngine::guardedSet(Table &table, int row, const QString &column, co
     try {
         table.setValue(row, column, value);
     } catch (const Error &e) {
-        emit errorMessage(e.text());
+        // Once per check: every further answer would fail the same way (the server gone).
+        if (!m_checkStoreFailed)
+            emit errorMessage(e.text());
+        m_checkStoreFailed = true;
     }
 }
 

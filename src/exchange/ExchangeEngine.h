@@ -163,6 +163,7 @@ private:
     std::optional<OperationGuard::Scope> m_tableScope;
     bool m_firstPollToEveryRow = false;
     bool m_checkActive = false;
+    bool m_checkStoreFailed = false; // an answer of this check could not be stored
     int m_interval = kDefaultPollMs;
     bool m_priceChange = false;
     bool m_fastExchange = false;

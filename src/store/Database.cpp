@@ -47,9 +47,18 @@ void Database::setLockWait(LockWait wait)
 
 bool Database::changedElsewhere()
 {
-    if (!isOpen())
+    if (!m_opened)
         return false;
-    const qint64 counter = m_dialect->changeCounter(connection());
+    const qint64 counter = isOpen() ? m_dialect->changeCounter(connection()) : -1;
+    if (counter < 0 && m_dialect->connectionLost(connection(), QSqlError())) {
+        // The server went away since the last statement: the next one opens the connection
+        // again. Changes not yet committed are gone with it, which is told.
+        const bool changes = m_inTransaction && m_wrote;
+        connectionGone();
+        if (changes)
+            throw DatabaseError(connectionLostText());
+        return true;
+    }
     const bool changed = m_changeCounter >= 0 && counter >= 0 && counter != m_changeCounter;
     m_changeCounter = counter;
     return changed;
@@ -93,17 +102,73 @@ void Database::open()
         }
     }
     m_inTransaction = false;
+    m_wrote = false;
     m_changeCounter = m_dialect->changeCounter(db);
+    const QString channel = m_dialect->changesChannel();
+    if (!channel.isEmpty()) {
+        // Without the announcements the window still sees other programs' changes at its
+        // next activation (changedElsewhere).
+        connect(db.driver(), &QSqlDriver::notification, this, &Database::onNotification, Qt::UniqueConnection);
+        db.driver()->subscribeToNotification(channel);
+    }
+    m_opened = true;
+    if (m_connectionLost) {
+        m_connectionLost = false;
+        emit reopened();
+    }
+}
+
+void Database::onNotification(const QString &name, QSqlDriver::NotificationSource source, const QVariant &)
+{
+    if (source != QSqlDriver::SelfSource && name == m_dialect->changesChannel())
+        emit changedByOthers();
+}
+
+// Announces this transaction's changes to the other programs; the server sends the
+// announcement when, and only if, the transaction commits. A failed announcement costs only
+// itself: the others then see the changes at their next activation.
+void Database::announceChanges()
+{
+    const QString channel = m_dialect->changesChannel();
+    if (!m_wrote || channel.isEmpty())
+        return;
+    try {
+        exec(QStringLiteral("NOTIFY ") + channel);
+    } catch (const DatabaseError &) {
+        if (!m_inTransaction)
+            throw; // the transaction is gone with the connection
+    }
+}
+
+// The connection to the server is gone: it is closed, and the next open makes it again.
+void Database::connectionGone()
+{
+    m_connectionLost = true;
+    QSqlDatabase db = connection();
+    db.close();
+    m_statements.clear(); // after the close: nothing is sent to the lost server
+    transactionLost(); // whatever ran is lost with the connection
+}
+
+QString Database::connectionLostText()
+{
+    return QStringLiteral("Связь с сервером базы данных потеряна: изменения после последнего сохранения не сохранены. "
+                          "Программа соединится с сервером снова при следующем действии с базой данных или при "
+                          "активации окна и перечитает таблицы.");
 }
 
 void Database::close()
 {
+    m_opened = false;
+    m_connectionLost = false;
     m_statements.clear();
     if (!QSqlDatabase::contains(m_connectionName))
         return;
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     if (!db.isOpen())
         return;
+    if (m_inTransaction)
+        announceChanges();
     m_idleTimer.stop();
     if (m_inTransaction) {
         m_inTransaction = false;
@@ -122,6 +187,22 @@ void Database::begin()
 {
     if (m_inTransaction)
         return;
+    if (!isOpen() && m_opened) {
+        // Again after the connection was lost (the driver may have found it broken on its
+        // own); throws the driver's text while it is still gone. Statements that follow a
+        // failed attempt closely (the answers of a connection check) do not wait for another.
+        m_connectionLost = true;
+        if (!m_lastReopenFailure.isEmpty() && m_reopenClock.isValid() && m_reopenClock.elapsed() < kReopenPauseMs)
+            throw DatabaseError(m_lastReopenFailure);
+        try {
+            open();
+        } catch (const DatabaseError &e) {
+            m_lastReopenFailure = e.text();
+            m_reopenClock.start();
+            throw;
+        }
+        m_lastReopenFailure.clear();
+    }
     QSqlDatabase db = connection();
     if (!db.isOpen())
         throw DatabaseError(QStringLiteral("Database not open"));
@@ -129,6 +210,7 @@ void Database::begin()
     if (m_writing ? !m_dialect->beginWriting(db, error) : !db.transaction())
         throwFailure(m_writing ? error : db.lastError());
     m_inTransaction = true;
+    m_wrote = false;
 }
 
 void Database::activity()
@@ -169,16 +251,26 @@ void Database::commitNow()
 {
     if (!m_inTransaction || m_savepointDepth > 0)
         return;
+    announceChanges();
     QSqlDatabase db = connection();
     if (db.commit()) {
         m_inTransaction = false;
         m_idleTimer.stop();
         m_commitPause = 0;
         m_commitFailureReported = false;
+        // This program's own changes are no news to it; another program's commit made just
+        // now is announced by its own notification.
+        if (m_wrote && !m_dialect->changesChannel().isEmpty())
+            m_changeCounter = m_dialect->changeCounter(db);
+        m_wrote = false;
         return;
     }
     const QSqlError error = db.lastError();
     const QString text = m_dialect->errorText(error);
+    if (m_dialect->connectionLost(db, error)) {
+        connectionGone();
+        throw DatabaseError(text + QLatin1Char('\n') + connectionLostText());
+    }
     if (m_dialect->transactionLostAfterFailedCommit(db)) {
         transactionLost();
         throw DatabaseError(text + QLatin1Char('\n') + changesLostText());
@@ -231,6 +323,8 @@ QSqlQuery Database::exec(const QString &sql, const QVariantList &binds)
     // Savepoint statements are never wrapped: releasing the wrapping savepoint would release
     // the one they make.
     const bool control = sql.startsWith(QLatin1String("SAVEPOINT ")) || sql.startsWith(QLatin1String("RELEASE "));
+    if (!control && !sql.startsWith(QLatin1String("SELECT "), Qt::CaseInsensitive))
+        m_wrote = true;
     run(q, control, [&] {
         if (binds.isEmpty())
             return q.exec(sql);
@@ -245,12 +339,24 @@ QSqlQuery Database::exec(const QString &sql, const QVariantList &binds)
 
 void Database::change(const QString &sql, const QVariantList &binds) { runKept(sql, binds); }
 
-qint64 Database::insert(const QString &sql, const QVariantList &binds)
+qint64 Database::insert(const QString &sql, const QVariantList &binds, qint64 *version)
 {
     QSqlQuery &q = runKept(sql + m_dialect->returningKey(), binds);
     const qint64 key = m_dialect->insertedKey(q);
+    if (version)
+        *version = m_dialect->rowVersion().isEmpty() || !q.isValid() ? -1 : q.value(1).toLongLong();
     q.finish();
     return key;
+}
+
+bool Database::changeReturning(const QString &sql, const QVariantList &binds, qint64 &value)
+{
+    QSqlQuery &q = runKept(sql, binds);
+    const bool changed = q.next();
+    if (changed)
+        value = q.value(0).toLongLong();
+    q.finish();
+    return changed;
 }
 
 // A statement of change is prepared once and kept for the next run of the same text: the row
@@ -259,6 +365,7 @@ qint64 Database::insert(const QString &sql, const QVariantList &binds)
 QSqlQuery &Database::runKept(const QString &sql, const QVariantList &binds)
 {
     activity();
+    m_wrote = true;
     auto kept = m_statements.find(sql);
     if (kept == m_statements.end()) {
         auto q = std::make_unique<QSqlQuery>(connection());
@@ -285,6 +392,7 @@ QSqlQuery Database::prepare(const QString &sql)
 void Database::execPrepared(QSqlQuery &query)
 {
     activity();
+    m_wrote = true;
     run(query, false, [&] { return query.exec(); });
 }
 
@@ -339,9 +447,13 @@ bool Database::endStatementGuard(bool failedStatement)
 QString Database::failed(const QSqlError &error, bool statementUndone)
 {
     const QString text = m_dialect->errorText(error);
+    QSqlDatabase db = connection();
+    if (m_dialect->connectionLost(db, error)) {
+        connectionGone();
+        return text + QLatin1Char('\n') + connectionLostText();
+    }
     if (!m_inTransaction)
         return text;
-    QSqlDatabase db = connection();
     if (!statementUndone) {
         if (db.isOpen())
             db.rollback();
@@ -369,8 +481,16 @@ void Database::atomically(const std::function<void()> &f, const std::function<vo
             // The savepoint is gone: the database rolled the whole transaction back by itself.
             transactionLost();
         }
-        if (afterRollback)
-            afterRollback();
+        if (afterRollback) {
+            try {
+                afterRollback();
+            } catch (const DatabaseError &) {
+                // Without the connection the tables are read again once it is back; the
+                // failure told is the one that ended the block.
+                if (isOpen())
+                    throw;
+            }
+        }
         throw;
     }
     --m_savepointDepth;

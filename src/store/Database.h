@@ -10,8 +10,10 @@
 #include "store/DatabaseLocation.h"
 #include "store/SqlDialect.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTimer>
@@ -50,8 +52,11 @@ public:
 
     // Whether another program has committed changes since the last call (the first call after
     // opening compares with the state at opening); the tables in memory then no longer show
-    // what is stored. Always false where the engine cannot tell (the server).
+    // what is stored. On the server this program's own uncommitted changes count as well.
     bool changedElsewhere();
+    // The connection to the server was lost in the middle of work; the next open (at the next
+    // activation, or by the next statement) makes it again.
+    bool connectionLost() const { return m_connectionLost; }
 
     // Opens the existing database; throws DatabaseError with the driver's text when the file is
     // missing or is not a database, the server cannot be reached or refuses, or the tables T, M
@@ -68,7 +73,11 @@ public:
     // Runs a change (UPDATE, DELETE) or an INSERT, which gives the new row's key, the same way;
     // each text is prepared once and kept while the connection stays open.
     void change(const QString &sql, const QVariantList &binds);
-    qint64 insert(const QString &sql, const QVariantList &binds = {});
+    // The inserted row's version comes in `version` (-1 where the engine keeps none).
+    qint64 insert(const QString &sql, const QVariantList &binds = {}, qint64 *version = nullptr);
+    // Runs a change of one row that ends with RETURNING one number and gives that number;
+    // false when the statement changed no row.
+    bool changeReturning(const QString &sql, const QVariantList &binds, qint64 &value);
     QSqlQuery prepare(const QString &sql);
     void execPrepared(QSqlQuery &query);
 
@@ -87,6 +96,8 @@ public:
 
     // Added to a failure's text when the database rolled the transaction back by itself.
     static QString changesLostText();
+    // Added to a failure's text when the connection to the server was lost with it.
+    static QString connectionLostText();
 
     // Runs f so that either all its changes stay or none: a failure rolls back to the state
     // before it, then calls `afterRollback` (to re-read cached tables) and rethrows.
@@ -99,6 +110,10 @@ signals:
     // The database rolled the running transaction back by itself: what the tables hold in
     // memory is no longer what is stored, and they must be read again.
     void changesLost();
+    // Another program committed changes (the server announces them as they are committed).
+    void changedByOthers();
+    // The connection lost in the middle of work is there again: the tables are to be read again.
+    void reopened();
 
 private:
     void onIdle();
@@ -109,6 +124,9 @@ private:
     bool endStatementGuard(bool failedStatement);
     void run(QSqlQuery &query, bool control, const std::function<bool()> &statement);
     void transactionLost();
+    void connectionGone();
+    void announceChanges();
+    void onNotification(const QString &name, QSqlDriver::NotificationSource source, const QVariant &payload);
     [[noreturn]] void throwFailure(const QSqlError &error, bool statementUndone = true);
 
     static constexpr int kKeptStatements = 64;
@@ -127,6 +145,13 @@ private:
     int m_idleCommitMs = kIdleCommitMs;
     bool m_writing = false;
     qint64 m_changeCounter = -1;
+    bool m_wrote = false;          // the running transaction has changed rows
+    bool m_connectionLost = false;
+    bool m_opened = false; // open() succeeded and close() has not been called since
+    // The last failed attempt of a statement to open the lost connection again.
+    static constexpr int kReopenPauseMs = 2000;
+    QString m_lastReopenFailure;
+    QElapsedTimer m_reopenClock;
 };
 
 } // namespace tevo

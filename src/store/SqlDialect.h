@@ -50,6 +50,19 @@ public:
     virtual QString returningKey() const = 0;
     virtual qint64 insertedKey(QSqlQuery &insert) const = 0;
 
+    // The row's version, an expression read with every row and compared by every change of
+    // one row, so that a change made meanwhile by another connection is not overwritten; empty
+    // where the engine has none (SQLite: one program writes to the file at a time).
+    virtual QString rowVersion() const = 0;
+
+    // Committed changes are announced to the other connections of the database on this
+    // channel (the statement runs in the transaction and is sent with its commit); empty
+    // where the engine cannot announce.
+    virtual QString changesChannel() const = 0;
+    // After a failed statement: whether the connection itself is gone (the server restarted,
+    // the network lost); the connection is then closed and opened again later.
+    virtual bool connectionLost(const QSqlDatabase &db, const QSqlError &error) const = 0;
+
     // Errors. A failed statement on the server spoils its whole transaction: every later
     // statement fails until the transaction ends. There a statement outside an atomic block
     // runs inside a savepoint of its own, so that a failure takes back that statement only, as
@@ -65,8 +78,9 @@ public:
     // Whether a failure is another connection's lock that outlasted the wait (the window holds
     // the file or the rows).
     virtual bool lockedByOthers(const QSqlError &error) const = 0;
-    // A number that changes whenever another connection has committed since this one last
-    // asked; -1 where the engine cannot tell.
+    // A number that changes whenever a connection has committed since this one last asked
+    // (on the server also this one's own uncommitted changes change it); -1 where the engine
+    // cannot tell or the database cannot be read.
     virtual qint64 changeCounter(const QSqlDatabase &db) const = 0;
     // Begins a transaction that will write: on SQLite it takes the write lock at once, so that
     // waiting for another program's commit is possible (a transaction that has read and then

@@ -4,6 +4,8 @@
 #include "common/ErrorSink.h"
 
 #include <QSqlQuery>
+#include <QThread>
+#include <QTimer>
 
 namespace tevo {
 
@@ -15,6 +17,20 @@ Store::Store(QObject *parent)
 {
     // Re-read once the failing operation has unwound, not in the middle of it.
     connect(&m_db, &Database::changesLost, this, &Store::rereadTables, Qt::QueuedConnection);
+    // Another program's commit, and the connection back after it was lost: read again as soon
+    // as the program is idle in its main loop (not inside a message box or another modal loop
+    // of an operation, where the next activation reads again).
+    const auto soon = [this] {
+        m_rereadWanted = true;
+        QTimer::singleShot(0, this, [this] {
+            if (QThread::currentThread()->loopLevel() <= 1)
+                guarded([this] { rereadIfChangedElsewhere(); });
+        });
+    };
+    connect(&m_db, &Database::changedByOthers, this, soon);
+    connect(&m_db, &Database::reopened, this, soon);
+    for (Table *t : {&m_goods, &m_messages, &m_scales})
+        connect(t, &Table::rowChangedElsewhere, this, [t] { guarded([t] { t->refresh(); }); }, Qt::QueuedConnection);
 }
 
 void Store::storeOpenEdits()
@@ -25,10 +41,12 @@ void Store::storeOpenEdits()
 
 void Store::rereadTables()
 {
-    if (!m_db.isOpen())
-        return; // the connection to the server is gone with the changes; read again when it is back
+    if (!m_db.isOpen()) {
+        m_rereadWanted = true; // the connection to the server is gone with the changes; read again when it is back
+        return;
+    }
     for (Table *t : {&m_goods, &m_messages, &m_scales})
-        if (t->isOpen())
+        if (t->isOpen() && !m_db.connectionLost())
             guarded([t] { t->refresh(); });
 }
 
@@ -37,15 +55,19 @@ bool Store::rereadIfChangedElsewhere()
     // Not under a long table operation that processes window events: it reads again itself.
     if (!tablesOpen() || m_guard.busy())
         return false;
-    if (m_db.changedElsewhere())
+    if (!m_db.connectionLost() && m_db.changedElsewhere())
         m_rereadWanted = true;
+    if (m_db.connectionLost()) {
+        m_db.open(); // throws the driver's text, once, while the server cannot be reached
+        m_rereadWanted = true;
+    }
     if (!m_rereadWanted)
         return false;
     // A table that cannot be read now (the other program commits at this moment) is read at
     // the next look.
     bool all = true;
     for (Table *t : {&m_goods, &m_messages, &m_scales})
-        all = guarded([t] { t->refresh(); }) && all;
+        all = !m_db.connectionLost() && guarded([t] { t->refresh(); }) && all; // one box when the connection goes
     m_rereadWanted = !all;
     return true;
 }
@@ -80,7 +102,8 @@ void Store::rebuild(Table &table, int rows)
             },
             [&] { table.setDetached(false); });
     } catch (...) {
-        table.refresh();
+        if (m_db.isOpen()) // without the connection the table is read again once it is back
+            table.refresh();
         throw;
     }
     table.setDetached(false);

@@ -43,9 +43,11 @@ public:
     void storeOpenEdits();
     // Reads every open table again (after the database dropped changes).
     void rereadTables();
-    // Reads the open tables again when another program (the command line) has committed
-    // changes to the file since the last look; what is typed into open editors is stored
-    // first. True when they were read again.
+    // Reads the open tables again when another program (the command line, another PC) has
+    // committed changes since the last look, or the connection lost to the server is back
+    // (opening it again here); what is typed into open editors is stored first. True when they
+    // were read again. On the server this also happens by itself as soon as another program
+    // commits.
     bool rereadIfChangedElsewhere();
 
 private:

@@ -51,6 +51,9 @@ void Table::loadRows()
     QStringList names;
     for (const ColumnDef &c : m_columns)
         names << c.name;
+    const QString version = m_db.dialect().rowVersion();
+    if (!version.isEmpty())
+        names << version;
     QString sql = QStringLiteral("SELECT rowid, %1 FROM %2").arg(names.join(QLatin1String(", ")), m_name);
     // Rows without a number first, on both engines.
     sql += m_orderBy.isEmpty() ? QStringLiteral(" ORDER BY rowid")
@@ -67,6 +70,8 @@ void Table::loadRows()
                 v = m_columns[i].type == ColumnType::Integer ? QVariant(v.toLongLong()) : QVariant(v.toString());
             r.values.append(v);
         }
+        if (!version.isEmpty())
+            r.version = q.value(m_columns.size() + 1).toLongLong();
         rows.append(std::move(r));
     }
     if (!m_detached)
@@ -201,7 +206,7 @@ void Table::setValues(int row, const FieldValues &values)
         }
         r.rowid = m_db.insert(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                   .arg(m_name, names.join(QLatin1String(", ")), marks.join(QLatin1String(", "))),
-                              binds);
+                              binds, &r.version);
         m_pendingRow = -1;
     } else {
         QStringList sets;
@@ -211,12 +216,41 @@ void Table::setValues(int row, const FieldValues &values)
             binds << cv.second;
         }
         binds << r.rowid;
-        m_db.change(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(m_name, sets.join(QLatin1String(", "))), binds);
+        const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(m_name, sets.join(QLatin1String(", ")));
+        const QString check = versionCheck(r, binds);
+        if (check.isEmpty())
+            m_db.change(sql, binds);
+        else if (!m_db.changeReturning(sql + check, binds, r.version))
+            changedElsewhere(row);
     }
     for (const auto &cv : converted)
         r.values[cv.first] = cv.second;
     if (!m_detached && !converted.isEmpty())
         emit dataChanged(index(row, 0), index(row, m_columns.size() - 1));
+}
+
+// The condition that a change of row r finds it as it was read, and the version the change
+// gives back; empty where the engine keeps no versions.
+QString Table::versionCheck(const Row &r, QVariantList &binds) const
+{
+    const QString version = m_db.dialect().rowVersion();
+    if (version.isEmpty() || r.version < 0)
+        return {};
+    binds << r.version;
+    return QStringLiteral(" AND %1 = ? RETURNING %1").arg(version);
+}
+
+void Table::changedElsewhere(int row)
+{
+    const int number = columnIndex(QStringLiteral("NPLU"));
+    const QString which = number >= 0 && !isNull(row, QStringLiteral("NPLU"))
+        ? QStringLiteral("с номером %1").arg(text(row, QStringLiteral("NPLU")))
+        : QStringLiteral("№ %1").arg(row + 1);
+    emit rowChangedElsewhere();
+    throw DatabaseError(QStringLiteral("Строку %1 таблицы %2 тем временем изменила или удалила другая программа: "
+                                       "это изменение не сохранено. Таблица перечитана, в ней то, что хранится в "
+                                       "базе данных.")
+                            .arg(which, m_name));
 }
 
 int Table::appendRow(const FieldValues &values)
@@ -238,10 +272,10 @@ int Table::appendRow(const FieldValues &values)
         binds << rowValues[c];
     }
     Row r;
-    r.rowid = names.isEmpty() ? m_db.insert(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(m_name))
+    r.rowid = names.isEmpty() ? m_db.insert(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(m_name), {}, &r.version)
                               : m_db.insert(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                                 .arg(m_name, names.join(QLatin1String(", ")), marks.join(QLatin1String(", "))),
-                                            binds);
+                                            binds, &r.version);
     r.values = rowValues;
     const int pos = m_rows.size();
     if (!m_detached)
@@ -255,8 +289,16 @@ int Table::appendRow(const FieldValues &values)
 void Table::deleteRow(int row)
 {
     checkRow(row);
-    if (m_rows[row].rowid >= 0)
-        m_db.change(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(m_name), {m_rows[row].rowid});
+    if (m_rows[row].rowid >= 0) {
+        const QString sql = QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(m_name);
+        QVariantList binds = {m_rows[row].rowid};
+        const QString check = versionCheck(m_rows[row], binds);
+        qint64 version = -1;
+        if (check.isEmpty())
+            m_db.change(sql, binds);
+        else if (!m_db.changeReturning(sql + check, binds, version))
+            changedElsewhere(row);
+    }
     if (!m_detached)
         beginRemoveRows({}, row, row);
     m_rows.remove(row);

@@ -51,7 +51,9 @@ public:
     // for field '%s'". Throws DatabaseError when the statement fails.
     void setValue(int row, const QString &column, const QVariant &value);
     // Stores several values of one row with one statement; converted first, so a bad value
-    // leaves the row unchanged.
+    // leaves the row unchanged. A row that another program changed or deleted since it was read
+    // (on the server) is not overwritten: DatabaseError naming the row, and the table is read
+    // again (rowChangedElsewhere). The same holds for deleteRow.
     void setValues(int row, const FieldValues &values);
     int appendRow(const FieldValues &values); // inserts a row; returns its position (the last)
     void deleteRow(int row);
@@ -106,16 +108,21 @@ signals:
     void currentRowChanged(int row);
     // The rows are about to be re-read or replaced: views store their open edits now.
     void openEditsWanted();
+    // A change found its row changed or deleted by another program: the table is to be read again.
+    void rowChangedElsewhere();
 
 private:
     struct Row {
         qint64 rowid = -1; // -1: the pending row, not stored yet
+        qint64 version = -1; // as read (SqlDialect::rowVersion); -1 where the engine keeps none
         QVector<QVariant> values;
     };
     QVariant convert(int column, const QVariant &value) const;
     int requireColumn(const QString &name) const;
     void checkRow(int row) const;
     void loadRows();
+    [[noreturn]] void changedElsewhere(int row);
+    QString versionCheck(const Row &r, QVariantList &binds) const;
 
     Database &m_db;
     QString m_name;

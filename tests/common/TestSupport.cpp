@@ -9,6 +9,7 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QThread>
@@ -121,6 +122,56 @@ ServerDatabase::~ServerDatabase()
 }
 
 QString ServerDatabase::connectionString() const { return onCluster(m_name); }
+
+OwnCluster::OwnCluster()
+{
+    QByteArray out;
+    if (!script({QStringLiteral("start")}, &out))
+        throw std::runtime_error("the test's own PostgreSQL cluster did not start");
+    // The lines "export NAME=VALUE" of the script, the value quoted by printf %q (blanks
+    // behind a backslash).
+    for (const QByteArray &line : out.split('\n')) {
+        const QString l = QString::fromLocal8Bit(line);
+        QString value = l.section(QLatin1Char('='), 1);
+        value.replace(QRegularExpression(QStringLiteral("\\\\(.)")), QStringLiteral("\\1"));
+        if (l.startsWith(QLatin1String("export TEVO_TEST_PG_DIR=")))
+            m_dir = value;
+        else if (l.startsWith(QLatin1String("export TEVO_TEST_PG=")))
+            m_connection = value;
+    }
+    const QString failure = runOn(DatabaseLocation::server(m_connection),
+                                  {QStringLiteral("CREATE DATABASE tevo TEMPLATE template0 ENCODING 'UTF8'")});
+    if (!failure.isEmpty())
+        throw std::runtime_error(failure.toStdString());
+    makeServerTables(database().connectionString(), false);
+}
+
+OwnCluster::~OwnCluster()
+{
+    if (!m_dir.isEmpty())
+        script({QStringLiteral("stop"), m_dir});
+}
+
+DatabaseLocation OwnCluster::database() const
+{
+    ServerConnection c = ServerConnection::parse(m_connection);
+    c.dbname = QStringLiteral("tevo");
+    return DatabaseLocation::server(c.text());
+}
+
+bool OwnCluster::halt() { return script({QStringLiteral("halt"), m_dir}); }
+bool OwnCluster::resume() { return script({QStringLiteral("resume"), m_dir}); }
+
+bool OwnCluster::script(const QStringList &args, QByteArray *out)
+{
+    QProcess p;
+    p.start(QStringLiteral("bash"), QStringList{sourceDir() + QStringLiteral("/scripts/pg-test-cluster.sh")} + args);
+    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return false;
+    if (out)
+        *out = p.readAllStandardOutput();
+    return true;
+}
 
 void execOn(const DatabaseLocation &where, const QStringList &statements)
 {

@@ -40,6 +40,26 @@ private:
     QString m_name;
 };
 
+// A PostgreSQL cluster of the test's own (scripts/pg-test-cluster.sh), for the tests that stop
+// and start the server: the shared cluster serves tests running at the same time. Its
+// database "tevo" has the tables. Throws std::runtime_error when the cluster cannot start.
+class OwnCluster {
+public:
+    OwnCluster();
+    ~OwnCluster();
+    OwnCluster(const OwnCluster &) = delete;
+    OwnCluster &operator=(const OwnCluster &) = delete;
+    DatabaseLocation database() const;
+    // Stops the server (fast: its clients lose their connections) / starts it again.
+    bool halt();
+    bool resume();
+
+private:
+    bool script(const QStringList &args, QByteArray *out = nullptr);
+    QString m_dir;
+    QString m_connection;
+};
+
 // Runs statements on a connection of their own to `where` (test set-up); fails the test
 // with the driver's text when one fails.
 void execOn(const DatabaseLocation &where, const QStringList &statements);
@@ -68,6 +88,13 @@ private:
     QTemporaryDir m_dir;
     std::unique_ptr<ServerDatabase> m_server;
 };
+
+// Skips a test that is about the server only when the tests run on SQLite.
+#define TEVO_SERVER_ONLY()                                                                                          \
+    do {                                                                                                            \
+        if (!::tevo::test::onServer())                                                                              \
+            GTEST_SKIP() << "runs in the server run of the tests";                                                  \
+    } while (0)
 
 // Skips a test that is about the SQLite file itself when the tests run on the server.
 #define TEVO_SQLITE_FILE_ONLY(why)                                                                                  \

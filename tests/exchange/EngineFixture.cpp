@@ -84,7 +84,7 @@ void EngineTest::SetUp()
     dir = std::make_unique<ScratchDir>();
     setProgramDir(dir->path());
     store = std::make_unique<Store>();
-    store->openTables(dir->databasePath());
+    store->openTables(testDatabase());
     exchange = std::make_unique<ScaleExchange>(*store, &host);
     channels = &exchange->channels();
     engine = &exchange->engine();

@@ -81,6 +81,8 @@ class EngineTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // The database the exchange works on: the engine's fresh one of the scratch folder.
+    virtual DatabaseLocation testDatabase() { return dir->database(); }
 
     // Adds a scale row named "Весы N" (N its position): a TCP scale on the simulator's port, or
     // a serial one ("COMn") whose device the ports file maps to the simulator's pseudo-terminal.

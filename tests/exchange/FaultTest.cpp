@@ -210,6 +210,7 @@ TEST_F(EngineTest, TenScalesTcpAndSerialTakeAHundredGoodsEach)
 
 TEST_F(EngineTest, GoodsReadIntoALockedDatabaseStopsWithTheErrorAndKeepsTheRows)
 {
+    TEVO_SQLITE_FILE_ONLY("another program's lock on the file");
     const QString load = writeLoadFile(R"({"goods":[{"plu":1,"name1":"Молоко"},{"plu":2,"name1":"Сыр"}]})");
     addTcpScale({}, load);
     store->goods().setValue(0, QStringLiteral("TNAME1"), QStringLiteral("старое"));

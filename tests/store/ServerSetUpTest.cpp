@@ -18,12 +18,6 @@ using namespace tevo::test;
 
 namespace {
 
-#define TEVO_SERVER_ONLY()                                                                                          \
-    do {                                                                                                            \
-        if (!onServer())                                                                                            \
-            GTEST_SKIP() << "runs in the server run (test_store_server)";                                           \
-    } while (0)
-
 struct ToolRun {
     int exitCode = -1;
     QString out, err;

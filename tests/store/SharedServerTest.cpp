@@ -1,0 +1,158 @@
+// Several programs on one server database, and the server going away in the middle of work:
+// another program's commit reaches the grids as soon as it is committed and at the next look;
+// a row changed or deleted meanwhile by another program is not overwritten, the second is told
+// with the row's number and sees what is stored; a lost connection is told once, loses only
+// what was not committed, and the tables are read again when the server is back.
+#include "TestSupport.h"
+
+#include "common/Error.h"
+#include "common/ErrorSink.h"
+#include "store/Store.h"
+
+#include <QSqlQuery>
+#include <gtest/gtest.h>
+
+using namespace tevo;
+using namespace tevo::test;
+
+namespace {
+
+const QString kName = QStringLiteral("TNAME1");
+
+// TNAME1 of the goods row numbered `number` as stored, read by a connection of its own.
+QString stored(const DatabaseLocation &where, int number)
+{
+    QString value = QStringLiteral("(no row)");
+    {
+        QSqlDatabase db = openOther(where, QStringLiteral("stored"));
+        QSqlQuery q(db);
+        if (q.exec(QStringLiteral("SELECT coalesce(TNAME1, '') FROM T WHERE NPLU = %1").arg(number)) && q.next())
+            value = q.value(0).toString();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("stored"));
+    return value;
+}
+
+TEST(SharedServer, AnotherProgramsCommitReachesTheGridAndASameRowChangeIsRefused)
+{
+    TEVO_SERVER_ONLY();
+    ServerDatabase server;
+    const DatabaseLocation where = DatabaseLocation::server(server.connectionString());
+    Store a, b;
+    a.openTables(where);
+    b.openTables(where);
+
+    // Announced with the commit: b shows it without looking; and an edit of b reaches a.
+    a.goods().setValue(0, kName, QStringLiteral("из A"));
+    EXPECT_TRUE(waitFor([&] { return b.goods().text(0, kName) == QStringLiteral("из A"); }, 3000));
+    b.goods().setValue(1, kName, QStringLiteral("из B"));
+    EXPECT_TRUE(waitFor([&] { return a.goods().text(1, kName) == QStringLiteral("из B"); }, 3000));
+    EXPECT_EQ(a.goods().text(0, kName), QStringLiteral("из A"));
+
+    // Without the event loop b has not seen a's commit yet when it changes the same row.
+    const struct {
+        const char *what;
+        std::function<void()> first;  // a, committed
+        std::function<void()> second; // b, on the row as it read it
+        QString storedAfter;          // NPLU 3's name, "(no row)" when deleted
+    } cases[] = {
+        {"changed, then changed", [&] { a.goods().setValue(2, kName, QStringLiteral("A новее")); },
+         [&] { b.goods().setValue(2, kName, QStringLiteral("B старее")); }, QStringLiteral("A новее")},
+        {"changed, then deleted", [&] { a.goods().setValue(2, kName, QStringLiteral("A ещё новее")); },
+         [&] { b.goods().deleteRow(2); }, QStringLiteral("A ещё новее")},
+        {"deleted, then changed", [&] { a.goods().deleteRow(2); },
+         [&] { b.goods().setValue(2, kName, QStringLiteral("B в пустоту")); }, QStringLiteral("(no row)")},
+    };
+    for (const auto &k : cases) {
+        SCOPED_TRACE(k.what);
+        ASSERT_EQ(b.goods().text(2, QStringLiteral("NPLU")), QStringLiteral("3"));
+        k.first();
+        a.database().commitNow();
+        try {
+            k.second();
+            ADD_FAILURE() << "the second change went through";
+        } catch (const DatabaseError &e) {
+            EXPECT_TRUE(e.text().contains(QStringLiteral("Строку с номером 3 таблицы T тем временем изменила")))
+                << e.text().toStdString();
+        }
+        b.database().commitNow();
+        EXPECT_EQ(stored(where, 3), k.storedAfter);
+        // b reads the table again and shows what is stored.
+        processEventsFor(200);
+        const int row = b.goods().rowWithId(a.goods().rowId(2));
+        EXPECT_EQ(b.goods().text(2, kName), a.goods().text(2, kName)) << row;
+        EXPECT_EQ(b.goods().count(), a.goods().count());
+    }
+    // b's own change of a row it has just changed again is no conflict.
+    b.goods().setValue(5, kName, QStringLiteral("раз"));
+    b.goods().setValue(5, kName, QStringLiteral("два"));
+    b.database().commitNow();
+    b.goods().setValue(5, kName, QStringLiteral("три"));
+    b.database().commitNow();
+    EXPECT_EQ(stored(where, b.goods().text(5, QStringLiteral("NPLU")).toInt()), QStringLiteral("три"));
+}
+
+TEST(SharedServer, TheActivationSeesCommitsThatWereNotAnnounced)
+{
+    TEVO_SERVER_ONLY();
+    ServerDatabase server;
+    const DatabaseLocation where = DatabaseLocation::server(server.connectionString());
+    Store a;
+    a.openTables(where);
+    a.goods().setValue(0, kName, QStringLiteral("своё"));
+    a.database().commitNow();
+    EXPECT_FALSE(a.rereadIfChangedElsewhere()) << "its own commit is no news";
+    execOn(where, {QStringLiteral("UPDATE T SET TNAME1 = 'чужое' WHERE NPLU = 2"),
+                   QStringLiteral("INSERT INTO S (NAME, PORT) VALUES ('Касса', 5001)")});
+    EXPECT_TRUE(a.rereadIfChangedElsewhere());
+    EXPECT_EQ(a.goods().text(1, kName), QStringLiteral("чужое"));
+    EXPECT_EQ(a.scales().count(), 1);
+    EXPECT_FALSE(a.rereadIfChangedElsewhere());
+}
+
+TEST(SharedServer, ALostConnectionIsToldOnceAndTheTablesAreReadAgainWhenTheServerIsBack)
+{
+    TEVO_SERVER_ONLY();
+    OwnCluster cluster;
+    const DatabaseLocation where = cluster.database();
+    const struct {
+        const char *noticedBy;
+        bool byNextEdit; // or by the idle commit
+    } cases[] = {{"the next edit", true}, {"the idle commit", false}};
+    for (const auto &k : cases) {
+        SCOPED_TRACE(k.noticedBy);
+        Store store;
+        store.openTables(where);
+        QStringList boxes;
+        setErrorHandler([&](const QString &text) { boxes << text; });
+        QObject::connect(&store.database(), &Database::commitFailed, [](const QString &text) { reportError(text); });
+        store.goods().setValue(0, kName, QStringLiteral("сохранено"));
+        store.database().commitNow();
+        store.goods().setValue(1, kName, QStringLiteral("не сохранено"));
+        ASSERT_TRUE(cluster.halt());
+        if (k.byNextEdit) {
+            EXPECT_FALSE(guarded([&] { store.goods().setValue(2, kName, QStringLiteral("тоже нет")); }));
+        }
+        processEventsFor(400);
+        ASSERT_EQ(boxes.size(), 1) << boxes.join(QLatin1Char('|')).toStdString();
+        EXPECT_TRUE(boxes[0].contains(Database::connectionLostText())) << boxes[0].toStdString();
+        EXPECT_NE(store.goods().text(2, kName), QStringLiteral("тоже нет"));
+
+        // While the server is away the next look fails with the driver's text, quickly.
+        EXPECT_THROW(store.rereadIfChangedElsewhere(), DatabaseError);
+        ASSERT_TRUE(cluster.resume());
+        // The next operation opens the connection again; the tables are read again at once.
+        store.goods().setValue(3, kName, QStringLiteral("после"));
+        processEventsFor(200);
+        EXPECT_EQ(store.goods().text(0, kName), QStringLiteral("сохранено"));
+        EXPECT_EQ(store.goods().text(1, kName), QString());
+        EXPECT_EQ(store.goods().text(3, kName), QStringLiteral("после"));
+        store.database().commitNow();
+        EXPECT_EQ(stored(where, 4), QStringLiteral("после"));
+        EXPECT_EQ(stored(where, 2), QString());
+        setErrorHandler({});
+        execOn(where, {QStringLiteral("UPDATE T SET TNAME1 = NULL")});
+    }
+}
+
+} // namespace
