@@ -1,6 +1,7 @@
 #include "commands/Logo.h"
 
 #include "common/Error.h"
+#include "common/PacketBytes.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -27,35 +28,22 @@ bool isExactlyWhite(QRgb rgb)
     return qRed(rgb) == 255 && qGreen(rgb) == 255 && qBlue(rgb) == 255;
 }
 
-quint32 le32(const QByteArray &b, int at)
-{
-    quint32 v = 0;
-    for (int k = 3; k >= 0; --k)
-        v = (v << 8) | static_cast<uchar>(b.at(at + k));
-    return v;
-}
-
-quint16 le16(const QByteArray &b, int at)
-{
-    return static_cast<quint16>(static_cast<uchar>(b.at(at)) | (static_cast<uchar>(b.at(at + 1)) << 8));
-}
-
 // Uncompressed bitmaps of 24 and 32 bits per pixel are the big ones (a 4000 × 4000 picture
 // is 48 MB); of those only the 64 sampled rows are read. Anything else, or anything odd about
 // the file, is left to the image reader.
 std::optional<LogoPixels> logoFromPlainBitmap(QFile &file)
 {
     constexpr int kHeadLength = 54;   // file header and the common part of the info header
-    const QByteArray head = file.read(kHeadLength);
-    if (head.size() < kHeadLength || head.at(0) != 'B' || head.at(1) != 'M')
+    const PacketReader head(file.read(kHeadLength));
+    if (head.size() < kHeadLength || head.byte(0) != 'B' || head.byte(1) != 'M')
         return std::nullopt;
-    const quint32 dataOffset = le32(head, 10);
-    const quint32 infoSize = le32(head, 14);
-    const auto width = static_cast<qint32>(le32(head, 18));
-    const auto height = static_cast<qint32>(le32(head, 22));
-    const quint16 planes = le16(head, 26);
-    const quint16 bits = le16(head, 28);
-    const quint32 compression = le32(head, 30);
+    const quint32 dataOffset = head.unsigned32(10);
+    const quint32 infoSize = head.unsigned32(14);
+    const auto width = static_cast<qint32>(head.unsigned32(18));
+    const auto height = static_cast<qint32>(head.unsigned32(22));
+    const quint16 planes = head.unsigned16(26);
+    const quint16 bits = head.unsigned16(28);
+    const quint32 compression = head.unsigned32(30);
     if (infoSize < 40 || planes != 1 || compression != 0 || (bits != 24 && bits != 32))
         return std::nullopt;
     if (width <= 0 || width > 1 << 20 || height == 0 || height < -(1 << 20) || height > 1 << 20)
@@ -170,8 +158,7 @@ QByteArray buildLogoWriteRequest(const LogoPixels &logo)
 
 LogoPixels logoFromReply(const QByteArray &reply)
 {
-    if (reply.size() < kLogoPacketLength)
-        throw InputError(QStringLiteral("A logo reply needs %1 bytes, got %2").arg(kLogoPacketLength).arg(reply.size()));
+    requirePacketLength(reply, kLogoPacketLength, "logo");
     LogoPixels logo;
     for (int y = 1; y <= kLogoSide; ++y) {
         for (int x = 1; x <= kLogoSide; ++x) {
