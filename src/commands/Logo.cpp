@@ -91,7 +91,7 @@ bool LogoPixels::isBlank() const
     return std::all_of(m_dots.begin(), m_dots.end(), [](quint8 d) { return d == 0; });
 }
 
-uchar PackBits(const std::array<quint8, 8> &flags)
+uchar packBits(const std::array<quint8, 8> &flags)
 {
     uchar byte = 0;
     for (int i = 0; i < 8; ++i) {
@@ -141,7 +141,7 @@ QByteArray logoData(const LogoPixels &logo)
             std::array<quint8, 8> flags{};
             for (int i = 0; i < 8; ++i)
                 flags[i] = logo.at(8 * k - 7 + i, y) ? 1 : 0;
-            out[(y - 1) * 8 + (k - 1)] = static_cast<char>(PackBits(flags));
+            out[(y - 1) * 8 + (k - 1)] = static_cast<char>(packBits(flags));
         }
     }
     return out;

@@ -32,7 +32,7 @@ private:
 };
 
 // Eight flags to one byte, the first in bit 7; any non-zero flag counts as set.
-uchar PackBits(const std::array<quint8, 8> &flags);
+uchar packBits(const std::array<quint8, 8> &flags);
 
 // Reduces a picture to the logo: dot (x, y) samples the pixel
 // (round(W / 64 · (x − 1)), round(H / 64 · (y − 1))), halves rounded to even, kept inside the

@@ -20,9 +20,9 @@ QString headerLine(const PacketReader &reply, int at)
 
 QByteArray buildSettingsPacket(const ScaleSettings &s)
 {
-    int formatCode = LabelFormatCode(s.labelFormatPosition);
+    int formatCode = labelFormatCode(s.labelFormatPosition);
     if (formatCode < 0)
-        formatCode = LabelFormatCode(kShownLabelFormatPosition);
+        formatCode = labelFormatCode(kShownLabelFormatPosition);
     const int barcode = s.barcodePosition >= 0 && s.barcodePosition < kBarcodeFormatCount ? s.barcodePosition : 0;
 
     PacketWriter out(kSettingsPacketLength);

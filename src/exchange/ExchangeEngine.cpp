@@ -87,7 +87,7 @@ bool ExchangeEngine::takeRange(const QString &text, int maxNumber, int rowCount,
 {
     RangeSelection parsed;
     try {
-        parsed.ParseRange(text, maxNumber);
+        parsed.parseRange(text, maxNumber);
     } catch (const Error &e) {
         refuseStart(e.text());
         return false;

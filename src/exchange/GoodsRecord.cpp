@@ -97,7 +97,7 @@ int goodsLogoKind(const QString &logo)
     return 0;
 }
 
-QByteArray EncodeGoodsName(const QString &name, GoodsNameField field, const QString &logo)
+QByteArray encodeGoodsName(const QString &name, GoodsNameField field, const QString &logo)
 {
     QByteArray out = encodeScaleField(name, kGoodsNameWidth);
     const int kind = goodsLogoKind(logo);
@@ -120,8 +120,8 @@ QByteArray buildGoodsRecord(const GoodsFields &f, QString *logoWriteBack)
     out.putByte(0, kGoodsWriteCommand);
     out.putLe(kNpluAt, numberOrZero(f.NPLU), 4);
     putSixDigits(out, kCodeAt, f.CODE);
-    out.putBytes(kName1At, EncodeGoodsName(f.TNAME1, GoodsNameField::First, f.LOGO));
-    out.putBytes(kName2At, EncodeGoodsName(f.TNAME2, GoodsNameField::Second, f.LOGO));
+    out.putBytes(kName1At, encodeGoodsName(f.TNAME1, GoodsNameField::First, f.LOGO));
+    out.putBytes(kName2At, encodeGoodsName(f.TNAME2, GoodsNameField::Second, f.LOGO));
     out.putLe(kPriceAt, numberOrZero(f.PRICE), 4);
     putShelfLife(out, kShelfLifeAt, f.UBDATE);
     out.putLe(kTareAt, numberOrZero(f.TARA), 2);
