@@ -32,5 +32,5 @@ int main(int argc, char **argv)
     QObject::connect(&windows.MainForm, &tevo::TMainForm::closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     windows.MainForm.showMaximized();
-    return app.exec();
+    return tevo::TevoApplication::exec();
 }

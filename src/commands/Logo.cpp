@@ -156,13 +156,13 @@ QByteArray buildLogoWriteRequest(const LogoPixels &logo)
     return out;
 }
 
-LogoPixels logoFromReply(const QByteArray &reply)
+LogoPixels logoFromReply(const QByteArray &bytes)
 {
-    requirePacketLength(reply, kLogoPacketLength, "logo");
+    const PacketReader reply(bytes, kLogoPacketLength, "logo");
     LogoPixels logo;
     for (int y = 1; y <= kLogoSide; ++y) {
         for (int x = 1; x <= kLogoSide; ++x) {
-            const auto byte = static_cast<uchar>(reply.at(1 + (y - 1) * 8 + (x - 1) / 8));
+            const quint8 byte = reply.byte(1 + (y - 1) * 8 + (x - 1) / 8);
             logo.set(x, y, (byte >> (7 - (x - 1) % 8)) & 1);
         }
     }

@@ -28,7 +28,7 @@ public:
 
 private:
     static int index(int x, int y) { return (y - 1) * kLogoSide + (x - 1); }
-    std::array<quint8, kLogoSide * kLogoSide> m_dots{};
+    std::array<quint8, std::size_t{kLogoSide} * kLogoSide> m_dots{};
 };
 
 // Eight flags to one byte, the first in bit 7; any non-zero flag counts as set.

@@ -25,8 +25,7 @@ QByteArray buildMessageReadRequest(int number)
 
 QStringList decodeMessageReply(const QByteArray &bytes)
 {
-    requirePacketLength(bytes, kMessageReplyLength, "message");
-    const PacketReader reply(bytes);
+    const PacketReader reply(bytes, kMessageReplyLength, "message");
     QStringList lines;
     for (int line = 0; line < kMessageLineCount; ++line) {
         QByteArray kept = reply.bytes(1 + line * kMessageLineWidth, kMessageLineWidth);

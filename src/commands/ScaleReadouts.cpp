@@ -6,8 +6,7 @@ namespace tevo {
 
 WeighingState decodeWeighingState(const QByteArray &bytes)
 {
-    requirePacketLength(bytes, WeighingState::kLength, "weighing state");
-    const PacketReader reply(bytes);
+    const PacketReader reply(bytes, WeighingState::kLength, "weighing state");
     WeighingState s;
     s.grams = reply.unsigned16(2);
     s.price = reply.signed32(4);
@@ -30,8 +29,7 @@ QString weightText(quint16 grams, const QLocale &locale)
 
 SalesTotals decodeSalesTotals(const QByteArray &bytes)
 {
-    requirePacketLength(bytes, SalesTotals::kLength, "sales totals");
-    const PacketReader reply(bytes);
+    const PacketReader reply(bytes, SalesTotals::kLength, "sales totals");
     SalesTotals t;
     t.runCounter = reply.signed32(1);
     t.labelCounter = reply.signed32(5);

@@ -39,8 +39,7 @@ QByteArray buildSettingsPacket(const ScaleSettings &s)
 
 ScaleSettings decodeSettingsReply(const QByteArray &bytes)
 {
-    requirePacketLength(bytes, kSettingsPacketLength, "settings");
-    const PacketReader reply(bytes);
+    const PacketReader reply(bytes, kSettingsPacketLength, "settings");
     ScaleSettings s;
     s.department = static_cast<int>(reply.digits(1, 3));
     s.labelFormatPosition = qMax(0, labelFormatPosition(reply.byte(4)));
@@ -63,8 +62,7 @@ QByteArray buildHeaderPacket(const QString &line1, const QString &line2)
 
 ShopHeader decodeHeaderReply(const QByteArray &bytes)
 {
-    requirePacketLength(bytes, kHeaderPacketLength, "shop header");
-    const PacketReader reply(bytes);
+    const PacketReader reply(bytes, kHeaderPacketLength, "shop header");
     return {headerLine(reply, 1), headerLine(reply, 1 + kHeaderLineWidth)};
 }
 

@@ -6,13 +6,14 @@
 
 namespace tevo {
 
-void requirePacketLength(const QByteArray &bytes, qsizetype length, const char *what)
+PacketReader::PacketReader(QByteArray bytes, qsizetype length, const char *what)
+    : m_bytes(std::move(bytes))
 {
-    if (bytes.size() < length)
+    if (m_bytes.size() < length)
         throw InputError(QStringLiteral("A %1 reply needs %2 bytes, got %3")
                              .arg(QLatin1String(what))
                              .arg(length)
-                             .arg(bytes.size()));
+                             .arg(m_bytes.size()));
 }
 
 void PacketReader::require(qsizetype at, qsizetype count) const

@@ -10,13 +10,12 @@ namespace tevo {
 // The order of the bytes of a digit field.
 enum class DigitOrder { UnitsFirst, MostSignificantFirst };
 
-// Throws InputError "A <what> reply needs <length> bytes, got <size>" when `bytes` is shorter
-// than `length`.
-void requirePacketLength(const QByteArray &bytes, qsizetype length, const char *what);
-
 class PacketReader {
 public:
     explicit PacketReader(QByteArray bytes) : m_bytes(std::move(bytes)) {}
+    // A reply that must hold at least `length` bytes: throws InputError "A <what> reply needs
+    // <length> bytes, got <size>" when it is shorter.
+    PacketReader(QByteArray bytes, qsizetype length, const char *what);
 
     qsizetype size() const { return m_bytes.size(); }
     quint8 byte(qsizetype at) const;

@@ -249,14 +249,6 @@ ExchangeEngine::Conversation *ExchangeEngine::conversation(int scaleRecNo) const
     return scaleRecNo > 0 && scaleRecNo < m_byRecNo.size() ? m_byRecNo[scaleRecNo] : nullptr;
 }
 
-QVector<ScaleStatus> ExchangeEngine::statuses() const
-{
-    QVector<ScaleStatus> out;
-    for (const auto &c : m_scales)
-        out.append(c->status);
-    return out;
-}
-
 ScaleStatus ExchangeEngine::status(int scaleRecNo) const
 {
     const Conversation *c = conversation(scaleRecNo);

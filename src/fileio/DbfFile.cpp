@@ -130,7 +130,7 @@ DbfTable DbfTable::create(const QVector<DbfField> &fields, quint8 languageDriver
         DbfField f = fields[i];
         f.offset = offset;
         offset += f.width;
-        char *d = header.data() + kHeaderSize + kDescriptorSize * i;
+        char *d = header.data() + kHeaderSize + kDescriptorSize * qsizetype(i);
         const QByteArray name = f.name.left(10);
         memcpy(d, name.constData(), name.size());
         d[11] = f.type;
