@@ -86,7 +86,7 @@ void runEventsUntil(Done done)
 bool openPort(tevo::TComm32 &comm, benchmark::State &state)
 {
     try {
-        if (comm.OpenPort())
+        if (comm.openPort())
             return true;
         state.SkipWithError("port not opened");
     } catch (const tevo::ECommsError &e) {
@@ -114,14 +114,14 @@ static void BM_SerialRoundTrip(benchmark::State &state)
         return;
 
     qsizetype received = 0;
-    QObject::connect(&comm, &tevo::TComm32::ReceiveData, [&](const QByteArray &b) { received += b.size(); });
+    QObject::connect(&comm, &tevo::TComm32::receiveData, [&](const QByteArray &b) { received += b.size(); });
 
     const QByteArray request(513, '\x82');
     const QByteArray reply(401, '\xAA');
     char buf[513];
     for (auto _ : state) {
         received = 0;
-        comm.QueueWrite(request);
+        comm.queueWrite(request);
         if (!scale.readExactly(buf, sizeof buf)) {
             state.SkipWithError("request lost");
             break;
@@ -129,7 +129,7 @@ static void BM_SerialRoundTrip(benchmark::State &state)
         scale.writeAll(reply.constData(), static_cast<size_t>(reply.size()));
         runEventsUntil([&] { return received >= reply.size(); });
     }
-    comm.ClosePort();
+    comm.closePort();
 }
 BENCHMARK(BM_SerialRoundTrip)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -150,13 +150,13 @@ static void BM_SerialQueued4000(benchmark::State &state)
     std::vector<char> sink(4000 * 85);
     for (auto _ : state) {
         for (int i = 0; i < 4000; ++i)
-            comm.QueueWrite(record.constData(), static_cast<quint16>(record.size()));
+            comm.queueWrite(record.constData(), static_cast<quint16>(record.size()));
         if (!scale.readExactly(sink.data(), sink.size())) {
             state.SkipWithError("records lost");
             break;
         }
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * 4000 * 85);
-    comm.ClosePort();
+    comm.closePort();
 }
 BENCHMARK(BM_SerialQueued4000)->Unit(benchmark::kMillisecond)->UseRealTime();

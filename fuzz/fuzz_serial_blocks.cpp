@@ -1,6 +1,6 @@
 // Fuzzes the serial driver's block delivery: the input goes into the master side of a
 // pseudo-terminal whose slave side the driver holds open, and every byte must come back
-// through ReceiveData, whole, in order, in blocks of 1 … 32768 bytes. The port is opened
+// through receiveData, whole, in order, in blocks of 1 … 32768 bytes. The port is opened
 // once and kept across inputs.
 #include "FuzzSupport.h"
 
@@ -65,19 +65,19 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     port->setStopBits(TComm32::sb1_0);
     port->setFlowControl(TComm32::fcNone);
     try {
-        if (!port->OpenPort())
+        if (!port->openPort())
             fail("OpenPort returned false");
     } catch (const Error &e) {
         std::fprintf(stderr, "%s\n", qPrintable(e.text()));
         fail("OpenPort failed");
     }
-    QObject::connect(port, &TComm32::ReceiveData, [](const QByteArray &block) {
+    QObject::connect(port, &TComm32::receiveData, [](const QByteArray &block) {
         if (block.isEmpty() || block.size() > kMaxBlock)
             badBlock = true;
         ++blockCount;
         received += block;
     });
-    QObject::connect(port, &TComm32::RequestHangup, [] { fail("the driver hung up"); });
+    QObject::connect(port, &TComm32::requestHangup, [] { fail("the driver hung up"); });
     return 0;
 }
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what Tevo needs, builds it with its tests and runs every test: once as built for
-# use (then the Debian package is made, installed, started and removed, and the user guide's
-# screenshots are made once), once under AddressSanitizer and UndefinedBehaviorSanitizer, each
-# fuzz target for a few seconds, and the serial driver's tests once more under ThreadSanitizer.
+# use (then clang-tidy checks src/, the Debian package is made, installed, started and removed,
+# and the user guide's screenshots are made once), once under AddressSanitizer and
+# UndefinedBehaviorSanitizer, each fuzz target for a few seconds, and the serial driver's tests
+# once more under ThreadSanitizer.
 # The desktop tests start their own X server with a tray host (tests/desktop/with-tray.sh, run
 # by CTest).
 set -euo pipefail
@@ -21,9 +22,12 @@ export TEVO_TEST_REQUIRE_SERVER=1
 # --- end of the PostgreSQL block
 
 echo "== build and test"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== clang-tidy over src/ outside the windows"
+bash scripts/run-tidy.sh build "$jobs"
 
 # --- the Debian package as a user meets it, and the user guide's screenshot script ---
 echo "== Debian package: install, first start, validation, removal"

@@ -6,7 +6,7 @@ PKGS=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-translations-l10n qt6-qpa-plugins
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   python3 python3-xlrd python3-dbfread
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-tidy
 )
 # --- the Debian package and the user guide: icons drawn at build time, the package's checks,
 # --- the guide's screenshots under a virtual X server (scripts/check-package.sh, make-screenshots.sh)

@@ -32,5 +32,5 @@ int main(int argc, char **argv)
     QObject::connect(&windows.mainWindow, &tevo::MainWindow::closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     windows.mainWindow.showMaximized();
-    return app.exec();
+    return tevo::TevoApplication::exec();
 }

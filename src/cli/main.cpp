@@ -22,7 +22,7 @@ int main(int argc, char **argv)
     using namespace tevo::cli;
     CliArguments arguments;
     try {
-        arguments = parseArguments(app.arguments().mid(1));
+        arguments = parseArguments(QCoreApplication::arguments().mid(1));
     } catch (const UsageError &e) {
         print(stderr, QStringLiteral("tevo-cli: %1\n").arg(e.text));
         return kBadInput;

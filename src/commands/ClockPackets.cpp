@@ -1,5 +1,7 @@
 #include "commands/ClockPackets.h"
 
+#include "common/PacketBytes.h"
+
 #include <cstdlib>
 
 namespace tevo {
@@ -13,14 +15,12 @@ std::function<QDateTime()> &testNow()
 
 QByteArray packet(uchar command, int a, int b, int c)
 {
-    QByteArray out(kClockPacketLength, '\0');
-    out[0] = static_cast<char>(command);
+    PacketWriter out(kClockPacketLength);
+    out.putByte(0, command);
     const int values[3] = {a, b, c};
-    for (int i = 0; i < 3; ++i) {
-        out[1 + 2 * i] = static_cast<char>((values[i] % 100) / 10);
-        out[2 + 2 * i] = static_cast<char>(values[i] % 10);
-    }
-    return out;
+    for (int i = 0; i < 3; ++i)
+        out.putDigits(1 + 2 * i, values[i] % 100, 2, DigitOrder::MostSignificantFirst);
+    return out.take();
 }
 
 } // namespace

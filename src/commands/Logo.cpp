@@ -1,6 +1,7 @@
 #include "commands/Logo.h"
 
 #include "common/Error.h"
+#include "common/PacketBytes.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -27,35 +28,22 @@ bool isExactlyWhite(QRgb rgb)
     return qRed(rgb) == 255 && qGreen(rgb) == 255 && qBlue(rgb) == 255;
 }
 
-quint32 le32(const QByteArray &b, int at)
-{
-    quint32 v = 0;
-    for (int k = 3; k >= 0; --k)
-        v = (v << 8) | static_cast<uchar>(b.at(at + k));
-    return v;
-}
-
-quint16 le16(const QByteArray &b, int at)
-{
-    return static_cast<quint16>(static_cast<uchar>(b.at(at)) | (static_cast<uchar>(b.at(at + 1)) << 8));
-}
-
 // Uncompressed bitmaps of 24 and 32 bits per pixel are the big ones (a 4000 × 4000 picture
 // is 48 MB); of those only the 64 sampled rows are read. Anything else, or anything odd about
 // the file, is left to the image reader.
 std::optional<LogoPixels> logoFromPlainBitmap(QFile &file)
 {
     constexpr int kHeadLength = 54;   // file header and the common part of the info header
-    const QByteArray head = file.read(kHeadLength);
-    if (head.size() < kHeadLength || head.at(0) != 'B' || head.at(1) != 'M')
+    const PacketReader head(file.read(kHeadLength));
+    if (head.size() < kHeadLength || head.byte(0) != 'B' || head.byte(1) != 'M')
         return std::nullopt;
-    const quint32 dataOffset = le32(head, 10);
-    const quint32 infoSize = le32(head, 14);
-    const auto width = static_cast<qint32>(le32(head, 18));
-    const auto height = static_cast<qint32>(le32(head, 22));
-    const quint16 planes = le16(head, 26);
-    const quint16 bits = le16(head, 28);
-    const quint32 compression = le32(head, 30);
+    const quint32 dataOffset = head.unsigned32(10);
+    const quint32 infoSize = head.unsigned32(14);
+    const auto width = static_cast<qint32>(head.unsigned32(18));
+    const auto height = static_cast<qint32>(head.unsigned32(22));
+    const quint16 planes = head.unsigned16(26);
+    const quint16 bits = head.unsigned16(28);
+    const quint32 compression = head.unsigned32(30);
     if (infoSize < 40 || planes != 1 || compression != 0 || (bits != 24 && bits != 32))
         return std::nullopt;
     if (width <= 0 || width > 1 << 20 || height == 0 || height < -(1 << 20) || height > 1 << 20)
@@ -103,7 +91,7 @@ bool LogoPixels::isBlank() const
     return std::all_of(m_dots.begin(), m_dots.end(), [](quint8 d) { return d == 0; });
 }
 
-uchar PackBits(const std::array<quint8, 8> &flags)
+uchar packBits(const std::array<quint8, 8> &flags)
 {
     uchar byte = 0;
     for (int i = 0; i < 8; ++i) {
@@ -153,7 +141,7 @@ QByteArray logoData(const LogoPixels &logo)
             std::array<quint8, 8> flags{};
             for (int i = 0; i < 8; ++i)
                 flags[i] = logo.at(8 * k - 7 + i, y) ? 1 : 0;
-            out[(y - 1) * 8 + (k - 1)] = static_cast<char>(PackBits(flags));
+            out[(y - 1) * 8 + (k - 1)] = static_cast<char>(packBits(flags));
         }
     }
     return out;
@@ -168,14 +156,13 @@ QByteArray buildLogoWriteRequest(const LogoPixels &logo)
     return out;
 }
 
-LogoPixels logoFromReply(const QByteArray &reply)
+LogoPixels logoFromReply(const QByteArray &bytes)
 {
-    if (reply.size() < kLogoPacketLength)
-        throw InputError(QStringLiteral("A logo reply needs %1 bytes, got %2").arg(kLogoPacketLength).arg(reply.size()));
+    const PacketReader reply(bytes, kLogoPacketLength, "logo");
     LogoPixels logo;
     for (int y = 1; y <= kLogoSide; ++y) {
         for (int x = 1; x <= kLogoSide; ++x) {
-            const auto byte = static_cast<uchar>(reply.at(1 + (y - 1) * 8 + (x - 1) / 8));
+            const quint8 byte = reply.byte(1 + (y - 1) * 8 + (x - 1) / 8);
             logo.set(x, y, (byte >> (7 - (x - 1) % 8)) & 1);
         }
     }

@@ -28,11 +28,11 @@ public:
 
 private:
     static int index(int x, int y) { return (y - 1) * kLogoSide + (x - 1); }
-    std::array<quint8, kLogoSide * kLogoSide> m_dots{};
+    std::array<quint8, std::size_t{kLogoSide} * kLogoSide> m_dots{};
 };
 
 // Eight flags to one byte, the first in bit 7; any non-zero flag counts as set.
-uchar PackBits(const std::array<quint8, 8> &flags);
+uchar packBits(const std::array<quint8, 8> &flags);
 
 // Reduces a picture to the logo: dot (x, y) samples the pixel
 // (round(W / 64 · (x − 1)), round(H / 64 · (y − 1))), halves rounded to even, kept inside the

@@ -1,50 +1,34 @@
 #include "commands/MessageRecord.h"
 
-#include "common/Error.h"
+#include "common/PacketBytes.h"
 #include "exchange/ScaleCode.h"
 
 namespace tevo {
-namespace {
-
-void putNumber16(QByteArray &out, int number)
-{
-    const auto n = static_cast<quint16>(number & 0xFFFF);
-    out[1] = static_cast<char>(n & 0xFF);
-    out[2] = static_cast<char>(n >> 8);
-}
-
-} // namespace
-
 QByteArray buildMessageRecord(int number, const QStringList &lines8)
 {
-    QByteArray out;
-    out.reserve(kMessageRecordLength);
-    out.append(static_cast<char>(kMessageWriteCommand));
-    out.append(2, '\0');
-    putNumber16(out, number);
+    PacketWriter out(kMessageRecordLength);   // the last byte stays 0x00
+    out.putByte(0, kMessageWriteCommand);
+    out.putLe(1, number, 2);
     for (int line = 0; line < kMessageLineCount; ++line)
-        out.append(encodeScaleField(line < lines8.size() ? lines8.at(line) : QString(), kMessageLineWidth));
-    out.append('\0');
-    return out;
+        out.putBytes(3 + line * kMessageLineWidth,
+                     encodeScaleField(line < lines8.size() ? lines8.at(line) : QString(), kMessageLineWidth));
+    return out.take();
 }
 
 QByteArray buildMessageReadRequest(int number)
 {
-    QByteArray out(kMessageReadRequestLength, '\0');
-    out[0] = static_cast<char>(kMessageReadCommand);
-    putNumber16(out, number);
-    return out;
+    PacketWriter out(kMessageReadRequestLength);
+    out.putByte(0, kMessageReadCommand);
+    out.putLe(1, number, 2);
+    return out.take();
 }
 
-QStringList decodeMessageReply(const QByteArray &reply)
+QStringList decodeMessageReply(const QByteArray &bytes)
 {
-    if (reply.size() < kMessageReplyLength)
-        throw InputError(QStringLiteral("A message reply needs %1 bytes, got %2")
-                             .arg(kMessageReplyLength)
-                             .arg(reply.size()));
+    const PacketReader reply(bytes, kMessageReplyLength, "message");
     QStringList lines;
     for (int line = 0; line < kMessageLineCount; ++line) {
-        QByteArray kept = reply.mid(1 + line * kMessageLineWidth, kMessageLineWidth);
+        QByteArray kept = reply.bytes(1 + line * kMessageLineWidth, kMessageLineWidth);
         kept.replace('\0', QByteArray());
         lines.append(decodeScaleText(kept));
     }

@@ -18,7 +18,7 @@ inline constexpr int kMessageReadRequestLength = 3;
 inline constexpr int kMessageReplyLength = 401;
 
 // The write request. Only the low 16 bits of the number are sent. Each line is converted
-// with ToScaleCode, cut at 50 and padded with 0x00; missing lines are empty, lines past the
+// with toScaleCode, cut at 50 and padded with 0x00; missing lines are empty, lines past the
 // eighth are ignored.
 QByteArray buildMessageRecord(int number, const QStringList &lines8);
 

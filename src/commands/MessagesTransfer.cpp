@@ -30,16 +30,16 @@ bool MessagesTransfer::start(CommandState state, const QString &rangeText)
     plan.command = this;
     plan.steps = {state};
     plan.records = m_range.records();
-    m_lastStored = m_range.RangeLast;
+    m_lastStored = m_range.rangeLast;
     if (!write) {
         // One more number is asked for after the range; its answer ends the read.
-        plan.records.append(m_range.RangeLast + 1);
+        plan.records.append(m_range.rangeLast + 1);
         plan.closingRecord = true;
     }
     plan.rule = rule;
     plan.countError = countError;
     plan.bar = ProgressBar::Messages;
-    plan.progressMaximum = m_range.RangeSize;
+    plan.progressMaximum = m_range.rangeSize;
     return m_engine.start(plan);
 }
 

@@ -32,7 +32,6 @@ public:
     MessagesTransfer &messages() { return *m_messages; }
     ParameterCommands &parameters() { return *m_parameters; }
     ConnectionCheck &connectionCheck() { return *m_check; }
-    ParametersHost &parametersHost() { return *m_host; }
 
     // Where the end of a goods write is told while the main window is hidden to the tray: a
     // balloon (information or warning icon) instead of a box.

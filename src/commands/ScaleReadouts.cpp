@@ -1,42 +1,17 @@
 #include "commands/ScaleReadouts.h"
 
-#include "common/Error.h"
+#include "common/PacketBytes.h"
 
 namespace tevo {
-namespace {
 
-quint32 unsignedAt(const QByteArray &bytes, int at, int width)
+WeighingState decodeWeighingState(const QByteArray &bytes)
 {
-    quint32 v = 0;
-    for (int k = width - 1; k >= 0; --k)
-        v = (v << 8) | static_cast<uchar>(bytes.at(at + k));
-    return v;
-}
-
-qint32 signed32At(const QByteArray &bytes, int at)
-{
-    return static_cast<qint32>(unsignedAt(bytes, at, 4));
-}
-
-void requireLength(const QByteArray &reply, int length, const char *what)
-{
-    if (reply.size() < length)
-        throw InputError(QStringLiteral("A %1 reply needs %2 bytes, got %3")
-                             .arg(QLatin1String(what))
-                             .arg(length)
-                             .arg(reply.size()));
-}
-
-} // namespace
-
-WeighingState decodeWeighingState(const QByteArray &reply)
-{
-    requireLength(reply, WeighingState::kLength, "weighing state");
+    const PacketReader reply(bytes, WeighingState::kLength, "weighing state");
     WeighingState s;
-    s.grams = static_cast<quint16>(unsignedAt(reply, 2, 2));
-    s.price = signed32At(reply, 4);
-    s.cost = signed32At(reply, 8);
-    s.plu = signed32At(reply, 12);
+    s.grams = reply.unsigned16(2);
+    s.price = reply.signed32(4);
+    s.cost = reply.signed32(8);
+    s.plu = reply.signed32(12);
     return s;
 }
 
@@ -52,20 +27,20 @@ QString weightText(quint16 grams, const QLocale &locale)
     return text + locale.decimalPoint() + digits;
 }
 
-SalesTotals decodeSalesTotals(const QByteArray &reply)
+SalesTotals decodeSalesTotals(const QByteArray &bytes)
 {
-    requireLength(reply, SalesTotals::kLength, "sales totals");
+    const PacketReader reply(bytes, SalesTotals::kLength, "sales totals");
     SalesTotals t;
-    t.runCounter = signed32At(reply, 1);
-    t.labelCounter = signed32At(reply, 5);
-    t.totalSum = signed32At(reply, 9);
-    t.salesCount = unsignedAt(reply, 13, 3);
-    t.totalWeight = signed32At(reply, 16);
-    t.sumAllPlu = signed32At(reply, 20);
-    t.salesCountAllPlu = unsignedAt(reply, 24, 3);
-    t.weightAllPlu = signed32At(reply, 27);
-    t.freePlu = static_cast<quint16>(unsignedAt(reply, 37, 2));
-    t.freeMessages = static_cast<quint16>(unsignedAt(reply, 39, 2));
+    t.runCounter = reply.signed32(1);
+    t.labelCounter = reply.signed32(5);
+    t.totalSum = reply.signed32(9);
+    t.salesCount = reply.unsignedLe(13, 3);
+    t.totalWeight = reply.signed32(16);
+    t.sumAllPlu = reply.signed32(20);
+    t.salesCountAllPlu = reply.unsignedLe(24, 3);
+    t.weightAllPlu = reply.signed32(27);
+    t.freePlu = reply.unsigned16(37);
+    t.freeMessages = reply.unsigned16(39);
     return t;
 }
 

@@ -1,28 +1,15 @@
 #include "commands/SettingsPackets.h"
 
-#include "common/Error.h"
+#include "common/PacketBytes.h"
 #include "exchange/ScaleCode.h"
 
 namespace tevo {
 namespace {
 
-uchar byteAt(const QByteArray &bytes, int i) { return static_cast<uchar>(bytes.at(i)); }
-
-char low8(int value) { return static_cast<char>(static_cast<uchar>(value & 0xFF)); }
-
-void requireLength(const QByteArray &reply, int length, const char *what)
-{
-    if (reply.size() < length)
-        throw InputError(QStringLiteral("A %1 reply needs %2 bytes, got %3")
-                             .arg(QLatin1String(what))
-                             .arg(length)
-                             .arg(reply.size()));
-}
-
 // A line of the header reply: up to its first 0x00.
-QString headerLine(const QByteArray &reply, int at)
+QString headerLine(const PacketReader &reply, int at)
 {
-    QByteArray line = reply.mid(at, kHeaderLineWidth);
+    QByteArray line = reply.bytes(at, kHeaderLineWidth);
     const qsizetype end = line.indexOf('\0');
     if (end >= 0)
         line.truncate(end);
@@ -33,35 +20,33 @@ QString headerLine(const QByteArray &reply, int at)
 
 QByteArray buildSettingsPacket(const ScaleSettings &s)
 {
-    int formatCode = LabelFormatCode(s.labelFormatPosition);
+    int formatCode = labelFormatCode(s.labelFormatPosition);
     if (formatCode < 0)
-        formatCode = LabelFormatCode(kShownLabelFormatPosition);
+        formatCode = labelFormatCode(kShownLabelFormatPosition);
     const int barcode = s.barcodePosition >= 0 && s.barcodePosition < kBarcodeFormatCount ? s.barcodePosition : 0;
 
-    QByteArray out(kSettingsPacketLength, '\0');
-    out[0] = static_cast<char>(kSettingsWriteCommand);
-    out[1] = low8(s.department % 10);
-    out[2] = low8((s.department % 100 - s.department % 10) / 10);
-    out[3] = low8(s.department / 100);
-    out[4] = low8(formatCode);
-    out[5] = low8(barcode);
-    out[6] = low8(s.printShift);
-    out[7] = static_cast<char>(s.printOptions);
-    out[8] = low8(s.autoPrintWeight % 256);
-    out[9] = low8(s.autoPrintWeight / 256);
-    return out;
+    PacketWriter out(kSettingsPacketLength);
+    out.putByte(0, kSettingsWriteCommand);
+    out.putDigits(1, s.department, 3, DigitOrder::UnitsFirst);
+    out.putByte(4, formatCode);
+    out.putByte(5, barcode);
+    out.putByte(6, s.printShift);
+    out.putByte(7, s.printOptions);
+    out.putByte(8, s.autoPrintWeight % 256);
+    out.putByte(9, s.autoPrintWeight / 256);
+    return out.take();
 }
 
-ScaleSettings decodeSettingsReply(const QByteArray &reply)
+ScaleSettings decodeSettingsReply(const QByteArray &bytes)
 {
-    requireLength(reply, kSettingsPacketLength, "settings");
+    const PacketReader reply(bytes, kSettingsPacketLength, "settings");
     ScaleSettings s;
-    s.department = byteAt(reply, 3) * 100 + byteAt(reply, 2) * 10 + byteAt(reply, 1);
-    s.labelFormatPosition = qMax(0, labelFormatPosition(byteAt(reply, 4)));
-    s.barcodePosition = byteAt(reply, 5) < kBarcodeFormatCount ? byteAt(reply, 5) : -1;
-    s.printShift = byteAt(reply, 6);
-    s.printOptions = byteAt(reply, 7);
-    s.autoPrintWeight = byteAt(reply, 8) + byteAt(reply, 9) * 256;
+    s.department = static_cast<int>(reply.digits(1, 3));
+    s.labelFormatPosition = qMax(0, labelFormatPosition(reply.byte(4)));
+    s.barcodePosition = reply.byte(5) < kBarcodeFormatCount ? reply.byte(5) : -1;
+    s.printShift = reply.byte(6);
+    s.printOptions = reply.byte(7);
+    s.autoPrintWeight = reply.unsigned16(8);
     return s;
 }
 
@@ -75,9 +60,9 @@ QByteArray buildHeaderPacket(const QString &line1, const QString &line2)
     return out;
 }
 
-ShopHeader decodeHeaderReply(const QByteArray &reply)
+ShopHeader decodeHeaderReply(const QByteArray &bytes)
 {
-    requireLength(reply, kHeaderPacketLength, "shop header");
+    const PacketReader reply(bytes, kHeaderPacketLength, "shop header");
     return {headerLine(reply, 1), headerLine(reply, 1 + kHeaderLineWidth)};
 }
 

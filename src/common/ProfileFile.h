@@ -28,7 +28,6 @@ public:
     void parse(const QByteArray &bytes);
 
     const QString &path() const { return m_path; }
-    void setPath(const QString &path) { m_path = path; }
 
     bool sectionExists(const QString &section) const; // the section holds at least one key
     QStringList sections() const;

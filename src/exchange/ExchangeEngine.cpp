@@ -100,7 +100,7 @@ bool ExchangeEngine::takeRange(const QString &text, int maxNumber, int rowCount,
 {
     RangeSelection parsed;
     try {
-        parsed.ParseRange(text, maxNumber);
+        parsed.parseRange(text, maxNumber);
     } catch (const Error &e) {
         refuseStart(e.text());
         return false;
@@ -291,14 +291,6 @@ void ExchangeEngine::setPollInterval(int ms)
 ExchangeEngine::Conversation *ExchangeEngine::conversation(int scaleRecNo) const
 {
     return scaleRecNo > 0 && scaleRecNo < m_byRecNo.size() ? m_byRecNo[scaleRecNo] : nullptr;
-}
-
-QVector<ScaleStatus> ExchangeEngine::statuses() const
-{
-    QVector<ScaleStatus> out;
-    for (const auto &c : m_scales)
-        out.append(c->status);
-    return out;
 }
 
 ScaleStatus ExchangeEngine::status(int scaleRecNo) const

@@ -75,12 +75,10 @@ public:
     void setFastExchange(bool on) { m_fastExchange = on; }
     // A scale that has sent nothing for this long ends its part and is reported as not
     // answering; 0 (the default, and always in the window) polls it until stopped.
-    int silenceTimeout() const { return m_silenceTimeoutMs; }
     void setSilenceTimeout(int ms) { m_silenceTimeoutMs = qMax(0, ms); }
 
     // --- what the engine shows ---
     int selectedScaleCount() const; // rows of S selected now (ScaleChannels::isSelected)
-    QVector<ScaleStatus> statuses() const; // the scales of the running (or last) exchange
     ScaleStatus status(int scaleRecNo) const; // row 0 when that scale takes no part
     int progress(ProgressBar bar) const { return bar == ProgressBar::Goods ? m_pbT : m_pbM; }
     // Rows (0-based positions in S) the next poll goes to.

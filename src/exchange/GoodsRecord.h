@@ -37,10 +37,10 @@ enum class GoodsNameField { First, Second };
 // prefix that a read stores, 2 for a first letter U/u ("UsrLogo " included), 0 for none.
 int goodsLogoKind(const QString &logo);
 
-// A name as one 28-byte field: converted with ToScaleCode, 0x00 up to 28, cut at 28. With a
+// A name as one 28-byte field: converted with toScaleCode, 0x00 up to 28, cut at 28. With a
 // logo, bytes 24 … 27 carry 0x00, the logo kind and two characters of the LOGO text padded
 // to 13 (characters 10 and 12 for the first field, 9 and 11 for the second).
-QByteArray EncodeGoodsName(const QString &name, GoodsNameField field, const QString &logo);
+QByteArray encodeGoodsName(const QString &name, GoodsNameField field, const QString &logo);
 
 // The 85-byte write request of a goods row. logoWriteBack (may be null) receives the LOGO
 // text the row should hold afterwards: with a logo it is padded with blanks to 13

@@ -32,7 +32,7 @@ bool GoodsTransfer::start(CommandState state, const QString &rangeText)
     plan.rule = rule;
     plan.countError = countError;
     plan.bar = ProgressBar::Goods;
-    plan.progressMaximum = m_range.RangeSize;
+    plan.progressMaximum = m_range.rangeSize;
     return m_engine.start(plan);
 }
 

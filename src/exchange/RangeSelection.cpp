@@ -29,7 +29,7 @@ QString numberOutOfRangeText(int number, int maxNumber)
     return QStringLiteral("Номер %1 вне диапазона 1 … %2").arg(number).arg(maxNumber);
 }
 
-void RangeSelection::ParseRange(const QString &text, int maxNumber)
+void RangeSelection::parseRange(const QString &text, int maxNumber)
 {
     qsizetype from = 0;
     qsizetype to = text.size();
@@ -66,48 +66,48 @@ void RangeSelection::ParseRange(const QString &text, int maxNumber)
         tokens.append(t);
     }
 
-    RangeSelected = QBitArray(maxNumber + 1);
-    RangeSize = 0;
-    RangeFirst = maxNumber;
-    RangeLast = 1;
+    rangeSelected = QBitArray(maxNumber + 1);
+    rangeSize = 0;
+    rangeFirst = maxNumber;
+    rangeLast = 1;
     for (const Token &t : tokens) {
         if (t.run) {
-            RangeSize += t.b - t.a + 1;
-            RangeFirst = qMin(RangeFirst, t.b);
-            RangeLast = qMax(RangeLast, t.b);
+            rangeSize += t.b - t.a + 1;
+            rangeFirst = qMin(rangeFirst, t.b);
+            rangeLast = qMax(rangeLast, t.b);
             for (int n = t.a; n <= t.b; ++n)
-                RangeSelected.setBit(n);
+                rangeSelected.setBit(n);
         } else {
-            RangeSize += 1;
-            RangeSelected.setBit(t.a);
+            rangeSize += 1;
+            rangeSelected.setBit(t.a);
         }
-        RangeFirst = qMin(RangeFirst, t.a);
-        RangeLast = qMax(RangeLast, t.a);
+        rangeFirst = qMin(rangeFirst, t.a);
+        rangeLast = qMax(rangeLast, t.a);
     }
 }
 
-int RangeSelection::NextInRange(int n) const
+int RangeSelection::nextInRange(int n) const
 {
-    const int top = qMin<qsizetype>(RangeLast, RangeSelected.size() - 1);
+    const int top = qMin<qsizetype>(rangeLast, rangeSelected.size() - 1);
     for (int k = qMax(n + 1, 1); k <= top; ++k) {
-        if (RangeSelected.testBit(k))
+        if (rangeSelected.testBit(k))
             return k;
     }
-    return RangeLast;
+    return rangeLast;
 }
 
 bool RangeSelection::isSelected(int n) const
 {
-    return n >= 1 && n < RangeSelected.size() && RangeSelected.testBit(n);
+    return n >= 1 && n < rangeSelected.size() && rangeSelected.testBit(n);
 }
 
 QVector<int> RangeSelection::records() const
 {
     QVector<int> out;
-    int n = RangeFirst;
+    int n = rangeFirst;
     out.append(n);
-    while (n < RangeLast) {
-        n = NextInRange(n);
+    while (n < rangeLast) {
+        n = nextInRange(n);
         out.append(n);
     }
     return out;

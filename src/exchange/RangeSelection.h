@@ -12,12 +12,12 @@ inline constexpr int kMaxGoodsNumber = 4000;
 inline constexpr int kMaxMessageNumber = 1000;
 
 // The range state of a transfer. The engine reads the fields directly and may move
-// RangeLast itself (the message read asks for one number past the range).
+// rangeLast itself (the message read asks for one number past the range).
 struct RangeSelection {
-    QBitArray RangeSelected;   // bit n set: number n (1 … maxNumber) is chosen; bit 0 unused
-    int RangeFirst = 0;        // lowest number named by the text (also the b of "5-3")
-    int RangeLast = 0;         // highest number named by the text
-    int RangeSize = 0;         // sum of the token sizes, repeats counted; "5-3" adds -1
+    QBitArray rangeSelected;   // bit n set: number n (1 … maxNumber) is chosen; bit 0 unused
+    int rangeFirst = 0;        // lowest number named by the text (also the b of "5-3")
+    int rangeLast = 0;         // highest number named by the text
+    int rangeSize = 0;         // sum of the token sizes, repeats counted; "5-3" adds -1
 
     // Fills the state from the range text; numbers must lie in 1 … maxNumber.
     // The whole text is checked before anything changes; on failure the state stays as it
@@ -27,16 +27,16 @@ struct RangeSelection {
     //    comma);
     //  - InputError "Номер N вне диапазона 1 … M" names a number outside 1 … maxNumber.
     // Leading and trailing blanks and control characters are ignored.
-    void ParseRange(const QString &text, int maxNumber);
+    void parseRange(const QString &text, int maxNumber);
 
-    // The smallest chosen number above n that is not above RangeLast; RangeLast if none.
-    int NextInRange(int n) const;
+    // The smallest chosen number above n that is not above rangeLast; rangeLast if none.
+    int nextInRange(int n) const;
 
     // Whether number n is chosen (false outside 1 … maxNumber).
     bool isSelected(int n) const;
 
-    // The record numbers a transfer runs through, in order: RangeFirst, then NextInRange until
-    // RangeLast (so "5-3" runs 3, 5, and "1-5, 3" runs 1 … 5 once).
+    // The record numbers a transfer runs through, in order: rangeFirst, then nextInRange until
+    // rangeLast (so "5-3" runs 3, 5, and "1-5, 3" runs 1 … 5 once).
     QVector<int> records() const;
 };
 

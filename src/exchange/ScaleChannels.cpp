@@ -9,7 +9,7 @@
 
 namespace tevo {
 
-bool IsSerialAddress(const QString &text) { return text.toUpper().contains(QLatin1String("COM")); }
+bool isSerialAddress(const QString &text) { return text.toUpper().contains(QLatin1String("COM")); }
 
 int serialChannelNumber(const QString &ipText)
 {
@@ -49,11 +49,11 @@ ScaleChannels::ScaleChannels(Table &scales, QObject *parent) : QObject(parent), 
         serial->setCommPort(QStringLiteral("COM%1").arg(n == 0 ? 1 : n));
         serial->setFlowControl(TComm32::fcNone);
         serial->setEventChar(0);
-        connect(serial.get(), &TComm32::ReceiveData, this, [this, n](const QByteArray &bytes) {
+        connect(serial.get(), &TComm32::receiveData, this, [this, n](const QByteArray &bytes) {
             emit packetReceived(bytes, m_serial[n]->tag());
         });
         if (n == 0)
-            connect(serial.get(), &TComm32::Error, this, &ScaleChannels::serialError0);
+            connect(serial.get(), &TComm32::lineError, this, &ScaleChannels::serialError0);
         m_serial[n] = std::move(serial);
     }
 }
@@ -61,10 +61,10 @@ ScaleChannels::ScaleChannels(Table &scales, QObject *parent) : QObject(parent), 
 ScaleChannels::~ScaleChannels()
 {
     for (auto &s : m_serial)
-        s->ClosePort();
+        s->closePort();
 }
 
-int ScaleChannels::SocketIndex(int recNo) const
+int ScaleChannels::socketIndex(int recNo) const
 {
     return recNo >= 0 && recNo < m_socketIndex.size() ? m_socketIndex[recNo] : 0;
 }
@@ -86,7 +86,7 @@ void ScaleChannels::OpenChannels(bool open, bool allRows)
         const QString ip = m_scales.text(row, QStringLiteral("IP")).trimmed();
         const QVariant portValue = m_scales.value(row, QStringLiteral("PORT"));
         const int port = portValue.isNull() ? 0 : portValue.toInt();
-        if (IsSerialAddress(ip)) {
+        if (isSerialAddress(ip)) {
             const int n = serialChannelNumber(ip);
             if (n < 0) {
                 if (open)
@@ -100,12 +100,12 @@ void ScaleChannels::OpenChannels(bool open, bool allRows)
             if (open) {
                 try {
                     serial.setBaudRate(static_cast<quint32>(port));
-                    serial.OpenPort();
+                    serial.openPort();
                 } catch (const tevo::Error &) {
                     // A port that cannot be opened leaves that scale silent.
                 }
             } else {
-                serial.ClosePort();
+                serial.closePort();
             }
             continue;
         }
@@ -147,10 +147,10 @@ void ScaleChannels::SendToScale(int row, const QByteArray &packet)
     if (row < 0 || row >= m_scales.count())
         return;
     const QString ip = m_scales.text(row, QStringLiteral("IP"));
-    if (IsSerialAddress(ip)) {
+    if (isSerialAddress(ip)) {
         const int n = serialChannelNumber(ip);
         if (n >= 0)
-            m_serial[n]->QueueWrite(packet.constData(), static_cast<quint16>(packet.size()));
+            m_serial[n]->queueWrite(packet.constData(), static_cast<quint16>(packet.size()));
         return;
     }
     if (row >= kChannelCount)

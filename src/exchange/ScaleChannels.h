@@ -18,7 +18,7 @@ namespace tevo {
 class Table;
 class TComm32;
 
-bool IsSerialAddress(const QString &text);
+bool isSerialAddress(const QString &text);
 // The serial channel number of a serial IP text ("COM0" … "COM9" in any case), or -1.
 int serialChannelNumber(const QString &ipText);
 
@@ -47,7 +47,7 @@ public:
 
     QTcpSocket *socket(int n) const { return m_sockets[n]; }      // CS<n>
     TComm32 *serial(int n) const { return m_serial[n].get(); }     // SC_COM<n>
-    int SocketIndex(int recNo) const;                              // the CS number bound to a row
+    int socketIndex(int recNo) const;                              // the CS number bound to a row
 
 signals:
     // Every batch of bytes that arrives on any channel, with the record number (1-based

@@ -4,7 +4,7 @@
 
 namespace tevo {
 
-uchar ToScaleCode(uchar c)
+uchar toScaleCode(uchar c)
 {
     if (c < 0x80)
         return c;                                   // ASCII, 0x00 included
@@ -25,7 +25,7 @@ uchar ToScaleCode(uchar c)
     }
 }
 
-uchar FromScaleCode(uchar c)
+uchar fromScaleCode(uchar c)
 {
     if (c < 0x80)
         return c;
@@ -60,7 +60,7 @@ QByteArray encodeScaleText(const QString &text)
         } else if (!representableInCp1251(c)) {
             out.append(static_cast<char>(kScaleUnmappable));
         } else {
-            out.append(static_cast<char>(ToScaleCode(static_cast<uchar>(cp.at(i)))));
+            out.append(static_cast<char>(toScaleCode(static_cast<uchar>(cp.at(i)))));
         }
     }
     return out;
@@ -70,7 +70,7 @@ QString decodeScaleText(const QByteArray &bytes)
 {
     QByteArray cp(bytes.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < bytes.size(); ++i)
-        cp[i] = static_cast<char>(FromScaleCode(static_cast<uchar>(bytes.at(i))));
+        cp[i] = static_cast<char>(fromScaleCode(static_cast<uchar>(bytes.at(i))));
     return fromCp1251(cp);
 }
 
@@ -83,7 +83,7 @@ QByteArray encodeScaleField(const QString &text, int width)
     return out;
 }
 
-int LabelFormatCode(int position)
+int labelFormatCode(int position)
 {
     if (position >= 1 && position <= 28)
         return position;

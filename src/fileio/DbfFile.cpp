@@ -2,11 +2,11 @@
 
 #include "common/Codepage.h"
 #include "common/Error.h"
+#include "common/PacketBytes.h"
 
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
-#include <QtEndian>
 
 namespace tevo {
 namespace {
@@ -18,10 +18,8 @@ constexpr char kEndOfFile = 0x1A;
 
 QString notDbase(const QString &path) { return QStringLiteral("File %1 is not a dBase table").arg(path); }
 
-// Little-endian numbers of the header; bytes past the end read as 0.
-quint32 byteAt(const QByteArray &b, int at) { return at < b.size() ? static_cast<quint8>(b.at(at)) : 0u; }
-quint16 u16(const QByteArray &b, int at) { return quint16(byteAt(b, at) | byteAt(b, at + 1) << 8); }
-quint32 u32(const QByteArray &b, int at) { return u16(b, at) | quint32(u16(b, at + 2)) << 16; }
+// The header length a header of kHeaderSize bytes states.
+int statedHeaderLength(const QByteArray &head) { return PacketReader(head).unsigned16(8); }
 
 // dBase III and the tables that keep its 32-byte field descriptors (dBase IV/5 and FoxPro
 // with or without memo, Visual FoxPro). dBase II and dBase 7 lay fields out differently.
@@ -44,9 +42,10 @@ DbfTable DbfTable::parseHeader(const QByteArray &bytes, const QString &path)
 {
     if (bytes.size() < kHeaderSize || !knownVersion(static_cast<quint8>(bytes.at(0))))
         throw FileError(notDbase(path));
-    const int headerLength = u16(bytes, 8);
-    const int recordLength = u16(bytes, 10);
-    const quint32 recordCount = u32(bytes, 4);
+    const PacketReader head(bytes);
+    const int headerLength = head.unsigned16(8);
+    const int recordLength = head.unsigned16(10);
+    const quint32 recordCount = head.unsigned32(4);
     if (headerLength < kHeaderSize + kDescriptorSize + 1 || recordLength < 2)
         throw FileError(notDbase(path));
     if (bytes.size() < headerLength)
@@ -105,7 +104,7 @@ DbfTable DbfTable::read(const QString &path)
         throw FileError(QStringLiteral("Cannot open file %1").arg(path));
     QByteArray head = f.read(kHeaderSize);
     if (head.size() == kHeaderSize) {
-        const int headerLength = u16(head, 8);
+        const int headerLength = statedHeaderLength(head);
         if (headerLength > kHeaderSize)
             head += f.read(headerLength - kHeaderSize);
     }
@@ -131,7 +130,7 @@ DbfTable DbfTable::create(const QVector<DbfField> &fields, quint8 languageDriver
         DbfField f = fields[i];
         f.offset = offset;
         offset += f.width;
-        char *d = header.data() + kHeaderSize + kDescriptorSize * i;
+        char *d = header.data() + kHeaderSize + kDescriptorSize * qsizetype(i);
         const QByteArray name = f.name.left(10);
         memcpy(d, name.constData(), name.size());
         d[11] = f.type;
@@ -140,10 +139,11 @@ DbfTable DbfTable::create(const QVector<DbfField> &fields, quint8 languageDriver
         t.m_fields.append(f);
     }
     header[headerLength - 1] = kFieldTerminator;
-    qToLittleEndian<quint16>(quint16(headerLength), header.data() + 8);
-    qToLittleEndian<quint16>(quint16(offset), header.data() + 10);
-    header[kDbfLanguageDriverOffset] = static_cast<char>(languageDriver);
-    t.m_header = header;
+    PacketWriter w(header);
+    w.putLe(8, headerLength, 2);
+    w.putLe(10, offset, 2);
+    w.putByte(kDbfLanguageDriverOffset, languageDriver);
+    t.m_header = w.bytes();
     t.m_recordLength = offset;
     return t;
 }
@@ -192,11 +192,12 @@ QByteArray DbfWriter::bytes() const
 {
     QByteArray header = m_header;
     stampDate(header);
-    qToLittleEndian<quint32>(quint32(m_count), header.data() + 4);
-    header[kDbfLanguageDriverOffset] = static_cast<char>(m_languageDriver);
+    PacketWriter w(header);
+    w.putLe(4, m_count, 4);
+    w.putByte(kDbfLanguageDriverOffset, m_languageDriver);
     QByteArray out;
     out.reserve(header.size() + m_records.size() + 1);
-    out += header;
+    out += w.bytes();
     out += m_records;
     out += kEndOfFile;
     return out;
@@ -268,8 +269,8 @@ void setDbfLanguageDriver(const QString &path)
     if (!f.open(QIODevice::ReadWrite))
         throw FileError(QStringLiteral("Unable to write to %1").arg(path));
     QByteArray head = f.read(kHeaderSize);
-    if (head.size() == kHeaderSize && u16(head, 8) > kHeaderSize)
-        head += f.read(u16(head, 8) - kHeaderSize);
+    if (head.size() == kHeaderSize && statedHeaderLength(head) > kHeaderSize)
+        head += f.read(statedHeaderLength(head) - kHeaderSize);
     DbfTable::parseHeader(head, path);
     if (static_cast<quint8>(head.at(kDbfLanguageDriverOffset)) == kDbfDriverDb866ru0)
         return;

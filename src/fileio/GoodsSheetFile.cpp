@@ -2,10 +2,10 @@
 
 #include "common/Codepage.h"
 #include "common/Error.h"
+#include "common/PacketBytes.h"
 #include "common/WholeFile.h"
 #include "store/Table.h"
 
-#include <QtEndian>
 #include <cstring>
 
 namespace tevo {
@@ -20,25 +20,13 @@ public:
         put16(type);
         put16(length);
     }
-    void put16(quint16 v)
-    {
-        char b[2];
-        qToLittleEndian(v, b);
-        m_bytes.append(b, 2);
-    }
-    void put32(quint32 v)
-    {
-        char b[4];
-        qToLittleEndian(v, b);
-        m_bytes.append(b, 4);
-    }
+    void put16(quint16 v) { appendLe(m_bytes, v, 2); }
+    void put32(quint32 v) { appendLe(m_bytes, v, 4); }
     void putDouble(double d)
     {
         quint64 bits;
         std::memcpy(&bits, &d, sizeof bits);
-        char b[8];
-        qToLittleEndian(bits, b);
-        m_bytes.append(b, 8);
+        appendLe(m_bytes, bits, 8);
     }
     void cellHead(quint16 type, quint16 length, int row, int column, quint16 format)
     {

@@ -221,12 +221,12 @@ bool TReadThread::checkLine(quint32 bits)
         if (::ioctl(m_link.handle, TIOCGICOUNT, &ic) != 0)
             return false;
         const LineCounts now = toCounts(ic);
-        bits |= lineEventBits(m_counts, now, &m_pendingErrors, &LastCommErrors);
+        bits |= lineEventBits(m_counts, now, &m_pendingErrors, &m_lastCommErrors);
         m_counts = now;
     }
     if (bits != 0)
         post(new CommNotice(CommEventNotice, 0, (bits & 0xFFFF) | (modemStatus() << 16), QByteArray(),
-                            (bits & EV_ERR) ? LastCommErrors : 0));
+                            (bits & EV_ERR) ? m_lastCommErrors : 0));
     return true;
 }
 

@@ -79,7 +79,7 @@ private:
     CommThreadLink m_link;
     std::thread m_thread;
     std::unique_ptr<char[]> ReaderBuffer;
-    quint32 LastCommErrors = 0;
+    quint32 m_lastCommErrors = 0;
 
     bool m_hasCounts = false;
     LineCounts m_counts;

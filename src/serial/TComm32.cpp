@@ -35,17 +35,17 @@ private:
     TComm32 *m_owner;
 };
 
-TComm32::TComm32(QObject *parent) : QObject(parent), NotifyWindow(std::make_unique<TCommNotifyWindow>(this)) {}
+TComm32::TComm32(QObject *parent) : QObject(parent), m_notifyWindow(std::make_unique<TCommNotifyWindow>(this)) {}
 
 TComm32::~TComm32()
 {
-    ClosePort();
-    NotifyWindow.reset();   // notices still waiting for delivery go with it
+    closePort();
+    m_notifyWindow.reset();   // notices still waiting for delivery go with it
 }
 
 // --- open and close ---------------------------------------------------------------------
 
-bool TComm32::OpenPort()
+bool TComm32::openPort()
 {
     if (m_handle >= 0)
         throw ECommsError(QStringLiteral("Already have a comm file open"));
@@ -74,26 +74,26 @@ bool TComm32::OpenPort()
     takePortCharacters(port, m_dcb);
     m_dcb.Flags |= kDcbBinary;
     m_evtChar.store(static_cast<unsigned char>(m_dcb.EvtChar));
-    PortOpen = true;
+    m_portOpen = true;
 
     if (!applySettings()) {
         closeHandle();
-        PortOpen = false;
+        m_portOpen = false;
         throw ECommsError(QStringLiteral("Wrong comm parametrs!!!"));
     }
     // RxQueue and TxQueue have nothing to size here: a terminal's buffers are the kernel's.
 
-    StopEvent = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-    if (StopEvent < 0) {
+    m_stopEvent = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    if (m_stopEvent < 0) {
         closeHandle();
-        PortOpen = false;
+        m_portOpen = false;
         return false;
     }
 
     CommThreadLink link;
     link.handle = m_handle;
-    link.stopEvent = StopEvent;
-    link.notifyWindow = NotifyWindow.get();
+    link.stopEvent = m_stopEvent;
+    link.notifyWindow = m_notifyWindow.get();
     link.evtChar = &m_evtChar;
     link.postedNotices = &m_postedNotices;
 
@@ -114,12 +114,12 @@ bool TComm32::OpenPort()
     return true;
 }
 
-void TComm32::ClosePort()
+void TComm32::closePort()
 {
     if (m_handle < 0)
         return;
-    if (StopEvent >= 0)
-        eventfd_write(StopEvent, 1);
+    if (m_stopEvent >= 0)
+        eventfd_write(m_stopEvent, 1);
     if (m_reader) {
         ::tcflush(m_handle, TCIFLUSH);
         m_reader->join();
@@ -130,12 +130,12 @@ void TComm32::ClosePort()
         m_writer->join();
         m_writer.reset();   // blocks still queued are dropped with it
     }
-    if (StopEvent >= 0) {
-        ::close(StopEvent);
-        StopEvent = -1;
+    if (m_stopEvent >= 0) {
+        ::close(m_stopEvent);
+        m_stopEvent = -1;
     }
     closeHandle();
-    PortOpen = false;
+    m_portOpen = false;
 }
 
 void TComm32::closeHandle()
@@ -148,7 +148,7 @@ void TComm32::closeHandle()
     m_deviceName.clear();
 }
 
-bool TComm32::QueueWrite(const char *data, quint16 length)
+bool TComm32::queueWrite(const char *data, quint16 length)
 {
     if (!m_writer)
         return false;
@@ -157,11 +157,11 @@ bool TComm32::QueueWrite(const char *data, quint16 length)
     return m_writer->post(QByteArray(data, length));
 }
 
-bool TComm32::QueueWrite(const QByteArray &data)
+bool TComm32::queueWrite(const QByteArray &data)
 {
     if (data.size() > 0xFFFF)
         return false;
-    return QueueWrite(data.constData(), static_cast<quint16>(data.size()));
+    return queueWrite(data.constData(), static_cast<quint16>(data.size()));
 }
 
 // --- settings ---------------------------------------------------------------------------
@@ -193,7 +193,7 @@ bool TComm32::applySettings()
 void TComm32::setBaudRate(quint32 rate)
 {
     m_dcb.BaudRate = rate;
-    if (PortOpen)
+    if (m_portOpen)
         applySettings();
 }
 
@@ -202,7 +202,7 @@ TComm32::TBytesize TComm32::byteSize() const { return static_cast<TBytesize>(m_d
 void TComm32::setByteSize(TBytesize size)
 {
     m_dcb.ByteSize = static_cast<quint8>(size + 4);
-    if (PortOpen)
+    if (m_portOpen)
         applySettings();
 }
 
@@ -211,7 +211,7 @@ TComm32::TParity TComm32::parity() const { return static_cast<TParity>(m_dcb.Par
 void TComm32::setParity(TParity parity)
 {
     m_dcb.Parity = static_cast<quint8>(parity);
-    if (PortOpen)
+    if (m_portOpen)
         applySettings();
 }
 
@@ -220,7 +220,7 @@ TComm32::TStopBits TComm32::stopBits() const { return static_cast<TStopBits>(m_d
 void TComm32::setStopBits(TStopBits bits)
 {
     m_dcb.StopBits = static_cast<quint8>(bits);
-    if (PortOpen)
+    if (m_portOpen)
         applySettings();
 }
 
@@ -248,7 +248,7 @@ void TComm32::setFlowControl(TFlowControl flow)
         m_dcb.Flags |= kDcbSoftwareFlow;
         break;
     }
-    if (PortOpen)
+    if (m_portOpen)
         applySettings();
 }
 
@@ -256,7 +256,7 @@ void TComm32::setEventChar(char c)
 {
     m_dcb.EvtChar = c;
     m_evtChar.store(static_cast<unsigned char>(c));
-    if (PortOpen)
+    if (m_portOpen)
         applySettings();
 }
 
@@ -266,18 +266,18 @@ void TComm32::handleNotice(CommNotice &notice)
 {
     switch (notice.notice) {
     case CommDataNotice:
-        emit ReceiveData(notice.block);
+        emit receiveData(notice.block);
         break;   // the block goes with the notice once delivered
     case CommFailureNotice:
-        emit RequestHangup();
+        emit requestHangup();
         break;
     case CommThreadReadyNotice:
         break;
     case CommEventNotice: {
-        LastEventMask = notice.lParam & 0xFFFF;
-        LastModemStatus = notice.lParam >> 16;
-        const quint32 e = LastEventMask;
-        const quint32 status = LastModemStatus;
+        m_lastEventMask = notice.lParam & 0xFFFF;
+        m_lastModemStatus = notice.lParam >> 16;
+        const quint32 e = m_lastEventMask;
+        const quint32 status = m_lastModemStatus;
         const quint32 errors = notice.commErrors;
 
         // A handler may destroy the driver; nothing more is emitted then.
@@ -286,29 +286,29 @@ void TComm32::handleNotice(CommNotice &notice)
             if (when && alive)
                 (this->*signal)();
         };
-        emit CommEvent();
+        emit commEvent();
         if ((e & EV_ERR) && alive)
-            emit Error(errors);
-        fire(e & EV_RXFLAG, &TComm32::EventChar);
-        fire(e & EV_BREAK, &TComm32::Break);
-        fire(e & EV_TXEMPTY, &TComm32::TXEMPTY);
-        fire(e & EV_RX80FULL, &TComm32::RX80FULL);
-        fire(e & EV_PERR, &TComm32::PERR);
+            emit lineError(errors);
+        fire(e & EV_RXFLAG, &TComm32::eventCharReceived);
+        fire(e & EV_BREAK, &TComm32::breakReceived);
+        fire(e & EV_TXEMPTY, &TComm32::txEmpty);
+        fire(e & EV_RX80FULL, &TComm32::rx80Full);
+        fire(e & EV_PERR, &TComm32::printerError);
         if (e & EV_CTS) {
-            fire(true, &TComm32::ChangeCTS);
-            fire(true, (status & MS_CTS_ON) ? &TComm32::SetCTS : &TComm32::ClearCTS);
+            fire(true, &TComm32::ctsChanged);
+            fire(true, (status & MS_CTS_ON) ? &TComm32::ctsSet : &TComm32::ctsCleared);
         }
         if (e & EV_DSR) {
-            fire(true, &TComm32::ChangeDSR);
-            fire(true, (status & MS_DSR_ON) ? &TComm32::SetDSR : &TComm32::ClearDSR);
+            fire(true, &TComm32::dsrChanged);
+            fire(true, (status & MS_DSR_ON) ? &TComm32::dsrSet : &TComm32::dsrCleared);
         }
         if (e & EV_RING) {
-            fire(true, &TComm32::ChangeRing);
-            fire(true, (status & MS_RING_ON) ? &TComm32::SetRing : &TComm32::ClearRing);
+            fire(true, &TComm32::ringChanged);
+            fire(true, (status & MS_RING_ON) ? &TComm32::ringSet : &TComm32::ringCleared);
         }
         if (e & EV_RLSD) {
-            fire(true, &TComm32::ChangeRLSD);
-            fire(true, (status & MS_RLSD_ON) ? &TComm32::SetRLSD : &TComm32::ClearRLSD);
+            fire(true, &TComm32::rlsdChanged);
+            fire(true, (status & MS_RLSD_ON) ? &TComm32::rlsdSet : &TComm32::rlsdCleared);
         }
         break;
     }

@@ -1,5 +1,5 @@
 #pragma once
-// TComm32: the RS-232 driver, one instance per serial channel. OpenPort opens the device
+// TComm32: the RS-232 driver, one instance per serial channel. openPort opens the device
 // (read-write, no controlling terminal, exclusive), sets it to raw mode with the driver's
 // line settings and starts a reader thread and a writer thread. Everything the threads see
 // (received blocks, line events, failures) is posted to a notifier object that lives on the
@@ -8,7 +8,7 @@
 //
 // Received data: one block per burst, a burst ending when the line stays quiet for more than
 // 1 ms, at most 32768 bytes a block, zero bytes passed on unchanged. Writes go out in the
-// order QueueWrite was called, each block whole before the next.
+// order queueWrite was called, each block whole before the next.
 //
 // Line events come where the device reports them: modem line changes (CTS, DSR, ring,
 // carrier), breaks and line errors on ports with interrupt counters (UARTs, USB adapters).
@@ -30,7 +30,7 @@ class TReadThread;
 class TWriteThread;
 class CommNotice;
 
-// Raised by OpenPort with one of the texts "Already have a comm file open", "Error opening
+// Raised by openPort with one of the texts "Already have a comm file open", "Error opening
 // com port", "File handle is not a comm handle. ", "Wrong comm parametrs!!!", "Unable to
 // create Read thread", "Unable to create Write thread".
 class ECommsError : public Error {
@@ -66,15 +66,15 @@ public:
     // Opens CommPort (a name such as "COM3", resolved through the ports file beside the
     // program, or a device path) and starts both threads. Throws ECommsError; returns false
     // only when the stop signal cannot be made.
-    bool OpenPort();
+    bool openPort();
     // Stops and joins both threads, drops what is still queued for writing and closes the
     // device. Nothing when no port is held. Notices the threads posted before they stopped
     // are still delivered afterwards.
-    void ClosePort();
+    void closePort();
     // Copies the bytes and queues them for the writer; false when no writer thread runs.
     // Never waits for the bytes to be sent.
-    bool QueueWrite(const char *data, quint16 length);
-    bool QueueWrite(const QByteArray &data);   // false when longer than 65535 bytes
+    bool queueWrite(const char *data, quint16 length);
+    bool queueWrite(const QByteArray &data);   // false when longer than 65535 bytes
 
     // Properties; a change while the port is open goes to the port at once, a change while
     // closed at the next open.
@@ -98,37 +98,37 @@ public:
     void setEventChar(char c);
 
     const DCB &settings() const { return m_dcb; }
-    bool portOpen() const { return PortOpen; }
+    bool portOpen() const { return m_portOpen; }
     QString deviceName() const { return m_deviceName; }   // the device of the open port
-    quint32 lastEventMask() const { return LastEventMask; }
-    quint32 lastModemStatus() const { return LastModemStatus; }
+    quint32 lastEventMask() const { return m_lastEventMask; }
+    quint32 lastModemStatus() const { return m_lastModemStatus; }
 
     // The channel tag: the record number of the scale row last bound to this driver.
     int tag() const { return m_tag; }
     void setTag(int tag) { m_tag = tag; }
 
 signals:
-    void ReceiveData(const QByteArray &Buffer);   // exactly the block's bytes
-    void RequestHangup();                         // a thread failed and ended
-    void CommEvent();                             // first of every line-event notice
-    void Error(quint32 ErrorCode);                // line error flags (CE_*)
-    void EventChar();
-    void Break();
-    void TXEMPTY();
-    void RX80FULL();
-    void PERR();
-    void ChangeCTS();
-    void SetCTS();
-    void ClearCTS();
-    void ChangeDSR();
-    void SetDSR();
-    void ClearDSR();
-    void ChangeRing();
-    void SetRing();
-    void ClearRing();
-    void ChangeRLSD();
-    void SetRLSD();
-    void ClearRLSD();
+    void receiveData(const QByteArray &buffer);   // exactly the block's bytes
+    void requestHangup();                         // a thread failed and ended
+    void commEvent();                             // first of every line-event notice
+    void lineError(quint32 errorCode);            // line error flags (CE_*)
+    void eventCharReceived();
+    void breakReceived();
+    void txEmpty();
+    void rx80Full();
+    void printerError();
+    void ctsChanged();
+    void ctsSet();
+    void ctsCleared();
+    void dsrChanged();
+    void dsrSet();
+    void dsrCleared();
+    void ringChanged();
+    void ringSet();
+    void ringCleared();
+    void rlsdChanged();
+    void rlsdSet();
+    void rlsdCleared();
 
 private:
     friend class TCommNotifyWindow;
@@ -143,14 +143,14 @@ private:
     QString m_commPort = QStringLiteral("COM2");
     QString m_deviceName;
     int m_handle = -1;
-    int StopEvent = -1;
-    std::unique_ptr<QObject> NotifyWindow;
-    bool PortOpen = false;
+    int m_stopEvent = -1;
+    std::unique_ptr<QObject> m_notifyWindow;
+    bool m_portOpen = false;
     quint32 m_rxQueue = 4096;
     quint32 m_txQueue = 4096;
     DCB m_dcb;
-    quint32 LastEventMask = 0;
-    quint32 LastModemStatus = 0;
+    quint32 m_lastEventMask = 0;
+    quint32 m_lastModemStatus = 0;
     int m_tag = 0;
     std::atomic<int> m_evtChar{0};                 // the reader's copy of EvtChar
     std::atomic<quint64> m_postedNotices{0};

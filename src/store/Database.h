@@ -34,7 +34,6 @@ public:
     explicit Database(QObject *parent = nullptr);
     ~Database() override;
 
-    void setPath(const QString &path) { setLocation(DatabaseLocation::file(path)); } // the SQLite file
     void setLocation(const DatabaseLocation &location);
     const DatabaseLocation &location() const { return m_location; }
     const SqlDialect &dialect() const { return *m_dialect; }
@@ -102,7 +101,6 @@ public:
     // Runs f so that either all its changes stay or none: a failure rolls back to the state
     // before it, then calls `afterRollback` (to re-read cached tables) and rethrows.
     void atomically(const std::function<void()> &f, const std::function<void()> &afterRollback = {});
-    bool inAtomicBlock() const { return m_savepointDepth > 0; }
 
 signals:
     // A commit failed; sent once until a commit succeeds again (and after every loss).

@@ -29,14 +29,6 @@ bool setBusyTimeout(const QSqlDatabase &db, int ms)
     return q.exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(ms));
 }
 
-int busyTimeout(const QSqlDatabase &db)
-{
-    QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("PRAGMA busy_timeout")) || !q.next())
-        return -1;
-    return q.value(0).toInt();
-}
-
 bool transactionRolledBack(const QSqlDatabase &db)
 {
     // BEGIN is refused inside a transaction; when it is taken, there was none left.

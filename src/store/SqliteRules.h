@@ -22,8 +22,6 @@ inline constexpr int kCommandLineBusyTimeoutMs = 5000;
 QString connectOptions();
 // Sets the busy timeout of an open connection; false when the connection refused it.
 bool setBusyTimeout(const QSqlDatabase &db, int ms);
-// The busy timeout of an open connection in milliseconds (-1 when it cannot be read).
-int busyTimeout(const QSqlDatabase &db);
 
 // Whether a failure is SQLite's "database is locked" (busy or locked): another connection held
 // the file for longer than the busy timeout.

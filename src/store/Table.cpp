@@ -308,10 +308,8 @@ void Table::deleteRow(int row)
         --m_pendingRow;
     if (!m_detached)
         endRemoveRows();
-    const int old = m_current;
     m_current = m_rows.isEmpty() ? -1 : qBound(0, m_current, int(m_rows.size()) - 1);
-    if (old != m_current || true)
-        emit currentRowChanged(m_current);
+    emit currentRowChanged(m_current);   // also when the number stayed: another row stands there now
 }
 
 void Table::deleteAll()

@@ -72,8 +72,6 @@ public:
     void first() { setCurrentRow(0); }
     void last() { setCurrentRow(count() - 1); }
     QVariant currentValue(const QString &column) const { return value(m_current, column); }
-    QString currentText(const QString &column) const { return text(m_current, column); }
-    void setCurrentValue(const QString &column, const QVariant &v) { setValue(m_current, column, v); }
 
     // --- rows the grid opens (arrow down past the last row, Insert) ---
     void appendPendingRow();          // an empty row, stored only once something is typed into it

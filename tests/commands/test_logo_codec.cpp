@@ -63,7 +63,7 @@ TEST(PackBits, FirstFlagIsTheHighBit)
         {{2, 0, 0, 0, 0, 0, 0, 255}, 0x81},   // any non-zero flag counts
     };
     for (const Case &c : cases)
-        EXPECT_EQ(PackBits(c.flags), c.byte);
+        EXPECT_EQ(packBits(c.flags), c.byte);
 }
 
 TEST(LogoFromImage, SamplesRoundedPixelPositions)

@@ -243,9 +243,9 @@ TEST_F(EngineTest, AnAddressThatIsNeitherIpNorSerialIsNamedAtTheStart)
 
 TEST(ScaleAddress, SerialNamesAndChannels)
 {
-    EXPECT_TRUE(IsSerialAddress(QStringLiteral("com5")));
-    EXPECT_TRUE(IsSerialAddress(QStringLiteral("xxCoMyy")));
-    EXPECT_FALSE(IsSerialAddress(QStringLiteral("192.168.0.7")));
+    EXPECT_TRUE(isSerialAddress(QStringLiteral("com5")));
+    EXPECT_TRUE(isSerialAddress(QStringLiteral("xxCoMyy")));
+    EXPECT_FALSE(isSerialAddress(QStringLiteral("192.168.0.7")));
     EXPECT_EQ(serialChannelNumber(QStringLiteral("com5")), 5);
     EXPECT_EQ(serialChannelNumber(QStringLiteral("COM0")), 0);
     EXPECT_EQ(serialChannelNumber(QStringLiteral("COM10")), -1);
@@ -258,7 +258,7 @@ TEST_F(EngineTest, BindingFollowsRowPositionsAndSkipsUnselectedRows)
     addScaleRow(QStringLiteral("COM4"), 9600, true);      // B: serial, selected
     addScaleRow(QStringLiteral("127.0.0.1"), 2, true);   // C: TCP, selected
     channels->OpenChannels(true, false);
-    EXPECT_EQ(channels->SocketIndex(3), 2);
+    EXPECT_EQ(channels->socketIndex(3), 2);
     EXPECT_EQ(channels->serial(4)->tag(), 2);
     EXPECT_EQ(channels->socket(0)->state(), QAbstractSocket::UnconnectedState);
     EXPECT_EQ(channels->serial(4)->baudRate(), 9600u);

@@ -73,8 +73,8 @@ TEST_F(EngineTest, ReversedRangeStartsWithItsLowerEnd)
 {
     SimScale &sim = addTcpScale();
     ASSERT_TRUE(goods->StartGoodsWrite(QStringLiteral("5-3")));
-    EXPECT_EQ(goods->range().RangeFirst, 3);
-    EXPECT_EQ(goods->range().RangeLast, 5);
+    EXPECT_EQ(goods->range().rangeFirst, 3);
+    EXPECT_EQ(goods->range().rangeLast, 5);
     ASSERT_TRUE(waitEnded(10000));
     EXPECT_TRUE(sim.storedGoodsNumbers().contains(QStringLiteral("3")));
 }

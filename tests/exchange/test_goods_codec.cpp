@@ -101,7 +101,7 @@ TEST(GoodsRecord, NamesAreConvertedCutAndPadded)
         {"other first letter is no logo", QString(30, QLatin1Char('x')), QStringLiteral("Xyz"), QByteArray(28, 'x')},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(EncodeGoodsName(c.name, GoodsNameField::First, c.logo), c.expected) << c.what;
+        EXPECT_EQ(encodeGoodsName(c.name, GoodsNameField::First, c.logo), c.expected) << c.what;
 }
 
 TEST(GoodsRecord, LogoKindAndCharactersGoIntoBothNameFields)

@@ -13,8 +13,8 @@ namespace {
 std::set<int> selected(const RangeSelection &r)
 {
     std::set<int> out;
-    for (int n = 0; n < r.RangeSelected.size(); ++n) {
-        if (r.RangeSelected.testBit(n))
+    for (int n = 0; n < r.rangeSelected.size(); ++n) {
+        if (r.rangeSelected.testBit(n))
             out.insert(n);
     }
     return out;
@@ -53,11 +53,11 @@ TEST(Range, ParsesTheRangeTexts)
     };
     for (const Case &c : cases) {
         RangeSelection r;
-        r.ParseRange(c.text, c.max);
+        r.parseRange(c.text, c.max);
         EXPECT_EQ(selected(r), c.numbers) << c.text.toStdString();
-        EXPECT_EQ(r.RangeFirst, c.first) << c.text.toStdString();
-        EXPECT_EQ(r.RangeLast, c.last) << c.text.toStdString();
-        EXPECT_EQ(r.RangeSize, c.size) << c.text.toStdString();
+        EXPECT_EQ(r.rangeFirst, c.first) << c.text.toStdString();
+        EXPECT_EQ(r.rangeLast, c.last) << c.text.toStdString();
+        EXPECT_EQ(r.rangeSize, c.size) << c.text.toStdString();
     }
 }
 
@@ -91,9 +91,9 @@ TEST(Range, RefusesBadTextsBeforeAnyFlagIsSet)
     };
     for (const Case &c : cases) {
         RangeSelection r;
-        r.ParseRange(QStringLiteral("2-3"), c.max);
+        r.parseRange(QStringLiteral("2-3"), c.max);
         try {
-            r.ParseRange(c.text, c.max);
+            r.parseRange(c.text, c.max);
             ADD_FAILURE() << "accepted: " << c.text.toStdString();
         } catch (const ConversionError &e) {
             EXPECT_EQ(c.kind, Conversion) << c.text.toStdString();
@@ -103,9 +103,9 @@ TEST(Range, RefusesBadTextsBeforeAnyFlagIsSet)
             EXPECT_EQ(e.text(), c.message) << c.text.toStdString();
         }
         EXPECT_EQ(selected(r), run(2, 3)) << "state kept after " << c.text.toStdString();
-        EXPECT_EQ(r.RangeFirst, 2);
-        EXPECT_EQ(r.RangeLast, 3);
-        EXPECT_EQ(r.RangeSize, 2);
+        EXPECT_EQ(r.rangeFirst, 2);
+        EXPECT_EQ(r.rangeLast, 3);
+        EXPECT_EQ(r.rangeSize, 2);
     }
 }
 
@@ -131,8 +131,8 @@ TEST(Range, NextInRangeWalksTheChosenNumbersAndStopsAtTheLast)
     };
     for (const Case &c : cases) {
         RangeSelection r;
-        r.ParseRange(c.text, kMaxGoodsNumber);
-        EXPECT_EQ(r.NextInRange(c.from), c.next) << c.text.toStdString() << " after " << c.from;
+        r.parseRange(c.text, kMaxGoodsNumber);
+        EXPECT_EQ(r.nextInRange(c.from), c.next) << c.text.toStdString() << " after " << c.from;
     }
 }
 
@@ -140,10 +140,10 @@ TEST(Range, RaisedLastBeyondTheFlagsIsReachedWithoutReadingPastThem)
 {
     // The message read asks for one number past the range.
     RangeSelection r;
-    r.ParseRange(QStringLiteral("999-1000"), kMaxMessageNumber);
-    r.RangeLast += 1;
-    EXPECT_EQ(r.NextInRange(999), 1000);
-    EXPECT_EQ(r.NextInRange(1000), 1001);
+    r.parseRange(QStringLiteral("999-1000"), kMaxMessageNumber);
+    r.rangeLast += 1;
+    EXPECT_EQ(r.nextInRange(999), 1000);
+    EXPECT_EQ(r.nextInRange(1000), 1001);
     EXPECT_FALSE(r.isSelected(1001));
     EXPECT_TRUE(r.isSelected(1000));
     EXPECT_FALSE(r.isSelected(0));
@@ -153,5 +153,5 @@ TEST(Range, AFreshStateHasNothingChosen)
 {
     const RangeSelection r;
     EXPECT_FALSE(r.isSelected(1));
-    EXPECT_EQ(r.NextInRange(0), 0);
+    EXPECT_EQ(r.nextInRange(0), 0);
 }

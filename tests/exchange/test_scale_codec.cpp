@@ -45,13 +45,13 @@ TEST(ScaleCode, ToScaleCodeFollowsEveryRowOfItsTable)
     for (const ByteRule &r : rules) {
         for (int c = r.from; c <= r.to; ++c) {
             covered[c] = true;
-            EXPECT_EQ(ToScaleCode(static_cast<uchar>(c)), r.shift ? r.expected + (c - r.from) : r.expected)
+            EXPECT_EQ(toScaleCode(static_cast<uchar>(c)), r.shift ? r.expected + (c - r.from) : r.expected)
                 << r.what << " input " << c;
         }
     }
     for (int c = 0x80; c <= 0xBF; ++c) {
         if (!covered[c]) {
-            EXPECT_EQ(ToScaleCode(static_cast<uchar>(c)), 0x2A) << "unmapped input " << c;
+            EXPECT_EQ(toScaleCode(static_cast<uchar>(c)), 0x2A) << "unmapped input " << c;
         }
     }
 }
@@ -77,7 +77,7 @@ TEST(ScaleCode, FromScaleCodeFollowsEveryRowOfItsTable)
     int covered = 0;
     for (const ByteRule &r : rules) {
         for (int c = r.from; c <= r.to; ++c, ++covered)
-            EXPECT_EQ(FromScaleCode(static_cast<uchar>(c)), r.shift ? r.expected + (c - r.from) : r.expected)
+            EXPECT_EQ(fromScaleCode(static_cast<uchar>(c)), r.shift ? r.expected + (c - r.from) : r.expected)
                 << r.what << " input " << c;
     }
     EXPECT_EQ(covered, 256);
@@ -86,8 +86,8 @@ TEST(ScaleCode, FromScaleCodeFollowsEveryRowOfItsTable)
 TEST(ScaleCode, EveryMappedByteComesBackAndEveryOtherBecomesAsterisk)
 {
     for (int c = 0; c < 256; ++c) {
-        const uchar scale = ToScaleCode(static_cast<uchar>(c));
-        const uchar back = FromScaleCode(scale);
+        const uchar scale = toScaleCode(static_cast<uchar>(c));
+        const uchar back = fromScaleCode(scale);
         const int expected = scale == 0x2A ? 0x2A : c;
         EXPECT_EQ(back, expected) << c;
     }
@@ -165,13 +165,13 @@ TEST(ScaleCode, LabelFormatPositionsAndCodes)
         int code;
     } mapped[] = {{1, 1}, {21, 21}, {28, 28}, {29, 41}, {30, 42}, {44, 56}, {45, 58}, {46, 60}};
     for (const Case &c : mapped) {
-        EXPECT_EQ(LabelFormatCode(c.position), c.code) << c.position;
+        EXPECT_EQ(labelFormatCode(c.position), c.code) << c.position;
         EXPECT_EQ(labelFormatPosition(c.code), c.position) << c.code;
     }
     for (int position : {0, -1, 47, 100})
-        EXPECT_EQ(LabelFormatCode(position), -1) << position;
+        EXPECT_EQ(labelFormatCode(position), -1) << position;
     for (int code : {0, 29, 30, 40, 57, 59, 61, 255, -1})
         EXPECT_EQ(labelFormatPosition(code), -1) << code;
     for (int position = 1; position <= 46; ++position)
-        EXPECT_EQ(labelFormatPosition(LabelFormatCode(position)), position);
+        EXPECT_EQ(labelFormatPosition(labelFormatCode(position)), position);
 }

@@ -120,12 +120,12 @@ class SignalLog : public QObject {
 public:
     explicit SignalLog(TComm32 &c)
     {
-        connect(&c, &TComm32::ReceiveData, this, [this](const QByteArray &b) {
+        connect(&c, &TComm32::receiveData, this, [this](const QByteArray &b) {
             blocks.append(b);
             received.append(b);
         });
-        connect(&c, &TComm32::RequestHangup, this, [this] { ++hangups; });
-        connect(&c, &TComm32::Error, this, [this](quint32 code) {
+        connect(&c, &TComm32::requestHangup, this, [this] { ++hangups; });
+        connect(&c, &TComm32::lineError, this, [this](quint32 code) {
             events << QStringLiteral("Error");
             errorCodes << code;
         });
@@ -133,15 +133,15 @@ public:
             void (TComm32::*signal)();
             const char *name;
         } plain[] = {
-            {&TComm32::CommEvent, "CommEvent"},   {&TComm32::EventChar, "EventChar"},
-            {&TComm32::Break, "Break"},           {&TComm32::TXEMPTY, "TXEMPTY"},
-            {&TComm32::RX80FULL, "RX80FULL"},     {&TComm32::PERR, "PERR"},
-            {&TComm32::ChangeCTS, "ChangeCTS"},   {&TComm32::SetCTS, "SetCTS"},
-            {&TComm32::ClearCTS, "ClearCTS"},     {&TComm32::ChangeDSR, "ChangeDSR"},
-            {&TComm32::SetDSR, "SetDSR"},         {&TComm32::ClearDSR, "ClearDSR"},
-            {&TComm32::ChangeRing, "ChangeRing"}, {&TComm32::SetRing, "SetRing"},
-            {&TComm32::ClearRing, "ClearRing"},   {&TComm32::ChangeRLSD, "ChangeRLSD"},
-            {&TComm32::SetRLSD, "SetRLSD"},       {&TComm32::ClearRLSD, "ClearRLSD"},
+            {&TComm32::commEvent, "CommEvent"},   {&TComm32::eventCharReceived, "EventChar"},
+            {&TComm32::breakReceived, "Break"},           {&TComm32::txEmpty, "TXEMPTY"},
+            {&TComm32::rx80Full, "RX80FULL"},     {&TComm32::printerError, "PERR"},
+            {&TComm32::ctsChanged, "ChangeCTS"},   {&TComm32::ctsSet, "SetCTS"},
+            {&TComm32::ctsCleared, "ClearCTS"},     {&TComm32::dsrChanged, "ChangeDSR"},
+            {&TComm32::dsrSet, "SetDSR"},         {&TComm32::dsrCleared, "ClearDSR"},
+            {&TComm32::ringChanged, "ChangeRing"}, {&TComm32::ringSet, "SetRing"},
+            {&TComm32::ringCleared, "ClearRing"},   {&TComm32::rlsdChanged, "ChangeRLSD"},
+            {&TComm32::rlsdSet, "SetRLSD"},       {&TComm32::rlsdCleared, "ClearRLSD"},
         };
         for (const auto &p : plain) {
             const QString name = QString::fromLatin1(p.name);

@@ -29,7 +29,7 @@ namespace {
 QString openError(TComm32 &c)
 {
     try {
-        c.OpenPort();
+        c.openPort();
     } catch (const ECommsError &e) {
         return e.text();
     }
@@ -65,7 +65,7 @@ protected:
     // Opens the driver and waits until both threads have reported ready.
     void open()
     {
-        ASSERT_TRUE(comm.OpenPort());
+        ASSERT_TRUE(comm.openPort());
         ASSERT_TRUE(test::waitForPosted(comm, 2));
     }
 
@@ -165,19 +165,19 @@ TEST_F(SerialPort, OpenPortTwiceRaisesAndLeavesThePortWorking)
     ASSERT_TRUE(pty.write("ping"));
     ASSERT_TRUE(waitFor([&] { return log.received.size() == 4; }));
     EXPECT_EQ(log.received, QByteArray("ping"));
-    ASSERT_TRUE(comm.QueueWrite("pong", 4));
+    ASSERT_TRUE(comm.queueWrite("pong", 4));
     EXPECT_EQ(pty.read(4), QByteArray("pong"));
 }
 
 TEST_F(SerialPort, ClosePortOnAClosedDriverDoesNothing)
 {
-    comm.ClosePort();
+    comm.closePort();
     EXPECT_FALSE(comm.portOpen());
     open();
-    comm.ClosePort();
-    comm.ClosePort();
+    comm.closePort();
+    comm.closePort();
     EXPECT_FALSE(comm.portOpen());
-    EXPECT_FALSE(comm.QueueWrite("x", 1));
+    EXPECT_FALSE(comm.queueWrite("x", 1));
 }
 
 TEST_F(SerialPort, CloseThenOpenRunsWithTheSameSettings)
@@ -188,7 +188,7 @@ TEST_F(SerialPort, CloseThenOpenRunsWithTheSameSettings)
     comm.setStopBits(TComm32::sb2_0);
     comm.setFlowControl(TFlowControl::fcHardware);
     open();
-    comm.ClosePort();
+    comm.closePort();
     open();
 
     const termios t = portTermios(comm);
@@ -197,7 +197,7 @@ TEST_F(SerialPort, CloseThenOpenRunsWithTheSameSettings)
     EXPECT_TRUE(t.c_cflag & CRTSCTS);
 
     SignalLog log(comm);
-    ASSERT_TRUE(comm.QueueWrite("again", 5));
+    ASSERT_TRUE(comm.queueWrite("again", 5));
     EXPECT_EQ(pty.read(5), QByteArray("again"));
     ASSERT_TRUE(pty.write("back"));
     ASSERT_TRUE(waitFor([&] { return log.received == "back"; }));
@@ -211,7 +211,7 @@ TEST_F(SerialPort, BaudRateGoesToAnOpenPortAtOnceAndToAClosedOneAtTheNextOpen)
     EXPECT_EQ(cfgetospeed(&t), static_cast<speed_t>(B115200));
     EXPECT_EQ(cfgetispeed(&t), static_cast<speed_t>(B115200));
 
-    comm.ClosePort();
+    comm.closePort();
     comm.setBaudRate(4800);
     EXPECT_EQ(comm.baudRate(), 4800u);
     open();
@@ -269,7 +269,7 @@ TEST_F(SerialPort, AnUnsupportedSpeedOnAnOpenPortLeavesTheRunningSpeed)
     const termios t = portTermios(comm);
     EXPECT_EQ(cfgetospeed(&t), static_cast<speed_t>(B38400));
     EXPECT_TRUE(comm.portOpen());
-    ASSERT_TRUE(comm.QueueWrite("ok", 2));
+    ASSERT_TRUE(comm.queueWrite("ok", 2));
     EXPECT_EQ(pty.read(2), QByteArray("ok"));
 }
 
@@ -280,7 +280,7 @@ TEST(TComm32Open, FailuresToOpenRaiseTheirTexts)
     c.setCommPort(QStringLiteral("/dev/no-such-serial-device"));
     EXPECT_EQ(openError(c), QStringLiteral("Error opening com port"));
     EXPECT_FALSE(c.portOpen());
-    EXPECT_FALSE(c.QueueWrite("x", 1));
+    EXPECT_FALSE(c.queueWrite("x", 1));
 
     c.setCommPort(QStringLiteral("/dev/null"));
     EXPECT_EQ(openError(c), QStringLiteral("File handle is not a comm handle. "));
@@ -304,8 +304,8 @@ TEST_F(SerialPort, APortHeldByAnotherDriverCannotBeOpened)
     EXPECT_EQ(openError(other), QStringLiteral("Error opening com port"));
     EXPECT_FALSE(other.portOpen());
 
-    comm.ClosePort();
-    EXPECT_TRUE(other.OpenPort());
+    comm.closePort();
+    EXPECT_TRUE(other.openPort());
 }
 
 TEST_F(SerialPort, OpenCloseCyclesLeaveNoDescriptorsOrThreadsBehind)
@@ -313,8 +313,8 @@ TEST_F(SerialPort, OpenCloseCyclesLeaveNoDescriptorsOrThreadsBehind)
     const int before = openDescriptorCount();
     for (int i = 0; i < 20; ++i) {
         open();
-        ASSERT_TRUE(comm.QueueWrite("abc", 3));
-        comm.ClosePort();
+        ASSERT_TRUE(comm.queueWrite("abc", 3));
+        comm.closePort();
     }
     EXPECT_EQ(openDescriptorCount(), before);
     pty.drain(20);
@@ -333,11 +333,11 @@ TEST(TComm32Open, ThePortsFileNamesTheDevice)
 
     TComm32 c;
     c.setCommPort(QStringLiteral("COM7"));
-    EXPECT_TRUE(c.OpenPort());
+    EXPECT_TRUE(c.openPort());
     EXPECT_EQ(c.deviceName(), pty.slavePath());
-    ASSERT_TRUE(c.QueueWrite("via ini", 7));
+    ASSERT_TRUE(c.queueWrite("via ini", 7));
     EXPECT_EQ(pty.read(7), QByteArray("via ini"));
-    c.ClosePort();
+    c.closePort();
     setProgramDir(QString());
 }
 
@@ -424,8 +424,8 @@ TEST_F(SerialPort, TheEventCharacterIsReportedBeforeItsBlock)
     open();
     SignalLog log(comm);
     QStringList order;
-    QObject::connect(&comm, &TComm32::EventChar, &log, [&] { order << QStringLiteral("EventChar"); });
-    QObject::connect(&comm, &TComm32::ReceiveData, &log, [&](const QByteArray &) { order << QStringLiteral("ReceiveData"); });
+    QObject::connect(&comm, &TComm32::eventCharReceived, &log, [&] { order << QStringLiteral("EventChar"); });
+    QObject::connect(&comm, &TComm32::receiveData, &log, [&](const QByteArray &) { order << QStringLiteral("ReceiveData"); });
 
     ASSERT_TRUE(pty.write("plain"));
     ASSERT_TRUE(waitFor([&] { return log.blocks.size() == 1; }));
@@ -448,21 +448,21 @@ TEST_F(SerialPort, TheEventCharacterIsReportedBeforeItsBlock)
 TEST_F(SerialPort, QueueWriteOfNothingPutsNothingOnTheLine)
 {
     open();
-    EXPECT_TRUE(comm.QueueWrite("", 0));
-    EXPECT_TRUE(comm.QueueWrite(nullptr, 0));
-    EXPECT_FALSE(comm.QueueWrite(nullptr, 3));
-    ASSERT_TRUE(comm.QueueWrite("X", 1));
+    EXPECT_TRUE(comm.queueWrite("", 0));
+    EXPECT_TRUE(comm.queueWrite(nullptr, 0));
+    EXPECT_FALSE(comm.queueWrite(nullptr, 3));
+    ASSERT_TRUE(comm.queueWrite("X", 1));
     EXPECT_EQ(pty.drain(50), QByteArray("X"));
 }
 
 TEST_F(SerialPort, QueueWriteWithoutAWriterIsRefused)
 {
-    EXPECT_FALSE(comm.QueueWrite("abc", 3));
-    EXPECT_FALSE(comm.QueueWrite(QByteArray("abc")));
+    EXPECT_FALSE(comm.queueWrite("abc", 3));
+    EXPECT_FALSE(comm.queueWrite(QByteArray("abc")));
     open();
-    EXPECT_FALSE(comm.QueueWrite(QByteArray(70000, 'x')));   // longer than a write request holds
-    comm.ClosePort();
-    EXPECT_FALSE(comm.QueueWrite("abc", 3));
+    EXPECT_FALSE(comm.queueWrite(QByteArray(70000, 'x')));   // longer than a write request holds
+    comm.closePort();
+    EXPECT_FALSE(comm.queueWrite("abc", 3));
 }
 
 TEST_F(SerialPort, ManyQueuedBlocksArriveWholeAndInOrder)
@@ -472,12 +472,12 @@ TEST_F(SerialPort, ManyQueuedBlocksArriveWholeAndInOrder)
     for (int i = 0; i < 2000; ++i) {
         const QByteArray block = test::patternBlock(i, 85);
         expected += block;
-        ASSERT_TRUE(comm.QueueWrite(block.constData(), static_cast<quint16>(block.size())));
+        ASSERT_TRUE(comm.queueWrite(block.constData(), static_cast<quint16>(block.size())));
     }
     // Blocks of several sizes, zero bytes included.
     const QByteArray big = test::patternBlock(9999, 65535);
     expected += big;
-    ASSERT_TRUE(comm.QueueWrite(big));
+    ASSERT_TRUE(comm.queueWrite(big));
     const QByteArray got = pty.read(expected.size());
     ASSERT_EQ(got.size(), expected.size());
     EXPECT_TRUE(got == expected);
@@ -487,7 +487,7 @@ TEST_F(SerialPort, QueueWriteCopiesTheCallersBytes)
 {
     open();
     QByteArray packet("first");
-    ASSERT_TRUE(comm.QueueWrite(packet.constData(), 5));
+    ASSERT_TRUE(comm.queueWrite(packet.constData(), 5));
     packet.replace(0, 5, "XXXXX");
     EXPECT_EQ(pty.read(5), QByteArray("first"));
 }
@@ -502,13 +502,13 @@ TEST_F(SerialPort, APeerThatHangsUpGivesAFailureNoticeAndNoMore)
     ASSERT_TRUE(waitFor([&] { return log.hangups == 1; }));
     test::processEventsFor(20);
     EXPECT_EQ(log.hangups, 1);   // the reader ended; no busy loop of notices
-    EXPECT_TRUE(comm.portOpen()); // the driver stays open until ClosePort
+    EXPECT_TRUE(comm.portOpen()); // the driver stays open until closePort
 
     // The writer finds out at its next write and ends too; then writes are refused.
-    EXPECT_TRUE(comm.QueueWrite("lost", 4));
+    EXPECT_TRUE(comm.queueWrite("lost", 4));
     ASSERT_TRUE(waitFor([&] { return log.hangups == 2; }));
-    EXPECT_FALSE(comm.QueueWrite("more", 4));
-    comm.ClosePort();
+    EXPECT_FALSE(comm.queueWrite("more", 4));
+    comm.closePort();
     EXPECT_FALSE(comm.portOpen());
 }
 
@@ -521,7 +521,7 @@ TEST_F(SerialPort, ADeviceThatVanishesInTheMiddleOfABurst)
     pty.closeMaster();
     ASSERT_TRUE(waitFor([&] { return log.hangups >= 1; }));
     EXPECT_TRUE(burst.startsWith(log.received));
-    comm.ClosePort();
+    comm.closePort();
 }
 
 TEST_F(SerialPort, ClosingWhileAWriteWaitsForRoomDropsTheRest)
@@ -530,13 +530,13 @@ TEST_F(SerialPort, ClosingWhileAWriteWaitsForRoomDropsTheRest)
     // Nobody reads the master, so the writer soon waits for room on the line.
     const QByteArray block = test::patternBlock(5, 65535);
     for (int i = 0; i < 16; ++i)
-        ASSERT_TRUE(comm.QueueWrite(block));
-    comm.ClosePort();
+        ASSERT_TRUE(comm.queueWrite(block));
+    comm.closePort();
     EXPECT_LT(pty.drain(50).size(), 16 * block.size());
 
     // Nothing of the old queue comes after a reopen.
     open();
-    ASSERT_TRUE(comm.QueueWrite("new", 3));
+    ASSERT_TRUE(comm.queueWrite("new", 3));
     EXPECT_EQ(pty.drain(100), QByteArray("new"));
 }
 
@@ -547,7 +547,7 @@ TEST_F(SerialPort, NoticesPostedBeforeClosePortAreDeliveredAfterIt)
     const quint64 posted = TComm32TestAccess::postedNotices(comm);
     ASSERT_TRUE(pty.write("late"));
     ASSERT_TRUE(test::waitForPosted(comm, posted + 1));
-    comm.ClosePort();
+    comm.closePort();
     EXPECT_TRUE(log.blocks.isEmpty());
     ASSERT_TRUE(waitFor([&] { return log.blocks.size() == 1; }));
     EXPECT_EQ(log.blocks[0], QByteArray("late"));
@@ -559,10 +559,10 @@ TEST(TComm32Lifetime, DestroyingAnOpenDriverWithNoticesPending)
     ASSERT_TRUE(pty.ok());
     auto comm = std::make_unique<TComm32>();
     comm->setCommPort(pty.slavePath());
-    ASSERT_TRUE(comm->OpenPort());
+    ASSERT_TRUE(comm->openPort());
     ASSERT_TRUE(test::waitForPosted(*comm, 2));
     ASSERT_TRUE(pty.write(test::patternBlock(1, 2000)));
-    ASSERT_TRUE(comm->QueueWrite(test::patternBlock(2, 60000)));
+    ASSERT_TRUE(comm->queueWrite(test::patternBlock(2, 60000)));
     ASSERT_TRUE(test::waitForPosted(*comm, 3));
     comm.reset();   // closes the port; the pending block is released unread
     test::processEventsFor(20);
@@ -570,7 +570,7 @@ TEST(TComm32Lifetime, DestroyingAnOpenDriverWithNoticesPending)
     // The device is free again.
     TComm32 again;
     again.setCommPort(pty.slavePath());
-    EXPECT_TRUE(again.OpenPort());
+    EXPECT_TRUE(again.openPort());
 }
 
 TEST(TComm32Lifetime, AHandlerMayDestroyTheDriver)
@@ -580,12 +580,12 @@ TEST(TComm32Lifetime, AHandlerMayDestroyTheDriver)
     auto *comm = new TComm32;
     comm->setCommPort(pty.slavePath());
     bool received = false;
-    QObject::connect(comm, &TComm32::ReceiveData, comm, [&](const QByteArray &) {
+    QObject::connect(comm, &TComm32::receiveData, comm, [&](const QByteArray &) {
         received = true;
         delete comm;
         comm = nullptr;
     });
-    ASSERT_TRUE(comm->OpenPort());
+    ASSERT_TRUE(comm->openPort());
     ASSERT_TRUE(pty.write("bye"));
     ASSERT_TRUE(waitFor([&] { return received; }));
     EXPECT_EQ(comm, nullptr);
@@ -631,7 +631,7 @@ TEST(TComm32LineEvents, AHandlerThatDestroysTheDriverStopsTheDispatch)
 {
     auto *c = new TComm32;
     SignalLog log(*c);
-    QObject::connect(c, &TComm32::CommEvent, c, [&] { delete c; });
+    QObject::connect(c, &TComm32::commEvent, c, [&] { delete c; });
     TComm32TestAccess::deliverEventNotice(*c, (EV_CTS | EV_DSR) | (MS_CTS_ON << 16), 0);
     EXPECT_EQ(log.events, QStringList({"CommEvent"}));
 }

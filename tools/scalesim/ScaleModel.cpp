@@ -5,6 +5,7 @@
 #include "commands/ScaleReadouts.h"
 #include "commands/SettingsPackets.h"
 #include "common/Error.h"
+#include "common/PacketBytes.h"
 #include "exchange/GoodsRecord.h"
 #include "exchange/ScaleCode.h"
 
@@ -20,16 +21,14 @@ constexpr int kTotalsLength = SalesTotals::kLength - 1;
 
 quint32 le(const QByteArray &b, int at, int width)
 {
-    quint32 v = 0;
-    for (int k = width - 1; k >= 0; --k)
-        v = (v << 8) | static_cast<uchar>(b.at(at + k));
-    return v;
+    return PacketReader(b).unsignedLe(at, width);
 }
 
 void putLe(QByteArray &b, int at, qint64 value, int width)
 {
-    for (int k = 0; k < width; ++k)
-        b[at + k] = static_cast<char>((value >> (8 * k)) & 0xFF);
+    PacketWriter w(std::move(b));
+    w.putLe(at, value, width);
+    b = w.take();
 }
 
 QString digitsText(const QByteArray &d, QChar separator)
