@@ -20,9 +20,9 @@ trap 'exit 130' INT TERM
 export TEVO_TEST_REQUIRE_SERVER=1
 # --- end of the PostgreSQL block
 
-echo "== format and layering checks"
-bash scripts/check-format.sh
+echo "== layering and format checks"
 bash scripts/check-layers.sh
+bash scripts/check-format.sh
 
 echo "== build and test"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTEVO_WERROR=ON
