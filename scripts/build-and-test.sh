@@ -21,10 +21,16 @@ trap 'exit 130' INT TERM
 export TEVO_TEST_REQUIRE_SERVER=1
 # --- end of the PostgreSQL block
 
+echo "== layering and format checks"
+bash scripts/check-layers.sh
+bash scripts/check-format.sh
+
 echo "== build and test"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTEVO_WERROR=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 cmake --build build -j "$jobs"
-ctest --test-dir build --output-on-failure -j "$jobs"
+# CTest runs every case as a process of its own; most of them wait on timers, simulators and
+# the server, so two cases per core finish sooner than one.
+ctest --test-dir build --output-on-failure -j "$((jobs * 2))"
 
 echo "== clang-tidy over src/ outside the windows"
 bash scripts/run-tidy.sh build "$jobs"
@@ -40,15 +46,15 @@ rm -rf "$shots"
 # --- end of the package and guide block
 
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTEVO_SANITIZE=address,undefined -DTEVO_BUILD_BENCH=OFF
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTEVO_SANITIZE=address,undefined -DTEVO_BUILD_BENCH=OFF -DTEVO_WERROR=ON
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
 echo "== Fuzz targets, a few seconds each"
-bash scripts/fuzz-smoke.sh 3
+TEVO_WERROR=ON bash scripts/fuzz-smoke.sh 3
 
 echo "== ThreadSanitizer (serial driver)"
-cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTEVO_SANITIZE=thread -DTEVO_BUILD_BENCH=OFF
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTEVO_SANITIZE=thread -DTEVO_BUILD_BENCH=OFF -DTEVO_WERROR=ON
 cmake --build build-tsan -j "$jobs" --target test_serial
 TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/tests/serial/tsan.supp" ctest --test-dir build-tsan --output-on-failure -R test_serial

@@ -9,7 +9,8 @@ SECONDS_EACH=${1:-5}
 TARGETS="fuzz_handle_reply fuzz_serial_blocks fuzz_profile_file fuzz_csv fuzz_dbf fuzz_bitmap fuzz_goods_reply"
 
 CC=clang CXX=clang++ cmake -S "$SRC" -B "$BUILD" -G Ninja -DTEVO_FUZZ=ON \
-  -DTEVO_BUILD_TESTS=OFF -DTEVO_BUILD_BENCH=OFF -DTEVO_SANITIZE=address,undefined >/dev/null
+  -DTEVO_BUILD_TESTS=OFF -DTEVO_BUILD_BENCH=OFF -DTEVO_SANITIZE=address,undefined \
+  -DTEVO_WERROR="${TEVO_WERROR:-OFF}" >/dev/null
 ninja -C "$BUILD" -j2 tevo_fuzz_all
 
 WORK=$(mktemp -d)

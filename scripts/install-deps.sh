@@ -8,6 +8,8 @@ PKGS=(
   python3 python3-xlrd python3-dbfread
   clang libclang-rt-14-dev clang-tidy
 )
+# The format check (scripts/check-format.sh).
+PKGS+=(clang-format-14)
 # --- the Debian package and the user guide: icons drawn at build time, the package's checks,
 # --- the guide's screenshots under a virtual X server (scripts/check-package.sh, make-screenshots.sh)
 PKGS+=(librsvg2-bin dpkg-dev desktop-file-utils appstream xvfb xauth)

@@ -15,10 +15,19 @@
 
 namespace tevo {
 
-// Hands every cell editor to its grid, which watches its keys and focus.
+// Hands every cell editor to its grid, which watches its keys and focus, and draws the columns
+// the table marks bold in a bold font.
 class GridDelegate : public QStyledItemDelegate {
 public:
     explicit GridDelegate(TableGrid *grid) : QStyledItemDelegate(grid), m_grid(grid) {}
+
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const Table *table = m_grid->table();
+        if (table && index.column() < table->columns().size() && table->columns()[index.column()].bold)
+            option->font.setBold(true);
+    }
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {

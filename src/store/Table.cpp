@@ -5,7 +5,6 @@
 #include "common/ErrorSink.h"
 #include "store/Database.h"
 
-#include <QFont>
 #include <algorithm>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -443,13 +442,6 @@ QVariant Table::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
     case Qt::EditRole:
         return v.isNull() ? QVariant(QString()) : QVariant(v.toString());
-    case Qt::FontRole:
-        if (def.bold) {
-            QFont f;
-            f.setBold(true);
-            return f;
-        }
-        return {};
     default:
         return {};
     }

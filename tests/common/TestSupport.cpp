@@ -51,12 +51,16 @@ QString runOn(const DatabaseLocation &where, const QStringList &statements)
     return {};
 }
 
-// The database each test's database is copied from: made once per test program, with the
-// tables made by tevo-initdb's code, dropped when the program's tests are done.
+// The database each test's database is copied from: the one TEVO_TEST_PG_TEMPLATE names
+// (made once for a CTest run by tests/common/server-template.sh), or else one made once per
+// test program, with the tables made by tevo-initdb's code, dropped when its tests are done.
 class TemplateDatabase {
 public:
     static QString name()
     {
+        const QString shared = qEnvironmentVariable("TEVO_TEST_PG_TEMPLATE");
+        if (!shared.isEmpty())
+            return shared;
         static TemplateDatabase t;
         return t.m_name;
     }

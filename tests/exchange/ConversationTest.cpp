@@ -11,15 +11,6 @@ using namespace tevo::test;
 
 namespace {
 
-QStringList numbersFrom(int first, int last, std::initializer_list<int> without = {})
-{
-    QStringList out;
-    for (int n = first; n <= last; ++n)
-        if (std::find(without.begin(), without.end(), n) == without.end())
-            out << QString::number(n);
-    return out;
-}
-
 void nameRecords(Store &store, int to)
 {
     for (int n = 1; n <= to; ++n) {

@@ -5,8 +5,24 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <algorithm>
 
 namespace tevo::test {
+
+QStringList numbersFrom(int first, int last, std::initializer_list<int> without)
+{
+    QStringList out;
+    for (int n = first; n <= last; ++n)
+        if (std::find(without.begin(), without.end(), n) == without.end())
+            out << QString::number(n);
+    return out;
+}
+
+void nameGoods(Table &goods, int first, int last)
+{
+    for (int n = first; n <= last; ++n)
+        goods.setValues(n - 1, {{QStringLiteral("TNAME1"), QStringLiteral("Товар %1").arg(n)}, {QStringLiteral("PRICE"), n * 100}});
+}
 
 SimScale::SimScale(bool pty, const QStringList &options, const QString &dumpPath, const QString &loadPath)
     : m_process(std::make_unique<QProcess>()), m_dumpPath(dumpPath)

@@ -20,6 +20,11 @@
 
 namespace tevo::test {
 
+// The goods or message numbers first … last as texts, leaving out those in `without`.
+QStringList numbersFrom(int first, int last, std::initializer_list<int> without = {});
+// Names and prices the goods first … last: "Товар n" at n × 100.
+void nameGoods(Table &goods, int first, int last);
+
 // One tevo-scalesim process.
 class SimScale {
 public:

@@ -115,10 +115,7 @@ TEST_F(EngineTest, FastScaleThatIgnoresEverySecondPollIsPickedUpByTheTickAndTake
     GapRecorder recorder(*channels);
     ASSERT_TRUE(goods->StartGoodsWrite(QStringLiteral("1-10")));
     ASSERT_TRUE(waitEnded(20000));
-    QStringList numbers;
-    for (int n = 1; n <= 10; ++n)
-        numbers << QString::number(n);
-    EXPECT_EQ(busy.storedGoodsNumbers(), numbers);
+    EXPECT_EQ(busy.storedGoodsNumbers(), numbersFrom(1, 10));
     EXPECT_EQ(messagesShown, QStringList{QStringLiteral("Все PLU успешно записаны в весы 10")});
     // Each poll made at once after an acknowledgement went unanswered; the tick's came through.
     EXPECT_EQ(recorder.gaps.size(), 9);

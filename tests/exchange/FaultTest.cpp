@@ -20,20 +20,6 @@ namespace {
 
 const QString kWriteDone = QStringLiteral("Все PLU успешно записаны в весы %1");
 
-QStringList numbersFrom(int first, int last)
-{
-    QStringList out;
-    for (int n = first; n <= last; ++n)
-        out << QString::number(n);
-    return out;
-}
-
-void nameGoods(Table &t, int from, int to)
-{
-    for (int n = from; n <= to; ++n)
-        t.setValues(n - 1, {{QStringLiteral("TNAME1"), QStringLiteral("Товар %1").arg(n)}, {QStringLiteral("PRICE"), n * 100}});
-}
-
 bool anySuccess(const QStringList &shown)
 {
     for (const QString &t : shown)

@@ -17,12 +17,6 @@ QStringList numbers(std::initializer_list<int> list)
     return out;
 }
 
-void nameGoods(Table &t, int from, int to)
-{
-    for (int n = from; n <= to; ++n)
-        t.setValues(n - 1, {{QStringLiteral("TNAME1"), QStringLiteral("Товар %1").arg(n)}, {QStringLiteral("PRICE"), n * 100}});
-}
-
 } // namespace
 
 TEST_F(EngineTest, WriteOfARangeReachesTwoScalesWholeEvenWhenOneIsSlower)

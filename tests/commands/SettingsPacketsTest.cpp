@@ -1,4 +1,5 @@
 // Print settings and the shop header.
+#include "Bytes.h"
 #include "commands/SettingsPackets.h"
 #include "common/Error.h"
 #include "exchange/ScaleCode.h"
@@ -6,16 +7,9 @@
 #include <gtest/gtest.h>
 
 using namespace tevo;
+using tevo::test::bytes;
 
 namespace {
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values)
-        out.append(static_cast<char>(v));
-    return out;
-}
 
 QByteArray asReply(QByteArray packet)
 {

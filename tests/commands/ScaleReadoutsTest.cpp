@@ -1,4 +1,5 @@
 // The weighing state and the sales totals.
+#include "Bytes.h"
 #include "commands/ScaleReadouts.h"
 #include "common/Error.h"
 
@@ -8,12 +9,13 @@ using namespace tevo;
 
 namespace {
 
+// A reply of `length` bytes with `values` from `offset` on.
 QByteArray at(int length, int offset, std::initializer_list<int> values)
 {
     QByteArray out(length, '\0');
     out[0] = char(0xAA);
-    for (int v : values)
-        out[offset++] = static_cast<char>(v);
+    const QByteArray given = tevo::test::bytes(values);
+    out.replace(offset, given.size(), given);
     return out;
 }
 

@@ -1,4 +1,5 @@
 // The scale code page and the label-format codes.
+#include "Bytes.h"
 #include "common/Codepage.h"
 #include "exchange/ScaleCode.h"
 
@@ -6,16 +7,9 @@
 #include <gtest/gtest.h>
 
 using namespace tevo;
+using tevo::test::bytes;
 
 namespace {
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values)
-        out.append(static_cast<char>(v));
-    return out;
-}
 
 struct ByteRule {
     const char *what;

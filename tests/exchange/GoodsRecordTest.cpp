@@ -1,20 +1,14 @@
 // Goods records to the scale and goods replies from it.
+#include "Bytes.h"
 #include "common/Error.h"
 #include "exchange/GoodsRecord.h"
 
 #include <gtest/gtest.h>
 
 using namespace tevo;
+using tevo::test::bytes;
 
 namespace {
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values)
-        out.append(static_cast<char>(v));
-    return out;
-}
 
 GoodsFields plu(int number)
 {

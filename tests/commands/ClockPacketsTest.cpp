@@ -1,21 +1,11 @@
 // Date and time packets and the clock they are taken from.
+#include "Bytes.h"
 #include "commands/ClockPackets.h"
 
 #include <gtest/gtest.h>
 
 using namespace tevo;
-
-namespace {
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values)
-        out.append(static_cast<char>(v));
-    return out;
-}
-
-} // namespace
+using tevo::test::bytes;
 
 TEST(ClockPackets, DatesAsDigitValues)
 {

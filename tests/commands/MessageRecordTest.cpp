@@ -1,20 +1,14 @@
 // Label messages to and from the scale.
+#include "Bytes.h"
 #include "commands/MessageRecord.h"
 #include "common/Error.h"
 
 #include <gtest/gtest.h>
 
 using namespace tevo;
+using tevo::test::bytes;
 
 namespace {
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values)
-        out.append(static_cast<char>(v));
-    return out;
-}
 
 QByteArray replyWithLines(const QList<QByteArray> &lines)
 {
