@@ -32,7 +32,7 @@ cmake --build build -j "$jobs"
 # the server, so two cases per core finish sooner than one.
 ctest --test-dir build --output-on-failure -j "$((jobs * 2))"
 
-echo "== clang-tidy over src/ outside the windows"
+echo "== clang-tidy over src/"
 bash scripts/run-tidy.sh build "$jobs"
 
 # --- the Debian package as a user meets it, and the user guide's screenshot script ---

@@ -1,9 +1,8 @@
 #!/bin/sh
-# Runs clang-tidy (the checks in .clang-tidy) over every source file of src/ outside the windows
-# folder and fails on any finding. Needs a build folder configured with
-# -DCMAKE_EXPORT_COMPILE_COMMANDS=ON (the build-and-test script's build/ is).
+# Runs clang-tidy (the checks in .clang-tidy) over every source file of src/ and fails on any
+# finding. Needs a build folder configured with -DCMAKE_EXPORT_COMPILE_COMMANDS=ON (the
+# build-and-test script's build/ is).
 #   scripts/run-tidy.sh [build folder, default build] [jobs, default the number of cores]
-#   TEVO_TIDY_ALL=1 scripts/run-tidy.sh   also src/shell, for a count only (never fails)
 set -eu
 SRC=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${1:-$SRC/build}
@@ -12,11 +11,8 @@ if [ ! -f "$BUILD/compile_commands.json" ]; then
   echo "run-tidy: $BUILD/compile_commands.json is missing (configure with -DCMAKE_EXPORT_COMPILE_COMMANDS=ON)" >&2
   exit 2
 fi
-# Every translation unit of the layers below the windows; headers come with them (HeaderFilterRegex).
-FILES="$SRC/src/(common|serial|store|exchange|commands|fileio|cli|app)/.*\\.cpp$"
-if [ "${TEVO_TIDY_ALL:-0}" = 1 ]; then
-  FILES="$SRC/src/.*\\.cpp$"
-fi
+# Every translation unit of src/; headers come with them (HeaderFilterRegex).
+FILES="$SRC/src/.*\\.cpp$"
 # The whole output stays in the build folder to be read; colour codes are taken out of it.
 LOG=$BUILD/clang-tidy.log
 trap 'rm -f "$LOG.findings"' EXIT INT TERM
@@ -29,23 +25,13 @@ if ! grep -q '^clang-tidy' "$LOG"; then
   exit 2
 fi
 # Findings in headers are reported once per including file: count each place once.
-# Outside TEVO_TIDY_ALL, what the windows' headers give to the program's main is left out too.
-if [ "${TEVO_TIDY_ALL:-0}" = 1 ]; then
-  grep -E '^/.*:[0-9]+:[0-9]+: (warning|error):' "$LOG" | sort -u >"$LOG.findings" || true
-else
-  grep -E '^/.*:[0-9]+:[0-9]+: (warning|error):' "$LOG" | grep -v "^$SRC/src/shell/" | sort -u >"$LOG.findings" || true
-fi
+grep -E '^/.*:[0-9]+:[0-9]+: (warning|error):' "$LOG" | sort -u >"$LOG.findings" || true
 count=$(wc -l <"$LOG.findings")
-if [ "${TEVO_TIDY_ALL:-0}" = 1 ]; then
-  cat "$LOG.findings"
-  echo "clang-tidy: $count findings in src/"
-  exit 0
-fi
 if [ "$count" -ne 0 ]; then
   cat "$LOG.findings"
   # the context lines of the first findings, to read them in a CI log
   grep -A3 -E '^/.*:[0-9]+:[0-9]+: (warning|error):' "$LOG" | head -n 200
-  echo "clang-tidy: $count findings in src/ outside src/shell"
+  echo "clang-tidy: $count findings in src/"
   exit 1
 fi
-echo "clang-tidy: no findings in src/ outside src/shell"
+echo "clang-tidy: no findings in src/"
