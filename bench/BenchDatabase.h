@@ -32,6 +32,6 @@ private:
 } // namespace tevo::bench
 
 // Registers BM once per engine.
-#define TEVO_BENCH_BOTH_ENGINES(BM)                                                                                 \
-    BENCHMARK_CAPTURE(BM, sqlite, ::tevo::DatabaseEngine::Sqlite)->Unit(benchmark::kMillisecond);                 \
+#define TEVO_BENCH_BOTH_ENGINES(BM)                                                                                    \
+    BENCHMARK_CAPTURE(BM, sqlite, ::tevo::DatabaseEngine::Sqlite)->Unit(benchmark::kMillisecond);                      \
     BENCHMARK_CAPTURE(BM, server, ::tevo::DatabaseEngine::Postgres)->Unit(benchmark::kMillisecond)

@@ -15,8 +15,8 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QTimer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 #include <ctime>
 #include <functional>
@@ -29,10 +29,10 @@ using namespace tevo;
 // How the scales of a run are reached and paced.
 struct Setup {
     int scales = 1;
-    int silent = 0;        // the last `silent` scales never answer
-    int pollMs = 1;        // Timer1's interval
-    bool fast = false;     // "Быстрый обмен"
-    int serialBaud = 0;    // > 0: the scales are on pseudo-terminals paced at this line speed
+    int silent = 0;     // the last `silent` scales never answer
+    int pollMs = 1;     // Timer1's interval
+    bool fast = false;  // "Быстрый обмен"
+    int serialBaud = 0; // > 0: the scales are on pseudo-terminals paced at this line speed
     DatabaseEngine engine = DatabaseEngine::Sqlite;
 };
 
@@ -123,8 +123,8 @@ struct Rig {
             return true;
         QEventLoop loop;
         QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-        const auto c = QObject::connect(exchange.get(), &ScaleExchange::ended, &loop, &QEventLoop::quit,
-                                        Qt::QueuedConnection);
+        const auto c =
+            QObject::connect(exchange.get(), &ScaleExchange::ended, &loop, &QEventLoop::quit, Qt::QueuedConnection);
         loop.exec();
         QObject::disconnect(c);
         return ended > before;
@@ -186,7 +186,8 @@ void runGoodsWrite(benchmark::State &state, int scaleCount, const QString &range
 void runMessagesWrite(benchmark::State &state, const Setup &setup)
 {
     Rig rig(setup);
-    runExchange(state, rig, 1000, [](Rig &r) { return r.exchange->messages().startMessagesWrite(QStringLiteral("1-1000")); });
+    runExchange(state, rig, 1000,
+                [](Rig &r) { return r.exchange->messages().startMessagesWrite(QStringLiteral("1-1000")); });
 }
 
 // A goods read of what a write before it has put into the scale.

@@ -30,9 +30,10 @@ public:
         m_store = std::make_unique<Store>();
         m_store->openTables(m_db.location());
         Database &db = m_store->database();
-        db.exec(QStringLiteral("UPDATE T SET TNAME1 = 'Товар номер ' || NPLU, TNAME2 = 'Производитель ' || (NPLU % 97), "
-                               "PRICE = 100 + NPLU * 7, UBDATE = CAST(NPLU % 30 AS TEXT), TARA = (NPLU % 50) * 2, "
-                               "CODE = 100000 + NPLU, GROUPCODE = NPLU % 12, MESSAGE = NPLU % 1000"));
+        db.exec(
+            QStringLiteral("UPDATE T SET TNAME1 = 'Товар номер ' || NPLU, TNAME2 = 'Производитель ' || (NPLU % 97), "
+                           "PRICE = 100 + NPLU * 7, UBDATE = CAST(NPLU % 30 AS TEXT), TARA = (NPLU % 50) * 2, "
+                           "CODE = 100000 + NPLU, GROUPCODE = NPLU % 12, MESSAGE = NPLU % 1000"));
         db.commitNow();
         m_store->goods().refresh();
     }

@@ -76,8 +76,7 @@ private:
 };
 
 // Sleeps in the event loop until `done` holds.
-template <class Done>
-void runEventsUntil(Done done)
+template <class Done> void runEventsUntil(Done done)
 {
     while (!done())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

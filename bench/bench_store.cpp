@@ -51,9 +51,11 @@ void BM_OpenTables(benchmark::State &state, DatabaseEngine engine)
         tevo::Store store;
         store.openTables(db.location());
         for (int i = 0; i < tevo::kMaxScales; ++i)
-            store.scales().appendRow({{QStringLiteral("U"), QStringLiteral("F")}, {QStringLiteral("W"), QStringLiteral("F")},
+            store.scales().appendRow({{QStringLiteral("U"), QStringLiteral("F")},
+                                      {QStringLiteral("W"), QStringLiteral("F")},
                                       {QStringLiteral("NAME"), QStringLiteral("scale")},
-                                      {QStringLiteral("IP"), QStringLiteral("COM1")}, {QStringLiteral("PORT"), 9600}});
+                                      {QStringLiteral("IP"), QStringLiteral("COM1")},
+                                      {QStringLiteral("PORT"), 9600}});
         store.database().commitNow();
     }
     for (auto _ : state) {

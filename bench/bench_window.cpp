@@ -55,7 +55,8 @@ void BM_FastGoodsWrite4000Window(benchmark::State &state)
         probe.setInterval(1);
         QElapsedTimer sinceLast;
         qint64 longestNs = 0;
-        QObject::connect(&probe, &QTimer::timeout, [&] { longestNs = std::max(longestNs, sinceLast.nsecsElapsed()), sinceLast.start(); });
+        QObject::connect(&probe, &QTimer::timeout,
+                         [&] { longestNs = std::max(longestNs, sinceLast.nsecsElapsed()), sinceLast.start(); });
         bool complete = true;
         for (auto _ : state) {
             QEventLoop loop;

@@ -1,7 +1,7 @@
 #include "FuzzSupport.h"
 
-#include "common/ErrorSink.h"
 #include "common/Error.h"
+#include "common/ErrorSink.h"
 #include "store/DatabaseFile.h"
 #include "store/SqlDialect.h"
 
@@ -36,7 +36,7 @@ void initApplication()
     static int argc = 1;
     static char name[] = "tevo-fuzz";
     static char *argv[] = {name, nullptr};
-    new QCoreApplication(argc, argv);   // lives as long as the process
+    new QCoreApplication(argc, argv); // lives as long as the process
     setErrorHandler([](const QString &) {});
 }
 

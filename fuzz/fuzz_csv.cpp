@@ -4,10 +4,10 @@
 #include "FuzzSupport.h"
 
 #include "common/Error.h"
-#include "fileio/CsvImport.h"
-#include "fileio/GoodsTextFile.h"
 #include "common/ProfileFile.h"
 #include "common/TextDecoding.h"
+#include "fileio/CsvImport.h"
+#include "fileio/GoodsTextFile.h"
 #include "store/Store.h"
 #include "store/Table.h"
 
@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     fuzz::initApplication();
     const QString db = fuzz::makeScratchDatabase(QStringLiteral("csv.db"), 64, 64);
-    store = new Store;   // lives as long as the process
+    store = new Store; // lives as long as the process
     store->openTables(db);
     return 0;
 }

@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     fuzz::initApplication();
     const QString db = fuzz::makeScratchDatabase(QStringLiteral("dbf.db"), 64, 64);
-    store = new Store;   // lives as long as the process
+    store = new Store; // lives as long as the process
     store->openTables(db);
     return 0;
 }

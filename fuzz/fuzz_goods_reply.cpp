@@ -13,8 +13,7 @@
 using namespace tevo;
 
 namespace {
-template <class F>
-void refusedOrDecoded(F &&f)
+template <class F> void refusedOrDecoded(F &&f)
 {
     try {
         f();

@@ -32,8 +32,24 @@ struct Rig {
 Rig *rig = nullptr;
 
 // The commands in the order of their first command state.
-enum Starter { SettingsRead, HeaderRead, LogoRead, Check, SettingsWrite, HeaderWrite, LogoWrite, DateWrite,
-               TimeWrite, GoodsRead, GoodsWrite, MessagesRead, MessagesWrite, TotalsRead, StateRead, kStarterCount };
+enum Starter {
+    SettingsRead,
+    HeaderRead,
+    LogoRead,
+    Check,
+    SettingsWrite,
+    HeaderWrite,
+    LogoWrite,
+    DateWrite,
+    TimeWrite,
+    GoodsRead,
+    GoodsWrite,
+    MessagesRead,
+    MessagesWrite,
+    TotalsRead,
+    StateRead,
+    kStarterCount
+};
 
 void start(ScaleExchange &x, int starter, const QString &range)
 {

@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     again.parse(written);
     const bool ambiguous = written.startsWith("\xEF\xBB\xBF")
                            || (isValidUtf8(written.constData(), written.size())
-                           && std::any_of(written.cbegin(), written.cend(), [](char c) { return (c & 0x80) != 0; }));
+                               && std::any_of(written.cbegin(), written.cend(), [](char c) { return (c & 0x80) != 0; }));
     if (!ambiguous && again.toBytes() != written)
         fail("toBytes is not stable over parse", QString::fromLatin1(written.toHex()));
 

@@ -54,10 +54,10 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
         cfmakeraw(&t);
         tcsetattr(slave, TCSANOW, &t);
     }
-    ::close(slave);   // the master keeps the pair alive
+    ::close(slave); // the master keeps the pair alive
     fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
 
-    port = new TComm32;   // lives as long as the process
+    port = new TComm32; // lives as long as the process
     port->setCommPort(QString::fromLocal8Bit(name));
     port->setBaudRate(115200);
     port->setByteSize(TComm32::sz_8);

@@ -1,9 +1,9 @@
 // Tevo: goods, messages and settings exchange with label-printing scales.
 #include "common/AppPaths.h"
+#include "common/ShutdownSignals.h"
 #include "shell/AppWindows.h"
 #include "shell/Dialogs.h"
 #include "shell/InstanceLock.h"
-#include "common/ShutdownSignals.h"
 #include "shell/Startup.h"
 #include "shell/TevoApplication.h"
 
@@ -29,8 +29,7 @@ int main(int argc, char **argv)
     tevo::AppWindows windows;
     QObject::connect(&shutdownSignals, &tevo::ShutdownSignals::received, &windows.mainWindow,
                      &tevo::MainWindow::endOnRequest);
-    QObject::connect(&windows.mainWindow, &tevo::MainWindow::closed, &app, &QCoreApplication::quit,
-                     Qt::QueuedConnection);
+    QObject::connect(&windows.mainWindow, &tevo::MainWindow::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     windows.mainWindow.showMaximized();
     return tevo::TevoApplication::exec();
 }

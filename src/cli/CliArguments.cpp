@@ -23,29 +23,51 @@ OptionSpec required(OptionSpec o)
 QVector<CommandSpec> makeSpecs()
 {
     QVector<CommandSpec> c;
-    c.append({QStringLiteral("scales"), {}, {}, {}, QStringLiteral("список весов"),
+    c.append({QStringLiteral("scales"),
+              {},
+              {},
+              {},
+              QStringLiteral("список весов"),
               QStringLiteral("Показывает таблицу весов: номер строки, «Исп.», «Вкл.», название, IP/COM, порт или "
                              "скорость, группы."),
               false});
-    c.append({QStringLiteral("check"), {}, {}, {}, QStringLiteral("проверка связи (как «Проверить связь»)"),
+    c.append({QStringLiteral("check"),
+              {},
+              {},
+              {},
+              QStringLiteral("проверка связи (как «Проверить связь»)"),
               QStringLiteral("Опрашивает все весы списка. Ответившие отмечаются «Вкл.», у всех весов снимается "
                              "«Исп.», как после кнопки «Проверить связь».\nСтатус 3, если ответили не все весы."),
               true});
-    c.append({QStringLiteral("write-goods"), {}, {}, {kRange, kScales}, QStringLiteral("записать товары в весы"),
-              QStringLiteral("Без --range записываются все строки таблицы товаров."), true});
-    c.append({QStringLiteral("read-goods"), {}, {}, {required(kRange), kScale},
+    c.append({QStringLiteral("write-goods"),
+              {},
+              {},
+              {kRange, kScales},
+              QStringLiteral("записать товары в весы"),
+              QStringLiteral("Без --range записываются все строки таблицы товаров."),
+              true});
+    c.append({QStringLiteral("read-goods"),
+              {},
+              {},
+              {required(kRange), kScale},
               QStringLiteral("считать товары из одних весов"),
               QStringLiteral("Номера, которых нет в весах, пропускаются (в отчёте: «нет в весах»); это не ошибка."),
               true});
-    c.append({QStringLiteral("write-messages"), {}, {}, {kRange, kScales},
+    c.append({QStringLiteral("write-messages"),
+              {},
+              {},
+              {kRange, kScales},
               QStringLiteral("записать сообщения в весы"),
-              QStringLiteral("Без --range записываются все строки таблицы сообщений."), true});
-    c.append({QStringLiteral("read-messages"), {}, {}, {required(kRange), kScale},
+              QStringLiteral("Без --range записываются все строки таблицы сообщений."),
+              true});
+    c.append({QStringLiteral("read-messages"),
+              {},
+              {},
+              {required(kRange), kScale},
               QStringLiteral("считать сообщения из одних весов"),
               QStringLiteral("Номера, которых нет в весах, пропускаются (в отчёте: «нет в весах»); это не ошибка."),
               true});
-    c.append({QStringLiteral("set-clock"), {}, {}, {kScales}, QStringLiteral("дата и время компьютера в весы"), {},
-              true});
+    c.append({QStringLiteral("set-clock"), {}, {}, {kScales}, QStringLiteral("дата и время компьютера в весы"), {}, true});
     c.append({QStringLiteral("write-settings"),
               {},
               {},
@@ -63,7 +85,8 @@ QVector<CommandSpec> makeSpecs()
                {QStringLiteral("--to"), QStringLiteral("FILE"),
                 QStringLiteral("записать файл настроек (без --to он выводится на стандартный вывод)")}},
               QStringLiteral("настройки, заголовок и логотип из одних весов"),
-              QStringLiteral("Файл пишется, только если весы передали всё: настройки, заголовок и логотип."), true});
+              QStringLiteral("Файл пишется, только если весы передали всё: настройки, заголовок и логотип."),
+              true});
     c.append({QStringLiteral("write-logo"),
               {},
               {},
@@ -89,19 +112,27 @@ QVector<CommandSpec> makeSpecs()
               {QStringLiteral("txt"), QStringLiteral("dbf"), QStringLiteral("xls")},
               {},
               QStringLiteral("экспорт товаров в txt, dbf или xls"),
-              QStringLiteral("Как в меню «Файл»: к имени без «.txt» («.dbf», «.xls») расширение добавляется."), false});
+              QStringLiteral("Как в меню «Файл»: к имени без «.txt» («.dbf», «.xls») расширение добавляется."),
+              false});
     c.append({QStringLiteral("rebuild"),
               {QStringLiteral("WHAT")},
               {QStringLiteral("goods"), QStringLiteral("messages")},
               {},
               QStringLiteral("пустая таблица товаров (4000 строк) или сообщений (1000 строк)"),
-              QStringLiteral("Как «Создать пустую таблицу товаров» и «… сообщений», без вопроса."), false});
-    c.append({QStringLiteral("data-check"), {}, {}, {}, QStringLiteral("проверка данных таблицы товаров"),
-              QStringLiteral("Как «Проверить данные». Статус 2, если найдена строка с ошибками."), false});
+              QStringLiteral("Как «Создать пустую таблицу товаров» и «… сообщений», без вопроса."),
+              false});
+    c.append({QStringLiteral("data-check"),
+              {},
+              {},
+              {},
+              QStringLiteral("проверка данных таблицы товаров"),
+              QStringLiteral("Как «Проверить данные». Статус 2, если найдена строка с ошибками."),
+              false});
     c.append({QStringLiteral("load"),
               {QStringLiteral("FILE")},
               {},
-              {{QStringLiteral("--need-clear"), {},
+              {{QStringLiteral("--need-clear"),
+                {},
                 QStringLiteral("сначала очистить таблицу товаров и записать все 4000 номеров "
                                "(«Затирать незаполненные товары»)")}},
               QStringLiteral("автоматическая загрузка файла товаров и запись в весы"),
@@ -229,7 +260,7 @@ CliArguments parseArguments(const QStringList &arguments)
             || name == QLatin1String("--fast")) {
             if (hasInline)
                 throw UsageError{QStringLiteral("параметр %1 пишется без значения").arg(name)};
-            (name == QLatin1String("--help") ? a.help
+            (name == QLatin1String("--help")      ? a.help
              : name == QLatin1String("--version") ? a.version
              : name == QLatin1String("--json")    ? a.json
                                                   : a.fast) = true;
@@ -254,9 +285,9 @@ CliArguments parseArguments(const QStringList &arguments)
                 if (o.name == name)
                     spec = &o;
         if (!spec)
-            throw UsageError{command ? QStringLiteral("у команды %1 нет параметра %2 (tevo-cli %1 --help)")
-                                           .arg(command->name, name)
-                                     : QStringLiteral("неизвестный параметр %1 (tevo-cli --help)").arg(name)};
+            throw UsageError{
+                command ? QStringLiteral("у команды %1 нет параметра %2 (tevo-cli %1 --help)").arg(command->name, name)
+                        : QStringLiteral("неизвестный параметр %1 (tevo-cli --help)").arg(name)};
         if (a.values.contains(name))
             throw UsageError{QStringLiteral("параметр %1 указан дважды").arg(name)};
         if (spec->valueName.isEmpty()) {
@@ -273,13 +304,13 @@ CliArguments parseArguments(const QStringList &arguments)
         throw UsageError{QStringLiteral("не указана команда (список команд: tevo-cli --help)")};
     if (a.positionals.size() != command->positionals.size()) {
         throw UsageError{QStringLiteral("команде %1 нужно: %2 (tevo-cli %1 --help)")
-                             .arg(command->name,
-                                  command->positionals.isEmpty() ? QStringLiteral("ничего, кроме параметров")
-                                                                 : command->positionals.join(QLatin1Char(' ')))};
+                             .arg(command->name, command->positionals.isEmpty()
+                                                     ? QStringLiteral("ничего, кроме параметров")
+                                                     : command->positionals.join(QLatin1Char(' ')))};
     }
     if (!command->choices.isEmpty() && !command->choices.contains(a.positionals.first()))
-        throw UsageError{QStringLiteral("%1 %2: можно %3").arg(command->name, a.positionals.first(),
-                                                               command->choices.join(QStringLiteral(", ")))};
+        throw UsageError{QStringLiteral("%1 %2: можно %3")
+                             .arg(command->name, a.positionals.first(), command->choices.join(QStringLiteral(", ")))};
     for (const OptionSpec &o : command->options)
         if (o.required && !a.values.contains(o.name))
             throw UsageError{QStringLiteral("команде %1 нужен параметр %2 %3").arg(command->name, o.name, o.valueName)};

@@ -22,13 +22,13 @@ struct OptionSpec {
 };
 
 struct CommandSpec {
-    QString name;                 // "write-goods"
-    QStringList positionals;      // names of the positional arguments ("WHAT", "FILE")
-    QStringList choices;          // allowed values of the first positional, when it is a choice
+    QString name;            // "write-goods"
+    QStringList positionals; // names of the positional arguments ("WHAT", "FILE")
+    QStringList choices;     // allowed values of the first positional, when it is a choice
     QVector<OptionSpec> options;
-    QString summary;              // one line for the command list
-    QString details;              // more lines for its --help
-    bool exchange = false;        // talks to the scales: --timeout and --fast apply
+    QString summary;       // one line for the command list
+    QString details;       // more lines for its --help
+    bool exchange = false; // talks to the scales: --timeout and --fast apply
 };
 
 // Every command, in the order of the command list.
@@ -36,11 +36,11 @@ const QVector<CommandSpec> &commandSpecs();
 const CommandSpec *findCommand(const QString &name);
 
 struct CliArguments {
-    QString command;              // empty: none given
+    QString command;                // empty: none given
     QHash<QString, QString> values; // option → value ("" for a flag), without the common ones
     QStringList positionals;
-    QString db;                   // --db PATH; empty: the data folder's database
-    int timeoutSeconds = 30;      // --timeout SECONDS; 0: never
+    QString db;              // --db PATH; empty: the data folder's database
+    int timeoutSeconds = 30; // --timeout SECONDS; 0: never
     bool json = false;
     bool fast = false;
     bool help = false;

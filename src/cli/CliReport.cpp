@@ -42,22 +42,38 @@ void put(FILE *out, const QString &text)
 QString stepName(CommandState state)
 {
     switch (state) {
-    case CommandState::SettingsRead: return QStringLiteral("settings-read");
-    case CommandState::HeaderRead: return QStringLiteral("header-read");
-    case CommandState::LogoRead: return QStringLiteral("logo-read");
-    case CommandState::CheckReply: return QStringLiteral("check");
-    case CommandState::SettingsWrite: return QStringLiteral("settings-write");
-    case CommandState::HeaderWrite: return QStringLiteral("header-write");
-    case CommandState::LogoWrite: return QStringLiteral("logo-write");
-    case CommandState::DateWrite: return QStringLiteral("date-write");
-    case CommandState::TimeWrite: return QStringLiteral("time-write");
-    case CommandState::GoodsRead: return QStringLiteral("goods-read");
-    case CommandState::GoodsWrite: return QStringLiteral("goods-write");
-    case CommandState::MessagesRead: return QStringLiteral("messages-read");
-    case CommandState::MessagesWrite: return QStringLiteral("messages-write");
-    case CommandState::TotalsRead: return QStringLiteral("totals-read");
-    case CommandState::StateRead: return QStringLiteral("state-read");
-    case CommandState::None: break;
+    case CommandState::SettingsRead:
+        return QStringLiteral("settings-read");
+    case CommandState::HeaderRead:
+        return QStringLiteral("header-read");
+    case CommandState::LogoRead:
+        return QStringLiteral("logo-read");
+    case CommandState::CheckReply:
+        return QStringLiteral("check");
+    case CommandState::SettingsWrite:
+        return QStringLiteral("settings-write");
+    case CommandState::HeaderWrite:
+        return QStringLiteral("header-write");
+    case CommandState::LogoWrite:
+        return QStringLiteral("logo-write");
+    case CommandState::DateWrite:
+        return QStringLiteral("date-write");
+    case CommandState::TimeWrite:
+        return QStringLiteral("time-write");
+    case CommandState::GoodsRead:
+        return QStringLiteral("goods-read");
+    case CommandState::GoodsWrite:
+        return QStringLiteral("goods-write");
+    case CommandState::MessagesRead:
+        return QStringLiteral("messages-read");
+    case CommandState::MessagesWrite:
+        return QStringLiteral("messages-write");
+    case CommandState::TotalsRead:
+        return QStringLiteral("totals-read");
+    case CommandState::StateRead:
+        return QStringLiteral("state-read");
+    case CommandState::None:
+        break;
     }
     return QStringLiteral("none");
 }
@@ -174,7 +190,7 @@ void Progress::draw()
     QString line = QStringLiteral("[%1%2] %3%  ")
                        .arg(QString(filled, QLatin1Char('#')), QString(kBarCells - filled, QLatin1Char('-')))
                        .arg(total > 0 ? int(100 * done / total) : 0, 3)
-        + parts.join(QStringLiteral(" · "));
+                   + parts.join(QStringLiteral(" · "));
     if (line.size() > width - 1)
         line = line.left(width - 2) + QChar(0x2026);
     put(m_out, QStringLiteral("\r\x1b[K") + line);

@@ -19,10 +19,10 @@ namespace tevo::cli {
 
 // The exit statuses.
 enum Status : int {
-    kDone = 0,        // every scale finished everything
-    kFailure = 1,     // the database, the file system, an interruption
-    kBadInput = 2,    // a range, a file, a scale name, a value that cannot go to a scale
-    kNotAll = 3,      // some scale refused or did not answer
+    kDone = 0,     // every scale finished everything
+    kFailure = 1,  // the database, the file system, an interruption
+    kBadInput = 2, // a range, a file, a scale name, a value that cannot go to a scale
+    kNotAll = 3,   // some scale refused or did not answer
 };
 
 // The status of an exchange that ended: kNotAll exactly when the window would show its warning

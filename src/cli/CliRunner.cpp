@@ -3,8 +3,8 @@
 #include "cli/CliReport.h"
 #include "commands/ScaleExchange.h"
 #include "commands/SettingsFile.h"
-#include "common/Codepage.h"
 #include "common/AppPaths.h"
+#include "common/Codepage.h"
 #include "common/Error.h"
 #include "common/ShutdownSignals.h"
 #include "fileio/AutoLoad.h"
@@ -65,8 +65,7 @@ Failure classify(const Error &e, bool readsInput)
     return {kBadInput, e.text()};
 }
 
-template <class F>
-void work(bool readsInput, F &&f)
+template <class F> void work(bool readsInput, F &&f)
 {
     try {
         f();
@@ -82,11 +81,7 @@ auto applyFastExchange(Engine &engine, bool on, int) -> decltype(engine.setFastE
     engine.setFastExchange(on);
     return true;
 }
-template <class Engine>
-bool applyFastExchange(Engine &, bool on, long)
-{
-    return !on;
-}
+template <class Engine> bool applyFastExchange(Engine &, bool on, long) { return !on; }
 
 QJsonArray logoJson(const LogoPixels &logo)
 {
@@ -224,7 +219,8 @@ QVector<int> Runner::resolveScales(const QString &list, bool one) const
         int row = -1;
         if (isNumber) {
             if (number < 1 || number > scales.count())
-                throw Failure{kBadInput, QStringLiteral("весов № %1 нет: в списке весов %2 строк").arg(number).arg(scales.count())};
+                throw Failure{kBadInput,
+                              QStringLiteral("весов № %1 нет: в списке весов %2 строк").arg(number).arg(scales.count())};
             row = number - 1;
         } else {
             QStringList names;
@@ -237,7 +233,8 @@ QVector<int> Runner::resolveScales(const QString &list, bool one) const
             }
             if (matches.isEmpty())
                 throw Failure{kBadInput, QStringLiteral("весов «%1» нет в списке весов (есть: %2)")
-                                             .arg(item, names.isEmpty() ? QStringLiteral("никаких") : names.join(QStringLiteral(", ")))};
+                                             .arg(item, names.isEmpty() ? QStringLiteral("никаких")
+                                                                        : names.join(QStringLiteral(", ")))};
             if (matches.size() > 1) {
                 QStringList numbers;
                 for (int r : matches)
@@ -507,7 +504,8 @@ int Runner::transferCommand(bool goods, bool write)
         // Without a range: the whole table.
         const int rows = (goods ? m_store->goods() : m_store->messages()).count();
         if (rows == 0)
-            throw Failure{kBadInput, goods ? QStringLiteral("таблица товаров пуста") : QStringLiteral("таблица сообщений пуста")};
+            throw Failure{kBadInput,
+                          goods ? QStringLiteral("таблица товаров пуста") : QStringLiteral("таблица сообщений пуста")};
         range = QStringLiteral("1-%1").arg(rows);
     }
     GoodsTransfer &g = exchange().goods();
@@ -595,9 +593,8 @@ int Runner::readoutCommand(bool totals)
 {
     openDatabase(false);
     selectScales();
-    const int status = runExchange([&] {
-        return totals ? exchange().parameters().startTotalsRead() : exchange().parameters().startStateRead();
-    });
+    const int status = runExchange(
+        [&] { return totals ? exchange().parameters().startTotalsRead() : exchange().parameters().startStateRead(); });
     if (status != kDone)
         return status;
     QJsonObject values;
@@ -651,15 +648,17 @@ int Runner::loadCommand()
     AutoLoadResult load;
     {
         OperationGuard::Scope scope(m_store->guard(), QStringLiteral("автоматическая загрузка товаров"));
-        work(true, [&] { load = loadGoodsFileAutomatically(*m_store, bytes, m_args.has(QStringLiteral("--need-clear"))); });
+        work(true,
+             [&] { load = loadGoodsFileAutomatically(*m_store, bytes, m_args.has(QStringLiteral("--need-clear"))); });
         // The loaded rows are stored before anything goes to the scales.
         commit();
     }
     m_json.insert(QStringLiteral("range"), load.range);
     m_json.insert(QStringLiteral("recordCount"), load.recordCount);
     if (!load.failure.isEmpty())
-        throw Failure{kBadInput, load.failure + QStringLiteral("\nТовары до этой записи загружены в таблицу; в весы "
-                                                               "ничего не записано.")};
+        throw Failure{kBadInput, load.failure
+                                     + QStringLiteral("\nТовары до этой записи загружены в таблицу; в весы "
+                                                      "ничего не записано.")};
     out(QStringLiteral("Загружено в таблицу товаров; диапазон для записи: %1").arg(load.range));
     if (exchange().engine().selectedScaleCount() == 0) {
         const QString text = QStringLiteral("Не выбраны ни одни весы! При последней проверке связи не ответили "

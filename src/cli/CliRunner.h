@@ -67,8 +67,8 @@ private:
     std::unique_ptr<Store> m_store;
     std::unique_ptr<MemoryParameters> m_parameters;
     std::unique_ptr<ScaleExchange> m_exchange;
-    QStringList m_lines;  // standard output, unless --json
-    QJsonObject m_json;   // standard output with --json
+    QStringList m_lines; // standard output, unless --json
+    QJsonObject m_json;  // standard output with --json
     bool m_interrupted = false;
     QString m_lastError; // the last error the exchange said (a refusal to start)
 };

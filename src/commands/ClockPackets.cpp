@@ -49,9 +49,6 @@ const Clock &appClock()
     return machineClock;
 }
 
-void setClockForTesting(std::function<QDateTime()> now)
-{
-    testNow() = std::move(now);
-}
+void setClockForTesting(std::function<QDateTime()> now) { testNow() = std::move(now); }
 
 } // namespace tevo

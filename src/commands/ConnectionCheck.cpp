@@ -23,7 +23,7 @@ bool ConnectionCheck::isRunning() const { return m_engine.connectionCheckActive(
 QString ConnectionCheck::endText(int answered)
 {
     return QStringLiteral("Проверка связи окончена. Обнаружено включеных ") + QString::number(answered)
-        + QStringLiteral(" весов.");
+           + QStringLiteral(" весов.");
 }
 
 bool ConnectionCheck::start()

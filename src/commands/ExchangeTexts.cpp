@@ -138,7 +138,7 @@ QString scaleLine(const ScaleStatus &s, CommandState command)
     QString line = QStringLiteral("%1: %2 из %3").arg(s.name).arg(s.done).arg(s.total);
     if (!s.refused.isEmpty())
         line += (isRecordRead(command) ? QStringLiteral("; нет в весах: ") : QStringLiteral("; не приняты: "))
-            + numberList(s.refused);
+                + numberList(s.refused);
     if (!s.refusedSteps.isEmpty())
         line += QStringLiteral("; отказ: ") + stepsWhat(s.refusedSteps);
     if (s.timedOut)

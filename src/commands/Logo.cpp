@@ -20,20 +20,17 @@ int sampleIndex(int side, int i)
     const qint64 r = scaled % kLogoSide;
     if (r > kLogoSide / 2 || (r == kLogoSide / 2 && (q & 1)))
         ++q;
-    return static_cast<int>(std::min<qint64>(q, side - 1));   // a side under 32 can round up to itself
+    return static_cast<int>(std::min<qint64>(q, side - 1)); // a side under 32 can round up to itself
 }
 
-bool isExactlyWhite(QRgb rgb)
-{
-    return qRed(rgb) == 255 && qGreen(rgb) == 255 && qBlue(rgb) == 255;
-}
+bool isExactlyWhite(QRgb rgb) { return qRed(rgb) == 255 && qGreen(rgb) == 255 && qBlue(rgb) == 255; }
 
 // Uncompressed bitmaps of 24 and 32 bits per pixel are the big ones (a 4000 × 4000 picture
 // is 48 MB); of those only the 64 sampled rows are read. Anything else, or anything odd about
 // the file, is left to the image reader.
 std::optional<LogoPixels> logoFromPlainBitmap(QFile &file)
 {
-    constexpr int kHeadLength = 54;   // file header and the common part of the info header
+    constexpr int kHeadLength = 54; // file header and the common part of the info header
     const PacketReader head(file.read(kHeadLength));
     if (head.size() < kHeadLength || head.byte(0) != 'B' || head.byte(1) != 'M')
         return std::nullopt;
@@ -75,9 +72,9 @@ std::optional<LogoPixels> logoFromPlainBitmap(QFile &file)
             rowRead = py;
         }
         for (int x = 1; x <= kLogoSide; ++x) {
-            const char *p = row.constData() + static_cast<qsizetype>(columns[x - 1]) * pixelBytes;   // blue, green, red
-            const bool white = static_cast<uchar>(p[0]) == 255 && static_cast<uchar>(p[1]) == 255
-                               && static_cast<uchar>(p[2]) == 255;
+            const char *p = row.constData() + static_cast<qsizetype>(columns[x - 1]) * pixelBytes; // blue, green, red
+            const bool white =
+                static_cast<uchar>(p[0]) == 255 && static_cast<uchar>(p[1]) == 255 && static_cast<uchar>(p[2]) == 255;
             logo.set(x, y, !white);
         }
     }

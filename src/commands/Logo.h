@@ -13,7 +13,7 @@ inline constexpr uchar kLogoWriteCommand = 0x8C;
 inline constexpr uchar kLogoReadCommand = 0x97;
 inline constexpr int kLogoSide = 64;
 inline constexpr int kLogoDataLength = 512;
-inline constexpr int kLogoPacketLength = 513;   // request and reply alike
+inline constexpr int kLogoPacketLength = 513; // request and reply alike
 
 // The logo dots. Columns x and rows y count from 1 (x = 1 … 64 left to right, y = 1 … 64
 // top to bottom) as the rest of the program speaks of them; true is a printed (dark) dot.

@@ -6,7 +6,7 @@
 namespace tevo {
 QByteArray buildMessageRecord(int number, const QStringList &lines8)
 {
-    PacketWriter out(kMessageRecordLength);   // the last byte stays 0x00
+    PacketWriter out(kMessageRecordLength); // the last byte stays 0x00
     out.putByte(0, kMessageWriteCommand);
     out.putLe(1, number, 2);
     for (int line = 0; line < kMessageLineCount; ++line)

@@ -9,9 +9,15 @@ namespace tevo {
 
 MessagesTransfer::MessagesTransfer(ExchangeEngine &engine, Store &store) : m_engine(engine), m_store(store) {}
 
-bool MessagesTransfer::startMessagesWrite(const QString &rangeText) { return start(CommandState::MessagesWrite, rangeText); }
+bool MessagesTransfer::startMessagesWrite(const QString &rangeText)
+{
+    return start(CommandState::MessagesWrite, rangeText);
+}
 
-bool MessagesTransfer::startMessagesRead(const QString &rangeText) { return start(CommandState::MessagesRead, rangeText); }
+bool MessagesTransfer::startMessagesRead(const QString &rangeText)
+{
+    return start(CommandState::MessagesRead, rangeText);
+}
 
 bool MessagesTransfer::start(CommandState state, const QString &rangeText)
 {
@@ -70,8 +76,8 @@ StepOutcome MessagesTransfer::takeReply(CommandState state, int number, const QB
         return StepOutcome::Finished; // the closing request
     Table &messages = m_store.messages();
     if (number < 1 || number > messages.count())
-        throw InputError(QStringLiteral("В таблице сообщений нет строки № %1: сообщение не сохранено, обмен остановлен.")
-                             .arg(number));
+        throw InputError(
+            QStringLiteral("В таблице сообщений нет строки № %1: сообщение не сохранено, обмен остановлен.").arg(number));
     const QStringList lines = decodeMessageReply(reply);
     FieldValues values;
     for (int i = 0; i < kMessageLineCount; ++i)

@@ -46,16 +46,25 @@ bool ParameterCommands::startSettingsRead()
                  kSlowPollMs);
 }
 
-bool ParameterCommands::startLogoWrite() { return start({CommandState::LogoWrite}, ScaleRule::ExactlyOne, kSlowPollMs); }
+bool ParameterCommands::startLogoWrite()
+{
+    return start({CommandState::LogoWrite}, ScaleRule::ExactlyOne, kSlowPollMs);
+}
 
 bool ParameterCommands::startClockWrite()
 {
     return start({CommandState::DateWrite, CommandState::TimeWrite}, ScaleRule::AtLeastOne, kSlowPollMs);
 }
 
-bool ParameterCommands::startStateRead() { return start({CommandState::StateRead}, ScaleRule::ExactlyOne, kSlowPollMs); }
+bool ParameterCommands::startStateRead()
+{
+    return start({CommandState::StateRead}, ScaleRule::ExactlyOne, kSlowPollMs);
+}
 
-bool ParameterCommands::startTotalsRead() { return start({CommandState::TotalsRead}, ScaleRule::ExactlyOne, kSlowPollMs); }
+bool ParameterCommands::startTotalsRead()
+{
+    return start({CommandState::TotalsRead}, ScaleRule::ExactlyOne, kSlowPollMs);
+}
 
 QByteArray ParameterCommands::buildRequest(CommandState state, int)
 {

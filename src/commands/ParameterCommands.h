@@ -52,12 +52,12 @@ public:
 
     static constexpr int kSlowPollMs = 500;
 
-    bool startSettingsWrite();   // Button1
-    bool startSettingsRead();    // Button2
-    bool startLogoWrite();       // SpeedButton5
-    bool startClockWrite();      // Button3
-    bool startStateRead();       // btnReNewScaleState
-    bool startTotalsRead();      // btnItog
+    bool startSettingsWrite(); // Button1
+    bool startSettingsRead();  // Button2
+    bool startLogoWrite();     // SpeedButton5
+    bool startClockWrite();    // Button3
+    bool startStateRead();     // btnReNewScaleState
+    bool startTotalsRead();    // btnItog
 
     QByteArray buildRequest(CommandState state, int number) override;
     StepOutcome takeReply(CommandState state, int number, const QByteArray &reply) override;

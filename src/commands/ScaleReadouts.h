@@ -13,10 +13,10 @@ inline constexpr uchar kSalesTotalsCommand = 0x85;
 
 struct WeighingState {
     static constexpr int kLength = 16;
-    quint16 grams = 0;   // offset 2, unsigned
-    qint32 price = 0;    // offset 4, kopecks per kilogram
-    qint32 cost = 0;     // offset 8, kopecks
-    qint32 plu = 0;      // offset 12, number of the selected goods
+    quint16 grams = 0; // offset 2, unsigned
+    qint32 price = 0;  // offset 4, kopecks per kilogram
+    qint32 cost = 0;   // offset 8, kopecks
+    qint32 plu = 0;    // offset 12, number of the selected goods
 
     QString priceText() const { return QString::number(price); }
     QString costText() const { return QString::number(cost); }
@@ -32,16 +32,16 @@ QString weightText(quint16 grams, const QLocale &locale);
 
 struct SalesTotals {
     static constexpr int kLength = 41;
-    qint32 runCounter = 0;          // offset 1, "Счетчик пробега"
-    qint32 labelCounter = 0;        // offset 5, "Счетчик этикеток"
-    qint32 totalSum = 0;            // offset 9, "Общая сумма"
-    quint32 salesCount = 0;         // offset 13, 3 bytes, "Кол-во продаж"
-    qint32 totalWeight = 0;         // offset 16, "Общий вес"
-    qint32 sumAllPlu = 0;           // offset 20, "Сумма по всем PLU"
-    quint32 salesCountAllPlu = 0;   // offset 24, 3 bytes, "Кол-во продаж по всем PLU"
-    qint32 weightAllPlu = 0;        // offset 27, "Общий вес по всем PLU"
-    quint16 freePlu = 0;            // offset 37, "Кол-во свободных PLU"
-    quint16 freeMessages = 0;       // offset 39, "Кол-во свободных сообщений"
+    qint32 runCounter = 0;        // offset 1, "Счетчик пробега"
+    qint32 labelCounter = 0;      // offset 5, "Счетчик этикеток"
+    qint32 totalSum = 0;          // offset 9, "Общая сумма"
+    quint32 salesCount = 0;       // offset 13, 3 bytes, "Кол-во продаж"
+    qint32 totalWeight = 0;       // offset 16, "Общий вес"
+    qint32 sumAllPlu = 0;         // offset 20, "Сумма по всем PLU"
+    quint32 salesCountAllPlu = 0; // offset 24, 3 bytes, "Кол-во продаж по всем PLU"
+    qint32 weightAllPlu = 0;      // offset 27, "Общий вес по всем PLU"
+    quint16 freePlu = 0;          // offset 37, "Кол-во свободных PLU"
+    quint16 freeMessages = 0;     // offset 39, "Кол-во свободных сообщений"
 };
 
 // Needs the full 41 bytes (throws InputError otherwise); bytes beyond are ignored.

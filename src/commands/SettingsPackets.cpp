@@ -121,14 +121,10 @@ QStringList labelFormatTexts()
 QStringList barcodeFormatTexts()
 {
     return {
-        QStringLiteral("Штрих-код не печатаеться"),
-        QStringLiteral("Г6Г5Г4Г3Г2Г1Т6Т5Т4Т3Т2Т1К"),
-        QStringLiteral("о3о2о1Г6Г5Г4Г3Г2Г1Т3Т2Т1К"),
-        QStringLiteral("О2О1Т6Т5Т4Т3Т2Т1С4С3С2С1К"),
-        QStringLiteral("О2О1Т5Т4Т3Т2Т1С5С4С3С2С1К"),
-        QStringLiteral("О2О1Т4Т3Т2Т1С6С5С4С3С2С1К"),
-        QStringLiteral("О2О1Т3Т2Т1С7С6С5С4С3С2С1К"),
-        QStringLiteral("О2О1Т5Т4Т3Т2Т1В5В4В3В2В1К"),
+        QStringLiteral("Штрих-код не печатаеться"),  QStringLiteral("Г6Г5Г4Г3Г2Г1Т6Т5Т4Т3Т2Т1К"),
+        QStringLiteral("о3о2о1Г6Г5Г4Г3Г2Г1Т3Т2Т1К"), QStringLiteral("О2О1Т6Т5Т4Т3Т2Т1С4С3С2С1К"),
+        QStringLiteral("О2О1Т5Т4Т3Т2Т1С5С4С3С2С1К"), QStringLiteral("О2О1Т4Т3Т2Т1С6С5С4С3С2С1К"),
+        QStringLiteral("О2О1Т3Т2Т1С7С6С5С4С3С2С1К"), QStringLiteral("О2О1Т5Т4Т3Т2Т1В5В4В3В2В1К"),
         QStringLiteral("О2О1Т6Т5Т4Т3Т2Т1В4В3В2В1К"),
     };
 }
@@ -160,9 +156,6 @@ QList<PrintOption> printOptionList()
     };
 }
 
-QList<int> printOptionScreenOrder()
-{
-    return {0, 1, 2, 3, 7, 6, 5, 4};
-}
+QList<int> printOptionScreenOrder() { return {0, 1, 2, 3, 7, 6, 5, 4}; }
 
 } // namespace tevo

@@ -25,18 +25,18 @@ inline constexpr int kBarcodeFormatCount = 9;
 inline constexpr int kShownLabelFormatPosition = 21;
 
 struct ScaleSettings {
-    int department = 1;             // sent as units, tens, hundreds (low 8 bits of n div 100)
-    int labelFormatPosition = 0;    // 1 … 46 in the label-format list, 0 = nothing chosen
-    int barcodePosition = 1;        // 0 … 8 in the barcode list, -1 = nothing chosen
-    int printShift = 10;            // low 8 bits sent
-    quint8 printOptions = 0;        // one bit per check box, see printOptionList()
-    int autoPrintWeight = 200;      // n mod 256, then n div 256 (low 8 bits each)
+    int department = 1;          // sent as units, tens, hundreds (low 8 bits of n div 100)
+    int labelFormatPosition = 0; // 1 … 46 in the label-format list, 0 = nothing chosen
+    int barcodePosition = 1;     // 0 … 8 in the barcode list, -1 = nothing chosen
+    int printShift = 10;         // low 8 bits sent
+    quint8 printOptions = 0;     // one bit per check box, see printOptionList()
+    int autoPrintWeight = 200;   // n mod 256, then n div 256 (low 8 bits each)
 
     bool operator==(const ScaleSettings &o) const
     {
         return department == o.department && labelFormatPosition == o.labelFormatPosition
-               && barcodePosition == o.barcodePosition && printShift == o.printShift
-               && printOptions == o.printOptions && autoPrintWeight == o.autoPrintWeight;
+               && barcodePosition == o.barcodePosition && printShift == o.printShift && printOptions == o.printOptions
+               && autoPrintWeight == o.autoPrintWeight;
     }
 };
 

@@ -22,8 +22,7 @@ struct SingleByteTable {
             size_t inLeft = 1, outLeft = sizeof out;
             char16_t u = 0xFFFD;
             if (cd != reinterpret_cast<iconv_t>(-1)
-                && iconv(cd, &pin, &inLeft, &pout, &outLeft) != static_cast<size_t>(-1)
-                && outLeft == sizeof out - 2) {
+                && iconv(cd, &pin, &inLeft, &pout, &outLeft) != static_cast<size_t>(-1) && outLeft == sizeof out - 2) {
                 u = static_cast<char16_t>(static_cast<uchar>(out[0]) | (static_cast<uchar>(out[1]) << 8));
             }
             toUnicode[b] = u;

@@ -6,9 +6,9 @@
 
 namespace tevo {
 
-QByteArray toCp1251(const QString &text);      // unmappable characters become '?'
+QByteArray toCp1251(const QString &text); // unmappable characters become '?'
 QString fromCp1251(const QByteArray &bytes);
-QByteArray toCp866(const QString &text);       // unmappable characters become '?'
+QByteArray toCp866(const QString &text); // unmappable characters become '?'
 QString fromCp866(const QByteArray &bytes);
 
 // True when the character has a place in Windows-1251.

@@ -61,15 +61,9 @@ qint32 strToInt(const QString &text)
     throw ConversionError(notAnIntegerText(text));
 }
 
-qint32 strToIntDef(const QString &text, qint32 defaultValue)
-{
-    return tryStrToInt(text).value_or(defaultValue);
-}
+qint32 strToIntDef(const QString &text, qint32 defaultValue) { return tryStrToInt(text).value_or(defaultValue); }
 
-QString notAnIntegerText(const QString &text)
-{
-    return QStringLiteral("'%1' is not a valid integer value").arg(text);
-}
+QString notAnIntegerText(const QString &text) { return QStringLiteral("'%1' is not a valid integer value").arg(text); }
 
 QString notAnIntegerForFieldText(const QString &text, const QString &field)
 {

@@ -19,8 +19,7 @@ void reportError(const QString &text);
 QStringList takeReportedErrors();
 
 // Runs f; a tevo::Error or std::exception it throws is reported and false returned.
-template <class F>
-bool guarded(F &&f)
+template <class F> bool guarded(F &&f)
 {
     try {
         f();

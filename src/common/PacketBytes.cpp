@@ -6,23 +6,18 @@
 
 namespace tevo {
 
-PacketReader::PacketReader(QByteArray bytes, qsizetype length, const char *what)
-    : m_bytes(std::move(bytes))
+PacketReader::PacketReader(QByteArray bytes, qsizetype length, const char *what) : m_bytes(std::move(bytes))
 {
     if (m_bytes.size() < length)
-        throw InputError(QStringLiteral("A %1 reply needs %2 bytes, got %3")
-                             .arg(QLatin1String(what))
-                             .arg(length)
-                             .arg(m_bytes.size()));
+        throw InputError(
+            QStringLiteral("A %1 reply needs %2 bytes, got %3").arg(QLatin1String(what)).arg(length).arg(m_bytes.size()));
 }
 
 void PacketReader::require(qsizetype at, qsizetype count) const
 {
     if (at < 0 || count < 0 || at > m_bytes.size() - count)
-        throw InputError(QStringLiteral("A packet of %1 bytes has no bytes %2 … %3")
-                             .arg(m_bytes.size())
-                             .arg(at)
-                             .arg(at + count - 1));
+        throw InputError(
+            QStringLiteral("A packet of %1 bytes has no bytes %2 … %3").arg(m_bytes.size()).arg(at).arg(at + count - 1));
 }
 
 quint8 PacketReader::byte(qsizetype at) const

@@ -134,10 +134,7 @@ void ProfileFile::reindex()
         m_index[foldName(m_sections[i].name)].append(i);
 }
 
-QVector<int> ProfileFile::sectionsNamed(const QString &section) const
-{
-    return m_index.value(foldName(section));
-}
+QVector<int> ProfileFile::sectionsNamed(const QString &section) const { return m_index.value(foldName(section)); }
 
 const ProfileFile::Line *ProfileFile::findKey(const QString &section, const QString &key) const
 {
@@ -255,7 +252,9 @@ void ProfileFile::deleteKey(const QString &section, const QString &key)
     for (int si : sectionsNamed(section)) {
         QVector<Line> &lines = m_sections[si].lines;
         lines.erase(std::remove_if(lines.begin(), lines.end(),
-                                   [&](const Line &l) { return l.isKey() && l.key().compare(k, Qt::CaseInsensitive) == 0; }),
+                                   [&](const Line &l) {
+                                       return l.isKey() && l.key().compare(k, Qt::CaseInsensitive) == 0;
+                                   }),
                     lines.end());
     }
 }

@@ -64,7 +64,7 @@ private:
     };
     struct Section {
         QString name;
-        QString header;    // the "[name]" line as it stands in the file
+        QString header; // the "[name]" line as it stands in the file
         QVector<Line> lines;
     };
     QVector<int> sectionsNamed(const QString &section) const;
@@ -72,8 +72,8 @@ private:
     void reindex();
 
     QString m_path;
-    QStringList m_preamble;              // lines before the first section
-    QVector<Section> m_sections;         // in file order; a name may stand more than once
+    QStringList m_preamble;               // lines before the first section
+    QVector<Section> m_sections;          // in file order; a name may stand more than once
     QHash<QString, QVector<int>> m_index; // case-folded name -> sections of that name
 };
 

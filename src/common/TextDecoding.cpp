@@ -36,8 +36,7 @@ bool isValidUtf8(const char *data, qsizetype size)
                 return false;
             cp = (cp << 6) | (cc & 0x3F);
         }
-        if ((extra == 2 && cp < 0x800) || (extra == 3 && cp < 0x10000) || cp > 0x10FFFF
-            || (cp >= 0xD800 && cp <= 0xDFFF))
+        if ((extra == 2 && cp < 0x800) || (extra == 3 && cp < 0x10000) || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
             return false;
         i += extra + 1;
     }

@@ -49,8 +49,8 @@ struct ExchangePlan {
     QVector<int> records;        // record numbers in the order sent; empty: the steps alone
     bool closingRecord = false;  // the last record is a closing request: not counted or reported
     ScaleRule rule = ScaleRule::AtLeastOne;
-    QString countError;          // the error text when the rule fails
-    int pollInterval = 0;        // Timer1's interval from now on; 0 leaves it
+    QString countError;               // the error text when the rule fails
+    int pollInterval = 0;             // Timer1's interval from now on; 0 leaves it
     bool firstPollToEveryRow = false; // the first poll goes to every row of S, selected or not
     std::optional<ProgressBar> bar;   // the progress bar and the table the grid follows
     int progressMaximum = 0;          // the bar's maximum (the range size)

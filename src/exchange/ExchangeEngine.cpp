@@ -20,7 +20,7 @@ bool isReady(const QByteArray &packet)
 {
     // A lone 0x80, or 0x80 as the second byte (the answer 0x01 0x80).
     return (packet.size() == 1 && static_cast<uchar>(packet.at(0)) == kReady)
-        || (packet.size() > 1 && static_cast<uchar>(packet.at(1)) == kReady);
+           || (packet.size() > 1 && static_cast<uchar>(packet.at(1)) == kReady);
 }
 } // namespace
 
@@ -36,7 +36,7 @@ struct ExchangeEngine::Conversation {
     QByteArray gathered;
     qint64 pollBase = 0;  // the next poll is due one interval after this
     qint64 lastHeard = 0; // when it last sent anything (the start, before it has)
-    bool halted = false; // its serial line failed: no more polls until the exchange ends
+    bool halted = false;  // its serial line failed: no more polls until the exchange ends
 
     bool over() const { return status.finished || status.timedOut; }
     bool polled() const { return !over() && !accepted && !halted; }
@@ -134,11 +134,16 @@ namespace {
 QString tableOperation(CommandState first)
 {
     switch (first) {
-    case CommandState::GoodsWrite: return QStringLiteral("запись товаров в весы");
-    case CommandState::GoodsRead: return QStringLiteral("чтение товаров из весов");
-    case CommandState::MessagesWrite: return QStringLiteral("запись сообщений в весы");
-    case CommandState::MessagesRead: return QStringLiteral("чтение сообщений из весов");
-    default: return {};
+    case CommandState::GoodsWrite:
+        return QStringLiteral("запись товаров в весы");
+    case CommandState::GoodsRead:
+        return QStringLiteral("чтение товаров из весов");
+    case CommandState::MessagesWrite:
+        return QStringLiteral("запись сообщений в весы");
+    case CommandState::MessagesRead:
+        return QStringLiteral("чтение сообщений из весов");
+    default:
+        return {};
     }
 }
 } // namespace
@@ -190,7 +195,8 @@ bool ExchangeEngine::start(const ExchangePlan &plan)
         m_byRecNo[r + 1] = c.get();
         m_scales.push_back(std::move(c));
     }
-    m_takenRecords = QBitArray(m_plan.records.isEmpty() ? 1 : *std::max_element(m_plan.records.cbegin(), m_plan.records.cend()) + 1);
+    m_takenRecords =
+        QBitArray(m_plan.records.isEmpty() ? 1 : *std::max_element(m_plan.records.cbegin(), m_plan.records.cend()) + 1);
     m_recordsDone = 0;
     m_followed = 0;
     m_firstPollToEveryRow = plan.firstPollToEveryRow;

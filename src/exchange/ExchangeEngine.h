@@ -78,7 +78,7 @@ public:
     void setSilenceTimeout(int ms) { m_silenceTimeoutMs = qMax(0, ms); }
 
     // --- what the engine shows ---
-    int selectedScaleCount() const; // rows of S selected now (ScaleChannels::isSelected)
+    int selectedScaleCount() const;           // rows of S selected now (ScaleChannels::isSelected)
     ScaleStatus status(int scaleRecNo) const; // row 0 when that scale takes no part
     int progress(ProgressBar bar) const { return bar == ProgressBar::Goods ? m_pbT : m_pbM; }
     // Rows (0-based positions in S) the next poll goes to.

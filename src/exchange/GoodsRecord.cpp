@@ -20,13 +20,10 @@ constexpr int kMessageAt = 82;
 constexpr int kSumAt = 90;
 constexpr int kWeightAt = 94;
 constexpr int kCountAt = 98;
-constexpr int kLogoKindAt = kName1At + 25;   // byte 25 of the first name field
+constexpr int kLogoKindAt = kName1At + 25; // byte 25 of the first name field
 
 // An empty column is sent as zero.
-qint32 numberOrZero(const QString &text)
-{
-    return text.isEmpty() ? 0 : strToInt(text);
-}
+qint32 numberOrZero(const QString &text) { return text.isEmpty() ? 0 : strToInt(text); }
 
 // The digit value of one character; "" when the text is too short.
 int digitAt(const QString &text, int index)
@@ -65,10 +62,7 @@ void putShelfLife(PacketWriter &out, int at, const QString &text)
     out.putByte(at + 2, ((days % 100) / 10) * 16 + days % 10);
 }
 
-QString paddedLogo(const QString &logo)
-{
-    return logo.leftJustified(kLogoTextWidth, QLatin1Char(' '));
-}
+QString paddedLogo(const QString &logo) { return logo.leftJustified(kLogoTextWidth, QLatin1Char(' ')); }
 
 QString nameText(const PacketReader &reply, int from, int to, uchar above)
 {
@@ -90,7 +84,7 @@ int goodsLogoKind(const QString &logo)
     if (logo.startsWith(QLatin1String("ZurIvid ")))
         return 1;
     const QChar first = logo.at(0);
-    if (first == QChar(0x0420) || first == QChar(0x0440))   // Р, р
+    if (first == QChar(0x0420) || first == QChar(0x0440)) // Р, р
         return 1;
     if (first == QLatin1Char('U') || first == QLatin1Char('u'))
         return 2;
@@ -143,9 +137,8 @@ QByteArray buildGoodsReadRequest(int number)
 GoodsReplyFields decodeGoodsReply(const QByteArray &bytes)
 {
     if (bytes.size() < kGoodsReplyMinLength)
-        throw InputError(QStringLiteral("A goods reply needs at least %1 bytes, got %2")
-                             .arg(kGoodsReplyMinLength)
-                             .arg(bytes.size()));
+        throw InputError(
+            QStringLiteral("A goods reply needs at least %1 bytes, got %2").arg(kGoodsReplyMinLength).arg(bytes.size()));
     // The last byte may be missing: it counts as 0.
     const PacketReader reply(bytes.leftJustified(kGoodsReplyLength, '\0'));
     GoodsReplyFields r;
@@ -156,8 +149,7 @@ GoodsReplyFields decodeGoodsReply(const QByteArray &bytes)
         QByteArray chars;
         for (int i : {65, 37, 66, 38})
             chars.append(static_cast<char>(reply.byte(i)));
-        r.LOGO = (kind == 1 ? QStringLiteral("ZurIvid ") : QStringLiteral("UsrLogo "))
-                 + decodeScaleText(chars);
+        r.LOGO = (kind == 1 ? QStringLiteral("ZurIvid ") : QStringLiteral("UsrLogo ")) + decodeScaleText(chars);
         // The logo bytes (0x00, kind and the two characters) end each field; the name is
         // what lies before them, control bytes dropped.
         r.TNAME1 = nameText(reply, kName1At, kName1At + 23, 10);
@@ -174,10 +166,8 @@ GoodsReplyFields decodeGoodsReply(const QByteArray &bytes)
     if (d0 == 0) {
         r.UBDATE = QString::number(d1 * 100 + (d2 >> 4) * 10 + (d2 & 0x0F));
     } else {
-        r.UBDATE = QStringLiteral("%1%2.%3%4.%5%6")
-                       .arg(d0 >> 4).arg(d0 & 0x0F)
-                       .arg(d1 >> 4).arg(d1 & 0x0F)
-                       .arg(d2 >> 4).arg(d2 & 0x0F);
+        r.UBDATE =
+            QStringLiteral("%1%2.%3%4.%5%6").arg(d0 >> 4).arg(d0 & 0x0F).arg(d1 >> 4).arg(d1 & 0x0F).arg(d2 >> 4).arg(d2 & 0x0F);
     }
     r.TARA = QString::number(reply.unsigned16(kTareAt));
     r.GROUPCODE = QString::number(reply.digits(kGroupCodeAt, 6));

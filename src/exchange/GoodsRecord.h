@@ -11,7 +11,7 @@ inline constexpr uchar kGoodsWriteCommand = 0x82;
 inline constexpr uchar kGoodsReadCommand = 0x81;
 inline constexpr int kGoodsRecordLength = 85;
 inline constexpr int kGoodsReadRequestLength = 5;
-inline constexpr int kGoodsReplyMinLength = 101;   // the last byte (offset 101) may be missing
+inline constexpr int kGoodsReplyMinLength = 101; // the last byte (offset 101) may be missing
 inline constexpr int kGoodsReplyLength = 102;
 inline constexpr int kGoodsNameWidth = 28;
 inline constexpr int kLogoTextWidth = 13;
@@ -56,7 +56,7 @@ QByteArray buildGoodsReadRequest(int number);
 // The texts a read reply gives for the goods row (every value as text).
 struct GoodsReplyFields {
     QString CODE;
-    std::optional<QString> LOGO;   // set only when the reply carries logo kind 1 or 2
+    std::optional<QString> LOGO; // set only when the reply carries logo kind 1 or 2
     QString TNAME1;
     QString TNAME2;
     QString PRICE;

@@ -16,7 +16,8 @@ bool GoodsTransfer::startGoodsRead(const QString &rangeText) { return start(Comm
 bool GoodsTransfer::start(CommandState state, const QString &rangeText)
 {
     const bool write = state == CommandState::GoodsWrite;
-    const QString countError = write ? QStringLiteral("Не выбраны ни одни весы!") : QStringLiteral("Выберите только одни весы!");
+    const QString countError =
+        write ? QStringLiteral("Не выбраны ни одни весы!") : QStringLiteral("Выберите только одни весы!");
     const ScaleRule rule = write ? ScaleRule::AtLeastOne : ScaleRule::ExactlyOne;
     if (!m_engine.canStart(rule, countError))
         return false;
@@ -78,8 +79,8 @@ QByteArray GoodsTransfer::buildRequest(CommandState state, int number)
     try {
         record = buildGoodsRecord(f, &logo);
     } catch (const Error &e) {
-        throw ConversionError(QStringLiteral("%1\nТовар № %2 не может быть записан в весы; обмен остановлен.")
-                                  .arg(e.text(), f.NPLU));
+        throw ConversionError(
+            QStringLiteral("%1\nТовар № %2 не может быть записан в весы; обмен остановлен.").arg(e.text(), f.NPLU));
     }
     // The padded logo text goes back into the row of the record, wherever the grid is.
     if (logo != f.LOGO)
@@ -102,16 +103,16 @@ void GoodsTransfer::storeReply(int number, const QByteArray &reply)
     const GoodsReplyFields r = decodeGoodsReply(reply);
     Table &goods = m_store.goods();
     if (number < 1 || number > goods.count())
-        throw InputError(QStringLiteral("В таблице товаров нет строки № %1: товар не сохранён, обмен остановлен.")
-                             .arg(number));
+        throw InputError(
+            QStringLiteral("В таблице товаров нет строки № %1: товар не сохранён, обмен остановлен.").arg(number));
     FieldValues values = {{QStringLiteral("CODE"), r.CODE}};
     if (r.LOGO)
         values.append({QStringLiteral("LOGO"), *r.LOGO});
-    values += FieldValues{{QStringLiteral("TNAME1"), r.TNAME1},       {QStringLiteral("TNAME2"), r.TNAME2},
-                          {QStringLiteral("PRICE"), r.PRICE},         {QStringLiteral("UBDATE"), r.UBDATE},
-                          {QStringLiteral("TARA"), r.TARA},           {QStringLiteral("GROUPCODE"), r.GROUPCODE},
-                          {QStringLiteral("MESSAGE"), r.MESSAGE},     {QStringLiteral("OSUM"), r.OSUM},
-                          {QStringLiteral("OVES"), r.OVES},           {QStringLiteral("OCOUNTPROD"), r.OCOUNTPROD}};
+    values += FieldValues{{QStringLiteral("TNAME1"), r.TNAME1},   {QStringLiteral("TNAME2"), r.TNAME2},
+                          {QStringLiteral("PRICE"), r.PRICE},     {QStringLiteral("UBDATE"), r.UBDATE},
+                          {QStringLiteral("TARA"), r.TARA},       {QStringLiteral("GROUPCODE"), r.GROUPCODE},
+                          {QStringLiteral("MESSAGE"), r.MESSAGE}, {QStringLiteral("OSUM"), r.OSUM},
+                          {QStringLiteral("OVES"), r.OVES},       {QStringLiteral("OCOUNTPROD"), r.OCOUNTPROD}};
     goods.setValues(number - 1, values);
 }
 

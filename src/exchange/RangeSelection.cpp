@@ -11,7 +11,7 @@ namespace {
 struct Token {
     int a = 0;
     int b = 0;
-    bool run = false;   // "a-b"
+    bool run = false; // "a-b"
 };
 
 void checkNumber(int number, int maxNumber)
@@ -44,7 +44,7 @@ void RangeSelection::parseRange(const QString &text, int maxNumber)
     QList<Token> tokens;
     qsizetype pos = 0;
     while (pos < work.size()) {
-        const qsizetype blank = work.indexOf(QLatin1Char(' '), pos);   // the text ends with one
+        const qsizetype blank = work.indexOf(QLatin1Char(' '), pos); // the text ends with one
         QString token = work.mid(pos, blank - pos);
         pos = blank + 1;
         if (token.endsWith(QLatin1Char(',')))
@@ -96,10 +96,7 @@ int RangeSelection::nextInRange(int n) const
     return rangeLast;
 }
 
-bool RangeSelection::isSelected(int n) const
-{
-    return n >= 1 && n < rangeSelected.size() && rangeSelected.testBit(n);
-}
+bool RangeSelection::isSelected(int n) const { return n >= 1 && n < rangeSelected.size() && rangeSelected.testBit(n); }
 
 QVector<int> RangeSelection::records() const
 {

@@ -14,10 +14,10 @@ inline constexpr int kMaxMessageNumber = 1000;
 // The range state of a transfer. The engine reads the fields directly and may move
 // rangeLast itself (the message read asks for one number past the range).
 struct RangeSelection {
-    QBitArray rangeSelected;   // bit n set: number n (1 … maxNumber) is chosen; bit 0 unused
-    int rangeFirst = 0;        // lowest number named by the text (also the b of "5-3")
-    int rangeLast = 0;         // highest number named by the text
-    int rangeSize = 0;         // sum of the token sizes, repeats counted; "5-3" adds -1
+    QBitArray rangeSelected; // bit n set: number n (1 … maxNumber) is chosen; bit 0 unused
+    int rangeFirst = 0;      // lowest number named by the text (also the b of "5-3")
+    int rangeLast = 0;       // highest number named by the text
+    int rangeSize = 0;       // sum of the token sizes, repeats counted; "5-3" adds -1
 
     // Fills the state from the range text; numbers must lie in 1 … maxNumber.
     // The whole text is checked before anything changes; on failure the state stays as it

@@ -49,9 +49,8 @@ ScaleChannels::ScaleChannels(Table &scales, QObject *parent) : QObject(parent), 
         serial->setCommPort(QStringLiteral("COM%1").arg(n == 0 ? 1 : n));
         serial->setFlowControl(TComm32::fcNone);
         serial->setEventChar(0);
-        connect(serial.get(), &TComm32::receiveData, this, [this, n](const QByteArray &bytes) {
-            emit packetReceived(bytes, m_serial[n]->tag());
-        });
+        connect(serial.get(), &TComm32::receiveData, this,
+                [this, n](const QByteArray &bytes) { emit packetReceived(bytes, m_serial[n]->tag()); });
         if (n == 0)
             connect(serial.get(), &TComm32::lineError, this, &ScaleChannels::serialError0);
         m_serial[n] = std::move(serial);
@@ -127,7 +126,8 @@ void ScaleChannels::OpenChannels(bool open, bool allRows)
             continue;
         QHostAddress address;
         if (!address.setAddress(ip) || address.protocol() != QAbstractSocket::IPv4Protocol) {
-            problems << QStringLiteral("строка %1: «%2» — это не IP-адрес (например 192.168.0.10) и не порт COM0 … COM9")
+            problems << QStringLiteral(
+                            "строка %1: «%2» — это не IP-адрес (например 192.168.0.10) и не порт COM0 … COM9")
                             .arg(recNo)
                             .arg(ip);
             continue;

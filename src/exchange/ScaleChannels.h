@@ -45,9 +45,9 @@ public:
     // Puts the packet on the channel of the row (0-based position in S).
     void SendToScale(int row, const QByteArray &packet);
 
-    QTcpSocket *socket(int n) const { return m_sockets[n]; }      // CS<n>
-    TComm32 *serial(int n) const { return m_serial[n].get(); }     // SC_COM<n>
-    int socketIndex(int recNo) const;                              // the CS number bound to a row
+    QTcpSocket *socket(int n) const { return m_sockets[n]; }   // CS<n>
+    TComm32 *serial(int n) const { return m_serial[n].get(); } // SC_COM<n>
+    int socketIndex(int recNo) const;                          // the CS number bound to a row
 
 signals:
     // Every batch of bytes that arrives on any channel, with the record number (1-based

@@ -13,7 +13,7 @@
 
 namespace tevo {
 
-inline constexpr uchar kScaleUnmappable = 0x2A;   // '*'
+inline constexpr uchar kScaleUnmappable = 0x2A; // '*'
 
 // Windows-1251 byte → scale byte.
 uchar toScaleCode(uchar cp1251);

@@ -13,12 +13,12 @@ namespace tevo {
 class Store;
 
 struct AutoLoadSettings {
-    QString FName;              // the watched file
-    QString FileAtribut;        // its modification-time text at the last load or dialog closing
-    int Time = 60;              // check period in seconds, 1 … 700
-    bool LoadToScale = false;   // cbAutoLoad: start the goods write after a load
+    QString FName;               // the watched file
+    QString FileAtribut;         // its modification-time text at the last load or dialog closing
+    int Time = 60;               // check period in seconds, 1 … 700
+    bool LoadToScale = false;    // cbAutoLoad: start the goods write after a load
     bool EnableAutoLoad = false; // cbEnableAutoLoad: the watch timer runs at all
-    bool NeedClear = false;     // cbNeedClear: rebuild the goods table empty before a load
+    bool NeedClear = false;      // cbNeedClear: rebuild the goods table empty before a load
 
     static AutoLoadSettings read(const QString &iniPath); // missing keys take their defaults
     // Writes the six keys; the file is replaced as a whole, so a failure (or a crash) leaves
@@ -54,9 +54,9 @@ public:
     QString LastLoadedFileTime;
 
     // What a load needs of the rest of the program.
-    std::function<void()> stopExchange;                 // CloseChannels and Timer1 off
-    std::function<void(int)> setSelectedScaleCount;     // after U := W
-    std::function<void(const QString &text)> notify;    // balloon (or the status bar)
+    std::function<void()> stopExchange;                      // CloseChannels and Timer1 off
+    std::function<void(int)> setSelectedScaleCount;          // after U := W
+    std::function<void(const QString &text)> notify;         // balloon (or the status bar)
     std::function<void(const QString &range)> setGoodsRange; // edTDiapazon
     std::function<bool(const QString &range)> startGoodsWrite;
 

@@ -2,8 +2,8 @@
 
 #include "common/Convert.h"
 #include "common/Error.h"
-#include "fileio/ImportSupport.h"
 #include "common/TextDecoding.h"
+#include "fileio/ImportSupport.h"
 #include "store/Table.h"
 
 #include <QFile>

@@ -41,9 +41,12 @@ QString doesNotFit(const QString &value, const QString &nplu, const DbfField &fi
 const QVector<DbfGoodsField> &goodsDbfFields()
 {
     static const QVector<DbfGoodsField> fields = {
-        {QStringLiteral("PRODNAME"), QStringLiteral("TNAME1")},   {QStringLiteral("PRODINFO"), QStringLiteral("TNAME2")},
-        {QStringLiteral("UNITPRICE"), QStringLiteral("PRICE")},   {QStringLiteral("USEBYDATE"), QStringLiteral("UBDATE")},
-        {QStringLiteral("TAREWEIGHT"), QStringLiteral("TARA")},   {QStringLiteral("PRODCODE"), QStringLiteral("CODE")},
+        {QStringLiteral("PRODNAME"), QStringLiteral("TNAME1")},
+        {QStringLiteral("PRODINFO"), QStringLiteral("TNAME2")},
+        {QStringLiteral("UNITPRICE"), QStringLiteral("PRICE")},
+        {QStringLiteral("USEBYDATE"), QStringLiteral("UBDATE")},
+        {QStringLiteral("TAREWEIGHT"), QStringLiteral("TARA")},
+        {QStringLiteral("PRODCODE"), QStringLiteral("CODE")},
         {QStringLiteral("PRODGROUP"), QStringLiteral("GROUPCODE")},
     };
     return fields;

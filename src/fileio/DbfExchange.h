@@ -13,8 +13,8 @@ namespace tevo {
 class DbfTable;
 
 struct DbfGoodsField {
-    QString field;   // dBase field
-    QString column;  // goods column
+    QString field;  // dBase field
+    QString column; // goods column
 };
 // The seven fields in the order above.
 const QVector<DbfGoodsField> &goodsDbfFields();

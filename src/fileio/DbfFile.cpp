@@ -23,10 +23,7 @@ int statedHeaderLength(const QByteArray &head) { return PacketReader(head).unsig
 
 // dBase III and the tables that keep its 32-byte field descriptors (dBase IV/5 and FoxPro
 // with or without memo, Visual FoxPro). dBase II and dBase 7 lay fields out differently.
-bool knownVersion(quint8 v)
-{
-    return (v & 0x07) == 0x03 || v == 0x30 || v == 0x31 || v == 0x32 || v == 0xF5;
-}
+bool knownVersion(quint8 v) { return (v & 0x07) == 0x03 || v == 0x30 || v == 0x31 || v == 0x32 || v == 0xF5; }
 
 void stampDate(QByteArray &header)
 {

@@ -22,11 +22,11 @@ inline constexpr quint8 kDbfDriverCp866 = 0x65;
 inline constexpr int kDbfLanguageDriverOffset = 29;
 
 struct DbfField {
-    QByteArray name;   // as in the file, without the padding
-    char type = 'C';   // 'C' character, 'N' numeric, 'F' float, 'D', 'L', 'M', …
+    QByteArray name; // as in the file, without the padding
+    char type = 'C'; // 'C' character, 'N' numeric, 'F' float, 'D', 'L', 'M', …
     int width = 0;
     int decimals = 0;
-    int offset = 0;    // from the start of the record; byte 0 is the deletion flag
+    int offset = 0; // from the start of the record; byte 0 is the deletion flag
     bool isNumeric() const { return type == 'N' || type == 'F'; }
 };
 
@@ -45,7 +45,7 @@ public:
     quint8 languageDriver() const { return static_cast<quint8>(m_header.at(kDbfLanguageDriverOffset)); }
     const QByteArray &header() const { return m_header; } // the header and field descriptors as read
     const QVector<DbfField> &fields() const { return m_fields; }
-    int fieldIndex(const QString &name) const;           // case-insensitive; -1 when missing
+    int fieldIndex(const QString &name) const; // case-insensitive; -1 when missing
     int recordLength() const { return m_recordLength; }
     int recordCount() const { return m_recordCount; }
     bool isDeleted(int record) const;
@@ -75,7 +75,7 @@ public:
     void appendRecord();
     // Puts a value already laid out to the field's width (see dbfCharacterText/dbfNumberText).
     void setField(int field, const QByteArray &value);
-    QByteArray bytes() const;     // with today's date
+    QByteArray bytes() const; // with today's date
     int recordCount() const { return m_count; }
 
 private:
@@ -88,8 +88,8 @@ private:
 };
 
 // Field contents laid out to the field's width; an empty result means the value does not fit.
-QByteArray dbfCharacterText(const DbfField &field, const QByteArray &text);      // left-aligned
-QByteArray dbfNumberText(const DbfField &field, qint64 value);                  // right-aligned
+QByteArray dbfCharacterText(const DbfField &field, const QByteArray &text); // left-aligned
+QByteArray dbfNumberText(const DbfField &field, qint64 value);              // right-aligned
 QByteArray dbfBlank(const DbfField &field);
 
 // Text of a character field: trailing blanks (and NUL padding) removed, code page 866.

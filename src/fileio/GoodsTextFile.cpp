@@ -2,8 +2,8 @@
 
 #include "common/Convert.h"
 #include "common/Error.h"
-#include "fileio/ImportSupport.h"
 #include "common/ProfileFile.h"
+#include "fileio/ImportSupport.h"
 #include "store/Table.h"
 
 #include <QFileInfo>
@@ -41,9 +41,9 @@ QVector<int> presentRecordSections(const ProfileFile &file, int recordCount)
 const QStringList &goodsTextWrittenKeys()
 {
     static const QStringList keys = {
-        QStringLiteral("NPLU"),   QStringLiteral("TNAME1"), QStringLiteral("TNAME2"),    QStringLiteral("PRICE"),
-        QStringLiteral("UBDATE"), QStringLiteral("TARA"),   QStringLiteral("CODE"),      QStringLiteral("GROUPCODE"),
-        QStringLiteral("MESSAGE"), QStringLiteral("LOGO"),  QStringLiteral("OSUM"),      QStringLiteral("OVES"),
+        QStringLiteral("NPLU"),       QStringLiteral("TNAME1"), QStringLiteral("TNAME2"), QStringLiteral("PRICE"),
+        QStringLiteral("UBDATE"),     QStringLiteral("TARA"),   QStringLiteral("CODE"),   QStringLiteral("GROUPCODE"),
+        QStringLiteral("MESSAGE"),    QStringLiteral("LOGO"),   QStringLiteral("OSUM"),   QStringLiteral("OVES"),
         QStringLiteral("OCOUNTPROD"),
     };
     return keys;

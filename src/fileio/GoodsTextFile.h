@@ -27,8 +27,8 @@ void exportGoodsText(Table &goods, const QString &path);
 
 // What one load of a goods text file did.
 struct GoodsTextLoad {
-    int recordCount = 0;  // RecordCount of Main (0 when missing or not a number)
-    QStringList numbers;  // the NPLU texts of the loaded sections, as read, in file order
+    int recordCount = 0; // RecordCount of Main (0 when missing or not a number)
+    QStringList numbers; // the NPLU texts of the loaded sections, as read, in file order
     // Each loaded number followed by ", " ("1, 2, 5, "), the start of automatic loading's range.
     QString rangeText() const;
 };

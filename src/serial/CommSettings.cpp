@@ -11,14 +11,12 @@ unsigned speedConstant(quint32 baudRate)
         speed_t constant;
     };
     static const Speed speeds[] = {
-        {50, B50},           {75, B75},           {110, B110},         {134, B134},
-        {150, B150},         {200, B200},         {300, B300},         {600, B600},
-        {1200, B1200},       {1800, B1800},       {2400, B2400},       {4800, B4800},
-        {9600, B9600},       {19200, B19200},     {38400, B38400},     {57600, B57600},
-        {115200, B115200},   {230400, B230400},   {460800, B460800},   {500000, B500000},
-        {576000, B576000},   {921600, B921600},   {1000000, B1000000}, {1152000, B1152000},
-        {1500000, B1500000}, {2000000, B2000000}, {2500000, B2500000}, {3000000, B3000000},
-        {3500000, B3500000}, {4000000, B4000000},
+        {50, B50},           {75, B75},           {110, B110},         {134, B134},         {150, B150},
+        {200, B200},         {300, B300},         {600, B600},         {1200, B1200},       {1800, B1800},
+        {2400, B2400},       {4800, B4800},       {9600, B9600},       {19200, B19200},     {38400, B38400},
+        {57600, B57600},     {115200, B115200},   {230400, B230400},   {460800, B460800},   {500000, B500000},
+        {576000, B576000},   {921600, B921600},   {1000000, B1000000}, {1152000, B1152000}, {1500000, B1500000},
+        {2000000, B2000000}, {2500000, B2500000}, {3000000, B3000000}, {3500000, B3500000}, {4000000, B4000000},
     };
     for (const Speed &s : speeds) {
         if (s.bps == baudRate)
@@ -35,27 +33,48 @@ bool dcbToTermios(const DCB &dcb, termios &t)
 
     tcflag_t size;
     switch (dcb.ByteSize) {
-    case 5: size = CS5; break;
-    case 6: size = CS6; break;
-    case 7: size = CS7; break;
-    case 8: size = CS8; break;
-    default: return false;
+    case 5:
+        size = CS5;
+        break;
+    case 6:
+        size = CS6;
+        break;
+    case 7:
+        size = CS7;
+        break;
+    case 8:
+        size = CS8;
+        break;
+    default:
+        return false;
     }
 
     tcflag_t parity;
     switch (dcb.Parity) {
-    case 0: parity = 0; break;
-    case 1: parity = PARENB | PARODD; break;
-    case 2: parity = PARENB; break;
-    case 3: parity = PARENB | PARODD | CMSPAR; break;
-    case 4: parity = PARENB | CMSPAR; break;
-    default: return false;
+    case 0:
+        parity = 0;
+        break;
+    case 1:
+        parity = PARENB | PARODD;
+        break;
+    case 2:
+        parity = PARENB;
+        break;
+    case 3:
+        parity = PARENB | PARODD | CMSPAR;
+        break;
+    case 4:
+        parity = PARENB | CMSPAR;
+        break;
+    default:
+        return false;
     }
 
     // A UART sends one and a half stop bits when asked for two with 5 data bits; the other
     // sizes have no such length, and 5 data bits have no two.
     switch (dcb.StopBits) {
-    case 0: break;
+    case 0:
+        break;
     case 1:
         if (dcb.ByteSize != 5)
             return false;
@@ -64,7 +83,8 @@ bool dcbToTermios(const DCB &dcb, termios &t)
         if (dcb.ByteSize == 5)
             return false;
         break;
-    default: return false;
+    default:
+        return false;
     }
 
     termios n = t;

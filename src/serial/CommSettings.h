@@ -13,13 +13,13 @@ namespace tevo {
 struct DCB {
     quint32 DCBlength = 28;
     quint32 BaudRate = 9600;
-    quint32 Flags = 0x0001;   // bit 0: binary mode, always on
+    quint32 Flags = 0x0001; // bit 0: binary mode, always on
     quint16 wReserved = 0;
     quint16 XonLim = 0;
     quint16 XoffLim = 0;
-    quint8 ByteSize = 8;      // 4 … 8
-    quint8 Parity = 0;        // 0 none, 1 odd, 2 even, 3 mark, 4 space
-    quint8 StopBits = 0;      // 0 one, 1 one and a half, 2 two
+    quint8 ByteSize = 8; // 4 … 8
+    quint8 Parity = 0;   // 0 none, 1 odd, 2 even, 3 mark, 4 space
+    quint8 StopBits = 0; // 0 one, 1 one and a half, 2 two
     char XonChar = 0;
     char XoffChar = 0;
     char ErrorChar = 0;
@@ -43,7 +43,7 @@ inline constexpr quint32 kDcbRtsControlHandshake = 0x2000;
 // Flow control groups of the flag word: hardware is CTS output flow plus RTS handshake,
 // software is XON/XOFF in both directions.
 inline constexpr quint32 kDcbHardwareFlow = kDcbOutxCtsFlow | kDcbRtsControlHandshake; // 0x2004
-inline constexpr quint32 kDcbSoftwareFlow = kDcbOutX | kDcbInX;                         // 0x0300
+inline constexpr quint32 kDcbSoftwareFlow = kDcbOutX | kDcbInX;                        // 0x0300
 
 // Speed in bit/s → termios speed constant; 0 when the terminal layer has no such speed.
 unsigned speedConstant(quint32 baudRate);

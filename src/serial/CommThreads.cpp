@@ -24,7 +24,11 @@ QEvent::Type CommNotice::eventType()
 }
 
 CommNotice::CommNotice(int notice_, quint32 wParam_, quint32 lParam_, QByteArray block_, quint32 commErrors_)
-    : QEvent(eventType()), notice(notice_), wParam(wParam_), lParam(lParam_), block(std::move(block_)),
+    : QEvent(eventType()),
+      notice(notice_),
+      wParam(wParam_),
+      lParam(lParam_),
+      block(std::move(block_)),
       commErrors(commErrors_)
 {
 }
@@ -156,9 +160,12 @@ bool TReadThread::body()
             return false;
         if (fds[1].revents) {
             switch (readBurst()) {
-            case Burst::Delivered: break;
-            case Burst::Stopped: return true;
-            case Burst::Failed: return false;
+            case Burst::Delivered:
+                break;
+            case Burst::Stopped:
+                return true;
+            case Burst::Failed:
+                return false;
             }
         }
     }
@@ -173,7 +180,7 @@ TReadThread::Burst TReadThread::readBurst()
     if (n < 0)
         return (errno == EAGAIN || errno == EINTR) ? Burst::Delivered : Burst::Failed;
     if (n == 0)
-        return Burst::Failed;   // the other side hung up
+        return Burst::Failed; // the other side hung up
 
     // Keep gathering while the next byte follows within 1 ms.
     qsizetype total = n;

@@ -19,10 +19,10 @@ namespace tevo {
 
 // Notice numbers.
 enum : int {
-    CommDataNotice = 1025,         // wParam: byte count; the block rides along
+    CommDataNotice = 1025, // wParam: byte count; the block rides along
     CommFailureNotice = 1026,
-    CommThreadReadyNotice = 1027,  // wParam: 0 reader, 1 writer
-    CommEventNotice = 1028,        // lParam: low word event bits, high word modem status
+    CommThreadReadyNotice = 1027, // wParam: 0 reader, 1 writer
+    CommEventNotice = 1028,       // lParam: low word event bits, high word modem status
 };
 
 // Largest block one read delivers.
@@ -33,22 +33,21 @@ class CommNotice : public QEvent {
 public:
     static QEvent::Type eventType();
 
-    CommNotice(int notice, quint32 wParam, quint32 lParam, QByteArray block = QByteArray(),
-               quint32 commErrors = 0);
+    CommNotice(int notice, quint32 wParam, quint32 lParam, QByteArray block = QByteArray(), quint32 commErrors = 0);
 
     int notice;
     quint32 wParam;
     quint32 lParam;
-    QByteArray block;     // CommDataNotice: exactly wParam bytes
-    quint32 commErrors;   // CommEventNotice with EV_ERR: the line error flags
+    QByteArray block;   // CommDataNotice: exactly wParam bytes
+    quint32 commErrors; // CommEventNotice with EV_ERR: the line error flags
 };
 
 // What a thread gets from the driver at open.
 struct CommThreadLink {
-    int handle = -1;                              // the port
-    int stopEvent = -1;                           // eventfd, readable once the threads must stop
-    QObject *notifyWindow = nullptr;              // lives on the user-interface thread
-    const std::atomic<int> *evtChar = nullptr;    // the event character, changeable while open
+    int handle = -1;                           // the port
+    int stopEvent = -1;                        // eventfd, readable once the threads must stop
+    QObject *notifyWindow = nullptr;           // lives on the user-interface thread
+    const std::atomic<int> *evtChar = nullptr; // the event character, changeable while open
     std::atomic<quint64> *postedNotices = nullptr;
 };
 
@@ -59,11 +58,11 @@ struct CommThreadLink {
 class TReadThread {
 public:
     explicit TReadThread(const CommThreadLink &link);
-    ~TReadThread();   // joins
+    ~TReadThread(); // joins
     TReadThread(const TReadThread &) = delete;
     TReadThread &operator=(const TReadThread &) = delete;
 
-    void start();     // throws std::system_error or std::bad_alloc
+    void start(); // throws std::system_error or std::bad_alloc
     void join();
 
 private:
@@ -94,11 +93,11 @@ private:
 class TWriteThread {
 public:
     explicit TWriteThread(const CommThreadLink &link);
-    ~TWriteThread();  // joins
+    ~TWriteThread(); // joins
     TWriteThread(const TWriteThread &) = delete;
     TWriteThread &operator=(const TWriteThread &) = delete;
 
-    void start();     // throws std::system_error or std::bad_alloc
+    void start(); // throws std::system_error or std::bad_alloc
     void join();
 
     // Queues a block; false once the thread has ended (or before it was started).

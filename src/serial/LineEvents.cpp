@@ -37,8 +37,7 @@ quint32 changeBitsForLinesOn(quint32 status)
     return bits;
 }
 
-quint32 lineEventBits(const LineCounts &before, const LineCounts &now, quint32 *pendingErrors,
-                      quint32 *reportErrors)
+quint32 lineEventBits(const LineCounts &before, const LineCounts &now, quint32 *pendingErrors, quint32 *reportErrors)
 {
     quint32 bits = 0;
     if (now.cts != before.cts)

@@ -13,13 +13,13 @@
 namespace tevo {
 
 // Event bits of a line-event notice.
-inline constexpr quint32 EV_RXFLAG = 0x0002;   // the event character was received
+inline constexpr quint32 EV_RXFLAG = 0x0002; // the event character was received
 inline constexpr quint32 EV_TXEMPTY = 0x0004;
-inline constexpr quint32 EV_CTS = 0x0008;      // CTS changed
-inline constexpr quint32 EV_DSR = 0x0010;      // DSR changed
-inline constexpr quint32 EV_RLSD = 0x0020;     // carrier detect changed
+inline constexpr quint32 EV_CTS = 0x0008;  // CTS changed
+inline constexpr quint32 EV_DSR = 0x0010;  // DSR changed
+inline constexpr quint32 EV_RLSD = 0x0020; // carrier detect changed
 inline constexpr quint32 EV_BREAK = 0x0040;
-inline constexpr quint32 EV_ERR = 0x0080;      // framing, overrun or parity error
+inline constexpr quint32 EV_ERR = 0x0080; // framing, overrun or parity error
 inline constexpr quint32 EV_RING = 0x0100;
 inline constexpr quint32 EV_PERR = 0x0200;
 inline constexpr quint32 EV_RX80FULL = 0x0400;
@@ -31,8 +31,8 @@ inline constexpr quint32 MS_RING_ON = 0x40;
 inline constexpr quint32 MS_RLSD_ON = 0x80;
 
 // Line error flags handed to the error event.
-inline constexpr quint32 CE_RXOVER = 0x0001;   // receive buffer overflow
-inline constexpr quint32 CE_OVERRUN = 0x0002;  // character lost in the UART
+inline constexpr quint32 CE_RXOVER = 0x0001;  // receive buffer overflow
+inline constexpr quint32 CE_OVERRUN = 0x0002; // character lost in the UART
 inline constexpr quint32 CE_RXPARITY = 0x0004;
 inline constexpr quint32 CE_FRAME = 0x0008;
 inline constexpr quint32 CE_BREAK = 0x0010;
@@ -61,8 +61,7 @@ quint32 changeBitsForLinesOn(quint32 modemStatus);
 // last reported error (the break and receive-overflow flags among them) gather in
 // *pendingErrors; when EV_ERR is returned, *reportErrors gets them and *pendingErrors is
 // cleared, as reading and clearing a port's error state does.
-quint32 lineEventBits(const LineCounts &before, const LineCounts &now, quint32 *pendingErrors,
-                      quint32 *reportErrors);
+quint32 lineEventBits(const LineCounts &before, const LineCounts &now, quint32 *pendingErrors, quint32 *reportErrors);
 
 // Runs waitOnce() over and over on a thread of its own and tells the owner about each
 // return through an eventfd: a return of 0 is a change, -1 with EINTR is only a wake-up, -1
@@ -76,7 +75,7 @@ public:
     LineWatcher(const LineWatcher &) = delete;
     LineWatcher &operator=(const LineWatcher &) = delete;
 
-    void start();   // throws std::system_error when the thread cannot be made
+    void start(); // throws std::system_error when the thread cannot be made
     void stop();
     bool failed() const { return m_failed.load(); }
     bool finished() const;

@@ -32,8 +32,7 @@ QString resolveSerialDevice(const QString &portName)
     if (!mapped.isEmpty())
         return mapped;
 
-    static const QRegularExpression comName(QStringLiteral("^COM(\\d{1,3})$"),
-                                            QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression comName(QStringLiteral("^COM(\\d{1,3})$"), QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = comName.match(name);
     if (m.hasMatch()) {
         const int n = m.captured(1).toInt();

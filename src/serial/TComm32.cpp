@@ -40,7 +40,7 @@ TComm32::TComm32(QObject *parent) : QObject(parent), m_notifyWindow(std::make_un
 TComm32::~TComm32()
 {
     closePort();
-    m_notifyWindow.reset();   // notices still waiting for delivery go with it
+    m_notifyWindow.reset(); // notices still waiting for delivery go with it
 }
 
 // --- open and close ---------------------------------------------------------------------
@@ -128,7 +128,7 @@ void TComm32::closePort()
     if (m_writer) {
         ::tcflush(m_handle, TCOFLUSH);
         m_writer->join();
-        m_writer.reset();   // blocks still queued are dropped with it
+        m_writer.reset(); // blocks still queued are dropped with it
     }
     if (m_stopEvent >= 0) {
         ::close(m_stopEvent);
@@ -185,8 +185,7 @@ bool TComm32::applySettings()
     const quint32 rtsControl = m_dcb.Flags & kDcbRtsControlMask;
     int rts = TIOCM_RTS;
     ::ioctl(m_handle,
-            (rtsControl == kDcbRtsControlEnable || rtsControl == kDcbRtsControlHandshake) ? TIOCMBIS : TIOCMBIC,
-            &rts);
+            (rtsControl == kDcbRtsControlEnable || rtsControl == kDcbRtsControlHandshake) ? TIOCMBIS : TIOCMBIC, &rts);
     return true;
 }
 
@@ -267,7 +266,7 @@ void TComm32::handleNotice(CommNotice &notice)
     switch (notice.notice) {
     case CommDataNotice:
         emit receiveData(notice.block);
-        break;   // the block goes with the notice once delivered
+        break; // the block goes with the notice once delivered
     case CommFailureNotice:
         emit requestHangup();
         break;

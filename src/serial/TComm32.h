@@ -61,7 +61,7 @@ public:
     Q_ENUM(TFlowControl)
 
     explicit TComm32(QObject *parent = nullptr);
-    ~TComm32() override;   // closes an open port
+    ~TComm32() override; // closes an open port
 
     // Opens CommPort (a name such as "COM3", resolved through the ports file beside the
     // program, or a device path) and starts both threads. Throws ECommsError; returns false
@@ -74,7 +74,7 @@ public:
     // Copies the bytes and queues them for the writer; false when no writer thread runs.
     // Never waits for the bytes to be sent.
     bool queueWrite(const char *data, quint16 length);
-    bool queueWrite(const QByteArray &data);   // false when longer than 65535 bytes
+    bool queueWrite(const QByteArray &data); // false when longer than 65535 bytes
 
     // Properties; a change while the port is open goes to the port at once, a change while
     // closed at the next open.
@@ -91,7 +91,7 @@ public:
     TFlowControl flowControl() const;
     void setFlowControl(TFlowControl flow);
     quint32 rxQueue() const { return m_rxQueue; }
-    void setRxQueue(quint32 size) { m_rxQueue = size; }   // kept; a tty's buffers are fixed
+    void setRxQueue(quint32 size) { m_rxQueue = size; } // kept; a tty's buffers are fixed
     quint32 txQueue() const { return m_txQueue; }
     void setTxQueue(quint32 size) { m_txQueue = size; }
     char eventChar() const { return m_dcb.EvtChar; }
@@ -99,7 +99,7 @@ public:
 
     const DCB &settings() const { return m_dcb; }
     bool portOpen() const { return m_portOpen; }
-    QString deviceName() const { return m_deviceName; }   // the device of the open port
+    QString deviceName() const { return m_deviceName; } // the device of the open port
     quint32 lastEventMask() const { return m_lastEventMask; }
     quint32 lastModemStatus() const { return m_lastModemStatus; }
 
@@ -108,10 +108,10 @@ public:
     void setTag(int tag) { m_tag = tag; }
 
 signals:
-    void receiveData(const QByteArray &buffer);   // exactly the block's bytes
-    void requestHangup();                         // a thread failed and ended
-    void commEvent();                             // first of every line-event notice
-    void lineError(quint32 errorCode);            // line error flags (CE_*)
+    void receiveData(const QByteArray &buffer); // exactly the block's bytes
+    void requestHangup();                       // a thread failed and ended
+    void commEvent();                           // first of every line-event notice
+    void lineError(quint32 errorCode);          // line error flags (CE_*)
     void eventCharReceived();
     void breakReceived();
     void txEmpty();
@@ -152,7 +152,7 @@ private:
     quint32 m_lastEventMask = 0;
     quint32 m_lastModemStatus = 0;
     int m_tag = 0;
-    std::atomic<int> m_evtChar{0};                 // the reader's copy of EvtChar
+    std::atomic<int> m_evtChar{0}; // the reader's copy of EvtChar
     std::atomic<quint64> m_postedNotices{0};
 };
 

@@ -2,9 +2,9 @@
 
 #include "common/AppPaths.h"
 #include "common/Error.h"
-#include "store/DatabaseChoice.h"
 #include "shell/ShellStyle.h"
 #include "store/Database.h"
+#include "store/DatabaseChoice.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -28,9 +28,9 @@ AboutDialog::AboutDialog(const Database &database, QWidget *parent) : QDialog(pa
     name->setFont(big);
     auto *version = new QLabel(QStringLiteral("Версия 1.6"));
     version->setObjectName(QStringLiteral("Version"));
-    auto *description = new QLabel(QStringLiteral(
-        "Обмен данными с весами, печатающими этикетки: товары, сообщения, настройки печати, "
-        "заголовок магазина, логотип, дата и время, текущее состояние и итоги продаж."));
+    auto *description =
+        new QLabel(QStringLiteral("Обмен данными с весами, печатающими этикетки: товары, сообщения, настройки печати, "
+                                  "заголовок магазина, логотип, дата и время, текущее состояние и итоги продаж."));
     description->setObjectName(QStringLiteral("Comments"));
     description->setWordWrap(true);
 

@@ -8,8 +8,11 @@
 namespace tevo {
 
 AppWindows::AppWindows()
-    : scalesDialog(mainWindow.store(), mainWindow.appState(), &mainWindow), autoLoadDialog(&mainWindow), aboutDialog(mainWindow.store().database(), &mainWindow),
-      packetLogWindow(&mainWindow), tray(mainWindow, scalesDialog, autoLoadDialog)
+    : scalesDialog(mainWindow.store(), mainWindow.appState(), &mainWindow),
+      autoLoadDialog(&mainWindow),
+      aboutDialog(mainWindow.store().database(), &mainWindow),
+      packetLogWindow(&mainWindow),
+      tray(mainWindow, scalesDialog, autoLoadDialog)
 {
     mainWindow.setWindows(&scalesDialog, &aboutDialog, &packetLogWindow);
     mainWindow.setAutoLoad(&autoLoadDialog, &tray);

@@ -103,7 +103,8 @@ void AutoLoadDialog::showEvent(QShowEvent *event)
 
 void AutoLoadDialog::onBrowseClicked()
 {
-    const QString file = Dialogs::openFileName(this, QString(), QStringLiteral("TextFile (*.txt);;ParadoxDataBase (*.dbf)"));
+    const QString file =
+        Dialogs::openFileName(this, QString(), QStringLiteral("TextFile (*.txt);;ParadoxDataBase (*.dbf)"));
     if (!file.isEmpty())
         m_fileEdit->setText(file);
 }

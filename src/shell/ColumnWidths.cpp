@@ -65,7 +65,8 @@ int ColumnWidths::load(const QString &path, const QList<QTableView *> &grids)
     if (!file.load())
         return 0;
     const QString section = QLatin1String(kSection);
-    static const QRegularExpression lineText(QStringLiteral("^([A-Za-z_][A-Za-z0-9_]*)\\.(\\d{1,4})\\.Width=(\\d{1,5})$"));
+    static const QRegularExpression lineText(
+        QStringLiteral("^([A-Za-z_][A-Za-z0-9_]*)\\.(\\d{1,4})\\.Width=(\\d{1,5})$"));
     int applied = 0;
     for (int i = 0;; ++i) {
         const QString key = keyName(i);

@@ -20,7 +20,7 @@ namespace tevo {
 class Dialogs {
 public:
     enum class Kind {
-        Plain,       // no icon (the end of a command, the data check)
+        Plain, // no icon (the end of a command, the data check)
         Information,
         Warning,
         Error,
@@ -28,13 +28,10 @@ public:
     };
 
     // Shows a modal message box; returns the button pressed (a QMessageBox::StandardButton).
-    static int message(Kind kind, const QString &text,
-                       QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+    static int message(Kind kind, const QString &text, QMessageBox::StandardButtons buttons = QMessageBox::Ok);
     // File dialogs; an empty text when cancelled.
-    static QString openFileName(QWidget *parent, const QString &caption, const QString &filter,
-                                const QString &dir = {});
-    static QString saveFileName(QWidget *parent, const QString &caption, const QString &filter,
-                                const QString &dir = {});
+    static QString openFileName(QWidget *parent, const QString &caption, const QString &filter, const QString &dir = {});
+    static QString saveFileName(QWidget *parent, const QString &caption, const QString &filter, const QString &dir = {});
     // Shows the dialog modally; returns its result.
     static int execModal(QDialog *dialog);
 

@@ -32,11 +32,14 @@ ExchangeHub::ExchangeHub(MainWindow &window) : QObject(&window), m_window(window
 
     ScaleExchange &exchange = *m_exchange;
     ExchangeEngine &engine = exchange.engine();
-    connect(&exchange, &ScaleExchange::message, this, [](const QString &t) { Dialogs::message(Dialogs::Kind::Plain, t); });
-    connect(&exchange, &ScaleExchange::warning, this, [](const QString &t) { Dialogs::message(Dialogs::Kind::Warning, t); });
+    connect(&exchange, &ScaleExchange::message, this,
+            [](const QString &t) { Dialogs::message(Dialogs::Kind::Plain, t); });
+    connect(&exchange, &ScaleExchange::warning, this,
+            [](const QString &t) { Dialogs::message(Dialogs::Kind::Warning, t); });
     connect(&exchange, &ScaleExchange::information, this,
             [](const QString &t) { Dialogs::message(Dialogs::Kind::Information, t); });
-    connect(&exchange, &ScaleExchange::errorMessage, this, [](const QString &t) { Dialogs::message(Dialogs::Kind::Error, t); });
+    connect(&exchange, &ScaleExchange::errorMessage, this,
+            [](const QString &t) { Dialogs::message(Dialogs::Kind::Error, t); });
     connect(&exchange.channels(), &ScaleChannels::connectionFailed, this, [](const QString &t) { reportError(t); });
     connect(&exchange.channels(), &ScaleChannels::channelProblem, this,
             [](const QString &t) { Dialogs::message(Dialogs::Kind::Error, t); });
@@ -150,7 +153,10 @@ void ExchangeHub::showProgressNow()
     m_lines.clear();
 }
 
-void ExchangeHub::syncSelectedCount() { m_window.appState().setSelectedScaleCount(m_window.store().countSelectedScales()); }
+void ExchangeHub::syncSelectedCount()
+{
+    m_window.appState().setSelectedScaleCount(m_window.store().countSelectedScales());
+}
 
 bool ExchangeHub::pickScales(const QString &caption)
 {
@@ -185,7 +191,8 @@ void ExchangeHub::setLogoFromFile(const QString &fileName)
 {
     QImage image;
     if (!image.load(fileName))
-        throw FileError(QStringLiteral("Не удалось открыть рисунок %1: формат не распознан или файл повреждён.").arg(fileName));
+        throw FileError(
+            QStringLiteral("Не удалось открыть рисунок %1: формат не распознан или файл повреждён.").arg(fileName));
     m_logo = logoFromImage(image);
     m_window.parametersTab().setLogoImage(image);
 }
@@ -241,9 +248,11 @@ void ExchangeHub::onWriteClockClicked()
 
 void ExchangeHub::onOpenLogoClicked()
 {
-    const QString file = Dialogs::openFileName(&m_window, QString(),
-                                               QStringLiteral("Точечный рисунок (*.bmp *.BMP);;"
-                                                              "Все рисунки (*.bmp *.png *.jpg *.jpeg *.gif *.pbm *.pgm *.ppm *.xbm *.xpm)"));
+    const QString file =
+        Dialogs::openFileName(&m_window, QString(),
+                              QStringLiteral(
+                                  "Точечный рисунок (*.bmp *.BMP);;"
+                                  "Все рисунки (*.bmp *.png *.jpg *.jpeg *.gif *.pbm *.pgm *.ppm *.xbm *.xpm)"));
     if (file.isEmpty())
         return;
     guarded([&] { setLogoFromFile(file); });

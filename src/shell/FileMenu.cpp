@@ -25,8 +25,7 @@ const QString kImportingGoods = QStringLiteral("импорт товаров из
 const QString kImportingMessages = QStringLiteral("импорт сообщений из файла");
 
 // Runs a long file command under the wait cursor; failures reach the common error box.
-template <class F>
-void busy(F &&f)
+template <class F> void busy(F &&f)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     guarded(std::forward<F>(f));

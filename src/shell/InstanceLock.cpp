@@ -25,8 +25,7 @@ QString InstanceLock::refusalText() const
     const bool known = const_cast<QLockFile &>(m_lock).getLockInfo(&pid, &host, &application);
     return QStringLiteral("Программа уже работает с базой данных %1%2. Вторая копия программы закрывается: "
                           "работайте в уже открытой (она может быть свёрнута в значок у часов).")
-        .arg(QDir::toNativeSeparators(m_databasePath),
-             known ? QStringLiteral(" (процесс %1)").arg(pid) : QString());
+        .arg(QDir::toNativeSeparators(m_databasePath), known ? QStringLiteral(" (процесс %1)").arg(pid) : QString());
 }
 
 } // namespace tevo

@@ -10,8 +10,8 @@
 #include "shell/ExchangeHub.h"
 #include "shell/GoodsTab.h"
 #include "shell/MessagesTab.h"
-#include "shell/ParametersTab.h"
 #include "shell/PacketLogWindow.h"
+#include "shell/ParametersTab.h"
 #include "shell/ScalesDialog.h"
 #include "shell/ShellStyle.h"
 #include "shell/TableGrid.h"
@@ -141,7 +141,10 @@ void MainWindow::buildMenu()
     m_autoLoadAction = namedAction(m_toolsMenu, "N7", QStringLiteral("Автоматическая загрузка товаров"));
     m_emptyMessagesAction = namedAction(m_toolsMenu, "N11", QStringLiteral("Создать пустую таблицю сообщений"));
     // The fourth letter of "пуcтую" is the Latin c, as the users know the command.
-    m_emptyGoodsAction = namedAction(m_toolsMenu, "N8", QStringLiteral("Создать пу" "c" "тую таблицу товаров"));
+    m_emptyGoodsAction = namedAction(m_toolsMenu, "N8",
+                                     QStringLiteral("Создать пу"
+                                                    "c"
+                                                    "тую таблицу товаров"));
     m_packetLogAction = namedAction(m_toolsMenu, "N10", QStringLiteral("Просмотр пакетов"));
 
     m_aboutAction = bar->addAction(QStringLiteral("О программе"));
@@ -218,7 +221,8 @@ void MainWindow::runActivationSteps()
     setWindowState((windowState() & ~(Qt::WindowMinimized | Qt::WindowFullScreen)) | Qt::WindowMaximized);
     m_state.setSelectedScaleCount(m_store.countSelectedScales());
     if (!m_widthsLoaded) {
-        ColumnWidths::load(besideProgram(QLatin1String(kColumnWidthsFileName)), {m_goodsTab->grid(), m_messagesTab->grid()});
+        ColumnWidths::load(besideProgram(QLatin1String(kColumnWidthsFileName)),
+                           {m_goodsTab->grid(), m_messagesTab->grid()});
         m_widthsLoaded = true;
     }
     if (m_state.startMinimized()) {
@@ -235,8 +239,8 @@ void MainWindow::runClosingSteps()
     // database never opened leaves the file as it was.
     if (m_widthsLoaded)
         guarded([&] {
-            ColumnWidths::save(besideProgram(QLatin1String(kColumnWidthsFileName)), {m_goodsTab->grid(), m_messagesTab->grid()},
-                               [&](ProfileFile &file) {
+            ColumnWidths::save(besideProgram(QLatin1String(kColumnWidthsFileName)),
+                               {m_goodsTab->grid(), m_messagesTab->grid()}, [&](ProfileFile &file) {
                                    WorkProperties::writeFastExchange(file, m_parametersTab->fastExchangeTicked());
                                });
         });
@@ -310,7 +314,8 @@ void MainWindow::onEmptyGoodsTriggered()
     if (Dialogs::message(Dialogs::Kind::Warning,
                          QStringLiteral("Создание пустой таблицы занимает несколько минут и уничтожает текущую базу "
                                         "данных. Вы действительно хотите продолжить?"),
-                         QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+                         QMessageBox::Ok | QMessageBox::Cancel)
+        != QMessageBox::Ok)
         return;
     if (createEmptyGoods(true))
         Dialogs::message(Dialogs::Kind::Plain, QStringLiteral("Пустая таблица успешно создана!"));

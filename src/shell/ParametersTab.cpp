@@ -294,8 +294,7 @@ QWidget *ParametersTab::buildTotalsGroup()
                               {&ParametersTab::m_runCounterEdit, "edicp", QStringLiteral("Счетчик пробега")},
                               {&ParametersTab::m_labelCounterEdit, "edice", QStringLiteral("Счетчик этикеток")},
                               {&ParametersTab::m_freePluEdit, "edifp", QStringLiteral("Кол-во свободных PLU")},
-                              {&ParametersTab::m_freeMessagesEdit, "edifm",
-                               QStringLiteral("Кол-во свободных сообщений")}};
+                              {&ParametersTab::m_freeMessagesEdit, "edifm", QStringLiteral("Кол-во свободных сообщений")}};
     auto *totalsForm = new QFormLayout(group);
     for (const Total &t : totals) {
         QLineEdit *edit = namedEdit(t.name);
@@ -388,9 +387,8 @@ void ParametersTab::setLogoImage(const QImage &image)
 {
     m_logoImage = image;
     const QPixmap pixmap = QPixmap::fromImage(image);
-    m_logoLabel->setPixmap(pixmap.isNull() ? pixmap
-                                           : pixmap.scaled(m_logoLabel->size(), Qt::KeepAspectRatio,
-                                                           Qt::SmoothTransformation));
+    m_logoLabel->setPixmap(
+        pixmap.isNull() ? pixmap : pixmap.scaled(m_logoLabel->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 } // namespace tevo

@@ -21,8 +21,7 @@ const QString kTooManyScales = QStringLiteral("В списке может быт
 
 QString badPortText(const QString &ip)
 {
-    return QStringLiteral("Недопустимое имя последовательного порта \"%1\". Можно указать только COM0 … COM9.")
-        .arg(ip);
+    return QStringLiteral("Недопустимое имя последовательного порта \"%1\". Можно указать только COM0 … COM9.").arg(ip);
 }
 
 } // namespace
@@ -54,8 +53,8 @@ ScalesDialog::ScalesDialog(Store &store, AppState &state, QWidget *parent)
     m_doneButton = new QPushButton(QStringLiteral("Готово"), this);
     m_doneButton->setObjectName(QStringLiteral("btnClose"));
     m_doneButton->setGeometry(518, 318, 210, 55);
-    m_doneButton->setStyleSheet(QStringLiteral("QPushButton { color: %1; font-family: Verdana; font-weight: bold; }")
-                                .arg(style::kLime.name()));
+    m_doneButton->setStyleSheet(
+        QStringLiteral("QPushButton { color: %1; font-family: Verdana; font-weight: bold; }").arg(style::kLime.name()));
     connect(m_doneButton, &QPushButton::clicked, this, &QDialog::accept);
 
     store.scales().setEditFilter(
@@ -96,10 +95,13 @@ void ScalesDialog::buildNavigator()
         if (m_grid->appendRow())
             m_grid->setFocus();
     });
-    add(m_deleteButton, "nbDelete", QStringLiteral("−"), QStringLiteral("Удалить запись"), [this] { m_grid->deleteCurrentRow(); });
+    add(m_deleteButton, "nbDelete", QStringLiteral("−"), QStringLiteral("Удалить запись"),
+        [this] { m_grid->deleteCurrentRow(); });
     add(m_editButton, "nbEdit", QStringLiteral("▲"), QStringLiteral("Изменить запись"), [this] { editCurrentCell(); });
-    add(m_postButton, "nbPost", QStringLiteral("✓"), QStringLiteral("Сохранить изменения"), [this] { m_grid->commitEdit(); });
-    add(m_cancelButton, "nbCancel", QStringLiteral("✗"), QStringLiteral("Отменить изменения"), [this] { m_grid->cancelEdit(); });
+    add(m_postButton, "nbPost", QStringLiteral("✓"), QStringLiteral("Сохранить изменения"),
+        [this] { m_grid->commitEdit(); });
+    add(m_cancelButton, "nbCancel", QStringLiteral("✗"), QStringLiteral("Отменить изменения"),
+        [this] { m_grid->cancelEdit(); });
     add(m_refreshButton, "nbRefresh", QStringLiteral("↻"), QStringLiteral("Обновить данные"), [this, &table] {
         m_grid->commitEdit();
         table.refresh();

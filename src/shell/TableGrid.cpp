@@ -132,7 +132,8 @@ void TableGrid::deleteCurrentRow()
     const bool numbered = m_table->columnIndex(QStringLiteral("NPLU")) >= 0;
     const QVariant number = numbered ? m_table->value(asked, QStringLiteral("NPLU")) : QVariant();
     if (Dialogs::message(Dialogs::Kind::Confirmation, QStringLiteral("Delete record?"),
-                         QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+                         QMessageBox::Ok | QMessageBox::Cancel)
+        != QMessageBox::Ok)
         return;
     if (QWidget *editor = openEditor())
         closeEditor(editor, QAbstractItemDelegate::RevertModelCache);

@@ -8,10 +8,10 @@
 #include <QAction>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QStyleHints>
 #include <QMenu>
 #include <QPainter>
 #include <QStatusBar>
+#include <QStyleHints>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWindowStateChangeEvent>
@@ -109,10 +109,7 @@ void TrayIcon::restoreFromTray()
     m_main.activateWindow();
 }
 
-void TrayIcon::hideToTray()
-{
-    m_main.hide();
-}
+void TrayIcon::hideToTray() { m_main.hide(); }
 
 void TrayIcon::onIconClicked()
 {

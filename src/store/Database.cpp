@@ -80,8 +80,8 @@ void Database::open()
         && QSqlDatabase::database(m_connectionName, false).driverName() != m_dialect->driverName())
         QSqlDatabase::removeDatabase(m_connectionName); // the other engine was in use
     QSqlDatabase db = QSqlDatabase::contains(m_connectionName)
-        ? QSqlDatabase::database(m_connectionName, false)
-        : QSqlDatabase::addDatabase(m_dialect->driverName(), m_connectionName);
+                          ? QSqlDatabase::database(m_connectionName, false)
+                          : QSqlDatabase::addDatabase(m_dialect->driverName(), m_connectionName);
     m_dialect->configure(db, m_location);
     if (!db.open())
         throw DatabaseError(m_dialect->errorText(db.lastError()));
@@ -147,7 +147,7 @@ void Database::connectionGone()
     QSqlDatabase db = connection();
     db.close();
     m_statements.clear(); // after the close: nothing is sent to the lost server
-    transactionLost(); // whatever ran is lost with the connection
+    transactionLost();    // whatever ran is lost with the connection
 }
 
 QString Database::connectionLostText()
@@ -294,8 +294,9 @@ bool Database::tryCommit()
             emit commitFailed(e.text());
         } else if (!m_commitFailureReported) {
             m_commitFailureReported = true;
-            emit commitFailed(e.text() + QStringLiteral("\nИзменения пока не сохранены в базе данных; программа "
-                                                        "сохранит их, как только база данных освободится."));
+            emit commitFailed(e.text()
+                              + QStringLiteral("\nИзменения пока не сохранены в базе данных; программа "
+                                               "сохранит их, как только база данных освободится."));
         }
         return false;
     }
@@ -433,7 +434,7 @@ bool Database::endStatementGuard(bool failedStatement)
     QSqlQuery q(connection());
     if (failedStatement)
         return q.exec(QStringLiteral("ROLLBACK TO ") + kStatementSavepoint)
-            && q.exec(QStringLiteral("RELEASE ") + kStatementSavepoint);
+               && q.exec(QStringLiteral("RELEASE ") + kStatementSavepoint);
     if (!q.exec(QStringLiteral("RELEASE ") + kStatementSavepoint))
         throw DatabaseError(failed(q.lastError(), false));
     return true;

@@ -143,7 +143,7 @@ private:
     int m_idleCommitMs = kIdleCommitMs;
     bool m_writing = false;
     qint64 m_changeCounter = -1;
-    bool m_wrote = false;          // the running transaction has changed rows
+    bool m_wrote = false; // the running transaction has changed rows
     bool m_connectionLost = false;
     bool m_opened = false; // open() succeeded and close() has not been called since
     // The last failed attempt of a statement to open the lost connection again.

@@ -97,9 +97,8 @@ QStringList makeTables(QSqlDatabase &db, const SqlDialect &dialect, bool replace
 
 void makeDatabaseFile(const QString &path)
 {
-    withOwnConnection(DatabaseLocation::file(path), [](QSqlDatabase &db, const SqlDialect &dialect) {
-        makeTables(db, dialect, false);
-    });
+    withOwnConnection(DatabaseLocation::file(path),
+                      [](QSqlDatabase &db, const SqlDialect &dialect) { makeTables(db, dialect, false); });
 }
 
 bool makeDatabaseFileIfMissing(const QString &path)

@@ -8,10 +8,10 @@ namespace tevo {
 enum class ColumnType { Integer, Text };
 
 struct ColumnDef {
-    QString name;       // upper case, as the program's operations name it
+    QString name; // upper case, as the program's operations name it
     ColumnType type;
-    QString title;      // title in the grid
-    int width = 64;     // designed width in the grid, in pixels
+    QString title;  // title in the grid
+    int width = 64; // designed width in the grid, in pixels
     bool readOnly = false;
     bool bold = false;
     bool checkBox = false; // "T"/"F" truth value shown as a check box

@@ -80,10 +80,11 @@ public:
     {
         // The declared widths are documentation: SQLite keeps any length.
         if (table == QLatin1String("T"))
-            return {QStringLiteral("CREATE TABLE T (NPLU INTEGER, TNAME1 VARCHAR(60), TNAME2 VARCHAR(60), PRICE INTEGER, "
-                                   "UBDATE VARCHAR(8), TARA INTEGER, CODE INTEGER, GROUPCODE INTEGER, MESSAGE INTEGER, "
-                                   "LOGO VARCHAR(13), LASTERASE VARCHAR(30), OSUM INTEGER, OVES INTEGER, "
-                                   "OCOUNTPROD INTEGER, SG VARCHAR(100))"),
+            return {QStringLiteral(
+                        "CREATE TABLE T (NPLU INTEGER, TNAME1 VARCHAR(60), TNAME2 VARCHAR(60), PRICE INTEGER, "
+                        "UBDATE VARCHAR(8), TARA INTEGER, CODE INTEGER, GROUPCODE INTEGER, MESSAGE INTEGER, "
+                        "LOGO VARCHAR(13), LASTERASE VARCHAR(30), OSUM INTEGER, OVES INTEGER, "
+                        "OCOUNTPROD INTEGER, SG VARCHAR(100))"),
                     QStringLiteral("CREATE INDEX T_NPLU ON T (NPLU)")};
         if (table == QLatin1String("M"))
             return {QStringLiteral("CREATE TABLE M (NPLU INTEGER, M1 VARCHAR(50), M2 VARCHAR(50), M3 VARCHAR(50), "
@@ -101,7 +102,10 @@ public:
 
     bool failureSpoilsTransaction() const override { return false; }
 
-    bool transactionLostAfterFailure(const QSqlDatabase &db) const override { return sqlite::transactionRolledBack(db); }
+    bool transactionLostAfterFailure(const QSqlDatabase &db) const override
+    {
+        return sqlite::transactionRolledBack(db);
+    }
     bool transactionLostAfterFailedCommit(const QSqlDatabase &db) const override
     {
         return sqlite::transactionRolledBack(db);
@@ -134,7 +138,8 @@ public:
         // The driver turns every ';' of its options into a blank.
         for (const auto &o : c.options)
             if (o.second.contains(QLatin1Char(';')))
-                throw DatabaseError(QStringLiteral("The value of %1 in the server connection may not hold \";\"").arg(o.first));
+                throw DatabaseError(
+                    QStringLiteral("The value of %1 in the server connection may not hold \";\"").arg(o.first));
         db.setConnectOptions(c.optionsText());
     }
 
@@ -194,12 +199,10 @@ public:
         if (probe.exec(QStringLiteral("SELECT 1")))
             return false;
         const QString probeCode = probe.lastError().nativeErrorCode();
-        return probeCode.isEmpty() || probeCode.startsWith(QLatin1String("08")) || probeCode.startsWith(QLatin1String("57P"));
+        return probeCode.isEmpty() || probeCode.startsWith(QLatin1String("08"))
+               || probeCode.startsWith(QLatin1String("57P"));
     }
-    qint64 insertedKey(QSqlQuery &insert) const override
-    {
-        return insert.next() ? insert.value(0).toLongLong() : -1;
-    }
+    qint64 insertedKey(QSqlQuery &insert) const override { return insert.next() ? insert.value(0).toLongLong() : -1; }
 
     bool failureSpoilsTransaction() const override { return true; }
 
@@ -225,8 +228,8 @@ public:
     {
         QSqlQuery q(db);
         const QString part = QStringLiteral("SELECT count(*), coalesce(sum(%1), 0)::text FROM %2");
-        if (!q.exec(QStringList{part.arg(rowVersion(), QStringLiteral("t")), part.arg(rowVersion(), QStringLiteral("m")),
-                                part.arg(rowVersion(), QStringLiteral("s"))}
+        if (!q.exec(QStringList{part.arg(rowVersion(), QStringLiteral("t")),
+                                part.arg(rowVersion(), QStringLiteral("m")), part.arg(rowVersion(), QStringLiteral("s"))}
                         .join(QLatin1String(" UNION ALL "))))
             return -1;
         quint64 folded = 14695981039346656037ULL;

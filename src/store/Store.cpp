@@ -30,7 +30,8 @@ Store::Store(QObject *parent)
     connect(&m_db, &Database::changedByOthers, this, soon);
     connect(&m_db, &Database::reopened, this, soon);
     for (Table *t : {&m_goods, &m_messages, &m_scales})
-        connect(t, &Table::rowChangedElsewhere, this, [t] { guarded([t] { t->refresh(); }); }, Qt::QueuedConnection);
+        connect(
+            t, &Table::rowChangedElsewhere, this, [t] { guarded([t] { t->refresh(); }); }, Qt::QueuedConnection);
 }
 
 void Store::storeOpenEdits()

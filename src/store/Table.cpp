@@ -5,9 +5,9 @@
 #include "common/ErrorSink.h"
 #include "store/Database.h"
 
-#include <algorithm>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
 
 namespace tevo {
 
@@ -215,7 +215,8 @@ void Table::setValues(int row, const FieldValues &values)
             binds << cv.second;
         }
         binds << r.rowid;
-        const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(m_name, sets.join(QLatin1String(", ")));
+        const QString sql =
+            QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(m_name, sets.join(QLatin1String(", ")));
         const QString check = versionCheck(r, binds);
         if (check.isEmpty())
             m_db.change(sql, binds);
@@ -243,8 +244,8 @@ void Table::changedElsewhere(int row)
 {
     const int number = columnIndex(QStringLiteral("NPLU"));
     const QString which = number >= 0 && !isNull(row, QStringLiteral("NPLU"))
-        ? QStringLiteral("с номером %1").arg(text(row, QStringLiteral("NPLU")))
-        : QStringLiteral("№ %1").arg(row + 1);
+                              ? QStringLiteral("с номером %1").arg(text(row, QStringLiteral("NPLU")))
+                              : QStringLiteral("№ %1").arg(row + 1);
     emit rowChangedElsewhere();
     throw DatabaseError(QStringLiteral("Строку %1 таблицы %2 тем временем изменила или удалила другая программа: "
                                        "это изменение не сохранено. Таблица перечитана, в ней то, что хранится в "
@@ -271,10 +272,11 @@ int Table::appendRow(const FieldValues &values)
         binds << rowValues[c];
     }
     Row r;
-    r.rowid = names.isEmpty() ? m_db.insert(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(m_name), {}, &r.version)
-                              : m_db.insert(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                                .arg(m_name, names.join(QLatin1String(", ")), marks.join(QLatin1String(", "))),
-                                            binds, &r.version);
+    r.rowid = names.isEmpty()
+                  ? m_db.insert(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(m_name), {}, &r.version)
+                  : m_db.insert(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                    .arg(m_name, names.join(QLatin1String(", ")), marks.join(QLatin1String(", "))),
+                                binds, &r.version);
     r.values = rowValues;
     const int pos = m_rows.size();
     if (!m_detached)
@@ -308,7 +310,7 @@ void Table::deleteRow(int row)
     if (!m_detached)
         endRemoveRows();
     m_current = m_rows.isEmpty() ? -1 : qBound(0, m_current, int(m_rows.size()) - 1);
-    emit currentRowChanged(m_current);   // also when the number stayed: another row stands there now
+    emit currentRowChanged(m_current); // also when the number stayed: another row stands there now
 }
 
 void Table::deleteAll()
@@ -401,7 +403,10 @@ void Table::setColumnWritable(const QString &column, bool writable)
         m_writable[c] = writable;
 }
 
-bool Table::isColumnWritable(int column) const { return column >= 0 && column < m_writable.size() && m_writable[column]; }
+bool Table::isColumnWritable(int column) const
+{
+    return column >= 0 && column < m_writable.size() && m_writable[column];
+}
 
 void Table::setDetached(bool detached)
 {
@@ -420,10 +425,7 @@ void Table::setDetached(bool detached)
     }
 }
 
-int Table::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() || m_detached ? 0 : m_rows.size();
-}
+int Table::rowCount(const QModelIndex &parent) const { return parent.isValid() || m_detached ? 0 : m_rows.size(); }
 
 int Table::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : m_columns.size(); }
 

@@ -29,7 +29,7 @@ public:
     Database &database() const { return m_db; }
     int columnIndex(const QString &name) const; // case-insensitive; -1 when unknown
 
-    void open();           // reads all rows; throws DatabaseError
+    void open(); // reads all rows; throws DatabaseError
     bool isOpen() const { return m_open; }
     void close();
     // Re-reads the rows; the current position stays (clamped). Views store their open edits
@@ -57,7 +57,7 @@ public:
     void setValues(int row, const FieldValues &values);
     int appendRow(const FieldValues &values); // inserts a row; returns its position (the last)
     void deleteRow(int row);
-    void deleteAll();                         // "delete from <table>"
+    void deleteAll(); // "delete from <table>"
     qint64 rowId(int row) const;
     // The position of the row with this rowid, -1 when there is none (a stored row only).
     int rowWithId(qint64 rowid) const;
@@ -67,16 +67,16 @@ public:
     // --- the current row ---
     int currentRow() const { return m_current; } // -1 when the table is empty
     int recNo() const { return m_current + 1; }
-    void setCurrentRow(int row);                 // clamped into the table
+    void setCurrentRow(int row); // clamped into the table
     void moveToRecNo(int recNo) { setCurrentRow(recNo - 1); }
     void first() { setCurrentRow(0); }
     void last() { setCurrentRow(count() - 1); }
     QVariant currentValue(const QString &column) const { return value(m_current, column); }
 
     // --- rows the grid opens (arrow down past the last row, Insert) ---
-    void appendPendingRow();          // an empty row, stored only once something is typed into it
+    void appendPendingRow(); // an empty row, stored only once something is typed into it
     bool hasPendingRow() const { return m_pendingRow >= 0; }
-    void cancelPendingRow();          // drops the pending row when nothing was typed into it
+    void cancelPendingRow(); // drops the pending row when nothing was typed into it
     // Drops a row without a number, as the grids do after every key release.
     void dropRowWithoutNumber();
 
@@ -111,7 +111,7 @@ signals:
 
 private:
     struct Row {
-        qint64 rowid = -1; // -1: the pending row, not stored yet
+        qint64 rowid = -1;   // -1: the pending row, not stored yet
         qint64 version = -1; // as read (SqlDialect::rowVersion); -1 where the engine keeps none
         QVector<QVariant> values;
     };

@@ -55,12 +55,9 @@ TEST(PackBits, FirstFlagIsTheHighBit)
         std::array<quint8, 8> flags;
         uchar byte;
     } cases[] = {
-        {{1, 0, 0, 0, 0, 0, 0, 0}, 0x80},
-        {{0, 0, 0, 0, 0, 0, 0, 1}, 0x01},
-        {{0, 0, 0, 0, 0, 0, 0, 0}, 0x00},
-        {{1, 1, 1, 1, 1, 1, 1, 1}, 0xFF},
-        {{0, 1, 0, 1, 0, 0, 1, 1}, 0x53},
-        {{2, 0, 0, 0, 0, 0, 0, 255}, 0x81},   // any non-zero flag counts
+        {{1, 0, 0, 0, 0, 0, 0, 0}, 0x80}, {{0, 0, 0, 0, 0, 0, 0, 1}, 0x01},
+        {{0, 0, 0, 0, 0, 0, 0, 0}, 0x00}, {{1, 1, 1, 1, 1, 1, 1, 1}, 0xFF},
+        {{0, 1, 0, 1, 0, 0, 1, 1}, 0x53}, {{2, 0, 0, 0, 0, 0, 0, 255}, 0x81}, // any non-zero flag counts
     };
     for (const Case &c : cases)
         EXPECT_EQ(packBits(c.flags), c.byte);
@@ -70,12 +67,12 @@ TEST(LogoFromImage, SamplesRoundedPixelPositions)
 {
     struct Case {
         int width;
-        std::vector<int> firstColumns;   // the picture columns the first logo columns sample
+        std::vector<int> firstColumns; // the picture columns the first logo columns sample
     } cases[] = {
         {64, {0, 1, 2, 3, 4, 5, 6, 7}},
         {128, {0, 2, 4, 6, 8, 10, 12, 14}},
-        {96, {0, 2, 3, 4, 6, 8, 9, 10}},   // 1.5 · (x − 1), halves to even
-        {32, {0, 0, 1, 2, 2, 2, 3, 4}},    // 0.5 · (x − 1)
+        {96, {0, 2, 3, 4, 6, 8, 9, 10}}, // 1.5 · (x − 1), halves to even
+        {32, {0, 0, 1, 2, 2, 2, 3, 4}},  // 0.5 · (x − 1)
     };
     for (const Case &c : cases) {
         const std::vector<int> columns = sampledColumns(c.width);
@@ -88,7 +85,7 @@ TEST(LogoFromImage, RowsSampleLikeColumns)
 {
     QImage img = filled(96, 96, qRgb(255, 255, 255));
     for (int x = 0; x < 96; ++x)
-        img.setPixel(x, 3, qRgb(0, 0, 0));   // row 3 is sampled by logo row y = 3 (1.5 · 2)
+        img.setPixel(x, 3, qRgb(0, 0, 0)); // row 3 is sampled by logo row y = 3 (1.5 · 2)
     const LogoPixels logo = logoFromImage(img);
     for (int y = 1; y <= 64; ++y)
         EXPECT_EQ(logo.at(10, y), y == 3) << y;
@@ -113,12 +110,8 @@ TEST(LogoFromImage, OnlyExactWhiteIsBlank)
         QRgb colour;
         bool dark;
     } cases[] = {
-        {qRgb(255, 255, 255), false},
-        {qRgba(255, 255, 255, 0), false},
-        {qRgb(254, 255, 255), true},
-        {qRgb(255, 254, 255), true},
-        {qRgb(255, 255, 254), true},
-        {qRgb(0, 0, 0), true},
+        {qRgb(255, 255, 255), false}, {qRgba(255, 255, 255, 0), false}, {qRgb(254, 255, 255), true},
+        {qRgb(255, 254, 255), true},  {qRgb(255, 255, 254), true},      {qRgb(0, 0, 0), true},
         {qRgb(255, 0, 0), true},
     };
     for (const Case &c : cases) {
@@ -318,7 +311,8 @@ TEST(LogoFromFile, ReadsEveryKindOfBitmapAsThePictureWouldShow)
         {"24 bit by hand", handMadeBitmap(pattern, 24, false)},
         {"24 bit top-down", handMadeBitmap(pattern, 24, true)},
         {"32 bit top-down", handMadeBitmap(pattern, 32, true)},
-        {"png", [&pattern] {
+        {"png",
+         [&pattern] {
              QByteArray bytes;
              QBuffer buffer(&bytes);
              buffer.open(QIODevice::WriteOnly);

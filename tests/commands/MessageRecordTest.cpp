@@ -26,11 +26,8 @@ TEST(MessageRecord, NumberGoesAsItsLowSixteenBits)
         int number;
         QByteArray expected;
     } cases[] = {
-        {5, bytes({0x84, 0x05, 0x00})},
-        {1000, bytes({0x84, 0xE8, 0x03})},
-        {65535, bytes({0x84, 0xFF, 0xFF})},
-        {65536 + 3, bytes({0x84, 0x03, 0x00})},
-        {70000, bytes({0x84, 0x70, 0x11})},
+        {5, bytes({0x84, 0x05, 0x00})},         {1000, bytes({0x84, 0xE8, 0x03})},  {65535, bytes({0x84, 0xFF, 0xFF})},
+        {65536 + 3, bytes({0x84, 0x03, 0x00})}, {70000, bytes({0x84, 0x70, 0x11})},
     };
     for (const Case &c : cases) {
         const QByteArray r = buildMessageRecord(c.number, {});
@@ -117,7 +114,8 @@ TEST(MessageReply, NeedsFourHundredAndOneBytesAndIgnoresMore)
 
 TEST(MessageReply, AWrittenMessageReadsBack)
 {
-    const QStringList lines = {QStringLiteral("Ціна за кг"), QString(), QStringLiteral("Ёлка №1"), QString(50, QLatin1Char('y'))};
+    const QStringList lines = {QStringLiteral("Ціна за кг"), QString(), QStringLiteral("Ёлка №1"),
+                               QString(50, QLatin1Char('y'))};
     const QByteArray record = buildMessageRecord(3, lines);
     const QStringList back = decodeMessageReply(QByteArray(1, char(0xAA)) + record.mid(3, 400));
     EXPECT_EQ(back[0], lines[0]);

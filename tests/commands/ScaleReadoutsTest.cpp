@@ -46,8 +46,8 @@ TEST(WeighingState, WeightIsShownInKilograms)
 
 TEST(WeighingState, PriceCostAndGoodsNumber)
 {
-    const WeighingState s = decodeWeighingState(
-        at(16, 1, {0x77, 0, 0, 0x10, 0x27, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0x07, 0, 0, 0}));
+    const WeighingState s =
+        decodeWeighingState(at(16, 1, {0x77, 0, 0, 0x10, 0x27, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0x07, 0, 0, 0}));
     EXPECT_EQ(s.grams, 0);
     EXPECT_EQ(s.priceText(), QStringLiteral("10000"));
     EXPECT_EQ(s.costText(), QStringLiteral("-1"));
@@ -70,16 +70,44 @@ TEST(SalesTotals, EachCounterHasItsOffsetAndWidth)
         qint64 (*get)(const SalesTotals &);
     };
     const Case cases[] = {
-        {"Счетчик пробега", 1, {0x01, 0x02, 0x03, 0x04}, 0x04030201, [](const SalesTotals &t) -> qint64 { return t.runCounter; }},
-        {"Счетчик этикеток", 5, {0xFF, 0xFF, 0xFF, 0x7F}, 0x7FFFFFFF, [](const SalesTotals &t) -> qint64 { return t.labelCounter; }},
+        {"Счетчик пробега",
+         1,
+         {0x01, 0x02, 0x03, 0x04},
+         0x04030201,
+         [](const SalesTotals &t) -> qint64 { return t.runCounter; }},
+        {"Счетчик этикеток",
+         5,
+         {0xFF, 0xFF, 0xFF, 0x7F},
+         0x7FFFFFFF,
+         [](const SalesTotals &t) -> qint64 { return t.labelCounter; }},
         {"Общая сумма", 9, {0xFF, 0xFF, 0xFF, 0xFF}, -1, [](const SalesTotals &t) -> qint64 { return t.totalSum; }},
         {"Кол-во продаж", 13, {0xFF, 0xFF, 0xFF}, 16777215, [](const SalesTotals &t) -> qint64 { return t.salesCount; }},
-        {"Общий вес", 16, {0x00, 0x00, 0x00, 0x80}, INT32_MIN, [](const SalesTotals &t) -> qint64 { return t.totalWeight; }},
-        {"Сумма по всем PLU", 20, {0x10, 0x27, 0x00, 0x00}, 10000, [](const SalesTotals &t) -> qint64 { return t.sumAllPlu; }},
-        {"Кол-во продаж по всем PLU", 24, {0x01, 0x00, 0x01}, 65537, [](const SalesTotals &t) -> qint64 { return t.salesCountAllPlu; }},
-        {"Общий вес по всем PLU", 27, {0xFE, 0xFF, 0xFF, 0xFF}, -2, [](const SalesTotals &t) -> qint64 { return t.weightAllPlu; }},
+        {"Общий вес",
+         16,
+         {0x00, 0x00, 0x00, 0x80},
+         INT32_MIN,
+         [](const SalesTotals &t) -> qint64 { return t.totalWeight; }},
+        {"Сумма по всем PLU",
+         20,
+         {0x10, 0x27, 0x00, 0x00},
+         10000,
+         [](const SalesTotals &t) -> qint64 { return t.sumAllPlu; }},
+        {"Кол-во продаж по всем PLU",
+         24,
+         {0x01, 0x00, 0x01},
+         65537,
+         [](const SalesTotals &t) -> qint64 { return t.salesCountAllPlu; }},
+        {"Общий вес по всем PLU",
+         27,
+         {0xFE, 0xFF, 0xFF, 0xFF},
+         -2,
+         [](const SalesTotals &t) -> qint64 { return t.weightAllPlu; }},
         {"Кол-во свободных PLU", 37, {0xA0, 0x0F}, 4000, [](const SalesTotals &t) -> qint64 { return t.freePlu; }},
-        {"Кол-во свободных сообщений", 39, {0xFF, 0xFF}, 65535, [](const SalesTotals &t) -> qint64 { return t.freeMessages; }},
+        {"Кол-во свободных сообщений",
+         39,
+         {0xFF, 0xFF},
+         65535,
+         [](const SalesTotals &t) -> qint64 { return t.freeMessages; }},
     };
     for (const Case &c : cases) {
         const SalesTotals t = decodeSalesTotals(at(41, c.offset, c.raw));

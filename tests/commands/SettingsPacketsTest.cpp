@@ -126,8 +126,8 @@ TEST(HeaderPacket, LinesAreConvertedAndPaddedToTwentyEight)
 
 TEST(HeaderReply, ALineEndsAtItsFirstZero)
 {
-    QByteArray reply = bytes({0xAA}) + QByteArray("Shop\0tail", 9).leftJustified(28, '\0')
-                       + bytes({0x91, 0xA8, 0xE0}) + QByteArray(25, 'x');
+    QByteArray reply = bytes({0xAA}) + QByteArray("Shop\0tail", 9).leftJustified(28, '\0') + bytes({0x91, 0xA8, 0xE0})
+                       + QByteArray(25, 'x');
     ShopHeader h = decodeHeaderReply(reply);
     EXPECT_EQ(h.line1, QStringLiteral("Shop"));
     EXPECT_EQ(h.line2, QStringLiteral("Сир") + QString(25, QLatin1Char('x')));

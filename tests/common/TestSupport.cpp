@@ -74,9 +74,10 @@ public:
 private:
     TemplateDatabase() : m_name(QStringLiteral("tevo_template_%1").arg(QCoreApplication::applicationPid()))
     {
-        const QString failure = runOn(DatabaseLocation::server(testCluster()),
-                                      {QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(m_name),
-                                       QStringLiteral("CREATE DATABASE %1 TEMPLATE template0 ENCODING 'UTF8'").arg(m_name)});
+        const QString failure =
+            runOn(DatabaseLocation::server(testCluster()),
+                  {QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(m_name),
+                   QStringLiteral("CREATE DATABASE %1 TEMPLATE template0 ENCODING 'UTF8'").arg(m_name)});
         if (!failure.isEmpty())
             throw std::runtime_error(failure.toStdString());
         makeServerTables(onCluster(m_name), false);
@@ -113,8 +114,8 @@ ServerDatabase::ServerDatabase(bool withTables)
     static std::atomic<int> counter{0};
     m_name = QStringLiteral("tevo_test_%1_%2").arg(QCoreApplication::applicationPid()).arg(++counter);
     const QString create = withTables
-        ? QStringLiteral("CREATE DATABASE %1 TEMPLATE %2").arg(m_name, TemplateDatabase::name())
-        : QStringLiteral("CREATE DATABASE %1 TEMPLATE template0 ENCODING 'UTF8'").arg(m_name);
+                               ? QStringLiteral("CREATE DATABASE %1 TEMPLATE %2").arg(m_name, TemplateDatabase::name())
+                               : QStringLiteral("CREATE DATABASE %1 TEMPLATE template0 ENCODING 'UTF8'").arg(m_name);
     const QString failure = runOn(DatabaseLocation::server(testCluster()), {create});
     if (!failure.isEmpty())
         throw std::runtime_error(failure.toStdString());
@@ -122,7 +123,8 @@ ServerDatabase::ServerDatabase(bool withTables)
 
 ServerDatabase::~ServerDatabase()
 {
-    runOn(DatabaseLocation::server(testCluster()), {QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(m_name)});
+    runOn(DatabaseLocation::server(testCluster()),
+          {QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(m_name)});
 }
 
 QString ServerDatabase::connectionString() const { return onCluster(m_name); }
@@ -276,7 +278,8 @@ void processEventsFor(int ms)
 QString binDir()
 {
     const QByteArray env = qgetenv("TEVO_BIN_DIR");
-    return env.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/../bin") : QString::fromLocal8Bit(env);
+    return env.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/../bin")
+                         : QString::fromLocal8Bit(env);
 }
 
 QString sourceDir() { return QString::fromLocal8Bit(qgetenv("TEVO_SOURCE_DIR")); }

@@ -90,17 +90,17 @@ private:
 };
 
 // Skips a test that is about the server only when the tests run on SQLite.
-#define TEVO_SERVER_ONLY()                                                                                          \
-    do {                                                                                                            \
-        if (!::tevo::test::onServer())                                                                              \
-            GTEST_SKIP() << "runs in the server run of the tests";                                                  \
+#define TEVO_SERVER_ONLY()                                                                                             \
+    do {                                                                                                               \
+        if (!::tevo::test::onServer())                                                                                 \
+            GTEST_SKIP() << "runs in the server run of the tests";                                                     \
     } while (0)
 
 // Skips a test that is about the SQLite file itself when the tests run on the server.
-#define TEVO_SQLITE_FILE_ONLY(why)                                                                                  \
-    do {                                                                                                            \
-        if (::tevo::test::onServer())                                                                               \
-            GTEST_SKIP() << "about the SQLite file only: " << why;                                                  \
+#define TEVO_SQLITE_FILE_ONLY(why)                                                                                     \
+    do {                                                                                                               \
+        if (::tevo::test::onServer())                                                                                  \
+            GTEST_SKIP() << "about the SQLite file only: " << why;                                                     \
     } while (0)
 
 // Makes the database file with empty T (4000 rows), M (1000 rows) and S.
@@ -110,8 +110,8 @@ void makeDatabase(const QString &path);
 bool waitFor(const std::function<bool()> &cond, int timeoutMs = 5000);
 void processEventsFor(int ms);
 
-QString binDir();      // the folder of tevo and its tools
-QString sourceDir();   // the project's source folder
+QString binDir();    // the folder of tevo and its tools
+QString sourceDir(); // the project's source folder
 
 // Another process reading the database: python3's sqlite3 module holds a read transaction on
 // the file (a shared lock, which keeps any commit from finishing) until release().

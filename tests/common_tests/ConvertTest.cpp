@@ -12,9 +12,20 @@ TEST(StrToInt, AcceptsTheFormsUsersWrite)
         const char *text;
         qint32 value;
     } cases[] = {
-        {"0", 0}, {"42", 42}, {"-7", -7}, {"+7", 7}, {"  12", 12}, {"$FF", 255}, {"0x10", 16},
-        {"2147483647", 2147483647}, {"-2147483648", INT32_MIN}, {"$FFFFFFFF", -1},
-        {"-$80000000", INT32_MIN}, {"-$1", -1}, {"-0x7FFFFFFF", -2147483647}, {"-$FFFFFFFF", 1},
+        {"0", 0},
+        {"42", 42},
+        {"-7", -7},
+        {"+7", 7},
+        {"  12", 12},
+        {"$FF", 255},
+        {"0x10", 16},
+        {"2147483647", 2147483647},
+        {"-2147483648", INT32_MIN},
+        {"$FFFFFFFF", -1},
+        {"-$80000000", INT32_MIN},
+        {"-$1", -1},
+        {"-0x7FFFFFFF", -2147483647},
+        {"-$FFFFFFFF", 1},
     };
     for (const auto &c : cases)
         EXPECT_EQ(strToInt(QString::fromLatin1(c.text)), c.value) << c.text;

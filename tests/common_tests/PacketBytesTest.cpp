@@ -15,8 +15,8 @@ TEST(PacketReader, NeverReadsPastTheBytesItWasGiven)
         int width;
         bool refused;
     } cases[] = {
-        {0, 4, false}, {1, 4, false}, {2, 4, true}, {4, 1, false}, {5, 1, true},
-        {-1, 1, true}, {3, 3, true}, {std::numeric_limits<qsizetype>::max(), 2, true},
+        {0, 4, false}, {1, 4, false}, {2, 4, true}, {4, 1, false},
+        {5, 1, true},  {-1, 1, true}, {3, 3, true}, {std::numeric_limits<qsizetype>::max(), 2, true},
     };
     for (const auto &c : cases) {
         if (c.refused)

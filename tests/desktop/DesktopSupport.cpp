@@ -82,8 +82,9 @@ QPoint trayIconCentre(int timeoutMs)
     waitFor(
         [&] {
             // trayer's panel: WM_CLASS "panel", "trayer".
-            const QString panel = xdotool({QStringLiteral("search"), QStringLiteral("--classname"), QStringLiteral("^panel$")})
-                                      .section(QLatin1Char('\n'), 0, 0);
+            const QString panel =
+                xdotool({QStringLiteral("search"), QStringLiteral("--classname"), QStringLiteral("^panel$")})
+                    .section(QLatin1Char('\n'), 0, 0);
             if (panel.isEmpty())
                 return false;
             // An empty panel is two pixels wide; with an icon it takes the icon's width.

@@ -32,7 +32,10 @@ protected:
                              .arg(toScales ? 1 : 0)
                              .toUtf8());
     }
-    void writeGoodsFile() { folder.writeFile(QStringLiteral("goods.txt"), "[1]\r\nNPLU=1\r\nTNAME1=Hleb\r\n[Main]\r\nRecordCount=1\r\n"); }
+    void writeGoodsFile()
+    {
+        folder.writeFile(QStringLiteral("goods.txt"), "[1]\r\nNPLU=1\r\nTNAME1=Hleb\r\n[Main]\r\nRecordCount=1\r\n");
+    }
 
     // TNAME1 of goods `nplu` as stored in the database file.
     QString storedName(int nplu)
@@ -93,8 +96,10 @@ TEST_F(ProgramProcessTest, ABoxClosedWhileTheWindowIsInTheTrayEndsNothing)
     writeGoodsFile();
     const QString box = visibleWindow(tevo.pid(), kErrorBox);
     ASSERT_FALSE(box.isEmpty());
-    EXPECT_TRUE(windowProperty(box, QStringLiteral("WM_TRANSIENT_FOR")).endsWith(QString::number(tevo.mainWindow().toLongLong(), 16)))
-        << "the box is owned by the main window: " << windowProperty(box, QStringLiteral("WM_TRANSIENT_FOR")).toStdString();
+    EXPECT_TRUE(windowProperty(box, QStringLiteral("WM_TRANSIENT_FOR"))
+                    .endsWith(QString::number(tevo.mainWindow().toLongLong(), 16)))
+        << "the box is owned by the main window: "
+        << windowProperty(box, QStringLiteral("WM_TRANSIENT_FOR")).toStdString();
     EXPECT_TRUE(windowProperty(box, QStringLiteral("_NET_WM_STATE")).contains(QLatin1String("_NET_WM_STATE_ABOVE")));
     focusWindow(box);
     pressKeys({QStringLiteral("Return")});

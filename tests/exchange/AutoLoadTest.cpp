@@ -2,8 +2,8 @@
 #include "EngineFixture.h"
 
 #include "common/AppPaths.h"
-#include "fileio/AutoLoad.h"
 #include "common/ProfileFile.h"
+#include "fileio/AutoLoad.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -263,9 +263,9 @@ TEST_F(AutoLoadTest, AGoodsWriteHoldsTheTablesAndAnAutomaticLoadStopsItToLoad)
     }
     writeWatched({{7, QStringLiteral("Творог")}}, 7, t0);
     enable(true, false);
-    ASSERT_TRUE(waitFor([&] {
-        return lastReport.command == CommandState::GoodsWrite && lastReport.end == ExchangeReport::End::Finished;
-    }, 20000));
+    ASSERT_TRUE(waitFor(
+        [&] { return lastReport.command == CommandState::GoodsWrite && lastReport.end == ExchangeReport::End::Finished; },
+        20000));
     EXPECT_EQ(ended, 2) << "the first write stopped, the loaded range written";
     EXPECT_EQ(store->goods().text(6, QStringLiteral("TNAME1")), QStringLiteral("Творог"));
     EXPECT_TRUE(scale.storedGoodsNumbers().contains(QStringLiteral("7")));

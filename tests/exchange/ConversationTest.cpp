@@ -31,12 +31,24 @@ TEST_F(EngineTest, ARefusedRecordIsSkippedForThatScaleAloneAndNamedAtTheEnd)
         QStringList secondHolds;
         QString warning;
     } cases[] = {
-        {"goods, PLU 3 refused once", false, {"--refuse-once", "goods:3"}, false, numbersFrom(1, 6, {3}),
+        {"goods, PLU 3 refused once",
+         false,
+         {"--refuse-once", "goods:3"},
+         false,
+         numbersFrom(1, 6, {3}),
          QStringLiteral("Весы «Весы 2» отказались принять PLU: 3")},
-        {"messages, message 3 refused once", true, {"--refuse-once", "messages:3"}, false, numbersFrom(1, 6, {3}),
+        {"messages, message 3 refused once",
+         true,
+         {"--refuse-once", "messages:3"},
+         false,
+         numbersFrom(1, 6, {3}),
          QStringLiteral("Весы «Весы 2» отказались принять сообщения: 3")},
-        {"\"Изменение цены\" ticked, the last record refused every time", false, {"--refuse", "goods:5,6"}, true,
-         numbersFrom(1, 4), QStringLiteral("Весы «Весы 2» отказались принять PLU: 5-6")},
+        {"\"Изменение цены\" ticked, the last record refused every time",
+         false,
+         {"--refuse", "goods:5,6"},
+         true,
+         numbersFrom(1, 4),
+         QStringLiteral("Весы «Весы 2» отказались принять PLU: 5-6")},
     };
     nameRecords(*store, 6);
     for (const auto &c : cases) {
@@ -48,15 +60,24 @@ TEST_F(EngineTest, ARefusedRecordIsSkippedForThatScaleAloneAndNamedAtTheEnd)
                                     : goods->StartGoodsWrite(QStringLiteral("1-6")))
             << c.what;
         ASSERT_TRUE(waitEnded(20000)) << c.what;
-        auto held = [&](const SimScale &s) { return c.messagesWrite ? s.storedMessageNumbers() : s.storedGoodsNumbers(); };
+        auto held = [&](const SimScale &s) {
+            return c.messagesWrite ? s.storedMessageNumbers() : s.storedGoodsNumbers();
+        };
         EXPECT_EQ(held(first), numbersFrom(1, 6)) << c.what;
         EXPECT_EQ(held(second), c.secondHolds) << c.what;
         EXPECT_EQ(warningsShown, QStringList{c.warning}) << c.what;
         EXPECT_TRUE(messagesShown.isEmpty()) << c.what << ": " << messagesShown.join('|').toStdString();
         // Each record went out from the row of its own number.
         if (c.messagesWrite)
-            EXPECT_EQ(second.dump().value(QStringLiteral("messages")).toArray().at(2).toObject().value(QStringLiteral("lines"))
-                          .toArray().at(0).toString(),
+            EXPECT_EQ(second.dump()
+                          .value(QStringLiteral("messages"))
+                          .toArray()
+                          .at(2)
+                          .toObject()
+                          .value(QStringLiteral("lines"))
+                          .toArray()
+                          .at(0)
+                          .toString(),
                       QStringLiteral("Сообщение 4"));
         else
             EXPECT_EQ(second.goods(4).value(QStringLiteral("name1")).toString(), QStringLiteral("Товар 4")) << c.what;
@@ -72,11 +93,20 @@ TEST_F(EngineTest, SettingsAndClockReachEveryScaleBeforeTheSuccessText)
         QString success;
         QString warning;
     } cases[] = {
-        {"settings, the second scale 150 ms late", false, {"--ack-delay", "150"},
-         QStringLiteral("Настройки пользователя успешно переданы."), {}},
-        {"clock, the second scale 150 ms late", true, {"--ack-delay", "150"},
-         QStringLiteral("Дата и время синхронизированы с компьютером."), {}},
-        {"settings, the second scale refusing the header", false, {"--refuse", "header"}, {},
+        {"settings, the second scale 150 ms late",
+         false,
+         {"--ack-delay", "150"},
+         QStringLiteral("Настройки пользователя успешно переданы."),
+         {}},
+        {"clock, the second scale 150 ms late",
+         true,
+         {"--ack-delay", "150"},
+         QStringLiteral("Дата и время синхронизированы с компьютером."),
+         {}},
+        {"settings, the second scale refusing the header",
+         false,
+         {"--refuse", "header"},
+         {},
          QStringLiteral("Весы «Весы 2» отказались принять заголовок магазина")},
     };
     host.shopHeader = {QStringLiteral("Рынок"), QStringLiteral("ул. Мира, 1")};
@@ -87,8 +117,9 @@ TEST_F(EngineTest, SettingsAndClockReachEveryScaleBeforeTheSuccessText)
         SimScale &first = addTcpScale();
         SimScale &second = addTcpScale(c.secondOptions);
         QList<QJsonObject> heldAtTheEnd;
-        const auto connection = QObject::connect(exchange.get(), &ScaleExchange::ended,
-                                                 [&] { heldAtTheEnd = {first.dump(), second.dump()}; });
+        const auto connection = QObject::connect(exchange.get(), &ScaleExchange::ended, [&] {
+            heldAtTheEnd = {first.dump(), second.dump()};
+        });
         ASSERT_TRUE(c.clock ? commands->startClockWrite() : commands->startSettingsWrite()) << c.what;
         engine->setPollInterval(20);
         ASSERT_TRUE(waitEnded(20000)) << c.what;
@@ -102,7 +133,8 @@ TEST_F(EngineTest, SettingsAndClockReachEveryScaleBeforeTheSuccessText)
             } else {
                 EXPECT_EQ(held.value(QStringLiteral("settings")).toObject().value(QStringLiteral("department")).toInt(), 7)
                     << c.what << i;
-                const QString line1 = held.value(QStringLiteral("header")).toObject().value(QStringLiteral("line1")).toString();
+                const QString line1 =
+                    held.value(QStringLiteral("header")).toObject().value(QStringLiteral("line1")).toString();
                 EXPECT_EQ(line1, i == 1 && !c.warning.isEmpty() ? QString() : QStringLiteral("Рынок")) << c.what << i;
             }
         }

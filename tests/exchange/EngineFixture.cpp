@@ -21,7 +21,8 @@ QStringList numbersFrom(int first, int last, std::initializer_list<int> without)
 void nameGoods(Table &goods, int first, int last)
 {
     for (int n = first; n <= last; ++n)
-        goods.setValues(n - 1, {{QStringLiteral("TNAME1"), QStringLiteral("Товар %1").arg(n)}, {QStringLiteral("PRICE"), n * 100}});
+        goods.setValues(n - 1, {{QStringLiteral("TNAME1"), QStringLiteral("Товар %1").arg(n)},
+                                {QStringLiteral("PRICE"), n * 100}});
 }
 
 SimScale::SimScale(bool pty, const QStringList &options, const QString &dumpPath, const QString &loadPath)
@@ -149,8 +150,8 @@ QString EngineTest::writeLoadFile(const QByteArray &json)
 SimScale &EngineTest::addTcpScale(const QStringList &options, const QString &loadPath, bool selected,
                                   const QString &groups)
 {
-    sims.push_back(std::make_unique<SimScale>(false, options, dir->file(QStringLiteral("dump%1.json").arg(++simCounter)),
-                                              loadPath));
+    sims.push_back(std::make_unique<SimScale>(false, options,
+                                              dir->file(QStringLiteral("dump%1.json").arg(++simCounter)), loadPath));
     addScaleRow(QStringLiteral("127.0.0.1"), sims.back()->port(), selected, groups);
     return *sims.back();
 }

@@ -33,8 +33,8 @@ public:
     ~SimScale();
     quint16 port() const { return m_port; }
     QString device() const { return m_device; }
-    QJsonObject dump() const;            // what the scale holds now
-    QJsonObject goods(int plu) const;    // one stored goods, empty when not held
+    QJsonObject dump() const;         // what the scale holds now
+    QJsonObject goods(int plu) const; // one stored goods, empty when not held
     QStringList storedGoodsNumbers() const;
     QStringList storedMessageNumbers() const;
     void kill();

@@ -255,8 +255,8 @@ TEST(ScaleAddress, SerialNamesAndChannels)
 TEST_F(EngineTest, BindingFollowsRowPositionsAndSkipsUnselectedRows)
 {
     addScaleRow(QStringLiteral("127.0.0.1"), 1, false); // A: TCP, not selected
-    addScaleRow(QStringLiteral("COM4"), 9600, true);      // B: serial, selected
-    addScaleRow(QStringLiteral("127.0.0.1"), 2, true);   // C: TCP, selected
+    addScaleRow(QStringLiteral("COM4"), 9600, true);    // B: serial, selected
+    addScaleRow(QStringLiteral("127.0.0.1"), 2, true);  // C: TCP, selected
     channels->OpenChannels(true, false);
     EXPECT_EQ(channels->socketIndex(3), 2);
     EXPECT_EQ(channels->serial(4)->tag(), 2);

@@ -21,16 +21,17 @@ public:
     explicit GapRecorder(ScaleChannels &channels)
     {
         m_clock.start();
-        m_connection = QObject::connect(&channels, &ScaleChannels::packetReceived, [this](const QByteArray &p, int scale) {
-            if (p.isEmpty())
-                return;
-            const qint64 t = m_clock.elapsed();
-            if (static_cast<uchar>(p.at(0)) == 0xAA) {
-                m_ackAt[scale] = t;
-            } else if (static_cast<uchar>(p.back()) == 0x80 && m_ackAt.contains(scale)) {
-                gaps.append(t - m_ackAt.take(scale));
-            }
-        });
+        m_connection =
+            QObject::connect(&channels, &ScaleChannels::packetReceived, [this](const QByteArray &p, int scale) {
+                if (p.isEmpty())
+                    return;
+                const qint64 t = m_clock.elapsed();
+                if (static_cast<uchar>(p.at(0)) == 0xAA) {
+                    m_ackAt[scale] = t;
+                } else if (static_cast<uchar>(p.back()) == 0x80 && m_ackAt.contains(scale)) {
+                    gaps.append(t - m_ackAt.take(scale));
+                }
+            });
     }
     ~GapRecorder() { QObject::disconnect(m_connection); }
     qint64 median() const
@@ -39,7 +40,10 @@ public:
         std::sort(sorted.begin(), sorted.end());
         return sorted.isEmpty() ? -1 : sorted.at(sorted.size() / 2);
     }
-    int atLeast(qint64 ms) const { return int(std::count_if(gaps.cbegin(), gaps.cend(), [ms](qint64 g) { return g >= ms; })); }
+    int atLeast(qint64 ms) const
+    {
+        return int(std::count_if(gaps.cbegin(), gaps.cend(), [ms](qint64 g) { return g >= ms; }));
+    }
 
     QList<qint64> gaps;
 
@@ -80,7 +84,8 @@ TEST_F(EngineTest, FastWriteOf4000GoodsReachesTcpAndSerialScalesByteExactWithout
     // At one tick a record this would take over 13 minutes.
     ASSERT_TRUE(waitEnded(180000));
     EXPECT_EQ(messagesShown, QStringList{QStringLiteral("Все PLU успешно записаны в весы 4000")});
-    EXPECT_TRUE(warningsShown.isEmpty() && errorsShown.isEmpty()) << (warningsShown + errorsShown).join('\n').toStdString();
+    EXPECT_TRUE(warningsShown.isEmpty() && errorsShown.isEmpty())
+        << (warningsShown + errorsShown).join('\n').toStdString();
     EXPECT_TRUE(lastReport.complete());
     // Every acknowledgement but each scale's last was followed by a ready answer, nearly all
     // of them long before the next tick would have come.

@@ -8,10 +8,10 @@
 #include <QPointer>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QtEndian>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
+#include <QtEndian>
 
 using namespace tevo;
 using namespace tevo::test;
@@ -91,7 +91,8 @@ TEST_F(EngineTest, ScaleThatDropsTheLineMidWriteIsCalledAgainAndTakesEveryRecord
         EXPECT_EQ(sim.storedGoodsNumbers(), numbersFrom(1, 12));
         EXPECT_EQ(messagesShown, QStringList{kWriteDone.arg(12)});
     } else {
-        ADD_FAILURE() << "the write did not end; the scale holds " << sim.storedGoodsNumbers().join(QLatin1Char(' ')).toStdString();
+        ADD_FAILURE() << "the write did not end; the scale holds "
+                      << sim.storedGoodsNumbers().join(QLatin1Char(' ')).toStdString();
         EXPECT_FALSE(anySuccess(messagesShown));
     }
     engine->stop();
@@ -106,7 +107,7 @@ TEST_F(EngineTest, ScaleThatAnswersJunkNeverGetsASuccessAndStopWorks)
     processEventsFor(1200);
     EXPECT_FALSE(anySuccess(messagesShown));
     EXPECT_EQ(ended, 0);
-    EXPECT_FALSE(packetsLogged.isEmpty()); // the junk did arrive and was looked at
+    EXPECT_FALSE(packetsLogged.isEmpty());           // the junk did arrive and was looked at
     EXPECT_TRUE(sim.storedGoodsNumbers().isEmpty()); // never ready, so never sent a record
     engine->stop();
     EXPECT_FALSE(engine->isRunning());
@@ -141,7 +142,8 @@ TEST_F(EngineTest, ScaleThatAcknowledgesTwiceDoesNotHurryTheOtherScale)
     SimScale &normal = addTcpScale({QStringLiteral("--ack-delay"), QStringLiteral("15")});
     nameGoods(store->goods(), 1, 10);
     QStringList heldAtSuccess;
-    QObject::connect(exchange.get(), &ScaleExchange::message, [&](const QString &) { heldAtSuccess = normal.storedGoodsNumbers(); });
+    QObject::connect(exchange.get(), &ScaleExchange::message,
+                     [&](const QString &) { heldAtSuccess = normal.storedGoodsNumbers(); });
     ASSERT_TRUE(goods->StartGoodsWrite(QStringLiteral("1-10")));
     ASSERT_TRUE(waitEnded(15000));
     EXPECT_EQ(messagesShown, QStringList{kWriteDone.arg(10)});

@@ -85,7 +85,7 @@ TEST(GoodsRecord, NamesAreConvertedCutAndPadded)
         const char *what;
         QString name;
         QString logo;
-        QByteArray expected;   // the 28-byte first field
+        QByteArray expected; // the 28-byte first field
     } cases[] = {
         {"empty", QString(), QString(), QByteArray(28, '\0')},
         {"short", QStringLiteral("Сир"), QString(), bytes({0x91, 0xA8, 0xE0}) + QByteArray(25, '\0')},
@@ -103,14 +103,14 @@ TEST(GoodsRecord, LogoKindAndCharactersGoIntoBothNameFields)
     struct Case {
         const char *what;
         QString logo;
-        QByteArray first;    // bytes 24 … 27 of the first name field
-        QByteArray second;   // the same of the second
+        QByteArray first;  // bytes 24 … 27 of the first name field
+        QByteArray second; // the same of the second
         QString stored;
     } cases[] = {
-        {"ZurIvid prefix is logo 1", QStringLiteral("ZurIvid АЯ46"), bytes({0, 1, 0x9F, 0x36}), bytes({0, 1, 0x80, 0x34}),
-         QStringLiteral("ZurIvid АЯ46 ")},
-        {"UsrLogo prefix is logo 2", QStringLiteral("UsrLogo АЯ46"), bytes({0, 2, 0x9F, 0x36}), bytes({0, 2, 0x80, 0x34}),
-         QStringLiteral("UsrLogo АЯ46 ")},
+        {"ZurIvid prefix is logo 1", QStringLiteral("ZurIvid АЯ46"), bytes({0, 1, 0x9F, 0x36}),
+         bytes({0, 1, 0x80, 0x34}), QStringLiteral("ZurIvid АЯ46 ")},
+        {"UsrLogo prefix is logo 2", QStringLiteral("UsrLogo АЯ46"), bytes({0, 2, 0x9F, 0x36}),
+         bytes({0, 2, 0x80, 0x34}), QStringLiteral("UsrLogo АЯ46 ")},
         {"Cyrillic Р alone pads with blanks", QStringLiteral("Р"), bytes({0, 1, 0x20, 0x20}), bytes({0, 1, 0x20, 0x20}),
          QStringLiteral("Р            ")},
         {"Cyrillic р", QStringLiteral("р12345678abcd"), bytes({0, 1, 'a', 'c'}), bytes({0, 1, '8', 'b'}),
@@ -246,10 +246,14 @@ TEST(GoodsReply, PaddingIsLeftOutOfTheNames)
     QByteArray reply(kGoodsReplyLength, '\0');
     reply[0] = char(0xAA);
     // No logo: every 0x00 is left out, wherever it stands; control bytes stay.
-    reply.replace(11, 6, QByteArray("ab\0\x05" "cd", 6));
+    reply.replace(11, 6,
+                  QByteArray("ab\0\x05"
+                             "cd",
+                             6));
     reply.replace(39, 28, QByteArray(28, 'z'));
     GoodsReplyFields r = decodeGoodsReply(reply);
-    EXPECT_EQ(r.TNAME1, QStringLiteral("ab\x05" "cd"));
+    EXPECT_EQ(r.TNAME1, QStringLiteral("ab\x05"
+                                       "cd"));
     EXPECT_EQ(r.TNAME2, QString(28, QLatin1Char('z')));
 
     // With a logo only bytes above 10 count, and only the first 24 of each field.
@@ -260,10 +264,12 @@ TEST(GoodsReply, PaddingIsLeftOutOfTheNames)
     // Characters 9 … 12 come from offsets 65, 37, 66, 38: here 'z', 0x00, 'z', 0x00.
     EXPECT_EQ(*r.LOGO, QStringLiteral("ZurIvid z") + QChar(0) + QLatin1Char('z') + QChar(0));
 
-    reply[36] = 3;   // not a logo kind: the name takes all 28 bytes and LOGO is left alone
+    reply[36] = 3; // not a logo kind: the name takes all 28 bytes and LOGO is left alone
     r = decodeGoodsReply(reply);
     EXPECT_FALSE(r.LOGO.has_value());
-    EXPECT_EQ(r.TNAME1, QStringLiteral("ab\x05" "cd") + QChar(3));
+    EXPECT_EQ(r.TNAME1, QStringLiteral("ab\x05"
+                                       "cd")
+                            + QChar(3));
 }
 
 TEST(GoodsReply, ShelfLifeAsDaysOrDate)

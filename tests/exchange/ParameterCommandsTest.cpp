@@ -15,7 +15,10 @@ namespace {
 
 using ParameterTest = EngineTest;
 
-QByteArray rawOf(const QJsonObject &o) { return QByteArray::fromHex(o.value(QStringLiteral("raw")).toString().toLatin1()); }
+QByteArray rawOf(const QJsonObject &o)
+{
+    return QByteArray::fromHex(o.value(QStringLiteral("raw")).toString().toLatin1());
+}
 
 } // namespace
 

@@ -13,8 +13,8 @@ namespace {
 
 struct ByteRule {
     const char *what;
-    int from, to;     // input range, inclusive
-    int expected;     // output for `from`; rises with the input when `shift` is set
+    int from, to; // input range, inclusive
+    int expected; // output for `from`; rises with the input when `shift` is set
     bool shift;
 };
 
@@ -53,20 +53,11 @@ TEST(ScaleCode, ToScaleCodeFollowsEveryRowOfItsTable)
 TEST(ScaleCode, FromScaleCodeFollowsEveryRowOfItsTable)
 {
     const ByteRule rules[] = {
-        {"ASCII", 0x00, 0x7F, 0x00, true},
-        {"А … п", 0x80, 0xAF, 0xC0, true},
-        {"line drawing", 0xB0, 0xDF, 0x2A, false},
-        {"р … я", 0xE0, 0xEF, 0xF0, true},
-        {"Ё", 0xF0, 0xF0, 0xA8, false},
-        {"ё", 0xF1, 0xF1, 0xB8, false},
-        {"Ґ ґ", 0xF2, 0xF3, 0x2A, false},
-        {"Є", 0xF4, 0xF4, 0xAA, false},
-        {"є", 0xF5, 0xF5, 0xBA, false},
-        {"І", 0xF6, 0xF6, 0xB2, false},
-        {"і", 0xF7, 0xF7, 0xB3, false},
-        {"Ї", 0xF8, 0xF8, 0xAF, false},
-        {"ї", 0xF9, 0xF9, 0xBF, false},
-        {"tail", 0xFA, 0xFF, 0x2A, false},
+        {"ASCII", 0x00, 0x7F, 0x00, true}, {"А … п", 0x80, 0xAF, 0xC0, true}, {"line drawing", 0xB0, 0xDF, 0x2A, false},
+        {"р … я", 0xE0, 0xEF, 0xF0, true}, {"Ё", 0xF0, 0xF0, 0xA8, false},    {"ё", 0xF1, 0xF1, 0xB8, false},
+        {"Ґ ґ", 0xF2, 0xF3, 0x2A, false},  {"Є", 0xF4, 0xF4, 0xAA, false},    {"є", 0xF5, 0xF5, 0xBA, false},
+        {"І", 0xF6, 0xF6, 0xB2, false},    {"і", 0xF7, 0xF7, 0xB3, false},    {"Ї", 0xF8, 0xF8, 0xAF, false},
+        {"ї", 0xF9, 0xF9, 0xBF, false},    {"tail", 0xFA, 0xFF, 0x2A, false},
     };
     int covered = 0;
     for (const ByteRule &r : rules) {

@@ -126,7 +126,9 @@ TEST(ScaleModel, ReadyAnswersAndStrayBytes)
         {"request without a poll is dropped", {}, buildGoodsReadRequest(2), QByteArray()},
         {"a stray 0x01 is a poll like any other", {}, QByteArray("\x81\x01", 2), kReady},
         {"stray bytes, then a poll", {}, QByteArray("\x80\xAA\x05", 3) + kPoll, kReady},
-        {"a poll between polls and request", {}, kPoll + kPoll + cmd(0x95),
+        {"a poll between polls and request",
+         {},
+         kPoll + kPoll + cmd(0x95),
          kReady + kReady + buildSettingsPacket({}).replace(0, 1, kAck)},
         {"silent", {false, true, false}, kPoll + cmd(0x95), QByteArray()},
         {"every second poll unanswered", {false, false, false, 2}, kPoll + kPoll + kPoll + kPoll, kReady + kReady},
@@ -213,8 +215,10 @@ TEST(ScaleModel, SettingsHeaderLogoAndClockAreKept)
     EXPECT_EQ(doc.value(QStringLiteral("date")).toString(), QStringLiteral("05.03.24"));
     EXPECT_EQ(doc.value(QStringLiteral("time")).toString(), QStringLiteral("09:07:03"));
     EXPECT_EQ(doc.value(QStringLiteral("settings")).toObject().value(QStringLiteral("labelFormatCode")).toInt(), 60);
-    EXPECT_EQ(doc.value(QStringLiteral("header")).toObject().value(QStringLiteral("line1")).toString(), QStringLiteral("Магазин"));
-    EXPECT_EQ(doc.value(QStringLiteral("logo")).toArray().at(5).toString(), QStringLiteral("....#") + QString(59, QLatin1Char('.')));
+    EXPECT_EQ(doc.value(QStringLiteral("header")).toObject().value(QStringLiteral("line1")).toString(),
+              QStringLiteral("Магазин"));
+    EXPECT_EQ(doc.value(QStringLiteral("logo")).toArray().at(5).toString(),
+              QStringLiteral("....#") + QString(59, QLatin1Char('.')));
 }
 
 TEST(ScaleModel, ANewLinkForgetsAHalfRequest)
@@ -308,12 +312,9 @@ TEST(ScaleModel, ADumpLoadsBackToTheSameScale)
 TEST(ScaleModel, MalformedFilesAreRefused)
 {
     const char *documents[] = {
-        R"({"goods": [{"code": "1"}]})",
-        R"({"goods": [{"plu": 1, "record": "8201"}]})",
-        R"({"goods": [{"plu": 1, "code": "x"}]})",
-        R"({"messages": [{"number": 1, "raw": "00"}]})",
-        R"({"settings": {"raw": "zz"}})",
-        R"({"date": "1.1"})",
+        R"({"goods": [{"code": "1"}]})",           R"({"goods": [{"plu": 1, "record": "8201"}]})",
+        R"({"goods": [{"plu": 1, "code": "x"}]})", R"({"messages": [{"number": 1, "raw": "00"}]})",
+        R"({"settings": {"raw": "zz"}})",          R"({"date": "1.1"})",
     };
     for (const char *doc : documents) {
         ScaleModel m;

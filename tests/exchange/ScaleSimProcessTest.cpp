@@ -212,7 +212,8 @@ TEST(ScaleSim, LoadsAFileAndDumpsOnTerminate)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(R"({"goods": [{"plu": 12, "name1": "Loaded", "count": 4}], "state": {"grams": 1500}})");
     }
-    Sim sim({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--load"), load, QStringLiteral("--dump"), dump});
+    Sim sim({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--load"), load, QStringLiteral("--dump"),
+             dump});
     Client c(sim.port());
     c.ask(kPoll, 1);
     const GoodsReplyFields g = decodeGoodsReply(c.ask(buildGoodsReadRequest(12), 102));
@@ -233,12 +234,12 @@ TEST(ScaleSim, LoadsAFileAndDumpsOnTerminate)
 
 TEST(ScaleSim, RefusesABadCommandLine)
 {
-    for (const QStringList &args : {QStringList{}, QStringList{QStringLiteral("--port"), QStringLiteral("x")},
-                                    QStringList{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--pty")},
-                                    QStringList{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--baud"),
-                                                QStringLiteral("9600")},
-                                    QStringList{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--load"),
-                                                QStringLiteral("/nonexistent/file.json")}}) {
+    for (const QStringList &args :
+         {QStringList{}, QStringList{QStringLiteral("--port"), QStringLiteral("x")},
+          QStringList{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--pty")},
+          QStringList{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--baud"), QStringLiteral("9600")},
+          QStringList{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--load"),
+                      QStringLiteral("/nonexistent/file.json")}}) {
         QProcess p;
         p.start(test::binDir() + QStringLiteral("/tevo-scalesim"), args);
         ASSERT_TRUE(p.waitForFinished(5000));

@@ -107,7 +107,8 @@ TEST_F(ServerExchangeTest, AnotherProcessImportsAndWritesWhileThisOneEditsAndNei
     EXPECT_EQ(sim.storedGoodsNumbers(), numbersFrom(201, 250));
     EXPECT_EQ(sim.goods(230).value(QStringLiteral("name1")).toString(), QStringLiteral("Импорт 230"));
     // The other program sees this one's rows: it writes them into the scale.
-    cli({QStringLiteral("write-goods"), QStringLiteral("--fast"), QStringLiteral("--range"), QStringLiteral("1-%1").arg(edited)});
+    cli({QStringLiteral("write-goods"), QStringLiteral("--fast"), QStringLiteral("--range"),
+         QStringLiteral("1-%1").arg(edited)});
     ASSERT_TRUE(process->waitForFinished(30000));
     EXPECT_EQ(process->exitCode(), 0) << process->readAllStandardError().toStdString();
     for (int n : {1, edited})
@@ -141,7 +142,8 @@ TEST_F(ServerExchangeTest, TheServerRestartingMidExchangeEndsWithTheTruthfulRepo
     // A goods read stores what it reads: it stops with the loss told, and nothing read stays.
     QByteArray load = R"({"goods":[)";
     for (int n = 1; n <= 100; ++n)
-        load += QStringLiteral(R"(%1{"plu":%2,"name1":"Весы %2"})").arg(n > 1 ? QStringLiteral(",") : QString()).arg(n).toUtf8();
+        load +=
+            QStringLiteral(R"(%1{"plu":%2,"name1":"Весы %2"})").arg(n > 1 ? QStringLiteral(",") : QString()).arg(n).toUtf8();
     EXPECT_TRUE(store->rereadIfChangedElsewhere()); // opens again the connection the restart took
     newCase();
     addTcpScale({}, writeLoadFile(load + "]}"));
@@ -152,7 +154,8 @@ TEST_F(ServerExchangeTest, TheServerRestartingMidExchangeEndsWithTheTruthfulRepo
     EXPECT_TRUE(restarted);
     EXPECT_FALSE(messagesShown.contains(kReadDone));
     ASSERT_FALSE(errorsShown.isEmpty());
-    EXPECT_TRUE(errorsShown.join(QLatin1Char('|')).contains(Database::connectionLostText())) << errorsShown.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(errorsShown.join(QLatin1Char('|')).contains(Database::connectionLostText()))
+        << errorsShown.join(QLatin1Char('|')).toStdString();
     EXPECT_FALSE(engine->isRunning());
     EXPECT_TRUE(store->rereadIfChangedElsewhere());
     EXPECT_EQ(store->goods().text(0, kName), QStringLiteral("Товар 1"));

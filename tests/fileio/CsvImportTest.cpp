@@ -26,19 +26,18 @@ TEST_P(CsvFields, OnlyTextEndedBySemicolonIsAField)
     EXPECT_EQ(csvFields(QString::fromUtf16(GetParam().line)), GetParam().fields);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CsvFields,
-    ::testing::Values(
-        FieldsCase{"EightFields", u"12;Молоко;;1550;5;0;321;7;",
-                   {"12", QStringLiteral("Молоко"), "", "1550", "5", "0", "321", "7"}},
-        FieldsCase{"LastWithoutSemicolonIgnored", u"12;Молоко;;1550;5;0;321;7",
-                   {"12", QStringLiteral("Молоко"), "", "1550", "5", "0", "321"}},
-        FieldsCase{"NoSemicolon", u"just text", {}},
-        FieldsCase{"Empty", u"", {}},
-        FieldsCase{"OneEmptyField", u";", {""}},
-        FieldsCase{"BlanksBelong", u" 1 ; x ;", {" 1 ", " x "}},
-        FieldsCase{"QuotesAreOrdinary", u"\"a;b\";", {"\"a", "b\""}}),
-    [](const ::testing::TestParamInfo<FieldsCase> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, CsvFields,
+                         ::testing::Values(FieldsCase{"EightFields",
+                                                      u"12;Молоко;;1550;5;0;321;7;",
+                                                      {"12", QStringLiteral("Молоко"), "", "1550", "5", "0", "321", "7"}},
+                                           FieldsCase{"LastWithoutSemicolonIgnored",
+                                                      u"12;Молоко;;1550;5;0;321;7",
+                                                      {"12", QStringLiteral("Молоко"), "", "1550", "5", "0", "321"}},
+                                           FieldsCase{"NoSemicolon", u"just text", {}}, FieldsCase{"Empty", u"", {}},
+                                           FieldsCase{"OneEmptyField", u";", {""}},
+                                           FieldsCase{"BlanksBelong", u" 1 ; x ;", {" 1 ", " x "}},
+                                           FieldsCase{"QuotesAreOrdinary", u"\"a;b\";", {"\"a", "b\""}}),
+                         [](const ::testing::TestParamInfo<FieldsCase> &info) { return std::string(info.param.name); });
 
 QString letters(int n)
 {
@@ -89,10 +88,15 @@ protected:
     void SetUp() override
     {
         // Row 12 with every column set, to see which ones a line changes.
-        goods().setValues(11, {{QStringLiteral("TNAME1"), QStringLiteral("old1")}, {QStringLiteral("TNAME2"), QStringLiteral("old2")},
-                               {QStringLiteral("PRICE"), 1}, {QStringLiteral("UBDATE"), QStringLiteral("9")},
-                               {QStringLiteral("TARA"), 2}, {QStringLiteral("CODE"), 3}, {QStringLiteral("GROUPCODE"), 99},
-                               {QStringLiteral("MESSAGE"), 4}, {QStringLiteral("SG"), QStringLiteral("s")}});
+        goods().setValues(11, {{QStringLiteral("TNAME1"), QStringLiteral("old1")},
+                               {QStringLiteral("TNAME2"), QStringLiteral("old2")},
+                               {QStringLiteral("PRICE"), 1},
+                               {QStringLiteral("UBDATE"), QStringLiteral("9")},
+                               {QStringLiteral("TARA"), 2},
+                               {QStringLiteral("CODE"), 3},
+                               {QStringLiteral("GROUPCODE"), 99},
+                               {QStringLiteral("MESSAGE"), 4},
+                               {QStringLiteral("SG"), QStringLiteral("s")}});
     }
     void importText(const QString &text) { importBytes(toCp1251(text)); }
     void importBytes(const QByteArray &bytes)
@@ -103,7 +107,8 @@ protected:
     QStringList row12()
     {
         QStringList out;
-        for (const char *c : {"NPLU", "TNAME1", "TNAME2", "PRICE", "UBDATE", "TARA", "CODE", "GROUPCODE", "MESSAGE", "SG"})
+        for (const char *c :
+             {"NPLU", "TNAME1", "TNAME2", "PRICE", "UBDATE", "TARA", "CODE", "GROUPCODE", "MESSAGE", "SG"})
             out << (goods().isNull(11, QLatin1String(c)) ? QStringLiteral("<null>") : goods().text(11, QLatin1String(c)));
         return out;
     }
@@ -127,14 +132,19 @@ TEST_P(GoodsCsvLine, SetsTheColumnsOfItsFields)
 INSTANTIATE_TEST_SUITE_P(
     Cases, GoodsCsvLine,
     ::testing::Values(
-        GoodsLineCase{"AllEightFields", u"12;Молоко;;1550;5;0;321;7;",
+        GoodsLineCase{"AllEightFields",
+                      u"12;Молоко;;1550;5;0;321;7;",
                       {"12", QStringLiteral("Молоко"), "<null>", "1550", "5", "0", "321", "7", "4", "s"}},
-        GoodsLineCase{"WithoutLastSemicolon", u"12;Молоко;;1550;5;0;321;7",
+        GoodsLineCase{"WithoutLastSemicolon",
+                      u"12;Молоко;;1550;5;0;321;7",
                       {"12", QStringLiteral("Молоко"), "<null>", "1550", "5", "0", "321", "99", "4", "s"}},
-        GoodsLineCase{"TwoFields", u"12;Сахар;", {"12", QStringLiteral("Сахар"), "old2", "1", "9", "2", "3", "99", "4", "s"}},
+        GoodsLineCase{"TwoFields",
+                      u"12;Сахар;",
+                      {"12", QStringLiteral("Сахар"), "old2", "1", "9", "2", "3", "99", "4", "s"}},
         GoodsLineCase{"OnlyTheNumber", u"12;", {"12", "old1", "old2", "1", "9", "2", "3", "99", "4", "s"}},
         GoodsLineCase{"EmptyFieldsEmpty", u"12;x;;;", {"12", "x", "<null>", "<null>", "9", "2", "3", "99", "4", "s"}},
-        GoodsLineCase{"FieldsAfterEighthIgnored", u"12;a;b;5;6;8;9;10;11;12;",
+        GoodsLineCase{"FieldsAfterEighthIgnored",
+                      u"12;a;b;5;6;8;9;10;11;12;",
                       {"12", "a", "b", "5", "6", "8", "9", "10", "4", "s"}},
         GoodsLineCase{"BlanksKeptInText", u" 12; a ;", {"12", " a ", "old2", "1", "9", "2", "3", "99", "4", "s"}},
         GoodsLineCase{"HexNumber", u"0xC;hex;", {"12", "hex", "old2", "1", "9", "2", "3", "99", "4", "s"}}),
@@ -198,15 +208,15 @@ TEST_P(GoodsCsvStops, AtTheBadLineKeepingLinesBefore)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, GoodsCsvStops,
-    ::testing::Values(
-        GoodsStopCase{"HeaderLine", u"PLU;Name;Name2;Price;", "'PLU' is not a valid integer value", false},
-        GoodsStopCase{"EmptyNumber", u";x;", "'' is not a valid integer value", false},
-        GoodsStopCase{"TrailingBlankInNumber", u"2 ;x;", "'2 ' is not a valid integer value", false},
-        GoodsStopCase{"BeyondTable", u"4001;x;", "Goods number 4001 is outside the table (1-4000)", true},
-        GoodsStopCase{"Zero", u"0;x;", "Goods number 0 is outside the table (1-4000)", true},
-        GoodsStopCase{"BadPrice", u"12;x;y;12,50;", "'12,50' is not a valid integer value for field 'PRICE'", false},
-        GoodsStopCase{"BadGroup", u"12;x;y;1;2;3;4;seven;", "'seven' is not a valid integer value for field 'GROUPCODE'",
-                      false}),
+    ::testing::Values(GoodsStopCase{"HeaderLine", u"PLU;Name;Name2;Price;", "'PLU' is not a valid integer value", false},
+                      GoodsStopCase{"EmptyNumber", u";x;", "'' is not a valid integer value", false},
+                      GoodsStopCase{"TrailingBlankInNumber", u"2 ;x;", "'2 ' is not a valid integer value", false},
+                      GoodsStopCase{"BeyondTable", u"4001;x;", "Goods number 4001 is outside the table (1-4000)", true},
+                      GoodsStopCase{"Zero", u"0;x;", "Goods number 0 is outside the table (1-4000)", true},
+                      GoodsStopCase{"BadPrice", u"12;x;y;12,50;",
+                                    "'12,50' is not a valid integer value for field 'PRICE'", false},
+                      GoodsStopCase{"BadGroup", u"12;x;y;1;2;3;4;seven;",
+                                    "'seven' is not a valid integer value for field 'GROUPCODE'", false}),
     [](const ::testing::TestParamInfo<GoodsStopCase> &info) { return std::string(info.param.name); });
 
 TEST_F(GoodsCsv, HeaderFirstChangesNothing)

@@ -121,8 +121,8 @@ TEST_F(DataFolder, ReadOnlyProgramFolderUsesTheUserFolderMadeOnFirstStart)
     ASSERT_EQ(dataPlace(), DataPlace::UserDataFolder);
     const QString database = userFolder() + QLatin1Char('/') + QLatin1String(kDatabaseFileName);
     const QString dbfTemplate = userFolder() + QLatin1Char('/') + QLatin1String(kDbfTemplateFileName);
-    for (const char *name : {kDatabaseFileName, kDbfTemplateFileName, kColumnWidthsFileName, kAutoLoadFileName,
-                             kSerialPortsFileName})
+    for (const char *name :
+         {kDatabaseFileName, kDbfTemplateFileName, kColumnWidthsFileName, kAutoLoadFileName, kSerialPortsFileName})
         EXPECT_EQ(besideProgram(QLatin1String(name)), userFolder() + QLatin1Char('/') + QLatin1String(name));
 
     // First start: the folder, a database with the empty tables and the template.
@@ -139,8 +139,8 @@ TEST_F(DataFolder, ReadOnlyProgramFolderUsesTheUserFolderMadeOnFirstStart)
     ASSERT_TRUE(t.open(QIODevice::ReadOnly));
     EXPECT_EQ(t.readAll(), dbfTemplateBytes());
     t.close();
-    EXPECT_EQ(QDir(userFolder()).entryList(QDir::Files), (QStringList{QString::fromLatin1(kDbfTemplateFileName),
-                                                                      QString::fromLatin1(kDatabaseFileName)}))
+    EXPECT_EQ(QDir(userFolder()).entryList(QDir::Files),
+              (QStringList{QString::fromLatin1(kDbfTemplateFileName), QString::fromLatin1(kDatabaseFileName)}))
         << "no temporary file is left behind";
 
     // Later starts leave what is there, whatever it holds.

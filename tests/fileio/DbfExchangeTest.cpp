@@ -65,8 +65,8 @@ QByteArray layDbf(const QVector<RawField> &fields, const QVector<QVector<QByteAr
     return b;
 }
 
-const QVector<RawField> kSevenFields = {{"PRODNAME", 'C', 28, 0},  {"PRODINFO", 'C', 28, 0},   {"UNITPRICE", 'N', 10, 0},
-                                        {"USEBYDATE", 'C', 8, 0},  {"TAREWEIGHT", 'N', 6, 0},  {"PRODCODE", 'N', 10, 0},
+const QVector<RawField> kSevenFields = {{"PRODNAME", 'C', 28, 0}, {"PRODINFO", 'C', 28, 0},  {"UNITPRICE", 'N', 10, 0},
+                                        {"USEBYDATE", 'C', 8, 0}, {"TAREWEIGHT", 'N', 6, 0}, {"PRODCODE", 'N', 10, 0},
                                         {"PRODGROUP", 'N', 10, 0}};
 
 // dbfread's view of a table: {"driver": n, "encoding": s, "fields": [[name, type, length]], "records": [...]}
@@ -94,8 +94,10 @@ QByteArray readBytes(const QString &path)
 
 TEST(GoodsDbfExportName, AppendsDbfUnlessContained)
 {
-    const QList<QPair<QString, QString>> cases = {{"goods", "goods.dbf"},       {"goods.dbf", "goods.dbf"},
-                                                   {"GOODS.DBF", "GOODS.DBF.dbf"}, {"a.dbf.old", "a.dbf.old"}};
+    const QList<QPair<QString, QString>> cases = {{"goods", "goods.dbf"},
+                                                  {"goods.dbf", "goods.dbf"},
+                                                  {"GOODS.DBF", "GOODS.DBF.dbf"},
+                                                  {"a.dbf.old", "a.dbf.old"}};
     for (const auto &c : cases)
         EXPECT_EQ(goodsDbfExportName(c.first), c.second) << c.first.toStdString();
 }
@@ -135,9 +137,13 @@ protected:
 
 TEST_F(DbfExport, WritesEveryRowInCodePage866ThatDbfreadReads)
 {
-    goods().setValues(1, {{QStringLiteral("TNAME1"), QStringLiteral("Молоко")}, {QStringLiteral("TNAME2"), QStringLiteral("ГОСТ 3,2%")},
-                          {QStringLiteral("PRICE"), 1550}, {QStringLiteral("UBDATE"), QStringLiteral("31.12.24")},
-                          {QStringLiteral("TARA"), 12}, {QStringLiteral("CODE"), 321}, {QStringLiteral("GROUPCODE"), -7},
+    goods().setValues(1, {{QStringLiteral("TNAME1"), QStringLiteral("Молоко")},
+                          {QStringLiteral("TNAME2"), QStringLiteral("ГОСТ 3,2%")},
+                          {QStringLiteral("PRICE"), 1550},
+                          {QStringLiteral("UBDATE"), QStringLiteral("31.12.24")},
+                          {QStringLiteral("TARA"), 12},
+                          {QStringLiteral("CODE"), 321},
+                          {QStringLiteral("GROUPCODE"), -7},
                           {QStringLiteral("MESSAGE"), 4}});
     const QString path = file(QStringLiteral("out.dbf"));
     exportGoodsDbf(goods(), path, templatePath());
@@ -169,7 +175,8 @@ TEST_F(DbfExport, WritesEveryRowInCodePage866ThatDbfreadReads)
 
 TEST_F(DbfExport, RussianNamesComeBackAndLettersOutside866AreLost)
 {
-    goods().setValues(0, {{QStringLiteral("TNAME1"), QStringLiteral("Ёжик в тумане")}, {QStringLiteral("TNAME2"), QStringLiteral("Їжак і ґанок")}});
+    goods().setValues(0, {{QStringLiteral("TNAME1"), QStringLiteral("Ёжик в тумане")},
+                          {QStringLiteral("TNAME2"), QStringLiteral("Їжак і ґанок")}});
     const QString path = file(QStringLiteral("rt.dbf"));
     exportGoodsDbf(goods(), path, templatePath());
     StoreFixture other;
@@ -208,12 +215,19 @@ TEST_F(DbfExport, ReplacesAnOlderFileWhole)
 
 TEST_F(DbfExport, TemplateWithFieldsInAnotherOrderAndOfCharacterType)
 {
-    dir.writeFile(QStringLiteral("t.dbf"), layDbf({{"PRODGROUP", 'C', 6, 0}, {"NOTE", 'C', 5, 0}, {"PRODCODE", 'C', 6, 0},
-                                                   {"TAREWEIGHT", 'C', 5, 0}, {"USEBYDATE", 'C', 8, 0}, {"UNITPRICE", 'N', 9, 2},
-                                                   {"PRODINFO", 'C', 10, 0}, {"PRODNAME", 'C', 10, 0}},
+    dir.writeFile(QStringLiteral("t.dbf"), layDbf({{"PRODGROUP", 'C', 6, 0},
+                                                   {"NOTE", 'C', 5, 0},
+                                                   {"PRODCODE", 'C', 6, 0},
+                                                   {"TAREWEIGHT", 'C', 5, 0},
+                                                   {"USEBYDATE", 'C', 8, 0},
+                                                   {"UNITPRICE", 'N', 9, 2},
+                                                   {"PRODINFO", 'C', 10, 0},
+                                                   {"PRODNAME", 'C', 10, 0}},
                                                   {}));
-    goods().setValues(0, {{QStringLiteral("TNAME1"), QStringLiteral("Чай")}, {QStringLiteral("PRICE"), 12345},
-                          {QStringLiteral("CODE"), 42}, {QStringLiteral("GROUPCODE"), 9}});
+    goods().setValues(0, {{QStringLiteral("TNAME1"), QStringLiteral("Чай")},
+                          {QStringLiteral("PRICE"), 12345},
+                          {QStringLiteral("CODE"), 42},
+                          {QStringLiteral("GROUPCODE"), 9}});
     exportGoodsDbf(goods(), file(QStringLiteral("o.dbf")), file(QStringLiteral("t.dbf")));
     const QJsonObject first = readWithDbfread(file(QStringLiteral("o.dbf"))).value("records").toArray()[0].toObject();
     EXPECT_EQ(first.value("PRODNAME").toString(), QStringLiteral("Чай"));
@@ -256,7 +270,8 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, DbfExportTooWide,
     ::testing::Values(
         TooWideCase{"Tare", "TARA", 1234567, "Value '1234567' of goods 3 does not fit field 'TAREWEIGHT' (6 characters)"},
-        TooWideCase{"NegativeTare", "TARA", -100000, "Value '-100000' of goods 3 does not fit field 'TAREWEIGHT' (6 characters)"},
+        TooWideCase{"NegativeTare", "TARA", -100000,
+                    "Value '-100000' of goods 3 does not fit field 'TAREWEIGHT' (6 characters)"},
         TooWideCase{"Name", "TNAME1", QString(29, QLatin1Char('x')),
                     "Value 'xxxxxxxxxxxxxxxxxxxxxxxxxxxxx' of goods 3 does not fit field 'PRODNAME' (28 characters)"},
         TooWideCase{"ShelfLife", "UBDATE", QStringLiteral("31.12.2024"),
@@ -284,9 +299,11 @@ class DbfImport : public ::testing::Test, public StoreFixture {};
 TEST_F(DbfImport, ThreeRecordsLeaveThreeRows)
 {
     goods().setValues(0, {{QStringLiteral("MESSAGE"), 5}, {QStringLiteral("SG"), QStringLiteral("g")}});
-    dir.writeFile(QStringLiteral("in.dbf"), layDbf(kSevenFields, {{toCp866(QStringLiteral("Хлеб")), "", "3000", "2", "", "11", "1"},
-                                                                  {toCp866(QStringLiteral("Батон")), toCp866(QStringLiteral("нарезной")), "", "", "0", "", ""},
-                                                                  {"", "", "", "", "", "", ""}}));
+    dir.writeFile(QStringLiteral("in.dbf"),
+                  layDbf(kSevenFields,
+                         {{toCp866(QStringLiteral("Хлеб")), "", "3000", "2", "", "11", "1"},
+                          {toCp866(QStringLiteral("Батон")), toCp866(QStringLiteral("нарезной")), "", "", "0", "", ""},
+                          {"", "", "", "", "", "", ""}}));
     importGoodsDbf(goods(), file(QStringLiteral("in.dbf")));
     ASSERT_EQ(goods().count(), 3);
     EXPECT_EQ(goods().text(0, QStringLiteral("NPLU")), QStringLiteral("1"));
@@ -310,15 +327,15 @@ TEST_F(DbfImport, ThreeRecordsLeaveThreeRows)
 
 TEST_F(DbfImport, ForeignLayoutWithBlanksDeletedRecordsAndTheOther866Mark)
 {
-    const QVector<RawField> fields = {{"PRODCODE", 'C', 6, 0},  {"prodname", 'C', 30, 0},  {"FLAG", 'L', 1, 0},
-                                      {"UNITPRICE", 'N', 9, 2}, {"PRODINFO", 'C', 20, 0},  {"USEBYDATE", 'C', 8, 0},
+    const QVector<RawField> fields = {{"PRODCODE", 'C', 6, 0},  {"prodname", 'C', 30, 0}, {"FLAG", 'L', 1, 0},
+                                      {"UNITPRICE", 'N', 9, 2}, {"PRODINFO", 'C', 20, 0}, {"USEBYDATE", 'C', 8, 0},
                                       {"PRODGROUP", 'N', 4, 0}, {"TAREWEIGHT", 'N', 5, 0}};
-    const QByteArray bytes =
-        layDbf(fields,
-               {{"  77  ", toCp866(QStringLiteral("  Сметана 20%")), "T", "1550.00", toCp866(QStringLiteral("стакан")), "10.01.25", "3", ""},
-                {"1", toCp866(QStringLiteral("удалённая")), "F", "1", "", "", "", ""},
-                {"", toCp866(QStringLiteral("Масло")), "?", "", "", "", "", "  200"}},
-               0x65, {false, true, false});
+    const QByteArray bytes = layDbf(fields,
+                                    {{"  77  ", toCp866(QStringLiteral("  Сметана 20%")), "T", "1550.00",
+                                      toCp866(QStringLiteral("стакан")), "10.01.25", "3", ""},
+                                     {"1", toCp866(QStringLiteral("удалённая")), "F", "1", "", "", "", ""},
+                                     {"", toCp866(QStringLiteral("Масло")), "?", "", "", "", "", "  200"}},
+                                    0x65, {false, true, false});
     dir.writeFile(QStringLiteral("foreign.dbf"), bytes);
     importGoodsDbf(goods(), file(QStringLiteral("foreign.dbf")));
     ASSERT_EQ(goods().count(), 2) << "the deleted record is not imported";
@@ -332,7 +349,8 @@ TEST_F(DbfImport, ForeignLayoutWithBlanksDeletedRecordsAndTheOther866Mark)
     EXPECT_EQ(goods().text(1, QStringLiteral("NPLU")), QStringLiteral("2"));
     EXPECT_EQ(goods().text(1, QStringLiteral("TNAME1")), QStringLiteral("Масло"));
     EXPECT_EQ(goods().text(1, QStringLiteral("TARA")), QStringLiteral("200"));
-    EXPECT_EQ(static_cast<quint8>(dir.readFile(QStringLiteral("foreign.dbf")).at(29)), 0x65) << "0x65 is code page 866 too";
+    EXPECT_EQ(static_cast<quint8>(dir.readFile(QStringLiteral("foreign.dbf")).at(29)), 0x65)
+        << "0x65 is code page 866 too";
 }
 
 TEST_F(DbfImport, SetsTheLanguageDriverMark)
@@ -352,7 +370,8 @@ TEST(SetDbfLanguageDriver, RefusesWhatIsNoTable)
     test::ScratchDir dir;
     dir.writeFile(QStringLiteral("x.dbf"), QByteArray("plain text, no table at all, long enough for a header"));
     EXPECT_THROW(setDbfLanguageDriver(dir.file(QStringLiteral("x.dbf"))), FileError);
-    EXPECT_EQ(dir.readFile(QStringLiteral("x.dbf")), QByteArray("plain text, no table at all, long enough for a header"));
+    EXPECT_EQ(dir.readFile(QStringLiteral("x.dbf")),
+              QByteArray("plain text, no table at all, long enough for a header"));
     EXPECT_THROW(setDbfLanguageDriver(dir.file(QStringLiteral("none.dbf"))), FileError);
 }
 
@@ -413,7 +432,8 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    "File %1 is damaged: it holds fewer records than its header states"},
         BadDbfCase{"WrongVersion", [] { return withByte(goodFile(), 0, 0x02); }, "File %1 is not a dBase table"},
-        BadDbfCase{"NoFieldTerminator", [] { return withByte(goodFile(), 32 + 7 * 32, 'X'); }, "File %1 is not a dBase table"},
+        BadDbfCase{"NoFieldTerminator", [] { return withByte(goodFile(), 32 + 7 * 32, 'X'); },
+                   "File %1 is not a dBase table"},
         BadDbfCase{"FieldsWiderThanRecord", [] { return withByte(goodFile(), 32 + 16, char(200)); },
                    "File %1 is not a dBase table"},
         BadDbfCase{"ZeroWidthField", [] { return withByte(goodFile(), 32 + 32 + 16, 0); }, "File %1 is not a dBase table"},
@@ -444,9 +464,15 @@ INSTANTIATE_TEST_SUITE_P(
                        return layDbf(f, {{"a", "", "1", "", "5.00", "", ""}, {"b", "", "1", "", "5.25", "", ""}});
                    },
                    "'5.25' is not a valid integer value for field 'TARA'"},
-        BadDbfCase{"PriceNotANumber", [] { return layDbf(kSevenFields, {{"a", "", "12a", "", "", "", ""}}); },
+        BadDbfCase{"PriceNotANumber",
+                   [] {
+                       return layDbf(kSevenFields, {{"a", "", "12a", "", "", "", ""}});
+                   },
                    "'12a' is not a valid integer value for field 'PRICE'"},
-        BadDbfCase{"PriceBeyond32Bits", [] { return layDbf(kSevenFields, {{"a", "", "9999999999", "", "", "", ""}}); },
+        BadDbfCase{"PriceBeyond32Bits",
+                   [] {
+                       return layDbf(kSevenFields, {{"a", "", "9999999999", "", "", "", ""}});
+                   },
                    "'9999999999' is not a valid integer value for field 'PRICE'"}),
     [](const ::testing::TestParamInfo<BadDbfCase> &info) { return std::string(info.param.name); });
 

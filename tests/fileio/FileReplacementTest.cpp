@@ -66,7 +66,8 @@ TEST(FileReplacement, AWriteThatFailsHalfWayLeavesTheOldFileWhole)
         std::function<void()> write;
     } cases[] = {
         {"the automatic-loading settings", ini, [&] { settings.write(ini); }},
-        {"the watched file's time", ini, [&] { AutoLoadSettings::writeFileTime(ini, QStringLiteral("2026-01-10 10:00:00")); }},
+        {"the watched file's time", ini,
+         [&] { AutoLoadSettings::writeFileTime(ini, QStringLiteral("2026-01-10 10:00:00")); }},
         {"the goods text export", f.file(QStringLiteral("goods.txt")),
          [&] { exportGoodsText(f.goods(), f.file(QStringLiteral("goods.txt"))); }},
         {"the dBase export", f.file(QStringLiteral("goods.dbf")),

@@ -22,7 +22,7 @@ QStringList StoreFixture::goodsSnapshot()
 PythonResult runPython(const QString &script, const QStringList &args)
 {
     const QString python = QFileInfo::exists(QStringLiteral("/usr/bin/python3")) ? QStringLiteral("/usr/bin/python3")
-                                                                                  : QStringLiteral("python3");
+                                                                                 : QStringLiteral("python3");
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("PYTHONIOENCODING"), QStringLiteral("utf-8"));

@@ -12,7 +12,10 @@
 QT_BEGIN_NAMESPACE
 // Readable failure messages.
 inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
-inline void PrintTo(const QStringList &l, std::ostream *os) { *os << "[\"" << l.join(QStringLiteral("\", \"")).toStdString() << "\"]"; }
+inline void PrintTo(const QStringList &l, std::ostream *os)
+{
+    *os << "[\"" << l.join(QStringLiteral("\", \"")).toStdString() << "\"]";
+}
 QT_END_NAMESPACE
 
 namespace tevo::test {
@@ -33,7 +36,7 @@ public:
 
 struct PythonResult {
     int exitCode = -1;
-    QString out;  // standard output, UTF-8
+    QString out; // standard output, UTF-8
     QString err;
 };
 

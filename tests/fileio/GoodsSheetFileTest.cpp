@@ -62,7 +62,8 @@ TEST(GoodsSheetBytes, StartsWithSheetAndCodePageThenTitlesAndEnds)
     EXPECT_EQ(r[1].type, 0x0042);
     EXPECT_EQ(r[1].data, QByteArray("\xE3\x04", 2)); // 1251
     EXPECT_EQ(r[2].type, 0x0204);
-    EXPECT_EQ(r[2].data, QByteArray("\x00\x00\x00\x00\x00\x00", 6) + QByteArray("\x05\x00", 2) + toCp1251(QStringLiteral("№ PLU")));
+    EXPECT_EQ(r[2].data,
+              QByteArray("\x00\x00\x00\x00\x00\x00", 6) + QByteArray("\x05\x00", 2) + toCp1251(QStringLiteral("№ PLU")));
     EXPECT_EQ(r[3].type, 0x0204);
     EXPECT_EQ(u16(r[3].data, 2), 1);
     EXPECT_EQ(r[3].data.mid(8), toCp1251(QStringLiteral("Название товара 1")));
@@ -125,13 +126,20 @@ INSTANTIATE_TEST_SUITE_P(
         CellCase{"Zero", ColumnType::Integer, qlonglong(0), 0x027E, le32(2), 0},
         CellCase{"Price", ColumnType::Integer, qlonglong(1550), 0x027E, le32(1550 * 4 + 2), 0},
         CellCase{"Negative", ColumnType::Integer, qlonglong(-5), 0x027E, le32(quint32(-5 * 4 + 2)), 0},
-        CellCase{"Largest30Bit", ColumnType::Integer, qlonglong((1 << 29) - 1), 0x027E, le32(quint32(((1 << 29) - 1) * 4 + 2)), 0},
-        CellCase{"Smallest30Bit", ColumnType::Integer, qlonglong(-(1 << 29)), 0x027E, le32(quint32(-(1 << 29)) * 4u + 2u), 0},
+        CellCase{"Largest30Bit", ColumnType::Integer, qlonglong((1 << 29) - 1), 0x027E,
+                 le32(quint32(((1 << 29) - 1) * 4 + 2)), 0},
+        CellCase{"Smallest30Bit", ColumnType::Integer, qlonglong(-(1 << 29)), 0x027E,
+                 le32(quint32(-(1 << 29)) * 4u + 2u), 0},
         CellCase{"AboveGoesFloat", ColumnType::Integer, qlonglong(1 << 29), 0x0203, leDouble(536870912.0), 0},
         CellCase{"BelowGoesFloat", ColumnType::Integer, qlonglong(-(1 << 29) - 1), 0x0203, leDouble(-536870913.0), 0},
         CellCase{"BigTotal", ColumnType::Integer, qlonglong(3000000000LL), 0x0203, leDouble(3000000000.0), 0},
-        CellCase{"Text", ColumnType::Text, QStringLiteral("Сыр"), 0x0204, QByteArray("\x03\x00", 2) + toCp1251(QStringLiteral("Сыр")), 0},
-        CellCase{"DigitsInTextColumn", ColumnType::Text, QStringLiteral("5"), 0x0204, QByteArray("\x01\x00" "5", 3), 0},
+        CellCase{"Text", ColumnType::Text, QStringLiteral("Сыр"), 0x0204,
+                 QByteArray("\x03\x00", 2) + toCp1251(QStringLiteral("Сыр")), 0},
+        CellCase{"DigitsInTextColumn", ColumnType::Text, QStringLiteral("5"), 0x0204,
+                 QByteArray("\x01\x00"
+                            "5",
+                            3),
+                 0},
         CellCase{"LongTextCut", ColumnType::Text, QString(300, QLatin1Char('w')), 0x0204,
                  QByteArray("\xFF\x00", 2) + QByteArray(255, 'w'), 0}),
     [](const ::testing::TestParamInfo<CellCase> &info) { return std::string(info.param.name); });
@@ -163,9 +171,12 @@ class GoodsSheetExport : public ::testing::Test, public StoreFixture {};
 
 TEST_F(GoodsSheetExport, XlrdReadsTitlesNumbersAndRussianText)
 {
-    goods().setValues(0, {{QStringLiteral("TNAME1"), QStringLiteral("Молоко")}, {QStringLiteral("PRICE"), 1550},
-                          {QStringLiteral("UBDATE"), QStringLiteral("31.12.24")}, {QStringLiteral("OSUM"), 3000000000LL},
-                          {QStringLiteral("LOGO"), QStringLiteral("Р")}, {QStringLiteral("SG"), QStringLiteral("Отдел 1")}});
+    goods().setValues(0, {{QStringLiteral("TNAME1"), QStringLiteral("Молоко")},
+                          {QStringLiteral("PRICE"), 1550},
+                          {QStringLiteral("UBDATE"), QStringLiteral("31.12.24")},
+                          {QStringLiteral("OSUM"), 3000000000LL},
+                          {QStringLiteral("LOGO"), QStringLiteral("Р")},
+                          {QStringLiteral("SG"), QStringLiteral("Отдел 1")}});
     const QString path = file(QStringLiteral("goods.xls"));
     exportGoodsXls(goods(), path);
     EXPECT_EQ(goods().currentRow(), 3999);

@@ -1,7 +1,7 @@
 #include "common/Codepage.h"
 #include "common/Error.h"
-#include "fileio/GoodsTextFile.h"
 #include "common/ProfileFile.h"
+#include "fileio/GoodsTextFile.h"
 
 #include "FileioTestSupport.h"
 
@@ -42,12 +42,20 @@ class GoodsTextExport : public ::testing::Test, public StoreFixture {};
 TEST_F(GoodsTextExport, NamedRowsGoToSectionsOfTheirPositions)
 {
     goods().setValues(0, {{kName1, QStringLiteral("Молоко")}, {QStringLiteral("PRICE"), 1550}});
-    goods().setValues(2, {{kName1, QStringLiteral("Сыр")}, {QStringLiteral("TNAME2"), QStringLiteral("Российский")},
-                          {QStringLiteral("PRICE"), 45000}, {QStringLiteral("UBDATE"), QStringLiteral("31.12.24")},
-                          {QStringLiteral("TARA"), 10}, {QStringLiteral("CODE"), 321}, {QStringLiteral("GROUPCODE"), 7},
-                          {QStringLiteral("MESSAGE"), 2}, {QStringLiteral("LOGO"), QStringLiteral("Р")},
-                          {QStringLiteral("OSUM"), 100}, {QStringLiteral("OVES"), 200}, {QStringLiteral("OCOUNTPROD"), 3},
-                          {QStringLiteral("SG"), QStringLiteral("g1")}, {QStringLiteral("LASTERASE"), QStringLiteral("x")}});
+    goods().setValues(2, {{kName1, QStringLiteral("Сыр")},
+                          {QStringLiteral("TNAME2"), QStringLiteral("Российский")},
+                          {QStringLiteral("PRICE"), 45000},
+                          {QStringLiteral("UBDATE"), QStringLiteral("31.12.24")},
+                          {QStringLiteral("TARA"), 10},
+                          {QStringLiteral("CODE"), 321},
+                          {QStringLiteral("GROUPCODE"), 7},
+                          {QStringLiteral("MESSAGE"), 2},
+                          {QStringLiteral("LOGO"), QStringLiteral("Р")},
+                          {QStringLiteral("OSUM"), 100},
+                          {QStringLiteral("OVES"), 200},
+                          {QStringLiteral("OCOUNTPROD"), 3},
+                          {QStringLiteral("SG"), QStringLiteral("g1")},
+                          {QStringLiteral("LASTERASE"), QStringLiteral("x")}});
     goods().setValues(6, {{kName1, QStringLiteral("Хлеб")}});
     goods().setValues(4, {{QStringLiteral("PRICE"), 99}}); // priced but unnamed: skipped
     const QString path = file(QStringLiteral("goods.txt"));
@@ -106,9 +114,13 @@ TEST_F(GoodsTextExport, UnwritablePlaceIsReported)
 
 TEST_F(GoodsTextExport, RoundTripKeepsTheEightColumnsAndNameBlanksAreLost)
 {
-    goods().setValues(4, {{kName1, QStringLiteral("  Кефир 1%  ")}, {QStringLiteral("TNAME2"), QStringLiteral("\"в пакете\"")},
-                          {QStringLiteral("PRICE"), 999999}, {QStringLiteral("UBDATE"), QStringLiteral("5")},
-                          {QStringLiteral("TARA"), 5998}, {QStringLiteral("CODE"), 0}, {QStringLiteral("GROUPCODE"), 999999},
+    goods().setValues(4, {{kName1, QStringLiteral("  Кефир 1%  ")},
+                          {QStringLiteral("TNAME2"), QStringLiteral("\"в пакете\"")},
+                          {QStringLiteral("PRICE"), 999999},
+                          {QStringLiteral("UBDATE"), QStringLiteral("5")},
+                          {QStringLiteral("TARA"), 5998},
+                          {QStringLiteral("CODE"), 0},
+                          {QStringLiteral("GROUPCODE"), 999999},
                           {QStringLiteral("MESSAGE"), 3}});
     const QString path = file(QStringLiteral("rt.txt"));
     exportGoodsText(goods(), path);
@@ -140,7 +152,7 @@ TEST_F(GoodsTextImport, PresentSectionsUpToRecordCountAreLoaded)
 {
     write(QStringLiteral("[1]\r\nNPLU=1\r\nTNAME1=Молоко\r\nPRICE=1550\r\n"
                          "[2]\r\nNPLU=2\r\nTNAME1=Кефир\r\n"
-                         "[3]\r\n"                      // no key: not present
+                         "[3]\r\n" // no key: not present
                          "[5]\r\nNPLU= 5 \r\nTNAME1=Сыр\r\n"
                          "[6]\r\nNPLU=6\r\nTNAME1=beyond RecordCount\r\n"
                          "[Main]\r\nRecordCount=5\r\n"));
@@ -182,12 +194,16 @@ TEST_F(GoodsTextImport, NpluIsThePositionAndIsWrittenBack)
 
 TEST_F(GoodsTextImport, EmptyValuesEmptyColumnsAndUnreadKeysKeepTheirs)
 {
-    goods().setValues(0, {{QStringLiteral("PRICE"), 700}, {QStringLiteral("TARA"), 4}, {QStringLiteral("MESSAGE"), 9},
-                          {QStringLiteral("LOGO"), QStringLiteral("U")}, {QStringLiteral("OSUM"), 5}});
-    write(QStringLiteral("[1]\r\nNPLU=1\r\nTNAME1=x\r\nPRICE=\r\nMESSAGE=1\r\nLOGO=\r\nOSUM=0\r\n[Main]\r\nRecordCount=1\r\n"));
+    goods().setValues(0, {{QStringLiteral("PRICE"), 700},
+                          {QStringLiteral("TARA"), 4},
+                          {QStringLiteral("MESSAGE"), 9},
+                          {QStringLiteral("LOGO"), QStringLiteral("U")},
+                          {QStringLiteral("OSUM"), 5}});
+    write(QStringLiteral(
+        "[1]\r\nNPLU=1\r\nTNAME1=x\r\nPRICE=\r\nMESSAGE=1\r\nLOGO=\r\nOSUM=0\r\n[Main]\r\nRecordCount=1\r\n"));
     import();
-    EXPECT_TRUE(goods().isNull(0, QStringLiteral("PRICE")));   // empty value
-    EXPECT_TRUE(goods().isNull(0, QStringLiteral("TARA")));    // missing key reads as empty
+    EXPECT_TRUE(goods().isNull(0, QStringLiteral("PRICE"))); // empty value
+    EXPECT_TRUE(goods().isNull(0, QStringLiteral("TARA")));  // missing key reads as empty
     EXPECT_EQ(goods().text(0, QStringLiteral("MESSAGE")), QStringLiteral("9"));
     EXPECT_EQ(goods().text(0, QStringLiteral("LOGO")), QStringLiteral("U"));
     EXPECT_EQ(goods().text(0, QStringLiteral("OSUM")), QStringLiteral("5"));
@@ -214,13 +230,15 @@ INSTANTIATE_TEST_SUITE_P(Cases, GoodsTextRecordCount,
                                            RecordCountCase{"Zero", "[Main]\r\nRecordCount=0\r\n"},
                                            RecordCountCase{"Negative", "[Main]\r\nRecordCount=-5\r\n"},
                                            RecordCountCase{"NotANumber", "[Main]\r\nRecordCount=many\r\n"}),
-                         [](const ::testing::TestParamInfo<RecordCountCase> &info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<RecordCountCase> &info) {
+                             return std::string(info.param.name);
+                         });
 
 struct StopCase {
     const char *name;
     const char *badSection; // section 2 of the file
     const char *error;
-    bool inputError;        // InputError rather than ConversionError
+    bool inputError; // InputError rather than ConversionError
 };
 
 class GoodsTextStops : public ::testing::TestWithParam<StopCase>, public StoreFixture {};
@@ -229,7 +247,7 @@ TEST_P(GoodsTextStops, AtTheBadSectionKeepingRowsBefore)
 {
     const StopCase &c = GetParam();
     dir.writeFile(QStringLiteral("in.txt"), QByteArray("[1]\r\nNPLU=1\r\nTNAME1=first\r\n[2]\r\n") + c.badSection
-                                               + "[3]\r\nNPLU=3\r\nTNAME1=third\r\n[Main]\r\nRecordCount=3\r\n");
+                                                + "[3]\r\nNPLU=3\r\nTNAME1=third\r\n[Main]\r\nRecordCount=3\r\n");
     const QStringList before = goodsSnapshot();
     try {
         importGoodsText(goods(), file(QStringLiteral("in.txt")));
@@ -259,8 +277,8 @@ INSTANTIATE_TEST_SUITE_P(
         StopCase{"NpluMissing", "TNAME1=x\r\n", "'' is not a valid integer value", false},
         StopCase{"PriceWithFraction", "NPLU=2\r\nTNAME1=x\r\nPRICE=12.5\r\n",
                  "'12.5' is not a valid integer value for field 'PRICE'", false},
-        StopCase{"TareNotANumber", "NPLU=2\r\nTNAME1=x\r\nTARA=five\r\n", "'five' is not a valid integer value for field 'TARA'",
-                 false}),
+        StopCase{"TareNotANumber", "NPLU=2\r\nTNAME1=x\r\nTARA=five\r\n",
+                 "'five' is not a valid integer value for field 'TARA'", false}),
     [](const ::testing::TestParamInfo<StopCase> &info) { return std::string(info.param.name); });
 
 TEST_F(GoodsTextImport, Utf8FilesAreReadAsUtf8)
@@ -269,7 +287,9 @@ TEST_F(GoodsTextImport, Utf8FilesAreReadAsUtf8)
     dir.writeFile(QStringLiteral("in.txt"), text.toUtf8());
     import();
     EXPECT_EQ(goods().text(0, kName1), QStringLiteral("Творог"));
-    dir.writeFile(QStringLiteral("in.txt"), QByteArray("\xEF\xBB\xBF") + QStringLiteral("[1]\r\nNPLU=1\r\nTNAME1=Йогурт\r\n[Main]\r\nRecordCount=1\r\n").toUtf8());
+    dir.writeFile(QStringLiteral("in.txt"),
+                  QByteArray("\xEF\xBB\xBF")
+                      + QStringLiteral("[1]\r\nNPLU=1\r\nTNAME1=Йогурт\r\n[Main]\r\nRecordCount=1\r\n").toUtf8());
     import();
     EXPECT_EQ(goods().text(0, kName1), QStringLiteral("Йогурт"));
 }
@@ -277,8 +297,8 @@ TEST_F(GoodsTextImport, Utf8FilesAreReadAsUtf8)
 TEST_F(GoodsTextImport, LongLinesAreCutNotFatal)
 {
     const QString longName(100000, QChar(0x0416)); // Ж
-    write(QStringLiteral("[1]\r\n") + QString(100000, QLatin1Char('#')) + QStringLiteral("\r\nNPLU=1\r\nTNAME1=") + longName
-          + QStringLiteral("\r\n[Main]\r\nRecordCount=1\r\n"));
+    write(QStringLiteral("[1]\r\n") + QString(100000, QLatin1Char('#')) + QStringLiteral("\r\nNPLU=1\r\nTNAME1=")
+          + longName + QStringLiteral("\r\n[Main]\r\nRecordCount=1\r\n"));
     import();
     EXPECT_EQ(goods().text(0, kName1), longName.left(2047));
 }
@@ -324,8 +344,9 @@ TEST(GoodsTextLoad, LoadsFromAProfileAsAutomaticLoadingDoes)
 {
     StoreFixture f;
     ProfileFile p;
-    p.parse(toCp1251(QStringLiteral("[1]\r\nNPLU=1\r\nTNAME1=a\r\n[2]\r\nNPLU=2\r\nTNAME1=b\r\n[5]\r\nNPLU=5\r\nTNAME1=e\r\n"
-                                    "[Main]\r\nRecordCount=5\r\n")));
+    p.parse(toCp1251(
+        QStringLiteral("[1]\r\nNPLU=1\r\nTNAME1=a\r\n[2]\r\nNPLU=2\r\nTNAME1=b\r\n[5]\r\nNPLU=5\r\nTNAME1=e\r\n"
+                       "[Main]\r\nRecordCount=5\r\n")));
     const GoodsTextLoad load = loadGoodsText(f.goods(), p);
     EXPECT_EQ(load.rangeText() + QString::number(load.recordCount + 1), QStringLiteral("1, 2, 5, 6"));
     EXPECT_EQ(f.goods().text(4, kName1), QStringLiteral("e"));

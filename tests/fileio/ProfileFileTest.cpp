@@ -40,27 +40,26 @@ TEST_P(ProfileRead, FindsTrimsAndUnquotes)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ProfileRead,
-    ::testing::Values(
-        ReadCase{"Plain", u"[Main]\r\nRecordCount=7\r\n", u"Main", u"RecordCount", u"7"},
-        ReadCase{"SectionCaseIgnored", u"[MAIN]\r\nRecordCount=7\r\n", u"main", u"RecordCount", u"7"},
-        ReadCase{"KeyCaseIgnored", u"[Main]\r\nrecordcount=7\r\n", u"Main", u"RECORDCOUNT", u"7"},
-        ReadCase{"CyrillicCaseIgnored", u"[Товар]\r\nИмя=x\r\n", u"ТОВАР", u"имя", u"x"},
-        ReadCase{"BlanksTrimmed", u"[1]\r\nTNAME1=   Молоко  \t\r\n", u"1", u"TNAME1", u"Молоко"},
-        ReadCase{"BlanksAroundKeyAndSection", u"  [ 1 ]  \r\n  TNAME1  =x\r\n", u"1", u"TNAME1", u"x"},
-        ReadCase{"DoubleQuotesRemoved", u"[1]\r\nTNAME1=\" a \"\r\n", u"1", u"TNAME1", u" a "},
-        ReadCase{"SingleQuotesRemoved", u"[1]\r\nTNAME1='a'\r\n", u"1", u"TNAME1", u"a"},
-        ReadCase{"UnpairedQuotesKept", u"[1]\r\nTNAME1=\"a'\r\n", u"1", u"TNAME1", u"\"a'"},
-        ReadCase{"LoneQuoteKept", u"[1]\r\nTNAME1=\"\r\n", u"1", u"TNAME1", u"\""},
-        ReadCase{"EmptyValue", u"[1]\r\nTNAME2=\r\n", u"1", u"TNAME2", u""},
-        ReadCase{"EqualsInValue", u"[1]\r\nTNAME1=a=b\r\n", u"1", u"TNAME1", u"a=b"},
-        ReadCase{"FirstKeyWins", u"[1]\r\nA=1\r\nA=2\r\n", u"1", u"A", u"1"},
-        ReadCase{"KeyOfOtherSectionNotSeen", u"[1]\r\nA=1\r\n[2]\r\nB=2\r\n", u"1", u"B", nullptr},
-        ReadCase{"KeyBeforeAnySectionNotSeen", u"A=1\r\n[1]\r\n", u"1", u"A", nullptr},
-        ReadCase{"CommentIsNoKey", u"[1]\r\n;A=1\r\n", u"1", u";A", nullptr},
-        ReadCase{"RepeatedSectionSearched", u"[1]\r\nA=1\r\n[2]\r\n[1]\r\nB=2\r\n", u"1", u"B", u"2"},
-        ReadCase{"LfAndCrLines", u"[1]\nA=1\rB=2", u"1", u"B", u"2"},
-        ReadCase{"MissingSection", u"[1]\r\nA=1\r\n", u"9", u"A", nullptr},
-        ReadCase{"UnclosedBracketIsNoSection", u"[1]\r\n[2\r\nA=1\r\n", u"1", u"A", u"1"}),
+    ::testing::Values(ReadCase{"Plain", u"[Main]\r\nRecordCount=7\r\n", u"Main", u"RecordCount", u"7"},
+                      ReadCase{"SectionCaseIgnored", u"[MAIN]\r\nRecordCount=7\r\n", u"main", u"RecordCount", u"7"},
+                      ReadCase{"KeyCaseIgnored", u"[Main]\r\nrecordcount=7\r\n", u"Main", u"RECORDCOUNT", u"7"},
+                      ReadCase{"CyrillicCaseIgnored", u"[Товар]\r\nИмя=x\r\n", u"ТОВАР", u"имя", u"x"},
+                      ReadCase{"BlanksTrimmed", u"[1]\r\nTNAME1=   Молоко  \t\r\n", u"1", u"TNAME1", u"Молоко"},
+                      ReadCase{"BlanksAroundKeyAndSection", u"  [ 1 ]  \r\n  TNAME1  =x\r\n", u"1", u"TNAME1", u"x"},
+                      ReadCase{"DoubleQuotesRemoved", u"[1]\r\nTNAME1=\" a \"\r\n", u"1", u"TNAME1", u" a "},
+                      ReadCase{"SingleQuotesRemoved", u"[1]\r\nTNAME1='a'\r\n", u"1", u"TNAME1", u"a"},
+                      ReadCase{"UnpairedQuotesKept", u"[1]\r\nTNAME1=\"a'\r\n", u"1", u"TNAME1", u"\"a'"},
+                      ReadCase{"LoneQuoteKept", u"[1]\r\nTNAME1=\"\r\n", u"1", u"TNAME1", u"\""},
+                      ReadCase{"EmptyValue", u"[1]\r\nTNAME2=\r\n", u"1", u"TNAME2", u""},
+                      ReadCase{"EqualsInValue", u"[1]\r\nTNAME1=a=b\r\n", u"1", u"TNAME1", u"a=b"},
+                      ReadCase{"FirstKeyWins", u"[1]\r\nA=1\r\nA=2\r\n", u"1", u"A", u"1"},
+                      ReadCase{"KeyOfOtherSectionNotSeen", u"[1]\r\nA=1\r\n[2]\r\nB=2\r\n", u"1", u"B", nullptr},
+                      ReadCase{"KeyBeforeAnySectionNotSeen", u"A=1\r\n[1]\r\n", u"1", u"A", nullptr},
+                      ReadCase{"CommentIsNoKey", u"[1]\r\n;A=1\r\n", u"1", u";A", nullptr},
+                      ReadCase{"RepeatedSectionSearched", u"[1]\r\nA=1\r\n[2]\r\n[1]\r\nB=2\r\n", u"1", u"B", u"2"},
+                      ReadCase{"LfAndCrLines", u"[1]\nA=1\rB=2", u"1", u"B", u"2"},
+                      ReadCase{"MissingSection", u"[1]\r\nA=1\r\n", u"9", u"A", nullptr},
+                      ReadCase{"UnclosedBracketIsNoSection", u"[1]\r\n[2\r\nA=1\r\n", u"1", u"A", u"1"}),
     [](const ::testing::TestParamInfo<ReadCase> &info) { return std::string(info.param.name); });
 
 TEST(ProfileFile, ValuesAreCutAt2047Characters)
@@ -74,7 +73,8 @@ TEST(ProfileFile, ValuesAreCutAt2047Characters)
 TEST(ProfileFile, AHundredThousandCharacterLineIsReadWhole)
 {
     const QString junk(100000, QLatin1Char('j'));
-    const ProfileFile p = parsed(QStringLiteral("[1]\r\n") + junk + QStringLiteral("\r\nA=") + junk + QStringLiteral("\r\n"));
+    const ProfileFile p =
+        parsed(QStringLiteral("[1]\r\n") + junk + QStringLiteral("\r\nA=") + junk + QStringLiteral("\r\n"));
     EXPECT_EQ(p.readString(QStringLiteral("1"), QStringLiteral("A")), junk.left(2047));
 }
 
@@ -111,7 +111,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, ProfileReadInteger,
                                            IntegerCase{"HexDollar", "$1F", 31}, IntegerCase{"Quoted", "\"7\"", 7},
                                            IntegerCase{"Empty", "", -99}, IntegerCase{"Text", "seven", -99},
                                            IntegerCase{"TrailingJunk", "7x", -99},
-                                           IntegerCase{"TooBig", "99999999999", -99}, IntegerCase{"Missing", nullptr, -99}),
+                                           IntegerCase{"TooBig", "99999999999", -99},
+                                           IntegerCase{"Missing", nullptr, -99}),
                          [](const ::testing::TestParamInfo<IntegerCase> &info) { return std::string(info.param.name); });
 
 // --- writing ---------------------------------------------------------------------------
@@ -137,22 +138,21 @@ TEST_P(ProfileWrite, ChangesOnlyWhatIsWritten)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ProfileWrite,
-    ::testing::Values(
-        WriteCase{"IntoEmptyFile", u"", u"Main", u"RecordCount", u"0", u"[Main]\r\nRecordCount=0\r\n"},
-        WriteCase{"ReplacedInPlace", u"[1]\r\nA=1\r\nB=2\r\n", u"1", u"a", u"9", u"[1]\r\nA=9\r\nB=2\r\n"},
-        WriteCase{"AddedAtEndOfSection", u"[1]\r\nA=1\r\n[2]\r\nB=2\r\n", u"1", u"C", u"3",
-                  u"[1]\r\nA=1\r\nC=3\r\n[2]\r\nB=2\r\n"},
-        WriteCase{"AddedBeforeTrailingBlankLines", u"[1]\r\nA=1\r\n\r\n[2]\r\n", u"1", u"C", u"3",
-                  u"[1]\r\nA=1\r\nC=3\r\n\r\n[2]\r\n"},
-        WriteCase{"NewSectionAtEnd", u"; head\r\n[1]\r\nA=1\r\n", u"Main", u"RecordCount", u"1",
-                  u"; head\r\n[1]\r\nA=1\r\n[Main]\r\nRecordCount=1\r\n"},
-        WriteCase{"SectionCaseIgnored", u"[MAIN]\r\nX=1\r\n", u"main", u"RecordCount", u"5",
-                  u"[MAIN]\r\nX=1\r\nRecordCount=5\r\n"},
-        WriteCase{"OddLinesKeptAsTheyStand", u"  [1]  \r\n  A = 1 \r\n;c\r\njunk\r\n", u"1", u"B", u"2",
-                  u"  [1]  \r\n  A = 1 \r\n;c\r\njunk\r\nB=2\r\n"},
-        WriteCase{"LfFileWrittenWithCrLf", u"[1]\nA=1\n", u"1", u"A", u"2", u"[1]\r\nA=2\r\n"},
-        WriteCase{"LineBreakInValueCannotMakeLines", u"", u"1", u"TNAME1", u"a\r\n[2]\nNPLU=5",
-                  u"[1]\r\nTNAME1=a  [2] NPLU=5\r\n"}),
+    ::testing::Values(WriteCase{"IntoEmptyFile", u"", u"Main", u"RecordCount", u"0", u"[Main]\r\nRecordCount=0\r\n"},
+                      WriteCase{"ReplacedInPlace", u"[1]\r\nA=1\r\nB=2\r\n", u"1", u"a", u"9", u"[1]\r\nA=9\r\nB=2\r\n"},
+                      WriteCase{"AddedAtEndOfSection", u"[1]\r\nA=1\r\n[2]\r\nB=2\r\n", u"1", u"C", u"3",
+                                u"[1]\r\nA=1\r\nC=3\r\n[2]\r\nB=2\r\n"},
+                      WriteCase{"AddedBeforeTrailingBlankLines", u"[1]\r\nA=1\r\n\r\n[2]\r\n", u"1", u"C", u"3",
+                                u"[1]\r\nA=1\r\nC=3\r\n\r\n[2]\r\n"},
+                      WriteCase{"NewSectionAtEnd", u"; head\r\n[1]\r\nA=1\r\n", u"Main", u"RecordCount", u"1",
+                                u"; head\r\n[1]\r\nA=1\r\n[Main]\r\nRecordCount=1\r\n"},
+                      WriteCase{"SectionCaseIgnored", u"[MAIN]\r\nX=1\r\n", u"main", u"RecordCount", u"5",
+                                u"[MAIN]\r\nX=1\r\nRecordCount=5\r\n"},
+                      WriteCase{"OddLinesKeptAsTheyStand", u"  [1]  \r\n  A = 1 \r\n;c\r\njunk\r\n", u"1", u"B", u"2",
+                                u"  [1]  \r\n  A = 1 \r\n;c\r\njunk\r\nB=2\r\n"},
+                      WriteCase{"LfFileWrittenWithCrLf", u"[1]\nA=1\n", u"1", u"A", u"2", u"[1]\r\nA=2\r\n"},
+                      WriteCase{"LineBreakInValueCannotMakeLines", u"", u"1", u"TNAME1", u"a\r\n[2]\nNPLU=5",
+                                u"[1]\r\nTNAME1=a  [2] NPLU=5\r\n"}),
     [](const ::testing::TestParamInfo<WriteCase> &info) { return std::string(info.param.name); });
 
 TEST(ProfileFile, WritesWindows1251)
@@ -219,14 +219,17 @@ TEST(ProfileFileOnDisk, SaveKeepsOtherContentAndRoundTrips)
 {
     test::ScratchDir dir;
     const QString path = dir.file(QStringLiteral("AutoLoad.ini"));
-    dir.writeFile(QStringLiteral("AutoLoad.ini"), toCp1251(QStringLiteral("; мой файл\r\n[Main]\r\nFName=C:\\товары.txt\r\nTime=60\r\n[Other]\r\nX=1\r\n")));
+    dir.writeFile(QStringLiteral("AutoLoad.ini"),
+                  toCp1251(
+                      QStringLiteral("; мой файл\r\n[Main]\r\nFName=C:\\товары.txt\r\nTime=60\r\n[Other]\r\nX=1\r\n")));
     ProfileFile p(path);
     ASSERT_TRUE(p.load());
     p.writeString(QStringLiteral("main"), QStringLiteral("time"), QStringLiteral("30"));
     p.writeString(QStringLiteral("Main"), QStringLiteral("NeedClear"), QStringLiteral("1"));
     ASSERT_TRUE(p.save());
     EXPECT_EQ(dir.readFile(QStringLiteral("AutoLoad.ini")),
-              toCp1251(QStringLiteral("; мой файл\r\n[Main]\r\nFName=C:\\товары.txt\r\nTime=30\r\nNeedClear=1\r\n[Other]\r\nX=1\r\n")));
+              toCp1251(QStringLiteral(
+                  "; мой файл\r\n[Main]\r\nFName=C:\\товары.txt\r\nTime=30\r\nNeedClear=1\r\n[Other]\r\nX=1\r\n")));
 }
 
 TEST(ProfileFileOnDisk, Utf8FileIsReadAndWrittenBackAsWindows1251)

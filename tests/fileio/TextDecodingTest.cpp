@@ -17,10 +17,7 @@ struct DecodeCase {
 
 class DecodeOutsideText : public ::testing::TestWithParam<DecodeCase> {};
 
-TEST_P(DecodeOutsideText, PicksTheCodePage)
-{
-    EXPECT_EQ(decodeOutsideText(GetParam().bytes), GetParam().expected);
-}
+TEST_P(DecodeOutsideText, PicksTheCodePage) { EXPECT_EQ(decodeOutsideText(GetParam().bytes), GetParam().expected); }
 
 const QString kMilk = QStringLiteral("Молоко");
 
@@ -29,8 +26,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         DecodeCase{"Empty", QByteArray(), QString()},
         DecodeCase{"Ascii", QByteArray("NPLU=1\r\n"), QStringLiteral("NPLU=1\r\n")},
-        DecodeCase{"Cp1251", toCp1251(kMilk), kMilk},
-        DecodeCase{"Utf8WithoutMark", kMilk.toUtf8(), kMilk},
+        DecodeCase{"Cp1251", toCp1251(kMilk), kMilk}, DecodeCase{"Utf8WithoutMark", kMilk.toUtf8(), kMilk},
         DecodeCase{"Utf8WithMark", QByteArray("\xEF\xBB\xBF") + kMilk.toUtf8(), kMilk},
         DecodeCase{"MarkOnly", QByteArray("\xEF\xBB\xBF"), QString()},
         // Mostly valid UTF-8 with one Windows-1251 byte: the whole file is Windows-1251.
@@ -53,21 +49,17 @@ struct SplitCase {
 
 class SplitTextLines : public ::testing::TestWithParam<SplitCase> {};
 
-TEST_P(SplitTextLines, EndsLinesAtEveryKindOfBreak)
-{
-    EXPECT_EQ(splitTextLines(GetParam().text), GetParam().lines);
-}
+TEST_P(SplitTextLines, EndsLinesAtEveryKindOfBreak) { EXPECT_EQ(splitTextLines(GetParam().text), GetParam().lines); }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SplitTextLines,
-    ::testing::Values(SplitCase{"Empty", QString(), {}},
-                      SplitCase{"NoBreak", QStringLiteral("a;b"), {QStringLiteral("a;b")}},
-                      SplitCase{"CrLf", QStringLiteral("a\r\nb\r\n"), {QStringLiteral("a"), QStringLiteral("b")}},
-                      SplitCase{"LfOnly", QStringLiteral("a\nb"), {QStringLiteral("a"), QStringLiteral("b")}},
-                      SplitCase{"CrOnly", QStringLiteral("a\rb\r"), {QStringLiteral("a"), QStringLiteral("b")}},
-                      SplitCase{"LfCrIsTwoBreaks", QStringLiteral("a\n\rb"),
-                                {QStringLiteral("a"), QString(), QStringLiteral("b")}},
-                      SplitCase{"BlankLinesKept", QStringLiteral("\r\n\r\nx"), {QString(), QString(), QStringLiteral("x")}}),
+    ::testing::Values(
+        SplitCase{"Empty", QString(), {}}, SplitCase{"NoBreak", QStringLiteral("a;b"), {QStringLiteral("a;b")}},
+        SplitCase{"CrLf", QStringLiteral("a\r\nb\r\n"), {QStringLiteral("a"), QStringLiteral("b")}},
+        SplitCase{"LfOnly", QStringLiteral("a\nb"), {QStringLiteral("a"), QStringLiteral("b")}},
+        SplitCase{"CrOnly", QStringLiteral("a\rb\r"), {QStringLiteral("a"), QStringLiteral("b")}},
+        SplitCase{"LfCrIsTwoBreaks", QStringLiteral("a\n\rb"), {QStringLiteral("a"), QString(), QStringLiteral("b")}},
+        SplitCase{"BlankLinesKept", QStringLiteral("\r\n\r\nx"), {QString(), QString(), QStringLiteral("x")}}),
     [](const ::testing::TestParamInfo<SplitCase> &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -77,16 +77,15 @@ TEST(CommSettings, DataBitsParityAndStopBits)
     ASSERT_TRUE(dcbToTermios(with(8, 0, 2), t));
     EXPECT_TRUE(t.c_cflag & CSTOPB);
     t = startingPoint();
-    ASSERT_TRUE(dcbToTermios(with(5, 0, 1), t));   // 1.5 stop bits exist with 5 data bits
+    ASSERT_TRUE(dcbToTermios(with(5, 0, 1), t)); // 1.5 stop bits exist with 5 data bits
     EXPECT_TRUE(t.c_cflag & CSTOPB);
 }
 
 TEST(CommSettings, BlocksAPortCannotRunWithAreRefusedUntouched)
 {
     const DCB bad[] = {
-        with(4, 0, 0), with(9, 0, 0), with(8, 5, 0), with(8, 0, 3),
-        with(8, 0, 1),   // 1.5 stop bits with 8 data bits
-        with(5, 0, 2),   // 2 stop bits with 5 data bits
+        with(4, 0, 0), with(9, 0, 0), with(8, 5, 0), with(8, 0, 3), with(8, 0, 1), // 1.5 stop bits with 8 data bits
+        with(5, 0, 2),                                                             // 2 stop bits with 5 data bits
     };
     for (const DCB &d : bad) {
         termios t = startingPoint();

@@ -33,7 +33,7 @@ TEST(LineEvents, CounterChangesGiveEventBits)
     LineCounts a;
     LineCounts b = a;
     EXPECT_EQ(lineEventBits(a, b, &pending, &reported), 0u);
-    EXPECT_EQ(reported, 0xDEADu);   // untouched without an error
+    EXPECT_EQ(reported, 0xDEADu); // untouched without an error
 
     b.cts = 3;
     b.dcd = 1;

@@ -98,7 +98,8 @@ public:
             pollfd pfd{m_master, POLLIN, 0};
             if (::poll(&pfd, 1, timeoutMs) <= 0)
                 break;
-            const ssize_t n = ::read(m_master, buf, std::min<size_t>(sizeof buf, static_cast<size_t>(count - out.size())));
+            const ssize_t n =
+                ::read(m_master, buf, std::min<size_t>(sizeof buf, static_cast<size_t>(count - out.size())));
             if (n > 0)
                 out.append(buf, n);
             else if (n == 0 || (errno != EAGAIN && errno != EINTR))
@@ -133,15 +134,15 @@ public:
             void (TComm32::*signal)();
             const char *name;
         } plain[] = {
-            {&TComm32::commEvent, "CommEvent"},   {&TComm32::eventCharReceived, "EventChar"},
-            {&TComm32::breakReceived, "Break"},           {&TComm32::txEmpty, "TXEMPTY"},
-            {&TComm32::rx80Full, "RX80FULL"},     {&TComm32::printerError, "PERR"},
+            {&TComm32::commEvent, "CommEvent"},    {&TComm32::eventCharReceived, "EventChar"},
+            {&TComm32::breakReceived, "Break"},    {&TComm32::txEmpty, "TXEMPTY"},
+            {&TComm32::rx80Full, "RX80FULL"},      {&TComm32::printerError, "PERR"},
             {&TComm32::ctsChanged, "ChangeCTS"},   {&TComm32::ctsSet, "SetCTS"},
-            {&TComm32::ctsCleared, "ClearCTS"},     {&TComm32::dsrChanged, "ChangeDSR"},
-            {&TComm32::dsrSet, "SetDSR"},         {&TComm32::dsrCleared, "ClearDSR"},
+            {&TComm32::ctsCleared, "ClearCTS"},    {&TComm32::dsrChanged, "ChangeDSR"},
+            {&TComm32::dsrSet, "SetDSR"},          {&TComm32::dsrCleared, "ClearDSR"},
             {&TComm32::ringChanged, "ChangeRing"}, {&TComm32::ringSet, "SetRing"},
-            {&TComm32::ringCleared, "ClearRing"},   {&TComm32::rlsdChanged, "ChangeRLSD"},
-            {&TComm32::rlsdSet, "SetRLSD"},       {&TComm32::rlsdCleared, "ClearRLSD"},
+            {&TComm32::ringCleared, "ClearRing"},  {&TComm32::rlsdChanged, "ChangeRLSD"},
+            {&TComm32::rlsdSet, "SetRLSD"},        {&TComm32::rlsdCleared, "ClearRLSD"},
         };
         for (const auto &p : plain) {
             const QString name = QString::fromLatin1(p.name);

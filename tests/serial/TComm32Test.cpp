@@ -120,7 +120,7 @@ TEST(TComm32Settings, FlowControlReadsBackAndKeepsItsFlagBits)
 
     c.setFlowControl(TFlowControl::fcNone);
     EXPECT_EQ(c.flowControl(), TComm32::fcNone);
-    EXPECT_EQ(c.settings().Flags, 1u);   // binary mode stays, DTR/RTS control stays 0
+    EXPECT_EQ(c.settings().Flags, 1u); // binary mode stays, DTR/RTS control stays 0
 
     c.setProperty("FlowControl", QVariant::fromValue(TComm32::fcHardware));
     EXPECT_EQ(c.flowControl(), TComm32::fcHardware);
@@ -425,7 +425,8 @@ TEST_F(SerialPort, TheEventCharacterIsReportedBeforeItsBlock)
     SignalLog log(comm);
     QStringList order;
     QObject::connect(&comm, &TComm32::eventCharReceived, &log, [&] { order << QStringLiteral("EventChar"); });
-    QObject::connect(&comm, &TComm32::receiveData, &log, [&](const QByteArray &) { order << QStringLiteral("ReceiveData"); });
+    QObject::connect(&comm, &TComm32::receiveData, &log,
+                     [&](const QByteArray &) { order << QStringLiteral("ReceiveData"); });
 
     ASSERT_TRUE(pty.write("plain"));
     ASSERT_TRUE(waitFor([&] { return log.blocks.size() == 1; }));
@@ -460,7 +461,7 @@ TEST_F(SerialPort, QueueWriteWithoutAWriterIsRefused)
     EXPECT_FALSE(comm.queueWrite("abc", 3));
     EXPECT_FALSE(comm.queueWrite(QByteArray("abc")));
     open();
-    EXPECT_FALSE(comm.queueWrite(QByteArray(70000, 'x')));   // longer than a write request holds
+    EXPECT_FALSE(comm.queueWrite(QByteArray(70000, 'x'))); // longer than a write request holds
     comm.closePort();
     EXPECT_FALSE(comm.queueWrite("abc", 3));
 }
@@ -501,7 +502,7 @@ TEST_F(SerialPort, APeerThatHangsUpGivesAFailureNoticeAndNoMore)
     pty.closeMaster();
     ASSERT_TRUE(waitFor([&] { return log.hangups == 1; }));
     test::processEventsFor(20);
-    EXPECT_EQ(log.hangups, 1);   // the reader ended; no busy loop of notices
+    EXPECT_EQ(log.hangups, 1);    // the reader ended; no busy loop of notices
     EXPECT_TRUE(comm.portOpen()); // the driver stays open until closePort
 
     // The writer finds out at its next write and ends too; then writes are refused.
@@ -564,7 +565,7 @@ TEST(TComm32Lifetime, DestroyingAnOpenDriverWithNoticesPending)
     ASSERT_TRUE(pty.write(test::patternBlock(1, 2000)));
     ASSERT_TRUE(comm->queueWrite(test::patternBlock(2, 60000)));
     ASSERT_TRUE(test::waitForPosted(*comm, 3));
-    comm.reset();   // closes the port; the pending block is released unread
+    comm.reset(); // closes the port; the pending block is released unread
     test::processEventsFor(20);
 
     // The device is free again.
@@ -597,12 +598,12 @@ TEST(TComm32LineEvents, DispatchFollowsTheFixedOrder)
 {
     TComm32 c;
     SignalLog log(c);
-    const quint32 all = EV_RXFLAG | EV_TXEMPTY | EV_CTS | EV_DSR | EV_RLSD | EV_BREAK | EV_ERR | EV_RING | EV_PERR |
-                        EV_RX80FULL;
+    const quint32 all =
+        EV_RXFLAG | EV_TXEMPTY | EV_CTS | EV_DSR | EV_RLSD | EV_BREAK | EV_ERR | EV_RING | EV_PERR | EV_RX80FULL;
     TComm32TestAccess::deliverEventNotice(c, all | ((MS_CTS_ON | MS_RING_ON) << 16), CE_FRAME | CE_OVERRUN);
-    EXPECT_EQ(log.events, QStringList({"CommEvent", "Error", "EventChar", "Break", "TXEMPTY", "RX80FULL", "PERR",
-                                       "ChangeCTS", "SetCTS", "ChangeDSR", "ClearDSR", "ChangeRing", "SetRing",
-                                       "ChangeRLSD", "ClearRLSD"}));
+    EXPECT_EQ(log.events,
+              QStringList({"CommEvent", "Error", "EventChar", "Break", "TXEMPTY", "RX80FULL", "PERR", "ChangeCTS",
+                           "SetCTS", "ChangeDSR", "ClearDSR", "ChangeRing", "SetRing", "ChangeRLSD", "ClearRLSD"}));
     EXPECT_EQ(log.errorCodes, QList<quint32>({CE_FRAME | CE_OVERRUN}));
     EXPECT_EQ(c.lastEventMask(), all);
     EXPECT_EQ(c.lastModemStatus(), MS_CTS_ON | MS_RING_ON);

@@ -70,7 +70,9 @@ TEST_F(BesideCommandLineTest, ChangesWaitForTheWindowAndNeitherIsLost)
     goods().setValue(0, QStringLiteral("TNAME1"), QStringLiteral("Из окна"));
     QString err;
     EXPECT_EQ(cli({QStringLiteral("data-check")}), 0) << "reading goes on beside the window";
-    EXPECT_EQ(cli({QStringLiteral("import"), QStringLiteral("goods-csv"), scratch.file(QStringLiteral("goods.csv"))}, &err), 1);
+    EXPECT_EQ(cli({QStringLiteral("import"), QStringLiteral("goods-csv"), scratch.file(QStringLiteral("goods.csv"))},
+                  &err),
+              1);
     EXPECT_TRUE(err.contains(QStringLiteral("база данных занята"))) << err.toStdString();
     EXPECT_EQ(goods().text(1, QStringLiteral("TNAME1")), QString());
 
@@ -79,7 +81,8 @@ TEST_F(BesideCommandLineTest, ChangesWaitForTheWindowAndNeitherIsLost)
     EXPECT_EQ(stored(QStringLiteral("SELECT TNAME1 FROM T WHERE NPLU=1")), QStringLiteral("Из окна"));
     EXPECT_EQ(cli({QStringLiteral("import"), QStringLiteral("goods-csv"), scratch.file(QStringLiteral("goods.csv"))}, &err), 0)
         << err.toStdString();
-    EXPECT_EQ(stored(QStringLiteral("SELECT TNAME1 || '/' || PRICE FROM T WHERE NPLU=2")), QStringLiteral("Из кассы/1550"));
+    EXPECT_EQ(stored(QStringLiteral("SELECT TNAME1 || '/' || PRICE FROM T WHERE NPLU=2")),
+              QStringLiteral("Из кассы/1550"));
 
     // An edit made before the window looked again changes only its own column.
     goods().setValue(1, QStringLiteral("TNAME2"), QStringLiteral("вторая строка"));

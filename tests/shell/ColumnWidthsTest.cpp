@@ -37,7 +37,8 @@ TEST_F(ColumnWidthsTest, DesignedWidthsWithoutAFileAndTheFileAfterClose)
     EXPECT_TRUE(file.sectionExists(QStringLiteral("TMainForm")));
     EXPECT_EQ(file.keys(QStringLiteral("TMainForm")).size(), 15 + 9);
     EXPECT_EQ(file.readString(QStringLiteral("TMainForm"), QStringLiteral("Line0")), QStringLiteral("gdT.0.Width=75"));
-    EXPECT_EQ(file.readString(QStringLiteral("TMainForm"), QStringLiteral("Line15")), QStringLiteral("grM.0.Width=144"));
+    EXPECT_EQ(file.readString(QStringLiteral("TMainForm"), QStringLiteral("Line15")),
+              QStringLiteral("grM.0.Width=144"));
     // Each stored line stands in single quotes in the file.
     EXPECT_TRUE(scratch.readFile(QLatin1String(kColumnWidthsFileName)).contains("Line1='gdT.1.Width=171'"));
 }
@@ -103,15 +104,14 @@ TEST_F(ColumnWidthsTest, DamagedFilesLeaveTheDesignedWidths)
         EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
     }
     windows.reset();
-    scratch.writeFile(QLatin1String(kColumnWidthsFileName),
-                      "[TMainForm]\r\n"
-                      "Line0='gdT.1.Width=abc'\r\n"
-                      "Line1='gdT.99.Width=50'\r\n"
-                      "Line2='gdT.2.Width=0'\r\n"
-                      "Line3='nothing here'\r\n"
-                      "Line4='xyz.1.Width=50'\r\n"
-                      "Line5='gdT.3.Width=999999'\r\n"
-                      "Line6='grM.2.Width=77'\r\n");
+    scratch.writeFile(QLatin1String(kColumnWidthsFileName), "[TMainForm]\r\n"
+                                                            "Line0='gdT.1.Width=abc'\r\n"
+                                                            "Line1='gdT.99.Width=50'\r\n"
+                                                            "Line2='gdT.2.Width=0'\r\n"
+                                                            "Line3='nothing here'\r\n"
+                                                            "Line4='xyz.1.Width=50'\r\n"
+                                                            "Line5='gdT.3.Width=999999'\r\n"
+                                                            "Line6='grM.2.Width=77'\r\n");
     AppWindows &w = activated();
     EXPECT_EQ(w.mainWindow.goodsTab().grid()->columnWidth(1), 171);
     EXPECT_EQ(w.mainWindow.goodsTab().grid()->columnWidth(2), 167);

@@ -59,7 +59,8 @@ TEST_F(DatabaseChoiceTest, AServerThatCannotBeReachedFailsTheOpenAndTheNextActiv
     EXPECT_FALSE(form.store().tablesOpen());
     EXPECT_TRUE(form.appState().startMinimized());
     EXPECT_EQ(aboutDatabase(w),
-              QStringLiteral("База данных: сервер PostgreSQL host=127.0.0.1 port=1 dbname=tevo user=kassa (не открыта)"));
+              QStringLiteral(
+                  "База данных: сервер PostgreSQL host=127.0.0.1 port=1 dbname=tevo user=kassa (не открыта)"));
 
     scratch.writeFile(QLatin1String(kDatabaseChoiceFileName),
                       QStringLiteral("[Database]\r\nServer=%1\r\n").arg(server.connectionString()).toUtf8());

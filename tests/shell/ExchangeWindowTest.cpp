@@ -12,14 +12,14 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
-#include <QTextBlock>
-#include <QLineEdit>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
 
 using namespace tevo;
 using tevo::test::ShellTest;
@@ -36,9 +36,9 @@ protected:
         AppWindows &w = activated();
         w.mainWindow.show();
         w.mainWindow.store().scales().appendRow({{QStringLiteral("U"), QStringLiteral("T")},
-                                               {QStringLiteral("NAME"), QStringLiteral("Касса 1")},
-                                               {QStringLiteral("IP"), QStringLiteral("COM0")},
-                                               {QStringLiteral("SG"), QStringLiteral("meat")}});
+                                                 {QStringLiteral("NAME"), QStringLiteral("Касса 1")},
+                                                 {QStringLiteral("IP"), QStringLiteral("COM0")},
+                                                 {QStringLiteral("SG"), QStringLiteral("meat")}});
         return w.mainWindow.exchange();
     }
     void answer(ExchangeHub &h, char reply)
@@ -133,9 +133,9 @@ TEST_F(ExchangeWindowTest, AFastWriteOfEveryGoodsKeepsTheWindowAnsweringAndLogsE
     w.mainWindow.showNormal();
     w.packetLogWindow.show();
     w.mainWindow.store().scales().appendRow({{QStringLiteral("U"), QStringLiteral("T")},
-                                           {QStringLiteral("NAME"), QStringLiteral("Касса 1")},
-                                           {QStringLiteral("IP"), QStringLiteral("127.0.0.1")},
-                                           {QStringLiteral("PORT"), port}});
+                                             {QStringLiteral("NAME"), QStringLiteral("Касса 1")},
+                                             {QStringLiteral("IP"), QStringLiteral("127.0.0.1")},
+                                             {QStringLiteral("PORT"), port}});
     ExchangeHub &h = w.mainWindow.exchange();
     w.mainWindow.parametersTab().setFastExchangeTicked(true);
     int packets = 0;
@@ -146,8 +146,8 @@ TEST_F(ExchangeWindowTest, AFastWriteOfEveryGoodsKeepsTheWindowAnsweringAndLogsE
     int handledAt = -1;
     QObject::connect(&h.engine(), &ExchangeEngine::scaleProgress, [&](const ScaleStatus &s) {
         if (s.done == 2000 && !s.finished)
-            QMetaObject::invokeMethod(&w.mainWindow, [&] { handledAt = ended ? 4000 : h.engine().status(1).done; },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                &w.mainWindow, [&] { handledAt = ended ? 4000 : h.engine().status(1).done; }, Qt::QueuedConnection);
     });
     ASSERT_TRUE(w.packetLogWindow.view()->toPlainText().isEmpty());
     ASSERT_TRUE(h.goods().StartGoodsWrite(QStringLiteral("1-4000")));

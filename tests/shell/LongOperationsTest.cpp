@@ -72,7 +72,11 @@ TEST_F(LongOperationsTest, WhatArrivesDuringAGoodsRebuildWaitsOrIsRefused)
         std::function<void()> arrive;
         bool refusedWithABox;
     } cases[] = {
-        {"an automatic-loading tick with a clearing load", [this] { watch({3, 9}, true); }, false},
+        {"an automatic-loading tick with a clearing load",
+         [this] {
+             watch({3, 9}, true);
+         },
+         false},
         {"Ctrl+Delete in the goods grid",
          [this] {
              TableGrid *grid = windows->mainWindow.goodsTab().grid();
@@ -85,8 +89,8 @@ TEST_F(LongOperationsTest, WhatArrivesDuringAGoodsRebuildWaitsOrIsRefused)
          [this] { QTimer::singleShot(0, &windows->mainWindow, &MainWindow::onEmptyMessagesTriggered); }, true},
         {"the goods text import",
          [this] { QTimer::singleShot(0, &windows->mainWindow, &MainWindow::onImportTextTriggered); }, true},
-        {"the dBase import",
-         [this] { QTimer::singleShot(0, &windows->mainWindow, &MainWindow::onImportDbfTriggered); }, true},
+        {"the dBase import", [this] { QTimer::singleShot(0, &windows->mainWindow, &MainWindow::onImportDbfTriggered); },
+         true},
         {"the goods semicolon import",
          [this] { QTimer::singleShot(0, &windows->mainWindow, &MainWindow::onImportGoodsCsvTriggered); }, true},
         {"the messages semicolon import",

@@ -7,8 +7,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QEvent>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -68,7 +68,8 @@ TEST_F(MainFormTest, FailedDatabaseOpenKeepsRunningAndRetriesAtNextActivation)
     // The menu commands report instead of failing.
     Dialogs::reset();
     form.onCheckDataTriggered();
-    EXPECT_EQ(Dialogs::shownTexts(), QStringList{QStringLiteral("Проверка данных завершена успешно. Ошибок не обнаружено")});
+    EXPECT_EQ(Dialogs::shownTexts(),
+              QStringList{QStringLiteral("Проверка данных завершена успешно. Ошибок не обнаружено")});
 
     test::makeDatabase(scratch.databasePath());
     Dialogs::reset();
@@ -203,7 +204,8 @@ TEST_F(MainFormTest, HelpOpensTheUserGuideOrSaysItIsMissing)
     scratch.writeFile(QStringLiteral("help/index.html"), "<html></html>");
     w.mainWindow.findChild<QAction *>(QStringLiteral("N16"))->trigger();
     EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
-    EXPECT_EQ(Dialogs::openedDocuments(), QList<QUrl>{QUrl::fromLocalFile(scratch.file(QStringLiteral("help/index.html")))});
+    EXPECT_EQ(Dialogs::openedDocuments(),
+              QList<QUrl>{QUrl::fromLocalFile(scratch.file(QStringLiteral("help/index.html")))});
 
     // The about box tells where the files are.
     auto *folder = w.aboutDialog.findChild<QLabel *>(QStringLiteral("DataFolder"));

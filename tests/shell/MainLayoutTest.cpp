@@ -12,11 +12,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
-#include <QPlainTextEdit>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
@@ -30,8 +30,7 @@ namespace {
 using MainLayoutTest = ShellTest;
 
 // The control of the main window with that object name.
-template <class W>
-W *child(const QObject &window, const char *name)
+template <class W> W *child(const QObject &window, const char *name)
 {
     W *w = window.findChild<W *>(QLatin1String(name));
     EXPECT_NE(w, nullptr) << name;
@@ -104,8 +103,10 @@ TEST_F(MainLayoutTest, GoodsAndMessagesStrips)
     EXPECT_EQ(child<QProgressBar>(f, "pbT")->maximum(), 100);
     EXPECT_EQ(child<QProgressBar>(f, "pbM")->maximum(), 100);
     EXPECT_FALSE(child<QPlainTextEdit>(f, "Memo")->isVisibleTo(&f));
-    EXPECT_EQ(child<TableGrid>(f, "gdT")->model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Цена (коп.)"));
-    EXPECT_EQ(child<TableGrid>(f, "grM")->model()->headerData(8, Qt::Horizontal).toString(), QStringLiteral("Строка 8"));
+    EXPECT_EQ(child<TableGrid>(f, "gdT")->model()->headerData(3, Qt::Horizontal).toString(),
+              QStringLiteral("Цена (коп.)"));
+    EXPECT_EQ(child<TableGrid>(f, "grM")->model()->headerData(8, Qt::Horizontal).toString(),
+              QStringLiteral("Строка 8"));
 }
 
 TEST_F(MainLayoutTest, ParametersTab)
@@ -141,7 +142,8 @@ TEST_F(MainLayoutTest, ParametersTab)
     EXPECT_EQ(child<QLineEdit>(f, "Edit5")->text(), QStringLiteral("10"));
     EXPECT_EQ(child<QLineEdit>(f, "Edit4")->text(), QStringLiteral("200"));
     EXPECT_EQ(child<QCheckBox>(f, "cbFastExchange")->text(), QStringLiteral("Быстрый обмен"));
-    EXPECT_EQ(child<QCheckBox>(f, "cbFastExchange")->parentWidget(), child<QGroupBox>(f, "GroupBox2")) << "in the group \" Общие \"";
+    EXPECT_EQ(child<QCheckBox>(f, "cbFastExchange")->parentWidget(), child<QGroupBox>(f, "GroupBox2"))
+        << "in the group \" Общие \"";
     EXPECT_FALSE(child<QCheckBox>(f, "cbFastExchange")->isChecked());
     EXPECT_EQ(child<QLabel>(f, "Image1")->size(), QSize(180, 180));
     EXPECT_EQ(child<QToolButton>(f, "SpeedButton4")->text(), QStringLiteral("Открыть"));
@@ -153,13 +155,17 @@ TEST_F(MainLayoutTest, ParametersTab)
     EXPECT_EQ(f.parametersTab().logoImage().size(), QSize(128, 32));
     EXPECT_EQ(child<QLabel>(f, "Image1")->pixmap().size(), QSize(180, 45));
 
-    for (LcdIndicator *lcd : {child<LcdIndicator>(f, "liM"), child<LcdIndicator>(f, "liCena"), child<LcdIndicator>(f, "liCost"), child<LcdIndicator>(f, "liPLU")})
+    for (LcdIndicator *lcd : {child<LcdIndicator>(f, "liM"), child<LcdIndicator>(f, "liCena"),
+                              child<LcdIndicator>(f, "liCost"), child<LcdIndicator>(f, "liPLU")})
         EXPECT_EQ(lcd->size(), QSize(180, 36));
     child<LcdIndicator>(f, "liM")->setIndicatorString(QStringLiteral("1,5"));
     EXPECT_DOUBLE_EQ(child<LcdIndicator>(f, "liM")->value(), 1.5);
 
-    const QList<QLineEdit *> totals = {child<QLineEdit>(f, "edim"), child<QLineEdit>(f, "edisum"), child<QLineEdit>(f, "ediprod"), child<QLineEdit>(f, "edimp"), child<QLineEdit>(f, "edisp"),
-                                       child<QLineEdit>(f, "ediprodp"), child<QLineEdit>(f, "edicp"), child<QLineEdit>(f, "edice"), child<QLineEdit>(f, "edifp"), child<QLineEdit>(f, "edifm")};
+    const QList<QLineEdit *> totals = {child<QLineEdit>(f, "edim"),    child<QLineEdit>(f, "edisum"),
+                                       child<QLineEdit>(f, "ediprod"), child<QLineEdit>(f, "edimp"),
+                                       child<QLineEdit>(f, "edisp"),   child<QLineEdit>(f, "ediprodp"),
+                                       child<QLineEdit>(f, "edicp"),   child<QLineEdit>(f, "edice"),
+                                       child<QLineEdit>(f, "edifp"),   child<QLineEdit>(f, "edifm")};
     for (QLineEdit *e : totals)
         EXPECT_TRUE(e->isReadOnly()) << e->objectName().toStdString();
     EXPECT_EQ(child<QPushButton>(f, "btnItog")->text(), QStringLiteral("Обновить"));
@@ -167,7 +173,8 @@ TEST_F(MainLayoutTest, ParametersTab)
 
     // Every labelled edit has its label as buddy.
     for (QLineEdit *e : f.findChildren<QLineEdit *>()) {
-        if (e->objectName().isEmpty() || e->objectName().startsWith(QLatin1String("qt_")) || e == child<QLineEdit>(f, "Edit6"))
+        if (e->objectName().isEmpty() || e->objectName().startsWith(QLatin1String("qt_"))
+            || e == child<QLineEdit>(f, "Edit6"))
             continue;
         auto *label = f.findChild<QLabel *>(e->objectName() + QStringLiteral("Label"));
         ASSERT_NE(label, nullptr) << e->objectName().toStdString();

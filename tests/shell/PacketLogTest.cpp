@@ -9,7 +9,8 @@ using namespace tevo;
 
 TEST(PacketLogLine, DigitBytesBecomeDigitsOthersWindows1251)
 {
-    EXPECT_EQ(packetLogLine(QByteArray("\xAA\x00\x05", 3)), QStringLiteral("Get[3]: ") + QChar(0x0404) + QStringLiteral("05"));
+    EXPECT_EQ(packetLogLine(QByteArray("\xAA\x00\x05", 3)),
+              QStringLiteral("Get[3]: ") + QChar(0x0404) + QStringLiteral("05"));
     EXPECT_EQ(packetLogLine(QByteArray("\x80\x09\xC0\xFF", 4)),
               QStringLiteral("Get[4]: ") + QChar(0x0402) + QStringLiteral("9") + QChar(0x0410) + QChar(0x044F));
     EXPECT_EQ(packetLogLine(QByteArray()), QStringLiteral("Get[0]: "));

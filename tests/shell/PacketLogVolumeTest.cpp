@@ -8,8 +8,8 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
-#include <gtest/gtest.h>
 #include <cstdio>
+#include <gtest/gtest.h>
 
 using namespace tevo;
 
@@ -30,8 +30,8 @@ TEST(PaketViewFormVolume, ManyLinesAppendAndTheViewStillAnswers)
 {
     PacketLogWindow form;
     form.show();
-    const int lines = qEnvironmentVariableIntValue("TEVO_LOG_LINES") > 0 ? qEnvironmentVariableIntValue("TEVO_LOG_LINES")
-                                                                         : 100000;
+    const int lines =
+        qEnvironmentVariableIntValue("TEVO_LOG_LINES") > 0 ? qEnvironmentVariableIntValue("TEVO_LOG_LINES") : 100000;
     const QByteArray ready("\x80", 1);
     const QByteArray ack("\xAA", 1);
     QElapsedTimer clock;

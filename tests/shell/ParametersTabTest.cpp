@@ -24,9 +24,7 @@ TEST_F(ParametersTabTest, SettingsShownInTheirControlsAndGivenBack)
     const ExchangeEngine &engine = w.mainWindow.exchange().engine();
     auto text = [&](const char *name) { return tab.findChild<QLineEdit *>(QLatin1String(name))->text(); };
     auto index = [&](const char *name) { return tab.findChild<QComboBox *>(QLatin1String(name))->currentIndex(); };
-    auto ticked = [&](int box) {
-        return tab.findChild<QCheckBox *>(QStringLiteral("CheckBox%1").arg(box))->isChecked();
-    };
+    auto ticked = [&](int box) { return tab.findChild<QCheckBox *>(QStringLiteral("CheckBox%1").arg(box))->isChecked(); };
 
     struct Case {
         ScaleSettings settings;
@@ -34,7 +32,7 @@ TEST_F(ParametersTabTest, SettingsShownInTheirControlsAndGivenBack)
         bool givenBack;               // settings() gives the same values back
     };
     const Case cases[] = {
-        {{7, 5, 4, 3, 0x81, 150}, 4, 4, true},  // bit 0 "Изменение цены" and bit 7, apart in the column
+        {{7, 5, 4, 3, 0x81, 150}, 4, 4, true}, // bit 0 "Изменение цены" and bit 7, apart in the column
         {{1, 46, 0, 10, 0x7E, 200}, 45, 0, true},
         {{1, 21, 99, 10, 0, 200}, 20, -1, false}, // a barcode the list does not have: none chosen
         {{1, 0, 1, 10, 0, 200}, -1, 1, false},    // no label format: a write is refused

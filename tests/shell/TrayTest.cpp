@@ -6,10 +6,10 @@
 #include "shell/TrayIcon.h"
 
 #include <QAction>
-#include <QMenu>
-#include <QSystemTrayIcon>
 #include <QFile>
+#include <QMenu>
 #include <QStatusBar>
+#include <QSystemTrayIcon>
 
 using namespace tevo;
 using namespace tevo::test;
@@ -106,7 +106,8 @@ TEST_F(TrayTest, GoodsWriteEndGoesToTheBalloonWhileHiddenAndToABoxWhileShown)
     ASSERT_TRUE(w.tray.mainWindowInTray());
     Dialogs::reset();
     // A serial scale whose port does not open: the test answers for it.
-    w.mainWindow.store().scales().appendRow({{QStringLiteral("U"), QStringLiteral("T")}, {QStringLiteral("IP"), QStringLiteral("COM0")}});
+    w.mainWindow.store().scales().appendRow(
+        {{QStringLiteral("U"), QStringLiteral("T")}, {QStringLiteral("IP"), QStringLiteral("COM0")}});
     auto acknowledgeRecords = [&](int records) {
         for (int i = 0; i < records; ++i) {
             hub.engine().HandleReply(QByteArray(1, char(0x80)), 1);

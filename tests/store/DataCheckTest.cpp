@@ -50,7 +50,8 @@ TEST_F(DataCheckTest, RowsWithoutPriceAreNotExamined)
 
 TEST_F(DataCheckTest, NameTareAndOddTareTogether)
 {
-    const QString text = checkWith(6, {{QStringLiteral("TARA"), 5999}, {QStringLiteral("TNAME1"), QString(29, QLatin1Char('a'))}});
+    const QString text =
+        checkWith(6, {{QStringLiteral("TARA"), 5999}, {QStringLiteral("TNAME1"), QString(29, QLatin1Char('a'))}});
     EXPECT_EQ(text, report(QStringLiteral("Название товара 1; Тара Тара; "), 7));
 }
 
@@ -111,13 +112,14 @@ TEST_F(DataCheckTest, CodeAndGroupCodeLimits)
 
 TEST_F(DataCheckTest, FragmentsFollowTheColumnOrder)
 {
-    const QString text = checkWith(8, {{QStringLiteral("NPLU"), 5000},
-                                       {QStringLiteral("TNAME1"), QString(30, QLatin1Char('a'))},
-                                       {QStringLiteral("TNAME2"), QString(30, QLatin1Char('b'))},
-                                       {QStringLiteral("CODE"), 1000000},
-                                       {QStringLiteral("UBDATE"), QStringLiteral("x")},
-                                       {QStringLiteral("TARA"), 7001},
-                                       {QStringLiteral("GROUPCODE"), 1000000}},
+    const QString text = checkWith(8,
+                                   {{QStringLiteral("NPLU"), 5000},
+                                    {QStringLiteral("TNAME1"), QString(30, QLatin1Char('a'))},
+                                    {QStringLiteral("TNAME2"), QString(30, QLatin1Char('b'))},
+                                    {QStringLiteral("CODE"), 1000000},
+                                    {QStringLiteral("UBDATE"), QStringLiteral("x")},
+                                    {QStringLiteral("TARA"), 7001},
+                                    {QStringLiteral("GROUPCODE"), 1000000}},
                                    1000000);
     EXPECT_EQ(text, report(QStringLiteral("№ ПЛУ Название товара 1; Название товара 2; Код товара Цена "
                                           "Срок годности; Тара Тара; Групповой код "),
@@ -126,8 +128,12 @@ TEST_F(DataCheckTest, FragmentsFollowTheColumnOrder)
 
 TEST_F(DataCheckTest, OnlyTheFirstFaultyRowIsReportedAndLeftCurrent)
 {
-    goods().setValues(8, {{QStringLiteral("PRICE"), 1}, {QStringLiteral("UBDATE"), QStringLiteral("5")}, {QStringLiteral("TARA"), 1}});
-    goods().setValues(4, {{QStringLiteral("PRICE"), 1}, {QStringLiteral("UBDATE"), QStringLiteral("5")}, {QStringLiteral("TARA"), 9999}});
+    goods().setValues(8, {{QStringLiteral("PRICE"), 1},
+                          {QStringLiteral("UBDATE"), QStringLiteral("5")},
+                          {QStringLiteral("TARA"), 1}});
+    goods().setValues(4, {{QStringLiteral("PRICE"), 1},
+                          {QStringLiteral("UBDATE"), QStringLiteral("5")},
+                          {QStringLiteral("TARA"), 9999}});
     goods().first();
     EXPECT_EQ(checkGoods(goods()), report(QStringLiteral("Тара Тара; "), 5));
     EXPECT_EQ(goods().currentRow(), 4);

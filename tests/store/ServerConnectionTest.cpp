@@ -21,11 +21,11 @@ TEST(ServerConnection, SplitsAConnectionStringAsLibpqReadsIt)
     const ParseCase cases[] = {
         {"plain", "host=shop port=5432 dbname=tevo user=kassa", "shop", "5432", "tevo", "kassa", "", ""},
         {"blanks around = and at the ends", "  host = shop\tdbname= tevo  ", "shop", "", "tevo", "", "", ""},
-        {"quoted, with blanks, quotes and backslashes", R"(password='it\'s' user='a b' dbname='q\\y')", "", "", R"(q\y)",
-         "a b", "it's", ""},
+        {"quoted, with blanks, quotes and backslashes", R"(password='it\'s' user='a b' dbname='q\\y')", "", "",
+         R"(q\y)", "a b", "it's", ""},
         {"an empty quoted value", "password='' user=u", "", "", "", "u", "", ""},
-        {"other keys kept in order, keys folded", "SSLMODE=require host=h options='-c search_path=x'", "h", "", "",
-         "", "", "sslmode='require' options='-c search_path=x'"},
+        {"other keys kept in order, keys folded", "SSLMODE=require host=h options='-c search_path=x'", "h", "", "", "",
+         "", "sslmode='require' options='-c search_path=x'"},
         {"a backslash outside quotes", R"(password=a\ b)", "", "", "", "", "a b", ""},
         {"a list of hosts and ports", "host=a,b port=1,2", "a,b", "1,2", "", "", "", ""},
     };

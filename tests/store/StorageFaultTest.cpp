@@ -95,9 +95,9 @@ TEST_F(StorageFaultTest, RebuildOfADatabaseLockedByAnotherProcessFailsAndKeepsTh
     storeCommittedGoods();
     QSqlDatabase other = otherConnection();
     QSqlQuery lock(other);
-    const QStringList locking = where.isServer()
-        ? QStringList{QStringLiteral("BEGIN"), QStringLiteral("LOCK TABLE T IN ACCESS EXCLUSIVE MODE")}
-        : QStringList{QStringLiteral("BEGIN EXCLUSIVE")};
+    const QStringList locking =
+        where.isServer() ? QStringList{QStringLiteral("BEGIN"), QStringLiteral("LOCK TABLE T IN ACCESS EXCLUSIVE MODE")}
+                         : QStringList{QStringLiteral("BEGIN EXCLUSIVE")};
     for (const QString &sql : locking)
         ASSERT_TRUE(lock.exec(sql)) << lock.lastError().text().toStdString();
     try {
@@ -174,7 +174,8 @@ TEST_F(StorageFaultTest, TextImportOnAFullDiskSaysTheChangesAreLostAndEveryTable
     store->scales().appendRow({{QStringLiteral("NAME"), QStringLiteral("Весы 1")}});
     QByteArray text;
     for (int n = 11; n <= 2000; ++n)
-        text += QStringLiteral("[%1]\r\nNPLU=%1\r\nTNAME1=%2\r\nTNAME2=%2\r\n").arg(n).arg(QString(28, QLatin1Char('x'))).toUtf8();
+        text +=
+            QStringLiteral("[%1]\r\nNPLU=%1\r\nTNAME1=%2\r\nTNAME2=%2\r\n").arg(n).arg(QString(28, QLatin1Char('x'))).toUtf8();
     text += "[Main]\r\nRecordCount=2000\r\n";
     scratch.writeFile(QStringLiteral("big.txt"), text);
     try {
@@ -315,12 +316,11 @@ TEST_F(StorageFaultTest, ABlockedCommitIsReportedOnceRetriedWithGrowingPausesAnd
 TEST_F(StorageFaultTest, TextImportStoppedByABadNumberKeepsTheRowsBeforeAndNamesTheValue)
 {
     storeCommittedGoods();
-    scratch.writeFile(QStringLiteral("goods.txt"),
-                      "[1]\r\nNPLU=11\r\nTNAME1=Первый\r\n"
-                      "[2]\r\nNPLU=12\r\nTNAME1=Второй\r\n"
-                      "[3]\r\nNPLU=1x3\r\nTNAME1=Третий\r\n"
-                      "[4]\r\nNPLU=14\r\nTNAME1=Четвёртый\r\n"
-                      "[Main]\r\nRecordCount=4\r\n");
+    scratch.writeFile(QStringLiteral("goods.txt"), "[1]\r\nNPLU=11\r\nTNAME1=Первый\r\n"
+                                                   "[2]\r\nNPLU=12\r\nTNAME1=Второй\r\n"
+                                                   "[3]\r\nNPLU=1x3\r\nTNAME1=Третий\r\n"
+                                                   "[4]\r\nNPLU=14\r\nTNAME1=Четвёртый\r\n"
+                                                   "[Main]\r\nRecordCount=4\r\n");
     try {
         importGoodsText(goods(), scratch.file(QStringLiteral("goods.txt")));
         FAIL() << "the bad number was taken";
@@ -358,8 +358,8 @@ TEST_F(StorageFaultTest, DamagedDbaseFileLeavesTheGoodsUnchanged)
     before[0] = QStringLiteral("изменено");
 
     const QByteArray cuts[] = {
-        whole.left(whole.size() / 2),                  // records cut off half-way
-        whole.left(20),                                // the header cut off
+        whole.left(whole.size() / 2),                   // records cut off half-way
+        whole.left(20),                                 // the header cut off
         QByteArray(whole).replace(8, 2, "\xff\x7f", 2), // header length beyond the file
     };
     for (const QByteArray &bytes : cuts) {

@@ -19,10 +19,7 @@ constexpr char kRefuse = char(0xEE);
 constexpr int kStateLength = WeighingState::kLength - 1;
 constexpr int kTotalsLength = SalesTotals::kLength - 1;
 
-quint32 le(const QByteArray &b, int at, int width)
-{
-    return PacketReader(b).unsignedLe(at, width);
-}
+quint32 le(const QByteArray &b, int at, int width) { return PacketReader(b).unsignedLe(at, width); }
 
 void putLe(QByteArray &b, int at, qint64 value, int width)
 {
@@ -67,7 +64,8 @@ QByteArray hexField(const QJsonObject &o, const char *key, int length)
 {
     const QByteArray bytes = QByteArray::fromHex(o.value(QLatin1String(key)).toString().toLatin1());
     if (bytes.size() != length)
-        throw InputError(QStringLiteral("scale file: \"%1\" must hold %2 bytes in hex").arg(QLatin1String(key)).arg(length));
+        throw InputError(
+            QStringLiteral("scale file: \"%1\" must hold %2 bytes in hex").arg(QLatin1String(key)).arg(length));
     return bytes;
 }
 
@@ -79,10 +77,10 @@ struct RequestName {
     int numberWidth;
 };
 constexpr RequestName kRequestNames[] = {
-    {"goods", 0x82, 4},        {"goods-read", 0x81, 4},  {"messages", 0x84, 2},    {"messages-read", 0x83, 2},
-    {"settings", 0x8A, 0},     {"settings-read", 0x95, 0}, {"header", 0x94, 0},    {"header-read", 0x98, 0},
-    {"logo", 0x8C, 0},         {"logo-read", 0x97, 0},   {"date", 0x99, 0},        {"time", 0x9A, 0},
-    {"state", 0x89, 0},        {"totals", 0x85, 0},
+    {"goods", 0x82, 4},    {"goods-read", 0x81, 4},    {"messages", 0x84, 2}, {"messages-read", 0x83, 2},
+    {"settings", 0x8A, 0}, {"settings-read", 0x95, 0}, {"header", 0x94, 0},   {"header-read", 0x98, 0},
+    {"logo", 0x8C, 0},     {"logo-read", 0x97, 0},     {"date", 0x99, 0},     {"time", 0x9A, 0},
+    {"state", 0x89, 0},    {"totals", 0x85, 0},
 };
 
 const RequestName *requestName(uchar command)
@@ -125,21 +123,32 @@ Refusal parseRefusal(const QString &text, bool once)
 int requestLength(uchar command)
 {
     switch (command) {
-    case 0x82: return kGoodsRecordLength;
-    case 0x81: return kGoodsReadRequestLength;
-    case 0x84: return kMessageRecordLength;
-    case 0x83: return kMessageReadRequestLength;
-    case 0x8A: return kSettingsPacketLength;
-    case 0x94: return kHeaderPacketLength;
-    case 0x8C: return kLogoPacketLength;
-    case 0x99: return 7;
-    case 0x9A: return 7;
+    case 0x82:
+        return kGoodsRecordLength;
+    case 0x81:
+        return kGoodsReadRequestLength;
+    case 0x84:
+        return kMessageRecordLength;
+    case 0x83:
+        return kMessageReadRequestLength;
+    case 0x8A:
+        return kSettingsPacketLength;
+    case 0x94:
+        return kHeaderPacketLength;
+    case 0x8C:
+        return kLogoPacketLength;
+    case 0x99:
+        return 7;
+    case 0x9A:
+        return 7;
     case 0x95:
     case 0x98:
     case 0x97:
     case 0x85:
-    case 0x89: return 1;
-    default: return 0;
+    case 0x89:
+        return 1;
+    default:
+        return 0;
     }
 }
 
@@ -172,13 +181,14 @@ QList<ScaleModel::Reply> ScaleModel::feedReplies(const QByteArray &bytes)
             if (b == 0x01) {
                 ++m_polls;
                 if (m_options.ignorePolls > 0 && m_polls % m_options.ignorePolls == 0)
-                    continue;   // busy: this poll goes unanswered
+                    continue; // busy: this poll goes unanswered
                 m_ready = true;
-                replies.append({Reply::Ready, m_options.readyPrefix ? QByteArray("\x01\x80", 2) : QByteArray(1, char(0x80)), 0});
+                replies.append(
+                    {Reply::Ready, m_options.readyPrefix ? QByteArray("\x01\x80", 2) : QByteArray(1, char(0x80)), 0});
                 continue;
             }
             if (!m_ready)
-                continue;   // not a request: nobody asked for one
+                continue; // not a request: nobody asked for one
             if (requestLength(b) == 0) {
                 m_ready = false;
                 ++m_requests;
@@ -263,7 +273,7 @@ QByteArray ScaleModel::answer(const QByteArray &req)
     switch (command) {
     case 0x82: {
         const quint32 plu = le(req, 1, 4);
-        goods[plu].record = req;   // gathered totals stay
+        goods[plu].record = req; // gathered totals stay
         return stored(QStringLiteral("goods %1").arg(plu));
     }
     case 0x81: {
@@ -379,22 +389,22 @@ QJsonObject ScaleModel::toJson() const
 
     const ScaleSettings s = decodeSettingsReply(QByteArray(1, kAck) + settings);
     doc.insert(QStringLiteral("settings"), QJsonObject{
-        {QStringLiteral("department"), s.department},
-        {QStringLiteral("labelFormatPosition"), s.labelFormatPosition},
-        {QStringLiteral("labelFormatCode"), static_cast<uchar>(settings.at(3))},
-        {QStringLiteral("barcodePosition"), s.barcodePosition},
-        {QStringLiteral("printShift"), s.printShift},
-        {QStringLiteral("printOptions"), s.printOptions},
-        {QStringLiteral("autoPrintWeight"), s.autoPrintWeight},
-        {QStringLiteral("raw"), QString::fromLatin1(settings.toHex())},
-    });
+                                               {QStringLiteral("department"), s.department},
+                                               {QStringLiteral("labelFormatPosition"), s.labelFormatPosition},
+                                               {QStringLiteral("labelFormatCode"), static_cast<uchar>(settings.at(3))},
+                                               {QStringLiteral("barcodePosition"), s.barcodePosition},
+                                               {QStringLiteral("printShift"), s.printShift},
+                                               {QStringLiteral("printOptions"), s.printOptions},
+                                               {QStringLiteral("autoPrintWeight"), s.autoPrintWeight},
+                                               {QStringLiteral("raw"), QString::fromLatin1(settings.toHex())},
+                                           });
 
     const ShopHeader h = decodeHeaderReply(QByteArray(1, kAck) + header);
     doc.insert(QStringLiteral("header"), QJsonObject{
-        {QStringLiteral("line1"), h.line1},
-        {QStringLiteral("line2"), h.line2},
-        {QStringLiteral("raw"), QString::fromLatin1(header.toHex())},
-    });
+                                             {QStringLiteral("line1"), h.line1},
+                                             {QStringLiteral("line2"), h.line2},
+                                             {QStringLiteral("raw"), QString::fromLatin1(header.toHex())},
+                                         });
 
     const LogoPixels l = logoFromReply(QByteArray(1, kAck) + logo);
     QJsonArray rows;
@@ -411,25 +421,26 @@ QJsonObject ScaleModel::toJson() const
 
     const WeighingState w = decodeWeighingState(QByteArray(1, kAck) + weighingState);
     doc.insert(QStringLiteral("state"), QJsonObject{
-        {QStringLiteral("grams"), w.grams},
-        {QStringLiteral("price"), w.price},
-        {QStringLiteral("cost"), w.cost},
-        {QStringLiteral("plu"), w.plu},
-    });
+                                            {QStringLiteral("grams"), w.grams},
+                                            {QStringLiteral("price"), w.price},
+                                            {QStringLiteral("cost"), w.cost},
+                                            {QStringLiteral("plu"), w.plu},
+                                        });
 
     const SalesTotals t = decodeSalesTotals(QByteArray(1, kAck) + totals);
-    doc.insert(QStringLiteral("totals"), QJsonObject{
-        {QStringLiteral("runCounter"), t.runCounter},
-        {QStringLiteral("labelCounter"), t.labelCounter},
-        {QStringLiteral("totalSum"), t.totalSum},
-        {QStringLiteral("salesCount"), static_cast<qint64>(t.salesCount)},
-        {QStringLiteral("totalWeight"), t.totalWeight},
-        {QStringLiteral("sumAllPlu"), t.sumAllPlu},
-        {QStringLiteral("salesCountAllPlu"), static_cast<qint64>(t.salesCountAllPlu)},
-        {QStringLiteral("weightAllPlu"), t.weightAllPlu},
-        {QStringLiteral("freePlu"), t.freePlu},
-        {QStringLiteral("freeMessages"), t.freeMessages},
-    });
+    doc.insert(QStringLiteral("totals"),
+               QJsonObject{
+                   {QStringLiteral("runCounter"), t.runCounter},
+                   {QStringLiteral("labelCounter"), t.labelCounter},
+                   {QStringLiteral("totalSum"), t.totalSum},
+                   {QStringLiteral("salesCount"), static_cast<qint64>(t.salesCount)},
+                   {QStringLiteral("totalWeight"), t.totalWeight},
+                   {QStringLiteral("sumAllPlu"), t.sumAllPlu},
+                   {QStringLiteral("salesCountAllPlu"), static_cast<qint64>(t.salesCountAllPlu)},
+                   {QStringLiteral("weightAllPlu"), t.weightAllPlu},
+                   {QStringLiteral("freePlu"), t.freePlu},
+                   {QStringLiteral("freeMessages"), t.freeMessages},
+               });
 
     doc.insert(QStringLiteral("requests"), m_requests);
     doc.insert(QStringLiteral("polls"), m_polls);
@@ -475,7 +486,8 @@ void ScaleModel::loadJson(const QJsonObject &doc)
             QStringList lines;
             for (const QJsonValue &line : m.value(QStringLiteral("lines")).toArray())
                 lines.append(line.toString());
-            messages.insert(static_cast<quint16>(number), buildMessageRecord(number, lines).mid(3, kMessageLineCount * kMessageLineWidth));
+            messages.insert(static_cast<quint16>(number),
+                            buildMessageRecord(number, lines).mid(3, kMessageLineCount * kMessageLineWidth));
         }
     }
 
@@ -497,9 +509,10 @@ void ScaleModel::loadJson(const QJsonObject &doc)
 
     if (doc.contains(QStringLiteral("header"))) {
         const QJsonObject h = doc.value(QStringLiteral("header")).toObject();
-        header = h.contains(QStringLiteral("raw"))
-                     ? hexField(h, "raw", 2 * kHeaderLineWidth)
-                     : buildHeaderPacket(h.value(QStringLiteral("line1")).toString(), h.value(QStringLiteral("line2")).toString()).mid(1);
+        header = h.contains(QStringLiteral("raw")) ? hexField(h, "raw", 2 * kHeaderLineWidth)
+                                                   : buildHeaderPacket(h.value(QStringLiteral("line1")).toString(),
+                                                                       h.value(QStringLiteral("line2")).toString())
+                                                         .mid(1);
     }
 
     if (doc.contains(QStringLiteral("logo"))) {

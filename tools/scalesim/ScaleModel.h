@@ -20,38 +20,38 @@ namespace tevo::sim {
 int requestLength(uchar command);
 
 struct StoredGoods {
-    QByteArray record;   // the 85-byte write request as it arrived (offset 0 = 0x82)
-    qint32 sum = 0;      // sales totals the scale has gathered for the goods
+    QByteArray record; // the 85-byte write request as it arrived (offset 0 = 0x82)
+    qint32 sum = 0;    // sales totals the scale has gathered for the goods
     qint32 weight = 0;
     qint32 count = 0;
 };
 
 // Requests the scale refuses (0xEE) whatever it holds.
 struct Refusal {
-    uchar command = 0;        // the request byte
-    QList<quint32> numbers;   // the goods or message numbers refused; empty: every request
-    bool once = false;        // each number (or the command) is refused the first time only
-    QList<quint32> used;      // numbers already refused once (0 for a command without numbers)
+    uchar command = 0;      // the request byte
+    QList<quint32> numbers; // the goods or message numbers refused; empty: every request
+    bool once = false;      // each number (or the command) is refused the first time only
+    QList<quint32> used;    // numbers already refused once (0 for a command without numbers)
 };
 
 // "goods:3,17", "header", … (see tools/scalesim/README.md); throws tevo::InputError.
 Refusal parseRefusal(const QString &text, bool once);
 
 struct ScaleOptions {
-    bool readyPrefix = false;   // answer a poll with 0x01 0x80
-    bool silent = false;        // swallow everything, answer nothing
-    bool garbage = false;       // answer with junk of the same length, see ScaleModel::junk
-    int ignorePolls = 0;        // leave every n-th poll unanswered, as a busy scale does; 0: none
+    bool readyPrefix = false; // answer a poll with 0x01 0x80
+    bool silent = false;      // swallow everything, answer nothing
+    bool garbage = false;     // answer with junk of the same length, see ScaleModel::junk
+    int ignorePolls = 0;      // leave every n-th poll unanswered, as a busy scale does; 0: none
 };
 
 class ScaleModel {
 public:
     // One answer the scale sends.
     struct Reply {
-        enum Kind { Ready, Answer };   // ready to a poll, or the answer to a request
+        enum Kind { Ready, Answer }; // ready to a poll, or the answer to a request
         Kind kind;
         QByteArray bytes;
-        uchar command = 0;            // the request answered (Answer only)
+        uchar command = 0; // the request answered (Answer only)
     };
 
     explicit ScaleModel(ScaleOptions options = {});
@@ -70,18 +70,18 @@ public:
 
     // What the scale holds. Keys are goods (PLU) and message numbers.
     QMap<quint32, StoredGoods> goods;
-    QMap<quint16, QByteArray> messages;   // 400 bytes: 8 lines of 50 scale characters
-    QByteArray settings;                  // 9 bytes after the command byte
-    QByteArray header;                    // 56 bytes
-    QByteArray logo;                      // 512 bytes
-    QByteArray date;                      // 6 digit values, as sent (empty until set)
-    QByteArray time;                      // 6 digit values, as sent (empty until set)
-    QByteArray weighingState;             // 15 bytes after 0xAA
-    QByteArray totals;                    // 40 bytes after 0xAA
+    QMap<quint16, QByteArray> messages; // 400 bytes: 8 lines of 50 scale characters
+    QByteArray settings;                // 9 bytes after the command byte
+    QByteArray header;                  // 56 bytes
+    QByteArray logo;                    // 512 bytes
+    QByteArray date;                    // 6 digit values, as sent (empty until set)
+    QByteArray time;                    // 6 digit values, as sent (empty until set)
+    QByteArray weighingState;           // 15 bytes after 0xAA
+    QByteArray totals;                  // 40 bytes after 0xAA
 
-    int requestCount() const { return m_requests; }   // complete requests taken
-    int pollCount() const { return m_polls; }         // polls seen, also while silent
-    int changeCount() const { return m_changes; }     // requests that changed what it holds
+    int requestCount() const { return m_requests; } // complete requests taken
+    int pollCount() const { return m_polls; }       // polls seen, also while silent
+    int changeCount() const { return m_changes; }   // requests that changed what it holds
     // One line per request taken, e.g. "stored goods 7", "read message 3 refused".
     QStringList takeLog();
 
@@ -101,8 +101,8 @@ private:
 
     ScaleOptions m_options;
     QList<Refusal> m_refusals;
-    bool m_ready = false;   // a poll has been answered, a request may follow
-    QByteArray m_pending;   // the request being gathered
+    bool m_ready = false; // a poll has been answered, a request may follow
+    QByteArray m_pending; // the request being gathered
     int m_requests = 0;
     int m_changes = 0;
     int m_polls = 0;

@@ -18,9 +18,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
-#include <deque>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
+#include <deque>
 #include <fcntl.h>
 #include <functional>
 #include <pty.h>
@@ -126,8 +126,12 @@ private:
 class Simulator : public QObject {
 public:
     Simulator(ScaleModel &model, Outbox &outbox, QString dumpFile, bool dumpAtExitOnly, bool log, int dropAfter)
-        : m_model(model), m_outbox(outbox), m_dumpFile(std::move(dumpFile)), m_dumpAtExitOnly(dumpAtExitOnly),
-          m_log(log), m_dropAfter(dropAfter)
+        : m_model(model),
+          m_outbox(outbox),
+          m_dumpFile(std::move(dumpFile)),
+          m_dumpAtExitOnly(dumpAtExitOnly),
+          m_log(log),
+          m_dropAfter(dropAfter)
     {
     }
 
@@ -346,13 +350,13 @@ public:
         connect(m_notifier, &QSocketNotifier::activated, this, [this] { readMaster(); });
         outbox.write = [this](const QByteArray &bytes) { m_toPc.send(bytes); };
         m_toPc.deliver = [this](const QByteArray &bytes) { writeMaster(bytes); };
-        m_fromPc.deliver = [this](const QByteArray &bytes) { m_sim.take(bytes); };   // a line cannot be dropped
+        m_fromPc.deliver = [this](const QByteArray &bytes) { m_sim.take(bytes); }; // a line cannot be dropped
     }
 
     ~PtyLink() override
     {
         ::close(m_master);
-        ::close(m_slave);   // held open so the master never sees a hang-up between users
+        ::close(m_slave); // held open so the master never sees a hang-up between users
     }
 
     QString slaveName() const { return m_slaveName; }
@@ -414,25 +418,34 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("tevo-scalesim"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("A label scale for trying the exchange: TCP on 127.0.0.1 or a pseudo-terminal."));
+    parser.setApplicationDescription(
+        QStringLiteral("A label scale for trying the exchange: TCP on 127.0.0.1 or a pseudo-terminal."));
     parser.addHelpOption();
     parser.addOptions({
-        {QStringLiteral("port"), QStringLiteral("Listen on 127.0.0.1:N (0 = any free port); prints \"port N\" first."), QStringLiteral("N")},
+        {QStringLiteral("port"), QStringLiteral("Listen on 127.0.0.1:N (0 = any free port); prints \"port N\" first."),
+         QStringLiteral("N")},
         {QStringLiteral("pty"), QStringLiteral("Make a pseudo-terminal; prints its slave path first.")},
         {QStringLiteral("split"), QStringLiteral("Send answers in pieces of N bytes, 5 ms apart."), QStringLiteral("N")},
         {QStringLiteral("ready-prefix"), QStringLiteral("Answer a poll with 0x01 0x80 instead of 0x80.")},
         {QStringLiteral("silent"), QStringLiteral("Never answer.")},
-        {QStringLiteral("drop-after"), QStringLiteral("Close each connection after its N-th request (TCP)."), QStringLiteral("N")},
-        {QStringLiteral("ack-delay"), QStringLiteral("Wait MS milliseconds before answering a request."), QStringLiteral("MS")},
+        {QStringLiteral("drop-after"), QStringLiteral("Close each connection after its N-th request (TCP)."),
+         QStringLiteral("N")},
+        {QStringLiteral("ack-delay"), QStringLiteral("Wait MS milliseconds before answering a request."),
+         QStringLiteral("MS")},
         {QStringLiteral("garbage"), QStringLiteral("Answer with junk the program must ignore.")},
-        {QStringLiteral("refuse"), QStringLiteral("Refuse (0xEE) a request, e.g. goods:3,17 or header; repeatable."), QStringLiteral("WHAT")},
-        {QStringLiteral("refuse-once"), QStringLiteral("The same, the first time only (per number)."), QStringLiteral("WHAT")},
+        {QStringLiteral("refuse"), QStringLiteral("Refuse (0xEE) a request, e.g. goods:3,17 or header; repeatable."),
+         QStringLiteral("WHAT")},
+        {QStringLiteral("refuse-once"), QStringLiteral("The same, the first time only (per number)."),
+         QStringLiteral("WHAT")},
         {QStringLiteral("load"), QStringLiteral("Start with the contents of a JSON file."), QStringLiteral("FILE")},
-        {QStringLiteral("dump"), QStringLiteral("Write the contents as JSON on each change and at exit."), QStringLiteral("FILE")},
+        {QStringLiteral("dump"), QStringLiteral("Write the contents as JSON on each change and at exit."),
+         QStringLiteral("FILE")},
         {QStringLiteral("log"), QStringLiteral("Print one line per request taken.")},
         {QStringLiteral("dump-at-exit"), QStringLiteral("With --dump: write the file at start and exit only.")},
-        {QStringLiteral("ignore-polls"), QStringLiteral("Leave every N-th poll unanswered (a busy scale)."), QStringLiteral("N")},
-        {QStringLiteral("baud"), QStringLiteral("With --pty: send and take bytes at N bit/s, 10 bits a byte."), QStringLiteral("N")},
+        {QStringLiteral("ignore-polls"), QStringLiteral("Leave every N-th poll unanswered (a busy scale)."),
+         QStringLiteral("N")},
+        {QStringLiteral("baud"), QStringLiteral("With --pty: send and take bytes at N bit/s, 10 bits a byte."),
+         QStringLiteral("N")},
     });
     parser.process(app);
 
@@ -472,7 +485,8 @@ int main(int argc, char **argv)
         }
     }
 
-    Outbox outbox(positiveNumber(parser, QStringLiteral("split"), 0), positiveNumber(parser, QStringLiteral("ack-delay"), 0));
+    Outbox outbox(positiveNumber(parser, QStringLiteral("split"), 0),
+                  positiveNumber(parser, QStringLiteral("ack-delay"), 0));
     Simulator sim(model, outbox, parser.value(QStringLiteral("dump")), parser.isSet(QStringLiteral("dump-at-exit")),
                   parser.isSet(QStringLiteral("log")), positiveNumber(parser, QStringLiteral("drop-after"), 0));
 

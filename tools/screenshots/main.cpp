@@ -122,13 +122,15 @@ QByteArray simulatorContents()
             row += qGray(logo.pixel(x, y)) < 128 ? QLatin1Char('#') : QLatin1Char('.');
         rows.append(row);
     }
-    QJsonObject state{{QStringLiteral("grams"), 1250}, {QStringLiteral("price"), 65000}, {QStringLiteral("cost"), 81250},
+    QJsonObject state{{QStringLiteral("grams"), 1250},
+                      {QStringLiteral("price"), 65000},
+                      {QStringLiteral("cost"), 81250},
                       {QStringLiteral("plu"), 2}};
-    QJsonObject totals{{QStringLiteral("runCounter"), 1520},   {QStringLiteral("labelCounter"), 3412},
-                       {QStringLiteral("totalSum"), 1834500},  {QStringLiteral("salesCount"), 96},
-                       {QStringLiteral("totalWeight"), 48250}, {QStringLiteral("sumAllPlu"), 1834500},
+    QJsonObject totals{{QStringLiteral("runCounter"), 1520},     {QStringLiteral("labelCounter"), 3412},
+                       {QStringLiteral("totalSum"), 1834500},    {QStringLiteral("salesCount"), 96},
+                       {QStringLiteral("totalWeight"), 48250},   {QStringLiteral("sumAllPlu"), 1834500},
                        {QStringLiteral("salesCountAllPlu"), 96}, {QStringLiteral("weightAllPlu"), 48250},
-                       {QStringLiteral("freePlu"), 3995},      {QStringLiteral("freeMessages"), 998}};
+                       {QStringLiteral("freePlu"), 3995},        {QStringLiteral("freeMessages"), 998}};
     // The scale code page has no «» quotes.
     QJsonObject header{{QStringLiteral("line1"), QStringLiteral("Магазин Свежие продукты")},
                        {QStringLiteral("line2"), QStringLiteral("ул. Садовая, 12")}};
@@ -149,7 +151,8 @@ public:
         waitMs(400);
         if (area.isNull())
             area = window->frameGeometry();
-        const QPixmap picture = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+        const QPixmap picture =
+            QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
         const QString path = m_folder + QLatin1Char('/') + name;
         if (picture.isNull() || !picture.save(path, "PNG"))
             fail(QStringLiteral("cannot save %1").arg(path));
@@ -161,8 +164,7 @@ private:
 };
 
 // The control of a window with that object name.
-template <class W>
-W *control(const QObject &window, const char *name)
+template <class W> W *control(const QObject &window, const char *name)
 {
     W *w = window.findChild<W *>(QLatin1String(name));
     if (!w)
@@ -265,7 +267,8 @@ int run(int argc, char **argv)
     waitUntil([] { return shown(QStringLiteral("Настройки пользователя успешно считаны.")); }, "the settings");
     Dialogs::setNextAnswer(QDialog::Accepted);
     control<QPushButton>(form, "btnReNewScaleState")->click();
-    waitUntil([&] { return control<LcdIndicator>(form, "liPLU")->indicatorString() == QStringLiteral("2"); }, "the weighing state");
+    waitUntil([&] { return control<LcdIndicator>(form, "liPLU")->indicatorString() == QStringLiteral("2"); },
+              "the weighing state");
     Dialogs::setNextAnswer(QDialog::Accepted);
     control<QPushButton>(form, "btnItog")->click();
     waitUntil([&] { return !control<QLineEdit>(form, "edifp")->text().isEmpty(); }, "the sales totals");
@@ -279,7 +282,8 @@ int run(int argc, char **argv)
     w.scalesDialog.hide();
 
     w.autoLoadDialog.show();
-    w.autoLoadDialog.findChild<QLineEdit *>(QStringLiteral("edAutoLoad"))->setText(QStringLiteral("/home/magazin/obmen/tovary.txt"));
+    w.autoLoadDialog.findChild<QLineEdit *>(QStringLiteral("edAutoLoad"))
+        ->setText(QStringLiteral("/home/magazin/obmen/tovary.txt"));
     w.autoLoadDialog.findChild<QSpinBox *>(QStringLiteral("seAutoLoad"))->setValue(60);
     w.autoLoadDialog.findChild<QCheckBox *>(QStringLiteral("cbEnableAutoLoad"))->setChecked(true);
     w.autoLoadDialog.findChild<QCheckBox *>(QStringLiteral("cbAutoLoad"))->setChecked(true);
