@@ -17,7 +17,7 @@ void PacketReader::require(qsizetype at, qsizetype count) const
 {
     if (at < 0 || count < 0 || at > m_bytes.size() - count)
         throw InputError(
-            QStringLiteral("A packet of %1 bytes has no bytes %2 … %3").arg(m_bytes.size()).arg(at).arg(at + count - 1));
+            QStringLiteral("A packet of %1 bytes has no %2 bytes from byte %3").arg(m_bytes.size()).arg(count).arg(at));
 }
 
 quint8 PacketReader::byte(qsizetype at) const
