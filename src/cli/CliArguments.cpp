@@ -279,18 +279,18 @@ CliArguments parseArguments(const QStringList &arguments)
             a.timeoutSeconds = seconds;
             continue;
         }
-        const OptionSpec *spec = nullptr;
+        const OptionSpec *known = nullptr;
         if (command)
             for (const OptionSpec &o : command->options)
                 if (o.name == name)
-                    spec = &o;
-        if (!spec)
+                    known = &o;
+        if (!known)
             throw UsageError{
                 command ? QStringLiteral("у команды %1 нет параметра %2 (tevo-cli %1 --help)").arg(command->name, name)
                         : QStringLiteral("неизвестный параметр %1 (tevo-cli --help)").arg(name)};
         if (a.values.contains(name))
             throw UsageError{QStringLiteral("параметр %1 указан дважды").arg(name)};
-        if (spec->valueName.isEmpty()) {
+        if (known->valueName.isEmpty()) {
             if (hasInline)
                 throw UsageError{QStringLiteral("параметр %1 пишется без значения").arg(name)};
             a.values.insert(name, QString());
