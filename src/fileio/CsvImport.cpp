@@ -71,18 +71,19 @@ void importGoodsCsv(Table &goods, const QString &path)
     goods.refresh();
     const NumberColumnWritable writable(goods);
     const QStringList &columns = goodsCsvColumns();
-    for (const QString &line : lines) {
-        const QStringList fields = csvFields(line);
-        if (fields.isEmpty())
-            continue;
-        const int row = rowAtPosition(goods, strToInt(fields[0]), QStringLiteral("Goods"));
-        goods.setCurrentRow(row);
-        FieldValues values;
-        for (qsizetype k = 1; k < fields.size() && k <= columns.size(); ++k)
-            values.append({columns[k - 1], columnValue(fields[k])});
-        if (!values.isEmpty())
-            goods.setValues(row, values);
-    }
+    goods.changeRows([&](Table::Changes &changes) {
+        for (const QString &line : lines) {
+            const QStringList fields = csvFields(line);
+            if (fields.isEmpty())
+                continue;
+            const int row = rowAtPosition(goods, strToInt(fields[0]), QStringLiteral("Goods"));
+            goods.setCurrentRow(row);
+            FieldValues values;
+            for (qsizetype k = 1; k < fields.size() && k <= columns.size(); ++k)
+                values.append({columns[k - 1], columnValue(fields[k])});
+            changes.add(row, values);
+        }
+    });
 }
 
 void importMessagesCsv(Table &messages, const QString &path)
@@ -90,21 +91,22 @@ void importMessagesCsv(Table &messages, const QString &path)
     const QStringList lines = readLines(path);
     messages.refresh();
     const NumberColumnWritable writable(messages);
-    for (const QString &line : lines) {
-        const QStringList fields = csvFields(line);
-        if (fields.isEmpty())
-            continue;
-        const int row = rowAtPosition(messages, strToInt(fields[0]), QStringLiteral("Message"));
-        messages.setCurrentRow(row);
-        if (fields.size() < 2)
-            continue;
-        const QStringList text = messageLines(fields[1]);
-        FieldValues values;
-        for (int n = 0; n < text.size(); ++n)
-            values.append({QStringLiteral("M%1").arg(n + 1), columnValue(text[n])});
-        if (!values.isEmpty())
-            messages.setValues(row, values);
-    }
+    messages.changeRows([&](Table::Changes &changes) {
+        for (const QString &line : lines) {
+            const QStringList fields = csvFields(line);
+            if (fields.isEmpty())
+                continue;
+            const int row = rowAtPosition(messages, strToInt(fields[0]), QStringLiteral("Message"));
+            messages.setCurrentRow(row);
+            if (fields.size() < 2)
+                continue;
+            const QStringList text = messageLines(fields[1]);
+            FieldValues values;
+            for (int n = 0; n < text.size(); ++n)
+                values.append({QStringLiteral("M%1").arg(n + 1), columnValue(text[n])});
+            changes.add(row, values);
+        }
+    });
 }
 
 } // namespace tevo

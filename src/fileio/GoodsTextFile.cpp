@@ -95,20 +95,22 @@ GoodsTextLoad loadGoodsText(Table &goods, const ProfileFile &file)
     load.recordCount = file.readInteger(kMain, kRecordCount, 0);
     const NumberColumnWritable writable(goods);
     const QStringList &keys = goodsTextReadKeys();
-    for (int n : presentRecordSections(file, load.recordCount)) {
-        const QString section = QString::number(n);
-        const QString npluText = file.readString(section, kNplu);
-        const qint32 number = strToInt(npluText);
-        const int row = rowAtPosition(goods, number, QStringLiteral("Goods"));
-        goods.setCurrentRow(row);
-        FieldValues values;
-        values.reserve(keys.size());
-        values.append({kNplu, QVariant(qlonglong(number))});
-        for (int k = 1; k < keys.size(); ++k)
-            values.append({keys[k], QVariant(file.readString(section, keys[k]))});
-        goods.setValues(row, values);
-        load.numbers.append(npluText);
-    }
+    goods.changeRows([&](Table::Changes &changes) {
+        for (int n : presentRecordSections(file, load.recordCount)) {
+            const QString section = QString::number(n);
+            const QString npluText = file.readString(section, kNplu);
+            const qint32 number = strToInt(npluText);
+            const int row = rowAtPosition(goods, number, QStringLiteral("Goods"));
+            goods.setCurrentRow(row);
+            FieldValues values;
+            values.reserve(keys.size());
+            values.append({kNplu, QVariant(qlonglong(number))});
+            for (int k = 1; k < keys.size(); ++k)
+                values.append({keys[k], QVariant(file.readString(section, keys[k]))});
+            changes.add(row, values);
+            load.numbers.append(npluText);
+        }
+    });
     return load;
 }
 

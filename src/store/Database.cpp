@@ -360,6 +360,16 @@ bool Database::changeReturning(const QString &sql, const QVariantList &binds, qi
     return changed;
 }
 
+QVector<QPair<qint64, qint64>> Database::changeReturningRows(const QString &sql, const QVariantList &binds)
+{
+    QSqlQuery &q = runKept(sql, binds);
+    QVector<QPair<qint64, qint64>> rows;
+    while (q.next())
+        rows.append({q.value(0).toLongLong(), q.value(1).toLongLong()});
+    q.finish();
+    return rows;
+}
+
 // A statement of change is prepared once and kept for the next run of the same text: the row
 // changes of an import repeat a handful of texts, and the server then takes each row in one
 // round trip instead of three.

@@ -12,12 +12,14 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPair>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTimer>
 #include <QVariantList>
+#include <QVector>
 #include <functional>
 #include <map>
 #include <memory>
@@ -56,6 +58,8 @@ public:
     // The connection to the server was lost in the middle of work; the next open (at the next
     // activation, or by the next statement) makes it again.
     bool connectionLost() const { return m_connectionLost; }
+    // A transaction runs: false also when a failure has just ended it with its changes.
+    bool inTransaction() const { return m_inTransaction; }
 
     // Opens the existing database; throws DatabaseError with the driver's text when the file is
     // missing or is not a database, the server cannot be reached or refuses, or the tables T, M
@@ -77,6 +81,9 @@ public:
     // Runs a change of one row that ends with RETURNING one number and gives that number;
     // false when the statement changed no row.
     bool changeReturning(const QString &sql, const QVariantList &binds, qint64 &value);
+    // Runs a change of many rows that ends with RETURNING two numbers (the row's key and its new
+    // version) and gives them for every row it changed.
+    QVector<QPair<qint64, qint64>> changeReturningRows(const QString &sql, const QVariantList &binds);
     QSqlQuery prepare(const QString &sql);
     void execPrepared(QSqlQuery &query);
 

@@ -97,6 +97,8 @@ public:
     QString returningKey() const override { return {}; }
     qint64 insertedKey(QSqlQuery &insert) const override { return insert.lastInsertId().toLongLong(); }
     QString rowVersion() const override { return {}; }
+    int rowsPerChange() const override { return 1; }
+    QString manyRowsChange(const QString &, const QVector<ColumnDef> &, int) const override { return {}; }
     QString changesChannel() const override { return {}; }
     bool connectionLost(const QSqlDatabase &, const QSqlError &) const override { return false; }
 
@@ -184,6 +186,29 @@ public:
     // The transaction that wrote the row last.
     QString rowVersion() const override { return QStringLiteral("xmin::text::bigint"); }
     QString changesChannel() const override { return QStringLiteral("tevo_changes"); }
+
+    int rowsPerChange() const override { return 500; }
+    // UPDATE … FROM a list of values, whose parameters the server takes as text: each is cast
+    // where it is used.
+    QString manyRowsChange(const QString &table, const QVector<ColumnDef> &columns, int rows) const override
+    {
+        QStringList names = {QStringLiteral("k"), QStringLiteral("ver")};
+        QStringList sets;
+        for (int i = 0; i < columns.size(); ++i) {
+            const QString name = QStringLiteral("c%1").arg(i);
+            names << name;
+            sets << QStringLiteral("%1 = v.%2%3")
+                        .arg(columns[i].name, name,
+                             columns[i].type == ColumnType::Integer ? QStringLiteral("::bigint") : QString());
+        }
+        QStringList marks(names.size(), QStringLiteral("?"));
+        const QString row = QLatin1Char('(') + marks.join(QLatin1String(", ")) + QLatin1Char(')');
+        QStringList list(rows, row);
+        return QStringLiteral("UPDATE %1 AS t SET %2 FROM (VALUES %3) AS v(%4) WHERE t.rowid = v.k::bigint AND "
+                              "t.%5 = v.ver::bigint RETURNING t.rowid, t.%5")
+            .arg(table, sets.join(QLatin1String(", ")), list.join(QLatin1String(", ")), names.join(QLatin1String(", ")),
+                 rowVersion());
+    }
 
     bool connectionLost(const QSqlDatabase &db, const QSqlError &error) const override
     {

@@ -11,6 +11,7 @@
 //    it is an identity column;
 //  - ordered reads say NULLS FIRST, which is SQLite's order and not the server's default.
 #include "store/DatabaseLocation.h"
+#include "store/Schema.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -54,6 +55,16 @@ public:
     // one row, so that a change made meanwhile by another connection is not overwritten; empty
     // where the engine has none (SQLite: one program writes to the file at a time).
     virtual QString rowVersion() const = 0;
+
+    // Changes of many rows in one statement, so that a server takes an import's rows in a few
+    // round trips instead of one each. The most rows one such change takes; 1 where every row
+    // is changed by a statement of its own (SQLite: a statement there costs no round trip).
+    virtual int rowsPerChange() const = 0;
+    // The text of the change of `rows` rows of `table` that sets `columns`. The binds, row after
+    // row: the row's rowid, its version as read (rowVersion) and its values in the order of
+    // `columns`. A row is changed only while its version is the one read; the statement returns
+    // the rowid and the new version of every row it changed. Empty where rowsPerChange is 1.
+    virtual QString manyRowsChange(const QString &table, const QVector<ColumnDef> &columns, int rows) const = 0;
 
     // Committed changes are announced to the other connections of the database on this
     // channel (the statement runs in the transaction and is sent with its commit); empty

@@ -5,9 +5,12 @@
 #include "common/ErrorSink.h"
 #include "store/Database.h"
 
+#include <QHash>
 #include <QSqlQuery>
 #include <QSqlRecord>
+
 #include <algorithm>
+#include <utility>
 
 namespace tevo {
 
@@ -173,21 +176,31 @@ QVariant Table::convert(int column, const QVariant &value) const
 
 void Table::setValue(int row, const QString &column, const QVariant &value) { setValues(row, {{column, value}}); }
 
-void Table::setValues(int row, const FieldValues &values)
+// A column named twice takes its last value (the server refuses a statement that sets a column
+// twice).
+Table::ConvertedValues Table::converted(const FieldValues &values) const
 {
-    checkRow(row);
-    // A column named twice takes its last value (the server refuses a statement that sets a
-    // column twice).
-    QVector<QPair<int, QVariant>> converted;
+    ConvertedValues result;
     for (const auto &fv : values) {
         const int c = requireColumn(fv.first);
         QPair<int, QVariant> cv{c, convert(c, fv.second)};
-        auto same = std::find_if(converted.begin(), converted.end(), [c](const auto &x) { return x.first == c; });
-        if (same != converted.end())
+        auto same = std::find_if(result.begin(), result.end(), [c](const auto &x) { return x.first == c; });
+        if (same != result.end())
             *same = cv;
         else
-            converted.append(cv);
+            result.append(cv);
     }
+    return result;
+}
+
+void Table::setValues(int row, const FieldValues &values)
+{
+    checkRow(row);
+    storeConverted(row, converted(values));
+}
+
+void Table::storeConverted(int row, const ConvertedValues &converted)
+{
     Row &r = m_rows[row];
     if (r.rowid < 0) {
         // The pending row is stored by its first change.
@@ -227,6 +240,115 @@ void Table::setValues(int row, const FieldValues &values)
         r.values[cv.first] = cv.second;
     if (!m_detached && !converted.isEmpty())
         emit dataChanged(index(row, 0), index(row, m_columns.size() - 1));
+}
+
+void Table::changeRows(const std::function<void(Changes &changes)> &fill)
+{
+    Changes changes(*this);
+    try {
+        fill(changes);
+    } catch (...) {
+        changes.store(); // the rows before the failure; a failure of theirs is the one told
+        throw;
+    }
+    changes.store();
+}
+
+void Table::Changes::add(int row, const FieldValues &values)
+{
+    m_table.checkRow(row);
+    const ConvertedValues converted = m_table.converted(values);
+    if (converted.isEmpty())
+        return;
+    const Row &r = m_table.m_rows[row];
+    const int most = m_table.m_db.dialect().rowsPerChange();
+    if (most <= 1 || r.rowid < 0 || r.version < 0) {
+        store();
+        m_table.storeConverted(row, converted);
+        return;
+    }
+    Item item{row, {}};
+    QVector<int> columns;
+    for (const auto &cv : converted) {
+        columns << cv.first;
+        item.values << cv.second;
+    }
+    // One statement changes a row once, and sets the same columns of every row.
+    if (columns != m_columns || m_rows.contains(row))
+        store();
+    m_columns = columns;
+    m_rows.insert(row);
+    m_items.append(std::move(item));
+    if (m_items.size() >= most)
+        store();
+}
+
+void Table::Changes::store()
+{
+    if (m_items.isEmpty())
+        return;
+    const QVector<Item> items = std::exchange(m_items, {});
+    m_rows.clear();
+    m_table.storeMany(m_columns, items);
+}
+
+// Many rows in one statement, inside a savepoint: when a row was changed elsewhere or the
+// statement fails and leaves the transaction, the statement is taken back and the rows go one
+// by one, which stores the rows before the failing one and tells of that row.
+void Table::storeMany(const QVector<int> &columns, const QVector<Changes::Item> &items)
+{
+    const auto oneByOne = [&] {
+        for (const Changes::Item &item : items) {
+            ConvertedValues values;
+            for (int i = 0; i < columns.size(); ++i)
+                values.append({columns[i], item.values[i]});
+            storeConverted(item.row, values);
+        }
+    };
+    if (items.size() == 1) {
+        oneByOne();
+        return;
+    }
+    QVector<ColumnDef> defs;
+    for (int c : columns)
+        defs << m_columns[c];
+    QVariantList binds;
+    for (const Changes::Item &item : items) {
+        binds << m_rows[item.row].rowid << m_rows[item.row].version;
+        for (const QVariant &v : item.values)
+            binds << v;
+    }
+    const QString sql = m_db.dialect().manyRowsChange(m_name, defs, int(items.size()));
+    struct NotEveryRow {};
+    QHash<qint64, qint64> versions;
+    try {
+        m_db.atomically([&] {
+            for (const auto &[rowid, version] : m_db.changeReturningRows(sql, binds))
+                versions.insert(rowid, version);
+            if (versions.size() != items.size())
+                throw NotEveryRow{};
+        });
+    } catch (const NotEveryRow &) {
+        oneByOne();
+        return;
+    } catch (const DatabaseError &) {
+        if (!m_db.isOpen() || m_db.connectionLost() || !m_db.inTransaction())
+            throw; // nothing is left to store the rows in
+        oneByOne();
+        return;
+    }
+    int first = items.front().row;
+    int last = first;
+    for (const Changes::Item &item : items) {
+        Row &r = m_rows[item.row];
+        r.version = versions.value(r.rowid);
+        for (int i = 0; i < columns.size(); ++i)
+            r.values[columns[i]] = item.values[i];
+        first = qMin(first, item.row);
+        last = qMax(last, item.row);
+    }
+    if (!m_detached)
+        emit dataChanged(index(first, 0), index(last, m_columns.size() - 1));
 }
 
 // The condition that a change of row r finds it as it was read, and the version the change

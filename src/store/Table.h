@@ -7,6 +7,7 @@
 
 #include <QAbstractTableModel>
 #include <QPair>
+#include <QSet>
 #include <QVariant>
 #include <QVector>
 #include <functional>
@@ -55,6 +56,30 @@ public:
     // (on the server) is not overwritten: DatabaseError naming the row, and the table is read
     // again (rowChangedElsewhere). The same holds for deleteRow.
     void setValues(int row, const FieldValues &values);
+    // Changes of many rows stored together (the imports): the same as setValues row after row,
+    // but on the server many rows go in one statement. `fill` adds the rows to `changes`; when
+    // it or a row fails, the rows before the failing one are stored, that row and the ones after
+    // it are not, and the failure is thrown.
+    class Changes {
+    public:
+        // Converts the values at once (a bad value throws); the row is stored with the next
+        // rows, at the latest when changeRows ends.
+        void add(int row, const FieldValues &values);
+
+    private:
+        friend class Table;
+        explicit Changes(Table &table) : m_table(table) {}
+        void store();
+        struct Item {
+            int row;
+            QVector<QVariant> values; // in the order of m_columns
+        };
+        Table &m_table;
+        QVector<int> m_columns;
+        QVector<Item> m_items;
+        QSet<int> m_rows;
+    };
+    void changeRows(const std::function<void(Changes &changes)> &fill);
     int appendRow(const FieldValues &values); // inserts a row; returns its position (the last)
     void deleteRow(int row);
     void deleteAll(); // "delete from <table>"
@@ -115,7 +140,11 @@ private:
         qint64 version = -1; // as read (SqlDialect::rowVersion); -1 where the engine keeps none
         QVector<QVariant> values;
     };
+    using ConvertedValues = QVector<QPair<int, QVariant>>; // by column index
     QVariant convert(int column, const QVariant &value) const;
+    ConvertedValues converted(const FieldValues &values) const;
+    void storeConverted(int row, const ConvertedValues &values);
+    void storeMany(const QVector<int> &columns, const QVector<Changes::Item> &items);
     int requireColumn(const QString &name) const;
     void checkRow(int row) const;
     void loadRows();

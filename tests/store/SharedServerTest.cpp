@@ -92,6 +92,73 @@ TEST(SharedServer, AnotherProgramsCommitReachesTheGridAndASameRowChangeIsRefused
     EXPECT_EQ(stored(where, b.goods().text(5, QStringLiteral("NPLU")).toInt()), QStringLiteral("три"));
 }
 
+// An import stores many rows in one statement on the server; a row another program changed,
+// deleted or holds stops it at that row as a change of one row would: the rows before it are
+// stored, that row and the ones after it are not.
+TEST(SharedServer, ManyRowsChangedTogetherStopAtTheRowAnotherProgramChanged)
+{
+    TEVO_SERVER_ONLY();
+    ServerDatabase server;
+    const DatabaseLocation where = DatabaseLocation::server(server.connectionString());
+    Store a, b;
+    a.openTables(where);
+    b.openTables(where);
+    const struct {
+        const char *what;
+        std::function<void()> byA; // before b's rows, on NPLU 5; empty: nothing
+        const char *error;         // empty: none
+        QStringList stored;        // TNAME1 of NPLU 1 … 7 afterwards
+    } cases[] = {
+        {"nothing in the way", {}, "", {"b1", "b2", "b3", "b4", "b5", "b6", "b7"}},
+        {"changed",
+         [&] { a.goods().setValue(4, kName, QStringLiteral("A")); },
+         "Строку с номером 5 таблицы T",
+         {"b1", "b2", "b3", "b4", "A", "", ""}},
+        {"locked",
+         [&] { a.goods().setValue(4, kName, QStringLiteral("A держит")); },
+         "lock",
+         {"b1", "b2", "b3", "b4", "A держит", "", ""}},
+        {"deleted",
+         [&] { a.goods().deleteRow(4); },
+         "Строку с номером 5 таблицы T",
+         {"b1", "b2", "b3", "b4", "(no row)", "", ""}},
+    };
+    for (const auto &k : cases) {
+        SCOPED_TRACE(k.what);
+        const bool locked = QByteArray(k.what) == "locked";
+        if (k.byA) {
+            k.byA();
+            if (!locked)
+                a.database().commitNow();
+        }
+        QString error;
+        try {
+            b.goods().changeRows([&](Table::Changes &changes) {
+                // NPLU 1 twice: the later value is the one stored.
+                changes.add(0, {{kName, QStringLiteral("раньше")}});
+                for (int row = 0; row < 7; ++row)
+                    changes.add(row, {{kName, QStringLiteral("b%1").arg(row + 1)}});
+            });
+        } catch (const DatabaseError &e) {
+            error = e.text();
+        }
+        if (locked)
+            a.database().commitNow();
+        b.database().commitNow();
+        if (*k.error)
+            EXPECT_TRUE(error.contains(QString::fromUtf8(k.error))) << error.toStdString();
+        else
+            EXPECT_EQ(error, QString());
+        QStringList names;
+        for (int n = 1; n <= 7; ++n)
+            names << stored(where, n);
+        EXPECT_EQ(names, k.stored);
+        execOn(where, {QStringLiteral("UPDATE T SET TNAME1 = NULL")});
+        a.goods().refresh();
+        b.goods().refresh();
+    }
+}
+
 TEST(SharedServer, TheActivationSeesCommitsThatWereNotAnnounced)
 {
     TEVO_SERVER_ONLY();
