@@ -267,18 +267,15 @@ void Table::Changes::add(int row, const FieldValues &values)
         m_table.storeConverted(row, converted);
         return;
     }
-    Item item{row, {}};
-    QVector<int> columns;
-    for (const auto &cv : converted) {
-        columns << cv.first;
-        item.values << cv.second;
-    }
     // One statement changes a row once, and sets the same columns of every row.
-    if (columns != m_columns || m_rows.contains(row))
+    const auto sameColumns = [&](const Item &item) {
+        return std::equal(item.values.begin(), item.values.end(), converted.begin(), converted.end(),
+                          [](const auto &a, const auto &b) { return a.first == b.first; });
+    };
+    if (!m_items.isEmpty() && (!sameColumns(m_items.front()) || m_rows.contains(row)))
         store();
-    m_columns = columns;
     m_rows.insert(row);
-    m_items.append(std::move(item));
+    m_items.append({row, converted});
     if (m_items.size() >= most)
         store();
 }
@@ -289,34 +286,30 @@ void Table::Changes::store()
         return;
     const QVector<Item> items = std::exchange(m_items, {});
     m_rows.clear();
-    m_table.storeMany(m_columns, items);
+    m_table.storeMany(items);
 }
 
 // Many rows in one statement, inside a savepoint: when a row was changed elsewhere or the
 // statement fails and leaves the transaction, the statement is taken back and the rows go one
 // by one, which stores the rows before the failing one and tells of that row.
-void Table::storeMany(const QVector<int> &columns, const QVector<Changes::Item> &items)
+void Table::storeMany(const QVector<Changes::Item> &items)
 {
     const auto oneByOne = [&] {
-        for (const Changes::Item &item : items) {
-            ConvertedValues values;
-            for (int i = 0; i < columns.size(); ++i)
-                values.append({columns[i], item.values[i]});
-            storeConverted(item.row, values);
-        }
+        for (const Changes::Item &item : items)
+            storeConverted(item.row, item.values);
     };
     if (items.size() == 1) {
         oneByOne();
         return;
     }
     QVector<ColumnDef> defs;
-    for (int c : columns)
-        defs << m_columns[c];
+    for (const auto &cv : items.front().values)
+        defs << m_columns[cv.first];
     QVariantList binds;
     for (const Changes::Item &item : items) {
         binds << m_rows[item.row].rowid << m_rows[item.row].version;
-        for (const QVariant &v : item.values)
-            binds << v;
+        for (const auto &cv : item.values)
+            binds << cv.second;
     }
     const QString sql = m_db.dialect().manyRowsChange(m_name, defs, int(items.size()));
     struct NotEveryRow {};
@@ -342,8 +335,8 @@ void Table::storeMany(const QVector<int> &columns, const QVector<Changes::Item> 
     for (const Changes::Item &item : items) {
         Row &r = m_rows[item.row];
         r.version = versions.value(r.rowid);
-        for (int i = 0; i < columns.size(); ++i)
-            r.values[columns[i]] = item.values[i];
+        for (const auto &cv : item.values)
+            r.values[cv.first] = cv.second;
         first = qMin(first, item.row);
         last = qMax(last, item.row);
     }

@@ -72,10 +72,9 @@ public:
         void store();
         struct Item {
             int row;
-            QVector<QVariant> values; // in the order of m_columns
+            QVector<QPair<int, QVariant>> values; // by column index; the same columns in every item
         };
         Table &m_table;
-        QVector<int> m_columns;
         QVector<Item> m_items;
         QSet<int> m_rows;
     };
@@ -144,7 +143,7 @@ private:
     QVariant convert(int column, const QVariant &value) const;
     ConvertedValues converted(const FieldValues &values) const;
     void storeConverted(int row, const ConvertedValues &values);
-    void storeMany(const QVector<int> &columns, const QVector<Changes::Item> &items);
+    void storeMany(const QVector<Changes::Item> &items);
     int requireColumn(const QString &name) const;
     void checkRow(int row) const;
     void loadRows();
