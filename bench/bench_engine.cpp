@@ -33,6 +33,7 @@ struct Setup {
     int pollMs = 1;     // Timer1's interval
     bool fast = false;  // "Быстрый обмен"
     int serialBaud = 0; // > 0: the scales are on pseudo-terminals paced at this line speed
+    int ackDelayMs = 0; // every scale answers each request this late (polls at once)
     DatabaseEngine engine = DatabaseEngine::Sqlite;
 };
 
@@ -82,6 +83,8 @@ struct Rig {
                 options << QStringLiteral("--port") << QStringLiteral("0");
             if (i >= setup.scales - setup.silent)
                 options << QStringLiteral("--silent");
+            if (setup.ackDelayMs > 0)
+                options << QStringLiteral("--ack-delay") << QString::number(setup.ackDelayMs);
             scales.push_back(std::make_unique<bench::SimulatedScale>(options));
             const bench::SimulatedScale &sim = *scales.back();
             if (serial) {
@@ -239,6 +242,18 @@ void runSerialGoodsWrite(benchmark::State &state, bool fast, int records)
 }
 
 void BM_NormalSerialGoodsWrite10At9600(benchmark::State &state) { runSerialGoodsWrite(state, false, 10); }
+
+// A scale that takes 50 ms to store each record (its ready answers come at once): the scale's
+// own 400 × 50 ms is the floor; fast exchange should add little to it, the normal pace one
+// Timer1 interval a record.
+constexpr int kSlowScaleAckMs = 50;
+void BM_GoodsWrite400SlowScale(benchmark::State &state, bool fast)
+{
+    Setup setup{1, 0, kRealPollMs, fast};
+    setup.ackDelayMs = kSlowScaleAckMs;
+    runGoodsWrite(state, setup, QStringLiteral("1-400"), 400);
+    state.counters["scale_ms"] = 400.0 * kSlowScaleAckMs;
+}
 void BM_FastSerialGoodsWrite100At9600(benchmark::State &state) { runSerialGoodsWrite(state, true, 100); }
 
 // Nine answering scales and one silent: the time until the nine hold all 4000 goods.
@@ -283,5 +298,7 @@ BENCHMARK(BM_FastGoodsWrite4000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_FastGoodsWrite4000TenScales)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_FastMessagesWrite1000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_FastGoodsRead4000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(BM_GoodsWrite400SlowScale, normal, false)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(BM_GoodsWrite400SlowScale, fast, true)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_NormalSerialGoodsWrite10At9600)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_FastSerialGoodsWrite100At9600)->Unit(benchmark::kMillisecond)->Iterations(1);

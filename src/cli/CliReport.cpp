@@ -1,6 +1,7 @@
 #include "cli/CliReport.h"
 
 #include "commands/ExchangeTexts.h"
+#include "exchange/CommandFacts.h"
 #include "exchange/ExchangeEngine.h"
 
 #include <QJsonArray>
@@ -39,44 +40,7 @@ void put(FILE *out, const QString &text)
 }
 } // namespace
 
-QString stepName(CommandState state)
-{
-    switch (state) {
-    case CommandState::SettingsRead:
-        return QStringLiteral("settings-read");
-    case CommandState::HeaderRead:
-        return QStringLiteral("header-read");
-    case CommandState::LogoRead:
-        return QStringLiteral("logo-read");
-    case CommandState::CheckReply:
-        return QStringLiteral("check");
-    case CommandState::SettingsWrite:
-        return QStringLiteral("settings-write");
-    case CommandState::HeaderWrite:
-        return QStringLiteral("header-write");
-    case CommandState::LogoWrite:
-        return QStringLiteral("logo-write");
-    case CommandState::DateWrite:
-        return QStringLiteral("date-write");
-    case CommandState::TimeWrite:
-        return QStringLiteral("time-write");
-    case CommandState::GoodsRead:
-        return QStringLiteral("goods-read");
-    case CommandState::GoodsWrite:
-        return QStringLiteral("goods-write");
-    case CommandState::MessagesRead:
-        return QStringLiteral("messages-read");
-    case CommandState::MessagesWrite:
-        return QStringLiteral("messages-write");
-    case CommandState::TotalsRead:
-        return QStringLiteral("totals-read");
-    case CommandState::StateRead:
-        return QStringLiteral("state-read");
-    case CommandState::None:
-        break;
-    }
-    return QStringLiteral("none");
-}
+QString stepName(CommandState state) { return QString::fromLatin1(commandFacts(state).stepName); }
 
 int exitStatusOf(const ExchangeReport &report)
 {
@@ -132,6 +96,7 @@ QJsonObject reportJson(const ExchangeReport &report)
         j.insert(QStringLiteral("answered"), s.answered);
         j.insert(QStringLiteral("finished"), s.finished);
         j.insert(QStringLiteral("timedOut"), s.timedOut);
+        j.insert(QStringLiteral("stuck"), s.stuck);
         j.insert(QStringLiteral("stopped"), s.stopped);
         j.insert(QStringLiteral("line"), scaleLine(s, report.command));
         scales.append(j);

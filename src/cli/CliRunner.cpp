@@ -192,7 +192,7 @@ ScaleExchange &Runner::exchange()
         m_parameters = std::make_unique<MemoryParameters>();
         m_exchange = std::make_unique<ScaleExchange>(*m_store, m_parameters.get());
         ExchangeEngine &engine = m_exchange->engine();
-        engine.setSilenceTimeout(m_args.timeoutSeconds * 1000);
+        engine.setStepTimeout(m_args.timeoutSeconds * 1000);
         if (!applyFastExchange(engine, m_args.fast, 0))
             throw Failure{kBadInput, QStringLiteral("--fast: быстрого обмена в этой сборке ещё нет")};
         QObject::connect(m_exchange.get(), &ScaleExchange::errorMessage, [this](const QString &t) {

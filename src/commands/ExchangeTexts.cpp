@@ -1,5 +1,7 @@
 #include "commands/ExchangeTexts.h"
 
+#include "exchange/CommandFacts.h"
+
 #include <QStringList>
 
 namespace tevo {
@@ -83,6 +85,18 @@ QString stepWhat(CommandState c)
     }
 }
 
+// "«запись товаров» (PLU 5)": the command a scale got stuck at, with its record.
+QString stuckWhat(const ScaleStatus &s)
+{
+    QString what = QStringLiteral("«%1»").arg(QString::fromUtf8(commandFacts(s.stuckStep).action));
+    if (s.stuckRecord > 0)
+        what += (s.stuckStep == CommandState::MessagesWrite || s.stuckStep == CommandState::MessagesRead
+                     ? QStringLiteral(" (сообщение %1)")
+                     : QStringLiteral(" (PLU %1)"))
+                    .arg(s.stuckRecord);
+    return what;
+}
+
 QString stepsWhat(const QVector<CommandState> &steps)
 {
     QStringList parts;
@@ -122,6 +136,13 @@ EndText endText(const ExchangeReport &r)
             lines << QStringLiteral("Весы «%1» не отвечают: сделано %2 из %3.").arg(s.name).arg(s.done).arg(s.total);
             continue;
         }
+        if (s.stuck) {
+            lines << QStringLiteral("Весы «%1» не отвечают на команду %2: сделано %3 из %4.")
+                         .arg(s.name, stuckWhat(s))
+                         .arg(s.done)
+                         .arg(s.total);
+            continue;
+        }
         // A read skips the numbers a scale does not hold; that is no failure of the read.
         if (!s.refused.isEmpty() && !isRecordRead(r.command))
             lines << refusedRecordsLine(r.command, s.name, s.refused);
@@ -143,6 +164,8 @@ QString scaleLine(const ScaleStatus &s, CommandState command)
         line += QStringLiteral("; отказ: ") + stepsWhat(s.refusedSteps);
     if (s.timedOut)
         line += QStringLiteral(" — не отвечает, обмен с ними закончен");
+    else if (s.stuck)
+        line += QStringLiteral(" — не отвечает на команду %1, обмен с ними закончен").arg(stuckWhat(s));
     else if (s.stopped && !s.answered)
         line += QStringLiteral(" — не ответили ни разу, обмен прекращён");
     else if (s.stopped && s.silent)

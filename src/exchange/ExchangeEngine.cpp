@@ -1,6 +1,7 @@
 #include "exchange/ExchangeEngine.h"
 
 #include "common/Error.h"
+#include "exchange/CommandFacts.h"
 #include "exchange/ScaleChannels.h"
 #include "store/Store.h"
 
@@ -22,6 +23,21 @@ bool isReady(const QByteArray &packet)
     return (packet.size() == 1 && static_cast<uchar>(packet.at(0)) == kReady)
            || (packet.size() > 1 && static_cast<uchar>(packet.at(1)) == kReady);
 }
+
+// The packet without the ready answers (0x80, or 0x01 0x80) it begins with: while a request
+// is out they answer polls sent before it, and what follows them is the answer.
+QByteArray withoutLeadingReady(const QByteArray &packet)
+{
+    qsizetype at = 0;
+    for (;;) {
+        if (at < packet.size() && static_cast<uchar>(packet.at(at)) == kReady)
+            at += 1;
+        else if (at + 1 < packet.size() && packet.at(at) == kPoll.at(0) && static_cast<uchar>(packet.at(at + 1)) == kReady)
+            at += 2;
+        else
+            return packet.mid(at);
+    }
+}
 } // namespace
 
 struct ExchangeEngine::Conversation {
@@ -34,12 +50,16 @@ struct ExchangeEngine::Conversation {
     bool requestOutstanding = false; // sent; its acknowledgement or refusal not yet in
     bool accepted = false;           // acknowledged; the reply is being gathered
     QByteArray gathered;
-    qint64 pollBase = 0;  // the next poll is due one interval after this
-    qint64 lastHeard = 0; // when it last sent anything (the start, before it has)
-    bool halted = false;  // its serial line failed: no more polls until the exchange ends
+    qint64 pollBase = 0;        // the next poll is due one interval after this
+    qint64 lastHeard = 0;       // when it last sent anything (the start, before it has)
+    qint64 lastProgress = 0;    // when it last finished a step (the start, before it has)
+    qint64 answerDue = 0;       // while a request or its reply is on its way: when it counts as lost
+    int lineBytesPerSecond = 0; // a serial line's pace; 0 for TCP
+    bool halted = false;        // its serial line failed: no more polls until the exchange ends
 
-    bool over() const { return status.finished || status.timedOut; }
-    bool polled() const { return !over() && !accepted && !halted; }
+    bool over() const { return status.finished || status.timedOut || status.stuck; }
+    bool waiting() const { return requestOutstanding || accepted; }
+    bool polled() const { return !over() && !waiting() && !halted; }
 };
 
 ExchangeEngine::ExchangeEngine(Store &store, ScaleChannels &channels, QObject *parent)
@@ -128,26 +148,6 @@ CommandState ExchangeEngine::command() const
     return m_plan.steps.isEmpty() ? CommandState::None : m_plan.steps.first();
 }
 
-namespace {
-// The long table operation an exchange is, named as the guard's refusal names it; "" for an
-// exchange that touches neither goods nor messages.
-QString tableOperation(CommandState first)
-{
-    switch (first) {
-    case CommandState::GoodsWrite:
-        return QStringLiteral("запись товаров в весы");
-    case CommandState::GoodsRead:
-        return QStringLiteral("чтение товаров из весов");
-    case CommandState::MessagesWrite:
-        return QStringLiteral("запись сообщений в весы");
-    case CommandState::MessagesRead:
-        return QStringLiteral("чтение сообщений из весов");
-    default:
-        return {};
-    }
-}
-} // namespace
-
 int ExchangeEngine::countedRecords() const
 {
     return qMax(0, int(m_plan.records.size()) - (m_plan.closingRecord ? 1 : 0));
@@ -157,7 +157,7 @@ bool ExchangeEngine::start(const ExchangePlan &plan)
 {
     if (!plan.command || plan.steps.isEmpty() || !canStart(plan.rule, plan.countError))
         return false;
-    const QString operation = tableOperation(plan.steps.first());
+    const QString operation = QString::fromUtf8(commandFacts(plan.steps.first()).guardName);
     OperationGuard &guard = m_store.guard();
     if (!operation.isEmpty() && !m_tableScope && !guard.refusal().isEmpty()) {
         refuseStart(guard.refusal());
@@ -191,7 +191,10 @@ bool ExchangeEngine::start(const ExchangePlan &plan)
         c->status.name = name.isEmpty() ? QStringLiteral("Весы %1").arg(r + 1) : name;
         c->status.total = m_plan.records.isEmpty() ? int(m_plan.steps.size()) : countedRecords();
         c->state = m_plan.steps.first();
-        c->pollBase = c->lastHeard = t;
+        c->pollBase = c->lastHeard = c->lastProgress = t;
+        // A serial row's PORT is its line speed, 10 bits a byte.
+        if (isSerialAddress(scales.text(r, QStringLiteral("IP"))))
+            c->lineBytesPerSecond = qMax(0, scales.value(r, QStringLiteral("PORT")).toInt() / 10);
         m_byRecNo[r + 1] = c.get();
         m_scales.push_back(std::move(c));
     }
@@ -273,6 +276,7 @@ void ExchangeEngine::end(ExchangeReport::End how, const QString &failure, Exchan
     for (auto &c : m_scales) {
         c->requestOutstanding = false;
         c->accepted = false;
+        c->gathered.clear();
         if (!c->over()) {
             c->status.stopped = true;
             c->status.silent = t - c->lastHeard >= kSilentAfterMs;
@@ -386,29 +390,64 @@ void ExchangeEngine::rearm()
     m_timer1.start(int(qMax<qint64>(0, due - now())));
 }
 
+qint64 ExchangeEngine::answerDeadline(const Conversation &c, qsizetype bytesOnTheWay) const
+{
+    const qint64 line = c.lineBytesPerSecond > 0 ? qint64(bytesOnTheWay) * 1000 / c.lineBytesPerSecond : 0;
+    return kAnswerDeadlineMs + line;
+}
+
 void ExchangeEngine::onWatch()
 {
     if (!m_running)
         return;
     const qint64 t = now();
+    const quint64 generation = m_generation;
     for (auto &c : m_scales) {
         if (c->over())
             continue;
-        const qint64 quiet = t - c->lastHeard;
-        const bool silent = quiet >= kSilentAfterMs || (m_silenceTimeoutMs > 0 && quiet >= m_silenceTimeoutMs);
-        const bool timedOut = m_silenceTimeoutMs > 0 && quiet >= m_silenceTimeoutMs;
-        if (silent != c->status.silent || timedOut) {
-            c->status.silent = silent;
-            c->status.timedOut = timedOut;
-            if (timedOut)
-                c->status.current = 0;
+        if (watch(*c, t))
             emit scaleProgress(c->status);
-        }
+        if (generation != m_generation)
+            return;
     }
     if (allOver())
         end(ExchangeReport::End::Finished);
     else
         rearm();
+}
+
+bool ExchangeEngine::watch(Conversation &c, qint64 t)
+{
+    const qint64 quiet = t - c.lastHeard;
+    const qint64 stalled = t - c.lastProgress;
+    const bool silent = quiet >= kSilentAfterMs || (m_stepTimeoutMs > 0 && quiet >= m_stepTimeoutMs);
+    const bool timedOut = m_stepTimeoutMs > 0 && stalled >= m_stepTimeoutMs;
+    // Answering all the while, yet no step finished over as many deadlines as copies allowed.
+    const bool stuck =
+        !silent && stalled >= qint64(kResends + 1) * answerDeadline(c, qMax<qsizetype>(1, c.lastRequest.size()));
+    if (timedOut || stuck) {
+        c.status.silent = silent;
+        c.status.timedOut = timedOut;
+        c.status.stuck = !timedOut;
+        if (c.status.stuck) {
+            c.status.stuckStep = c.state;
+            c.status.stuckRecord = m_plan.records.isEmpty() ? 0 : number(c);
+        }
+        c.status.current = 0;
+        c.requestOutstanding = c.accepted = false;
+        c.gathered.clear();
+        return true;
+    }
+    if (c.waiting() && t >= c.answerDue) {
+        // The request, or the rest of its reply, is lost: ask again from the poll on.
+        c.requestOutstanding = c.accepted = false;
+        c.gathered.clear();
+        pollNow(c);
+    }
+    if (silent == c.status.silent)
+        return false;
+    c.status.silent = silent;
+    return true;
 }
 
 // --- sending -------------------------------------------------------------------------------
@@ -429,7 +468,9 @@ void ExchangeEngine::BuildRequest(Conversation &c)
         return;
     c.lastRequest = request;
     c.requestOutstanding = true;
+    c.answerDue = now() + answerDeadline(c, request.size());
     SendPacket(c.row, request);
+    rearm(); // no polls while it is on its way
 }
 
 // --- receiving -----------------------------------------------------------------------------
@@ -457,10 +498,16 @@ void ExchangeEngine::HandleReply(const QByteArray &packet, int scaleRecNo)
     // Once a scale has accepted, every further packet is a piece of its reply: text bytes in
     // the scale code page may well be 0xEE, 0xAA or 0x80.
     if (c->accepted) {
+        c->answerDue = now() + answerDeadline(*c, 1);
         gather(*c, packet);
         return;
     }
-    const auto b0 = static_cast<uchar>(packet.at(0));
+    // While a request is out, ready answers are late answers to earlier polls; never a call
+    // for another copy.
+    const QByteArray answer = c->requestOutstanding ? withoutLeadingReady(packet) : packet;
+    if (answer.isEmpty())
+        return;
+    const auto b0 = static_cast<uchar>(answer.at(0));
     if (b0 == kRefuse || b0 == kAck) {
         // An answer with no request outstanding (a second acknowledgement, junk) is ignored.
         if (!c->requestOutstanding)
@@ -471,12 +518,12 @@ void ExchangeEngine::HandleReply(const QByteArray &packet, int scaleRecNo)
         }
         c->accepted = true;
         c->gathered.clear();
-        rearm(); // no polls while the reply comes
-        gather(*c, packet);
+        c->answerDue = now() + answerDeadline(*c, 1);
+        gather(*c, answer);
         return;
     }
-    // Ready: the request of its step and record, again at every ready answer until it is taken.
-    if (isReady(packet))
+    // Ready: the request of its step and record; sent again only once its deadline has passed.
+    if (!c->requestOutstanding && isReady(answer))
         BuildRequest(*c);
 }
 
@@ -515,6 +562,7 @@ void ExchangeEngine::stepDone(Conversation &c)
     c.accepted = false;
     c.requestOutstanding = false;
     c.gathered.clear();
+    c.lastProgress = now();
     const bool withRecords = !m_plan.records.isEmpty();
     if (!withRecords)
         ++c.status.taken;
@@ -544,6 +592,7 @@ void ExchangeEngine::refusal(Conversation &c)
 {
     c.requestOutstanding = false;
     c.gathered.clear();
+    c.lastProgress = now();
     // Clear "Изменение цены": the next poll comes a whole interval after the refusal; ticked,
     // the polls keep their pace.
     if (!m_priceChange)

@@ -6,9 +6,23 @@
 // poll 0x01 → ready 0x80 (or 0x01 0x80) → request → acknowledgement 0xAA (with the data of a
 // read) or refusal 0xEE. Scales move on independently; a silent one holds no one back.
 //
+// One request in flight per scale: once a request is sent, that scale gets nothing more — no
+// poll, no copy of the request — until the request is answered (acknowledged, refused, or its
+// reply gathered whole) or its answer deadline passes. Ready answers (0x80) that arrive while
+// a request is out answer polls sent before it and are passed over; an acknowledgement or a
+// refusal that arrives while none is out answers nothing and is ignored. So an answer is never
+// taken for the answer to another request, however late a scale answers.
+// The answer deadline runs from the request (plus the time its bytes take on a serial line)
+// and again from every piece of a reply: when it passes, the request or the rest of its reply
+// counts as lost, a partial reply is thrown away, and the scale is polled at once and sent the
+// same request on its next ready answer (a dropped TCP line is opened again by that poll).
+// A scale that keeps answering but finishes no step while the request is sent again
+// kResends times leaves the exchange, reported as stuck at that step; a silent one is polled
+// until the exchange is stopped, or until the step timeout, when one is set.
+//
 // Pacing: a scale is polled one Timer1 interval after the exchange started, after its last
-// acknowledgement (or refusal) and after its last poll, and not while it is sending a reply.
-// The interval is 200 ms until a command sets it (500 ms), and nothing sets it back.
+// acknowledgement (or refusal) and after its last poll, and not while a request or a reply is
+// on its way. The interval is 200 ms until a command sets it (500 ms), and nothing sets it back.
 // Fast exchange ("Быстрый обмен"): a scale that has acknowledged a request, or whose reply has
 // been gathered, is polled again at once instead of one interval later; Timer1 stays the
 // fallback, so a scale that does not answer that poll is polled again at the next tick.
@@ -37,6 +51,13 @@ class ExchangeEngine : public QObject {
 public:
     static constexpr int kDefaultPollMs = 200;
     static constexpr int kSilentAfterMs = 2000; // "не отвечает"
+    // How long a scale has to answer a request before it counts as lost: longer than a scale
+    // takes to store a record, and than a line takes for any piece of a reply. A serial
+    // line's time for the request's own bytes comes on top.
+    static constexpr int kAnswerDeadlineMs = 3000;
+    // Copies sent of a request whose deadline passed, before a scale that keeps answering
+    // without finishing the step is taken for one that cannot do it.
+    static constexpr int kResends = 3;
 
     ExchangeEngine(Store &store, ScaleChannels &channels, QObject *parent = nullptr);
     ~ExchangeEngine() override;
@@ -73,9 +94,10 @@ public:
     // "Быстрый обмен": poll a scale again as soon as it has answered (see the pacing above).
     bool fastExchange() const { return m_fastExchange; }
     void setFastExchange(bool on) { m_fastExchange = on; }
-    // A scale that has sent nothing for this long ends its part and is reported as not
-    // answering; 0 (the default, and always in the window) polls it until stopped.
-    void setSilenceTimeout(int ms) { m_silenceTimeoutMs = qMax(0, ms); }
+    // A scale that has finished no step for this long (silent, or talking without getting on)
+    // ends its part and is reported as not answering; 0 (the default, and always in the
+    // window) polls a silent scale until stopped.
+    void setStepTimeout(int ms) { m_stepTimeoutMs = qMax(0, ms); }
 
     // --- what the engine shows ---
     int selectedScaleCount() const;           // rows of S selected now (ScaleChannels::isSelected)
@@ -117,6 +139,9 @@ private:
 
     void onTimer1();
     void onWatch();
+    // Deadlines and the end of a stuck or timed-out scale; true when the scale changed.
+    bool watch(Conversation &c, qint64 t);
+    qint64 answerDeadline(const Conversation &c, qsizetype bytesOnTheWay) const;
     qint64 now() const { return m_clock.elapsed(); }
     Conversation *conversation(int scaleRecNo) const;
     int number(const Conversation &c) const;
@@ -165,7 +190,7 @@ private:
     int m_interval = kDefaultPollMs;
     bool m_priceChange = false;
     bool m_fastExchange = false;
-    int m_silenceTimeoutMs = 0;
+    int m_stepTimeoutMs = 0;
     qint64 m_armedFor = -1;
     int m_pbT = 0;
     int m_pbM = 0;

@@ -39,15 +39,20 @@ struct ScaleStatus {
     QVector<CommandState> refusedSteps; // steps it refused, for commands without records
     int current = 0;                    // the record number it is at; 0 when none
     bool answered = false;              // it has sent something in this exchange
-    bool silent = false;                // it has sent nothing for two seconds (or for the silence timeout)
+    bool silent = false;                // it has sent nothing for two seconds (or for the step timeout)
     bool finished = false;              // it has done its whole part
-    bool timedOut = false;              // its part ended through the silence timeout
-    bool stopped = false;               // the exchange was stopped or failed before it finished
+    bool timedOut = false;              // its part ended through the step timeout (no step finished for that long)
+    // It kept answering but did not finish its step, also after the request was sent again
+    // several times: it cannot do the command, and its part ended there.
+    bool stuck = false;
+    CommandState stuckStep = CommandState::None; // the step it did not finish
+    int stuckRecord = 0;                         // the record number it was at (0: none)
+    bool stopped = false;                        // the exchange was stopped or failed before it finished
 };
 
 struct ExchangeReport {
     enum class End {
-        Finished, // every scale finished its part (or timed out)
+        Finished, // every scale finished its part (or timed out, or did not finish a step)
         Stopped,  // "Прекратить обмен с весами", automatic loading, or a new start
         Failed,   // a request could not be built or a reply not stored: `failure` says why
     };
@@ -62,13 +67,14 @@ struct ExchangeReport {
     int recordsDone = 0;         // distinct records taken by at least one scale
     QVector<ScaleStatus> scales; // every scale that took part, in the order of S
 
-    // Every scale finished every record and step, refused nothing and did not time out.
+    // Every scale finished every record and step, refused nothing, did not time out and did
+    // not get stuck.
     bool complete() const
     {
         if (end != End::Finished)
             return false;
         for (const ScaleStatus &s : scales)
-            if (!s.finished || s.timedOut || !s.refused.isEmpty() || !s.refusedSteps.isEmpty())
+            if (!s.finished || s.timedOut || s.stuck || !s.refused.isEmpty() || !s.refusedSteps.isEmpty())
                 return false;
         return true;
     }

@@ -180,6 +180,28 @@ class CliTest(unittest.TestCase):
         # Nothing selected, and no --scales: the window's refusal.
         self.expect(["write-goods"], 2, err="Не выбраны ни одни весы!")
 
+    def test_slow_and_stuck_scales(self):
+        # Answers 300 ms late, polls too, beside a quick scale: each record goes out once, the
+        # refusal is named, the success text is not shown.
+        slow, quick = self.sim("--delay", "300", "--refuse", "goods:5"), self.sim()
+        self.scales(slow, quick)
+        self.expect(["write-goods", "--range", "1-10", "--fast"], 3, out="Весы «Касса 1» отказались принять PLU: 5")
+        self.assertEqual(sorted(slow.records()), [1, 2, 3, 4, 6, 7, 8, 9, 10])
+        self.assertEqual(sorted(quick.records()), list(range(1, 11)))
+        self.assertEqual(slow.held()["requests"], 10)
+
+        # Answers its polls, never the logo: --timeout is the time without a step done.
+        mute = self.sim("--never-answer", "logo")
+        self.sql("INSERT INTO S (U, W, NAME, IP, PORT) VALUES ('F', 'T', 'Немые', '127.0.0.1', ?)", (mute.port,))
+        pbm = os.path.join(self.folder, "logo.pbm")
+        with open(pbm, "w") as f:
+            f.write("P1\n64 64\n" + "\n".join(" ".join("1" if x == y else "0" for x in range(64)) for y in range(64)))
+        started = time.monotonic()
+        self.expect(["write-logo", "--image", pbm, "--scale", "3", "--timeout", "3"], 3,
+                    out="Весы «Немые» не отвечают: сделано 0 из 1.")
+        self.assertLess(time.monotonic() - started, 30)
+        self.assertLessEqual(mute.held()["requests"], 2)
+
     def test_reads_store_rows_and_print_readouts(self):
         load = os.path.join(self.folder, "scale.json")
         with open(load, "w", encoding="utf-8") as f:

@@ -174,7 +174,7 @@ TEST_F(EngineTest, TheSilenceTimeoutEndsASilentScalesPart)
 {
     SimScale &answering = addTcpScale();
     addTcpScale({QStringLiteral("--silent")});
-    engine->setSilenceTimeout(500);
+    engine->setStepTimeout(500);
     ASSERT_TRUE(goods->StartGoodsWrite(QStringLiteral("1-3")));
     ASSERT_TRUE(waitEnded(5000));
     EXPECT_EQ(answering.storedGoodsNumbers(), numbersFrom(1, 3));

@@ -16,6 +16,7 @@ namespace {
 class CountingCommand : public ExchangeCommand {
 public:
     int requests = 0;
+    bool stepDone = false; // every reply finishes the step
     QList<QByteArray> replies;
     QByteArray buildRequest(CommandState, int) override
     {
@@ -25,7 +26,7 @@ public:
     StepOutcome takeReply(CommandState, int, const QByteArray &reply) override
     {
         replies << reply;
-        return StepOutcome::Incomplete;
+        return stepDone ? StepOutcome::StepDone : StepOutcome::Incomplete;
     }
 };
 
@@ -39,23 +40,33 @@ ExchangePlan countingPlan(CountingCommand &command)
 
 } // namespace
 
-TEST_F(EngineTest, ReadyAnswerIsALone0x80OrASecondByte0x80)
+TEST_F(EngineTest, ReadyAnswerIsALone0x80OrASecondByte0x80AndOnlyOneRequestIsOut)
 {
     addTcpScale({QStringLiteral("--silent")});
     CountingCommand command;
-    ASSERT_TRUE(engine->start(countingPlan(command)));
+    command.stepDone = true;
+    ExchangePlan plan = countingPlan(command);
+    plan.steps = {CommandState::LogoWrite, CommandState::LogoWrite, CommandState::LogoWrite};
+    ASSERT_TRUE(engine->start(plan));
 
     engine->HandleReply(QByteArray("\x80", 1), 1);
     EXPECT_EQ(command.requests, 1);
     engine->HandleReply(QByteArray("\x01\x80", 2), 1);
-    EXPECT_EQ(command.requests, 2) << "a ready answer before the acceptance gets the request again";
+    EXPECT_EQ(command.requests, 1) << "a late ready answer while the request is out sends no copy";
+    engine->HandleReply(QByteArray("\xAA", 1), 1);
+    ASSERT_EQ(command.replies.size(), 1);
     engine->HandleReply(QByteArray("\x80\x01", 2), 1);
-    EXPECT_EQ(command.requests, 2) << "0x80 0x01 is not a ready answer";
+    EXPECT_EQ(command.requests, 1) << "0x80 0x01 is not a ready answer";
     engine->HandleReply(QByteArray("\x05", 1), 1);
-    EXPECT_EQ(command.requests, 2);
+    EXPECT_EQ(command.requests, 1);
     engine->HandleReply(QByteArray(), 1);
-    EXPECT_EQ(command.requests, 2);
-    EXPECT_EQ(packetsLogged.size(), 5) << "every packet is logged, the empty one too";
+    EXPECT_EQ(command.requests, 1);
+    engine->HandleReply(QByteArray("\x01\x80", 2), 1);
+    EXPECT_EQ(command.requests, 2) << "0x01 0x80 is a ready answer";
+    engine->HandleReply(QByteArray("\x80\x01\x80\xAA", 4), 1);
+    ASSERT_EQ(command.replies.size(), 2) << "late ready answers before the acknowledgement are passed over";
+    EXPECT_EQ(command.replies.last(), QByteArray("\xAA", 1));
+    EXPECT_EQ(packetsLogged.size(), 8) << "every packet is logged, the empty one too";
 }
 
 TEST_F(EngineTest, AcknowledgementStopsPollingAndPassesTheReplyOn)
@@ -66,7 +77,8 @@ TEST_F(EngineTest, AcknowledgementStopsPollingAndPassesTheReplyOn)
     engine->HandleReply(QByteArray("\xAA", 1), 1);
     EXPECT_TRUE(command.replies.isEmpty()) << "no request was outstanding";
     engine->HandleReply(QByteArray("\x80", 1), 1);
-    EXPECT_TRUE(engine->pollTimerActive());
+    EXPECT_FALSE(engine->pollTimerActive()) << "no polls while the request is out";
+    EXPECT_EQ(engine->pollRows(), QVector<int>{});
     engine->HandleReply(QByteArray("\xAA\x01\x02", 3), 1);
     EXPECT_FALSE(engine->pollTimerActive()) << "no polls while the reply comes";
     EXPECT_EQ(engine->pollRows(), QVector<int>{});

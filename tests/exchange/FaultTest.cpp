@@ -86,7 +86,7 @@ TEST_F(EngineTest, ScaleThatDropsTheLineMidWriteIsCalledAgainAndTakesEveryRecord
     SimScale &sim = addTcpScale({QStringLiteral("--drop-after"), QStringLiteral("4")});
     nameGoods(store->goods(), 1, 12);
     ASSERT_TRUE(goods->StartGoodsWrite(QStringLiteral("1-12")));
-    const bool ended = waitEnded(8000);
+    const bool ended = waitEnded(60000);
     if (ended) {
         EXPECT_EQ(sim.storedGoodsNumbers(), numbersFrom(1, 12));
         EXPECT_EQ(messagesShown, QStringList{kWriteDone.arg(12)});

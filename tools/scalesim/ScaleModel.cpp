@@ -228,14 +228,14 @@ QStringList ScaleModel::takeLog()
     return log;
 }
 
-bool ScaleModel::refuses(const QByteArray &req)
+bool ScaleModel::names(QList<Refusal> &list, const QByteArray &req, const char *verb)
 {
     const auto command = static_cast<uchar>(req.at(0));
     const RequestName *name = requestName(command);
     if (!name)
         return false;
     const quint32 number = name->numberWidth > 0 ? le(req, 1, name->numberWidth) : 0;
-    for (Refusal &r : m_refusals) {
+    for (Refusal &r : list) {
         if (r.command != command || (!r.numbers.isEmpty() && !r.numbers.contains(number)))
             continue;
         if (r.once) {
@@ -243,8 +243,9 @@ bool ScaleModel::refuses(const QByteArray &req)
                 continue;
             r.used.append(number);
         }
-        m_log.append(name->numberWidth > 0 ? QStringLiteral("refused %1 %2").arg(QLatin1String(name->name)).arg(number)
-                                           : QStringLiteral("refused %1").arg(QLatin1String(name->name)));
+        m_log.append(name->numberWidth > 0
+                         ? QStringLiteral("%1 %2 %3").arg(QLatin1String(verb), QLatin1String(name->name)).arg(number)
+                         : QStringLiteral("%1 %2").arg(QLatin1String(verb), QLatin1String(name->name)));
         return true;
     }
     return false;
@@ -254,7 +255,9 @@ QByteArray ScaleModel::answer(const QByteArray &req)
 {
     const auto command = static_cast<uchar>(req.at(0));
     const QByteArray ack(1, kAck);
-    if (refuses(req))
+    if (names(m_unanswered, req, "unanswered"))
+        return {};
+    if (names(m_refusals, req, "refused"))
         return QByteArray(1, kRefuse);
     auto stored = [&](const QString &what) {
         ++m_changes;

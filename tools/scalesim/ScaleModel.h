@@ -26,7 +26,7 @@ struct StoredGoods {
     qint32 count = 0;
 };
 
-// Requests the scale refuses (0xEE) whatever it holds.
+// Requests the scale refuses (0xEE) whatever it holds, or takes in and never answers.
 struct Refusal {
     uchar command = 0;      // the request byte
     QList<quint32> numbers; // the goods or message numbers refused; empty: every request
@@ -58,6 +58,9 @@ public:
 
     // From now on refuse the requests the refusal names.
     void addRefusal(const Refusal &refusal) { m_refusals.append(refusal); }
+    // From now on take in the requests it names and answer nothing, as a scale whose firmware
+    // does not know the command.
+    void addUnanswered(const Refusal &requests) { m_unanswered.append(requests); }
 
     // A new connection: forget a half-received request and the last ready answer; what the
     // scale holds stays.
@@ -97,10 +100,13 @@ public:
 
 private:
     QByteArray answer(const QByteArray &request);
-    bool refuses(const QByteArray &request);
+    // Whether one of the list names the request (once-only entries count it as used); the log
+    // says `verb` and the request.
+    bool names(QList<Refusal> &list, const QByteArray &request, const char *verb);
 
     ScaleOptions m_options;
     QList<Refusal> m_refusals;
+    QList<Refusal> m_unanswered;
     bool m_ready = false; // a poll has been answered, a request may follow
     QByteArray m_pending; // the request being gathered
     int m_requests = 0;

@@ -6,6 +6,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QPointer>
@@ -56,28 +57,31 @@ void fail(const QString &text)
     std::exit(2);
 }
 
-// Sends answers in order, honouring the ack delay before an answer and the split pauses
-// between pieces. A slow answer holds back everything after it, as a busy scale would.
+// Sends answers in order, honouring the delay of every answer (from the moment the bytes it
+// answers came in), the ack delay before an answer to a request and the split pauses between
+// pieces. A slow answer holds back everything after it, as a busy scale would.
 class Outbox : public QObject {
 public:
     std::function<void(const QByteArray &)> write;
     std::function<void()> drained;
 
-    Outbox(int split, int ackDelayMs) : m_split(split), m_ackDelayMs(ackDelayMs)
+    Outbox(int split, int ackDelayMs, int delayMs) : m_split(split), m_ackDelayMs(ackDelayMs), m_delayMs(delayMs)
     {
         m_timer.setSingleShot(true);
         connect(&m_timer, &QTimer::timeout, this, [this] { pump(); });
+        m_clock.start();
     }
 
     void add(const ScaleModel::Reply &reply)
     {
         const bool slow = reply.kind == ScaleModel::Reply::Answer && m_ackDelayMs > 0;
+        const qint64 due = m_delayMs > 0 ? m_clock.elapsed() + m_delayMs : 0;
         const int piece = m_split > 0 ? m_split : static_cast<int>(reply.bytes.size());
         for (qsizetype at = 0; at < reply.bytes.size(); at += piece) {
             int pause = at > 0 ? kSplitPauseMs : 0;
             if (at == 0 && slow)
                 pause = m_ackDelayMs;
-            m_queue.append({reply.bytes.mid(at, piece), pause});
+            m_queue.append({reply.bytes.mid(at, piece), pause, at == 0 ? due : 0});
         }
         pump();
     }
@@ -94,6 +98,7 @@ private:
     struct Piece {
         QByteArray bytes;
         int pauseBefore;
+        qint64 dueAt; // not before this moment (m_clock), 0: no such limit
     };
 
     void pump()
@@ -102,6 +107,14 @@ private:
             return;
         while (!m_queue.isEmpty()) {
             Piece &p = m_queue.first();
+            if (p.dueAt > 0) {
+                const qint64 wait = p.dueAt - m_clock.elapsed();
+                p.dueAt = 0;
+                if (wait > 0) {
+                    m_timer.start(int(wait));
+                    return;
+                }
+            }
             if (p.pauseBefore > 0) {
                 const int pause = p.pauseBefore;
                 p.pauseBefore = 0;
@@ -119,19 +132,23 @@ private:
 
     int m_split;
     int m_ackDelayMs;
+    int m_delayMs;
     QList<Piece> m_queue;
     QTimer m_timer;
+    QElapsedTimer m_clock;
 };
 
 class Simulator : public QObject {
 public:
-    Simulator(ScaleModel &model, Outbox &outbox, QString dumpFile, bool dumpAtExitOnly, bool log, int dropAfter)
+    Simulator(ScaleModel &model, Outbox &outbox, QString dumpFile, bool dumpAtExitOnly, bool log, int dropAfter,
+              int cutEvery)
         : m_model(model),
           m_outbox(outbox),
           m_dumpFile(std::move(dumpFile)),
           m_dumpAtExitOnly(dumpAtExitOnly),
           m_log(log),
-          m_dropAfter(dropAfter)
+          m_dropAfter(dropAfter),
+          m_cutEvery(cutEvery)
     {
     }
 
@@ -151,8 +168,16 @@ public:
         }
         if (m_model.changeCount() != changesBefore && !m_dumpAtExitOnly)
             dump();
-        for (const ScaleModel::Reply &r : replies)
+        for (ScaleModel::Reply r : replies) {
+            if (r.kind == ScaleModel::Reply::Answer && m_cutEvery > 0 && ++m_answers % m_cutEvery == 0) {
+                // The line goes down half-way through this answer; nothing after it is sent.
+                r.bytes.truncate(r.bytes.size() / 2);
+                m_outbox.add(r);
+                m_linkRequests += m_model.requestCount() - before;
+                return true;
+            }
             m_outbox.add(r);
+        }
         m_linkRequests += m_model.requestCount() - before;
         return m_dropAfter > 0 && m_linkRequests >= m_dropAfter;
     }
@@ -182,7 +207,9 @@ private:
     bool m_dumpAtExitOnly;
     bool m_log;
     int m_dropAfter;
+    int m_cutEvery;
     int m_linkRequests = 0;
+    int m_answers = 0;
 };
 
 // One connection at a time; the next waiting one is taken when it ends.
@@ -432,6 +459,15 @@ int main(int argc, char **argv)
          QStringLiteral("N")},
         {QStringLiteral("ack-delay"), QStringLiteral("Wait MS milliseconds before answering a request."),
          QStringLiteral("MS")},
+        {QStringLiteral("cut-reply"), QStringLiteral("Send half of every N-th answer and drop the connection (TCP)."),
+         QStringLiteral("N")},
+        {QStringLiteral("delay"),
+         QStringLiteral(
+             "Send every answer, the ready answer to a poll too, MS milliseconds after what it answers came in."),
+         QStringLiteral("MS")},
+        {QStringLiteral("never-answer"),
+         QStringLiteral("Take a request in and never answer it, e.g. logo or goods:5; repeatable."),
+         QStringLiteral("WHAT")},
         {QStringLiteral("garbage"), QStringLiteral("Answer with junk the program must ignore.")},
         {QStringLiteral("refuse"), QStringLiteral("Refuse (0xEE) a request, e.g. goods:3,17 or header; repeatable."),
          QStringLiteral("WHAT")},
@@ -466,6 +502,8 @@ int main(int argc, char **argv)
             model.addRefusal(tevo::sim::parseRefusal(r, false));
         for (const QString &r : parser.values(QStringLiteral("refuse-once")))
             model.addRefusal(tevo::sim::parseRefusal(r, true));
+        for (const QString &r : parser.values(QStringLiteral("never-answer")))
+            model.addUnanswered(tevo::sim::parseRefusal(r, false));
     } catch (const tevo::Error &e) {
         fail(e.text());
     }
@@ -486,9 +524,11 @@ int main(int argc, char **argv)
     }
 
     Outbox outbox(positiveNumber(parser, QStringLiteral("split"), 0),
-                  positiveNumber(parser, QStringLiteral("ack-delay"), 0));
+                  positiveNumber(parser, QStringLiteral("ack-delay"), 0),
+                  positiveNumber(parser, QStringLiteral("delay"), 0));
     Simulator sim(model, outbox, parser.value(QStringLiteral("dump")), parser.isSet(QStringLiteral("dump-at-exit")),
-                  parser.isSet(QStringLiteral("log")), positiveNumber(parser, QStringLiteral("drop-after"), 0));
+                  parser.isSet(QStringLiteral("log")), positiveNumber(parser, QStringLiteral("drop-after"), 0),
+                  positiveNumber(parser, QStringLiteral("cut-reply"), 0));
 
     if (::pipe(g_signalPipe) == 0) {
         auto *notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, &app);
