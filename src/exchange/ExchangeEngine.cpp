@@ -439,10 +439,12 @@ bool ExchangeEngine::watch(Conversation &c, qint64 t)
         return true;
     }
     if (c.waiting() && t >= c.answerDue) {
-        // The request, or the rest of its reply, is lost: ask again from the poll on.
+        // The request, or the rest of its reply, is lost: ask again from the poll on (not on a
+        // serial line that has failed: that scale waits for the end).
         c.requestOutstanding = c.accepted = false;
         c.gathered.clear();
-        pollNow(c);
+        if (!c.halted)
+            pollNow(c);
     }
     if (silent == c.status.silent)
         return false;
