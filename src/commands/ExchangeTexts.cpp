@@ -12,44 +12,13 @@ constexpr int kMaxListParts = 20;
 
 bool isRecordRead(CommandState c) { return c == CommandState::GoodsRead || c == CommandState::MessagesRead; }
 
-bool isRead(CommandState c)
-{
-    switch (c) {
-    case CommandState::SettingsRead:
-    case CommandState::HeaderRead:
-    case CommandState::LogoRead:
-    case CommandState::GoodsRead:
-    case CommandState::MessagesRead:
-    case CommandState::TotalsRead:
-    case CommandState::StateRead:
-        return true;
-    default:
-        return false;
-    }
-}
+bool isRead(CommandState c) { return commandFacts(c).read; }
 
 QString successText(const ExchangeReport &r)
 {
-    switch (r.command) {
-    case CommandState::GoodsWrite:
-        return QStringLiteral("Все PLU успешно записаны в весы %1").arg(r.recordsDone);
-    case CommandState::GoodsRead:
-        return QStringLiteral("Запрошенные PLU успешно считаны");
-    case CommandState::MessagesWrite:
-        return QStringLiteral("Все сообщения успешно записаны");
-    case CommandState::MessagesRead:
-        return QStringLiteral("Запрошенные сообщения успешно считаны");
-    case CommandState::SettingsWrite:
-        return QStringLiteral("Настройки пользователя успешно переданы.");
-    case CommandState::SettingsRead:
-        return QStringLiteral("Настройки пользователя успешно считаны.");
-    case CommandState::LogoWrite:
-        return QStringLiteral("Логотип успешно записан.");
-    case CommandState::DateWrite:
-        return QStringLiteral("Дата и время синхронизированы с компьютером.");
-    default:
-        return {}; // the weighing state and the totals show in their displays only
-    }
+    const QString text = factText(commandFacts(r.command).success);
+    // The weighing state and the totals show in their displays only.
+    return r.command == CommandState::GoodsWrite ? text.arg(r.recordsDone) : text;
 }
 
 // The warning line of a scale that refused records of a write.
@@ -62,33 +31,14 @@ QString refusedRecordsLine(CommandState c, const QString &name, const QVector<in
 
 QString stepWhat(CommandState c)
 {
-    switch (c) {
-    case CommandState::SettingsWrite:
-    case CommandState::SettingsRead:
-        return QStringLiteral("настройки");
-    case CommandState::HeaderWrite:
-    case CommandState::HeaderRead:
-        return QStringLiteral("заголовок магазина");
-    case CommandState::LogoWrite:
-    case CommandState::LogoRead:
-        return QStringLiteral("логотип");
-    case CommandState::DateWrite:
-        return QStringLiteral("дату");
-    case CommandState::TimeWrite:
-        return QStringLiteral("время");
-    case CommandState::StateRead:
-        return QStringLiteral("состояние весов");
-    case CommandState::TotalsRead:
-        return QStringLiteral("итоги продаж");
-    default:
-        return QStringLiteral("команду %1").arg(int(c));
-    }
+    const QString what = factText(commandFacts(c).what);
+    return what.isEmpty() ? QStringLiteral("команду %1").arg(int(c)) : what;
 }
 
 // "«запись товаров» (PLU 5)": the command a scale got stuck at, with its record.
 QString stuckWhat(const ScaleStatus &s)
 {
-    QString what = QStringLiteral("«%1»").arg(QString::fromUtf8(commandFacts(s.stuckStep).action));
+    QString what = QStringLiteral("«%1»").arg(factText(commandFacts(s.stuckStep).action));
     if (s.stuckRecord > 0)
         what += (s.stuckStep == CommandState::MessagesWrite || s.stuckStep == CommandState::MessagesRead
                      ? QStringLiteral(" (сообщение %1)")

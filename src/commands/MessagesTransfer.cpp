@@ -21,32 +21,15 @@ bool MessagesTransfer::startMessagesRead(const QString &rangeText)
 
 bool MessagesTransfer::start(CommandState state, const QString &rangeText)
 {
-    const bool write = state == CommandState::MessagesWrite;
-    const QString countError = write ? QStringLiteral("Не выбраны ни одни весы!")
-                                     : QStringLiteral("На вкладеке \"Настройка\" выберите только одни весы!");
-    const ScaleRule rule = write ? ScaleRule::AtLeastOne : ScaleRule::ExactlyOne;
-    if (!m_engine.canStart(rule, countError))
-        return false;
-    if (!m_engine.takeRange(rangeText, kMaxMessageNumber, m_store.messages().count(),
-                            QStringLiteral("В таблице сообщений нет строки № %1 (в ней %2 строк): обмен не начат, "
-                                           "в весы ничего не отправлено."),
-                            m_range))
-        return false;
-    ExchangePlan plan;
-    plan.command = this;
-    plan.steps = {state};
-    plan.records = m_range.records();
-    m_lastStored = m_range.rangeLast;
-    if (!write) {
-        // One more number is asked for after the range; its answer ends the read.
-        plan.records.append(m_range.rangeLast + 1);
-        plan.closingRecord = true;
-    }
-    plan.rule = rule;
-    plan.countError = countError;
-    plan.bar = ProgressBar::Messages;
-    plan.progressMaximum = m_range.rangeSize;
-    return m_engine.start(plan);
+    ExchangeEngine::RecordRange records;
+    records.maxNumber = kMaxMessageNumber;
+    records.rowCount = m_store.messages().count();
+    records.pastTheEnd = QStringLiteral("В таблице сообщений нет строки № %1 (в ней %2 строк): обмен не начат, "
+                                        "в весы ничего не отправлено.");
+    records.bar = ProgressBar::Messages;
+    // A read asks for one more number after the range; its answer ends the read.
+    records.closingRecord = state == CommandState::MessagesRead;
+    return m_engine.startTransfer(*this, state, rangeText, records, m_range);
 }
 
 QByteArray MessagesTransfer::buildRequest(CommandState state, int number)
@@ -72,7 +55,7 @@ StepOutcome MessagesTransfer::takeReply(CommandState state, int number, const QB
         return StepOutcome::StepDone; // the acknowledgement of a written message
     if (reply.size() < kMessageReplyLength)
         return StepOutcome::Incomplete;
-    if (number > m_lastStored)
+    if (number > m_range.rangeLast)
         return StepOutcome::Finished; // the closing request
     Table &messages = m_store.messages();
     if (number < 1 || number > messages.count())

@@ -30,7 +30,6 @@ private:
     ExchangeEngine &m_engine;
     Store &m_store;
     RangeSelection m_range;
-    int m_lastStored = 0; // the read's last number that is stored
 };
 
 } // namespace tevo

@@ -2,32 +2,24 @@
 
 #include "commands/ClockPackets.h"
 #include "common/Error.h"
+#include "exchange/CommandFacts.h"
 #include "exchange/ExchangeEngine.h"
 
 namespace tevo {
 
-namespace {
-const QString kNoScale = QStringLiteral("Не выбраны ни одни весы!");
-const QString kOnlyOneScale = QStringLiteral("Выберите только одни весы!");
-} // namespace
-
 ParameterCommands::ParameterCommands(ExchangeEngine &engine, ParametersHost &host) : m_engine(engine), m_host(host) {}
 
-bool ParameterCommands::start(QVector<CommandState> steps, ScaleRule rule, int interval, bool firstPollToEveryRow)
+bool ParameterCommands::start(QVector<CommandState> steps, bool firstPollToEveryRow)
 {
-    ExchangePlan plan;
-    plan.command = this;
-    plan.steps = std::move(steps);
-    plan.rule = rule;
-    plan.countError = rule == ScaleRule::ExactlyOne ? kOnlyOneScale : kNoScale;
-    plan.pollInterval = interval;
+    ExchangePlan plan = planFor(*this, std::move(steps));
     plan.firstPollToEveryRow = firstPollToEveryRow;
     return m_engine.start(plan);
 }
 
 bool ParameterCommands::startSettingsWrite()
 {
-    if (!m_engine.canStart(ScaleRule::AtLeastOne, kNoScale))
+    const CommandFacts &facts = commandFacts(CommandState::SettingsWrite);
+    if (!m_engine.canStart(facts.rule, factText(facts.countError)))
         return false;
     // The numbers and the label format are checked before anything starts.
     try {
@@ -37,34 +29,21 @@ bool ParameterCommands::startSettingsWrite()
         return false;
     }
     // The first poll of the settings write reaches every scale of the list.
-    return start({CommandState::SettingsWrite, CommandState::HeaderWrite}, ScaleRule::AtLeastOne, 0, true);
+    return start({CommandState::SettingsWrite, CommandState::HeaderWrite}, true);
 }
 
 bool ParameterCommands::startSettingsRead()
 {
-    return start({CommandState::SettingsRead, CommandState::HeaderRead, CommandState::LogoRead}, ScaleRule::ExactlyOne,
-                 kSlowPollMs);
+    return start({CommandState::SettingsRead, CommandState::HeaderRead, CommandState::LogoRead});
 }
 
-bool ParameterCommands::startLogoWrite()
-{
-    return start({CommandState::LogoWrite}, ScaleRule::ExactlyOne, kSlowPollMs);
-}
+bool ParameterCommands::startLogoWrite() { return start({CommandState::LogoWrite}); }
 
-bool ParameterCommands::startClockWrite()
-{
-    return start({CommandState::DateWrite, CommandState::TimeWrite}, ScaleRule::AtLeastOne, kSlowPollMs);
-}
+bool ParameterCommands::startClockWrite() { return start({CommandState::DateWrite, CommandState::TimeWrite}); }
 
-bool ParameterCommands::startStateRead()
-{
-    return start({CommandState::StateRead}, ScaleRule::ExactlyOne, kSlowPollMs);
-}
+bool ParameterCommands::startStateRead() { return start({CommandState::StateRead}); }
 
-bool ParameterCommands::startTotalsRead()
-{
-    return start({CommandState::TotalsRead}, ScaleRule::ExactlyOne, kSlowPollMs);
-}
+bool ParameterCommands::startTotalsRead() { return start({CommandState::TotalsRead}); }
 
 QByteArray ParameterCommands::buildRequest(CommandState state, int)
 {

@@ -50,8 +50,6 @@ class ParameterCommands : public ExchangeCommand {
 public:
     ParameterCommands(ExchangeEngine &engine, ParametersHost &host);
 
-    static constexpr int kSlowPollMs = 500;
-
     bool startSettingsWrite(); // Button1
     bool startSettingsRead();  // Button2
     bool startLogoWrite();     // SpeedButton5
@@ -63,7 +61,8 @@ public:
     StepOutcome takeReply(CommandState state, int number, const QByteArray &reply) override;
 
 private:
-    bool start(QVector<CommandState> steps, ScaleRule rule, int interval, bool firstPollToEveryRow = false);
+    // The steps with the rule and the pace their first step's facts give.
+    bool start(QVector<CommandState> steps, bool firstPollToEveryRow = false);
 
     ExchangeEngine &m_engine;
     ParametersHost &m_host;

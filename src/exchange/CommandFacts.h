@@ -1,8 +1,12 @@
 #pragma once
-// What is known of each command state in one place: the name the command line and its JSON
-// report use, the words that name the command to the user ("запись товаров"), and the name of
-// the long table operation a goods or messages exchange holds the store's guard under.
-#include "exchange/ExchangeReport.h"
+// What is known of each command state, in one table that the engine, the starters, the end
+// texts and the command line read: the name tevo-cli's reports use, the words that name the
+// command and what its step carries, whether it reads, which scales it needs and the error
+// when they are not chosen, the poll interval it sets, the success text, and the name of the
+// long table operation a goods or messages exchange holds the store's guard under. The first
+// step of an exchange names the command; later steps (the header after the settings) have
+// facts of their own for the texts that name a step.
+#include "exchange/ExchangeCommand.h"
 
 #include <QString>
 
@@ -12,10 +16,23 @@ struct CommandFacts {
     CommandState state = CommandState::None;
     const char *stepName = "none"; // "goods-write", … (tevo-cli's reports)
     const char *action = "";       // "запись товаров": names the command in the texts
-    const char *guardName = "";    // "запись товаров в весы"; "" for an exchange that holds no table
+    const char *what = "";         // "заголовок магазина": what a step carries, for its refusal
+    bool read = false;             // the scale sends data back
+    ScaleRule rule = ScaleRule::AtLeastOne;
+    const char *countError = ""; // when the chosen scales break the rule
+    int pollInterval = 0;        // Timer1's interval from the start on; 0 leaves it
+    const char *success = "";    // the end text when every scale did everything; "" none
+    const char *guardName = "";  // "запись товаров в весы"; "" for an exchange that holds no table
 };
 
 // The facts of a state; a state without a description gets the facts of None.
 const CommandFacts &commandFacts(CommandState state);
+
+// The texts of the facts as QString.
+inline QString factText(const char *utf8) { return QString::fromUtf8(utf8); }
+
+// A plan of the steps with what the first step's facts say: the scales rule, its error, the
+// poll interval.
+ExchangePlan planFor(ExchangeCommand &command, QVector<CommandState> steps);
 
 } // namespace tevo

@@ -134,6 +134,25 @@ bool ExchangeEngine::takeRange(const QString &text, int maxNumber, int rowCount,
     return true;
 }
 
+bool ExchangeEngine::startTransfer(ExchangeCommand &command, CommandState state, const QString &rangeText,
+                                   const RecordRange &records, RangeSelection &range)
+{
+    const CommandFacts &facts = commandFacts(state);
+    if (!canStart(facts.rule, factText(facts.countError)))
+        return false;
+    if (!takeRange(rangeText, records.maxNumber, records.rowCount, records.pastTheEnd, range))
+        return false;
+    ExchangePlan plan = planFor(command, {state});
+    plan.records = range.records();
+    if (records.closingRecord) {
+        plan.records.append(range.rangeLast + 1);
+        plan.closingRecord = true;
+    }
+    plan.bar = records.bar;
+    plan.progressMaximum = range.rangeSize;
+    return start(plan);
+}
+
 int ExchangeEngine::selectedScaleCount() const
 {
     int n = 0;
@@ -157,7 +176,7 @@ bool ExchangeEngine::start(const ExchangePlan &plan)
 {
     if (!plan.command || plan.steps.isEmpty() || !canStart(plan.rule, plan.countError))
         return false;
-    const QString operation = QString::fromUtf8(commandFacts(plan.steps.first()).guardName);
+    const QString operation = factText(commandFacts(plan.steps.first()).guardName);
     OperationGuard &guard = m_store.guard();
     if (!operation.isEmpty() && !m_tableScope && !guard.refusal().isEmpty()) {
         refuseStart(guard.refusal());

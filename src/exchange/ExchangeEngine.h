@@ -80,6 +80,18 @@ public:
     // table of `rowCount` rows; refuses (error box, false) otherwise, with `pastTheEnd` (the
     // number for %1, the rows for %2) for a number without its row, leaving `range` as it was.
     bool takeRange(const QString &text, int maxNumber, int rowCount, const QString &pastTheEnd, RangeSelection &range);
+    // The records of a goods or messages transfer, and how its range text is checked.
+    struct RecordRange {
+        int maxNumber = 0;  // the highest number the table may hold
+        int rowCount = 0;   // the rows it holds now
+        QString pastTheEnd; // for a number without its row: %1 the number, %2 the rows
+        ProgressBar bar = ProgressBar::Goods;
+        bool closingRecord = false; // one more number is asked after the range: its answer ends the read
+    };
+    // The one start of the goods and messages transfers: the scales rule of the state, the
+    // range (left in `range`), the plan; refuses as canStart and takeRange do.
+    bool startTransfer(ExchangeCommand &command, CommandState state, const QString &rangeText,
+                       const RecordRange &records, RangeSelection &range);
     bool isRunning() const { return m_running; }
     // The first step of the running (or last) exchange.
     CommandState command() const;

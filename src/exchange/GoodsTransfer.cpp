@@ -15,26 +15,13 @@ bool GoodsTransfer::startGoodsRead(const QString &rangeText) { return start(Comm
 
 bool GoodsTransfer::start(CommandState state, const QString &rangeText)
 {
-    const bool write = state == CommandState::GoodsWrite;
-    const QString countError =
-        write ? QStringLiteral("Не выбраны ни одни весы!") : QStringLiteral("Выберите только одни весы!");
-    const ScaleRule rule = write ? ScaleRule::AtLeastOne : ScaleRule::ExactlyOne;
-    if (!m_engine.canStart(rule, countError))
-        return false;
-    if (!m_engine.takeRange(rangeText, kMaxGoodsNumber, m_store.goods().count(),
-                            QStringLiteral("В таблице товаров нет строки № %1 (в ней %2 строк): обмен не начат, "
-                                           "в весы ничего не отправлено."),
-                            m_range))
-        return false;
-    ExchangePlan plan;
-    plan.command = this;
-    plan.steps = {state};
-    plan.records = m_range.records();
-    plan.rule = rule;
-    plan.countError = countError;
-    plan.bar = ProgressBar::Goods;
-    plan.progressMaximum = m_range.rangeSize;
-    return m_engine.start(plan);
+    ExchangeEngine::RecordRange records;
+    records.maxNumber = kMaxGoodsNumber;
+    records.rowCount = m_store.goods().count();
+    records.pastTheEnd = QStringLiteral("В таблице товаров нет строки № %1 (в ней %2 строк): обмен не начат, "
+                                        "в весы ничего не отправлено.");
+    records.bar = ProgressBar::Goods;
+    return m_engine.startTransfer(*this, state, rangeText, records, m_range);
 }
 
 bool GoodsTransfer::scaleTakes(CommandState state, int number, int scaleRow)
