@@ -133,6 +133,8 @@ QJsonObject reportJson(const ExchangeReport &report)
         j.insert(QStringLiteral("finished"), s.finished);
         j.insert(QStringLiteral("timedOut"), s.timedOut);
         j.insert(QStringLiteral("stopped"), s.stopped);
+        if (!s.unreachable.isEmpty())
+            j.insert(QStringLiteral("unreachable"), s.unreachable);
         j.insert(QStringLiteral("line"), scaleLine(s, report.command));
         scales.append(j);
     }

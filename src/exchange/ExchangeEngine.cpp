@@ -38,7 +38,7 @@ struct ExchangeEngine::Conversation {
     qint64 lastHeard = 0; // when it last sent anything (the start, before it has)
     bool halted = false;  // its serial line failed: no more polls until the exchange ends
 
-    bool over() const { return status.finished || status.timedOut; }
+    bool over() const { return status.finished || status.timedOut || !status.unreachable.isEmpty(); }
     bool polled() const { return !over() && !accepted && !halted; }
 };
 
@@ -187,8 +187,7 @@ bool ExchangeEngine::start(const ExchangePlan &plan)
         auto c = std::make_unique<Conversation>();
         c->row = r;
         c->status.row = r + 1;
-        const QString name = scales.text(r, QStringLiteral("NAME")).trimmed();
-        c->status.name = name.isEmpty() ? QStringLiteral("Весы %1").arg(r + 1) : name;
+        c->status.name = scaleName(scales.text(r, QStringLiteral("NAME")).trimmed(), r + 1);
         c->status.total = m_plan.records.isEmpty() ? int(m_plan.steps.size()) : countedRecords();
         c->state = m_plan.steps.first();
         c->pollBase = c->lastHeard = t;
@@ -220,6 +219,7 @@ bool ExchangeEngine::start(const ExchangePlan &plan)
     OpenChannels();
     if (generation != m_generation)
         return true; // ended while the channels were opened
+    takeChannelFaults();
     for (auto &c : m_scales)
         emit scaleProgress(c->status);
     showOverall();
@@ -234,6 +234,18 @@ bool ExchangeEngine::start(const ExchangePlan &plan)
     m_watch.start();
     rearm();
     return true;
+}
+
+void ExchangeEngine::takeChannelFaults()
+{
+    // A scale no channel serves is out from the start, with why; the others go on. When that
+    // leaves none, the exchange ends at once below, as one where no scale has anything to do.
+    for (const ChannelFault &f : m_channels.channelFaults()) {
+        if (Conversation *c = conversation(f.recNo)) {
+            c->status.unreachable = f.reason;
+            c->status.current = 0;
+        }
+    }
 }
 
 void ExchangeEngine::stop()
@@ -634,11 +646,13 @@ void ExchangeEngine::showOverall()
     int done = std::numeric_limits<int>::max();
     int record = 0;
     for (const auto &c : m_scales) {
+        if (!c->status.unreachable.isEmpty())
+            continue; // never starts: the bar follows the scales that work
         done = qMin(done, c->status.done);
         if (!c->over() && c->status.current > 0 && (record == 0 || c->status.current < record))
             record = c->status.current;
     }
-    if (done != progress(*m_plan.bar))
+    if (done != std::numeric_limits<int>::max() && done != progress(*m_plan.bar))
         setProgress(*m_plan.bar, done);
     if (record > 0 && record != m_followed) {
         m_followed = record;

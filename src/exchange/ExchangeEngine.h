@@ -115,6 +115,8 @@ signals:
 private:
     struct Conversation;
 
+    // Marks the scales the channels could not serve as out of the exchange (at the start).
+    void takeChannelFaults();
     void onTimer1();
     void onWatch();
     qint64 now() const { return m_clock.elapsed(); }

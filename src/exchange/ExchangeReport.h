@@ -43,6 +43,7 @@ struct ScaleStatus {
     bool finished = false;              // it has done its whole part
     bool timedOut = false;              // its part ended through the silence timeout
     bool stopped = false;               // the exchange was stopped or failed before it finished
+    QString unreachable;                // why no channel could serve it: out of the exchange from its start
 };
 
 struct ExchangeReport {
@@ -62,13 +63,15 @@ struct ExchangeReport {
     int recordsDone = 0;         // distinct records taken by at least one scale
     QVector<ScaleStatus> scales; // every scale that took part, in the order of S
 
-    // Every scale finished every record and step, refused nothing and did not time out.
+    // Every scale finished every record and step, refused nothing, did not time out and could
+    // be reached.
     bool complete() const
     {
         if (end != End::Finished)
             return false;
         for (const ScaleStatus &s : scales)
-            if (!s.finished || s.timedOut || !s.refused.isEmpty() || !s.refusedSteps.isEmpty())
+            if (!s.finished || s.timedOut || !s.unreachable.isEmpty() || !s.refused.isEmpty()
+                || !s.refusedSteps.isEmpty())
                 return false;
         return true;
     }
