@@ -122,6 +122,7 @@ QString ScaleChannels::openSerial(int n, int recNo, const QVariant &speedValue)
                          .arg(speedText);
     const QString device = resolveSerialDevice(serial.commPort());
     serial.closePort(); // still open from an exchange whose rows were changed meanwhile
+    serial.setTag(recNo);
     try {
         serial.setBaudRate(static_cast<quint32>(speed));
         serial.openPort();
@@ -133,7 +134,6 @@ QString ScaleChannels::openSerial(int n, int recNo, const QVariant &speedValue)
             return QStringLiteral("порт %1: нет устройства %2").arg(serial.commPort(), device);
         return QStringLiteral("порт %1 (%2) не открывается: %3").arg(serial.commPort(), device, e.text());
     }
-    serial.setTag(recNo);
     return {};
 }
 
@@ -220,11 +220,11 @@ void ScaleChannels::OpenChannels(bool open, bool allRows)
             m_faultRows.insert(row);
         }
     }
-    if (open && allRows && !m_faults.isEmpty()) {
+    if (open && !m_faults.isEmpty()) {
         QStringList lines;
         for (const ChannelFault &f : m_faults)
             lines << f.text();
-        emit channelProblem(lines.join(QLatin1Char('\n')));
+        emit channelProblem(QStringLiteral("Эти весы недоступны для обмена:\n") + lines.join(QLatin1Char('\n')));
     }
 }
 

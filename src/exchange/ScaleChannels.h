@@ -60,8 +60,8 @@ public:
     // Binds and opens (open = true) or closes the channels of the rows that take part: the
     // selected rows, or every row while `allRows` (a connection check) is set. Rows that no
     // channel can serve get none and nothing is sent to them; an opening lists them in
-    // channelFaults() (an exchange names them in its report) and, for a connection check, in
-    // one channelProblem().
+    // channelFaults() (an exchange names them in its report too) and says them at once in one
+    // channelProblem().
     void OpenChannels(bool open, bool allRows);
     void CloseChannels(bool allRows) { OpenChannels(false, allRows); }
     // The rows the last opening found unservable, in the order of S.
@@ -82,7 +82,7 @@ signals:
     void packetReceived(const QByteArray &packet, int scaleRecNo);
     // A TCP connection failed (once per failed connection) with the socket layer's text.
     void connectionFailed(const QString &text);
-    // Rows a connection check could not bind to any channel, one line each.
+    // The rows an opening could not bind to any channel, one line each.
     void channelProblem(const QString &text);
     // The serial channel SC_COM0 reported a line error.
     void serialError0(quint32 errorCode);
