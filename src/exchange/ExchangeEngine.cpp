@@ -282,12 +282,16 @@ void ExchangeEngine::end(ExchangeReport::End how, const QString &failure, Exchan
     report.failureKind = kind;
     report.recordsDone = m_recordsDone;
     const qint64 t = now();
+    // A store that waits for another program's lock holds every answer back meanwhile: an end
+    // through the database blames no scale for that silence.
+    const bool databaseFailure =
+        kind == ExchangeReport::Failure::Database || kind == ExchangeReport::Failure::DatabaseBusy;
     for (auto &c : m_scales) {
         c->requestOutstanding = false;
         c->accepted = false;
         if (!c->over()) {
             c->status.stopped = true;
-            c->status.silent = t - c->lastHeard >= kSilentAfterMs;
+            c->status.silent = !databaseFailure && t - c->lastHeard >= kSilentAfterMs;
         }
         c->status.current = c->over() ? 0 : c->status.current;
         report.scales.append(c->status);
