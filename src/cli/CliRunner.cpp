@@ -13,8 +13,8 @@
 #include "fileio/DbfExchange.h"
 #include "fileio/GoodsSheetFile.h"
 #include "fileio/GoodsTextFile.h"
-#include "store/DataCheck.h"
 #include "store/CommandLineMark.h"
+#include "store/DataCheck.h"
 #include "store/DatabaseChoice.h"
 #include "store/Store.h"
 

@@ -193,10 +193,10 @@ void ScaleChannels::OpenChannels(bool open, bool allRows)
             if (!address.setAddress(ip) || address.protocol() != QAbstractSocket::IPv4Protocol) {
                 fault = QStringLiteral("«%1» — это не IP-адрес (например 192.168.0.10) и не порт COM0 … COM9").arg(ip);
             } else if (port == 0) {
-                fault = portText.isEmpty()
-                            ? QStringLiteral("порт TCP (PORT) не указан — нужно целое число от 1 до 65535")
-                            : QStringLiteral("порт «%1» — номер порта TCP должен быть целым числом от 1 до 65535")
-                                  .arg(portText);
+                fault =
+                    portText.isEmpty()
+                        ? QStringLiteral("порт TCP (PORT) не указан — нужно целое число от 1 до 65535")
+                        : QStringLiteral("порт «%1» — номер порта TCP должен быть целым числом от 1 до 65535").arg(portText);
             } else {
                 const QString key = QStringLiteral("%1:%2").arg(address.toString()).arg(port);
                 const auto used = tcpUsers.constFind(key);

@@ -93,8 +93,8 @@ QString databaseBusyText(const QString &databaseText, const Database &database, 
 {
     return QStringLiteral("%1аза данных занята другой программой (%2): Tevo ждал %3 с, пока %4 сохранит свои "
                           "изменения. Повторите команду позже.")
-        .arg(capital ? QStringLiteral("Б") : QStringLiteral("б"), databaseText.simplified(), secondsText(database.lockWaitMs()),
-             databaseHolder(database.location()));
+        .arg(capital ? QStringLiteral("Б") : QStringLiteral("б"), databaseText.simplified(),
+             secondsText(database.lockWaitMs()), databaseHolder(database.location()));
 }
 
 } // namespace tevo

@@ -243,9 +243,8 @@ TEST_F(EngineTest, EachChannelFaultIsNamedAtTheStartAndTheOtherScalesGoOn)
     };
     auto setPort = [this](const QString &sqlValue) {
         store->database().commitNow();
-        execOn(dir->database(), {QStringLiteral("UPDATE S SET PORT = %1 WHERE NAME = 'Весы %2'")
-                                     .arg(sqlValue)
-                                     .arg(store->scales().count())});
+        execOn(dir->database(),
+               {QStringLiteral("UPDATE S SET PORT = %1 WHERE NAME = 'Весы %2'").arg(sqlValue).arg(store->scales().count())});
         store->scales().refresh();
     };
     dir->writeFile(QStringLiteral("plain-file"), "not a terminal");
@@ -352,8 +351,8 @@ TEST_F(EngineTest, EachChannelFaultIsNamedAtTheStartAndTheOtherScalesGoOn)
         EXPECT_FALSE(lastReport.complete());
         EXPECT_EQ(lastReport.scales.last().unreachable, at.unreachable);
         ASSERT_EQ(warningsShown.size(), 1);
-        EXPECT_TRUE(warningsShown.first().contains(
-            QStringLiteral("Весы «Весы %1» (строка %1) недоступны: ").arg(faulty) + reason))
+        EXPECT_TRUE(warningsShown.first().contains(QStringLiteral("Весы «Весы %1» (строка %1) недоступны: ").arg(faulty)
+                                                   + reason))
             << warningsShown.first().toStdString();
         EXPECT_TRUE(messagesShown.isEmpty());
         // The error box of the start says it too.
