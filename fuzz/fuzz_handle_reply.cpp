@@ -1,7 +1,8 @@
 // Fuzzes the exchange engine's handling of what scales send: every command of the protocol
 // started as the window starts it, a range of numbers, and arbitrary packets from two scale
-// rows. The rows are serial scales whose ports the ports file maps to a device that does not
-// exist, so no channel ever opens and nothing leaves the process.
+// rows. The rows are serial scales whose ports the ports file maps to pseudo-terminals of the
+// process's own, read and dropped: the channels open, a row that none serves would take no
+// part, and nothing leaves the process.
 //
 // Input: byte 0 picks the command, bytes 1 and 2 the range ("a-b"), byte 3 the selected rows
 // (bits 0-1: the first, the second, both; 0 is the first), "Быстрый обмен" (bit 6) and
@@ -18,7 +19,10 @@
 
 #include <QCoreApplication>
 #include <cstdint>
+#include <cstdlib>
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
 
 using namespace tevo;
 
@@ -30,6 +34,25 @@ struct Rig {
 };
 
 Rig *rig = nullptr;
+int masters[2] = {-1, -1}; // the other ends of the two rows' pseudo-terminals
+
+// A pseudo-terminal whose other end the fuzzer keeps; returns the device of the scale's end.
+QString makeTerminal(int &master)
+{
+    master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0)
+        std::abort();
+    return QString::fromLocal8Bit(::ptsname(master));
+}
+
+// What the engine sent is dropped, so that no write ever waits.
+void drainTerminals()
+{
+    char buffer[4096];
+    for (int master : masters)
+        while (::read(master, buffer, sizeof buffer) > 0) {
+        }
+}
 
 // The commands in the order of their first command state.
 enum Starter {
@@ -108,8 +131,9 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     fuzz::initApplication();
     setProgramDir(fuzz::scratchDir());
+    const QString fifth = makeTerminal(masters[0]), sixth = makeTerminal(masters[1]);
     fuzz::writeScratchFile(QLatin1String(kSerialPortsFileName),
-                           "[Ports]\r\nCOM5=/nonexistent/tevo-fuzz-5\r\nCOM6=/nonexistent/tevo-fuzz-6\r\n");
+                           QStringLiteral("[Ports]\r\nCOM5=%1\r\nCOM6=%2\r\n").arg(fifth, sixth).toLocal8Bit());
     const QString db = fuzz::makeScratchDatabase(QStringLiteral("reply.db"));
     rig = new Rig; // lives as long as the process
     rig->store.openTables(db);
@@ -164,6 +188,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     engine.stop();
     if (engine.connectionCheckActive())
         engine.endConnectionCheck();
+    drainTerminals();
     fuzz::dropReportedErrors();
     return 0;
 }

@@ -98,6 +98,8 @@ QJsonObject reportJson(const ExchangeReport &report)
         j.insert(QStringLiteral("timedOut"), s.timedOut);
         j.insert(QStringLiteral("stuck"), s.stuck);
         j.insert(QStringLiteral("stopped"), s.stopped);
+        if (!s.unreachable.isEmpty())
+            j.insert(QStringLiteral("unreachable"), s.unreachable);
         j.insert(QStringLiteral("line"), scaleLine(s, report.command));
         scales.append(j);
     }

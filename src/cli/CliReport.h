@@ -22,7 +22,7 @@ enum Status : int {
     kDone = 0,     // every scale finished everything
     kFailure = 1,  // the database, the file system, an interruption
     kBadInput = 2, // a range, a file, a scale name, a value that cannot go to a scale
-    kNotAll = 3,   // some scale refused or did not answer
+    kNotAll = 3,   // some scale refused, did not answer or could not be reached
 };
 
 // The status of an exchange that ended: kNotAll exactly when the window would show its warning

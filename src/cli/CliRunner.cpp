@@ -13,9 +13,9 @@
 #include "fileio/DbfExchange.h"
 #include "fileio/GoodsSheetFile.h"
 #include "fileio/GoodsTextFile.h"
+#include "store/CommandLineMark.h"
 #include "store/DataCheck.h"
 #include "store/DatabaseChoice.h"
-#include "store/SqliteRules.h"
 #include "store/Store.h"
 
 #include <QCoreApplication>
@@ -44,20 +44,12 @@ void printTo(FILE *f, const QString &text)
 
 void err(const QString &text) { printTo(stderr, QStringLiteral("tevo-cli: ") + text + QLatin1Char('\n')); }
 
-QString busyText(const QString &databaseText)
-{
-    return QStringLiteral("база данных занята другой программой (%1): Tevo ждал %2 с, пока окно Tevo сохранит свои "
-                          "изменения. Повторите команду позже.")
-        .arg(databaseText.simplified())
-        .arg(sqlite::kCommandLineBusyTimeoutMs / 1000);
-}
-
 // The failure of a piece of work: bad input (a value, a number outside a table, a file that
 // cannot be read when `readsInput`) gives 2, the database and the file system 1.
 Failure classify(const Error &e, bool readsInput)
 {
     if (dynamic_cast<const DatabaseBusyError *>(&e))
-        return {kFailure, busyText(e.text())};
+        return {kFailure, e.text(), false, true};
     if (dynamic_cast<const DatabaseError *>(&e))
         return {kFailure, e.text()};
     if (dynamic_cast<const FileError *>(&e))
@@ -130,9 +122,11 @@ int Runner::run()
         status = runCommand();
         commit();
     } catch (const Failure &f) {
+        // Whose lock it was is looked up now, while the holder is still likely to hold it.
+        const QString text = f.busy && m_store ? databaseBusyText(f.text, m_store->database(), false) : f.text;
         if (!f.printed)
-            err(f.text);
-        m_json.insert(QStringLiteral("error"), f.text);
+            err(text);
+        m_json.insert(QStringLiteral("error"), text);
         status = f.status;
     }
     if (m_interrupted && status == kDone)
@@ -161,6 +155,9 @@ void Runner::openDatabase(bool allTables)
     if (!location.isServer() && !QFileInfo(location.path()).isFile())
         throw Failure{m_args.db.isEmpty() ? kFailure : kBadInput,
                       QStringLiteral("нет файла базы данных %1").arg(location.path())};
+    // Another program that finds the database busy can tell that a command holds it.
+    if (!location.isServer())
+        m_mark = std::make_unique<CommandLineMark>(location.path());
     m_store = std::make_unique<Store>();
     Database &db = m_store->database();
     db.setLockWait(LockWait::Patient);
@@ -288,10 +285,9 @@ int Runner::runExchange(const std::function<bool()> &start)
     QObject::disconnect(endedConnection);
     progress.finish();
     m_json.insert(QStringLiteral("report"), reportJson(report));
+    // A failure has been said through errorMessage (a busy database with whose lock it was).
     for (const QString &line : reportLines(report))
         out(line);
-    if (report.end == ExchangeReport::End::Failed && report.failureKind == ExchangeReport::Failure::DatabaseBusy)
-        err(busyText(report.failure));
     return exitStatusOf(report);
 }
 

@@ -5,7 +5,9 @@
 // change waits a few seconds for another program (the window) that holds the file.
 //
 // The window's single-copy lock is not taken: the command line is meant to run beside the
-// window, and the database file's own locks keep the two apart (see README).
+// window, and the database file's own locks keep the two apart (see README). It holds the
+// command line's mark instead (store/CommandLineMark), by which a program that finds the
+// database busy tells that a command holds it.
 #include "cli/CliArguments.h"
 
 #include <QJsonObject>
@@ -13,6 +15,7 @@
 #include <memory>
 
 namespace tevo {
+class CommandLineMark;
 class MemoryParameters;
 class ScaleExchange;
 class Store;
@@ -25,6 +28,7 @@ struct Failure {
     int status;
     QString text;
     bool printed = false; // said on standard error already
+    bool busy = false;    // another program's lock outlasted the wait: `text` is the driver's
 };
 
 class Runner {
@@ -64,6 +68,7 @@ private:
     void say(const QString &text); // a closing text: a line, and "message" in JSON
 
     const CliArguments &m_args;
+    std::unique_ptr<CommandLineMark> m_mark; // held from the opening of a database file to the end
     std::unique_ptr<Store> m_store;
     std::unique_ptr<MemoryParameters> m_parameters;
     std::unique_ptr<ScaleExchange> m_exchange;

@@ -1,6 +1,7 @@
 #include "commands/ExchangeTexts.h"
 
 #include "exchange/CommandFacts.h"
+#include "exchange/ScaleChannels.h"
 
 #include <QStringList>
 
@@ -82,6 +83,10 @@ EndText endText(const ExchangeReport &r)
                                                    : QStringLiteral("Весы «%1» отказались принять %2");
     QStringList lines;
     for (const ScaleStatus &s : r.scales) {
+        if (!s.unreachable.isEmpty()) {
+            lines << unreachableScaleText(s.name, s.row, s.unreachable);
+            continue;
+        }
         if (s.timedOut) {
             lines << QStringLiteral("Весы «%1» не отвечают: сделано %2 из %3.").arg(s.name).arg(s.done).arg(s.total);
             continue;
@@ -106,6 +111,8 @@ EndText endText(const ExchangeReport &r)
 
 QString scaleLine(const ScaleStatus &s, CommandState command)
 {
+    if (!s.unreachable.isEmpty())
+        return QStringLiteral("%1 — недоступны: %2").arg(s.name, s.unreachable);
     QString line = QStringLiteral("%1: %2 из %3").arg(s.name).arg(s.done).arg(s.total);
     if (!s.refused.isEmpty())
         line += (isRecordRead(command) ? QStringLiteral("; нет в весах: ") : QStringLiteral("; не приняты: "))

@@ -17,7 +17,8 @@ struct EndText {
 EndText endText(const ExchangeReport &report);
 
 // One scale's line: "Касса 2: 1200 из 4000", with what it refused and " — не отвечает" when
-// it has been silent for two seconds; after a stop the line says so.
+// it has been silent for two seconds; after a stop the line says so. A scale no channel could
+// serve: "Касса 2 — недоступны: " and why.
 QString scaleLine(const ScaleStatus &status, CommandState command);
 
 // Numbers as a range text: "3, 17", "1-5, 7-8"; long lists are cut after 20 parts.

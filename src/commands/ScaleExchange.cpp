@@ -1,11 +1,13 @@
 #include "commands/ScaleExchange.h"
 
+#include "store/CommandLineMark.h"
 #include "store/Store.h"
 
 namespace tevo {
 
 ScaleExchange::ScaleExchange(Store &store, ParametersHost *host, QObject *parent)
     : QObject(parent),
+      m_store(store),
       m_ownHost(host ? nullptr : std::make_unique<MemoryParameters>()),
       m_host(host ? host : m_ownHost.get()),
       m_channels(std::make_unique<ScaleChannels>(store.scales())),
@@ -31,7 +33,9 @@ ScaleExchange::~ScaleExchange()
 void ScaleExchange::onEnded(const ExchangeReport &report)
 {
     if (report.end == ExchangeReport::End::Failed)
-        emit errorMessage(report.failure);
+        emit errorMessage(report.failureKind == ExchangeReport::Failure::DatabaseBusy
+                              ? databaseBusyText(report.failure, m_store.database(), true)
+                              : report.failure);
     const EndText end = endText(report);
     const bool goodsWrite = report.command == CommandState::GoodsWrite;
     if (!end.text.isEmpty()) {

@@ -42,7 +42,8 @@ signals:
     void message(const QString &text);      // plain box: a success text
     void warning(const QString &text);      // warning box: refusals, scales that stopped answering
     void information(const QString &text);  // information box: the end of the connection check
-    void errorMessage(const QString &text); // error box: a start refused, an exchange failed
+    void errorMessage(const QString &text); // error box: a start refused, an exchange failed (a busy
+                                            // database named with what holds it)
     // A goods write ended without a stop: automatic loading watches again.
     void goodsWriteEnded();
     void ended(const tevo::ExchangeReport &report);
@@ -50,6 +51,7 @@ signals:
 private:
     void onEnded(const ExchangeReport &report);
 
+    Store &m_store;
     std::unique_ptr<MemoryParameters> m_ownHost;
     ParametersHost *m_host;
     std::unique_ptr<ScaleChannels> m_channels;

@@ -57,7 +57,7 @@ struct ExchangeEngine::Conversation {
     int lineBytesPerSecond = 0; // a serial line's pace; 0 for TCP
     bool halted = false;        // its serial line failed: no more polls until the exchange ends
 
-    bool over() const { return status.finished || status.timedOut || status.stuck; }
+    bool over() const { return status.finished || status.timedOut || status.stuck || !status.unreachable.isEmpty(); }
     bool waiting() const { return requestOutstanding || accepted; }
     bool polled() const { return !over() && !waiting() && !halted; }
 };
@@ -206,8 +206,7 @@ bool ExchangeEngine::start(const ExchangePlan &plan)
         auto c = std::make_unique<Conversation>();
         c->row = r;
         c->status.row = r + 1;
-        const QString name = scales.text(r, QStringLiteral("NAME")).trimmed();
-        c->status.name = name.isEmpty() ? QStringLiteral("Весы %1").arg(r + 1) : name;
+        c->status.name = scaleName(scales.text(r, QStringLiteral("NAME")).trimmed(), r + 1);
         c->status.total = m_plan.records.isEmpty() ? int(m_plan.steps.size()) : countedRecords();
         c->state = m_plan.steps.first();
         c->pollBase = c->lastHeard = c->lastProgress = t;
@@ -242,6 +241,7 @@ bool ExchangeEngine::start(const ExchangePlan &plan)
     OpenChannels();
     if (generation != m_generation)
         return true; // ended while the channels were opened
+    takeChannelFaults();
     for (auto &c : m_scales)
         emit scaleProgress(c->status);
     showOverall();
@@ -256,6 +256,18 @@ bool ExchangeEngine::start(const ExchangePlan &plan)
     m_watch.start();
     rearm();
     return true;
+}
+
+void ExchangeEngine::takeChannelFaults()
+{
+    // A scale no channel serves is out from the start, with why; the others go on. When that
+    // leaves none, the exchange ends at once below, as one where no scale has anything to do.
+    for (const ChannelFault &f : m_channels.channelFaults()) {
+        if (Conversation *c = conversation(f.recNo)) {
+            c->status.unreachable = f.reason;
+            c->status.current = 0;
+        }
+    }
 }
 
 void ExchangeEngine::stop()
@@ -292,13 +304,17 @@ void ExchangeEngine::end(ExchangeReport::End how, const QString &failure, Exchan
     report.failureKind = kind;
     report.recordsDone = m_recordsDone;
     const qint64 t = now();
+    // A store that waits for another program's lock holds every answer back meanwhile: an end
+    // through the database blames no scale for that silence.
+    const bool databaseFailure =
+        kind == ExchangeReport::Failure::Database || kind == ExchangeReport::Failure::DatabaseBusy;
     for (auto &c : m_scales) {
         c->requestOutstanding = false;
         c->accepted = false;
         c->gathered.clear();
         if (!c->over()) {
             c->status.stopped = true;
-            c->status.silent = t - c->lastHeard >= kSilentAfterMs;
+            c->status.silent = !databaseFailure && t - c->lastHeard >= kSilentAfterMs;
         }
         c->status.current = c->over() ? 0 : c->status.current;
         report.scales.append(c->status);
@@ -704,11 +720,13 @@ void ExchangeEngine::showOverall()
     int done = std::numeric_limits<int>::max();
     int record = 0;
     for (const auto &c : m_scales) {
+        if (!c->status.unreachable.isEmpty())
+            continue; // never starts: the bar follows the scales that work
         done = qMin(done, c->status.done);
         if (!c->over() && c->status.current > 0 && (record == 0 || c->status.current < record))
             record = c->status.current;
     }
-    if (done != progress(*m_plan.bar))
+    if (done != std::numeric_limits<int>::max() && done != progress(*m_plan.bar))
         setProgress(*m_plan.bar, done);
     if (record > 0 && record != m_followed) {
         m_followed = record;

@@ -149,6 +149,8 @@ signals:
 private:
     struct Conversation;
 
+    // Marks the scales the channels could not serve as out of the exchange (at the start).
+    void takeChannelFaults();
     void onTimer1();
     void onWatch();
     // Deadlines and the end of a stuck or timed-out scale; true when the scale changed.

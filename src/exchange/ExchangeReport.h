@@ -48,6 +48,7 @@ struct ScaleStatus {
     CommandState stuckStep = CommandState::None; // the step it did not finish
     int stuckRecord = 0;                         // the record number it was at (0: none)
     bool stopped = false;                        // the exchange was stopped or failed before it finished
+    QString unreachable;                         // why no channel could serve it: out of the exchange from its start
 };
 
 struct ExchangeReport {
@@ -67,14 +68,15 @@ struct ExchangeReport {
     int recordsDone = 0;         // distinct records taken by at least one scale
     QVector<ScaleStatus> scales; // every scale that took part, in the order of S
 
-    // Every scale finished every record and step, refused nothing, did not time out and did
-    // not get stuck.
+    // Every scale finished every record and step, refused nothing, did not time out, did not
+    // get stuck and could be reached.
     bool complete() const
     {
         if (end != End::Finished)
             return false;
         for (const ScaleStatus &s : scales)
-            if (!s.finished || s.timedOut || s.stuck || !s.refused.isEmpty() || !s.refusedSteps.isEmpty())
+            if (!s.finished || s.timedOut || s.stuck || !s.unreachable.isEmpty() || !s.refused.isEmpty()
+                || !s.refusedSteps.isEmpty())
                 return false;
         return true;
     }

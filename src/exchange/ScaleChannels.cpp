@@ -1,15 +1,39 @@
 #include "exchange/ScaleChannels.h"
 
+#include "common/AppPaths.h"
 #include "common/Error.h"
+#include "serial/CommSettings.h"
+#include "serial/PortNames.h"
 #include "serial/TComm32.h"
 #include "store/Table.h"
 
+#include <QFileInfo>
 #include <QHostAddress>
 #include <QTcpSocket>
+#include <limits>
 
 namespace tevo {
 
 bool isSerialAddress(const QString &text) { return text.toUpper().contains(QLatin1String("COM")); }
+
+quint16 tcpPortNumber(const QVariant &value)
+{
+    if (value.isNull())
+        return 0;
+    bool whole = false;
+    const qlonglong port = value.toString().trimmed().toLongLong(&whole);
+    return whole && port >= 1 && port <= std::numeric_limits<quint16>::max() ? static_cast<quint16>(port) : 0;
+}
+
+QString scaleName(const QString &name, int recNo)
+{
+    return name.isEmpty() ? QStringLiteral("Весы %1").arg(recNo) : name;
+}
+
+QString unreachableScaleText(const QString &name, int recNo, const QString &reason)
+{
+    return QStringLiteral("Весы «%1» (строка %2) недоступны: %3").arg(name).arg(recNo).arg(reason);
+}
 
 int serialChannelNumber(const QString &ipText)
 {
@@ -75,76 +99,138 @@ bool ScaleChannels::isSelected(int row) const
     return truthValue(m_scales.text(row, QStringLiteral("U")));
 }
 
+QString ScaleChannels::faultOf(int recNo) const
+{
+    for (const ChannelFault &f : m_faults)
+        if (f.recNo == recNo)
+            return f.reason;
+    return {};
+}
+
+QString ScaleChannels::openSerial(int n, int recNo, const QVariant &speedValue)
+{
+    TComm32 &serial = *m_serial[n];
+    const QString speedText = speedValue.isNull() ? QString() : speedValue.toString().trimmed();
+    bool whole = false;
+    const qlonglong speed = speedText.toLongLong(&whole);
+    if (!whole || speed <= 0 || speed > std::numeric_limits<quint32>::max()
+        || speedConstant(static_cast<quint32>(speed)) == 0)
+        return speedText.isEmpty()
+                   ? QStringLiteral("скорость линии (PORT) не указана — например 9600")
+                   : QStringLiteral("скорость линии «%1» (PORT) — у последовательного порта нет такой скорости, "
+                                    "например 9600")
+                         .arg(speedText);
+    const QString device = resolveSerialDevice(serial.commPort());
+    serial.closePort(); // still open from an exchange whose rows were changed meanwhile
+    serial.setTag(recNo);
+    try {
+        serial.setBaudRate(static_cast<quint32>(speed));
+        serial.openPort();
+    } catch (const Error &e) {
+        if (device.isEmpty())
+            return QStringLiteral("порт %1 не связан ни с каким устройством (%2)")
+                .arg(serial.commPort(), QLatin1String(kSerialPortsFileName));
+        if (!QFileInfo::exists(device))
+            return QStringLiteral("порт %1: нет устройства %2").arg(serial.commPort(), device);
+        return QStringLiteral("порт %1 (%2) не открывается: %3").arg(serial.commPort(), device, e.text());
+    }
+    return {};
+}
+
 void ScaleChannels::OpenChannels(bool open, bool allRows)
 {
-    QStringList problems;
+    if (open) {
+        m_faults.clear();
+        m_faultRows.clear();
+    }
+    // What the rows served so far use: a serial device (or port name), an address and port.
+    QHash<QString, int> serialUsers, tcpUsers;
+    auto rowName = [this](int row) { return scaleName(m_scales.text(row, QStringLiteral("NAME")).trimmed(), row + 1); };
     for (int row = 0; row < m_scales.count(); ++row) {
         const int recNo = row + 1;
         if (!allRows && !isSelected(row))
             continue;
         const QString ip = m_scales.text(row, QStringLiteral("IP")).trimmed();
         const QVariant portValue = m_scales.value(row, QStringLiteral("PORT"));
-        const int port = portValue.isNull() ? 0 : portValue.toInt();
+        QString fault;
         if (isSerialAddress(ip)) {
             const int n = serialChannelNumber(ip);
             if (n < 0) {
-                if (open)
-                    problems << QStringLiteral("строка %1: «%2» — последовательный порт должен называться COM0 … COM9")
-                                    .arg(recNo)
-                                    .arg(ip);
-                continue;
-            }
-            TComm32 &serial = *m_serial[n];
-            serial.setTag(recNo);
-            if (open) {
-                try {
-                    serial.setBaudRate(static_cast<quint32>(port));
-                    serial.openPort();
-                } catch (const tevo::Error &) {
-                    // A port that cannot be opened leaves that scale silent.
-                }
+                fault = QStringLiteral("«%1» — последовательный порт должен называться COM0 … COM9").arg(ip);
+            } else if (!open) {
+                m_serial[n]->closePort();
             } else {
-                serial.closePort();
+                // SC_COM0 and SC_COM1 share the port COM1; two names may map to one device.
+                const QString device = resolveSerialDevice(m_serial[n]->commPort());
+                const QString key = device.isEmpty() ? m_serial[n]->commPort().toUpper() : device;
+                const auto used = serialUsers.constFind(key);
+                if (used != serialUsers.cend()) {
+                    fault = QStringLiteral("«%1» — это тот же последовательный порт%2, что у строки %3 «%4»")
+                                .arg(ip, device.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(device))
+                                .arg(*used + 1)
+                                .arg(rowName(*used));
+                } else {
+                    fault = openSerial(n, recNo, portValue);
+                    if (fault.isEmpty())
+                        serialUsers.insert(key, row);
+                }
             }
-            continue;
+        } else if (row >= kChannelCount) {
+            fault = QStringLiteral("в обмене участвуют только первые %1 весов списка").arg(kChannelCount);
+        } else {
+            if (m_socketIndex.size() <= recNo)
+                m_socketIndex.resize(recNo + 1);
+            m_socketIndex[recNo] = row;
+            QTcpSocket *socket = m_sockets[row];
+            m_socketActive[row] = false;
+            socket->abort();
+            m_socketTag[row] = recNo;
+            if (!open)
+                continue;
+            QHostAddress address;
+            const quint16 port = tcpPortNumber(portValue);
+            const QString portText = portValue.isNull() ? QString() : portValue.toString().trimmed();
+            if (!address.setAddress(ip) || address.protocol() != QAbstractSocket::IPv4Protocol) {
+                fault = QStringLiteral("«%1» — это не IP-адрес (например 192.168.0.10) и не порт COM0 … COM9").arg(ip);
+            } else if (port == 0) {
+                fault =
+                    portText.isEmpty()
+                        ? QStringLiteral("порт TCP (PORT) не указан — нужно целое число от 1 до 65535")
+                        : QStringLiteral("порт «%1» — номер порта TCP должен быть целым числом от 1 до 65535").arg(portText);
+            } else {
+                const QString key = QStringLiteral("%1:%2").arg(address.toString()).arg(port);
+                const auto used = tcpUsers.constFind(key);
+                if (used != tcpUsers.cend()) {
+                    fault = QStringLiteral("%1 — этот адрес и порт уже у строки %2 «%3»")
+                                .arg(key)
+                                .arg(*used + 1)
+                                .arg(rowName(*used));
+                } else {
+                    tcpUsers.insert(key, row);
+                    m_socketFailed[row] = false;
+                    m_socketActive[row] = true;
+                    m_socketAddress[row] = address;
+                    m_socketPort[row] = port;
+                    socket->connectToHost(address, port);
+                }
+            }
         }
-        if (row >= kChannelCount) {
-            if (open)
-                problems << QStringLiteral("строка %1: в обмене участвуют только первые %2 весов списка")
-                                .arg(recNo)
-                                .arg(kChannelCount);
-            continue;
+        if (open && !fault.isEmpty()) {
+            m_faults.append({recNo, rowName(row), fault});
+            m_faultRows.insert(row);
         }
-        if (m_socketIndex.size() <= recNo)
-            m_socketIndex.resize(recNo + 1);
-        m_socketIndex[recNo] = row;
-        QTcpSocket *socket = m_sockets[row];
-        m_socketActive[row] = false;
-        socket->abort();
-        m_socketTag[row] = recNo;
-        if (!open)
-            continue;
-        QHostAddress address;
-        if (!address.setAddress(ip) || address.protocol() != QAbstractSocket::IPv4Protocol) {
-            problems << QStringLiteral(
-                            "строка %1: «%2» — это не IP-адрес (например 192.168.0.10) и не порт COM0 … COM9")
-                            .arg(recNo)
-                            .arg(ip);
-            continue;
-        }
-        m_socketFailed[row] = false;
-        m_socketActive[row] = true;
-        m_socketAddress[row] = address;
-        m_socketPort[row] = static_cast<quint16>(port);
-        socket->connectToHost(address, static_cast<quint16>(port));
     }
-    if (!problems.isEmpty())
-        emit channelProblem(QStringLiteral("Эти весы недоступны для обмена:\n") + problems.join(QLatin1Char('\n')));
+    if (open && !m_faults.isEmpty()) {
+        QStringList lines;
+        for (const ChannelFault &f : m_faults)
+            lines << f.text();
+        emit channelProblem(QStringLiteral("Эти весы недоступны для обмена:\n") + lines.join(QLatin1Char('\n')));
+    }
 }
 
 void ScaleChannels::SendToScale(int row, const QByteArray &packet)
 {
-    if (row < 0 || row >= m_scales.count())
+    if (row < 0 || row >= m_scales.count() || m_faultRows.contains(row))
         return;
     const QString ip = m_scales.text(row, QStringLiteral("IP"));
     if (isSerialAddress(ip)) {

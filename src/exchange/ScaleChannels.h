@@ -1,11 +1,17 @@
 #pragma once
 // The channels that reach the scales: ten TCP client sockets CS0 … CS9 and ten serial drivers
 // SC_COM0 … SC_COM9. A row of S is a serial scale when its IP text holds "COM"; every other
-// row is a TCP scale on the socket of its position in S.
+// row is a TCP scale on the socket of its position in S. A row that no channel can serve (a
+// port that cannot be opened, an address that is neither IPv4 nor COM0 … COM9, a TCP port
+// outside 1 … 65535, a line speed the driver lacks, a port or address another row already
+// uses, a TCP row past the tenth) gets no channel and is reported with why.
 #include <QByteArray>
+#include <QHash>
 #include <QHostAddress>
 #include <QObject>
+#include <QSet>
 #include <QString>
+#include <QVariant>
 #include <QVector>
 #include <array>
 #include <memory>
@@ -21,6 +27,21 @@ class TComm32;
 bool isSerialAddress(const QString &text);
 // The serial channel number of a serial IP text ("COM0" … "COM9" in any case), or -1.
 int serialChannelNumber(const QString &ipText);
+// The TCP port of a PORT value: a whole number 1 … 65535 (as a number or as its text), else 0.
+// Nothing is wrapped: 70000 is no port, not port 4464.
+quint16 tcpPortNumber(const QVariant &value);
+// The name a scale row is shown by: its NAME, or "Весы N" when it has none.
+QString scaleName(const QString &name, int recNo);
+// The line that says a scale cannot take part: "Весы «Касса 2» (строка 2) недоступны: …".
+QString unreachableScaleText(const QString &name, int recNo, const QString &reason);
+
+// A row that takes part but that no channel can serve, and why (naming the value at fault).
+struct ChannelFault {
+    int recNo = 0; // record number (1-based position in S)
+    QString name;  // scaleName of the row
+    QString reason;
+    QString text() const { return unreachableScaleText(name, recNo, reason); }
+};
 
 class ScaleChannels : public QObject {
     Q_OBJECT
@@ -38,9 +59,15 @@ public:
 
     // Binds and opens (open = true) or closes the channels of the rows that take part: the
     // selected rows, or every row while `allRows` (a connection check) is set. Rows that no
-    // channel can serve are skipped and reported once through channelProblem().
+    // channel can serve get none and nothing is sent to them; an opening lists them in
+    // channelFaults() (an exchange names them in its report too) and says them at once in one
+    // channelProblem().
     void OpenChannels(bool open, bool allRows);
     void CloseChannels(bool allRows) { OpenChannels(false, allRows); }
+    // The rows the last opening found unservable, in the order of S.
+    const QVector<ChannelFault> &channelFaults() const { return m_faults; }
+    // Why that row (record number) got no channel at the last opening; empty when it got one.
+    QString faultOf(int recNo) const;
 
     // Puts the packet on the channel of the row (0-based position in S).
     void SendToScale(int row, const QByteArray &packet);
@@ -55,12 +82,15 @@ signals:
     void packetReceived(const QByteArray &packet, int scaleRecNo);
     // A TCP connection failed (once per failed connection) with the socket layer's text.
     void connectionFailed(const QString &text);
-    // A row could not be bound to any channel.
+    // The rows an opening could not bind to any channel, one line each.
     void channelProblem(const QString &text);
     // The serial channel SC_COM0 reported a line error.
     void serialError0(quint32 errorCode);
 
 private:
+    // Opens the serial channel `n` for the row; returns why it cannot, or an empty text.
+    QString openSerial(int n, int recNo, const QVariant &speed);
+
     Table &m_scales;
     std::array<QTcpSocket *, kChannelCount> m_sockets{};
     std::array<std::unique_ptr<TComm32>, kChannelCount> m_serial;
@@ -71,6 +101,8 @@ private:
     std::array<quint16, kChannelCount> m_socketPort{};
     QVector<int> m_socketIndex; // per record number
     std::optional<QVector<int>> m_selectedRows;
+    QVector<ChannelFault> m_faults;
+    QSet<int> m_faultRows; // 0-based rows of m_faults: nothing is sent to them
 };
 
 } // namespace tevo

@@ -1,6 +1,7 @@
 #include "shell/ScalesDialog.h"
 
 #include "common/ErrorSink.h"
+#include "exchange/ScaleChannels.h"
 #include "shell/AppState.h"
 #include "shell/Dialogs.h"
 #include "shell/ShellStyle.h"
@@ -23,6 +24,16 @@ QString badPortText(const QString &ip)
 {
     return QStringLiteral("Недопустимое имя последовательного порта \"%1\". Можно указать только COM0 … COM9.").arg(ip);
 }
+
+QString badTcpPortText(int row, const QString &port)
+{
+    return QStringLiteral("Строка %1: порт «%2» недопустим. Номер порта TCP — целое число от 1 до 65535.")
+        .arg(row + 1)
+        .arg(port);
+}
+
+// A row with an address (not a serial port) reaches its scale over TCP: its PORT is the port.
+bool isTcpAddress(const QString &ip) { return !ip.trimmed().isEmpty() && !isSerialAddress(ip); }
 
 } // namespace
 
@@ -144,6 +155,19 @@ bool ScalesDialog::editFilter(int row, const QString &column, QVariant &value)
         return allowUseChange(row, value);
     if (column == QLatin1String("IP") && !acceptablePortName(value.toString())) {
         Dialogs::message(Dialogs::Kind::Error, badPortText(value.toString()));
+        return false;
+    }
+    // A TCP port is 1 … 65535: nothing wraps 70000 round into another scale's port.
+    Table &scales = m_store.scales();
+    if (column == QLatin1String("PORT") && isTcpAddress(scales.text(row, QStringLiteral("IP")))
+        && tcpPortNumber(value) == 0) {
+        Dialogs::message(Dialogs::Kind::Error, badTcpPortText(row, value.toString().trimmed()));
+        return false;
+    }
+    // An address given to a row whose PORT is a line speed no TCP port can be.
+    if (column == QLatin1String("IP") && isTcpAddress(value.toString()) && !scales.isNull(row, QStringLiteral("PORT"))
+        && tcpPortNumber(scales.value(row, QStringLiteral("PORT"))) == 0) {
+        Dialogs::message(Dialogs::Kind::Error, badTcpPortText(row, scales.text(row, QStringLiteral("PORT"))));
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 #include "store/Database.h"
 
 #include "common/Error.h"
+#include "store/CommandLineMark.h"
 #include "store/SqlDialect.h"
 
 #include <QSqlError>
@@ -294,7 +295,11 @@ bool Database::tryCommit()
             emit commitFailed(e.text());
         } else if (!m_commitFailureReported) {
             m_commitFailureReported = true;
-            emit commitFailed(e.text()
+            // Another program's lock: named as what it is (the window, a command, another program).
+            const QString holder = dynamic_cast<const DatabaseBusyError *>(&e)
+                                       ? QStringLiteral("\nБазу данных держит %1.").arg(databaseHolder(m_location))
+                                       : QString();
+            emit commitFailed(e.text() + holder
                               + QStringLiteral("\nИзменения пока не сохранены в базе данных; программа "
                                                "сохранит их, как только база данных освободится."));
         }

@@ -44,6 +44,9 @@ public:
     // Working, so it never hangs; the command line: Patient, so that it outwaits the window's
     // commit). Takes effect at once when open, and at every open.
     void setLockWait(LockWait wait);
+    LockWait lockWait() const { return m_lockWait; }
+    // How long a statement waits for another program's lock now, in milliseconds.
+    int lockWaitMs() const { return m_dialect->lockWaitMs(m_lockWait); }
     // The idle time before the commit (the window: 100 ms; 0 commits as soon as the work at
     // hand is done, so that another program is held up as briefly as possible).
     void setIdleCommitMs(int ms) { m_idleCommitMs = qMax(0, ms); }

@@ -50,9 +50,13 @@ public:
 
     bool setLockWait(const QSqlDatabase &db, LockWait wait) const override
     {
-        return sqlite::setBusyTimeout(db, wait == LockWait::Closing   ? sqlite::kClosingBusyTimeoutMs
-                                          : wait == LockWait::Patient ? sqlite::kCommandLineBusyTimeoutMs
-                                                                      : sqlite::kWorkingBusyTimeoutMs);
+        return sqlite::setBusyTimeout(db, lockWaitMs(wait));
+    }
+    int lockWaitMs(LockWait wait) const override
+    {
+        return wait == LockWait::Closing   ? sqlite::kClosingBusyTimeoutMs
+               : wait == LockWait::Patient ? sqlite::kCommandLineBusyTimeoutMs
+                                           : sqlite::kWorkingBusyTimeoutMs;
     }
 
     bool lockedByOthers(const QSqlError &error) const override { return sqlite::isBusy(error); }
@@ -238,8 +242,11 @@ public:
         if (wait == LockWait::Closing)
             return true;
         QSqlQuery q(db);
-        return q.exec(QStringLiteral("SET lock_timeout = %1")
-                          .arg(wait == LockWait::Patient ? kCommandLineLockWaitMs : kServerLockWaitMs));
+        return q.exec(QStringLiteral("SET lock_timeout = %1").arg(lockWaitMs(wait)));
+    }
+    int lockWaitMs(LockWait wait) const override
+    {
+        return wait == LockWait::Patient ? kCommandLineLockWaitMs : kServerLockWaitMs;
     }
 
     // lock_not_available: lock_timeout ran out.

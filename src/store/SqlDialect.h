@@ -41,6 +41,8 @@ public:
     virtual void prepareSession(QSqlDatabase &db) const = 0;
     // Sets how long the open connection waits for locks; false when it refused.
     virtual bool setLockWait(const QSqlDatabase &db, LockWait wait) const = 0;
+    // How long a statement waits for another connection's lock under `wait`, in milliseconds.
+    virtual int lockWaitMs(LockWait wait) const = 0;
     // The names of the tables T, M and S that the database holds, in upper case. Throws
     // DatabaseError when the database cannot be read.
     virtual QStringList tables(QSqlDatabase &db) const = 0;

@@ -10,9 +10,15 @@ QString connectOptions() { return QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(
 
 bool isBusy(const QSqlError &error)
 {
-    // SQLITE_BUSY and SQLITE_LOCKED, as the driver passes SQLite's result code on.
+    // SQLITE_BUSY and SQLITE_LOCKED, as the driver passes SQLite's result code on. A failed
+    // commit comes without the code, with SQLite's own text only.
     const QString code = error.nativeErrorCode();
-    return code == QLatin1String("5") || code == QLatin1String("6");
+    if (code == QLatin1String("5") || code == QLatin1String("6"))
+        return true;
+    const QString text = error.databaseText();
+    return code.isEmpty()
+           && (text.startsWith(QLatin1String("database is locked"))
+               || text.startsWith(QLatin1String("database table is locked")));
 }
 
 qint64 dataVersion(const QSqlDatabase &db)

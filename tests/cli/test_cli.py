@@ -202,6 +202,48 @@ class CliTest(unittest.TestCase):
         self.assertLess(time.monotonic() - started, 30)
         self.assertLessEqual(mute.held()["requests"], 2)
 
+    def test_channel_faults_are_named_at_the_start(self):
+        good = self.sim()
+        self.scales(good)
+        missing = os.path.join(self.folder, "no-such-tty")
+        with open(os.path.join(self.folder, "SerialPorts.ini"), "w") as f:
+            f.write("[Ports]\r\nCOM5=%s\r\n" % missing)
+        self.sql("INSERT INTO S (U, W, NAME, IP, PORT) VALUES ('T', 'T', 'Касса 2', '', 0)")
+        rule = "номер порта TCP должен быть целым числом от 1 до 65535"
+        cases = [
+            ("127.0.0.1", good.port + 65536, "порт «%d» — %s" % (good.port + 65536, rule)),
+            ("127.0.0.1", -1, "порт «-1» — " + rule),
+            ("127.0.0.1", good.port, "127.0.0.1:%d — этот адрес и порт уже у строки 1 «Касса 1»" % good.port),
+            ("COM5", 9600, "порт COM5: нет устройства " + missing),
+            ("scale-1", 5001, "«scale-1» — это не IP-адрес"),
+        ]
+        for ip, port, reason in cases:
+            with self.subTest(ip=ip, port=port):
+                self.sql("UPDATE S SET IP=?, PORT=? WHERE NAME='Касса 2'", (ip, port))
+                rc, stdout, stderr = self.run_cli("write-goods", "--range", "1-2", "--json")
+                self.assertEqual(rc, 3, stderr)
+                report = json.loads(stdout)["report"]
+                self.assertFalse(report["complete"])
+                self.assertIn("Весы «Касса 2» (строка 2) недоступны: " + reason, report["message"])
+                self.assertIn(reason, report["scales"][1]["unreachable"])
+                self.assertEqual(report["scales"][0]["taken"], 2)
+                self.assertEqual(sorted(good.records()), [1, 2])
+
+        # Said while the exchange still runs, not at its end.
+        silent = self.sim("--silent")
+        self.sql("UPDATE S SET PORT=? WHERE NAME='Касса 1'", (silent.port,))
+        p = subprocess.Popen([self.cli, "write-goods", "--range", "1", "--timeout", "60"], stdout=subprocess.PIPE,
+                             stderr=subprocess.PIPE, text=True)
+        try:
+            line = p.stderr.readline()
+            while "(строка 2)" not in line and line:
+                line = p.stderr.readline()
+            self.assertIn("Весы «Касса 2» (строка 2) недоступны: «scale-1» — это не IP-адрес", line)
+            self.assertIsNone(p.poll())
+        finally:
+            p.terminate()
+            p.communicate(timeout=30)
+
     def test_reads_store_rows_and_print_readouts(self):
         load = os.path.join(self.folder, "scale.json")
         with open(load, "w", encoding="utf-8") as f:
@@ -409,6 +451,53 @@ c.execute('COMMIT')
         self.assertEqual((rc, doc["status"], doc["report"]["end"], doc["report"]["complete"]), (0, 0, "finished", True))
         self.assertEqual(doc["report"]["message"], "Все PLU успешно записаны в весы 2")
         self.assertEqual([s["taken"] for s in doc["report"]["scales"]], [2])
+
+    def test_busy_read_names_the_holder_and_blames_no_scale(self):
+        load = os.path.join(self.folder, "scale.json")
+        with open(load, "w", encoding="utf-8") as f:
+            json.dump({"goods": [{"plu": 1, "name1": "Хлеб"}]}, f, ensure_ascii=False)
+        self.scales(self.sim("--load", load))
+        silent = self.sim("--silent")
+        self.sql("INSERT INTO S (U, W, NAME, IP, PORT) VALUES ('F', 'T', 'Касса 2', '127.0.0.1', ?)", (silent.port,))
+        for holder in ["другая программа", "окно Tevo", "другая команда tevo-cli"]:
+            with self.subTest(holder=holder):
+                others = []
+                if holder == "окно Tevo":
+                    # As the window's lock file: its process number, held with an exclusive flock.
+                    others.append(subprocess.Popen([sys.executable, "-c", """
+import fcntl, os, sys
+f = open(sys.argv[1] + '.lock', 'w')
+f.write('%d\\nTevo\\n' % os.getpid())
+f.flush()
+fcntl.flock(f, fcntl.LOCK_EX)
+print('holding', flush=True)
+sys.stdin.readline()
+""", self.db], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True))
+                    self.assertEqual(others[-1].stdout.readline().strip(), "holding")
+                elif holder == "другая команда tevo-cli":
+                    # A command that runs on: a write to the silent scale.
+                    others.append(subprocess.Popen([self.cli, "write-goods", "--range", "1", "--scales", "2",
+                                                    "--timeout", "120"], stdin=subprocess.PIPE,
+                                                   stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True))
+                    self.assertIn("Касса 2", others[-1].stderr.readline())
+                # The write lock itself is another program's, as in the window between an edit and its commit.
+                others.append(subprocess.Popen([sys.executable, "-c", """
+import sqlite3, sys
+c = sqlite3.connect(sys.argv[1], isolation_level=None)
+c.execute('BEGIN IMMEDIATE')
+print('holding', flush=True)
+sys.stdin.readline()
+""", self.db], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True))
+                try:
+                    self.assertEqual(others[-1].stdout.readline().strip(), "holding")
+                    rc, stdout, stderr = self.run_cli("read-goods", "--range", "1", "--scale", "1")
+                    self.assertEqual(rc, 1, stderr)
+                    self.assertIn("Tevo ждал 5 с, пока %s сохранит свои изменения" % holder, stderr)
+                    self.assertIn("Касса 1: 0 из 1 — обмен прекращён", stdout)
+                finally:
+                    for p in others:
+                        p.terminate()
+                        p.communicate(timeout=30)
 
     def test_help_and_version(self):
         rc, stdout, _ = self.run_cli("--help")

@@ -10,14 +10,17 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSocketNotifier>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QThread>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <unistd.h>
 
 namespace tevo::test {
 
@@ -324,6 +327,35 @@ void SqliteReader::release()
     if (!m_process->waitForFinished(10000))
         m_process->kill();
     m_process->waitForFinished(1000);
+}
+
+QuietPort::QuietPort(const QString &folder, const QString &portName)
+{
+    m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (m_master < 0 || ::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0)
+        throw std::runtime_error("no pseudo-terminal");
+    m_device = QString::fromLocal8Bit(::ptsname(m_master));
+    // What the program sends is read and dropped, so that no write ever waits.
+    auto *drain = new QSocketNotifier(m_master, QSocketNotifier::Read);
+    QObject::connect(drain, &QSocketNotifier::activated, drain, [fd = m_master] {
+        char buffer[4096];
+        while (::read(fd, buffer, sizeof buffer) > 0) {
+        }
+    });
+    m_drain.reset(drain);
+    QFile ports(folder + QLatin1Char('/') + QLatin1String(kSerialPortsFileName));
+    const bool exists = ports.exists();
+    if (!ports.open(QIODevice::Append))
+        throw std::runtime_error("cannot write the ports file");
+    ports.write((exists ? QString() : QStringLiteral("[Ports]\r\n")).toLatin1()
+                + QStringLiteral("%1=%2\r\n").arg(portName, m_device).toLocal8Bit());
+}
+
+QuietPort::~QuietPort()
+{
+    m_drain.reset();
+    if (m_master >= 0)
+        ::close(m_master);
 }
 
 } // namespace tevo::test

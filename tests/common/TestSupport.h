@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+class QObject;
 class QProcess;
 
 namespace tevo::test {
@@ -129,6 +130,23 @@ public:
 
 private:
     std::unique_ptr<QProcess> m_process;
+};
+
+// A serial port that opens and where nobody answers, for a test that answers for its scale
+// itself: a pseudo-terminal whose other end the test holds (and drains), mapped to `portName`
+// ("COM1") in the ports file of `folder`, the folder beside the program.
+class QuietPort {
+public:
+    QuietPort(const QString &folder, const QString &portName);
+    ~QuietPort();
+    QuietPort(const QuietPort &) = delete;
+    QuietPort &operator=(const QuietPort &) = delete;
+    const QString &device() const { return m_device; }
+
+private:
+    int m_master = -1;
+    QString m_device;
+    std::unique_ptr<QObject> m_drain;
 };
 
 } // namespace tevo::test

@@ -4,6 +4,8 @@
 // every record.
 #include "EngineFixture.h"
 
+#include "common/AppPaths.h"
+
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QSqlDatabase>
@@ -12,6 +14,7 @@
 #include <QTcpSocket>
 #include <QTimer>
 #include <QtEndian>
+#include <functional>
 
 using namespace tevo;
 using namespace tevo::test;
@@ -227,4 +230,142 @@ TEST_F(EngineTest, GoodsReadIntoALockedDatabaseStopsWithTheErrorAndKeepsTheRows)
     store->goods().refresh();
     EXPECT_EQ(store->goods().text(0, QStringLiteral("TNAME1")), QStringLiteral("старое"));
     EXPECT_EQ(store->goods().text(1, QStringLiteral("TNAME1")), QString());
+}
+
+TEST_F(EngineTest, EachChannelFaultIsNamedAtTheStartAndTheOtherScalesGoOn)
+{
+    TEVO_SQLITE_FILE_ONLY("a PORT that is not a number is stored as SQLite keeps any text");
+    auto mapPort = [this](const QString &name, const QString &device) {
+        QByteArray ini = dir->readFile(QLatin1String(kSerialPortsFileName));
+        if (ini.isEmpty())
+            ini = "[Ports]\r\n";
+        dir->writeFile(QLatin1String(kSerialPortsFileName), ini + QStringLiteral("%1=%2\r\n").arg(name, device).toUtf8());
+    };
+    auto setPort = [this](const QString &sqlValue) {
+        store->database().commitNow();
+        execOn(dir->database(),
+               {QStringLiteral("UPDATE S SET PORT = %1 WHERE NAME = 'Весы %2'").arg(sqlValue).arg(store->scales().count())});
+        store->scales().refresh();
+    };
+    dir->writeFile(QStringLiteral("plain-file"), "not a terminal");
+    struct Case {
+        const char *what;
+        // Adds the good scales, then the faulty row last; returns part of the text that names why.
+        std::function<QString()> addRows;
+    };
+    const QString tcpPortRule = QStringLiteral("номер порта TCP должен быть целым числом от 1 до 65535");
+    const std::vector<Case> cases = {
+        {"a serial port whose device does not exist",
+         [&] {
+             addTcpScale();
+             mapPort(QStringLiteral("COM5"), dir->file(QStringLiteral("no-such-tty")));
+             addScaleRow(QStringLiteral("COM5"), 9600, true);
+             return QStringLiteral("порт COM5: нет устройства ") + dir->file(QStringLiteral("no-such-tty"));
+         }},
+        {"a serial port that cannot be opened",
+         [&] {
+             addTcpScale();
+             mapPort(QStringLiteral("COM6"), dir->file(QStringLiteral("plain-file")));
+             addScaleRow(QStringLiteral("COM6"), 9600, true);
+             return QStringLiteral("порт COM6 (%1) не открывается").arg(dir->file(QStringLiteral("plain-file")));
+         }},
+        {"a line speed the driver lacks",
+         [&] {
+             addTcpScale();
+             addScaleRow(QStringLiteral("COM4"), 12345, true);
+             return QStringLiteral("скорость линии «12345»");
+         }},
+        {"an address that is neither IPv4 nor COM",
+         [&] {
+             addTcpScale();
+             addScaleRow(QStringLiteral("scale-1"), 5001, true);
+             return QStringLiteral("«scale-1» — это не IP-адрес");
+         }},
+        {"the port of another scale + 65536",
+         [&] {
+             const int port = addTcpScale().port() + 65536;
+             addScaleRow(QStringLiteral("127.0.0.1"), port, true);
+             return QStringLiteral("порт «%1» — ").arg(port) + tcpPortRule;
+         }},
+        {"port -1",
+         [&] {
+             addTcpScale();
+             addScaleRow(QStringLiteral("127.0.0.1"), -1, true);
+             return QStringLiteral("порт «-1» — ") + tcpPortRule;
+         }},
+        {"a port that is text, which the table reads as 0",
+         [&] {
+             addTcpScale();
+             addScaleRow(QStringLiteral("127.0.0.1"), 1, true);
+             setPort(QStringLiteral("'abc'"));
+             return QStringLiteral("порт «0» — ") + tcpPortRule;
+         }},
+        {"no port",
+         [&] {
+             addTcpScale();
+             addScaleRow(QStringLiteral("127.0.0.1"), 1, true);
+             setPort(QStringLiteral("NULL"));
+             return QStringLiteral("порт TCP (PORT) не указан");
+         }},
+        {"the address and port of another row",
+         [&] {
+             const int port = addTcpScale().port();
+             addScaleRow(QStringLiteral("127.0.0.1"), port, true);
+             return QStringLiteral("127.0.0.1:%1 — этот адрес и порт уже у строки 1 «Весы 1»").arg(port);
+         }},
+        {"the serial port of another row",
+         [&] {
+             addSerialScale(3);
+             addScaleRow(QStringLiteral("com3"), 9600, true);
+             return QStringLiteral("«com3» — это тот же последовательный порт");
+         }},
+        {"COM0, which is COM1, beside COM1",
+         [&] {
+             addSerialScale(1);
+             addScaleRow(QStringLiteral("COM0"), 9600, true);
+             return QStringLiteral("«COM0» — это тот же последовательный порт");
+         }},
+        {"a TCP row past the tenth",
+         [&] {
+             addTcpScale();
+             for (int n = 2; n <= 10; ++n)
+                 addScaleRow(QStringLiteral("127.0.0.1"), 1, false);
+             addScaleRow(QStringLiteral("127.0.0.2"), 5001, true);
+             return QStringLiteral("в обмене участвуют только первые 10 весов списка");
+         }},
+    };
+    nameGoods(store->goods(), 1, 3);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        newCase();
+        const QString reason = c.addRows();
+        const int faulty = store->scales().count();
+        ASSERT_TRUE(goods->StartGoodsWrite(QStringLiteral("1-3")));
+        // Named at once, in the scale's own line; the others are under way.
+        const ScaleStatus at = engine->status(faulty);
+        EXPECT_TRUE(at.unreachable.contains(reason)) << at.unreachable.toStdString();
+        EXPECT_TRUE(scaleLine(at, CommandState::GoodsWrite).contains(reason));
+        ASSERT_TRUE(waitEnded());
+        for (const auto &sim : sims)
+            EXPECT_EQ(sim->storedGoodsNumbers(), numbersFrom(1, 3));
+        EXPECT_FALSE(lastReport.complete());
+        EXPECT_EQ(lastReport.scales.last().unreachable, at.unreachable);
+        ASSERT_EQ(warningsShown.size(), 1);
+        EXPECT_TRUE(warningsShown.first().contains(QStringLiteral("Весы «Весы %1» (строка %1) недоступны: ").arg(faulty)
+                                                   + reason))
+            << warningsShown.first().toStdString();
+        EXPECT_TRUE(messagesShown.isEmpty());
+        // The error box of the start says it too.
+        ASSERT_EQ(errorsShown.size(), 1);
+        EXPECT_TRUE(errorsShown.first().contains(reason)) << errorsShown.first().toStdString();
+    }
+
+    // When no scale can be reached the exchange ends at once (the window waits for no silence).
+    newCase();
+    addScaleRow(QStringLiteral("scale-1"), 5001, true);
+    ASSERT_TRUE(goods->StartGoodsWrite(QStringLiteral("1-3")));
+    ASSERT_TRUE(waitEnded());
+    EXPECT_EQ(lastReport.end, ExchangeReport::End::Finished);
+    ASSERT_EQ(warningsShown.size(), 1);
+    EXPECT_TRUE(warningsShown.first().startsWith(QStringLiteral("Весы «Весы 1» (строка 1) недоступны: «scale-1»")));
 }

@@ -6,6 +6,7 @@
 #include "ShellFixture.h"
 
 #include "shell/ExchangeHub.h"
+#include "shell/InstanceLock.h"
 
 #include <QFile>
 #include <QProcess>
@@ -65,6 +66,9 @@ TEST_F(BesideCommandLineTest, ChangesWaitForTheWindowAndNeitherIsLost)
 {
     activated();
     scratch.writeFile(QStringLiteral("goods.csv"), "2;Из кассы;;1550;\n");
+    // The window's single-copy lock, as the program takes it: it names the window as the holder.
+    InstanceLock instance(scratch.databasePath());
+    ASSERT_TRUE(instance.claim());
 
     // An edit in the window, stored but not yet committed: the window holds the write lock.
     goods().setValue(0, QStringLiteral("TNAME1"), QStringLiteral("Из окна"));
@@ -74,6 +78,7 @@ TEST_F(BesideCommandLineTest, ChangesWaitForTheWindowAndNeitherIsLost)
                   &err),
               1);
     EXPECT_TRUE(err.contains(QStringLiteral("база данных занята"))) << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("пока окно Tevo сохранит свои изменения"))) << err.toStdString();
     EXPECT_EQ(goods().text(1, QStringLiteral("TNAME1")), QString());
 
     // The window commits; the same command then goes through.

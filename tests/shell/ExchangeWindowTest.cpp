@@ -29,18 +29,21 @@ namespace {
 
 class ExchangeWindowTest : public ShellTest {
 protected:
-    // A shown window with one scale "Касса 1" on a serial port that does not open: the test
+    // A shown window with one scale "Касса 1" on a serial port where nobody answers: the test
     // answers for it.
     ExchangeHub &hub()
     {
         AppWindows &w = activated();
         w.mainWindow.show();
+        quietPort = std::make_unique<tevo::test::QuietPort>(scratch.path(), QStringLiteral("COM1")); // COM0's port
         w.mainWindow.store().scales().appendRow({{QStringLiteral("U"), QStringLiteral("T")},
                                                  {QStringLiteral("NAME"), QStringLiteral("Касса 1")},
                                                  {QStringLiteral("IP"), QStringLiteral("COM0")},
+                                                 {QStringLiteral("PORT"), 9600},
                                                  {QStringLiteral("SG"), QStringLiteral("meat")}});
         return w.mainWindow.exchange();
     }
+    std::unique_ptr<tevo::test::QuietPort> quietPort;
     void answer(ExchangeHub &h, char reply)
     {
         h.engine().HandleReply(QByteArray(1, char(0x80)), 1);

@@ -114,6 +114,34 @@ TEST_F(ScalesFormTest, SerialPortNamesAreCom0ToCom9)
     EXPECT_EQ(scales().text(row, QStringLiteral("IP")), QStringLiteral("com4"));
 }
 
+TEST_F(ScalesFormTest, TcpPortOutside1To65535IsRefusedNamingTheRowAndTheValue)
+{
+    addScale(QStringLiteral("F"), QStringLiteral("F"));
+    const int row = addScale(QStringLiteral("F"), QStringLiteral("F"));
+    const QModelIndex port = scales().index(row, scales().columnIndex(QStringLiteral("PORT")));
+    for (const char *bad : {"70000", "65536", "0", "-1", "abc", "", "5001.5"}) {
+        SCOPED_TRACE(bad);
+        const int shown = Dialogs::shownTexts().size();
+        EXPECT_FALSE(scales().setData(port, QLatin1String(bad), Qt::EditRole));
+        EXPECT_EQ(scales().text(row, QStringLiteral("PORT")), QStringLiteral("5001"));
+        ASSERT_EQ(Dialogs::shownTexts().size(), shown + 1);
+        EXPECT_EQ(Dialogs::shownKinds().last(), Dialogs::Kind::Error);
+        EXPECT_TRUE(Dialogs::shownTexts().last().startsWith(QStringLiteral("Строка 2: порт «%1»").arg(QLatin1String(bad))))
+            << Dialogs::shownTexts().last().toStdString();
+    }
+    EXPECT_TRUE(scales().setData(port, QStringLiteral("65535"), Qt::EditRole));
+    EXPECT_EQ(scales().text(row, QStringLiteral("PORT")), QStringLiteral("65535"));
+
+    // A serial row's PORT is its line speed; it becomes a TCP row only with a TCP port.
+    const int serial = addScale(QStringLiteral("F"), QStringLiteral("F"), QStringLiteral("COM3"));
+    EXPECT_TRUE(scales().setData(scales().index(serial, scales().columnIndex(QStringLiteral("PORT"))),
+                                 QStringLiteral("115200"), Qt::EditRole));
+    const QModelIndex ip = scales().index(serial, scales().columnIndex(QStringLiteral("IP")));
+    EXPECT_FALSE(scales().setData(ip, QStringLiteral("192.168.0.11"), Qt::EditRole));
+    EXPECT_EQ(scales().text(serial, QStringLiteral("IP")), QStringLiteral("COM3"));
+    EXPECT_TRUE(Dialogs::shownTexts().last().startsWith(QStringLiteral("Строка 3: порт «115200»")));
+}
+
 TEST_F(ScalesFormTest, ClosingAnyWayRecountsOnlyDoneGivesOk)
 {
     addScale(QStringLiteral("T"), QStringLiteral("T"));

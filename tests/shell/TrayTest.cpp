@@ -105,9 +105,11 @@ TEST_F(TrayTest, GoodsWriteEndGoesToTheBalloonWhileHiddenAndToABoxWhileShown)
     minimize(w);
     ASSERT_TRUE(w.tray.mainWindowInTray());
     Dialogs::reset();
-    // A serial scale whose port does not open: the test answers for it.
-    w.mainWindow.store().scales().appendRow(
-        {{QStringLiteral("U"), QStringLiteral("T")}, {QStringLiteral("IP"), QStringLiteral("COM0")}});
+    // A serial scale on a port where nobody answers: the test answers for it.
+    const tevo::test::QuietPort quiet(scratch.path(), QStringLiteral("COM1")); // COM0's port
+    w.mainWindow.store().scales().appendRow({{QStringLiteral("U"), QStringLiteral("T")},
+                                             {QStringLiteral("IP"), QStringLiteral("COM0")},
+                                             {QStringLiteral("PORT"), 9600}});
     auto acknowledgeRecords = [&](int records) {
         for (int i = 0; i < records; ++i) {
             hub.engine().HandleReply(QByteArray(1, char(0x80)), 1);

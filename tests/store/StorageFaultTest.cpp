@@ -295,6 +295,8 @@ TEST_F(StorageFaultTest, ABlockedCommitIsReportedOnceRetriedWithGrowingPausesAnd
     EXPECT_LT(longestHold(400), 1000);
     ASSERT_EQ(reports.size(), 1);
     EXPECT_TRUE(reports.first().contains(QStringLiteral("locked"), Qt::CaseInsensitive)) << reports.first().toStdString();
+    EXPECT_TRUE(reports.first().contains(QStringLiteral("Базу данных держит другая программа.")))
+        << reports.first().toStdString();
     EXPECT_GE(store->database().commitPauseMs(), 800) << "the pause between attempts grows";
     EXPECT_EQ(storedName(1), QString());
 
