@@ -108,12 +108,11 @@ std::optional<Decimal> typedNumber(QString s, bool currency)
 {
     s = s.trimmed();
     if (currency) {
-        static const QRegularExpression mark(QStringLiteral(
-                                                 "^(?:(?:грн|руб|uah|rub|р|₴|₽)\\.?)?\\s*(.*?)\\s*(?:(?:грн|гривен|"
-                                                 "гривень|гривны|гривня|"
-                                                 "руб|рублей|рубля|uah|rub|р|₴|₽)\\.?)?$"),
-                                             QRegularExpression::CaseInsensitiveOption
-                                                 | QRegularExpression::UseUnicodePropertiesOption);
+        static const QRegularExpression mark(
+            QStringLiteral("^(?:(?:грн|руб|uah|rub|р|₴|₽)\\.?)?\\s*(.*?)\\s*(?:(?:грн|гривен|"
+                           "гривень|гривны|гривня|"
+                           "руб|рублей|рубля|uah|rub|р|₴|₽)\\.?)?$"),
+            QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
         const QRegularExpressionMatch m = mark.match(s);
         if (m.hasMatch())
             s = m.captured(1);
