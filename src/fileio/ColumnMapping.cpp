@@ -15,7 +15,7 @@ constexpr int kHeaderSearchRows = 20;
 
 bool isKopeckWord(const QString &w)
 {
-    return w.startsWith(QLatin1String("коп")) || w.startsWith(QLatin1String("kop"))
+    return w.startsWith(QStringLiteral("коп")) || w.startsWith(QLatin1String("kop"))
            || w.startsWith(QLatin1String("cent"));
 }
 

@@ -75,7 +75,7 @@ QVector<TabularSheet> readXlsSheets(const QString &path, const QString &fileName
     if (freexl_open(QFile::encodeName(path).constData(), &xls.handle) != FREEXL_OK)
         refuse(fileName, QStringLiteral("не читается как книга Excel (.xls): он повреждён или защищён паролем."));
     unsigned int info = 0;
-    if (freexl_get_info(xls.handle, FREEXL_BIFF_PASSWORD, &info) == FREEXL_OK && info != 0)
+    if (freexl_get_info(xls.handle, FREEXL_BIFF_PASSWORD, &info) == FREEXL_OK && info == FREEXL_BIFF_OBFUSCATED)
         refuse(fileName, QStringLiteral("защищён паролем: прочитать его нельзя."));
     unsigned int count = 0;
     if (freexl_get_info(xls.handle, FREEXL_BIFF_SHEET_COUNT, &count) != FREEXL_OK || count == 0)
