@@ -83,7 +83,7 @@ DelimitedText parseDelimitedText(const QString &text, QChar separator)
 QChar detectSeparator(const QString &text)
 {
     // The first lines are enough, and keep the guess quick on a large file.
-    QString head = text.left(64 * 1024);
+    QString head = text.left(qsizetype(64) * 1024);
     const QChar candidates[] = {QLatin1Char(';'), QLatin1Char('\t'), QLatin1Char(',')};
     QChar best = QLatin1Char(';');
     int bestAgreeing = 0;

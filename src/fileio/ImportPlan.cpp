@@ -101,23 +101,25 @@ void ImportPlan::planRow(const TabularFile &file, const TabularSheet &sheet, int
         const ImportField *field = importField(target(), item.field);
         const QString text = row.text(item.column).trimmed();
         const bool numberCell = row.isNumber(item.column);
-        const QString place = file.place(sheet, row, item.column);
+        const auto place = [&] { return file.place(sheet, row, item.column); };
         if (item.field == QLatin1String("NPLU")) {
             if (text.isEmpty()) {
-                problem(place, item.source,
+                problem(place(), item.source,
                         goods ? QStringLiteral("нет номера PLU") : QStringLiteral("нет номера сообщения"));
                 continue;
             }
             const NumberReading n = readWholeNumber(text, numberCell);
             if (!n.value) {
-                problem(place, item.source, n.error);
+                problem(place(), item.source, n.error);
             } else if (*n.value < 1 || *n.value > tableRows) {
-                problem(place, item.source,
+                problem(place(), item.source,
                         tableRows == 0 ? QStringLiteral("номер %1 вне таблицы: таблица пуста").arg(*n.value)
                                        : QStringLiteral("номер %1 вне таблицы (1 … %2)").arg(*n.value).arg(tableRows));
-            } else if (m_placeOfRow.contains(int(*n.value - 1))) {
-                problem(place, item.source,
-                        QStringLiteral("номер %1 уже был: %2").arg(*n.value).arg(m_placeOfRow.value(int(*n.value - 1))));
+            } else if (m_sheetRowOf.contains(int(*n.value - 1))) {
+                problem(place(), item.source,
+                        QStringLiteral("номер %1 уже был: %2")
+                            .arg(*n.value)
+                            .arg(file.place(sheet, sheet.rows[m_sheetRowOf.value(int(*n.value - 1))], -1)));
             } else {
                 number = int(*n.value);
             }
@@ -139,12 +141,12 @@ void ImportPlan::planRow(const TabularFile &file, const TabularSheet &sheet, int
             const NumberReading n = field->kind == ImportField::Money ? readMoney(text, item.unit, numberCell)
                                                                       : readWholeNumber(text, numberCell);
             if (!n.value) {
-                problem(place, item.source, n.error);
+                problem(place(), item.source, n.error);
                 break;
             }
             const std::optional<Limits> limits = limitsOf(item.field);
             if (limits && (*n.value < limits->low || *n.value > limits->high || (limits->even && *n.value % 2 != 0))) {
-                problem(place, item.source, outOfLimits(item.field, *n.value, *limits));
+                problem(place(), item.source, outOfLimits(item.field, *n.value, *limits));
                 break;
             }
             planned.values.append({item.field, field->kind == ImportField::WholeNumber
@@ -154,9 +156,9 @@ void ImportPlan::planRow(const TabularFile &file, const TabularSheet &sheet, int
         }
         case ImportField::MessageText: {
             const QStringList lines = messageLines(text);
-            if (text.toUcs4().size() > kMessageLines * kMessageLineLength)
+            if (text.toUcs4().size() > qsizetype(kMessageLines) * kMessageLineLength)
                 m_warnings << QStringLiteral("Файл «%1», %2: текст длиннее %3 знаков, в сообщение войдут первые %3.")
-                                  .arg(m_fileName, place)
+                                  .arg(m_fileName, place())
                                   .arg(kMessageLines * kMessageLineLength);
             for (int k = 0; k < kMessageLines; ++k)
                 planned.values.append(
@@ -165,7 +167,7 @@ void ImportPlan::planRow(const TabularFile &file, const TabularSheet &sheet, int
         }
         case ImportField::Text:
             if (!goods && text.size() > kMessageLineLength) {
-                problem(place, item.source,
+                problem(place(), item.source,
                         QStringLiteral("строка сообщения длиннее %1 знаков (%2)").arg(kMessageLineLength).arg(text.size()));
                 break;
             }
@@ -173,7 +175,7 @@ void ImportPlan::planRow(const TabularFile &file, const TabularSheet &sheet, int
                 && text.size() > kMaxGoodsNameLength)
                 m_warnings << QStringLiteral("Файл «%1», %2: название длиннее %3 знаков записи весов; проверка данных "
                                              "отметит его.")
-                                  .arg(m_fileName, place)
+                                  .arg(m_fileName, place())
                                   .arg(kMaxGoodsNameLength);
             planned.values.append({item.field, text});
             break;
@@ -182,7 +184,7 @@ void ImportPlan::planRow(const TabularFile &file, const TabularSheet &sheet, int
     if (int(m_problems.size()) != problemsBefore || number < 0)
         return;
     planned.row = number - 1;
-    m_placeOfRow.insert(planned.row, file.place(sheet, row, -1));
+    m_sheetRowOf.insert(planned.row, index);
     m_rows.append(std::move(planned));
 }
 

@@ -69,7 +69,7 @@ private:
     QVector<PlannedRow> m_rows;
     QStringList m_problems;
     QStringList m_warnings;
-    QHash<int, QString> m_placeOfRow; // table row → where the file set it first
+    QHash<int, int> m_sheetRowOf; // table row → the sheet row that set it first
 };
 
 } // namespace tevo

@@ -179,7 +179,7 @@ TabularFile readTabularFile(const QString &path, const TabularReadOptions &optio
         throw FileError(QStringLiteral("Не удаётся открыть файл «%1».").arg(path));
     if (f.size() > kMostTabularFileBytes)
         refuse(name, QStringLiteral("слишком велик для таблицы товаров (больше %1 МБ).")
-                         .arg(kMostTabularFileBytes / (1024 * 1024)));
+                         .arg(kMostTabularFileBytes / (1024LL * 1024)));
     const QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError)
         throw FileError(QStringLiteral("Не удаётся прочитать файл «%1».").arg(path));

@@ -76,7 +76,7 @@ public:
                 break;
             if (out.size() + n > kMostPartBytes)
                 refuse(m_fileName,
-                       QStringLiteral("слишком велик: часть %1 больше %2 МБ.").arg(part).arg(kMostPartBytes / (1024 * 1024)));
+                       QStringLiteral("слишком велик: часть %1 больше %2 МБ.").arg(part).arg(kMostPartBytes / (1024LL * 1024)));
             out.append(buffer, qsizetype(n));
         }
         return out;
