@@ -281,7 +281,8 @@ ColumnMapping ColumnMapping::detect(const TabularSheet &sheet, ImportTarget targ
         bool numbers = false;
         for (int c = 0; c < row.cells.size(); ++c) {
             const TabularCell &cell = row.cells[c];
-            numbers = numbers || cell.number;
+            // A row that holds a number is a row of data (it has its PLU), whatever its names say.
+            numbers = numbers || cell.number || readWholeNumber(cell.text).value.has_value();
             MoneyUnit unit = MoneyUnit::Currency;
             const QString field = fieldForTitle(target, cell.text, &unit);
             if (field.isEmpty())
@@ -290,8 +291,8 @@ ColumnMapping ColumnMapping::detect(const TabularSheet &sheet, ImportTarget targ
             if (!taken)
                 items.append({field, cell.text.simplified(), c, unit, false});
         }
-        // Two known titles make a header row; one will do in the first row of titles alone.
-        if (items.size() >= 2 || (items.size() == 1 && r == 0 && !numbers && row.cells.size() == 1)) {
+        // Two known titles make a header row; one will do in a first row of one title alone.
+        if (!numbers && (items.size() >= 2 || (items.size() == 1 && r == 0 && row.cells.size() == 1))) {
             mapping.m_headerRow = r;
             mapping.m_items = items;
         }

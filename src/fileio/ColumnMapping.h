@@ -11,8 +11,9 @@
 // N-th column (1-based) of a file without one; a title holding "," "=" ":" or '"' stands in
 // double quotes ("" for a quote). A price source may end in ":грн" (currency units, kopecks
 // worked out) or ":коп" (kopecks as they stand).
-// A price is in currency units unless its title says kopecks ("коп", "копійок", "kop") or the
-// mapping marks it so. A file without a header row is taken in the program's own column order
+// The header row is the first of the first 20 rows that holds two known titles and no number
+// (a row of data has its PLU number, whatever its names say). A price is in currency units unless its title says kopecks
+// ("коп", "копійок", "kop") or the mapping marks it so. A file without a header row is taken in the program's own column order
 // (number; name 1; name 2; price in kopecks; shelf life; tare; code; group code — for messages
 // number; text), which its own semicolon files use.
 #include "fileio/MoneyText.h"
