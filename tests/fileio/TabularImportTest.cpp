@@ -437,6 +437,28 @@ TEST_F(TabularImport, CountsOnlyChangedGoodsAndNamesTheirColumns)
     EXPECT_EQ(plan.apply(goods()).changedRows, 0);
 }
 
+// The database refusing a row half-way (on the server the rows go many in one statement)
+// takes back the rows stored before it: the import is all or nothing.
+TEST(TabularImportAtomic, DatabaseFailureHalfWayStoresNoRow)
+{
+    test::ScratchDir dir;
+    test::refuseRows(dir.database(), QStringLiteral("T"), QStringLiteral("NEW.NPLU = 700"));
+    Store store;
+    store.openTables(dir.database());
+    QByteArray csv = "PLU;Price\n";
+    for (int n = 1; n <= 1000; ++n)
+        csv += QByteArray::number(n) + ";1," + QByteArray::number(n % 100) + "\n";
+    dir.writeFile(QStringLiteral("p.csv"), csv);
+    const TabularFile tabular = readTabularFile(dir.file(QStringLiteral("p.csv")));
+    const ImportPlan plan(tabular, 0, ColumnMapping::detect(tabular.sheets[0], ImportTarget::Goods), store.goods());
+    ASSERT_TRUE(plan.ready());
+    EXPECT_THROW(plan.apply(store.goods()), DatabaseError);
+    EXPECT_TRUE(store.goods().isNull(0, QStringLiteral("PRICE")));
+    store.goods().refresh();
+    EXPECT_TRUE(store.goods().isNull(0, QStringLiteral("PRICE")));
+    EXPECT_TRUE(store.goods().isNull(698, QStringLiteral("PRICE")));
+}
+
 TEST_F(TabularImport, MessagesTakeTheWholeText)
 {
     dir.writeFile(QStringLiteral("m.csv"),
