@@ -35,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     const int mode = data[0] % 4;
     const QByteArray bytes(reinterpret_cast<const char *>(data + 1), static_cast<qsizetype>(size - 1));
-    const QString path = fuzz::writeScratchFile(mode == 3 ? QStringLiteral("input.dbf") : QStringLiteral("input.csv"),
-                                                bytes);
+    const QString path =
+        fuzz::writeScratchFile(mode == 3 ? QStringLiteral("input.dbf") : QStringLiteral("input.csv"), bytes);
     try {
         const TabularFile file = readTabularFile(path);
         for (const TabularSheet &sheet : file.sheets)

@@ -75,8 +75,9 @@ public:
             if (n == 0)
                 break;
             if (out.size() + n > kMostPartBytes)
-                refuse(m_fileName,
-                       QStringLiteral("слишком велик: часть %1 больше %2 МБ.").arg(part).arg(kMostPartBytes / (1024LL * 1024)));
+                refuse(m_fileName, QStringLiteral("слишком велик: часть %1 больше %2 МБ.")
+                                       .arg(part)
+                                       .arg(kMostPartBytes / (1024LL * 1024)));
             out.append(buffer, qsizetype(n));
         }
         return out;
