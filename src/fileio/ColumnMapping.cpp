@@ -396,6 +396,9 @@ QStringList ColumnMapping::resolve(const TabularSheet &sheet)
                 m_headerRow = r;
         }
     }
+    // Columns named by number alone: the file's own header row, if it has one, is no data.
+    if (titled.isEmpty())
+        m_headerRow = detect(sheet, m_target).headerRow();
     QStringList missing;
     for (Item &i : m_items) {
         i.column = columnNumber(i.source);

@@ -66,7 +66,8 @@ public:
     QString toText() const;
 
     // Finds each item's column in the sheet: its header row (the first of the first rows that
-    // holds every title named; titles compared without regard to case and blanks) or #N.
+    // holds every title named; titles compared without regard to case and blanks) or #N. A
+    // mapping of numbers alone takes the header row detect() finds, so that it is not data.
     // Returns the Russian texts of what cannot be found (empty when everything was).
     QStringList resolve(const TabularSheet &sheet);
 

@@ -405,6 +405,19 @@ TEST(MappingText, RefusesWhatItCannotMean)
     EXPECT_EQ(m.items()[1].unit, MoneyUnit::Kopecks);
 }
 
+TEST(MappingText, ColumnsByNumberSkipTheHeaderRow)
+{
+    TabularSheet sheet;
+    sheet.rows = {TabularRow{1, {{QStringLiteral("Код"), false}, {QStringLiteral("Цена"), false}}},
+                  TabularRow{2, {{QStringLiteral("7"), false}, {QStringLiteral("1250"), false}}}};
+    ColumnMapping m = ColumnMapping::fromText(QStringLiteral("PLU=#1,PRICE=#2:коп"), ImportTarget::Goods);
+    EXPECT_TRUE(m.resolve(sheet).isEmpty());
+    EXPECT_EQ(m.headerRow(), 0);
+    sheet.rows.removeFirst();
+    EXPECT_TRUE(m.resolve(sheet).isEmpty());
+    EXPECT_EQ(m.headerRow(), -1);
+}
+
 TEST_F(TabularImport, MappingIsRememberedPerFileNamePattern)
 {
     RememberedMappings memory(file(QStringLiteral("ImportMappings.ini")));
