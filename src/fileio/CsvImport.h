@@ -30,10 +30,11 @@ QStringList messageLines(const QString &text);
 
 // Goods import: for each line, field 1 selects the row at that position and fields 2 … 8 set
 // its columns (only the fields the line has). Re-reads `goods` first. Stops at the first bad
-// line; lines before stay stored. Before anything is stored, throws FileError "Файл «%s» пуст…"
-// for an empty file, FileError "Файл «%s» не текстовый…" for one with NUL bytes, InputError "Файл «%s», строка %d: значение
-// «%s» поля %s не закончено знаком «;»…" for an unended value of a listed field, InputError "В файле «%s» нет ни одной
-// строки с полями…" for a file without ";". Throws FileError "Cannot open file %s",
+// line; lines before stay stored. Before anything is stored, throws FileError "Файл «%s»
+// пуст…" for an empty file, FileError "Файл «%s» не текстовый…" for one with NUL bytes,
+// InputError "Файл «%s», строка %d: значение «%s» поля %s не закончено знаком «;»…" for an
+// unended value of a listed field, InputError "В файле «%s» нет ни одной строки с полями…" for
+// a file without ";". Throws FileError "Cannot open file %s",
 // ConversionError "'%s' is not a valid integer value" (field 1, a header line for example),
 // InputError for a number outside the table, ConversionError "'%s' is not a valid integer
 // value for field '%s'" (that line's row is left unchanged), DatabaseError.
