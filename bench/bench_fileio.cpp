@@ -2,11 +2,15 @@
 #include "BenchDatabase.h"
 
 #include "common/AppPaths.h"
+#include "fileio/ColumnMapping.h"
 #include "fileio/CsvImport.h"
 #include "fileio/DbfExchange.h"
 #include "fileio/DbfTemplate.h"
 #include "fileio/GoodsSheetFile.h"
 #include "fileio/GoodsTextFile.h"
+#include "fileio/GoodsXlsxFile.h"
+#include "fileio/ImportPlan.h"
+#include "fileio/TabularFile.h"
 #include "store/Schema.h"
 #include "store/Store.h"
 
@@ -126,5 +130,70 @@ void BM_ImportGoodsCsv4000(benchmark::State &state, DatabaseEngine engine)
         importGoodsCsv(g.goods(), path);
 }
 TEVO_BENCH_BOTH_ENGINES(BM_ImportGoodsCsv4000);
+
+// The tabular import from the file to the commit: read, map by the header, plan, apply. Two
+// files that differ in every price take turns, so every pass changes all 4000 goods.
+void importTabular(Table &goods, const QString &path)
+{
+    const TabularFile file = readTabularFile(path);
+    const ImportPlan plan(file, 0, ColumnMapping::detect(file.sheets[0], ImportTarget::Goods), goods);
+    if (!plan.ready())
+        throw std::runtime_error(plan.problems().value(0).toStdString());
+    benchmark::DoNotOptimize(plan.apply(goods));
+    goods.database().commitNow();
+}
+
+void BM_ImportXlsx4000(benchmark::State &state, DatabaseEngine engine)
+{
+    FullGoods g(engine, state);
+    if (!g.ready())
+        return;
+    const QString paths[2] = {g.file(QStringLiteral("a.xlsx")), g.file(QStringLiteral("b.xlsx"))};
+    exportGoodsXlsx(g.goods(), paths[0]);
+    for (int r = 0; r < g.goods().count(); ++r)
+        g.goods().setValue(r, QStringLiteral("PRICE"), g.goods().value(r, QStringLiteral("PRICE")).toLongLong() + 1);
+    exportGoodsXlsx(g.goods(), paths[1]);
+    int turn = 0;
+    for (auto _ : state)
+        importTabular(g.goods(), paths[turn++ % 2]);
+}
+TEVO_BENCH_BOTH_ENGINES(BM_ImportXlsx4000);
+
+void BM_ImportHeaderCsv4000(benchmark::State &state, DatabaseEngine engine)
+{
+    FullGoods g(engine, state);
+    if (!g.ready())
+        return;
+    const QString paths[2] = {g.file(QStringLiteral("a.csv")), g.file(QStringLiteral("b.csv"))};
+    for (int k = 0; k < 2; ++k) {
+        QByteArray csv = QStringLiteral("Код;Наименование;Цена, грн;Срок годности\r\n").toUtf8();
+        for (int n = 1; n <= kGoodsRowCount; ++n)
+            csv += QStringLiteral("%1;\"Молоко \"\"Ферма\"\" %1\";%2,%3;5\r\n")
+                       .arg(n)
+                       .arg(1000 + n)
+                       .arg(k * 10 + n % 50, 2, 10, QLatin1Char('0'))
+                       .toUtf8();
+        QFile f(paths[k]);
+        if (!f.open(QIODevice::WriteOnly) || f.write(csv) != csv.size()) {
+            state.SkipWithError("cannot write the input file");
+            return;
+        }
+    }
+    int turn = 0;
+    for (auto _ : state)
+        importTabular(g.goods(), paths[turn++ % 2]);
+}
+TEVO_BENCH_BOTH_ENGINES(BM_ImportHeaderCsv4000);
+
+void BM_ExportXlsx4000(benchmark::State &state)
+{
+    FullGoods g(DatabaseEngine::Sqlite, state); // reads the table in memory only
+    if (!g.ready())
+        return;
+    const QString path = g.file(QStringLiteral("goods.xlsx"));
+    for (auto _ : state)
+        exportGoodsXlsx(g.goods(), path);
+}
+BENCHMARK(BM_ExportXlsx4000)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -6,7 +6,7 @@ set -eu
 SRC=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${TEVO_FUZZ_BUILD_DIR:-$SRC/build-fuzz}
 SECONDS_EACH=${1:-5}
-TARGETS="fuzz_handle_reply fuzz_serial_blocks fuzz_profile_file fuzz_csv fuzz_dbf fuzz_bitmap fuzz_goods_reply"
+TARGETS="fuzz_handle_reply fuzz_serial_blocks fuzz_profile_file fuzz_csv fuzz_tabular fuzz_dbf fuzz_bitmap fuzz_goods_reply"
 
 CC=clang CXX=clang++ cmake -S "$SRC" -B "$BUILD" -G Ninja -DTEVO_FUZZ=ON \
   -DTEVO_BUILD_TESTS=OFF -DTEVO_BUILD_BENCH=OFF -DTEVO_SANITIZE=address,undefined \

@@ -8,6 +8,11 @@ PKGS=(
   python3 python3-xlrd python3-dbfread
   clang libclang-rt-14-dev clang-tidy
 )
+# --- the workbook formats (README, "Workbooks"): .xlsx packages opened with libzip, .xls read
+# --- with libfreexl, .xlsx written with libxlsxwriter; the tests make and read workbooks with
+# --- the Python readers and writers
+PKGS+=(libzip-dev libfreexl-dev libxlsxwriter-dev python3-openpyxl python3-xlwt)
+# --- end of the workbook block
 # The format check (scripts/check-format.sh).
 PKGS+=(clang-format-14)
 # --- the Debian package and the user guide: icons drawn at build time, the package's checks,

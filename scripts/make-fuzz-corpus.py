@@ -89,6 +89,40 @@ put('fuzz_goods_reply', 'settings.bin', bytes([0xAA, 1, 0, 0, 3, 2, 10, 0, 200, 
 put('fuzz_goods_reply', 'totals.bin', bytes([0xAA]) + bytes(range(40)))
 put('fuzz_goods_reply', 'logo.bin', bytes([0xAA]) + b'\x55' * 512)
 
+# --- tables of other programs (byte 0: 0/2 goods, 1 messages, 3 read as a dBase file) ---
+put('fuzz_tabular', 'header.csv', b'\x00' + 'Код;Наименование;Цена, грн\r\n7;"Молоко ""Ферма""; 2,5%";12,50\r\n8;Хлеб;1 234,50\r\n'.encode('utf-8'))
+put('fuzz_tabular', 'comma.csv', b'\x02' + b'\xef\xbb\xbfPLU,Name,Price\n7,"Milk, 2.5%",12.50\n8,Bread,"1,234.50"\n')
+put('fuzz_tabular', 'messages.csv', b'\x01' + cp1251('Номер;Текст\r\n3;"Свежий\r\nхлеб"\r\n'))
+put('fuzz_tabular', 'unicode.txt', b'\x00' + 'Номер\tНазва\tЦіна\r\n7\tМолоко\t12,5\r\n'.encode('utf-16'))
+
+
+def tiny_xlsx():
+    import io
+    import zipfile
+    parts = {
+        '[Content_Types].xml': '<?xml version="1.0"?><Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types"/>',
+        'xl/workbook.xml': '<?xml version="1.0"?><workbook xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" '
+                           'xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships"><sheets>'
+                           '<sheet name="Цены" sheetId="1" r:id="rId1"/></sheets></workbook>',
+        'xl/_rels/workbook.xml.rels': '<?xml version="1.0"?><Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">'
+                                      '<Relationship Id="rId1" Type="worksheet" Target="worksheets/sheet1.xml"/></Relationships>',
+        'xl/sharedStrings.xml': '<?xml version="1.0"?><sst xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main">'
+                                '<si><t>Код</t></si><si><r><t>Наимен</t></r><r><t>ование</t></r></si><si><t>Цена</t></si></sst>',
+        'xl/worksheets/sheet1.xml': '<?xml version="1.0"?><worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><sheetData>'
+                                    '<row r="1"><c r="A1" t="s"><v>0</v></c><c r="B1" t="s"><v>1</v></c><c r="C1" t="s"><v>2</v></c></row>'
+                                    '<row r="2"><c r="A2"><v>7</v></c><c r="B2" t="inlineStr"><is><t>Молоко</t></is></c><c r="C2"><v>12.5</v></c></row>'
+                                    '</sheetData></worksheet>',
+    }
+    out = io.BytesIO()
+    with zipfile.ZipFile(out, 'w', zipfile.ZIP_DEFLATED) as z:
+        for name, text in parts.items():
+            info = zipfile.ZipInfo(name, date_time=(2024, 1, 1, 0, 0, 0))
+            z.writestr(info, text.encode('utf-8'), zipfile.ZIP_DEFLATED)
+    return out.getvalue()
+
+
+put('fuzz_tabular', 'book.xlsx', b'\x00' + tiny_xlsx())
+
 # --- exchange: state index, range bytes, cursor byte, then (control, length, bytes)* ---
 
 

@@ -20,7 +20,44 @@ QStringList readLines(const QString &path)
     const QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError)
         throw FileError(QStringLiteral("Cannot open file %1").arg(path));
+    if (bytes.trimmed().isEmpty())
+        throw FileError(QStringLiteral("Файл «%1» пуст: в нём нет ни одной строки.").arg(QFileInfo(path).fileName()));
+    // A binary file (a picture, a workbook chosen by mistake) is named as such, never shown.
+    if (bytes.contains('\0'))
+        throw FileError(QStringLiteral("Файл «%1» не текстовый: это не файл товаров или сообщений в этом формате. "
+                                       "Ничего не изменено.")
+                            .arg(QFileInfo(path).fileName()));
     return splitTextLines(decodeOutsideText(bytes));
+}
+
+// Before anything is stored: the file has lines of the format, and no line holds a value of a
+// listed field that is not ended by ";" (such a value would be lost without a word).
+// `fields` names the listed fields, the number first.
+void checkLines(const QStringList &lines, const QString &path, const QStringList &fields)
+{
+    const QString name = QFileInfo(path).fileName();
+    bool anyFields = false;
+    for (qsizetype n = 0; n < lines.size(); ++n) {
+        const QString &line = lines[n];
+        const qsizetype last = line.lastIndexOf(QLatin1Char(';'));
+        if (last < 0)
+            continue;
+        anyFields = true;
+        const QString tail = line.mid(last + 1);
+        const qsizetype count = line.count(QLatin1Char(';'));
+        if (tail.trimmed().isEmpty() || count >= fields.size())
+            continue;
+        throw InputError(QStringLiteral("Файл «%1», строка %2: значение «%3» поля %4 не закончено знаком «;» и не "
+                                        "было бы загружено (в этом формате каждое поле заканчивается «;»). Ничего "
+                                        "не изменено.")
+                             .arg(name)
+                             .arg(n + 1)
+                             .arg(tail.left(40), fields[count]));
+    }
+    if (!anyFields)
+        throw InputError(QStringLiteral("В файле «%1» нет ни одной строки с полями, разделёнными «;»: это не файл "
+                                        "товаров или сообщений в этом формате. Ничего не изменено.")
+                             .arg(name));
 }
 
 QVariant columnValue(const QString &field) { return field.isEmpty() ? QVariant() : QVariant(field); }
@@ -68,6 +105,7 @@ QStringList messageLines(const QString &text)
 void importGoodsCsv(Table &goods, const QString &path)
 {
     const QStringList lines = readLines(path);
+    checkLines(lines, path, QStringList{QStringLiteral("NPLU")} + goodsCsvColumns());
     goods.refresh();
     const NumberColumnWritable writable(goods);
     const QStringList &columns = goodsCsvColumns();
@@ -89,6 +127,7 @@ void importGoodsCsv(Table &goods, const QString &path)
 void importMessagesCsv(Table &messages, const QString &path)
 {
     const QStringList lines = readLines(path);
+    checkLines(lines, path, {QStringLiteral("NPLU"), QStringLiteral("M1 … M8")});
     messages.refresh();
     const NumberColumnWritable writable(messages);
     messages.changeRows([&](Table::Changes &changes) {

@@ -1,6 +1,9 @@
 #pragma once
 // Semicolon-separated goods and messages files. Every field is ended by ";": whatever follows
-// the last ";" of a line is ignored, and a line without ";" changes nothing. No quoting; blanks
+// the last ";" of a line beyond the listed fields is ignored, and a line without ";" changes
+// nothing; but a value of a listed field without its ";" (a line as spreadsheet programs write
+// it, "12;Молоко;;1550") refuses the whole file before anything changes, since it would be
+// lost, and so does an empty file or one without any line with ";". No quoting; blanks
 // belong to the field; an empty field empties its column. Lines end with CR LF, LF or CR.
 // Files are read as UTF-8 or Windows-1251 (see TextDecoding.h).
 //   goods:    number;TNAME1;TNAME2;PRICE;UBDATE;TARA;CODE;GROUPCODE;  (fields 9 and on ignored)
@@ -27,7 +30,11 @@ QStringList messageLines(const QString &text);
 
 // Goods import: for each line, field 1 selects the row at that position and fields 2 … 8 set
 // its columns (only the fields the line has). Re-reads `goods` first. Stops at the first bad
-// line; lines before stay stored. Throws FileError "Cannot open file %s",
+// line; lines before stay stored. Before anything is stored, throws FileError "Файл «%s»
+// пуст…" for an empty file, FileError "Файл «%s» не текстовый…" for one with NUL bytes,
+// InputError "Файл «%s», строка %d: значение «%s» поля %s не закончено знаком «;»…" for an
+// unended value of a listed field, InputError "В файле «%s» нет ни одной строки с полями…" for
+// a file without ";". Throws FileError "Cannot open file %s",
 // ConversionError "'%s' is not a valid integer value" (field 1, a header line for example),
 // InputError for a number outside the table, ConversionError "'%s' is not a valid integer
 // value for field '%s'" (that line's row is left unchanged), DatabaseError.

@@ -135,9 +135,6 @@ INSTANTIATE_TEST_SUITE_P(
         GoodsLineCase{"AllEightFields",
                       u"12;Молоко;;1550;5;0;321;7;",
                       {"12", QStringLiteral("Молоко"), "<null>", "1550", "5", "0", "321", "7", "4", "s"}},
-        GoodsLineCase{"WithoutLastSemicolon",
-                      u"12;Молоко;;1550;5;0;321;7",
-                      {"12", QStringLiteral("Молоко"), "<null>", "1550", "5", "0", "321", "99", "4", "s"}},
         GoodsLineCase{"TwoFields",
                       u"12;Сахар;",
                       {"12", QStringLiteral("Сахар"), "old2", "1", "9", "2", "3", "99", "4", "s"}},
@@ -239,20 +236,73 @@ TEST_F(GoodsCsv, UnopenableBinaryAndHugeFiles)
     QDir(dir.path()).mkdir(QStringLiteral("d.csv"));
     EXPECT_THROW(importGoodsCsv(goods(), file(QStringLiteral("d.csv"))), FileError);
 
-    importBytes(QByteArray());
+    EXPECT_THROW(importBytes(QByteArray()), FileError);
 
     QByteArray binary(1 << 20, '\0');
     QRandomGenerator gen(3);
     for (char &b : binary)
         b = static_cast<char>(gen.bounded(256));
-    EXPECT_THROW(importBytes(binary), ConversionError);
+    EXPECT_THROW(importBytes(binary), FileError);
 
     QByteArray huge;
     while (huge.size() < (16 << 20))
         huge += "a line of some other file, with commas, but no field ends\r\n";
-    importBytes(huge);
+    EXPECT_THROW(importBytes(huge), InputError);
     EXPECT_EQ(goodsSnapshot(), before);
 }
+
+// A value of a listed field without its ";" (as spreadsheet programs write the last field), an
+// empty file, a file without any ";": refused before anything is stored, even the lines before.
+struct RefusedCase {
+    const char *name;
+    bool messages;
+    QByteArray bytes;
+    const char16_t *error;
+};
+
+class CsvRefused : public ::testing::Test, public StoreFixture, public ::testing::WithParamInterface<RefusedCase> {};
+
+TEST_P(CsvRefused, BeforeAnythingIsStored)
+{
+    const RefusedCase &c = GetParam();
+    dir.writeFile(QStringLiteral("in.csv"), c.bytes);
+    const QStringList before = goodsSnapshot();
+    const QString message1 = messages().text(0, QStringLiteral("M1"));
+    try {
+        if (c.messages)
+            importMessagesCsv(messages(), file(QStringLiteral("in.csv")));
+        else
+            importGoodsCsv(goods(), file(QStringLiteral("in.csv")));
+        FAIL() << "no error";
+    } catch (const Error &e) {
+        EXPECT_EQ(e.text(), QString::fromUtf16(c.error));
+    }
+    EXPECT_TRUE(goodsSnapshot() == before);
+    EXPECT_EQ(messages().text(0, QStringLiteral("M1")), message1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CsvRefused,
+    ::testing::Values(
+        RefusedCase{"WithoutLastSemicolon", false, toCp1251(QStringLiteral("1;first;\r\n12;Молоко;;1550;5;0;321;7\r\n")),
+                    u"Файл «in.csv», строка 2: значение «7» поля GROUPCODE не закончено знаком «;» и не было бы "
+                    u"загружено (в этом формате каждое поле заканчивается «;»). Ничего не изменено."},
+        RefusedCase{"PriceWithoutSemicolon", false, "1;first;\n\n12;Milk;;1550\n",
+                    u"Файл «in.csv», строка 3: значение «1550» поля PRICE не закончено знаком «;» и не было бы "
+                    u"загружено (в этом формате каждое поле заканчивается «;»). Ничего не изменено."},
+        RefusedCase{"MessageTextWithoutSemicolon", true, "1;first;\r\n7;text without its semicolon\r\n",
+                    u"Файл «in.csv», строка 2: значение «text without its semicolon» поля M1 … M8 не закончено "
+                    u"знаком «;» и не было бы загружено (в этом формате каждое поле заканчивается «;»). Ничего не "
+                    u"изменено."},
+        RefusedCase{"Empty", false, "", u"Файл «in.csv» пуст: в нём нет ни одной строки."},
+        RefusedCase{"WorkbookChosenAsCsv", false, QByteArray("PK\x03\x04\x14\0\0\0\x08\0;x;", 14),
+                    u"Файл «in.csv» не текстовый: это не файл товаров или сообщений в этом формате. Ничего не "
+                    u"изменено."},
+        RefusedCase{"OnlyLineEnds", true, "\r\n\r\n", u"Файл «in.csv» пуст: в нём нет ни одной строки."},
+        RefusedCase{"NoSemicolonAnywhere", false, "PLU,Name,Price\r\n1,Milk,12.50\r\n",
+                    u"В файле «in.csv» нет ни одной строки с полями, разделёнными «;»: это не файл товаров или "
+                    u"сообщений в этом формате. Ничего не изменено."}),
+    [](const ::testing::TestParamInfo<RefusedCase> &info) { return std::string(info.param.name); });
 
 // --- messages --------------------------------------------------------------------------
 
@@ -300,7 +350,7 @@ TEST_F(MessagesCsv, TwoHundredCharactersFillAllLinesAndDropTheTail)
 
 TEST_F(MessagesCsv, EmptyOrMissingTextChangesNothing)
 {
-    importText(QStringLiteral("7;;\r\n7;\r\n7;text without its semicolon\r\n"));
+    importText(QStringLiteral("7;;\r\n7;\r\n"));
     EXPECT_EQ(lines7(), QStringList({"old1", "old2", "old3", "old4", "old5", "old6", "old7", "old8"}));
 }
 
