@@ -30,10 +30,14 @@ ScaleExchange::~ScaleExchange()
 
 void ScaleExchange::onEnded(const ExchangeReport &report)
 {
+    // Automatic loading watches again as soon as the write has ended, before any box shows
+    // its end (a box left open holds nothing back).
+    const bool goodsWrite = report.command == CommandState::GoodsWrite;
+    if (goodsWrite)
+        emit goodsWriteEnded();
     if (report.end == ExchangeReport::End::Failed)
         emit errorMessage(report.failure);
     const EndText end = endText(report);
-    const bool goodsWrite = report.command == CommandState::GoodsWrite;
     if (!end.text.isEmpty()) {
         if (goodsWrite && mainWindowInTray && mainWindowInTray() && showTrayBalloon)
             showTrayBalloon(QStringLiteral("Tevo"), end.text, end.warning ? 2 : 1, 30);
@@ -42,8 +46,6 @@ void ScaleExchange::onEnded(const ExchangeReport &report)
         else
             emit message(end.text);
     }
-    if (goodsWrite && report.end != ExchangeReport::End::Stopped)
-        emit goodsWriteEnded();
     emit ended(report);
 }
 

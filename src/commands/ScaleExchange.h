@@ -43,7 +43,8 @@ signals:
     void warning(const QString &text);      // warning box: refusals, scales that stopped answering
     void information(const QString &text);  // information box: the end of the connection check
     void errorMessage(const QString &text); // error box: a start refused, an exchange failed
-    // A goods write ended without a stop: automatic loading watches again.
+    // A goods write ended, however (finished, stopped, failed): sent before its end text, so
+    // that automatic loading watches again whatever box shows that text.
     void goodsWriteEnded();
     void ended(const tevo::ExchangeReport &report);
 

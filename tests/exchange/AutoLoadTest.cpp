@@ -26,7 +26,7 @@ protected:
         loader->setGoodsRange = [this](const QString &r) { range = r; };
         loader->startGoodsWrite = [this](const QString &r) { return goods->StartGoodsWrite(r); };
         QObject::connect(loader.get(), &AutoLoader::errorMessage, [this](const QString &t) { errorsShown << t; });
-        QObject::connect(exchange.get(), &ScaleExchange::goodsWriteEnded, [this] { loader->goodsWriteSucceeded(); });
+        QObject::connect(exchange.get(), &ScaleExchange::goodsWriteEnded, [this] { loader->goodsWriteEnded(); });
         watched = dir->file(QStringLiteral("goods.txt"));
     }
     void TearDown() override
