@@ -12,8 +12,7 @@
 
 namespace tevo {
 
-const QString kAutoLoadNothingChanged =
-    QStringLiteral("Файл не загружен: таблица товаров и весы не изменены.");
+const QString kAutoLoadNothingChanged = QStringLiteral("Файл не загружен: таблица товаров и весы не изменены.");
 
 namespace {
 const QString kMain = QStringLiteral("Main");

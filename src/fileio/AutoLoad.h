@@ -48,8 +48,7 @@ extern const QString kAutoLoadNothingChanged;
 // rebuilt empty (with `needClear`) and the file's goods are stored into it. All or nothing:
 // throws InputError for a refused file (nothing changed: no table, no selection) and Error
 // when the store fails (the goods as they were).
-AutoLoadResult loadGoodsFileAutomatically(Store &store, const QByteArray &bytes, const QString &fileName,
-                                          bool needClear,
+AutoLoadResult loadGoodsFileAutomatically(Store &store, const QByteArray &bytes, const QString &fileName, bool needClear,
                                           const std::function<void(int selected)> &selectionReplaced = {});
 
 class AutoLoader : public QObject {

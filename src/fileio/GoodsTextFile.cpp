@@ -99,10 +99,8 @@ QString quoted(const QString &fileName) { return QStringLiteral("«%1»").arg(fi
 // The refusal of a value in a record section (or in Main).
 [[noreturn]] void refuseAt(const QString &fileName, int line, const QString &section, const QString &reason)
 {
-    throw InputError(QStringLiteral("Файл товаров %1, строка %2, раздел [%3]: %4")
-                         .arg(quoted(fileName))
-                         .arg(line)
-                         .arg(section, reason));
+    throw InputError(
+        QStringLiteral("Файл товаров %1, строка %2, раздел [%3]: %4").arg(quoted(fileName)).arg(line).arg(section, reason));
 }
 
 // The 1-based line of the byte at `at`.
@@ -127,9 +125,8 @@ bool looksLikeUtf16(const QByteArray &bytes)
 // no text holds (controls other than tab and line ends; a DOS end-of-file mark may end it).
 void checkTextBytes(const QByteArray &bytes, const QString &fileName)
 {
-    const bool blank = std::all_of(bytes.constBegin(), bytes.constEnd(), [](char c) {
-        return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-    });
+    const bool blank = std::all_of(bytes.constBegin(), bytes.constEnd(),
+                                   [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
     if (blank)
         throw InputError(QStringLiteral("Файл товаров %1 пуст: в нём нет ни одного товара.").arg(quoted(fileName)));
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") || looksLikeUtf16(bytes))

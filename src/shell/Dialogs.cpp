@@ -28,7 +28,7 @@ struct Script {
     QStringList texts;
     QList<Dialogs::Kind> kinds;
     QList<QUrl> documents;
-    QString notice;      // the open notice box's text (scripted mode)
+    QString notice; // the open notice box's text (scripted mode)
     bool noticeOpen = false;
 };
 

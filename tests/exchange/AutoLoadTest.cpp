@@ -145,7 +145,8 @@ TEST_F(AutoLoadTest, AFileThatFailsTheCheckChangesNothingAndIsTriedAgainOnlyOnce
     dbf[32] = 'P';
     dbf[64] = 0x0D;
     dbf += QByteArray("\x1A", 1);
-    const QByteArray whole = "[1]\r\nNPLU=1\r\nTNAME1=первый\r\n[2]\r\nNPLU=2\r\nTNAME1=второй\r\n[Main]\r\nRecordCount=2\r\n";
+    const QByteArray whole =
+        "[1]\r\nNPLU=1\r\nTNAME1=первый\r\n[2]\r\nNPLU=2\r\nTNAME1=второй\r\n[Main]\r\nRecordCount=2\r\n";
     const struct {
         const char *what;
         QByteArray bytes;

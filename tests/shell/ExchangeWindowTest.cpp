@@ -215,14 +215,14 @@ TEST_F(ExchangeWindowTest, AutomaticLoadsInARowReachTheScaleWhileNobodyClosesABo
     };
     std::map<int, bool> reached;
     int writesEnded = 0;
-    QObject::connect(&w.mainWindow.exchange().exchange(), &ScaleExchange::ended, [&](const ExchangeReport &r) {
-        writesEnded += r.command == CommandState::GoodsWrite ? 1 : 0;
-    });
+    QObject::connect(&w.mainWindow.exchange().exchange(), &ScaleExchange::ended,
+                     [&](const ExchangeReport &r) { writesEnded += r.command == CommandState::GoodsWrite ? 1 : 0; });
     const auto loadAndWait = [&](int batch) {
         const int endedBefore = writesEnded;
         QByteArray text;
         for (int n = 1; n <= 3; ++n)
-            text += QStringLiteral("[%1]\r\nNPLU=%1\r\nTNAME1=%2\r\nPRICE=%3\r\n").arg(n).arg(name(batch)).arg(batch).toUtf8();
+            text +=
+                QStringLiteral("[%1]\r\nNPLU=%1\r\nTNAME1=%2\r\nPRICE=%3\r\n").arg(n).arg(name(batch)).arg(batch).toUtf8();
         scratch.writeFile(QStringLiteral("watched.txt"), text + "[Main]\r\nRecordCount=3\r\n");
         QFile f(s.FName);
         ASSERT_TRUE(f.open(QIODevice::ReadWrite));
@@ -253,7 +253,8 @@ TEST_F(ExchangeWindowTest, AutomaticLoadsInARowReachTheScaleWhileNobodyClosesABo
         for (int batch = 4; batch <= 6; ++batch)
             loadAndWait(batch);
     });
-    Dialogs::message(Dialogs::Kind::Confirmation, QStringLiteral("Удалить запись?"), QMessageBox::Ok | QMessageBox::Cancel);
+    Dialogs::message(Dialogs::Kind::Confirmation, QStringLiteral("Удалить запись?"),
+                     QMessageBox::Ok | QMessageBox::Cancel);
     for (int batch = 4; batch <= 6; ++batch)
         EXPECT_TRUE(reached[batch]) << "load " << batch;
     EXPECT_EQ(Dialogs::noticeBoxesOpened(), 1);
