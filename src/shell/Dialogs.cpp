@@ -204,6 +204,7 @@ void Dialogs::notice(Kind kind, const QString &text)
         return;
     }
     ++noticesOpened();
+    box->setWindowFlag(Qt::WindowStaysOnTopHint, false); // on top only while the main window is away
     bringToFront(box);
     box->show();
 }
