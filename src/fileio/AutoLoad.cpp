@@ -125,12 +125,28 @@ void AutoLoader::goodsWriteEnded()
         watchAgain();
 }
 
-bool AutoLoader::refusedFileUnchanged() const
+int AutoLoader::rowsToCheckAgainst()
+{
+    // An emptied table has every goods number; so has a table not open yet (the load itself
+    // then fails on the store and is tried again).
+    return settings.NeedClear || !m_store.tablesOpen() ? kGoodsRowCount : m_store.goods().count();
+}
+
+bool AutoLoader::refusedFileUnchanged()
 {
     if (m_refusedSize < 0)
         return false;
     const QFileInfo info(settings.FName);
-    return info.exists() && info.lastModified() == m_refusedTime && info.size() == m_refusedSize;
+    return info.exists() && info.lastModified() == m_refusedTime && info.size() == m_refusedSize
+           && rowsToCheckAgainst() == m_refusedRows;
+}
+
+void AutoLoader::refuse(const QFileInfo &file, const QString &reason)
+{
+    m_refusedTime = file.lastModified();
+    m_refusedSize = file.size();
+    m_refusedRows = rowsToCheckAgainst();
+    emit errorMessage(reason + QLatin1Char('\n') + kAutoLoadNothingChanged + kTriedWhenChanged);
 }
 
 AutoLoadResult loadGoodsFileAutomatically(Store &store, const QByteArray &bytes, const QString &fileName,
@@ -202,11 +218,9 @@ void AutoLoader::tmAutoLoadTimer()
     // A file that cannot be loaded is refused before anything is touched (a running exchange
     // goes on), and is not tried again until it changes.
     try {
-        (void)readGoodsText(bytes, path, settings.NeedClear ? kGoodsRowCount : m_store.goods().count());
+        (void)readGoodsText(bytes, path, rowsToCheckAgainst());
     } catch (const InputError &e) {
-        m_refusedTime = after.lastModified();
-        m_refusedSize = after.size();
-        emit errorMessage(e.text() + QLatin1Char('\n') + kAutoLoadNothingChanged + kTriedWhenChanged);
+        refuse(after, e.text());
         return;
     }
 
@@ -238,11 +252,9 @@ void AutoLoader::tmAutoLoadTimer()
                 notify(QStringLiteral("идет автоматическая загрузка в весы"));
         });
     } catch (const InputError &e) {
-        // Refused now (the table changed since the check above): as above.
-        m_refusedTime = after.lastModified();
-        m_refusedSize = after.size();
+        // Refused now (the table read again is shorter than the one checked against above).
         watchAgain();
-        emit errorMessage(e.text() + QLatin1Char('\n') + kAutoLoadNothingChanged + kTriedWhenChanged);
+        refuse(after, e.text());
         return;
     } catch (const Error &e) {
         // The store failed: nothing of the file is stored, it does not count as loaded and is

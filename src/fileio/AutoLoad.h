@@ -4,6 +4,7 @@
 // goods are written into the scales that answered the last connection check. The settings
 // live in "AutoLoad.ini" beside the program, section Main.
 #include <QDateTime>
+#include <QFileInfo>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -91,8 +92,9 @@ public:
     // stops for a load and runs again when the load's goods write ends, or at once when no
     // write follows (not set, or refused at its start) or the store failed.
     void tmAutoLoadTimer();
-    // The watched file was refused and is not tried again until it changes.
-    bool refusedFileUnchanged() const;
+    // The watched file was refused and is not tried again until it changes (or the number of
+    // goods rows its numbers were checked against does).
+    bool refusedFileUnchanged();
     void applyTimer();
 
 signals:
@@ -104,6 +106,10 @@ signals:
 
 private:
     void watchAgain();
+    // The goods rows a file's numbers must fall in: 4000 for a clearing load.
+    int rowsToCheckAgainst();
+    // Remembers the refused file and tells why.
+    void refuse(const QFileInfo &file, const QString &reason);
 
     Store &m_store;
     QString m_iniPath;
@@ -112,6 +118,7 @@ private:
     // The refused file: its modification time (milliseconds) and size.
     QDateTime m_refusedTime;
     qint64 m_refusedSize = -1;
+    int m_refusedRows = 0;
 };
 
 } // namespace tevo
