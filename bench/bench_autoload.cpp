@@ -174,8 +174,8 @@ void BM_AutoLoadNight(benchmark::State &state, bool keepLog)
             if (!keepLog)
                 w.packetLogWindow.view()->clear();
             if (qEnvironmentVariableIsSet("TEVO_BENCH_TRACE"))
-                std::fprintf(stderr, "load %d: writes ended %d, whole %d, modal %d, RSS %.1f MiB, %d descriptors\n", load,
-                             writesEnded, written, modalBoxes, residentMiB(), openDescriptors());
+                std::fprintf(stderr, "load %d: writes ended %d, whole %d, modal %d, RSS %.1f MiB, %d descriptors\n",
+                             load, writesEnded, written, modalBoxes, residentMiB(), openDescriptors());
         };
 
         rssBeforeFirst = residentMiB();
@@ -217,13 +217,14 @@ void BM_AutoLoadNight(benchmark::State &state, bool keepLog)
     state.counters["last_load_held_scale1"] = lastHeld[0];
     state.counters["last_load_held_scale2"] = lastHeld[1];
     state.counters["packet_log_lines"] = double(logLines);
-    std::fprintf(stderr,
-                 "BM_AutoLoadNight (packet log %s): %d loads, %d written whole to both scales, %d not ended, %d modal "
-                 "boxes, %d notice boxes; RSS %.1f MiB before the first load, %.1f after it, %.1f at the end (%+.1f); "
-                 "descriptors %d → %d; the last file's goods held by the scales: %d and %d of %d; packet log lines %lld\n",
-                 keepLog ? "kept" : "cleared after each load", kLoads, written, failed, modalBoxes,
-                 Dialogs::noticeBoxesOpened(), rssBeforeFirst, rssStart, rssEnd, rssEnd - rssStart, fdsStart, fdsEnd,
-                 lastHeld[0], lastHeld[1], kGoods, static_cast<long long>(logLines));
+    std::fprintf(
+        stderr,
+        "BM_AutoLoadNight (packet log %s): %d loads, %d written whole to both scales, %d not ended, %d modal "
+        "boxes, %d notice boxes; RSS %.1f MiB before the first load, %.1f after it, %.1f at the end (%+.1f); "
+        "descriptors %d → %d; the last file's goods held by the scales: %d and %d of %d; packet log lines %lld\n",
+        keepLog ? "kept" : "cleared after each load", kLoads, written, failed, modalBoxes, Dialogs::noticeBoxesOpened(),
+        rssBeforeFirst, rssStart, rssEnd, rssEnd - rssStart, fdsStart, fdsEnd, lastHeld[0], lastHeld[1], kGoods,
+        static_cast<long long>(logLines));
     if (failed > 0 || written != kLoads)
         state.SkipWithError("not every load was written whole to both scales");
     else if (lastHeld[0] != kGoods || lastHeld[1] != kGoods)
