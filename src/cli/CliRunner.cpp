@@ -644,17 +644,19 @@ int Runner::loadCommand()
     AutoLoadResult load;
     {
         OperationGuard::Scope scope(m_store->guard(), QStringLiteral("автоматическая загрузка товаров"));
-        work(true,
-             [&] { load = loadGoodsFileAutomatically(*m_store, bytes, m_args.has(QStringLiteral("--need-clear"))); });
+        work(true, [&] {
+            try {
+                load = loadGoodsFileAutomatically(*m_store, bytes, file, m_args.has(QStringLiteral("--need-clear")));
+            } catch (const InputError &e) {
+                // The whole file was checked first: nothing is stored and nothing goes to a scale.
+                throw InputError(e.text() + QLatin1Char('\n') + kAutoLoadNothingChanged);
+            }
+        });
         // The loaded rows are stored before anything goes to the scales.
         commit();
     }
     m_json.insert(QStringLiteral("range"), load.range);
     m_json.insert(QStringLiteral("recordCount"), load.recordCount);
-    if (!load.failure.isEmpty())
-        throw Failure{kBadInput, load.failure
-                                     + QStringLiteral("\nТовары до этой записи загружены в таблицу; в весы "
-                                                      "ничего не записано.")};
     out(QStringLiteral("Загружено в таблицу товаров; диапазон для записи: %1").arg(load.range));
     if (exchange().engine().selectedScaleCount() == 0) {
         const QString text = QStringLiteral("Не выбраны ни одни весы! При последней проверке связи не ответили "

@@ -32,12 +32,16 @@ ScaleExchange::~ScaleExchange()
 
 void ScaleExchange::onEnded(const ExchangeReport &report)
 {
+    // Automatic loading watches again as soon as the write has ended, before any box shows
+    // its end (a box left open holds nothing back).
+    const bool goodsWrite = report.command == CommandState::GoodsWrite;
+    if (goodsWrite)
+        emit goodsWriteEnded();
     if (report.end == ExchangeReport::End::Failed)
         emit errorMessage(report.failureKind == ExchangeReport::Failure::DatabaseBusy
                               ? databaseBusyText(report.failure, m_store.database(), true)
                               : report.failure);
     const EndText end = endText(report);
-    const bool goodsWrite = report.command == CommandState::GoodsWrite;
     if (!end.text.isEmpty()) {
         if (goodsWrite && mainWindowInTray && mainWindowInTray() && showTrayBalloon)
             showTrayBalloon(QStringLiteral("Tevo"), end.text, end.warning ? 2 : 1, 30);
@@ -46,8 +50,6 @@ void ScaleExchange::onEnded(const ExchangeReport &report)
         else
             emit message(end.text);
     }
-    if (goodsWrite && report.end != ExchangeReport::End::Stopped)
-        emit goodsWriteEnded();
     emit ended(report);
 }
 

@@ -44,7 +44,8 @@ signals:
     void information(const QString &text);  // information box: the end of the connection check
     void errorMessage(const QString &text); // error box: a start refused, an exchange failed (a busy
                                             // database named with what holds it)
-    // A goods write ended without a stop: automatic loading watches again.
+    // A goods write ended, however (finished, stopped, failed): sent before its end text, so
+    // that automatic loading watches again whatever box shows that text.
     void goodsWriteEnded();
     void ended(const tevo::ExchangeReport &report);
 

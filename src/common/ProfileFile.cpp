@@ -91,7 +91,9 @@ void ProfileFile::parse(const QByteArray &bytes)
     clear();
     const QStringList lines = splitTextLines(decodeOutsideText(bytes));
     Section *current = nullptr;
+    int number = 0;
     for (const QString &raw : lines) {
+        ++number;
         const QStringView t = trimmedView(raw);
         if (t.startsWith(QLatin1Char('['))) {
             const qsizetype close = t.lastIndexOf(QLatin1Char(']'));
@@ -99,6 +101,7 @@ void ProfileFile::parse(const QByteArray &bytes)
                 Section s;
                 s.name = trimmedView(t.mid(1, close - 1)).toString();
                 s.header = raw;
+                s.number = number;
                 m_sections.append(std::move(s));
                 current = &m_sections.last();
                 continue;
@@ -110,6 +113,7 @@ void ProfileFile::parse(const QByteArray &bytes)
         }
         Line line;
         line.text = raw;
+        line.number = number;
         if (!t.isEmpty() && !t.startsWith(QLatin1Char(';'))) {
             const qsizetype eq = raw.indexOf(QLatin1Char('='));
             if (eq > 0) {
@@ -206,6 +210,18 @@ int ProfileFile::readInteger(const QString &section, const QString &key, int def
     return strToIntDef(readString(section, key), defaultValue);
 }
 
+int ProfileFile::lineOf(const QString &section, const QString &key) const
+{
+    const Line *line = findKey(section, key);
+    return line ? line->number : 0;
+}
+
+int ProfileFile::sectionLine(const QString &section) const
+{
+    const QVector<int> named = sectionsNamed(section);
+    return named.isEmpty() ? 0 : m_sections[named.first()].number;
+}
+
 void ProfileFile::writeString(const QString &section, const QString &key, const QString &value)
 {
     const QString k = trimBlanks(oneLine(key));
@@ -219,6 +235,7 @@ void ProfileFile::writeString(const QString &section, const QString &key, const 
                 line.keyBegin = 0;
                 line.keyEnd = existing.size();
                 line.valueBegin = existing.size() + 1;
+                line.number = 0;
                 return;
             }
         }

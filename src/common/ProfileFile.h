@@ -36,6 +36,11 @@ public:
     // A whole number: decimal, or hexadecimal after "0x" or "$" (see tryStrToInt); a value that
     // is not such a number, or a missing key, gives the default.
     int readInteger(const QString &section, const QString &key, int defaultValue) const;
+    // The 1-based line of the file that readString reads for this key, as parsed (0 when the
+    // key is missing or was written since).
+    int lineOf(const QString &section, const QString &key) const;
+    // The 1-based line of the first "[section]" line of that name, as parsed (0 when none).
+    int sectionLine(const QString &section) const;
 
     void writeString(const QString &section, const QString &key, const QString &value);
     void deleteKey(const QString &section, const QString &key);
@@ -58,6 +63,7 @@ private:
         qsizetype keyBegin = -1; // key lines: the key (trimmed) and the raw value within text
         qsizetype keyEnd = 0;
         qsizetype valueBegin = 0;
+        int number = 0; // the line's 1-based number in the parsed file; 0 for a line written since
         bool isKey() const { return keyBegin >= 0; }
         QStringView key() const { return QStringView(text).mid(keyBegin, keyEnd - keyBegin); }
         QStringView value() const { return QStringView(text).mid(valueBegin); }
@@ -65,6 +71,7 @@ private:
     struct Section {
         QString name;
         QString header; // the "[name]" line as it stands in the file
+        int number = 0; // the header's 1-based line number in the parsed file; 0 when written since
         QVector<Line> lines;
     };
     QVector<int> sectionsNamed(const QString &section) const;

@@ -12,10 +12,13 @@
 
 namespace tevo {
 
+const QString kAutoLoadNothingChanged = QStringLiteral("Файл не загружен: таблица товаров и весы не изменены.");
+
 namespace {
 const QString kMain = QStringLiteral("Main");
 const QString kAccessError = QStringLiteral("Ошибка при доступе к файлу автозагрузки!");
 const QString kLoading = QStringLiteral("автоматическая загрузка товаров");
+const QString kTriedWhenChanged = QStringLiteral(" Он будет загружен, когда изменится.");
 
 bool truth(const ProfileFile &ini, const QString &key) { return ini.readInteger(kMain, key, 0) != 0; }
 } // namespace
@@ -100,6 +103,7 @@ void AutoLoader::dialogClosed(const AutoLoadSettings &fromDialog)
 {
     const QString keptTime = settings.FileAtribut;
     settings = fromDialog;
+    m_refusedSize = -1; // a refused file is tried again
     settings.Time = qBound(1, settings.Time, 700);
     const QString now = fileTimeText(settings.FName);
     settings.FileAtribut = now.isEmpty() ? keptTime : now;
@@ -107,14 +111,46 @@ void AutoLoader::dialogClosed(const AutoLoadSettings &fromDialog)
     settings.write(m_iniPath);
 }
 
-void AutoLoader::goodsWriteSucceeded()
+void AutoLoader::watchAgain()
 {
     if (settings.EnableAutoLoad)
         tmAutoLoad.start();
 }
 
-AutoLoadResult loadGoodsFileAutomatically(Store &store, const QByteArray &bytes, bool needClear,
-                                          const std::function<void(int selected)> &selectionReplaced)
+void AutoLoader::goodsWriteEnded()
+{
+    ++m_writeEnds;
+    // A write a tick stops (to load) is followed by the tick's own decision.
+    if (!m_inTick)
+        watchAgain();
+}
+
+int AutoLoader::rowsToCheckAgainst()
+{
+    // An emptied table has every goods number; so has a table not open yet (the load itself
+    // then fails on the store and is tried again).
+    return settings.NeedClear || !m_store.tablesOpen() ? kGoodsRowCount : m_store.goods().count();
+}
+
+bool AutoLoader::refusedFileUnchanged()
+{
+    if (m_refusedSize < 0)
+        return false;
+    const QFileInfo info(settings.FName);
+    return info.exists() && info.lastModified() == m_refusedTime && info.size() == m_refusedSize
+           && rowsToCheckAgainst() == m_refusedRows;
+}
+
+void AutoLoader::refuse(const QFileInfo &file, const QString &reason)
+{
+    m_refusedTime = file.lastModified();
+    m_refusedSize = file.size();
+    m_refusedRows = rowsToCheckAgainst();
+    emit errorMessage(reason + QLatin1Char('\n') + kAutoLoadNothingChanged + kTriedWhenChanged);
+}
+
+AutoLoadResult loadGoodsFileAutomatically(Store &store, const QByteArray &bytes, const QString &fileName,
+                                          bool needClear, const std::function<void(int selected)> &selectionReplaced)
 {
     // What the user is typing in a grid is stored before the tables change under it, and the
     // last connection check may have been made by another program. (The caller holds the guard
@@ -122,6 +158,11 @@ AutoLoadResult loadGoodsFileAutomatically(Store &store, const QByteArray &bytes,
     store.storeOpenEdits();
     if (store.tablesOpen() && store.database().changedElsewhere())
         store.rereadTables();
+    Table &goods = store.goods();
+    goods.refresh();
+    // The whole file is checked before anything changes.
+    const GoodsTextContent content = readGoodsText(bytes, fileName, needClear ? kGoodsRowCount : goods.count());
+
     Table &scales = store.scales();
     for (int r = 0; r < scales.count(); ++r)
         scales.setValue(r, QStringLiteral("U"), truthText(truthValue(scales.text(r, QStringLiteral("W")))));
@@ -129,39 +170,37 @@ AutoLoadResult loadGoodsFileAutomatically(Store &store, const QByteArray &bytes,
         selectionReplaced(store.countSelectedScales());
 
     AutoLoadResult result;
-    Table &goods = store.goods();
-    goods.refresh();
-    ProfileFile profile;
-    profile.parse(bytes);
-    result.recordCount = profile.readInteger(kMain, QStringLiteral("RecordCount"), 0);
-    if (needClear)
-        store.createEmptyGoods();
-    try {
-        const GoodsTextLoad load = loadGoodsText(goods, profile);
-        result.range = AutoLoader::rangeAfterLoad(load.rangeText(), result.recordCount, needClear);
-    } catch (const DatabaseError &) {
-        throw;
-    } catch (const Error &e) {
-        // A bad value in the file: the rows before it stay, and the file counts as loaded.
-        result.failure = e.text();
-    }
+    result.recordCount = content.recordCount;
+    store.database().atomically(
+        [&] {
+            if (needClear)
+                store.createEmptyGoods();
+            const GoodsTextLoad load = storeGoodsText(goods, content);
+            result.range = AutoLoader::rangeAfterLoad(load.rangeText(), result.recordCount, needClear);
+        },
+        [&] { goods.refresh(); });
     return result;
 }
 
 void AutoLoader::tmAutoLoadTimer()
 {
+    // A tick that arrives while one runs (in a box or a rebuild's events) waits for the next.
+    if (m_inTick)
+        return;
     const QString path = settings.FName;
     if (path.isEmpty() || !QFileInfo::exists(path))
         return;
     const QString fileTime = fileTimeText(path);
-    if (fileTime == LastLoadedFileTime)
+    if (fileTime == LastLoadedFileTime || refusedFileUnchanged())
         return;
+    emit loadStarting();
     // Access to both files first; nothing changes when either fails.
     QFile watched(path);
     if (!watched.open(QIODevice::ReadOnly)) {
         emit errorMessage(kAccessError);
         return;
     }
+    const QFileInfo before(path);
     const QByteArray bytes = watched.readAll();
     watched.close();
     const QFileInfo iniInfo(m_iniPath);
@@ -173,14 +212,28 @@ void AutoLoader::tmAutoLoadTimer()
     // A file still being written (its time or size moved while it was read) is taken at a
     // later tick, whole.
     const QFileInfo after(path);
-    if (!after.exists() || fileTimeText(path) != fileTime || after.size() != bytes.size())
+    if (!after.exists() || fileTimeText(path) != fileTime || after.size() != bytes.size()
+        || after.lastModified() != before.lastModified())
         return;
+    // A file that cannot be loaded is refused before anything is touched (a running exchange
+    // goes on), and is not tried again until it changes.
+    try {
+        (void)readGoodsText(bytes, path, rowsToCheckAgainst());
+    } catch (const InputError &e) {
+        refuse(after, e.text());
+        return;
+    }
 
     // While another long table operation runs nothing is touched or recorded: the next tick
     // tries again. An exchange with the scales is stopped instead, as before every load.
     OperationGuard &guard = m_store.guard();
     if (guard.busy() && !guard.heldByStoppable())
         return;
+    m_inTick = true;
+    struct TickEnd {
+        bool &inTick;
+        ~TickEnd() { inTick = false; }
+    } tickEnd{m_inTick};
     tmAutoLoad.stop();
     if (stopExchange)
         stopExchange();
@@ -192,19 +245,25 @@ void AutoLoader::tmAutoLoadTimer()
     }
     AutoLoadResult load;
     try {
-        load = loadGoodsFileAutomatically(m_store, bytes, settings.NeedClear, [this](int selected) {
+        load = loadGoodsFileAutomatically(m_store, bytes, path, settings.NeedClear, [this](int selected) {
             if (setSelectedScaleCount)
                 setSelectedScaleCount(selected);
             if (notify)
                 notify(QStringLiteral("идет автоматическая загрузка в весы"));
         });
+    } catch (const InputError &e) {
+        // Refused now (the table read again is shorter than the one checked against above).
+        watchAgain();
+        refuse(after, e.text());
+        return;
     } catch (const Error &e) {
-        // The store failed: the file does not count as loaded and is loaded again later. The
-        // timer stays stopped until a goods write ends well or the dialog is closed.
+        // The store failed: nothing of the file is stored, it does not count as loaded and is
+        // loaded again at a later tick.
+        watchAgain();
         emit errorMessage(e.text());
         return;
     }
-    const QString &loadFailure = load.failure;
+    m_refusedSize = -1;
     const QString &range = load.range;
     const int recordCount = load.recordCount;
 
@@ -216,21 +275,22 @@ void AutoLoader::tmAutoLoadTimer()
         try {
             AutoLoadSettings::writeFileTime(m_iniPath, fileTime);
         } catch (const Error &e) {
+            watchAgain();
             emit errorMessage(e.text());
             return;
         }
-    }
-    if (!loadFailure.isEmpty()) {
-        emit errorMessage(loadFailure);
-        return;
     }
     // The write that follows holds the guard itself.
     scope.reset();
     if (setGoodsRange)
         setGoodsRange(range);
     emit loaded(recordCount);
-    if (settings.LoadToScale && startGoodsWrite)
-        startGoodsWrite(range);
+    // The watch runs again when the write ends; at once when there is none, or when it has
+    // ended already (refused at its start).
+    const int endsBefore = m_writeEnds;
+    const bool started = settings.LoadToScale && startGoodsWrite && startGoodsWrite(range);
+    if (!started || m_writeEnds != endsBefore)
+        watchAgain();
 }
 
 } // namespace tevo

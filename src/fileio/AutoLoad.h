@@ -3,6 +3,8 @@
 // modification time differs from the time of its last load, and, when so set, the loaded
 // goods are written into the scales that answered the last connection check. The settings
 // live in "AutoLoad.ini" beside the program, section Main.
+#include <QDateTime>
+#include <QFileInfo>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -32,16 +34,22 @@ struct AutoLoadSettings {
 struct AutoLoadResult {
     int recordCount = 0; // RecordCount of the file's Main section
     QString range;       // the goods range to write: see AutoLoader::rangeAfterLoad
-    QString failure;     // a bad value in the file stopped the load (the rows before it stay)
 };
 
-// The steps of one automatic load of a goods text file (its bytes), as the watch timer runs
-// them and as the command line's "load" does: what is typed into the grids is stored; the
-// tables are read again when another program changed them; every scale is selected exactly
-// when it answered the last connection check (U := W), and `selectionReplaced` is told how
-// many are; the goods table is read again, rebuilt empty first with `needClear`, and the
-// file's goods are loaded into it. Throws Error when the store fails.
-AutoLoadResult loadGoodsFileAutomatically(Store &store, const QByteArray &bytes, bool needClear,
+// The text added to the refusal of a goods file by an automatic load: nothing has changed.
+extern const QString kAutoLoadNothingChanged;
+
+// The steps of one automatic load of a goods text file (its bytes; `fileName` names it in a
+// refusal), as the watch timer runs them and as the command line's "load" does: what is typed
+// into the grids is stored; the tables are read again when another program changed them; the
+// whole file is read and checked (readGoodsText) against the goods table, or against the 4000
+// rows of an emptied one with `needClear`; only a file that passed goes on: every scale is
+// selected exactly when it answered the last connection check (U := W), and
+// `selectionReplaced` is told how many are; then, in one atomic block, the goods table is
+// rebuilt empty (with `needClear`) and the file's goods are stored into it. All or nothing:
+// throws InputError for a refused file (nothing changed: no table, no selection) and Error
+// when the store fails (the goods as they were).
+AutoLoadResult loadGoodsFileAutomatically(Store &store, const QByteArray &bytes, const QString &fileName, bool needClear,
                                           const std::function<void(int selected)> &selectionReplaced = {});
 
 class AutoLoader : public QObject {
@@ -72,22 +80,45 @@ public:
     // The dialog closed with these settings: stores them (and the watched file's present
     // time) and sets the timer. Throws FileError when the file cannot be written.
     void dialogClosed(const AutoLoadSettings &fromDialog);
-    // After a goods write ended well: watch again when enabled.
-    void goodsWriteSucceeded();
+    // A goods write ended, however it ended (finished, with refusals, stopped, failed): the
+    // watch, stopped for the load whose write this was, runs again when enabled. Whatever box
+    // shows the write's end text has no say in it.
+    void goodsWriteEnded();
     // One tick of the watch timer. While another long table operation runs, the tick does
-    // nothing and the next one tries again. A load stores the open grid edits first, and the
-    // watched file's time is written into the settings file only after the loaded rows are
-    // committed.
+    // nothing and the next one tries again. The whole file is read and checked before anything
+    // changes; a refused file is told once (errorMessage) and tried again only once its time or
+    // size changes. A load stores the open grid edits first, and the watched file's time is
+    // written into the settings file only after the loaded rows are committed. The watch
+    // stops for a load and runs again when the load's goods write ends, or at once when no
+    // write follows (not set, or refused at its start) or the store failed.
     void tmAutoLoadTimer();
+    // The watched file was refused and is not tried again until it changes (or the number of
+    // goods rows its numbers were checked against does).
+    bool refusedFileUnchanged();
     void applyTimer();
 
 signals:
+    // A tick found the watched file changed and takes it up: what automatic loading tells from
+    // now on (a refusal, the load's write and its end) is about this file.
+    void loadStarting();
     void errorMessage(const QString &text);
     void loaded(int recordCount);
 
 private:
+    void watchAgain();
+    // The goods rows a file's numbers must fall in: 4000 for a clearing load.
+    int rowsToCheckAgainst();
+    // Remembers the refused file and tells why.
+    void refuse(const QFileInfo &file, const QString &reason);
+
     Store &m_store;
     QString m_iniPath;
+    bool m_inTick = false;
+    int m_writeEnds = 0; // goods writes ended so far
+    // The refused file: its modification time (milliseconds) and size.
+    QDateTime m_refusedTime;
+    qint64 m_refusedSize = -1;
+    int m_refusedRows = 0;
 };
 
 } // namespace tevo

@@ -4,11 +4,14 @@
 #include "common/Error.h"
 #include "common/ProfileFile.h"
 #include "fileio/ImportSupport.h"
+#include "store/Database.h"
 #include "store/Table.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <optional>
 
 namespace tevo {
 namespace {
@@ -89,39 +92,195 @@ QString GoodsTextLoad::rangeText() const
     return text;
 }
 
-GoodsTextLoad loadGoodsText(Table &goods, const ProfileFile &file)
+namespace {
+
+QString quoted(const QString &fileName) { return QStringLiteral("«%1»").arg(fileName); }
+
+// The refusal of a value in a record section (or in Main).
+[[noreturn]] void refuseAt(const QString &fileName, int line, const QString &section, const QString &reason)
+{
+    throw InputError(
+        QStringLiteral("Файл товаров %1, строка %2, раздел [%3]: %4").arg(quoted(fileName)).arg(line).arg(section, reason));
+}
+
+// The 1-based line of the byte at `at`.
+int lineOfByte(const QByteArray &bytes, qsizetype at)
+{
+    return int(std::count(bytes.constBegin(), bytes.constBegin() + at, '\n')) + 1;
+}
+
+// Text in UTF-16 without a byte-order mark: its Latin letters, digits and signs have a zero
+// byte beside them, always on the same side.
+bool looksLikeUtf16(const QByteArray &bytes)
+{
+    const qsizetype n = std::min<qsizetype>(bytes.size(), 4096);
+    qsizetype zeros[2] = {0, 0};
+    for (qsizetype i = 0; i < n; ++i)
+        if (bytes.at(i) == '\0')
+            ++zeros[i % 2];
+    return (zeros[0] == 0) != (zeros[1] == 0) && std::max(zeros[0], zeros[1]) * 4 >= n / 2;
+}
+
+// Refuses bytes that are no goods text file at all: nothing in them, UTF-16 text, bytes that
+// no text holds (controls other than tab and line ends; a DOS end-of-file mark may end it).
+void checkTextBytes(const QByteArray &bytes, const QString &fileName)
+{
+    const bool blank = std::all_of(bytes.constBegin(), bytes.constEnd(),
+                                   [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
+    if (blank)
+        throw InputError(QStringLiteral("Файл товаров %1 пуст: в нём нет ни одного товара.").arg(quoted(fileName)));
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") || looksLikeUtf16(bytes))
+        throw InputError(QStringLiteral("Файл товаров %1 записан в кодировке UTF-16, а файл товаров читается только "
+                                        "в Windows-1251 или UTF-8. Сохраните его в одной из них.")
+                             .arg(quoted(fileName)));
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto c = static_cast<unsigned char>(bytes.at(i));
+        if (c >= 0x20 || c == '\t' || c == '\r' || c == '\n' || (c == 0x1A && i == bytes.size() - 1))
+            continue;
+        throw InputError(QStringLiteral("Файл товаров %1 не текстовый: в строке %2 байт 0x%3, которого в тексте не "
+                                        "бывает. Это не файл товаров или он повреждён.")
+                             .arg(quoted(fileName))
+                             .arg(lineOfByte(bytes, i))
+                             .arg(QString::number(c, 16).rightJustified(2, QLatin1Char('0')).toUpper()));
+    }
+}
+
+const ColumnDef *goodsColumn(const QString &name)
+{
+    for (const ColumnDef &c : goodsColumns())
+        if (c.name == name)
+            return &c;
+    return nullptr;
+}
+
+} // namespace
+
+GoodsTextContent checkGoodsText(const ProfileFile &file, const QString &fileName, int tableRows,
+                                GoodsTextContent *checkedBefore)
+{
+    const int mainLine = file.sectionLine(kMain);
+    if (mainLine == 0 || !file.sectionExists(kMain))
+        throw InputError(QStringLiteral("В файле товаров %1 нет раздела [Main] с числом записей RecordCount: файл "
+                                        "не дописан до конца или это не файл товаров.")
+                             .arg(quoted(fileName)));
+    if (file.lineOf(kMain, kRecordCount) == 0)
+        refuseAt(fileName, mainLine, kMain, QStringLiteral("нет числа записей RecordCount."));
+    const QString countText = file.readString(kMain, kRecordCount);
+    const std::optional<qint32> count = tryStrToInt(countText);
+    if (!count || *count <= 0)
+        refuseAt(fileName, file.lineOf(kMain, kRecordCount), kMain,
+                 QStringLiteral("RecordCount=%1, а нужно целое число больше 0.").arg(countText));
+
+    GoodsTextContent content;
+    content.recordCount = *count;
+    const QStringList &keys = goodsTextReadKeys();
+    const auto refuseSectionAt = [&](int line, const QString &section, const QString &what) {
+        if (checkedBefore)
+            *checkedBefore = content;
+        refuseAt(fileName, line, section, what);
+    };
+    for (int n : presentRecordSections(file, content.recordCount)) {
+        const QString section = QString::number(n);
+        const auto lineOf = [&](const QString &key) {
+            const int line = file.lineOf(section, key);
+            return line > 0 ? line : file.sectionLine(section);
+        };
+        GoodsTextRow row;
+        row.numberText = file.readString(section, kNplu);
+        const std::optional<qint32> number = tryStrToInt(row.numberText);
+        if (!number)
+            refuseSectionAt(lineOf(kNplu), section, notAnIntegerText(row.numberText));
+        try {
+            row.row = rowAtPosition(tableRows, *number, QStringLiteral("Goods"));
+        } catch (const InputError &e) {
+            refuseSectionAt(lineOf(kNplu), section, e.text());
+        }
+        row.values.reserve(keys.size());
+        row.values.append({kNplu, QVariant(qlonglong(*number))});
+        for (int k = 1; k < keys.size(); ++k) {
+            const QString text = file.readString(section, keys[k]);
+            const ColumnDef *column = goodsColumn(keys[k]);
+            if (column && column->type == ColumnType::Integer && !text.isEmpty()) {
+                const std::optional<qint32> value = tryStrToInt(text);
+                if (!value)
+                    refuseSectionAt(lineOf(keys[k]), section, notAnIntegerForFieldText(text, keys[k]));
+                row.values.append({keys[k], QVariant(qlonglong(*value))});
+            } else {
+                row.values.append({keys[k], QVariant(text)});
+            }
+        }
+        content.rows.append(std::move(row));
+    }
+    if (content.rows.isEmpty())
+        throw InputError(QStringLiteral("В файле товаров %1 нет ни одного товара: ни в одном из разделов [1] … [%2] "
+                                        "нет значений.")
+                             .arg(quoted(fileName))
+                             .arg(content.recordCount));
+    return content;
+}
+
+GoodsTextContent readGoodsText(const QByteArray &bytes, const QString &fileName, int tableRows)
+{
+    checkTextBytes(bytes, fileName);
+    ProfileFile file;
+    file.parse(bytes);
+    return checkGoodsText(file, fileName, tableRows);
+}
+
+GoodsTextLoad storeGoodsText(Table &goods, const GoodsTextContent &content)
 {
     GoodsTextLoad load;
-    load.recordCount = file.readInteger(kMain, kRecordCount, 0);
+    load.recordCount = content.recordCount;
     const NumberColumnWritable writable(goods);
-    const QStringList &keys = goodsTextReadKeys();
     goods.changeRows([&](Table::Changes &changes) {
-        for (int n : presentRecordSections(file, load.recordCount)) {
-            const QString section = QString::number(n);
-            const QString npluText = file.readString(section, kNplu);
-            const qint32 number = strToInt(npluText);
-            const int row = rowAtPosition(goods, number, QStringLiteral("Goods"));
-            goods.setCurrentRow(row);
-            FieldValues values;
-            values.reserve(keys.size());
-            values.append({kNplu, QVariant(qlonglong(number))});
-            for (int k = 1; k < keys.size(); ++k)
-                values.append({keys[k], QVariant(file.readString(section, keys[k]))});
-            changes.add(row, values);
-            load.numbers.append(npluText);
+        for (const GoodsTextRow &row : content.rows) {
+            goods.setCurrentRow(row.row);
+            changes.add(row.row, row.values);
+            load.numbers.append(row.numberText);
         }
     });
     return load;
 }
 
+namespace {
+// Stores a checked file in one atomic block; a failure leaves the table as it was (read again).
+GoodsTextLoad storeAtomically(Table &goods, const GoodsTextContent &content)
+{
+    GoodsTextLoad load;
+    goods.database().atomically([&] { load = storeGoodsText(goods, content); }, [&] { goods.refresh(); });
+    return load;
+}
+} // namespace
+
+GoodsTextLoad loadGoodsText(Table &goods, const ProfileFile &file)
+{
+    return storeAtomically(goods, checkGoodsText(file, file.path(), goods.count()));
+}
+
 GoodsTextLoad importGoodsText(Table &goods, const QString &path)
 {
-    ProfileFile file(path);
-    if (!QFileInfo::exists(path))
+    QFile f(path);
+    if (QFileInfo(path).isDir() || !f.open(QIODevice::ReadOnly))
         throw FileError(QStringLiteral("Cannot open file %1").arg(path));
-    file.loadOrThrow();
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        throw FileError(QStringLiteral("Cannot open file %1").arg(path));
+    f.close();
     goods.refresh();
-    return loadGoodsText(goods, file);
+    checkTextBytes(bytes, path);
+    ProfileFile file;
+    file.parse(bytes);
+    GoodsTextContent before;
+    GoodsTextContent content;
+    try {
+        content = checkGoodsText(file, path, goods.count(), &before);
+    } catch (const InputError &) {
+        // The sections before the bad one are stored, as this import always did.
+        if (!before.rows.isEmpty())
+            storeAtomically(goods, before);
+        throw;
+    }
+    return storeAtomically(goods, content);
 }
 
 } // namespace tevo

@@ -6,11 +6,16 @@ namespace tevo {
 
 int rowAtPosition(const Table &table, qint64 number, const QString &what)
 {
-    if (number >= 1 && number <= table.count())
+    return rowAtPosition(table.count(), number, what);
+}
+
+int rowAtPosition(int rowCount, qint64 number, const QString &what)
+{
+    if (number >= 1 && number <= rowCount)
         return static_cast<int>(number - 1);
-    if (table.count() == 0)
+    if (rowCount == 0)
         throw InputError(QStringLiteral("%1 number %2 is outside the table: the table is empty").arg(what).arg(number));
-    throw InputError(QStringLiteral("%1 number %2 is outside the table (1-%3)").arg(what).arg(number).arg(table.count()));
+    throw InputError(QStringLiteral("%1 number %2 is outside the table (1-%3)").arg(what).arg(number).arg(rowCount));
 }
 
 } // namespace tevo

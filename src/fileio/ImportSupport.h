@@ -26,5 +26,7 @@ private:
 // InputError naming it, so that no other row is overwritten in its place. `what` names the
 // kind of row ("Goods", "Message").
 int rowAtPosition(const Table &table, qint64 number, const QString &what);
+// The same for a table of `rowCount` rows.
+int rowAtPosition(int rowCount, qint64 number, const QString &what);
 
 } // namespace tevo

@@ -28,7 +28,22 @@ struct Script {
     QStringList texts;
     QList<Dialogs::Kind> kinds;
     QList<QUrl> documents;
+    QString notice; // the open notice box's text (scripted mode)
+    bool noticeOpen = false;
 };
+
+// The notice box (shown, not scripted) and how many were opened.
+QPointer<QMessageBox> &noticeBox()
+{
+    static QPointer<QMessageBox> box;
+    return box;
+}
+
+int &noticesOpened()
+{
+    static int n = 0;
+    return n;
+}
 
 Script &script()
 {
@@ -156,6 +171,64 @@ int Dialogs::message(Kind kind, const QString &text, QMessageBox::StandardButton
     return box.exec();
 }
 
+void Dialogs::notice(Kind kind, const QString &text)
+{
+    Script &s = script();
+    if (s.on) {
+        s.texts.append(text);
+        s.kinds.append(kind);
+        if (!s.noticeOpen && !endingFlag())
+            ++noticesOpened();
+        s.noticeOpen = !endingFlag();
+        s.notice = s.noticeOpen ? text : QString();
+        return;
+    }
+    if (endingFlag()) {
+        std::fprintf(stderr, "tevo: %s: %s\n", qUtf8Printable(titleOf(kind)), qUtf8Printable(text));
+        return;
+    }
+    QMessageBox *box = noticeBox().data();
+    if (!box) {
+        box = new QMessageBox(mainWindow().data());
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::NonModal);
+        box->setStandardButtons(QMessageBox::Ok);
+        box->setObjectName(QStringLiteral("NoticeBox"));
+        noticeBox() = box;
+    }
+    box->setIcon(iconOf(kind));
+    box->setWindowTitle(titleOf(kind));
+    box->setText(text);
+    if (box->isVisible()) {
+        box->raise();
+        return;
+    }
+    ++noticesOpened();
+    box->setWindowFlag(Qt::WindowStaysOnTopHint, false); // on top only while the main window is away
+    bringToFront(box);
+    box->show();
+}
+
+QString Dialogs::openNotice()
+{
+    const Script &s = script();
+    if (s.on)
+        return s.noticeOpen ? s.notice : QString();
+    const QMessageBox *box = noticeBox().data();
+    return box && box->isVisible() ? box->text() : QString();
+}
+
+void Dialogs::closeNotice()
+{
+    Script &s = script();
+    s.noticeOpen = false;
+    s.notice.clear();
+    if (QMessageBox *box = noticeBox().data())
+        box->done(QMessageBox::Ok);
+}
+
+int Dialogs::noticeBoxesOpened() { return noticesOpened(); }
+
 QString Dialogs::openFileName(QWidget *parent, const QString &caption, const QString &filter, const QString &dir)
 {
     Script &s = script();
@@ -240,6 +313,11 @@ void Dialogs::reset()
     s.texts.clear();
     s.kinds.clear();
     s.documents.clear();
+    s.notice.clear();
+    s.noticeOpen = false;
+    noticesOpened() = 0;
+    if (QMessageBox *box = noticeBox().data())
+        box->done(QMessageBox::Ok);
     endingFlag() = false;
 }
 

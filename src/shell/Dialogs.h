@@ -29,6 +29,17 @@ public:
 
     // Shows a modal message box; returns the button pressed (a QMessageBox::StandardButton).
     static int message(Kind kind, const QString &text, QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+    // Shows a message box without waiting for it to be closed: the program goes on meanwhile.
+    // There is one such box: while it is open a later notice replaces its text and icon, so
+    // notices nobody has read do not pile up (automatic loading, which runs unattended).
+    static void notice(Kind kind, const QString &text);
+    // The text of the open notice box; empty when none is open.
+    static QString openNotice();
+    // Closes the notice box as its OK button does.
+    static void closeNotice();
+    // How many times a notice box has been opened (a replaced text opens none).
+    static int noticeBoxesOpened();
+
     // File dialogs; an empty text when cancelled.
     static QString openFileName(QWidget *parent, const QString &caption, const QString &filter, const QString &dir = {});
     static QString saveFileName(QWidget *parent, const QString &caption, const QString &filter, const QString &dir = {});
@@ -63,7 +74,8 @@ public:
     static QList<Kind> shownKinds();
     // Documents that would have been opened, in order (nothing is opened in scripted mode).
     static QList<QUrl> openedDocuments();
-    // Forgets shown texts, opened documents and unused answers, and leaves the ending mode.
+    // Forgets shown texts, opened documents, unused answers and the notice box, and leaves the
+    // ending mode. In scripted mode a notice box stays open until closeNotice.
     static void reset();
 };
 

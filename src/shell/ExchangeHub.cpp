@@ -33,18 +33,27 @@ ExchangeHub::ExchangeHub(MainWindow &window) : QObject(&window), m_window(window
     ScaleExchange &exchange = *m_exchange;
     ExchangeEngine &engine = exchange.engine();
     connect(&exchange, &ScaleExchange::message, this,
-            [](const QString &t) { Dialogs::message(Dialogs::Kind::Plain, t); });
+            [this](const QString &t) { showExchangeText(int(Dialogs::Kind::Plain), t); });
     connect(&exchange, &ScaleExchange::warning, this,
-            [](const QString &t) { Dialogs::message(Dialogs::Kind::Warning, t); });
+            [this](const QString &t) { showExchangeText(int(Dialogs::Kind::Warning), t); });
     connect(&exchange, &ScaleExchange::information, this,
             [](const QString &t) { Dialogs::message(Dialogs::Kind::Information, t); });
     connect(&exchange, &ScaleExchange::errorMessage, this,
-            [](const QString &t) { Dialogs::message(Dialogs::Kind::Error, t); });
-    connect(&exchange.channels(), &ScaleChannels::connectionFailed, this, [](const QString &t) { reportError(t); });
+            [this](const QString &t) { showExchangeText(int(Dialogs::Kind::Error), t); });
+    connect(&exchange.channels(), &ScaleChannels::connectionFailed, this, [this](const QString &t) {
+        if (m_automaticWrite)
+            showAutomatic(int(Dialogs::Kind::Error), t);
+        else
+            reportError(t);
+    });
     connect(&exchange.channels(), &ScaleChannels::channelProblem, this,
-            [](const QString &t) { Dialogs::message(Dialogs::Kind::Error, t); });
+            [this](const QString &t) { showExchangeText(int(Dialogs::Kind::Error), t); });
+    connect(m_autoLoader.get(), &AutoLoader::loadStarting, this, [this] {
+        m_automaticTexts.clear();
+        m_automaticKind = int(Dialogs::Kind::Plain);
+    });
     connect(m_autoLoader.get(), &AutoLoader::errorMessage, this,
-            [](const QString &t) { Dialogs::message(Dialogs::Kind::Error, t); });
+            [this](const QString &t) { showAutomatic(int(Dialogs::Kind::Error), t); });
     connect(&engine, &ExchangeEngine::packetReceived, this, [this](const QByteArray &p) {
         if (m_window.packetLogWindow())
             m_window.packetLogWindow()->appendPacket(p);
@@ -73,6 +82,8 @@ ExchangeHub::ExchangeHub(MainWindow &window) : QObject(&window), m_window(window
         m_progressThrottle->changed();
     });
     connect(&exchange, &ScaleExchange::ended, this, [this](const ExchangeReport &r) {
+        if (r.command == CommandState::GoodsWrite)
+            m_automaticWrite = false;
         m_lines.clear(); // the report holds the last word on every scale
         showProgressNow();
         for (const ScaleStatus &s : r.scales)
@@ -113,13 +124,19 @@ ExchangeHub::ExchangeHub(MainWindow &window) : QObject(&window), m_window(window
         if (showTrayBalloon)
             showTrayBalloon(title, text, icon, seconds);
     };
-    connect(&exchange, &ScaleExchange::goodsWriteEnded, m_autoLoader.get(), &AutoLoader::goodsWriteSucceeded);
+    connect(&exchange, &ScaleExchange::goodsWriteEnded, m_autoLoader.get(), &AutoLoader::goodsWriteEnded);
 
     AutoLoader &loader = *m_autoLoader;
     loader.stopExchange = [this] { m_exchange->engine().stop(); };
     loader.setSelectedScaleCount = [this](int n) { m_window.appState().setSelectedScaleCount(n); };
     loader.setGoodsRange = [this](const QString &range) { m_window.goodsTab().setRangeText(range); };
-    loader.startGoodsWrite = [this](const QString &range) { return m_exchange->goods().StartGoodsWrite(range); };
+    loader.startGoodsWrite = [this](const QString &range) {
+        m_automaticWrite = true;
+        const bool started = m_exchange->goods().StartGoodsWrite(range);
+        if (!started)
+            m_automaticWrite = false;
+        return started;
+    };
     loader.notify = [this](const QString &text) {
         if (showTrayBalloon)
             showTrayBalloon(QStringLiteral("Tevo"), text, 1, 30);
@@ -151,6 +168,35 @@ void ExchangeHub::showProgressNow()
     for (const ScaleStatus &s : std::as_const(m_lines))
         m_panel->showLine(s.row, scaleLine(s, command));
     m_lines.clear();
+}
+
+void ExchangeHub::showAutomatic(int kind, const QString &text)
+{
+    // The most serious kind gives the box its icon: Plain, Information, Warning, Error.
+    const auto rank = [](int k) {
+        switch (Dialogs::Kind(k)) {
+        case Dialogs::Kind::Information:
+            return 1;
+        case Dialogs::Kind::Warning:
+            return 2;
+        case Dialogs::Kind::Error:
+            return 3;
+        default:
+            return 0;
+        }
+    };
+    if (m_automaticTexts.isEmpty() || rank(kind) > rank(m_automaticKind))
+        m_automaticKind = kind;
+    m_automaticTexts.append(text);
+    Dialogs::notice(Dialogs::Kind(m_automaticKind), m_automaticTexts.join(QStringLiteral("\n\n")));
+}
+
+void ExchangeHub::showExchangeText(int kind, const QString &text)
+{
+    if (m_automaticWrite)
+        showAutomatic(kind, text);
+    else
+        Dialogs::message(Dialogs::Kind(kind), text);
 }
 
 void ExchangeHub::syncSelectedCount()

@@ -76,6 +76,12 @@ public slots:
 
 private:
     void syncSelectedCount();
+    // A text of automatic loading (a refused file, its write's errors and end): shown in the one
+    // notice box, which waits for nobody, with every text of the latest load.
+    void showAutomatic(int kind, const QString &text);
+    // A text of the exchange: in the notice box while the write of an automatic load runs,
+    // otherwise in a box of its own.
+    void showExchangeText(int kind, const QString &text);
     void showProgressNow(); // the bars, the grid and the per-scale lines as they stand
 
     MainWindow &m_window;
@@ -88,6 +94,11 @@ private:
     std::optional<int> m_barValue[2]; // goods, messages
     std::optional<std::pair<ProgressBar, int>> m_followed;
     QMap<int, ScaleStatus> m_lines; // by record number in S
+    // The goods write of an automatic load runs (from its start to its end).
+    bool m_automaticWrite = false;
+    // The texts of the latest automatic load and the most serious kind among them.
+    QStringList m_automaticTexts;
+    int m_automaticKind = 0;
 };
 
 } // namespace tevo

@@ -345,6 +345,44 @@ class CliTest(unittest.TestCase):
         self.assertEqual(self.sql("SELECT count(*), count(TNAME1) FROM T"), [(4000, 1)])
         self.assertEqual(self.sql("SELECT U FROM S"), [("F",), ("F",)])
 
+    def test_load_and_import_refuse_a_file_that_fails_the_check(self):
+        """The whole goods file is checked first: a refused file clears, stores and writes nothing."""
+        on = self.sim()
+        self.scales(on)
+        self.expect(["check"], 0)
+        self.sql("UPDATE T SET TNAME1='было' WHERE NPLU IN (1, 2, 3000)")
+        before = self.sql("SELECT NPLU, TNAME1, PRICE FROM T ORDER BY NPLU")
+        good = "[1]\r\nNPLU=1\r\nTNAME1=Кефир\r\n[2]\r\nNPLU=2\r\nTNAME1=Сыр\r\n[Main]\r\nRecordCount=2\r\n"
+        cases = [
+            ("empty", b"", "пуст"),
+            ("binary", bytes(range(256)) * 64, "не текстовый"),
+            ("utf-16", b"\xff\xfe" + good.encode("utf-16-le"), "UTF-16"),
+            ("cut short", good[:good.index("[Main]")].encode("cp1251"), "нет раздела [Main]"),
+            ("bad price in section 2",
+             "[1]\r\nNPLU=1\r\nTNAME1=Кефир\r\n[2]\r\nNPLU=2\r\nPRICE=12x\r\n[Main]\r\nRecordCount=2\r\n".encode("cp1251"),
+             "строка 6, раздел [2]: '12x' is not a valid integer value for field 'PRICE'"),
+        ]
+        path = os.path.join(self.folder, "bad.txt")
+        for name, data, says in cases:
+            with open(path, "wb") as f:
+                f.write(data)
+            for args in (["load", path, "--need-clear", "--fast"], ["load", path, "--fast"], ["import", "txt", path]):
+                with self.subTest(file=name, args=args[0] + " " + " ".join(args[2:])):
+                    rc, stdout, stderr = self.run_cli(*args)
+                    self.assertEqual(rc, 2, stderr)
+                    self.assertIn(says, stderr)
+                    self.assertIn("«%s»" % path, stderr)
+                    if args[0] == "load":
+                        self.assertIn("Файл не загружен: таблица товаров и весы не изменены.", stderr)
+                    self.assertNotIn("успешно", stdout)
+                    self.assertNotIn("загружено товаров", stdout)
+                    if args[0] == "import" and name == "bad price in section 2":
+                        # The text import keeps its rule: the sections before the bad one stay stored.
+                        self.assertEqual(self.sql("SELECT TNAME1 FROM T WHERE NPLU=1"), [("Кефир",)])
+                        self.sql("UPDATE T SET TNAME1=?, PRICE=? WHERE NPLU=1", before[0][1:])
+                    self.assertEqual(self.sql("SELECT NPLU, TNAME1, PRICE FROM T ORDER BY NPLU"), before)
+                    self.assertEqual(on.records(), {})
+
     # --- file commands and the tables --------------------------------------------------------
 
     def test_file_commands(self):

@@ -26,7 +26,7 @@ protected:
         loader->setGoodsRange = [this](const QString &r) { range = r; };
         loader->startGoodsWrite = [this](const QString &r) { return goods->StartGoodsWrite(r); };
         QObject::connect(loader.get(), &AutoLoader::errorMessage, [this](const QString &t) { errorsShown << t; });
-        QObject::connect(exchange.get(), &ScaleExchange::goodsWriteEnded, [this] { loader->goodsWriteSucceeded(); });
+        QObject::connect(exchange.get(), &ScaleExchange::goodsWriteEnded, [this] { loader->goodsWriteEnded(); });
         watched = dir->file(QStringLiteral("goods.txt"));
     }
     void TearDown() override
@@ -103,9 +103,8 @@ TEST_F(AutoLoadTest, OneLoadPerFileTimeAndAnOlderCopyCountsAsAChange)
     int loads = 0;
     QObject::connect(loader.get(), &AutoLoader::loaded, [&](int) { ++loads; });
     ASSERT_TRUE(waitFor([&] { return loads == 1; }));
-    // The timer stays stopped after a load until a write ends well or the dialog closes.
-    EXPECT_FALSE(loader->tmAutoLoad.isActive());
-    loader->tmAutoLoad.start();
+    // No write follows: the watch runs again at once, the next change is loaded in this run.
+    EXPECT_TRUE(loader->tmAutoLoad.isActive());
     writeWatched({{3, QStringLiteral("Два")}}, 3, t0.addMSecs(400)); // same one-second slot
     processEventsFor(200);
     EXPECT_EQ(loads, 1);
@@ -134,21 +133,88 @@ TEST_F(AutoLoadTest, ClearingLoadLeavesTheFileGoodsAndEmptyRowsAndRangeAll)
     EXPECT_EQ(range, QStringLiteral("1-4000"));
 }
 
-TEST_F(AutoLoadTest, FileWithoutMainLoadsNothingButAClearingLoadStillEmptiesTheTable)
+// A file that fails the check (empty, binary, cut short, a bad value in a later section) is
+// refused with the reason before anything changes: no row of the goods table (not even with
+// "Need clear"), no selection, nothing to the scale. It is not tried again until it changes;
+// the watch goes on, and the mended file is loaded and written.
+TEST_F(AutoLoadTest, AFileThatFailsTheCheckChangesNothingAndIsTriedAgainOnlyOnceChanged)
 {
-    store->goods().setValue(0, QStringLiteral("TNAME1"), QStringLiteral("было"));
-    writeWatched({{1, QStringLiteral("не читается")}}, -1, t0);
-    enable(false, false);
+    QByteArray dbf(32 + 32 + 1, '\0'); // a dBase table
+    dbf[0] = 0x03;
+    dbf[8] = char(65);
+    dbf[32] = 'P';
+    dbf[64] = 0x0D;
+    dbf += QByteArray("\x1A", 1);
+    const QByteArray whole =
+        "[1]\r\nNPLU=1\r\nTNAME1=первый\r\n[2]\r\nNPLU=2\r\nTNAME1=второй\r\n[Main]\r\nRecordCount=2\r\n";
+    const struct {
+        const char *what;
+        QByteArray bytes;
+        QString says;
+    } cases[] = {
+        {"empty", QByteArray(), QStringLiteral("пуст")},
+        {"a dBase table", dbf, QStringLiteral("не текстовый")},
+        {"cut short before Main", whole.left(whole.indexOf("[Main]")), QStringLiteral("нет раздела [Main]")},
+        {"a goods number that is no number",
+         QStringLiteral("[1]\r\nNPLU=1\r\n[2]\r\nNPLU=два\r\n[Main]\r\nRecordCount=2\r\n").toUtf8(),
+         QStringLiteral("строка 4, раздел [2]: 'два' is not a valid integer value")},
+        {"a letter in the price of section 2",
+         QByteArray("[1]\r\nNPLU=1\r\nTNAME1=первый\r\n[2]\r\nNPLU=2\r\nPRICE=12x\r\n[Main]\r\nRecordCount=2\r\n"),
+         QStringLiteral("строка 6, раздел [2]: '12x' is not a valid integer value for field 'PRICE'")},
+    };
     int loads = 0;
     QObject::connect(loader.get(), &AutoLoader::loaded, [&](int) { ++loads; });
-    ASSERT_TRUE(waitFor([&] { return loads == 1; }));
-    EXPECT_EQ(store->goods().text(0, QStringLiteral("TNAME1")), QStringLiteral("было"));
-    EXPECT_EQ(range, QStringLiteral("1"));
+    int ticks = 0;
+    QObject::connect(&loader->tmAutoLoad, &QTimer::timeout, [&] { ++ticks; });
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        newCase();
+        const int endedBefore = ended;
+        SimScale &scale = addTcpScale({}, {}, false);
+        store->scales().setValue(0, QStringLiteral("W"), QStringLiteral("T"));
+        store->goods().setValue(0, QStringLiteral("TNAME1"), QStringLiteral("было"));
+        store->goods().setValue(1, QStringLiteral("TNAME1"), QString());
+        store->goods().setValue(2999, QStringLiteral("TNAME1"), QStringLiteral("тоже было"));
+        errorsShown.clear();
+        loader->LastLoadedFileTime = QStringLiteral("2000-01-01 00:00:00");
+        dir->writeFile(QStringLiteral("goods.txt"), c.bytes);
+        setTime(t0);
+        enable(true, true);
+        ASSERT_TRUE(waitFor([&] { return !errorsShown.isEmpty(); }));
+        EXPECT_TRUE(errorsShown.first().contains(c.says)) << errorsShown.first().toStdString();
+        EXPECT_TRUE(errorsShown.first().contains(watched)) << "names the file";
+        EXPECT_TRUE(errorsShown.first().contains(kAutoLoadNothingChanged));
+        // Ticks go on; the refused file is not read again.
+        const int seen = ticks;
+        ASSERT_TRUE(waitFor([&] { return ticks >= seen + 3; }));
+        EXPECT_EQ(errorsShown.size(), 1);
+        EXPECT_EQ(loads, 0);
+        EXPECT_EQ(store->goods().count(), 4000);
+        EXPECT_EQ(store->goods().text(0, QStringLiteral("TNAME1")), QStringLiteral("было"));
+        EXPECT_EQ(store->goods().text(2999, QStringLiteral("TNAME1")), QStringLiteral("тоже было"));
+        EXPECT_TRUE(store->goods().text(1, QStringLiteral("TNAME1")).isEmpty());
+        EXPECT_EQ(store->scales().text(0, QStringLiteral("U")), QStringLiteral("F")) << "the selection stays";
+        EXPECT_EQ(ended, endedBefore) << "nothing went to the scale";
+        EXPECT_TRUE(scale.storedGoodsNumbers().isEmpty());
+        EXPECT_EQ(loader->LastLoadedFileTime, QStringLiteral("2000-01-01 00:00:00"));
+        EXPECT_TRUE(loader->tmAutoLoad.isActive());
+        Store other; // nothing was stored either
+        other.openTables(dir->database());
+        EXPECT_EQ(other.goods().text(0, QStringLiteral("TNAME1")), QStringLiteral("было"));
 
-    loader->LastLoadedFileTime.clear();
-    enable(false, true);
-    ASSERT_TRUE(waitFor([&] { return loads == 2; }));
-    EXPECT_TRUE(store->goods().text(0, QStringLiteral("TNAME1")).isEmpty());
+        // Mended (a new time): loaded and written.
+        loader->settings.NeedClear = false;
+        dir->writeFile(QStringLiteral("goods.txt"), whole);
+        setTime(t0.addSecs(60));
+        ASSERT_TRUE(waitFor([&] { return loads == 1 && ended == endedBefore + 1; }, 60000))
+            << loads << " " << ended - endedBefore << " " << errorsShown.join(QLatin1Char('|')).toStdString();
+        EXPECT_EQ(lastReport.end, ExchangeReport::End::Finished);
+        EXPECT_EQ(scale.storedGoodsNumbers(), (QStringList{"1", "2", "3"}));
+        EXPECT_EQ(store->goods().text(0, QStringLiteral("TNAME1")), QStringLiteral("первый"));
+        EXPECT_EQ(errorsShown.size(), 1);
+        loader->tmAutoLoad.stop();
+        loads = 0;
+    }
 }
 
 TEST_F(AutoLoadTest, RecordCountAtTheTopDropsTheNumberPastTheGoods)
@@ -198,50 +264,6 @@ TEST_F(AutoLoadTest, DamagedSettingsFileGivesDefaults)
     EXPECT_EQ(l.settings.Time, 60);
     EXPECT_FALSE(l.settings.EnableAutoLoad);
     EXPECT_FALSE(l.tmAutoLoad.isActive());
-}
-
-TEST_F(AutoLoadTest, BadNumberInTheFileStopsTheLoadWithItsErrorAndCountsAsLoaded)
-{
-    ProfileFile f(watched);
-    f.writeString(QStringLiteral("1"), QStringLiteral("NPLU"), QStringLiteral("1"));
-    f.writeString(QStringLiteral("1"), QStringLiteral("TNAME1"), QStringLiteral("первый"));
-    f.writeString(QStringLiteral("2"), QStringLiteral("NPLU"), QStringLiteral("два"));
-    f.writeString(QStringLiteral("Main"), QStringLiteral("RecordCount"), QStringLiteral("2"));
-    ASSERT_TRUE(f.save());
-    setTime(t0);
-    enable(true, false);
-    ASSERT_TRUE(waitFor([&] { return !errorsShown.isEmpty(); }));
-    EXPECT_EQ(errorsShown.first(), QStringLiteral("'два' is not a valid integer value"));
-    EXPECT_EQ(store->goods().text(0, QStringLiteral("TNAME1")), QStringLiteral("первый"));
-    EXPECT_EQ(loader->LastLoadedFileTime, AutoLoader::fileTimeText(watched));
-    EXPECT_FALSE(loader->tmAutoLoad.isActive());
-}
-
-TEST_F(AutoLoadTest, DbaseFileAsTheWatchedFileLoadsNothingButAClearingLoadEmptiesTheTable)
-{
-    // A dBase table has no profile sections: nothing is loaded from it.
-    QByteArray dbf(32 + 32 + 1, '\0');
-    dbf[0] = 0x03;
-    dbf[8] = char(65);
-    dbf[32] = 'P';
-    dbf[64] = 0x0D;
-    dbf += QByteArray("\x1A", 1);
-    dir->writeFile(QStringLiteral("goods.txt"), dbf);
-    setTime(t0);
-    store->goods().setValue(0, QStringLiteral("TNAME1"), QStringLiteral("было"));
-    enable(false, false);
-    int loads = 0;
-    QObject::connect(loader.get(), &AutoLoader::loaded, [&](int) { ++loads; });
-    ASSERT_TRUE(waitFor([&] { return loads == 1; }));
-    EXPECT_EQ(store->goods().text(0, QStringLiteral("TNAME1")), QStringLiteral("было"));
-    EXPECT_TRUE(errorsShown.isEmpty()) << errorsShown.join('\n').toStdString();
-
-    loader->LastLoadedFileTime.clear();
-    enable(false, true);
-    ASSERT_TRUE(waitFor([&] { return loads == 2; }));
-    EXPECT_TRUE(store->goods().text(0, QStringLiteral("TNAME1")).isEmpty());
-    EXPECT_EQ(store->goods().count(), 4000);
-    EXPECT_EQ(range, QStringLiteral("1-4000"));
 }
 
 // A goods write holds the tables as a rebuild or an import does: none of them starts while the

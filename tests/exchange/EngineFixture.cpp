@@ -56,8 +56,10 @@ SimScale::~SimScale() { kill(); }
 void SimScale::kill()
 {
     if (m_process && m_process->state() != QProcess::NotRunning) {
+        // It writes what it holds on the way out: thousands of records take a while on a
+        // loaded machine under the sanitizers, so it gets a minute before it is killed.
         m_process->terminate();
-        if (!m_process->waitForFinished(3000)) {
+        if (!m_process->waitForFinished(60000)) {
             m_process->kill();
             m_process->waitForFinished(3000);
         }

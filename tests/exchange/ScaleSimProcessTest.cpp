@@ -224,7 +224,7 @@ TEST(ScaleSim, LoadsAFileAndDumpsOnTerminate)
 
     QFile::remove(dump);
     sim.process().terminate();
-    ASSERT_TRUE(sim.process().waitForFinished(5000));
+    ASSERT_TRUE(sim.process().waitForFinished(60000));
     EXPECT_EQ(sim.process().exitStatus(), QProcess::NormalExit);
     const QJsonObject out = readJson(dump);
     EXPECT_EQ(out.value(QStringLiteral("date")).toString(), QStringLiteral("05.03.24"));
@@ -242,7 +242,7 @@ TEST(ScaleSim, RefusesABadCommandLine)
                       QStringLiteral("/nonexistent/file.json")}}) {
         QProcess p;
         p.start(test::binDir() + QStringLiteral("/tevo-scalesim"), args);
-        ASSERT_TRUE(p.waitForFinished(5000));
+        ASSERT_TRUE(p.waitForFinished(60000));
         EXPECT_NE(p.exitCode(), 0) << args.join(QLatin1Char(' ')).toStdString();
     }
 }

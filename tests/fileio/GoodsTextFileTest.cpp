@@ -220,8 +220,14 @@ TEST_P(GoodsTextRecordCount, NothingIsImportedWithoutAPositiveCount)
 {
     dir.writeFile(QStringLiteral("in.txt"), QByteArray("[1]\r\nNPLU=1\r\nTNAME1=x\r\n") + GetParam().main);
     const QStringList before = goodsSnapshot();
-    const GoodsTextLoad load = importGoodsText(goods(), file(QStringLiteral("in.txt")));
-    EXPECT_TRUE(load.numbers.isEmpty());
+    const QString path = file(QStringLiteral("in.txt"));
+    try {
+        importGoodsText(goods(), path);
+        FAIL() << "a file without a positive RecordCount is no goods file";
+    } catch (const InputError &e) {
+        EXPECT_TRUE(e.text().contains(QStringLiteral("«%1»").arg(path))) << e.text().toStdString();
+        EXPECT_TRUE(e.text().contains(QStringLiteral("[Main]"))) << e.text().toStdString();
+    }
     EXPECT_EQ(goodsSnapshot(), before);
 }
 
@@ -236,28 +242,29 @@ INSTANTIATE_TEST_SUITE_P(Cases, GoodsTextRecordCount,
 
 struct StopCase {
     const char *name;
-    const char *badSection; // section 2 of the file
+    const char *badSection; // section 2 of the file, from line 5 on
     const char *error;
-    bool inputError; // InputError rather than ConversionError
+    int line; // of the bad value (the section's line when its key is missing)
 };
 
 class GoodsTextStops : public ::testing::TestWithParam<StopCase>, public StoreFixture {};
 
+// A bad section stops the import with its line named; the sections before it stay stored.
 TEST_P(GoodsTextStops, AtTheBadSectionKeepingRowsBefore)
 {
     const StopCase &c = GetParam();
     dir.writeFile(QStringLiteral("in.txt"), QByteArray("[1]\r\nNPLU=1\r\nTNAME1=first\r\n[2]\r\n") + c.badSection
                                                 + "[3]\r\nNPLU=3\r\nTNAME1=third\r\n[Main]\r\nRecordCount=3\r\n");
     const QStringList before = goodsSnapshot();
+    const QString path = file(QStringLiteral("in.txt"));
     try {
-        importGoodsText(goods(), file(QStringLiteral("in.txt")));
+        importGoodsText(goods(), path);
         FAIL() << "no error";
     } catch (const InputError &e) {
-        EXPECT_TRUE(c.inputError);
-        EXPECT_EQ(e.text(), QString::fromUtf8(c.error));
-    } catch (const ConversionError &e) {
-        EXPECT_FALSE(c.inputError);
-        EXPECT_EQ(e.text(), QString::fromUtf8(c.error));
+        EXPECT_EQ(e.text(), QStringLiteral("Файл товаров «%1», строка %2, раздел [2]: %3")
+                                .arg(path)
+                                .arg(c.line)
+                                .arg(QString::fromUtf8(c.error)));
     }
     QStringList after = goodsSnapshot();
     EXPECT_EQ(goods().text(0, kName1), QStringLiteral("first"));
@@ -270,15 +277,17 @@ TEST_P(GoodsTextStops, AtTheBadSectionKeepingRowsBefore)
 INSTANTIATE_TEST_SUITE_P(
     Cases, GoodsTextStops,
     ::testing::Values(
-        StopCase{"NpluBeyondTable", "NPLU=4500\r\nTNAME1=x\r\n", "Goods number 4500 is outside the table (1-4000)", true},
-        StopCase{"NpluZero", "NPLU=0\r\nTNAME1=x\r\n", "Goods number 0 is outside the table (1-4000)", true},
-        StopCase{"NpluNegative", "NPLU=-2\r\nTNAME1=x\r\n", "Goods number -2 is outside the table (1-4000)", true},
-        StopCase{"NpluNotANumber", "NPLU=abc\r\nTNAME1=x\r\n", "'abc' is not a valid integer value", false},
-        StopCase{"NpluMissing", "TNAME1=x\r\n", "'' is not a valid integer value", false},
+        StopCase{"NpluBeyondTable", "NPLU=4500\r\nTNAME1=x\r\n", "Goods number 4500 is outside the table (1-4000)", 5},
+        StopCase{"NpluZero", "NPLU=0\r\nTNAME1=x\r\n", "Goods number 0 is outside the table (1-4000)", 5},
+        StopCase{"NpluNegative", "NPLU=-2\r\nTNAME1=x\r\n", "Goods number -2 is outside the table (1-4000)", 5},
+        StopCase{"NpluNotANumber", "NPLU=abc\r\nTNAME1=x\r\n", "'abc' is not a valid integer value", 5},
+        StopCase{"NpluMissing", "TNAME1=x\r\n", "'' is not a valid integer value", 4},
         StopCase{"PriceWithFraction", "NPLU=2\r\nTNAME1=x\r\nPRICE=12.5\r\n",
-                 "'12.5' is not a valid integer value for field 'PRICE'", false},
+                 "'12.5' is not a valid integer value for field 'PRICE'", 7},
+        StopCase{"PriceWithALetter", "NPLU=2\r\nTNAME1=x\r\nPRICE=12x\r\n",
+                 "'12x' is not a valid integer value for field 'PRICE'", 7},
         StopCase{"TareNotANumber", "NPLU=2\r\nTNAME1=x\r\nTARA=five\r\n",
-                 "'five' is not a valid integer value for field 'TARA'", false}),
+                 "'five' is not a valid integer value for field 'TARA'", 7}),
     [](const ::testing::TestParamInfo<StopCase> &info) { return std::string(info.param.name); });
 
 TEST_F(GoodsTextImport, Utf8FilesAreReadAsUtf8)
@@ -318,26 +327,53 @@ TEST_F(GoodsTextImport, MissingFileIsAnErrorAndChangesNothing)
     EXPECT_EQ(goodsSnapshot(), before);
 }
 
+// Files that are no goods text file are refused with a text naming the file and what is wrong,
+// never imported as "0 goods".
 TEST_F(GoodsTextImport, EmptyBinaryAndHugeFilesChangeNothing)
 {
     const QStringList before = goodsSnapshot();
-    dir.writeFile(QStringLiteral("in.txt"), QByteArray());
-    EXPECT_TRUE(import().numbers.isEmpty());
-
     QByteArray binary(1 << 20, '\0');
     QRandomGenerator gen(7);
     for (char &b : binary)
         b = static_cast<char>(gen.bounded(256));
-    dir.writeFile(QStringLiteral("in.txt"), binary);
-    EXPECT_TRUE(import().numbers.isEmpty());
-
     QByteArray huge;
     huge.reserve(16 << 20);
     while (huge.size() < (16 << 20))
         huge += "[x]\r\nsome=junk line of the kind a wrong file is full of\r\n";
-    dir.writeFile(QStringLiteral("in.txt"), huge);
-    EXPECT_TRUE(import().numbers.isEmpty());
-    EXPECT_EQ(goodsSnapshot(), before);
+    const QString goodsText = QStringLiteral("[1]\r\nNPLU=1\r\nTNAME1=Сыр\r\n[Main]\r\nRecordCount=1\r\n");
+    QByteArray utf16le;
+    for (QChar c : goodsText)
+        utf16le += QByteArray(1, char(c.unicode() & 0xFF)) + QByteArray(1, char(c.unicode() >> 8));
+    const struct {
+        const char *what;
+        QByteArray bytes;
+        QString says;
+    } cases[] = {
+        {"empty", QByteArray(), QStringLiteral("пуст")},
+        {"blank lines only", QByteArray("\r\n  \r\n\t\r\n"), QStringLiteral("пуст")},
+        {"binary", binary, QStringLiteral("не текстовый")},
+        {"a text with a zero byte in line 3",
+         QByteArray("[1]\r\nNPLU=1\r\nTNAME1=a\0b\r\n[Main]\r\nRecordCount=1\r\n", 48),
+         QStringLiteral("в строке 3 байт 0x00")},
+        {"UTF-16 with its mark", QByteArray("\xFF\xFE") + utf16le, QStringLiteral("UTF-16")},
+        {"UTF-16 without a mark", utf16le, QStringLiteral("UTF-16")},
+        {"huge, without Main", huge, QStringLiteral("нет раздела [Main]")},
+        {"Main without goods", QByteArray("[Main]\r\nRecordCount=5\r\n[7]\r\nNPLU=7\r\n"),
+         QStringLiteral("нет ни одного товара")},
+    };
+    const QString path = file(QStringLiteral("in.txt"));
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        dir.writeFile(QStringLiteral("in.txt"), c.bytes);
+        try {
+            import();
+            ADD_FAILURE() << "imported";
+        } catch (const InputError &e) {
+            EXPECT_TRUE(e.text().contains(QStringLiteral("«%1»").arg(path))) << e.text().toStdString();
+            EXPECT_TRUE(e.text().contains(c.says)) << e.text().toStdString();
+        }
+        EXPECT_EQ(goodsSnapshot(), before);
+    }
 }
 
 TEST(GoodsTextLoad, LoadsFromAProfileAsAutomaticLoadingDoes)

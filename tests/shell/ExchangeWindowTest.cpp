@@ -1,7 +1,8 @@
 // The exchange as the window shows it: one progress line per scale in the status bar, the
 // end of a goods write in a box or a balloon, automatic loading watching again afterwards,
-// a shop header line read with 28 characters written back whole, and a fast write of every
-// goods that leaves the window answering and the packet log complete.
+// a shop header line read with 28 characters written back whole, a fast write of every goods
+// that leaves the window answering and the packet log complete, and automatic loads that go on
+// while nobody closes a box.
 #include "ShellFixture.h"
 #include "shell/ParametersTab.h"
 
@@ -11,6 +12,11 @@
 #include "shell/ScaleProgressPanel.h"
 
 #include <QCheckBox>
+#include <QDateTime>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -20,6 +26,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
+#include <map>
 
 using namespace tevo;
 using tevo::test::ShellTest;
@@ -164,6 +171,97 @@ TEST_F(ExchangeWindowTest, AFastWriteOfEveryGoodsKeepsTheWindowAnsweringAndLogsE
         << "the last acknowledgement";
     EXPECT_EQ(line()->text(), QStringLiteral("Касса 1: 4000 из 4000"));
     EXPECT_EQ(w.mainWindow.findChild<QProgressBar *>(QStringLiteral("pbT"))->value(), 0);
+    sim.terminate();
+    sim.waitForFinished(3000);
+}
+
+// The end of an automatic load's write waits for nobody: with the window shown, three loads in
+// a row reach the scale although nobody closes a box, their end texts share one box (showing
+// the latest), and a box left open meanwhile (any modal one) holds no load back either.
+TEST_F(ExchangeWindowTest, AutomaticLoadsInARowReachTheScaleWhileNobodyClosesABox)
+{
+    const QString dumpPath = scratch.file(QStringLiteral("scale.json"));
+    QProcess sim;
+    sim.start(tevo::test::binDir() + QStringLiteral("/tevo-scalesim"),
+              {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--dump"), dumpPath});
+    ASSERT_TRUE(sim.waitForStarted(5000));
+    ASSERT_TRUE(waitFor([&] { return sim.canReadLine(); }, 5000));
+    const int port = QString::fromLatin1(sim.readLine()).section(QLatin1Char(' '), 1).trimmed().toInt();
+
+    AppWindows &w = activated();
+    w.mainWindow.showNormal();
+    w.mainWindow.store().scales().appendRow({{QStringLiteral("U"), QStringLiteral("T")},
+                                             {QStringLiteral("W"), QStringLiteral("T")},
+                                             {QStringLiteral("NAME"), QStringLiteral("Касса 1")},
+                                             {QStringLiteral("IP"), QStringLiteral("127.0.0.1")},
+                                             {QStringLiteral("PORT"), port}});
+    w.mainWindow.parametersTab().setFastExchangeTicked(true);
+    AutoLoader &loader = w.mainWindow.exchange().autoLoader();
+    AutoLoadSettings s;
+    s.FName = scratch.file(QStringLiteral("watched.txt"));
+    s.EnableAutoLoad = true;
+    s.LoadToScale = true;
+    loader.settings = s;
+    loader.applyTimer();
+    loader.tmAutoLoad.setInterval(10);
+
+    const QDateTime t0(QDate(2026, 1, 10), QTime(2, 0, 0));
+    const auto name = [](int batch) { return QStringLiteral("Партия %1").arg(batch); };
+    const auto scaleHolds = [&](int batch) {
+        QFile f(dumpPath);
+        if (!f.open(QIODevice::ReadOnly))
+            return false;
+        int named = 0;
+        for (const auto &g : QJsonDocument::fromJson(f.readAll()).object().value(QStringLiteral("goods")).toArray())
+            named += g.toObject().value(QStringLiteral("name1")).toString() == name(batch) ? 1 : 0;
+        return named == 3;
+    };
+    std::map<int, bool> reached;
+    int writesEnded = 0;
+    QObject::connect(&w.mainWindow.exchange().exchange(), &ScaleExchange::ended,
+                     [&](const ExchangeReport &r) { writesEnded += r.command == CommandState::GoodsWrite ? 1 : 0; });
+    const auto loadAndWait = [&](int batch) {
+        const int endedBefore = writesEnded;
+        QByteArray text;
+        for (int n = 1; n <= 3; ++n)
+            text +=
+                QStringLiteral("[%1]\r\nNPLU=%1\r\nTNAME1=%2\r\nPRICE=%3\r\n").arg(n).arg(name(batch)).arg(batch).toUtf8();
+        scratch.writeFile(QStringLiteral("watched.txt"), text + "[Main]\r\nRecordCount=3\r\n");
+        QFile f(s.FName);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(t0.addSecs(60 * batch), QFileDevice::FileModificationTime));
+        f.close();
+        reached[batch] = waitFor([&] { return writesEnded > endedBefore && scaleHolds(batch); }, 30000);
+    };
+
+    // Whatever modal box the end of a load shows stays open while the next two loads happen.
+    Dialogs::setNextAnswer(QMessageBox::Ok, [&] {
+        loadAndWait(2);
+        loadAndWait(3);
+    });
+    loadAndWait(1);
+    if (!reached.count(2)) { // no modal box was shown, as it should be
+        loadAndWait(2);
+        loadAndWait(3);
+    }
+    for (int batch = 1; batch <= 3; ++batch)
+        EXPECT_TRUE(reached[batch]) << "load " << batch;
+    EXPECT_EQ(Dialogs::noticeBoxesOpened(), 1) << Dialogs::shownTexts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(Dialogs::openNotice(), QStringLiteral("Все PLU успешно записаны в весы 4"));
+    EXPECT_EQ(Dialogs::shownTexts().count(QStringLiteral("Все PLU успешно записаны в весы 4")), 3);
+
+    // A box kept open on purpose (a question nobody answers) while three more loads happen.
+    Dialogs::reset();
+    Dialogs::setNextAnswer(QMessageBox::Cancel, [&] {
+        for (int batch = 4; batch <= 6; ++batch)
+            loadAndWait(batch);
+    });
+    Dialogs::message(Dialogs::Kind::Confirmation, QStringLiteral("Удалить запись?"),
+                     QMessageBox::Ok | QMessageBox::Cancel);
+    for (int batch = 4; batch <= 6; ++batch)
+        EXPECT_TRUE(reached[batch]) << "load " << batch;
+    EXPECT_EQ(Dialogs::noticeBoxesOpened(), 1);
+    loader.tmAutoLoad.stop();
     sim.terminate();
     sim.waitForFinished(3000);
 }
