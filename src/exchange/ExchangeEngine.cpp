@@ -506,8 +506,9 @@ void ExchangeEngine::BuildRequest(Conversation &c)
     c.lastRequest = request;
     c.requestOutstanding = true;
     c.answerDue = now() + answerDeadline(c, request.size());
+    // No polls while it is on its way: onTimer1 passes it over (it is not `polled()`), so the
+    // timer is left as it is armed rather than stopped and started again for every request.
     SendPacket(c.row, request);
-    rearm(); // no polls while it is on its way
 }
 
 // --- receiving -----------------------------------------------------------------------------
@@ -556,6 +557,7 @@ void ExchangeEngine::HandleReply(const QByteArray &packet, int scaleRecNo)
         c->accepted = true;
         c->gathered.clear();
         c->answerDue = now() + answerDeadline(*c, 1);
+        rearm(); // no polls while the reply comes
         gather(*c, answer);
         return;
     }
