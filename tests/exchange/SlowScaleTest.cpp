@@ -322,3 +322,29 @@ TEST_F(EngineTest, AScaleThatTalksButNeverFinishesItsStepLeavesWithItsOwnLine)
         EXPECT_LE(scale.dump().value(QStringLiteral("requests")).toInt(), ExchangeEngine::kResends + 1) << c.what;
     }
 }
+
+TEST_F(EngineTest, AStopInTheMiddleOfASlowQuickAndSilentWriteShowsNoSuccessAndCountsOnlyWhatWasAcknowledged)
+{
+    for (int n = 1; n <= 8; ++n)
+        store->goods().setValue(n - 1, QStringLiteral("TNAME1"), QStringLiteral("Товар %1").arg(n));
+    SimScale &slow = addTcpScale(slowOptions(300, {QStringLiteral("--refuse"), QStringLiteral("goods:2")}));
+    SimScale &quick = addTcpScale();
+    addTcpScale({QStringLiteral("--silent")});
+    ASSERT_TRUE(goods->StartGoodsWrite(QStringLiteral("1-8")));
+    engine->setPollInterval(ExchangeEngine::kDefaultPollMs);
+    ASSERT_TRUE(waitFor([&] { return engine->status(1).done >= 3; }, 60000));
+    engine->stop();
+    ASSERT_EQ(lastReport.end, ExchangeReport::End::Stopped);
+    EXPECT_TRUE(messagesShown.isEmpty()) << messagesShown.join('|').toStdString();
+    // What each scale holds is what it acknowledged, and at most the one request that was on
+    // its way when the stop came.
+    const ScaleStatus &s = lastReport.scales.value(0);
+    EXPECT_EQ(s.refused, QVector<int>{2});
+    const int slowHolds = int(slow.storedGoodsNumbers().size());
+    EXPECT_GE(slowHolds, s.taken);
+    EXPECT_LE(slowHolds, s.taken + 1);
+    EXPECT_FALSE(slow.storedGoodsNumbers().contains(QStringLiteral("2")));
+    EXPECT_EQ(int(quick.storedGoodsNumbers().size()), lastReport.scales.value(1).taken);
+    EXPECT_EQ(lastReport.scales.value(2).taken, 0);
+    EXPECT_TRUE(lastReport.scales.value(2).stopped);
+}
