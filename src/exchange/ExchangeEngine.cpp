@@ -54,6 +54,7 @@ struct ExchangeEngine::Conversation {
     qint64 lastHeard = 0;       // when it last sent anything (the start, before it has)
     qint64 lastProgress = 0;    // when it last finished a step (the start, before it has)
     qint64 answerDue = 0;       // while a request or its reply is on its way: when it counts as lost
+    qint64 requestSentAt = 0;   // when its last request went out
     int lineBytesPerSecond = 0; // a serial line's pace; 0 for TCP
     bool halted = false;        // its serial line failed: no more polls until the exchange ends
 
@@ -392,15 +393,13 @@ void ExchangeEngine::pollNow(Conversation &c)
     SendPacket(c.row, kPoll);
 }
 
-void ExchangeEngine::schedule(Conversation &c, bool answered)
+void ExchangeEngine::schedule(Conversation &c, qint64 answeredAt)
 {
-    if (answered) {
-        c.pollBase = now();
-        // Fast exchange: no pause after an answer. Should the scale not answer this poll, the
-        // tick one interval on polls it again.
-        if (m_fastExchange && c.polled())
-            pollNow(c);
-    }
+    c.pollBase = answeredAt;
+    // Fast exchange: no pause after an answer. Should the scale not answer this poll, the
+    // tick one interval on polls it again.
+    if (m_fastExchange && c.polled())
+        pollNow(c);
     rearm();
 }
 
@@ -425,10 +424,24 @@ void ExchangeEngine::rearm()
     m_timer1.start(int(qMax<qint64>(0, due - now())));
 }
 
-qint64 ExchangeEngine::answerDeadline(const Conversation &c, qsizetype bytesOnTheWay) const
+qint64 ExchangeEngine::lineTime(const Conversation &c, qsizetype bytes)
 {
-    const qint64 line = c.lineBytesPerSecond > 0 ? qint64(bytesOnTheWay) * 1000 / c.lineBytesPerSecond : 0;
-    return kAnswerDeadlineMs + line;
+    return c.lineBytesPerSecond > 0 ? qint64(bytes) * 1000 / c.lineBytesPerSecond : 0;
+}
+
+qint64 ExchangeEngine::answerDeadline(const Conversation &c, qsizetype bytesOnTheWay)
+{
+    return kAnswerDeadlineMs + lineTime(c, bytesOnTheWay);
+}
+
+qint64 ExchangeEngine::quickAnswerEnd(const Conversation &c) const
+{
+    // When the answer would have ended had the scale answered at once: the request and the
+    // answer on the line, nothing for the scale's own work. The interval of the normal pace
+    // counts from here, so a scale that takes its time to store a record is not paced the slower
+    // for it, while a quick one sees the wire as before.
+    const qsizetype answerBytes = qMax<qsizetype>(1, c.gathered.size());
+    return qMin(now(), c.requestSentAt + lineTime(c, c.lastRequest.size() + answerBytes));
 }
 
 void ExchangeEngine::onWatch()
@@ -505,7 +518,8 @@ void ExchangeEngine::BuildRequest(Conversation &c)
         return;
     c.lastRequest = request;
     c.requestOutstanding = true;
-    c.answerDue = now() + answerDeadline(c, request.size());
+    c.requestSentAt = now();
+    c.answerDue = c.requestSentAt + answerDeadline(c, request.size());
     // No polls while it is on its way: onTimer1 passes it over (it is not `polled()`), so the
     // timer is left as it is armed rather than stopped and started again for every request.
     SendPacket(c.row, request);
@@ -598,6 +612,7 @@ void ExchangeEngine::gather(Conversation &c, const QByteArray &packet)
 
 void ExchangeEngine::stepDone(Conversation &c)
 {
+    const qint64 answeredAt = quickAnswerEnd(c);
     c.accepted = false;
     c.requestOutstanding = false;
     c.gathered.clear();
@@ -609,7 +624,7 @@ void ExchangeEngine::stepDone(Conversation &c)
     if (c.stepIndex < m_plan.steps.size()) {
         c.state = m_plan.steps[c.stepIndex];
         // The poll first, so that it is on its way while the progress is shown.
-        schedule(c, true);
+        schedule(c, answeredAt);
         showProgress(c);
         return;
     }
@@ -623,7 +638,7 @@ void ExchangeEngine::stepDone(Conversation &c)
     }
     if (!nextRecord(c))
         return;
-    schedule(c, true);
+    schedule(c, answeredAt);
     showProgress(c);
 }
 

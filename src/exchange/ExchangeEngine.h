@@ -155,7 +155,9 @@ private:
     void onWatch();
     // Deadlines and the end of a stuck or timed-out scale; true when the scale changed.
     bool watch(Conversation &c, qint64 t);
-    qint64 answerDeadline(const Conversation &c, qsizetype bytesOnTheWay) const;
+    static qint64 lineTime(const Conversation &c, qsizetype bytes);
+    static qint64 answerDeadline(const Conversation &c, qsizetype bytesOnTheWay);
+    qint64 quickAnswerEnd(const Conversation &c) const;
     qint64 now() const { return m_clock.elapsed(); }
     Conversation *conversation(int scaleRecNo) const;
     int number(const Conversation &c) const;
@@ -163,9 +165,9 @@ private:
 
     // Polling: one call polls one scale now; the timer polls every scale whose time has come.
     void pollNow(Conversation &c);
-    // Arms Timer1 for the next poll due; `answered`: the scale has just answered, its next
-    // poll is due one interval from now (at once in fast exchange).
-    void schedule(Conversation &c, bool answered);
+    // Arms Timer1 for the next poll due; the scale has just finished a step, its next poll is
+    // due one interval from `answeredAt` (at once in fast exchange).
+    void schedule(Conversation &c, qint64 answeredAt);
     void rearm();
 
     void SendPacket(int row, const QByteArray &packet);

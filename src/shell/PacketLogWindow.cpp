@@ -22,8 +22,8 @@ PacketLogWindow::PacketLogWindow(QWidget *parent) : QWidget(parent, Qt::Tool | Q
     m_view = new QPlainTextEdit(this);
     m_view->setObjectName(QStringLiteral("mView"));
     m_view->setReadOnly(true);
-    m_view->setUndoRedoEnabled(false); // nothing to undo; keeps a long log small
-    m_view->setMaximumBlockCount(0);   // no limit on the number of lines
+    m_view->setUndoRedoEnabled(false);       // nothing to undo; keeps a long log small
+    m_view->setMaximumBlockCount(kMaxLines); // the oldest lines go
     m_view->setLineWrapMode(QPlainTextEdit::NoWrap);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

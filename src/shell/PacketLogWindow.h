@@ -1,8 +1,9 @@
 #pragma once
 // The packet log window: one line for every block received from any scale, appended for the
 // whole run whether the window is shown or not. The log is a plain-text view that only
-// appends: adding a line is cheap even after a million lines, and nothing is cut off. Lines
-// that come faster than about 30 a second are appended together (the first at once, the rest
+// appends; it keeps the latest `kMaxLines` lines (a write of 4000 goods to two scales, some
+// 3 MB), dropping the oldest, so a program left running for nights of automatic loading does
+// not grow without end. Lines that come faster than about 30 a second are appended together (the first at once, the rest
 // of each 33 ms in one go), so a fast exchange costs the view one append and one repaint per
 // interval, not one per packet; every line is kept, in order.
 #include <QStringList>
@@ -18,6 +19,8 @@ class PacketLogWindow : public QWidget {
     Q_OBJECT
 public:
     explicit PacketLogWindow(QWidget *parent = nullptr);
+
+    static constexpr int kMaxLines = 20000;
 
     // Appends the log line of a received block (now, or with the next lines of its interval).
     void appendPacket(const QByteArray &block);
