@@ -1,5 +1,6 @@
 #include "cli/CliArguments.h"
 
+#include "cli/CliRunner.h"
 #include "common/Convert.h"
 
 namespace tevo::cli {
@@ -31,6 +32,7 @@ QVector<CommandSpec> makeSpecs()
               QStringLiteral("Показывает таблицу весов: номер строки, «Исп.», «Вкл.», название, IP/COM, порт или "
                              "скорость, группы."),
               false});
+    c.last().run = [](Runner &r) { return r.scalesCommand(); };
     c.append({QStringLiteral("check"),
               {},
               {},
@@ -39,6 +41,7 @@ QVector<CommandSpec> makeSpecs()
               QStringLiteral("Опрашивает все весы списка. Ответившие отмечаются «Вкл.», у всех весов снимается "
                              "«Исп.», как после кнопки «Проверить связь».\nСтатус 3, если ответили не все весы."),
               true});
+    c.last().run = [](Runner &r) { return r.checkCommand(); };
     c.append({QStringLiteral("write-goods"),
               {},
               {},
@@ -46,6 +49,7 @@ QVector<CommandSpec> makeSpecs()
               QStringLiteral("записать товары в весы"),
               QStringLiteral("Без --range записываются все строки таблицы товаров."),
               true});
+    c.last().run = [](Runner &r) { return r.transferCommand(true, true); };
     c.append({QStringLiteral("read-goods"),
               {},
               {},
@@ -53,6 +57,7 @@ QVector<CommandSpec> makeSpecs()
               QStringLiteral("считать товары из одних весов"),
               QStringLiteral("Номера, которых нет в весах, пропускаются (в отчёте: «нет в весах»); это не ошибка."),
               true});
+    c.last().run = [](Runner &r) { return r.transferCommand(true, false); };
     c.append({QStringLiteral("write-messages"),
               {},
               {},
@@ -60,6 +65,7 @@ QVector<CommandSpec> makeSpecs()
               QStringLiteral("записать сообщения в весы"),
               QStringLiteral("Без --range записываются все строки таблицы сообщений."),
               true});
+    c.last().run = [](Runner &r) { return r.transferCommand(false, true); };
     c.append({QStringLiteral("read-messages"),
               {},
               {},
@@ -67,7 +73,9 @@ QVector<CommandSpec> makeSpecs()
               QStringLiteral("считать сообщения из одних весов"),
               QStringLiteral("Номера, которых нет в весах, пропускаются (в отчёте: «нет в весах»); это не ошибка."),
               true});
+    c.last().run = [](Runner &r) { return r.transferCommand(false, false); };
     c.append({QStringLiteral("set-clock"), {}, {}, {kScales}, QStringLiteral("дата и время компьютера в весы"), {}, true});
+    c.last().run = [](Runner &r) { return r.clockCommand(); };
     c.append({QStringLiteral("write-settings"),
               {},
               {},
@@ -78,6 +86,7 @@ QVector<CommandSpec> makeSpecs()
               QStringLiteral("Передаёт настройки печати и заголовок магазина, как кнопка «Загрузить настройки в "
                              "весы». Логотип из файла здесь не передаётся: для него write-logo --image FILE."),
               true});
+    c.last().run = [](Runner &r) { return r.writeSettingsCommand(); };
     c.append({QStringLiteral("read-settings"),
               {},
               {},
@@ -87,6 +96,7 @@ QVector<CommandSpec> makeSpecs()
               QStringLiteral("настройки, заголовок и логотип из одних весов"),
               QStringLiteral("Файл пишется, только если весы передали всё: настройки, заголовок и логотип."),
               true});
+    c.last().run = [](Runner &r) { return r.readSettingsCommand(); };
     c.append({QStringLiteral("write-logo"),
               {},
               {},
@@ -97,8 +107,11 @@ QVector<CommandSpec> makeSpecs()
               QStringLiteral("Рисунок уменьшается до 64 × 64 точек, как на вкладке «Параметры»: белое остаётся "
                              "пустым, любой другой цвет печатается."),
               true});
+    c.last().run = [](Runner &r) { return r.writeLogoCommand(); };
     c.append({QStringLiteral("state"), {}, {}, {kScale}, QStringLiteral("текущее состояние весов"), {}, true});
+    c.last().run = [](Runner &r) { return r.readoutCommand(false); };
     c.append({QStringLiteral("totals"), {}, {}, {kScale}, QStringLiteral("общий итог продаж"), {}, true});
+    c.last().run = [](Runner &r) { return r.readoutCommand(true); };
     c.append({QStringLiteral("import"),
               {QStringLiteral("WHAT"), QStringLiteral("FILE")},
               {QStringLiteral("txt"), QStringLiteral("dbf"), QStringLiteral("goods-csv"), QStringLiteral("messages-csv")},
@@ -107,6 +120,7 @@ QVector<CommandSpec> makeSpecs()
               QStringLiteral("Как команды меню «Файл»: txt и goods-csv меняют названные строки, dbf заменяет всю "
                              "таблицу товаров, messages-csv меняет строки сообщений."),
               false});
+    c.last().run = [](Runner &r) { return r.importCommand(); };
     c.append({QStringLiteral("export"),
               {QStringLiteral("WHAT"), QStringLiteral("FILE")},
               {QStringLiteral("txt"), QStringLiteral("dbf"), QStringLiteral("xls")},
@@ -114,6 +128,7 @@ QVector<CommandSpec> makeSpecs()
               QStringLiteral("экспорт товаров в txt, dbf или xls"),
               QStringLiteral("Как в меню «Файл»: к имени без «.txt» («.dbf», «.xls») расширение добавляется."),
               false});
+    c.last().run = [](Runner &r) { return r.exportCommand(); };
     c.append({QStringLiteral("rebuild"),
               {QStringLiteral("WHAT")},
               {QStringLiteral("goods"), QStringLiteral("messages")},
@@ -121,6 +136,7 @@ QVector<CommandSpec> makeSpecs()
               QStringLiteral("пустая таблица товаров (4000 строк) или сообщений (1000 строк)"),
               QStringLiteral("Как «Создать пустую таблицу товаров» и «… сообщений», без вопроса."),
               false});
+    c.last().run = [](Runner &r) { return r.rebuildCommand(); };
     c.append({QStringLiteral("data-check"),
               {},
               {},
@@ -128,6 +144,7 @@ QVector<CommandSpec> makeSpecs()
               QStringLiteral("проверка данных таблицы товаров"),
               QStringLiteral("Как «Проверить данные». Статус 2, если найдена строка с ошибками."),
               false});
+    c.last().run = [](Runner &r) { return r.dataCheckCommand(); };
     c.append({QStringLiteral("load"),
               {QStringLiteral("FILE")},
               {},
@@ -140,6 +157,7 @@ QVector<CommandSpec> makeSpecs()
                              "ответили при последней проверке связи, загружает файл товаров в таблицу и записывает "
                              "загруженные номера в эти весы. Файл AutoLoad.ini не меняется."),
               true});
+    c.last().run = [](Runner &r) { return r.loadCommand(); };
     return c;
 }
 

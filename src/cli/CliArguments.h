@@ -21,14 +21,17 @@ struct OptionSpec {
     bool required = false;
 };
 
+class Runner;
+
 struct CommandSpec {
     QString name;            // "write-goods"
     QStringList positionals; // names of the positional arguments ("WHAT", "FILE")
     QStringList choices;     // allowed values of the first positional, when it is a choice
     QVector<OptionSpec> options;
-    QString summary;       // one line for the command list
-    QString details;       // more lines for its --help
-    bool exchange = false; // talks to the scales: --timeout and --fast apply
+    QString summary;                      // one line for the command list
+    QString details;                      // more lines for its --help
+    bool exchange = false;                // talks to the scales: --timeout and --fast apply
+    int (*run)(Runner &runner) = nullptr; // runs the command; returns its exit status
 };
 
 // Every command, in the order of the command list.

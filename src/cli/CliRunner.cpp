@@ -7,12 +7,9 @@
 #include "common/Codepage.h"
 #include "common/Error.h"
 #include "common/ShutdownSignals.h"
-#include "fileio/AutoLoad.h"
-#include "fileio/CsvImport.h"
 #include "fileio/DataFolder.h"
-#include "fileio/DbfExchange.h"
-#include "fileio/GoodsSheetFile.h"
-#include "fileio/GoodsTextFile.h"
+#include "session/Operations.h"
+#include "session/Session.h"
 #include "store/CommandLineMark.h"
 #include "store/DataCheck.h"
 #include "store/DatabaseChoice.h"
@@ -44,17 +41,25 @@ void printTo(FILE *f, const QString &text)
 
 void err(const QString &text) { printTo(stderr, QStringLiteral("tevo-cli: ") + text + QLatin1Char('\n')); }
 
-// The failure of a piece of work: bad input (a value, a number outside a table, a file that
-// cannot be read when `readsInput`) gives 2, the database and the file system 1.
-Failure classify(const Error &e, bool readsInput)
+// The failure of a piece of work that did not end as done: bad input (a value, a number outside
+// a table, a file that cannot be read when `readsInput`) gives 2, a refusal, the database and
+// the file system 1.
+Failure failureOf(const Outcome &outcome, bool readsInput)
 {
-    if (dynamic_cast<const DatabaseBusyError *>(&e))
-        return {kFailure, e.text(), false, true};
-    if (dynamic_cast<const DatabaseError *>(&e))
-        return {kFailure, e.text()};
-    if (dynamic_cast<const FileError *>(&e))
-        return {readsInput ? kBadInput : kFailure, e.text()};
-    return {kBadInput, e.text()};
+    if (outcome.result == Outcome::Result::Refused)
+        return {kFailure, outcome.text};
+    switch (outcome.cause) {
+    case Outcome::Cause::DatabaseBusy:
+        return {kFailure, outcome.text, false, true};
+    case Outcome::Cause::Database:
+        return {kFailure, outcome.text};
+    case Outcome::Cause::File:
+        return {readsInput ? kBadInput : kFailure, outcome.text};
+    case Outcome::Cause::Input:
+    case Outcome::Cause::None:
+        break;
+    }
+    return {kBadInput, outcome.text};
 }
 
 template <class F> void work(bool readsInput, F &&f)
@@ -62,7 +67,7 @@ template <class F> void work(bool readsInput, F &&f)
     try {
         f();
     } catch (const Error &e) {
-        throw classify(e, readsInput);
+        throw failureOf(Outcome::failed(e), readsInput);
     }
 }
 
@@ -100,11 +105,9 @@ QJsonObject settingsJson(const ScaleSettings &s)
 
 Runner::Runner(const CliArguments &arguments) : m_args(arguments) {}
 
-Runner::~Runner()
-{
-    m_exchange.reset();
-    m_store.reset();
-}
+Runner::~Runner() = default;
+
+Store &Runner::store() { return m_session->store(); }
 
 void Runner::out(const QString &line) { m_lines << line; }
 
@@ -119,11 +122,14 @@ int Runner::run()
     m_json.insert(QStringLiteral("command"), m_args.command);
     int status = kDone;
     try {
-        status = runCommand();
+        const CommandSpec *spec = findCommand(m_args.command);
+        if (!spec || !spec->run)
+            throw Failure{kBadInput, QStringLiteral("неизвестная команда «%1»").arg(m_args.command)};
+        status = spec->run(*this);
         commit();
     } catch (const Failure &f) {
         // Whose lock it was is looked up now, while the holder is still likely to hold it.
-        const QString text = f.busy && m_store ? databaseBusyText(f.text, m_store->database(), false) : f.text;
+        const QString text = f.busy && m_session ? databaseBusyText(f.text, store().database(), false) : f.text;
         if (!f.printed)
             err(text);
         m_json.insert(QStringLiteral("error"), text);
@@ -158,17 +164,19 @@ void Runner::openDatabase(bool allTables)
     // Another program that finds the database busy can tell that a command holds it.
     if (!location.isServer())
         m_mark = std::make_unique<CommandLineMark>(location.path());
-    m_store = std::make_unique<Store>();
-    Database &db = m_store->database();
+    m_parameters = std::make_unique<MemoryParameters>();
+    m_session = std::make_unique<Session>();
+    m_session->setParametersHost(m_parameters.get());
+    Database &db = store().database();
     db.setLockWait(LockWait::Patient);
     db.setIdleCommitMs(0);
     work(false, [&] {
         if (allTables) {
-            m_store->openTables(location);
+            store().openTables(location);
         } else {
             db.setLocation(location);
             db.open();
-            m_store->scales().open();
+            store().scales().open();
         }
         // The reading is done: the database is free for the window again. Whatever begins from
         // now on is a change, which waits for the write lock.
@@ -179,32 +187,32 @@ void Runner::openDatabase(bool allTables)
 
 void Runner::commit()
 {
-    if (m_store)
-        work(false, [&] { m_store->database().commitAtEnd(); });
+    if (m_session)
+        work(false, [&] { store().database().commitAtEnd(); });
 }
 
 ScaleExchange &Runner::exchange()
 {
-    if (!m_exchange) {
-        m_parameters = std::make_unique<MemoryParameters>();
-        m_exchange = std::make_unique<ScaleExchange>(*m_store, m_parameters.get());
-        ExchangeEngine &engine = m_exchange->engine();
+    const bool made = m_session->hasExchange();
+    ScaleExchange &x = m_session->exchange();
+    if (!made) {
+        ExchangeEngine &engine = x.engine();
         engine.setStepTimeout(m_args.timeoutSeconds * 1000);
         if (!applyFastExchange(engine, m_args.fast, 0))
             throw Failure{kBadInput, QStringLiteral("--fast: быстрого обмена в этой сборке ещё нет")};
-        QObject::connect(m_exchange.get(), &ScaleExchange::errorMessage, [this](const QString &t) {
-            m_lastError = t;
-            err(t);
+        // Refusals, failures, scales that cannot take part and failed lines go to standard
+        // error; the end of an exchange is the report.
+        QObject::connect(m_session.get(), &Session::notice, [](const Notice &n) {
+            if (n.kind == Notice::Kind::Error)
+                err(n.text);
         });
-        QObject::connect(&m_exchange->channels(), &ScaleChannels::connectionFailed, [](const QString &t) { err(t); });
-        QObject::connect(&m_exchange->channels(), &ScaleChannels::channelProblem, [](const QString &t) { err(t); });
     }
-    return *m_exchange;
+    return x;
 }
 
 QVector<int> Runner::resolveScales(const QString &list, bool one) const
 {
-    Table &scales = m_store->scales();
+    Table &scales = m_session->store().scales();
     const QStringList items = one ? QStringList{list} : list.split(QLatin1Char(','));
     QVector<int> rows;
     for (const QString &raw : items) {
@@ -255,7 +263,7 @@ void Runner::selectScales()
         exchange().channels().setSelectedRows(resolveScales(m_args.value(QStringLiteral("--scales")), false));
 }
 
-int Runner::runExchange(const std::function<bool()> &start)
+int Runner::runExchange(CommandState command, const QString &range)
 {
     ScaleExchange &x = exchange();
     ExchangeEngine &engine = x.engine();
@@ -275,56 +283,27 @@ int Runner::runExchange(const std::function<bool()> &start)
         engine.stop();
     });
     Progress progress(engine, stderr, isatty(fileno(stderr)));
-    // A refusal to start (a bad range, no scale selected) has been said through errorMessage.
-    if (!start()) {
+    // A refusal to start (a bad range, no scale selected) has been said on standard error.
+    const Outcome start = m_session->startExchange(command, range);
+    if (!start.done()) {
         QObject::disconnect(endedConnection);
-        throw Failure{kBadInput, m_lastError, true};
+        throw Failure{kBadInput, start.text, true};
     }
     if (!ended)
         loop.exec();
     QObject::disconnect(endedConnection);
     progress.finish();
     m_json.insert(QStringLiteral("report"), reportJson(report));
-    // A failure has been said through errorMessage (a busy database with whose lock it was).
+    // A failure has been said on standard error (a busy database with whose lock it was).
     for (const QString &line : reportLines(report))
         out(line);
     return exitStatusOf(report);
 }
 
-int Runner::runCommand()
+void Runner::take(const Outcome &outcome, bool readsInput)
 {
-    const QString &c = m_args.command;
-    if (c == QLatin1String("scales"))
-        return scalesCommand();
-    if (c == QLatin1String("check"))
-        return checkCommand();
-    if (c == QLatin1String("write-goods") || c == QLatin1String("read-goods") || c == QLatin1String("write-messages")
-        || c == QLatin1String("read-messages"))
-        return transferCommand(c.endsWith(QLatin1String("-goods")), c.startsWith(QLatin1String("write-")));
-    if (c == QLatin1String("set-clock")) {
-        openDatabase(false);
-        selectScales();
-        return runExchange([this] { return exchange().parameters().startClockWrite(); });
-    }
-    if (c == QLatin1String("write-settings"))
-        return writeSettingsCommand();
-    if (c == QLatin1String("read-settings"))
-        return readSettingsCommand();
-    if (c == QLatin1String("write-logo"))
-        return writeLogoCommand();
-    if (c == QLatin1String("state") || c == QLatin1String("totals"))
-        return readoutCommand(c == QLatin1String("totals"));
-    if (c == QLatin1String("import"))
-        return importCommand();
-    if (c == QLatin1String("export"))
-        return exportCommand();
-    if (c == QLatin1String("rebuild"))
-        return rebuildCommand();
-    if (c == QLatin1String("data-check"))
-        return dataCheckCommand();
-    if (c == QLatin1String("load"))
-        return loadCommand();
-    throw Failure{kBadInput, QStringLiteral("неизвестная команда «%1»").arg(c)};
+    if (!outcome.done())
+        throw failureOf(outcome, readsInput);
 }
 
 // --- the tables ----------------------------------------------------------------------------
@@ -332,7 +311,7 @@ int Runner::runCommand()
 int Runner::scalesCommand()
 {
     openDatabase(false);
-    Table &s = m_store->scales();
+    Table &s = store().scales();
     QJsonArray rows;
     QVector<QStringList> cells;
     QStringList titles = {QStringLiteral("№")};
@@ -377,7 +356,7 @@ int Runner::dataCheckCommand()
 {
     openDatabase(true);
     QString text;
-    work(false, [&] { text = checkGoods(m_store->goods()); });
+    work(false, [&] { text = checkGoods(store().goods()); });
     say(text);
     const bool ok = text == kDataCheckSuccess;
     m_json.insert(QStringLiteral("faultless"), ok);
@@ -387,72 +366,40 @@ int Runner::dataCheckCommand()
 int Runner::rebuildCommand()
 {
     openDatabase(true);
-    const bool goods = m_args.positionals.first() == QLatin1String("goods");
-    OperationGuard::Scope scope(m_store->guard(), goods ? QStringLiteral("создание пустой таблицы товаров")
-                                                        : QStringLiteral("создание пустой таблицы сообщений"));
-    work(false, [&] { goods ? m_store->createEmptyGoods() : m_store->createEmptyMessages(); });
+    const Outcome outcome = rebuildTable(store(), m_args.positionals.first() == QLatin1String("goods"));
+    take(outcome, false);
     commit();
-    const QString text = goods ? QStringLiteral("Пустая таблица успешно создана!")
-                               : QStringLiteral("Пустая таблица сообщений создана: 1000 строк.");
-    say(text);
+    say(outcome.text);
     return kDone;
 }
 
 int Runner::importCommand()
 {
-    const QString what = m_args.positionals.at(0);
+    static const QHash<QString, TableFile> formats = {{QStringLiteral("txt"), TableFile::GoodsText},
+                                                      {QStringLiteral("dbf"), TableFile::GoodsDbf},
+                                                      {QStringLiteral("goods-csv"), TableFile::GoodsCsv},
+                                                      {QStringLiteral("messages-csv"), TableFile::MessagesCsv}};
     const QString file = m_args.positionals.at(1);
-    if (!QFileInfo(file).isFile())
-        throw Failure{kBadInput, QStringLiteral("Cannot open file %1").arg(file)};
+    take(fileToRead(file), true);
     openDatabase(true);
-    const bool messages = what == QLatin1String("messages-csv");
-    OperationGuard::Scope scope(m_store->guard(), messages ? QStringLiteral("импорт сообщений из файла")
-                                                           : QStringLiteral("импорт товаров из файла"));
-    QString text;
-    work(true, [&] {
-        Table &goods = m_store->goods();
-        if (what == QLatin1String("txt")) {
-            const GoodsTextLoad load = importGoodsText(goods, file);
-            text = QStringLiteral("Из %1 загружено товаров: %2.").arg(file).arg(load.numbers.size());
-        } else if (what == QLatin1String("dbf")) {
-            importGoodsDbf(goods, file);
-            text = QStringLiteral("Таблица товаров заменена товарами из %1: %2 строк.").arg(file).arg(goods.count());
-        } else if (what == QLatin1String("goods-csv")) {
-            importGoodsCsv(goods, file);
-            text = QStringLiteral("Товары из %1 загружены.").arg(file);
-        } else {
-            importMessagesCsv(m_store->messages(), file);
-            text = QStringLiteral("Сообщения из %1 загружены.").arg(file);
-        }
-    });
+    const Outcome outcome = importTableFile(store(), formats.value(m_args.positionals.at(0)), file);
+    take(outcome, true);
     commit();
-    say(text);
+    say(outcome.text);
     return kDone;
 }
 
 int Runner::exportCommand()
 {
-    const QString what = m_args.positionals.at(0);
-    const QString chosen = m_args.positionals.at(1);
+    static const QHash<QString, TableFile> formats = {{QStringLiteral("txt"), TableFile::GoodsText},
+                                                      {QStringLiteral("dbf"), TableFile::GoodsDbf},
+                                                      {QStringLiteral("xls"), TableFile::GoodsSheet}};
     openDatabase(true);
-    QString path;
-    work(false, [&] {
-        Table &goods = m_store->goods();
-        if (what == QLatin1String("txt")) {
-            path = goodsTextExportName(chosen);
-            exportGoodsText(goods, path);
-        } else if (what == QLatin1String("dbf")) {
-            path = goodsDbfExportName(chosen);
-            exportGoodsDbf(goods, path, besideProgram(QLatin1String(kDbfTemplateFileName)));
-        } else {
-            path = goodsSheetExportName(chosen);
-            exportGoodsXls(goods, path);
-        }
-    });
-    const QString text = QStringLiteral("Товары записаны в %1.").arg(path);
-    out(text);
-    m_json.insert(QStringLiteral("file"), path);
-    m_json.insert(QStringLiteral("message"), text);
+    const Outcome outcome = exportGoods(store(), formats.value(m_args.positionals.at(0)), m_args.positionals.at(1));
+    take(outcome, false);
+    out(outcome.text);
+    m_json.insert(QStringLiteral("file"), outcome.file);
+    m_json.insert(QStringLiteral("message"), outcome.text);
     return kDone;
 }
 
@@ -471,12 +418,12 @@ int Runner::checkCommand()
     work(false, [&] { x.connectionCheck().startOrThrow(); });
     if (answered < 0)
         loop.exec();
-    Table &s = m_store->scales();
+    Table &s = store().scales();
     QJsonArray scales;
     for (int r = 0; r < s.count(); ++r) {
         const QString name = s.text(r, QStringLiteral("NAME")).trimmed();
         const bool on = truthValue(s.text(r, QStringLiteral("W")));
-        out(QStringLiteral("%1: %2").arg(name.isEmpty() ? QStringLiteral("Весы %1").arg(r + 1) : name,
+        out(QStringLiteral("%1: %2").arg(scaleName(name, r + 1),
                                          on ? QStringLiteral("отвечает") : QStringLiteral("не отвечает")));
         QJsonObject o;
         o.insert(QStringLiteral("row"), r + 1);
@@ -498,19 +445,24 @@ int Runner::transferCommand(bool goods, bool write)
     QString range = m_args.value(QStringLiteral("--range"));
     if (!m_args.has(QStringLiteral("--range"))) {
         // Without a range: the whole table.
-        const int rows = (goods ? m_store->goods() : m_store->messages()).count();
+        const int rows = (goods ? store().goods() : store().messages()).count();
         if (rows == 0)
             throw Failure{kBadInput,
                           goods ? QStringLiteral("таблица товаров пуста") : QStringLiteral("таблица сообщений пуста")};
         range = QStringLiteral("1-%1").arg(rows);
     }
-    GoodsTransfer &g = exchange().goods();
-    MessagesTransfer &m = exchange().messages();
-    return runExchange([&] {
-        if (goods)
-            return write ? g.StartGoodsWrite(range) : g.startGoodsRead(range);
-        return write ? m.startMessagesWrite(range) : m.startMessagesRead(range);
-    });
+    exchange();
+    if (goods)
+        return runExchange(write ? CommandState::GoodsWrite : CommandState::GoodsRead, range);
+    return runExchange(write ? CommandState::MessagesWrite : CommandState::MessagesRead, range);
+}
+
+int Runner::clockCommand()
+{
+    openDatabase(false);
+    selectScales();
+    exchange();
+    return runExchange(CommandState::DateWrite);
 }
 
 int Runner::writeSettingsCommand()
@@ -523,14 +475,15 @@ int Runner::writeSettingsCommand()
     exchange();
     m_parameters->settingsValue = content.settings;
     m_parameters->headerValue = content.header;
-    return runExchange([this] { return exchange().parameters().startSettingsWrite(); });
+    return runExchange(CommandState::SettingsWrite);
 }
 
 int Runner::readSettingsCommand()
 {
     openDatabase(false);
     selectScales();
-    const int status = runExchange([this] { return exchange().parameters().startSettingsRead(); });
+    exchange();
+    const int status = runExchange(CommandState::SettingsRead);
     if (status != kDone)
         return status; // nothing is written of settings the scale did not give whole
     const MemoryParameters &p = *m_parameters;
@@ -582,15 +535,15 @@ int Runner::writeLogoCommand()
     selectScales();
     exchange();
     m_parameters->logoValue = logo;
-    return runExchange([this] { return exchange().parameters().startLogoWrite(); });
+    return runExchange(CommandState::LogoWrite);
 }
 
 int Runner::readoutCommand(bool totals)
 {
     openDatabase(false);
     selectScales();
-    const int status = runExchange(
-        [&] { return totals ? exchange().parameters().startTotalsRead() : exchange().parameters().startStateRead(); });
+    exchange();
+    const int status = runExchange(totals ? CommandState::TotalsRead : CommandState::StateRead);
     if (status != kDone)
         return status;
     QJsonObject values;
@@ -635,29 +588,13 @@ int Runner::readoutCommand(bool totals)
 int Runner::loadCommand()
 {
     const QString file = m_args.positionals.first();
-    QFile f(file);
-    if (!QFileInfo(file).isFile() || !f.open(QIODevice::ReadOnly))
-        throw Failure{kBadInput, QStringLiteral("Cannot open file %1").arg(file)};
-    const QByteArray bytes = f.readAll();
-    f.close();
+    take(fileToRead(file), true);
     openDatabase(true);
-    AutoLoadResult load;
-    {
-        OperationGuard::Scope scope(m_store->guard(), QStringLiteral("автоматическая загрузка товаров"));
-        work(true, [&] {
-            try {
-                load = loadGoodsFileAutomatically(*m_store, bytes, file, m_args.has(QStringLiteral("--need-clear")));
-            } catch (const InputError &e) {
-                // The whole file was checked first: nothing is stored and nothing goes to a scale.
-                throw InputError(e.text() + QLatin1Char('\n') + kAutoLoadNothingChanged);
-            }
-        });
-        // The loaded rows are stored before anything goes to the scales.
-        commit();
-    }
+    const Outcome load = loadGoodsFile(store(), file, m_args.has(QStringLiteral("--need-clear")));
+    take(load, true);
     m_json.insert(QStringLiteral("range"), load.range);
-    m_json.insert(QStringLiteral("recordCount"), load.recordCount);
-    out(QStringLiteral("Загружено в таблицу товаров; диапазон для записи: %1").arg(load.range));
+    m_json.insert(QStringLiteral("recordCount"), load.count);
+    out(load.text);
     if (exchange().engine().selectedScaleCount() == 0) {
         const QString text = QStringLiteral("Не выбраны ни одни весы! При последней проверке связи не ответили "
                                             "ни одни весы; товары загружены только в таблицу.");
@@ -665,7 +602,7 @@ int Runner::loadCommand()
         m_json.insert(QStringLiteral("message"), text);
         return kNotAll;
     }
-    return runExchange([&] { return exchange().goods().StartGoodsWrite(load.range); });
+    return runExchange(CommandState::GoodsWrite, load.range);
 }
 
 } // namespace tevo::cli

@@ -12,13 +12,17 @@
 
 #include <QJsonObject>
 #include <QStringList>
+#include <QVector>
 #include <memory>
 
 namespace tevo {
 class CommandLineMark;
 class MemoryParameters;
 class ScaleExchange;
+class Session;
 class Store;
+struct Outcome;
+enum class CommandState : int;
 } // namespace tevo
 
 namespace tevo::cli {
@@ -39,21 +43,11 @@ public:
     // Runs the command and prints its output; returns the exit status.
     int run();
 
-private:
-    int runCommand();
-    void openDatabase(bool allTables);
-    void commit();
-    ScaleExchange &exchange();
-    // Selects the scales of --scales (or --scale) for the exchange; without it the scales
-    // whose U is set take part, as in the window.
-    void selectScales();
-    QVector<int> resolveScales(const QString &list, bool one) const;
-    // Starts an exchange with `start` and runs it to its end; prints the report.
-    int runExchange(const std::function<bool()> &start);
-
+    // The commands, as each command's description (CommandSpec::run) calls them.
     int scalesCommand();
     int checkCommand();
     int transferCommand(bool goods, bool write);
+    int clockCommand();
     int readSettingsCommand();
     int writeSettingsCommand();
     int writeLogoCommand();
@@ -64,18 +58,31 @@ private:
     int dataCheckCommand();
     int loadCommand();
 
+private:
+    void openDatabase(bool allTables);
+    void commit();
+    Store &store();
+    ScaleExchange &exchange();
+    // Selects the scales of --scales (or --scale) for the exchange; without it the scales
+    // whose U is set take part, as in the window.
+    void selectScales();
+    QVector<int> resolveScales(const QString &list, bool one) const;
+    // Starts the exchange of `command` and runs it to its end; prints the report.
+    int runExchange(CommandState command, const QString &range = QString());
+    // The outcome of an operation: its text said when it was done; otherwise the failure
+    // thrown (a file that cannot be read counts as bad input when `readsInput`).
+    void take(const Outcome &outcome, bool readsInput);
+
     void out(const QString &line);
     void say(const QString &text); // a closing text: a line, and "message" in JSON
 
     const CliArguments &m_args;
     std::unique_ptr<CommandLineMark> m_mark; // held from the opening of a database file to the end
-    std::unique_ptr<Store> m_store;
     std::unique_ptr<MemoryParameters> m_parameters;
-    std::unique_ptr<ScaleExchange> m_exchange;
+    std::unique_ptr<Session> m_session;
     QStringList m_lines; // standard output, unless --json
     QJsonObject m_json;  // standard output with --json
     bool m_interrupted = false;
-    QString m_lastError; // the last error the exchange said (a refusal to start)
 };
 
 } // namespace tevo::cli

@@ -17,9 +17,25 @@ ScaleExchange::ScaleExchange(Store &store, ParametersHost *host, QObject *parent
       m_parameters(std::make_unique<ParameterCommands>(*m_engine, *m_host)),
       m_check(std::make_unique<ConnectionCheck>(*m_engine, store))
 {
-    connect(m_engine.get(), &ExchangeEngine::errorMessage, this, &ScaleExchange::errorMessage);
+    const auto tell = [this](Notice::Kind kind, Notice::About about, const QString &text, int scaleRecNo = 0) {
+        Notice n;
+        n.kind = kind;
+        n.about = about;
+        n.text = text;
+        n.command = m_engine->command();
+        n.scaleRecNo = scaleRecNo;
+        emit notice(n);
+    };
+    connect(m_engine.get(), &ExchangeEngine::errorMessage, this,
+            [tell](const QString &t) { tell(Notice::Kind::Error, Notice::About::Exchange, t); });
+    connect(m_channels.get(), &ScaleChannels::channelProblem, this,
+            [tell](const QString &t) { tell(Notice::Kind::Error, Notice::About::Exchange, t); });
+    connect(m_channels.get(), &ScaleChannels::connectionFailed, this, [tell](const QString &t, int scaleRecNo) {
+        tell(Notice::Kind::Error, Notice::About::Connection, t, scaleRecNo);
+    });
     connect(m_engine.get(), &ExchangeEngine::ended, this, &ScaleExchange::onEnded);
-    connect(m_check.get(), &ConnectionCheck::information, this, &ScaleExchange::information);
+    connect(m_check.get(), &ConnectionCheck::information, this,
+            [tell](const QString &t) { tell(Notice::Kind::Information, Notice::About::CheckEnd, t); });
 }
 
 ScaleExchange::~ScaleExchange()
@@ -37,18 +53,23 @@ void ScaleExchange::onEnded(const ExchangeReport &report)
     const bool goodsWrite = report.command == CommandState::GoodsWrite;
     if (goodsWrite)
         emit goodsWriteEnded();
-    if (report.end == ExchangeReport::End::Failed)
-        emit errorMessage(report.failureKind == ExchangeReport::Failure::DatabaseBusy
-                              ? databaseBusyText(report.failure, m_store.database(), true)
-                              : report.failure);
+    if (report.end == ExchangeReport::End::Failed) {
+        Notice failure;
+        failure.kind = Notice::Kind::Error;
+        failure.command = report.command;
+        failure.text = report.failureKind == ExchangeReport::Failure::DatabaseBusy
+                           ? databaseBusyText(report.failure, m_store.database(), true)
+                           : report.failure;
+        emit notice(failure);
+    }
     const EndText end = endText(report);
     if (!end.text.isEmpty()) {
-        if (goodsWrite && mainWindowInTray && mainWindowInTray() && showTrayBalloon)
-            showTrayBalloon(QStringLiteral("Tevo"), end.text, end.warning ? 2 : 1, 30);
-        else if (end.warning)
-            emit warning(end.text);
-        else
-            emit message(end.text);
+        Notice n;
+        n.kind = end.warning ? Notice::Kind::Warning : Notice::Kind::Plain;
+        n.about = Notice::About::ExchangeEnd;
+        n.command = report.command;
+        n.text = end.text;
+        emit notice(n);
     }
     emit ended(report);
 }

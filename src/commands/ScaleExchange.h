@@ -1,17 +1,18 @@
 #pragma once
 // Everything that exchanges with the scales, assembled once: the channels, the engine and
-// every command, with the end of each exchange turned into its text. The window, the tests,
-// the benchmarks and the fuzz targets all use it; no widget is involved.
+// every command, with the end of each exchange turned into its text. What the user is to be
+// told leaves it as notices (exchange/Notice), one signal for all of it. The session, the
+// tests, the benchmarks and the fuzz targets use it; no widget is involved.
 #include "commands/ConnectionCheck.h"
 #include "commands/ExchangeTexts.h"
 #include "commands/MessagesTransfer.h"
 #include "commands/ParameterCommands.h"
 #include "exchange/ExchangeEngine.h"
 #include "exchange/GoodsTransfer.h"
+#include "exchange/Notice.h"
 #include "exchange/ScaleChannels.h"
 
 #include <QObject>
-#include <functional>
 #include <memory>
 
 namespace tevo {
@@ -33,17 +34,11 @@ public:
     ParameterCommands &parameters() { return *m_parameters; }
     ConnectionCheck &connectionCheck() { return *m_check; }
 
-    // Where the end of a goods write is told while the main window is hidden to the tray: a
-    // balloon (information or warning icon) instead of a box.
-    std::function<bool()> mainWindowInTray;
-    std::function<void(const QString &title, const QString &text, int icon, int seconds)> showTrayBalloon;
-
 signals:
-    void message(const QString &text);      // plain box: a success text
-    void warning(const QString &text);      // warning box: refusals, scales that stopped answering
-    void information(const QString &text);  // information box: the end of the connection check
-    void errorMessage(const QString &text); // error box: a start refused, an exchange failed (a busy
-                                            // database named with what holds it)
+    // A start refused, an exchange failed (a busy database named with what holds it), scales
+    // that cannot take part, a failed line; the end texts (plain for a success, a warning for
+    // refusals and scales that stopped answering) and the end of the connection check.
+    void notice(const tevo::Notice &notice);
     // A goods write ended, however (finished, stopped, failed): sent before its end text, so
     // that automatic loading watches again whatever box shows that text.
     void goodsWriteEnded();

@@ -64,7 +64,8 @@ ScaleChannels::ScaleChannels(Table &scales, QObject *parent) : QObject(parent), 
             emit connectionFailed(QStringLiteral("%1 (%2:%3): %4")
                                       .arg(m_sockets[n]->objectName(), m_sockets[n]->peerName())
                                       .arg(m_sockets[n]->peerPort())
-                                      .arg(m_sockets[n]->errorString()));
+                                      .arg(m_sockets[n]->errorString()),
+                                  m_socketTag[n]);
         });
 
         // SC_COM0 works on the port COM1, as SC_COM1 does.

@@ -80,8 +80,9 @@ signals:
     // Every batch of bytes that arrives on any channel, with the record number (1-based
     // position in S) of the scale row bound to that channel.
     void packetReceived(const QByteArray &packet, int scaleRecNo);
-    // A TCP connection failed (once per failed connection) with the socket layer's text.
-    void connectionFailed(const QString &text);
+    // A TCP connection failed (once per failed connection) with the socket layer's text, and
+    // the record number of the scale row bound to it.
+    void connectionFailed(const QString &text, int scaleRecNo);
     // The rows an opening could not bind to any channel, one line each.
     void channelProblem(const QString &text);
     // The serial channel SC_COM0 reported a line error.

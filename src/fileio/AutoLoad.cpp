@@ -16,9 +16,6 @@ const QString kAutoLoadNothingChanged = QStringLiteral("Файл не загру
 
 namespace {
 const QString kMain = QStringLiteral("Main");
-const QString kAccessError = QStringLiteral("Ошибка при доступе к файлу автозагрузки!");
-const QString kLoading = QStringLiteral("автоматическая загрузка товаров");
-const QString kTriedWhenChanged = QStringLiteral(" Он будет загружен, когда изменится.");
 
 bool truth(const ProfileFile &ini, const QString &key) { return ini.readInteger(kMain, key, 0) != 0; }
 } // namespace
@@ -58,14 +55,7 @@ void AutoLoadSettings::writeFileTime(const QString &iniPath, const QString &file
     ini.saveAtomicallyOrThrow();
 }
 
-AutoLoader::AutoLoader(Store &store, const QString &iniPath, QObject *parent)
-    : QObject(parent), m_store(store), m_iniPath(iniPath)
-{
-    tmAutoLoad.setObjectName(QStringLiteral("tmAutoLoad"));
-    connect(&tmAutoLoad, &QTimer::timeout, this, &AutoLoader::tmAutoLoadTimer);
-}
-
-QString AutoLoader::fileTimeText(const QString &path)
+QString autoLoadFileTime(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -73,7 +63,7 @@ QString AutoLoader::fileTimeText(const QString &path)
     return info.lastModified().toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
-QString AutoLoader::rangeAfterLoad(const QString &loadedRange, int recordCount, bool needClear)
+QString rangeAfterLoad(const QString &loadedRange, int recordCount, bool needClear)
 {
     if (needClear)
         return QStringLiteral("1-%1").arg(kGoodsRowCount);
@@ -81,72 +71,6 @@ QString AutoLoader::rangeAfterLoad(const QString &loadedRange, int recordCount, 
     if (next >= 1 && next <= kGoodsRowCount)
         return loadedRange + QString::number(next);
     return loadedRange;
-}
-
-void AutoLoader::applyTimer()
-{
-    tmAutoLoad.setInterval(settings.Time * 1000);
-    if (settings.EnableAutoLoad)
-        tmAutoLoad.start();
-    else
-        tmAutoLoad.stop();
-}
-
-void AutoLoader::create()
-{
-    settings = AutoLoadSettings::read(m_iniPath);
-    LastLoadedFileTime = settings.FileAtribut;
-    applyTimer();
-}
-
-void AutoLoader::dialogClosed(const AutoLoadSettings &fromDialog)
-{
-    const QString keptTime = settings.FileAtribut;
-    settings = fromDialog;
-    m_refusedSize = -1; // a refused file is tried again
-    settings.Time = qBound(1, settings.Time, 700);
-    const QString now = fileTimeText(settings.FName);
-    settings.FileAtribut = now.isEmpty() ? keptTime : now;
-    applyTimer();
-    settings.write(m_iniPath);
-}
-
-void AutoLoader::watchAgain()
-{
-    if (settings.EnableAutoLoad)
-        tmAutoLoad.start();
-}
-
-void AutoLoader::goodsWriteEnded()
-{
-    ++m_writeEnds;
-    // A write a tick stops (to load) is followed by the tick's own decision.
-    if (!m_inTick)
-        watchAgain();
-}
-
-int AutoLoader::rowsToCheckAgainst()
-{
-    // An emptied table has every goods number; so has a table not open yet (the load itself
-    // then fails on the store and is tried again).
-    return settings.NeedClear || !m_store.tablesOpen() ? kGoodsRowCount : m_store.goods().count();
-}
-
-bool AutoLoader::refusedFileUnchanged()
-{
-    if (m_refusedSize < 0)
-        return false;
-    const QFileInfo info(settings.FName);
-    return info.exists() && info.lastModified() == m_refusedTime && info.size() == m_refusedSize
-           && rowsToCheckAgainst() == m_refusedRows;
-}
-
-void AutoLoader::refuse(const QFileInfo &file, const QString &reason)
-{
-    m_refusedTime = file.lastModified();
-    m_refusedSize = file.size();
-    m_refusedRows = rowsToCheckAgainst();
-    emit errorMessage(reason + QLatin1Char('\n') + kAutoLoadNothingChanged + kTriedWhenChanged);
 }
 
 AutoLoadResult loadGoodsFileAutomatically(Store &store, const QByteArray &bytes, const QString &fileName,
@@ -176,121 +100,10 @@ AutoLoadResult loadGoodsFileAutomatically(Store &store, const QByteArray &bytes,
             if (needClear)
                 store.createEmptyGoods();
             const GoodsTextLoad load = storeGoodsText(goods, content);
-            result.range = AutoLoader::rangeAfterLoad(load.rangeText(), result.recordCount, needClear);
+            result.range = rangeAfterLoad(load.rangeText(), result.recordCount, needClear);
         },
         [&] { goods.refresh(); });
     return result;
-}
-
-void AutoLoader::tmAutoLoadTimer()
-{
-    // A tick that arrives while one runs (in a box or a rebuild's events) waits for the next.
-    if (m_inTick)
-        return;
-    const QString path = settings.FName;
-    if (path.isEmpty() || !QFileInfo::exists(path))
-        return;
-    const QString fileTime = fileTimeText(path);
-    if (fileTime == LastLoadedFileTime || refusedFileUnchanged())
-        return;
-    emit loadStarting();
-    // Access to both files first; nothing changes when either fails.
-    QFile watched(path);
-    if (!watched.open(QIODevice::ReadOnly)) {
-        emit errorMessage(kAccessError);
-        return;
-    }
-    const QFileInfo before(path);
-    const QByteArray bytes = watched.readAll();
-    watched.close();
-    const QFileInfo iniInfo(m_iniPath);
-    const bool iniWritable = iniInfo.exists() ? iniInfo.isWritable() : QFileInfo(iniInfo.absolutePath()).isWritable();
-    if (!iniWritable) {
-        emit errorMessage(kAccessError);
-        return;
-    }
-    // A file still being written (its time or size moved while it was read) is taken at a
-    // later tick, whole.
-    const QFileInfo after(path);
-    if (!after.exists() || fileTimeText(path) != fileTime || after.size() != bytes.size()
-        || after.lastModified() != before.lastModified())
-        return;
-    // A file that cannot be loaded is refused before anything is touched (a running exchange
-    // goes on), and is not tried again until it changes.
-    try {
-        (void)readGoodsText(bytes, path, rowsToCheckAgainst());
-    } catch (const InputError &e) {
-        refuse(after, e.text());
-        return;
-    }
-
-    // While another long table operation runs nothing is touched or recorded: the next tick
-    // tries again. An exchange with the scales is stopped instead, as before every load.
-    OperationGuard &guard = m_store.guard();
-    if (guard.busy() && !guard.heldByStoppable())
-        return;
-    m_inTick = true;
-    struct TickEnd {
-        bool &inTick;
-        ~TickEnd() { inTick = false; }
-    } tickEnd{m_inTick};
-    tmAutoLoad.stop();
-    if (stopExchange)
-        stopExchange();
-    std::optional<OperationGuard::Scope> scope;
-    scope.emplace(guard, kLoading);
-    if (!*scope) {
-        tmAutoLoad.start();
-        return;
-    }
-    AutoLoadResult load;
-    try {
-        load = loadGoodsFileAutomatically(m_store, bytes, path, settings.NeedClear, [this](int selected) {
-            if (setSelectedScaleCount)
-                setSelectedScaleCount(selected);
-            if (notify)
-                notify(QStringLiteral("идет автоматическая загрузка в весы"));
-        });
-    } catch (const InputError &e) {
-        // Refused now (the table read again is shorter than the one checked against above).
-        watchAgain();
-        refuse(after, e.text());
-        return;
-    } catch (const Error &e) {
-        // The store failed: nothing of the file is stored, it does not count as loaded and is
-        // loaded again at a later tick.
-        watchAgain();
-        emit errorMessage(e.text());
-        return;
-    }
-    m_refusedSize = -1;
-    const QString &range = load.range;
-    const int recordCount = load.recordCount;
-
-    // The file counts as loaded in this run; it is recorded in the settings file only once the
-    // loaded rows are committed, so a crash before that loads it again at the next start.
-    LastLoadedFileTime = fileTime;
-    if (m_store.database().tryCommit()) {
-        settings.FileAtribut = fileTime;
-        try {
-            AutoLoadSettings::writeFileTime(m_iniPath, fileTime);
-        } catch (const Error &e) {
-            watchAgain();
-            emit errorMessage(e.text());
-            return;
-        }
-    }
-    // The write that follows holds the guard itself.
-    scope.reset();
-    if (setGoodsRange)
-        setGoodsRange(range);
-    emit loaded(recordCount);
-    // The watch runs again when the write ends; at once when there is none, or when it has
-    // ended already (refused at its start).
-    const int endsBefore = m_writeEnds;
-    const bool started = settings.LoadToScale && startGoodsWrite && startGoodsWrite(range);
-    if (!started || m_writeEnds != endsBefore)
-        watchAgain();
 }
 
 } // namespace tevo

@@ -1,13 +1,10 @@
 #pragma once
-// Automatic loading: a watched goods text file is loaded into the goods table whenever its
-// modification time differs from the time of its last load, and, when so set, the loaded
-// goods are written into the scales that answered the last connection check. The settings
-// live in "AutoLoad.ini" beside the program, section Main.
+// Automatic loading's files: the settings in "AutoLoad.ini" beside the program (section Main),
+// and the load of a watched goods text file into the goods table, all or nothing. The watch
+// that runs it (session/AutoLoader) and the command line's "load" use it.
 #include <QDateTime>
 #include <QFileInfo>
-#include <QObject>
 #include <QString>
-#include <QTimer>
 #include <functional>
 
 namespace tevo {
@@ -33,8 +30,15 @@ struct AutoLoadSettings {
 // What one automatic load did.
 struct AutoLoadResult {
     int recordCount = 0; // RecordCount of the file's Main section
-    QString range;       // the goods range to write: see AutoLoader::rangeAfterLoad
+    QString range;       // the goods range to write: see rangeAfterLoad
 };
+
+// The modification-time text of a file ("" when it does not exist); the same form at the tick
+// and at closing, one-second slots.
+QString autoLoadFileTime(const QString &path);
+// The range text after a load: "1-4000" for a clearing load, otherwise the loaded numbers
+// followed by RecordCount + 1 (dropped when beyond the goods numbers).
+QString rangeAfterLoad(const QString &loadedRange, int recordCount, bool needClear);
 
 // The text added to the refusal of a goods file by an automatic load: nothing has changed.
 extern const QString kAutoLoadNothingChanged;
@@ -51,74 +55,5 @@ extern const QString kAutoLoadNothingChanged;
 // when the store fails (the goods as they were).
 AutoLoadResult loadGoodsFileAutomatically(Store &store, const QByteArray &bytes, const QString &fileName, bool needClear,
                                           const std::function<void(int selected)> &selectionReplaced = {});
-
-class AutoLoader : public QObject {
-    Q_OBJECT
-public:
-    AutoLoader(Store &store, const QString &iniPath, QObject *parent = nullptr);
-
-    QTimer tmAutoLoad;
-    AutoLoadSettings settings;
-    QString LastLoadedFileTime;
-
-    // What a load needs of the rest of the program.
-    std::function<void()> stopExchange;                      // CloseChannels and Timer1 off
-    std::function<void(int)> setSelectedScaleCount;          // after U := W
-    std::function<void(const QString &text)> notify;         // balloon (or the status bar)
-    std::function<void(const QString &range)> setGoodsRange; // edTDiapazon
-    std::function<bool(const QString &range)> startGoodsWrite;
-
-    // The modification-time text of a file ("" when it does not exist); the same form at the
-    // tick and at closing, one-second slots.
-    static QString fileTimeText(const QString &path);
-    // The range text after a load: "1-4000" for a clearing load, otherwise the loaded numbers
-    // followed by RecordCount + 1 (dropped when beyond the goods numbers).
-    static QString rangeAfterLoad(const QString &loadedRange, int recordCount, bool needClear);
-
-    // Reads the settings file and starts the timer when enabled (program start).
-    void create();
-    // The dialog closed with these settings: stores them (and the watched file's present
-    // time) and sets the timer. Throws FileError when the file cannot be written.
-    void dialogClosed(const AutoLoadSettings &fromDialog);
-    // A goods write ended, however it ended (finished, with refusals, stopped, failed): the
-    // watch, stopped for the load whose write this was, runs again when enabled. Whatever box
-    // shows the write's end text has no say in it.
-    void goodsWriteEnded();
-    // One tick of the watch timer. While another long table operation runs, the tick does
-    // nothing and the next one tries again. The whole file is read and checked before anything
-    // changes; a refused file is told once (errorMessage) and tried again only once its time or
-    // size changes. A load stores the open grid edits first, and the watched file's time is
-    // written into the settings file only after the loaded rows are committed. The watch
-    // stops for a load and runs again when the load's goods write ends, or at once when no
-    // write follows (not set, or refused at its start) or the store failed.
-    void tmAutoLoadTimer();
-    // The watched file was refused and is not tried again until it changes (or the number of
-    // goods rows its numbers were checked against does).
-    bool refusedFileUnchanged();
-    void applyTimer();
-
-signals:
-    // A tick found the watched file changed and takes it up: what automatic loading tells from
-    // now on (a refusal, the load's write and its end) is about this file.
-    void loadStarting();
-    void errorMessage(const QString &text);
-    void loaded(int recordCount);
-
-private:
-    void watchAgain();
-    // The goods rows a file's numbers must fall in: 4000 for a clearing load.
-    int rowsToCheckAgainst();
-    // Remembers the refused file and tells why.
-    void refuse(const QFileInfo &file, const QString &reason);
-
-    Store &m_store;
-    QString m_iniPath;
-    bool m_inTick = false;
-    int m_writeEnds = 0; // goods writes ended so far
-    // The refused file: its modification time (milliseconds) and size.
-    QDateTime m_refusedTime;
-    qint64 m_refusedSize = -1;
-    int m_refusedRows = 0;
-};
 
 } // namespace tevo

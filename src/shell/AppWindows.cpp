@@ -8,21 +8,18 @@
 namespace tevo {
 
 AppWindows::AppWindows()
-    : scalesDialog(mainWindow.store(), mainWindow.appState(), &mainWindow),
-      autoLoadDialog(&mainWindow),
-      aboutDialog(mainWindow.store().database(), &mainWindow),
-      packetLogWindow(&mainWindow),
-      tray(mainWindow, scalesDialog, autoLoadDialog)
+    : mainWindow(session),
+      scalesDialog(*new ScalesDialog(mainWindow.store(), mainWindow.appState(), &mainWindow)),
+      autoLoadDialog(*new AutoLoadDialog(&mainWindow)),
+      aboutDialog(*new AboutDialog(mainWindow.store().database(), &mainWindow)),
+      packetLogWindow(*new PacketLogWindow(&mainWindow)),
+      tray(*new TrayIcon(mainWindow, scalesDialog, autoLoadDialog))
 {
     mainWindow.setWindows(&scalesDialog, &aboutDialog, &packetLogWindow);
     mainWindow.setAutoLoad(&autoLoadDialog, &tray);
-    ExchangeHub &hub = mainWindow.exchange();
-    hub.mainWindowInTray = [this] { return tray.mainWindowInTray(); };
-    hub.showTrayBalloon = [this](const QString &title, const QString &text, int icon, int seconds) {
-        tray.showTrayBalloon(title, text, icon, seconds);
-    };
+    mainWindow.exchange().setTray(&tray);
     // Giving the automatic-loading dialog its loader reads the settings and may start the timer.
-    autoLoadDialog.setLoader(&hub.autoLoader());
+    autoLoadDialog.setLoader(&session.autoLoader());
     QObject::connect(&scalesDialog, &ScalesDialog::connectionCheckRequested, &mainWindow,
                      [this] { mainWindow.exchange().connectionCheck().start(); });
     // The end of the desktop session: save first, and run the closing steps if the

@@ -2,7 +2,7 @@
 
 #include "common/Codepage.h"
 #include "common/ErrorSink.h"
-#include "fileio/AutoLoad.h"
+#include "session/AutoLoader.h"
 #include "shell/Dialogs.h"
 #include "shell/ShellStyle.h"
 

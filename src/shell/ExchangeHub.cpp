@@ -11,6 +11,7 @@
 #include "shell/ParametersTab.h"
 #include "shell/ScaleProgressPanel.h"
 #include "shell/ScalesDialog.h"
+#include "shell/TrayIcon.h"
 #include "shell/UpdateThrottle.h"
 
 #include <QStatusBar>
@@ -22,38 +23,24 @@ const QString kPickForWrite = QStringLiteral("Выберите весы для �
 const QString kPickOne = QStringLiteral("Выберите только ОДНИ весы!");
 } // namespace
 
-ExchangeHub::ExchangeHub(MainWindow &window) : QObject(&window), m_window(window)
+ExchangeHub::ExchangeHub(MainWindow &window, Session &session) : m_window(window), m_session(session)
 {
-    Store &store = window.store();
-    m_exchange = std::make_unique<ScaleExchange>(store, this);
-    m_autoLoader = std::make_unique<AutoLoader>(store, besideProgram(QLatin1String(kAutoLoadFileName)));
+    session.setParametersHost(this);
     m_panel = new ScaleProgressPanel(&window);
     window.statusBar()->addPermanentWidget(m_panel);
 
-    ScaleExchange &exchange = *m_exchange;
+    ScaleExchange &exchange = session.exchange();
     ExchangeEngine &engine = exchange.engine();
-    connect(&exchange, &ScaleExchange::message, this,
-            [this](const QString &t) { showExchangeText(int(Dialogs::Kind::Plain), t); });
-    connect(&exchange, &ScaleExchange::warning, this,
-            [this](const QString &t) { showExchangeText(int(Dialogs::Kind::Warning), t); });
-    connect(&exchange, &ScaleExchange::information, this,
-            [](const QString &t) { Dialogs::message(Dialogs::Kind::Information, t); });
-    connect(&exchange, &ScaleExchange::errorMessage, this,
-            [this](const QString &t) { showExchangeText(int(Dialogs::Kind::Error), t); });
-    connect(&exchange.channels(), &ScaleChannels::connectionFailed, this, [this](const QString &t) {
-        if (m_automaticWrite)
-            showAutomatic(int(Dialogs::Kind::Error), t);
-        else
-            reportError(t);
-    });
-    connect(&exchange.channels(), &ScaleChannels::channelProblem, this,
-            [this](const QString &t) { showExchangeText(int(Dialogs::Kind::Error), t); });
-    connect(m_autoLoader.get(), &AutoLoader::loadStarting, this, [this] {
+    connect(&session, &Session::notice, this, &ExchangeHub::show);
+    AutoLoader &loader = session.autoLoader();
+    connect(&loader, &AutoLoader::loadStarting, this, [this] {
         m_automaticTexts.clear();
         m_automaticKind = int(Dialogs::Kind::Plain);
     });
-    connect(m_autoLoader.get(), &AutoLoader::errorMessage, this,
-            [this](const QString &t) { showAutomatic(int(Dialogs::Kind::Error), t); });
+    connect(&loader, &AutoLoader::selectionReplaced, this,
+            [this](int n) { m_window.appState().setSelectedScaleCount(n); });
+    connect(&loader, &AutoLoader::rangeLoaded, this,
+            [this](const QString &range) { m_window.goodsTab().setRangeText(range); });
     connect(&engine, &ExchangeEngine::packetReceived, this, [this](const QByteArray &p) {
         if (m_window.packetLogWindow())
             m_window.packetLogWindow()->appendPacket(p);
@@ -82,8 +69,6 @@ ExchangeHub::ExchangeHub(MainWindow &window) : QObject(&window), m_window(window
         m_progressThrottle->changed();
     });
     connect(&exchange, &ScaleExchange::ended, this, [this](const ExchangeReport &r) {
-        if (r.command == CommandState::GoodsWrite)
-            m_automaticWrite = false;
         m_lines.clear(); // the report holds the last word on every scale
         showProgressNow();
         for (const ScaleStatus &s : r.scales)
@@ -112,41 +97,53 @@ ExchangeHub::ExchangeHub(MainWindow &window) : QObject(&window), m_window(window
 
     // "Изменение цены" also steers the pace after a refusal.
     connect(&parametersTab, &ParametersTab::priceChangeToggled, this,
-            [this](bool on) { m_exchange->engine().setPriceChange(on); });
+            [this](bool on) { this->engine().setPriceChange(on); });
     engine.setPriceChange(parametersTab.priceChangeTicked());
     // "Быстрый обмен": each scale is polled again as soon as it has answered.
     connect(&parametersTab, &ParametersTab::fastExchangeToggled, this,
-            [this](bool on) { m_exchange->engine().setFastExchange(on); });
+            [this](bool on) { this->engine().setFastExchange(on); });
     engine.setFastExchange(parametersTab.fastExchangeTicked());
-
-    exchange.mainWindowInTray = [this] { return mainWindowInTray && mainWindowInTray(); };
-    exchange.showTrayBalloon = [this](const QString &title, const QString &text, int icon, int seconds) {
-        if (showTrayBalloon)
-            showTrayBalloon(title, text, icon, seconds);
-    };
-    connect(&exchange, &ScaleExchange::goodsWriteEnded, m_autoLoader.get(), &AutoLoader::goodsWriteEnded);
-
-    AutoLoader &loader = *m_autoLoader;
-    loader.stopExchange = [this] { m_exchange->engine().stop(); };
-    loader.setSelectedScaleCount = [this](int n) { m_window.appState().setSelectedScaleCount(n); };
-    loader.setGoodsRange = [this](const QString &range) { m_window.goodsTab().setRangeText(range); };
-    loader.startGoodsWrite = [this](const QString &range) {
-        m_automaticWrite = true;
-        const bool started = m_exchange->goods().StartGoodsWrite(range);
-        if (!started)
-            m_automaticWrite = false;
-        return started;
-    };
-    loader.notify = [this](const QString &text) {
-        if (showTrayBalloon)
-            showTrayBalloon(QStringLiteral("Tevo"), text, 1, 30);
-    };
 }
 
-ExchangeHub::~ExchangeHub()
+ExchangeHub::~ExchangeHub() { m_session.autoLoader().tmAutoLoad.stop(); }
+
+void ExchangeHub::show(const Notice &n)
 {
-    m_autoLoader->tmAutoLoad.stop();
-    m_exchange.reset();
+    const int kind = int(n.kind); // Notice::Kind and Dialogs::Kind list the same kinds in order
+    switch (n.about) {
+    case Notice::About::Passing:
+        balloon(n.text, 1);
+        return;
+    case Notice::About::CheckEnd:
+        Dialogs::message(Dialogs::Kind(kind), n.text);
+        return;
+    case Notice::About::Connection:
+        if (n.automatic)
+            showAutomatic(kind, n.text);
+        else
+            reportError(n.text);
+        return;
+    case Notice::About::ExchangeEnd:
+        // The end of a goods write while the window is in the tray: the balloon instead of a box.
+        if (n.command == CommandState::GoodsWrite && m_tray && m_tray->mainWindowInTray()) {
+            balloon(n.text, n.kind == Notice::Kind::Warning ? 2 : 1);
+            return;
+        }
+        break;
+    case Notice::About::Exchange:
+    case Notice::About::AutomaticLoad:
+        break;
+    }
+    if (n.automatic)
+        showAutomatic(kind, n.text);
+    else
+        Dialogs::message(Dialogs::Kind(kind), n.text);
+}
+
+void ExchangeHub::balloon(const QString &text, int icon)
+{
+    if (m_tray)
+        m_tray->showTrayBalloon(QStringLiteral("Tevo"), text, icon, 30);
 }
 
 void ExchangeHub::showProgressNow()
@@ -164,7 +161,7 @@ void ExchangeHub::showProgressNow()
         (m_followed->first == ProgressBar::Goods ? s.goods() : s.messages()).moveToRecNo(m_followed->second);
         m_followed.reset();
     }
-    const CommandState command = m_exchange->engine().command();
+    const CommandState command = engine().command();
     for (const ScaleStatus &s : std::as_const(m_lines))
         m_panel->showLine(s.row, scaleLine(s, command));
     m_lines.clear();
@@ -189,14 +186,6 @@ void ExchangeHub::showAutomatic(int kind, const QString &text)
         m_automaticKind = kind;
     m_automaticTexts.append(text);
     Dialogs::notice(Dialogs::Kind(m_automaticKind), m_automaticTexts.join(QStringLiteral("\n\n")));
-}
-
-void ExchangeHub::showExchangeText(int kind, const QString &text)
-{
-    if (m_automaticWrite)
-        showAutomatic(kind, text);
-    else
-        Dialogs::message(Dialogs::Kind(kind), text);
 }
 
 void ExchangeHub::syncSelectedCount()
@@ -248,49 +237,39 @@ void ExchangeHub::showTotals(const SalesTotals &t) { m_window.parametersTab().sh
 
 // --- the tabs' buttons -------------------------------------------------------------------
 
+void ExchangeHub::pickAndStart(const QString &caption, CommandState command, const QString &range)
+{
+    if (pickScales(caption))
+        m_session.startExchange(command, range);
+}
+
 void ExchangeHub::onWriteGoodsClicked()
 {
-    if (pickScales(kPickForWrite))
-        goods().StartGoodsWrite(m_window.goodsTab().rangeText());
+    pickAndStart(kPickForWrite, CommandState::GoodsWrite, m_window.goodsTab().rangeText());
 }
 
 void ExchangeHub::onReadGoodsClicked()
 {
-    if (pickScales(kPickOne))
-        goods().startGoodsRead(m_window.goodsTab().rangeText());
+    pickAndStart(kPickOne, CommandState::GoodsRead, m_window.goodsTab().rangeText());
 }
 
 void ExchangeHub::onWriteMessagesClicked()
 {
-    if (pickScales(kPickForWrite))
-        messages().startMessagesWrite(m_window.messagesTab().rangeText());
+    pickAndStart(kPickForWrite, CommandState::MessagesWrite, m_window.messagesTab().rangeText());
 }
 
 void ExchangeHub::onReadMessagesClicked()
 {
-    if (pickScales(kPickOne))
-        messages().startMessagesRead(m_window.messagesTab().rangeText());
+    pickAndStart(kPickOne, CommandState::MessagesRead, m_window.messagesTab().rangeText());
 }
 
 void ExchangeHub::onStopClicked() { engine().stop(); }
 
-void ExchangeHub::onWriteSettingsClicked()
-{
-    if (pickScales(kPickForWrite))
-        parameters().startSettingsWrite();
-}
+void ExchangeHub::onWriteSettingsClicked() { pickAndStart(kPickForWrite, CommandState::SettingsWrite); }
 
-void ExchangeHub::onReadSettingsClicked()
-{
-    if (pickScales(kPickOne))
-        parameters().startSettingsRead();
-}
+void ExchangeHub::onReadSettingsClicked() { pickAndStart(kPickOne, CommandState::SettingsRead); }
 
-void ExchangeHub::onWriteClockClicked()
-{
-    if (pickScales(kPickForWrite))
-        parameters().startClockWrite();
-}
+void ExchangeHub::onWriteClockClicked() { pickAndStart(kPickForWrite, CommandState::DateWrite); }
 
 void ExchangeHub::onOpenLogoClicked()
 {
@@ -304,22 +283,10 @@ void ExchangeHub::onOpenLogoClicked()
     guarded([&] { setLogoFromFile(file); });
 }
 
-void ExchangeHub::onWriteLogoClicked()
-{
-    if (pickScales(kPickOne))
-        parameters().startLogoWrite();
-}
+void ExchangeHub::onWriteLogoClicked() { pickAndStart(kPickOne, CommandState::LogoWrite); }
 
-void ExchangeHub::onReadStateClicked()
-{
-    if (pickScales(kPickOne))
-        parameters().startStateRead();
-}
+void ExchangeHub::onReadStateClicked() { pickAndStart(kPickOne, CommandState::StateRead); }
 
-void ExchangeHub::onReadTotalsClicked()
-{
-    if (pickScales(kPickOne))
-        parameters().startTotalsRead();
-}
+void ExchangeHub::onReadTotalsClicked() { pickAndStart(kPickOne, CommandState::TotalsRead); }
 
 } // namespace tevo

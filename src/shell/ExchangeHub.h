@@ -6,8 +6,8 @@
 // per-scale progress panel and the packet log. The bars, the grids and the per-scale lines are
 // brought up to date at most about 30 times a second, so that a fast exchange does not wait for
 // a repaint per record; what the end of an exchange shows is shown at once.
-#include "commands/ScaleExchange.h"
-#include "fileio/AutoLoad.h"
+#include "session/AutoLoader.h"
+#include "session/Session.h"
 
 #include <QMap>
 #include <QObject>
@@ -18,30 +18,32 @@ namespace tevo {
 
 class MainWindow;
 class ScaleProgressPanel;
+class TrayIcon;
 class UpdateThrottle;
 
 class ExchangeHub : public QObject, public ParametersHost {
     Q_OBJECT
 public:
-    explicit ExchangeHub(MainWindow &window);
+    // Becomes the session's parameters host: made before the session's exchange is first used.
+    ExchangeHub(MainWindow &window, Session &session);
     ~ExchangeHub() override;
 
-    ScaleExchange &exchange() { return *m_exchange; }
-    ExchangeEngine &engine() { return m_exchange->engine(); }
-    ScaleChannels &channels() { return m_exchange->channels(); }
-    GoodsTransfer &goods() { return m_exchange->goods(); }
-    MessagesTransfer &messages() { return m_exchange->messages(); }
-    ParameterCommands &parameters() { return m_exchange->parameters(); }
-    ConnectionCheck &connectionCheck() { return m_exchange->connectionCheck(); }
-    AutoLoader &autoLoader() { return *m_autoLoader; }
+    ScaleExchange &exchange() { return m_session.exchange(); }
+    ExchangeEngine &engine() { return exchange().engine(); }
+    ScaleChannels &channels() { return exchange().channels(); }
+    GoodsTransfer &goods() { return exchange().goods(); }
+    MessagesTransfer &messages() { return exchange().messages(); }
+    ParameterCommands &parameters() { return exchange().parameters(); }
+    ConnectionCheck &connectionCheck() { return exchange().connectionCheck(); }
+    AutoLoader &autoLoader() { return m_session.autoLoader(); }
     ScaleProgressPanel &progressPanel() { return *m_panel; }
 
     // Shows the scales dialog with the caption as a picker; true when it closed with OK.
     bool pickScales(const QString &caption);
 
-    // Whether the main window is in the tray, and the balloon at the tray icon.
-    std::function<bool()> mainWindowInTray;
-    std::function<void(const QString &title, const QString &text, int icon, int seconds)> showTrayBalloon;
+    // The tray icon: the end of a goods write goes to its balloon while the main window is
+    // hidden there, and so do the words in passing of automatic loading.
+    void setTray(TrayIcon *tray) { m_tray = tray; }
 
     // ParametersHost
     ScaleSettings settings() const override;
@@ -75,18 +77,21 @@ public slots:
     void onReadTotalsClicked();
 
 private:
+    // What the session tells, shown: a box, the notice box of automatic loading, the common
+    // error box or the tray balloon.
+    void show(const Notice &notice);
+    void balloon(const QString &text, int icon);
+    // Picks the scales with `caption`, then starts the command (a refusal has been told).
+    void pickAndStart(const QString &caption, CommandState command, const QString &range = QString());
     void syncSelectedCount();
     // A text of automatic loading (a refused file, its write's errors and end): shown in the one
     // notice box, which waits for nobody, with every text of the latest load.
     void showAutomatic(int kind, const QString &text);
-    // A text of the exchange: in the notice box while the write of an automatic load runs,
-    // otherwise in a box of its own.
-    void showExchangeText(int kind, const QString &text);
     void showProgressNow(); // the bars, the grid and the per-scale lines as they stand
 
     MainWindow &m_window;
-    std::unique_ptr<ScaleExchange> m_exchange;
-    std::unique_ptr<AutoLoader> m_autoLoader;
+    Session &m_session;
+    TrayIcon *m_tray = nullptr;
     ScaleProgressPanel *m_panel = nullptr;
     LogoPixels m_logo;
     // What waits to be shown.
@@ -94,8 +99,6 @@ private:
     std::optional<int> m_barValue[2]; // goods, messages
     std::optional<std::pair<ProgressBar, int>> m_followed;
     QMap<int, ScaleStatus> m_lines; // by record number in S
-    // The goods write of an automatic load runs (from its start to its end).
-    bool m_automaticWrite = false;
     // The texts of the latest automatic load and the most serious kind among them.
     QStringList m_automaticTexts;
     int m_automaticKind = 0;

@@ -1,19 +1,12 @@
-// Handlers of the File menu: goods and messages to and from files.
+// Handlers of the File menu: goods and messages to and from files, through the session's
+// operations.
 #include "shell/Dialogs.h"
 #include "shell/GoodsTab.h"
 #include "shell/MainWindow.h"
 #include "shell/MessagesTab.h"
 #include "shell/TableGrid.h"
 
-#include "common/AppPaths.h"
-#include "common/ErrorSink.h"
-#include "fileio/CsvImport.h"
-#include "fileio/DbfExchange.h"
-#include "fileio/GoodsSheetFile.h"
-#include "fileio/GoodsTextFile.h"
-
 #include <QApplication>
-#include <QCursor>
 
 namespace tevo {
 
@@ -21,93 +14,46 @@ namespace {
 const QString kImportFilter = QStringLiteral("TextFile (*.txt);;ParadoxDataBase (*.dbf)");
 const QString kCsvFilter = QStringLiteral("CSV (*.csv);;Все файлы (*)");
 
-const QString kImportingGoods = QStringLiteral("импорт товаров из файла");
-const QString kImportingMessages = QStringLiteral("импорт сообщений из файла");
-
-// Runs a long file command under the wait cursor; failures reach the common error box.
-template <class F> void busy(F &&f)
+// Runs a long file operation under the wait cursor.
+template <class F> Outcome busy(F &&f)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    guarded(std::forward<F>(f));
+    const Outcome outcome = f();
     QApplication::restoreOverrideCursor();
+    return outcome;
 }
 } // namespace
 
-// An import holds the guard of long table operations from the file dialog to its end; while
-// another one runs it is refused.
-bool MainWindow::importFile(const QString &what, const QString &filter, const std::function<void(const QString &)> &load)
+// An import is refused before the file dialog while another long table operation runs; its
+// failure reaches the common error box. The grid shows the table as it now is.
+void MainWindow::importFile(TableFile format, const QString &filter)
 {
-    OperationGuard::Scope scope(m_store.guard(), what);
-    if (!scope) {
-        Dialogs::message(Dialogs::Kind::Error, scope.refusal());
-        return false;
-    }
+    if (refusedWhileBusy())
+        return;
     const QString file = Dialogs::openFileName(this, QString(), filter);
     if (file.isEmpty())
-        return false;
-    busy([&] { load(file); });
-    return true;
+        return;
+    shown(busy([&] { return importTableFile(store(), format, file); }));
+    TransferTab *tab = format == TableFile::MessagesCsv ? static_cast<TransferTab *>(m_messagesTab) : m_goodsTab;
+    tab->grid()->viewport()->update();
 }
 
 // An export writes what is stored, also what another program (the command line) stored since
 // the window last looked.
-void MainWindow::rereadBeforeExport()
-{
-    guarded([&] { m_store.rereadIfChangedElsewhere(); });
-}
-
-void MainWindow::onExportTextTriggered()
+void MainWindow::exportFile(TableFile format)
 {
     const QString chosen = Dialogs::saveFileName(this, QString(), QString());
     if (chosen.isEmpty())
         return;
-    rereadBeforeExport();
-    busy([&] { exportGoodsText(m_store.goods(), goodsTextExportName(chosen)); });
+    shown(busy([&] { return exportGoods(store(), format, chosen); }));
 }
 
-void MainWindow::onExportDbfTriggered()
-{
-    const QString chosen = Dialogs::saveFileName(this, QString(), QString());
-    if (chosen.isEmpty())
-        return;
-    rereadBeforeExport();
-    busy([&] {
-        exportGoodsDbf(m_store.goods(), goodsDbfExportName(chosen), besideProgram(QLatin1String(kDbfTemplateFileName)));
-    });
-}
-
-void MainWindow::onExportXlsTriggered()
-{
-    const QString chosen = Dialogs::saveFileName(this, QString(), QString());
-    if (chosen.isEmpty())
-        return;
-    rereadBeforeExport();
-    busy([&] { exportGoodsXls(m_store.goods(), goodsSheetExportName(chosen)); });
-}
-
-void MainWindow::onImportTextTriggered()
-{
-    importFile(kImportingGoods, kImportFilter, [this](const QString &file) { importGoodsText(m_store.goods(), file); });
-    m_goodsTab->grid()->viewport()->update();
-}
-
-void MainWindow::onImportDbfTriggered()
-{
-    importFile(kImportingGoods, kImportFilter, [this](const QString &file) { importGoodsDbf(m_store.goods(), file); });
-    m_goodsTab->grid()->viewport()->update();
-}
-
-void MainWindow::onImportGoodsCsvTriggered()
-{
-    importFile(kImportingGoods, kCsvFilter, [this](const QString &file) { importGoodsCsv(m_store.goods(), file); });
-    m_goodsTab->grid()->viewport()->update();
-}
-
-void MainWindow::onImportMessagesCsvTriggered()
-{
-    importFile(kImportingMessages, kCsvFilter,
-               [this](const QString &file) { importMessagesCsv(m_store.messages(), file); });
-    m_messagesTab->grid()->viewport()->update();
-}
+void MainWindow::onExportTextTriggered() { exportFile(TableFile::GoodsText); }
+void MainWindow::onExportDbfTriggered() { exportFile(TableFile::GoodsDbf); }
+void MainWindow::onExportXlsTriggered() { exportFile(TableFile::GoodsSheet); }
+void MainWindow::onImportTextTriggered() { importFile(TableFile::GoodsText, kImportFilter); }
+void MainWindow::onImportDbfTriggered() { importFile(TableFile::GoodsDbf, kImportFilter); }
+void MainWindow::onImportGoodsCsvTriggered() { importFile(TableFile::GoodsCsv, kCsvFilter); }
+void MainWindow::onImportMessagesCsvTriggered() { importFile(TableFile::MessagesCsv, kCsvFilter); }
 
 } // namespace tevo

@@ -32,8 +32,6 @@ namespace tevo {
 namespace {
 
 const QString kRebuildNotice = QStringLiteral("Эта операция займет до 5 минут... Нажмите \"Ок\"");
-const QString kRebuildingGoods = QStringLiteral("создание пустой таблицы товаров");
-const QString kRebuildingMessages = QStringLiteral("создание пустой таблицы сообщений");
 
 // Restores the normal cursor when a long operation ends, however it ends.
 class WaitCursor {
@@ -60,7 +58,7 @@ QAction *namedSeparator(QMenu *menu, const char *name)
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), m_state(this)
+MainWindow::MainWindow(Session &session, QWidget *parent) : QMainWindow(parent), m_session(session), m_state(this)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Tevo Версия 1.6"));
@@ -76,8 +74,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), m_state(this)
     m_tabs->setDocumentMode(false);
     setCentralWidget(m_tabs);
 
-    m_goodsTab = new GoodsTab(m_store.goods(), m_store.guard());
-    m_messagesTab = new MessagesTab(m_store.messages(), m_store.guard());
+    Store &store = m_session.store();
+    m_goodsTab = new GoodsTab(store.goods(), store.guard());
+    m_messagesTab = new MessagesTab(store.messages(), store.guard());
     m_parametersTab = new ParametersTab;
     m_tabs->addTab(m_goodsTab, QStringLiteral("Товары"));
     m_tabs->addTab(m_messagesTab, QStringLiteral("Сообщения"));
@@ -92,16 +91,16 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), m_state(this)
     Dialogs::setMainWindow(this);
 
     // Rebuilds and other long runs keep the window alive between rows.
-    m_store.setRowHook([] { QCoreApplication::processEvents(); });
-    connect(&m_store.database(), &Database::commitFailed, this, [](const QString &text) { reportError(text); });
+    store.setRowHook([] { QCoreApplication::processEvents(); });
+    connect(&store.database(), &Database::commitFailed, this, [](const QString &text) { reportError(text); });
+    m_hub = std::make_unique<ExchangeHub>(*this, m_session);
 }
 
 MainWindow::~MainWindow()
 {
     Dialogs::setMainWindow(nullptr);
-    // The exchange works on the tables: it goes first.
-    delete m_hub;
-    m_hub = nullptr;
+    // The glue between the exchange and the tabs goes first.
+    m_hub.reset();
     // The grids go before the tables they show.
     m_goodsTab->releaseTable();
     m_messagesTab->releaseTable();
@@ -208,8 +207,8 @@ void MainWindow::runActivationSteps()
     // here as a missing file does. Each activation also shows what another program (the
     // command line) committed meanwhile.
     const bool opened = guarded([&] {
-        m_store.openTables(chosenDatabase());
-        m_store.rereadIfChangedElsewhere();
+        store().openTables(chosenDatabase());
+        store().rereadIfChangedElsewhere();
     });
     m_showingActivateError = false;
     if (!opened) {
@@ -219,7 +218,7 @@ void MainWindow::runActivationSteps()
         return;
     }
     setWindowState((windowState() & ~(Qt::WindowMinimized | Qt::WindowFullScreen)) | Qt::WindowMaximized);
-    m_state.setSelectedScaleCount(m_store.countSelectedScales());
+    m_state.setSelectedScaleCount(store().countSelectedScales());
     if (!m_widthsLoaded) {
         ColumnWidths::load(besideProgram(QLatin1String(kColumnWidthsFileName)),
                            {m_goodsTab->grid(), m_messagesTab->grid()});
@@ -234,7 +233,7 @@ void MainWindow::runActivationSteps()
 
 void MainWindow::runClosingSteps()
 {
-    m_store.storeOpenEdits();
+    store().storeOpenEdits();
     // Widths and "Быстрый обмен" are saved only once the stored widths were loaded: a run whose
     // database never opened leaves the file as it was.
     if (m_widthsLoaded)
@@ -244,7 +243,7 @@ void MainWindow::runClosingSteps()
                                    WorkProperties::writeFastExchange(file, m_parametersTab->fastExchangeTicked());
                                });
         });
-    guarded([&] { m_store.database().commitAtEnd(); });
+    guarded([&] { store().database().commitAtEnd(); });
 }
 
 void MainWindow::closeOnce()
@@ -254,7 +253,7 @@ void MainWindow::closeOnce()
     m_closed = true;
     // No long table operation starts from now on; one that runs ends by itself and its
     // changes are committed when the connection closes.
-    m_store.guard().end();
+    store().guard().end();
     runClosingSteps();
     // Whatever still runs while the program winds down shows no box that would hold it up.
     Dialogs::setEnding(true);
@@ -302,8 +301,8 @@ void MainWindow::onScalesSetupTriggered()
 void MainWindow::onCheckDataTriggered()
 {
     QString text;
-    guarded([&] { m_store.rereadIfChangedElsewhere(); });
-    if (guarded([&] { text = checkGoods(m_store.goods()); }))
+    guarded([&] { store().rereadIfChangedElsewhere(); });
+    if (guarded([&] { text = checkGoods(store().goods()); }))
         Dialogs::message(Dialogs::Kind::Plain, text);
 }
 
@@ -317,8 +316,9 @@ void MainWindow::onEmptyGoodsTriggered()
                          QMessageBox::Ok | QMessageBox::Cancel)
         != QMessageBox::Ok)
         return;
-    if (createEmptyGoods(true))
-        Dialogs::message(Dialogs::Kind::Plain, QStringLiteral("Пустая таблица успешно создана!"));
+    const Outcome outcome = rebuild(true, true);
+    if (outcome.done())
+        Dialogs::message(Dialogs::Kind::Plain, outcome.text);
 }
 
 void MainWindow::onEmptyMessagesTriggered() { createEmptyMessages(); }
@@ -352,43 +352,42 @@ void MainWindow::onHelpTriggered()
 
 // --- table rebuilds ----------------------------------------------------------------------
 
-bool MainWindow::rebuild(bool goods, bool showNotice)
+Outcome MainWindow::rebuild(bool goods, bool showNotice)
 {
-    const QString what = goods ? kRebuildingGoods : kRebuildingMessages;
     if (refusedWhileBusy()) // said before the notice that asks to wait
-        return false;
+        return Outcome::refused(QString());
     if (showNotice)
         Dialogs::message(Dialogs::Kind::Plain, kRebuildNotice);
-    // Held until the rebuild has ended, while window events are processed between its rows.
-    OperationGuard::Scope scope(m_store.guard(), what);
-    if (!scope) {
-        Dialogs::message(Dialogs::Kind::Error, scope.refusal());
-        return false;
-    }
+    // The guard is held until the rebuild has ended, while window events are processed
+    // between its rows.
     WaitCursor wait;
-    return guarded([&] { goods ? m_store.createEmptyGoods() : m_store.createEmptyMessages(); });
+    const Outcome outcome = rebuildTable(store(), goods);
+    shown(outcome);
+    return outcome;
+}
+
+bool MainWindow::shown(const Outcome &outcome)
+{
+    if (outcome.result == Outcome::Result::Refused)
+        Dialogs::message(Dialogs::Kind::Error, outcome.text);
+    else if (outcome.result == Outcome::Result::Failed)
+        reportError(outcome.text);
+    return outcome.done();
 }
 
 bool MainWindow::refusedWhileBusy()
 {
-    const QString refusal = m_store.guard().refusal();
+    const QString refusal = store().guard().refusal();
     if (refusal.isEmpty())
         return false;
     Dialogs::message(Dialogs::Kind::Error, refusal);
     return true;
 }
 
-bool MainWindow::createEmptyGoods(bool showNotice) { return rebuild(true, showNotice); }
-bool MainWindow::createEmptyMessages() { return rebuild(false, true); }
+bool MainWindow::createEmptyGoods(bool showNotice) { return rebuild(true, showNotice).done(); }
+bool MainWindow::createEmptyMessages() { return rebuild(false, true).done(); }
 
 // --- windows made after this one -----------------------------------------------------------
-
-ExchangeHub &MainWindow::exchange()
-{
-    if (!m_hub)
-        m_hub = new ExchangeHub(*this);
-    return *m_hub;
-}
 
 void MainWindow::setAutoLoad(AutoLoadDialog *autoLoad, TrayIcon *tray)
 {

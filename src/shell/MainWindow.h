@@ -2,11 +2,13 @@
 // The main window: the goods, messages and parameters tabs, the menu, the activation and closing
 // steps. The tabs are widgets of their own; the exchange glue (ExchangeHub) talks to them. Every
 // control and action keeps its designed name as its object name ("N7", "gdT", "CheckBox1" …).
+#include "session/Session.h"
 #include "shell/AppState.h"
-#include "store/Store.h"
 
+#include "session/Operations.h"
 #include <QMainWindow>
-#include <functional>
+
+#include <memory>
 
 class QAction;
 class QMenu;
@@ -27,10 +29,11 @@ class ExchangeHub;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    explicit MainWindow(Session &session, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    Store &store() { return m_store; }
+    Session &session() { return m_session; }
+    Store &store() { return m_session.store(); }
     AppState &appState() { return m_state; }
 
     // The windows created after this one at start-up.
@@ -42,8 +45,8 @@ public:
     void setAutoLoad(AutoLoadDialog *autoLoad, TrayIcon *tray);
     AutoLoadDialog *autoLoadDialog() const { return m_autoLoadDialog; }
     TrayIcon *trayIcon() const { return m_tray; }
-    // The exchange glue with its commands (made on first use), owned by the window.
-    ExchangeHub &exchange();
+    // The exchange glue with its commands, owned by the window.
+    ExchangeHub &exchange() { return *m_hub; }
 
     GoodsTab &goodsTab() const { return *m_goodsTab; }
     MessagesTab &messagesTab() const { return *m_messagesTab; }
@@ -104,16 +107,21 @@ private:
     void buildMenu();
     void connectMenu();
 
-    bool rebuild(bool goods, bool showNotice);
+    // A rebuild with its refusal or failure shown.
+    Outcome rebuild(bool goods, bool showNotice);
     // True, with the refusal shown, when a long table operation cannot start now.
     bool refusedWhileBusy();
-    // Asks for a file and loads it with `load`, as the long table operation `what`.
-    bool importFile(const QString &what, const QString &filter, const std::function<void(const QString &)> &load);
-    void rereadBeforeExport();
+    // Shows how an operation ended: a refusal in the error box, a failure in the common error
+    // box; true when it was done.
+    static bool shown(const Outcome &outcome);
+    // Asks for a file (`filter`) and imports it as `format`.
+    void importFile(TableFile format, const QString &filter);
+    // Asks for a file name and exports the goods into it as `format`.
+    void exportFile(TableFile format);
     // The steps of closeEvent: once per run.
     void closeOnce();
 
-    Store m_store;
+    Session &m_session;
     AppState m_state;
 
     QMenu *m_fileMenu = nullptr;
@@ -145,7 +153,7 @@ private:
     PacketLogWindow *m_packetLogWindow = nullptr;
     AutoLoadDialog *m_autoLoadDialog = nullptr;
     TrayIcon *m_tray = nullptr;
-    ExchangeHub *m_hub = nullptr;
+    std::unique_ptr<ExchangeHub> m_hub;
     bool m_widthsLoaded = false;
     bool m_activating = false;
     bool m_closed = false;

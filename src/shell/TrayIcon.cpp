@@ -140,6 +140,7 @@ void TrayIcon::onExitTriggered() { m_main.close(); }
 
 void TrayIcon::showTrayBalloon(const QString &title, const QString &text, int icon, int seconds)
 {
+    emit balloonShown(text, icon);
     if (!m_available) {
         m_main.statusBar()->showMessage(text, seconds * 1000);
         return;

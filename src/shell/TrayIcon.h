@@ -52,6 +52,10 @@ public slots:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
+signals:
+    // A balloon was shown (or, without a tray, its text put into the status bar).
+    void balloonShown(const QString &text, int icon);
+
 private:
     MainWindow &m_main;
     ScalesDialog &m_scales;

@@ -3,7 +3,7 @@
 
 #include "common/AppPaths.h"
 #include "common/ProfileFile.h"
-#include "fileio/AutoLoad.h"
+#include "session/AutoLoader.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -19,14 +19,12 @@ protected:
     void SetUp() override
     {
         EngineTest::SetUp();
-        loader = std::make_unique<AutoLoader>(*store, besideProgram(QLatin1String(kAutoLoadFileName)));
-        loader->stopExchange = [this] { engine->stop(); };
-        loader->setSelectedScaleCount = [](int) {};
-        loader->notify = [this](const QString &t) { notices << t; };
-        loader->setGoodsRange = [this](const QString &r) { range = r; };
-        loader->startGoodsWrite = [this](const QString &r) { return goods->StartGoodsWrite(r); };
-        QObject::connect(loader.get(), &AutoLoader::errorMessage, [this](const QString &t) { errorsShown << t; });
-        QObject::connect(exchange.get(), &ScaleExchange::goodsWriteEnded, [this] { loader->goodsWriteEnded(); });
+        loader = std::make_unique<AutoLoader>(*store, *exchange, besideProgram(QLatin1String(kAutoLoadFileName)));
+        QObject::connect(loader.get(), &AutoLoader::notice, [this](const Notice &n) {
+            ASSERT_TRUE(n.automatic);
+            (n.about == Notice::About::Passing ? notices : errorsShown) << n.text;
+        });
+        QObject::connect(loader.get(), &AutoLoader::rangeLoaded, [this](const QString &r) { range = r; });
         watched = dir->file(QStringLiteral("goods.txt"));
     }
     void TearDown() override
@@ -247,7 +245,7 @@ TEST_F(AutoLoadTest, ClosingTheDialogStoresThePresentFileTimeSoARestartDoesNotLo
     EXPECT_EQ(loader->tmAutoLoad.interval(), 5000);
     EXPECT_TRUE(loader->LastLoadedFileTime.isEmpty()) << "this run still loads the file";
 
-    AutoLoader restarted(*store, besideProgram(QLatin1String(kAutoLoadFileName)));
+    AutoLoader restarted(*store, *exchange, besideProgram(QLatin1String(kAutoLoadFileName)));
     restarted.create();
     EXPECT_EQ(restarted.settings.FName, watched);
     EXPECT_EQ(restarted.settings.Time, 5);
@@ -259,7 +257,7 @@ TEST_F(AutoLoadTest, ClosingTheDialogStoresThePresentFileTimeSoARestartDoesNotLo
 TEST_F(AutoLoadTest, DamagedSettingsFileGivesDefaults)
 {
     dir->writeFile(QLatin1String(kAutoLoadFileName), QByteArray("\x00\xFF[Main\r\nTime=abc\r\n=\r\n[[\r\n", 24));
-    AutoLoader l(*store, besideProgram(QLatin1String(kAutoLoadFileName)));
+    AutoLoader l(*store, *exchange, besideProgram(QLatin1String(kAutoLoadFileName)));
     l.create();
     EXPECT_EQ(l.settings.Time, 60);
     EXPECT_FALSE(l.settings.EnableAutoLoad);

@@ -113,17 +113,27 @@ void EngineTest::SetUp()
     check = &exchange->connectionCheck();
     engine->setPollInterval(20);
     ScaleExchange *x = exchange.get();
-    QObject::connect(x, &ScaleExchange::message, [this](const QString &t) { messagesShown << t; });
-    QObject::connect(x, &ScaleExchange::warning, [this](const QString &t) { warningsShown << t; });
-    QObject::connect(x, &ScaleExchange::information, [this](const QString &t) { informationShown << t; });
-    QObject::connect(x, &ScaleExchange::errorMessage, [this](const QString &t) { errorsShown << t; });
+    QObject::connect(x, &ScaleExchange::notice, [this](const Notice &n) {
+        switch (n.kind) {
+        case Notice::Kind::Plain:
+            messagesShown << n.text;
+            break;
+        case Notice::Kind::Warning:
+            warningsShown << n.text;
+            break;
+        case Notice::Kind::Information:
+            informationShown << n.text;
+            break;
+        case Notice::Kind::Error:
+            errorsShown << n.text;
+            break;
+        }
+    });
     QObject::connect(engine, &ExchangeEngine::packetReceived, [this](const QByteArray &p) { packetsLogged << p; });
     QObject::connect(x, &ScaleExchange::ended, [this](const ExchangeReport &r) {
         lastReport = r;
         ++ended;
     });
-    QObject::connect(channels, &ScaleChannels::connectionFailed, [this](const QString &t) { errorsShown << t; });
-    QObject::connect(channels, &ScaleChannels::channelProblem, [this](const QString &t) { errorsShown << t; });
 }
 
 void EngineTest::TearDown()

@@ -145,8 +145,10 @@ TEST_F(EngineTest, ScaleThatAcknowledgesTwiceDoesNotHurryTheOtherScale)
     SimScale &normal = addTcpScale({QStringLiteral("--ack-delay"), QStringLiteral("15")});
     nameGoods(store->goods(), 1, 10);
     QStringList heldAtSuccess;
-    QObject::connect(exchange.get(), &ScaleExchange::message,
-                     [&](const QString &) { heldAtSuccess = normal.storedGoodsNumbers(); });
+    QObject::connect(exchange.get(), &ScaleExchange::notice, [&](const Notice &n) {
+        if (n.kind == Notice::Kind::Plain)
+            heldAtSuccess = normal.storedGoodsNumbers();
+    });
     ASSERT_TRUE(goods->StartGoodsWrite(QStringLiteral("1-10")));
     ASSERT_TRUE(waitEnded(15000));
     EXPECT_EQ(messagesShown, QStringList{kWriteDone.arg(10)});

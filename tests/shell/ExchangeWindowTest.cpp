@@ -10,6 +10,7 @@
 #include "shell/MainWindow.h"
 #include "shell/PacketLogWindow.h"
 #include "shell/ScaleProgressPanel.h"
+#include "shell/TrayIcon.h"
 
 #include <QCheckBox>
 #include <QDateTime>
@@ -86,11 +87,12 @@ TEST_F(ExchangeWindowTest, AWriteEndingWithARefusalWarnsInTheBalloonAndAutomatic
     ExchangeHub &h = hub();
     QStringList balloons;
     QList<int> icons;
-    h.mainWindowInTray = [] { return true; };
-    h.showTrayBalloon = [&](const QString &, const QString &text, int icon, int) {
+    QObject::connect(&windows->tray, &TrayIcon::balloonShown, [&](const QString &text, int icon) {
         balloons << text;
         icons << icon;
-    };
+    });
+    windows->tray.onIconClicked(); // into the tray
+    ASSERT_TRUE(windows->tray.mainWindowInTray());
     h.autoLoader().settings.EnableAutoLoad = true;
     ASSERT_TRUE(h.goods().StartGoodsWrite(QStringLiteral("1-2")));
     answer(h, char(0xAA));
@@ -101,7 +103,8 @@ TEST_F(ExchangeWindowTest, AWriteEndingWithARefusalWarnsInTheBalloonAndAutomatic
     EXPECT_TRUE(h.autoLoader().tmAutoLoad.isActive());
 
     // The last record is taken by no scale: the write ends like any other.
-    h.mainWindowInTray = [] { return false; };
+    windows->tray.onIconClicked(); // out of the tray
+    ASSERT_FALSE(windows->tray.mainWindowInTray());
     h.autoLoader().tmAutoLoad.stop();
     Table &goods = windows->mainWindow.store().goods();
     goods.setValue(0, QStringLiteral("SG"), QStringLiteral("meat"));

@@ -101,7 +101,7 @@ TEST_F(TrayTest, GoodsWriteEndGoesToTheBalloonWhileHiddenAndToABoxWhileShown)
     AppWindows &w = shown();
     ExchangeHub &hub = w.mainWindow.exchange();
     QStringList balloons;
-    hub.showTrayBalloon = [&](const QString &, const QString &text, int, int) { balloons << text; };
+    QObject::connect(&w.tray, &TrayIcon::balloonShown, [&](const QString &text, int) { balloons << text; });
     minimize(w);
     ASSERT_TRUE(w.tray.mainWindowInTray());
     Dialogs::reset();

@@ -1,0 +1,150 @@
+#include "session/Operations.h"
+
+#include "common/AppPaths.h"
+#include "fileio/AutoLoad.h"
+#include "fileio/CsvImport.h"
+#include "fileio/DbfExchange.h"
+#include "fileio/GoodsSheetFile.h"
+#include "fileio/GoodsTextFile.h"
+#include "store/Store.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace tevo {
+
+const QString kImportingGoods = QStringLiteral("импорт товаров из файла");
+const QString kImportingMessages = QStringLiteral("импорт сообщений из файла");
+const QString kRebuildingGoods = QStringLiteral("создание пустой таблицы товаров");
+const QString kRebuildingMessages = QStringLiteral("создание пустой таблицы сообщений");
+const QString kAutoLoading = QStringLiteral("автоматическая загрузка товаров");
+
+namespace {
+
+// Runs f under the guard named `what`; a refusal or an error becomes the outcome.
+template <class F> Outcome guardedBy(Store &store, const QString &what, F &&f)
+{
+    OperationGuard::Scope scope(store.guard(), what);
+    if (!scope)
+        return Outcome::refused(scope.refusal());
+    try {
+        return f();
+    } catch (const Error &e) {
+        return Outcome::failed(e);
+    }
+}
+
+} // namespace
+
+Outcome fileToRead(const QString &file)
+{
+    QFile f(file);
+    if (QFileInfo(file).isFile() && f.open(QIODevice::ReadOnly))
+        return Outcome::success(QString());
+    return Outcome::failed(Outcome::Cause::Input, QStringLiteral("Cannot open file %1").arg(file));
+}
+
+Outcome importTableFile(Store &store, TableFile format, const QString &file)
+{
+    if (Outcome readable = fileToRead(file); !readable.done())
+        return readable;
+    const bool messages = format == TableFile::MessagesCsv;
+    return guardedBy(store, messages ? kImportingMessages : kImportingGoods, [&] {
+        Table &goods = store.goods();
+        switch (format) {
+        case TableFile::GoodsText: {
+            const GoodsTextLoad load = importGoodsText(goods, file);
+            Outcome o =
+                Outcome::success(QStringLiteral("Из %1 загружено товаров: %2.").arg(file).arg(load.numbers.size()));
+            o.count = int(load.numbers.size());
+            return o;
+        }
+        case TableFile::GoodsDbf: {
+            importGoodsDbf(goods, file);
+            Outcome o = Outcome::success(
+                QStringLiteral("Таблица товаров заменена товарами из %1: %2 строк.").arg(file).arg(goods.count()));
+            o.count = goods.count();
+            return o;
+        }
+        case TableFile::GoodsCsv:
+            importGoodsCsv(goods, file);
+            return Outcome::success(QStringLiteral("Товары из %1 загружены.").arg(file));
+        case TableFile::MessagesCsv:
+            importMessagesCsv(store.messages(), file);
+            return Outcome::success(QStringLiteral("Сообщения из %1 загружены.").arg(file));
+        case TableFile::GoodsSheet:
+            break;
+        }
+        throw InputError(QStringLiteral("Этот формат не читается: %1").arg(file));
+    });
+}
+
+Outcome exportGoods(Store &store, TableFile format, const QString &chosen)
+{
+    try {
+        store.rereadIfChangedElsewhere();
+        Table &goods = store.goods();
+        QString path;
+        switch (format) {
+        case TableFile::GoodsText:
+            path = goodsTextExportName(chosen);
+            exportGoodsText(goods, path);
+            break;
+        case TableFile::GoodsDbf:
+            path = goodsDbfExportName(chosen);
+            exportGoodsDbf(goods, path, besideProgram(QLatin1String(kDbfTemplateFileName)));
+            break;
+        case TableFile::GoodsSheet:
+            path = goodsSheetExportName(chosen);
+            exportGoodsXls(goods, path);
+            break;
+        case TableFile::GoodsCsv:
+        case TableFile::MessagesCsv:
+            throw InputError(QStringLiteral("Товары в этот формат не записываются: %1").arg(chosen));
+        }
+        Outcome o = Outcome::success(QStringLiteral("Товары записаны в %1.").arg(path));
+        o.file = path;
+        return o;
+    } catch (const Error &e) {
+        return Outcome::failed(e);
+    }
+}
+
+Outcome rebuildTable(Store &store, bool goods)
+{
+    return guardedBy(store, goods ? kRebuildingGoods : kRebuildingMessages, [&] {
+        if (goods) {
+            store.createEmptyGoods();
+            return Outcome::success(QStringLiteral("Пустая таблица успешно создана!"));
+        }
+        store.createEmptyMessages();
+        return Outcome::success(QStringLiteral("Пустая таблица сообщений создана: 1000 строк."));
+    });
+}
+
+Outcome loadGoodsFile(Store &store, const QString &file, bool needClear)
+{
+    QFile f(file);
+    if (!QFileInfo(file).isFile() || !f.open(QIODevice::ReadOnly))
+        return fileToRead(file);
+    const QByteArray bytes = f.readAll();
+    f.close();
+    return guardedBy(store, kAutoLoading, [&] {
+        AutoLoadResult load;
+        try {
+            load = loadGoodsFileAutomatically(store, bytes, file, needClear);
+        } catch (const InputError &e) {
+            // The whole file was checked first: nothing is stored and nothing goes to a scale.
+            throw InputError(e.text() + QLatin1Char('\n') + kAutoLoadNothingChanged);
+        }
+        // The loaded rows are stored before anything goes to the scales.
+        store.database().commitAtEnd();
+        Outcome o =
+            Outcome::success(QStringLiteral("Загружено в таблицу товаров; диапазон для записи: %1").arg(load.range));
+        o.range = load.range;
+        o.count = load.recordCount;
+        return o;
+    });
+}
+
+} // namespace tevo
