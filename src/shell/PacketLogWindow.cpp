@@ -22,8 +22,8 @@ PacketLogWindow::PacketLogWindow(QWidget *parent) : QWidget(parent, Qt::Tool | Q
     m_view = new QPlainTextEdit(this);
     m_view->setObjectName(QStringLiteral("mView"));
     m_view->setReadOnly(true);
-    m_view->setUndoRedoEnabled(false);       // nothing to undo; keeps a long log small
-    m_view->setMaximumBlockCount(kMaxLines); // the oldest lines go
+    m_view->setUndoRedoEnabled(false); // nothing to undo; keeps a long log small
+    m_view->setMaximumBlockCount(0);   // appendWaiting keeps the number of lines within bounds
     m_view->setLineWrapMode(QPlainTextEdit::NoWrap);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -43,9 +43,19 @@ void PacketLogWindow::appendWaiting()
 {
     if (m_waiting.isEmpty())
         return;
-    // One paragraph per line: the lines joined by line breaks are appended as they would be one
-    // by one (a line break inside a block still starts a new visual line).
-    m_view->appendPlainText(m_waiting.join(QLatin1Char('\n')));
+    for (const QString &line : std::as_const(m_waiting))
+        m_kept.push_back(line);
+    while (m_kept.size() > size_t(kMaxLines))
+        m_kept.pop_front();
+    if (m_view->document()->blockCount() + m_waiting.size() > 2 * kMaxLines) {
+        // Afresh with the latest lines, at the end as an append leaves it.
+        m_view->setPlainText(QStringList(m_kept.cbegin(), m_kept.cend()).join(QLatin1Char('\n')));
+        m_view->moveCursor(QTextCursor::End);
+    } else {
+        // One paragraph per line: the lines joined by line breaks are appended as they would be
+        // one by one (a line break inside a block still starts a new visual line).
+        m_view->appendPlainText(m_waiting.join(QLatin1Char('\n')));
+    }
     m_waiting.clear();
 }
 

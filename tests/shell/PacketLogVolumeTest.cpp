@@ -49,8 +49,10 @@ TEST(PaketViewFormVolume, ManyLinesAppendAndTheViewStillAnswers)
     form.flushLog();
     const qint64 appendMs = clock.elapsed();
     QCoreApplication::processEvents();
-    const int kept = qMin(lines, PacketLogWindow::kMaxLines);
-    EXPECT_EQ(form.view()->document()->blockCount(), kept); // the oldest lines gone
+    // The latest lines, at least kMaxLines of them and at most twice as many; the oldest gone.
+    const int kept = form.view()->document()->blockCount();
+    EXPECT_GE(kept, qMin(lines, PacketLogWindow::kMaxLines));
+    EXPECT_LE(kept, qMin(lines, 2 * PacketLogWindow::kMaxLines));
     // The first line kept is line lines - kept (0-based): a ready answer when that is even.
     EXPECT_EQ(form.view()->document()->firstBlock().text(),
               QStringLiteral("Get[1]: ") + QChar((lines - kept) % 2 ? 0x0404 : 0x0402));
@@ -66,7 +68,7 @@ TEST(PaketViewFormVolume, ManyLinesAppendAndTheViewStillAnswers)
     QCoreApplication::processEvents();
     const qint64 answerMs = answer.elapsed();
     EXPECT_LT(answerMs, 2000);
-    EXPECT_EQ(form.view()->document()->blockCount(), qMin(lines + 1, PacketLogWindow::kMaxLines));
+    EXPECT_LE(form.view()->document()->blockCount(), qMin(lines + 1, 2 * PacketLogWindow::kMaxLines));
     EXPECT_EQ(form.view()->document()->lastBlock().text(), QStringLiteral("Get[1]: ") + QChar(0x0402));
     std::printf("packet log: %d lines in %lld ms; scroll to the end and one more line in %lld ms; VmRSS %s\n", lines,
                 static_cast<long long>(appendMs), static_cast<long long>(answerMs), residentMemory().constData());
