@@ -182,10 +182,11 @@ bool ScalesDialog::editFilter(int row, const QString &column, QVariant &value)
 void ScalesDialog::done(int result)
 {
     m_grid->commitEdit();
+    m_grid->cancelEdit(); // drops a new row nothing was typed into
     Table &table = m_store.scales();
     if (table.isOpen()) {
         guarded([&] {
-            table.first(); // leaves a new row nothing was typed into
+            table.first();
             m_state.setSelectedScaleCount(m_store.countSelectedScales());
         });
     } else {
