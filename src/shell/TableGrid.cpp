@@ -121,9 +121,10 @@ bool TableGrid::appendRow()
         commitEdit();
         m_model->appendPendingRow();
     }
-    // The new row is the grid's alone: the table's current row stays where it is.
+    // The new row is the grid's alone: the table stands on its last row meanwhile.
     const int column = currentIndex().isValid() ? currentIndex().column() : m_lastColumn;
     m_syncing = true;
+    m_table->last();
     setCurrentIndex(m_model->index(m_model->pendingRow(), qBound(0, column, m_model->columnCount() - 1)));
     m_syncing = false;
     return true;
@@ -313,9 +314,13 @@ void TableGrid::followTable(int row)
 {
     if (m_syncing || !model())
         return;
-    // The table's current row moved elsewhere: the new row is left, and dropped.
-    if (m_model->hasPendingRow() && row != m_model->pendingRow())
+    // While the new row is open the table stands on its last row; moved elsewhere, the new
+    // row is left, and dropped.
+    if (m_model->hasPendingRow()) {
+        if (row == m_table->count() - 1)
+            return;
         m_model->cancelPendingRow();
+    }
     m_syncing = true;
     if (row < 0 || row >= model()->rowCount()) {
         if (currentIndex().isValid())

@@ -55,12 +55,15 @@ void TableModel::appendPendingRow()
 
 void TableModel::cancelPendingRow()
 {
-    if (!m_pending)
+    // The views, told of the removal, move their current cell and may ask for it again.
+    if (!m_pending || m_dropping)
         return;
+    m_dropping = true;
     const int pos = m_table.count();
     beginRemoveRows({}, pos, pos);
     m_pending = false;
     endRemoveRows();
+    m_dropping = false;
 }
 
 void TableModel::dropRowWithoutNumber()

@@ -54,6 +54,7 @@ private:
     QVector<bool> m_checkBox;
     bool m_pending = false;
     bool m_storingPending = false; // the new row's insert is the row already shown
+    bool m_dropping = false;       // the new row is being removed
     EditFilter m_editFilter;
 };
 
