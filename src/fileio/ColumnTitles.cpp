@@ -40,12 +40,9 @@ const QVector<ColumnTitle> &messagesColumnTitles()
 const QVector<ColumnTitle> &scalesColumnTitles()
 {
     static const QVector<ColumnTitle> titles = {
-        {"U", QStringLiteral("Исп."), 43, false, true},
-        {"W", QStringLiteral("Вкл."), 43, false, true},
-        {"NAME", QStringLiteral("Название весов"), 151},
-        {"IP", QStringLiteral("IP/COM"), 108},
-        {"PORT", QStringLiteral("Port/Speed"), 115},
-        {"SG", QStringLiteral("Входит в группы"), 214},
+        {"U", QStringLiteral("Исп."), 43, false, true},  {"W", QStringLiteral("Вкл."), 43, false, true},
+        {"NAME", QStringLiteral("Название весов"), 151}, {"IP", QStringLiteral("IP/COM"), 108},
+        {"PORT", QStringLiteral("Port/Speed"), 115},     {"SG", QStringLiteral("Входит в группы"), 214},
     };
     return titles;
 }

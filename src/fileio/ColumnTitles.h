@@ -9,8 +9,8 @@
 namespace tevo {
 
 struct ColumnTitle {
-    QString name;  // the column, as store/Schema names it
-    QString title; // its title
+    QString name;   // the column, as store/Schema names it
+    QString title;  // its title
     int width = 64; // designed width in the grid, in pixels
     bool bold = false;
     bool checkBox = false; // a "T"/"F" truth value shown as a check box

@@ -97,13 +97,12 @@ void ScalesDialog::buildNavigator()
         connect(button, &QToolButton::clicked, this, [action] { guarded(action); });
     };
     add(m_firstButton, "nbFirst", QStringLiteral("|◄"), QStringLiteral("Первая запись"), [&table] { table.first(); });
-    add(m_priorButton, "nbPrior", QStringLiteral("◄"), QStringLiteral("Предыдущая запись"),
-        [this, &table] {
-            if (m_grid->tableModel()->hasPendingRow())
-                m_grid->cancelEdit(); // from the new row to the last row
-            else
-                table.setCurrentRow(qMax(0, table.currentRow() - 1));
-        });
+    add(m_priorButton, "nbPrior", QStringLiteral("◄"), QStringLiteral("Предыдущая запись"), [this, &table] {
+        if (m_grid->tableModel()->hasPendingRow())
+            m_grid->cancelEdit(); // from the new row to the last row
+        else
+            table.setCurrentRow(qMax(0, table.currentRow() - 1));
+    });
     add(m_nextButton, "nbNext", QStringLiteral("►"), QStringLiteral("Следующая запись"),
         [&table] { table.setCurrentRow(table.currentRow() + 1); });
     add(m_lastButton, "nbLast", QStringLiteral("►|"), QStringLiteral("Последняя запись"), [&table] { table.last(); });

@@ -178,7 +178,8 @@ void TableGrid::storeOpenEdit()
     if (m_storing || !openEditor() || !m_table)
         return;
     m_storing = true;
-    const bool newRow = m_editorIndex.isValid() && m_model->hasPendingRow() && m_editorIndex.row() == m_model->pendingRow();
+    const bool newRow =
+        m_editorIndex.isValid() && m_model->hasPendingRow() && m_editorIndex.row() == m_model->pendingRow();
     if (newRow && m_table->columnIndex(QStringLiteral("NPLU")) >= 0)
         cancelEdit();
     else

@@ -17,9 +17,8 @@ TableModel::TableModel(Table &table, QObject *parent) : QAbstractTableModel(pare
     }
     connect(&table, &Table::aboutToReset, this, &TableModel::tableAboutToReset);
     connect(&table, &Table::reset, this, &TableModel::tableReset);
-    connect(&table, &Table::valuesChanged, this, [this](int first, int last) {
-        emit dataChanged(index(first, 0), index(last, columnCount() - 1));
-    });
+    connect(&table, &Table::valuesChanged, this,
+            [this](int first, int last) { emit dataChanged(index(first, 0), index(last, columnCount() - 1)); });
     connect(&table, &Table::rowsAboutToBeInserted, this, [this](int first, int last) {
         if (!m_storingPending)
             beginInsertRows({}, first, last);
@@ -88,7 +87,10 @@ void TableModel::dropRowWithoutNumber()
     }
 }
 
-bool TableModel::isReadOnly(int column) const { return column < 0 || column >= m_readOnly.size() || m_readOnly[column]; }
+bool TableModel::isReadOnly(int column) const
+{
+    return column < 0 || column >= m_readOnly.size() || m_readOnly[column];
+}
 
 int TableModel::rowCount(const QModelIndex &parent) const
 {
@@ -107,9 +109,8 @@ QVariant TableModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
         return {};
     // The new row shows empty cells: it holds nothing until it is stored.
-    const QVariant v = index.row() < m_table.count()
-                           ? m_table.value(index.row(), m_table.columns()[index.column()].name)
-                           : QVariant();
+    const QVariant v =
+        index.row() < m_table.count() ? m_table.value(index.row(), m_table.columns()[index.column()].name) : QVariant();
     if (m_checkBox[index.column()]) {
         if (role == Qt::CheckStateRole)
             return truthValue(v.toString()) ? Qt::Checked : Qt::Unchecked;

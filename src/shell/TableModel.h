@@ -23,7 +23,7 @@ public:
     // --- the row the grid opens ---
     void appendPendingRow(); // an empty row below the table's rows; nothing is stored yet
     bool hasPendingRow() const { return m_pending; }
-    int pendingRow() const; // its position (the table's row count), -1 when there is none
+    int pendingRow() const;  // its position (the table's row count), -1 when there is none
     void cancelPendingRow(); // drops it (nothing was typed into it: it would be stored then)
     // Drops a row without a number, as the grids do after every key release: the new row, and
     // the table's last row when it has no number either.

@@ -5,21 +5,11 @@ namespace tevo {
 const QVector<ColumnDef> &goodsColumns()
 {
     static const QVector<ColumnDef> cols = {
-        {"NPLU", ColumnType::Integer},
-        {"TNAME1", ColumnType::Text},
-        {"TNAME2", ColumnType::Text},
-        {"PRICE", ColumnType::Integer},
-        {"UBDATE", ColumnType::Text},
-        {"TARA", ColumnType::Integer},
-        {"CODE", ColumnType::Integer},
-        {"GROUPCODE", ColumnType::Integer},
-        {"MESSAGE", ColumnType::Integer},
-        {"LOGO", ColumnType::Text},
-        {"LASTERASE", ColumnType::Text},
-        {"OSUM", ColumnType::Integer},
-        {"OVES", ColumnType::Integer},
-        {"OCOUNTPROD", ColumnType::Integer},
-        {"SG", ColumnType::Text},
+        {"NPLU", ColumnType::Integer},  {"TNAME1", ColumnType::Text},        {"TNAME2", ColumnType::Text},
+        {"PRICE", ColumnType::Integer}, {"UBDATE", ColumnType::Text},        {"TARA", ColumnType::Integer},
+        {"CODE", ColumnType::Integer},  {"GROUPCODE", ColumnType::Integer},  {"MESSAGE", ColumnType::Integer},
+        {"LOGO", ColumnType::Text},     {"LASTERASE", ColumnType::Text},     {"OSUM", ColumnType::Integer},
+        {"OVES", ColumnType::Integer},  {"OCOUNTPROD", ColumnType::Integer}, {"SG", ColumnType::Text},
     };
     return cols;
 }
@@ -38,12 +28,8 @@ const QVector<ColumnDef> &messagesColumns()
 const QVector<ColumnDef> &scalesColumns()
 {
     static const QVector<ColumnDef> cols = {
-        {"U", ColumnType::Text},
-        {"W", ColumnType::Text},
-        {"NAME", ColumnType::Text},
-        {"IP", ColumnType::Text},
-        {"PORT", ColumnType::Integer},
-        {"SG", ColumnType::Text},
+        {"U", ColumnType::Text},  {"W", ColumnType::Text},       {"NAME", ColumnType::Text},
+        {"IP", ColumnType::Text}, {"PORT", ColumnType::Integer}, {"SG", ColumnType::Text},
     };
     return cols;
 }

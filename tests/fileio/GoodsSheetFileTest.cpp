@@ -55,7 +55,7 @@ TEST(GoodsSheetExportName, AppendsXlsUnlessContained)
 TEST(GoodsSheetBytes, StartsWithSheetAndCodePageThenTitlesAndEnds)
 {
     const QVector<SheetColumn> columns = {{"NPLU", ColumnType::Integer, QStringLiteral("№ PLU")},
-                                        {"TNAME1", ColumnType::Text, QStringLiteral("Название товара 1")}};
+                                          {"TNAME1", ColumnType::Text, QStringLiteral("Название товара 1")}};
     const QVector<Record> r = records(goodsSheetBytes(columns, {{1, QStringLiteral("Молоко")}}));
     ASSERT_EQ(r.size(), 7);
     EXPECT_EQ(r[0].type, 0x0809);
@@ -107,7 +107,8 @@ class GoodsSheetCell : public ::testing::TestWithParam<CellCase> {};
 TEST_P(GoodsSheetCell, KindFollowsColumnAndValue)
 {
     const CellCase &c = GetParam();
-    const QVector<SheetColumn> columns = {{"A", ColumnType::Text, QStringLiteral("a")}, {"X", c.type, QStringLiteral("x")}};
+    const QVector<SheetColumn> columns = {{"A", ColumnType::Text, QStringLiteral("a")},
+                                          {"X", c.type, QStringLiteral("x")}};
     const QVector<Record> r = records(goodsSheetBytes(columns, {{QVariant(), c.value}}));
     ASSERT_EQ(r.size(), 7);
     EXPECT_EQ(r[4].type, 0x0201) << "a null first column is an empty cell";
@@ -148,8 +149,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(GoodsSheetBytes, CellsGoRowByRowColumnByColumn)
 {
     const QVector<SheetColumn> columns = {{"A", ColumnType::Integer, QStringLiteral("a")},
-                                        {"B", ColumnType::Text, QStringLiteral("b")},
-                                        {"C", ColumnType::Integer, QStringLiteral("c")}};
+                                          {"B", ColumnType::Text, QStringLiteral("b")},
+                                          {"C", ColumnType::Integer, QStringLiteral("c")}};
     const QVector<QVector<QVariant>> rows = {{1, QStringLiteral("x"), QVariant()}, {QVariant(), QVariant(), 3}};
     const QVector<Record> r = records(goodsSheetBytes(columns, rows));
     ASSERT_EQ(r.size(), 2 + 3 + 6 + 1);

@@ -138,7 +138,7 @@ TEST_F(ScalesFormTest, TcpPortOutside1To65535IsRefusedNamingTheRowAndTheValue)
     // A serial row's PORT is its line speed; it becomes a TCP row only with a TCP port.
     const int serial = addScale(QStringLiteral("F"), QStringLiteral("F"), QStringLiteral("COM3"));
     EXPECT_TRUE(model().setData(model().index(serial, scales().columnIndex(QStringLiteral("PORT"))),
-                                 QStringLiteral("115200"), Qt::EditRole));
+                                QStringLiteral("115200"), Qt::EditRole));
     const QModelIndex ip = model().index(serial, scales().columnIndex(QStringLiteral("IP")));
     EXPECT_FALSE(model().setData(ip, QStringLiteral("192.168.0.11"), Qt::EditRole));
     EXPECT_EQ(scales().text(serial, QStringLiteral("IP")), QStringLiteral("COM3"));

@@ -89,16 +89,18 @@ INSTANTIATE_TEST_SUITE_P(
                    EXPECT_TRUE(model.flags(cell(model, 0, "TNAME1")) & Qt::ItemIsEditable);
                }},
         Change{"RowAddedByTheTableGoesAboveTheNewRow", true,
-               [](Store &store, TableModel &, const QString &) { store.goods().appendRow({{"NPLU", 4001}}); }, 4002,
-               true, 4001,
+               [](Store &store, TableModel &, const QString &) {
+                   store.goods().appendRow({{"NPLU", 4001}});
+               },
+               4002, true, 4001,
                [](TableModel &model, const QSignalSpy &) {
                    EXPECT_EQ(model.data(cell(model, 4000, "NPLU"), Qt::DisplayRole).toString(), QStringLiteral("4001"));
                    EXPECT_EQ(model.pendingRow(), 4001);
                }},
         Change{"RowDeletedAboveTheNewRow", true,
                [](Store &store, TableModel &, const QString &) { store.goods().deleteRow(0); }, 4000, true, 3999},
-        Change{"ReReadDropsTheNewRow", true, [](Store &store, TableModel &, const QString &) { store.goods().refresh(); },
-               4000, false, 4000},
+        Change{"ReReadDropsTheNewRow", true,
+               [](Store &store, TableModel &, const QString &) { store.goods().refresh(); }, 4000, false, 4000},
         Change{"RebuildDropsTheNewRowAndShowsTheNewRows", true,
                [](Store &store, TableModel &model, const QString &) {
                    int shownWhileRebuilt = -1;
@@ -126,7 +128,8 @@ INSTANTIATE_TEST_SUITE_P(
                },
                4001, false, 4001,
                [](TableModel &model, const QSignalSpy &changed) {
-                   EXPECT_EQ(model.data(cell(model, 4000, "TNAME1"), Qt::DisplayRole).toString(), QStringLiteral("Bread"));
+                   EXPECT_EQ(model.data(cell(model, 4000, "TNAME1"), Qt::DisplayRole).toString(),
+                             QStringLiteral("Bread"));
                    EXPECT_FALSE(changed.isEmpty());
                }}),
     [](const ::testing::TestParamInfo<Change> &info) { return std::string(info.param.name); });
