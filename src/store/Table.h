@@ -2,7 +2,7 @@
 // One open table of the database with a current row, as the program works with it: rows are
 // held in memory in the table's order (T and M by NPLU, S as stored), every change is stored
 // at once inside the database's running transaction, and every change is told by a signal
-// (the grids' model, shell/TableModel, follows them).
+// (a grid follows them through a model of its own).
 #include "store/Schema.h"
 
 #include <QObject>
