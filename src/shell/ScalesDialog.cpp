@@ -132,7 +132,8 @@ void ScalesDialog::editCurrentCell()
         return;
     QModelIndex index = m_grid->currentIndex();
     if (!index.isValid() || !(model.flags(index) & Qt::ItemIsEditable))
-        index = model.index(table.currentRow(), table.columnIndex(QStringLiteral("NAME")));
+        index =
+            model.index(index.isValid() ? index.row() : table.currentRow(), table.columnIndex(QStringLiteral("NAME")));
     m_grid->setCurrentIndex(index);
     m_grid->setFocus();
     m_grid->edit(index);
