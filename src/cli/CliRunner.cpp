@@ -7,6 +7,7 @@
 #include "common/Codepage.h"
 #include "common/Error.h"
 #include "common/ShutdownSignals.h"
+#include "fileio/ColumnTitles.h"
 #include "fileio/DataFolder.h"
 #include "session/Operations.h"
 #include "session/Session.h"
@@ -316,7 +317,7 @@ int Runner::scalesCommand()
     QVector<QStringList> cells;
     QStringList titles = {QStringLiteral("№")};
     for (const ColumnDef &col : s.columns())
-        titles << col.title;
+        titles << columnTitle(s.tableName(), col.name).title;
     cells << titles;
     for (int r = 0; r < s.count(); ++r) {
         QJsonObject row;
@@ -324,7 +325,7 @@ int Runner::scalesCommand()
         QStringList line = {QString::number(r + 1)};
         for (const ColumnDef &col : s.columns()) {
             const QString text = s.text(r, col.name);
-            if (col.checkBox) {
+            if (columnTitle(s.tableName(), col.name).checkBox) {
                 row.insert(col.name, truthValue(text));
                 line << (truthValue(text) ? QStringLiteral("да") : QStringLiteral("нет"));
             } else if (col.type == ColumnType::Integer && !s.isNull(r, col.name)) {

@@ -3,6 +3,7 @@
 #include "fileio/ColumnMapping.h"
 
 #include "common/Error.h"
+#include "fileio/ColumnTitles.h"
 #include "store/Schema.h"
 
 #include <QHash>
@@ -233,17 +234,18 @@ const QVector<ImportField> &importFields(ImportTarget target)
             if (c.name == QLatin1String("LASTERASE") || c.name == QLatin1String("OSUM")
                 || c.name == QLatin1String("OVES") || c.name == QLatin1String("OCOUNTPROD"))
                 continue;
-            f.append({c.name, c.title, kind});
+            f.append({c.name, columnTitle(QStringLiteral("T"), c.name).title, kind});
         }
         return f;
     }();
     static const QVector<ImportField> messages = [] {
         QVector<ImportField> f;
         const QVector<ColumnDef> &columns = messagesColumns();
-        f.append({columns.at(0).name, columns.at(0).title, ImportField::Number});
+        const auto title = [](const ColumnDef &c) { return columnTitle(QStringLiteral("M"), c.name).title; };
+        f.append({columns.at(0).name, title(columns.at(0)), ImportField::Number});
         f.append({QStringLiteral("TEXT"), QStringLiteral("Текст сообщения"), ImportField::MessageText});
         for (int k = 1; k < columns.size(); ++k)
-            f.append({columns.at(k).name, columns.at(k).title, ImportField::Text});
+            f.append({columns.at(k).name, title(columns.at(k)), ImportField::Text});
         return f;
     }();
     return target == ImportTarget::Goods ? goods : messages;

@@ -107,7 +107,6 @@ void importGoodsCsv(Table &goods, const QString &path)
     const QStringList lines = readLines(path);
     checkLines(lines, path, QStringList{QStringLiteral("NPLU")} + goodsCsvColumns());
     goods.refresh();
-    const NumberColumnWritable writable(goods);
     const QStringList &columns = goodsCsvColumns();
     goods.changeRows([&](Table::Changes &changes) {
         for (const QString &line : lines) {
@@ -129,7 +128,6 @@ void importMessagesCsv(Table &messages, const QString &path)
     const QStringList lines = readLines(path);
     checkLines(lines, path, {QStringLiteral("NPLU"), QStringLiteral("M1 … M8")});
     messages.refresh();
-    const NumberColumnWritable writable(messages);
     messages.changeRows([&](Table::Changes &changes) {
         for (const QString &line : lines) {
             const QStringList fields = csvFields(line);

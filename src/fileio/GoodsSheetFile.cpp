@@ -4,6 +4,7 @@
 #include "common/Error.h"
 #include "common/PacketBytes.h"
 #include "common/WholeFile.h"
+#include "fileio/ColumnTitles.h"
 #include "store/Table.h"
 
 #include <cstring>
@@ -72,7 +73,7 @@ QString goodsSheetExportName(const QString &chosen)
     return chosen.contains(QLatin1String(".xls"), Qt::CaseSensitive) ? chosen : chosen + QLatin1String(".xls");
 }
 
-QByteArray goodsSheetBytes(const QVector<ColumnDef> &columns, const QVector<QVector<QVariant>> &rows)
+QByteArray goodsSheetBytes(const QVector<SheetColumn> &columns, const QVector<QVector<QVariant>> &rows)
 {
     if (rows.size() + 1 > kSheetMaxRows)
         throw FileError(QStringLiteral("The goods table has %1 rows; a spreadsheet holds at most %2")
@@ -113,13 +114,15 @@ QByteArray goodsSheetBytes(const QVector<ColumnDef> &columns, const QVector<QVec
 void exportGoodsXls(Table &goods, const QString &path)
 {
     // The grid's columns: every goods column has its table column.
-    const QVector<ColumnDef> &columns = goodsColumns();
+    QVector<SheetColumn> columns;
+    for (const ColumnDef &c : goodsColumns())
+        columns.append({c.name, c.type, columnTitle(goods.tableName(), c.name).title});
     QVector<QVector<QVariant>> rows;
     rows.reserve(goods.count());
     for (int r = 0; r < goods.count(); ++r) {
         QVector<QVariant> values;
         values.reserve(columns.size());
-        for (const ColumnDef &c : columns)
+        for (const SheetColumn &c : columns)
             values.append(goods.value(r, c.name));
         rows.append(std::move(values));
     }

@@ -31,11 +31,18 @@ inline constexpr int kSheetMaxRows = 65536;
 // The chosen name with ".xls" appended unless it contains ".xls" anywhere (case-sensitive).
 QString goodsSheetExportName(const QString &chosen);
 
+// A column of the sheet: the table column it shows, its type and its title.
+struct SheetColumn {
+    QString name;
+    ColumnType type;
+    QString title;
+};
+
 // The sheet of `rows` (values by column, null = empty cell) under the titles of `columns`:
 // whole-number columns give whole-number cells (floating-point cells for values outside the
 // 30-bit range of that cell), text columns text cells in Windows-1251. Throws FileError when
 // there are more rows than a sheet can address.
-QByteArray goodsSheetBytes(const QVector<ColumnDef> &columns, const QVector<QVector<QVariant>> &rows);
+QByteArray goodsSheetBytes(const QVector<SheetColumn> &columns, const QVector<QVector<QVariant>> &rows);
 
 // Writes the goods table, all rows in NPLU order, as a sheet at `path` (an existing file is
 // replaced whole; a failure leaves it as it was). Leaves `goods` on its last row. Throws

@@ -231,7 +231,6 @@ GoodsTextLoad storeGoodsText(Table &goods, const GoodsTextContent &content)
 {
     GoodsTextLoad load;
     load.recordCount = content.recordCount;
-    const NumberColumnWritable writable(goods);
     goods.changeRows([&](Table::Changes &changes) {
         for (const GoodsTextRow &row : content.rows) {
             goods.setCurrentRow(row.row);

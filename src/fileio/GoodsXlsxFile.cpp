@@ -4,6 +4,7 @@
 #include "common/Convert.h"
 #include "common/Error.h"
 #include "common/WholeFile.h"
+#include "fileio/ColumnTitles.h"
 #include "store/Table.h"
 
 #include <QFile>
@@ -58,9 +59,9 @@ void exportGoodsXlsx(Table &goods, const QString &path)
     format_set_bold(bold);
     const QVector<ColumnDef> &columns = goods.columns();
     for (int c = 0; c < columns.size(); ++c) {
-        const ColumnDef &def = columns[c];
-        check(worksheet_write_string(sheet, 0, lxw_col_t(c), def.title.toUtf8().constData(), bold), path);
-        check(worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), def.width / 7.0, nullptr), path);
+        const ColumnTitle title = columnTitle(goods.tableName(), columns[c].name);
+        check(worksheet_write_string(sheet, 0, lxw_col_t(c), title.title.toUtf8().constData(), bold), path);
+        check(worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), title.width / 7.0, nullptr), path);
     }
     worksheet_freeze_panes(sheet, 1, 0);
     const int shelfLife = goods.columnIndex(QStringLiteral("UBDATE"));

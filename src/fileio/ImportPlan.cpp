@@ -2,6 +2,7 @@
 #include "fileio/ImportPlan.h"
 
 #include "common/Error.h"
+#include "fileio/ColumnTitles.h"
 #include "fileio/CsvImport.h"
 #include "store/DataCheck.h"
 #include "store/Database.h"
@@ -247,7 +248,7 @@ ImportOutcome ImportPlan::apply(Table &table) const
     const QVector<ColumnDef> &defs = table.columns();
     for (const ColumnDef &c : defs)
         if (changedColumns.contains(c.name))
-            outcome.columns << c.title;
+            outcome.columns << columnTitle(table.tableName(), c.name).title;
     const bool goods = target() == ImportTarget::Goods;
     if (outcome.changedRows == 0)
         outcome.text = QStringLiteral("Из файла «%1» прочитано строк: %2; %3 не изменилось: в таблице уже то же самое.")

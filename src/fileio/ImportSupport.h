@@ -6,22 +6,6 @@
 
 namespace tevo {
 
-// Makes the number column NPLU writable for the life of an import, and read-only again when
-// the import ends, whether it ends well or by an error.
-class NumberColumnWritable {
-public:
-    explicit NumberColumnWritable(Table &table) : m_table(table)
-    {
-        m_table.setColumnWritable(QStringLiteral("NPLU"), true);
-    }
-    ~NumberColumnWritable() { m_table.setColumnWritable(QStringLiteral("NPLU"), false); }
-    NumberColumnWritable(const NumberColumnWritable &) = delete;
-    NumberColumnWritable &operator=(const NumberColumnWritable &) = delete;
-
-private:
-    Table &m_table;
-};
-
 // The 0-based row at the 1-based position `number`; a number outside the table throws
 // InputError naming it, so that no other row is overwritten in its place. `what` names the
 // kind of row ("Goods", "Message").

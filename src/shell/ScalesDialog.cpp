@@ -6,6 +6,7 @@
 #include "shell/Dialogs.h"
 #include "shell/ShellStyle.h"
 #include "shell/TableGrid.h"
+#include "shell/TableModel.h"
 #include "store/Schema.h"
 #include "store/Store.h"
 
@@ -68,14 +69,13 @@ ScalesDialog::ScalesDialog(Store &store, AppState &state, QWidget *parent)
         QStringLiteral("QPushButton { color: %1; font-family: Verdana; font-weight: bold; }").arg(style::kLime.name()));
     connect(m_doneButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    store.scales().setEditFilter(
+    m_grid->tableModel()->setEditFilter(
         [this](int row, const QString &column, QVariant &value) { return editFilter(row, column, value); });
 }
 
 ScalesDialog::~ScalesDialog()
 {
-    m_store.scales().setEditFilter({});
-    m_grid->setTable(nullptr);
+    m_grid->setTable(nullptr); // the grid's model, and the rule run on edits with it, go
 }
 
 void ScalesDialog::buildNavigator()
@@ -97,8 +97,12 @@ void ScalesDialog::buildNavigator()
         connect(button, &QToolButton::clicked, this, [action] { guarded(action); });
     };
     add(m_firstButton, "nbFirst", QStringLiteral("|◄"), QStringLiteral("Первая запись"), [&table] { table.first(); });
-    add(m_priorButton, "nbPrior", QStringLiteral("◄"), QStringLiteral("Предыдущая запись"),
-        [&table] { table.setCurrentRow(qMax(0, table.currentRow() - 1)); });
+    add(m_priorButton, "nbPrior", QStringLiteral("◄"), QStringLiteral("Предыдущая запись"), [this, &table] {
+        if (m_grid->tableModel()->hasPendingRow())
+            m_grid->cancelEdit(); // from the new row to the last row
+        else
+            table.setCurrentRow(qMax(0, table.currentRow() - 1));
+    });
     add(m_nextButton, "nbNext", QStringLiteral("►"), QStringLiteral("Следующая запись"),
         [&table] { table.setCurrentRow(table.currentRow() + 1); });
     add(m_lastButton, "nbLast", QStringLiteral("►|"), QStringLiteral("Последняя запись"), [&table] { table.last(); });
@@ -123,11 +127,13 @@ void ScalesDialog::buildNavigator()
 void ScalesDialog::editCurrentCell()
 {
     Table &table = m_store.scales();
-    if (table.currentRow() < 0)
+    const TableModel &model = *m_grid->tableModel();
+    if (table.currentRow() < 0 && !model.hasPendingRow())
         return;
     QModelIndex index = m_grid->currentIndex();
-    if (!index.isValid() || !(table.flags(index) & Qt::ItemIsEditable))
-        index = table.index(table.currentRow(), table.columnIndex(QStringLiteral("NAME")));
+    if (!index.isValid() || !(model.flags(index) & Qt::ItemIsEditable))
+        index =
+            model.index(index.isValid() ? index.row() : table.currentRow(), table.columnIndex(QStringLiteral("NAME")));
     m_grid->setCurrentIndex(index);
     m_grid->setFocus();
     m_grid->edit(index);
@@ -176,10 +182,11 @@ bool ScalesDialog::editFilter(int row, const QString &column, QVariant &value)
 void ScalesDialog::done(int result)
 {
     m_grid->commitEdit();
+    m_grid->cancelEdit(); // drops a new row nothing was typed into
     Table &table = m_store.scales();
     if (table.isOpen()) {
         guarded([&] {
-            table.first(); // leaves a new row nothing was typed into
+            table.first();
             m_state.setSelectedScaleCount(m_store.countSelectedScales());
         });
     } else {

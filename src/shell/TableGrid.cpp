@@ -1,7 +1,10 @@
+// A grid on one of the store's tables.
 #include "shell/TableGrid.h"
 
 #include "common/ErrorSink.h"
+#include "fileio/ColumnTitles.h"
 #include "shell/Dialogs.h"
+#include "shell/TableModel.h"
 #include "store/OperationGuard.h"
 #include "store/Table.h"
 
@@ -16,7 +19,7 @@
 namespace tevo {
 
 // Hands every cell editor to its grid, which watches its keys and focus, and draws the columns
-// the table marks bold in a bold font.
+// titled bold in a bold font.
 class GridDelegate : public QStyledItemDelegate {
 public:
     explicit GridDelegate(TableGrid *grid) : QStyledItemDelegate(grid), m_grid(grid) {}
@@ -25,7 +28,8 @@ public:
     {
         QStyledItemDelegate::initStyleOption(option, index);
         const Table *table = m_grid->table();
-        if (table && index.column() < table->columns().size() && table->columns()[index.column()].bold)
+        if (table && index.column() < table->columns().size()
+            && columnTitle(table->tableName(), table->columns()[index.column()].name).bold)
             option->font.setBold(true);
     }
 
@@ -59,17 +63,27 @@ TableGrid::TableGrid(QWidget *parent) : QTableView(parent)
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
 }
 
+TableGrid::~TableGrid()
+{
+    // The view lets go of the model before the model goes.
+    setModel(nullptr);
+}
+
 void TableGrid::setTable(Table *table)
 {
     if (m_table)
         disconnect(m_table, nullptr, this, nullptr);
+    std::unique_ptr<TableModel> old = std::move(m_model);
     m_table = table;
-    setModel(table);
+    if (table)
+        m_model = std::make_unique<TableModel>(*table);
+    setModel(m_model.get());
+    old.reset();
     if (!table)
         return;
     connect(table, &Table::currentRowChanged, this, &TableGrid::followTable);
     connect(table, &Table::openEditsWanted, this, &TableGrid::storeOpenEdit);
-    connect(table, &QAbstractItemModel::modelReset, this, [this] { followTable(m_table->currentRow()); });
+    connect(m_model.get(), &QAbstractItemModel::modelReset, this, [this] { followTable(m_table->currentRow()); });
     applyDesignedWidths();
     followTable(table->currentRow());
 }
@@ -78,7 +92,7 @@ int TableGrid::designedWidth(int column) const
 {
     if (!m_table || column < 0 || column >= m_table->columns().size())
         return horizontalHeader()->defaultSectionSize();
-    return m_table->columns().at(column).width;
+    return columnTitle(m_table->tableName(), m_table->columns().at(column).name).width;
 }
 
 void TableGrid::applyDesignedWidths()
@@ -99,22 +113,27 @@ bool TableGrid::appendRow()
 {
     if (!m_table || !m_table->isOpen() || m_table->isDetached())
         return false;
-    if (m_table->hasPendingRow()) {
-        m_table->last();
-        return true;
+    if (!m_model->hasPendingRow()) {
+        if (m_rowLimit > 0 && m_table->count() >= m_rowLimit) {
+            Dialogs::message(Dialogs::Kind::Error, m_limitText);
+            return false;
+        }
+        commitEdit();
+        m_model->appendPendingRow();
     }
-    if (m_rowLimit > 0 && m_table->count() >= m_rowLimit) {
-        Dialogs::message(Dialogs::Kind::Error, m_limitText);
-        return false;
-    }
-    commitEdit();
-    m_table->appendPendingRow();
+    // The new row is the grid's alone: the table stands on its last row meanwhile.
+    const int column = currentIndex().isValid() ? currentIndex().column() : m_lastColumn;
+    m_syncing = true;
+    m_table->last();
+    setCurrentIndex(m_model->index(m_model->pendingRow(), qBound(0, column, m_model->columnCount() - 1)));
+    m_syncing = false;
     return true;
 }
 
 void TableGrid::deleteCurrentRow()
 {
-    if (!m_table || m_table->currentRow() < 0)
+    const bool pending = m_model && m_model->hasPendingRow() && currentIndex().row() == m_model->pendingRow();
+    if (!m_table || (!pending && m_table->currentRow() < 0))
         return;
     std::optional<OperationGuard::Scope> scope;
     if (m_guard) {
@@ -127,17 +146,20 @@ void TableGrid::deleteCurrentRow()
     // The row asked about, known by its identity and number: the current row may move while
     // the question is open.
     const int asked = m_table->currentRow();
-    const bool pending = asked == m_table->pendingRow();
     const qint64 id = pending ? -1 : m_table->rowId(asked);
     const bool numbered = m_table->columnIndex(QStringLiteral("NPLU")) >= 0;
-    const QVariant number = numbered ? m_table->value(asked, QStringLiteral("NPLU")) : QVariant();
+    const QVariant number = numbered && !pending ? m_table->value(asked, QStringLiteral("NPLU")) : QVariant();
     if (Dialogs::message(Dialogs::Kind::Confirmation, QStringLiteral("Delete record?"),
                          QMessageBox::Ok | QMessageBox::Cancel)
         != QMessageBox::Ok)
         return;
     if (QWidget *editor = openEditor())
         closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
-    const int row = pending ? m_table->pendingRow() : m_table->rowWithId(id);
+    if (pending) {
+        m_model->cancelPendingRow(); // nothing of it is stored; gone already when stored meanwhile
+        return;
+    }
+    const int row = m_table->rowWithId(id);
     if (row < 0 || (numbered && m_table->value(row, QStringLiteral("NPLU")) != number))
         return; // gone meanwhile
     guarded([&] { m_table->deleteRow(row); });
@@ -156,7 +178,8 @@ void TableGrid::storeOpenEdit()
     if (m_storing || !openEditor() || !m_table)
         return;
     m_storing = true;
-    const bool newRow = m_editorIndex.isValid() && m_editorIndex.row() == m_table->pendingRow();
+    const bool newRow =
+        m_editorIndex.isValid() && m_model->hasPendingRow() && m_editorIndex.row() == m_model->pendingRow();
     if (newRow && m_table->columnIndex(QStringLiteral("NPLU")) >= 0)
         cancelEdit();
     else
@@ -168,8 +191,8 @@ void TableGrid::cancelEdit()
 {
     if (QWidget *editor = openEditor())
         closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
-    if (m_table && m_table->hasPendingRow())
-        m_table->cancelPendingRow();
+    if (m_model && m_model->hasPendingRow())
+        m_model->cancelPendingRow();
 }
 
 QWidget *TableGrid::openEditor() const
@@ -200,7 +223,7 @@ bool TableGrid::handleRecordKey(QKeyEvent *event)
     if (event->key() == Qt::Key_Down && mods == Qt::NoModifier && m_table) {
         const int rows = model() ? model()->rowCount() : 0;
         if (rows == 0 || currentIndex().row() == rows - 1) {
-            if (!m_table->hasPendingRow())
+            if (!m_model->hasPendingRow())
                 appendRow();
             return true;
         }
@@ -260,12 +283,12 @@ bool TableGrid::eventFilter(QObject *watched, QEvent *event)
 // Leaving the grid drops a new row nothing was typed into.
 void TableGrid::checkLeft()
 {
-    if (!m_table || !m_table->hasPendingRow() || QApplication::activeModalWidget())
+    if (!m_model || !m_model->hasPendingRow() || QApplication::activeModalWidget())
         return;
     QWidget *focus = QApplication::focusWidget();
     if (focus && (focus == this || isAncestorOf(focus)))
         return;
-    m_table->cancelPendingRow();
+    m_model->cancelPendingRow();
 }
 
 void TableGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
@@ -273,7 +296,15 @@ void TableGrid::currentChanged(const QModelIndex &current, const QModelIndex &pr
     QTableView::currentChanged(current, previous);
     if (current.isValid())
         m_lastColumn = current.column();
-    if (m_table && !m_syncing && current.isValid() && current.row() != m_table->currentRow()) {
+    if (!m_table || m_syncing || !current.isValid())
+        return;
+    // On the new row the table's current row stays; leaving it drops it.
+    if (m_model->hasPendingRow()) {
+        if (current.row() == m_model->pendingRow())
+            return;
+        m_model->cancelPendingRow();
+    }
+    if (current.row() != m_table->currentRow()) {
         m_syncing = true;
         m_table->setCurrentRow(current.row());
         m_syncing = false;
@@ -284,6 +315,13 @@ void TableGrid::followTable(int row)
 {
     if (m_syncing || !model())
         return;
+    // While the new row is open the table stands on its last row; moved elsewhere, the new
+    // row is left, and dropped.
+    if (m_model->hasPendingRow()) {
+        if (row == m_table->count() - 1)
+            return;
+        m_model->cancelPendingRow();
+    }
     m_syncing = true;
     if (row < 0 || row >= model()->rowCount()) {
         if (currentIndex().isValid())

@@ -1,12 +1,15 @@
 #pragma once
-// A grid on one of the store's tables: the grid's current cell and the table's current row
-// follow each other, columns take their titles and designed widths from the table, cells are
+// A grid on one of the store's tables, through a model of its own (shell/TableModel): the
+// grid's current cell and the table's current row follow each other (the new row the grid
+// opens is no row of the table), columns take their titles and designed widths from
+// fileio/ColumnTitles, cells are
 // edited in place with the editor shown as soon as a cell becomes current, and the record keys
 // work as the users know them: arrow down past the last row and Insert open a new row,
 // Ctrl+Delete deletes the current row after "Delete record?". Before the table is re-read or
 // replaced, what is typed into the open editor is stored, so nothing typed is lost.
 #include <QPointer>
 #include <QTableView>
+#include <memory>
 
 class QKeyEvent;
 
@@ -14,16 +17,20 @@ namespace tevo {
 
 class OperationGuard;
 class Table;
+class TableModel;
 
 class TableGrid : public QTableView {
     Q_OBJECT
 public:
     explicit TableGrid(QWidget *parent = nullptr);
+    ~TableGrid() override;
 
+    // Shows `table` (nullptr: none) through a model the grid makes and owns.
     void setTable(Table *table);
     Table *table() const { return m_table; }
+    TableModel *tableModel() const { return m_model.get(); }
 
-    // Designed width of a column, from the table's column list.
+    // Designed width of a column, from its title.
     int designedWidth(int column) const;
     void applyDesignedWidths();
 
@@ -67,6 +74,7 @@ private:
     void checkLeft();
 
     Table *m_table = nullptr;
+    std::unique_ptr<TableModel> m_model; // no Qt parent: the grid alone owns it
     QPointer<QWidget> m_editor;
     QPersistentModelIndex m_editorIndex;
     OperationGuard *m_guard = nullptr;

@@ -3,6 +3,7 @@
 #include "common/ErrorSink.h"
 #include "shell/ShellStyle.h"
 #include "shell/TableGrid.h"
+#include "shell/TableModel.h"
 #include "store/Table.h"
 
 #include <QLineEdit>
@@ -60,8 +61,8 @@ void TransferTab::onAllClicked() { setRangeText(m_wholeRange); }
 
 void TransferTab::onGridKeyReleased()
 {
-    if (m_table.isOpen() && !m_table.isDetached())
-        guarded([&] { m_table.dropRowWithoutNumber(); });
+    if (m_table.isOpen() && !m_table.isDetached() && m_grid->tableModel())
+        guarded([&] { m_grid->tableModel()->dropRowWithoutNumber(); });
 }
 
 } // namespace tevo

@@ -5,21 +5,11 @@ namespace tevo {
 const QVector<ColumnDef> &goodsColumns()
 {
     static const QVector<ColumnDef> cols = {
-        {"NPLU", ColumnType::Integer, QStringLiteral("№ PLU"), 75, true, true},
-        {"TNAME1", ColumnType::Text, QStringLiteral("Название товара 1"), 171},
-        {"TNAME2", ColumnType::Text, QStringLiteral("Название товара 2"), 167},
-        {"PRICE", ColumnType::Integer, QStringLiteral("Цена (коп.)"), 113},
-        {"UBDATE", ColumnType::Text, QStringLiteral("Срок годности"), 138},
-        {"TARA", ColumnType::Integer, QStringLiteral("Тара"), 64},
-        {"CODE", ColumnType::Integer, QStringLiteral("Код товара"), 114},
-        {"GROUPCODE", ColumnType::Integer, QStringLiteral("Групповой код"), 151},
-        {"MESSAGE", ColumnType::Integer, QStringLiteral("Сообщение"), 117},
-        {"LOGO", ColumnType::Text, QStringLiteral("Логотип (PL/US)"), 145},
-        {"LASTERASE", ColumnType::Text, QStringLiteral("Последнее стирание"), 201},
-        {"OSUM", ColumnType::Integer, QStringLiteral("Общая сумма"), 142},
-        {"OVES", ColumnType::Integer, QStringLiteral("Общий вес"), 103},
-        {"OCOUNTPROD", ColumnType::Integer, QStringLiteral("Кол-во продаж"), 144},
-        {"SG", ColumnType::Text, QStringLiteral("Группа весов"), 264},
+        {"NPLU", ColumnType::Integer},  {"TNAME1", ColumnType::Text},        {"TNAME2", ColumnType::Text},
+        {"PRICE", ColumnType::Integer}, {"UBDATE", ColumnType::Text},        {"TARA", ColumnType::Integer},
+        {"CODE", ColumnType::Integer},  {"GROUPCODE", ColumnType::Integer},  {"MESSAGE", ColumnType::Integer},
+        {"LOGO", ColumnType::Text},     {"LASTERASE", ColumnType::Text},     {"OSUM", ColumnType::Integer},
+        {"OVES", ColumnType::Integer},  {"OCOUNTPROD", ColumnType::Integer}, {"SG", ColumnType::Text},
     };
     return cols;
 }
@@ -27,10 +17,9 @@ const QVector<ColumnDef> &goodsColumns()
 const QVector<ColumnDef> &messagesColumns()
 {
     static const QVector<ColumnDef> cols = [] {
-        QVector<ColumnDef> c = {{"NPLU", ColumnType::Integer, QStringLiteral("№ Сообщения"), 144, true}};
-        const int widths[8] = {171, 150, 167, 138, 142, 150, 151, 137};
+        QVector<ColumnDef> c = {{"NPLU", ColumnType::Integer}};
         for (int i = 1; i <= 8; ++i)
-            c.append({QStringLiteral("M%1").arg(i), ColumnType::Text, QStringLiteral("Строка %1").arg(i), widths[i - 1]});
+            c.append({QStringLiteral("M%1").arg(i), ColumnType::Text});
         return c;
     }();
     return cols;
@@ -39,12 +28,8 @@ const QVector<ColumnDef> &messagesColumns()
 const QVector<ColumnDef> &scalesColumns()
 {
     static const QVector<ColumnDef> cols = {
-        {"U", ColumnType::Text, QStringLiteral("Исп."), 43, false, false, true},
-        {"W", ColumnType::Text, QStringLiteral("Вкл."), 43, true, false, true},
-        {"NAME", ColumnType::Text, QStringLiteral("Название весов"), 151},
-        {"IP", ColumnType::Text, QStringLiteral("IP/COM"), 108},
-        {"PORT", ColumnType::Integer, QStringLiteral("Port/Speed"), 115},
-        {"SG", ColumnType::Text, QStringLiteral("Входит в группы"), 214},
+        {"U", ColumnType::Text},  {"W", ColumnType::Text},       {"NAME", ColumnType::Text},
+        {"IP", ColumnType::Text}, {"PORT", ColumnType::Integer}, {"SG", ColumnType::Text},
     };
     return cols;
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The three tables: goods T, messages M and scales S, with their columns and grid titles.
+// The three tables: goods T, messages M and scales S, with their columns as the database
+// holds them. How the grids and files title the columns is fileio/ColumnTitles.
 #include <QString>
 #include <QVector>
 
@@ -10,11 +11,6 @@ enum class ColumnType { Integer, Text };
 struct ColumnDef {
     QString name; // upper case, as the program's operations name it
     ColumnType type;
-    QString title;  // title in the grid
-    int width = 64; // designed width in the grid, in pixels
-    bool readOnly = false;
-    bool bold = false;
-    bool checkBox = false; // "T"/"F" truth value shown as a check box
 };
 
 inline constexpr int kGoodsRowCount = 4000;

@@ -1,8 +1,8 @@
+// One open table of the database with a current row.
 #include "store/Table.h"
 
 #include "common/Convert.h"
 #include "common/Error.h"
-#include "common/ErrorSink.h"
 #include "store/Database.h"
 
 #include <QHash>
@@ -16,10 +16,8 @@ namespace tevo {
 
 Table::Table(Database &db, const QString &tableName, const QVector<ColumnDef> &columns, const QString &orderBy,
              QObject *parent)
-    : QAbstractTableModel(parent), m_db(db), m_name(tableName), m_columns(columns), m_orderBy(orderBy)
+    : QObject(parent), m_db(db), m_name(tableName), m_columns(columns), m_orderBy(orderBy)
 {
-    for (const ColumnDef &c : m_columns)
-        m_writable.append(!c.readOnly);
 }
 
 int Table::columnIndex(const QString &name) const
@@ -77,11 +75,10 @@ void Table::loadRows()
         rows.append(std::move(r));
     }
     if (!m_detached)
-        beginResetModel();
+        emit aboutToReset();
     m_rows = std::move(rows);
-    m_pendingRow = -1;
     if (!m_detached)
-        endResetModel();
+        emit reset();
 }
 
 void Table::open()
@@ -96,12 +93,13 @@ void Table::open()
 
 void Table::close()
 {
-    beginResetModel();
+    if (!m_detached)
+        emit aboutToReset();
     m_rows.clear();
     m_open = false;
     m_current = -1;
-    m_pendingRow = -1;
-    endResetModel();
+    if (!m_detached)
+        emit reset();
 }
 
 void Table::refresh()
@@ -149,7 +147,7 @@ int Table::rowWithId(qint64 rowid) const
     return -1;
 }
 
-QVariant Table::convert(int column, const QVariant &value) const
+QVariant Table::convertedValue(int column, const QVariant &value) const
 {
     const ColumnDef &def = m_columns[column];
     if (value.isNull())
@@ -183,7 +181,7 @@ Table::ConvertedValues Table::converted(const FieldValues &values) const
     ConvertedValues result;
     for (const auto &fv : values) {
         const int c = requireColumn(fv.first);
-        QPair<int, QVariant> cv{c, convert(c, fv.second)};
+        QPair<int, QVariant> cv{c, convertedValue(c, fv.second)};
         auto same = std::find_if(result.begin(), result.end(), [c](const auto &x) { return x.first == c; });
         if (same != result.end())
             *same = cv;
@@ -202,44 +200,23 @@ void Table::setValues(int row, const FieldValues &values)
 void Table::storeConverted(int row, const ConvertedValues &converted)
 {
     Row &r = m_rows[row];
-    if (r.rowid < 0) {
-        // The pending row is stored by its first change.
-        bool any = false;
-        for (const auto &cv : converted)
-            any = any || !cv.second.isNull();
-        if (!any)
-            return;
-        QStringList names, marks;
-        QVariantList binds;
-        for (const auto &cv : converted) {
-            names << m_columns[cv.first].name;
-            marks << QStringLiteral("?");
-            binds << cv.second;
-        }
-        r.rowid = m_db.insert(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                  .arg(m_name, names.join(QLatin1String(", ")), marks.join(QLatin1String(", "))),
-                              binds, &r.version);
-        m_pendingRow = -1;
-    } else {
-        QStringList sets;
-        QVariantList binds;
-        for (const auto &cv : converted) {
-            sets << m_columns[cv.first].name + QStringLiteral(" = ?");
-            binds << cv.second;
-        }
-        binds << r.rowid;
-        const QString sql =
-            QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(m_name, sets.join(QLatin1String(", ")));
-        const QString check = versionCheck(r, binds);
-        if (check.isEmpty())
-            m_db.change(sql, binds);
-        else if (!m_db.changeReturning(sql + check, binds, r.version))
-            changedElsewhere(row);
+    QStringList sets;
+    QVariantList binds;
+    for (const auto &cv : converted) {
+        sets << m_columns[cv.first].name + QStringLiteral(" = ?");
+        binds << cv.second;
     }
+    binds << r.rowid;
+    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(m_name, sets.join(QLatin1String(", ")));
+    const QString check = versionCheck(r, binds);
+    if (check.isEmpty())
+        m_db.change(sql, binds);
+    else if (!m_db.changeReturning(sql + check, binds, r.version))
+        changedElsewhere(row);
     for (const auto &cv : converted)
         r.values[cv.first] = cv.second;
     if (!m_detached && !converted.isEmpty())
-        emit dataChanged(index(row, 0), index(row, m_columns.size() - 1));
+        emit valuesChanged(row, row);
 }
 
 void Table::changeRows(const std::function<void(Changes &changes)> &fill)
@@ -262,7 +239,7 @@ void Table::Changes::add(int row, const FieldValues &values)
         return;
     const Row &r = m_table.m_rows[row];
     const int most = m_table.m_db.dialect().rowsPerChange();
-    if (most <= 1 || r.rowid < 0 || r.version < 0) {
+    if (most <= 1 || r.version < 0) {
         store();
         m_table.storeConverted(row, converted);
         return;
@@ -341,7 +318,7 @@ void Table::storeMany(const QVector<Changes::Item> &items)
         last = qMax(last, item.row);
     }
     if (!m_detached)
-        emit dataChanged(index(first, 0), index(last, m_columns.size() - 1));
+        emit valuesChanged(first, last);
 }
 
 // The condition that a change of row r finds it as it was read, and the version the change
@@ -374,7 +351,7 @@ int Table::appendRow(const FieldValues &values)
     QVector<bool> named(m_columns.size());
     for (const auto &fv : values) {
         const int c = requireColumn(fv.first);
-        rowValues[c] = convert(c, fv.second);
+        rowValues[c] = convertedValue(c, fv.second);
         named[c] = true;
     }
     QStringList names, marks;
@@ -395,35 +372,29 @@ int Table::appendRow(const FieldValues &values)
     r.values = rowValues;
     const int pos = m_rows.size();
     if (!m_detached)
-        beginInsertRows({}, pos, pos);
+        emit rowsAboutToBeInserted(pos, pos);
     m_rows.append(std::move(r));
     if (!m_detached)
-        endInsertRows();
+        emit rowsInserted(pos, pos);
     return pos;
 }
 
 void Table::deleteRow(int row)
 {
     checkRow(row);
-    if (m_rows[row].rowid >= 0) {
-        const QString sql = QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(m_name);
-        QVariantList binds = {m_rows[row].rowid};
-        const QString check = versionCheck(m_rows[row], binds);
-        qint64 version = -1;
-        if (check.isEmpty())
-            m_db.change(sql, binds);
-        else if (!m_db.changeReturning(sql + check, binds, version))
-            changedElsewhere(row);
-    }
+    const QString sql = QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(m_name);
+    QVariantList binds = {m_rows[row].rowid};
+    const QString check = versionCheck(m_rows[row], binds);
+    qint64 version = -1;
+    if (check.isEmpty())
+        m_db.change(sql, binds);
+    else if (!m_db.changeReturning(sql + check, binds, version))
+        changedElsewhere(row);
     if (!m_detached)
-        beginRemoveRows({}, row, row);
+        emit rowsAboutToBeRemoved(row, row);
     m_rows.remove(row);
-    if (m_pendingRow == row)
-        m_pendingRow = -1;
-    else if (m_pendingRow > row)
-        --m_pendingRow;
     if (!m_detached)
-        endRemoveRows();
+        emit rowsRemoved(row, row);
     m_current = m_rows.isEmpty() ? -1 : qBound(0, m_current, int(m_rows.size()) - 1);
     emit currentRowChanged(m_current); // also when the number stayed: another row stands there now
 }
@@ -433,11 +404,10 @@ void Table::deleteAll()
     emit openEditsWanted();
     m_db.exec(QStringLiteral("delete from ") + m_name);
     if (!m_detached)
-        beginResetModel();
+        emit aboutToReset();
     m_rows.clear();
-    m_pendingRow = -1;
     if (!m_detached)
-        endResetModel();
+        emit reset();
     m_current = -1;
     emit currentRowChanged(m_current);
 }
@@ -445,82 +415,10 @@ void Table::deleteAll()
 void Table::setCurrentRow(int row)
 {
     const int clamped = m_rows.isEmpty() ? -1 : qBound(0, row, int(m_rows.size()) - 1);
-    if (m_pendingRow >= 0 && clamped != m_pendingRow)
-        cancelPendingRow();
-    const int again = m_rows.isEmpty() ? -1 : qBound(0, row, int(m_rows.size()) - 1);
-    if (again == m_current)
+    if (clamped == m_current)
         return;
-    m_current = again;
+    m_current = clamped;
     emit currentRowChanged(m_current);
-}
-
-void Table::appendPendingRow()
-{
-    if (m_pendingRow >= 0)
-        return;
-    Row r;
-    r.values.resize(m_columns.size());
-    const int pos = m_rows.size();
-    if (!m_detached)
-        beginInsertRows({}, pos, pos);
-    m_rows.append(std::move(r));
-    m_pendingRow = pos;
-    if (!m_detached)
-        endInsertRows();
-    m_current = pos;
-    emit currentRowChanged(m_current);
-}
-
-void Table::cancelPendingRow()
-{
-    if (m_pendingRow < 0)
-        return;
-    const int pos = m_pendingRow;
-    m_pendingRow = -1;
-    if (m_rows[pos].rowid >= 0)
-        return; // something was typed: it is stored
-    if (!m_detached)
-        beginRemoveRows({}, pos, pos);
-    m_rows.remove(pos);
-    if (!m_detached)
-        endRemoveRows();
-    if (m_current >= m_rows.size()) {
-        m_current = m_rows.isEmpty() ? -1 : m_rows.size() - 1;
-        emit currentRowChanged(m_current);
-    }
-}
-
-void Table::dropRowWithoutNumber()
-{
-    if (columnIndex(QStringLiteral("NPLU")) < 0 || m_current < 0)
-        return;
-    if (!isNull(m_current, QStringLiteral("NPLU")))
-        return;
-    // Leaving a new row stores it when something was typed into it, and drops it otherwise.
-    cancelPendingRow();
-    last();
-    if (m_current >= 0 && isNull(m_current, QStringLiteral("NPLU"))) {
-        const qint64 id = m_rows[m_current].rowid;
-        refresh();
-        for (int i = 0; i < m_rows.size(); ++i) {
-            if (m_rows[i].rowid == id) {
-                deleteRow(i);
-                break;
-            }
-        }
-    }
-}
-
-void Table::setColumnWritable(const QString &column, bool writable)
-{
-    const int c = columnIndex(column);
-    if (c >= 0)
-        m_writable[c] = writable;
-}
-
-bool Table::isColumnWritable(int column) const
-{
-    return column >= 0 && column < m_writable.size() && m_writable[column];
 }
 
 void Table::setDetached(bool detached)
@@ -529,91 +427,9 @@ void Table::setDetached(bool detached)
         return;
     if (detached)
         emit openEditsWanted();
-    if (detached) {
-        beginResetModel();
-        m_detached = true;
-        endResetModel();
-    } else {
-        beginResetModel();
-        m_detached = false;
-        endResetModel();
-    }
-}
-
-int Table::rowCount(const QModelIndex &parent) const { return parent.isValid() || m_detached ? 0 : m_rows.size(); }
-
-int Table::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : m_columns.size(); }
-
-QVariant Table::data(const QModelIndex &index, int role) const
-{
-    if (!index.isValid() || index.row() >= m_rows.size() || index.column() >= m_columns.size())
-        return {};
-    const ColumnDef &def = m_columns[index.column()];
-    const QVariant &v = m_rows[index.row()].values[index.column()];
-    if (def.checkBox) {
-        if (role == Qt::CheckStateRole)
-            return truthValue(v.toString()) ? Qt::Checked : Qt::Unchecked;
-        return {};
-    }
-    switch (role) {
-    case Qt::DisplayRole:
-    case Qt::EditRole:
-        return v.isNull() ? QVariant(QString()) : QVariant(v.toString());
-    default:
-        return {};
-    }
-}
-
-bool Table::setData(const QModelIndex &index, const QVariant &value, int role)
-{
-    if (!index.isValid() || index.row() >= m_rows.size())
-        return false;
-    const ColumnDef &def = m_columns[index.column()];
-    QVariant v = value;
-    if (def.checkBox) {
-        if (role != Qt::CheckStateRole)
-            return false;
-        v = truthText(value.toInt() == Qt::Checked);
-    } else if (role != Qt::EditRole) {
-        return false;
-    }
-    if (!isColumnWritable(index.column()))
-        return false;
-    if (m_editFilter && !m_editFilter(index.row(), def.name, v))
-        return false;
-    // An editor stored without a change writes nothing.
-    if (m_rows[index.row()].rowid >= 0) {
-        bool same = false;
-        try {
-            same = convert(index.column(), v) == m_rows[index.row()].values[index.column()];
-        } catch (const Error &) {
-        }
-        if (same)
-            return true;
-    }
-    // The grid has no way to take an exception: failures go to the common error box.
-    return guarded([&] { setValue(index.row(), def.name, v); });
-}
-
-QVariant Table::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < m_columns.size())
-        return m_columns[section].title;
-    return QAbstractTableModel::headerData(section, orientation, role);
-}
-
-Qt::ItemFlags Table::flags(const QModelIndex &index) const
-{
-    if (!index.isValid())
-        return Qt::NoItemFlags;
-    Qt::ItemFlags f = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
-    if (m_columns[index.column()].checkBox) {
-        if (isColumnWritable(index.column()))
-            f |= Qt::ItemIsUserCheckable;
-    } else if (isColumnWritable(index.column())) {
-        f |= Qt::ItemIsEditable;
-    }
-    return f;
+    emit aboutToReset();
+    m_detached = detached;
+    emit reset();
 }
 
 } // namespace tevo

@@ -1,11 +1,11 @@
 #pragma once
 // One open table of the database with a current row, as the program works with it: rows are
 // held in memory in the table's order (T and M by NPLU, S as stored), every change is stored
-// at once inside the database's running transaction, and the grids show the table through
-// the Qt model interface.
+// at once inside the database's running transaction, and every change is told by a signal
+// (a grid follows them through a model of its own).
 #include "store/Schema.h"
 
-#include <QAbstractTableModel>
+#include <QObject>
 #include <QPair>
 #include <QSet>
 #include <QVariant>
@@ -18,7 +18,7 @@ class Database;
 
 using FieldValues = QVector<QPair<QString, QVariant>>;
 
-class Table : public QAbstractTableModel {
+class Table : public QObject {
     Q_OBJECT
 public:
     // orderBy: a column name, or empty for the stored order.
@@ -33,11 +33,11 @@ public:
     void open(); // reads all rows; throws DatabaseError
     bool isOpen() const { return m_open; }
     void close();
-    // Re-reads the rows; the current position stays (clamped). Views store their open edits
-    // first (openEditsWanted).
+    // Re-reads the rows; the current position stays (clamped). Edits still open elsewhere are
+    // stored first (openEditsWanted).
     void refresh();
-    // Asks the views to store what is typed into their open editors now; a re-read, a detach
-    // and the delete of all rows ask by themselves.
+    // Asks whoever holds an edit of the rows not stored yet (a grid's open editor) to store it
+    // now; a re-read, a detach and the delete of all rows ask by themselves.
     void storeOpenEdits() { emit openEditsWanted(); }
 
     int count() const { return m_rows.size(); }
@@ -51,6 +51,9 @@ public:
     // column empty) and a bad text throws ConversionError "'%s' is not a valid integer value
     // for field '%s'". Throws DatabaseError when the statement fails.
     void setValue(int row, const QString &column, const QVariant &value);
+    // The value `value` becomes when stored in `column` (by index): null for an empty text,
+    // a number for a whole-number column; throws ConversionError as setValue does.
+    QVariant convertedValue(int column, const QVariant &value) const;
     // Stores several values of one row with one statement; converted first, so a bad value
     // leaves the row unchanged. A row that another program changed or deleted since it was read
     // (on the server) is not overwritten: DatabaseError naming the row, and the table is read
@@ -83,10 +86,8 @@ public:
     void deleteRow(int row);
     void deleteAll(); // "delete from <table>"
     qint64 rowId(int row) const;
-    // The position of the row with this rowid, -1 when there is none (a stored row only).
+    // The position of the row with this rowid, -1 when there is none.
     int rowWithId(qint64 rowid) const;
-    // The position of the row not stored yet (opened by the grid), -1 when there is none.
-    int pendingRow() const { return m_pendingRow; }
 
     // --- the current row ---
     int currentRow() const { return m_current; } // -1 when the table is empty
@@ -97,50 +98,35 @@ public:
     void last() { setCurrentRow(count() - 1); }
     QVariant currentValue(const QString &column) const { return value(m_current, column); }
 
-    // --- rows the grid opens (arrow down past the last row, Insert) ---
-    void appendPendingRow(); // an empty row, stored only once something is typed into it
-    bool hasPendingRow() const { return m_pendingRow >= 0; }
-    void cancelPendingRow(); // drops the pending row when nothing was typed into it
-    // Drops a row without a number, as the grids do after every key release.
-    void dropRowWithoutNumber();
-
-    // The number column is read-only in the grid except while an import runs.
-    void setColumnWritable(const QString &column, bool writable);
-    bool isColumnWritable(int column) const;
-
-    // While detached the model does not tell views about changes (table rebuilds); attaching
-    // again resets the views.
+    // While detached the table tells of no change (table rebuilds): detaching and attaching
+    // again are each told as a reset, and while detached the table is to be shown empty.
     void setDetached(bool detached);
     bool isDetached() const { return m_detached; }
 
-    // A rule run before a value typed into the grid is stored; it may change the value, and
-    // returning false keeps the row as it is.
-    using EditFilter = std::function<bool(int row, const QString &column, QVariant &value)>;
-    void setEditFilter(EditFilter filter) { m_editFilter = std::move(filter); }
-
-    // QAbstractTableModel
-    int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
-    QVariant data(const QModelIndex &index, int role) const override;
-    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    Qt::ItemFlags flags(const QModelIndex &index) const override;
-
 signals:
     void currentRowChanged(int row);
-    // The rows are about to be re-read or replaced: views store their open edits now.
+    // The rows are about to be re-read or replaced: an edit still open elsewhere is stored now.
     void openEditsWanted();
     // A change found its row changed or deleted by another program: the table is to be read again.
     void rowChangedElsewhere();
 
+    // What changed, as it changes (none while detached). Every "about to" is followed by its
+    // pair; between the two the rows are not to be read.
+    void aboutToReset(); // the rows are re-read, deleted, closed, detached or attached
+    void reset();
+    void valuesChanged(int firstRow, int lastRow); // values of these rows, all columns
+    void rowsAboutToBeInserted(int first, int last);
+    void rowsInserted(int first, int last);
+    void rowsAboutToBeRemoved(int first, int last);
+    void rowsRemoved(int first, int last);
+
 private:
     struct Row {
-        qint64 rowid = -1;   // -1: the pending row, not stored yet
+        qint64 rowid = -1;
         qint64 version = -1; // as read (SqlDialect::rowVersion); -1 where the engine keeps none
         QVector<QVariant> values;
     };
     using ConvertedValues = QVector<QPair<int, QVariant>>; // by column index
-    QVariant convert(int column, const QVariant &value) const;
     ConvertedValues converted(const FieldValues &values) const;
     void storeConverted(int row, const ConvertedValues &values);
     void storeMany(const QVector<Changes::Item> &items);
@@ -155,12 +141,9 @@ private:
     QVector<ColumnDef> m_columns;
     QString m_orderBy;
     QVector<Row> m_rows;
-    QVector<bool> m_writable;
     int m_current = -1;
-    int m_pendingRow = -1;
     bool m_open = false;
     bool m_detached = false;
-    EditFilter m_editFilter;
 };
 
 } // namespace tevo

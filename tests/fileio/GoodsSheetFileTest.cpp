@@ -1,5 +1,6 @@
 #include "common/Codepage.h"
 #include "common/Error.h"
+#include "fileio/ColumnTitles.h"
 #include "fileio/GoodsSheetFile.h"
 
 #include "FileioTestSupport.h"
@@ -53,8 +54,8 @@ TEST(GoodsSheetExportName, AppendsXlsUnlessContained)
 
 TEST(GoodsSheetBytes, StartsWithSheetAndCodePageThenTitlesAndEnds)
 {
-    const QVector<ColumnDef> columns = {{"NPLU", ColumnType::Integer, QStringLiteral("№ PLU")},
-                                        {"TNAME1", ColumnType::Text, QStringLiteral("Название товара 1")}};
+    const QVector<SheetColumn> columns = {{"NPLU", ColumnType::Integer, QStringLiteral("№ PLU")},
+                                          {"TNAME1", ColumnType::Text, QStringLiteral("Название товара 1")}};
     const QVector<Record> r = records(goodsSheetBytes(columns, {{1, QStringLiteral("Молоко")}}));
     ASSERT_EQ(r.size(), 7);
     EXPECT_EQ(r[0].type, 0x0809);
@@ -106,7 +107,8 @@ class GoodsSheetCell : public ::testing::TestWithParam<CellCase> {};
 TEST_P(GoodsSheetCell, KindFollowsColumnAndValue)
 {
     const CellCase &c = GetParam();
-    const QVector<ColumnDef> columns = {{"A", ColumnType::Text, QStringLiteral("a")}, {"X", c.type, QStringLiteral("x")}};
+    const QVector<SheetColumn> columns = {{"A", ColumnType::Text, QStringLiteral("a")},
+                                          {"X", c.type, QStringLiteral("x")}};
     const QVector<Record> r = records(goodsSheetBytes(columns, {{QVariant(), c.value}}));
     ASSERT_EQ(r.size(), 7);
     EXPECT_EQ(r[4].type, 0x0201) << "a null first column is an empty cell";
@@ -146,9 +148,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(GoodsSheetBytes, CellsGoRowByRowColumnByColumn)
 {
-    const QVector<ColumnDef> columns = {{"A", ColumnType::Integer, QStringLiteral("a")},
-                                        {"B", ColumnType::Text, QStringLiteral("b")},
-                                        {"C", ColumnType::Integer, QStringLiteral("c")}};
+    const QVector<SheetColumn> columns = {{"A", ColumnType::Integer, QStringLiteral("a")},
+                                          {"B", ColumnType::Text, QStringLiteral("b")},
+                                          {"C", ColumnType::Integer, QStringLiteral("c")}};
     const QVector<QVector<QVariant>> rows = {{1, QStringLiteral("x"), QVariant()}, {QVariant(), QVariant(), 3}};
     const QVector<Record> r = records(goodsSheetBytes(columns, rows));
     ASSERT_EQ(r.size(), 2 + 3 + 6 + 1);
@@ -162,7 +164,7 @@ TEST(GoodsSheetBytes, CellsGoRowByRowColumnByColumn)
 
 TEST(GoodsSheetBytes, TooManyRowsForASheetIsRefused)
 {
-    const QVector<ColumnDef> columns = {{"A", ColumnType::Integer, QStringLiteral("a")}};
+    const QVector<SheetColumn> columns = {{"A", ColumnType::Integer, QStringLiteral("a")}};
     EXPECT_NO_THROW(goodsSheetBytes(columns, QVector<QVector<QVariant>>(65535, {1})));
     EXPECT_THROW(goodsSheetBytes(columns, QVector<QVector<QVariant>>(65536, {1})), FileError);
 }
@@ -200,7 +202,7 @@ print(json.dumps({"encoding": b.encoding, "rows": s.nrows, "cols": s.ncols,
         titles << v.toString();
     QStringList expected;
     for (const ColumnDef &c : goodsColumns())
-        expected << c.title;
+        expected << columnTitle(QStringLiteral("T"), c.name).title;
     EXPECT_EQ(titles, expected);
     const QJsonArray first = o.value("first").toArray();
     EXPECT_EQ(first[0].toDouble(), 1.0);

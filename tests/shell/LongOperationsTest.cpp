@@ -128,12 +128,14 @@ TEST_F(LongOperationsTest, ATickStoresWhatIsTypedInTheGoodsGridAndInTheScalesDia
     Table &scales = w.mainWindow.store().scales();
     scales.appendRow({{QStringLiteral("NAME"), QStringLiteral("Весы")}, {QStringLiteral("W"), QStringLiteral("T")}});
     w.mainWindow.show(); // cell editors open only in shown grids
-    w.mainWindow.goodsTab().grid()->setCurrentIndex(goods().index(2, goods().columnIndex(QStringLiteral("TNAME1"))));
+    w.mainWindow.goodsTab().grid()->setCurrentIndex(
+        w.mainWindow.goodsTab().grid()->model()->index(2, goods().columnIndex(QStringLiteral("TNAME1"))));
     auto *goodsEditor = w.mainWindow.goodsTab().grid()->findChild<QLineEdit *>();
     ASSERT_NE(goodsEditor, nullptr);
     goodsEditor->setText(QStringLiteral("Молоко"));
     w.scalesDialog.show();
-    w.scalesDialog.grid()->setCurrentIndex(scales.index(0, scales.columnIndex(QStringLiteral("NAME"))));
+    w.scalesDialog.grid()->setCurrentIndex(
+        w.scalesDialog.grid()->model()->index(0, scales.columnIndex(QStringLiteral("NAME"))));
     auto *scaleEditor = w.scalesDialog.grid()->findChild<QLineEdit *>();
     ASSERT_NE(scaleEditor, nullptr);
     scaleEditor->setText(QStringLiteral("Весы у кассы"));

@@ -231,7 +231,7 @@ TEST_F(MainFormTest, CloseStoresAndCommitsWhatWasTyped)
     AppWindows &w = activated();
     TableGrid *grid = w.mainWindow.goodsTab().grid();
     w.mainWindow.show(); // cell editors open only in a shown grid
-    grid->setCurrentIndex(w.mainWindow.store().goods().index(2, 1));
+    grid->setCurrentIndex(grid->model()->index(2, 1));
     ASSERT_TRUE(grid->isEditing());
     auto *editor = grid->findChild<QLineEdit *>();
     ASSERT_NE(editor, nullptr);
@@ -250,7 +250,7 @@ TEST_F(MainFormTest, TheApplicationQuittingWithoutTheWindowClosedRunsTheClosingS
     // As at the end of the desktop session: the application quits, the window never closed.
     AppWindows &w = activated();
     w.mainWindow.show();
-    w.mainWindow.goodsTab().grid()->setCurrentIndex(w.mainWindow.store().goods().index(4, 1));
+    w.mainWindow.goodsTab().grid()->setCurrentIndex(w.mainWindow.goodsTab().grid()->model()->index(4, 1));
     auto *editor = w.mainWindow.goodsTab().grid()->findChild<QLineEdit *>();
     ASSERT_NE(editor, nullptr);
     editor->setText(QStringLiteral("Сметана"));

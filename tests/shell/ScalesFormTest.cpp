@@ -3,6 +3,7 @@
 #include "ShellFixture.h"
 
 #include "shell/TableGrid.h"
+#include "shell/TableModel.h"
 
 #include <QPushButton>
 #include <QSignalSpy>
@@ -23,6 +24,7 @@ protected:
     }
     ScalesDialog &form() { return windows->scalesDialog; }
     Table &scales() { return windows->mainWindow.store().scales(); }
+    TableModel &model() { return *form().grid()->tableModel(); }
     int addScale(const QString &u, const QString &w, const QString &ip = QStringLiteral("192.168.0.10"))
     {
         return scales().appendRow({{QStringLiteral("U"), u},
@@ -33,8 +35,8 @@ protected:
     }
     bool setCheck(int row, const char *column, bool ticked)
     {
-        return scales().setData(scales().index(row, scales().columnIndex(QLatin1String(column))),
-                                ticked ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
+        return model().setData(model().index(row, scales().columnIndex(QLatin1String(column))),
+                               ticked ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
     }
     QString u(int row) { return scales().text(row, QStringLiteral("U")); }
 };
@@ -47,7 +49,7 @@ TEST_F(ScalesFormTest, UseCanBeTickedOnlyOnAnsweringScales)
 
     setCheck(silent, "U", true);
     EXPECT_EQ(u(silent), QStringLiteral("F"));
-    EXPECT_EQ(scales().data(scales().index(silent, 0), Qt::CheckStateRole).toInt(), Qt::Unchecked);
+    EXPECT_EQ(model().data(model().index(silent, 0), Qt::CheckStateRole).toInt(), Qt::Unchecked);
 
     setCheck(answering, "U", true);
     EXPECT_EQ(u(answering), QStringLiteral("T"));
@@ -58,7 +60,7 @@ TEST_F(ScalesFormTest, UseCanBeTickedOnlyOnAnsweringScales)
     EXPECT_EQ(u(oldTick), QStringLiteral("F"));
 
     // "Вкл." cannot be changed in the grid.
-    EXPECT_FALSE(scales().flags(scales().index(silent, 1)) & Qt::ItemIsUserCheckable);
+    EXPECT_FALSE(model().flags(model().index(silent, 1)) & Qt::ItemIsUserCheckable);
     EXPECT_FALSE(setCheck(silent, "W", true));
     EXPECT_EQ(scales().text(silent, QStringLiteral("W")), QStringLiteral("F"));
 }
@@ -68,10 +70,10 @@ TEST_F(ScalesFormTest, AnEleventhRowIsRefused)
     for (int i = 0; i < 9; ++i)
         addScale(QStringLiteral("F"), QStringLiteral("F"));
     form().findChild<QToolButton *>(QStringLiteral("nbInsert"))->click();
-    EXPECT_EQ(scales().count(), 10);
-    EXPECT_TRUE(scales().hasPendingRow());
-    ASSERT_TRUE(scales().setData(scales().index(9, 2), QStringLiteral("Десятые"), Qt::EditRole));
-    EXPECT_FALSE(scales().hasPendingRow());
+    EXPECT_EQ(model().rowCount(), 10);
+    EXPECT_TRUE(model().hasPendingRow());
+    ASSERT_TRUE(model().setData(model().index(9, 2), QStringLiteral("Десятые"), Qt::EditRole));
+    EXPECT_FALSE(model().hasPendingRow());
 
     form().findChild<QToolButton *>(QStringLiteral("nbInsert"))->click();
     EXPECT_EQ(scales().count(), 10);
@@ -90,9 +92,10 @@ TEST_F(ScalesFormTest, NewRowNothingWasTypedIntoIsDroppedOnClose)
     addScale(QStringLiteral("T"), QStringLiteral("T"));
     scales().last();
     QTest::keyClick(form().grid(), Qt::Key_Down);
-    EXPECT_EQ(scales().count(), 2);
+    EXPECT_EQ(model().rowCount(), 2);
     form().done(QDialog::Rejected);
     EXPECT_EQ(scales().count(), 1);
+    EXPECT_EQ(model().rowCount(), 1);
     EXPECT_EQ(windows->mainWindow.appState().selectedScaleCount(), 1);
 }
 
@@ -104,13 +107,13 @@ TEST_F(ScalesFormTest, SerialPortNamesAreCom0ToCom9)
         EXPECT_FALSE(ScalesDialog::acceptablePortName(QLatin1String(bad))) << bad;
 
     const int row = addScale(QStringLiteral("F"), QStringLiteral("F"), QStringLiteral("COM1"));
-    const QModelIndex ip = scales().index(row, scales().columnIndex(QStringLiteral("IP")));
-    EXPECT_FALSE(scales().setData(ip, QStringLiteral("COM12"), Qt::EditRole));
+    const QModelIndex ip = model().index(row, scales().columnIndex(QStringLiteral("IP")));
+    EXPECT_FALSE(model().setData(ip, QStringLiteral("COM12"), Qt::EditRole));
     EXPECT_EQ(scales().text(row, QStringLiteral("IP")), QStringLiteral("COM1"));
     ASSERT_EQ(Dialogs::shownTexts().size(), 1);
     EXPECT_EQ(Dialogs::shownKinds().first(), Dialogs::Kind::Error);
     EXPECT_TRUE(Dialogs::shownTexts().first().contains(QStringLiteral("COM12")));
-    EXPECT_TRUE(scales().setData(ip, QStringLiteral("com4"), Qt::EditRole));
+    EXPECT_TRUE(model().setData(ip, QStringLiteral("com4"), Qt::EditRole));
     EXPECT_EQ(scales().text(row, QStringLiteral("IP")), QStringLiteral("com4"));
 }
 
@@ -118,26 +121,26 @@ TEST_F(ScalesFormTest, TcpPortOutside1To65535IsRefusedNamingTheRowAndTheValue)
 {
     addScale(QStringLiteral("F"), QStringLiteral("F"));
     const int row = addScale(QStringLiteral("F"), QStringLiteral("F"));
-    const QModelIndex port = scales().index(row, scales().columnIndex(QStringLiteral("PORT")));
+    const QModelIndex port = model().index(row, scales().columnIndex(QStringLiteral("PORT")));
     for (const char *bad : {"70000", "65536", "0", "-1", "abc", "", "5001.5"}) {
         SCOPED_TRACE(bad);
         const int shown = Dialogs::shownTexts().size();
-        EXPECT_FALSE(scales().setData(port, QLatin1String(bad), Qt::EditRole));
+        EXPECT_FALSE(model().setData(port, QLatin1String(bad), Qt::EditRole));
         EXPECT_EQ(scales().text(row, QStringLiteral("PORT")), QStringLiteral("5001"));
         ASSERT_EQ(Dialogs::shownTexts().size(), shown + 1);
         EXPECT_EQ(Dialogs::shownKinds().last(), Dialogs::Kind::Error);
         EXPECT_TRUE(Dialogs::shownTexts().last().startsWith(QStringLiteral("Строка 2: порт «%1»").arg(QLatin1String(bad))))
             << Dialogs::shownTexts().last().toStdString();
     }
-    EXPECT_TRUE(scales().setData(port, QStringLiteral("65535"), Qt::EditRole));
+    EXPECT_TRUE(model().setData(port, QStringLiteral("65535"), Qt::EditRole));
     EXPECT_EQ(scales().text(row, QStringLiteral("PORT")), QStringLiteral("65535"));
 
     // A serial row's PORT is its line speed; it becomes a TCP row only with a TCP port.
     const int serial = addScale(QStringLiteral("F"), QStringLiteral("F"), QStringLiteral("COM3"));
-    EXPECT_TRUE(scales().setData(scales().index(serial, scales().columnIndex(QStringLiteral("PORT"))),
-                                 QStringLiteral("115200"), Qt::EditRole));
-    const QModelIndex ip = scales().index(serial, scales().columnIndex(QStringLiteral("IP")));
-    EXPECT_FALSE(scales().setData(ip, QStringLiteral("192.168.0.11"), Qt::EditRole));
+    EXPECT_TRUE(model().setData(model().index(serial, scales().columnIndex(QStringLiteral("PORT"))),
+                                QStringLiteral("115200"), Qt::EditRole));
+    const QModelIndex ip = model().index(serial, scales().columnIndex(QStringLiteral("IP")));
+    EXPECT_FALSE(model().setData(ip, QStringLiteral("192.168.0.11"), Qt::EditRole));
     EXPECT_EQ(scales().text(serial, QStringLiteral("IP")), QStringLiteral("COM3"));
     EXPECT_TRUE(Dialogs::shownTexts().last().startsWith(QStringLiteral("Строка 3: порт «115200»")));
 }

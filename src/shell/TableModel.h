@@ -1,0 +1,61 @@
+#pragma once
+// A grid's model of one of the store's tables: the table's rows as cells, with the titles and
+// check boxes of fileio/ColumnTitles, and what only the grid has: the new row the grid opens
+// (arrow down past the last row, Insert), shown below the table's rows and stored only once
+// something is typed into it; the rule run before a typed value is stored; the columns the
+// grid does not edit (the number column, the scales' "on" column). Every change of the table,
+// whoever makes it (an import, the exchange, a re-read), reaches the views through the model.
+#include <QAbstractTableModel>
+#include <QVector>
+#include <functional>
+
+namespace tevo {
+
+class Table;
+
+class TableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit TableModel(Table &table, QObject *parent = nullptr);
+
+    Table &table() const { return m_table; }
+
+    // --- the row the grid opens ---
+    void appendPendingRow(); // an empty row below the table's rows; nothing is stored yet
+    bool hasPendingRow() const { return m_pending; }
+    int pendingRow() const;  // its position (the table's row count), -1 when there is none
+    void cancelPendingRow(); // drops it (nothing was typed into it: it would be stored then)
+    // Drops a row without a number, as the grids do after every key release: the new row, and
+    // the table's last row when it has no number either.
+    void dropRowWithoutNumber();
+
+    // A rule run before a value typed into the grid is stored; it may change the value, and
+    // returning false keeps the row as it is.
+    using EditFilter = std::function<bool(int row, const QString &column, QVariant &value)>;
+    void setEditFilter(EditFilter filter) { m_editFilter = std::move(filter); }
+
+    // The number column and the scales' "on" column are not edited in the grid.
+    bool isReadOnly(int column) const;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+private:
+    void store(int row, int column, const QVariant &value);
+    void tableAboutToReset();
+    void tableReset();
+
+    Table &m_table;
+    QVector<bool> m_readOnly;
+    QVector<bool> m_checkBox;
+    bool m_pending = false;
+    bool m_storingPending = false; // the new row's insert is the row already shown
+    bool m_dropping = false;       // the new row is being removed
+    EditFilter m_editFilter;
+};
+
+} // namespace tevo
