@@ -21,6 +21,18 @@ const QString kAutoLoading = QStringLiteral("автоматическая заг
 
 namespace {
 
+// Said after a rebuild or a dBase import that waited for another program replacing the same
+// table: the table is this one's, whole, and the other's rows are gone.
+QString afterWaiting(Store &store, const QString &text)
+{
+    constexpr qint64 kWaitedMs = 500;
+    if (store.database().lastEmptyWaitMs() < kWaitedMs)
+        return text;
+    return text
+           + QStringLiteral(" Другая программа в это время заменяла эту же таблицу: она подождала, и в таблице "
+                            "теперь только эти строки.");
+}
+
 // Runs f under the guard named `what`; a refusal or an error becomes the outcome.
 template <class F> Outcome guardedBy(Store &store, const QString &what, F &&f)
 {
@@ -61,8 +73,8 @@ Outcome importTableFile(Store &store, TableFile format, const QString &file)
         }
         case TableFile::GoodsDbf: {
             importGoodsDbf(goods, file);
-            Outcome o = Outcome::success(
-                QStringLiteral("Таблица товаров заменена товарами из %1: %2 строк.").arg(file).arg(goods.count()));
+            Outcome o = Outcome::success(afterWaiting(
+                store, QStringLiteral("Таблица товаров заменена товарами из %1: %2 строк.").arg(file).arg(goods.count())));
             o.count = goods.count();
             return o;
         }
@@ -115,10 +127,10 @@ Outcome rebuildTable(Store &store, bool goods)
     return guardedBy(store, goods ? kRebuildingGoods : kRebuildingMessages, [&] {
         if (goods) {
             store.createEmptyGoods();
-            return Outcome::success(QStringLiteral("Пустая таблица успешно создана!"));
+            return Outcome::success(afterWaiting(store, QStringLiteral("Пустая таблица успешно создана!")));
         }
         store.createEmptyMessages();
-        return Outcome::success(QStringLiteral("Пустая таблица сообщений создана: 1000 строк."));
+        return Outcome::success(afterWaiting(store, QStringLiteral("Пустая таблица сообщений создана: 1000 строк.")));
     });
 }
 

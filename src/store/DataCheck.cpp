@@ -85,6 +85,23 @@ QString checkGoods(Table &goods)
             return kReportStart + report + QStringLiteral("; строка №") + goods.text(row, QStringLiteral("NPLU"));
         }
     }
+    // The rows stand at their numbers: row N holds goods N, each number once (a table doubled
+    // by two programs replacing it at once, or with a number missing, sends goods under wrong
+    // numbers).
+    for (int row = 0; row < goods.count(); ++row) {
+        const std::optional<qint64> n = wholeNumber(goods, row, "NPLU");
+        if (n && *n == row + 1)
+            continue;
+        goods.setCurrentRow(row);
+        const QString number = goods.text(row, QStringLiteral("NPLU"));
+        if (row > 0 && n && n == wholeNumber(goods, row - 1, "NPLU"))
+            return kReportStart
+                   + QStringLiteral("№ ПЛУ %1 повторяется (в таблице %2 строк); строка №%1").arg(number).arg(goods.count());
+        return kReportStart
+               + QStringLiteral("№ ПЛУ %1 стоит в строке %2: номера идут не от 1 по порядку; строка №%1")
+                     .arg(number)
+                     .arg(row + 1);
+    }
     goods.last();
     return kSuccess;
 }

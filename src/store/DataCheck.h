@@ -12,7 +12,9 @@ inline constexpr int kMaxGoodsNameLength = 28;
 // Checks the rows of `goods` in order and returns the closing text: for the first faulty row
 // "Ошибки найдены в: " + its fragments + "; строка №" + its NPLU (that row is left current);
 // otherwise "Проверка данных завершена успешно. Ошибок не обнаружено" (the last row is left
-// current). Rows without a price are not examined.
+// current). Rows without a price are not examined. Then the numbering: row N must hold goods
+// N, each number once; the first row that does not is reported the same way ("№ ПЛУ 7
+// повторяется …" for a doubled table).
 QString checkGoods(Table &goods);
 
 } // namespace tevo

@@ -4,6 +4,7 @@
 #include "store/CommandLineMark.h"
 #include "store/SqlDialect.h"
 
+#include <QElapsedTimer>
 #include <QSqlError>
 #include <QStringList>
 #include <atomic>
@@ -320,6 +321,15 @@ void Database::commitAtEnd()
         throw;
     }
     m_dialect->setLockWait(db, m_lockWait);
+}
+
+void Database::emptyTable(const QString &table)
+{
+    QElapsedTimer clock;
+    clock.start();
+    for (const QString &statement : m_dialect->emptyTable(table))
+        exec(statement);
+    m_lastEmptyWaitMs = clock.elapsed();
 }
 
 QSqlQuery Database::exec(const QString &sql, const QVariantList &binds)

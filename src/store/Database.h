@@ -76,6 +76,10 @@ public:
     // Runs a statement inside the current transaction; throws DatabaseError, DatabaseBusyError
     // when another program's lock outlasted the wait.
     QSqlQuery exec(const QString &sql, const QVariantList &binds = {});
+    // Empties a table about to be filled anew in the running transaction; another program
+    // replacing the same table at that moment is waited for (lastEmptyWaitMs says how long).
+    void emptyTable(const QString &table);
+    qint64 lastEmptyWaitMs() const { return m_lastEmptyWaitMs; }
     // Runs a change (UPDATE, DELETE) or an INSERT, which gives the new row's key, the same way;
     // each text is prepared once and kept while the connection stays open.
     void change(const QString &sql, const QVariantList &binds);
@@ -150,6 +154,7 @@ private:
     int m_commitPause = 0;
     bool m_commitFailureReported = false;
     LockWait m_lockWait = LockWait::Working;
+    qint64 m_lastEmptyWaitMs = 0;
     int m_idleCommitMs = kIdleCommitMs;
     bool m_writing = false;
     qint64 m_changeCounter = -1;

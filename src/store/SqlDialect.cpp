@@ -48,6 +48,9 @@ public:
 
     void prepareSession(QSqlDatabase &) const override {}
 
+    // The database file has one writer at a time already.
+    QStringList emptyTable(const QString &table) const override { return {QStringLiteral("delete from ") + table}; }
+
     bool setLockWait(const QSqlDatabase &db, LockWait wait) const override
     {
         return sqlite::setBusyTimeout(db, lockWaitMs(wait));
@@ -122,6 +125,11 @@ class PostgresDialect final : public SqlDialect {
 public:
     DatabaseEngine engine() const override { return DatabaseEngine::Postgres; }
     QString driverName() const override { return QStringLiteral("QPSQL"); }
+
+    QStringList emptyTable(const QString &table) const override
+    {
+        return {QStringLiteral("LOCK TABLE %1 IN EXCLUSIVE MODE").arg(table), QStringLiteral("DELETE FROM ") + table};
+    }
 
     void configure(QSqlDatabase &db, const DatabaseLocation &where) const override
     {

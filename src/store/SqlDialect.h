@@ -48,6 +48,11 @@ public:
     virtual QStringList tables(QSqlDatabase &db) const = 0;
     // The statements that make table T, M or S (with its index), empty.
     virtual QStringList createTable(const QString &table) const = 0;
+    // The statements that empty a table about to be filled anew in the same transaction: on the
+    // server the table is locked against other writers first, so that two programs replacing
+    // it at once do it one after the other, and the later one's delete sees (and removes) the
+    // rows the earlier one committed.
+    virtual QStringList emptyTable(const QString &table) const = 0;
 
     // Inserts: what an INSERT ends with to give the new row's key, and the key it gave.
     virtual QString returningKey() const = 0;

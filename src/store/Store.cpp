@@ -90,7 +90,7 @@ void Store::rebuild(Table &table, int rows)
     try {
         m_db.atomically(
             [&] {
-                m_db.exec(QStringLiteral("delete from ") + table.tableName());
+                m_db.emptyTable(table.tableName());
                 if (m_rowHook)
                     m_rowHook();
                 QSqlQuery q = m_db.prepare(QStringLiteral("INSERT INTO %1 (NPLU) VALUES (?)").arg(table.tableName()));

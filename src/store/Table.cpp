@@ -402,7 +402,7 @@ void Table::deleteRow(int row)
 void Table::deleteAll()
 {
     emit openEditsWanted();
-    m_db.exec(QStringLiteral("delete from ") + m_name);
+    m_db.emptyTable(m_name);
     if (!m_detached)
         emit aboutToReset();
     m_rows.clear();

@@ -140,3 +140,17 @@ TEST_F(DataCheckTest, OnlyTheFirstFaultyRowIsReportedAndLeftCurrent)
 }
 
 } // namespace
+
+// Row N holds goods N, each number once: a doubled number (two programs that replaced the table
+// at once) or a row out of its place is reported, and that row left current.
+TEST_F(DataCheckTest, EachNumberOnceAtItsRow)
+{
+    goods().setValue(4, QStringLiteral("NPLU"), 4);
+    EXPECT_EQ(checkGoods(goods()),
+              QStringLiteral("Ошибки найдены в: № ПЛУ 4 повторяется (в таблице 4000 строк); строка №4"));
+    EXPECT_EQ(goods().currentRow(), 4);
+    goods().setValue(4, QStringLiteral("NPLU"), 5);
+    goods().deleteRow(2);
+    EXPECT_EQ(checkGoods(goods()), QStringLiteral("Ошибки найдены в: № ПЛУ 4 стоит в строке 3: номера идут не от 1 "
+                                                  "по порядку; строка №4"));
+}

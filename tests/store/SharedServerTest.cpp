@@ -7,8 +7,13 @@
 
 #include "common/Error.h"
 #include "common/ErrorSink.h"
+#include "fileio/DbfExchange.h"
+#include "fileio/DbfTemplate.h"
+#include "store/DataCheck.h"
 #include "store/Store.h"
 
+#include <QFile>
+#include <QProcess>
 #include <QSqlQuery>
 #include <gtest/gtest.h>
 
@@ -223,3 +228,70 @@ TEST(SharedServer, ALostConnectionIsToldOnceAndTheTablesAreReadAgainWhenTheServe
 }
 
 } // namespace
+
+// Two programs replacing the same table at once (tevo-cli beside this program: a rebuild beside
+// a rebuild, a dBase import beside a rebuild) do it one after the other. The later one's delete
+// waits for the earlier one's commit and removes its rows: the table ends with each number once,
+// and the data check finds nothing wrong with its numbering.
+TEST(SharedServer, TwoProgramsReplacingATableAtOnceLeaveEachNumberOnce)
+{
+    TEVO_SERVER_ONLY();
+    ScratchDir dir;
+    const DatabaseLocation where = dir.database();
+    Store store;
+    store.openTables(where);
+    store.database().setIdleCommitMs(600000); // committed when the test says so
+    QString error;
+    ASSERT_TRUE(writeDbfTemplate(dir.file(QStringLiteral("template.dbf")), &error)) << error.toStdString();
+    store.goods().setValue(0, kName, QStringLiteral("Из файла"));
+    const QString dbf = dir.file(QStringLiteral("goods.dbf"));
+    exportGoodsDbf(store.goods(), dbf, dir.file(QStringLiteral("template.dbf")));
+    store.database().commitNow();
+    const QString program = dir.file(QStringLiteral("tevo-cli"));
+    ASSERT_TRUE(QFile::copy(binDir() + QStringLiteral("/tevo-cli"), program));
+    dir.writeFile(QStringLiteral("Database.ini"), "[Database]\nServer=" + where.connectionString().toUtf8() + "\n");
+    const auto count = [&](const QString &sql) {
+        qint64 n = -1;
+        {
+            QSqlDatabase db = openOther(where, QStringLiteral("count"));
+            QSqlQuery q(db);
+            if (q.exec(sql) && q.next())
+                n = q.value(0).toLongLong();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("count"));
+        return n;
+    };
+    const struct {
+        const char *what;
+        bool goods;
+        QStringList args;
+        qint64 rows;
+    } cases[] = {
+        {"two goods rebuilds", true, {QStringLiteral("rebuild"), QStringLiteral("goods")}, kGoodsRowCount},
+        {"two messages rebuilds", false, {QStringLiteral("rebuild"), QStringLiteral("messages")}, kMessagesRowCount},
+        {"a dBase import beside a goods rebuild",
+         true,
+         {QStringLiteral("import"), QStringLiteral("dbf"), dbf},
+         kGoodsRowCount},
+    };
+    for (const auto &c : cases) {
+        const QString table = c.goods ? QStringLiteral("T") : QStringLiteral("M");
+        // This program's rebuild, not committed yet: the table is locked against the other's.
+        c.goods ? store.createEmptyGoods() : store.createEmptyMessages();
+        QProcess other;
+        other.start(program, c.args);
+        ASSERT_TRUE(other.waitForStarted()) << c.what;
+        ASSERT_TRUE(
+            waitFor([&] { return count(QStringLiteral("SELECT count(*) FROM pg_locks WHERE NOT granted")) > 0; }, 30000))
+            << c.what
+            << ": the other program never waited for the table: " << other.readAllStandardError().toStdString();
+        store.database().commitNow();
+        ASSERT_TRUE(other.waitForFinished(60000)) << c.what;
+        EXPECT_EQ(other.exitCode(), 0) << c.what << other.readAllStandardError().toStdString();
+        EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM ") + table), c.rows) << c.what;
+        EXPECT_EQ(count(QStringLiteral("SELECT count(DISTINCT NPLU) FROM ") + table), c.rows) << c.what;
+        store.rereadTables();
+    }
+    EXPECT_EQ(store.goods().text(0, kName), QStringLiteral("Из файла")) << "the later one's rows";
+    EXPECT_FALSE(checkGoods(store.goods()).contains(QStringLiteral("№ ПЛУ"))) << "each number once, in order";
+}
