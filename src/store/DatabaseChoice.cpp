@@ -1,18 +1,55 @@
 #include "store/DatabaseChoice.h"
 
 #include "common/AppPaths.h"
+#include "common/Error.h"
 #include "common/ProfileFile.h"
+
+#include <QFileInfo>
 
 namespace tevo {
 
+namespace {
+const QString kSection = QStringLiteral("Database");
+const QString kKey = QStringLiteral("Server");
+
+// The text of a Database.ini that names no server: the file, what is wrong, what to do.
+[[noreturn]] void unusable(const QString &path, const QString &what)
+{
+    throw DatabaseError(QStringLiteral("Файл %1 не называет сервер базы данных: %2. Нужна строка Server= в разделе "
+                                       "[Database], например:\n[Database]\nServer=host=сервер dbname=tevo user=kassa\n"
+                                       "Исправьте файл или удалите его, чтобы работать с файлом базы данных этого "
+                                       "компьютера.")
+                            .arg(path, what));
+}
+} // namespace
+
 DatabaseLocation chosenDatabase()
 {
-    ProfileFile choice(besideProgram(QLatin1String(kDatabaseChoiceFileName)));
+    const QString path = besideProgram(QLatin1String(kDatabaseChoiceFileName));
+    if (!QFileInfo::exists(path))
+        return DatabaseLocation::file(besideProgram(QLatin1String(kDatabaseFileName)));
+    ProfileFile choice(path);
     choice.loadOrThrow();
-    const QString server = choice.readString(QStringLiteral("Database"), QStringLiteral("Server"));
-    if (!server.isEmpty())
-        return DatabaseLocation::server(server);
-    return DatabaseLocation::file(besideProgram(QLatin1String(kDatabaseFileName)));
+    QString section;
+    for (const QString &s : choice.sections())
+        if (s.compare(kSection, Qt::CaseInsensitive) == 0)
+            section = s;
+    if (section.isEmpty())
+        unusable(path, QStringLiteral("в нём нет раздела [Database]"));
+    QString key;
+    for (const QString &k : choice.keys(section))
+        if (k.compare(kKey, Qt::CaseInsensitive) == 0)
+            key = k;
+    if (key.isEmpty()) {
+        const QStringList keys = choice.keys(section);
+        unusable(path, keys.isEmpty() ? QStringLiteral("раздел [Database] пуст")
+                                      : QStringLiteral("в разделе [Database] нет строки Server= (есть: %1)")
+                                            .arg(keys.join(QStringLiteral(", "))));
+    }
+    const QString server = choice.readString(section, key).trimmed();
+    if (server.isEmpty())
+        unusable(path, QStringLiteral("строка Server= пуста"));
+    return DatabaseLocation::server(server);
 }
 
 } // namespace tevo

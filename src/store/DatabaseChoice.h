@@ -6,13 +6,16 @@
 //     Server=host=shop-server port=5432 dbname=tevo user=kassa
 //
 // (a libpq connection string; without password= libpq takes the password from the user's
-// ~/.pgpass). Without the file, or without a Server value, the program works on the embedded
-// file "TevoDataBase.gdb" in the data folder.
+// ~/.pgpass). Without the file the program works on the embedded file "TevoDataBase.gdb" in
+// the data folder. A Database.ini that names no server (no [Database] section, no Server key —
+// "Sever=" —, an empty value, junk) is an error, never a quiet fall-back to a file of this
+// computer's own, which would split it off the shop's shared list.
 #include "store/DatabaseLocation.h"
 
 namespace tevo {
 
-// Throws FileError when "Database.ini" exists but cannot be read.
+// Throws FileError when "Database.ini" exists but cannot be read, DatabaseError (naming the file
+// and what is wrong) when it names no server.
 DatabaseLocation chosenDatabase();
 
 } // namespace tevo

@@ -27,15 +27,40 @@ QString aboutDatabase(AppWindows &w)
 
 TEST_F(DatabaseChoiceTest, WithoutAServerTheEmbeddedFileIsUsed)
 {
-    // No Database.ini, and one without a Server value.
-    for (const QByteArray &ini : {QByteArray(), QByteArray("[Database]\r\nServer=\r\n")}) {
-        if (!ini.isEmpty())
-            scratch.writeFile(QLatin1String(kDatabaseChoiceFileName), ini);
-        AppWindows &w = activated();
-        EXPECT_TRUE(w.mainWindow.store().tablesOpen());
-        EXPECT_FALSE(w.mainWindow.store().database().location().isServer());
-        EXPECT_EQ(aboutDatabase(w), QStringLiteral("База данных: файл ") + scratch.databasePath());
+    // No Database.ini.
+    AppWindows &w = activated();
+    EXPECT_TRUE(w.mainWindow.store().tablesOpen());
+    EXPECT_FALSE(w.mainWindow.store().database().location().isServer());
+    EXPECT_EQ(aboutDatabase(w), QStringLiteral("База данных: файл ") + scratch.databasePath());
+    windows.reset();
+}
+
+// A Database.ini that names no server is never taken for "no server": the open fails with the
+// file and what is wrong with it, as for a server that cannot be reached, and the embedded file
+// of this computer is not used.
+TEST_F(DatabaseChoiceTest, ADatabaseIniThatNamesNoServerFailsTheOpenNamingTheFile)
+{
+    const struct {
+        QByteArray ini;
+        QString why;
+    } cases[] = {
+        {"[Database]\r\nServer=\r\n", QStringLiteral("строка Server= пуста")},
+        {"[Database]\r\nSever=host=shop dbname=tevo\r\n", QStringLiteral("нет строки Server= (есть: Sever)")},
+        {"[Datbase]\r\nServer=host=shop dbname=tevo\r\n", QStringLiteral("нет раздела [Database]")},
+        {QByteArray("\x01\x02junk\xff", 7), QStringLiteral("нет раздела [Database]")},
+    };
+    for (const auto &c : cases) {
+        scratch.writeFile(QLatin1String(kDatabaseChoiceFileName), c.ini);
+        AppWindows &w = open();
+        w.mainWindow.runActivationSteps();
+        ASSERT_EQ(Dialogs::shownTexts().size(), 1) << c.why.toStdString();
+        EXPECT_EQ(Dialogs::shownKinds().first(), Dialogs::Kind::Error);
+        const QString text = Dialogs::shownTexts().first();
+        EXPECT_TRUE(text.contains(scratch.file(QLatin1String(kDatabaseChoiceFileName))) && text.contains(c.why))
+            << text.toStdString();
+        EXPECT_FALSE(w.mainWindow.store().tablesOpen()) << c.why.toStdString();
         windows.reset();
+        Dialogs::reset();
     }
 }
 
