@@ -156,6 +156,8 @@ void Runner::openDatabase(bool allTables)
             prepareDataFolder();
             location = chosenDatabase();
         });
+        if (const QString warning = databaseChoiceWarning(); !warning.isEmpty())
+            err(warning);
     } else {
         location = DatabaseLocation::file(m_args.db);
     }

@@ -211,6 +211,13 @@ void MainWindow::runActivationSteps()
         store().rereadIfChangedElsewhere();
     });
     m_showingActivateError = false;
+    if (!m_choiceWarned) {
+        // Once a run: a password in a Database.ini that other users may read.
+        m_choiceWarned = true;
+        const QString warning = databaseChoiceWarning();
+        if (!warning.isEmpty())
+            Dialogs::message(Dialogs::Kind::Warning, warning);
+    }
     if (!opened) {
         // The error box has been shown; the remaining steps wait for the next activation.
         // Closing that box activates the window again, which is not taken as a new attempt.

@@ -159,6 +159,7 @@ private:
     bool m_closed = false;
     bool m_showingActivateError = false;
     bool m_skipActivation = false;
+    bool m_choiceWarned = false;
 };
 
 } // namespace tevo

@@ -52,4 +52,27 @@ DatabaseLocation chosenDatabase()
     return DatabaseLocation::server(server);
 }
 
+QString databaseChoiceWarning()
+{
+    const QString path = besideProgram(QLatin1String(kDatabaseChoiceFileName));
+    const QFileInfo info(path);
+    if (!info.exists() || !(info.permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther)))
+        return {};
+    ServerConnection c;
+    try {
+        c = ServerConnection::parse(chosenDatabase().connectionString());
+    } catch (const Error &) {
+        return {};
+    }
+    bool password = !c.password.isEmpty();
+    for (const auto &o : c.options)
+        password = password || o.first.contains(QLatin1String("password"));
+    if (!password)
+        return {};
+    return QStringLiteral("В файле %1 записан пароль сервера базы данных, а читать файл могут и другие пользователи "
+                          "этого компьютера. Сделайте файл доступным только себе (chmod 600) или перенесите пароль "
+                          "в ~/.pgpass.")
+        .arg(path);
+}
+
 } // namespace tevo

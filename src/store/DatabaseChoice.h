@@ -18,4 +18,8 @@ namespace tevo {
 // and what is wrong) when it names no server.
 DatabaseLocation chosenDatabase();
 
+// A warning when "Database.ini" holds a password (password=, sslpassword=) and other users of
+// the computer may read the file: empty otherwise. The password itself is not in the text.
+QString databaseChoiceWarning();
+
 } // namespace tevo

@@ -48,6 +48,7 @@ ServerConnection ServerConnection::parse(const QString &text)
         while (i < n && text.at(i).isSpace())
             ++i;
     };
+    QString previousKey; // the key before, to say where a fault is without quoting any value
     for (;;) {
         skipBlanks();
         if (i >= n)
@@ -57,9 +58,15 @@ ServerConnection ServerConnection::parse(const QString &text)
             ++i;
         const QString key = text.mid(keyStart, i - keyStart);
         skipBlanks();
+        // No part of the string is quoted: a value with a blank left unquoted ("password=abc
+        // def") would put the rest of a password into the text and the box.
         if (key.isEmpty() || i >= n || text.at(i) != QLatin1Char('='))
-            throw DatabaseError(QStringLiteral("missing \"=\" after \"%1\" in connection info string")
-                                    .arg(key.isEmpty() ? text.mid(keyStart).section(QLatin1Char(' '), 0, 0) : key));
+            throw DatabaseError(
+                previousKey.isEmpty()
+                    ? QStringLiteral("missing \"=\" at the start of the connection info string")
+                    : QStringLiteral("missing \"=\" after the value of \"%1\" in connection info string (a value "
+                                     "with blanks is written in single quotes)")
+                          .arg(previousKey));
         ++i;
         skipBlanks();
         QString value;
@@ -88,6 +95,7 @@ ServerConnection ServerConnection::parse(const QString &text)
             }
         }
         const QString k = key.toLower();
+        previousKey = k;
         if (k == QLatin1String("host"))
             c.host = value;
         else if (k == QLatin1String("port"))
@@ -130,7 +138,8 @@ QString joined(const ServerConnection &c, bool withPassword)
         if (!m.second->isEmpty() && (withPassword || m.second != &c.password))
             parts << pair(QLatin1String(m.first), *m.second);
     for (const auto &o : c.options)
-        parts << pair(o.first, o.second);
+        if (withPassword || !o.first.contains(QLatin1String("password")))
+            parts << pair(o.first, o.second);
     return parts.join(QLatin1Char(' '));
 }
 } // namespace

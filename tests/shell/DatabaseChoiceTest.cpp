@@ -3,8 +3,10 @@
 // about box says which database is in use.
 #include "ShellFixture.h"
 
+#include "store/DatabaseChoice.h"
 #include "store/SqlDialect.h"
 
+#include <QFile>
 #include <QLabel>
 
 using namespace tevo;
@@ -61,6 +63,33 @@ TEST_F(DatabaseChoiceTest, ADatabaseIniThatNamesNoServerFailsTheOpenNamingTheFil
         EXPECT_FALSE(w.mainWindow.store().tablesOpen()) << c.why.toStdString();
         windows.reset();
         Dialogs::reset();
+    }
+}
+
+// A password in a Database.ini that others may read is warned of, without the password.
+TEST_F(DatabaseChoiceTest, APasswordInADatabaseIniOthersMayReadIsWarnedOf)
+{
+    const QString ini = scratch.file(QLatin1String(kDatabaseChoiceFileName));
+    const struct {
+        QByteArray server;
+        QFileDevice::Permissions permissions;
+        bool warned;
+    } cases[] = {
+        {"host=shop dbname=tevo password=s3cr3t", QFileDevice::ReadOwner | QFileDevice::ReadOther, true},
+        {"host=shop dbname=tevo sslpassword=s3cr3t", QFileDevice::ReadOwner | QFileDevice::ReadGroup, true},
+        {"host=shop dbname=tevo password=s3cr3t", QFileDevice::ReadOwner | QFileDevice::WriteOwner, false},
+        {"host=shop dbname=tevo user=kassa", QFileDevice::ReadOwner | QFileDevice::ReadOther, false},
+    };
+    for (const auto &c : cases) {
+        QFile::remove(ini);
+        scratch.writeFile(QLatin1String(kDatabaseChoiceFileName), "[Database]\r\nServer=" + c.server + "\r\n");
+        ASSERT_TRUE(QFile::setPermissions(ini, c.permissions));
+        const QString warning = databaseChoiceWarning();
+        EXPECT_EQ(!warning.isEmpty(), c.warned) << c.server.constData();
+        EXPECT_FALSE(warning.contains(QStringLiteral("s3cr3t")));
+        if (c.warned) {
+            EXPECT_TRUE(warning.contains(ini)) << warning.toStdString();
+        }
     }
 }
 

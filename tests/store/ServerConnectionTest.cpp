@@ -47,15 +47,20 @@ TEST(ServerConnection, SplitsAConnectionStringAsLibpqReadsIt)
 
 TEST(ServerConnection, RefusesWhatLibpqWouldNotRead)
 {
+    // No text quotes a value of the string (a password written with a blank, unquoted, would
+    // show its second half).
     const struct {
         const char *text;
         const char *error;
+        const char *secret;
     } cases[] = {
-        {"host=a dbname", "missing \"=\" after \"dbname\""},
-        {"host", "missing \"=\" after \"host\""},
-        {"=x", "missing \"=\""},
-        {"password='open", "unterminated quoted string"},
-        {"postgresql://kassa@shop/tevo", "key=value pairs"},
+        {"host=a dbname", "missing \"=\" after the value of \"host\"", "dbname"},
+        {"host", "missing \"=\" at the start", "host"},
+        {"=x", "missing \"=\" at the start", "x"},
+        {"password=abc def", "missing \"=\" after the value of \"password\"", "def"},
+        {"user=kassa password=s3cr3t hunter2 dbname=tevo", "after the value of \"password\"", "hunter2"},
+        {"password='open", "unterminated quoted string", "open"},
+        {"postgresql://kassa@shop/tevo", "key=value pairs", "kassa"},
     };
     for (const auto &c : cases) {
         try {
@@ -63,6 +68,7 @@ TEST(ServerConnection, RefusesWhatLibpqWouldNotRead)
             ADD_FAILURE() << c.text << " was read";
         } catch (const DatabaseError &e) {
             EXPECT_TRUE(e.text().contains(QString::fromUtf8(c.error))) << c.text << ": " << e.text().toStdString();
+            EXPECT_FALSE(e.text().contains(QString::fromUtf8(c.secret))) << c.text << ": " << e.text().toStdString();
         }
     }
 }
@@ -70,7 +76,8 @@ TEST(ServerConnection, RefusesWhatLibpqWouldNotRead)
 TEST(ServerConnection, TheUserIsNeverShownThePassword)
 {
     const DatabaseLocation server =
-        DatabaseLocation::server(QStringLiteral("host=shop password='s3cret word' dbname=tevo sslmode=require"));
+        DatabaseLocation::server(QStringLiteral("host=shop password='s3cret word' dbname=tevo sslmode=require "
+                                                "sslpassword=k3y"));
     EXPECT_EQ(server.describe(), QStringLiteral("сервер PostgreSQL host=shop dbname=tevo sslmode=require"));
     EXPECT_EQ(DatabaseLocation::file(QStringLiteral("/data/TevoDataBase.gdb")).describe(),
               QStringLiteral("файл /data/TevoDataBase.gdb"));

@@ -52,6 +52,13 @@ QString contents(const QString &connection)
 
 TEST(ServerSetUp, InitdbMakesTheTablesOnceAndReplacesThemOnlyWhenForced)
 {
+    // No password on the command line: refused before any connection, the value not repeated.
+    for (const char *given : {"host=shop dbname=tevo user=kassa password=s3cr3t", "host=shop sslpassword=s3cr3t"}) {
+        const ToolRun refused = initdb({QStringLiteral("--server"), QString::fromUtf8(given)});
+        EXPECT_EQ(refused.exitCode, 2) << given;
+        EXPECT_TRUE(refused.err.contains(QStringLiteral("~/.pgpass"))) << refused.err.toStdString();
+        EXPECT_FALSE(refused.err.contains(QStringLiteral("s3cr3t"))) << refused.err.toStdString();
+    }
     TEVO_SERVER_ONLY();
     ServerDatabase empty(false);
     const QString c = empty.connectionString();

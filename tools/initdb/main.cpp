@@ -5,11 +5,15 @@
 #include "common/Error.h"
 #include "fileio/DbfTemplate.h"
 #include "store/DatabaseFile.h"
+#include "store/DatabaseLocation.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
+#include <string>
+#include <termios.h>
+#include <unistd.h>
 
 namespace {
 
@@ -17,8 +21,9 @@ const char kUsage[] = "usage: tevo-initdb [--if-missing | --force] DATABASE\n"
                       "       tevo-initdb [--if-missing | --force] --server \"CONNECTION STRING\"\n"
                       "       tevo-initdb --dbf-template-if-missing FILE\n"
                       "--server makes the tables in a PostgreSQL database named by a libpq connection\n"
-                      "string (host=... port=... dbname=... user=... [password=...]); tables that exist\n"
-                      "are left as they are unless --force replaces them.\n";
+                      "string (host=... port=... dbname=... user=...); tables that exist are left as\n"
+                      "they are unless --force replaces them. The password is never given here (other\n"
+                      "users see a command line): it comes from ~/.pgpass, or is asked for.\n";
 
 int fail(const QString &text)
 {
@@ -34,9 +39,51 @@ int usage()
 
 // Tables that exist are kept (and named); --force makes them again. Without --if-missing,
 // nothing to make is a failure, as for the file.
+// The password, typed at the terminal without echo; empty when there is no terminal.
+QString askPassword(const QString &user)
+{
+    if (!isatty(STDIN_FILENO))
+        return {};
+    std::fprintf(stderr, "Password for %s: ", qPrintable(user.isEmpty() ? QStringLiteral("the server") : user));
+    termios before{};
+    tcgetattr(STDIN_FILENO, &before);
+    termios quiet = before;
+    quiet.c_lflag &= ~tcflag_t(ECHO);
+    tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
+    std::string line;
+    for (int ch = std::getchar(); ch != EOF && ch != '\n'; ch = std::getchar())
+        line.push_back(char(ch));
+    tcsetattr(STDIN_FILENO, TCSANOW, &before);
+    std::fputc('\n', stderr);
+    return QString::fromStdString(line);
+}
+
 int makeOnServer(const QString &connection, const QString &option)
 {
-    const tevo::ServerTables result = tevo::makeServerTables(connection, option == QLatin1String("--force"));
+    tevo::ServerConnection c = tevo::ServerConnection::parse(connection);
+    bool withPassword = !c.password.isEmpty();
+    for (const auto &o : c.options)
+        withPassword = withPassword || o.first.contains(QLatin1String("password"));
+    if (withPassword) {
+        std::fputs("tevo-initdb: no password on the command line (other users see it, and it stays in the shell's "
+                   "history): put it into ~/.pgpass (host:port:dbname:user:password, readable by you only), or "
+                   "leave it out and type it when asked\n",
+                   stderr);
+        return 2;
+    }
+    const bool force = option == QLatin1String("--force");
+    tevo::ServerTables result;
+    try {
+        result = tevo::makeServerTables(connection, force);
+    } catch (const tevo::DatabaseError &e) {
+        // The server wants a password that ~/.pgpass does not hold: asked for at the terminal.
+        if (!e.text().contains(QLatin1String("password")))
+            throw;
+        c.password = askPassword(c.user);
+        if (c.password.isEmpty())
+            throw;
+        result = tevo::makeServerTables(c.text(), force);
+    }
     if (!result.made.isEmpty())
         std::printf("tevo-initdb: made %s on the server\n", qPrintable(result.made.join(QLatin1String(", "))));
     if (!result.kept.isEmpty() && option != QLatin1String("--if-missing"))
