@@ -6,11 +6,13 @@
 #include "shell/InstanceLock.h"
 #include "shell/Startup.h"
 #include "shell/TevoApplication.h"
+#include "store/DriverMessages.h"
 
 #include <QTranslator>
 
 int main(int argc, char **argv)
 {
+    tevo::keepDriverWarningsQuiet();
     tevo::TevoApplication app(argc, argv);
     QTranslator translator;
     tevo::prepareStart(translator);

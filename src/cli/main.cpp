@@ -3,6 +3,7 @@
 #include "cli/CliArguments.h"
 #include "cli/CliReport.h"
 #include "cli/CliRunner.h"
+#include "store/DriverMessages.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -17,6 +18,7 @@ void print(FILE *f, const QString &text)
 
 int main(int argc, char **argv)
 {
+    tevo::keepDriverWarningsQuiet();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tevo-cli"));
     using namespace tevo::cli;

@@ -20,6 +20,9 @@ constexpr int kCommandLineLockWaitMs = sqlite::kCommandLineBusyTimeoutMs;
 // data sent over TCP may go unacknowledged (the network gone) before the statement fails
 // instead of hanging.
 constexpr const char *kConnectTimeoutSeconds = "5";
+// The longest any one statement may run on the server before the server ends it (nothing the
+// program sends needs more than a fraction of a second).
+constexpr int kServerStatementLimitMs = 60000;
 constexpr const char *kTcpUserTimeoutMs = "15000";
 
 QStringList upperNames(QSqlQuery &q)
@@ -147,6 +150,14 @@ public:
             c.options.append({QStringLiteral("connect_timeout"), QLatin1String(kConnectTimeoutSeconds)});
         if (!c.hasOption(QStringLiteral("tcp_user_timeout")))
             c.options.append({QStringLiteral("tcp_user_timeout"), QLatin1String(kTcpUserTimeoutMs)});
+        // A line that goes quiet is found out while nothing is sent, too.
+        const std::pair<const char *, const char *> keepalives[] = {{"keepalives", "1"},
+                                                                    {"keepalives_idle", "10"},
+                                                                    {"keepalives_interval", "5"},
+                                                                    {"keepalives_count", "3"}};
+        for (const auto &[key, value] : keepalives)
+            if (!c.hasOption(QLatin1String(key)))
+                c.options.append({QLatin1String(key), QLatin1String(value)});
         if (!c.hasOption(QStringLiteral("application_name")))
             c.options.append({QStringLiteral("application_name"), QStringLiteral("tevo")});
         // The driver turns every ';' of its options into a blank.
@@ -161,9 +172,19 @@ public:
     {
         QSqlQuery q(db);
         for (const QString &sql : {QStringLiteral("SET lock_timeout = %1").arg(kServerLockWaitMs),
+                                   QStringLiteral("SET statement_timeout = %1").arg(kServerStatementLimitMs),
                                    QStringLiteral("SET client_min_messages = warning")})
             if (!q.exec(sql))
                 throw DatabaseError(errorText(q.lastError()));
+        // Text is UTF-8 on the server: a database in another encoding (LATIN1, SQL_ASCII) would
+        // take the first Cyrillic name with the server's own error, or keep it as bytes.
+        if (!q.exec(QStringLiteral("SHOW server_encoding")) || !q.next())
+            throw DatabaseError(errorText(q.lastError()));
+        const QString encoding = q.value(0).toString();
+        if (encoding.compare(QLatin1String("UTF8"), Qt::CaseInsensitive) != 0)
+            throw DatabaseError(QStringLiteral("База данных %1 на сервере хранит текст в кодировке %2, а программе "
+                                               "нужна UTF8: создайте базу заново (createdb -E UTF8 -T template0).")
+                                    .arg(db.databaseName(), encoding));
     }
 
     QStringList tables(QSqlDatabase &db) const override

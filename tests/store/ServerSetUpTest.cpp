@@ -175,6 +175,21 @@ TEST(ServerSetUp, AServerThatCannotBeReachedIsAFailedOpenAndTheNextOpenWorks)
     // A database without the tables.
     ServerDatabase bare(false);
     EXPECT_THROW(store.openTables(DatabaseLocation::server(bare.connectionString())), DatabaseError);
+    // A database that keeps its text in LATIN1: refused at the open, with the reason.
+    const QString latin = QStringLiteral("tevo_latin1_%1").arg(QCoreApplication::applicationPid());
+    const DatabaseLocation cluster = DatabaseLocation::server(testCluster());
+    execOn(cluster,
+           {QStringLiteral("DROP DATABASE IF EXISTS ") + latin,
+            QStringLiteral("CREATE DATABASE %1 ENCODING 'LATIN1' TEMPLATE template0 LC_COLLATE 'C' LC_CTYPE 'C'")
+                .arg(latin)});
+    try {
+        store.openTables(DatabaseLocation::server(testCluster() + QStringLiteral(" dbname=") + latin));
+        ADD_FAILURE() << "a LATIN1 database was opened";
+    } catch (const DatabaseError &e) {
+        EXPECT_TRUE(e.text().contains(QStringLiteral("LATIN1")) && e.text().contains(QStringLiteral("UTF8")))
+            << e.text().toStdString();
+    }
+    execOn(cluster, {QStringLiteral("DROP DATABASE IF EXISTS ") + latin});
     store.openTables(DatabaseLocation::server(db.connectionString()));
     EXPECT_TRUE(store.tablesOpen());
     EXPECT_EQ(store.goods().count(), 4000);
