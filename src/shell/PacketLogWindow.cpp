@@ -43,13 +43,11 @@ void PacketLogWindow::appendWaiting()
 {
     if (m_waiting.isEmpty())
         return;
-    for (const QString &line : std::as_const(m_waiting))
-        m_kept.push_back(line);
-    while (m_kept.size() > size_t(kMaxLines))
-        m_kept.pop_front();
-    if (m_view->document()->blockCount() + m_waiting.size() > 2 * kMaxLines) {
+    if (m_view->document()->blockCount() + m_waiting.size() > qsizetype(2) * kMaxLines) {
         // Afresh with the latest lines, at the end as an append leaves it.
-        m_view->setPlainText(QStringList(m_kept.cbegin(), m_kept.cend()).join(QLatin1Char('\n')));
+        QStringList lines = m_view->document()->toPlainText().split(QLatin1Char('\n'));
+        lines += m_waiting;
+        m_view->setPlainText(lines.mid(lines.size() - kMaxLines).join(QLatin1Char('\n')));
         m_view->moveCursor(QTextCursor::End);
     } else {
         // One paragraph per line: the lines joined by line breaks are appended as they would be
