@@ -30,8 +30,9 @@ public:
     bool tablesOpen() const { return m_goods.isOpen() && m_messages.isOpen() && m_scales.isOpen(); }
 
     // Rebuilds T as 4000 rows numbered 1 … 4000 (every other column empty), M as 1000 rows.
-    // All or nothing: a failure leaves the old rows and rethrows. `processEvents` runs between
-    // rows so the window stays responsive.
+    // All or nothing: a failure leaves the old rows and rethrows. The rows go in with one
+    // statement; the row hook runs once the old rows are gone (the window handles its events
+    // there).
     void createEmptyGoods();
     void createEmptyMessages();
     void setRowHook(std::function<void()> hook) { m_rowHook = std::move(hook); }
