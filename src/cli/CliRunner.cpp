@@ -123,10 +123,10 @@ int Runner::run()
     m_json.insert(QStringLiteral("command"), m_args.command);
     int status = kDone;
     try {
-        const CommandSpec *spec = findCommand(m_args.command);
-        if (!spec || !spec->run)
+        const CommandSpec *description = findCommand(m_args.command);
+        if (!description || !description->run)
             throw Failure{kBadInput, QStringLiteral("неизвестная команда «%1»").arg(m_args.command)};
-        status = spec->run(*this);
+        status = description->run(*this);
         commit();
     } catch (const Failure &f) {
         // Whose lock it was is looked up now, while the holder is still likely to hold it.
