@@ -103,6 +103,9 @@ TEST_F(DatabaseChoiceTest, AServerThatCannotBeReachedFailsTheOpenAndTheNextActiv
 
     scratch.writeFile(QLatin1String(kDatabaseChoiceFileName),
                       "[Database]\r\nServer=host=127.0.0.1 port=1 dbname=tevo user=kassa password=secret\r\n");
+    // Readable by its owner only, as a file holding a password is kept (no warning of it here).
+    ASSERT_TRUE(QFile::setPermissions(scratch.file(QLatin1String(kDatabaseChoiceFileName)),
+                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     AppWindows &w = open();
     MainWindow &form = w.mainWindow;
     form.runActivationSteps();
