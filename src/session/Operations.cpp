@@ -29,8 +29,8 @@ QString afterWaiting(Store &store, const QString &text)
     if (store.database().lastEmptyWaitMs() < kWaitedMs)
         return text;
     return text
-           + QStringLiteral(" Другая программа в это время заменяла эту же таблицу: она подождала, и в таблице "
-                            "теперь только эти строки.");
+           + QStringLiteral(" Другая программа в это время заменяла эту же таблицу: эта дождалась конца её замены, "
+                            "и в таблице теперь только эти строки.");
 }
 
 // Runs f under the guard named `what`; a refusal or an error becomes the outcome.
