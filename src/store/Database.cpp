@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QSqlError>
 #include <QStringList>
+#include <QSysInfo>
 #include <atomic>
 
 namespace tevo {
@@ -45,6 +46,15 @@ void Database::setLockWait(LockWait wait)
     m_lockWait = wait;
     if (isOpen())
         m_dialect->setLockWait(connection(), wait);
+}
+
+QString Database::computerName()
+{
+    const QString named = qEnvironmentVariable("TEVO_COMPUTER_NAME").trimmed();
+    if (!named.isEmpty())
+        return named;
+    const QString host = QSysInfo::machineHostName();
+    return host.isEmpty() ? QStringLiteral("localhost") : host;
 }
 
 bool Database::changedElsewhere()
@@ -101,6 +111,22 @@ void Database::open()
         if (!tables.contains(QLatin1String(t))) {
             db.close();
             throw DatabaseError(QStringLiteral("Table unknown\n%1").arg(QLatin1String(t)));
+        }
+    }
+    if (!tables.contains(QLatin1String("SMARKS")) && !m_dialect->computerMarksTable().isEmpty()) {
+        // A database made before the computers kept their own marks of the scales gains the
+        // table for them (two programs adding it at once: the second finds it there).
+        QSqlQuery q(db);
+        bool made = db.transaction();
+        for (const QString &sql : m_dialect->computerMarksTable())
+            made = made && q.exec(sql);
+        const QSqlError error = q.lastError();
+        if (!made || !db.commit()) {
+            db.rollback();
+            if (!m_dialect->tables(db).contains(QLatin1String("SMARKS"))) {
+                db.close();
+                throw DatabaseError(m_dialect->errorText(error.isValid() ? error : db.lastError()));
+            }
         }
     }
     m_inTransaction = false;

@@ -54,6 +54,10 @@ public:
     // transactions after its first reading are all for writing, the command line.
     void setWritingTransactions(bool on) { m_writing = on; }
 
+    // The name this computer goes by in the database (the marks it keeps of the scales): the
+    // environment's TEVO_COMPUTER_NAME when set (several tills on one terminal server), else the
+    // machine's host name.
+    static QString computerName();
     // Whether another program has committed changes since the last call (the first call after
     // opening compares with the state at opening); the tables in memory then no longer show
     // what is stored. On the server this program's own uncommitted changes count as well.

@@ -75,6 +75,8 @@ QStringList makeTables(QSqlDatabase &db, const SqlDialect &dialect, bool replace
             if (existing.contains(table)) {
                 if (!replace)
                     continue;
+                if (table == QLatin1String("S") && existing.contains(QLatin1String("SMARKS")))
+                    run(q, dialect, QStringLiteral("DROP TABLE SMARKS")); // its rows name rows of S
                 run(q, dialect, QStringLiteral("DROP TABLE ") + table);
             }
             for (const QString &sql : dialect.createTable(table))
@@ -85,6 +87,8 @@ QStringList makeTables(QSqlDatabase &db, const SqlDialect &dialect, bool replace
                 numberedRows(q, dialect, table, messagesRows);
             made << table;
         }
+        for (const QString &sql : dialect.computerMarksTable())
+            run(q, dialect, sql);
         q.finish();
         if (!db.commit())
             throw DatabaseError(dialect.errorText(db.lastError()));

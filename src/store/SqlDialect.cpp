@@ -104,6 +104,7 @@ public:
                                "SG VARCHAR(100))")};
     }
 
+    QStringList computerMarksTable() const override { return {}; }
     QString returningKey() const override { return {}; }
     qint64 insertedKey(QSqlQuery &insert) const override { return insert.lastInsertId().toLongLong(); }
     QString rowVersion() const override { return {}; }
@@ -191,8 +192,9 @@ public:
     {
         // The tables an unquoted name finds: lower-case names on the search path.
         QSqlQuery q(db);
-        if (!q.exec(QStringLiteral("SELECT c.relname FROM pg_catalog.pg_class c WHERE c.relkind IN ('r', 'p') "
-                                   "AND c.relname IN ('t', 'm', 's') AND pg_catalog.pg_table_is_visible(c.oid)")))
+        if (!q.exec(
+                QStringLiteral("SELECT c.relname FROM pg_catalog.pg_class c WHERE c.relkind IN ('r', 'p') "
+                               "AND c.relname IN ('t', 'm', 's', 'smarks') AND pg_catalog.pg_table_is_visible(c.oid)")))
             throw DatabaseError(errorText(q.lastError()));
         return upperNames(q);
     }
@@ -211,6 +213,12 @@ public:
         if (table != QLatin1String("S"))
             statements << QStringLiteral("CREATE INDEX %1_NPLU ON %1 (NPLU)").arg(table);
         return statements;
+    }
+
+    QStringList computerMarksTable() const override
+    {
+        return {QStringLiteral("CREATE TABLE IF NOT EXISTS SMARKS (HOST TEXT NOT NULL, SROW BIGINT NOT NULL "
+                               "REFERENCES S (rowid) ON DELETE CASCADE, U TEXT, W TEXT, PRIMARY KEY (HOST, SROW))")};
     }
 
     // One round trip: the driver would ask for the key with a query of its own. The new row's
@@ -289,8 +297,11 @@ public:
     {
         QSqlQuery q(db);
         const QString part = QStringLiteral("SELECT count(*), coalesce(sum(%1), 0)::text FROM %2");
+        // The marks each computer keeps of the scales count with S: the window and the command
+        // line of one computer share them.
         if (!q.exec(QStringList{part.arg(rowVersion(), QStringLiteral("t")),
-                                part.arg(rowVersion(), QStringLiteral("m")), part.arg(rowVersion(), QStringLiteral("s"))}
+                                part.arg(rowVersion(), QStringLiteral("m")), part.arg(rowVersion(), QStringLiteral("s")),
+                                part.arg(rowVersion(), QStringLiteral("smarks"))}
                         .join(QLatin1String(" UNION ALL "))))
             return -1;
         quint64 folded = 14695981039346656037ULL;

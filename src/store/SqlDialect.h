@@ -48,6 +48,11 @@ public:
     virtual QStringList tables(QSqlDatabase &db) const = 0;
     // The statements that make table T, M or S (with its index), empty.
     virtual QStringList createTable(const QString &table) const = 0;
+    // The statements that make, where it is missing, the table of the scales' marks each
+    // computer keeps for itself (SMARKS: the computer's name, the row of S, "U" and "W"), so
+    // that several computers sharing S each keep their own selection and answers; empty where
+    // one computer works with the database (SQLite: S keeps the marks itself).
+    virtual QStringList computerMarksTable() const = 0;
     // The statements that empty a table about to be filled anew in the same transaction: on the
     // server the table is locked against other writers first, so that two programs replacing
     // it at once do it one after the other, and the later one's delete sees (and removes) the

@@ -79,6 +79,12 @@ void Store::openTables(const DatabaseLocation &database)
         m_db.setLocation(database);
         m_db.open();
     }
+    // On a shared server each computer keeps its own selection of the scales and their answers.
+    if (!m_scales.isOpen())
+        m_scales.keepColumnsPerComputer(m_db.dialect().computerMarksTable().isEmpty()
+                                            ? QStringList()
+                                            : QStringList{QStringLiteral("U"), QStringLiteral("W")},
+                                        Database::computerName());
     m_goods.open();
     m_messages.open();
     m_scales.open();

@@ -46,6 +46,73 @@ void Table::checkRow(int row) const
         throw DatabaseError(QStringLiteral("Table %1: no row at position %2").arg(m_name).arg(row + 1));
 }
 
+void Table::keepColumnsPerComputer(const QStringList &columns, const QString &computer)
+{
+    m_own.clear();
+    if (!columns.isEmpty())
+        for (const ColumnDef &c : m_columns)
+            m_own.append(columns.contains(c.name));
+    m_computer = computer;
+}
+
+bool Table::ownColumn(int column) const { return column < m_own.size() && m_own[column]; }
+
+// This computer's own values over the rows just read.
+void Table::loadOwn(QVector<Row> &rows)
+{
+    QStringList names;
+    QVector<int> columns;
+    for (int c = 0; c < m_own.size(); ++c)
+        if (m_own[c]) {
+            names << m_columns[c].name;
+            columns << c;
+        }
+    if (columns.isEmpty())
+        return;
+    QSqlQuery q =
+        m_db.exec(QStringLiteral("SELECT SROW, %1 FROM SMARKS WHERE HOST = ?").arg(names.join(QLatin1String(", "))),
+                  {m_computer});
+    QHash<qint64, int> positions;
+    for (int i = 0; i < rows.size(); ++i)
+        positions.insert(rows[i].rowid, i);
+    while (q.next()) {
+        const auto at = positions.constFind(q.value(0).toLongLong());
+        if (at == positions.cend())
+            continue;
+        for (int i = 0; i < columns.size(); ++i) {
+            const QVariant v = q.value(i + 1);
+            rows[*at].values[columns[i]] = v.isNull() ? QVariant() : QVariant(v.toString());
+        }
+    }
+}
+
+// Stores this computer's own values of a row, those that change: the row's mark is made with
+// all of them or changes the ones given.
+void Table::storeOwn(const Row &r, ConvertedValues own)
+{
+    own.erase(std::remove_if(own.begin(), own.end(), [&](const auto &cv) { return r.values[cv.first] == cv.second; }),
+              own.end());
+    if (own.isEmpty())
+        return;
+    QStringList names, marks, sets;
+    QVariantList binds = {m_computer, r.rowid};
+    for (int c = 0; c < m_own.size(); ++c) {
+        if (!m_own[c])
+            continue;
+        names << m_columns[c].name;
+        marks << QStringLiteral("?");
+        const auto given = std::find_if(own.cbegin(), own.cend(), [c](const auto &cv) { return cv.first == c; });
+        binds << (given != own.cend() ? given->second : r.values[c]);
+        if (given != own.cend())
+            sets << QStringLiteral("%1 = EXCLUDED.%1").arg(m_columns[c].name);
+    }
+    m_db.change(QStringLiteral(
+                    "INSERT INTO SMARKS (HOST, SROW, %1) VALUES (?, ?, %2) ON CONFLICT (HOST, SROW) DO UPDATE "
+                    "SET %3")
+                    .arg(names.join(QLatin1String(", ")), marks.join(QLatin1String(", ")), sets.join(QLatin1String(", "))),
+                binds);
+}
+
 void Table::loadRows()
 {
     QStringList names;
@@ -74,6 +141,7 @@ void Table::loadRows()
             r.version = q.value(m_columns.size() + 1).toLongLong();
         rows.append(std::move(r));
     }
+    loadOwn(rows);
     if (!m_detached)
         emit aboutToReset();
     m_rows = std::move(rows);
@@ -202,17 +270,26 @@ void Table::storeConverted(int row, const ConvertedValues &converted)
     Row &r = m_rows[row];
     QStringList sets;
     QVariantList binds;
+    ConvertedValues own;
     for (const auto &cv : converted) {
+        if (ownColumn(cv.first)) {
+            own << cv;
+            continue;
+        }
         sets << m_columns[cv.first].name + QStringLiteral(" = ?");
         binds << cv.second;
     }
-    binds << r.rowid;
-    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(m_name, sets.join(QLatin1String(", ")));
-    const QString check = versionCheck(r, binds);
-    if (check.isEmpty())
-        m_db.change(sql, binds);
-    else if (!m_db.changeReturning(sql + check, binds, r.version))
-        changedElsewhere(row);
+    if (!sets.isEmpty()) {
+        binds << r.rowid;
+        const QString sql =
+            QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(m_name, sets.join(QLatin1String(", ")));
+        const QString check = versionCheck(r, binds);
+        if (check.isEmpty())
+            m_db.change(sql, binds);
+        else if (!m_db.changeReturning(sql + check, binds, r.version))
+            changedElsewhere(row);
+    }
+    storeOwn(r, own);
     for (const auto &cv : converted)
         r.values[cv.first] = cv.second;
     if (!m_detached && !converted.isEmpty())
@@ -239,7 +316,7 @@ void Table::Changes::add(int row, const FieldValues &values)
         return;
     const Row &r = m_table.m_rows[row];
     const int most = m_table.m_db.dialect().rowsPerChange();
-    if (most <= 1 || r.version < 0) {
+    if (most <= 1 || r.version < 0 || !m_table.m_own.isEmpty()) {
         store();
         m_table.storeConverted(row, converted);
         return;
@@ -356,8 +433,11 @@ int Table::appendRow(const FieldValues &values)
     }
     QStringList names, marks;
     QVariantList binds;
+    ConvertedValues own;
     for (int c = 0; c < m_columns.size(); ++c) {
-        if (!named[c])
+        if (named[c] && ownColumn(c))
+            own.append({c, rowValues[c]});
+        if (!named[c] || ownColumn(c))
             continue;
         names << m_columns[c].name;
         marks << QStringLiteral("?");
@@ -369,7 +449,13 @@ int Table::appendRow(const FieldValues &values)
                   : m_db.insert(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                     .arg(m_name, names.join(QLatin1String(", ")), marks.join(QLatin1String(", "))),
                                 binds, &r.version);
-    r.values = rowValues;
+    r.values = QVector<QVariant>(m_columns.size());
+    for (int c = 0; c < m_columns.size(); ++c)
+        if (!ownColumn(c))
+            r.values[c] = rowValues[c];
+    storeOwn(r, own);
+    for (const auto &cv : own)
+        r.values[cv.first] = cv.second;
     const int pos = m_rows.size();
     if (!m_detached)
         emit rowsAboutToBeInserted(pos, pos);

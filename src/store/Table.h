@@ -30,6 +30,12 @@ public:
     Database &database() const { return m_db; }
     int columnIndex(const QString &name) const; // case-insensitive; -1 when unknown
 
+    // Columns whose values each computer keeps for itself (the scales' marks on a shared
+    // server, in SMARKS under `computer`): read over the shared row's own values where this
+    // computer has set them, and written only there, only when they change, without touching
+    // the shared row or its version. Empty `columns`: every column is shared.
+    void keepColumnsPerComputer(const QStringList &columns, const QString &computer);
+
     void open(); // reads all rows; throws DatabaseError
     bool isOpen() const { return m_open; }
     void close();
@@ -135,6 +141,9 @@ private:
     void loadRows();
     [[noreturn]] void changedElsewhere(int row);
     QString versionCheck(const Row &r, QVariantList &binds) const;
+    void storeOwn(const Row &r, ConvertedValues own);
+    bool ownColumn(int column) const;
+    void loadOwn(QVector<Row> &rows);
 
     Database &m_db;
     QString m_name;
@@ -144,6 +153,8 @@ private:
     int m_current = -1;
     bool m_open = false;
     bool m_detached = false;
+    QVector<bool> m_own; // by column: kept per computer (keepColumnsPerComputer)
+    QString m_computer;
 };
 
 } // namespace tevo

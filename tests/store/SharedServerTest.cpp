@@ -295,3 +295,58 @@ TEST(SharedServer, TwoProgramsReplacingATableAtOnceLeaveEachNumberOnce)
     EXPECT_EQ(store.goods().text(0, kName), QStringLiteral("Из файла")) << "the later one's rows";
     EXPECT_FALSE(checkGoods(store.goods()).contains(QStringLiteral("№ ПЛУ"))) << "each number once, in order";
 }
+
+// "Исп." and "Вкл." are each computer's own: one computer's marks are not another's, change no
+// shared row (so another computer's change of that row is not refused), and are shared by the
+// programs of one computer; the rest of a scale's row is shared.
+TEST(SharedServer, EachComputerKeepsItsOwnMarksOfTheScales)
+{
+    TEVO_SERVER_ONLY();
+    ServerDatabase server;
+    const DatabaseLocation where = DatabaseLocation::server(server.connectionString());
+    execOn(where, {QStringLiteral("INSERT INTO S (U, W, NAME, IP, PORT) VALUES ('T', 'T', 'Касса 1', '127.0.0.1', "
+                                  "5001), ('T', 'T', 'Касса 2', '127.0.0.1', 5002)")});
+    const QByteArray before = qgetenv("TEVO_COMPUTER_NAME");
+    Store a, b, alsoA;
+    qputenv("TEVO_COMPUTER_NAME", "till-a");
+    a.openTables(where);
+    alsoA.openTables(where);
+    qputenv("TEVO_COMPUTER_NAME", "till-b");
+    b.openTables(where);
+    qputenv("TEVO_COMPUTER_NAME", before);
+    const auto marks = [](Store &s) {
+        s.rereadTables();
+        QString m;
+        for (int r = 0; r < s.scales().count(); ++r)
+            m += s.scales().text(r, QStringLiteral("U")) + s.scales().text(r, QStringLiteral("W")) + QLatin1Char(' ');
+        return m.trimmed();
+    };
+    EXPECT_EQ(marks(a), QStringLiteral("TT TT")) << "a computer without marks of its own starts from the shared ones";
+
+    // A connection check of a: everything off, then the second scale answers.
+    for (int r = 0; r < 2; ++r)
+        a.scales().setValues(r, {{QStringLiteral("W"), QStringLiteral("F")}, {QStringLiteral("U"), QStringLiteral("F")}});
+    a.scales().setValue(1, QStringLiteral("W"), QStringLiteral("T"));
+    a.database().commitNow();
+    EXPECT_EQ(marks(b), QStringLiteral("TT TT")) << "b's marks are its own";
+    EXPECT_EQ(marks(alsoA), QStringLiteral("FF FT")) << "the programs of one computer share its marks";
+
+    // b's own change of a row a has marked meanwhile is not refused, and the shared name
+    // reaches a with a's marks kept.
+    EXPECT_NO_THROW(b.scales().setValues(0, {{QStringLiteral("U"), QStringLiteral("F")},
+                                             {QStringLiteral("NAME"), QStringLiteral("Весы у входа")}}));
+    b.database().commitNow();
+    EXPECT_EQ(marks(a), QStringLiteral("FF FT"));
+    EXPECT_EQ(a.scales().text(0, QStringLiteral("NAME")), QStringLiteral("Весы у входа"));
+    EXPECT_NO_THROW(a.scales().setValue(0, QStringLiteral("NAME"), QStringLiteral("Касса 1")));
+
+    // A scale added by b is used by b only; deleting it takes every computer's marks along.
+    const int added = b.scales().appendRow(
+        {{QStringLiteral("U"), QStringLiteral("T")}, {QStringLiteral("NAME"), QStringLiteral("Новая")}});
+    b.database().commitNow();
+    EXPECT_EQ(marks(b), QStringLiteral("FT TT T"));
+    EXPECT_EQ(marks(a), QStringLiteral("FF FT")) << "a new scale is off for the others";
+    b.scales().deleteRow(added);
+    b.database().commitNow();
+    EXPECT_EQ(marks(a), QStringLiteral("FF FT"));
+}
