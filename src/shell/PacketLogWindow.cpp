@@ -9,6 +9,10 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace tevo {
 
 PacketLogWindow::PacketLogWindow(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
@@ -49,6 +53,11 @@ void PacketLogWindow::appendWaiting()
         lines += m_waiting;
         m_view->setPlainText(lines.mid(lines.size() - kMaxLines).join(QLatin1Char('\n')));
         m_view->moveCursor(QTextCursor::End);
+#if defined(__GLIBC__)
+        // The old document's blocks and layouts are freed in many small pieces the allocator
+        // keeps for itself; handed back, a night of loading ends near where it began.
+        malloc_trim(0);
+#endif
     } else {
         // One paragraph per line: the lines joined by line breaks are appended as they would be
         // one by one (a line break inside a block still starts a new visual line).
