@@ -23,7 +23,7 @@ PKGS+=(librsvg2-bin dpkg-dev desktop-file-utils appstream xvfb xauth)
 PKGS+=(xvfb trayer xdotool x11-utils fonts-dejavu-core)
 # --- PostgreSQL: the database server the program may use instead of its embedded file (the Qt
 # --- driver), and the server the tests start a throw-away cluster of (scripts/pg-test-cluster.sh)
-PKGS+=(libqt6sql6-psql postgresql-15)
+PKGS+=(libqt6sql6-psql libpq-dev postgresql-15)
 # --- end of the PostgreSQL block
 missing=()
 for p in "${PKGS[@]}"; do

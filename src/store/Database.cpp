@@ -48,6 +48,9 @@ void Database::setLockWait(LockWait wait)
         m_dialect->setLockWait(connection(), wait);
 }
 
+// The server's answer to what follows in the caller's scope is waited for at most the limit.
+ServerDeadline::Scope Database::answerLimit(const QSqlDatabase &db) { return {m_deadline, db, m_answerLimitMs}; }
+
 QString Database::computerName()
 {
     const QString named = qEnvironmentVariable("TEVO_COMPUTER_NAME").trimmed();
@@ -61,7 +64,11 @@ bool Database::changedElsewhere()
 {
     if (!m_opened)
         return false;
-    const qint64 counter = isOpen() ? m_dialect->changeCounter(connection()) : -1;
+    qint64 counter = -1;
+    if (isOpen()) {
+        const auto limit = answerLimit(connection());
+        counter = m_dialect->changeCounter(connection());
+    }
     if (counter < 0 && m_dialect->connectionLost(connection(), QSqlError())) {
         // The server went away since the last statement: the next one opens the connection
         // again. Changes not yet committed are gone with it, which is told.
@@ -201,6 +208,7 @@ void Database::close()
     if (m_inTransaction) {
         m_inTransaction = false;
         m_dialect->setLockWait(db, LockWait::Closing);
+        const auto limit = answerLimit(db);
         if (!db.commit()) {
             const QString text = m_dialect->errorText(db.lastError());
             db.rollback();
@@ -235,7 +243,12 @@ void Database::begin()
     if (!db.isOpen())
         throw DatabaseError(QStringLiteral("Database not open"));
     QSqlError error;
-    if (m_writing ? !m_dialect->beginWriting(db, error) : !db.transaction())
+    bool begun = false;
+    {
+        const auto limit = answerLimit(db);
+        begun = m_writing ? m_dialect->beginWriting(db, error) : db.transaction();
+    }
+    if (!begun)
         throwFailure(m_writing ? error : db.lastError());
     m_inTransaction = true;
     m_wrote = false;
@@ -281,7 +294,12 @@ void Database::commitNow()
         return;
     announceChanges();
     QSqlDatabase db = connection();
-    if (db.commit()) {
+    bool committed = false;
+    {
+        const auto limit = answerLimit(db);
+        committed = db.commit();
+    }
+    if (committed) {
         m_inTransaction = false;
         m_idleTimer.stop();
         m_commitPause = 0;
@@ -294,7 +312,7 @@ void Database::commitNow()
         return;
     }
     const QSqlError error = db.lastError();
-    const QString text = m_dialect->errorText(error);
+    const QString text = answerLimitText(m_dialect->errorText(error));
     if (m_dialect->connectionLost(db, error)) {
         connectionGone();
         throw DatabaseError(text + QLatin1Char('\n') + connectionLostText());
@@ -454,6 +472,7 @@ void Database::execPrepared(QSqlQuery &query)
 // statement only and the transaction's earlier changes stay, as on SQLite.
 void Database::run(QSqlQuery &query, bool control, const std::function<bool()> &statement)
 {
+    const auto limit = answerLimit(connection());
     const bool guarded = !control && guardStatement();
     const bool ok = statement();
     const bool undone = guarded ? endStatementGuard(!ok) : true;
@@ -496,9 +515,18 @@ bool Database::endStatementGuard(bool failedStatement)
 // there is nothing left to commit, the next change begins a fresh transaction, and the text
 // says that the changes since the last commit were lost. `statementUndone` is false when the
 // failed statement could not be taken back alone: the transaction is ended.
+// The driver's text, or the server's silence when the answer limit ran out.
+QString Database::answerLimitText(const QString &driverText)
+{
+    if (!m_deadline.ranOut())
+        return driverText;
+    return QStringLiteral("Сервер базы данных не ответил за %1 с.")
+        .arg(QString::number(m_answerLimitMs / 1000.0, 'g', 3).replace(QLatin1Char('.'), QLatin1Char(',')));
+}
+
 QString Database::failed(const QSqlError &error, bool statementUndone)
 {
-    const QString text = m_dialect->errorText(error);
+    const QString text = answerLimitText(m_dialect->errorText(error));
     QSqlDatabase db = connection();
     if (m_dialect->connectionLost(db, error)) {
         connectionGone();
@@ -527,6 +555,7 @@ void Database::atomically(const std::function<void()> &f, const std::function<vo
     } catch (...) {
         --m_savepointDepth;
         QSqlQuery q(connection());
+        const auto limit = answerLimit(connection());
         if (q.exec(QStringLiteral("ROLLBACK TO ") + name)) {
             q.exec(QStringLiteral("RELEASE ") + name);
         } else if (m_inTransaction) {

@@ -8,6 +8,7 @@
 // SQLite file or a PostgreSQL server (DatabaseLocation); what differs between the two is in
 // SqlDialect.
 #include "store/DatabaseLocation.h"
+#include "store/ServerDeadline.h"
 #include "store/SqlDialect.h"
 
 #include <QElapsedTimer>
@@ -84,6 +85,12 @@ public:
     // replacing the same table at that moment is waited for (lastEmptyWaitMs says how long).
     void emptyTable(const QString &table);
     qint64 lastEmptyWaitMs() const { return m_lastEmptyWaitMs; }
+    // The longest the program waits for the server to answer one statement, begin or commit
+    // before it gives the connection up (ServerDeadline; the server ends statements that run
+    // longer itself). 0: no limit.
+    static constexpr int kServerAnswerLimitMs = 15000;
+    void setServerAnswerLimitMs(int ms) { m_answerLimitMs = ms; }
+    int serverAnswerLimitMs() const { return m_answerLimitMs; }
     // Runs a change (UPDATE, DELETE) or an INSERT, which gives the new row's key, the same way;
     // each text is prepared once and kept while the connection stays open.
     void change(const QString &sql, const QVariantList &binds);
@@ -135,6 +142,8 @@ private:
     void onIdle();
     void begin();
     QString failed(const QSqlError &error, bool statementUndone = true);
+    QString answerLimitText(const QString &driverText);
+    ServerDeadline::Scope answerLimit(const QSqlDatabase &db);
     QSqlQuery &runKept(const QString &sql, const QVariantList &binds);
     bool guardStatement();
     bool endStatementGuard(bool failedStatement);
@@ -159,6 +168,8 @@ private:
     bool m_commitFailureReported = false;
     LockWait m_lockWait = LockWait::Working;
     qint64 m_lastEmptyWaitMs = 0;
+    int m_answerLimitMs = kServerAnswerLimitMs;
+    ServerDeadline m_deadline;
     int m_idleCommitMs = kIdleCommitMs;
     bool m_writing = false;
     qint64 m_changeCounter = -1;

@@ -21,8 +21,10 @@ constexpr int kCommandLineLockWaitMs = sqlite::kCommandLineBusyTimeoutMs;
 // instead of hanging.
 constexpr const char *kConnectTimeoutSeconds = "5";
 // The longest any one statement may run on the server before the server ends it (nothing the
-// program sends needs more than a fraction of a second).
-constexpr int kServerStatementLimitMs = 60000;
+// program sends needs more than a fraction of a second): well within the program's own limit
+// on a wait for the server's answer (Database::kServerAnswerLimitMs), so that a statement that
+// runs long ends with the server's reason.
+constexpr int kServerStatementLimitMs = 10000;
 constexpr const char *kTcpUserTimeoutMs = "15000";
 
 QStringList upperNames(QSqlQuery &q)

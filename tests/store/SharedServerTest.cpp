@@ -17,6 +17,9 @@
 #include <QSqlQuery>
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/types.h>
+
 using namespace tevo;
 using namespace tevo::test;
 
@@ -349,4 +352,64 @@ TEST(SharedServer, EachComputerKeepsItsOwnMarksOfTheScales)
     b.scales().deleteRow(added);
     b.database().commitNow();
     EXPECT_EQ(marks(a), QStringLiteral("FF FT"));
+}
+
+// A server process that stops answering (stopped, not gone: the network still carries its
+// socket) holds no action longer than the program's limit: the action fails with the reason,
+// nothing is reported stored, and the next action connects again.
+TEST(SharedServer, AServerThatStopsAnsweringHoldsNoActionLongerThanTheLimit)
+{
+    TEVO_SERVER_ONLY();
+    ServerDatabase server;
+    const DatabaseLocation where = DatabaseLocation::server(server.connectionString());
+    Store store;
+    store.openTables(where);
+    store.database().setServerAnswerLimitMs(1500);
+    store.database().setIdleCommitMs(600000); // committed when the test says so
+    const struct {
+        const char *what;
+        std::function<void()> action;
+        bool told; // false: nothing was lost, and the look connects again at once
+    } cases[] = {
+        {"a cell edit", [&] { store.goods().setValue(0, kName, QStringLiteral("правка")); }, true},
+        {"a commit",
+         [&] {
+             store.goods().setValue(1, kName, QStringLiteral("не сохранено"));
+             store.database().commitNow();
+         },
+         true},
+        {"a rebuild", [&] { store.createEmptyMessages(); }, true},
+        {"a look for other programs' changes", [&] { store.rereadIfChangedElsewhere(); }, false},
+    };
+    for (const auto &c : cases) {
+        qint64 backend = -1;
+        {
+            QSqlQuery q = store.database().exec(QStringLiteral("SELECT pg_backend_pid()"));
+            ASSERT_TRUE(q.next()) << c.what;
+            backend = q.value(0).toLongLong();
+        }
+        ASSERT_EQ(::kill(pid_t(backend), SIGSTOP), 0) << c.what;
+        QString failure;
+        try {
+            c.action();
+        } catch (const DatabaseError &e) {
+            failure = e.text();
+        }
+        ::kill(pid_t(backend), SIGCONT);
+        EXPECT_EQ(failure.contains(QStringLiteral("Сервер базы данных не ответил за 1,5 с")), c.told)
+            << c.what << ": " << failure.toStdString();
+        // The next action connects again and works.
+        EXPECT_TRUE(waitFor(
+            [&] {
+                return guarded([&] {
+                    store.rereadIfChangedElsewhere();
+                    store.goods().setValue(2, kName, QString::fromUtf8(c.what));
+                    store.database().commitNow();
+                });
+            },
+            30000))
+            << c.what;
+        EXPECT_EQ(stored(where, 3), QString::fromUtf8(c.what));
+        EXPECT_NE(stored(where, 2), QStringLiteral("не сохранено")) << c.what;
+    }
 }
