@@ -172,7 +172,10 @@ void Runner::openDatabase(bool allTables)
     m_session->setParametersHost(m_parameters.get());
     Database &db = store().database();
     db.setLockWait(LockWait::Patient);
-    db.setIdleCommitMs(0);
+    // Each change is committed at once into the file, which another program then finds free;
+    // on a server, where every commit is a round trip, a stream of changes (a read from a
+    // scale) is committed once a second or every 500 changes.
+    db.setIdleCommitMs(location.isServer() ? Database::kLongestTransactionMs : 0);
     work(false, [&] {
         if (allTables) {
             store().openTables(location);

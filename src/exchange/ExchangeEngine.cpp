@@ -56,7 +56,9 @@ struct ExchangeEngine::Conversation {
     qint64 answerDue = 0;       // while a request or its reply is on its way: when it counts as lost
     qint64 requestSentAt = 0;   // when its last request went out
     int lineBytesPerSecond = 0; // a serial line's pace; 0 for TCP
-    bool halted = false;        // its serial line failed: no more polls until the exchange ends
+    int committedDone = 0;      // a read: status.done and status.taken at the last commit
+    int committedTaken = 0;
+    bool halted = false; // its serial line failed: no more polls until the exchange ends
 
     bool over() const { return status.finished || status.timedOut || status.stuck || !status.unreachable.isEmpty(); }
     bool waiting() const { return requestOutstanding || accepted; }
@@ -79,13 +81,29 @@ ExchangeEngine::ExchangeEngine(Store &store, ScaleChannels &channels, QObject *p
     // gone, and the read ends with that failure instead of going on to a success. Once the
     // failing statement has unwound: a failure it throws itself ends the read first.
     connect(&m_store.database(), &Database::changesLost, this, [this] {
-        if (!m_running || (command() != CommandState::GoodsRead && command() != CommandState::MessagesRead))
+        if (!m_running || !readsRecords())
             return;
+        // What was read since the last commit is gone: the report counts what is stored, and
+        // nothing more is stored by this read.
+        m_storeLost = true;
+        for (auto &c : m_scales) {
+            c->status.done = c->committedDone;
+            c->status.taken = c->committedTaken;
+        }
+        m_recordsDone = m_committedRecordsDone;
         QTimer::singleShot(0, this, [this, generation = m_generation] {
             if (m_running && generation == m_generation)
-                fail(DatabaseError(m_store.database().connectionLost() ? Database::connectionLostText()
-                                                                       : Database::changesLostText()));
+                fail(DatabaseError(storeLossText()));
         });
+    });
+    connect(&m_store.database(), &Database::committed, this, [this] {
+        if (!m_running || !readsRecords() || m_storeLost)
+            return;
+        for (auto &c : m_scales) {
+            c->committedDone = c->status.done;
+            c->committedTaken = c->status.taken;
+        }
+        m_committedRecordsDone = m_recordsDone;
     });
     // A line error on the first serial channel halts the polling of the scale bound to it.
     connect(&m_channels, &ScaleChannels::serialError0, this, [this](quint32) {
@@ -220,6 +238,8 @@ bool ExchangeEngine::start(const ExchangePlan &plan)
     m_takenRecords =
         QBitArray(m_plan.records.isEmpty() ? 1 : *std::max_element(m_plan.records.cbegin(), m_plan.records.cend()) + 1);
     m_recordsDone = 0;
+    m_committedRecordsDone = 0;
+    m_storeLost = false;
     m_followed = 0;
     m_firstPollToEveryRow = plan.firstPollToEveryRow;
     m_armedFor = -1;
@@ -279,6 +299,19 @@ void ExchangeEngine::stop()
         CloseChannels();
 }
 
+bool ExchangeEngine::readsRecords() const
+{
+    return command() == CommandState::GoodsRead || command() == CommandState::MessagesRead;
+}
+
+// The loss of what a read stored: the database's reason and what it means.
+QString ExchangeEngine::storeLossText() const
+{
+    const Database &db = m_store.database();
+    const QString lost = db.connectionLost() ? Database::connectionLostText() : Database::changesLostText();
+    return db.lossReason().isEmpty() ? lost : db.lossReason() + QLatin1Char('\n') + lost;
+}
+
 void ExchangeEngine::fail(const Error &error)
 {
     ExchangeReport::Failure kind = ExchangeReport::Failure::Data;
@@ -289,8 +322,24 @@ void ExchangeEngine::fail(const Error &error)
     end(ExchangeReport::End::Failed, error.text(), kind);
 }
 
-void ExchangeEngine::end(ExchangeReport::End how, const QString &failure, ExchangeReport::Failure kind)
+void ExchangeEngine::end(ExchangeReport::End how, QString failure, ExchangeReport::Failure kind)
 {
+    // A read that has read everything ends once what it read is committed: when that commit
+    // loses it, the read ends with that failure and counts what is stored.
+    if (how == ExchangeReport::End::Finished && readsRecords() && m_store.database().inTransaction()) {
+        try {
+            m_store.database().commitNow();
+        } catch (const DatabaseBusyError &) {
+            // Kept in the open transaction and committed once the other program lets go (its
+            // box says so); nothing is lost.
+        } catch (const DatabaseError &) {
+            if (m_storeLost) {
+                how = ExchangeReport::End::Failed;
+                failure = storeLossText();
+                kind = ExchangeReport::Failure::Database;
+            }
+        }
+    }
     m_running = false;
     ++m_generation;
     m_tableScope.reset();
@@ -538,7 +587,7 @@ void ExchangeEngine::HandleReply(const QByteArray &packet, int scaleRecNo)
     }
     // After a stop or an end, late bytes change nothing; nor do bytes of a scale that takes
     // no part or has done its part.
-    Conversation *c = m_running ? conversation(scaleRecNo) : nullptr;
+    Conversation *c = m_running && !m_storeLost ? conversation(scaleRecNo) : nullptr;
     if (!c || c->over() || packet.isEmpty())
         return;
     c->lastHeard = now();

@@ -181,8 +181,9 @@ private:
     void showProgress(Conversation &c);
     void showOverall();
     bool allOver() const;
-    void end(ExchangeReport::End how, const QString &failure = {},
-             ExchangeReport::Failure kind = ExchangeReport::Failure::None);
+    void end(ExchangeReport::End how, QString failure = {}, ExchangeReport::Failure kind = ExchangeReport::Failure::None);
+    bool readsRecords() const;
+    QString storeLossText() const;
     void fail(const Error &error);
     void setProgress(ProgressBar bar, int value);
     void guardedSet(Table &table, int row, const QString &column, const QVariant &value);
@@ -213,6 +214,8 @@ private:
     int m_followed = 0;
     QBitArray m_takenRecords; // records taken by at least one scale
     int m_recordsDone = 0;
+    int m_committedRecordsDone = 0; // a read: m_recordsDone at its last commit
+    bool m_storeLost = false;       // a read: the database lost what it stored; it stores no more
 };
 
 } // namespace tevo

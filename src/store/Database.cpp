@@ -51,6 +51,12 @@ void Database::setLockWait(LockWait wait)
 // The server's answer to what follows in the caller's scope is waited for at most the limit.
 ServerDeadline::Scope Database::answerLimit(const QSqlDatabase &db) { return {m_deadline, db, m_answerLimitMs}; }
 
+void Database::noteChange()
+{
+    m_wrote = true;
+    ++m_changesInTransaction;
+}
+
 QString Database::computerName()
 {
     const QString named = qEnvironmentVariable("TEVO_COMPUTER_NAME").trimmed();
@@ -176,13 +182,13 @@ void Database::announceChanges()
 }
 
 // The connection to the server is gone: it is closed, and the next open makes it again.
-void Database::connectionGone()
+void Database::connectionGone(const QString &reason)
 {
     m_connectionLost = true;
     QSqlDatabase db = connection();
     db.close();
-    m_statements.clear(); // after the close: nothing is sent to the lost server
-    transactionLost();    // whatever ran is lost with the connection
+    m_statements.clear();    // after the close: nothing is sent to the lost server
+    transactionLost(reason); // whatever ran is lost with the connection
 }
 
 QString Database::connectionLostText()
@@ -252,16 +258,27 @@ void Database::begin()
         throwFailure(m_writing ? error : db.lastError());
     m_inTransaction = true;
     m_wrote = false;
+    m_changesInTransaction = 0;
+    m_transactionAge.start();
 }
 
 void Database::activity()
 {
     begin();
     // While commits fail, new work does not bring the next attempt forward.
-    if (m_commitPause == 0)
-        m_idleTimer.start(m_idleCommitMs);
-    else if (!m_idleTimer.isActive())
-        m_idleTimer.start(m_commitPause);
+    if (m_commitPause != 0) {
+        if (!m_idleTimer.isActive())
+            m_idleTimer.start(m_commitPause);
+        return;
+    }
+    // A stream of changes (the records of a read from a scale) is committed at least once a
+    // second and every kMostChangesPerCommit changes, not held in one transaction to its end.
+    qint64 wait = m_idleCommitMs;
+    if (m_idleCommitMs <= kLongestTransactionMs)
+        wait = m_changesInTransaction >= kMostChangesPerCommit
+                   ? 0
+                   : qBound<qint64>(0, kLongestTransactionMs - m_transactionAge.elapsed(), wait);
+    m_idleTimer.start(int(wait));
 }
 
 void Database::onIdle()
@@ -279,8 +296,9 @@ QString Database::changesLostText()
                           "Таблицы перечитаны из базы данных.");
 }
 
-void Database::transactionLost()
+void Database::transactionLost(const QString &reason)
 {
+    m_lossReason = reason;
     m_inTransaction = false;
     m_idleTimer.stop();
     m_commitPause = 0;
@@ -294,12 +312,12 @@ void Database::commitNow()
         return;
     announceChanges();
     QSqlDatabase db = connection();
-    bool committed = false;
+    bool done = false;
     {
         const auto limit = answerLimit(db);
-        committed = db.commit();
+        done = db.commit();
     }
-    if (committed) {
+    if (done) {
         m_inTransaction = false;
         m_idleTimer.stop();
         m_commitPause = 0;
@@ -308,17 +326,19 @@ void Database::commitNow()
         // now is announced by its own notification.
         if (m_wrote && !m_dialect->changesChannel().isEmpty())
             m_changeCounter = m_dialect->changeCounter(db);
-        m_wrote = false;
+        const bool wrote = std::exchange(m_wrote, false);
+        if (wrote)
+            emit committed();
         return;
     }
     const QSqlError error = db.lastError();
     const QString text = answerLimitText(m_dialect->errorText(error));
     if (m_dialect->connectionLost(db, error)) {
-        connectionGone();
+        connectionGone(text);
         throw DatabaseError(text + QLatin1Char('\n') + connectionLostText());
     }
     if (m_dialect->transactionLostAfterFailedCommit(db)) {
-        transactionLost();
+        transactionLost(text);
         throw DatabaseError(text + QLatin1Char('\n') + changesLostText());
     }
     // The changes stay in the open transaction; the commit is tried again after a pause that
@@ -384,7 +404,7 @@ QSqlQuery Database::exec(const QString &sql, const QVariantList &binds)
     // the one they make.
     const bool control = sql.startsWith(QLatin1String("SAVEPOINT ")) || sql.startsWith(QLatin1String("RELEASE "));
     if (!control && !sql.startsWith(QLatin1String("SELECT "), Qt::CaseInsensitive))
-        m_wrote = true;
+        noteChange();
     run(q, control, [&] {
         if (binds.isEmpty())
             return q.exec(sql);
@@ -435,7 +455,7 @@ QVector<QPair<qint64, qint64>> Database::changeReturningRows(const QString &sql,
 QSqlQuery &Database::runKept(const QString &sql, const QVariantList &binds)
 {
     activity();
-    m_wrote = true;
+    noteChange();
     auto kept = m_statements.find(sql);
     if (kept == m_statements.end()) {
         auto q = std::make_unique<QSqlQuery>(connection());
@@ -462,7 +482,7 @@ QSqlQuery Database::prepare(const QString &sql)
 void Database::execPrepared(QSqlQuery &query)
 {
     activity();
-    m_wrote = true;
+    noteChange();
     run(query, false, [&] { return query.exec(); });
 }
 
@@ -529,7 +549,7 @@ QString Database::failed(const QSqlError &error, bool statementUndone)
     const QString text = answerLimitText(m_dialect->errorText(error));
     QSqlDatabase db = connection();
     if (m_dialect->connectionLost(db, error)) {
-        connectionGone();
+        connectionGone(text);
         return text + QLatin1Char('\n') + connectionLostText();
     }
     if (!m_inTransaction)
@@ -540,7 +560,7 @@ QString Database::failed(const QSqlError &error, bool statementUndone)
     } else if (!m_dialect->transactionLostAfterFailure(db)) {
         return text;
     }
-    transactionLost();
+    transactionLost(text);
     return text + QLatin1Char('\n') + changesLostText();
 }
 

@@ -31,6 +31,10 @@ class Database : public QObject {
     Q_OBJECT
 public:
     static constexpr int kIdleCommitMs = 100;
+    // However the changes keep coming, a transaction is committed once it is this old or holds
+    // this many changes (where the idle time before the commit is not longer itself).
+    static constexpr int kLongestTransactionMs = 1000;
+    static constexpr int kMostChangesPerCommit = 500;
     // The longest pause between two attempts of a commit that keeps failing.
     static constexpr int kLongestCommitPauseMs = 30000;
 
@@ -120,6 +124,9 @@ public:
 
     // Added to a failure's text when the database rolled the transaction back by itself.
     static QString changesLostText();
+    // The database's own reason for the last loss of the running transaction (changesLost);
+    // empty when it gave none.
+    const QString &lossReason() const { return m_lossReason; }
     // Added to a failure's text when the connection to the server was lost with it.
     static QString connectionLostText();
 
@@ -133,6 +140,8 @@ signals:
     // The database rolled the running transaction back by itself: what the tables hold in
     // memory is no longer what is stored, and they must be read again.
     void changesLost();
+    // A transaction that changed rows is committed.
+    void committed();
     // Another program committed changes (the server announces them as they are committed).
     void changedByOthers();
     // The connection lost in the middle of work is there again: the tables are to be read again.
@@ -148,8 +157,9 @@ private:
     bool guardStatement();
     bool endStatementGuard(bool failedStatement);
     void run(QSqlQuery &query, bool control, const std::function<bool()> &statement);
-    void transactionLost();
-    void connectionGone();
+    void transactionLost(const QString &reason = {});
+    void connectionGone(const QString &reason = {});
+    void noteChange();
     void announceChanges();
     void onNotification(const QString &name, QSqlDriver::NotificationSource source, const QVariant &payload);
     [[noreturn]] void throwFailure(const QSqlError &error, bool statementUndone = true);
@@ -169,6 +179,9 @@ private:
     LockWait m_lockWait = LockWait::Working;
     qint64 m_lastEmptyWaitMs = 0;
     int m_answerLimitMs = kServerAnswerLimitMs;
+    QElapsedTimer m_transactionAge;
+    int m_changesInTransaction = 0;
+    QString m_lossReason;
     ServerDeadline m_deadline;
     int m_idleCommitMs = kIdleCommitMs;
     bool m_writing = false;

@@ -206,3 +206,38 @@ TEST_F(ServerExchangeTest, AConnectionCheckWhoseServerGoesAwayTellsItOnce)
 }
 
 } // namespace
+
+// A read from a scale commits its records in batches (once a second, every 500 records): a
+// commit the server refuses in the middle ends the read with the server's reason, the report
+// counts exactly the records that are stored, and nothing read after the loss is stored.
+TEST_F(ServerExchangeTest, AReadWhoseCommitTheServerRefusesCountsWhatIsStored)
+{
+    QByteArray load = R"({"goods":[)";
+    for (int n = 1; n <= 300; ++n)
+        load +=
+            QStringLiteral(R"(%1{"plu":%2,"name1":"Весы %2"})").arg(n > 1 ? QStringLiteral(",") : QString()).arg(n).toUtf8();
+    addTcpScale({}, writeLoadFile(load + "]}"));
+    store->database().setIdleCommitMs(Database::kIdleCommitMs);
+    store->database().commitNow();
+    execOn(cluster->database(),
+           {QStringLiteral("CREATE FUNCTION tevo_refuse_commit() RETURNS trigger LANGUAGE plpgsql AS "
+                           "$$BEGIN RAISE EXCEPTION 'товар 150 не принят проверкой магазина'; END$$"),
+            QStringLiteral("CREATE CONSTRAINT TRIGGER refuse_at_commit AFTER UPDATE ON T DEFERRABLE INITIALLY "
+                           "DEFERRED FOR EACH ROW WHEN (NEW.NPLU = 150 AND NEW.TNAME1 IS NOT NULL) EXECUTE FUNCTION "
+                           "tevo_refuse_commit()")});
+    ASSERT_TRUE(goods->startGoodsRead(QStringLiteral("1-300")));
+    ASSERT_TRUE(waitEnded(120000));
+    EXPECT_EQ(lastReport.end, ExchangeReport::End::Failed);
+    EXPECT_TRUE(lastReport.failure.contains(QStringLiteral("товар 150 не принят проверкой магазина")))
+        << lastReport.failure.toStdString();
+    EXPECT_TRUE(lastReport.failure.contains(Database::changesLostText())) << lastReport.failure.toStdString();
+    store->rereadTables();
+    int stored = 0;
+    for (int row = 0; row < 300; ++row)
+        stored += store->goods().text(row, kName).isEmpty() ? 0 : 1;
+    ASSERT_EQ(lastReport.scales.size(), 1);
+    EXPECT_EQ(lastReport.scales[0].taken, stored);
+    EXPECT_EQ(lastReport.recordsDone, stored);
+    EXPECT_LT(stored, 150);
+    EXPECT_TRUE(store->goods().text(299, kName).isEmpty()) << "nothing read after the loss is stored";
+}

@@ -109,7 +109,7 @@ TEST(ServerSetUp, TheServerIsReachedWithAPasswordOrThePgpassFile)
     const QString role = QStringLiteral("tevo_kassa_%1").arg(QCoreApplication::applicationPid());
     const DatabaseLocation where = DatabaseLocation::server(db.connectionString());
     execOn(where, {QStringLiteral("CREATE ROLE %1 LOGIN PASSWORD 'it''s a \\secret'").arg(role),
-                   QStringLiteral("GRANT ALL ON T, M, S TO %1").arg(role)});
+                   QStringLiteral("GRANT ALL ON T, M, S, SMARKS TO %1").arg(role)});
     struct DropRole {
         DatabaseLocation where;
         QString role;
