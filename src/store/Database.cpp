@@ -66,26 +66,31 @@ QString Database::computerName()
     return host.isEmpty() ? QStringLiteral("localhost") : host;
 }
 
-bool Database::changedElsewhere()
+QStringList Database::tablesChangedElsewhere()
 {
+    static const QStringList all = {QStringLiteral("T"), QStringLiteral("M"), QStringLiteral("S")};
     if (!m_opened)
-        return false;
-    qint64 counter = -1;
+        return {};
+    QVector<qint64> counters;
     if (isOpen()) {
         const auto limit = answerLimit(connection());
-        counter = m_dialect->changeCounter(connection());
+        counters = m_dialect->changeCounters(connection());
     }
-    if (counter < 0 && m_dialect->connectionLost(connection(), QSqlError())) {
+    if (counters.isEmpty() && m_dialect->connectionLost(connection(), QSqlError())) {
         // The server went away since the last statement: the next one opens the connection
         // again. Changes not yet committed are gone with it, which is told.
         const bool changes = m_inTransaction && m_wrote;
         connectionGone();
         if (changes)
             throw DatabaseError(connectionLostText());
-        return true;
+        return all;
     }
-    const bool changed = m_changeCounter >= 0 && counter >= 0 && counter != m_changeCounter;
-    m_changeCounter = counter;
+    QStringList changed;
+    if (counters.size() == all.size() && m_changeCounters.size() == all.size())
+        for (int i = 0; i < all.size(); ++i)
+            if (counters[i] != m_changeCounters[i])
+                changed << all[i];
+    m_changeCounters = counters;
     return changed;
 }
 
@@ -144,7 +149,7 @@ void Database::open()
     }
     m_inTransaction = false;
     m_wrote = false;
-    m_changeCounter = m_dialect->changeCounter(db);
+    m_changeCounters = m_dialect->changeCounters(db);
     const QString channel = m_dialect->changesChannel();
     if (!channel.isEmpty()) {
         // Without the announcements the window still sees other programs' changes at its
@@ -159,10 +164,24 @@ void Database::open()
     }
 }
 
-void Database::onNotification(const QString &name, QSqlDriver::NotificationSource source, const QVariant &)
+void Database::onNotification(const QString &name, QSqlDriver::NotificationSource source, const QVariant &payload)
 {
-    if (source != QSqlDriver::SelfSource && name == m_dialect->changesChannel())
-        emit changedByOthers();
+    if (source == QSqlDriver::SelfSource || name != m_dialect->changesChannel())
+        return;
+    // The tables the commit changed; all three when it does not say (an older program).
+    QStringList tables;
+    for (const QString &t : payload.toString().split(QLatin1Char(','), Qt::SkipEmptyParts))
+        if (t == QLatin1String("T") || t == QLatin1String("M") || t == QLatin1String("S"))
+            tables << t;
+    if (tables.isEmpty())
+        tables = QStringList{QStringLiteral("T"), QStringLiteral("M"), QStringLiteral("S")};
+    emit changedByOthers(tables);
+}
+
+void Database::noteTableChanged(const QString &table)
+{
+    if (!m_tablesChanged.contains(table))
+        m_tablesChanged << table;
 }
 
 // Announces this transaction's changes to the other programs; the server sends the
@@ -173,8 +192,10 @@ void Database::announceChanges()
     const QString channel = m_dialect->changesChannel();
     if (!m_wrote || channel.isEmpty())
         return;
+    QStringList tables = std::exchange(m_tablesChanged, {});
+    tables.sort();
     try {
-        exec(QStringLiteral("NOTIFY ") + channel);
+        exec(QStringLiteral("NOTIFY %1, '%2'").arg(channel, tables.join(QLatin1Char(','))));
     } catch (const DatabaseError &) {
         if (!m_inTransaction)
             throw; // the transaction is gone with the connection
@@ -299,6 +320,7 @@ QString Database::changesLostText()
 void Database::transactionLost(const QString &reason)
 {
     m_lossReason = reason;
+    m_tablesChanged.clear();
     m_inTransaction = false;
     m_idleTimer.stop();
     m_commitPause = 0;
@@ -325,7 +347,7 @@ void Database::commitNow()
         // This program's own changes are no news to it; another program's commit made just
         // now is announced by its own notification.
         if (m_wrote && !m_dialect->changesChannel().isEmpty())
-            m_changeCounter = m_dialect->changeCounter(db);
+            m_changeCounters = m_dialect->changeCounters(db);
         const bool wrote = std::exchange(m_wrote, false);
         if (wrote)
             emit committed();

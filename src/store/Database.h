@@ -63,10 +63,15 @@ public:
     // environment's TEVO_COMPUTER_NAME when set (several tills on one terminal server), else the
     // machine's host name.
     static QString computerName();
-    // Whether another program has committed changes since the last call (the first call after
-    // opening compares with the state at opening); the tables in memory then no longer show
-    // what is stored. On the server this program's own uncommitted changes count as well.
-    bool changedElsewhere();
+    // The tables ("T", "M", "S") another program has committed changes of since the last call
+    // (the first call after opening compares with the state at opening); those tables in memory
+    // then no longer show what is stored. On the server this program's own uncommitted changes
+    // count as well. All three when the connection to the server was found lost.
+    QStringList tablesChangedElsewhere();
+    bool changedElsewhere() { return !tablesChangedElsewhere().isEmpty(); }
+    // Names a table ("T", "M", "S") the running transaction changes, for the announcement of
+    // its commit to the other programs.
+    void noteTableChanged(const QString &table);
     // The connection to the server was lost in the middle of work; the next open (at the next
     // activation, or by the next statement) makes it again.
     bool connectionLost() const { return m_connectionLost; }
@@ -143,7 +148,7 @@ signals:
     // A transaction that changed rows is committed.
     void committed();
     // Another program committed changes (the server announces them as they are committed).
-    void changedByOthers();
+    void changedByOthers(const QStringList &tables);
     // The connection lost in the middle of work is there again: the tables are to be read again.
     void reopened();
 
@@ -182,11 +187,12 @@ private:
     QElapsedTimer m_transactionAge;
     int m_changesInTransaction = 0;
     QString m_lossReason;
+    QStringList m_tablesChanged; // the running transaction's, for the announcement
     ServerDeadline m_deadline;
     int m_idleCommitMs = kIdleCommitMs;
     bool m_writing = false;
-    qint64 m_changeCounter = -1;
-    bool m_wrote = false; // the running transaction has changed rows
+    QVector<qint64> m_changeCounters; // T, M, S as last seen; empty when unknown
+    bool m_wrote = false;             // the running transaction has changed rows
     bool m_connectionLost = false;
     bool m_opened = false; // open() succeeded and close() has not been called since
     // The last failed attempt of a statement to open the lost connection again.

@@ -68,7 +68,12 @@ public:
     }
 
     bool lockedByOthers(const QSqlError &error) const override { return sqlite::isBusy(error); }
-    qint64 changeCounter(const QSqlDatabase &db) const override { return sqlite::dataVersion(db); }
+    QVector<qint64> changeCounters(const QSqlDatabase &db) const override
+    {
+        // The file's version changes with any commit of another connection: each table counts as changed.
+        const qint64 version = sqlite::dataVersion(db);
+        return {version, version, version};
+    }
     bool beginWriting(QSqlDatabase &db, QSqlError &error) const override
     {
         QSqlQuery q(db);
@@ -295,23 +300,29 @@ public:
     }
     // Every committed change gives its rows a new version, a delete changes the count: the
     // number folds both of the three tables (a few milliseconds for the 5000 rows).
-    qint64 changeCounter(const QSqlDatabase &db) const override
+    QVector<qint64> changeCounters(const QSqlDatabase &db) const override
     {
         QSqlQuery q(db);
-        const QString part = QStringLiteral("SELECT count(*), coalesce(sum(%1), 0)::text FROM %2");
+        const QString part = QStringLiteral("SELECT %1, count(*), coalesce(sum(%2), 0)::text FROM %3");
         // The marks each computer keeps of the scales count with S: the window and the command
         // line of one computer share them.
-        if (!q.exec(QStringList{part.arg(rowVersion(), QStringLiteral("t")),
-                                part.arg(rowVersion(), QStringLiteral("m")), part.arg(rowVersion(), QStringLiteral("s")),
-                                part.arg(rowVersion(), QStringLiteral("smarks"))}
+        if (!q.exec(QStringList{part.arg(QLatin1String("0"), rowVersion(), QStringLiteral("t")),
+                                part.arg(QLatin1String("1"), rowVersion(), QStringLiteral("m")),
+                                part.arg(QLatin1String("2"), rowVersion(), QStringLiteral("s")),
+                                part.arg(QLatin1String("2"), rowVersion(), QStringLiteral("smarks"))}
                         .join(QLatin1String(" UNION ALL "))))
-            return -1;
-        quint64 folded = 14695981039346656037ULL;
-        while (q.next())
-            for (const QByteArray &v : {q.value(0).toByteArray(), q.value(1).toByteArray()})
+            return {};
+        QVector<quint64> folded(3, 14695981039346656037ULL);
+        while (q.next()) {
+            quint64 &f = folded[qBound(0, q.value(0).toInt(), 2)];
+            for (const QByteArray &v : {q.value(1).toByteArray(), q.value(2).toByteArray()})
                 for (const char c : v + ';')
-                    folded = (folded ^ quint8(c)) * 1099511628211ULL; // FNV-1a
-        return qint64(folded & 0x7fffffffffffffffULL);
+                    f = (f ^ quint8(c)) * 1099511628211ULL; // FNV-1a
+        }
+        QVector<qint64> counters;
+        for (const quint64 f : folded)
+            counters << qint64(f & 0x7fffffffffffffffULL);
+        return counters;
     }
     bool beginWriting(QSqlDatabase &db, QSqlError &error) const override
     {

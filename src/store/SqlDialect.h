@@ -101,10 +101,11 @@ public:
     // Whether a failure is another connection's lock that outlasted the wait (the window holds
     // the file or the rows).
     virtual bool lockedByOthers(const QSqlError &error) const = 0;
-    // A number that changes whenever a connection has committed since this one last asked
-    // (on the server also this one's own uncommitted changes change it); -1 where the engine
-    // cannot tell or the database cannot be read.
-    virtual qint64 changeCounter(const QSqlDatabase &db) const = 0;
+    // Numbers of the tables T, M and S, in this order, each of which changes whenever a
+    // connection has committed changes of that table since this one last asked (on the server
+    // also this one's own uncommitted changes change them); empty where the database cannot be
+    // read.
+    virtual QVector<qint64> changeCounters(const QSqlDatabase &db) const = 0;
     // Begins a transaction that will write: on SQLite it takes the write lock at once, so that
     // waiting for another program's commit is possible (a transaction that has read and then
     // wants to write while another holds the write lock is refused at once: waiting could

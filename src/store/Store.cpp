@@ -20,15 +20,29 @@ Store::Store(QObject *parent)
     // Another program's commit, and the connection back after it was lost: read again as soon
     // as the program is idle in its main loop (not inside a message box or another modal loop
     // of an operation, where the next activation reads again).
+    // At most one look every kRereadPauseMs: a stream of another program's commits (a read
+    // from a scale on another PC) costs a few looks, not one per commit.
+    m_lookTimer.setSingleShot(true);
+    connect(&m_lookTimer, &QTimer::timeout, this, [this] {
+        if (QThread::currentThread()->loopLevel() <= 1)
+            guarded([this] { rereadIfChangedElsewhere(); });
+    });
+    m_sinceLook.start();
     const auto soon = [this] {
-        m_rereadWanted = true;
-        QTimer::singleShot(0, this, [this] {
-            if (QThread::currentThread()->loopLevel() <= 1)
-                guarded([this] { rereadIfChangedElsewhere(); });
-        });
+        if (!m_lookTimer.isActive())
+            m_lookTimer.start(
+                int(qBound<qint64>(0, qint64(kRereadPauseMs) - m_sinceLook.elapsed(), qint64(kRereadPauseMs))));
     };
-    connect(&m_db, &Database::changedByOthers, this, soon);
-    connect(&m_db, &Database::reopened, this, soon);
+    connect(&m_db, &Database::changedByOthers, this, [this, soon](const QStringList &tables) {
+        for (const QString &table : tables)
+            m_tablesWanted.insert(table);
+        soon();
+    });
+    // The connection back: everything is read again at once.
+    connect(&m_db, &Database::reopened, this, [this] {
+        m_rereadWanted = true;
+        m_lookTimer.start(0);
+    });
     for (Table *t : {&m_goods, &m_messages, &m_scales})
         connect(
             t, &Table::rowChangedElsewhere, this, [t] { guarded([t] { t->refresh(); }); }, Qt::QueuedConnection);
@@ -56,20 +70,25 @@ bool Store::rereadIfChangedElsewhere()
     // Not under a long table operation that processes window events: it reads again itself.
     if (!tablesOpen() || m_guard.busy())
         return false;
-    if (!m_db.connectionLost() && m_db.changedElsewhere())
-        m_rereadWanted = true;
+    m_sinceLook.start();
+    if (!m_db.connectionLost())
+        for (const QString &table : m_db.tablesChangedElsewhere())
+            m_tablesWanted.insert(table);
     if (m_db.connectionLost()) {
         m_db.open(); // throws the driver's text, once, while the server cannot be reached
         m_rereadWanted = true;
     }
-    if (!m_rereadWanted)
+    if (m_rereadWanted)
+        m_tablesWanted = {QStringLiteral("T"), QStringLiteral("M"), QStringLiteral("S")};
+    m_rereadWanted = false;
+    if (m_tablesWanted.isEmpty())
         return false;
-    // A table that cannot be read now (the other program commits at this moment) is read at
-    // the next look.
-    bool all = true;
+    // Only the tables that changed. A table that cannot be read now (the other program commits
+    // at this moment) is read at the next look.
     for (Table *t : {&m_goods, &m_messages, &m_scales})
-        all = !m_db.connectionLost() && guarded([t] { t->refresh(); }) && all; // one box when the connection goes
-    m_rereadWanted = !all;
+        if (m_tablesWanted.contains(t->tableName()) && !m_db.connectionLost()
+            && guarded([t] { t->refresh(); })) // one box when the connection goes
+            m_tablesWanted.remove(t->tableName());
     return true;
 }
 
@@ -97,6 +116,7 @@ void Store::rebuild(Table &table, int rows)
         m_db.atomically(
             [&] {
                 m_db.emptyTable(table.tableName());
+                m_db.noteTableChanged(table.tableName());
                 if (m_rowHook)
                     m_rowHook();
                 // The numbered rows in one statement (one round trip to a server, however far).

@@ -7,7 +7,10 @@
 #include "store/OperationGuard.h"
 #include "store/Table.h"
 
+#include <QElapsedTimer>
 #include <QObject>
+#include <QSet>
+#include <QTimer>
 #include <functional>
 
 namespace tevo {
@@ -16,6 +19,8 @@ class Store : public QObject {
     Q_OBJECT
 public:
     explicit Store(QObject *parent = nullptr);
+    // The shortest time between two looks for other programs' changes the server announces.
+    static constexpr int kRereadPauseMs = 500;
 
     Database &database() { return m_db; }
     Table &goods() { return m_goods; }       // TableT
@@ -60,7 +65,10 @@ private:
     Table m_scales;
     OperationGuard m_guard;
     std::function<void()> m_rowHook;
-    bool m_rereadWanted = false; // another program committed; a re-read has not succeeded yet
+    bool m_rereadWanted = false;  // every table is to be read again (the connection is back)
+    QSet<QString> m_tablesWanted; // tables another program changed, not read again yet
+    QTimer m_lookTimer;           // the next look for other programs' changes
+    QElapsedTimer m_sinceLook;
 };
 
 } // namespace tevo

@@ -267,6 +267,7 @@ void Table::setValues(int row, const FieldValues &values)
 
 void Table::storeConverted(int row, const ConvertedValues &converted)
 {
+    m_db.noteTableChanged(m_name);
     Row &r = m_rows[row];
     QStringList sets;
     QVariantList binds;
@@ -366,6 +367,7 @@ void Table::storeMany(const QVector<Changes::Item> &items)
             binds << cv.second;
     }
     const QString sql = m_db.dialect().manyRowsChange(m_name, defs, int(items.size()));
+    m_db.noteTableChanged(m_name);
     struct NotEveryRow {};
     QHash<qint64, qint64> versions;
     try {
@@ -444,6 +446,7 @@ int Table::appendRow(const FieldValues &values)
         binds << rowValues[c];
     }
     Row r;
+    m_db.noteTableChanged(m_name);
     r.rowid = names.isEmpty()
                   ? m_db.insert(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(m_name), {}, &r.version)
                   : m_db.insert(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
@@ -469,6 +472,7 @@ void Table::deleteRow(int row)
 {
     checkRow(row);
     const QString sql = QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(m_name);
+    m_db.noteTableChanged(m_name);
     QVariantList binds = {m_rows[row].rowid};
     const QString check = versionCheck(m_rows[row], binds);
     qint64 version = -1;
@@ -489,6 +493,7 @@ void Table::deleteAll()
 {
     emit openEditsWanted();
     m_db.emptyTable(m_name);
+    m_db.noteTableChanged(m_name);
     if (!m_detached)
         emit aboutToReset();
     m_rows.clear();

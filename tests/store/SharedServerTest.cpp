@@ -12,6 +12,8 @@
 #include "store/DataCheck.h"
 #include "store/Store.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QSqlQuery>
@@ -412,4 +414,31 @@ TEST(SharedServer, AServerThatStopsAnsweringHoldsNoActionLongerThanTheLimit)
         EXPECT_EQ(stored(where, 3), QString::fromUtf8(c.what));
         EXPECT_NE(stored(where, 2), QStringLiteral("не сохранено")) << c.what;
     }
+}
+
+// Another program's stream of commits (a read from a scale on another PC) is read again at
+// most every half second, and only in the table it changed.
+TEST(SharedServer, AStreamOfOtherCommitsIsReadAgainSeldomAndOnlyWhereItChanged)
+{
+    TEVO_SERVER_ONLY();
+    ServerDatabase server;
+    const DatabaseLocation where = DatabaseLocation::server(server.connectionString());
+    Store reader, writer;
+    reader.openTables(where);
+    writer.openTables(where);
+    int goodsReads = 0, otherReads = 0;
+    QObject::connect(&reader.goods(), &Table::reset, [&] { ++goodsReads; });
+    QObject::connect(&reader.messages(), &Table::reset, [&] { ++otherReads; });
+    QObject::connect(&reader.scales(), &Table::reset, [&] { ++otherReads; });
+    QElapsedTimer clock;
+    clock.start();
+    for (int n = 0; n < 60; ++n) {
+        writer.goods().setValue(n, kName, QStringLiteral("Весы %1").arg(n + 1));
+        writer.database().commitNow();
+        QCoreApplication::processEvents();
+    }
+    EXPECT_TRUE(waitFor([&] { return reader.goods().text(59, kName) == QStringLiteral("Весы 60"); }, 10000));
+    const qint64 elapsed = clock.elapsed();
+    EXPECT_LE(goodsReads, elapsed / Store::kRereadPauseMs + 2) << "in " << elapsed << " ms";
+    EXPECT_EQ(otherReads, 0);
 }
