@@ -28,6 +28,17 @@ TabularImport::TabularImport(ImportTarget target, const QString &path, const Tab
     detect();
 }
 
+TabularImport::TabularImport(ImportTarget target, TabularFile file)
+    : m_target(target), m_file(std::move(file)), m_mapping(target)
+{
+    for (int s = 0; s < m_file.sheets.size(); ++s)
+        if (!m_file.sheets[s].rows.isEmpty()) {
+            m_sheet = s;
+            break;
+        }
+    detect();
+}
+
 void TabularImport::detect()
 {
     if (m_sheet >= 0 && m_sheet < m_file.sheets.size())

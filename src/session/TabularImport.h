@@ -25,6 +25,8 @@ public:
     // Reads the file (throws FileError, in Russian, naming it); the first sheet with rows is
     // chosen and its mapping found from its header row.
     TabularImport(ImportTarget target, const QString &path, const TabularReadOptions &options = {});
+    // The same for a file read already (automatic loading reads its bytes once).
+    TabularImport(ImportTarget target, TabularFile file);
 
     ImportTarget target() const { return m_target; }
     const TabularFile &file() const { return m_file; }
