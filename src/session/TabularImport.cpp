@@ -3,7 +3,6 @@
 
 #include "common/Error.h"
 #include "fileio/ColumnTitles.h"
-#include "fileio/MoneyText.h"
 #include "fileio/RememberedMappings.h"
 #include "store/Table.h"
 
@@ -119,14 +118,8 @@ QStringList TabularImport::sources() const
         header = ColumnMapping::detect(sheet, m_target).headerRow();
     // A first row of titles none of which is known (and no number among them, which a row of
     // data has: its PLU) still names its columns, so that they can be mapped by hand.
-    if (header < 0 && sheet.rows.size() > 1) {
-        const TabularRow &first = sheet.rows.first();
-        const bool titles = std::none_of(first.cells.begin(), first.cells.end(), [](const TabularCell &c) {
-            return c.number || readMoney(c.text, MoneyUnit::Currency).value.has_value();
-        });
-        if (titles)
-            header = 0;
-    }
+    if (header < 0 && ColumnMapping::titlesOnly(sheet, 0))
+        header = 0;
     int columns = 0;
     for (int r = 0; r < std::min<int>(kMostSourceRows, int(sheet.rows.size())); ++r)
         columns = std::max<int>(columns, int(sheet.rows[r].cells.size()));
