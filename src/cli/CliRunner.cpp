@@ -635,7 +635,7 @@ int Runner::tabularImportCommand()
             throw Failure{kBadInput, QStringLiteral("--encoding %1: неизвестная кодировка (можно: %2)")
                                          .arg(name, textEncodingNames().join(QStringLiteral(", ")))};
     }
-    take(fileToRead(file), true);
+    // A file that cannot be opened is told in Russian by the reader (bad input, status 2).
     std::unique_ptr<TabularImport> import;
     work(true, [&] {
         import = std::make_unique<TabularImport>(target, file, options);

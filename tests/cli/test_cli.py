@@ -453,7 +453,8 @@ class CliTest(unittest.TestCase):
             (["import", "goods", f("good.csv"), "--encoding", "koi8"], 2, "неизвестная кодировка", (1, "Молоко", 1250)),
             (["import", "txt", f("good.csv"), "--dry-run"], 2, "--dry-run", (1, "Молоко", 1250)),
             (["import", "goods", f("goods.xlsx"), "--sheet", "Цены"], 2, "нет листа «Цены»", (1, "Молоко", 1250)),
-            (["import", "goods", f("nothing.csv")], 2, "Cannot open file", (1, "Молоко", 1250)),
+            (["import", "goods", f("nothing.csv")], 2, "Не удаётся открыть файл «%s»." % f("nothing.csv"),
+             (1, "Молоко", 1250)),
         ]
         self.expect(["export", "xlsx", f("goods")], 0, out=f("goods.xlsx"))
         for args, status, text, (number, name, kopecks) in cases:
