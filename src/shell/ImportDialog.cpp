@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -82,7 +83,7 @@ ImportDialog::ImportDialog(Store &store, TabularImport import, QWidget *parent)
     m_mappingTable->setHorizontalHeaderLabels(
         {QStringLiteral("Поле таблицы"), QStringLiteral("Столбец файла"), QStringLiteral("Цена в")});
     m_mappingTable->verticalHeader()->setVisible(false);
-    m_mappingTable->horizontalHeader()->setStretchLastSection(true);
+    m_mappingTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_mappingTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_mappingTable->setSelectionMode(QAbstractItemView::NoSelection);
 
@@ -92,6 +93,7 @@ ImportDialog::ImportDialog(Store &store, TabularImport import, QWidget *parent)
     m_previewTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_problemList = new QListWidget(this);
     m_problemList->setObjectName(QStringLiteral("lstProblems"));
+    m_problemList->setWordWrap(true);
     m_summaryLabel = new QLabel(this);
     m_summaryLabel->setObjectName(QStringLiteral("lblSummary"));
     m_summaryLabel->setWordWrap(true);
@@ -117,14 +119,14 @@ ImportDialog::ImportDialog(Store &store, TabularImport import, QWidget *parent)
     auto *mappingColumn = new QVBoxLayout;
     mappingColumn->addWidget(new QLabel(QStringLiteral("Какой столбец файла что заполняет:"), this));
     mappingColumn->addWidget(m_mappingTable, 1);
-    middle->addLayout(mappingColumn, 2);
+    middle->addLayout(mappingColumn, 0);
     auto *previewColumn = new QVBoxLayout;
     previewColumn->addWidget(
         new QLabel(QStringLiteral("Первые строки, как они будут сохранены (цена — в копейках):"), this));
     previewColumn->addWidget(m_previewTable, 2);
     previewColumn->addWidget(new QLabel(QStringLiteral("Строки, которые нельзя сохранить:"), this));
     previewColumn->addWidget(m_problemList, 1);
-    middle->addLayout(previewColumn, 3);
+    middle->addLayout(previewColumn, 1);
     layout->addLayout(middle, 1);
     layout->addWidget(m_summaryLabel);
     auto *rememberRow = new QHBoxLayout;
@@ -136,7 +138,7 @@ ImportDialog::ImportDialog(Store &store, TabularImport import, QWidget *parent)
     buttons->addWidget(m_applyButton);
     buttons->addWidget(m_cancelButton);
     layout->addLayout(buttons);
-    resize(980, 620);
+    resize(1020, 640);
 
     connect(m_applyButton, &QPushButton::clicked, this, &ImportDialog::apply);
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -174,7 +176,8 @@ void ImportDialog::fillMapping()
     m_mappingTable->setRowCount(int(fields.size()));
     for (int r = 0; r < fields.size(); ++r) {
         const ImportField &field = fields[r];
-        auto *name = new QTableWidgetItem(QStringLiteral("%1 (%2)").arg(field.title, field.name));
+        auto *name = new QTableWidgetItem(field.title);
+        name->setToolTip(field.name);
         m_mappingTable->setItem(r, 0, name);
         auto *box = new QComboBox(m_mappingTable);
         box->setObjectName(QStringLiteral("cbSource_") + field.name);
@@ -199,15 +202,18 @@ void ImportDialog::fillMapping()
         if (field.kind == ImportField::Money) {
             auto *unit = new QComboBox(m_mappingTable);
             unit->setObjectName(QStringLiteral("cbUnit_") + field.name);
-            unit->addItem(QStringLiteral("гривнах (12,50)"), int(MoneyUnit::Currency));
-            unit->addItem(QStringLiteral("копейках (1250)"), int(MoneyUnit::Kopecks));
+            unit->addItem(QStringLiteral("гривнах"), int(MoneyUnit::Currency));
+            unit->addItem(QStringLiteral("копейках"), int(MoneyUnit::Kopecks));
             unit->setCurrentIndex(item && item->unit == MoneyUnit::Kopecks ? 1 : 0);
             connect(unit, qOverload<int>(&QComboBox::currentIndexChanged), this,
                     [this, fieldName] { sourceChosen(fieldName); });
             m_mappingTable->setCellWidget(r, 2, unit);
         }
     }
-    m_mappingTable->resizeColumnsToContents();
+    // As wide as its columns: the rest of the window is the preview's.
+    m_mappingTable->setFixedWidth(m_mappingTable->horizontalHeader()->length()
+                                  + m_mappingTable->verticalScrollBar()->sizeHint().width()
+                                  + 2 * m_mappingTable->frameWidth());
     m_filling = false;
 }
 
