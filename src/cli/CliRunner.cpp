@@ -9,8 +9,6 @@
 #include "common/ShutdownSignals.h"
 #include "fileio/ColumnTitles.h"
 #include "fileio/DataFolder.h"
-#include "fileio/RememberedMappings.h"
-#include "fileio/TextEncoding.h"
 #include "session/Operations.h"
 #include "session/Session.h"
 #include "session/TabularImport.h"
@@ -630,10 +628,10 @@ int Runner::tabularImportCommand()
     TabularReadOptions options;
     if (m_args.has(QStringLiteral("--encoding"))) {
         const QString name = m_args.value(QStringLiteral("--encoding"));
-        options.encoding = textEncodingNamed(name);
+        options.encoding = TabularImport::encodingNamed(name);
         if (!options.encoding)
             throw Failure{kBadInput, QStringLiteral("--encoding %1: неизвестная кодировка (можно: %2)")
-                                         .arg(name, textEncodingNames().join(QStringLiteral(", ")))};
+                                         .arg(name, TabularImport::encodingNames().join(QStringLiteral(", ")))};
     }
     // A file that cannot be opened is told in Russian by the reader (bad input, status 2).
     std::unique_ptr<TabularImport> import;
@@ -644,7 +642,7 @@ int Runner::tabularImportCommand()
         if (m_args.has(QStringLiteral("--map")))
             import->setMappingText(m_args.value(QStringLiteral("--map")));
         else
-            import->useRemembered(RememberedMappings());
+            import->useRemembered();
     });
     openDatabase(true);
     const TabularFile &tabular = import->file();

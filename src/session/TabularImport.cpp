@@ -106,6 +106,22 @@ bool TabularImport::useRemembered(const RememberedMappings &remembered)
     return false;
 }
 
+bool TabularImport::useRemembered() { return useRemembered(RememberedMappings()); }
+
+void TabularImport::remember(const QString &pattern) const
+{
+    RememberedMappings().remember(m_target, pattern, m_mapping);
+}
+
+QString TabularImport::patternOffered() const
+{
+    return RememberedMappings::patternFor(QFileInfo(m_file.path).fileName());
+}
+
+std::optional<TextEncoding> TabularImport::encodingNamed(const QString &name) { return textEncodingNamed(name); }
+
+QStringList TabularImport::encodingNames() { return textEncodingNames(); }
+
 QStringList TabularImport::sources() const
 {
     if (m_sheet < 0 || m_sheet >= m_file.sheets.size())

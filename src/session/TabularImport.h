@@ -11,6 +11,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace tevo {
 
@@ -47,8 +48,18 @@ public:
     // The mapping written as text (tevo-cli's --map); throws InputError.
     void setMappingText(const QString &text, MappingFrom from = MappingFrom::Given);
     // The mapping remembered for the file's name when there is one (true), otherwise the one
-    // found from the sheet's header row.
+    // found from the sheet's header row; by default the data folder's remembered mappings.
     bool useRemembered(const RememberedMappings &remembered);
+    bool useRemembered();
+    // Remembers the mapping in use for file names like `pattern` (the data folder's
+    // "ImportMappings.ini"). Throws FileError.
+    void remember(const QString &pattern) const;
+    // The pattern offered for the file's name: its runs of digits as "*".
+    QString patternOffered() const;
+
+    // The encodings a user may name (--encoding), and the one a name means.
+    static std::optional<TextEncoding> encodingNamed(const QString &name);
+    static QStringList encodingNames();
 
     // The sources the sheet offers for a mapping, one per column: the header row's title, or
     // "#N" for a column without one (and for every column of a file without a header row).

@@ -1,7 +1,6 @@
 // Handlers of the File menu: goods and messages to and from files, through the session's
 // operations.
 #include "common/ErrorSink.h"
-#include "fileio/RememberedMappings.h"
 #include "shell/Dialogs.h"
 #include "shell/GoodsTab.h"
 #include "shell/ImportDialog.h"
@@ -66,7 +65,7 @@ void MainWindow::importTable(ImportTarget target)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool read = guarded([&] {
         import.emplace(target, file);
-        import->useRemembered(RememberedMappings());
+        import->useRemembered();
     });
     QApplication::restoreOverrideCursor();
     if (!read)

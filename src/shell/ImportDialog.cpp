@@ -4,7 +4,6 @@
 #include "common/Error.h"
 #include "common/ErrorSink.h"
 #include "fileio/ColumnTitles.h"
-#include "fileio/RememberedMappings.h"
 #include "session/Operations.h"
 #include "shell/Dialogs.h"
 #include "shell/ShellStyle.h"
@@ -101,7 +100,7 @@ ImportDialog::ImportDialog(Store &store, TabularImport import, QWidget *parent)
     m_rememberBox = new QCheckBox(QStringLiteral("Запомнить сопоставление столбцов для файлов"), this);
     m_rememberBox->setObjectName(QStringLiteral("chkRemember"));
     m_rememberBox->setChecked(true);
-    m_patternEdit = new QLineEdit(RememberedMappings::patternFor(QFileInfo(m_import.path()).fileName()), this);
+    m_patternEdit = new QLineEdit(m_import.patternOffered(), this);
     m_patternEdit->setObjectName(QStringLiteral("edtPattern"));
     m_applyButton = new QPushButton(QStringLiteral("Загрузить"), this);
     m_applyButton->setObjectName(QStringLiteral("btnApply"));
@@ -333,7 +332,9 @@ void ImportDialog::apply()
     const QString pattern = m_patternEdit->text().trimmed();
     if (m_rememberBox->isChecked() && !pattern.isEmpty()) {
         try {
-            RememberedMappings().remember(m_import.target(), pattern, plan.mapping());
+            TabularImport remembered = m_import;
+            remembered.setMapping(plan.mapping(), m_import.mappingFrom());
+            remembered.remember(pattern);
         } catch (const Error &e) {
             text += QStringLiteral("\nСопоставление столбцов не запомнено: ") + e.text();
         }

@@ -4,7 +4,7 @@
 #include "common/Error.h"
 #include "common/ErrorSink.h"
 #include "fileio/ColumnTitles.h"
-#include "fileio/MoneyText.h"
+#include "session/TypedNumber.h"
 #include "shell/Dialogs.h"
 #include "store/Table.h"
 
@@ -161,13 +161,7 @@ QString TableModel::readTyped(int column, QVariant &value) const
     if (text.isEmpty())
         return {};
     const QString &name = m_table.columns()[column].name;
-    NumberReading n;
-    if (name == QLatin1String("PRICE")) {
-        const bool decimal = text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('.'));
-        n = readMoney(text, decimal ? MoneyUnit::Currency : MoneyUnit::Kopecks);
-    } else {
-        n = readWholeNumber(text);
-    }
+    const NumberReading n = readTypedNumber(name, text);
     if (!n.value)
         return QStringLiteral("Столбец «%1»: %2. Значение не сохранено: исправьте его или нажмите Esc.")
             .arg(columnTitle(m_table.tableName(), name).title, n.error);
