@@ -227,7 +227,7 @@ void AutoLoader::tmAutoLoadTimer()
             receipt.problems << e.text();
         saveReceipt(receipt);
         // Another program's table is named by its whole path, as the goods text file is.
-        refuse(after, goodsText ? e.text() : QStringLiteral("Файл %1 не загружен. %2").arg(path, e.text()));
+        refuse(after, goodsText ? e.text() : QStringLiteral("Файл «%1» не загружен. %2").arg(path, e.text()));
         return;
     }
 

@@ -8,6 +8,8 @@
 #include "fileio/GoodsTextFile.h"
 #include "fileio/GoodsXlsxFile.h"
 #include "fileio/ImportPlan.h"
+#include "session/TabularAutoLoad.h"
+#include "session/TabularImport.h"
 #include "store/Store.h"
 
 #include <QFile>
@@ -166,7 +168,26 @@ Outcome loadGoodsFile(Store &store, const QString &file, bool needClear)
     return guardedBy(store, kAutoLoading, [&] {
         AutoLoadResult load;
         try {
-            load = loadGoodsFileAutomatically(store, bytes, file, needClear);
+            if (isGoodsTextFile(bytes)) {
+                load = loadGoodsFileAutomatically(store, bytes, file, needClear);
+            } else {
+                // Another program's table, by the mapping remembered for its name; named by its
+                // whole path, as the goods text file is.
+                const auto refused = [&](const Error &e) {
+                    return InputError(QStringLiteral("Файл «%1» не загружен. %2").arg(file, e.text()));
+                };
+                try {
+                    TabularImport import(ImportTarget::Goods, parseTabularBytes(bytes, file));
+                    import.useRemembered();
+                    const TabularLoadResult done = loadTabularFileAutomatically(store, import, needClear);
+                    load.range = done.range;
+                    load.recordCount = done.outcome.fileRows;
+                } catch (const FileError &e) {
+                    throw refused(e);
+                } catch (const InputError &e) {
+                    throw refused(e);
+                }
+            }
         } catch (const InputError &e) {
             // The whole file was checked first: nothing is stored and nothing goes to a scale.
             throw InputError(e.text() + QLatin1Char('\n') + kAutoLoadNothingChanged);

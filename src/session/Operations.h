@@ -47,7 +47,8 @@ Outcome exportGoods(Store &store, TableFile format, const QString &chosen);
 Outcome applyImport(Store &store, const ImportPlan &plan, ImportOutcome *details = nullptr);
 // Rebuilds the goods (4000 rows) or the messages (1000 rows) as empty numbered rows.
 Outcome rebuildTable(Store &store, bool goods);
-// The command line's load of a goods text file, as automatic loading loads it: the whole file
+// The command line's load of a goods file (the goods text file, or another program's table by
+// the mapping remembered for its name), as automatic loading loads it: the whole file
 // checked first (a refusal changes nothing), then stored and committed. Outcome::range is the
 // goods range its write takes, Outcome::count the file's RecordCount.
 Outcome loadGoodsFile(Store &store, const QString &file, bool needClear);

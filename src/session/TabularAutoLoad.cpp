@@ -12,10 +12,15 @@ namespace tevo {
 
 bool isGoodsTextFile(const QByteArray &bytes)
 {
-    qsizetype at = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    // In UTF-16 (which the goods text file may not be, and is refused as such) every other byte.
+    const bool littleEndian = bytes.startsWith("\xFF\xFE");
+    const bool bigEndian = bytes.startsWith("\xFE\xFF");
+    const qsizetype step = littleEndian || bigEndian ? 2 : 1;
+    qsizetype at = bytes.startsWith("\xEF\xBB\xBF") ? 3 : step == 2 ? 2 + (bigEndian ? 1 : 0) : 0;
     while (at < bytes.size() && (bytes[at] == ' ' || bytes[at] == '\t' || bytes[at] == '\r' || bytes[at] == '\n'))
-        ++at;
-    return at < bytes.size() && bytes[at] == '[';
+        at += step;
+    // An empty file is the goods text file's refusal to tell.
+    return at >= bytes.size() || bytes[at] == '[';
 }
 
 QString rangeOfNumbers(QVector<int> numbers)

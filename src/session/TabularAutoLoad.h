@@ -16,8 +16,9 @@ namespace tevo {
 class Store;
 class TabularImport;
 
-// True when the bytes are a goods text file of the program's own (sections in brackets),
-// false for any other table.
+// True when the bytes are a goods text file of the program's own (sections in brackets; also
+// in UTF-16, and an empty file, which its reader refuses with its own words), false for any
+// other table.
 bool isGoodsTextFile(const QByteArray &bytes);
 
 // The range text of goods numbers as the range field writes it: "1-3, 5, 7-8".

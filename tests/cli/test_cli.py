@@ -475,6 +475,12 @@ class CliTest(unittest.TestCase):
         self.assertEqual((rc, report["mappingFrom"], report["changed"]), (0, "remembered", 1))
         self.assertEqual(report["columns"], ["Цена (коп.)"])
 
+        # The command line's automatic load takes such a table by its remembered mapping too.
+        with open(f("odd2.csv"), "w", encoding="utf-8", newline="") as out:
+            out.write("Art,Bez,Kost\r\n5,Хлеб,899\r\n")
+        self.expect(["load", f("odd2.csv")], 3, out="диапазон для записи: 5")
+        self.assertEqual(price(5), ("Хлеб", 899))
+
         # The workbook Excel and LibreOffice open: a header row, Cyrillic names, numbers as numbers;
         # and the import reads it back unchanged.
         self.expect(["export", "xlsx", f("goods")], 0, out=f("goods.xlsx"))
