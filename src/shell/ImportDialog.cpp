@@ -76,6 +76,9 @@ ImportDialog::ImportDialog(Store &store, TabularImport import, QWidget *parent)
     m_sheetBox = new QComboBox(this);
     m_sheetBox->setObjectName(QStringLiteral("cbSheet"));
 
+    m_mappingFromLabel = new QLabel(this);
+    m_mappingFromLabel->setObjectName(QStringLiteral("lblMappingFrom"));
+
     m_mappingTable = new QTableWidget(this);
     m_mappingTable->setObjectName(QStringLiteral("tblMapping"));
     m_mappingTable->setColumnCount(3);
@@ -113,6 +116,7 @@ ImportDialog::ImportDialog(Store &store, TabularImport import, QWidget *parent)
     form->addRow(QStringLiteral("Файл:"), m_fileLabel);
     form->addRow(QStringLiteral("Кодировка:"), m_encodingBox);
     form->addRow(QStringLiteral("Лист:"), m_sheetBox);
+    form->addRow(QStringLiteral("Столбцы:"), m_mappingFromLabel);
     layout->addLayout(form);
     auto *middle = new QHBoxLayout;
     auto *mappingColumn = new QVBoxLayout;
@@ -304,6 +308,21 @@ void ImportDialog::replan()
                                  "исправьте файл или сопоставление столбцов.")
                       .arg(plan.problems().size());
     m_summaryLabel->setText(summary);
+    switch (m_import.mappingFrom()) {
+    case TabularImport::MappingFrom::Remembered:
+        m_mappingFromLabel->setText(QStringLiteral("как запомнено для файлов с таким именем"));
+        break;
+    case TabularImport::MappingFrom::Given:
+        m_mappingFromLabel->setText(QStringLiteral("выбраны вручную"));
+        break;
+    case TabularImport::MappingFrom::Detected:
+        m_mappingFromLabel->setText(
+            plan.mapping().headerRow() >= 0
+                ? QStringLiteral("найдены по строке заголовка (строка %1)")
+                      .arg(m_import.file().sheets.value(m_import.sheet()).rows.value(plan.mapping().headerRow()).number)
+                : QStringLiteral("строки заголовка нет: по порядку столбцов файлов программы"));
+        break;
+    }
     m_applyButton->setEnabled(plan.ready());
 }
 

@@ -50,6 +50,7 @@ private:
     QLabel *m_fileLabel = nullptr;
     QComboBox *m_encodingBox = nullptr;
     QComboBox *m_sheetBox = nullptr;
+    QLabel *m_mappingFromLabel = nullptr;
     QTableWidget *m_mappingTable = nullptr;
     QTableWidget *m_previewTable = nullptr;
     QListWidget *m_problemList = nullptr;
