@@ -114,19 +114,33 @@ QVector<CommandSpec> makeSpecs()
     c.last().run = [](Runner &r) { return r.readoutCommand(true); };
     c.append({QStringLiteral("import"),
               {QStringLiteral("WHAT"), QStringLiteral("FILE")},
-              {QStringLiteral("txt"), QStringLiteral("dbf"), QStringLiteral("goods-csv"), QStringLiteral("messages-csv")},
-              {},
-              QStringLiteral("импорт товаров (txt, dbf, goods-csv) или сообщений (messages-csv)"),
+              {QStringLiteral("txt"), QStringLiteral("dbf"), QStringLiteral("goods-csv"),
+               QStringLiteral("messages-csv"), QStringLiteral("goods"), QStringLiteral("messages")},
+              {{QStringLiteral("--map"), QStringLiteral("M"),
+                QStringLiteral("какой столбец файла что заполняет: \"PLU=Код,TNAME1=Наименование,PRICE=Цена:грн\" "
+                               "(goods, messages)")},
+               {QStringLiteral("--sheet"), QStringLiteral("NAME"), QStringLiteral("лист книги Excel (goods, messages)")},
+               {QStringLiteral("--encoding"), QStringLiteral("E"),
+                QStringLiteral("кодировка текстового файла: utf-8, cp1251, cp866, utf-16 (goods, messages)")},
+               {QStringLiteral("--dry-run"),
+                {},
+                QStringLiteral("только показать, что будет сохранено, и строки с ошибками; ничего не менять")}},
+              QStringLiteral("импорт товаров (txt, dbf, goods-csv, goods) или сообщений (messages-csv, messages)"),
               QStringLiteral("Как команды меню «Файл»: txt и goods-csv меняют названные строки, dbf заменяет всю "
-                             "таблицу товаров, messages-csv меняет строки сообщений."),
+                             "таблицу товаров, messages-csv меняет строки сообщений.\n"
+                             "goods и messages — как окно «Импорт товаров из файла…»: CSV или TXT (разделитель и "
+                             "кодировка находятся сами), Excel (.xlsx, .xls) или dBase; столбцы сопоставляются по "
+                             "заголовку, по --map или по сопоставлению, запомненному окном для такого имени файла. "
+                             "Цена — в гривнах, если заголовок или --map (:коп) не говорит о копейках. Файл, в котором "
+                             "есть хоть одна строка, которую нельзя сохранить, не меняет ничего (статус 2)."),
               false});
     c.last().run = [](Runner &r) { return r.importCommand(); };
     c.append({QStringLiteral("export"),
               {QStringLiteral("WHAT"), QStringLiteral("FILE")},
-              {QStringLiteral("txt"), QStringLiteral("dbf"), QStringLiteral("xls")},
+              {QStringLiteral("txt"), QStringLiteral("dbf"), QStringLiteral("xls"), QStringLiteral("xlsx")},
               {},
-              QStringLiteral("экспорт товаров в txt, dbf или xls"),
-              QStringLiteral("Как в меню «Файл»: к имени без «.txt» («.dbf», «.xls») расширение добавляется."),
+              QStringLiteral("экспорт товаров в txt, dbf, xls или xlsx"),
+              QStringLiteral("Как в меню «Файл»: к имени без «.txt» («.dbf», «.xls», «.xlsx») расширение добавляется."),
               false});
     c.last().run = [](Runner &r) { return r.exportCommand(); };
     c.append({QStringLiteral("rebuild"),
@@ -155,7 +169,9 @@ QVector<CommandSpec> makeSpecs()
               QStringLiteral("автоматическая загрузка файла товаров и запись в весы"),
               QStringLiteral("Один раз делает то же, что автоматическая загрузка: отмечает «Исп.» те весы, что "
                              "ответили при последней проверке связи, загружает файл товаров в таблицу и записывает "
-                             "загруженные номера в эти весы. Файл AutoLoad.ini не меняется."),
+                             "загруженные номера в эти весы. Файл AutoLoad.ini не меняется.\nФайл — текстовый файл "
+                             "товаров или таблица другой программы (CSV, TXT, Excel, dBase), столбцы которой "
+                             "сопоставлены по сопоставлению, запомненному для такого имени файла."),
               true});
     c.last().run = [](Runner &r) { return r.loadCommand(); };
     return c;

@@ -11,6 +11,7 @@
 #include "fileio/DataFolder.h"
 #include "session/Operations.h"
 #include "session/Session.h"
+#include "session/TabularImport.h"
 #include "store/CommandLineMark.h"
 #include "store/DataCheck.h"
 #include "store/DatabaseChoice.h"
@@ -385,6 +386,13 @@ int Runner::importCommand()
                                                       {QStringLiteral("dbf"), TableFile::GoodsDbf},
                                                       {QStringLiteral("goods-csv"), TableFile::GoodsCsv},
                                                       {QStringLiteral("messages-csv"), TableFile::MessagesCsv}};
+    const QString what = m_args.positionals.at(0);
+    if (what == QLatin1String("goods") || what == QLatin1String("messages"))
+        return tabularImportCommand();
+    for (const QString &option :
+         {QStringLiteral("--map"), QStringLiteral("--sheet"), QStringLiteral("--encoding"), QStringLiteral("--dry-run")})
+        if (m_args.has(option))
+            throw Failure{kBadInput, QStringLiteral("параметр %1 — для import goods и import messages").arg(option)};
     const QString file = m_args.positionals.at(1);
     take(fileToRead(file), true);
     openDatabase(true);
@@ -399,7 +407,8 @@ int Runner::exportCommand()
 {
     static const QHash<QString, TableFile> formats = {{QStringLiteral("txt"), TableFile::GoodsText},
                                                       {QStringLiteral("dbf"), TableFile::GoodsDbf},
-                                                      {QStringLiteral("xls"), TableFile::GoodsSheet}};
+                                                      {QStringLiteral("xls"), TableFile::GoodsSheet},
+                                                      {QStringLiteral("xlsx"), TableFile::GoodsXlsx}};
     openDatabase(true);
     const Outcome outcome = exportGoods(store(), formats.value(m_args.positionals.at(0)), m_args.positionals.at(1));
     take(outcome, false);
@@ -609,6 +618,116 @@ int Runner::loadCommand()
         return kNotAll;
     }
     return runExchange(CommandState::GoodsWrite, load.range);
+}
+
+// --- the tabular import ----------------------------------------------------------------------
+
+int Runner::tabularImportCommand()
+{
+    const bool goods = m_args.positionals.at(0) == QLatin1String("goods");
+    const ImportTarget target = goods ? ImportTarget::Goods : ImportTarget::Messages;
+    const QString file = m_args.positionals.at(1);
+    const bool dryRun = m_args.has(QStringLiteral("--dry-run"));
+    TabularReadOptions options;
+    if (m_args.has(QStringLiteral("--encoding"))) {
+        const QString name = m_args.value(QStringLiteral("--encoding"));
+        options.encoding = TabularImport::encodingNamed(name);
+        if (!options.encoding)
+            throw Failure{kBadInput, QStringLiteral("--encoding %1: неизвестная кодировка (можно: %2)")
+                                         .arg(name, TabularImport::encodingNames().join(QStringLiteral(", ")))};
+    }
+    // A file that cannot be opened is told in Russian by the reader (bad input, status 2).
+    std::unique_ptr<TabularImport> import;
+    work(true, [&] {
+        import = std::make_unique<TabularImport>(target, file, options);
+        if (m_args.has(QStringLiteral("--sheet")))
+            import->setSheetNamed(m_args.value(QStringLiteral("--sheet")));
+        if (m_args.has(QStringLiteral("--map")))
+            import->setMappingText(m_args.value(QStringLiteral("--map")));
+        else
+            import->useRemembered();
+    });
+    openDatabase(true);
+    const TabularFile &tabular = import->file();
+    const ImportPlan plan = import->plan(goods ? store().goods() : store().messages());
+
+    m_json.insert(QStringLiteral("file"), file);
+    m_json.insert(QStringLiteral("sheet"), tabular.sheets.value(import->sheet()).name);
+    if (tabular.kind == TabularKind::Text)
+        m_json.insert(QStringLiteral("encoding"), textEncodingName(tabular.encoding));
+    m_json.insert(QStringLiteral("mapping"), plan.mapping().toText());
+    const TabularImport::MappingFrom from = import->mappingFrom();
+    m_json.insert(QStringLiteral("mappingFrom"), from == TabularImport::MappingFrom::Given ? QStringLiteral("given")
+                                                 : from == TabularImport::MappingFrom::Remembered
+                                                     ? QStringLiteral("remembered")
+                                                     : QStringLiteral("detected"));
+    m_json.insert(QStringLiteral("dryRun"), dryRun);
+    m_json.insert(QStringLiteral("rows"), int(plan.rows().size()));
+    QJsonArray preview;
+    QJsonArray problems;
+    QJsonArray warnings;
+    for (const PlannedRow &row : plan.rows()) {
+        QJsonObject values;
+        for (const auto &v : row.values)
+            values.insert(v.first, v.second.isNull() ? QJsonValue() : QJsonValue::fromVariant(v.second));
+        preview.append(QJsonObject{{QStringLiteral("place"), row.place},
+                                   {QStringLiteral("number"), row.row + 1},
+                                   {QStringLiteral("values"), values}});
+    }
+    for (const QString &p : plan.problems())
+        problems.append(p);
+    for (const QString &w : plan.warnings())
+        warnings.append(w);
+    if (dryRun)
+        m_json.insert(QStringLiteral("preview"), preview);
+    m_json.insert(QStringLiteral("problems"), problems);
+    m_json.insert(QStringLiteral("warnings"), warnings);
+
+    out(QStringLiteral("Файл «%1»%2%3; сопоставление столбцов: %4")
+            .arg(tabular.fileName(),
+                 tabular.sheets.value(import->sheet()).name.isEmpty()
+                     ? QString()
+                     : QStringLiteral(", лист «%1»").arg(tabular.sheets.value(import->sheet()).name),
+                 tabular.kind == TabularKind::Text
+                     ? QStringLiteral(", кодировка %1").arg(textEncodingName(tabular.encoding))
+                     : QString(),
+                 plan.mapping().toText()));
+    if (dryRun) {
+        constexpr int kPreviewRows = 10;
+        for (int i = 0; i < std::min<int>(kPreviewRows, int(plan.rows().size())); ++i)
+            out(QStringLiteral("  ") + TabularImport::describe(plan.rows()[i], target));
+        if (plan.rows().size() > kPreviewRows)
+            out(QStringLiteral("  … всего строк для сохранения: %1").arg(plan.rows().size()));
+    }
+    for (const QString &w : plan.warnings())
+        out(QStringLiteral("Предупреждение: ") + w);
+    if (!plan.problems().isEmpty()) {
+        out(QStringLiteral("Строки, которые нельзя сохранить (%1):").arg(plan.problems().size()));
+        for (const QString &p : plan.problems())
+            out(QStringLiteral("  ") + p);
+    }
+    if (dryRun) {
+        say(plan.ready()
+                ? QStringLiteral("Пробный прогон: таблица не изменена; будет сохранено строк: %1.").arg(plan.rows().size())
+                : QStringLiteral("Пробный прогон: таблица не изменена; такой файл не будет сохранён."));
+        return plan.ready() ? kDone : kBadInput;
+    }
+    if (!plan.ready()) {
+        const QString text =
+            QStringLiteral("Импорт не выполнен, таблица не изменена: %1")
+                .arg(plan.problems().isEmpty()
+                         ? QStringLiteral("в файле «%1» нет строк для импорта.").arg(tabular.fileName())
+                         : QStringLiteral("строк, которые нельзя сохранить, %1.").arg(plan.problems().size()));
+        throw Failure{kBadInput, text};
+    }
+    ImportOutcome details;
+    const Outcome outcome = applyImport(store(), plan, &details);
+    take(outcome, true);
+    commit();
+    m_json.insert(QStringLiteral("changed"), details.changedRows);
+    m_json.insert(QStringLiteral("columns"), QJsonArray::fromStringList(details.columns));
+    say(outcome.text);
+    return kDone;
 }
 
 } // namespace tevo::cli

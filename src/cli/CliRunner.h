@@ -53,6 +53,8 @@ public:
     int writeLogoCommand();
     int readoutCommand(bool totals);
     int importCommand();
+    // import goods|messages FILE: the tabular import (session/TabularImport).
+    int tabularImportCommand();
     int exportCommand();
     int rebuildCommand();
     int dataCheckCommand();

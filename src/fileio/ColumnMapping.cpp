@@ -310,6 +310,7 @@ ColumnMapping ColumnMapping::detect(const TabularSheet &sheet, ImportTarget targ
                                                             : QStringList{"NPLU", "TEXT"};
     for (int c = 0; c < order.size() && c < width; ++c)
         mapping.m_items.append({order[c], QStringLiteral("#%1").arg(c + 1), c, MoneyUnit::Kopecks, true});
+    mapping.m_ownOrder = true;
     return mapping;
 }
 
@@ -399,8 +400,11 @@ QStringList ColumnMapping::resolve(const TabularSheet &sheet)
         }
     }
     // Columns named by number alone: the file's own header row, if it has one, is no data.
-    if (titled.isEmpty())
+    if (titled.isEmpty()) {
         m_headerRow = detect(sheet, m_target).headerRow();
+        if (m_headerRow < 0 && !m_ownOrder && titlesOnly(sheet, 0))
+            m_headerRow = 0;
+    }
     QStringList missing;
     for (Item &i : m_items) {
         i.column = columnNumber(i.source);
@@ -418,11 +422,24 @@ QStringList ColumnMapping::resolve(const TabularSheet &sheet)
     return missing;
 }
 
+bool ColumnMapping::titlesOnly(const TabularSheet &sheet, int row)
+{
+    if (row != 0 || sheet.rows.size() < 2)
+        return false;
+    const QVector<TabularCell> &cells = sheet.rows[row].cells;
+    const bool anyText =
+        std::any_of(cells.begin(), cells.end(), [](const TabularCell &c) { return !c.text.trimmed().isEmpty(); });
+    return anyText && std::none_of(cells.begin(), cells.end(), [](const TabularCell &c) {
+               return c.number || readMoney(c.text, MoneyUnit::Currency).value.has_value();
+           });
+}
+
 void ColumnMapping::set(const QString &field, const QString &source, std::optional<MoneyUnit> unit)
 {
     const ImportField *f = importField(m_target, field);
     if (!f)
         return;
+    m_ownOrder = false; // chosen by hand now
     m_items.erase(std::remove_if(m_items.begin(), m_items.end(), [&](const Item &i) { return i.field == f->name; }),
                   m_items.end());
     if (source.isEmpty())

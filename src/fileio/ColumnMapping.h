@@ -71,6 +71,13 @@ public:
     // Returns the Russian texts of what cannot be found (empty when everything was).
     QStringList resolve(const TabularSheet &sheet);
 
+    // A row of titles none of which need be known: the first row of a sheet of more rows with
+    // text in it and no number (a row of data has its PLU), which a mapping by column numbers
+    // given by hand takes as the header row (the program's own order found for a file without
+    // known titles does not: such a row is told as a bad line), and the import window offers
+    // as the columns' names.
+    static bool titlesOnly(const TabularSheet &sheet, int row);
+
     // Sets (or, with an empty source, drops) the item of a field by hand.
     void set(const QString &field, const QString &source, std::optional<MoneyUnit> unit = std::nullopt);
     const Item *item(const QString &field) const;
@@ -79,6 +86,7 @@ private:
     ImportTarget m_target = ImportTarget::Goods;
     QVector<Item> m_items;
     int m_headerRow = -1;
+    bool m_ownOrder = false; // found: the program's own column order, for a file without titles
 };
 
 // The field a column title stands for ("Цена, грн" → PRICE), with the unit its title says;

@@ -1,8 +1,12 @@
 #include "session/AutoLoader.h"
 
 #include "common/Error.h"
+#include "fileio/ColumnTitles.h"
 #include "fileio/GoodsTextFile.h"
+#include "fileio/RememberedMappings.h"
 #include "session/Operations.h"
+#include "session/TabularAutoLoad.h"
+#include "session/TabularImport.h"
 #include "store/Store.h"
 
 #include <QFile>
@@ -13,6 +17,40 @@ namespace tevo {
 namespace {
 const QString kAccessError = QStringLiteral("Ошибка при доступе к файлу автозагрузки!");
 const QString kTriedWhenChanged = QStringLiteral(" Он будет загружен, когда изменится.");
+
+// The goods table's values, row by row, to tell what a load changed.
+QVector<QVector<QVariant>> goodsValues(Table &goods)
+{
+    QVector<QVector<QVariant>> rows(goods.count());
+    for (int r = 0; r < goods.count(); ++r)
+        for (const ColumnDef &c : goods.columns())
+            rows[r].append(goods.value(r, c.name));
+    return rows;
+}
+
+// How many rows differ between two readings of the goods, and the titles of the columns that do.
+int changedRows(const QVector<QVector<QVariant>> &before, Table &goods, QStringList *columns)
+{
+    const QVector<QVector<QVariant>> after = goodsValues(goods);
+    QVector<bool> columnChanged(goods.columns().size());
+    int changed = 0;
+    for (qsizetype r = 0; r < std::max(before.size(), after.size()); ++r) {
+        bool differs = false;
+        for (qsizetype c = 0; c < columnChanged.size(); ++c) {
+            const QVariant a = r < before.size() ? before[r].value(c) : QVariant();
+            const QVariant b = r < after.size() ? after[r].value(c) : QVariant();
+            if (a.isNull() != b.isNull() || a.toString() != b.toString()) {
+                differs = true;
+                columnChanged[c] = true;
+            }
+        }
+        changed += differs ? 1 : 0;
+    }
+    for (qsizetype c = 0; c < columnChanged.size(); ++c)
+        if (columnChanged[c])
+            *columns << columnTitle(goods.tableName(), goods.columns()[c].name).title;
+    return changed;
+}
 } // namespace
 
 AutoLoader::AutoLoader(Store &store, ScaleExchange &exchange, const QString &iniPath)
@@ -23,8 +61,15 @@ AutoLoader::AutoLoader(Store &store, ScaleExchange &exchange, const QString &ini
     connect(&exchange, &ScaleExchange::goodsWriteEnded, this, &AutoLoader::goodsWriteEnded);
     // The end texts of the load's write come between goodsWriteEnded and ended: they are its.
     connect(&exchange, &ScaleExchange::ended, this, [this](const ExchangeReport &r) {
-        if (r.command == CommandState::GoodsWrite)
-            m_writing = false;
+        if (r.command != CommandState::GoodsWrite)
+            return;
+        m_writing = false;
+        if (m_receipt) {
+            LoadReceipt receipt = *m_receipt;
+            m_receipt.reset();
+            receipt.write = r;
+            saveReceipt(receipt);
+        }
     });
 }
 
@@ -36,6 +81,15 @@ void AutoLoader::tell(Notice::Kind kind, Notice::About about, const QString &tex
     n.text = text;
     n.automatic = true;
     emit notice(n);
+}
+
+void AutoLoader::saveReceipt(const LoadReceipt &receipt)
+{
+    try {
+        receipt.save();
+    } catch (const Error &e) {
+        tell(Notice::Kind::Error, Notice::About::AutomaticLoad, e.text());
+    }
 }
 
 void AutoLoader::applyTimer()
@@ -138,12 +192,42 @@ void AutoLoader::tmAutoLoadTimer()
     if (!after.exists() || fileTimeText(path) != fileTime || after.size() != bytes.size()
         || after.lastModified() != before.lastModified())
         return;
+    LoadReceipt receipt;
+    receipt.file = path;
+    receipt.time = QDateTime::currentDateTime();
+    receipt.writeWanted = settings.LoadToScale;
     // A file that cannot be loaded is refused before anything is touched (a running exchange
-    // goes on), and is not tried again until it changes.
+    // goes on), and is not tried again until it changes. Another program's table is planned
+    // by the mapping remembered for its name: every line that cannot be stored is in the receipt.
+    const bool goodsText = isGoodsTextFile(bytes);
+    std::optional<TabularImport> tabular;
     try {
-        (void)readGoodsText(bytes, path, rowsToCheckAgainst());
-    } catch (const InputError &e) {
-        refuse(after, e.text());
+        if (goodsText) {
+            (void)readGoodsText(bytes, path, rowsToCheckAgainst());
+        } else {
+            tabular.emplace(ImportTarget::Goods, parseTabularBytes(bytes, path));
+            tabular->useRemembered(RememberedMappings());
+            receipt.mapping = tabular->mapping().toText();
+            if (m_store.tablesOpen()) {
+                const ImportPlan plan = tabular->plan(m_store.goods());
+                receipt.mapping = plan.mapping().toText();
+                if (!plan.ready()) {
+                    receipt.problems = plan.problems();
+                    throw InputError(plan.problems().isEmpty()
+                                         ? QStringLiteral("В файле «%1» нет строк для загрузки.").arg(after.fileName())
+                                         : QStringLiteral("Строк, которые нельзя сохранить: %1. Первая: %2")
+                                               .arg(plan.problems().size())
+                                               .arg(plan.problems().first()));
+                }
+            }
+        }
+    } catch (const Error &e) {
+        // An InputError (a line that cannot be stored) or a FileError (a file of no known kind).
+        if (receipt.problems.isEmpty())
+            receipt.problems << e.text();
+        saveReceipt(receipt);
+        // Another program's table is named by its whole path, as the goods text file is.
+        refuse(after, goodsText ? e.text() : QStringLiteral("Файл «%1» не загружен. %2").arg(path, e.text()));
         return;
     }
 
@@ -166,24 +250,43 @@ void AutoLoader::tmAutoLoadTimer()
         return;
     }
     AutoLoadResult load;
+    const auto selected = [this](int count) {
+        emit selectionReplaced(count);
+        tell(Notice::Kind::Information, Notice::About::Passing, QStringLiteral("идет автоматическая загрузка в весы"));
+    };
     try {
-        load = loadGoodsFileAutomatically(m_store, bytes, path, settings.NeedClear, [this](int selected) {
-            emit selectionReplaced(selected);
-            tell(Notice::Kind::Information, Notice::About::Passing,
-                 QStringLiteral("идет автоматическая загрузка в весы"));
-        });
+        if (tabular) {
+            const TabularLoadResult done = loadTabularFileAutomatically(m_store, *tabular, settings.NeedClear, selected);
+            load.range = done.range;
+            load.recordCount = done.outcome.fileRows;
+            receipt.storedRows = done.outcome.fileRows;
+            receipt.changedGoods = done.outcome.changedRows;
+            receipt.columns = done.outcome.columns;
+        } else {
+            const QVector<QVector<QVariant>> before =
+                m_store.tablesOpen() ? goodsValues(m_store.goods()) : QVector<QVector<QVariant>>();
+            load = loadGoodsFileAutomatically(m_store, bytes, path, settings.NeedClear, selected);
+            receipt.storedRows = load.recordCount;
+            receipt.changedGoods = changedRows(before, m_store.goods(), &receipt.columns);
+        }
     } catch (const InputError &e) {
         // Refused now (the table read again is shorter than the one checked against above).
         watchAgain();
+        receipt.problems << e.text();
+        saveReceipt(receipt);
         refuse(after, e.text());
         return;
     } catch (const Error &e) {
         // The store failed: nothing of the file is stored, it does not count as loaded and is
         // loaded again at a later tick.
         watchAgain();
+        receipt.error = e.text();
+        saveReceipt(receipt);
         tell(Notice::Kind::Error, Notice::About::AutomaticLoad, e.text());
         return;
     }
+    receipt.loaded = true;
+    receipt.range = load.range;
     m_refusedSize = -1;
     const QString &range = load.range;
     const int recordCount = load.recordCount;
@@ -197,6 +300,8 @@ void AutoLoader::tmAutoLoadTimer()
             AutoLoadSettings::writeFileTime(m_iniPath, fileTime);
         } catch (const Error &e) {
             watchAgain();
+            receipt.error = e.text();
+            saveReceipt(receipt);
             tell(Notice::Kind::Error, Notice::About::AutomaticLoad, e.text());
             return;
         }
@@ -211,9 +316,17 @@ void AutoLoader::tmAutoLoadTimer()
     bool started = false;
     if (settings.LoadToScale) {
         m_writing = true;
+        // The receipt waits for the write's end, which may come before the start returns.
+        receipt.writeStarted = true;
+        m_receipt = receipt;
         started = m_exchange.goods().StartGoodsWrite(range);
         if (!started)
             m_writing = false;
+    }
+    if (!started && (m_receipt || !settings.LoadToScale)) {
+        receipt.writeStarted = false;
+        m_receipt.reset();
+        saveReceipt(receipt);
     }
     if (!started || m_writeEnds != endsBefore)
         watchAgain();

@@ -1,17 +1,22 @@
 #pragma once
-// The automatic-loading watch: a watched goods text file is loaded into the goods table whenever
-// its modification time differs from the time of its last load, and, when so set, the loaded
-// goods are written into the scales that answered the last connection check. The settings live
-// in "AutoLoad.ini" beside the program, section Main (fileio/AutoLoad). What the user is to be
-// told leaves as notices.
+// The automatic-loading watch: a watched goods file is loaded into the goods table whenever its
+// modification time differs from the time of its last load, and, when so set, the loaded goods
+// are written into the scales that answered the last connection check. The file is the
+// program's goods text file, or another program's table (CSV or TXT, .xlsx, .xls, dBase) mapped
+// by the mapping remembered for its name (session/TabularAutoLoad). After each load, refused
+// or done, a receipt is written beside the file (session/LoadReceipt), completed with the
+// scales' part once the load's write ends. The settings live in "AutoLoad.ini" beside the
+// program, section Main (fileio/AutoLoad). What the user is to be told leaves as notices.
 #include "commands/ScaleExchange.h"
 #include "fileio/AutoLoad.h"
+#include "session/LoadReceipt.h"
 
 #include <QDateTime>
 #include <QFileInfo>
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <optional>
 
 namespace tevo {
 
@@ -80,6 +85,8 @@ private:
     void refuse(const QFileInfo &file, const QString &reason);
 
     void tell(Notice::Kind kind, Notice::About about, const QString &text);
+    // Writes a load's receipt beside the watched file; a failure is told.
+    void saveReceipt(const LoadReceipt &receipt);
 
     Store &m_store;
     ScaleExchange &m_exchange;
@@ -91,6 +98,8 @@ private:
     QDateTime m_refusedTime;
     qint64 m_refusedSize = -1;
     int m_refusedRows = 0;
+    // The receipt of the load whose write runs: saved when the write ends.
+    std::optional<LoadReceipt> m_receipt;
 };
 
 } // namespace tevo

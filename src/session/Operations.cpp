@@ -6,6 +6,10 @@
 #include "fileio/DbfExchange.h"
 #include "fileio/GoodsSheetFile.h"
 #include "fileio/GoodsTextFile.h"
+#include "fileio/GoodsXlsxFile.h"
+#include "fileio/ImportPlan.h"
+#include "session/TabularAutoLoad.h"
+#include "session/TabularImport.h"
 #include "store/Store.h"
 
 #include <QFile>
@@ -85,6 +89,7 @@ Outcome importTableFile(Store &store, TableFile format, const QString &file)
             importMessagesCsv(store.messages(), file);
             return Outcome::success(QStringLiteral("Сообщения из %1 загружены.").arg(file));
         case TableFile::GoodsSheet:
+        case TableFile::GoodsXlsx:
             break;
         }
         throw InputError(QStringLiteral("Этот формат не читается: %1").arg(file));
@@ -110,6 +115,10 @@ Outcome exportGoods(Store &store, TableFile format, const QString &chosen)
             path = goodsSheetExportName(chosen);
             exportGoodsXls(goods, path);
             break;
+        case TableFile::GoodsXlsx:
+            path = goodsXlsxExportName(chosen);
+            exportGoodsXlsx(goods, path);
+            break;
         case TableFile::GoodsCsv:
         case TableFile::MessagesCsv:
             throw InputError(QStringLiteral("Товары в этот формат не записываются: %1").arg(chosen));
@@ -120,6 +129,21 @@ Outcome exportGoods(Store &store, TableFile format, const QString &chosen)
     } catch (const Error &e) {
         return Outcome::failed(e);
     }
+}
+
+Outcome applyImport(Store &store, const ImportPlan &plan, ImportOutcome *details)
+{
+    const bool goods = plan.target() == ImportTarget::Goods;
+    return guardedBy(store, goods ? kImportingGoods : kImportingMessages, [&] {
+        // What is typed into a grid is stored first, and the table is read again by the plan.
+        store.storeOpenEdits();
+        const ImportOutcome done = plan.apply(goods ? store.goods() : store.messages());
+        if (details)
+            *details = done;
+        Outcome o = Outcome::success(done.text);
+        o.count = done.changedRows;
+        return o;
+    });
 }
 
 Outcome rebuildTable(Store &store, bool goods)
@@ -144,7 +168,26 @@ Outcome loadGoodsFile(Store &store, const QString &file, bool needClear)
     return guardedBy(store, kAutoLoading, [&] {
         AutoLoadResult load;
         try {
-            load = loadGoodsFileAutomatically(store, bytes, file, needClear);
+            if (isGoodsTextFile(bytes)) {
+                load = loadGoodsFileAutomatically(store, bytes, file, needClear);
+            } else {
+                // Another program's table, by the mapping remembered for its name; named by its
+                // whole path, as the goods text file is.
+                const auto refused = [&](const Error &e) {
+                    return InputError(QStringLiteral("Файл «%1» не загружен. %2").arg(file, e.text()));
+                };
+                try {
+                    TabularImport import(ImportTarget::Goods, parseTabularBytes(bytes, file));
+                    import.useRemembered();
+                    const TabularLoadResult done = loadTabularFileAutomatically(store, import, needClear);
+                    load.range = done.range;
+                    load.recordCount = done.outcome.fileRows;
+                } catch (const FileError &e) {
+                    throw refused(e);
+                } catch (const InputError &e) {
+                    throw refused(e);
+                }
+            }
         } catch (const InputError &e) {
             // The whole file was checked first: nothing is stored and nothing goes to a scale.
             throw InputError(e.text() + QLatin1Char('\n') + kAutoLoadNothingChanged);

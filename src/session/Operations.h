@@ -11,7 +11,9 @@
 
 namespace tevo {
 
+class ImportPlan;
 class Store;
+struct ImportOutcome;
 
 // The names of the long table operations (as a refusal names them).
 extern const QString kImportingGoods;     // "импорт товаров из файла"
@@ -25,6 +27,7 @@ enum class TableFile {
     GoodsDbf,    // dBase (*.dbf)
     GoodsCsv,    // semicolon CSV of goods
     GoodsSheet,  // the goods sheet (*.xls), export only
+    GoodsXlsx,   // the goods as an Excel workbook (*.xlsx), export only
     MessagesCsv, // semicolon CSV of messages, import only
 };
 
@@ -38,9 +41,14 @@ Outcome importTableFile(Store &store, TableFile format, const QString &file);
 // Writes the goods into the file named after `chosen` as the format names it (Outcome::file),
 // with what is stored, also what another program stored since this one last looked.
 Outcome exportGoods(Store &store, TableFile format, const QString &chosen);
+// Applies a checked plan of a tabular import (session/TabularImport) to its table in one
+// transaction, all or nothing; Outcome::count is the number of rows that changed, and `details`
+// (when given) gets what changed. A plan with problems fails as bad input, changing nothing.
+Outcome applyImport(Store &store, const ImportPlan &plan, ImportOutcome *details = nullptr);
 // Rebuilds the goods (4000 rows) or the messages (1000 rows) as empty numbered rows.
 Outcome rebuildTable(Store &store, bool goods);
-// The command line's load of a goods text file, as automatic loading loads it: the whole file
+// The command line's load of a goods file (the goods text file, or another program's table by
+// the mapping remembered for its name), as automatic loading loads it: the whole file
 // checked first (a refusal changes nothing), then stored and committed. Outcome::range is the
 // goods range its write takes, Outcome::count the file's RecordCount.
 Outcome loadGoodsFile(Store &store, const QString &file, bool needClear);

@@ -104,7 +104,10 @@ void AutoLoadDialog::showEvent(QShowEvent *event)
 void AutoLoadDialog::onBrowseClicked()
 {
     const QString file =
-        Dialogs::openFileName(this, QString(), QStringLiteral("TextFile (*.txt);;ParadoxDataBase (*.dbf)"));
+        Dialogs::openFileName(this, QString(),
+                              QStringLiteral(
+                                  "TextFile (*.txt);;ParadoxDataBase (*.dbf);;"
+                                  "Таблицы других программ (*.csv *.txt *.xlsx *.xls *.dbf);;Все файлы (*)"));
     if (!file.isEmpty())
         m_fileEdit->setText(file);
 }

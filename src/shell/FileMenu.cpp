@@ -1,7 +1,9 @@
 // Handlers of the File menu: goods and messages to and from files, through the session's
 // operations.
+#include "common/ErrorSink.h"
 #include "shell/Dialogs.h"
 #include "shell/GoodsTab.h"
+#include "shell/ImportDialog.h"
 #include "shell/MainWindow.h"
 #include "shell/MessagesTab.h"
 #include "shell/TableGrid.h"
@@ -13,6 +15,8 @@ namespace tevo {
 namespace {
 const QString kImportFilter = QStringLiteral("TextFile (*.txt);;ParadoxDataBase (*.dbf)");
 const QString kCsvFilter = QStringLiteral("CSV (*.csv);;Все файлы (*)");
+const QString kTableFilter = QStringLiteral("Таблицы (*.csv *.txt *.xlsx *.xls *.dbf);;CSV, TXT (*.csv *.txt);;Excel "
+                                            "(*.xlsx *.xls);;dBase (*.dbf);;Все файлы (*)");
 
 // Runs a long file operation under the wait cursor.
 template <class F> Outcome busy(F &&f)
@@ -47,6 +51,35 @@ void MainWindow::exportFile(TableFile format)
         return;
     shown(busy([&] { return exportGoods(store(), format, chosen); }));
 }
+
+// The import window: the file read and its mapping chosen (remembered for its name, or found
+// from its header row) before the window opens; a file that cannot be read is told in a box.
+void MainWindow::importTable(ImportTarget target)
+{
+    if (refusedWhileBusy())
+        return;
+    const QString file = Dialogs::openFileName(this, QString(), kTableFilter);
+    if (file.isEmpty())
+        return;
+    std::optional<TabularImport> import;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool read = guarded([&] {
+        import.emplace(target, file);
+        import->useRemembered();
+    });
+    QApplication::restoreOverrideCursor();
+    if (!read)
+        return;
+    ImportDialog dialog(store(), std::move(*import), this);
+    Dialogs::execModal(&dialog);
+    TransferTab *tab = target == ImportTarget::Messages ? static_cast<TransferTab *>(m_messagesTab)
+                                                        : static_cast<TransferTab *>(m_goodsTab);
+    tab->grid()->viewport()->update();
+}
+
+void MainWindow::onImportGoodsTableTriggered() { importTable(ImportTarget::Goods); }
+void MainWindow::onImportMessagesTableTriggered() { importTable(ImportTarget::Messages); }
+void MainWindow::onExportXlsxTriggered() { exportFile(TableFile::GoodsXlsx); }
 
 void MainWindow::onExportTextTriggered() { exportFile(TableFile::GoodsText); }
 void MainWindow::onExportDbfTriggered() { exportFile(TableFile::GoodsDbf); }

@@ -124,11 +124,15 @@ void MainWindow::buildMenu()
     m_exportTextAction = namedAction(m_fileMenu, "Excel1", QStringLiteral("Экспорт товаров в *.txt"));
     m_exportDbfAction = namedAction(m_fileMenu, "dbf2", QStringLiteral("Экспорт товаров в *.dbf"));
     m_exportXlsAction = namedAction(m_fileMenu, "csv1", QStringLiteral("Экспорт товаров в *.xls"));
+    m_exportXlsxAction = namedAction(m_fileMenu, "ExportXlsx", QStringLiteral("Экспорт товаров в *.xlsx"));
     namedSeparator(m_fileMenu, "N5");
     m_importTextAction = namedAction(m_fileMenu, "xls1", QStringLiteral("Импорт товаров из *.txt"));
     m_importDbfAction = namedAction(m_fileMenu, "dbf1", QStringLiteral("Импорт товаров из *.dbf"));
     m_importGoodsCsvAction = namedAction(m_fileMenu, "csv2", QStringLiteral("Импорт товаров из *.csv"));
     m_importMessagesCsvAction = namedAction(m_fileMenu, "csv3", QStringLiteral("Импорт сообщеий из *.csv"));
+    m_importGoodsTableAction = namedAction(m_fileMenu, "ImportGoodsTable", QStringLiteral("Импорт товаров из файла…"));
+    m_importMessagesTableAction =
+        namedAction(m_fileMenu, "ImportMessagesTable", QStringLiteral("Импорт сообщений из файла…"));
     namedSeparator(m_fileMenu, "N4");
     m_exitAction = namedAction(m_fileMenu, "mmExit", QStringLiteral("Выход"));
 
@@ -162,6 +166,9 @@ void MainWindow::connectMenu()
         {m_importDbfAction, &MainWindow::onImportDbfTriggered},
         {m_importGoodsCsvAction, &MainWindow::onImportGoodsCsvTriggered},
         {m_importMessagesCsvAction, &MainWindow::onImportMessagesCsvTriggered},
+        {m_exportXlsxAction, &MainWindow::onExportXlsxTriggered},
+        {m_importGoodsTableAction, &MainWindow::onImportGoodsTableTriggered},
+        {m_importMessagesTableAction, &MainWindow::onImportMessagesTableTriggered},
         {m_exitAction, &MainWindow::onExitTriggered},
         {m_scalesSetupAction, &MainWindow::onScalesSetupTriggered},
         {m_checkDataAction, &MainWindow::onCheckDataTriggered},

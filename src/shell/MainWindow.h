@@ -16,6 +16,8 @@ class QTabWidget;
 
 namespace tevo {
 
+enum class ImportTarget; // fileio/ColumnMapping.h
+
 class GoodsTab;
 class MessagesTab;
 class ParametersTab;
@@ -84,6 +86,10 @@ public slots:
     void onImportDbfTriggered();
     void onImportGoodsCsvTriggered();
     void onImportMessagesCsvTriggered();
+    void onExportXlsxTriggered();
+    // The import window of another program's table: goods or messages.
+    void onImportGoodsTableTriggered();
+    void onImportMessagesTableTriggered();
     void onExitTriggered();
     // Tools menu and the menu bar.
     void onScalesSetupTriggered();
@@ -116,6 +122,8 @@ private:
     static bool shown(const Outcome &outcome);
     // Asks for a file (`filter`) and imports it as `format`.
     void importFile(TableFile format, const QString &filter);
+    // Asks for another program's table and shows it in the import window.
+    void importTable(ImportTarget target);
     // Asks for a file name and exports the goods into it as `format`.
     void exportFile(TableFile format);
     // The steps of closeEvent: once per run.
@@ -132,6 +140,9 @@ private:
     QAction *m_importDbfAction = nullptr;
     QAction *m_importGoodsCsvAction = nullptr;
     QAction *m_importMessagesCsvAction = nullptr;
+    QAction *m_exportXlsxAction = nullptr;
+    QAction *m_importGoodsTableAction = nullptr;
+    QAction *m_importMessagesTableAction = nullptr;
     QAction *m_exitAction = nullptr;
     QMenu *m_toolsMenu = nullptr;
     QAction *m_scalesSetupAction = nullptr;

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QStyledItemDelegate>
 #include <QTimer>
 
@@ -41,8 +42,44 @@ public:
         return editor;
     }
 
+    // A number the editor's text cannot be read as keeps the cell editing: the keys that would
+    // store it and move on are refused with the reason, and the box's taking of the focus does
+    // not store it either.
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        auto *editor = qobject_cast<QLineEdit *>(object);
+        if (editor && event->type() == QEvent::FocusOut && m_refusing)
+            return true;
+        if (editor && event->type() == QEvent::KeyPress && m_grid->tableModel() && m_grid->m_editorIndex.isValid()) {
+            switch (static_cast<QKeyEvent *>(event)->key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+            case Qt::Key_Tab:
+            case Qt::Key_Backtab:
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown: {
+                QVariant value(editor->text());
+                const QString refusal = m_grid->tableModel()->readTyped(m_grid->m_editorIndex.column(), value);
+                if (refusal.isEmpty())
+                    break;
+                m_refusing = true;
+                Dialogs::message(Dialogs::Kind::Error, refusal);
+                m_refusing = false;
+                editor->setFocus();
+                return true;
+            }
+            default:
+                break;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+
 private:
     TableGrid *m_grid;
+    mutable bool m_refusing = false;
 };
 
 TableGrid::TableGrid(QWidget *parent) : QTableView(parent)

@@ -4,6 +4,8 @@
 #include "common/Error.h"
 #include "common/ErrorSink.h"
 #include "fileio/ColumnTitles.h"
+#include "session/TypedNumber.h"
+#include "shell/Dialogs.h"
 #include "store/Table.h"
 
 namespace tevo {
@@ -140,10 +142,31 @@ bool TableModel::setData(const QModelIndex &index, const QVariant &value, int ro
     }
     if (isReadOnly(column))
         return false;
+    if (const QString refusal = readTyped(column, v); !refusal.isEmpty()) {
+        Dialogs::message(Dialogs::Kind::Error, refusal);
+        return false;
+    }
     if (m_editFilter && !m_editFilter(index.row(), m_table.columns()[column].name, v))
         return false;
     // The grid has no way to take an exception: failures go to the common error box.
     return guarded([&] { store(index.row(), column, v); });
+}
+
+QString TableModel::readTyped(int column, QVariant &value) const
+{
+    if (column < 0 || column >= columnCount() || m_table.tableName() == QLatin1String("S")
+        || m_table.columns()[column].type != ColumnType::Integer || value.typeId() != QMetaType::QString)
+        return {};
+    const QString text = value.toString().trimmed();
+    if (text.isEmpty())
+        return {};
+    const QString &name = m_table.columns()[column].name;
+    const NumberReading n = readTypedNumber(name, text);
+    if (!n.value)
+        return QStringLiteral("Столбец «%1»: %2. Значение не сохранено: исправьте его или нажмите Esc.")
+            .arg(columnTitle(m_table.tableName(), name).title, n.error);
+    value = QVariant(qlonglong(*n.value));
+    return {};
 }
 
 // Stores a typed value: into a table row, or as the new row's first value, which stores that

@@ -34,6 +34,13 @@ public:
     using EditFilter = std::function<bool(int row, const QString &column, QVariant &value)>;
     void setEditFilter(EditFilter filter) { m_editFilter = std::move(filter); }
 
+    // A text typed into a number column of the goods or messages table read as people write
+    // numbers (fileio/MoneyText): the price in currency units when it has a decimal comma or
+    // point ("12,50", "12.50" → 1250 kopecks), otherwise in kopecks; other number columns as
+    // whole numbers ("1 200"). `value` becomes the number; returns the Russian text naming the
+    // column when the text cannot be read (empty when it can, or when the column is no such).
+    QString readTyped(int column, QVariant &value) const;
+
     // The number column and the scales' "on" column are not edited in the grid.
     bool isReadOnly(int column) const;
 

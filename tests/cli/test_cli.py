@@ -424,6 +424,77 @@ class CliTest(unittest.TestCase):
         self.assertEqual(rc, 0)
         self.assertEqual(json.loads(stdout)["scales"][0]["NAME"], "Касса 1")
 
+    def test_tabular_import_and_xlsx_export(self):
+        f = lambda name: os.path.join(self.folder, name)
+        price = lambda name: self.sql("SELECT TNAME1, PRICE FROM T WHERE NPLU=?", (name,))[0]
+        header = "Код;Наименование;Цена, грн\r\n"
+        with open(f("bad.csv"), "w", encoding="utf-8", newline="") as out:
+            out.write(header + "1;Молоко;12,50\r\n2;Кефир;7,2x\r\n3;Сыр;100\r\n")
+        with open(f("good.csv"), "w", encoding="cp1251", newline="") as out:
+            out.write(header + "1;Молоко;12,50\r\n2;Кефир;7.20\r\n")
+        with open(f("odd.csv"), "w", encoding="utf-8", newline="") as out:
+            out.write("Art,Bez,Kost\r\n4,Масло,1999\r\n")
+        with open(f("ImportMappings.ini"), "w", encoding="cp1251", newline="") as out:
+            out.write('[Goods]\r\nodd*.csv="PLU=Art,TNAME1=Bez,PRICE=Kost:коп"\r\n')
+        # (arguments, status, text on stdout or stderr, (NPLU, TNAME1, PRICE) stored afterwards)
+        cases = [
+            (["import", "goods", f("bad.csv"), "--dry-run"], 2,
+             "Файл «bad.csv», строка 3, столбец 3 «Цена, грн»: «7,2x» — не число.", (1, None, None)),
+            (["import", "goods", f("bad.csv")], 2, "Импорт не выполнен, таблица не изменена", (1, None, None)),
+            (["import", "goods", f("good.csv"), "--dry-run"], 0, "строка 2: PLU 1; Название товара 1: Молоко; "
+             "Цена (коп.): 1250", (1, None, None)),
+            (["import", "goods", f("good.csv"), "--encoding", "cp866"], 2, "«good.csv», строка 1, столбец 1",
+             (1, None, None)),
+            (["import", "goods", f("good.csv")], 0, "изменено товаров: 2", (2, "Кефир", 720)),
+            (["import", "goods", f("odd.csv")], 0, "изменено товаров: 1", (4, "Масло", 1999)),
+            (["import", "goods", f("odd.csv"), "--map", "PLU=#1,TNAME1=#2,PRICE=#3"], 0,
+             "изменено товаров: 1", (4, "Масло", 199900)),
+            (["import", "goods", f("odd.csv"), "--map", "PLU=Art,FOO=Bez"], 2, "FOO", (4, "Масло", 199900)),
+            (["import", "goods", f("good.csv"), "--encoding", "koi8"], 2, "неизвестная кодировка", (1, "Молоко", 1250)),
+            (["import", "txt", f("good.csv"), "--dry-run"], 2, "--dry-run", (1, "Молоко", 1250)),
+            (["import", "goods", f("goods.xlsx"), "--sheet", "Цены"], 2, "нет листа «Цены»", (1, "Молоко", 1250)),
+            (["import", "goods", f("nothing.csv")], 2, "Не удаётся открыть файл «%s»." % f("nothing.csv"),
+             (1, "Молоко", 1250)),
+        ]
+        self.expect(["export", "xlsx", f("goods")], 0, out=f("goods.xlsx"))
+        for args, status, text, (number, name, kopecks) in cases:
+            with self.subTest(args=args[1:]):
+                rc, stdout, stderr = self.run_cli(*args)
+                self.assertEqual(rc, status, stdout + stderr)
+                self.assertIn(text, stdout + stderr)
+                self.assertNotIn("\\x", stdout + stderr)
+                self.assertEqual(price(number), (name, kopecks))
+        rc, stdout, _ = self.run_cli("import", "goods", f("bad.csv"), "--dry-run", "--json")
+        report = json.loads(stdout)
+        self.assertEqual((rc, report["status"], report["dryRun"], report["rows"]), (2, 2, True, 2))
+        self.assertEqual([p["number"] for p in report["preview"]], [1, 3])
+        self.assertEqual(report["preview"][0]["values"], {"TNAME1": "Молоко", "PRICE": 1250})
+        self.assertEqual(len(report["problems"]), 1)
+        rc, stdout, _ = self.run_cli("import", "goods", f("odd.csv"), "--json")
+        report = json.loads(stdout)
+        self.assertEqual((rc, report["mappingFrom"], report["changed"]), (0, "remembered", 1))
+        self.assertEqual(report["columns"], ["Цена (коп.)"])
+
+        # The command line's automatic load takes such a table by its remembered mapping too.
+        with open(f("odd2.csv"), "w", encoding="utf-8", newline="") as out:
+            out.write("Art,Bez,Kost\r\n5,Хлеб,899\r\n")
+        self.expect(["load", f("odd2.csv")], 3, out="диапазон для записи: 5")
+        self.assertEqual(price(5), ("Хлеб", 899))
+
+        # The workbook Excel and LibreOffice open: a header row, Cyrillic names, numbers as numbers;
+        # and the import reads it back unchanged.
+        self.expect(["export", "xlsx", f("goods")], 0, out=f("goods.xlsx"))
+        import openpyxl
+        sheet = openpyxl.load_workbook(f("goods.xlsx")).active
+        rows = list(sheet.iter_rows(values_only=True))
+        self.assertEqual(len(rows), 4001)
+        titles = list(rows[0])
+        self.assertIn("Цена (коп.)", titles)
+        row4 = dict(zip(titles, rows[4]))
+        self.assertEqual((row4[titles[0]], row4["Название товара 1"], row4["Цена (коп.)"]), (4, "Масло", 1999))
+        self.expect(["import", "goods", f("goods.xlsx"), "--sheet", sheet.title], 0,
+                    out="ни одного товара не изменилось")
+
     def test_bad_input_and_failures(self):
         self.scales(self.sim())
         cases = [

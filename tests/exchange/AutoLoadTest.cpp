@@ -1,13 +1,19 @@
-// Automatic loading of a watched goods text file into the table and the scales.
+// Automatic loading of a watched goods file (the program's text file or another program's
+// table) into the table and the scales, and the receipt each load leaves beside it.
 #include "EngineFixture.h"
 
 #include "common/AppPaths.h"
 #include "common/ProfileFile.h"
+#include "fileio/RememberedMappings.h"
 #include "session/AutoLoader.h"
+#include "session/LoadReceipt.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 using namespace tevo;
 using namespace tevo::test;
@@ -290,4 +296,67 @@ TEST_F(AutoLoadTest, AGoodsWriteHoldsTheTablesAndAnAutomaticLoadStopsItToLoad)
     EXPECT_EQ(store->goods().text(6, QStringLiteral("TNAME1")), QStringLiteral("Творог"));
     EXPECT_TRUE(scale.storedGoodsNumbers().contains(QStringLiteral("7")));
     EXPECT_FALSE(store->guard().busy());
+}
+
+// Another program's price list as the watched file, mapped by the mapping remembered for its
+// name: a bad line in the middle refuses the whole file, and the receipt beside it lists that
+// line; the mended file is stored, written, and its receipt says what changed and what the
+// scale took.
+TEST_F(AutoLoadTest, APriceListIsLoadedByItsRememberedMappingAndEachLoadLeavesAReceipt)
+{
+    SimScale &scale = addTcpScale({}, {}, false);
+    store->scales().setValue(0, QStringLiteral("W"), QStringLiteral("T"));
+    store->goods().setValue(1, QStringLiteral("TNAME1"), QStringLiteral("было"));
+    RememberedMappings().remember(ImportTarget::Goods, QStringLiteral("price_*.csv"),
+                                  ColumnMapping::fromText(QStringLiteral("PLU=Art,TNAME1=Bez,PRICE=Kost:грн"),
+                                                          ImportTarget::Goods));
+    watched = dir->file(QStringLiteral("price_07.csv"));
+    const QString receiptPath = LoadReceipt::pathFor(watched);
+    const auto receipt = [&] {
+        return QJsonDocument::fromJson(dir->readFile(QFileInfo(receiptPath).fileName())).object();
+    };
+    int loads = 0;
+    QObject::connect(loader.get(), &AutoLoader::loaded, [&](int) { ++loads; });
+
+    dir->writeFile(QStringLiteral("price_07.csv"),
+                   QStringLiteral("Art;Bez;Kost\r\n1;Молоко;12,50\r\n2;Кефир;7,2x\r\n3;Сыр;100\r\n").toUtf8());
+    setTime(t0);
+    enable(true, false);
+    ASSERT_TRUE(waitFor([&] { return !errorsShown.isEmpty() && QFile::exists(receiptPath); }));
+    EXPECT_TRUE(errorsShown.first().contains(watched)) << errorsShown.first().toStdString();
+    QJsonObject r = receipt();
+    EXPECT_FALSE(r.value(QStringLiteral("loaded")).toBool());
+    ASSERT_EQ(r.value(QStringLiteral("problems")).toArray().size(), 1);
+    EXPECT_TRUE(r.value(QStringLiteral("problems"))
+                    .toArray()
+                    .at(0)
+                    .toString()
+                    .startsWith(QStringLiteral("Файл «price_07.csv», строка 3, столбец 3 «Kost»: «7,2x»")))
+        << r.value(QStringLiteral("problems")).toArray().at(0).toString().toStdString();
+    EXPECT_EQ(loads, 0);
+    EXPECT_EQ(store->goods().text(1, QStringLiteral("TNAME1")), QStringLiteral("было"));
+    EXPECT_EQ(store->goods().value(0, QStringLiteral("PRICE")).toLongLong(), 0);
+
+    QFile::remove(receiptPath);
+    dir->writeFile(QStringLiteral("price_07.csv"),
+                   QStringLiteral("Art;Bez;Kost\r\n1;Молоко;12,50\r\n2;Кефир;7,20\r\n3;Сыр;100\r\n").toUtf8());
+    setTime(t0.addSecs(60));
+    ASSERT_TRUE(waitFor([&] { return loads == 1 && QFile::exists(receiptPath); }, 60000))
+        << errorsShown.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(range, QStringLiteral("1-3"));
+    EXPECT_EQ(store->goods().value(1, QStringLiteral("PRICE")).toLongLong(), 720);
+    EXPECT_EQ(scale.storedGoodsNumbers(), (QStringList{"1", "2", "3"}));
+    r = receipt();
+    EXPECT_TRUE(r.value(QStringLiteral("loaded")).toBool());
+    EXPECT_EQ(r.value(QStringLiteral("changedGoods")).toInt(), 3);
+    EXPECT_EQ(r.value(QStringLiteral("columns")).toArray(),
+              QJsonArray({QStringLiteral("Название товара 1"), QStringLiteral("Цена (коп.)")}));
+    EXPECT_TRUE(r.value(QStringLiteral("problems")).toArray().isEmpty());
+    const QJsonObject write = r.value(QStringLiteral("write")).toObject();
+    EXPECT_TRUE(write.value(QStringLiteral("started")).toBool());
+    EXPECT_EQ(write.value(QStringLiteral("end")).toString(), QStringLiteral("finished"));
+    ASSERT_EQ(write.value(QStringLiteral("scales")).toArray().size(), 1);
+    const QJsonObject taken = write.value(QStringLiteral("scales")).toArray().at(0).toObject();
+    EXPECT_EQ(taken.value(QStringLiteral("taken")).toInt(), 3);
+    EXPECT_TRUE(taken.value(QStringLiteral("refused")).toArray().isEmpty());
 }

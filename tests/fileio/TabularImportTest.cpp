@@ -416,6 +416,14 @@ TEST(MappingText, ColumnsByNumberSkipTheHeaderRow)
     sheet.rows.removeFirst();
     EXPECT_TRUE(m.resolve(sheet).isEmpty());
     EXPECT_EQ(m.headerRow(), -1);
+    // Titles that mean nothing known: a mapping by numbers given by hand passes over them; the
+    // program's own order, found for want of known titles, does not (the row is a bad line).
+    sheet.rows.prepend(TabularRow{1, {{QStringLiteral("Art"), false}, {QStringLiteral("Kost"), false}}});
+    EXPECT_TRUE(m.resolve(sheet).isEmpty());
+    EXPECT_EQ(m.headerRow(), 0);
+    ColumnMapping found = ColumnMapping::detect(sheet, ImportTarget::Goods);
+    EXPECT_TRUE(found.resolve(sheet).isEmpty());
+    EXPECT_EQ(found.headerRow(), -1);
 }
 
 TEST_F(TabularImport, MappingIsRememberedPerFileNamePattern)

@@ -1,5 +1,5 @@
 // The goods and messages grids: number search, rows opened past the end and dropped again,
-// deleting a row, and the grid and the table sharing one current row.
+// deleting a row, the grid and the table sharing one current row, and numbers typed as written.
 #include "ShellFixture.h"
 #include "shell/GoodsTab.h"
 #include "shell/MessagesTab.h"
@@ -7,6 +7,9 @@
 #include "shell/TableGrid.h"
 #include "shell/TableModel.h"
 
+#include "fileio/ColumnTitles.h"
+
+#include <QLineEdit>
 #include <QTest>
 
 using namespace tevo;
@@ -148,11 +151,67 @@ TEST_F(GoodsGridTest, NumberColumnIsReadOnlyAndTypedValuesAreStored)
     ASSERT_TRUE(grid->isEditing());
     EXPECT_TRUE(model().setData(price, QStringLiteral("1250"), Qt::EditRole));
     EXPECT_EQ(goods().value(5, QStringLiteral("PRICE")).toInt(), 1250);
-    // A text that is not a number reaches the common error box and leaves the value.
+    // A text that is not a number reaches the error box in Russian, naming the column, and
+    // leaves the value.
     EXPECT_FALSE(model().setData(price, QStringLiteral("12a"), Qt::EditRole));
     EXPECT_EQ(goods().value(5, QStringLiteral("PRICE")).toInt(), 1250);
     ASSERT_EQ(Dialogs::shownTexts().size(), 1);
-    EXPECT_TRUE(Dialogs::shownTexts().first().contains(QStringLiteral("is not a valid integer value")));
+    EXPECT_TRUE(Dialogs::shownTexts().first().startsWith(QStringLiteral("Столбец «Цена (коп.)»: «12a»")))
+        << Dialogs::shownTexts().first().toStdString();
+}
+
+// Money and numbers typed as people write them: a price with a decimal comma or point is in
+// currency units, one without in kopecks; a text that cannot be read is refused with the column
+// named, and Enter does not close the editor on it.
+TEST_F(GoodsGridTest, TypedPricesAndNumbersAreReadAsWritten)
+{
+    windows->mainWindow.show();
+    struct Case {
+        const char *column;
+        QString typed;
+        qint64 stored; // -1: refused
+    };
+    const Case cases[] = {
+        {"PRICE", QStringLiteral("12,50"), 1250},      {"PRICE", QStringLiteral("12.50"), 1250},
+        {"PRICE", QStringLiteral("7,5 грн"), 750},     {"PRICE", QStringLiteral("1250"), 1250},
+        {"PRICE", QStringLiteral("1 234,56"), 123456}, {"PRICE", QStringLiteral("12,505"), -1},
+        {"PRICE", QStringLiteral("abc"), -1},          {"TARA", QStringLiteral("1 200"), 1200},
+        {"TARA", QStringLiteral("12,5"), -1},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        Dialogs::reset();
+        const QString column = QLatin1String(c.column);
+        goods().setValue(7, column, 4);
+        const QModelIndex cell = model().index(7, goods().columnIndex(column));
+        grid->setCurrentIndex(cell);
+        if (!grid->isEditing())
+            grid->edit(cell);
+        ASSERT_TRUE(grid->isEditing());
+        QLineEdit *editor = nullptr;
+        for (QLineEdit *e : grid->findChildren<QLineEdit *>())
+            if (e->isVisible())
+                editor = e;
+        ASSERT_NE(editor, nullptr);
+        editor->setText(c.typed);
+        QTest::keyClick(editor, Qt::Key_Return);
+        if (c.stored < 0) {
+            EXPECT_EQ(goods().value(7, column).toLongLong(), 4);
+            ASSERT_EQ(Dialogs::shownTexts().size(), 1);
+            EXPECT_TRUE(Dialogs::shownTexts().first().startsWith(
+                QStringLiteral("Столбец «%1»: ").arg(columnTitle(QStringLiteral("T"), column).title)))
+                << Dialogs::shownTexts().first().toStdString();
+            EXPECT_TRUE(grid->isEditing());
+            EXPECT_EQ(editor->text(), c.typed);
+            grid->cancelEdit();
+        } else {
+            // The editor stores its text once the key's events are done.
+            EXPECT_TRUE(tevo::test::waitFor([&] { return goods().value(7, column).toLongLong() == c.stored; }))
+                << goods().value(7, column).toLongLong();
+            EXPECT_TRUE(tevo::test::waitFor([&] { return !grid->isEditing(); }));
+            EXPECT_TRUE(Dialogs::shownTexts().isEmpty()) << Dialogs::shownTexts().join(QLatin1Char('|')).toStdString();
+        }
+    }
 }
 
 } // namespace

@@ -69,10 +69,11 @@ TEST_F(MainLayoutTest, WindowTabsAndMenus)
     EXPECT_EQ(top.at(3)->text(), QStringLiteral("Помощь"));
     EXPECT_EQ(actionTexts(child<QMenu>(f, "N1")),
               (QStringList{QStringLiteral("Экспорт товаров в *.txt"), QStringLiteral("Экспорт товаров в *.dbf"),
-                           QStringLiteral("Экспорт товаров в *.xls"), QStringLiteral("-"),
-                           QStringLiteral("Импорт товаров из *.txt"), QStringLiteral("Импорт товаров из *.dbf"),
-                           QStringLiteral("Импорт товаров из *.csv"), QStringLiteral("Импорт сообщеий из *.csv"),
-                           QStringLiteral("-"), QStringLiteral("Выход")}));
+                           QStringLiteral("Экспорт товаров в *.xls"), QStringLiteral("Экспорт товаров в *.xlsx"),
+                           QStringLiteral("-"), QStringLiteral("Импорт товаров из *.txt"),
+                           QStringLiteral("Импорт товаров из *.dbf"), QStringLiteral("Импорт товаров из *.csv"),
+                           QStringLiteral("Импорт сообщеий из *.csv"), QStringLiteral("Импорт товаров из файла…"),
+                           QStringLiteral("Импорт сообщений из файла…"), QStringLiteral("-"), QStringLiteral("Выход")}));
     QStringList tools = actionTexts(child<QMenu>(f, "N6"));
     ASSERT_EQ(tools.size(), 6);
     EXPECT_EQ(tools.at(3), QStringLiteral("Создать пустую таблицю сообщений"));

@@ -9,6 +9,7 @@
 #include "fileio/DbfTemplate.h"
 #include "shell/AppWindows.h"
 #include "shell/Dialogs.h"
+#include "shell/ImportDialog.h"
 #include "shell/LcdIndicator.h"
 #include "shell/Startup.h"
 #include "shell/TevoApplication.h"
@@ -249,7 +250,7 @@ int run(int argc, char **argv)
     control<QTabWidget>(form, "PageControl1")->setCurrentIndex(0);
     form.store().goods().setCurrentRow(1);
     camera.take(&form, QStringLiteral("goods-tab.png"));
-    const QRect menuCorner(0, 0, 560, 270);
+    const QRect menuCorner(0, 0, 560, 330);
     openMenu(form, control<QMenu>(form, "N1"));
     camera.take(&form, QStringLiteral("menu-file.png"), menuCorner);
     control<QMenu>(form, "N1")->hide();
@@ -289,6 +290,30 @@ int run(int argc, char **argv)
     w.autoLoadDialog.findChild<QCheckBox *>(QStringLiteral("cbAutoLoad"))->setChecked(true);
     camera.take(&w.autoLoadDialog, QStringLiteral("autoload.png"));
     w.autoLoadDialog.hide();
+
+    // The import window on an accounting program's price list with one line that cannot be stored.
+    const QString priceList = data.filePath(QStringLiteral("price_2026-12-01.csv"));
+    {
+        QFile f(priceList);
+        const QByteArray csv = QStringLiteral("Прайс-лист на 01.12.2026\r\n"
+                                              "Код;Наименование;Цена, грн;Срок годности\r\n"
+                                              "1;Молоко 2,5%;42,50;5\r\n2;Кефир 1%;38,90;7\r\n"
+                                              "3;Сыр \"Голландский\";325,00;30\r\n4;Масло сливочное;89,9O;20\r\n"
+                                              "5;Сметана 20%;56,20;10\r\n6;Творог 9%;112,00;5\r\n")
+                                   .toUtf8();
+        if (!f.open(QIODevice::WriteOnly) || f.write(csv) != csv.size())
+            fail(QStringLiteral("cannot write %1").arg(priceList));
+    }
+    Dialogs::setNextFileName(priceList);
+    Dialogs::setNextAnswer(QDialog::Rejected, [&] {
+        auto *import = form.findChild<ImportDialog *>();
+        if (!import)
+            fail(QStringLiteral("no import window"));
+        import->show();
+        camera.take(import, QStringLiteral("import.png"));
+        import->hide();
+    });
+    control<QAction>(form, "ImportGoodsTable")->trigger();
 
     control<QAction>(form, "N10")->trigger(); // "Просмотр пакетов"
     camera.take(&w.packetLogWindow, QStringLiteral("packets.png"));
