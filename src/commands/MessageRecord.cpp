@@ -1,6 +1,7 @@
 #include "commands/MessageRecord.h"
 
 #include "common/PacketBytes.h"
+#include "exchange/RecordDigest.h"
 #include "exchange/ScaleCode.h"
 
 namespace tevo {
@@ -33,6 +34,16 @@ QStringList decodeMessageReply(const QByteArray &bytes)
         lines.append(decodeScaleText(kept));
     }
     return lines;
+}
+
+QByteArray messageRequestDigest(const QByteArray &request)
+{
+    return messageLinesDigest(request.mid(3, kMessageLineCount * kMessageLineWidth));
+}
+
+QByteArray messageReplyDigest(const QByteArray &reply)
+{
+    return messageLinesDigest(reply.mid(1, kMessageLineCount * kMessageLineWidth));
 }
 
 } // namespace tevo

@@ -1,9 +1,16 @@
 #pragma once
 // Messages transfer: the messages write (state 41) of a range of messages to the selected
 // scales and the messages read (state 40) of a range of numbers from one scale. Each number
-// sends, or receives into, the message row of that number.
+// sends, or receives into, the message row of that number. What each scale acknowledges or is
+// read to hold goes to the ledger (store/ScaleLedger); with "Только изменённые" a scale is sent
+// only the messages it does not hold as they are. The check (state 42) reads the range back
+// from each selected scale and compares it with M, which it leaves as it is.
 #include "exchange/ExchangeCommand.h"
 #include "exchange/RangeSelection.h"
+#include "exchange/VerifyReport.h"
+
+#include <QHash>
+#include <QMap>
 
 namespace tevo {
 
@@ -18,18 +25,32 @@ public:
     // The read asks for one number past the range at the end; its answer ends the read and is
     // not stored.
     bool startMessagesRead(const QString &rangeText);
+    // Starts the check of the range text against the selected scales.
+    bool startMessagesVerify(const QString &rangeText);
+    // What the last check found, by 0-based row of S.
+    const QMap<int, QVector<RecordDifference>> &differences() const { return m_differences; }
 
     const RangeSelection &range() const { return m_range; }
 
     QByteArray buildRequest(CommandState state, int number) override;
     StepOutcome takeReply(CommandState state, int number, const QByteArray &reply) override;
+    bool scaleHolds(CommandState state, int number, int scaleRow) override;
+    void recordDone(CommandState state, int number, int scaleRow, const QByteArray &request,
+                    const QByteArray &reply) override;
+    void recordRefused(CommandState state, int number, int scaleRow) override;
 
 private:
     bool start(CommandState state, const QString &rangeText);
+    QByteArray recordOf(int row) const;
+    void compare(int number, int scaleRow, const QByteArray &reply);
+    QString address(int scaleRow) const;
 
     ExchangeEngine &m_engine;
     Store &m_store;
     RangeSelection m_range;
+    QHash<int, QHash<int, QByteArray>> m_held; // the ledger's digests by scale row ("Только изменённые")
+    QHash<int, QByteArray> m_digests;          // today's digests by number
+    QMap<int, QVector<RecordDifference>> m_differences;
 };
 
 } // namespace tevo

@@ -37,6 +37,26 @@ public:
         (void)state, (void)number, (void)scaleRow;
         return true;
     }
+    // Whether the scale already holds the record as it would be sent ("Только изменённые"):
+    // asked only for a scale that takes it, while the engine sends changed records only; a
+    // record it holds is not sent to it and counts as held.
+    virtual bool scaleHolds(CommandState state, int number, int scaleRow)
+    {
+        (void)state, (void)number, (void)scaleRow;
+        return false;
+    }
+    // A record of the plan is done for one scale: acknowledged (`request` the bytes it took)
+    // or, for a read, its reply gathered whole. May throw tevo::Error as takeReply does.
+    virtual void recordDone(CommandState state, int number, int scaleRow, const QByteArray &request,
+                            const QByteArray &reply)
+    {
+        (void)state, (void)number, (void)scaleRow, (void)request, (void)reply;
+    }
+    // The scale refused a record of the plan. May throw tevo::Error: the exchange ends.
+    virtual void recordRefused(CommandState state, int number, int scaleRow)
+    {
+        (void)state, (void)number, (void)scaleRow;
+    }
 };
 
 // Which scales a starter requires.

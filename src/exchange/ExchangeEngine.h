@@ -106,6 +106,10 @@ public:
     // "Быстрый обмен": poll a scale again as soon as it has answered (see the pacing above).
     bool fastExchange() const { return m_fastExchange; }
     void setFastExchange(bool on) { m_fastExchange = on; }
+    // "Только изменённые": a goods or messages write sends each scale only the records the
+    // command says it does not hold (ExchangeCommand::scaleHolds).
+    bool changedOnly() const { return m_changedOnly; }
+    void setChangedOnly(bool on) { m_changedOnly = on; }
     // A scale that has finished no step for this long (silent, or talking without getting on)
     // ends its part and is reported as not answering; 0 (the default, and always in the
     // window) polls a silent scale until stopped.
@@ -206,6 +210,8 @@ private:
     int m_interval = kDefaultPollMs;
     bool m_priceChange = false;
     bool m_fastExchange = false;
+    bool m_changedOnly = false;
+    bool m_planChangedOnly = false; // the running plan sends changed records only
     int m_stepTimeoutMs = 0;
     qint64 m_armedFor = -1;
     int m_pbT = 0;

@@ -23,6 +23,9 @@ enum class CommandState : int {
     GoodsWrite = 31,
     MessagesRead = 40,
     MessagesWrite = 41,
+    // The records read back and compared with the tables, which stay as they are.
+    GoodsVerify = 32,
+    MessagesVerify = 42,
     TotalsRead = 85,
     StateRead = 89,
 };
@@ -35,6 +38,7 @@ struct ScaleStatus {
     int total = 0;                      // records (or steps) of its part
     int taken = 0;                      // of those, the ones it acknowledged (a write) or answered (a read)
     int skipped = 0;                    // records its goods groups do not take (goods write)
+    int held = 0;                       // records it already held as they are ("Только изменённые"): not sent
     QVector<int> refused;               // record numbers it refused (0xEE), in order
     QVector<CommandState> refusedSteps; // steps it refused, for commands without records
     int current = 0;                    // the record number it is at; 0 when none
@@ -66,6 +70,7 @@ struct ExchangeReport {
     QString failure;
     Failure failureKind = Failure::None;
     int recordsDone = 0;         // distinct records taken by at least one scale
+    bool changedOnly = false;    // a write of the records each scale does not hold as they are
     QVector<ScaleStatus> scales; // every scale that took part, in the order of S
 
     // Every scale finished every record and step, refused nothing, did not time out, did not

@@ -3,6 +3,7 @@
 #include "common/Error.h"
 #include "exchange/ExchangeEngine.h"
 #include "exchange/GoodsRecord.h"
+#include "exchange/RecordDigest.h"
 #include "store/Store.h"
 
 namespace tevo {
@@ -13,8 +14,14 @@ bool GoodsTransfer::StartGoodsWrite(const QString &rangeText) { return start(Com
 
 bool GoodsTransfer::startGoodsRead(const QString &rangeText) { return start(CommandState::GoodsRead, rangeText); }
 
+bool GoodsTransfer::startGoodsVerify(const QString &rangeText) { return start(CommandState::GoodsVerify, rangeText); }
+
 bool GoodsTransfer::start(CommandState state, const QString &rangeText)
 {
+    m_held.clear();
+    m_digests.clear();
+    if (state == CommandState::GoodsVerify)
+        m_differences.clear();
     ExchangeEngine::RecordRange records;
     records.maxNumber = kMaxGoodsNumber;
     records.rowCount = m_store.goods().count();
@@ -40,9 +47,122 @@ bool GoodsTransfer::scaleTakes(CommandState state, int number, int scaleRow)
     return scaleGroups.isEmpty() || scaleGroups.contains(group);
 }
 
+QString GoodsTransfer::address(int scaleRow) const { return ScaleLedger::addressOf(m_store.scales(), scaleRow); }
+
+bool GoodsTransfer::scaleHolds(CommandState state, int number, int scaleRow)
+{
+    if (state != CommandState::GoodsWrite)
+        return false;
+    Table &goods = m_store.goods();
+    if (number < 1 || number > goods.count())
+        return false; // refused when the record is built
+    auto held = m_held.find(scaleRow);
+    if (held == m_held.end()) {
+        QHash<int, QByteArray> digests;
+        try {
+            digests = m_store.ledger().held(address(scaleRow), ScaleLedger::Kind::Goods);
+        } catch (const Error &) {
+            // The ledger cannot be read: the record is sent, as without the setting.
+        }
+        held = m_held.insert(scaleRow, digests);
+    }
+    auto digest = m_digests.find(number);
+    if (digest == m_digests.end()) {
+        QByteArray d;
+        try {
+            d = goodsDigest(goodsRecordOf(goods, number - 1));
+        } catch (const Error &) {
+            // Not sendable: the write says so when it gets there.
+        }
+        digest = m_digests.insert(number, d);
+    }
+    return !digest->isEmpty() && held->value(number) == *digest;
+}
+
+void GoodsTransfer::recordDone(CommandState state, int number, int scaleRow, const QByteArray &request,
+                               const QByteArray &reply)
+{
+    ScaleLedger &ledger = m_store.ledger();
+    switch (state) {
+    case CommandState::GoodsWrite:
+        ledger.noteHeld(address(scaleRow), ScaleLedger::Kind::Goods, number, goodsDigest(request));
+        break;
+    case CommandState::GoodsRead:
+        ledger.noteHeld(address(scaleRow), ScaleLedger::Kind::Goods, number, goodsDigest(reply));
+        break;
+    case CommandState::GoodsVerify:
+        compare(number, scaleRow, reply);
+        ledger.noteHeld(address(scaleRow), ScaleLedger::Kind::Goods, number, goodsDigest(reply));
+        break;
+    default:
+        break;
+    }
+}
+
+void GoodsTransfer::recordRefused(CommandState state, int number, int scaleRow)
+{
+    // A refused write changes nothing the scale holds; a refused read says it holds nothing.
+    if (state != CommandState::GoodsRead && state != CommandState::GoodsVerify)
+        return;
+    m_store.ledger().forget(address(scaleRow), ScaleLedger::Kind::Goods, number);
+    Table &goods = m_store.goods();
+    if (state == CommandState::GoodsVerify && number >= 1 && number <= goods.count() && !goodsRowEmpty(goods, number - 1))
+        m_differences[scaleRow].append({number, RecordDifference::Kind::Missing, {}, {}, {}});
+}
+
+void GoodsTransfer::compare(int number, int scaleRow, const QByteArray &reply)
+{
+    Table &goods = m_store.goods();
+    if (number < 1 || number > goods.count())
+        return;
+    const int row = number - 1;
+    QByteArray record;
+    try {
+        record = goodsRecordOf(goods, row);
+    } catch (const Error &) {
+        // Compared with the row's own texts below.
+    }
+    if (!record.isEmpty() && goodsDigest(record) == goodsDigest(reply))
+        return;
+    const GoodsReplyFields held = decodeGoodsReply(reply);
+    QVector<RecordDifference> &out = m_differences[scaleRow];
+    if (goodsRowEmpty(goods, row)) {
+        out.append({number, RecordDifference::Kind::Extra, QStringLiteral("TNAME1"), {}, held.TNAME1});
+        return;
+    }
+    GoodsReplyFields table;
+    if (!record.isEmpty()) {
+        // The record as the scale would hold it, read as a reply is.
+        table = decodeGoodsReply(
+            (QByteArray(1, '\xAA') + record.mid(1, kGoodsRecordLength - 2)).leftJustified(kGoodsReplyLength, '\0'));
+    } else {
+        const GoodsFields f = goodsFieldsOf(goods, row);
+        table = {f.CODE, f.LOGO, f.TNAME1, f.TNAME2, f.PRICE, f.UBDATE, f.TARA, f.GROUPCODE, f.MESSAGE, {}, {}, {}};
+    }
+    const auto add = [&](const char *field, const QString &database, const QString &scale) {
+        if (database != scale)
+            out.append({number, RecordDifference::Kind::Differs, QLatin1String(field), database, scale});
+    };
+    const qsizetype before = out.size();
+    add("TNAME1", table.TNAME1, held.TNAME1);
+    add("TNAME2", table.TNAME2, held.TNAME2);
+    add("PRICE", table.PRICE, held.PRICE);
+    add("UBDATE", table.UBDATE, held.UBDATE);
+    add("TARA", table.TARA, held.TARA);
+    add("CODE", table.CODE, held.CODE);
+    add("GROUPCODE", table.GROUPCODE, held.GROUPCODE);
+    add("MESSAGE", table.MESSAGE, held.MESSAGE);
+    add("LOGO", table.LOGO.value_or(QString()), held.LOGO.value_or(QString()));
+    if (out.size() == before) {
+        // The same values, other bytes (the number it is stored under, a byte no column shows).
+        add("NPLU", QString::fromLatin1(record.mid(1, kGoodsRecordLength - 2).toHex()),
+            QString::fromLatin1(reply.mid(1, kGoodsRecordLength - 2).toHex()));
+    }
+}
+
 QByteArray GoodsTransfer::buildRequest(CommandState state, int number)
 {
-    if (state == CommandState::GoodsRead)
+    if (state == CommandState::GoodsRead || state == CommandState::GoodsVerify)
         return buildGoodsReadRequest(number);
     if (state != CommandState::GoodsWrite)
         return {};
@@ -50,17 +170,7 @@ QByteArray GoodsTransfer::buildRequest(CommandState state, int number)
     const int row = number - 1;
     if (row < 0 || row >= goods.count())
         throw InputError(QStringLiteral("В таблице товаров больше нет строки № %1: запись остановлена.").arg(number));
-    GoodsFields f;
-    f.NPLU = goods.text(row, QStringLiteral("NPLU"));
-    f.TNAME1 = goods.text(row, QStringLiteral("TNAME1"));
-    f.TNAME2 = goods.text(row, QStringLiteral("TNAME2"));
-    f.PRICE = goods.text(row, QStringLiteral("PRICE"));
-    f.UBDATE = goods.text(row, QStringLiteral("UBDATE"));
-    f.TARA = goods.text(row, QStringLiteral("TARA"));
-    f.CODE = goods.text(row, QStringLiteral("CODE"));
-    f.GROUPCODE = goods.text(row, QStringLiteral("GROUPCODE"));
-    f.MESSAGE = goods.text(row, QStringLiteral("MESSAGE"));
-    f.LOGO = goods.text(row, QStringLiteral("LOGO"));
+    const GoodsFields f = goodsFieldsOf(goods, row);
     QString logo;
     QByteArray record;
     try {
@@ -77,10 +187,12 @@ QByteArray GoodsTransfer::buildRequest(CommandState state, int number)
 
 StepOutcome GoodsTransfer::takeReply(CommandState state, int number, const QByteArray &reply)
 {
-    if (state != CommandState::GoodsRead)
+    if (state != CommandState::GoodsRead && state != CommandState::GoodsVerify)
         return StepOutcome::StepDone; // the acknowledgement of a written record
     if (reply.size() < kGoodsReplyMinLength)
         return StepOutcome::Incomplete;
+    if (state == CommandState::GoodsVerify)
+        return StepOutcome::StepDone; // compared in recordDone, with the scale it came from
     storeReply(number, reply);
     return StepOutcome::StepDone;
 }

@@ -2,9 +2,17 @@
 // Goods transfer: the goods write (state 31) of a range of goods to the selected scales and
 // the goods read (state 30) of a range of numbers from one scale, with the sales totals.
 // Each record is built from the goods row of its own number; a scale whose goods groups do
-// not take a goods is not sent it.
+// not take a goods is not sent it. Every record a scale acknowledges, or is read to hold, goes
+// to the ledger (store/ScaleLedger) in the transaction of the exchange; with "Только
+// изменённые" a scale is sent only the records the ledger says it does not hold as they are.
+// The check (state 32) reads the range back from each selected scale and compares it with T,
+// which it leaves as it is.
 #include "exchange/ExchangeCommand.h"
 #include "exchange/RangeSelection.h"
+#include "exchange/VerifyReport.h"
+
+#include <QHash>
+#include <QMap>
 
 namespace tevo {
 
@@ -21,6 +29,10 @@ public:
     bool StartGoodsWrite(const QString &rangeText);
     // Starts the goods read of the range text from the one selected scale.
     bool startGoodsRead(const QString &rangeText);
+    // Starts the check of the range text against the selected scales.
+    bool startGoodsVerify(const QString &rangeText);
+    // What the last check found, by 0-based row of S.
+    const QMap<int, QVector<RecordDifference>> &differences() const { return m_differences; }
 
     // The range of the last start.
     const RangeSelection &range() const { return m_range; }
@@ -28,14 +40,25 @@ public:
     QByteArray buildRequest(CommandState state, int number) override;
     StepOutcome takeReply(CommandState state, int number, const QByteArray &reply) override;
     bool scaleTakes(CommandState state, int number, int scaleRow) override;
+    bool scaleHolds(CommandState state, int number, int scaleRow) override;
+    void recordDone(CommandState state, int number, int scaleRow, const QByteArray &request,
+                    const QByteArray &reply) override;
+    void recordRefused(CommandState state, int number, int scaleRow) override;
 
 private:
     bool start(CommandState state, const QString &rangeText);
     void storeReply(int number, const QByteArray &reply);
+    void compare(int number, int scaleRow, const QByteArray &reply);
+    QString address(int scaleRow) const;
 
     ExchangeEngine &m_engine;
     Store &m_store;
     RangeSelection m_range;
+    // "Только изменённые": the ledger's digests by scale row, and today's record digests by
+    // number, read as the engine asks (an empty digest: the row cannot be sent).
+    QHash<int, QHash<int, QByteArray>> m_held;
+    QHash<int, QByteArray> m_digests;
+    QMap<int, QVector<RecordDifference>> m_differences;
 };
 
 } // namespace tevo

@@ -63,6 +63,12 @@ Outcome Session::startExchange(CommandState command, const QString &range)
     case CommandState::GoodsRead:
         started = x.goods().startGoodsRead(range);
         break;
+    case CommandState::GoodsVerify:
+        started = x.goods().startGoodsVerify(range);
+        break;
+    case CommandState::MessagesVerify:
+        started = x.messages().startMessagesVerify(range);
+        break;
     case CommandState::MessagesWrite:
         started = x.messages().startMessagesWrite(range);
         break;

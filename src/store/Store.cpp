@@ -78,6 +78,7 @@ void Store::openTables(const DatabaseLocation &database)
     if (!m_db.isOpen()) {
         m_db.setLocation(database);
         m_db.open();
+        m_ledger.ensureTables();
     }
     m_goods.open();
     m_messages.open();
