@@ -15,7 +15,8 @@ const OptionSpec kScales{QStringLiteral("--scales"), QStringLiteral("LIST"),
 const OptionSpec kScale{QStringLiteral("--scale"), QStringLiteral("S"),
                         QStringLiteral("одни весы: номер строки списка весов или название"), true};
 
-const OptionSpec kChanged{QStringLiteral("--changed"), {},
+const OptionSpec kChanged{QStringLiteral("--changed"),
+                          {},
                           QStringLiteral("только изменённые: каждым весам — лишь те записи, которых в них нет "
                                          "в нынешнем виде")};
 

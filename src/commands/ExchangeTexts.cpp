@@ -80,9 +80,9 @@ namespace {
 QString differencesText(int n)
 {
     const int tens = n % 100, units = n % 10;
-    const char *word = units == 1 && tens != 11                            ? "расхождение"
+    const char *word = units == 1 && tens != 11                               ? "расхождение"
                        : units >= 2 && units <= 4 && (tens < 12 || tens > 14) ? "расхождения"
-                                                                           : "расхождений";
+                                                                              : "расхождений";
     return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(word));
 }
 } // namespace

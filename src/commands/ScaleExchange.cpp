@@ -73,8 +73,7 @@ void ScaleExchange::noteScales(const ExchangeReport &report)
     if (!isTransfer(report.command))
         return;
     const bool write = report.command == CommandState::GoodsWrite || report.command == CommandState::MessagesWrite;
-    const auto kind =
-        report.command == CommandState::GoodsWrite ? ScaleLedger::Kind::Goods : ScaleLedger::Kind::Messages;
+    const auto kind = report.command == CommandState::GoodsWrite ? ScaleLedger::Kind::Goods : ScaleLedger::Kind::Messages;
     Table &scales = m_store.scales();
     try {
         for (const ScaleStatus &s : report.scales) {
@@ -102,9 +101,8 @@ VerifyReport ScaleExchange::verifyReport(const ExchangeReport &report) const
     v.command = report.command;
     v.end = report.end;
     v.failure = report.failure;
-    const QMap<int, QVector<RecordDifference>> &found = report.command == CommandState::GoodsVerify
-                                                            ? m_goods->differences()
-                                                            : m_messages->differences();
+    const QMap<int, QVector<RecordDifference>> &found =
+        report.command == CommandState::GoodsVerify ? m_goods->differences() : m_messages->differences();
     for (const ScaleStatus &s : report.scales) {
         ScaleVerify scale;
         scale.row = s.row;

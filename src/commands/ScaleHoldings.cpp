@@ -101,7 +101,8 @@ QString ScaleHoldings::behindText(const ScaleStanding &s)
         parts << counted(s.goodsBehind, "товар", "товара", "товаров");
     if (s.messagesBehind > 0)
         parts << counted(s.messagesBehind, "сообщение", "сообщения", "сообщений");
-    return parts.isEmpty() ? QStringLiteral("всё записано") : QStringLiteral("отстаёт: ") + parts.join(QStringLiteral(", "));
+    return parts.isEmpty() ? QStringLiteral("всё записано")
+                           : QStringLiteral("отстаёт: ") + parts.join(QStringLiteral(", "));
 }
 
 QString ScaleHoldings::momentText(const QDateTime &moment)

@@ -32,14 +32,14 @@ enum class CommandState : int {
 
 // One scale's part of an exchange, as it stands.
 struct ScaleStatus {
-    int row = 0;                        // record number (1-based position) of the scale in S
-    QString name;                       // its NAME, or "Весы N" when it has none
-    int done = 0;                       // records dealt with (for commands without records: steps)
-    int total = 0;                      // records (or steps) of its part
-    int taken = 0;                      // of those, the ones it acknowledged (a write) or answered (a read)
-    int skipped = 0;                    // records its goods groups do not take (goods write)
-    int held = 0;                       // records it already held as they are ("Только изменённые"): not sent
-    QVector<int> refused;               // record numbers it refused (0xEE), in order
+    int row = 0;          // record number (1-based position) of the scale in S
+    QString name;         // its NAME, or "Весы N" when it has none
+    int done = 0;         // records dealt with (for commands without records: steps)
+    int total = 0;        // records (or steps) of its part
+    int taken = 0;        // of those, the ones it acknowledged (a write) or answered (a read)
+    int skipped = 0;      // records its goods groups do not take (goods write)
+    int held = 0;         // records it already held as they are ("Только изменённые"): not sent
+    QVector<int> refused; // record numbers it refused (0xEE), in order
     QVector<CommandState> refusedSteps; // steps it refused, for commands without records
     int current = 0;                    // the record number it is at; 0 when none
     bool answered = false;              // it has sent something in this exchange

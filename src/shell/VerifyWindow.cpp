@@ -20,8 +20,8 @@
 namespace tevo {
 
 namespace {
-const QStringList kTitles = {QStringLiteral("Весы"),   QStringLiteral("№"),      QStringLiteral("Что"),
-                             QStringLiteral("Поле"),   QStringLiteral("В базе"), QStringLiteral("В весах")};
+const QStringList kTitles = {QStringLiteral("Весы"), QStringLiteral("№"),      QStringLiteral("Что"),
+                             QStringLiteral("Поле"), QStringLiteral("В базе"), QStringLiteral("В весах")};
 
 QString csvField(const QString &text, QChar separator)
 {
@@ -118,8 +118,7 @@ QString VerifyWindow::listText(QChar separator, bool selectedOnly) const
 bool VerifyWindow::saveCsv(const QString &path, QString *error) const
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(listText(QLatin1Char(';'), false).toUtf8()) < 0
-        || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(listText(QLatin1Char(';'), false).toUtf8()) < 0 || !file.commit()) {
         if (error)
             *error = file.errorString();
         return false;

@@ -57,8 +57,8 @@ QString ScaleLedger::addressOf(const Table &scales, int row)
 QHash<int, QByteArray> ScaleLedger::held(const QString &address, Kind kind)
 {
     QHash<int, QByteArray> out;
-    QSqlQuery q = m_db.exec(QStringLiteral("SELECT NUM, DIGEST FROM LEDGER WHERE ADDR = ? AND KIND = ?"),
-                            {address, int(kind)});
+    QSqlQuery q =
+        m_db.exec(QStringLiteral("SELECT NUM, DIGEST FROM LEDGER WHERE ADDR = ? AND KIND = ?"), {address, int(kind)});
     while (q.next())
         out.insert(q.value(0).toInt(), QByteArray::fromHex(q.value(1).toString().toLatin1()));
     return out;
@@ -103,8 +103,9 @@ void ScaleLedger::noteCompleteWrite(const QString &address, Kind kind)
 ScaleLedger::Seen ScaleLedger::seen(const QString &address)
 {
     Seen s;
-    QSqlQuery q = m_db.exec(
-        QStringLiteral("SELECT ANSWERED, GOODSWRITTEN, MESSAGESWRITTEN FROM LEDGERSEEN WHERE ADDR = ?"), {address});
+    QSqlQuery q =
+        m_db.exec(QStringLiteral("SELECT ANSWERED, GOODSWRITTEN, MESSAGESWRITTEN FROM LEDGERSEEN WHERE ADDR = ?"),
+                  {address});
     if (q.next()) {
         s.answered = timeOf(q.value(0));
         s.goodsWritten = timeOf(q.value(1));

@@ -25,8 +25,7 @@ void nameGoods(Table &goods, int first, int last)
                                 {QStringLiteral("PRICE"), n * 100}});
 }
 
-SimScale::SimScale(bool pty, const QStringList &options, const QString &dumpPath, const QString &loadPath,
-                   quint16 port)
+SimScale::SimScale(bool pty, const QStringList &options, const QString &dumpPath, const QString &loadPath, quint16 port)
     : m_process(std::make_unique<QProcess>()), m_dumpPath(dumpPath)
 {
     QStringList args = options;

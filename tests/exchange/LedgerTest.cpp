@@ -26,8 +26,8 @@ protected:
     bool run(CommandState command, const QString &range)
     {
         const int before = ended;
-        const bool started = command == CommandState::GoodsWrite ? goods->StartGoodsWrite(range)
-                             : command == CommandState::GoodsVerify ? goods->startGoodsVerify(range)
+        const bool started = command == CommandState::GoodsWrite      ? goods->StartGoodsWrite(range)
+                             : command == CommandState::GoodsVerify   ? goods->startGoodsVerify(range)
                              : command == CommandState::MessagesWrite ? messages->startMessagesWrite(range)
                                                                       : messages->startMessagesVerify(range);
         return started && waitFor([&] { return ended > before; }, 30000);
@@ -75,7 +75,8 @@ TEST_F(LedgerTest, ChangedOnlySendsEachScaleWhatItLacksAndTheCheckFindsAResetSca
     EXPECT_EQ(storedSince(first, 4), changed);
     EXPECT_EQ(storedSince(*sims[1], 4), changed);
     ASSERT_EQ(messagesShown.size(), 1) << warningsShown.join(QLatin1Char('\n')).toStdString();
-    EXPECT_TRUE(messagesShown[0].startsWith(QStringLiteral("Все PLU успешно записаны в весы"))) << messagesShown[0].toStdString();
+    EXPECT_TRUE(messagesShown[0].startsWith(QStringLiteral("Все PLU успешно записаны в весы")))
+        << messagesShown[0].toStdString();
     for (const char *name : {"Весы 1", "Весы 2"})
         EXPECT_TRUE(messagesShown[0].contains(
             QStringLiteral("Весы «%1»: отправлено 4, уже были в весах 16").arg(QString::fromUtf8(name))))
@@ -95,7 +96,8 @@ TEST_F(LedgerTest, ChangedOnlySendsEachScaleWhatItLacksAndTheCheckFindsAResetSca
         EXPECT_EQ(d.kind, RecordDifference::Kind::Missing);
     EXPECT_FALSE(verify.matches());
     ASSERT_EQ(warningsShown.size(), 1);
-    EXPECT_EQ(warningsShown[0], QStringLiteral("Весы «Весы 1»: 0 расхождений из 20\nВесы «Весы 2»: 20 расхождений из 20"));
+    EXPECT_EQ(warningsShown[0],
+              QStringLiteral("Весы «Весы 1»: 0 расхождений из 20\nВесы «Весы 2»: 20 расхождений из 20"));
     EXPECT_EQ(store->ledger().held(address(1), ScaleLedger::Kind::Goods).size(), 0);
 
     ASSERT_TRUE(run(CommandState::GoodsWrite, QStringLiteral("1-20")));
