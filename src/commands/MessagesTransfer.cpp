@@ -26,8 +26,7 @@ bool MessagesTransfer::startMessagesVerify(const QString &rangeText)
 
 bool MessagesTransfer::start(CommandState state, const QString &rangeText)
 {
-    m_held.clear();
-    m_digests.clear();
+    m_held.reset();
     if (state == CommandState::MessagesVerify)
         m_differences.clear();
     ExchangeEngine::RecordRange records;
@@ -68,22 +67,11 @@ QString MessagesTransfer::address(int scaleRow) const { return ScaleLedger::addr
 
 bool MessagesTransfer::scaleHolds(CommandState state, int number, int scaleRow)
 {
-    if (state != CommandState::MessagesWrite || number < 1 || number > m_store.messages().count())
+    const int rows = m_store.messages().count();
+    if (state != CommandState::MessagesWrite || number < 1 || number > rows)
         return false;
-    auto held = m_held.find(scaleRow);
-    if (held == m_held.end()) {
-        QHash<int, QByteArray> digests;
-        try {
-            digests = m_store.ledger().held(address(scaleRow), ScaleLedger::Kind::Messages);
-        } catch (const Error &) {
-            // The ledger cannot be read: the message is sent, as without the setting.
-        }
-        held = m_held.insert(scaleRow, digests);
-    }
-    auto digest = m_digests.find(number);
-    if (digest == m_digests.end())
-        digest = m_digests.insert(number, messageRequestDigest(recordOf(number - 1)));
-    return held->value(number) == *digest;
+    return m_held.holds(m_store.ledger(), ScaleLedger::Kind::Messages, address(scaleRow), scaleRow, number,
+                        [&](int n) { return n < 1 || n > rows ? QByteArray() : messageRequestDigest(recordOf(n - 1)); });
 }
 
 void MessagesTransfer::recordDone(CommandState state, int number, int scaleRow, const QByteArray &request,

@@ -6,6 +6,7 @@
 // only the messages it does not hold as they are. The check (state 42) reads the range back
 // from each selected scale and compares it with M, which it leaves as it is.
 #include "exchange/ExchangeCommand.h"
+#include "exchange/HeldRecords.h"
 #include "exchange/RangeSelection.h"
 #include "exchange/VerifyReport.h"
 
@@ -48,8 +49,7 @@ private:
     ExchangeEngine &m_engine;
     Store &m_store;
     RangeSelection m_range;
-    QHash<int, QHash<int, QByteArray>> m_held; // the ledger's digests by scale row ("Только изменённые")
-    QHash<int, QByteArray> m_digests;          // today's digests by number
+    HeldRecords m_held; // "Только изменённые": what each scale holds as it is today
     QMap<int, QVector<RecordDifference>> m_differences;
 };
 

@@ -18,8 +18,7 @@ bool GoodsTransfer::startGoodsVerify(const QString &rangeText) { return start(Co
 
 bool GoodsTransfer::start(CommandState state, const QString &rangeText)
 {
-    m_held.clear();
-    m_digests.clear();
+    m_held.reset();
     if (state == CommandState::GoodsVerify)
         m_differences.clear();
     ExchangeEngine::RecordRange records;
@@ -56,27 +55,15 @@ bool GoodsTransfer::scaleHolds(CommandState state, int number, int scaleRow)
     Table &goods = m_store.goods();
     if (number < 1 || number > goods.count())
         return false; // refused when the record is built
-    auto held = m_held.find(scaleRow);
-    if (held == m_held.end()) {
-        QHash<int, QByteArray> digests;
+    return m_held.holds(m_store.ledger(), ScaleLedger::Kind::Goods, address(scaleRow), scaleRow, number, [&](int n) {
+        if (n < 1 || n > goods.count())
+            return QByteArray();
         try {
-            digests = m_store.ledger().held(address(scaleRow), ScaleLedger::Kind::Goods);
+            return goodsDigest(goodsRecordOf(goods, n - 1));
         } catch (const Error &) {
-            // The ledger cannot be read: the record is sent, as without the setting.
+            return QByteArray(); // not sendable: the write says so when it gets there
         }
-        held = m_held.insert(scaleRow, digests);
-    }
-    auto digest = m_digests.find(number);
-    if (digest == m_digests.end()) {
-        QByteArray d;
-        try {
-            d = goodsDigest(goodsRecordOf(goods, number - 1));
-        } catch (const Error &) {
-            // Not sendable: the write says so when it gets there.
-        }
-        digest = m_digests.insert(number, d);
-    }
-    return !digest->isEmpty() && held->value(number) == *digest;
+    });
 }
 
 void GoodsTransfer::recordDone(CommandState state, int number, int scaleRow, const QByteArray &request,

@@ -8,6 +8,7 @@
 // The check (state 32) reads the range back from each selected scale and compares it with T,
 // which it leaves as it is.
 #include "exchange/ExchangeCommand.h"
+#include "exchange/HeldRecords.h"
 #include "exchange/RangeSelection.h"
 #include "exchange/VerifyReport.h"
 
@@ -54,10 +55,7 @@ private:
     ExchangeEngine &m_engine;
     Store &m_store;
     RangeSelection m_range;
-    // "Только изменённые": the ledger's digests by scale row, and today's record digests by
-    // number, read as the engine asks (an empty digest: the row cannot be sent).
-    QHash<int, QHash<int, QByteArray>> m_held;
-    QHash<int, QByteArray> m_digests;
+    HeldRecords m_held; // "Только изменённые": what each scale holds as it is today
     QMap<int, QVector<RecordDifference>> m_differences;
 };
 
