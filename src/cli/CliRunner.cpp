@@ -479,7 +479,8 @@ int Runner::transferCommand(bool goods, bool write)
                           goods ? QStringLiteral("таблица товаров пуста") : QStringLiteral("таблица сообщений пуста")};
         range = QStringLiteral("1-%1").arg(rows);
     }
-    exchange().engine().setChangedOnly(write && m_args.has(QStringLiteral("--changed")));
+    exchange();
+    m_session->setChangedOnly(write && m_args.has(QStringLiteral("--changed")));
     if (goods)
         return runExchange(write ? CommandState::GoodsWrite : CommandState::GoodsRead, range);
     return runExchange(write ? CommandState::MessagesWrite : CommandState::MessagesRead, range);

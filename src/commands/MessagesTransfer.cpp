@@ -9,9 +9,9 @@ namespace tevo {
 
 MessagesTransfer::MessagesTransfer(ExchangeEngine &engine, Store &store) : m_engine(engine), m_store(store) {}
 
-bool MessagesTransfer::startMessagesWrite(const QString &rangeText)
+bool MessagesTransfer::startMessagesWrite(const QString &rangeText, bool changedOnly)
 {
-    return start(CommandState::MessagesWrite, rangeText);
+    return start(CommandState::MessagesWrite, rangeText, changedOnly);
 }
 
 bool MessagesTransfer::startMessagesRead(const QString &rangeText)
@@ -24,7 +24,7 @@ bool MessagesTransfer::startMessagesVerify(const QString &rangeText)
     return start(CommandState::MessagesVerify, rangeText);
 }
 
-bool MessagesTransfer::start(CommandState state, const QString &rangeText)
+bool MessagesTransfer::start(CommandState state, const QString &rangeText, bool changedOnly)
 {
     m_held.reset();
     if (state == CommandState::MessagesVerify)
@@ -35,6 +35,7 @@ bool MessagesTransfer::start(CommandState state, const QString &rangeText)
     records.pastTheEnd = QStringLiteral("В таблице сообщений нет строки № %1 (в ней %2 строк): обмен не начат, "
                                         "в весы ничего не отправлено.");
     records.bar = ProgressBar::Messages;
+    records.changedOnly = changedOnly;
     // A read asks for one more number after the range; its answer ends the read.
     records.closingRecord = state == CommandState::MessagesRead;
     return m_engine.startTransfer(*this, state, rangeText, records, m_range);

@@ -22,7 +22,9 @@ class MessagesTransfer : public ExchangeCommand {
 public:
     MessagesTransfer(ExchangeEngine &engine, Store &store);
 
-    bool startMessagesWrite(const QString &rangeText);
+    // With `changedOnly` ("Только изменённые") each scale is sent only the messages of the range
+    // it does not hold as they are now (the ledger).
+    bool startMessagesWrite(const QString &rangeText, bool changedOnly = false);
     // The read asks for one number past the range at the end; its answer ends the read and is
     // not stored.
     bool startMessagesRead(const QString &rangeText);
@@ -41,7 +43,7 @@ public:
     void recordRefused(CommandState state, int number, int scaleRow) override;
 
 private:
-    bool start(CommandState state, const QString &rangeText);
+    bool start(CommandState state, const QString &rangeText, bool changedOnly = false);
     QByteArray recordOf(int row) const;
     void compare(int number, int scaleRow, const QByteArray &reply);
     QString address(int scaleRow) const;

@@ -74,6 +74,9 @@ struct ExchangePlan {
     bool firstPollToEveryRow = false; // the first poll goes to every row of S, selected or not
     std::optional<ProgressBar> bar;   // the progress bar and the table the grid follows
     int progressMaximum = 0;          // the bar's maximum (the range size)
+    // "Только изменённые": a goods or messages write sends each scale only the records the
+    // command says it does not hold as they are (ExchangeCommand::scaleHolds).
+    bool changedOnly = false;
 };
 
 } // namespace tevo

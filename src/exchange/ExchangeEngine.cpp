@@ -150,6 +150,7 @@ bool ExchangeEngine::startTransfer(ExchangeCommand &command, CommandState state,
         plan.closingRecord = true;
     }
     plan.bar = records.bar;
+    plan.changedOnly = records.changedOnly;
     plan.progressMaximum = range.rangeSize;
     return start(plan);
 }
@@ -197,7 +198,7 @@ bool ExchangeEngine::start(const ExchangePlan &plan)
     if (plan.pollInterval > 0)
         setPollInterval(plan.pollInterval);
     m_plan = plan;
-    m_planChangedOnly = m_changedOnly && !m_plan.records.isEmpty()
+    m_planChangedOnly = m_plan.changedOnly && !m_plan.records.isEmpty()
                         && (command() == CommandState::GoodsWrite || command() == CommandState::MessagesWrite);
     m_scales.clear();
     Table &scales = m_store.scales();

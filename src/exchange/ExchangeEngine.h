@@ -87,6 +87,7 @@ public:
         QString pastTheEnd; // for a number without its row: %1 the number, %2 the rows
         ProgressBar bar = ProgressBar::Goods;
         bool closingRecord = false; // one more number is asked after the range: its answer ends the read
+        bool changedOnly = false;   // a write of the records each scale does not hold as they are
     };
     // The one start of the goods and messages transfers: the scales rule of the state, the
     // range (left in `range`), the plan; refuses as canStart and takeRange do.
@@ -106,10 +107,6 @@ public:
     // "Быстрый обмен": poll a scale again as soon as it has answered (see the pacing above).
     bool fastExchange() const { return m_fastExchange; }
     void setFastExchange(bool on) { m_fastExchange = on; }
-    // "Только изменённые": a goods or messages write sends each scale only the records the
-    // command says it does not hold (ExchangeCommand::scaleHolds).
-    bool changedOnly() const { return m_changedOnly; }
-    void setChangedOnly(bool on) { m_changedOnly = on; }
     // A scale that has finished no step for this long (silent, or talking without getting on)
     // ends its part and is reported as not answering; 0 (the default, and always in the
     // window) polls a silent scale until stopped.
@@ -210,7 +207,6 @@ private:
     int m_interval = kDefaultPollMs;
     bool m_priceChange = false;
     bool m_fastExchange = false;
-    bool m_changedOnly = false;
     bool m_planChangedOnly = false; // the running plan sends changed records only
     int m_stepTimeoutMs = 0;
     qint64 m_armedFor = -1;

@@ -10,13 +10,16 @@ namespace tevo {
 
 GoodsTransfer::GoodsTransfer(ExchangeEngine &engine, Store &store) : m_engine(engine), m_store(store) {}
 
-bool GoodsTransfer::StartGoodsWrite(const QString &rangeText) { return start(CommandState::GoodsWrite, rangeText); }
+bool GoodsTransfer::StartGoodsWrite(const QString &rangeText, bool changedOnly)
+{
+    return start(CommandState::GoodsWrite, rangeText, changedOnly);
+}
 
 bool GoodsTransfer::startGoodsRead(const QString &rangeText) { return start(CommandState::GoodsRead, rangeText); }
 
 bool GoodsTransfer::startGoodsVerify(const QString &rangeText) { return start(CommandState::GoodsVerify, rangeText); }
 
-bool GoodsTransfer::start(CommandState state, const QString &rangeText)
+bool GoodsTransfer::start(CommandState state, const QString &rangeText, bool changedOnly)
 {
     m_held.reset();
     if (state == CommandState::GoodsVerify)
@@ -27,6 +30,7 @@ bool GoodsTransfer::start(CommandState state, const QString &rangeText)
     records.pastTheEnd = QStringLiteral("В таблице товаров нет строки № %1 (в ней %2 строк): обмен не начат, "
                                         "в весы ничего не отправлено.");
     records.bar = ProgressBar::Goods;
+    records.changedOnly = changedOnly;
     return m_engine.startTransfer(*this, state, rangeText, records, m_range);
 }
 

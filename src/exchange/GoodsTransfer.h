@@ -27,7 +27,9 @@ public:
     // Starts the goods write of the range text. Refuses (error box, false) when no scale is
     // selected, a connection check runs, the range text is bad or names a number past the
     // end of the goods table; nothing starts then.
-    bool StartGoodsWrite(const QString &rangeText);
+    // With `changedOnly` ("Только изменённые") each scale is sent only the goods of the range it
+    // does not hold as they are now (the ledger); the others count as held.
+    bool StartGoodsWrite(const QString &rangeText, bool changedOnly = false);
     // Starts the goods read of the range text from the one selected scale.
     bool startGoodsRead(const QString &rangeText);
     // Starts the check of the range text against the selected scales.
@@ -47,7 +49,7 @@ public:
     void recordRefused(CommandState state, int number, int scaleRow) override;
 
 private:
-    bool start(CommandState state, const QString &rangeText);
+    bool start(CommandState state, const QString &rangeText, bool changedOnly = false);
     void storeReply(int number, const QByteArray &reply);
     void compare(int number, int scaleRow, const QByteArray &reply);
     QString address(int scaleRow) const;

@@ -58,7 +58,7 @@ Outcome Session::startExchange(CommandState command, const QString &range)
     bool started = false;
     switch (command) {
     case CommandState::GoodsWrite:
-        started = x.goods().StartGoodsWrite(range);
+        started = x.goods().StartGoodsWrite(range, m_changedOnly);
         break;
     case CommandState::GoodsRead:
         started = x.goods().startGoodsRead(range);
@@ -70,7 +70,7 @@ Outcome Session::startExchange(CommandState command, const QString &range)
         started = x.messages().startMessagesVerify(range);
         break;
     case CommandState::MessagesWrite:
-        started = x.messages().startMessagesWrite(range);
+        started = x.messages().startMessagesWrite(range, m_changedOnly);
         break;
     case CommandState::MessagesRead:
         started = x.messages().startMessagesRead(range);

@@ -116,9 +116,8 @@ ExchangeHub::ExchangeHub(MainWindow &window, Session &session) : m_window(window
             [this](bool on) { this->engine().setFastExchange(on); });
     engine.setFastExchange(parametersTab.fastExchangeTicked());
     // "Только изменённые": each scale is sent only what it does not hold as it is now.
-    connect(&parametersTab, &ParametersTab::changedOnlyToggled, this,
-            [this](bool on) { this->engine().setChangedOnly(on); });
-    engine.setChangedOnly(parametersTab.changedOnlyTicked());
+    connect(&parametersTab, &ParametersTab::changedOnlyToggled, this, [this](bool on) { m_session.setChangedOnly(on); });
+    session.setChangedOnly(parametersTab.changedOnlyTicked());
 }
 
 ExchangeHub::~ExchangeHub() { m_session.autoLoader().tmAutoLoad.stop(); }

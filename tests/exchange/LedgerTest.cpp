@@ -26,9 +26,9 @@ protected:
     bool run(CommandState command, const QString &range)
     {
         const int before = ended;
-        const bool started = command == CommandState::GoodsWrite      ? goods->StartGoodsWrite(range)
+        const bool started = command == CommandState::GoodsWrite      ? goods->StartGoodsWrite(range, changedOnly)
                              : command == CommandState::GoodsVerify   ? goods->startGoodsVerify(range)
-                             : command == CommandState::MessagesWrite ? messages->startMessagesWrite(range)
+                             : command == CommandState::MessagesWrite ? messages->startMessagesWrite(range, changedOnly)
                                                                       : messages->startMessagesVerify(range);
         return started && waitFor([&] { return ended > before; }, 30000);
     }
@@ -52,6 +52,7 @@ protected:
     QString address(int row) { return ScaleLedger::addressOf(store->scales(), row); }
 
     VerifyReport verify;
+    bool changedOnly = false; // the writes of run() send changed records only
 };
 
 const QStringList kLog = {QStringLiteral("--log")};
@@ -68,7 +69,7 @@ TEST_F(LedgerTest, ChangedOnlySendsEachScaleWhatItLacksAndTheCheckFindsAResetSca
     for (int n : {3, 7, 12})
         store->goods().setValue(n - 1, QStringLiteral("PRICE"), 5000 + n);
     store->goods().setValue(8, QStringLiteral("TNAME1"), QStringLiteral("Новое имя"));
-    engine->setChangedOnly(true);
+    changedOnly = true;
     messagesShown.clear();
     ASSERT_TRUE(run(CommandState::GoodsWrite, QStringLiteral("1-20")));
     const QStringList changed = {QStringLiteral("3"), QStringLiteral("7"), QStringLiteral("9"), QStringLiteral("12")};
@@ -142,7 +143,7 @@ TEST_F(LedgerTest, TheCheckNamesTheFieldAndBothValuesAndLeavesTheTable)
     EXPECT_EQ(store->goods().text(1, QStringLiteral("PRICE")), QStringLiteral("200"));
     EXPECT_EQ(warningsShown, QStringList{QStringLiteral("Весы «Весы 1»: 1 расхождение из 3")});
     // The ledger now says what the scale holds: a changed-only write sends goods 2 alone.
-    engine->setChangedOnly(true);
+    changedOnly = true;
     ASSERT_TRUE(run(CommandState::GoodsWrite, QStringLiteral("1-3")));
     EXPECT_EQ(lastReport.scales[0].taken, 1);
     EXPECT_EQ(lastReport.scales[0].held, 2);
@@ -163,7 +164,7 @@ TEST_F(LedgerTest, RefusalsAndASilentScaleLeaveTheLedgerTrue)
         {"refuses goods 2 and 5", {QStringLiteral("--refuse"), QStringLiteral("goods:2,5")}, 4},
         {"silent", {QStringLiteral("--silent")}, 0},
     };
-    engine->setChangedOnly(true);
+    changedOnly = true;
     engine->setStepTimeout(1500);
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -191,7 +192,7 @@ TEST_F(LedgerTest, MessagesChangedOnlyAndChecked)
     addTcpScale(kLog);
     ASSERT_TRUE(run(CommandState::MessagesWrite, QStringLiteral("1-5")));
     store->messages().setValue(3, QStringLiteral("M2"), QStringLiteral("Вторая"));
-    engine->setChangedOnly(true);
+    changedOnly = true;
     ASSERT_TRUE(run(CommandState::MessagesWrite, QStringLiteral("1-5")));
     EXPECT_EQ(lastReport.scales[0].taken, 1);
     EXPECT_EQ(lastReport.scales[0].held, 4);
