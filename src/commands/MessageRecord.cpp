@@ -36,14 +36,12 @@ QStringList decodeMessageReply(const QByteArray &bytes)
     return lines;
 }
 
-QByteArray messageRequestDigest(const QByteArray &request)
-{
-    return messageLinesDigest(request.mid(3, kMessageLineCount * kMessageLineWidth));
+namespace {
+constexpr qsizetype kLinesBytes = qsizetype(kMessageLineCount) * kMessageLineWidth;
 }
 
-QByteArray messageReplyDigest(const QByteArray &reply)
-{
-    return messageLinesDigest(reply.mid(1, kMessageLineCount * kMessageLineWidth));
-}
+QByteArray messageRequestDigest(const QByteArray &request) { return messageLinesDigest(request.mid(3, kLinesBytes)); }
+
+QByteArray messageReplyDigest(const QByteArray &reply) { return messageLinesDigest(reply.mid(1, kLinesBytes)); }
 
 } // namespace tevo

@@ -126,7 +126,7 @@ bool VerifyWindow::saveCsv(const QString &path, QString *error) const
     return true;
 }
 
-void VerifyWindow::copy() { QApplication::clipboard()->setText(listText(QLatin1Char('\t'), true)); }
+void VerifyWindow::copy() const { QApplication::clipboard()->setText(listText(QLatin1Char('\t'), true)); }
 
 void VerifyWindow::save()
 {

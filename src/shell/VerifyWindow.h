@@ -26,7 +26,7 @@ public:
     bool saveCsv(const QString &path, QString *error) const;
 
 private:
-    void copy();
+    void copy() const;
     void save();
 
     QLabel *m_summary = nullptr;
