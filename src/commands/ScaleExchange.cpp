@@ -47,6 +47,11 @@ ScaleExchange::~ScaleExchange()
     // The engine's end reaches nobody any more.
     disconnect(m_engine.get(), nullptr, this, nullptr);
     m_engine->stop();
+    try {
+        m_store.ledger().flush(); // what the scales took before the stop
+    } catch (const Error &) {
+        // The ledger then says less than the scales hold, never more.
+    }
 }
 
 namespace {
@@ -76,6 +81,7 @@ void ScaleExchange::noteScales(const ExchangeReport &report)
     const auto kind = report.command == CommandState::GoodsWrite ? ScaleLedger::Kind::Goods : ScaleLedger::Kind::Messages;
     Table &scales = m_store.scales();
     try {
+        m_store.ledger().flush(); // the rest of what the scales took
         for (const ScaleStatus &s : report.scales) {
             if (s.row < 1 || s.row > scales.count())
                 continue;

@@ -6,26 +6,31 @@
 #include "store/Table.h"
 
 #include <QSqlQuery>
+#include <utility>
 
 namespace tevo {
 
 namespace {
-QString nowText() { return QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs); }
+qint64 now() { return QDateTime::currentMSecsSinceEpoch(); }
 
 QDateTime timeOf(const QVariant &v)
 {
-    return v.isNull() ? QDateTime() : QDateTime::fromString(v.toString(), Qt::ISODateWithMs);
+    return v.isNull() ? QDateTime() : QDateTime::fromMSecsSinceEpoch(v.toLongLong(), Qt::UTC);
 }
+
+const char *const kUpsert = "INSERT INTO LEDGER (ADDR, KIND, NUM, DIGEST, TAKEN) VALUES %1 "
+                            "ON CONFLICT (ADDR, KIND, NUM) DO UPDATE SET DIGEST = excluded.DIGEST, "
+                            "TAKEN = excluded.TAKEN";
 } // namespace
 
 QStringList ScaleLedger::createStatements()
 {
     // Unquoted names and plain types: the same text makes them on SQLite and on the server.
     return {QStringLiteral("CREATE TABLE IF NOT EXISTS LEDGER (ADDR TEXT NOT NULL, KIND INTEGER NOT NULL, "
-                           "NUM INTEGER NOT NULL, DIGEST TEXT NOT NULL, TAKEN TEXT NOT NULL, "
+                           "NUM INTEGER NOT NULL, DIGEST TEXT NOT NULL, TAKEN BIGINT NOT NULL, "
                            "PRIMARY KEY (ADDR, KIND, NUM))"),
-            QStringLiteral("CREATE TABLE IF NOT EXISTS LEDGERSEEN (ADDR TEXT NOT NULL PRIMARY KEY, ANSWERED TEXT, "
-                           "GOODSWRITTEN TEXT, MESSAGESWRITTEN TEXT)")};
+            QStringLiteral("CREATE TABLE IF NOT EXISTS LEDGERSEEN (ADDR TEXT NOT NULL PRIMARY KEY, ANSWERED BIGINT, "
+                           "GOODSWRITTEN BIGINT, MESSAGESWRITTEN BIGINT)")};
 }
 
 void ScaleLedger::ensureTables()
@@ -56,6 +61,7 @@ QString ScaleLedger::addressOf(const Table &scales, int row)
 
 QHash<int, QByteArray> ScaleLedger::held(const QString &address, Kind kind)
 {
+    flush();
     QHash<int, QByteArray> out;
     QSqlQuery q =
         m_db.exec(QStringLiteral("SELECT NUM, DIGEST FROM LEDGER WHERE ADDR = ? AND KIND = ?"), {address, int(kind)});
@@ -66,31 +72,60 @@ QHash<int, QByteArray> ScaleLedger::held(const QString &address, Kind kind)
 
 void ScaleLedger::noteHeld(const QString &address, Kind kind, int number, const QByteArray &digest)
 {
-    m_db.change(QStringLiteral("INSERT INTO LEDGER (ADDR, KIND, NUM, DIGEST, TAKEN) VALUES (?, ?, ?, ?, ?) "
-                               "ON CONFLICT (ADDR, KIND, NUM) DO UPDATE SET DIGEST = excluded.DIGEST, "
-                               "TAKEN = excluded.TAKEN"),
-                {address, int(kind), number, QString::fromLatin1(digest.toHex()), nowText()});
+    Pending row{address, int(kind), number, QString::fromLatin1(digest.toHex()), now()};
+    // One statement may not change a row twice (the server refuses): a later note replaces.
+    for (Pending &p : m_pending) {
+        if (p.number == number && p.kind == row.kind && p.address == address) {
+            p = row;
+            return;
+        }
+    }
+    m_pending.append(row);
+    if (m_pending.size() >= m_db.dialect().rowsPerChange())
+        flush();
+}
+
+void ScaleLedger::flush()
+{
+    if (m_pending.isEmpty())
+        return;
+    const QVector<Pending> rows = std::exchange(m_pending, {});
+    QStringList values;
+    QVariantList binds;
+    for (const Pending &p : rows) {
+        values << QStringLiteral("(?, ?, ?, ?, ?)");
+        binds << p.address << p.kind << p.number << p.digest << p.taken;
+    }
+    const QString sql = QString::fromLatin1(kUpsert).arg(values.join(QStringLiteral(", ")));
+    // A whole batch (and a single row) is a statement kept prepared; a shorter rest is not.
+    if (rows.size() == 1 || rows.size() == m_db.dialect().rowsPerChange())
+        m_db.change(sql, binds);
+    else
+        m_db.exec(sql, binds);
 }
 
 void ScaleLedger::forget(const QString &address, Kind kind, int number)
 {
+    flush();
     m_db.change(QStringLiteral("DELETE FROM LEDGER WHERE ADDR = ? AND KIND = ? AND NUM = ?"),
                 {address, int(kind), number});
 }
 
 void ScaleLedger::clear(const QString &address)
 {
+    flush();
     m_db.change(QStringLiteral("DELETE FROM LEDGER WHERE ADDR = ?"), {address});
     m_db.change(QStringLiteral("DELETE FROM LEDGERSEEN WHERE ADDR = ?"), {address});
 }
 
 void ScaleLedger::noteSeen(const QString &address, const QString &column)
 {
+    flush();
     // The column name is one of the three below, never outside text.
     m_db.change(QStringLiteral("INSERT INTO LEDGERSEEN (ADDR, %1) VALUES (?, ?) "
                                "ON CONFLICT (ADDR) DO UPDATE SET %1 = excluded.%1")
                     .arg(column),
-                {address, nowText()});
+                {address, now()});
 }
 
 void ScaleLedger::noteAnswered(const QString &address) { noteSeen(address, QStringLiteral("ANSWERED")); }
@@ -102,6 +137,7 @@ void ScaleLedger::noteCompleteWrite(const QString &address, Kind kind)
 
 ScaleLedger::Seen ScaleLedger::seen(const QString &address)
 {
+    flush();
     Seen s;
     QSqlQuery q =
         m_db.exec(QStringLiteral("SELECT ANSWERED, GOODSWRITTEN, MESSAGESWRITTEN FROM LEDGERSEEN WHERE ADDR = ?"),

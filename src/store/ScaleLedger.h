@@ -4,12 +4,16 @@
 // and message record it acknowledged or was read to hold, with when; and when it last answered
 // and last took a complete write. It lives in the database beside T, M and S (tables LEDGER and
 // LEDGERSEEN, the same SQL on both engines) and is written in the program's one transaction, so
-// a second program on the server sees it with the rest of the exchange's changes. Memory holds
-// nothing of it beyond what one call returns.
+// a second program on the server sees it with the rest of the exchange's changes. On the server
+// the rows noted go in batches (SqlDialect::rowsPerChange, one statement each) and whatever is
+// left goes at the end of the exchange (flush) or before the ledger is read or changed
+// otherwise; on SQLite each row goes at once. Memory holds nothing else of it beyond what one
+// call returns. Times are milliseconds since 1970 (UTC).
 #include <QDateTime>
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 namespace tevo {
 
@@ -36,6 +40,9 @@ public:
     QHash<int, QByteArray> held(const QString &address, Kind kind);
     // The scale acknowledged (or was read to hold) `digest` as record `number`. Throws DatabaseError.
     void noteHeld(const QString &address, Kind kind, int number, const QByteArray &digest);
+    // Writes the rows noted and not yet written. Throws DatabaseError (they are dropped then:
+    // the ledger says less than the scales hold, never more).
+    void flush();
     // The scale was seen not to hold record `number` (a read it refused). Throws DatabaseError.
     void forget(const QString &address, Kind kind, int number);
     // Forgets everything of the scale at `address` (the scales dialog). Throws DatabaseError.
@@ -53,7 +60,15 @@ public:
 private:
     void noteSeen(const QString &address, const QString &column);
 
+    struct Pending {
+        QString address;
+        int kind = 0;
+        int number = 0;
+        QString digest; // hex
+        qint64 taken = 0;
+    };
     Database &m_db;
+    QVector<Pending> m_pending;
 };
 
 } // namespace tevo
