@@ -95,6 +95,13 @@ void MessagesTransfer::recordDone(CommandState state, int number, int scaleRow, 
     }
 }
 
+void MessagesTransfer::recordUnanswered(CommandState state, int number, int scaleRow)
+{
+    // A write the scale may or may not have taken: the ledger no longer vouches for the record.
+    if (state == CommandState::MessagesWrite)
+        m_store.ledger().forget(address(scaleRow), ScaleLedger::Kind::Messages, number);
+}
+
 void MessagesTransfer::recordRefused(CommandState state, int number, int scaleRow)
 {
     // A refused write changes nothing the scale holds; a refused read says it holds nothing.

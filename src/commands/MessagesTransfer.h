@@ -41,6 +41,7 @@ public:
     void recordDone(CommandState state, int number, int scaleRow, const QByteArray &request,
                     const QByteArray &reply) override;
     void recordRefused(CommandState state, int number, int scaleRow) override;
+    void recordUnanswered(CommandState state, int number, int scaleRow) override;
 
 private:
     bool start(CommandState state, const QString &rangeText, bool changedOnly = false);

@@ -57,6 +57,13 @@ public:
     {
         (void)state, (void)number, (void)scaleRow;
     }
+    // A request for a record of the plan went unanswered (its deadline passed, or the exchange
+    // or the scale's part ended while it was out): the scale may or may not have taken it.
+    // Errors thrown are passed over.
+    virtual void recordUnanswered(CommandState state, int number, int scaleRow)
+    {
+        (void)state, (void)number, (void)scaleRow;
+    }
 };
 
 // Which scales a starter requires.

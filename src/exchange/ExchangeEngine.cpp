@@ -314,6 +314,7 @@ void ExchangeEngine::end(ExchangeReport::End how, const QString &failure, Exchan
     const bool databaseFailure =
         kind == ExchangeReport::Failure::Database || kind == ExchangeReport::Failure::DatabaseBusy;
     for (auto &c : m_scales) {
+        unanswered(*c);
         c->requestOutstanding = false;
         c->accepted = false;
         c->gathered.clear();
@@ -486,6 +487,7 @@ bool ExchangeEngine::watch(Conversation &c, qint64 t)
             c.status.stuckRecord = m_plan.records.isEmpty() ? 0 : number(c);
         }
         c.status.current = 0;
+        unanswered(c);
         c.requestOutstanding = c.accepted = false;
         c.gathered.clear();
         return true;
@@ -493,6 +495,7 @@ bool ExchangeEngine::watch(Conversation &c, qint64 t)
     if (c.waiting() && t >= c.answerDue) {
         // The request, or the rest of its reply, is lost: ask again from the poll on (not on a
         // serial line that has failed: that scale waits for the end).
+        unanswered(c);
         c.requestOutstanding = c.accepted = false;
         c.gathered.clear();
         if (!c.halted)
@@ -502,6 +505,17 @@ bool ExchangeEngine::watch(Conversation &c, qint64 t)
         return false;
     c.status.silent = silent;
     return true;
+}
+
+void ExchangeEngine::unanswered(Conversation &c)
+{
+    if (!c.waiting() || m_plan.records.isEmpty() || c.recordIndex >= countedRecords())
+        return;
+    try {
+        m_plan.command->recordUnanswered(c.state, number(c), c.row);
+    } catch (const Error &) {
+        // What the command could not note makes no difference to the exchange.
+    }
 }
 
 // --- sending -------------------------------------------------------------------------------

@@ -156,6 +156,8 @@ private:
     void onWatch();
     // Deadlines and the end of a stuck or timed-out scale; true when the scale changed.
     bool watch(Conversation &c, qint64 t);
+    // The request out to the scale went unanswered: the command is told (recordUnanswered).
+    void unanswered(Conversation &c);
     static qint64 lineTime(const Conversation &c, qsizetype bytes);
     static qint64 answerDeadline(const Conversation &c, qsizetype bytesOnTheWay);
     qint64 quickAnswerEnd(const Conversation &c) const;

@@ -90,6 +90,13 @@ void GoodsTransfer::recordDone(CommandState state, int number, int scaleRow, con
     }
 }
 
+void GoodsTransfer::recordUnanswered(CommandState state, int number, int scaleRow)
+{
+    // A write the scale may or may not have taken: the ledger no longer vouches for the record.
+    if (state == CommandState::GoodsWrite)
+        m_store.ledger().forget(address(scaleRow), ScaleLedger::Kind::Goods, number);
+}
+
 void GoodsTransfer::recordRefused(CommandState state, int number, int scaleRow)
 {
     // A refused write changes nothing the scale holds; a refused read says it holds nothing.

@@ -151,33 +151,45 @@ TEST_F(LedgerTest, TheCheckNamesTheFieldAndBothValuesAndLeavesTheTable)
     EXPECT_TRUE(verify.matches());
 }
 
-// Refusals and a scale that never answers, during a changed-only write: the ledger keeps only
-// what was acknowledged, so the next changed-only write sends the rest again.
-TEST_F(LedgerTest, RefusalsAndASilentScaleLeaveTheLedgerTrue)
+// Refusals, requests never answered and a silent scale, during a changed-only write: the
+// ledger keeps only what was acknowledged. A refused record keeps what the scale held before (a
+// refusal changes nothing there); one never answered is no longer vouched for; so the next
+// changed-only write sends exactly those again.
+TEST_F(LedgerTest, RefusalsUnansweredRequestsAndASilentScaleLeaveTheLedgerTrue)
 {
+    enum Held { Old, Today, Nothing };
     struct Case {
         const char *name;
         QStringList options;
-        int acknowledged; // of goods 1 … 6
+        int entries;    // rows of the ledger for the scale afterwards
+        Held two, five; // what it says of goods 2 and 5
+        int heldNext;   // goods the next changed-only write leaves out
     };
     const Case cases[] = {
-        {"refuses goods 2 and 5", {QStringLiteral("--refuse"), QStringLiteral("goods:2,5")}, 4},
-        {"silent", {QStringLiteral("--silent")}, 0},
+        {"refuses goods 2 and 5", {QStringLiteral("--refuse"), QStringLiteral("goods:2,5")}, 6, Old, Old, 4},
+        // The scale does not finish goods 5 however often it is sent, and leaves the write there.
+        {"never answers goods 5", {QStringLiteral("--never-answer"), QStringLiteral("goods:5")}, 4, Today, Nothing, 4},
+        {"silent", {QStringLiteral("--silent")}, 2, Old, Old, 0},
     };
     changedOnly = true;
     engine->setStepTimeout(1500);
+    const QByteArray old = QByteArray(32, 'x');
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         newCase();
         nameGoods(store->goods(), 1, 6);
         addTcpScale(c.options);
+        // The ledger says the scale holds an older goods 2 and 5.
+        for (int n : {2, 5})
+            store->ledger().noteHeld(address(0), ScaleLedger::Kind::Goods, n, old);
         ASSERT_TRUE(run(CommandState::GoodsWrite, QStringLiteral("1-6")));
         const QHash<int, QByteArray> held = store->ledger().held(address(0), ScaleLedger::Kind::Goods);
-        EXPECT_EQ(held.size(), c.acknowledged);
-        EXPECT_FALSE(held.contains(2));
-        EXPECT_FALSE(held.contains(5));
+        EXPECT_EQ(held.size(), c.entries);
+        const auto says = [&](int n) { return !held.contains(n) ? Nothing : held.value(n) == old ? Old : Today; };
+        EXPECT_EQ(says(2), c.two);
+        EXPECT_EQ(says(5), c.five);
         ASSERT_TRUE(run(CommandState::GoodsWrite, QStringLiteral("1-6")));
-        EXPECT_EQ(lastReport.scales[0].held, c.acknowledged);
+        EXPECT_EQ(lastReport.scales[0].held, c.heldNext);
         EXPECT_FALSE(lastReport.complete());
         store->ledger().clear(address(0));
     }
