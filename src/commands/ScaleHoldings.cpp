@@ -3,6 +3,7 @@
 
 #include "commands/MessageRecord.h"
 #include "common/Error.h"
+#include "exchange/GoodsTransfer.h"
 #include "exchange/RecordDigest.h"
 #include "store/Store.h"
 
@@ -57,10 +58,13 @@ Today messagesToday(Table &messages)
     return t;
 }
 
-int behind(const Today &today, const QHash<int, QByteArray> &held)
+// `taken(row)`: whether the scale's groups take that row at all.
+template <class Taken> int behind(const Today &today, const QHash<int, QByteArray> &held, Taken taken)
 {
     int n = 0;
     for (int row = 0; row < today.digests.size(); ++row) {
+        if (!taken(row))
+            continue;
         const auto h = held.constFind(row + 1);
         if (today.empty[row] ? h != held.cend() && *h != today.digests[row]
                              : h == held.cend() || today.digests[row].isEmpty() || *h != today.digests[row])
@@ -77,7 +81,8 @@ QVector<ScaleStanding> ScaleHoldings::standings(Store &store)
     Table &scales = store.scales();
     if (scales.count() == 0)
         return out;
-    const Today goods = goodsToday(store.goods());
+    Table &goodsTable = store.goods();
+    const Today goods = goodsToday(goodsTable);
     const Today messages = messagesToday(store.messages());
     ScaleLedger &ledger = store.ledger();
     for (int r = 0; r < scales.count(); ++r) {
@@ -87,8 +92,12 @@ QVector<ScaleStanding> ScaleHoldings::standings(Store &store)
         s.answered = seen.answered;
         s.goodsWritten = seen.goodsWritten;
         s.messagesWritten = seen.messagesWritten;
-        s.goodsBehind = behind(goods, ledger.held(s.address, ScaleLedger::Kind::Goods));
-        s.messagesBehind = behind(messages, ledger.held(s.address, ScaleLedger::Kind::Messages));
+        const QString groups = scales.text(r, QStringLiteral("SG"));
+        s.goodsBehind = behind(goods, ledger.held(s.address, ScaleLedger::Kind::Goods), [&](int row) {
+            return GoodsTransfer::groupTaken(goodsTable.text(row, QStringLiteral("SG")), groups);
+        });
+        s.messagesBehind =
+            behind(messages, ledger.held(s.address, ScaleLedger::Kind::Messages), [](int) { return true; });
         out.append(s);
     }
     return out;

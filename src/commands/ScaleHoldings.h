@@ -3,7 +3,8 @@
 // last answered, when it last took a complete goods and messages write — and how many goods of
 // T and messages of M it does not hold as they are now. A row with nothing to send (a goods
 // row without names and price, a message without text) counts only where the scale holds
-// something else under its number. The scales dialog and tevo-cli scales show it.
+// something else under its number; goods its groups do not take (GoodsTransfer::groupTaken)
+// do not count. The scales dialog and tevo-cli scales show it.
 #include <QDateTime>
 #include <QString>
 #include <QVector>

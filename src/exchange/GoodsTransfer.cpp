@@ -36,18 +36,23 @@ bool GoodsTransfer::start(CommandState state, const QString &rangeText, bool cha
 
 bool GoodsTransfer::scaleTakes(CommandState state, int number, int scaleRow)
 {
-    // The scale groups steer the goods write only: a scale takes goods whose group is empty,
-    // or occurs in its own group text, or any goods when its group text is empty.
-    if (state != CommandState::GoodsWrite)
+    // The scale groups steer the goods write, and so what the check expects a scale to hold.
+    if (state != CommandState::GoodsWrite && state != CommandState::GoodsVerify)
         return true;
     Table &goods = m_store.goods();
     if (number < 1 || number > goods.count())
         return true; // refused when the record is built
-    const QString group = goods.text(number - 1, QStringLiteral("SG")).toLower();
+    return groupTaken(goods.text(number - 1, QStringLiteral("SG")),
+                      m_store.scales().text(scaleRow, QStringLiteral("SG")));
+}
+
+bool GoodsTransfer::groupTaken(const QString &goodsGroup, const QString &scaleGroups)
+{
+    const QString group = goodsGroup.toLower();
     if (group.isEmpty())
         return true;
-    const QString scaleGroups = m_store.scales().text(scaleRow, QStringLiteral("SG")).toLower();
-    return scaleGroups.isEmpty() || scaleGroups.contains(group);
+    const QString groups = scaleGroups.toLower();
+    return groups.isEmpty() || groups.contains(group);
 }
 
 QString GoodsTransfer::address(int scaleRow) const { return ScaleLedger::addressOf(m_store.scales(), scaleRow); }

@@ -43,6 +43,9 @@ public:
     QByteArray buildRequest(CommandState state, int number) override;
     StepOutcome takeReply(CommandState state, int number, const QByteArray &reply) override;
     bool scaleTakes(CommandState state, int number, int scaleRow) override;
+    // The groups rule: a scale takes goods whose group (SG of T) is empty, or occurs in its own
+    // group text (SG of S), or any goods when its group text is empty; case is ignored.
+    static bool groupTaken(const QString &goodsGroup, const QString &scaleGroups);
     bool scaleHolds(CommandState state, int number, int scaleRow) override;
     void recordDone(CommandState state, int number, int scaleRow, const QByteArray &request,
                     const QByteArray &reply) override;

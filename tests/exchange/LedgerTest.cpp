@@ -130,23 +130,34 @@ TEST_F(LedgerTest, TheCheckNamesTheFieldAndBothValuesAndLeavesTheTable)
                                                    {"plu":2,"name1":"Товар 2","price":"999"},
                                                    {"plu":3,"name1":"Товар 3","price":"300"}]})");
     addTcpScale({}, load);
+    // The second scale's groups do not take goods 3, which it lacks: no difference.
+    store->goods().setValue(2, QStringLiteral("SG"), QStringLiteral("хлеб"));
+    addTcpScale({}, writeLoadFile(R"({"goods":[{"plu":1,"name1":"Товар 1","price":"100"},
+                                           {"plu":2,"name1":"Товар 2","price":"999"}]})"),
+                true, QStringLiteral("сыр"));
     ASSERT_TRUE(run(CommandState::GoodsVerify, QStringLiteral("1-3")));
-    ASSERT_EQ(verify.scales.size(), 1);
-    ASSERT_EQ(verify.scales[0].differences.size(), 1)
-        << (warningsShown + messagesShown + errorsShown).join(QLatin1Char('\n')).toStdString();
-    const RecordDifference &d = verify.scales[0].differences[0];
-    EXPECT_EQ(d.number, 2);
-    EXPECT_EQ(d.kind, RecordDifference::Kind::Differs);
-    EXPECT_EQ(d.field, QStringLiteral("PRICE"));
-    EXPECT_EQ(d.database, QStringLiteral("200"));
-    EXPECT_EQ(d.scale, QStringLiteral("999"));
+    ASSERT_EQ(verify.scales.size(), 2);
+    for (const ScaleVerify &scale : verify.scales) {
+        ASSERT_EQ(scale.differences.size(), 1)
+            << (warningsShown + messagesShown + errorsShown).join(QLatin1Char('\n')).toStdString();
+        const RecordDifference &d = scale.differences[0];
+        EXPECT_EQ(d.number, 2);
+        EXPECT_EQ(d.kind, RecordDifference::Kind::Differs);
+        EXPECT_EQ(d.field, QStringLiteral("PRICE"));
+        EXPECT_EQ(d.database, QStringLiteral("200"));
+        EXPECT_EQ(d.scale, QStringLiteral("999"));
+    }
     EXPECT_EQ(store->goods().text(1, QStringLiteral("PRICE")), QStringLiteral("200"));
-    EXPECT_EQ(warningsShown, QStringList{QStringLiteral("Весы «Весы 1»: 1 расхождение из 3")});
+    EXPECT_EQ(warningsShown, QStringList{QStringLiteral("Весы «Весы 1»: 1 расхождение из 3\n"
+                                                        "Весы «Весы 2»: 1 расхождение из 3")});
     // The ledger now says what the scale holds: a changed-only write sends goods 2 alone.
     changedOnly = true;
     ASSERT_TRUE(run(CommandState::GoodsWrite, QStringLiteral("1-3")));
     EXPECT_EQ(lastReport.scales[0].taken, 1);
     EXPECT_EQ(lastReport.scales[0].held, 2);
+    EXPECT_EQ(lastReport.scales[1].taken, 1);
+    EXPECT_EQ(lastReport.scales[1].held, 1);
+    EXPECT_EQ(lastReport.scales[1].skipped, 1);
     ASSERT_TRUE(run(CommandState::GoodsVerify, QStringLiteral("1-3")));
     EXPECT_TRUE(verify.matches());
 }
