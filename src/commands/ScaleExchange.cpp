@@ -37,6 +37,17 @@ ScaleExchange::ScaleExchange(Store &store, ParametersHost *host, QObject *parent
         tell(Notice::Kind::Error, Notice::About::Connection, t, scaleRecNo);
     });
     connect(m_engine.get(), &ExchangeEngine::ended, this, &ScaleExchange::onEnded);
+    // The ledger's "last answered" of every scale that answered the connection check (its W).
+    connect(m_check.get(), &ConnectionCheck::finished, this, [this, tell](int) {
+        Table &scales = m_store.scales();
+        try {
+            for (int r = 0; r < scales.count(); ++r)
+                if (truthValue(scales.text(r, QStringLiteral("W"))))
+                    m_store.ledger().noteAnswered(ScaleLedger::addressOf(scales, r));
+        } catch (const Error &e) {
+            tell(Notice::Kind::Error, Notice::About::Exchange, e.text());
+        }
+    });
     connect(m_check.get(), &ConnectionCheck::information, this,
             [tell](const QString &t) { tell(Notice::Kind::Information, Notice::About::CheckEnd, t); });
 }
