@@ -15,6 +15,11 @@ const OptionSpec kScales{QStringLiteral("--scales"), QStringLiteral("LIST"),
 const OptionSpec kScale{QStringLiteral("--scale"), QStringLiteral("S"),
                         QStringLiteral("одни весы: номер строки списка весов или название"), true};
 
+const OptionSpec kChanged{QStringLiteral("--changed"),
+                          {},
+                          QStringLiteral("только изменённые: каждым весам — лишь те записи, которых в них нет "
+                                         "в нынешнем виде")};
+
 OptionSpec required(OptionSpec o)
 {
     o.required = true;
@@ -45,7 +50,7 @@ QVector<CommandSpec> makeSpecs()
     c.append({QStringLiteral("write-goods"),
               {},
               {},
-              {kRange, kScales},
+              {kRange, kScales, kChanged},
               QStringLiteral("записать товары в весы"),
               QStringLiteral("Без --range записываются все строки таблицы товаров."),
               true});
@@ -61,7 +66,7 @@ QVector<CommandSpec> makeSpecs()
     c.append({QStringLiteral("write-messages"),
               {},
               {},
-              {kRange, kScales},
+              {kRange, kScales, kChanged},
               QStringLiteral("записать сообщения в весы"),
               QStringLiteral("Без --range записываются все строки таблицы сообщений."),
               true});
@@ -74,6 +79,16 @@ QVector<CommandSpec> makeSpecs()
               QStringLiteral("Номера, которых нет в весах, пропускаются (в отчёте: «нет в весах»); это не ошибка."),
               true});
     c.last().run = [](Runner &r) { return r.transferCommand(false, false); };
+    c.append({QStringLiteral("verify"),
+              {QStringLiteral("WHAT")},
+              {QStringLiteral("goods"), QStringLiteral("messages")},
+              {required(kRange), kScales},
+              QStringLiteral("сверить товары или сообщения с весами (как «Сверить с весами»)"),
+              QStringLiteral("Считывает диапазон из каждых весов и сравнивает с базой поле за полем; таблицы не "
+                             "меняются. Выводит расхождения: номер, что с ним, поле, значение в базе и в весах.\n"
+                             "Статус 3, если какие-то весы расходятся с базой или ответили не на всё."),
+              true});
+    c.last().run = [](Runner &r) { return r.verifyCommand(); };
     c.append({QStringLiteral("set-clock"), {}, {}, {kScales}, QStringLiteral("дата и время компьютера в весы"), {}, true});
     c.last().run = [](Runner &r) { return r.clockCommand(); };
     c.append({QStringLiteral("write-settings"),

@@ -79,6 +79,7 @@ QJsonObject reportJson(const ExchangeReport &report)
     o.insert(QStringLiteral("message"), end.text);
     o.insert(QStringLiteral("complete"), report.complete());
     o.insert(QStringLiteral("recordsDone"), report.recordsDone);
+    o.insert(QStringLiteral("changedOnly"), report.changedOnly);
     QJsonArray scales;
     for (const ScaleStatus &s : report.scales) {
         QJsonObject j;
@@ -86,6 +87,7 @@ QJsonObject reportJson(const ExchangeReport &report)
         j.insert(QStringLiteral("name"), s.name);
         j.insert(QStringLiteral("done"), s.done);
         j.insert(QStringLiteral("total"), s.total);
+        j.insert(QStringLiteral("held"), s.held);
         j.insert(QStringLiteral("taken"), s.taken);
         j.insert(QStringLiteral("skipped"), s.skipped);
         j.insert(QStringLiteral("refused"), numbers(s.refused));

@@ -2,6 +2,7 @@
 
 #include "cli/CliReport.h"
 #include "commands/ScaleExchange.h"
+#include "commands/ScaleHoldings.h"
 #include "commands/SettingsFile.h"
 #include "common/AppPaths.h"
 #include "common/Codepage.h"
@@ -317,7 +318,7 @@ void Runner::take(const Outcome &outcome, bool readsInput)
 
 int Runner::scalesCommand()
 {
-    openDatabase(false);
+    openDatabase(true);
     Table &s = store().scales();
     QJsonArray rows;
     QVector<QStringList> cells;
@@ -345,6 +346,30 @@ int Runner::scalesCommand()
         rows.append(row);
         cells << line;
     }
+    // Who is behind, from the ledger: as the scales dialog shows it.
+    QVector<ScaleStanding> standings;
+    try {
+        standings = ScaleHoldings::standings(store());
+    } catch (const Error &e) {
+        err(e.text()); // the list is shown without them
+    }
+    titles << QStringLiteral("Ответили") << QStringLiteral("Записаны полностью") << QStringLiteral("Отстают");
+    for (int r = 0; r < standings.size() && r < rows.size(); ++r) {
+        const ScaleStanding &st = standings[r];
+        QJsonObject row = rows[r].toObject();
+        row.insert(QStringLiteral("answered"), st.answered.isValid() ? st.answered.toString(Qt::ISODate) : QString());
+        row.insert(QStringLiteral("goodsWritten"),
+                   st.goodsWritten.isValid() ? st.goodsWritten.toString(Qt::ISODate) : QString());
+        row.insert(QStringLiteral("messagesWritten"),
+                   st.messagesWritten.isValid() ? st.messagesWritten.toString(Qt::ISODate) : QString());
+        row.insert(QStringLiteral("goodsBehind"), st.goodsBehind);
+        row.insert(QStringLiteral("messagesBehind"), st.messagesBehind);
+        rows[r] = row;
+        const QDateTime written = qMax(st.goodsWritten, st.messagesWritten);
+        cells[r + 1] << ScaleHoldings::momentText(st.answered) << ScaleHoldings::momentText(written)
+                     << ScaleHoldings::behindText(st);
+    }
+    cells[0] = titles;
     m_json.insert(QStringLiteral("scales"), rows);
     QVector<int> widths(titles.size(), 0);
     for (const QStringList &line : cells)
@@ -467,9 +492,63 @@ int Runner::transferCommand(bool goods, bool write)
         range = QStringLiteral("1-%1").arg(rows);
     }
     exchange();
+    m_session->setChangedOnly(write && m_args.has(QStringLiteral("--changed")));
     if (goods)
         return runExchange(write ? CommandState::GoodsWrite : CommandState::GoodsRead, range);
     return runExchange(write ? CommandState::MessagesWrite : CommandState::MessagesRead, range);
+}
+
+int Runner::verifyCommand()
+{
+    openDatabase(true);
+    selectScales();
+    const bool goods = m_args.positionals.first() == QLatin1String("goods");
+    VerifyReport found;
+    const QMetaObject::Connection taken =
+        QObject::connect(&exchange(), &ScaleExchange::verified, [&found](const VerifyReport &r) { found = r; });
+    int status = kFailure;
+    try {
+        status = runExchange(goods ? CommandState::GoodsVerify : CommandState::MessagesVerify,
+                             m_args.value(QStringLiteral("--range")));
+    } catch (...) {
+        QObject::disconnect(taken);
+        throw;
+    }
+    QObject::disconnect(taken);
+    QJsonArray scales;
+    for (const ScaleVerify &s : found.scales) {
+        QJsonArray differences;
+        for (const RecordDifference &d : s.differences) {
+            const QString kind = d.kind == RecordDifference::Kind::Differs   ? QStringLiteral("differs")
+                                 : d.kind == RecordDifference::Kind::Missing ? QStringLiteral("missing")
+                                                                             : QStringLiteral("extra");
+            differences.append(QJsonObject{{QStringLiteral("number"), d.number},
+                                           {QStringLiteral("kind"), kind},
+                                           {QStringLiteral("field"), d.field},
+                                           {QStringLiteral("database"), d.database},
+                                           {QStringLiteral("scale"), d.scale}});
+            QString line = QStringLiteral("%1 № %2: %3").arg(s.name).arg(d.number).arg(differenceKindText(d.kind));
+            if (d.kind == RecordDifference::Kind::Differs)
+                line += QStringLiteral(", %1: в базе «%2», в весах «%3»").arg(d.field, d.database, d.scale);
+            else if (d.kind == RecordDifference::Kind::Extra)
+                line += QStringLiteral(": «%1»").arg(d.scale);
+            out(line);
+        }
+        scales.append(QJsonObject{{QStringLiteral("row"), s.row},
+                                  {QStringLiteral("name"), s.name},
+                                  {QStringLiteral("total"), s.total},
+                                  {QStringLiteral("answered"), s.answered},
+                                  {QStringLiteral("complete"), s.complete},
+                                  {QStringLiteral("differing"), s.differingRecords()},
+                                  {QStringLiteral("differences"), differences}});
+    }
+    const EndText text = verifyText(found);
+    for (const QString &line : text.text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        out(line);
+    m_json.insert(QStringLiteral("verify"), QJsonObject{{QStringLiteral("matches"), found.matches()},
+                                                        {QStringLiteral("message"), text.text},
+                                                        {QStringLiteral("scales"), scales}});
+    return status == kDone && !found.matches() ? kNotAll : status;
 }
 
 int Runner::clockCommand()

@@ -47,6 +47,7 @@ public:
     int scalesCommand();
     int checkCommand();
     int transferCommand(bool goods, bool write);
+    int verifyCommand();
     int clockCommand();
     int readSettingsCommand();
     int writeSettingsCommand();

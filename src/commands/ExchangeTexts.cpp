@@ -75,14 +75,64 @@ QString numberList(const QVector<int> &numbers)
     return parts.join(QStringLiteral(", "));
 }
 
+namespace {
+// "1 расхождение", "3 расхождения", "12 расхождений".
+QString differencesText(int n)
+{
+    const int tens = n % 100, units = n % 10;
+    const char *word = units == 1 && tens != 11                               ? "расхождение"
+                       : units >= 2 && units <= 4 && (tens < 12 || tens > 14) ? "расхождения"
+                                                                              : "расхождений";
+    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(word));
+}
+} // namespace
+
+QString differenceKindText(RecordDifference::Kind kind)
+{
+    switch (kind) {
+    case RecordDifference::Kind::Differs:
+        return QStringLiteral("отличается");
+    case RecordDifference::Kind::Missing:
+        return QStringLiteral("нет в весах");
+    case RecordDifference::Kind::Extra:
+        return QStringLiteral("лишний в весах");
+    }
+    return {};
+}
+
+QString verifySummaryLine(const ScaleVerify &s)
+{
+    if (!s.answered)
+        return QStringLiteral("Весы «%1» не ответили: сверка не сделана.").arg(s.name);
+    QString line = QStringLiteral("Весы «%1»: %2 из %3").arg(s.name, differencesText(s.differingRecords())).arg(s.total);
+    if (!s.complete)
+        line += QStringLiteral(" (сверено не всё: весы перестали отвечать)");
+    return line;
+}
+
+EndText verifyText(const VerifyReport &r)
+{
+    QStringList lines;
+    if (!r.failure.isEmpty())
+        lines << r.failure;
+    for (const ScaleVerify &s : r.scales)
+        lines << verifySummaryLine(s);
+    return {!r.matches(), lines.join(QLatin1Char('\n'))};
+}
+
 EndText endText(const ExchangeReport &r)
 {
     if (r.end != ExchangeReport::End::Finished)
         return {};
+    if (r.command == CommandState::GoodsVerify || r.command == CommandState::MessagesVerify)
+        return {}; // verifyText, with what the check found
     const QString refusedSteps = isRead(r.command) ? QStringLiteral("Весы «%1» отказались передать %2")
                                                    : QStringLiteral("Весы «%1» отказались принять %2");
     QStringList lines;
+    QStringList counts; // "Только изменённые": what each scale was sent and already held
     for (const ScaleStatus &s : r.scales) {
+        if (r.changedOnly && s.unreachable.isEmpty())
+            counts << QStringLiteral("Весы «%1»: отправлено %2, уже были в весах %3").arg(s.name).arg(s.taken).arg(s.held);
         if (!s.unreachable.isEmpty()) {
             lines << unreachableScaleText(s.name, s.row, s.unreachable);
             continue;
@@ -105,8 +155,8 @@ EndText endText(const ExchangeReport &r)
             lines << refusedSteps.arg(s.name, stepsWhat(s.refusedSteps));
     }
     if (!lines.isEmpty())
-        return {true, lines.join(QLatin1Char('\n'))};
-    return {false, successText(r)};
+        return {true, (lines + counts).join(QLatin1Char('\n'))};
+    return {false, (QStringList{successText(r)} + counts).join(QLatin1Char('\n'))};
 }
 
 QString scaleLine(const ScaleStatus &s, CommandState command)

@@ -3,6 +3,7 @@
 // appear only when every scale finished every record and step; otherwise the warning names
 // each scale and what it refused.
 #include "exchange/ExchangeReport.h"
+#include "exchange/VerifyReport.h"
 
 #include <QString>
 
@@ -20,6 +21,14 @@ EndText endText(const ExchangeReport &report);
 // it has been silent for two seconds; after a stop the line says so. A scale no channel could
 // serve: "Касса 2 — недоступны: " and why.
 QString scaleLine(const ScaleStatus &status, CommandState command);
+
+// The line of one scale after a check: "Весы «Касса 2»: 3 расхождения из 4000", with why the
+// check is not whole when the scale did not answer for every record.
+QString verifySummaryLine(const ScaleVerify &scale);
+// The whole check: one summary line per scale, and the failure when it failed.
+EndText verifyText(const VerifyReport &report);
+// What a difference is: "отличается", "нет в весах", "лишний в весах".
+QString differenceKindText(RecordDifference::Kind kind);
 
 // Numbers as a range text: "3, 17", "1-5, 7-8"; long lists are cut after 20 parts.
 QString numberList(const QVector<int> &numbers);

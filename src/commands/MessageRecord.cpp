@@ -1,6 +1,7 @@
 #include "commands/MessageRecord.h"
 
 #include "common/PacketBytes.h"
+#include "exchange/RecordDigest.h"
 #include "exchange/ScaleCode.h"
 
 namespace tevo {
@@ -34,5 +35,13 @@ QStringList decodeMessageReply(const QByteArray &bytes)
     }
     return lines;
 }
+
+namespace {
+constexpr qsizetype kLinesBytes = qsizetype(kMessageLineCount) * kMessageLineWidth;
+}
+
+QByteArray messageRequestDigest(const QByteArray &request) { return messageLinesDigest(request.mid(3, kLinesBytes)); }
+
+QByteArray messageReplyDigest(const QByteArray &reply) { return messageLinesDigest(reply.mid(1, kLinesBytes)); }
 
 } // namespace tevo

@@ -30,4 +30,9 @@ QByteArray buildMessageReadRequest(int number);
 // ignored.
 QStringList decodeMessageReply(const QByteArray &reply);
 
+// The digests of the eight lines a scale holds (store/ScaleLedger): of a write request and of
+// a read reply, alike for the same lines.
+QByteArray messageRequestDigest(const QByteArray &request);
+QByteArray messageReplyDigest(const QByteArray &reply);
+
 } // namespace tevo

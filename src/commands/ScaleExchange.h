@@ -43,9 +43,15 @@ signals:
     // that automatic loading watches again whatever box shows that text.
     void goodsWriteEnded();
     void ended(const tevo::ExchangeReport &report);
+    // A check of the scales against the tables ended, however: what it found. Sent before its
+    // text goes out as a notice.
+    void verified(const tevo::VerifyReport &report);
 
 private:
     void onEnded(const ExchangeReport &report);
+    // The ledger's record of who answered and who took a complete write.
+    void noteScales(const ExchangeReport &report);
+    VerifyReport verifyReport(const ExchangeReport &report) const;
 
     Store &m_store;
     std::unique_ptr<MemoryParameters> m_ownHost;

@@ -12,7 +12,7 @@ const char *const kOnlyOne = "Выберите только одни весы!";
 constexpr int kSlow = 500; // the pace of the slow commands; nothing sets it back
 
 // clang-format off
-const std::array<CommandFacts, 16> kFacts = {{
+const std::array<CommandFacts, 18> kFacts = {{
     // state                       step name          action                        what                  read   rule  count error   poll   success text                                     guard name
     {CommandState::None,          "none",            "",                           "",                   false, kAny, "",           0,     "",                                              ""},
     {CommandState::SettingsRead,  "settings-read",   "чтение настроек",            "настройки",          true,  kOne, kOnlyOne,     kSlow, "Настройки пользователя успешно считаны.",       ""},
@@ -29,6 +29,8 @@ const std::array<CommandFacts, 16> kFacts = {{
     {CommandState::MessagesRead,  "messages-read",   "чтение сообщений",           "",                   true,  kOne, "На вкладеке \"Настройка\" выберите только одни весы!",
                                                                                                                                     0,     "Запрошенные сообщения успешно считаны",         "чтение сообщений из весов"},
     {CommandState::MessagesWrite, "messages-write",  "запись сообщений",           "",                   false, kAny, kNoScale,     0,     "Все сообщения успешно записаны",                "запись сообщений в весы"},
+    {CommandState::GoodsVerify,   "goods-verify",    "сверка товаров с весами",    "",                   true,  kAny, kNoScale,     0,     "",                                              "сверка товаров с весами"},
+    {CommandState::MessagesVerify,"messages-verify", "сверка сообщений с весами",  "",                   true,  kAny, kNoScale,     0,     "",                                              "сверка сообщений с весами"},
     {CommandState::TotalsRead,    "totals-read",     "чтение итогов продаж",       "итоги продаж",       true,  kOne, kOnlyOne,     kSlow, "",                                              ""},
     {CommandState::StateRead,     "state-read",      "чтение состояния весов",     "состояние весов",    true,  kOne, kOnlyOne,     kSlow, "",                                              ""},
 }};

@@ -37,6 +37,33 @@ public:
         (void)state, (void)number, (void)scaleRow;
         return true;
     }
+    // Whether the scale already holds the record as it would be sent ("Только изменённые"):
+    // asked only for a scale that takes it, while the engine sends changed records only; a
+    // record it holds is not sent to it and counts as held.
+    virtual bool scaleHolds(CommandState state, int number, int scaleRow)
+    {
+        (void)state, (void)number, (void)scaleRow;
+        return false;
+    }
+    // A record of the plan is done for one scale: acknowledged (`request` the bytes it took)
+    // or, for a read, its reply gathered whole. May throw tevo::Error as takeReply does.
+    virtual void recordDone(CommandState state, int number, int scaleRow, const QByteArray &request,
+                            const QByteArray &reply)
+    {
+        (void)state, (void)number, (void)scaleRow, (void)request, (void)reply;
+    }
+    // The scale refused a record of the plan. May throw tevo::Error: the exchange ends.
+    virtual void recordRefused(CommandState state, int number, int scaleRow)
+    {
+        (void)state, (void)number, (void)scaleRow;
+    }
+    // A request for a record of the plan went unanswered (its deadline passed, or the exchange
+    // or the scale's part ended while it was out): the scale may or may not have taken it.
+    // Errors thrown are passed over.
+    virtual void recordUnanswered(CommandState state, int number, int scaleRow)
+    {
+        (void)state, (void)number, (void)scaleRow;
+    }
 };
 
 // Which scales a starter requires.
@@ -54,6 +81,9 @@ struct ExchangePlan {
     bool firstPollToEveryRow = false; // the first poll goes to every row of S, selected or not
     std::optional<ProgressBar> bar;   // the progress bar and the table the grid follows
     int progressMaximum = 0;          // the bar's maximum (the range size)
+    // "Только изменённые": a goods or messages write sends each scale only the records the
+    // command says it does not hold as they are (ExchangeCommand::scaleHolds).
+    bool changedOnly = false;
 };
 
 } // namespace tevo

@@ -168,6 +168,7 @@ bool ExchangeEngine::startTransfer(ExchangeCommand &command, CommandState state,
         plan.closingRecord = true;
     }
     plan.bar = records.bar;
+    plan.changedOnly = records.changedOnly;
     plan.progressMaximum = range.rangeSize;
     return start(plan);
 }
@@ -215,6 +216,8 @@ bool ExchangeEngine::start(const ExchangePlan &plan)
     if (plan.pollInterval > 0)
         setPollInterval(plan.pollInterval);
     m_plan = plan;
+    m_planChangedOnly = m_plan.changedOnly && !m_plan.records.isEmpty()
+                        && (command() == CommandState::GoodsWrite || command() == CommandState::MessagesWrite);
     m_scales.clear();
     Table &scales = m_store.scales();
     m_byRecNo = QVector<Conversation *>(scales.count() + 1, nullptr);
@@ -353,12 +356,14 @@ void ExchangeEngine::end(ExchangeReport::End how, QString failure, ExchangeRepor
     report.failure = failure;
     report.failureKind = kind;
     report.recordsDone = m_recordsDone;
+    report.changedOnly = m_planChangedOnly;
     const qint64 t = now();
     // A store that waits for another program's lock holds every answer back meanwhile: an end
     // through the database blames no scale for that silence.
     const bool databaseFailure =
         kind == ExchangeReport::Failure::Database || kind == ExchangeReport::Failure::DatabaseBusy;
     for (auto &c : m_scales) {
+        unanswered(*c);
         c->requestOutstanding = false;
         c->accepted = false;
         c->gathered.clear();
@@ -531,6 +536,7 @@ bool ExchangeEngine::watch(Conversation &c, qint64 t)
             c.status.stuckRecord = m_plan.records.isEmpty() ? 0 : number(c);
         }
         c.status.current = 0;
+        unanswered(c);
         c.requestOutstanding = c.accepted = false;
         c.gathered.clear();
         return true;
@@ -538,6 +544,7 @@ bool ExchangeEngine::watch(Conversation &c, qint64 t)
     if (c.waiting() && t >= c.answerDue) {
         // The request, or the rest of its reply, is lost: ask again from the poll on (not on a
         // serial line that has failed: that scale waits for the end).
+        unanswered(c);
         c.requestOutstanding = c.accepted = false;
         c.gathered.clear();
         if (!c.halted)
@@ -547,6 +554,17 @@ bool ExchangeEngine::watch(Conversation &c, qint64 t)
         return false;
     c.status.silent = silent;
     return true;
+}
+
+void ExchangeEngine::unanswered(Conversation &c)
+{
+    if (!c.waiting() || m_plan.records.isEmpty() || c.recordIndex >= countedRecords())
+        return;
+    try {
+        m_plan.command->recordUnanswered(c.state, number(c), c.row);
+    } catch (const Error &) {
+        // What the command could not note makes no difference to the exchange.
+    }
 }
 
 // --- sending -------------------------------------------------------------------------------
@@ -636,6 +654,10 @@ void ExchangeEngine::gather(Conversation &c, const QByteArray &packet)
     StepOutcome outcome;
     try {
         outcome = m_plan.command->takeReply(c.state, number(c), c.gathered);
+        // The record's last step done: the command learns which scale holds what.
+        if (outcome == StepOutcome::StepDone && !m_plan.records.isEmpty() && c.recordIndex < countedRecords()
+            && c.stepIndex + 1 >= m_plan.steps.size() && generation == m_generation)
+            m_plan.command->recordDone(c.state, number(c), c.row, c.lastRequest, c.gathered);
     } catch (const Error &e) {
         // A reply that cannot be stored or decoded ends the exchange with its text.
         if (generation == m_generation)
@@ -702,8 +724,17 @@ void ExchangeEngine::refusal(Conversation &c)
         c.pollBase = now();
     if (!m_plan.records.isEmpty()) {
         // The record is skipped for this scale alone; it goes on with its next record.
-        if (c.recordIndex < countedRecords())
+        if (c.recordIndex < countedRecords()) {
             c.status.refused.append(number(c));
+            const quint64 generation = m_generation;
+            try {
+                m_plan.command->recordRefused(c.state, number(c), c.row);
+            } catch (const Error &e) {
+                if (generation == m_generation)
+                    fail(e);
+                return;
+            }
+        }
         if (nextRecord(c)) {
             showProgress(c);
             rearm();
@@ -737,10 +768,17 @@ bool ExchangeEngine::nextRecord(Conversation &c)
 
 void ExchangeEngine::skipRecordsNotTaken(Conversation &c)
 {
-    while (c.recordIndex < m_plan.records.size()
-           && !m_plan.command->scaleTakes(m_plan.steps.first(), m_plan.records[c.recordIndex], c.row)) {
-        if (c.recordIndex < countedRecords())
-            ++c.status.skipped;
+    while (c.recordIndex < m_plan.records.size()) {
+        const int n = m_plan.records[c.recordIndex];
+        const bool counted = c.recordIndex < countedRecords();
+        if (!m_plan.command->scaleTakes(m_plan.steps.first(), n, c.row)) {
+            if (counted)
+                ++c.status.skipped;
+        } else if (m_planChangedOnly && counted && m_plan.command->scaleHolds(m_plan.steps.first(), n, c.row)) {
+            ++c.status.held;
+        } else {
+            break;
+        }
         ++c.recordIndex;
     }
 }

@@ -87,6 +87,7 @@ public:
         QString pastTheEnd; // for a number without its row: %1 the number, %2 the rows
         ProgressBar bar = ProgressBar::Goods;
         bool closingRecord = false; // one more number is asked after the range: its answer ends the read
+        bool changedOnly = false;   // a write of the records each scale does not hold as they are
     };
     // The one start of the goods and messages transfers: the scales rule of the state, the
     // range (left in `range`), the plan; refuses as canStart and takeRange do.
@@ -155,6 +156,8 @@ private:
     void onWatch();
     // Deadlines and the end of a stuck or timed-out scale; true when the scale changed.
     bool watch(Conversation &c, qint64 t);
+    // The request out to the scale went unanswered: the command is told (recordUnanswered).
+    void unanswered(Conversation &c);
     static qint64 lineTime(const Conversation &c, qsizetype bytes);
     static qint64 answerDeadline(const Conversation &c, qsizetype bytesOnTheWay);
     qint64 quickAnswerEnd(const Conversation &c) const;
@@ -207,6 +210,7 @@ private:
     int m_interval = kDefaultPollMs;
     bool m_priceChange = false;
     bool m_fastExchange = false;
+    bool m_planChangedOnly = false; // the running plan sends changed records only
     int m_stepTimeoutMs = 0;
     qint64 m_armedFor = -1;
     int m_pbT = 0;

@@ -23,19 +23,23 @@ enum class CommandState : int {
     GoodsWrite = 31,
     MessagesRead = 40,
     MessagesWrite = 41,
+    // The records read back and compared with the tables, which stay as they are.
+    GoodsVerify = 32,
+    MessagesVerify = 42,
     TotalsRead = 85,
     StateRead = 89,
 };
 
 // One scale's part of an exchange, as it stands.
 struct ScaleStatus {
-    int row = 0;                        // record number (1-based position) of the scale in S
-    QString name;                       // its NAME, or "Весы N" when it has none
-    int done = 0;                       // records dealt with (for commands without records: steps)
-    int total = 0;                      // records (or steps) of its part
-    int taken = 0;                      // of those, the ones it acknowledged (a write) or answered (a read)
-    int skipped = 0;                    // records its goods groups do not take (goods write)
-    QVector<int> refused;               // record numbers it refused (0xEE), in order
+    int row = 0;          // record number (1-based position) of the scale in S
+    QString name;         // its NAME, or "Весы N" when it has none
+    int done = 0;         // records dealt with (for commands without records: steps)
+    int total = 0;        // records (or steps) of its part
+    int taken = 0;        // of those, the ones it acknowledged (a write) or answered (a read)
+    int skipped = 0;      // records its goods groups do not take (goods write)
+    int held = 0;         // records it already held as they are ("Только изменённые"): not sent
+    QVector<int> refused; // record numbers it refused (0xEE), in order
     QVector<CommandState> refusedSteps; // steps it refused, for commands without records
     int current = 0;                    // the record number it is at; 0 when none
     bool answered = false;              // it has sent something in this exchange
@@ -66,6 +70,7 @@ struct ExchangeReport {
     QString failure;
     Failure failureKind = Failure::None;
     int recordsDone = 0;         // distinct records taken by at least one scale
+    bool changedOnly = false;    // a write of the records each scale does not hold as they are
     QVector<ScaleStatus> scales; // every scale that took part, in the order of S
 
     // Every scale finished every record and step, refused nothing, did not time out, did not

@@ -58,13 +58,19 @@ Outcome Session::startExchange(CommandState command, const QString &range)
     bool started = false;
     switch (command) {
     case CommandState::GoodsWrite:
-        started = x.goods().StartGoodsWrite(range);
+        started = x.goods().StartGoodsWrite(range, m_changedOnly);
         break;
     case CommandState::GoodsRead:
         started = x.goods().startGoodsRead(range);
         break;
+    case CommandState::GoodsVerify:
+        started = x.goods().startGoodsVerify(range);
+        break;
+    case CommandState::MessagesVerify:
+        started = x.messages().startMessagesVerify(range);
+        break;
     case CommandState::MessagesWrite:
-        started = x.messages().startMessagesWrite(range);
+        started = x.messages().startMessagesWrite(range, m_changedOnly);
         break;
     case CommandState::MessagesRead:
         started = x.messages().startMessagesRead(range);

@@ -41,6 +41,10 @@ public:
     // or logo write, the settings, state or totals read, by the command's first step. Refused
     // (the reason also told as a notice) when the exchange turns the start down.
     Outcome startExchange(CommandState command, const QString &range = QString());
+    // "Только изменённые": the goods and messages writes started here send each scale only what
+    // it does not hold as it is now. (Automatic loading starts its writes itself.)
+    void setChangedOnly(bool on) { m_changedOnly = on; }
+    bool changedOnly() const { return m_changedOnly; }
 
 signals:
     void notice(const tevo::Notice &notice);
@@ -50,6 +54,7 @@ private:
 
     Store m_store;
     ParametersHost *m_host = nullptr;
+    bool m_changedOnly = false;
     std::unique_ptr<ScaleExchange> m_exchange;
     std::unique_ptr<AutoLoader> m_autoLoader;
 };

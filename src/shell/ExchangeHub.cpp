@@ -13,6 +13,7 @@
 #include "shell/ScalesDialog.h"
 #include "shell/TrayIcon.h"
 #include "shell/UpdateThrottle.h"
+#include "shell/VerifyWindow.h"
 
 #include <QStatusBar>
 
@@ -21,6 +22,7 @@ namespace tevo {
 namespace {
 const QString kPickForWrite = QStringLiteral("Выберите весы для загрузки!");
 const QString kPickOne = QStringLiteral("Выберите только ОДНИ весы!");
+const QString kPickForCheck = QStringLiteral("Выберите весы для сверки!");
 } // namespace
 
 ExchangeHub::ExchangeHub(MainWindow &window, Session &session) : m_window(window), m_session(session)
@@ -75,6 +77,8 @@ ExchangeHub::ExchangeHub(MainWindow &window, Session &session) : m_window(window
             m_panel->showLine(s.row, scaleLine(s, r.command));
         if (m_window.packetLogWindow())
             m_window.packetLogWindow()->flushLog();
+        if (m_window.scalesDialog())
+            m_window.scalesDialog()->refreshStandings(); // who is behind, after this exchange
     });
     connect(&exchange.connectionCheck(), &ConnectionCheck::finished, this, [this](int) { syncSelectedCount(); });
 
@@ -82,10 +86,18 @@ ExchangeHub::ExchangeHub(MainWindow &window, Session &session) : m_window(window
     connect(&goodsTab, &GoodsTab::writeClicked, this, &ExchangeHub::onWriteGoodsClicked);
     connect(&goodsTab, &GoodsTab::readClicked, this, &ExchangeHub::onReadGoodsClicked);
     connect(&goodsTab, &GoodsTab::stopClicked, this, &ExchangeHub::onStopClicked);
+    connect(&goodsTab, &GoodsTab::verifyClicked, this, &ExchangeHub::onVerifyGoodsClicked);
     MessagesTab &messagesTab = window.messagesTab();
     connect(&messagesTab, &MessagesTab::writeClicked, this, &ExchangeHub::onWriteMessagesClicked);
     connect(&messagesTab, &MessagesTab::readClicked, this, &ExchangeHub::onReadMessagesClicked);
     connect(&messagesTab, &MessagesTab::stopClicked, this, &ExchangeHub::onStopClicked);
+    connect(&messagesTab, &MessagesTab::verifyClicked, this, &ExchangeHub::onVerifyMessagesClicked);
+    // A check's end: its window, with the summary and the list (instead of a box).
+    connect(&exchange, &ScaleExchange::verified, this, [this](const VerifyReport &r) {
+        if (!m_verifyWindow)
+            m_verifyWindow = new VerifyWindow(&m_window);
+        m_verifyWindow->showReport(r);
+    });
     ParametersTab &parametersTab = window.parametersTab();
     connect(&parametersTab, &ParametersTab::writeSettingsClicked, this, &ExchangeHub::onWriteSettingsClicked);
     connect(&parametersTab, &ParametersTab::readSettingsClicked, this, &ExchangeHub::onReadSettingsClicked);
@@ -103,6 +115,9 @@ ExchangeHub::ExchangeHub(MainWindow &window, Session &session) : m_window(window
     connect(&parametersTab, &ParametersTab::fastExchangeToggled, this,
             [this](bool on) { this->engine().setFastExchange(on); });
     engine.setFastExchange(parametersTab.fastExchangeTicked());
+    // "Только изменённые": each scale is sent only what it does not hold as it is now.
+    connect(&parametersTab, &ParametersTab::changedOnlyToggled, this, [this](bool on) { m_session.setChangedOnly(on); });
+    session.setChangedOnly(parametersTab.changedOnlyTicked());
 }
 
 ExchangeHub::~ExchangeHub() { m_session.autoLoader().tmAutoLoad.stop(); }
@@ -124,6 +139,9 @@ void ExchangeHub::show(const Notice &n)
             reportError(n.text);
         return;
     case Notice::About::ExchangeEnd:
+        // A check's end shows in its own window.
+        if (n.command == CommandState::GoodsVerify || n.command == CommandState::MessagesVerify)
+            return;
         // The end of a goods write while the window is in the tray: the balloon instead of a box.
         if (n.command == CommandState::GoodsWrite && m_tray && m_tray->mainWindowInTray()) {
             balloon(n.text, n.kind == Notice::Kind::Warning ? 2 : 1);
@@ -251,6 +269,16 @@ void ExchangeHub::onWriteGoodsClicked()
 void ExchangeHub::onReadGoodsClicked()
 {
     pickAndStart(kPickOne, CommandState::GoodsRead, m_window.goodsTab().rangeText());
+}
+
+void ExchangeHub::onVerifyGoodsClicked()
+{
+    pickAndStart(kPickForCheck, CommandState::GoodsVerify, m_window.goodsTab().rangeText());
+}
+
+void ExchangeHub::onVerifyMessagesClicked()
+{
+    pickAndStart(kPickForCheck, CommandState::MessagesVerify, m_window.messagesTab().rangeText());
 }
 
 void ExchangeHub::onWriteMessagesClicked()

@@ -20,6 +20,7 @@ class MainWindow;
 class ScaleProgressPanel;
 class TrayIcon;
 class UpdateThrottle;
+class VerifyWindow;
 
 class ExchangeHub : public QObject, public ParametersHost {
     Q_OBJECT
@@ -62,9 +63,11 @@ public slots:
     // Goods tab.
     void onWriteGoodsClicked();
     void onReadGoodsClicked();
+    void onVerifyGoodsClicked(); // "Сверить с весами"
     // Messages tab.
     void onWriteMessagesClicked();
     void onReadMessagesClicked();
+    void onVerifyMessagesClicked();
     // Both tabs: the exchange that runs stops.
     void onStopClicked();
     // Parameters tab.
@@ -93,6 +96,7 @@ private:
     Session &m_session;
     TrayIcon *m_tray = nullptr;
     ScaleProgressPanel *m_panel = nullptr;
+    VerifyWindow *m_verifyWindow = nullptr; // made at the first check's end
     LogoPixels m_logo;
     // What waits to be shown.
     UpdateThrottle *m_progressThrottle = nullptr;

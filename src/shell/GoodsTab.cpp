@@ -15,7 +15,8 @@ GoodsTab::GoodsTab(Table &goods, OperationGuard &guard, QWidget *parent)
                     QStringLiteral("Текущий"), QStringLiteral("Загрузить товары в весы"),
                     QStringLiteral("Считать товары из весов")},
                    "gdT",
-                   QStringLiteral("1-4000")},
+                   QStringLiteral("1-4000"),
+                   "btnVerifyT"},
                   goods, guard, parent)
 {
     m_lineBuffer = new QPlainTextEdit;

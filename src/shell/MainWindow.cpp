@@ -86,6 +86,8 @@ MainWindow::MainWindow(Session &session, QWidget *parent) : QMainWindow(parent),
     connectMenu();
     m_parametersTab->setFastExchangeTicked(
         WorkProperties::readFastExchange(besideProgram(QLatin1String(kColumnWidthsFileName))));
+    m_parametersTab->setChangedOnlyTicked(
+        WorkProperties::readChangedOnly(besideProgram(QLatin1String(kColumnWidthsFileName))));
 
     m_goodsTab->grid()->setFocus(); // the goods grid has the keys when the window first becomes active
     Dialogs::setMainWindow(this);
@@ -255,6 +257,7 @@ void MainWindow::runClosingSteps()
             ColumnWidths::save(besideProgram(QLatin1String(kColumnWidthsFileName)),
                                {m_goodsTab->grid(), m_messagesTab->grid()}, [&](ProfileFile &file) {
                                    WorkProperties::writeFastExchange(file, m_parametersTab->fastExchangeTicked());
+                                   WorkProperties::writeChangedOnly(file, m_parametersTab->changedOnlyTicked());
                                });
         });
     guarded([&] { store().database().commitAtEnd(); });

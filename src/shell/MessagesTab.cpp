@@ -8,7 +8,8 @@ MessagesTab::MessagesTab(Table &messages, OperationGuard &guard, QWidget *parent
                     QStringLiteral("Текущее"), QStringLiteral("Загрузить сообщения в весы"),
                     QStringLiteral("Считать сообщения из весов")},
                    "grM",
-                   QStringLiteral("1-1000")},
+                   QStringLiteral("1-1000"),
+                   "btnVerifyM"},
                   messages, guard, parent)
 {
 }

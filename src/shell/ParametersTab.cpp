@@ -100,6 +100,7 @@ ParametersTab::ParametersTab(QWidget *parent) : QWidget(parent)
     connect(m_readTotalsButton, &QPushButton::clicked, this, &ParametersTab::readTotalsClicked);
     connect(m_printOptionBoxes[0], &QCheckBox::toggled, this, &ParametersTab::priceChangeToggled);
     connect(m_fastExchangeBox, &QCheckBox::toggled, this, &ParametersTab::fastExchangeToggled);
+    connect(m_changedOnlyBox, &QCheckBox::toggled, this, &ParametersTab::changedOnlyToggled);
     // Typing brings back the limit a line read with all 28 characters lifted.
     for (QLineEdit *edit : {m_headerLine1Edit, m_headerLine2Edit})
         connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &t) {
@@ -226,6 +227,11 @@ QWidget *ParametersTab::buildGeneralGroup()
     m_fastExchangeBox->setObjectName(QStringLiteral("cbFastExchange"));
     m_fastExchangeBox->setToolTip(QStringLiteral("Весы опрашиваются сразу после ответа, без паузы таймера"));
     general->addRow(m_fastExchangeBox);
+    m_changedOnlyBox = new QCheckBox(QStringLiteral("Только изменённые"));
+    m_changedOnlyBox->setObjectName(QStringLiteral("cbChangedOnly"));
+    m_changedOnlyBox->setToolTip(
+        QStringLiteral("Каждым весам записываются только те товары и сообщения, которых в них нет в нынешнем виде"));
+    general->addRow(m_changedOnlyBox);
     return group;
 }
 
@@ -382,6 +388,8 @@ void ParametersTab::showTotals(const SalesTotals &t)
 bool ParametersTab::priceChangeTicked() const { return m_printOptionBoxes[0]->isChecked(); }
 bool ParametersTab::fastExchangeTicked() const { return m_fastExchangeBox->isChecked(); }
 void ParametersTab::setFastExchangeTicked(bool on) { m_fastExchangeBox->setChecked(on); }
+bool ParametersTab::changedOnlyTicked() const { return m_changedOnlyBox->isChecked(); }
+void ParametersTab::setChangedOnlyTicked(bool on) { m_changedOnlyBox->setChecked(on); }
 
 void ParametersTab::setLogoImage(const QImage &image)
 {

@@ -41,6 +41,8 @@ public:
     // "Быстрый обмен".
     bool fastExchangeTicked() const;
     void setFastExchangeTicked(bool on);
+    bool changedOnlyTicked() const;
+    void setChangedOnlyTicked(bool on);
 
     // The logo picture, shown scaled to fit with its proportions kept.
     const QImage &logoImage() const { return m_logoImage; }
@@ -56,6 +58,7 @@ signals:
     void readTotalsClicked();
     void priceChangeToggled(bool on);
     void fastExchangeToggled(bool on);
+    void changedOnlyToggled(bool on);
 
 private:
     QWidget *buildButtonStrip();
@@ -84,6 +87,7 @@ private:
     QLineEdit *m_printShiftEdit = nullptr;
     QLineEdit *m_autoPrintWeightEdit = nullptr;
     QCheckBox *m_fastExchangeBox = nullptr;
+    QCheckBox *m_changedOnlyBox = nullptr;
     QPushButton *m_readStateButton = nullptr;
     LcdIndicator *m_weightReadout = nullptr;
     LcdIndicator *m_priceReadout = nullptr;

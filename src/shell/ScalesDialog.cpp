@@ -1,5 +1,7 @@
 #include "shell/ScalesDialog.h"
 
+#include "commands/ScaleHoldings.h"
+#include "common/Error.h"
 #include "common/ErrorSink.h"
 #include "exchange/ScaleChannels.h"
 #include "shell/AppState.h"
@@ -14,6 +16,8 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTableWidget>
+#include <QTimer>
 #include <QToolButton>
 
 namespace tevo {
@@ -45,7 +49,7 @@ ScalesDialog::ScalesDialog(Store &store, AppState &state, QWidget *parent)
     setWindowTitle(QStringLiteral("Настройка весов"));
     setFont(style::windowFont());
     style::paintPaleGreen(this);
-    setFixedSize(735, 379);
+    setFixedSize(735, 530);
 
     m_grid = new TableGrid(this);
     m_grid->setObjectName(QStringLiteral("gdS"));
@@ -71,6 +75,85 @@ ScalesDialog::ScalesDialog(Store &store, AppState &state, QWidget *parent)
 
     m_grid->tableModel()->setEditFilter(
         [this](int row, const QString &column, QVariant &value) { return editFilter(row, column, value); });
+
+    m_standings = new QTableWidget(0, 4, this);
+    m_standings->setObjectName(QStringLiteral("gdStanding"));
+    m_standings->setGeometry(7, 380, 721, 110);
+    m_standings->setHorizontalHeaderLabels({QStringLiteral("Весы"), QStringLiteral("Ответили"),
+                                            QStringLiteral("Записаны полностью"), QStringLiteral("Отстают")});
+    m_standings->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_standings->setSelectionMode(QAbstractItemView::NoSelection);
+    m_standings->verticalHeader()->setVisible(false);
+    m_standings->horizontalHeader()->setStretchLastSection(true);
+    m_forgetButton = new QPushButton(QStringLiteral("Забыть, что в весах"), this);
+    m_forgetButton->setObjectName(QStringLiteral("btnForgetLedger"));
+    m_forgetButton->setToolTip(QStringLiteral("Считать, что в весах текущей строки нет ни товаров, ни сообщений: "
+                                              "«Только изменённые» запишет им всё"));
+    m_forgetButton->setGeometry(7, 497, 220, 27);
+    connect(m_forgetButton, &QPushButton::clicked, this, &ScalesDialog::forgetCurrentScale);
+    // Another program's change re-reads the tables: what the scales lack changes with them.
+    for (Table *t : {&store.goods(), &store.messages(), &store.scales()})
+        connect(t, &Table::reset, this, &ScalesDialog::refreshSoon);
+}
+
+void ScalesDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    refreshStandings();
+}
+
+void ScalesDialog::refreshSoon()
+{
+    if (m_refreshDue || !isVisible())
+        return;
+    m_refreshDue = true;
+    QTimer::singleShot(0, this, [this] {
+        m_refreshDue = false;
+        refreshStandings();
+    });
+}
+
+void ScalesDialog::refreshStandings()
+{
+    if (!isVisible() || !m_store.tablesOpen())
+        return;
+    QVector<ScaleStanding> standings;
+    try {
+        standings = ScaleHoldings::standings(m_store);
+    } catch (const Error &) {
+        return; // the database cannot be read now: the list stays as it was
+    }
+    Table &scales = m_store.scales();
+    m_standings->setRowCount(int(standings.size()));
+    for (int r = 0; r < standings.size(); ++r) {
+        const ScaleStanding &s = standings[r];
+        const QString name = scales.text(r, QStringLiteral("NAME")).trimmed();
+        const QStringList cells = {name.isEmpty() ? s.address : name, ScaleHoldings::momentText(s.answered),
+                                   ScaleHoldings::momentText(qMax(s.goodsWritten, s.messagesWritten)),
+                                   ScaleHoldings::behindText(s)};
+        for (int c = 0; c < cells.size(); ++c)
+            m_standings->setItem(r, c, new QTableWidgetItem(cells[c]));
+    }
+    m_standings->resizeColumnsToContents();
+}
+
+void ScalesDialog::forgetCurrentScale()
+{
+    Table &scales = m_store.scales();
+    const int row = scales.currentRow();
+    if (row < 0 || row >= scales.count())
+        return;
+    const QString address = ScaleLedger::addressOf(scales, row);
+    const QString name = scales.text(row, QStringLiteral("NAME")).trimmed();
+    if (Dialogs::message(Dialogs::Kind::Confirmation,
+                         QStringLiteral("Забыть, какие товары и сообщения записаны в весы «%1» (%2)? Следующая запись "
+                                        "«Только изменённые» передаст им всё.")
+                             .arg(name, address),
+                         QMessageBox::Yes | QMessageBox::No)
+        != QMessageBox::Yes)
+        return;
+    guarded([&] { m_store.ledger().clear(address); });
+    refreshStandings();
 }
 
 ScalesDialog::~ScalesDialog()

@@ -1,10 +1,15 @@
 #pragma once
 // The scales dialog: the list of scales (table S) with the selection of the scales that take
 // part in the next exchange, and the start of the connection check. Every exchange starter
-// uses it as its scale picker, with its own caption.
+// uses it as its scale picker, with its own caption. Below the list, who is behind: per scale
+// when it last answered, when it last took a complete write and how many goods and messages it
+// does not hold as they are now (commands/ScaleHoldings), recomputed when the dialog opens,
+// after every exchange and after every change of the tables by another program; and the
+// button that clears one scale's ledger.
 #include <QDialog>
 
 class QPushButton;
+class QTableWidget;
 class QToolButton;
 
 namespace tevo {
@@ -28,11 +33,20 @@ public:
     // The grid of the scales ("gdS").
     TableGrid *grid() const { return m_grid; }
 
+    // Who is behind, computed again now (when the dialog is shown; otherwise at its next show).
+    void refreshStandings();
+
 signals:
     // "Проверить связь": the connection check runs while the dialog stays open.
     void connectionCheckRequested();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    // Clears the ledger of the current row's scale, after a question.
+    void forgetCurrentScale();
+    void refreshSoon();
     // The change rule of the "Исп." column: a scale can be ticked only while "Вкл." is ticked.
     bool allowUseChange(int row, QVariant &value);
     bool editFilter(int row, const QString &column, QVariant &value);
@@ -48,6 +62,9 @@ private:
                 *m_cancelButton = nullptr, *m_refreshButton = nullptr;
     QPushButton *m_doneButton = nullptr;            // "Готово"
     QPushButton *m_checkConnectionButton = nullptr; // "Проверить связь"
+    QTableWidget *m_standings = nullptr;            // who is behind ("gdStanding")
+    QPushButton *m_forgetButton = nullptr;          // "Забыть, что в весах"
+    bool m_refreshDue = false;
 };
 
 } // namespace tevo

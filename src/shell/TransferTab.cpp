@@ -29,6 +29,13 @@ TransferTab::TransferTab(const Design &design, Table &table, OperationGuard &gua
     m_stopButton = strip.stop;
     m_progressBar = strip.progress;
 
+    // "Сверить с весами" beside the read button.
+    m_verifyButton = namedButton(design.verifyName, QStringLiteral("Сверить с весами"));
+    m_verifyButton->setToolTip(
+        QStringLiteral("Считать диапазон из выбранных весов и сравнить с базой, ничего не меняя"));
+    if (auto *row = qobject_cast<QBoxLayout *>(m_strip->layout()->itemAt(0)->layout()))
+        row->insertWidget(row->indexOf(m_readButton) + 1, m_verifyButton, 0, Qt::AlignVCenter);
+
     m_grid = makeCreamGrid(QLatin1String(design.gridName));
 
     m_column = new QVBoxLayout(this);
@@ -45,6 +52,7 @@ TransferTab::TransferTab(const Design &design, Table &table, OperationGuard &gua
     connect(m_writeButton, &QPushButton::clicked, this, &TransferTab::writeClicked);
     connect(m_readButton, &QPushButton::clicked, this, &TransferTab::readClicked);
     connect(m_stopButton, &QPushButton::clicked, this, &TransferTab::stopClicked);
+    connect(m_verifyButton, &QPushButton::clicked, this, &TransferTab::verifyClicked);
     connect(m_grid, &TableGrid::keyReleased, this, &TransferTab::onGridKeyReleased);
 }
 

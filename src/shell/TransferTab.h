@@ -28,6 +28,7 @@ public:
         TransferStripNames strip;
         const char *gridName;
         QString wholeRange;
+        const char *verifyName = nullptr; // "Сверить с весами"
     };
 
     TransferTab(const Design &design, Table &table, OperationGuard &guard, QWidget *parent = nullptr);
@@ -48,6 +49,7 @@ signals:
     void writeClicked();
     void readClicked();
     void stopClicked();
+    void verifyClicked();
 
 protected:
     Table &table() const { return m_table; }
@@ -68,6 +70,7 @@ private:
     QPushButton *m_writeButton = nullptr;
     QPushButton *m_readButton = nullptr;
     QPushButton *m_stopButton = nullptr;
+    QPushButton *m_verifyButton = nullptr;
     QProgressBar *m_progressBar = nullptr;
     TableGrid *m_grid = nullptr;
     QBoxLayout *m_column = nullptr;

@@ -1,9 +1,10 @@
 #pragma once
 // The settings of the window kept beside the column widths, in the same file
-// ("ScaleTevo_workProp.ini"): "Быстрый обмен" in a section of its own,
+// ("ScaleTevo_workProp.ini"): "Быстрый обмен" and "Только изменённые" in a section of their own,
 //
 //     [Exchange]
 //     FastExchange=1
+//     ChangedOnly=1
 //
 // "1" ticked, "0" clear. A missing or damaged file, section or value reads as clear.
 #include <QString>
@@ -19,6 +20,9 @@ public:
 
     static bool readFastExchange(const QString &path);
     static void writeFastExchange(ProfileFile &file, bool on);
+    static constexpr const char *kChangedOnlyKey = "ChangedOnly";
+    static bool readChangedOnly(const QString &path);
+    static void writeChangedOnly(ProfileFile &file, bool on);
 };
 
 } // namespace tevo

@@ -3,6 +3,7 @@
 #include "common/Error.h"
 #include "common/NewFile.h"
 #include "store/DatabaseLocation.h"
+#include "store/ScaleLedger.h"
 #include "store/SqlDialect.h"
 
 #include <QFile>
@@ -88,6 +89,9 @@ QStringList makeTables(QSqlDatabase &db, const SqlDialect &dialect, bool replace
             made << table;
         }
         for (const QString &sql : dialect.computerMarksTable())
+            run(q, dialect, sql);
+        // The ledger of what the scales hold, where it is missing.
+        for (const QString &sql : ScaleLedger::createStatements())
             run(q, dialect, sql);
         q.finish();
         if (!db.commit())

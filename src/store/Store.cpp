@@ -97,6 +97,7 @@ void Store::openTables(const DatabaseLocation &database)
     if (!m_db.isOpen()) {
         m_db.setLocation(database);
         m_db.open();
+        m_ledger.ensureTables();
     }
     // On a shared server each computer keeps its own selection of the scales and their answers.
     if (!m_scales.isOpen())

@@ -5,6 +5,7 @@
 // again, so that what the tables show is what is stored.
 #include "store/Database.h"
 #include "store/OperationGuard.h"
+#include "store/ScaleLedger.h"
 #include "store/Table.h"
 
 #include <QElapsedTimer>
@@ -27,6 +28,8 @@ public:
     Table &messages() { return m_messages; } // TableM
     Table &scales() { return m_scales; }     // TableS
     OperationGuard &guard() { return m_guard; }
+    // What each scale holds (made in the database on open where it is missing).
+    ScaleLedger &ledger() { return m_ledger; }
 
     // Sets where the database is, unless it is open, and opens T, M and S in this order (open
     // tables stay open). Throws DatabaseError.
@@ -64,6 +67,7 @@ private:
     Table m_messages;
     Table m_scales;
     OperationGuard m_guard;
+    ScaleLedger m_ledger{m_db};
     std::function<void()> m_rowHook;
     bool m_rereadWanted = false;  // every table is to be read again (the connection is back)
     QSet<QString> m_tablesWanted; // tables another program changed, not read again yet

@@ -180,6 +180,46 @@ class CliTest(unittest.TestCase):
         # Nothing selected, and no --scales: the window's refusal.
         self.expect(["write-goods"], 2, err="Не выбраны ни одни весы!")
 
+    def test_changed_only_verify_and_who_is_behind(self):
+        a, b = self.sim(), self.sim()
+        self.scales(a, b)
+        self.sql("UPDATE T SET TNAME1='Товар ' || NPLU, PRICE=NPLU * 100 WHERE NPLU <= 5")
+        self.expect(["write-goods", "--range", "1-5"], 0)
+        self.sql("UPDATE T SET PRICE=777 WHERE NPLU=2")
+        out, _ = self.expect(["write-goods", "--range", "1-5", "--changed"], 0,
+                             out="Весы «Касса 1»: отправлено 1, уже были в весах 4")
+        self.assertIn("Весы «Касса 2»: отправлено 1, уже были в весах 4", out)
+        self.assertEqual(a.records()[2], goods_record(2, "Товар 2", price=777))
+
+        self.sql("UPDATE T SET PRICE=333 WHERE NPLU=3")
+        rc, stdout, _ = self.run_cli("scales", "--json")
+        self.assertEqual(rc, 0)
+        rows = json.loads(stdout)["scales"]
+        self.assertEqual([(r["goodsBehind"], r["messagesBehind"]) for r in rows], [(1, 0), (1, 0)])
+        self.assertTrue(rows[0]["answered"] and rows[0]["goodsWritten"])
+        self.expect(["scales"], 0, out="отстаёт: 1 товар")
+
+        # The check names goods 3, the field and both values, exits 3 and leaves T as it is.
+        rc, stdout, _ = self.run_cli("verify", "goods", "--range", "1-5", "--json")
+        self.assertEqual(rc, 3, stdout)
+        found = json.loads(stdout)["verify"]
+        self.assertFalse(found["matches"])
+        for scale in found["scales"]:
+            self.assertEqual(scale["differences"], [{"number": 3, "kind": "differs", "field": "PRICE",
+                                                     "database": "333", "scale": "300"}])
+        self.assertIn("Весы «Касса 1»: 1 расхождение из 5", found["message"])
+        self.assertEqual(self.sql("SELECT PRICE FROM T WHERE NPLU=3"), [(333,)])
+        self.expect(["write-goods", "--range", "1-5", "--changed"], 0, out="отправлено 1, уже были в весах 4")
+        self.expect(["verify", "goods", "--range", "1-5"], 0, out="Весы «Касса 2»: 0 расхождений из 5")
+
+        # A scale that does not answer: status 3, named in the list.
+        b.stop()
+        self.sims.remove(b)
+        out, _ = self.expect(["verify", "goods", "--range", "1-5", "--timeout", "1"], 3,
+                             out="Весы «Касса 2» не ответили: сверка не сделана.")
+        self.expect(["verify", "messages", "--range", "1-3", "--scales", "1"], 0,
+                    out="Весы «Касса 1»: 0 расхождений из 3")
+
     def test_slow_and_stuck_scales(self):
         # Answers 300 ms late, polls too, beside a quick scale: each record goes out once, the
         # refusal is named, the success text is not shown.
@@ -613,7 +653,7 @@ sys.stdin.readline()
         self.assertEqual(rc, 0)
         names = ["scales", "check", "write-goods", "read-goods", "write-messages", "read-messages", "set-clock",
                  "write-settings", "read-settings", "write-logo", "state", "totals", "import", "export", "rebuild",
-                 "data-check", "load"]
+                 "data-check", "load", "verify"]
         for name in names:
             self.assertIn("  %s " % name, stdout)
             rc, text, _ = self.run_cli(name, "--help")

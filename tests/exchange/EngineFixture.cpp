@@ -25,14 +25,14 @@ void nameGoods(Table &goods, int first, int last)
                                 {QStringLiteral("PRICE"), n * 100}});
 }
 
-SimScale::SimScale(bool pty, const QStringList &options, const QString &dumpPath, const QString &loadPath)
+SimScale::SimScale(bool pty, const QStringList &options, const QString &dumpPath, const QString &loadPath, quint16 port)
     : m_process(std::make_unique<QProcess>()), m_dumpPath(dumpPath)
 {
     QStringList args = options;
     if (pty)
         args << QStringLiteral("--pty");
     else
-        args << QStringLiteral("--port") << QStringLiteral("0");
+        args << QStringLiteral("--port") << QString::number(port);
     args << QStringLiteral("--dump") << dumpPath;
     if (!loadPath.isEmpty())
         args << QStringLiteral("--load") << loadPath;
@@ -87,6 +87,15 @@ QStringList SimScale::storedGoodsNumbers() const
     QStringList out;
     for (const auto &g : dump().value(QStringLiteral("goods")).toArray())
         out << QString::number(g.toObject().value(QStringLiteral("plu")).toInt());
+    return out;
+}
+
+QStringList SimScale::takeLog()
+{
+    QStringList out;
+    m_process->waitForReadyRead(0);
+    while (m_process->canReadLine())
+        out << QString::fromUtf8(m_process->readLine()).trimmed();
     return out;
 }
 

@@ -29,7 +29,9 @@ void nameGoods(Table &goods, int first, int last);
 class SimScale {
 public:
     // TCP on 127.0.0.1 (pty = false) or a pseudo-terminal; extra options as on its command line.
-    SimScale(bool pty, const QStringList &options, const QString &dumpPath, const QString &loadPath = {});
+    // `port`: the TCP port to listen on (0: any free one).
+    SimScale(bool pty, const QStringList &options, const QString &dumpPath, const QString &loadPath = {},
+             quint16 port = 0);
     ~SimScale();
     quint16 port() const { return m_port; }
     QString device() const { return m_device; }
@@ -37,6 +39,8 @@ public:
     QJsonObject goods(int plu) const; // one stored goods, empty when not held
     QStringList storedGoodsNumbers() const;
     QStringList storedMessageNumbers() const;
+    // The lines of its --log printed since the last call ("stored goods 7" …).
+    QStringList takeLog();
     void kill();
 
 private:

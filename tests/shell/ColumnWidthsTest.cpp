@@ -119,6 +119,22 @@ TEST_F(ColumnWidthsTest, DamagedFilesLeaveTheDesignedWidths)
     EXPECT_EQ(w.mainWindow.messagesTab().grid()->columnWidth(2), 77);
 }
 
+TEST_F(ColumnWidthsTest, ChangedOnlyComesBackAfterARestartBesideFastExchange)
+{
+    {
+        AppWindows &w = activated();
+        EXPECT_FALSE(w.mainWindow.parametersTab().changedOnlyTicked()) << "clear without a file";
+        w.mainWindow.parametersTab().setChangedOnlyTicked(true);
+        EXPECT_TRUE(w.session.changedOnly());
+        w.mainWindow.close();
+    }
+    const QByteArray saved = scratch.readFile(QLatin1String(kColumnWidthsFileName));
+    EXPECT_TRUE(saved.contains("[Exchange]\r\nFastExchange=0\r\nChangedOnly=1\r\n")) << saved.constData();
+    AppWindows &w = open();
+    EXPECT_TRUE(w.mainWindow.parametersTab().changedOnlyTicked());
+    EXPECT_TRUE(w.session.changedOnly()) << "the writes follow the box from the start";
+}
+
 TEST_F(ColumnWidthsTest, FastExchangeComesBackAfterARestartAndADamagedValueReadsAsClear)
 {
     {

@@ -10,7 +10,9 @@
 #include "shell/MainWindow.h"
 #include "shell/PacketLogWindow.h"
 #include "shell/ScaleProgressPanel.h"
+#include "shell/ScalesDialog.h"
 #include "shell/TrayIcon.h"
+#include "shell/VerifyWindow.h"
 
 #include <QCheckBox>
 #include <QDateTime>
@@ -23,8 +25,10 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <map>
@@ -174,6 +178,70 @@ TEST_F(ExchangeWindowTest, AFastWriteOfEveryGoodsKeepsTheWindowAnsweringAndLogsE
         << "the last acknowledgement";
     EXPECT_EQ(line()->text(), QStringLiteral("Касса 1: 4000 из 4000"));
     EXPECT_EQ(w.mainWindow.findChild<QProgressBar *>(QStringLiteral("pbT"))->value(), 0);
+    sim.terminate();
+    sim.waitForFinished(3000);
+}
+
+// A check of the scales shows its window (no box): the summary, the list with the field and both
+// values, and the same list as CSV; "Только изменённые" steers the writes the window starts;
+// the scales dialog then says who is behind.
+TEST_F(ExchangeWindowTest, TheCheckShowsItsWindowAndTheScalesDialogWhoIsBehind)
+{
+    const QString load = scratch.file(QStringLiteral("held.json"));
+    scratch.writeFile(QStringLiteral("held.json"), R"({"goods":[{"plu":1,"name1":"Хлеб","price":"999"}]})");
+    QProcess sim;
+    sim.start(tevo::test::binDir() + QStringLiteral("/tevo-scalesim"),
+              {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--load"), load});
+    ASSERT_TRUE(sim.waitForStarted(5000));
+    ASSERT_TRUE(waitFor([&] { return sim.canReadLine(); }, 5000));
+    const int port = QString::fromLatin1(sim.readLine()).section(QLatin1Char(' '), 1).trimmed().toInt();
+
+    AppWindows &w = activated();
+    w.mainWindow.showNormal();
+    Store &store = w.mainWindow.store();
+    store.scales().appendRow({{QStringLiteral("U"), QStringLiteral("T")},
+                              {QStringLiteral("W"), QStringLiteral("T")},
+                              {QStringLiteral("NAME"), QStringLiteral("Касса 1")},
+                              {QStringLiteral("IP"), QStringLiteral("127.0.0.1")},
+                              {QStringLiteral("PORT"), port}});
+    store.goods().setValues(0, {{QStringLiteral("TNAME1"), QStringLiteral("Хлеб")}, {QStringLiteral("PRICE"), 120}});
+    store.goods().setValues(1, {{QStringLiteral("TNAME1"), QStringLiteral("Сыр")}, {QStringLiteral("PRICE"), 300}});
+    ExchangeHub &h = w.mainWindow.exchange();
+    bool ended = false;
+    QObject::connect(&h.exchange(), &ScaleExchange::ended, [&] { ended = true; });
+    ASSERT_TRUE(w.mainWindow.findChild<QPushButton *>(QStringLiteral("btnVerifyT")));
+    ASSERT_TRUE(w.mainWindow.findChild<QPushButton *>(QStringLiteral("btnVerifyM")));
+    ASSERT_TRUE(w.session.startExchange(CommandState::GoodsVerify, QStringLiteral("1-2")).done());
+    ASSERT_TRUE(waitFor([&] { return ended; }, 20000));
+    auto *window = w.mainWindow.findChild<VerifyWindow *>(QStringLiteral("VerifyWindow"));
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(Dialogs::shownTexts().isEmpty()) << Dialogs::shownTexts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(window->findChild<QLabel *>(QStringLiteral("lblVerifySummary"))->text(),
+              QStringLiteral("Весы «Касса 1»: 2 расхождения из 2"));
+    EXPECT_EQ(window->listText(QLatin1Char(';'), false), QStringLiteral("Весы;№;Что;Поле;В базе;В весах\n"
+                                                                        "Касса 1;1;отличается;PRICE;120;999\n"
+                                                                        "Касса 1;2;нет в весах;;;\n"));
+    const QString csv = scratch.file(QStringLiteral("found.csv"));
+    ASSERT_TRUE(window->saveCsv(csv, nullptr));
+    EXPECT_EQ(QString::fromUtf8(scratch.readFile(QStringLiteral("found.csv"))),
+              window->listText(QLatin1Char(';'), false));
+    EXPECT_EQ(store.goods().text(0, QStringLiteral("PRICE")), QStringLiteral("120")) << "the check changes no row";
+
+    // Ticked, the write sends goods 2 and 1 again only where the scale lacks them.
+    w.mainWindow.findChild<QCheckBox *>(QStringLiteral("cbChangedOnly"))->setChecked(true);
+    ended = false;
+    ASSERT_TRUE(w.session.startExchange(CommandState::GoodsWrite, QStringLiteral("1-3")).done());
+    ASSERT_TRUE(waitFor([&] { return ended; }, 20000));
+    EXPECT_TRUE(
+        Dialogs::shownTexts().last().endsWith(QStringLiteral("Весы «Касса 1»: отправлено 3, уже были в весах 0")))
+        << Dialogs::shownTexts().last().toStdString();
+    store.goods().setValue(2, QStringLiteral("PRICE"), 50);
+    w.scalesDialog.show();
+    auto *standing = w.scalesDialog.findChild<QTableWidget *>(QStringLiteral("gdStanding"));
+    ASSERT_TRUE(standing && standing->item(0, 3));
+    EXPECT_EQ(standing->item(0, 3)->text(), QStringLiteral("отстаёт: 1 товар"));
+    w.scalesDialog.hide();
     sim.terminate();
     sim.waitForFinished(3000);
 }

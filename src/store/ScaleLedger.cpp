@@ -1,0 +1,153 @@
+// The ledger of what each scale holds, in the tables LEDGER and LEDGERSEEN.
+#include "store/ScaleLedger.h"
+
+#include "common/Error.h"
+#include "store/Database.h"
+#include "store/Table.h"
+
+#include <QSqlQuery>
+#include <utility>
+
+namespace tevo {
+
+namespace {
+qint64 now() { return QDateTime::currentMSecsSinceEpoch(); }
+
+QDateTime timeOf(const QVariant &v)
+{
+    return v.isNull() ? QDateTime() : QDateTime::fromMSecsSinceEpoch(v.toLongLong(), Qt::UTC);
+}
+
+const char *const kUpsert = "INSERT INTO LEDGER (ADDR, KIND, NUM, DIGEST, TAKEN) VALUES %1 "
+                            "ON CONFLICT (ADDR, KIND, NUM) DO UPDATE SET DIGEST = excluded.DIGEST, "
+                            "TAKEN = excluded.TAKEN";
+} // namespace
+
+QStringList ScaleLedger::createStatements()
+{
+    // Unquoted names and plain types: the same text makes them on SQLite and on the server.
+    return {QStringLiteral("CREATE TABLE IF NOT EXISTS LEDGER (ADDR TEXT NOT NULL, KIND INTEGER NOT NULL, "
+                           "NUM INTEGER NOT NULL, DIGEST TEXT NOT NULL, TAKEN BIGINT NOT NULL, "
+                           "PRIMARY KEY (ADDR, KIND, NUM))"),
+            QStringLiteral("CREATE TABLE IF NOT EXISTS LEDGERSEEN (ADDR TEXT NOT NULL PRIMARY KEY, ANSWERED BIGINT, "
+                           "GOODSWRITTEN BIGINT, MESSAGESWRITTEN BIGINT)")};
+}
+
+void ScaleLedger::ensureTables()
+{
+    try {
+        m_db.exec(QStringLiteral("SELECT 1 FROM LEDGER WHERE 1 = 0"));
+        m_db.exec(QStringLiteral("SELECT 1 FROM LEDGERSEEN WHERE 1 = 0"));
+        return;
+    } catch (const DatabaseError &) {
+        // missing: made below
+    }
+    try {
+        for (const QString &sql : createStatements())
+            m_db.exec(sql);
+    } catch (const DatabaseError &) {
+        // A database that cannot be written: the exchange says so when it writes the ledger.
+    }
+}
+
+QString ScaleLedger::addressOf(const Table &scales, int row)
+{
+    const QString ip = scales.text(row, QStringLiteral("IP")).trimmed();
+    const QString port = scales.text(row, QStringLiteral("PORT")).trimmed();
+    // As the channels tell a serial line: its name holds "COM".
+    const bool serial = ip.toUpper().contains(QLatin1String("COM"));
+    return ip + (serial ? QLatin1Char('@') : QLatin1Char(':')) + port;
+}
+
+QHash<int, QByteArray> ScaleLedger::held(const QString &address, Kind kind)
+{
+    flush();
+    QHash<int, QByteArray> out;
+    QSqlQuery q =
+        m_db.exec(QStringLiteral("SELECT NUM, DIGEST FROM LEDGER WHERE ADDR = ? AND KIND = ?"), {address, int(kind)});
+    while (q.next())
+        out.insert(q.value(0).toInt(), QByteArray::fromHex(q.value(1).toString().toLatin1()));
+    return out;
+}
+
+void ScaleLedger::noteHeld(const QString &address, Kind kind, int number, const QByteArray &digest)
+{
+    Pending row{address, int(kind), number, QString::fromLatin1(digest.toHex()), now()};
+    // One statement may not change a row twice (the server refuses): a later note replaces.
+    for (Pending &p : m_pending) {
+        if (p.number == number && p.kind == row.kind && p.address == address) {
+            p = row;
+            return;
+        }
+    }
+    m_pending.append(row);
+    if (m_pending.size() >= m_db.dialect().rowsPerChange())
+        flush();
+}
+
+void ScaleLedger::flush()
+{
+    if (m_pending.isEmpty())
+        return;
+    const QVector<Pending> rows = std::exchange(m_pending, {});
+    QStringList values;
+    QVariantList binds;
+    for (const Pending &p : rows) {
+        values << QStringLiteral("(?, ?, ?, ?, ?)");
+        binds << p.address << p.kind << p.number << p.digest << p.taken;
+    }
+    const QString sql = QString::fromLatin1(kUpsert).arg(values.join(QStringLiteral(", ")));
+    // A whole batch (and a single row) is a statement kept prepared; a shorter rest is not.
+    if (rows.size() == 1 || rows.size() == m_db.dialect().rowsPerChange())
+        m_db.change(sql, binds);
+    else
+        m_db.exec(sql, binds);
+}
+
+void ScaleLedger::forget(const QString &address, Kind kind, int number)
+{
+    flush();
+    m_db.change(QStringLiteral("DELETE FROM LEDGER WHERE ADDR = ? AND KIND = ? AND NUM = ?"),
+                {address, int(kind), number});
+}
+
+void ScaleLedger::clear(const QString &address)
+{
+    flush();
+    m_db.change(QStringLiteral("DELETE FROM LEDGER WHERE ADDR = ?"), {address});
+    m_db.change(QStringLiteral("DELETE FROM LEDGERSEEN WHERE ADDR = ?"), {address});
+}
+
+void ScaleLedger::noteSeen(const QString &address, const QString &column)
+{
+    flush();
+    // The column name is one of the three below, never outside text.
+    m_db.change(QStringLiteral("INSERT INTO LEDGERSEEN (ADDR, %1) VALUES (?, ?) "
+                               "ON CONFLICT (ADDR) DO UPDATE SET %1 = excluded.%1")
+                    .arg(column),
+                {address, now()});
+}
+
+void ScaleLedger::noteAnswered(const QString &address) { noteSeen(address, QStringLiteral("ANSWERED")); }
+
+void ScaleLedger::noteCompleteWrite(const QString &address, Kind kind)
+{
+    noteSeen(address, kind == Kind::Goods ? QStringLiteral("GOODSWRITTEN") : QStringLiteral("MESSAGESWRITTEN"));
+}
+
+ScaleLedger::Seen ScaleLedger::seen(const QString &address)
+{
+    flush();
+    Seen s;
+    QSqlQuery q =
+        m_db.exec(QStringLiteral("SELECT ANSWERED, GOODSWRITTEN, MESSAGESWRITTEN FROM LEDGERSEEN WHERE ADDR = ?"),
+                  {address});
+    if (q.next()) {
+        s.answered = timeOf(q.value(0));
+        s.goodsWritten = timeOf(q.value(1));
+        s.messagesWritten = timeOf(q.value(2));
+    }
+    return s;
+}
+
+} // namespace tevo
