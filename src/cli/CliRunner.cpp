@@ -696,6 +696,7 @@ int Runner::loadCommand()
         m_json.insert(QStringLiteral("message"), text);
         return kNotAll;
     }
+    m_session->setChangedOnly(m_args.has(QStringLiteral("--changed")));
     return runExchange(CommandState::GoodsWrite, load.range);
 }
 

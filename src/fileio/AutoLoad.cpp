@@ -31,6 +31,7 @@ AutoLoadSettings AutoLoadSettings::read(const QString &iniPath)
     s.LoadToScale = truth(ini, QStringLiteral("LoadToScale"));
     s.EnableAutoLoad = truth(ini, QStringLiteral("EnableAutoLoad"));
     s.NeedClear = truth(ini, QStringLiteral("NeedClear"));
+    s.ChangedOnly = truth(ini, QStringLiteral("ChangedOnly"));
     return s;
 }
 
@@ -44,6 +45,7 @@ void AutoLoadSettings::write(const QString &iniPath) const
     ini.writeString(kMain, QStringLiteral("LoadToScale"), LoadToScale ? QStringLiteral("1") : QStringLiteral("0"));
     ini.writeString(kMain, QStringLiteral("EnableAutoLoad"), EnableAutoLoad ? QStringLiteral("1") : QStringLiteral("0"));
     ini.writeString(kMain, QStringLiteral("NeedClear"), NeedClear ? QStringLiteral("1") : QStringLiteral("0"));
+    ini.writeString(kMain, QStringLiteral("ChangedOnly"), ChangedOnly ? QStringLiteral("1") : QStringLiteral("0"));
     ini.saveAtomicallyOrThrow();
 }
 

@@ -18,9 +18,10 @@ struct AutoLoadSettings {
     bool LoadToScale = false;    // cbAutoLoad: start the goods write after a load
     bool EnableAutoLoad = false; // cbEnableAutoLoad: the watch timer runs at all
     bool NeedClear = false;      // cbNeedClear: rebuild the goods table empty before a load
+    bool ChangedOnly = false;    // cbAutoChangedOnly: write each scale only what it does not hold yet
 
     static AutoLoadSettings read(const QString &iniPath); // missing keys take their defaults
-    // Writes the six keys; the file is replaced as a whole, so a failure (or a crash) leaves
+    // Writes the seven keys; the file is replaced as a whole, so a failure (or a crash) leaves
     // the old one. Throws FileError "Unable to write to %s".
     void write(const QString &iniPath) const;
     // Writes FileAtribut alone, the same way.

@@ -319,7 +319,7 @@ void AutoLoader::tmAutoLoadTimer()
         // The receipt waits for the write's end, which may come before the start returns.
         receipt.writeStarted = true;
         m_receipt = receipt;
-        started = m_exchange.goods().StartGoodsWrite(range);
+        started = m_exchange.goods().StartGoodsWrite(range, settings.ChangedOnly);
         if (!started)
             m_writing = false;
     }

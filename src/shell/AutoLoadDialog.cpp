@@ -48,6 +48,10 @@ AutoLoadDialog::AutoLoadDialog(QWidget *parent) : QDialog(parent)
     m_enableBox->setObjectName(QStringLiteral("cbEnableAutoLoad"));
     m_clearBox = new QCheckBox(QStringLiteral("Затирать незаполненные товары"), this);
     m_clearBox->setObjectName(QStringLiteral("cbNeedClear"));
+    m_changedOnlyBox = new QCheckBox(QStringLiteral("Только изменённые"), this);
+    m_changedOnlyBox->setObjectName(QStringLiteral("cbAutoChangedOnly"));
+    m_changedOnlyBox->setToolTip(QStringLiteral("Загружать в каждые весы только те товары, которых в них ещё нет "
+                                                "такими, как в списке"));
     m_closeButton = new QPushButton(QStringLiteral("Выйти"), this);
     m_closeButton->setObjectName(QStringLiteral("btnClose"));
 
@@ -66,6 +70,7 @@ AutoLoadDialog::AutoLoadDialog(QWidget *parent) : QDialog(parent)
     layout->addWidget(m_loadToScalesBox);
     layout->addWidget(m_enableBox);
     layout->addWidget(m_clearBox);
+    layout->addWidget(m_changedOnlyBox);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_closeButton);
@@ -93,6 +98,7 @@ void AutoLoadDialog::fillFromLoader()
     m_loadToScalesBox->setChecked(s.LoadToScale);
     m_enableBox->setChecked(s.EnableAutoLoad);
     m_clearBox->setChecked(s.NeedClear);
+    m_changedOnlyBox->setChecked(s.ChangedOnly);
 }
 
 void AutoLoadDialog::showEvent(QShowEvent *event)
@@ -143,6 +149,7 @@ void AutoLoadDialog::done(int result)
         s.LoadToScale = m_loadToScalesBox->isChecked();
         s.EnableAutoLoad = m_enableBox->isChecked();
         s.NeedClear = m_clearBox->isChecked();
+        s.ChangedOnly = m_changedOnlyBox->isChecked();
         guarded([&] { m_loader->dialogClosed(s); });
     }
     QDialog::done(result);

@@ -37,6 +37,7 @@ private:
     QSpinBox *m_periodSpin = nullptr;
     QCheckBox *m_loadToScalesBox = nullptr;
     QCheckBox *m_enableBox = nullptr;
+    QCheckBox *m_changedOnlyBox = nullptr;
     QCheckBox *m_clearBox = nullptr;
     QPushButton *m_closeButton = nullptr;
 };

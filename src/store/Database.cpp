@@ -169,6 +169,8 @@ void Database::onNotification(const QString &name, QSqlDriver::NotificationSourc
     if (source == QSqlDriver::SelfSource || name != m_dialect->changesChannel())
         return;
     // The tables the commit changed; all three when it does not say (an older program).
+    if (payload.toString() == QLatin1String("-"))
+        return;
     QStringList tables;
     for (const QString &t : payload.toString().split(QLatin1Char(','), Qt::SkipEmptyParts))
         if (t == QLatin1String("T") || t == QLatin1String("M") || t == QLatin1String("S"))
@@ -195,7 +197,9 @@ void Database::announceChanges()
     QStringList tables = std::exchange(m_tablesChanged, {});
     tables.sort();
     try {
-        exec(QStringLiteral("NOTIFY %1, '%2'").arg(channel, tables.join(QLatin1Char(','))));
+        // "-": none of them (only the ledger of the scales, say).
+        exec(QStringLiteral("NOTIFY %1, '%2'")
+                 .arg(channel, tables.isEmpty() ? QStringLiteral("-") : tables.join(QLatin1Char(','))));
     } catch (const DatabaseError &) {
         if (!m_inTransaction)
             throw; // the transaction is gone with the connection

@@ -84,7 +84,7 @@ protected:
 
 TEST_F(AutoLoadTest, ChangedFileIsLoadedAndWrittenToTheScalesThatAnswered)
 {
-    SimScale &answered = addTcpScale({}, {}, false);
+    SimScale &answered = addTcpScale({QStringLiteral("--log")}, {}, false);
     SimScale &silent = addTcpScale({}, {}, true);
     store->scales().setValue(0, QStringLiteral("W"), QStringLiteral("T"));
     store->scales().setValue(1, QStringLiteral("W"), QStringLiteral("F"));
@@ -98,6 +98,16 @@ TEST_F(AutoLoadTest, ChangedFileIsLoadedAndWrittenToTheScalesThatAnswered)
     EXPECT_TRUE(silent.storedGoodsNumbers().isEmpty());
     EXPECT_EQ(store->scales().text(1, QStringLiteral("U")), QStringLiteral("F"));
     EXPECT_TRUE(loader->tmAutoLoad.isActive()) << "a successful write restarts the watch";
+
+    // "Только изменённые": the next file changes one name; the scale gets only that goods.
+    answered.takeLog();
+    loader->settings.ChangedOnly = true;
+    const int before = ended;
+    writeWatched({{1, QStringLiteral("Молоко")}, {2, QStringLiteral("Кефир 1%")}, {5, QStringLiteral("Сыр")}}, 5,
+                 t0.addSecs(60));
+    ASSERT_TRUE(waitFor([&] { return ended > before; }, 20000));
+    EXPECT_EQ(answered.takeLog().filter(QStringLiteral("stored goods")), QStringList{QStringLiteral("stored goods 2")});
+    EXPECT_EQ(answered.goods(2).value(QStringLiteral("name1")).toString(), QStringLiteral("Кефир 1%"));
 }
 
 TEST_F(AutoLoadTest, OneLoadPerFileTimeAndAnOlderCopyCountsAsAChange)
