@@ -83,6 +83,14 @@ void AutoLoader::tell(Notice::Kind kind, Notice::About about, const QString &tex
     emit notice(n);
 }
 
+void AutoLoader::failedLoad(LoadReceipt &receipt, const QString &text)
+{
+    watchAgain();
+    receipt.error = text;
+    saveReceipt(receipt);
+    tell(Notice::Kind::Error, Notice::About::AutomaticLoad, text);
+}
+
 void AutoLoader::saveReceipt(const LoadReceipt &receipt)
 {
     try {
@@ -279,10 +287,7 @@ void AutoLoader::tmAutoLoadTimer()
     } catch (const Error &e) {
         // The store failed: nothing of the file is stored, it does not count as loaded and is
         // loaded again at a later tick.
-        watchAgain();
-        receipt.error = e.text();
-        saveReceipt(receipt);
-        tell(Notice::Kind::Error, Notice::About::AutomaticLoad, e.text());
+        failedLoad(receipt, e.text());
         return;
     }
     receipt.loaded = true;
@@ -299,10 +304,7 @@ void AutoLoader::tmAutoLoadTimer()
         try {
             AutoLoadSettings::writeFileTime(m_iniPath, fileTime);
         } catch (const Error &e) {
-            watchAgain();
-            receipt.error = e.text();
-            saveReceipt(receipt);
-            tell(Notice::Kind::Error, Notice::About::AutomaticLoad, e.text());
+            failedLoad(receipt, e.text());
             return;
         }
     }

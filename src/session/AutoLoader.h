@@ -87,6 +87,9 @@ private:
     void tell(Notice::Kind kind, Notice::About about, const QString &text);
     // Writes a load's receipt beside the watched file; a failure is told.
     void saveReceipt(const LoadReceipt &receipt);
+    // A load the store or the settings file failed: told, written into the receipt, and the
+    // watch runs again.
+    void failedLoad(LoadReceipt &receipt, const QString &text);
 
     Store &m_store;
     ScaleExchange &m_exchange;
