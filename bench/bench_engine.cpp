@@ -205,7 +205,13 @@ void runGoodsRead(benchmark::State &state, const Setup &setup)
         state.SkipWithError("the write before the read did not end");
         return;
     }
+    // The commits the read makes (each a round trip to a server).
+    int commits = 0;
+    const QMetaObject::Connection counting =
+        QObject::connect(&rig.store->database(), &Database::committed, [&commits] { ++commits; });
     runExchange(state, rig, 4000, [](Rig &r) { return r.exchange->goods().startGoodsRead(QStringLiteral("1-4000")); });
+    QObject::disconnect(counting);
+    state.counters["commits"] = double(commits) / double(qMax<qint64>(1, state.iterations()));
 }
 
 void BM_EngineCycle(benchmark::State &state) { runGoodsWrite(state, 1, QStringLiteral("1-200"), 200); }
