@@ -176,8 +176,7 @@ void importGoodsDbf(Table &goods, const QString &path)
         db.atomically(
             [&] {
                 goods.deleteAll();
-                for (const FieldValues &values : rows)
-                    goods.appendRow(values);
+                goods.appendRows(rows);
             },
             [&] {
                 goods.setDetached(false);

@@ -468,6 +468,69 @@ int Table::appendRow(const FieldValues &values)
     return pos;
 }
 
+void Table::appendRows(const QVector<FieldValues> &rows)
+{
+    const int most = m_db.dialect().rowsPerChange();
+    int at = 0;
+    while (at < rows.size()) {
+        // A run of rows that name the same columns, at most `most` of them, goes in one statement.
+        int end = at + 1;
+        const auto names = [](const FieldValues &values) {
+            QStringList n;
+            for (const auto &fv : values)
+                n << fv.first;
+            return n;
+        };
+        const QStringList named = names(rows[at]);
+        while (end < rows.size() && end - at < most && names(rows[end]) == named)
+            ++end;
+        if (end - at == 1 || !m_own.isEmpty() || named.isEmpty() || QStringList(named).removeDuplicates() > 0) {
+            appendRow(rows[at]);
+            ++at;
+            continue;
+        }
+        QVector<int> columns;
+        for (const QString &name : named)
+            columns << requireColumn(name);
+        QStringList marks(columns.size(), QStringLiteral("?"));
+        const QString tuple = QLatin1Char('(') + marks.join(QLatin1String(", ")) + QLatin1Char(')');
+        QVariantList binds;
+        QVector<Row> added;
+        for (int i = at; i < end; ++i) {
+            Row r;
+            r.values = QVector<QVariant>(m_columns.size());
+            for (int c = 0; c < columns.size(); ++c) {
+                r.values[columns[c]] = convertedValue(columns[c], rows[i][c].second);
+                binds << r.values[columns[c]];
+            }
+            added.append(std::move(r));
+        }
+        QStringList columnNames;
+        for (const int c : columns)
+            columnNames << m_columns[c].name;
+        m_db.noteTableChanged(m_name);
+        const auto keys = m_db.changeReturningRows(QStringLiteral("INSERT INTO %1 (%2) VALUES %3 RETURNING rowid, %4")
+                                                       .arg(m_name, columnNames.join(QLatin1String(", ")),
+                                                            QStringList(end - at, tuple).join(QLatin1String(", ")),
+                                                            m_db.dialect().rowVersion()),
+                                                   binds);
+        if (keys.size() != added.size())
+            throw DatabaseError(
+                QStringLiteral("Table %1: %2 rows inserted of %3").arg(m_name).arg(keys.size()).arg(added.size()));
+        for (int i = 0; i < added.size(); ++i) {
+            added[i].rowid = keys[i].first;
+            added[i].version = keys[i].second;
+        }
+        const int first = m_rows.size();
+        if (!m_detached)
+            emit rowsAboutToBeInserted(first, first + int(added.size()) - 1);
+        m_rows += added;
+        if (!m_detached)
+            emit rowsInserted(first, first + int(added.size()) - 1);
+        at = end;
+    }
+}
+
 void Table::deleteRow(int row)
 {
     checkRow(row);

@@ -89,6 +89,9 @@ public:
     };
     void changeRows(const std::function<void(Changes &changes)> &fill);
     int appendRow(const FieldValues &values); // inserts a row; returns its position (the last)
+    // Inserts the rows at the end, in order; on a server many in one statement (each a round
+    // trip, however far the server is). A failure throws with the rows before it inserted.
+    void appendRows(const QVector<FieldValues> &rows);
     void deleteRow(int row);
     void deleteAll(); // "delete from <table>"
     qint64 rowId(int row) const;
