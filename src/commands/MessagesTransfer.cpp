@@ -158,7 +158,7 @@ StepOutcome MessagesTransfer::takeReply(CommandState state, int number, const QB
     FieldValues values;
     for (int i = 0; i < kMessageLineCount; ++i)
         values.append({QStringLiteral("M%1").arg(i + 1), i < lines.size() ? lines.at(i) : QString()});
-    messages.setValues(number - 1, values);
+    messages.queueValues(number - 1, values); // stored with the next commit
     return StepOutcome::StepDone;
 }
 

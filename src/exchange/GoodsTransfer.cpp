@@ -215,7 +215,7 @@ void GoodsTransfer::storeReply(int number, const QByteArray &reply)
                           {QStringLiteral("TARA"), r.TARA},       {QStringLiteral("GROUPCODE"), r.GROUPCODE},
                           {QStringLiteral("MESSAGE"), r.MESSAGE}, {QStringLiteral("OSUM"), r.OSUM},
                           {QStringLiteral("OVES"), r.OVES},       {QStringLiteral("OCOUNTPROD"), r.OCOUNTPROD}};
-    goods.setValues(number - 1, values);
+    goods.queueValues(number - 1, values); // stored with the next commit, with the records around it
 }
 
 } // namespace tevo

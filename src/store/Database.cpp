@@ -4,6 +4,8 @@
 #include "store/CommandLineMark.h"
 #include "store/SqlDialect.h"
 
+#include <algorithm>
+
 #include <QElapsedTimer>
 #include <QSqlError>
 #include <QStringList>
@@ -234,6 +236,8 @@ void Database::close()
     if (!db.isOpen())
         return;
     if (m_inTransaction)
+        runBeforeCommit();
+    if (m_inTransaction)
         announceChanges();
     m_idleTimer.stop();
     if (m_inTransaction) {
@@ -306,6 +310,34 @@ void Database::activity()
     m_idleTimer.start(int(wait));
 }
 
+void Database::addBeforeCommit(QObject *owner, std::function<void()> step)
+{
+    m_beforeCommit.append({owner, std::move(step)});
+    connect(owner, &QObject::destroyed, this, [this, owner] {
+        m_beforeCommit.erase(std::remove_if(m_beforeCommit.begin(), m_beforeCommit.end(),
+                                            [owner](const auto &s) { return s.first == owner; }),
+                             m_beforeCommit.end());
+    });
+}
+
+void Database::runBeforeCommit()
+{
+    for (const auto &step : m_beforeCommit)
+        step.second();
+}
+
+void Database::abandonTransaction(const QString &reason)
+{
+    if (!m_inTransaction)
+        return;
+    QSqlDatabase db = connection();
+    if (db.isOpen()) {
+        const auto limit = answerLimit(db);
+        db.rollback();
+    }
+    transactionLost(reason);
+}
+
 void Database::onIdle()
 {
     if (m_savepointDepth > 0) {
@@ -336,6 +368,9 @@ void Database::commitNow()
 {
     if (!m_inTransaction || m_savepointDepth > 0)
         return;
+    runBeforeCommit();
+    if (!m_inTransaction)
+        return; // lost on the way, and told
     announceChanges();
     QSqlDatabase db = connection();
     bool done = false;

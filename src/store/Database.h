@@ -116,6 +116,19 @@ public:
 
     // Marks database activity: begins the transaction when none runs and restarts the idle timer.
     void activity();
+    // A change kept in memory to be stored with others before the commit (Table::queueValues):
+    // counts as a change of the running transaction, as a statement would.
+    void noteQueuedChange()
+    {
+        activity();
+        noteChange();
+    }
+    // Work done in the running transaction just before each commit (rows gathered to be stored
+    // together); it goes with `owner`. A failure of it is the commit's failure.
+    void addBeforeCommit(QObject *owner, std::function<void()> step);
+    // Takes the running transaction back with all its changes, for `reason`: told as a loss
+    // (changesLost), so the tables are read again.
+    void abandonTransaction(const QString &reason);
     // Commits the running transaction now (the idle rule does it by itself). Throws DatabaseError;
     // a commit that another process blocks keeps the transaction and is tried again later.
     void commitNow();
@@ -163,6 +176,7 @@ private:
     bool endStatementGuard(bool failedStatement);
     void run(QSqlQuery &query, bool control, const std::function<bool()> &statement);
     void transactionLost(const QString &reason = {});
+    void runBeforeCommit();
     void connectionGone(const QString &reason = {});
     void noteChange();
     void announceChanges();
@@ -187,6 +201,7 @@ private:
     QElapsedTimer m_transactionAge;
     int m_changesInTransaction = 0;
     QString m_lossReason;
+    QVector<QPair<QObject *, std::function<void()>>> m_beforeCommit;
     QStringList m_tablesChanged; // the running transaction's, for the announcement
     ServerDeadline m_deadline;
     int m_idleCommitMs = kIdleCommitMs;

@@ -18,6 +18,12 @@ Table::Table(Database &db, const QString &tableName, const QVector<ColumnDef> &c
              QObject *parent)
     : QObject(parent), m_db(db), m_name(tableName), m_columns(columns), m_orderBy(orderBy)
 {
+    m_db.addBeforeCommit(this, [this] { storeQueued(); });
+    // Rows gathered and not stored are gone with a lost transaction; the table is read again.
+    connect(&m_db, &Database::changesLost, this, [this] {
+        m_queued.clear();
+        m_queuedRows.clear();
+    });
 }
 
 int Table::columnIndex(const QString &name) const
@@ -161,6 +167,8 @@ void Table::open()
 
 void Table::close()
 {
+    m_queued.clear();
+    m_queuedRows.clear();
     if (!m_detached)
         emit aboutToReset();
     m_rows.clear();
@@ -173,6 +181,7 @@ void Table::close()
 void Table::refresh()
 {
     emit openEditsWanted();
+    storeQueued();
     const int old = m_current;
     loadRows();
     m_current = m_rows.isEmpty() ? -1 : qBound(0, old, int(m_rows.size()) - 1);
@@ -267,6 +276,7 @@ void Table::setValues(int row, const FieldValues &values)
 
 void Table::storeConverted(int row, const ConvertedValues &converted)
 {
+    storeQueued(); // the gathered rows first, in the order they came
     m_db.noteTableChanged(m_name);
     Row &r = m_rows[row];
     QStringList sets;
@@ -342,6 +352,51 @@ void Table::Changes::store()
     const QVector<Item> items = std::exchange(m_items, {});
     m_rows.clear();
     m_table.storeMany(items);
+}
+
+void Table::queueValues(int row, const FieldValues &values)
+{
+    checkRow(row);
+    const ConvertedValues converted = this->converted(values);
+    if (converted.isEmpty())
+        return;
+    if (m_db.dialect().rowsPerChange() <= 1 || m_rows[row].version < 0 || !m_own.isEmpty()) {
+        storeConverted(row, converted);
+        return;
+    }
+    if (m_queuedRows.contains(row))
+        storeQueued(); // a row twice: the first values are stored before the second are gathered
+    m_queued.append({row, converted});
+    m_queuedRows.insert(row);
+    m_db.noteQueuedChange();
+}
+
+void Table::storeQueued()
+{
+    if (m_queued.isEmpty())
+        return;
+    const QVector<Changes::Item> items = std::exchange(m_queued, {});
+    m_queuedRows.clear();
+    const int most = m_db.dialect().rowsPerChange();
+    const auto sameColumns = [](const Changes::Item &a, const Changes::Item &b) {
+        return std::equal(a.values.begin(), a.values.end(), b.values.begin(), b.values.end(),
+                          [](const auto &x, const auto &y) { return x.first == y.first; });
+    };
+    try {
+        // Runs of rows that set the same columns, at most `most` a statement.
+        for (int at = 0; at < items.size();) {
+            int end = at + 1;
+            while (end < items.size() && end - at < most && sameColumns(items[at], items[end]))
+                ++end;
+            storeMany(items.mid(at, end - at));
+            at = end;
+        }
+    } catch (const Error &e) {
+        // Rows after the failing one would show values that are not stored: the transaction
+        // is taken back whole, and the tables read again.
+        m_db.abandonTransaction(e.text());
+        throw;
+    }
 }
 
 // Many rows in one statement, inside a savepoint: when a row was changed elsewhere or the
@@ -426,6 +481,7 @@ void Table::changedElsewhere(int row)
 
 int Table::appendRow(const FieldValues &values)
 {
+    storeQueued();
     QVector<QVariant> rowValues(m_columns.size());
     QVector<bool> named(m_columns.size());
     for (const auto &fv : values) {
@@ -470,6 +526,7 @@ int Table::appendRow(const FieldValues &values)
 
 void Table::appendRows(const QVector<FieldValues> &rows)
 {
+    storeQueued();
     const int most = m_db.dialect().rowsPerChange();
     int at = 0;
     while (at < rows.size()) {
@@ -533,6 +590,7 @@ void Table::appendRows(const QVector<FieldValues> &rows)
 
 void Table::deleteRow(int row)
 {
+    storeQueued();
     checkRow(row);
     const QString sql = QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(m_name);
     m_db.noteTableChanged(m_name);
@@ -555,6 +613,8 @@ void Table::deleteRow(int row)
 void Table::deleteAll()
 {
     emit openEditsWanted();
+    m_queued.clear(); // the rows go anyway
+    m_queuedRows.clear();
     m_db.emptyTable(m_name);
     m_db.noteTableChanged(m_name);
     if (!m_detached)

@@ -88,6 +88,16 @@ public:
         QSet<int> m_rows;
     };
     void changeRows(const std::function<void(Changes &changes)> &fill);
+    // Values of one row stored with the next commit (a read from a scale, record after record):
+    // on a server the rows gathered go many in one statement just before the commit (and
+    // before any other change, insert, delete or re-read of the table); elsewhere, and for a
+    // table that keeps columns per computer, at once as setValues. Converted at once (a bad
+    // value throws); shown once stored. When a gathered row cannot be stored (another program
+    // changed it, the statement fails), the running transaction is taken back whole and the
+    // loss told (Database::changesLost), so nothing shows as stored that is not.
+    void queueValues(int row, const FieldValues &values);
+    // Stores the rows queueValues gathered, now.
+    void storeQueued();
     int appendRow(const FieldValues &values); // inserts a row; returns its position (the last)
     // Inserts the rows at the end, in order; on a server many in one statement (each a round
     // trip, however far the server is). A failure throws with the rows before it inserted.
@@ -156,6 +166,8 @@ private:
     int m_current = -1;
     bool m_open = false;
     bool m_detached = false;
+    QVector<Changes::Item> m_queued; // queueValues, in the order given
+    QSet<int> m_queuedRows;
     QVector<bool> m_own; // by column: kept per computer (keepColumnsPerComputer)
     QString m_computer;
 };
