@@ -23,6 +23,9 @@ namespace {
 const QString kPickForWrite = QStringLiteral("Выберите весы для загрузки!");
 const QString kPickOne = QStringLiteral("Выберите только ОДНИ весы!");
 const QString kPickForCheck = QStringLiteral("Выберите весы для сверки!");
+const QString kEmptyHeaderQuestion =
+    QStringLiteral("Строка заголовка (название магазина) пуста: весы напечатают её на этикетках пустой. "
+                   "Загрузить настройки в весы?");
 } // namespace
 
 ExchangeHub::ExchangeHub(MainWindow &window, Session &session) : m_window(window), m_session(session)
@@ -293,7 +296,15 @@ void ExchangeHub::onReadMessagesClicked()
 
 void ExchangeHub::onStopClicked() { engine().stop(); }
 
-void ExchangeHub::onWriteSettingsClicked() { pickAndStart(kPickForWrite, CommandState::SettingsWrite); }
+void ExchangeHub::onWriteSettingsClicked()
+{
+    // The header goes to every label: a blank line is asked about before anything is sent.
+    if (m_window.parametersTab().headerHasEmptyLine()
+        && Dialogs::message(Dialogs::Kind::Confirmation, kEmptyHeaderQuestion, QMessageBox::Yes | QMessageBox::No)
+               != QMessageBox::Yes)
+        return;
+    pickAndStart(kPickForWrite, CommandState::SettingsWrite);
+}
 
 void ExchangeHub::onReadSettingsClicked() { pickAndStart(kPickOne, CommandState::SettingsRead); }
 

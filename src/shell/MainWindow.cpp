@@ -88,6 +88,7 @@ MainWindow::MainWindow(Session &session, QWidget *parent) : QMainWindow(parent),
         WorkProperties::readFastExchange(besideProgram(QLatin1String(kColumnWidthsFileName))));
     m_parametersTab->setChangedOnlyTicked(
         WorkProperties::readChangedOnly(besideProgram(QLatin1String(kColumnWidthsFileName))));
+    restoreWorkProperties();
 
     m_goodsTab->grid()->setFocus(); // the goods grid has the keys when the window first becomes active
     Dialogs::setMainWindow(this);
@@ -247,10 +248,25 @@ void MainWindow::runActivationSteps()
     m_activating = false;
 }
 
+void MainWindow::restoreWorkProperties()
+{
+    // What the user left at the last close; a missing or unreadable file leaves the designed
+    // values (an empty header among them).
+    ProfileFile file(besideProgram(QLatin1String(kColumnWidthsFileName)));
+    if (!file.load())
+        return;
+    ParametersTab::Kept kept = m_parametersTab->kept();
+    WorkProperties::readParameters(file, kept);
+    m_parametersTab->restore(kept);
+    m_goodsTab->setRangeText(WorkProperties::readRange(file, WorkProperties::kGoodsRangeKey, m_goodsTab->rangeText()));
+    m_messagesTab->setRangeText(
+        WorkProperties::readRange(file, WorkProperties::kMessagesRangeKey, m_messagesTab->rangeText()));
+}
+
 void MainWindow::runClosingSteps()
 {
     store().storeOpenEdits();
-    // Widths and "Быстрый обмен" are saved only once the stored widths were loaded: a run whose
+    // Widths, the parameters tab and the ranges are saved only once the stored widths were loaded: a run whose
     // database never opened leaves the file as it was.
     if (m_widthsLoaded)
         guarded([&] {
@@ -258,6 +274,11 @@ void MainWindow::runClosingSteps()
                                {m_goodsTab->grid(), m_messagesTab->grid()}, [&](ProfileFile &file) {
                                    WorkProperties::writeFastExchange(file, m_parametersTab->fastExchangeTicked());
                                    WorkProperties::writeChangedOnly(file, m_parametersTab->changedOnlyTicked());
+                                   WorkProperties::writeParameters(file, m_parametersTab->kept());
+                                   WorkProperties::writeRange(file, WorkProperties::kGoodsRangeKey,
+                                                              m_goodsTab->rangeText());
+                                   WorkProperties::writeRange(file, WorkProperties::kMessagesRangeKey,
+                                                              m_messagesTab->rangeText());
                                });
         });
     guarded([&] { store().database().commitAtEnd(); });

@@ -67,7 +67,7 @@ public slots:
     // column widths (the first time), minimize once.
     void runActivationSteps();
     // Closing steps: store open edits (of every grid, the scales dialog's too), save the column
-    // widths, commit the database.
+    // widths, the parameters tab and the ranges (WorkProperties), commit the database.
     void runClosingSteps();
     // The program is asked to end from outside (SIGTERM, SIGINT): the closing steps run without
     // any box, then the program ends.
@@ -112,6 +112,8 @@ protected:
 private:
     void buildMenu();
     void connectMenu();
+    // The parameters tab and the ranges as the last close left them.
+    void restoreWorkProperties();
 
     // A rebuild with its refusal or failure shown.
     Outcome rebuild(bool goods, bool showNotice);
