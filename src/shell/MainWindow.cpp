@@ -423,7 +423,15 @@ bool MainWindow::refusedWhileBusy()
 }
 
 bool MainWindow::createEmptyGoods(bool showNotice) { return rebuild(true, showNotice).done(); }
-bool MainWindow::createEmptyMessages() { return rebuild(false, true).done(); }
+bool MainWindow::createEmptyMessages()
+{
+    // 1000 messages go in one click: the notice offers "Отмена" too.
+    if (refusedWhileBusy())
+        return false;
+    if (Dialogs::message(Dialogs::Kind::Plain, kRebuildNotice, QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+        return false;
+    return rebuild(false, false).done();
+}
 
 // --- windows made after this one -----------------------------------------------------------
 

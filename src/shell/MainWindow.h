@@ -59,7 +59,7 @@ public:
     // Rebuild of T as 4000 empty numbered rows; the notice box first when asked for. False when
     // it failed (the error box has been shown and the old rows stay).
     bool createEmptyGoods(bool showNotice);
-    // Rebuild of M as 1000 empty numbered rows, after the notice box.
+    // Rebuild of M as 1000 empty numbered rows, after the notice box (nothing when it is cancelled).
     bool createEmptyMessages();
 
 public slots:
@@ -124,6 +124,9 @@ private:
     static bool shown(const Outcome &outcome);
     // Asks for a file (`filter`) and imports it as `format`.
     void importFile(TableFile format, const QString &filter);
+    // Asks before the dBase import replaces every goods row; false when the user says no or the
+    // file cannot be imported (told in the error box).
+    bool dbfReplacementConfirmed(const QString &file);
     // Asks for another program's table and shows it in the import window.
     void importTable(ImportTarget target);
     // Asks for a file name and exports the goods into it as `format`.

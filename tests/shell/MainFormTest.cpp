@@ -2,6 +2,8 @@
 #include "ShellFixture.h"
 #include "shell/GoodsTab.h"
 
+#include "fileio/DbfTemplate.h"
+#include "session/Operations.h"
 #include "shell/ColumnWidths.h"
 #include "shell/TableGrid.h"
 
@@ -14,6 +16,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QUrl>
+#include <functional>
 
 using namespace tevo;
 using tevo::test::ShellTest;
@@ -165,6 +168,62 @@ TEST_F(MainFormTest, EmptyMessagesTableWithoutQuestionOrClosingText)
     ASSERT_EQ(m.count(), 1000);
     EXPECT_EQ(m.value(999, QStringLiteral("NPLU")).toInt(), 1000);
     EXPECT_TRUE(m.isNull(2, QStringLiteral("M1")));
+}
+
+TEST_F(MainFormTest, WhatCannotBeUndoneAsksFirstAndCanBeCancelled)
+{
+    AppWindows &w = activated();
+    MainWindow &form = w.mainWindow;
+    Table &t = form.store().goods();
+    Table &m = form.store().messages();
+    ASSERT_TRUE(writeDbfTemplate(besideProgram(QLatin1String(kDbfTemplateFileName)), nullptr));
+    t.setValue(0, QStringLiteral("TNAME1"), QStringLiteral("из файла"));
+    const QString dbf = scratch.file(QStringLiteral("goods.dbf"));
+    ASSERT_TRUE(exportGoods(form.store(), TableFile::GoodsDbf, dbf).done());
+    t.deleteRow(3999); // the table now holds 3999 goods, the file 4000
+    const QString dbfQuestion = QStringLiteral("Импорт из %1 заменит все товары (3999) товарами из файла (4000). "
+                                               "Продолжить?")
+                                    .arg(QDir::toNativeSeparators(dbf));
+    struct Case {
+        const char *what;
+        std::function<void()> run;
+        int answer;
+        QString question;
+        bool replaced;
+    };
+    const Case cases[] = {
+        {"messages rebuild, cancelled", [&] { form.onEmptyMessagesTriggered(); }, QMessageBox::Cancel, kNotice, false},
+        {"dBase import, declined",
+         [&] {
+             Dialogs::setNextFileName(dbf);
+             form.onImportDbfTriggered();
+         },
+         QMessageBox::No, dbfQuestion, false},
+        {"messages rebuild, OK", [&] { form.onEmptyMessagesTriggered(); }, QMessageBox::Ok, kNotice, true},
+        {"dBase import, yes",
+         [&] {
+             Dialogs::setNextFileName(dbf);
+             form.onImportDbfTriggered();
+         },
+         QMessageBox::Yes, dbfQuestion, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        Dialogs::reset();
+        t.setValue(1, QStringLiteral("TNAME1"), QStringLiteral("в таблице"));
+        m.setValue(1, QStringLiteral("M1"), QStringLiteral("в таблице"));
+        Dialogs::setNextAnswer(c.answer);
+        c.run();
+        // The file dialog's caption (none) comes before the question.
+        EXPECT_TRUE(Dialogs::shownTexts().contains(c.question))
+            << Dialogs::shownTexts().join(QLatin1Char('|')).toStdString();
+        const bool dbase = c.question == dbfQuestion;
+        const QString kept = dbase ? t.text(1, QStringLiteral("TNAME1")) : m.text(1, QStringLiteral("M1"));
+        EXPECT_EQ(kept.isEmpty(), c.replaced) << kept.toStdString();
+        if (dbase) {
+            EXPECT_EQ(t.count(), c.replaced ? 4000 : 3999);
+        }
+    }
 }
 
 TEST_F(MainFormTest, DataCheckReportsInAPlainBox)
