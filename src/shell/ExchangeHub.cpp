@@ -3,6 +3,7 @@
 #include "common/AppPaths.h"
 #include "common/Error.h"
 #include "common/ErrorSink.h"
+#include "exchange/ScaleChannels.h"
 #include "shell/Dialogs.h"
 #include "shell/GoodsTab.h"
 #include "shell/MainWindow.h"
@@ -14,6 +15,7 @@
 #include "shell/TrayIcon.h"
 #include "shell/UpdateThrottle.h"
 #include "shell/VerifyWindow.h"
+#include "store/Table.h"
 
 #include <QStatusBar>
 
@@ -46,9 +48,14 @@ ExchangeHub::ExchangeHub(MainWindow &window, Session &session) : m_window(window
             [this](int n) { m_window.appState().setSelectedScaleCount(n); });
     connect(&loader, &AutoLoader::rangeLoaded, this,
             [this](const QString &range) { m_window.goodsTab().setRangeText(range); });
-    connect(&engine, &ExchangeEngine::packetReceived, this, [this](const QByteArray &p) {
-        if (m_window.packetLogWindow())
-            m_window.packetLogWindow()->appendPacket(p);
+    connect(&engine, &ExchangeEngine::packetReceived, this, [this](const QByteArray &p, int scaleRecNo) {
+        if (!m_window.packetLogWindow())
+            return;
+        const Table &scales = m_session.store().scales();
+        const QString name = scaleRecNo >= 1 && scaleRecNo <= scales.count()
+                                 ? scales.text(scaleRecNo - 1, QStringLiteral("NAME")).trimmed()
+                                 : QString();
+        m_window.packetLogWindow()->appendPacket(p, scaleName(name, scaleRecNo));
     });
     connect(&engine, &ExchangeEngine::progressMaximumChanged, this, [this](int max) {
         m_window.goodsTab().setProgressMaximum(max);

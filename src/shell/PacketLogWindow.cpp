@@ -35,9 +35,9 @@ PacketLogWindow::PacketLogWindow(QWidget *parent) : QWidget(parent, Qt::Tool | Q
     m_throttle = new UpdateThrottle([this] { appendWaiting(); }, this);
 }
 
-void PacketLogWindow::appendPacket(const QByteArray &block)
+void PacketLogWindow::appendPacket(const QByteArray &block, const QString &scale)
 {
-    m_waiting.append(packetLogLine(block));
+    m_waiting.append(packetLogLine(block, scale));
     m_throttle->changed();
 }
 

@@ -280,7 +280,7 @@ TEST_F(MainFormTest, PacketLogWindowOpensFromTheMenu)
     EXPECT_TRUE(w.packetLogWindow.isVisible());
     w.packetLogWindow.close();
     EXPECT_FALSE(w.packetLogWindow.isVisible());
-    w.packetLogWindow.appendPacket(QByteArray("\x80", 1));
+    w.packetLogWindow.appendPacket(QByteArray("\x80", 1), QStringLiteral("Касса 1"));
     w.mainWindow.findChild<QAction *>(QStringLiteral("N10"))->trigger();
     EXPECT_EQ(w.packetLogWindow.view()->blockCount(), 1);
 }
