@@ -9,6 +9,7 @@
 #include "shell/Dialogs.h"
 #include "shell/ExchangeHub.h"
 #include "shell/GoodsTab.h"
+#include "shell/GuideWindow.h"
 #include "shell/MessagesTab.h"
 #include "shell/PacketLogWindow.h"
 #include "shell/ParametersTab.h"
@@ -378,14 +379,18 @@ void MainWindow::onPacketLogTriggered()
 
 void MainWindow::onHelpTriggered()
 {
-    // The user guide the package ships, in the system's viewer.
+    // The user guide the package ships, in the program's own window: no browser is needed.
     const QString path = shippedFile(QLatin1String(kUserGuideFile));
     if (!QFileInfo(path).isFile()) {
         Dialogs::message(Dialogs::Kind::Error, QStringLiteral("Файл справки не найден:\n%1").arg(path));
         return;
     }
-    if (!Dialogs::openDocument(QUrl::fromLocalFile(path)))
-        Dialogs::message(Dialogs::Kind::Error, QStringLiteral("Не удалось открыть файл справки:\n%1").arg(path));
+    if (!m_guideWindow)
+        m_guideWindow = new GuideWindow(this);
+    m_guideWindow->openGuide(path);
+    m_guideWindow->show();
+    m_guideWindow->raise();
+    m_guideWindow->activateWindow();
 }
 
 // --- table rebuilds ----------------------------------------------------------------------

@@ -23,6 +23,7 @@ class MessagesTab;
 class ParametersTab;
 class ScalesDialog;
 class AboutDialog;
+class GuideWindow;
 class PacketLogWindow;
 class AutoLoadDialog;
 class TrayIcon;
@@ -167,6 +168,7 @@ private:
     ScalesDialog *m_scalesDialog = nullptr;
     AboutDialog *m_aboutDialog = nullptr;
     PacketLogWindow *m_packetLogWindow = nullptr;
+    GuideWindow *m_guideWindow = nullptr; // made at the first "Помощь", a child of this window
     AutoLoadDialog *m_autoLoadDialog = nullptr;
     TrayIcon *m_tray = nullptr;
     std::unique_ptr<ExchangeHub> m_hub;

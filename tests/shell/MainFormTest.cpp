@@ -5,6 +5,7 @@
 #include "fileio/DbfTemplate.h"
 #include "session/Operations.h"
 #include "shell/ColumnWidths.h"
+#include "shell/GuideWindow.h"
 #include "shell/TableGrid.h"
 
 #include <QAction>
@@ -12,9 +13,13 @@
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBrowser>
 #include <QUrl>
 #include <functional>
 
@@ -263,13 +268,63 @@ TEST_F(MainFormTest, HelpOpensTheUserGuideOrSaysItIsMissing)
     scratch.writeFile(QStringLiteral("help/index.html"), "<html></html>");
     w.mainWindow.findChild<QAction *>(QStringLiteral("N16"))->trigger();
     EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
-    EXPECT_EQ(Dialogs::openedDocuments(),
-              QList<QUrl>{QUrl::fromLocalFile(scratch.file(QStringLiteral("help/index.html")))});
+    // The guide opens in the program's own window, not in a browser.
+    EXPECT_TRUE(Dialogs::openedDocuments().isEmpty());
+    auto *guide = w.mainWindow.findChild<GuideWindow *>(QStringLiteral("GuideWindow"));
+    ASSERT_NE(guide, nullptr);
+    EXPECT_TRUE(guide->isVisible());
+    EXPECT_EQ(guide->browser()->source(), QUrl::fromLocalFile(scratch.file(QStringLiteral("help/index.html"))));
 
     // The about box tells where the files are.
     auto *folder = w.aboutDialog.findChild<QLabel *>(QStringLiteral("DataFolder"));
     ASSERT_NE(folder, nullptr);
     EXPECT_TRUE(folder->text().endsWith(scratch.path())) << folder->text().toStdString();
+}
+
+TEST_F(MainFormTest, TheShippedGuideShowsItsContentsPicturesLinksAndSearch)
+{
+    // The guide as the package ships it, with its pictures beside it.
+    const QString shipped = QStringLiteral(QT_TESTCASE_SOURCEDIR "/../doc/guide");
+    ASSERT_TRUE(QFileInfo(shipped + QStringLiteral("/index.html")).isFile());
+    AppWindows &w = activated();
+    GuideWindow guide(&w.mainWindow);
+    guide.resize(900, 600);
+    guide.show();
+    guide.openGuide(shipped + QStringLiteral("/index.html"));
+
+    // The chapters, each leading to its anchor.
+    QStringList chapters;
+    for (int i = 0; i < guide.contents()->count(); ++i)
+        chapters << guide.contents()->item(i)->text();
+    EXPECT_GE(chapters.size(), 10) << chapters.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(chapters.contains(QStringLiteral("1. Установка и первый запуск")))
+        << chapters.join(QLatin1Char('|')).toStdString();
+    // Every picture the guide shows is found beside it.
+    const QStringList pictures = QDir(shipped + QStringLiteral("/images")).entryList({QStringLiteral("*.png")});
+    ASSERT_FALSE(pictures.isEmpty());
+    EXPECT_FALSE(guide.browser()
+                     ->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("images/") + pictures.first()))
+                     .isNull());
+
+    // A chapter link moves the text there; a link out of the guide goes to the system's viewer.
+    QScrollBar *bar = guide.browser()->verticalScrollBar();
+    bar->setValue(0);
+    emit guide.browser()->anchorClicked(QUrl(QStringLiteral("#packets")));
+    EXPECT_GT(bar->value(), 0);
+    const int atPackets = bar->value();
+    guide.contents()->setCurrentRow(1);
+    emit guide.contents()->itemClicked(guide.contents()->item(1));
+    EXPECT_LT(bar->value(), atPackets);
+    emit guide.browser()->anchorClicked(QUrl(QStringLiteral("https://www.postgresql.org/")));
+    EXPECT_EQ(Dialogs::openedDocuments(), QList<QUrl>{QUrl(QStringLiteral("https://www.postgresql.org/"))});
+
+    // Search: found again from the start, and "Не найдено" for what the guide lacks.
+    guide.searchField()->setText(QStringLiteral("Просмотр входящих пакетов"));
+    EXPECT_TRUE(guide.findNext());
+    EXPECT_EQ(guide.browser()->textCursor().selectedText(), QStringLiteral("Просмотр входящих пакетов"));
+    guide.searchField()->setText(QStringLiteral("нет такого слова в руководстве"));
+    EXPECT_FALSE(guide.findNext());
+    EXPECT_EQ(guide.findChild<QLabel *>(QStringLiteral("GuideSearchResult"))->text(), QStringLiteral("Не найдено"));
 }
 
 TEST_F(MainFormTest, PacketLogWindowOpensFromTheMenu)
