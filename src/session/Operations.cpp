@@ -102,6 +102,8 @@ Outcome importTableFile(Store &store, TableFile format, const QString &file)
     });
 }
 
+int goodsInDbfFile(const QString &file) { return countGoodsDbf(file); }
+
 Outcome exportGoods(Store &store, TableFile format, const QString &chosen)
 {
     try {

@@ -1,7 +1,6 @@
 // Handlers of the File menu: goods and messages to and from files, through the session's
 // operations.
 #include "common/ErrorSink.h"
-#include "fileio/DbfExchange.h"
 #include "shell/Dialogs.h"
 #include "shell/GoodsTab.h"
 #include "shell/ImportDialog.h"
@@ -53,7 +52,7 @@ bool MainWindow::dbfReplacementConfirmed(const QString &file)
     int fileRows = 0;
     if (!guarded([&] {
             store().rereadIfChangedElsewhere();
-            fileRows = countGoodsDbf(file);
+            fileRows = goodsInDbfFile(file);
         }))
         return false;
     const QString question = QStringLiteral("Импорт из %1 заменит все товары (%2) товарами из файла (%3). Продолжить?")
