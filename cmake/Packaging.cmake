@@ -92,10 +92,11 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Tevo")
 set(CPACK_PACKAGING_INSTALL_PREFIX ${TEVO_PACKAGE_PREFIX})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "goods, messages and settings for label-printing scales")
-set(CPACK_PACKAGE_DESCRIPTION "Tevo keeps a shop's goods list, label messages and scales and exchanges them with
-label-printing weighing scales over TCP or RS-232. Its user interface is in Russian.
-The package also holds the command line tevo-cli, the scale simulator tevo-scalesim and the
-set-up tool tevo-initdb.")
+# (Lines of at most 80 characters, as Debian's rules ask.)
+set(CPACK_PACKAGE_DESCRIPTION "Tevo keeps a shop's goods list, label messages and scales and exchanges
+them with label-printing weighing scales over TCP or RS-232. Its user
+interface is in Russian. The package also holds the command line tevo-cli,
+the scale simulator tevo-scalesim and the set-up tool tevo-initdb.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tevo support <support@tevo.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

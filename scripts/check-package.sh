@@ -29,7 +29,7 @@ cleanup() {
 trap cleanup EXIT
 
 # Debian's rules for a package: no error may remain (the warnings are listed in the README).
-lintian --fail-on error --no-tag-display-limit "$deb" >"$work/lintian.log" 2>&1 \
+lintian --fail-on error --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 \
   || { echo "lintian found errors:"; cat "$work/lintian.log"; exit 1; }
 [ ! -s "$work/lintian.log" ] || sed "s/^/  lintian: /" "$work/lintian.log"
 echo "lintian: no errors"

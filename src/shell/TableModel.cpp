@@ -3,6 +3,7 @@
 
 #include "common/Error.h"
 #include "common/ErrorSink.h"
+#include "common/ScalePage.h"
 #include "fileio/ColumnTitles.h"
 #include "session/TypedNumber.h"
 #include "shell/Dialogs.h"
@@ -122,10 +123,24 @@ QVariant TableModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
     case Qt::EditRole:
         return v.isNull() ? QVariant(QString()) : QVariant(v.toString());
+    case Qt::BackgroundRole:
+    case Qt::ToolTipRole: {
+        const int width = m_scaleWidth && index.row() < m_table.count() && !v.isNull()
+                              ? m_scaleWidth(index.row(), m_table.columns()[index.column()].name)
+                              : 0;
+        if (width <= 0)
+            return {};
+        const ScaleFit fit = scaleFit(v.toString(), width);
+        if (fit.exact())
+            return {};
+        return role == Qt::BackgroundRole ? QVariant(scaleMarkColor()) : QVariant(scaleFitText(fit, width));
+    }
     default:
         return {};
     }
 }
+
+QColor TableModel::scaleMarkColor() { return {255, 196, 160}; }
 
 bool TableModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {

@@ -33,6 +33,45 @@ protected:
     TableGrid *grid = nullptr;
 };
 
+TEST_F(GoodsGridTest, CellsTheScaleWouldNotPrintAsTheyStandAreMarkedWithWhatItWillGet)
+{
+    TableModel &messages = *windows->mainWindow.messagesTab().grid()->tableModel();
+    const QString fortyFour = QStringLiteral("Молоко «Домик в деревне» 2,5% ультрапастери.");
+    const struct {
+        const char *what;
+        bool messagesGrid;
+        const char *column;
+        QString text;
+        QString logo;
+        QString tip; // empty: not marked
+    } cases[] = {
+        {"44 characters with «»", false, "TNAME1", fortyFour, QString(),
+         QStringLiteral("Весы получат: «Молоко *Домик в деревне* 2,5» (весы хранят 28 знаков, последние 16 не "
+                        "войдут; знаки «» весы напечатают как «*»)")},
+        {"28 plain characters", false, "TNAME2", QString(28, QLatin1Char('a')), QString(), QString()},
+        {"25 characters beside a logo", false, "TNAME2", QString(25, QLatin1Char('a')), QStringLiteral("U1"),
+         QStringLiteral("Весы получат: «%1» (весы хранят 24 знаков, последние 1 не войдут)")
+             .arg(QString(24, QLatin1Char('a')))},
+        {"a price is no printed text", false, "PRICE", QStringLiteral("1234567890"), QString(),
+         QString()},
+        {"a message line with №", true, "M3", QStringLiteral("Хранить при t° до +6 №1"), QString(),
+         QStringLiteral("Весы получат: «Хранить при t* до +6 *1» (знаки °№ весы напечатают как «*»)")},
+        {"a message line of 50 characters", true, "M8", QString(50, QLatin1Char('m')), QString(), QString()},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        Table &t = c.messagesGrid ? windows->mainWindow.store().messages() : goods();
+        TableModel &m = c.messagesGrid ? messages : model();
+        if (!c.messagesGrid)
+            t.setValue(2, QStringLiteral("LOGO"), c.logo.isEmpty() ? QVariant() : QVariant(c.logo));
+        const QModelIndex cell = m.index(2, t.columnIndex(QLatin1String(c.column)));
+        ASSERT_TRUE(m.setData(cell, c.text, Qt::EditRole));
+        EXPECT_EQ(m.data(cell, Qt::DisplayRole).toString(), c.text) << "the grid shows what is stored";
+        EXPECT_EQ(m.data(cell, Qt::ToolTipRole).toString(), c.tip);
+        EXPECT_EQ(m.data(cell, Qt::BackgroundRole).isValid(), !c.tip.isEmpty());
+    }
+}
+
 TEST_F(GoodsGridTest, NumberSearchFollowsTheTypedNumber)
 {
     QTest::keyClick(grid, Qt::Key_1);
