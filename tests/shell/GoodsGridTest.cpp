@@ -52,8 +52,7 @@ TEST_F(GoodsGridTest, CellsTheScaleWouldNotPrintAsTheyStandAreMarkedWithWhatItWi
         {"25 characters beside a logo", false, "TNAME2", QString(25, QLatin1Char('a')), QStringLiteral("U1"),
          QStringLiteral("Весы получат: «%1» (весы хранят 24 знаков, последние 1 не войдут)")
              .arg(QString(24, QLatin1Char('a')))},
-        {"a price is no printed text", false, "PRICE", QStringLiteral("1234567890"), QString(),
-         QString()},
+        {"a price is no printed text", false, "PRICE", QStringLiteral("1234567890"), QString(), QString()},
         {"a message line with №", true, "M3", QStringLiteral("Хранить при t° до +6 №1"), QString(),
          QStringLiteral("Весы получат: «Хранить при t* до +6 *1» (знаки °№ весы напечатают как «*»)")},
         {"a message line of 50 characters", true, "M8", QString(50, QLatin1Char('m')), QString(), QString()},
