@@ -5,7 +5,6 @@
 #include "store/Table.h"
 
 #include <optional>
-#include <utility>
 
 namespace tevo {
 namespace {
@@ -49,12 +48,19 @@ QString rowReport(const Table &goods, int row)
     // The names as the scale will print them: cut at 28 characters (24 with a logo), and the
     // characters its page lacks printed as '*'.
     const int nameWidth = goodsNameWidth(goods.text(row, QStringLiteral("LOGO")));
-    const std::pair<const char *, QString> names[] = {{"TNAME1", QStringLiteral("Название товара 1")},
-                                                      {"TNAME2", QStringLiteral("Название товара 2")}};
-    for (const auto &[column, title] : names) {
+    struct Name {
+        const char *column;
+        QString title;
+        QString tooLong;
+    };
+    const Name names[] = {
+        {"TNAME1", QStringLiteral("Название товара 1"), QStringLiteral("Название товара 1; ")},
+        {"TNAME2", QStringLiteral("Название товара 2"), QStringLiteral("Название товара 2; ")},
+    };
+    for (const auto &[column, title, tooLong] : names) {
         const ScaleFit fit = scaleFit(goods.text(row, QLatin1String(column)), nameWidth);
         if (fit.cut > 0)
-            report += title + QStringLiteral("; ");
+            report += tooLong;
         if (!fit.unheld.isEmpty())
             report += QStringLiteral("%1: знаки %2 весы напечатают как «%3»; ").arg(title, fit.unheld).arg(kScaleStandIn);
     }
