@@ -125,15 +125,10 @@ QVariant TableModel::data(const QModelIndex &index, int role) const
         return v.isNull() ? QVariant(QString()) : QVariant(v.toString());
     case Qt::BackgroundRole:
     case Qt::ToolTipRole: {
-        const int width = m_scaleWidth && index.row() < m_table.count() && !v.isNull()
-                              ? m_scaleWidth(index.row(), m_table.columns()[index.column()].name)
-                              : 0;
-        if (width <= 0)
+        const QString tip = v.isNull() ? QString() : scaleTip(index.row(), index.column(), v.toString());
+        if (tip.isEmpty())
             return {};
-        const ScaleFit fit = scaleFit(v.toString(), width);
-        if (fit.exact())
-            return {};
-        return role == Qt::BackgroundRole ? QVariant(scaleMarkColor()) : QVariant(scaleFitText(fit, width));
+        return role == Qt::BackgroundRole ? QVariant(scaleMarkColor()) : QVariant(tip);
     }
     default:
         return {};
@@ -141,6 +136,14 @@ QVariant TableModel::data(const QModelIndex &index, int role) const
 }
 
 QColor TableModel::scaleMarkColor() { return {255, 196, 160}; }
+
+QString TableModel::scaleTip(int row, int column, const QString &text) const
+{
+    if (!m_scaleWidth || row < 0 || row >= m_table.count() || column < 0 || column >= columnCount())
+        return {};
+    const int width = m_scaleWidth(row, m_table.columns()[column].name);
+    return width > 0 ? scaleFitText(scaleFit(text, width), width) : QString();
+}
 
 bool TableModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {

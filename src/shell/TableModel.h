@@ -42,6 +42,9 @@ public:
     using ScaleWidth = std::function<int(int row, const QString &column)>;
     void setScaleWidth(ScaleWidth width) { m_scaleWidth = std::move(width); }
     static QColor scaleMarkColor();
+    // What the scale will get of `text` in that cell ("Весы получат: …"); empty when it gets the
+    // text as it stands or the column is not a printed text. The grid's editor shows it as typed.
+    QString scaleTip(int row, int column, const QString &text) const;
 
     // A text typed into a number column of the goods or messages table read as people write
     // numbers (fileio/MoneyText): the price in currency units when it has a decimal comma or

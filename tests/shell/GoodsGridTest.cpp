@@ -69,6 +69,20 @@ TEST_F(GoodsGridTest, CellsTheScaleWouldNotPrintAsTheyStandAreMarkedWithWhatItWi
         EXPECT_EQ(m.data(cell, Qt::ToolTipRole).toString(), c.tip);
         EXPECT_EQ(m.data(cell, Qt::BackgroundRole).isValid(), !c.tip.isEmpty());
     }
+
+    // As it is typed, before it is stored.
+    windows->mainWindow.show(); // cell editors open only in a shown grid
+    goods().setValue(5, QStringLiteral("LOGO"), QVariant());
+    grid->setCurrentIndex(model().index(5, goods().columnIndex(QStringLiteral("TNAME1"))));
+    ASSERT_TRUE(grid->isEditing());
+    auto *editor = grid->findChild<QLineEdit *>();
+    ASSERT_NE(editor, nullptr);
+    editor->clear();
+    editor->insert(QStringLiteral("Ромашка")); // as typed (keyClicks takes ASCII only)
+    EXPECT_TRUE(editor->toolTip().isEmpty());
+    editor->insert(QStringLiteral(" №1"));
+    EXPECT_EQ(editor->toolTip(), QStringLiteral("Весы получат: «Ромашка *1» (знаки № весы напечатают как «*»)"));
+    EXPECT_EQ(editor->palette().color(QPalette::Base), TableModel::scaleMarkColor());
 }
 
 TEST_F(GoodsGridTest, NumberSearchFollowsTheTypedNumber)
