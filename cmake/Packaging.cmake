@@ -48,6 +48,43 @@ add_custom_target(tevo-guide ALL
 add_dependencies(tevo tevo-guide)
 install(DIRECTORY doc/guide/ DESTINATION ${CMAKE_INSTALL_DATADIR}/tevo/help)
 
+# The manual pages, made from each program's --help and --version at build time (help2man),
+# compressed as Debian keeps them.
+find_program(TEVO_HELP2MAN help2man)
+if(NOT TEVO_HELP2MAN)
+  message(FATAL_ERROR "help2man makes the manual pages; scripts/install-deps.sh installs it")
+endif()
+set(TEVO_MAN_NAME_tevo "the window of Tevo: goods, messages and scales of a shop, exchanged with label-printing scales")
+set(TEVO_MAN_NAME_tevo-cli "Tevo's exchanges with the scales and its file commands without the window")
+set(TEVO_MAN_NAME_tevo-initdb "make Tevo's database (a file or on a PostgreSQL server) and its dBase template")
+set(TEVO_MAN_NAME_tevo-scalesim "a simulated label-printing scale for trying Tevo without scales")
+set(TEVO_MAN_OUTPUTS)
+foreach(program ${TEVO_INSTALLED_PROGRAMS})
+  set(page ${CMAKE_BINARY_DIR}/man/${program}.1)
+  add_custom_command(OUTPUT ${page}.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
+    COMMAND ${CMAKE_COMMAND} -E env LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen
+            ${TEVO_HELP2MAN} --no-info --no-discard-stderr --locale=C.UTF-8 --section=1 --name=${TEVO_MAN_NAME_${program}}
+            --output=${page} $<TARGET_FILE:${program}>
+    COMMAND gzip -9nf ${page}
+    DEPENDS ${program}
+    VERBATIM)
+  list(APPEND TEVO_MAN_OUTPUTS ${page}.gz)
+  install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
+add_custom_target(tevo-man ALL DEPENDS ${TEVO_MAN_OUTPUTS})
+
+# /usr/share/doc/tevo: the README, the changelog (Debian's format) and the machine-readable
+# copyright file.
+set(TEVO_CHANGELOG ${CMAKE_BINARY_DIR}/doc/changelog.gz)
+add_custom_command(OUTPUT ${TEVO_CHANGELOG}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/doc
+  COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/dist/changelog > ${TEVO_CHANGELOG}
+  DEPENDS ${PROJECT_SOURCE_DIR}/dist/changelog)
+add_custom_target(tevo-changelog ALL DEPENDS ${TEVO_CHANGELOG})
+install(FILES ${TEVO_CHANGELOG} dist/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tevo)
+install(FILES README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tevo)
+
 # The package.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tevo)
@@ -55,10 +92,11 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Tevo")
 set(CPACK_PACKAGING_INSTALL_PREFIX ${TEVO_PACKAGE_PREFIX})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "goods, messages and settings for label-printing scales")
-set(CPACK_PACKAGE_DESCRIPTION "Tevo keeps a shop's goods list, label messages and scales and exchanges them with
-label-printing weighing scales over TCP or RS-232. Its user interface is in Russian.
-The package also holds the command line tevo-cli, the scale simulator tevo-scalesim and the
-set-up tool tevo-initdb.")
+# (Lines of at most 80 characters, as Debian's rules ask.)
+set(CPACK_PACKAGE_DESCRIPTION "Tevo keeps a shop's goods list, label messages and scales and exchanges
+them with label-printing weighing scales over TCP or RS-232. Its user
+interface is in Russian. The package also holds the command line tevo-cli,
+the scale simulator tevo-scalesim and the set-up tool tevo-initdb.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tevo support <support@tevo.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -67,6 +105,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Russian texts, all loaded at run time.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-qpa-plugins, qt6-translations-l10n")
 # The PostgreSQL driver serves a shop whose Database.ini names a server.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, libqt6sql6-psql")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-psql")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the Debian package as a shop's PC meets it (run as root; CI runs it):
 #   scripts/check-package.sh [BUILD_FOLDER]      (default build; it must hold a finished build)
-# makes the package there, installs it with apt-get, validates the desktop entry and the
+# makes the package there, runs lintian over it (no errors), installs it with apt-get, checks
+# the manual pages, /usr/share/doc/tevo and `tevo --version` without a display, validates the desktop entry and the
 # AppStream metadata, starts the installed tevo offscreen as an unprivileged user whose data
 # folder is empty (the database and the dBase template must appear there and the program must
 # keep running), starts it again to see that an existing file is left alone, does the same
@@ -27,14 +28,35 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Debian's rules for a package: no error may remain (the warnings are listed in the README).
+lintian --fail-on error --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 \
+  || { echo "lintian found errors:"; cat "$work/lintian.log"; exit 1; }
+[ ! -s "$work/lintian.log" ] || sed "s/^/  lintian: /" "$work/lintian.log"
+echo "lintian: no errors"
+
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb" >/dev/null
 dpkg -L tevo | sort > "$work/files"
 for f in /usr/bin/tevo /usr/bin/tevo-cli /usr/bin/tevo-scalesim /usr/bin/tevo-initdb \
          /usr/share/applications/$id.desktop /usr/share/metainfo/$id.metainfo.xml \
          /usr/share/icons/hicolor/scalable/apps/$id.svg /usr/share/icons/hicolor/48x48/apps/$id.png \
-         /usr/share/tevo/help/index.html; do
+         /usr/share/tevo/help/index.html \
+         /usr/share/man/man1/tevo.1.gz /usr/share/man/man1/tevo-cli.1.gz \
+         /usr/share/man/man1/tevo-initdb.1.gz /usr/share/man/man1/tevo-scalesim.1.gz \
+         /usr/share/doc/tevo/README.md /usr/share/doc/tevo/changelog.gz /usr/share/doc/tevo/copyright; do
   grep -qx "$f" "$work/files" || { echo "the package lacks $f"; exit 1; }
 done
+# The guide opens in the program's own window: no browser is pulled in.
+! dpkg-deb -f "$deb" Depends Recommends | grep -q xdg-utils || { echo "the package still names xdg-utils"; exit 1; }
+# --version and --help answer without a display (no DISPLAY, no platform named).
+env -i PATH=/usr/bin:/bin LANG=C.UTF-8 /usr/bin/tevo --version | grep -qx "tevo 1.6" \
+  || { echo "tevo --version did not answer without a display"; exit 1; }
+env -i PATH=/usr/bin:/bin LANG=C.UTF-8 /usr/bin/tevo --help | grep -q "tevo-cli --help" \
+  || { echo "tevo --help did not answer without a display"; exit 1; }
+for p in tevo tevo-cli tevo-initdb tevo-scalesim; do
+  man -l "/usr/share/man/man1/$p.1.gz" 2>/dev/null | grep -q . || zcat "/usr/share/man/man1/$p.1.gz" | grep -q '^\.TH' \
+    || { echo "the manual page of $p is empty"; exit 1; }
+done
+echo "tevo --version and --help without a display; manual pages and /usr/share/doc/tevo in place"
 desktop-file-validate /usr/share/applications/$id.desktop
 appstreamcli validate --no-net /usr/share/metainfo/$id.metainfo.xml
 

@@ -18,6 +18,8 @@ PKGS+=(clang-format-14)
 # --- the Debian package and the user guide: icons drawn at build time, the package's checks,
 # --- the guide's screenshots under a virtual X server (scripts/check-package.sh, make-screenshots.sh)
 PKGS+=(librsvg2-bin dpkg-dev desktop-file-utils appstream xvfb xauth)
+# The manual pages made from each program's --help (help2man) and the package's lint (lintian).
+PKGS+=(help2man lintian)
 # --- end of the package and guide block
 # The desktop tests: an X server with a tray host, clicked with xdotool (tests/desktop).
 PKGS+=(xvfb trayer xdotool x11-utils fonts-dejavu-core)

@@ -12,6 +12,9 @@
 
 int main(int argc, char **argv)
 {
+    // Answered before the application object, which would need a display.
+    if (tevo::answeredCommandLine(argc, argv))
+        return 0;
     tevo::keepDriverWarningsQuiet();
     tevo::TevoApplication app(argc, argv);
     QTranslator translator;

@@ -596,7 +596,7 @@ void ExchangeEngine::BuildRequest(Conversation &c)
 
 void ExchangeEngine::HandleReply(const QByteArray &packet, int scaleRecNo)
 {
-    emit packetReceived(packet);
+    emit packetReceived(packet, scaleRecNo);
     if (m_checkActive) {
         Table &scales = m_store.scales();
         if (scaleRecNo >= 1 && scaleRecNo <= scales.count())

@@ -136,8 +136,9 @@ public slots:
     void HandleReply(const QByteArray &packet, int scaleRecNo);
 
 signals:
-    void packetReceived(const QByteArray &packet); // for the packet log, every packet
-    void errorMessage(const QString &text);        // a start refused
+    // For the packet log, every packet, with the record number of the scale row it came from.
+    void packetReceived(const QByteArray &packet, int scaleRecNo);
+    void errorMessage(const QString &text); // a start refused
     void started(tevo::CommandState command);
     void progressMaximumChanged(int max);
     void progressChanged(tevo::ProgressBar bar, int value);

@@ -77,20 +77,6 @@ QString nameText(const PacketReader &reply, int from, int to, uchar above)
 
 } // namespace
 
-int goodsLogoKind(const QString &logo)
-{
-    if (logo.isEmpty())
-        return 0;
-    if (logo.startsWith(QLatin1String("ZurIvid ")))
-        return 1;
-    const QChar first = logo.at(0);
-    if (first == QChar(0x0420) || first == QChar(0x0440)) // Р, р
-        return 1;
-    if (first == QLatin1Char('U') || first == QLatin1Char('u'))
-        return 2;
-    return 0;
-}
-
 QByteArray encodeGoodsName(const QString &name, GoodsNameField field, const QString &logo)
 {
     QByteArray out = encodeScaleField(name, kGoodsNameWidth);

@@ -1,6 +1,8 @@
 #pragma once
 // The goods record as it travels to and from a scale: the 85-byte write request (command
 // 0x82), the 5-byte read request (0x81) and the read reply (0xAA + 101 bytes).
+#include "common/ScalePage.h"
+
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -33,9 +35,8 @@ struct GoodsFields {
 // The two name fields of a goods record.
 enum class GoodsNameField { First, Second };
 
-// Logo kind chosen by a LOGO text: 1 for a first letter Р/р (Cyrillic) or the "ZurIvid "
-// prefix that a read stores, 2 for a first letter U/u ("UsrLogo " included), 0 for none.
-int goodsLogoKind(const QString &logo);
+// The logo kind chosen by a LOGO text is goodsLogoKind (common/ScalePage), which the grids and
+// the data check use too.
 
 // A name as one 28-byte field: converted with toScaleCode, 0x00 up to 28, cut at 28. With a
 // logo, bytes 24 … 27 carry 0x00, the logo kind and two characters of the LOGO text padded

@@ -15,4 +15,10 @@ QString packetLogLine(const QByteArray &block)
     return QStringLiteral("Get[%1]: ").arg(block.size()) + fromCp1251(shown);
 }
 
+QString packetLogLine(const QByteArray &block, const QString &scale)
+{
+    return packetLogLine(block)
+           + QStringLiteral("    «%1»: %2").arg(scale, QString::fromLatin1(block.toHex(' ').toUpper()));
+}
+
 } // namespace tevo

@@ -35,6 +35,11 @@ QString unreachableScaleText(const QString &name, int recNo, const QString &reas
     return QStringLiteral("Весы «%1» (строка %2) недоступны: %3").arg(name).arg(recNo).arg(reason);
 }
 
+QString connectionFailedText(const QString &name, const QString &ip, const QString &port, const QString &reason)
+{
+    return QStringLiteral("Весы «%1» (%2:%3): нет связи: %4").arg(name, ip, port, reason);
+}
+
 int serialChannelNumber(const QString &ipText)
 {
     const QString t = ipText.trimmed().toUpper();
@@ -61,10 +66,10 @@ ScaleChannels::ScaleChannels(Table &scales, QObject *parent) : QObject(parent), 
             if (m_socketFailed[n] || !m_socketActive[n])
                 return;
             m_socketFailed[n] = true;
-            emit connectionFailed(QStringLiteral("%1 (%2:%3): %4")
-                                      .arg(m_sockets[n]->objectName(), m_sockets[n]->peerName())
-                                      .arg(m_sockets[n]->peerPort())
-                                      .arg(m_sockets[n]->errorString()),
+            // The scale as the user knows it: its name, its address and its port as stored (the
+            // socket's own peer port is 0 when the connection was refused).
+            emit connectionFailed(connectionFailedText(m_socketName[n], m_socketAddress[n].toString(),
+                                                       m_socketPortText[n], m_sockets[n]->errorString()),
                                   m_socketTag[n]);
         });
 
@@ -212,6 +217,8 @@ void ScaleChannels::OpenChannels(bool open, bool allRows)
                     m_socketActive[row] = true;
                     m_socketAddress[row] = address;
                     m_socketPort[row] = port;
+                    m_socketName[row] = rowName(row);
+                    m_socketPortText[row] = portText;
                     socket->connectToHost(address, port);
                 }
             }

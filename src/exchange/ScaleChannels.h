@@ -35,6 +35,9 @@ QString scaleName(const QString &name, int recNo);
 // The line that says a scale cannot take part: "Весы «Касса 2» (строка 2) недоступны: …".
 QString unreachableScaleText(const QString &name, int recNo, const QString &reason);
 
+// A TCP connection that failed: "Весы «Касса 2» (192.168.0.12:5001): нет связи: Connection refused".
+QString connectionFailedText(const QString &name, const QString &ip, const QString &port, const QString &reason);
+
 // A row that takes part but that no channel can serve, and why (naming the value at fault).
 struct ChannelFault {
     int recNo = 0; // record number (1-based position in S)
@@ -100,7 +103,9 @@ private:
     std::array<bool, kChannelCount> m_socketActive{};
     std::array<QHostAddress, kChannelCount> m_socketAddress{};
     std::array<quint16, kChannelCount> m_socketPort{};
-    QVector<int> m_socketIndex; // per record number
+    std::array<QString, kChannelCount> m_socketName{};     // scaleName of the row, for the failure text
+    std::array<QString, kChannelCount> m_socketPortText{}; // PORT as stored
+    QVector<int> m_socketIndex;                            // per record number
     std::optional<QVector<int>> m_selectedRows;
     QVector<ChannelFault> m_faults;
     QSet<int> m_faultRows; // 0-based rows of m_faults: nothing is sent to them

@@ -156,6 +156,8 @@ QVector<FieldValues> goodsFromDbf(const DbfTable &table)
     return rows;
 }
 
+int countGoodsDbf(const QString &path) { return int(goodsFromDbf(DbfTable::read(path)).size()); }
+
 void importGoodsDbf(Table &goods, const QString &path)
 {
     const DbfTable table = DbfTable::read(path);

@@ -48,4 +48,9 @@ QVector<FieldValues> goodsFromDbf(const DbfTable &table);
 // "Field '%s' not found"), ConversionError, DatabaseError.
 void importGoodsDbf(Table &goods, const QString &path);
 
+// How many goods rows importGoodsDbf would store from the file at `path`, the file checked as
+// that import checks it (and throwing as it does); nothing is changed, not even the
+// language-driver mark.
+int countGoodsDbf(const QString &path);
+
 } // namespace tevo

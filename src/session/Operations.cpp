@@ -76,9 +76,15 @@ Outcome importTableFile(Store &store, TableFile format, const QString &file)
             return o;
         }
         case TableFile::GoodsDbf: {
+            // Nobody is asked on the command line: the report says what went.
+            const int before = goods.count();
             importGoodsDbf(goods, file);
-            Outcome o = Outcome::success(afterWaiting(
-                store, QStringLiteral("Таблица товаров заменена товарами из %1: %2 строк.").arg(file).arg(goods.count())));
+            Outcome o = Outcome::success(
+                afterWaiting(store,
+                             QStringLiteral("Таблица товаров заменена: все товары (%1) заменены товарами из %2 (%3).")
+                                 .arg(before)
+                                 .arg(file)
+                                 .arg(goods.count())));
             o.count = goods.count();
             return o;
         }
@@ -95,6 +101,8 @@ Outcome importTableFile(Store &store, TableFile format, const QString &file)
         throw InputError(QStringLiteral("Этот формат не читается: %1").arg(file));
     });
 }
+
+int goodsInDbfFile(const QString &file) { return countGoodsDbf(file); }
 
 Outcome exportGoods(Store &store, TableFile format, const QString &chosen)
 {

@@ -38,6 +38,9 @@ Outcome fileToRead(const QString &file);
 // Reads the file into its table, all or nothing as its format says. Refused while another long
 // table operation runs; a file that does not exist fails as bad input ("Cannot open file …").
 Outcome importTableFile(Store &store, TableFile format, const QString &file);
+// How many goods the dBase import of `file` would store, the file checked as that import
+// checks it; throws its FileError or ConversionError. Nothing changes.
+int goodsInDbfFile(const QString &file);
 // Writes the goods into the file named after `chosen` as the format names it (Outcome::file),
 // with what is stored, also what another program stored since this one last looked.
 Outcome exportGoods(Store &store, TableFile format, const QString &chosen);

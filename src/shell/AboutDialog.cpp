@@ -26,7 +26,7 @@ AboutDialog::AboutDialog(const Database &database, QWidget *parent) : QDialog(pa
     big.setPointSize(16);
     big.setBold(true);
     name->setFont(big);
-    auto *version = new QLabel(QStringLiteral("Версия 1.6"));
+    auto *version = new QLabel(versionText());
     version->setObjectName(QStringLiteral("Version"));
     auto *description =
         new QLabel(QStringLiteral("Обмен данными с весами, печатающими этикетки: товары, сообщения, настройки печати, "
@@ -59,6 +59,8 @@ AboutDialog::AboutDialog(const Database &database, QWidget *parent) : QDialog(pa
     layout->addWidget(buttons);
     setFixedWidth(380);
 }
+
+QString AboutDialog::versionText() { return QStringLiteral("Версия 1.6"); }
 
 void AboutDialog::showEvent(QShowEvent *event)
 {

@@ -13,6 +13,9 @@ class AboutDialog : public QDialog {
 public:
     explicit AboutDialog(const Database &database, QWidget *parent = nullptr);
 
+    // "Версия 1.6": the about box, the "Поддержка" group.
+    static QString versionText();
+
 protected:
     void showEvent(QShowEvent *event) override;
 

@@ -3,6 +3,7 @@
 #include "common/AppPaths.h"
 #include "common/Error.h"
 #include "common/ErrorSink.h"
+#include "exchange/ScaleChannels.h"
 #include "shell/Dialogs.h"
 #include "shell/GoodsTab.h"
 #include "shell/MainWindow.h"
@@ -14,6 +15,7 @@
 #include "shell/TrayIcon.h"
 #include "shell/UpdateThrottle.h"
 #include "shell/VerifyWindow.h"
+#include "store/Table.h"
 
 #include <QStatusBar>
 
@@ -23,6 +25,9 @@ namespace {
 const QString kPickForWrite = QStringLiteral("Выберите весы для загрузки!");
 const QString kPickOne = QStringLiteral("Выберите только ОДНИ весы!");
 const QString kPickForCheck = QStringLiteral("Выберите весы для сверки!");
+const QString kEmptyHeaderQuestion =
+    QStringLiteral("Строка заголовка (название магазина) пуста: весы напечатают её на этикетках пустой. "
+                   "Загрузить настройки в весы?");
 } // namespace
 
 ExchangeHub::ExchangeHub(MainWindow &window, Session &session) : m_window(window), m_session(session)
@@ -43,9 +48,14 @@ ExchangeHub::ExchangeHub(MainWindow &window, Session &session) : m_window(window
             [this](int n) { m_window.appState().setSelectedScaleCount(n); });
     connect(&loader, &AutoLoader::rangeLoaded, this,
             [this](const QString &range) { m_window.goodsTab().setRangeText(range); });
-    connect(&engine, &ExchangeEngine::packetReceived, this, [this](const QByteArray &p) {
-        if (m_window.packetLogWindow())
-            m_window.packetLogWindow()->appendPacket(p);
+    connect(&engine, &ExchangeEngine::packetReceived, this, [this](const QByteArray &p, int scaleRecNo) {
+        if (!m_window.packetLogWindow())
+            return;
+        const Table &scales = m_session.store().scales();
+        const QString name = scaleRecNo >= 1 && scaleRecNo <= scales.count()
+                                 ? scales.text(scaleRecNo - 1, QStringLiteral("NAME")).trimmed()
+                                 : QString();
+        m_window.packetLogWindow()->appendPacket(p, scaleName(name, scaleRecNo));
     });
     connect(&engine, &ExchangeEngine::progressMaximumChanged, this, [this](int max) {
         m_window.goodsTab().setProgressMaximum(max);
@@ -293,7 +303,15 @@ void ExchangeHub::onReadMessagesClicked()
 
 void ExchangeHub::onStopClicked() { engine().stop(); }
 
-void ExchangeHub::onWriteSettingsClicked() { pickAndStart(kPickForWrite, CommandState::SettingsWrite); }
+void ExchangeHub::onWriteSettingsClicked()
+{
+    // The header goes to every label: a blank line is asked about before anything is sent.
+    if (m_window.parametersTab().headerHasEmptyLine()
+        && Dialogs::message(Dialogs::Kind::Confirmation, kEmptyHeaderQuestion, QMessageBox::Yes | QMessageBox::No)
+               != QMessageBox::Yes)
+        return;
+    pickAndStart(kPickForWrite, CommandState::SettingsWrite);
+}
 
 void ExchangeHub::onReadSettingsClicked() { pickAndStart(kPickOne, CommandState::SettingsRead); }
 

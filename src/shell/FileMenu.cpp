@@ -9,6 +9,7 @@
 #include "shell/TableGrid.h"
 
 #include <QApplication>
+#include <QDir>
 
 namespace tevo {
 
@@ -37,9 +38,29 @@ void MainWindow::importFile(TableFile format, const QString &filter)
     const QString file = Dialogs::openFileName(this, QString(), filter);
     if (file.isEmpty())
         return;
+    if (format == TableFile::GoodsDbf && !dbfReplacementConfirmed(file))
+        return;
     shown(busy([&] { return importTableFile(store(), format, file); }));
     TransferTab *tab = format == TableFile::MessagesCsv ? static_cast<TransferTab *>(m_messagesTab) : m_goodsTab;
     tab->grid()->viewport()->update();
+}
+
+// The dBase import replaces every goods row: the user sees how many go and how many come, the
+// file checked first (a file that cannot be imported is told instead of the question).
+bool MainWindow::dbfReplacementConfirmed(const QString &file)
+{
+    int fileRows = 0;
+    if (!guarded([&] {
+            store().rereadIfChangedElsewhere();
+            fileRows = goodsInDbfFile(file);
+        }))
+        return false;
+    const QString question = QStringLiteral("Импорт из %1 заменит все товары (%2) товарами из файла (%3). Продолжить?")
+                                 .arg(QDir::toNativeSeparators(file))
+                                 .arg(store().goods().count())
+                                 .arg(fileRows);
+    return Dialogs::message(Dialogs::Kind::Confirmation, question, QMessageBox::Yes | QMessageBox::No)
+           == QMessageBox::Yes;
 }
 
 // An export writes what is stored, also what another program (the command line) stored since

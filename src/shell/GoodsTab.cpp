@@ -1,6 +1,8 @@
 #include "shell/GoodsTab.h"
 
+#include "common/ScalePage.h"
 #include "shell/TableGrid.h"
+#include "shell/TableModel.h"
 #include "store/Table.h"
 
 #include <QBoxLayout>
@@ -24,6 +26,12 @@ GoodsTab::GoodsTab(Table &goods, OperationGuard &guard, QWidget *parent)
     m_lineBuffer->setVisible(false);
     column()->addWidget(m_lineBuffer);
 
+    // The names as the scale will print them: 28 characters, 24 beside a logo.
+    grid()->tableModel()->setScaleWidth([&goods](int row, const QString &column) {
+        if (column != QLatin1String("TNAME1") && column != QLatin1String("TNAME2"))
+            return 0;
+        return goodsNameWidth(goods.text(row, QStringLiteral("LOGO")));
+    });
     grid()->installEventFilter(this);
     connect(grid(), &QAbstractItemView::pressed, this, [this] { m_numberSearch.clear(); });
 }

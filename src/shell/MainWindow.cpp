@@ -9,6 +9,7 @@
 #include "shell/Dialogs.h"
 #include "shell/ExchangeHub.h"
 #include "shell/GoodsTab.h"
+#include "shell/GuideWindow.h"
 #include "shell/MessagesTab.h"
 #include "shell/PacketLogWindow.h"
 #include "shell/ParametersTab.h"
@@ -88,6 +89,7 @@ MainWindow::MainWindow(Session &session, QWidget *parent) : QMainWindow(parent),
         WorkProperties::readFastExchange(besideProgram(QLatin1String(kColumnWidthsFileName))));
     m_parametersTab->setChangedOnlyTicked(
         WorkProperties::readChangedOnly(besideProgram(QLatin1String(kColumnWidthsFileName))));
+    restoreWorkProperties();
 
     m_goodsTab->grid()->setFocus(); // the goods grid has the keys when the window first becomes active
     Dialogs::setMainWindow(this);
@@ -247,10 +249,25 @@ void MainWindow::runActivationSteps()
     m_activating = false;
 }
 
+void MainWindow::restoreWorkProperties()
+{
+    // What the user left at the last close; a missing or unreadable file leaves the designed
+    // values (an empty header among them).
+    ProfileFile file(besideProgram(QLatin1String(kColumnWidthsFileName)));
+    if (!file.load())
+        return;
+    ParametersTab::Kept kept = m_parametersTab->kept();
+    WorkProperties::readParameters(file, kept);
+    m_parametersTab->restore(kept);
+    m_goodsTab->setRangeText(WorkProperties::readRange(file, WorkProperties::kGoodsRangeKey, m_goodsTab->rangeText()));
+    m_messagesTab->setRangeText(
+        WorkProperties::readRange(file, WorkProperties::kMessagesRangeKey, m_messagesTab->rangeText()));
+}
+
 void MainWindow::runClosingSteps()
 {
     store().storeOpenEdits();
-    // Widths and "Быстрый обмен" are saved only once the stored widths were loaded: a run whose
+    // Widths, the parameters tab and the ranges are saved only once the stored widths were loaded: a run whose
     // database never opened leaves the file as it was.
     if (m_widthsLoaded)
         guarded([&] {
@@ -258,6 +275,11 @@ void MainWindow::runClosingSteps()
                                {m_goodsTab->grid(), m_messagesTab->grid()}, [&](ProfileFile &file) {
                                    WorkProperties::writeFastExchange(file, m_parametersTab->fastExchangeTicked());
                                    WorkProperties::writeChangedOnly(file, m_parametersTab->changedOnlyTicked());
+                                   WorkProperties::writeParameters(file, m_parametersTab->kept());
+                                   WorkProperties::writeRange(file, WorkProperties::kGoodsRangeKey,
+                                                              m_goodsTab->rangeText());
+                                   WorkProperties::writeRange(file, WorkProperties::kMessagesRangeKey,
+                                                              m_messagesTab->rangeText());
                                });
         });
     guarded([&] { store().database().commitAtEnd(); });
@@ -357,14 +379,18 @@ void MainWindow::onPacketLogTriggered()
 
 void MainWindow::onHelpTriggered()
 {
-    // The user guide the package ships, in the system's viewer.
+    // The user guide the package ships, in the program's own window: no browser is needed.
     const QString path = shippedFile(QLatin1String(kUserGuideFile));
     if (!QFileInfo(path).isFile()) {
         Dialogs::message(Dialogs::Kind::Error, QStringLiteral("Файл справки не найден:\n%1").arg(path));
         return;
     }
-    if (!Dialogs::openDocument(QUrl::fromLocalFile(path)))
-        Dialogs::message(Dialogs::Kind::Error, QStringLiteral("Не удалось открыть файл справки:\n%1").arg(path));
+    if (!m_guideWindow)
+        m_guideWindow = new GuideWindow(this);
+    m_guideWindow->openGuide(path);
+    m_guideWindow->show();
+    m_guideWindow->raise();
+    m_guideWindow->activateWindow();
 }
 
 // --- table rebuilds ----------------------------------------------------------------------
@@ -402,7 +428,15 @@ bool MainWindow::refusedWhileBusy()
 }
 
 bool MainWindow::createEmptyGoods(bool showNotice) { return rebuild(true, showNotice).done(); }
-bool MainWindow::createEmptyMessages() { return rebuild(false, true).done(); }
+bool MainWindow::createEmptyMessages()
+{
+    // 1000 messages go in one click: the notice offers "Отмена" too.
+    if (refusedWhileBusy())
+        return false;
+    if (Dialogs::message(Dialogs::Kind::Plain, kRebuildNotice, QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+        return false;
+    return rebuild(false, false).done();
+}
 
 // --- windows made after this one -----------------------------------------------------------
 

@@ -23,6 +23,7 @@ class MessagesTab;
 class ParametersTab;
 class ScalesDialog;
 class AboutDialog;
+class GuideWindow;
 class PacketLogWindow;
 class AutoLoadDialog;
 class TrayIcon;
@@ -59,7 +60,7 @@ public:
     // Rebuild of T as 4000 empty numbered rows; the notice box first when asked for. False when
     // it failed (the error box has been shown and the old rows stay).
     bool createEmptyGoods(bool showNotice);
-    // Rebuild of M as 1000 empty numbered rows, after the notice box.
+    // Rebuild of M as 1000 empty numbered rows, after the notice box (nothing when it is cancelled).
     bool createEmptyMessages();
 
 public slots:
@@ -67,7 +68,7 @@ public slots:
     // column widths (the first time), minimize once.
     void runActivationSteps();
     // Closing steps: store open edits (of every grid, the scales dialog's too), save the column
-    // widths, commit the database.
+    // widths, the parameters tab and the ranges (WorkProperties), commit the database.
     void runClosingSteps();
     // The program is asked to end from outside (SIGTERM, SIGINT): the closing steps run without
     // any box, then the program ends.
@@ -112,6 +113,8 @@ protected:
 private:
     void buildMenu();
     void connectMenu();
+    // The parameters tab and the ranges as the last close left them.
+    void restoreWorkProperties();
 
     // A rebuild with its refusal or failure shown.
     Outcome rebuild(bool goods, bool showNotice);
@@ -122,6 +125,9 @@ private:
     static bool shown(const Outcome &outcome);
     // Asks for a file (`filter`) and imports it as `format`.
     void importFile(TableFile format, const QString &filter);
+    // Asks before the dBase import replaces every goods row; false when the user says no or the
+    // file cannot be imported (told in the error box).
+    bool dbfReplacementConfirmed(const QString &file);
     // Asks for another program's table and shows it in the import window.
     void importTable(ImportTarget target);
     // Asks for a file name and exports the goods into it as `format`.
@@ -162,6 +168,7 @@ private:
     ScalesDialog *m_scalesDialog = nullptr;
     AboutDialog *m_aboutDialog = nullptr;
     PacketLogWindow *m_packetLogWindow = nullptr;
+    GuideWindow *m_guideWindow = nullptr; // made at the first "Помощь", a child of this window
     AutoLoadDialog *m_autoLoadDialog = nullptr;
     TrayIcon *m_tray = nullptr;
     std::unique_ptr<ExchangeHub> m_hub;

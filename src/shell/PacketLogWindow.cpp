@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #if defined(__GLIBC__)
@@ -35,9 +36,9 @@ PacketLogWindow::PacketLogWindow(QWidget *parent) : QWidget(parent, Qt::Tool | Q
     m_throttle = new UpdateThrottle([this] { appendWaiting(); }, this);
 }
 
-void PacketLogWindow::appendPacket(const QByteArray &block)
+void PacketLogWindow::appendPacket(const QByteArray &block, const QString &scale)
 {
-    m_waiting.append(packetLogLine(block));
+    m_waiting.append(packetLogLine(block, scale));
     m_throttle->changed();
 }
 
@@ -64,6 +65,13 @@ void PacketLogWindow::appendWaiting()
         m_view->appendPlainText(m_waiting.join(QLatin1Char('\n')));
     }
     m_waiting.clear();
+    // Each line starts with what was received; the scale and the hex follow to the right. A
+    // view that follows the end shows the start of the last line, not its end.
+    if (m_view->verticalScrollBar()->value() == m_view->verticalScrollBar()->maximum()) {
+        m_view->moveCursor(QTextCursor::End);
+        m_view->moveCursor(QTextCursor::StartOfLine);
+    }
+    m_view->horizontalScrollBar()->setValue(0);
 }
 
 // The lines waiting are there as the window shows. It stands at the bottom edge of the screen

@@ -24,8 +24,9 @@ public:
 
     static constexpr int kMaxLines = 5000;
 
-    // Appends the log line of a received block (now, or with the next lines of its interval).
-    void appendPacket(const QByteArray &block);
+    // Appends the log line of a block received from the scale named `scale` (now, or with the
+    // next lines of its interval).
+    void appendPacket(const QByteArray &block, const QString &scale);
     // Appends the lines still waiting now.
     void flushLog();
 

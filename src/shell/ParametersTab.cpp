@@ -1,13 +1,16 @@
 #include "shell/ParametersTab.h"
 
+#include "common/AppPaths.h"
 #include "common/Convert.h"
 #include "common/Error.h"
+#include "shell/AboutDialog.h"
 #include "shell/Controls.h"
 #include "shell/LcdIndicator.h"
 #include "shell/ShellStyle.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFormLayout>
 #include <QFrame>
 #include <QGridLayout>
@@ -135,9 +138,10 @@ QWidget *ParametersTab::buildHeaderPanel()
     m_labelFormatCombo->addItems(labelFormatTexts());
     m_labelFormatCombo->setCurrentIndex(kShownLabelFormatPosition - 1);
     m_labelFormatCombo->setMinimumWidth(420);
-    m_headerLine1Edit = namedEdit("Edit1", QStringLiteral("Магазин «Свежие продукты»"));
+    // The header starts empty: the shop types its own, and it is kept from run to run.
+    m_headerLine1Edit = namedEdit("Edit1");
     m_headerLine1Edit->setMaxLength(kHeaderTypedMaxLength);
-    m_headerLine2Edit = namedEdit("Edit6", QStringLiteral("ул. Садовая, 12"));
+    m_headerLine2Edit = namedEdit("Edit6");
     m_headerLine2Edit->setMaxLength(kHeaderTypedMaxLength);
     m_headerLine1Edit->setMinimumWidth(260);
     m_headerLine2Edit->setMinimumWidth(260);
@@ -239,13 +243,16 @@ QWidget *ParametersTab::buildSupportGroup()
 {
     QGroupBox *group = namedGroup("GroupBox1", QStringLiteral("Поддержка"));
     auto *support = new QVBoxLayout(group);
-    const QStringList supportLines = {QStringLiteral("Служба поддержки Tevo"),
-                                      QStringLiteral("Телефон: +7 (800) 000-00-00"),
-                                      QStringLiteral("Эл. почта: support@tevo.example")};
+    // What whoever helps the shop asks first: the version, where the data is, where the guide is.
+    const QStringList supportLines = {QStringLiteral("Tevo, %1").arg(AboutDialog::versionText()),
+                                      QStringLiteral("Папка данных: %1").arg(QDir::toNativeSeparators(dataDir())),
+                                      QStringLiteral("Руководство: меню «Помощь» (%1)")
+                                          .arg(QDir::toNativeSeparators(shippedFile(QLatin1String(kUserGuideFile))))};
     for (int i = 0; i < supportLines.size(); ++i) {
         auto *line = new QLabel(supportLines.at(i));
         line->setObjectName(QStringLiteral("SupportLine%1").arg(i + 1));
         line->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        line->setWordWrap(true);
         support->addWidget(line);
     }
     support->addStretch(1);
@@ -361,6 +368,40 @@ void ParametersTab::setHeaderLine(QLineEdit *edit, const QString &text)
     if (text.size() > kHeaderTypedMaxLength)
         edit->setMaxLength(qMin<int>(text.size(), kHeaderLineWidth));
     edit->setText(text);
+}
+
+bool ParametersTab::headerHasEmptyLine() const
+{
+    return m_headerLine1Edit->text().trimmed().isEmpty() || m_headerLine2Edit->text().trimmed().isEmpty();
+}
+
+ParametersTab::Kept ParametersTab::kept() const
+{
+    Kept k;
+    k.department = m_departmentEdit->text();
+    k.printShift = m_printShiftEdit->text();
+    k.autoPrintWeight = m_autoPrintWeightEdit->text();
+    k.labelFormatPosition = m_labelFormatCombo->currentIndex() + 1;
+    k.barcodePosition = m_barcodeCombo->currentIndex();
+    for (int i = 0; i < 8; ++i)
+        if (m_printOptionBoxes[i]->isChecked())
+            k.printOptions |= quint8(1u << i);
+    k.header = header();
+    return k;
+}
+
+void ParametersTab::restore(const Kept &k)
+{
+    m_departmentEdit->setText(k.department);
+    m_printShiftEdit->setText(k.printShift);
+    m_autoPrintWeightEdit->setText(k.autoPrintWeight);
+    const bool labelKnown = k.labelFormatPosition >= 1 && k.labelFormatPosition <= m_labelFormatCombo->count();
+    m_labelFormatCombo->setCurrentIndex(labelKnown ? k.labelFormatPosition - 1 : -1);
+    const bool barcodeKnown = k.barcodePosition >= 0 && k.barcodePosition < m_barcodeCombo->count();
+    m_barcodeCombo->setCurrentIndex(barcodeKnown ? k.barcodePosition : -1);
+    for (int i = 0; i < 8; ++i)
+        m_printOptionBoxes[i]->setChecked(k.printOptions & (1u << i));
+    setHeader(k.header);
 }
 
 void ParametersTab::showWeighingState(const WeighingState &s)

@@ -1,8 +1,8 @@
 #pragma once
-// The parameters tab: print settings and shop header, logo, barcode, general values, support
-// contacts, the weighing state and the sales totals. It gives and takes the settings and the
-// header as values, shows the weighing state and the totals it is given, and says which of its
-// buttons was clicked; the exchange glue decides what that starts.
+// The parameters tab: print settings and shop header, logo, barcode, general values, the
+// "Поддержка" group (version, data folder, the guide), the weighing state and the sales totals. It gives and takes the
+// settings and the header as values, shows the weighing state and the totals it is given, and says which of its buttons
+// was clicked; the exchange glue decides what that starts.
 #include "commands/ScaleReadouts.h"
 #include "commands/SettingsPackets.h"
 
@@ -32,6 +32,24 @@ public:
     // A line read with all 28 characters is kept whole, one more than may be typed.
     ShopHeader header() const;
     void setHeader(const ShopHeader &header);
+
+    // A header line is empty (or blanks only): the scale would print it blank.
+    bool headerHasEmptyLine() const;
+
+    // What the tab keeps from one run to the next (WorkProperties): the texts as they stand,
+    // so a value that is not (yet) a number comes back as it was typed.
+    struct Kept {
+        QString department;
+        QString printShift;
+        QString autoPrintWeight;
+        int labelFormatPosition = 0; // 1-based; 0: none chosen
+        int barcodePosition = -1;    // 0-based; -1: none chosen
+        quint8 printOptions = 0;     // one bit per check box, as the settings packet has them
+        ShopHeader header;
+    };
+    Kept kept() const;
+    // Positions the lists do not have leave no item chosen.
+    void restore(const Kept &kept);
 
     void showWeighingState(const WeighingState &state);
     void showTotals(const SalesTotals &totals);

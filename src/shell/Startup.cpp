@@ -8,6 +8,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <cstdio>
 
 // Set by the build (cmake/Packaging.cmake).
 #ifndef TEVO_APP_ID
@@ -15,11 +16,45 @@
 #endif
 
 namespace tevo {
+namespace {
+
+const char kProgramVersion[] = "1.6";
+
+// What `tevo --help` prints (help2man makes the manual page of it).
+const char kHelpText[] = "Использование: tevo [ПАРАМЕТР]\n"
+                         "Окно Tevo: товары, сообщения и весы магазина и обмен с весами, печатающими этикетки,\n"
+                         "по сети (TCP) и по COM-порту.\n"
+                         "\n"
+                         "  -h, --help     показать эту справку и выйти\n"
+                         "  -v, --version  показать версию и выйти\n"
+                         "\n"
+                         "База данных и файлы настроек лежат в папке данных: у каждого пользователя своя,\n"
+                         "~/.local/share/Tevo (или папка самой программы, если в неё можно писать).\n"
+                         "Тот же обмен без окна: tevo-cli --help. Руководство: меню «Помощь» или\n"
+                         "/usr/share/tevo/help/index.html.\n";
+
+} // namespace
+
+bool answeredCommandLine(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--version" || arg == "-v") {
+            std::printf("tevo %s\n", kProgramVersion);
+            return true;
+        }
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(kHelpText, stdout);
+            return true;
+        }
+    }
+    return false;
+}
 
 void prepareStart(QTranslator &translator)
 {
     QCoreApplication::setApplicationName(QStringLiteral("Tevo"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.6"));
+    QCoreApplication::setApplicationVersion(QLatin1String(kProgramVersion));
     // The desktop entry the windows belong to.
     QGuiApplication::setDesktopFileName(QStringLiteral(TEVO_APP_ID));
 

@@ -9,4 +9,9 @@ namespace tevo {
 // The application object must exist; the translator must live as long as it.
 void prepareStart(QTranslator &translator);
 
+// "--help" (-h) and "--version" (-v) among the arguments: the text printed on standard output,
+// and true, before any application object exists (no display is needed); false otherwise, and
+// the program starts its window.
+bool answeredCommandLine(int argc, char **argv);
+
 } // namespace tevo

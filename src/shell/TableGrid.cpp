@@ -244,6 +244,21 @@ void TableGrid::editorCreated(QWidget *editor, const QModelIndex &index)
     m_editor = editor;
     m_editorIndex = index;
     editor->installEventFilter(this);
+    // What the scale will get, shown as the text is typed.
+    auto *line = qobject_cast<QLineEdit *>(editor);
+    if (!line || !m_model)
+        return;
+    const QPalette plain = line->palette();
+    const auto mark = [line, plain, model = m_model.get(), row = index.row(), column = index.column()] {
+        const QString tip = model->scaleTip(row, column, line->text());
+        line->setToolTip(tip);
+        QPalette p = plain;
+        if (!tip.isEmpty())
+            p.setColor(QPalette::Base, TableModel::scaleMarkColor());
+        line->setPalette(p);
+    };
+    connect(line, &QLineEdit::textChanged, line, mark);
+    mark();
 }
 
 bool TableGrid::handleRecordKey(QKeyEvent *event)

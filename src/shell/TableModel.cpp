@@ -3,6 +3,7 @@
 
 #include "common/Error.h"
 #include "common/ErrorSink.h"
+#include "common/ScalePage.h"
 #include "fileio/ColumnTitles.h"
 #include "session/TypedNumber.h"
 #include "shell/Dialogs.h"
@@ -122,9 +123,26 @@ QVariant TableModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
     case Qt::EditRole:
         return v.isNull() ? QVariant(QString()) : QVariant(v.toString());
+    case Qt::BackgroundRole:
+    case Qt::ToolTipRole: {
+        const QString tip = v.isNull() ? QString() : scaleTip(index.row(), index.column(), v.toString());
+        if (tip.isEmpty())
+            return {};
+        return role == Qt::BackgroundRole ? QVariant(scaleMarkColor()) : QVariant(tip);
+    }
     default:
         return {};
     }
+}
+
+QColor TableModel::scaleMarkColor() { return {255, 196, 160}; }
+
+QString TableModel::scaleTip(int row, int column, const QString &text) const
+{
+    if (!m_scaleWidth || row < 0 || row >= m_table.count() || column < 0 || column >= columnCount())
+        return {};
+    const int width = m_scaleWidth(row, m_table.columns()[column].name);
+    return width > 0 ? scaleFitText(scaleFit(text, width), width) : QString();
 }
 
 bool TableModel::setData(const QModelIndex &index, const QVariant &value, int role)

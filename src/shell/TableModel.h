@@ -6,6 +6,7 @@
 // grid does not edit (the number column, the scales' "on" column). Every change of the table,
 // whoever makes it (an import, the exchange, a re-read), reaches the views through the model.
 #include <QAbstractTableModel>
+#include <QColor>
 #include <QVector>
 #include <functional>
 
@@ -33,6 +34,17 @@ public:
     // returning false keeps the row as it is.
     using EditFilter = std::function<bool(int row, const QString &column, QVariant &value)>;
     void setEditFilter(EditFilter filter) { m_editFilter = std::move(filter); }
+
+    // How many characters the scale keeps of a cell (0: the column is not a text the scale
+    // prints). A cell the scale would not print as it stands (cut, or with characters its page
+    // lacks) is marked, and its tooltip says what the scale will get (common/ScalePage). The
+    // stored value is not touched.
+    using ScaleWidth = std::function<int(int row, const QString &column)>;
+    void setScaleWidth(ScaleWidth width) { m_scaleWidth = std::move(width); }
+    static QColor scaleMarkColor();
+    // What the scale will get of `text` in that cell ("Весы получат: …"); empty when it gets the
+    // text as it stands or the column is not a printed text. The grid's editor shows it as typed.
+    QString scaleTip(int row, int column, const QString &text) const;
 
     // A text typed into a number column of the goods or messages table read as people write
     // numbers (fileio/MoneyText): the price in currency units when it has a decimal comma or
@@ -63,6 +75,7 @@ private:
     bool m_storingPending = false; // the new row's insert is the row already shown
     bool m_dropping = false;       // the new row is being removed
     EditFilter m_editFilter;
+    ScaleWidth m_scaleWidth;
 };
 
 } // namespace tevo

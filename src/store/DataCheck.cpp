@@ -1,6 +1,7 @@
 #include "store/DataCheck.h"
 
 #include "common/Convert.h"
+#include "common/ScalePage.h"
 #include "store/Table.h"
 
 #include <optional>
@@ -44,10 +45,25 @@ QString rowReport(const Table &goods, int row)
 {
     QString report;
     checkRange(report, wholeNumber(goods, row, "NPLU"), 1, 4000, QStringLiteral("№ ПЛУ "), QStringLiteral("№ ПЛУ; "));
-    if (goods.text(row, QStringLiteral("TNAME1")).length() > kMaxGoodsNameLength)
-        report += QStringLiteral("Название товара 1; ");
-    if (goods.text(row, QStringLiteral("TNAME2")).length() > kMaxGoodsNameLength)
-        report += QStringLiteral("Название товара 2; ");
+    // The names as the scale will print them: cut at 28 characters (24 with a logo), and the
+    // characters its page lacks printed as '*'.
+    const int nameWidth = goodsNameWidth(goods.text(row, QStringLiteral("LOGO")));
+    struct Name {
+        const char *column;
+        QString title;
+        QString tooLong;
+    };
+    const Name names[] = {
+        {"TNAME1", QStringLiteral("Название товара 1"), QStringLiteral("Название товара 1; ")},
+        {"TNAME2", QStringLiteral("Название товара 2"), QStringLiteral("Название товара 2; ")},
+    };
+    for (const auto &[column, title, tooLong] : names) {
+        const ScaleFit fit = scaleFit(goods.text(row, QLatin1String(column)), nameWidth);
+        if (fit.cut > 0)
+            report += tooLong;
+        if (!fit.unheld.isEmpty())
+            report += QStringLiteral("%1: знаки %2 весы напечатают как «%3»; ").arg(title, fit.unheld).arg(kScaleStandIn);
+    }
     checkRange(report, wholeNumber(goods, row, "CODE"), 0, 999999, QStringLiteral("Код товара "),
                QStringLiteral("Код товара; "));
     checkRange(report, wholeNumber(goods, row, "PRICE"), 0, 999999, QStringLiteral("Цена "), QStringLiteral("Цена; "));

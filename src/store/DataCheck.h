@@ -1,6 +1,8 @@
 #pragma once
 // The data check of the goods table: finds the first row with a price whose values break the
-// limits of the scale's goods record and names the faulty columns.
+// limits of the scale's goods record and names the faulty columns: a name longer than the scale
+// keeps (28 characters, 24 with a logo) and a name with characters the scale prints as '*'
+// ("Название товара 1: знаки «» весы напечатают как «*»; ") among them.
 #include <QString>
 
 namespace tevo {

@@ -452,7 +452,9 @@ class CliTest(unittest.TestCase):
         self.expect(["export", "dbf", f("goods.dbf")], 0)
         self.expect(["rebuild", "goods"], 0, out="Пустая таблица успешно создана!")
         self.assertEqual(self.sql("SELECT count(*), count(TNAME1) FROM T"), [(4000, 0)])
-        self.expect(["import", "dbf", f("goods.dbf")], 0)
+        # Nobody is asked on the command line; the report says what was replaced.
+        self.expect(["import", "dbf", f("goods.dbf")], 0,
+                    out="все товары (4000) заменены товарами из %s (4000)" % f("goods.dbf"))
         self.assertEqual(self.sql("SELECT TNAME1 FROM T WHERE NPLU=12"), [("Молоко",)])
         self.expect(["import", "txt", f("goods.txt")], 0, out="загружено товаров: 1")
         self.expect(["rebuild", "messages"], 0)
@@ -661,6 +663,18 @@ sys.stdin.readline()
             self.assertTrue(text.startswith("Использование: tevo-cli " + name), text)
         rc, stdout, _ = self.run_cli("--version")
         self.assertEqual((rc, stdout.split()[0]), (0, "tevo-cli"))
+        # Every program answers --version and --help and ends; the window's needs no display
+        # (help2man makes the manual pages of these answers at build time).
+        bare = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "LANG": "C.UTF-8"}
+        for program, help_text in (("tevo", "tevo-cli --help"), ("tevo-initdb", "--server"),
+                                   ("tevo-scalesim", "--port")):
+            version = subprocess.run([os.path.join(BIN, program), "--version"], env=bare, capture_output=True,
+                                     text=True, timeout=30)
+            self.assertEqual((version.returncode, version.stdout.split()[0]), (0, program), version.stderr)
+            helped = subprocess.run([os.path.join(BIN, program), "--help"], env=bare, capture_output=True, text=True,
+                                    timeout=30)
+            self.assertEqual(helped.returncode, 0, helped.stderr)
+            self.assertIn(help_text, helped.stdout)
 
 
 if __name__ == "__main__":

@@ -138,7 +138,10 @@ void EngineTest::SetUp()
             break;
         }
     });
-    QObject::connect(engine, &ExchangeEngine::packetReceived, [this](const QByteArray &p) { packetsLogged << p; });
+    QObject::connect(engine, &ExchangeEngine::packetReceived, [this](const QByteArray &p, int scaleRecNo) {
+        packetsLogged << p;
+        packetScales << scaleRecNo;
+    });
     QObject::connect(x, &ScaleExchange::ended, [this](const ExchangeReport &r) {
         lastReport = r;
         ++ended;

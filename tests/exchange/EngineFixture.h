@@ -123,6 +123,7 @@ protected:
     QStringList errorsShown;
     QStringList informationShown;
     QList<QByteArray> packetsLogged;
+    QList<int> packetScales; // the record number each logged packet came from
     ExchangeReport lastReport;
     int ended = 0;
     int simCounter = 0;

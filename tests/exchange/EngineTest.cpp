@@ -112,6 +112,18 @@ TEST_F(EngineTest, PacketLogLinesShowCountAndDigits)
     EXPECT_EQ(packetLogLine(QByteArray()), QStringLiteral("Get[0]: "));
     EXPECT_EQ(packetLogLine(QByteArray("a\r\nb", 4)), QStringLiteral("Get[4]: a\r\nb"));
     EXPECT_EQ(packetLogLine(QByteArray(401, '\x07')).size(), QStringLiteral("Get[401]: ").size() + 401);
+    // The log's line: that text first, then the scale and the bytes in hex.
+    const struct {
+        QByteArray block;
+        QString scale, line;
+    } lines[] = {
+        {QByteArray("\xAA\x00\x05", 3), QStringLiteral("Касса 1"), QStringLiteral("Get[3]: Є05    «Касса 1»: AA 00 05")},
+        {QByteArray(), QStringLiteral("Весы 2"), QStringLiteral("Get[0]:     «Весы 2»: ")},
+        {QByteArray("a\r\nb", 4), QStringLiteral("К"), QStringLiteral("Get[4]: a\r\nb    «К»: 61 0D 0A 62")},
+        {QByteArray("\x80\xFF", 2), QStringLiteral("x"), QStringLiteral("Get[2]: Ђя    «x»: 80 FF")},
+    };
+    for (const auto &l : lines)
+        EXPECT_EQ(packetLogLine(l.block, l.scale), l.line);
 }
 
 TEST_F(EngineTest, WriteOverTcpRunsPollReadyRequestAcknowledgement)
@@ -129,6 +141,7 @@ TEST_F(EngineTest, WriteOverTcpRunsPollReadyRequestAcknowledgement)
     for (const QByteArray &p : packetsLogged)
         lines << packetLogLine(p);
     EXPECT_TRUE(lines.contains(QStringLiteral("Get[1]: ") + QChar(0x0402))) << lines.join('|').toStdString();
+    EXPECT_EQ(packetScales, QList<int>(packetsLogged.size(), 1)) << "each packet tells the scale it came from";
 }
 
 TEST_F(EngineTest, WriteOverAPseudoTerminalThroughThePortsFile)
@@ -239,6 +252,10 @@ TEST_F(EngineTest, RefusedConnectionIsReportedOnceNotPerPoll)
     processEventsFor(400);
     engine->stop();
     EXPECT_EQ(errorsShown.size(), 1) << errorsShown.join('\n').toStdString();
+    // Named by the scale and its port as stored, not by the socket ("CS0 (127.0.0.1:0)").
+    ASSERT_FALSE(errorsShown.isEmpty());
+    EXPECT_TRUE(errorsShown.first().startsWith(QStringLiteral("Весы «Весы 1» (127.0.0.1:%1): нет связи: ").arg(deadPort)))
+        << errorsShown.first().toStdString();
 }
 
 TEST_F(EngineTest, AnAddressThatIsNeitherIpNorSerialIsNamedAtTheStart)

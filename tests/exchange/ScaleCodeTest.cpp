@@ -1,6 +1,8 @@
 // The scale code page and the label-format codes.
 #include "Bytes.h"
 #include "common/Codepage.h"
+#include "common/ScalePage.h"
+#include "exchange/GoodsRecord.h"
 #include "exchange/ScaleCode.h"
 
 #include <QList>
@@ -159,4 +161,24 @@ TEST(ScaleCode, LabelFormatPositionsAndCodes)
         EXPECT_EQ(labelFormatPosition(code), -1) << code;
     for (int position = 1; position <= 46; ++position)
         EXPECT_EQ(labelFormatPosition(labelFormatCode(position)), position);
+}
+
+// What the grids and the data check tell the user is what the codec sends: the page's
+// characters, the goods name fields' widths.
+TEST(ScaleCode, TheUsersForecastIsWhatTheCodecSends)
+{
+    for (int u = 1; u < 0x10000; ++u) {
+        const QChar c(static_cast<char16_t>(u));
+        if (c.isSurrogate())
+            continue;
+        const bool sentAsIs = encodeScaleText(QString(c)) != QByteArray(1, char(kScaleUnmappable));
+        ASSERT_EQ(scalePageHolds(c), sentAsIs || c == QLatin1Char('*')) << "U+" << std::hex << u;
+    }
+    const QString name = QStringLiteral("Сир «Голландський» №1 — твердий, 45%");
+    for (const QString &logo : {QString(), QStringLiteral("U1"), QStringLiteral("Р2"), QStringLiteral("X")}) {
+        const int width = goodsNameWidth(logo);
+        const QByteArray field = encodeGoodsName(name, GoodsNameField::First, logo);
+        EXPECT_EQ(scaleFit(name, width).kept, decodeScaleText(field.left(width))) << logo.toStdString();
+        EXPECT_TRUE(logo.isEmpty() || width == 28 || field.at(width) == 0) << "the logo's bytes start at the cut";
+    }
 }

@@ -1,5 +1,6 @@
 // Column widths kept in the settings file beside the program: saved at close, restored at the
-// first activation only, damaged files ignored; "Быстрый обмен" kept in the same file.
+// first activation only, damaged files ignored; "Быстрый обмен", the parameters tab and the
+// ranges kept in the same file.
 #include "ShellFixture.h"
 #include "shell/GoodsTab.h"
 #include "shell/MessagesTab.h"
@@ -11,7 +12,9 @@
 #include "shell/TableGrid.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 
 using namespace tevo;
 using tevo::test::ShellTest;
@@ -174,6 +177,57 @@ TEST_F(ColumnWidthsTest, FastExchangeComesBackAfterARestartAndADamagedValueReads
         scratch.writeFile(QLatin1String(kColumnWidthsFileName), c.file);
         EXPECT_EQ(open().mainWindow.parametersTab().fastExchangeTicked(), c.ticked) << c.file.constData();
     }
+}
+
+TEST_F(ColumnWidthsTest, TheParametersTabAndTheRangesComeBackAfterARestart)
+{
+    // Each row: what the user leaves in one control, and how it comes back.
+    struct Case {
+        const char *control;
+        QString typed;
+    };
+    const Case edits[] = {
+        {"Edit1", QStringLiteral(" Магазин «Ромашка» ")}, // outer blanks and «» kept
+        {"Edit6", QStringLiteral("ул. Мира, 'дом' 5")},
+        {"Edit2", QStringLiteral("123")},
+        {"Edit5", QStringLiteral("1x")}, // not a number yet: comes back as typed
+        {"Edit4", QString()},
+        {"edTDiapazon", QStringLiteral("1-4000")},
+        {"edMDiapazon", QStringLiteral("3, 9-12")},
+    };
+    {
+        AppWindows &w = activated();
+        EXPECT_TRUE(w.mainWindow.findChild<QLineEdit *>(QStringLiteral("Edit1"))->text().isEmpty())
+            << "nothing made up without a file";
+        for (const Case &c : edits)
+            w.mainWindow.findChild<QLineEdit *>(QLatin1String(c.control))->setText(c.typed);
+        w.mainWindow.findChild<QComboBox *>(QStringLiteral("ComboBox2"))->setCurrentIndex(28);
+        w.mainWindow.findChild<QComboBox *>(QStringLiteral("ComboBox5"))->setCurrentIndex(0);
+        w.mainWindow.findChild<QCheckBox *>(QStringLiteral("CheckBox1"))->setChecked(true); // "Изменение цены"
+        w.mainWindow.findChild<QCheckBox *>(QStringLiteral("CheckBox8"))->setChecked(true);
+        w.mainWindow.close();
+    }
+    AppWindows &w = open();
+    for (const Case &c : edits)
+        EXPECT_EQ(w.mainWindow.findChild<QLineEdit *>(QLatin1String(c.control))->text(), c.typed) << c.control;
+    EXPECT_EQ(w.mainWindow.findChild<QComboBox *>(QStringLiteral("ComboBox2"))->currentIndex(), 28);
+    EXPECT_EQ(w.mainWindow.findChild<QComboBox *>(QStringLiteral("ComboBox5"))->currentIndex(), 0);
+    EXPECT_TRUE(w.mainWindow.parametersTab().priceChangeTicked());
+    EXPECT_TRUE(w.mainWindow.exchange().engine().priceChange()) << "the engine follows the box from the start";
+    EXPECT_TRUE(w.mainWindow.findChild<QCheckBox *>(QStringLiteral("CheckBox8"))->isChecked());
+    EXPECT_FALSE(w.mainWindow.findChild<QCheckBox *>(QStringLiteral("CheckBox2"))->isChecked());
+    windows.reset();
+
+    // Values the lists do not have leave nothing chosen; what the file lacks keeps its design.
+    scratch.writeFile(QLatin1String(kColumnWidthsFileName), "[Parameters]\r\nLabelFormat=47\r\nBarcode=x\r\n"
+                                                            "PrintOptions=300\r\nHeader1='Касса'\r\n");
+    AppWindows &d = open();
+    EXPECT_EQ(d.mainWindow.findChild<QComboBox *>(QStringLiteral("ComboBox2"))->currentIndex(), -1);
+    EXPECT_EQ(d.mainWindow.findChild<QComboBox *>(QStringLiteral("ComboBox5"))->currentIndex(), 1);
+    EXPECT_FALSE(d.mainWindow.parametersTab().priceChangeTicked());
+    EXPECT_EQ(d.mainWindow.findChild<QLineEdit *>(QStringLiteral("Edit1"))->text(), QStringLiteral("Касса"));
+    EXPECT_EQ(d.mainWindow.findChild<QLineEdit *>(QStringLiteral("Edit2"))->text(), QStringLiteral("1"));
+    EXPECT_EQ(d.mainWindow.findChild<QLineEdit *>(QStringLiteral("edTDiapazon"))->text(), QStringLiteral("1-5, 7-8"));
 }
 
 } // namespace

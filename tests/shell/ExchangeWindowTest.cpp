@@ -174,8 +174,9 @@ TEST_F(ExchangeWindowTest, AFastWriteOfEveryGoodsKeepsTheWindowAnsweringAndLogsE
     EXPECT_LT(handledAt, 4000) << "handled before the write ended";
     EXPECT_GE(packets, 8000) << "a ready answer and an acknowledgement for every goods";
     EXPECT_EQ(w.packetLogWindow.view()->blockCount(), packets) << "one line for every packet";
-    EXPECT_EQ(w.packetLogWindow.view()->document()->lastBlock().text(), QStringLiteral("Get[1]: ") + QChar(0x0404))
-        << "the last acknowledgement";
+    EXPECT_EQ(w.packetLogWindow.view()->document()->lastBlock().text(),
+              QStringLiteral("Get[1]: ") + QChar(0x0404) + QStringLiteral("    «Касса 1»: AA"))
+        << "the last acknowledgement, from the scale by its name, in hex";
     EXPECT_EQ(line()->text(), QStringLiteral("Касса 1: 4000 из 4000"));
     EXPECT_EQ(w.mainWindow.findChild<QProgressBar *>(QStringLiteral("pbT"))->value(), 0);
     sim.terminate();

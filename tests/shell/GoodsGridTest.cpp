@@ -33,6 +33,58 @@ protected:
     TableGrid *grid = nullptr;
 };
 
+TEST_F(GoodsGridTest, CellsTheScaleWouldNotPrintAsTheyStandAreMarkedWithWhatItWillGet)
+{
+    TableModel &messages = *windows->mainWindow.messagesTab().grid()->tableModel();
+    const QString fortyFour = QStringLiteral("Молоко «Домик в деревне» 2,5% ультрапастери.");
+    const struct {
+        const char *what;
+        bool messagesGrid;
+        const char *column;
+        QString text;
+        QString logo;
+        QString tip; // empty: not marked
+    } cases[] = {
+        {"44 characters with «»", false, "TNAME1", fortyFour, QString(),
+         QStringLiteral("Весы получат: «Молоко *Домик в деревне* 2,5» (весы хранят 28 знаков, последние 16 не "
+                        "войдут; знаки «» весы напечатают как «*»)")},
+        {"28 plain characters", false, "TNAME2", QString(28, QLatin1Char('a')), QString(), QString()},
+        {"25 characters beside a logo", false, "TNAME2", QString(25, QLatin1Char('a')), QStringLiteral("U1"),
+         QStringLiteral("Весы получат: «%1» (весы хранят 24 знаков, последние 1 не войдут)")
+             .arg(QString(24, QLatin1Char('a')))},
+        {"a price is no printed text", false, "PRICE", QStringLiteral("1234567890"), QString(), QString()},
+        {"a message line with №", true, "M3", QStringLiteral("Хранить при t° до +6 №1"), QString(),
+         QStringLiteral("Весы получат: «Хранить при t* до +6 *1» (знаки °№ весы напечатают как «*»)")},
+        {"a message line of 50 characters", true, "M8", QString(50, QLatin1Char('m')), QString(), QString()},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        Table &t = c.messagesGrid ? windows->mainWindow.store().messages() : goods();
+        TableModel &m = c.messagesGrid ? messages : model();
+        if (!c.messagesGrid)
+            t.setValue(2, QStringLiteral("LOGO"), c.logo.isEmpty() ? QVariant() : QVariant(c.logo));
+        const QModelIndex cell = m.index(2, t.columnIndex(QLatin1String(c.column)));
+        ASSERT_TRUE(m.setData(cell, c.text, Qt::EditRole));
+        EXPECT_EQ(m.data(cell, Qt::DisplayRole).toString(), c.text) << "the grid shows what is stored";
+        EXPECT_EQ(m.data(cell, Qt::ToolTipRole).toString(), c.tip);
+        EXPECT_EQ(m.data(cell, Qt::BackgroundRole).isValid(), !c.tip.isEmpty());
+    }
+
+    // As it is typed, before it is stored.
+    windows->mainWindow.show(); // cell editors open only in a shown grid
+    goods().setValue(5, QStringLiteral("LOGO"), QVariant());
+    grid->setCurrentIndex(model().index(5, goods().columnIndex(QStringLiteral("TNAME1"))));
+    ASSERT_TRUE(grid->isEditing());
+    auto *editor = grid->findChild<QLineEdit *>();
+    ASSERT_NE(editor, nullptr);
+    editor->clear();
+    editor->insert(QStringLiteral("Ромашка")); // as typed (keyClicks takes ASCII only)
+    EXPECT_TRUE(editor->toolTip().isEmpty());
+    editor->insert(QStringLiteral(" №1"));
+    EXPECT_EQ(editor->toolTip(), QStringLiteral("Весы получат: «Ромашка *1» (знаки № весы напечатают как «*»)"));
+    EXPECT_EQ(editor->palette().color(QPalette::Base), TableModel::scaleMarkColor());
+}
+
 TEST_F(GoodsGridTest, NumberSearchFollowsTheTypedNumber)
 {
     QTest::keyClick(grid, Qt::Key_1);

@@ -2,7 +2,10 @@
 #include "ShellFixture.h"
 #include "shell/GoodsTab.h"
 
+#include "fileio/DbfTemplate.h"
+#include "session/Operations.h"
 #include "shell/ColumnWidths.h"
+#include "shell/GuideWindow.h"
 #include "shell/TableGrid.h"
 
 #include <QAction>
@@ -10,10 +13,15 @@
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBrowser>
 #include <QUrl>
+#include <functional>
 
 using namespace tevo;
 using tevo::test::ShellTest;
@@ -167,6 +175,62 @@ TEST_F(MainFormTest, EmptyMessagesTableWithoutQuestionOrClosingText)
     EXPECT_TRUE(m.isNull(2, QStringLiteral("M1")));
 }
 
+TEST_F(MainFormTest, WhatCannotBeUndoneAsksFirstAndCanBeCancelled)
+{
+    AppWindows &w = activated();
+    MainWindow &form = w.mainWindow;
+    Table &t = form.store().goods();
+    Table &m = form.store().messages();
+    ASSERT_TRUE(writeDbfTemplate(besideProgram(QLatin1String(kDbfTemplateFileName)), nullptr));
+    t.setValue(0, QStringLiteral("TNAME1"), QStringLiteral("из файла"));
+    const QString dbf = scratch.file(QStringLiteral("goods.dbf"));
+    ASSERT_TRUE(exportGoods(form.store(), TableFile::GoodsDbf, dbf).done());
+    t.deleteRow(3999); // the table now holds 3999 goods, the file 4000
+    const QString dbfQuestion = QStringLiteral("Импорт из %1 заменит все товары (3999) товарами из файла (4000). "
+                                               "Продолжить?")
+                                    .arg(QDir::toNativeSeparators(dbf));
+    struct Case {
+        const char *what;
+        std::function<void()> run;
+        int answer;
+        QString question;
+        bool replaced;
+    };
+    const Case cases[] = {
+        {"messages rebuild, cancelled", [&] { form.onEmptyMessagesTriggered(); }, QMessageBox::Cancel, kNotice, false},
+        {"dBase import, declined",
+         [&] {
+             Dialogs::setNextFileName(dbf);
+             form.onImportDbfTriggered();
+         },
+         QMessageBox::No, dbfQuestion, false},
+        {"messages rebuild, OK", [&] { form.onEmptyMessagesTriggered(); }, QMessageBox::Ok, kNotice, true},
+        {"dBase import, yes",
+         [&] {
+             Dialogs::setNextFileName(dbf);
+             form.onImportDbfTriggered();
+         },
+         QMessageBox::Yes, dbfQuestion, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        Dialogs::reset();
+        t.setValue(1, QStringLiteral("TNAME1"), QStringLiteral("в таблице"));
+        m.setValue(1, QStringLiteral("M1"), QStringLiteral("в таблице"));
+        Dialogs::setNextAnswer(c.answer);
+        c.run();
+        // The file dialog's caption (none) comes before the question.
+        EXPECT_TRUE(Dialogs::shownTexts().contains(c.question))
+            << Dialogs::shownTexts().join(QLatin1Char('|')).toStdString();
+        const bool dbase = c.question == dbfQuestion;
+        const QString kept = dbase ? t.text(1, QStringLiteral("TNAME1")) : m.text(1, QStringLiteral("M1"));
+        EXPECT_EQ(kept.isEmpty(), c.replaced) << kept.toStdString();
+        if (dbase) {
+            EXPECT_EQ(t.count(), c.replaced ? 4000 : 3999);
+        }
+    }
+}
+
 TEST_F(MainFormTest, DataCheckReportsInAPlainBox)
 {
     AppWindows &w = activated();
@@ -204,13 +268,63 @@ TEST_F(MainFormTest, HelpOpensTheUserGuideOrSaysItIsMissing)
     scratch.writeFile(QStringLiteral("help/index.html"), "<html></html>");
     w.mainWindow.findChild<QAction *>(QStringLiteral("N16"))->trigger();
     EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
-    EXPECT_EQ(Dialogs::openedDocuments(),
-              QList<QUrl>{QUrl::fromLocalFile(scratch.file(QStringLiteral("help/index.html")))});
+    // The guide opens in the program's own window, not in a browser.
+    EXPECT_TRUE(Dialogs::openedDocuments().isEmpty());
+    auto *guide = w.mainWindow.findChild<GuideWindow *>(QStringLiteral("GuideWindow"));
+    ASSERT_NE(guide, nullptr);
+    EXPECT_TRUE(guide->isVisible());
+    EXPECT_EQ(guide->browser()->source(), QUrl::fromLocalFile(scratch.file(QStringLiteral("help/index.html"))));
 
     // The about box tells where the files are.
     auto *folder = w.aboutDialog.findChild<QLabel *>(QStringLiteral("DataFolder"));
     ASSERT_NE(folder, nullptr);
     EXPECT_TRUE(folder->text().endsWith(scratch.path())) << folder->text().toStdString();
+}
+
+TEST_F(MainFormTest, TheShippedGuideShowsItsContentsPicturesLinksAndSearch)
+{
+    // The guide as the package ships it, with its pictures beside it.
+    const QString shipped = QStringLiteral(QT_TESTCASE_SOURCEDIR "/../doc/guide");
+    ASSERT_TRUE(QFileInfo(shipped + QStringLiteral("/index.html")).isFile());
+    AppWindows &w = activated();
+    GuideWindow guide(&w.mainWindow);
+    guide.resize(900, 600);
+    guide.show();
+    guide.openGuide(shipped + QStringLiteral("/index.html"));
+
+    // The chapters, each leading to its anchor.
+    QStringList chapters;
+    for (int i = 0; i < guide.contents()->count(); ++i)
+        chapters << guide.contents()->item(i)->text();
+    EXPECT_GE(chapters.size(), 10) << chapters.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(chapters.contains(QStringLiteral("1. Установка и первый запуск")))
+        << chapters.join(QLatin1Char('|')).toStdString();
+    // Every picture the guide shows is found beside it.
+    const QStringList pictures = QDir(shipped + QStringLiteral("/images")).entryList({QStringLiteral("*.png")});
+    ASSERT_FALSE(pictures.isEmpty());
+    EXPECT_FALSE(guide.browser()
+                     ->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("images/") + pictures.first()))
+                     .isNull());
+
+    // A chapter link moves the text there; a link out of the guide goes to the system's viewer.
+    QScrollBar *bar = guide.browser()->verticalScrollBar();
+    bar->setValue(0);
+    emit guide.browser()->anchorClicked(QUrl(QStringLiteral("#packets")));
+    EXPECT_GT(bar->value(), 0);
+    const int atPackets = bar->value();
+    guide.contents()->setCurrentRow(1);
+    emit guide.contents()->itemClicked(guide.contents()->item(1));
+    EXPECT_LT(bar->value(), atPackets);
+    emit guide.browser()->anchorClicked(QUrl(QStringLiteral("https://www.postgresql.org/")));
+    EXPECT_EQ(Dialogs::openedDocuments(), QList<QUrl>{QUrl(QStringLiteral("https://www.postgresql.org/"))});
+
+    // Search: found again from the start, and "Не найдено" for what the guide lacks.
+    guide.searchField()->setText(QStringLiteral("Просмотр входящих пакетов"));
+    EXPECT_TRUE(guide.findNext());
+    EXPECT_EQ(guide.browser()->textCursor().selectedText(), QStringLiteral("Просмотр входящих пакетов"));
+    guide.searchField()->setText(QStringLiteral("нет такого слова в руководстве"));
+    EXPECT_FALSE(guide.findNext());
+    EXPECT_EQ(guide.findChild<QLabel *>(QStringLiteral("GuideSearchResult"))->text(), QStringLiteral("Не найдено"));
 }
 
 TEST_F(MainFormTest, PacketLogWindowOpensFromTheMenu)
@@ -221,7 +335,7 @@ TEST_F(MainFormTest, PacketLogWindowOpensFromTheMenu)
     EXPECT_TRUE(w.packetLogWindow.isVisible());
     w.packetLogWindow.close();
     EXPECT_FALSE(w.packetLogWindow.isVisible());
-    w.packetLogWindow.appendPacket(QByteArray("\x80", 1));
+    w.packetLogWindow.appendPacket(QByteArray("\x80", 1), QStringLiteral("Касса 1"));
     w.mainWindow.findChild<QAction *>(QStringLiteral("N10"))->trigger();
     EXPECT_EQ(w.packetLogWindow.view()->blockCount(), 1);
 }

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -138,7 +139,16 @@ TEST_F(MainLayoutTest, ParametersTab)
 
     EXPECT_EQ(child<QLineEdit>(f, "Edit1")->maxLength(), 27);
     EXPECT_EQ(child<QLineEdit>(f, "Edit6")->maxLength(), 27);
-    EXPECT_FALSE(child<QLineEdit>(f, "Edit1")->text().isEmpty());
+    // The shop header starts empty: nothing made up goes to the scales.
+    EXPECT_TRUE(child<QLineEdit>(f, "Edit1")->text().isEmpty());
+    EXPECT_TRUE(child<QLineEdit>(f, "Edit6")->text().isEmpty());
+    // "Поддержка": the version, the data folder, the guide; no contact the program cannot vouch for.
+    const QString support = child<QLabel>(f, "SupportLine1")->text() + child<QLabel>(f, "SupportLine2")->text()
+                            + child<QLabel>(f, "SupportLine3")->text();
+    EXPECT_TRUE(support.contains(QStringLiteral("Версия 1.6"))) << support.toStdString();
+    EXPECT_TRUE(support.contains(QDir::toNativeSeparators(dataDir()))) << support.toStdString();
+    EXPECT_TRUE(support.contains(QStringLiteral("help/index.html"))) << support.toStdString();
+    EXPECT_FALSE(support.contains(QLatin1Char('@')) || support.contains(QStringLiteral("Телефон")));
     EXPECT_EQ(child<QLineEdit>(f, "Edit2")->text(), QStringLiteral("1"));
     EXPECT_EQ(child<QLineEdit>(f, "Edit5")->text(), QStringLiteral("10"));
     EXPECT_EQ(child<QLineEdit>(f, "Edit4")->text(), QStringLiteral("200"));

@@ -33,15 +33,16 @@ TEST(packetLogWindow, AppendsOneLinePerBlockAndLineBreaksShow)
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Просмотр входящих пакетов"));
     EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_TRUE(form.view()->isReadOnly());
-    form.appendPacket(QByteArray("\x80", 1));
-    form.appendPacket(QByteArray());
+    form.appendPacket(QByteArray("\x80", 1), QStringLiteral("Касса 1"));
+    form.appendPacket(QByteArray(), QStringLiteral("Касса 2"));
     form.flushLog();
     EXPECT_EQ(form.view()->blockCount(), 2);
-    form.appendPacket(QByteArray("x\ny\rz", 5));
+    form.appendPacket(QByteArray("x\ny\rz", 5), QStringLiteral("Касса 1"));
     form.flushLog();
     EXPECT_EQ(form.view()->blockCount(), 5);
     const QStringList lines = form.view()->toPlainText().split(QLatin1Char('\n'));
-    EXPECT_EQ(lines.at(0), QStringLiteral("Get[1]: ") + QChar(0x0402));
-    EXPECT_EQ(lines.at(1), QStringLiteral("Get[0]: "));
+    EXPECT_EQ(lines.at(0), QStringLiteral("Get[1]: ") + QChar(0x0402) + QStringLiteral("    «Касса 1»: 80"));
+    EXPECT_EQ(lines.at(1), QStringLiteral("Get[0]:     «Касса 2»: "));
     EXPECT_EQ(lines.at(2), QStringLiteral("Get[5]: x"));
+    EXPECT_EQ(lines.at(4), QStringLiteral("z    «Касса 1»: 78 0A 79 0D 7A"));
 }

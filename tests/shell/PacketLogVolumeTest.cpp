@@ -40,7 +40,7 @@ TEST(PaketViewFormVolume, ManyLinesAppendAndTheViewStillAnswers)
     QElapsedTimer batch;
     batch.start();
     for (int n = 0; n < lines; ++n) {
-        form.appendPacket(n % 2 ? ack : ready);
+        form.appendPacket(n % 2 ? ack : ready, QStringLiteral("Касса 1"));
         if (n % 50000 == 49999) {
             QCoreApplication::processEvents(); // the window keeps answering meanwhile
             std::printf("lines %d: last 50000 in %lld ms\n", n + 1, static_cast<long long>(batch.restart()));
@@ -55,21 +55,24 @@ TEST(PaketViewFormVolume, ManyLinesAppendAndTheViewStillAnswers)
     EXPECT_LE(kept, qMin(lines, 2 * PacketLogWindow::kMaxLines));
     // The first line kept is line lines - kept (0-based): a ready answer when that is even.
     EXPECT_EQ(form.view()->document()->firstBlock().text(),
-              QStringLiteral("Get[1]: ") + QChar((lines - kept) % 2 ? 0x0404 : 0x0402));
+              QStringLiteral("Get[1]: ") + QChar((lines - kept) % 2 ? 0x0404 : 0x0402)
+                  + QStringLiteral("    «Касса 1»: ") + QLatin1String((lines - kept) % 2 ? "AA" : "80"));
     QElapsedTimer answer;
     answer.start();
     QScrollBar *bar = form.view()->verticalScrollBar();
     bar->setValue(bar->maximum());
     form.view()->moveCursor(QTextCursor::End);
     QCoreApplication::processEvents();
-    EXPECT_EQ(form.view()->document()->lastBlock().text(), QStringLiteral("Get[1]: ") + QChar(0x0404));
-    form.appendPacket(ready);
+    EXPECT_EQ(form.view()->document()->lastBlock().text(),
+              QStringLiteral("Get[1]: ") + QChar(0x0404) + QStringLiteral("    «Касса 1»: AA"));
+    form.appendPacket(ready, QStringLiteral("Касса 1"));
     form.flushLog();
     QCoreApplication::processEvents();
     const qint64 answerMs = answer.elapsed();
     EXPECT_LT(answerMs, 2000);
     EXPECT_LE(form.view()->document()->blockCount(), qMin(lines + 1, 2 * PacketLogWindow::kMaxLines));
-    EXPECT_EQ(form.view()->document()->lastBlock().text(), QStringLiteral("Get[1]: ") + QChar(0x0402));
+    EXPECT_EQ(form.view()->document()->lastBlock().text(),
+              QStringLiteral("Get[1]: ") + QChar(0x0402) + QStringLiteral("    «Касса 1»: 80"));
     std::printf("packet log: %d lines in %lld ms; scroll to the end and one more line in %lld ms; VmRSS %s\n", lines,
                 static_cast<long long>(appendMs), static_cast<long long>(answerMs), residentMemory().constData());
 }

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 
 using namespace tevo;
 using tevo::test::ShellTest;
@@ -54,6 +55,33 @@ TEST_F(ParametersTabTest, SettingsShownInTheirControlsAndGivenBack)
             EXPECT_THROW(tab.settings(), InputError);
         else
             EXPECT_EQ(tab.settings().barcodePosition, -1);
+    }
+}
+
+TEST_F(ParametersTabTest, ASettingsWriteWithAnEmptyHeaderLineAsksFirst)
+{
+    const QString question = QStringLiteral("Строка заголовка (название магазина) пуста: весы напечатают её на "
+                                            "этикетках пустой. Загрузить настройки в весы?");
+    const QString picker = QStringLiteral("Выберите весы для загрузки!");
+    struct Case {
+        QString line1, line2;
+        int answer; // to the question, when it comes
+        QStringList shown;
+    };
+    const Case cases[] = {
+        {QStringLiteral("Ромашка"), QStringLiteral("ул. Мира"), QMessageBox::No, {picker}},
+        {QString(), QStringLiteral("ул. Мира"), QMessageBox::No, {question}},
+        {QStringLiteral("Ромашка"), QStringLiteral("   "), QMessageBox::No, {question}},
+        {QString(), QString(), QMessageBox::Yes, {question, picker}},
+    };
+    AppWindows &w = activated();
+    for (const Case &c : cases) {
+        Dialogs::reset();
+        w.mainWindow.parametersTab().setHeader({c.line1, c.line2});
+        if (c.shown.first() == question)
+            Dialogs::setNextAnswer(c.answer);
+        w.mainWindow.findChild<QPushButton *>(QStringLiteral("Button1"))->click();
+        EXPECT_EQ(Dialogs::shownTexts(), c.shown) << c.line1.toStdString() << "/" << c.line2.toStdString();
     }
 }
 

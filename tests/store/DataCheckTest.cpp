@@ -55,6 +55,44 @@ TEST_F(DataCheckTest, NameTareAndOddTareTogether)
     EXPECT_EQ(text, report(QStringLiteral("Название товара 1; Тара Тара; "), 7));
 }
 
+TEST_F(DataCheckTest, NamesAsTheScaleWillPrintThem)
+{
+    // 28 characters a name, 24 with a logo; what the scale's page lacks prints as '*'.
+    const QString fortyFour = QStringLiteral("Молоко «Домик в деревне» 2,5% ультрапастери."); // 44 characters
+    ASSERT_EQ(fortyFour.size(), 44);
+    const struct {
+        const char *what;
+        FieldValues values;
+        QString fragments; // empty: the check passes
+    } cases[] = {
+        {"44 characters with «»",
+         {{QStringLiteral("TNAME1"), fortyFour}},
+         QStringLiteral("Название товара 1; Название товара 1: знаки «» весы напечатают как «*»; ")},
+        {"28 characters, the page's letters only",
+         {{QStringLiteral("TNAME2"), QStringLiteral("Їжак і ялинка: Ёж, Єнот, ІЇ.")}},
+         QString()},
+        {"№ and Ґ in the second name",
+         {{QStringLiteral("TNAME2"), QStringLiteral("Ґудзик №5")}},
+         QStringLiteral("Название товара 2: знаки Ґ№ весы напечатают как «*»; ")},
+        {"25 characters beside a logo",
+         {{QStringLiteral("TNAME1"), QString(25, QLatin1Char('a'))}, {QStringLiteral("LOGO"), QStringLiteral("U1")}},
+         QStringLiteral("Название товара 1; ")},
+        {"24 characters beside a logo",
+         {{QStringLiteral("TNAME1"), QString(24, QLatin1Char('a'))}, {QStringLiteral("LOGO"), QStringLiteral("Р2")}},
+         QString()},
+        {"a character past the cut is not named",
+         {{QStringLiteral("TNAME1"), QString(28, QLatin1Char('a')) + QStringLiteral("»")}},
+         QStringLiteral("Название товара 1; ")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        goods().setValues(4, {{QStringLiteral("TNAME1"), QVariant()},
+                              {QStringLiteral("TNAME2"), QVariant()},
+                              {QStringLiteral("LOGO"), QVariant()}});
+        EXPECT_EQ(checkWith(4, c.values), c.fragments.isEmpty() ? kSuccess : report(c.fragments, 5));
+    }
+}
+
 TEST_F(DataCheckTest, TareLimits)
 {
     EXPECT_EQ(checkWith(0, {{QStringLiteral("TARA"), 5998}}), kSuccess);

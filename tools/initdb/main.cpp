@@ -98,6 +98,14 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
+    if (args.size() == 1 && (args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h"))) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (args.size() == 1 && args.first() == QLatin1String("--version")) {
+        std::printf("tevo-initdb %s\n", TEVO_VERSION);
+        return 0;
+    }
     QString option;
     if (!args.isEmpty() && args.first().startsWith(QLatin1String("--")) && args.first() != QLatin1String("--server"))
         option = args.takeFirst();

@@ -443,11 +443,13 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tevo-scalesim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TEVO_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("A label scale for trying the exchange: TCP on 127.0.0.1 or a pseudo-terminal."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOptions({
         {QStringLiteral("port"), QStringLiteral("Listen on 127.0.0.1:N (0 = any free port); prints \"port N\" first."),
          QStringLiteral("N")},
