@@ -81,7 +81,8 @@ void MessagesTransfer::recordDone(CommandState state, int number, int scaleRow, 
     ScaleLedger &ledger = m_store.ledger();
     switch (state) {
     case CommandState::MessagesWrite:
-        ledger.noteHeld(address(scaleRow), ScaleLedger::Kind::Messages, number, messageRequestDigest(request));
+        ledger.noteDelivered(address(scaleRow), m_store.scales().text(scaleRow, QStringLiteral("NAME")),
+                             ScaleLedger::Kind::Messages, number, messageRequestDigest(request), QVariant());
         break;
     case CommandState::MessagesRead:
         ledger.noteHeld(address(scaleRow), ScaleLedger::Kind::Messages, number, messageReplyDigest(reply));

@@ -142,6 +142,7 @@ void Table::loadRows()
         rows.append(std::move(r));
     }
     loadOwn(rows);
+    m_removed.clear(); // what is stored now is what a change is journaled against
     if (!m_detached)
         emit aboutToReset();
     m_rows = std::move(rows);
@@ -285,10 +286,12 @@ void Table::storeConverted(int row, const ConvertedValues &converted)
         const QString sql =
             QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(m_name, sets.join(QLatin1String(", ")));
         const QString check = versionCheck(r, binds);
-        if (check.isEmpty())
-            m_db.change(sql, binds);
-        else if (!m_db.changeReturning(sql + check, binds, r.version))
-            changedElsewhere(row);
+        journaled({rowChange(row, converted)}, [&] {
+            if (check.isEmpty())
+                m_db.change(sql, binds);
+            else if (!m_db.changeReturning(sql + check, binds, r.version))
+                changedElsewhere(row);
+        });
     }
     storeOwn(r, own);
     for (const auto &cv : converted)
@@ -368,6 +371,10 @@ void Table::storeMany(const QVector<Changes::Item> &items)
     }
     const QString sql = m_db.dialect().manyRowsChange(m_name, defs, int(items.size()));
     m_db.noteTableChanged(m_name);
+    QVector<ChangeJournal::RowChange> journalRows;
+    for (const Changes::Item &item : items)
+        journalRows << rowChange(item.row, item.values);
+    const QVector<JournalEntry> entries = journalEntries(journalRows);
     struct NotEveryRow {};
     QHash<qint64, qint64> versions;
     try {
@@ -376,6 +383,8 @@ void Table::storeMany(const QVector<Changes::Item> &items)
                 versions.insert(rowid, version);
             if (versions.size() != items.size())
                 throw NotEveryRow{};
+            if (!entries.isEmpty())
+                m_journal->write(entries);
         });
     } catch (const NotEveryRow &) {
         oneByOne();
@@ -447,11 +456,13 @@ int Table::appendRow(const FieldValues &values)
     }
     Row r;
     m_db.noteTableChanged(m_name);
-    r.rowid = names.isEmpty()
-                  ? m_db.insert(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(m_name), {}, &r.version)
-                  : m_db.insert(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                    .arg(m_name, names.join(QLatin1String(", ")), marks.join(QLatin1String(", "))),
-                                binds, &r.version);
+    journaled({{takeRemoved(rowValues), rowValues}}, [&] {
+        r.rowid = names.isEmpty()
+                      ? m_db.insert(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(m_name), {}, &r.version)
+                      : m_db.insert(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                        .arg(m_name, names.join(QLatin1String(", ")), marks.join(QLatin1String(", "))),
+                                    binds, &r.version);
+    });
     r.values = QVector<QVariant>(m_columns.size());
     for (int c = 0; c < m_columns.size(); ++c)
         if (!ownColumn(c))
@@ -509,11 +520,17 @@ void Table::appendRows(const QVector<FieldValues> &rows)
         for (const int c : columns)
             columnNames << m_columns[c].name;
         m_db.noteTableChanged(m_name);
-        const auto keys = m_db.changeReturningRows(QStringLiteral("INSERT INTO %1 (%2) VALUES %3 RETURNING rowid, %4")
-                                                       .arg(m_name, columnNames.join(QLatin1String(", ")),
-                                                            QStringList(end - at, tuple).join(QLatin1String(", ")),
-                                                            m_db.dialect().rowVersion()),
-                                                   binds);
+        QVector<ChangeJournal::RowChange> journalRows;
+        for (const Row &r : added)
+            journalRows.append({takeRemoved(r.values), r.values});
+        QVector<QPair<qint64, qint64>> keys;
+        journaled(journalRows, [&] {
+            keys = m_db.changeReturningRows(QStringLiteral("INSERT INTO %1 (%2) VALUES %3 RETURNING rowid, %4")
+                                                .arg(m_name, columnNames.join(QLatin1String(", ")),
+                                                     QStringList(end - at, tuple).join(QLatin1String(", ")),
+                                                     m_db.dialect().rowVersion()),
+                                            binds);
+        });
         if (keys.size() != added.size())
             throw DatabaseError(
                 QStringLiteral("Table %1: %2 rows inserted of %3").arg(m_name).arg(keys.size()).arg(added.size()));
@@ -529,6 +546,7 @@ void Table::appendRows(const QVector<FieldValues> &rows)
             emit rowsInserted(first, first + int(added.size()) - 1);
         at = end;
     }
+    journalRemovedLeft();
 }
 
 void Table::deleteRow(int row)
@@ -539,10 +557,12 @@ void Table::deleteRow(int row)
     QVariantList binds = {m_rows[row].rowid};
     const QString check = versionCheck(m_rows[row], binds);
     qint64 version = -1;
-    if (check.isEmpty())
-        m_db.change(sql, binds);
-    else if (!m_db.changeReturning(sql + check, binds, version))
-        changedElsewhere(row);
+    journaled({{m_rows[row].values, {}}}, [&] {
+        if (check.isEmpty())
+            m_db.change(sql, binds);
+        else if (!m_db.changeReturning(sql + check, binds, version))
+            changedElsewhere(row);
+    });
     if (!m_detached)
         emit rowsAboutToBeRemoved(row, row);
     m_rows.remove(row);
@@ -557,6 +577,11 @@ void Table::deleteAll()
     emit openEditsWanted();
     m_db.emptyTable(m_name);
     m_db.noteTableChanged(m_name);
+    const int number = columnIndex(QStringLiteral("NPLU"));
+    if (m_journal && number >= 0)
+        for (const Row &r : m_rows)
+            if (!r.values[number].isNull())
+                m_removed.insert(r.values[number].toLongLong(), r.values);
     if (!m_detached)
         emit aboutToReset();
     m_rows.clear();
@@ -584,6 +609,65 @@ void Table::setDetached(bool detached)
     emit aboutToReset();
     m_detached = detached;
     emit reset();
+}
+
+// --- the change journal ---------------------------------------------------------------------
+
+// Row `row` as it is and as `values` make it.
+ChangeJournal::RowChange Table::rowChange(int row, const ConvertedValues &values) const
+{
+    ChangeJournal::RowChange c{m_rows[row].values, m_rows[row].values};
+    for (const auto &cv : values)
+        c.after[cv.first] = cv.second;
+    return c;
+}
+
+QVector<JournalEntry> Table::journalEntries(const QVector<ChangeJournal::RowChange> &rows) const
+{
+    return m_journal ? m_journal->entriesOf(*this, rows) : QVector<JournalEntry>();
+}
+
+// Runs `change`, the statement that makes `rows`, with their journal's entries in one savepoint:
+// both are stored or neither.
+void Table::journaled(const QVector<ChangeJournal::RowChange> &rows, const std::function<void()> &change)
+{
+    const QVector<JournalEntry> entries = journalEntries(rows);
+    if (entries.isEmpty()) {
+        change();
+        return;
+    }
+    m_db.atomically([&] {
+        change();
+        m_journal->write(entries);
+    });
+}
+
+// The row deleteAll removed under the number of a row added now (none: an empty vector).
+QVector<QVariant> Table::takeRemoved(const QVector<QVariant> &added)
+{
+    const int number = columnIndex(QStringLiteral("NPLU"));
+    if (m_removed.isEmpty() || number < 0 || added[number].isNull())
+        return {};
+    const auto it = m_removed.find(added[number].toLongLong());
+    if (it == m_removed.end())
+        return {};
+    QVector<QVariant> before = *it;
+    m_removed.erase(it);
+    return before;
+}
+
+// The rows deleteAll removed that no row added took the place of: removed.
+void Table::journalRemovedLeft()
+{
+    if (m_removed.isEmpty())
+        return;
+    QVector<ChangeJournal::RowChange> rows;
+    for (auto it = m_removed.cbegin(); it != m_removed.cend(); ++it)
+        rows.append({it.value(), {}});
+    m_removed.clear();
+    const QVector<JournalEntry> entries = journalEntries(rows);
+    if (!entries.isEmpty())
+        m_journal->write(entries);
 }
 
 } // namespace tevo

@@ -3,8 +3,10 @@
 // held in memory in the table's order (T and M by NPLU, S as stored), every change is stored
 // at once inside the database's running transaction, and every change is told by a signal
 // (a grid follows them through a model of its own).
+#include "store/ChangeJournal.h"
 #include "store/Schema.h"
 
+#include <QMultiHash>
 #include <QObject>
 #include <QPair>
 #include <QSet>
@@ -35,6 +37,10 @@ public:
     // computer has set them, and written only there, only when they change, without touching
     // the shared row or its version. Empty `columns`: every column is shared.
     void keepColumnsPerComputer(const QStringList &columns, const QString &computer);
+
+    // Every change of a value from now on is journaled (ChangeJournal) in the same savepoint as
+    // the change; a rebuild journals itself (Store). Null: none (S).
+    void setJournal(ChangeJournal *journal) { m_journal = journal; }
 
     void open(); // reads all rows; throws DatabaseError
     bool isOpen() const { return m_open; }
@@ -156,7 +162,17 @@ private:
     int m_current = -1;
     bool m_open = false;
     bool m_detached = false;
+    ChangeJournal::RowChange rowChange(int row, const ConvertedValues &values) const;
+    QVector<JournalEntry> journalEntries(const QVector<ChangeJournal::RowChange> &rows) const;
+    void journaled(const QVector<ChangeJournal::RowChange> &rows, const std::function<void()> &change);
+    QVector<QVariant> takeRemoved(const QVector<QVariant> &added);
+    void journalRemovedLeft();
+
     QVector<bool> m_own; // by column: kept per computer (keepColumnsPerComputer)
+    ChangeJournal *m_journal = nullptr;
+    // The rows deleteAll removed, until the rows added after it are journaled against them by
+    // number (a replacement of the table journals what changed, not every row twice).
+    QMultiHash<qint64, QVector<QVariant>> m_removed; // by number
     QString m_computer;
 };
 
