@@ -159,6 +159,8 @@ StepOutcome MessagesTransfer::takeReply(CommandState state, int number, const QB
     FieldValues values;
     for (int i = 0; i < kMessageLineCount; ++i)
         values.append({QStringLiteral("M%1").arg(i + 1), i < lines.size() ? lines.at(i) : QString()});
+    const ChangeJournal::Scope source(m_store.journal(), ChangeSource::ScaleRead,
+                                      ScaleLedger::selectedScale(m_store.scales()));
     messages.setValues(number - 1, values);
     return StepOutcome::StepDone;
 }

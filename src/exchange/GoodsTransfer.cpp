@@ -218,6 +218,8 @@ void GoodsTransfer::storeReply(int number, const QByteArray &reply)
                           {QStringLiteral("TARA"), r.TARA},       {QStringLiteral("GROUPCODE"), r.GROUPCODE},
                           {QStringLiteral("MESSAGE"), r.MESSAGE}, {QStringLiteral("OSUM"), r.OSUM},
                           {QStringLiteral("OVES"), r.OVES},       {QStringLiteral("OCOUNTPROD"), r.OCOUNTPROD}};
+    const ChangeJournal::Scope source(m_store.journal(), ChangeSource::ScaleRead,
+                                      ScaleLedger::selectedScale(m_store.scales()));
     goods.setValues(number - 1, values);
 }
 

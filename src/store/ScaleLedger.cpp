@@ -68,6 +68,15 @@ QString ScaleLedger::addressOf(const Table &scales, int row)
     return ip + (serial ? QLatin1Char('@') : QLatin1Char(':')) + port;
 }
 
+QString ScaleLedger::selectedScale(const Table &scales)
+{
+    for (int row = 0; row < scales.count(); ++row)
+        if (truthValue(scales.text(row, QStringLiteral("U"))))
+            return QStringLiteral("%1 (%2)").arg(scales.text(row, QStringLiteral("NAME")).trimmed(),
+                                                 addressOf(scales, row));
+    return {};
+}
+
 QHash<int, QByteArray> ScaleLedger::held(const QString &address, Kind kind)
 {
     flush();

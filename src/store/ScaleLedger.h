@@ -36,6 +36,9 @@ public:
 
     // The address of row `row` (0-based) of S: "IP:PORT", for a serial line "PORT@SPEED".
     static QString addressOf(const Table &scales, int row);
+    // The scale a read comes from, as the change journal names it: "NAME (address)" of the first
+    // selected row of S (a read has one); empty when none is selected.
+    static QString selectedScale(const Table &scales);
 
     // Number → digest of every record of `kind` the ledger says the scale at `address` holds.
     QHash<int, QByteArray> held(const QString &address, Kind kind);
