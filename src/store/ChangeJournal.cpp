@@ -9,6 +9,8 @@
 #include <QSqlQuery>
 
 #include <algorithm>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace tevo {
 
@@ -68,6 +70,9 @@ ChangeJournal::ChangeJournal(Database &db) : m_db(db)
         if (!m_user.isEmpty())
             break;
     }
+    if (m_user.isEmpty())
+        if (const passwd *entry = getpwuid(geteuid()))
+            m_user = QString::fromLocal8Bit(entry->pw_name);
 }
 
 QStringList ChangeJournal::createStatements(const SqlDialect &dialect)
@@ -281,7 +286,8 @@ QVariant ChangeJournal::valueAt(const QString &table, qint64 number, const QStri
     return now;
 }
 
-QHash<qint64, qint64> ChangeJournal::lowestPrices(qint64 at, int days, const QHash<qint64, qint64> &currentPrices)
+QHash<qint64, qint64> ChangeJournal::lowestPrices(qint64 at, int days, const QHash<qint64, qint64> &currentPrices,
+                                                  QHash<qint64, QVariant> *pricesThen)
 {
     const qint64 start = at - qint64(days) * kDayMs;
     const auto price = [](const QVariant &v, qint64 *out) {
@@ -307,6 +313,8 @@ QHash<qint64, qint64> ChangeJournal::lowestPrices(qint64 at, int days, const QHa
         const QString old = later.value(1).toString();
         atEnd.insert(later.value(0).toLongLong(), old.isEmpty() ? QVariant() : QVariant(old));
     }
+    if (pricesThen)
+        *pricesThen = atEnd;
     // The changes within the period: the price before the first of them, and each new price.
     QHash<qint64, qint64> lowest;
     const auto lower = [&](qint64 number, const QVariant &v) {

@@ -122,8 +122,9 @@ public:
     QVariant valueAt(const QString &table, qint64 number, const QString &field, qint64 at, const QVariant &now);
     // For every goods number of `currentPrices` (the prices stored now): the lowest price the
     // goods had in the `days` days before `at` (up to `at`); a goods that had no price then is
-    // left out.
-    QHash<qint64, qint64> lowestPrices(qint64 at, int days, const QHash<qint64, qint64> &currentPrices);
+    // left out. `pricesThen` (when given) gets every goods' price at `at` (null: none).
+    QHash<qint64, qint64> lowestPrices(qint64 at, int days, const QHash<qint64, qint64> &currentPrices,
+                                       QHash<qint64, QVariant> *pricesThen = nullptr);
     // Since when the journal knows every change (its start, or the bound of the last removal of
     // older entries); 0 when not known.
     qint64 knownSince();
