@@ -186,8 +186,8 @@ ReportSheet journalSheet(Store &store, const QVector<JournalEntry> &entries)
             user += QStringLiteral(" (%1)").arg(e.dbUser);
         s.rows.append({historyTimeText(e.at),
                        e.table == QLatin1String("T") ? QStringLiteral("товары") : QStringLiteral("сообщения"), e.number,
-                       e.field, e.oldValue, e.newValue, changeSourceName(e.source), e.detail, e.program, user,
-                       e.computer});
+                       e.field, e.oldValue, e.newValue, changeSourceName(e.source),
+                       e.detail.isEmpty() ? QVariant() : QVariant(e.detail), e.program, user, e.computer});
     }
     return s;
 }
