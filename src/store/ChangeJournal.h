@@ -17,6 +17,8 @@
 // the value stored now. Entries older than the retention period (keepDays, default three years,
 // kept in the database for every program) are removed once a day, in one statement. Times are
 // milliseconds since 1970 (UTC).
+#include "store/Database.h"
+
 #include <QDateTime>
 #include <QHash>
 #include <QString>
@@ -26,7 +28,6 @@
 
 namespace tevo {
 
-class Database;
 class SqlDialect;
 class Table;
 
@@ -67,7 +68,7 @@ struct JournalFilter {
 
 class ChangeJournal {
 public:
-    static constexpr int kEntriesPerStatement = 200;
+    static constexpr int kEntriesPerStatement = 1000;
     static constexpr int kDefaultKeepDays = 3 * 365 + 1;
     static constexpr qint64 kDayMs = 24LL * 60 * 60 * 1000;
 
@@ -138,12 +139,15 @@ public:
     qint64 count(); // entries in the journal
 
 private:
+    qint64 sourceRow(ChangeSource source, const QString &detail, const QString &program, const QString &user,
+                     const QString &computer);
     qint64 setting(const QString &key, qint64 fallback);
     void setSetting(const QString &key, qint64 value);
 
     Database &m_db;
     QString m_program = QStringLiteral("tevo");
     QString m_user;
+    QString m_computer = Database::computerName();
     ChangeSource m_source = ChangeSource::Edit;
     QString m_detail;
 };

@@ -302,6 +302,7 @@ void Table::storeConverted(int row, const ConvertedValues &converted)
 
 void Table::changeRows(const std::function<void(Changes &changes)> &fill)
 {
+    JournalBatch batch(*this);
     Changes changes(*this);
     try {
         fill(changes);
@@ -310,6 +311,7 @@ void Table::changeRows(const std::function<void(Changes &changes)> &fill)
         throw;
     }
     changes.store();
+    batch.end();
 }
 
 void Table::Changes::add(int row, const FieldValues &values)
@@ -383,9 +385,11 @@ void Table::storeMany(const QVector<Changes::Item> &items)
                 versions.insert(rowid, version);
             if (versions.size() != items.size())
                 throw NotEveryRow{};
-            if (!entries.isEmpty())
+            if (!entries.isEmpty() && m_journalBatching == 0)
                 m_journal->write(entries);
         });
+        if (m_journalBatching > 0)
+            m_journalBatch += entries;
     } catch (const NotEveryRow &) {
         oneByOne();
         return;
@@ -481,6 +485,7 @@ int Table::appendRow(const FieldValues &values)
 
 void Table::appendRows(const QVector<FieldValues> &rows)
 {
+    JournalBatch batch(*this);
     const int most = m_db.dialect().rowsPerChange();
     int at = 0;
     while (at < rows.size()) {
@@ -547,6 +552,7 @@ void Table::appendRows(const QVector<FieldValues> &rows)
         at = end;
     }
     journalRemovedLeft();
+    batch.end();
 }
 
 void Table::deleteRow(int row)
@@ -632,8 +638,9 @@ QVector<JournalEntry> Table::journalEntries(const QVector<ChangeJournal::RowChan
 void Table::journaled(const QVector<ChangeJournal::RowChange> &rows, const std::function<void()> &change)
 {
     const QVector<JournalEntry> entries = journalEntries(rows);
-    if (entries.isEmpty()) {
+    if (entries.isEmpty() || m_journalBatching > 0) {
         change();
+        m_journalBatch += entries;
         return;
     }
     m_db.atomically([&] {
@@ -665,9 +672,42 @@ void Table::journalRemovedLeft()
     for (auto it = m_removed.cbegin(); it != m_removed.cend(); ++it)
         rows.append({it.value(), {}});
     m_removed.clear();
-    const QVector<JournalEntry> entries = journalEntries(rows);
-    if (!entries.isEmpty())
+    journalWrite(journalEntries(rows));
+}
+
+void Table::journalWrite(const QVector<JournalEntry> &entries)
+{
+    if (m_journalBatching > 0)
+        m_journalBatch += entries;
+    else if (!entries.isEmpty())
         m_journal->write(entries);
+}
+
+void Table::flushJournal()
+{
+    if (m_journalBatching == 0 && !m_journalBatch.isEmpty())
+        m_journal->write(std::exchange(m_journalBatch, {}));
+}
+
+void Table::JournalBatch::end()
+{
+    m_ended = true;
+    --m_table.m_journalBatching;
+    m_table.flushJournal();
+}
+
+Table::JournalBatch::~JournalBatch()
+{
+    if (m_ended)
+        return;
+    // The change failed: the entries of the rows it stored go all the same; the change's own
+    // failure is the one told.
+    --m_table.m_journalBatching;
+    try {
+        m_table.flushJournal();
+    } catch (...) {
+        m_table.m_journalBatch.clear();
+    }
 }
 
 } // namespace tevo

@@ -167,12 +167,31 @@ private:
     void journaled(const QVector<ChangeJournal::RowChange> &rows, const std::function<void()> &change);
     QVector<QVariant> takeRemoved(const QVector<QVariant> &added);
     void journalRemovedLeft();
+    void journalWrite(const QVector<JournalEntry> &entries);
+    void flushJournal();
+    // Within a change of many rows the entries are gathered and written in one go at its end (in
+    // the same transaction, before anything else can commit); a failure of the change still
+    // writes those of the rows it stored.
+    class JournalBatch {
+    public:
+        explicit JournalBatch(Table &table) : m_table(table) { ++table.m_journalBatching; }
+        ~JournalBatch();
+        JournalBatch(const JournalBatch &) = delete;
+        JournalBatch &operator=(const JournalBatch &) = delete;
+        void end();
+
+    private:
+        Table &m_table;
+        bool m_ended = false;
+    };
 
     QVector<bool> m_own; // by column: kept per computer (keepColumnsPerComputer)
     ChangeJournal *m_journal = nullptr;
     // The rows deleteAll removed, until the rows added after it are journaled against them by
     // number (a replacement of the table journals what changed, not every row twice).
     QMultiHash<qint64, QVector<QVariant>> m_removed; // by number
+    QVector<JournalEntry> m_journalBatch;
+    int m_journalBatching = 0;
     QString m_computer;
 };
 
