@@ -43,6 +43,8 @@ bool sameValue(const QVariant &a, const QVariant &b)
 {
     if (a.isNull() || b.isNull())
         return a.isNull() == b.isNull();
+    if (a.typeId() == b.typeId())
+        return a == b; // the table's own types: no text made
     return a.toString() == b.toString();
 }
 
