@@ -69,13 +69,11 @@ void HistoryWindow::showGoods(qint64 number)
                        d.price.isNull() ? QString() : d.price.toString(),
                        QStringLiteral("%1 (%2)").arg(d.scaleName, d.address)}});
     std::stable_sort(lines.begin(), lines.end(), [](const Line &a, const Line &b) { return a.at < b.at; });
-    m_list->setSortingEnabled(false);
     m_list->setRowCount(int(lines.size()));
     for (int r = 0; r < lines.size(); ++r)
         for (int c = 0; c < lines[r].cells.size(); ++c)
             m_list->setItem(r, c, new QTableWidgetItem(lines[r].cells[c]));
-    m_list->resizeColumnsToContents();
-    m_list->setSortingEnabled(true);
+    m_list->resizeColumnsToContents(); // in the order of time, as a time line reads
     m_chart->setPoints(points, QDateTime::currentMSecsSinceEpoch());
     m_title->setText(failure.isEmpty() ? QStringLiteral("Товар № %1: изменений %2, доставок в весы %3")
                                              .arg(number)

@@ -21,6 +21,31 @@ namespace tevo {
 namespace {
 constexpr int kDaysBeforeLowest = 30;
 constexpr int kNoScale = -1;
+
+// A cell that sorts by its key: numbers as numbers, times ("dd.MM.yyyy HH:mm:ss") as times.
+class SortedItem : public QTableWidgetItem {
+public:
+    explicit SortedItem(const QVariant &value)
+    {
+        const QString text = value.isNull() ? QString() : value.toString();
+        setText(text);
+        if (value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::Int) {
+            m_key = value.toLongLong();
+        } else if (const QDateTime t = QDateTime::fromString(text, QStringLiteral("dd.MM.yyyy HH:mm:ss")); t.isValid()) {
+            m_key = t.toMSecsSinceEpoch();
+        }
+    }
+    bool operator<(const QTableWidgetItem &other) const override
+    {
+        const auto *o = dynamic_cast<const SortedItem *>(&other);
+        if (o && m_key.isValid() && o->m_key.isValid())
+            return m_key.toLongLong() < o->m_key.toLongLong();
+        return QTableWidgetItem::operator<(other);
+    }
+
+private:
+    QVariant m_key;
+};
 } // namespace
 
 JournalWindow::JournalWindow(Store &store, QWidget *parent) : QDialog(parent), m_store(store)
@@ -118,14 +143,7 @@ void JournalWindow::showSheet(const ReportSheet &sheet, const QString &summary)
     m_list->setRowCount(int(sheet.rows.size()));
     for (int r = 0; r < sheet.rows.size(); ++r)
         for (int c = 0; c < sheet.rows[r].size(); ++c) {
-            auto *item = new QTableWidgetItem;
-            const QVariant &v = sheet.rows[r][c];
-            // Numbers sort as numbers.
-            if (v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Int)
-                item->setData(Qt::DisplayRole, v.toLongLong());
-            else
-                item->setText(v.isNull() ? QString() : v.toString());
-            m_list->setItem(r, c, item);
+            m_list->setItem(r, c, new SortedItem(sheet.rows[r][c]));
         }
     m_list->resizeColumnsToContents();
     m_list->setSortingEnabled(true);
