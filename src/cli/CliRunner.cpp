@@ -968,9 +968,9 @@ int Runner::historyCommand()
     }
     m_json.insert(QStringLiteral("rows"), rows);
     if (m_args.has(QStringLiteral("--xlsx")))
-        work(false, [&] { writeReportXlsx(sheet, m_args.value(QStringLiteral("--xlsx"))); });
+        work(false, [&] { saveSheet(sheet, m_args.value(QStringLiteral("--xlsx")), true); });
     if (m_args.has(QStringLiteral("--csv")))
-        work(false, [&] { writeReportCsv(sheet, m_args.value(QStringLiteral("--csv"))); });
+        work(false, [&] { saveSheet(sheet, m_args.value(QStringLiteral("--csv")), false); });
     return kDone;
 }
 

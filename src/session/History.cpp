@@ -235,4 +235,12 @@ ReportSheet printedSheet(const QString &scale, const QVector<PrintedPrice> &rows
     return s;
 }
 
+void saveSheet(const ReportSheet &sheet, const QString &path, bool xlsx)
+{
+    if (xlsx)
+        writeReportXlsx(sheet, path);
+    else
+        writeReportCsv(sheet, path);
+}
+
 } // namespace tevo

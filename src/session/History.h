@@ -69,5 +69,7 @@ ReportSheet journalSheet(Store &store, const QVector<JournalEntry> &entries);
 ReportSheet revaluationSheet(const QVector<Revaluation> &rows);
 ReportSheet lowestPriceSheet(const QVector<LowestPrice> &rows, int days);
 ReportSheet printedSheet(const QString &scale, const QVector<PrintedPrice> &rows);
+// Saves a sheet as an Excel workbook (`xlsx`) or as CSV. Throws FileError.
+void saveSheet(const ReportSheet &sheet, const QString &path, bool xlsx);
 
 } // namespace tevo

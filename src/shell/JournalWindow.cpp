@@ -240,10 +240,7 @@ void JournalWindow::save(bool xlsx)
     if (path.isEmpty())
         return;
     try {
-        if (xlsx)
-            writeReportXlsx(m_sheet, path);
-        else
-            writeReportCsv(m_sheet, path);
+        saveSheet(m_sheet, path, xlsx);
     } catch (const Error &e) {
         Dialogs::message(Dialogs::Kind::Error, e.text());
     }

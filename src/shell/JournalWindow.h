@@ -4,7 +4,7 @@
 // price of a goods at the end of a date, the lowest price of the days before it, the
 // revaluation list of the period and the prices a scale held in the period. Whatever the list
 // shows saves as CSV or .xlsx. The answers come from session/History, as tevo-cli's do.
-#include "fileio/ReportSheetFile.h"
+#include "session/History.h"
 
 #include <QDialog>
 
