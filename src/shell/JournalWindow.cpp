@@ -54,7 +54,7 @@ JournalWindow::JournalWindow(Store &store, QWidget *parent) : QDialog(parent), m
     setWindowTitle(QStringLiteral("Журнал изменений"));
     auto *layout = new QVBoxLayout(this);
     auto *filters = new QGridLayout;
-    const auto named = [this](QWidget *w, const char *name) {
+    const auto named = [](QWidget *w, const char *name) {
         w->setObjectName(QLatin1String(name));
         return w;
     };

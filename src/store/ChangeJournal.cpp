@@ -206,7 +206,7 @@ void ChangeJournal::write(const QVector<JournalEntry> &entries)
         const qint64 src = sourceRow(first.source, first.detail, first.program, first.user, first.computer);
         const int n = end - at;
         QVariantList binds;
-        binds.reserve(n * kColumnCount);
+        binds.reserve(qsizetype(n) * kColumnCount);
         for (int i = at; i < end; ++i) {
             const JournalEntry &e = entries[i];
             binds << e.at << e.table << e.number << e.field << e.oldValue << e.newValue << src;
