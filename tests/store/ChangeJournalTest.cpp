@@ -92,6 +92,19 @@ TEST(ChangeJournal, EveryChangePathJournalsWhatChangedWithItsSource)
              }));
          },
          {}},
+        {"an import refused at its third row leaves no entry",
+         [](Store &s) {
+             s.database().commitNow();
+             test::refuseRows(s.database().location(), QStringLiteral("T"), QStringLiteral("NEW.NPLU = 3"));
+             const ChangeJournal::Scope source(s.journal(), ChangeSource::Import, QStringLiteral("refused.txt"));
+             EXPECT_ANY_THROW(s.database().atomically([&] {
+                 s.goods().changeRows([](Table::Changes &c) {
+                     for (int row = 0; row < 5; ++row)
+                         c.add(row, {{QStringLiteral("PRICE"), 700 + row}});
+                 });
+             }));
+         },
+         {}},
         {"a deleted and an added row",
          [](Store &s) {
              const ChangeJournal::Scope source(s.journal(), ChangeSource::ScaleRead, QStringLiteral("Гастрономия"));
