@@ -961,7 +961,12 @@ int Runner::historyCommand()
         QJsonObject o;
         for (int c = 0; c < row.size(); ++c) {
             cells << (row[c].isNull() ? QString() : row[c].toString());
-            o.insert(keys.value(c, QString::number(c)), row[c].isNull() ? QJsonValue() : QJsonValue::fromVariant(row[c]));
+            QJsonValue value = row[c].isNull() ? QJsonValue() : QJsonValue::fromVariant(row[c]);
+            // Times in JSON as ISO 8601 with the local offset, for programs to read.
+            if (const QDateTime t = QDateTime::fromString(row[c].toString(), QStringLiteral("dd.MM.yyyy HH:mm:ss"));
+                t.isValid())
+                value = t.toOffsetFromUtc(t.offsetFromUtc()).toString(Qt::ISODate);
+            o.insert(keys.value(c, QString::number(c)), value);
         }
         out(cells.join(QLatin1Char('\t')));
         rows.append(o);
