@@ -190,6 +190,36 @@ QVector<CommandSpec> makeSpecs()
                              "сопоставлены по сопоставлению, запомненному для такого имени файла."),
               true});
     c.last().run = [](Runner &r) { return r.loadCommand(); };
+    c.append(
+        {QStringLiteral("history"),
+         {QStringLiteral("WHAT")},
+         {QStringLiteral("goods"), QStringLiteral("messages"), QStringLiteral("price"), QStringLiteral("lowest"),
+          QStringLiteral("revaluations"), QStringLiteral("printed"), QStringLiteral("journal"), QStringLiteral("keep")},
+         {{QStringLiteral("--number"), QStringLiteral("N"), QStringLiteral("номер товара (сообщения)")},
+          {QStringLiteral("--date"), QStringLiteral("D"),
+           QStringLiteral("дата: ГГГГ-ММ-ДД или ДД.ММ.ГГГГ, можно со временем ЧЧ:ММ (по умолчанию — сейчас)")},
+          {QStringLiteral("--from"), QStringLiteral("D"), QStringLiteral("начало периода (с начала этого дня)")},
+          {QStringLiteral("--to"), QStringLiteral("D"),
+           QStringLiteral("конец периода (до конца этого дня; по умолчанию — сейчас)")},
+          {QStringLiteral("--days"), QStringLiteral("N"),
+           QStringLiteral("lowest: за сколько дней (по умолчанию 30); keep: сколько дней хранить журнал")},
+          {QStringLiteral("--scale"), QStringLiteral("S"), QStringLiteral("весы: номер строки списка весов или название")},
+          {QStringLiteral("--source"), QStringLiteral("NAME"),
+           QStringLiteral("journal: правка, импорт, автозагрузка, чтение из весов, пустая таблица")},
+          {QStringLiteral("--xlsx"), QStringLiteral("FILE"), QStringLiteral("сохранить ответ в книгу Excel")},
+          {QStringLiteral("--csv"), QStringLiteral("FILE"), QStringLiteral("сохранить ответ в CSV (через «;»)")}},
+         QStringLiteral("история цен и того, что получили весы"),
+         QStringLiteral("goods и messages --number N: изменения записи и её доставки в весы по времени.\n"
+                        "price --number N --date D: цена товара на дату.\n"
+                        "lowest --date D [--days 30] [--number N]: наименьшая цена за дни перед датой (для "
+                        "ценника скидки).\n"
+                        "revaluations --from D --to D: переоценка за период (номер, наименование, старая и "
+                        "новая цена, когда, источник).\n"
+                        "printed --scale S --from D --to D: какие цены были в весах за период.\n"
+                        "journal [--from --to --number --source --scale]: записи журнала изменений.\n"
+                        "keep [--days N]: сколько дней хранится журнал (по умолчанию 1096)."),
+         false});
+    c.last().run = [](Runner &r) { return r.historyCommand(); };
     return c;
 }
 

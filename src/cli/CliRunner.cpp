@@ -10,6 +10,7 @@
 #include "common/ShutdownSignals.h"
 #include "fileio/ColumnTitles.h"
 #include "fileio/DataFolder.h"
+#include "session/History.h"
 #include "session/Operations.h"
 #include "session/Session.h"
 #include "session/TabularImport.h"
@@ -172,6 +173,7 @@ void Runner::openDatabase(bool allTables)
     m_parameters = std::make_unique<MemoryParameters>();
     m_session = std::make_unique<Session>();
     m_session->setParametersHost(m_parameters.get());
+    store().journal().setProgram(QStringLiteral("tevo-cli"));
     Database &db = store().database();
     db.setLockWait(LockWait::Patient);
     // Each change is committed at once into the file, which another program then finds free;
@@ -807,6 +809,173 @@ int Runner::tabularImportCommand()
     m_json.insert(QStringLiteral("changed"), details.changedRows);
     m_json.insert(QStringLiteral("columns"), QJsonArray::fromStringList(details.columns));
     say(outcome.text);
+    return kDone;
+}
+
+// --- the history ---------------------------------------------------------------------------
+
+int Runner::historyCommand()
+{
+    const QString what = m_args.positionals.at(0);
+    const auto number = [&](const QString &option, bool needed, qint64 fallback) {
+        if (!m_args.has(option)) {
+            if (needed)
+                throw Failure{kBadInput, QStringLiteral("history %1: нужен %2").arg(what, option)};
+            return fallback;
+        }
+        bool ok = false;
+        const qint64 n = m_args.value(option).toLongLong(&ok);
+        if (!ok || n < 1)
+            throw Failure{kBadInput, QStringLiteral("%1: «%2» — не число больше нуля").arg(option, m_args.value(option))};
+        return n;
+    };
+    const auto time = [&](const QString &option, bool endOfDay, bool needed) {
+        if (!m_args.has(option)) {
+            if (needed)
+                throw Failure{kBadInput, QStringLiteral("history %1: нужен %2").arg(what, option)};
+            return QDateTime::currentMSecsSinceEpoch();
+        }
+        qint64 at = 0;
+        work(true, [&] { at = historyTime(m_args.value(option), endOfDay); });
+        return at;
+    };
+    openDatabase(true);
+    ReportSheet sheet;
+    QStringList keys; // the JSON names of the sheet's columns
+    if (what == QLatin1String("keep")) {
+        ChangeJournal &journal = store().journal();
+        work(false, [&] {
+            if (m_args.has(QStringLiteral("--days")))
+                journal.setKeepDays(int(number(QStringLiteral("--days"), true, 0)));
+        });
+        int days = 0;
+        qint64 count = 0;
+        work(false, [&] {
+            days = journal.keepDays();
+            count = journal.count();
+        });
+        m_json.insert(QStringLiteral("keepDays"), days);
+        m_json.insert(QStringLiteral("entries"), count);
+        say(QStringLiteral("Журнал изменений хранится %1 дн.; в нём записей: %2.").arg(days).arg(count));
+        return kDone;
+    }
+    if (what == QLatin1String("price")) {
+        const qint64 n = number(QStringLiteral("--number"), true, 0);
+        const qint64 at = time(QStringLiteral("--date"), true, false);
+        QVariant price;
+        work(true, [&] { price = priceAt(store(), n, at); });
+        m_json.insert(QStringLiteral("number"), n);
+        m_json.insert(QStringLiteral("at"), QDateTime::fromMSecsSinceEpoch(at).toString(Qt::ISODate));
+        m_json.insert(QStringLiteral("price"), price.isNull() ? QJsonValue() : QJsonValue(price.toLongLong()));
+        say(price.isNull()
+                ? QStringLiteral("Товар %1 на %2: без цены.").arg(n).arg(historyTimeText(at))
+                : QStringLiteral("Цена товара %1 на %2: %3 коп.").arg(n).arg(historyTimeText(at), price.toString()));
+        return kDone;
+    }
+    if (what == QLatin1String("goods") || what == QLatin1String("messages")) {
+        const bool goods = what == QLatin1String("goods");
+        const qint64 n = number(QStringLiteral("--number"), true, 0);
+        RecordHistory h;
+        work(false, [&] { h = recordHistory(store(), goods, n); });
+        // One time line: the changes and the deliveries by their time.
+        sheet.name = QStringLiteral("История");
+        sheet.titles = {QStringLiteral("Когда"), QStringLiteral("Что"), QStringLiteral("Было"), QStringLiteral("Стало"),
+                        QStringLiteral("Кто, откуда")};
+        keys = {QStringLiteral("at"), QStringLiteral("what"), QStringLiteral("old"), QStringLiteral("new"),
+                QStringLiteral("source")};
+        QVector<QPair<qint64, QVector<QVariant>>> line;
+        for (const JournalEntry &e : h.changes)
+            line.append({e.at,
+                         {historyTimeText(e.at), e.field, e.oldValue, e.newValue,
+                          QStringLiteral("%1%2, %3@%4")
+                              .arg(changeSourceName(e.source),
+                                   e.detail.isEmpty() ? QString() : QStringLiteral(" ") + e.detail, e.user, e.computer)}});
+        for (const ScaleLedger::Delivery &d : h.deliveries)
+            line.append({d.at,
+                         {historyTimeText(d.at), QStringLiteral("в весы"), QVariant(),
+                          d.price.isNull() ? QVariant() : QVariant(d.price.toString()),
+                          QStringLiteral("%1 (%2)").arg(d.scaleName, d.address)}});
+        std::stable_sort(line.begin(), line.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+        for (const auto &item : line)
+            sheet.rows.append(item.second);
+    } else if (what == QLatin1String("lowest")) {
+        const qint64 at = time(QStringLiteral("--date"), true, false);
+        const int days = int(number(QStringLiteral("--days"), false, 30));
+        const qint64 n = number(QStringLiteral("--number"), false, 0);
+        QVector<LowestPrice> rows;
+        work(true, [&] { rows = lowestPrices(store(), at, days, n); });
+        sheet = lowestPriceSheet(rows, days);
+        keys = {QStringLiteral("number"), QStringLiteral("name"), QStringLiteral("price"), QStringLiteral("lowest")};
+    } else if (what == QLatin1String("revaluations")) {
+        const qint64 from = time(QStringLiteral("--from"), false, true);
+        const qint64 to = time(QStringLiteral("--to"), true, false) + 1;
+        QVector<Revaluation> rows;
+        work(false, [&] { rows = revaluations(store(), from, to); });
+        sheet = revaluationSheet(rows);
+        keys = {QStringLiteral("number"),   QStringLiteral("name"), QStringLiteral("oldPrice"),
+                QStringLiteral("newPrice"), QStringLiteral("at"),   QStringLiteral("source")};
+    } else if (what == QLatin1String("printed")) {
+        if (!m_args.has(QStringLiteral("--scale")))
+            throw Failure{kBadInput, QStringLiteral("history printed: нужен --scale")};
+        const int row = resolveScales(m_args.value(QStringLiteral("--scale")), true).first();
+        const qint64 from = time(QStringLiteral("--from"), false, true);
+        const qint64 to = time(QStringLiteral("--to"), true, false) + 1;
+        QVector<PrintedPrice> rows;
+        work(false, [&] { rows = pricesPrinted(store(), row, from, to); });
+        sheet = printedSheet(store().scales().text(row, QStringLiteral("NAME")), rows);
+        keys = {QStringLiteral("scale"), QStringLiteral("number"), QStringLiteral("name"),
+                QStringLiteral("price"), QStringLiteral("since"),  QStringLiteral("until")};
+    } else { // journal
+        JournalFilter f;
+        if (m_args.has(QStringLiteral("--from")))
+            f.from = time(QStringLiteral("--from"), false, true);
+        if (m_args.has(QStringLiteral("--to")))
+            f.to = time(QStringLiteral("--to"), true, true) + 1;
+        f.number = number(QStringLiteral("--number"), false, 0);
+        if (m_args.has(QStringLiteral("--source"))) {
+            ChangeSource source = ChangeSource::Edit;
+            if (!changeSourceFromName(m_args.value(QStringLiteral("--source")), &source))
+                throw Failure{kBadInput, QStringLiteral("--source: «%1» — нет такого источника")
+                                             .arg(m_args.value(QStringLiteral("--source")))};
+            f.source = int(source);
+        }
+        if (m_args.has(QStringLiteral("--scale")))
+            f.detail =
+                store()
+                    .scales()
+                    .text(resolveScales(m_args.value(QStringLiteral("--scale")), true).first(), QStringLiteral("NAME"))
+                    .trimmed();
+        QVector<JournalEntry> entries;
+        work(false, [&] { entries = store().journal().entries(f); });
+        sheet = journalSheet(store(), entries);
+        keys = {QStringLiteral("at"),      QStringLiteral("table"), QStringLiteral("number"),  QStringLiteral("field"),
+                QStringLiteral("old"),     QStringLiteral("new"),   QStringLiteral("source"),  QStringLiteral("detail"),
+                QStringLiteral("program"), QStringLiteral("user"),  QStringLiteral("computer")};
+    }
+    // The answer: a table on standard output (tab-separated, titles first) or in JSON, and the
+    // files asked for.
+    QJsonArray rows;
+    out(sheet.titles.join(QLatin1Char('\t')));
+    for (const QVector<QVariant> &row : sheet.rows) {
+        QStringList cells;
+        QJsonObject o;
+        for (int c = 0; c < row.size(); ++c) {
+            cells << (row[c].isNull() ? QString() : row[c].toString());
+            QJsonValue value = row[c].isNull() ? QJsonValue() : QJsonValue::fromVariant(row[c]);
+            // Times in JSON as ISO 8601 with the local offset, for programs to read.
+            if (const QDateTime t = QDateTime::fromString(row[c].toString(), QStringLiteral("dd.MM.yyyy HH:mm:ss"));
+                t.isValid())
+                value = t.toOffsetFromUtc(t.offsetFromUtc()).toString(Qt::ISODate);
+            o.insert(keys.value(c, QString::number(c)), value);
+        }
+        out(cells.join(QLatin1Char('\t')));
+        rows.append(o);
+    }
+    m_json.insert(QStringLiteral("rows"), rows);
+    if (m_args.has(QStringLiteral("--xlsx")))
+        work(false, [&] { saveSheet(sheet, m_args.value(QStringLiteral("--xlsx")), true); });
+    if (m_args.has(QStringLiteral("--csv")))
+        work(false, [&] { saveSheet(sheet, m_args.value(QStringLiteral("--csv")), false); });
     return kDone;
 }
 

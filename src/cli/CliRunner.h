@@ -60,6 +60,7 @@ public:
     int rebuildCommand();
     int dataCheckCommand();
     int loadCommand();
+    int historyCommand();
 
 private:
     void openDatabase(bool allTables);

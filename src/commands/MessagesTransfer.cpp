@@ -81,7 +81,8 @@ void MessagesTransfer::recordDone(CommandState state, int number, int scaleRow, 
     ScaleLedger &ledger = m_store.ledger();
     switch (state) {
     case CommandState::MessagesWrite:
-        ledger.noteHeld(address(scaleRow), ScaleLedger::Kind::Messages, number, messageRequestDigest(request));
+        ledger.noteDelivered(address(scaleRow), m_store.scales().text(scaleRow, QStringLiteral("NAME")),
+                             ScaleLedger::Kind::Messages, number, messageRequestDigest(request), QVariant());
         break;
     case CommandState::MessagesRead:
         ledger.noteHeld(address(scaleRow), ScaleLedger::Kind::Messages, number, messageReplyDigest(reply));
@@ -158,6 +159,8 @@ StepOutcome MessagesTransfer::takeReply(CommandState state, int number, const QB
     FieldValues values;
     for (int i = 0; i < kMessageLineCount; ++i)
         values.append({QStringLiteral("M%1").arg(i + 1), i < lines.size() ? lines.at(i) : QString()});
+    const ChangeJournal::Scope source(m_store.journal(), ChangeSource::ScaleRead,
+                                      ScaleLedger::selectedScale(m_store.scales()));
     messages.queueValues(number - 1, values); // stored with the next commit
     return StepOutcome::StepDone;
 }

@@ -81,7 +81,10 @@ void GoodsTransfer::recordDone(CommandState state, int number, int scaleRow, con
     ScaleLedger &ledger = m_store.ledger();
     switch (state) {
     case CommandState::GoodsWrite:
-        ledger.noteHeld(address(scaleRow), ScaleLedger::Kind::Goods, number, goodsDigest(request));
+        // The price the record carried: the row's, from which the request was built.
+        ledger.noteDelivered(address(scaleRow), m_store.scales().text(scaleRow, QStringLiteral("NAME")),
+                             ScaleLedger::Kind::Goods, number, goodsDigest(request),
+                             m_store.goods().value(number - 1, QStringLiteral("PRICE")));
         break;
     case CommandState::GoodsRead:
         ledger.noteHeld(address(scaleRow), ScaleLedger::Kind::Goods, number, goodsDigest(reply));
@@ -215,6 +218,8 @@ void GoodsTransfer::storeReply(int number, const QByteArray &reply)
                           {QStringLiteral("TARA"), r.TARA},       {QStringLiteral("GROUPCODE"), r.GROUPCODE},
                           {QStringLiteral("MESSAGE"), r.MESSAGE}, {QStringLiteral("OSUM"), r.OSUM},
                           {QStringLiteral("OVES"), r.OVES},       {QStringLiteral("OCOUNTPROD"), r.OCOUNTPROD}};
+    const ChangeJournal::Scope source(m_store.journal(), ChangeSource::ScaleRead,
+                                      ScaleLedger::selectedScale(m_store.scales()));
     goods.queueValues(number - 1, values); // stored with the next commit, with the records around it
 }
 

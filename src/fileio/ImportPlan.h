@@ -53,6 +53,7 @@ public:
     // The table columns the plan sets, in table order.
     QStringList columns() const;
     bool ready() const { return m_problems.isEmpty() && !m_rows.isEmpty(); }
+    const QString &fileName() const { return m_fileName; } // the file planned from
 
     // Stores the plan in one transaction (the table is read again first, so that only values
     // that differ count as changes; on the server a row another program changed meanwhile

@@ -258,6 +258,7 @@ void AutoLoader::tmAutoLoadTimer()
         return;
     }
     AutoLoadResult load;
+    const ChangeJournal::Scope source(m_store.journal(), ChangeSource::AutoLoad, path);
     const auto selected = [this](int count) {
         emit selectionReplaced(count);
         tell(Notice::Kind::Information, Notice::About::Passing, QStringLiteral("идет автоматическая загрузка в весы"));

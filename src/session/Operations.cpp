@@ -66,6 +66,7 @@ Outcome importTableFile(Store &store, TableFile format, const QString &file)
         return readable;
     const bool messages = format == TableFile::MessagesCsv;
     return guardedBy(store, messages ? kImportingMessages : kImportingGoods, [&] {
+        const ChangeJournal::Scope source(store.journal(), ChangeSource::Import, file);
         Table &goods = store.goods();
         switch (format) {
         case TableFile::GoodsText: {
@@ -145,6 +146,7 @@ Outcome applyImport(Store &store, const ImportPlan &plan, ImportOutcome *details
     return guardedBy(store, goods ? kImportingGoods : kImportingMessages, [&] {
         // What is typed into a grid is stored first, and the table is read again by the plan.
         store.storeOpenEdits();
+        const ChangeJournal::Scope source(store.journal(), ChangeSource::Import, plan.fileName());
         const ImportOutcome done = plan.apply(goods ? store.goods() : store.messages());
         if (details)
             *details = done;
@@ -174,6 +176,7 @@ Outcome loadGoodsFile(Store &store, const QString &file, bool needClear)
     const QByteArray bytes = f.readAll();
     f.close();
     return guardedBy(store, kAutoLoading, [&] {
+        const ChangeJournal::Scope source(store.journal(), ChangeSource::AutoLoad, file);
         AutoLoadResult load;
         try {
             if (isGoodsTextFile(bytes)) {

@@ -10,6 +10,8 @@
 #include "shell/ExchangeHub.h"
 #include "shell/GoodsTab.h"
 #include "shell/GuideWindow.h"
+#include "shell/HistoryWindow.h"
+#include "shell/JournalWindow.h"
 #include "shell/MessagesTab.h"
 #include "shell/PacketLogWindow.h"
 #include "shell/ParametersTab.h"
@@ -84,6 +86,16 @@ MainWindow::MainWindow(Session &session, QWidget *parent) : QMainWindow(parent),
     m_tabs->addTab(m_parametersTab, QStringLiteral("Параметры"));
     m_tabs->setCurrentIndex(0);
 
+    // The goods' history from the goods grid: its context menu and Ctrl+H.
+    m_goodsHistoryAction = new QAction(QStringLiteral("История товара"), m_goodsTab->grid());
+    m_goodsHistoryAction->setObjectName(QStringLiteral("GoodsHistory"));
+    m_goodsHistoryAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    m_goodsHistoryAction->setShortcutContext(Qt::WidgetShortcut);
+    m_goodsTab->grid()->addAction(m_goodsHistoryAction);
+    m_goodsTab->grid()->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(m_goodsHistoryAction, &QAction::triggered, this, &MainWindow::onGoodsHistoryTriggered);
+    connect(m_journalAction, &QAction::triggered, this, &MainWindow::onJournalTriggered);
+
     connectMenu();
     m_parametersTab->setFastExchangeTicked(
         WorkProperties::readFastExchange(besideProgram(QLatin1String(kColumnWidthsFileName))));
@@ -153,6 +165,7 @@ void MainWindow::buildMenu()
                                                     "c"
                                                     "тую таблицу товаров"));
     m_packetLogAction = namedAction(m_toolsMenu, "N10", QStringLiteral("Просмотр пакетов"));
+    m_journalAction = namedAction(m_toolsMenu, "JournalMenu", QStringLiteral("Журнал изменений"));
 
     m_aboutAction = bar->addAction(QStringLiteral("О программе"));
     m_aboutAction->setObjectName(QStringLiteral("N9"));
@@ -366,6 +379,30 @@ void MainWindow::onAboutTriggered()
 {
     if (m_aboutDialog)
         Dialogs::execModal(m_aboutDialog);
+}
+
+void MainWindow::onJournalTriggered()
+{
+    if (!m_journalWindow)
+        m_journalWindow = new JournalWindow(store(), this);
+    m_journalWindow->showJournal();
+    m_journalWindow->show();
+    m_journalWindow->raise();
+    m_journalWindow->activateWindow();
+}
+
+void MainWindow::onGoodsHistoryTriggered()
+{
+    Table &goods = store().goods();
+    const int row = goods.currentRow();
+    if (row < 0 || goods.isNull(row, QStringLiteral("NPLU")))
+        return;
+    if (!m_historyWindow)
+        m_historyWindow = new HistoryWindow(store(), this);
+    m_historyWindow->showGoods(goods.value(row, QStringLiteral("NPLU")).toLongLong());
+    m_historyWindow->show();
+    m_historyWindow->raise();
+    m_historyWindow->activateWindow();
 }
 
 void MainWindow::onPacketLogTriggered()

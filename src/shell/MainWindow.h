@@ -19,6 +19,8 @@ namespace tevo {
 enum class ImportTarget; // fileio/ColumnMapping.h
 
 class GoodsTab;
+class HistoryWindow;
+class JournalWindow;
 class MessagesTab;
 class ParametersTab;
 class ScalesDialog;
@@ -99,6 +101,9 @@ public slots:
     void onEmptyMessagesTriggered();
     void onEmptyGoodsTriggered();
     void onPacketLogTriggered();
+    // "Журнал изменений" and "История товара" (the goods grid's context menu, Ctrl+H).
+    void onJournalTriggered();
+    void onGoodsHistoryTriggered();
     void onAboutTriggered();
     void onHelpTriggered();
 
@@ -157,6 +162,10 @@ private:
     QAction *m_emptyMessagesAction = nullptr;
     QAction *m_emptyGoodsAction = nullptr;
     QAction *m_packetLogAction = nullptr;
+    QAction *m_journalAction = nullptr;
+    QAction *m_goodsHistoryAction = nullptr;
+    JournalWindow *m_journalWindow = nullptr; // made when first asked for, a child of the window
+    HistoryWindow *m_historyWindow = nullptr;
     QAction *m_aboutAction = nullptr;
     QAction *m_helpAction = nullptr;
 

@@ -2,6 +2,7 @@
 
 #include "common/Error.h"
 #include "common/NewFile.h"
+#include "store/ChangeJournal.h"
 #include "store/DatabaseLocation.h"
 #include "store/ScaleLedger.h"
 #include "store/SqlDialect.h"
@@ -92,6 +93,9 @@ QStringList makeTables(QSqlDatabase &db, const SqlDialect &dialect, bool replace
             run(q, dialect, sql);
         // The ledger of what the scales hold, where it is missing.
         for (const QString &sql : ScaleLedger::createStatements())
+            run(q, dialect, sql);
+        // The change journal, where it is missing.
+        for (const QString &sql : ChangeJournal::createStatements(dialect))
             run(q, dialect, sql);
         q.finish();
         if (!db.commit())

@@ -30,7 +30,15 @@ QStringList ScaleLedger::createStatements()
                            "NUM INTEGER NOT NULL, DIGEST TEXT NOT NULL, TAKEN BIGINT NOT NULL, "
                            "PRIMARY KEY (ADDR, KIND, NUM))"),
             QStringLiteral("CREATE TABLE IF NOT EXISTS LEDGERSEEN (ADDR TEXT NOT NULL PRIMARY KEY, ANSWERED BIGINT, "
-                           "GOODSWRITTEN BIGINT, MESSAGESWRITTEN BIGINT)")};
+                           "GOODSWRITTEN BIGINT, MESSAGESWRITTEN BIGINT)"),
+            // What each scale was given, and when: a row where the scale took a record it did not
+            // hold so before.
+            QStringLiteral(
+                "CREATE TABLE IF NOT EXISTS DELIVERY (ADDR TEXT NOT NULL, SCALE TEXT, KIND INTEGER NOT NULL, "
+                "NUM INTEGER NOT NULL, DIGEST TEXT NOT NULL, PRICE BIGINT, AT BIGINT NOT NULL)"),
+            QStringLiteral("CREATE INDEX IF NOT EXISTS DELIVERY_ADDR ON DELIVERY (ADDR, KIND, NUM, AT)"),
+            QStringLiteral("CREATE INDEX IF NOT EXISTS DELIVERY_NUM ON DELIVERY (KIND, NUM, AT)"),
+            QStringLiteral("CREATE INDEX IF NOT EXISTS DELIVERY_AT ON DELIVERY (AT)")};
 }
 
 void ScaleLedger::ensureTables()
@@ -38,6 +46,7 @@ void ScaleLedger::ensureTables()
     try {
         m_db.exec(QStringLiteral("SELECT 1 FROM LEDGER WHERE 1 = 0"));
         m_db.exec(QStringLiteral("SELECT 1 FROM LEDGERSEEN WHERE 1 = 0"));
+        m_db.exec(QStringLiteral("SELECT 1 FROM DELIVERY WHERE 1 = 0"));
         return;
     } catch (const DatabaseError &) {
         // missing: made below
@@ -57,6 +66,15 @@ QString ScaleLedger::addressOf(const Table &scales, int row)
     // As the channels tell a serial line: its name holds "COM".
     const bool serial = ip.toUpper().contains(QLatin1String("COM"));
     return ip + (serial ? QLatin1Char('@') : QLatin1Char(':')) + port;
+}
+
+QString ScaleLedger::selectedScale(const Table &scales)
+{
+    for (int row = 0; row < scales.count(); ++row)
+        if (truthValue(scales.text(row, QStringLiteral("U"))))
+            return QStringLiteral("%1 (%2)").arg(scales.text(row, QStringLiteral("NAME")).trimmed(),
+                                                 addressOf(scales, row));
+    return {};
 }
 
 QHash<int, QByteArray> ScaleLedger::held(const QString &address, Kind kind)
@@ -85,8 +103,73 @@ void ScaleLedger::noteHeld(const QString &address, Kind kind, int number, const 
         flush();
 }
 
+void ScaleLedger::noteDelivered(const QString &address, const QString &scaleName, Kind kind, int number,
+                                const QByteArray &digest, const QVariant &price)
+{
+    PendingDelivery d{{address, int(kind), number, QString::fromLatin1(digest.toHex()), now()}, scaleName, price};
+    bool replaced = false;
+    for (PendingDelivery &p : m_deliveries) {
+        if (p.held.number == number && p.held.kind == d.held.kind && p.held.address == address) {
+            p = d;
+            replaced = true;
+        }
+    }
+    if (!replaced)
+        m_deliveries.append(d);
+    noteHeld(address, kind, number, digest);
+}
+
+// The deliveries noted, those the ledger does not already hold so, in one statement; before the
+// ledger's own rows, which make them held.
+void ScaleLedger::flushDeliveries()
+{
+    if (m_deliveries.isEmpty())
+        return;
+    const QVector<PendingDelivery> rows = std::exchange(m_deliveries, {});
+    QStringList values;
+    QVariantList binds;
+    for (const PendingDelivery &d : rows) {
+        values << QStringLiteral("(CAST(? AS TEXT), CAST(? AS TEXT), CAST(? AS INTEGER), CAST(? AS INTEGER), "
+                                 "CAST(? AS TEXT), CAST(? AS BIGINT), CAST(? AS BIGINT))");
+        binds << d.held.address << d.scaleName << d.held.kind << d.held.number << d.held.digest << d.price
+              << d.held.taken;
+    }
+    m_db.exec(QStringLiteral("INSERT INTO DELIVERY (ADDR, SCALE, KIND, NUM, DIGEST, PRICE, AT) SELECT v.column1, "
+                             "v.column2, v.column3, v.column4, v.column5, v.column6, v.column7 FROM (VALUES %1) AS v "
+                             "WHERE NOT EXISTS (SELECT 1 FROM LEDGER l WHERE l.ADDR = v.column1 AND l.KIND = v.column3 "
+                             "AND l.NUM = v.column4 AND l.DIGEST = v.column5)")
+                  .arg(values.join(QStringLiteral(", "))),
+              binds);
+}
+
+QVector<ScaleLedger::Delivery> ScaleLedger::deliveries(const QString &address, Kind kind, int number, qint64 to)
+{
+    flush();
+    QString sql = QStringLiteral("SELECT ADDR, SCALE, NUM, PRICE, AT FROM DELIVERY WHERE KIND = ?");
+    QVariantList binds = {int(kind)};
+    if (!address.isEmpty()) {
+        sql += QStringLiteral(" AND ADDR = ?");
+        binds << address;
+    }
+    if (number != 0) {
+        sql += QStringLiteral(" AND NUM = ?");
+        binds << number;
+    }
+    if (to != 0) {
+        sql += QStringLiteral(" AND AT < ?");
+        binds << to;
+    }
+    QSqlQuery q = m_db.exec(sql + QStringLiteral(" ORDER BY AT, NUM"), binds);
+    QVector<Delivery> out;
+    while (q.next())
+        out.append({q.value(0).toString(), q.value(1).toString(), kind, q.value(2).toInt(),
+                    q.value(3).isNull() ? QVariant() : QVariant(q.value(3).toLongLong()), q.value(4).toLongLong()});
+    return out;
+}
+
 void ScaleLedger::flush()
 {
+    flushDeliveries();
     if (m_pending.isEmpty())
         return;
     const QVector<Pending> rows = std::exchange(m_pending, {});

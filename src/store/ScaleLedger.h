@@ -13,6 +13,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <QVector>
 
 namespace tevo {
@@ -35,11 +36,31 @@ public:
 
     // The address of row `row` (0-based) of S: "IP:PORT", for a serial line "PORT@SPEED".
     static QString addressOf(const Table &scales, int row);
+    // The scale a read comes from, as the change journal names it: "NAME (address)" of the first
+    // selected row of S (a read has one); empty when none is selected.
+    static QString selectedScale(const Table &scales);
 
     // Number → digest of every record of `kind` the ledger says the scale at `address` holds.
     QHash<int, QByteArray> held(const QString &address, Kind kind);
     // The scale acknowledged (or was read to hold) `digest` as record `number`. Throws DatabaseError.
     void noteHeld(const QString &address, Kind kind, int number, const QByteArray &digest);
+    // A write of record `number` the scale acknowledged: noted as held (noteHeld) and, where the
+    // scale did not hold it so before, as a delivery (DELIVERY: when, which scale, which record,
+    // its digest and the price in it; null for a message). The delivery goes in the same
+    // statement batch as the ledger's row, before it. Throws DatabaseError.
+    void noteDelivered(const QString &address, const QString &scaleName, Kind kind, int number,
+                       const QByteArray &digest, const QVariant &price);
+    struct Delivery {
+        QString address;
+        QString scaleName;
+        Kind kind = Kind::Goods;
+        int number = 0;
+        QVariant price; // null: none (a message, a goods without price)
+        qint64 at = 0;  // milliseconds since 1970 (UTC)
+    };
+    // The deliveries to the scale at `address` (every scale when empty) of `kind`, of record
+    // `number` (any when 0), acknowledged before `to` (0: up to now), oldest first.
+    QVector<Delivery> deliveries(const QString &address, Kind kind, int number, qint64 to = 0);
     // Writes the rows noted and not yet written. Throws DatabaseError (they are dropped then:
     // the ledger says less than the scales hold, never more).
     void flush();
@@ -67,8 +88,15 @@ private:
         QString digest; // hex
         qint64 taken = 0;
     };
+    struct PendingDelivery {
+        Pending held;
+        QString scaleName;
+        QVariant price;
+    };
+    void flushDeliveries();
     Database &m_db;
     QVector<Pending> m_pending;
+    QVector<PendingDelivery> m_deliveries;
 };
 
 } // namespace tevo

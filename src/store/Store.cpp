@@ -46,6 +46,16 @@ Store::Store(QObject *parent)
     for (Table *t : {&m_goods, &m_messages, &m_scales})
         connect(
             t, &Table::rowChangedElsewhere, this, [t] { guarded([t] { t->refresh(); }); }, Qt::QueuedConnection);
+    m_goods.setJournal(&m_journal);
+    m_messages.setJournal(&m_journal);
+    // The removal of old entries, once a day however long the program runs (each look removes
+    // only when the last removal, by any program, is a day old).
+    constexpr int kJournalLookMs = 60 * 60 * 1000;
+    m_journalTimer.setInterval(kJournalLookMs);
+    connect(&m_journalTimer, &QTimer::timeout, this, [this] {
+        if (m_db.isOpen() && !m_guard.busy())
+            guarded([this] { m_journal.removeOld(); });
+    });
 }
 
 void Store::storeOpenEdits()
@@ -98,6 +108,13 @@ void Store::openTables(const DatabaseLocation &database)
         m_db.setLocation(database);
         m_db.open();
         m_ledger.ensureTables();
+        m_journal.ensureTables();
+        try {
+            m_journal.removeOld();
+        } catch (const DatabaseError &) {
+            // A database that cannot be written: its journal is kept whole.
+        }
+        m_journalTimer.start();
     }
     // On a shared server each computer keeps its own selection of the scales and their answers.
     if (!m_scales.isOpen())
@@ -113,9 +130,12 @@ void Store::openTables(const DatabaseLocation &database)
 void Store::rebuild(Table &table, int rows)
 {
     table.setDetached(true);
+    const ChangeJournal::Scope source(m_journal, ChangeSource::Rebuild);
     try {
         m_db.atomically(
             [&] {
+                // What is stored goes to the journal before it goes (one statement).
+                m_journal.writeRebuild(table, rows);
                 m_db.emptyTable(table.tableName());
                 m_db.noteTableChanged(table.tableName());
                 if (m_rowHook)

@@ -3,6 +3,7 @@
 // (scales), with the rebuilds of T and M, and the guard that lets one long table operation run
 // at a time. When the database rolls its transaction back by itself, every open table is read
 // again, so that what the tables show is what is stored.
+#include "store/ChangeJournal.h"
 #include "store/Database.h"
 #include "store/OperationGuard.h"
 #include "store/ScaleLedger.h"
@@ -30,6 +31,10 @@ public:
     OperationGuard &guard() { return m_guard; }
     // What each scale holds (made in the database on open where it is missing).
     ScaleLedger &ledger() { return m_ledger; }
+    // The journal of every change of T and M (made in the database on open where it is
+    // missing); the operations set its source. Entries older than its retention period are
+    // removed at the open and once a day after.
+    ChangeJournal &journal() { return m_journal; }
 
     // Sets where the database is, unless it is open, and opens T, M and S in this order (open
     // tables stay open). Throws DatabaseError.
@@ -68,6 +73,8 @@ private:
     Table m_scales;
     OperationGuard m_guard;
     ScaleLedger m_ledger{m_db};
+    ChangeJournal m_journal{m_db};
+    QTimer m_journalTimer; // the daily removal of old entries
     std::function<void()> m_rowHook;
     bool m_rereadWanted = false;  // every table is to be read again (the connection is back)
     QSet<QString> m_tablesWanted; // tables another program changed, not read again yet

@@ -10,6 +10,7 @@
 #include <QSqlRecord>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace tevo {
@@ -148,6 +149,7 @@ void Table::loadRows()
         rows.append(std::move(r));
     }
     loadOwn(rows);
+    m_removed.clear(); // what is stored now is what a change is journaled against
     if (!m_detached)
         emit aboutToReset();
     m_rows = std::move(rows);
@@ -295,10 +297,12 @@ void Table::storeConverted(int row, const ConvertedValues &converted)
         const QString sql =
             QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(m_name, sets.join(QLatin1String(", ")));
         const QString check = versionCheck(r, binds);
-        if (check.isEmpty())
-            m_db.change(sql, binds);
-        else if (!m_db.changeReturning(sql + check, binds, r.version))
-            changedElsewhere(row);
+        journaled({rowChange(row, converted)}, [&] {
+            if (check.isEmpty())
+                m_db.change(sql, binds);
+            else if (!m_db.changeReturning(sql + check, binds, r.version))
+                changedElsewhere(row);
+        });
     }
     storeOwn(r, own);
     for (const auto &cv : converted)
@@ -309,6 +313,7 @@ void Table::storeConverted(int row, const ConvertedValues &converted)
 
 void Table::changeRows(const std::function<void(Changes &changes)> &fill)
 {
+    JournalBatch batch(*this);
     Changes changes(*this);
     try {
         fill(changes);
@@ -317,6 +322,7 @@ void Table::changeRows(const std::function<void(Changes &changes)> &fill)
         throw;
     }
     changes.store();
+    batch.end();
 }
 
 void Table::Changes::add(int row, const FieldValues &values)
@@ -340,7 +346,7 @@ void Table::Changes::add(int row, const FieldValues &values)
     if (!m_items.isEmpty() && (!sameColumns(m_items.front()) || m_rows.contains(row)))
         store();
     m_rows.insert(row);
-    m_items.append({row, converted});
+    m_items.append({row, converted, ChangeSource::Edit, QString()});
     if (m_items.size() >= most)
         store();
 }
@@ -366,7 +372,12 @@ void Table::queueValues(int row, const FieldValues &values)
     }
     if (m_queuedRows.contains(row))
         storeQueued(); // a row twice: the first values are stored before the second are gathered
-    m_queued.append({row, converted});
+    Changes::Item item{row, converted, ChangeSource::Edit, QString()};
+    if (m_journal) {
+        item.source = m_journal->source();
+        item.detail = m_journal->detail();
+    }
+    m_queued.append(item);
     m_queuedRows.insert(row);
     m_db.noteQueuedChange();
 }
@@ -379,8 +390,9 @@ void Table::storeQueued()
     m_queuedRows.clear();
     const int most = m_db.dialect().rowsPerChange();
     const auto sameColumns = [](const Changes::Item &a, const Changes::Item &b) {
-        return std::equal(a.values.begin(), a.values.end(), b.values.begin(), b.values.end(),
-                          [](const auto &x, const auto &y) { return x.first == y.first; });
+        return a.source == b.source && a.detail == b.detail
+               && std::equal(a.values.begin(), a.values.end(), b.values.begin(), b.values.end(),
+                             [](const auto &x, const auto &y) { return x.first == y.first; });
     };
     try {
         // Runs of rows that set the same columns, at most `most` a statement.
@@ -388,6 +400,9 @@ void Table::storeQueued()
             int end = at + 1;
             while (end < items.size() && end - at < most && sameColumns(items[at], items[end]))
                 ++end;
+            std::optional<ChangeJournal::Scope> source;
+            if (m_journal)
+                source.emplace(*m_journal, items[at].source, items[at].detail);
             storeMany(items.mid(at, end - at));
             at = end;
         }
@@ -423,6 +438,10 @@ void Table::storeMany(const QVector<Changes::Item> &items)
     }
     const QString sql = m_db.dialect().manyRowsChange(m_name, defs, int(items.size()));
     m_db.noteTableChanged(m_name);
+    QVector<ChangeJournal::RowChange> journalRows;
+    for (const Changes::Item &item : items)
+        journalRows << rowChange(item.row, item.values);
+    const QVector<JournalEntry> entries = journalEntries(journalRows);
     struct NotEveryRow {};
     QHash<qint64, qint64> versions;
     try {
@@ -431,7 +450,11 @@ void Table::storeMany(const QVector<Changes::Item> &items)
                 versions.insert(rowid, version);
             if (versions.size() != items.size())
                 throw NotEveryRow{};
+            if (!entries.isEmpty() && m_journalBatching == 0)
+                m_journal->write(entries);
         });
+        if (m_journalBatching > 0)
+            m_journalBatch += entries;
     } catch (const NotEveryRow &) {
         oneByOne();
         return;
@@ -503,11 +526,13 @@ int Table::appendRow(const FieldValues &values)
     }
     Row r;
     m_db.noteTableChanged(m_name);
-    r.rowid = names.isEmpty()
-                  ? m_db.insert(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(m_name), {}, &r.version)
-                  : m_db.insert(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                    .arg(m_name, names.join(QLatin1String(", ")), marks.join(QLatin1String(", "))),
-                                binds, &r.version);
+    journaled({{takeRemoved(rowValues), rowValues}}, [&] {
+        r.rowid = names.isEmpty()
+                      ? m_db.insert(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(m_name), {}, &r.version)
+                      : m_db.insert(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                        .arg(m_name, names.join(QLatin1String(", ")), marks.join(QLatin1String(", "))),
+                                    binds, &r.version);
+    });
     r.values = QVector<QVariant>(m_columns.size());
     for (int c = 0; c < m_columns.size(); ++c)
         if (!ownColumn(c))
@@ -527,6 +552,7 @@ int Table::appendRow(const FieldValues &values)
 void Table::appendRows(const QVector<FieldValues> &rows)
 {
     storeQueued();
+    JournalBatch batch(*this);
     const int most = m_db.dialect().rowsPerChange();
     int at = 0;
     while (at < rows.size()) {
@@ -566,11 +592,17 @@ void Table::appendRows(const QVector<FieldValues> &rows)
         for (const int c : columns)
             columnNames << m_columns[c].name;
         m_db.noteTableChanged(m_name);
-        const auto keys = m_db.changeReturningRows(QStringLiteral("INSERT INTO %1 (%2) VALUES %3 RETURNING rowid, %4")
-                                                       .arg(m_name, columnNames.join(QLatin1String(", ")),
-                                                            QStringList(end - at, tuple).join(QLatin1String(", ")),
-                                                            m_db.dialect().rowVersion()),
-                                                   binds);
+        QVector<ChangeJournal::RowChange> journalRows;
+        for (const Row &r : added)
+            journalRows.append({takeRemoved(r.values), r.values});
+        QVector<QPair<qint64, qint64>> keys;
+        journaled(journalRows, [&] {
+            keys = m_db.changeReturningRows(QStringLiteral("INSERT INTO %1 (%2) VALUES %3 RETURNING rowid, %4")
+                                                .arg(m_name, columnNames.join(QLatin1String(", ")),
+                                                     QStringList(end - at, tuple).join(QLatin1String(", ")),
+                                                     m_db.dialect().rowVersion()),
+                                            binds);
+        });
         if (keys.size() != added.size())
             throw DatabaseError(
                 QStringLiteral("Table %1: %2 rows inserted of %3").arg(m_name).arg(keys.size()).arg(added.size()));
@@ -586,6 +618,8 @@ void Table::appendRows(const QVector<FieldValues> &rows)
             emit rowsInserted(first, first + int(added.size()) - 1);
         at = end;
     }
+    journalRemovedLeft();
+    batch.end();
 }
 
 void Table::deleteRow(int row)
@@ -597,10 +631,12 @@ void Table::deleteRow(int row)
     QVariantList binds = {m_rows[row].rowid};
     const QString check = versionCheck(m_rows[row], binds);
     qint64 version = -1;
-    if (check.isEmpty())
-        m_db.change(sql, binds);
-    else if (!m_db.changeReturning(sql + check, binds, version))
-        changedElsewhere(row);
+    journaled({{m_rows[row].values, {}}}, [&] {
+        if (check.isEmpty())
+            m_db.change(sql, binds);
+        else if (!m_db.changeReturning(sql + check, binds, version))
+            changedElsewhere(row);
+    });
     if (!m_detached)
         emit rowsAboutToBeRemoved(row, row);
     m_rows.remove(row);
@@ -617,6 +653,11 @@ void Table::deleteAll()
     m_queuedRows.clear();
     m_db.emptyTable(m_name);
     m_db.noteTableChanged(m_name);
+    const int number = columnIndex(QStringLiteral("NPLU"));
+    if (m_journal && number >= 0)
+        for (const Row &r : m_rows)
+            if (!r.values[number].isNull())
+                m_removed.insert(r.values[number].toLongLong(), r.values);
     if (!m_detached)
         emit aboutToReset();
     m_rows.clear();
@@ -644,6 +685,99 @@ void Table::setDetached(bool detached)
     emit aboutToReset();
     m_detached = detached;
     emit reset();
+}
+
+// --- the change journal ---------------------------------------------------------------------
+
+// Row `row` as it is and as `values` make it.
+ChangeJournal::RowChange Table::rowChange(int row, const ConvertedValues &values) const
+{
+    ChangeJournal::RowChange c{m_rows[row].values, m_rows[row].values};
+    for (const auto &cv : values)
+        c.after[cv.first] = cv.second;
+    return c;
+}
+
+QVector<JournalEntry> Table::journalEntries(const QVector<ChangeJournal::RowChange> &rows) const
+{
+    return m_journal ? m_journal->entriesOf(*this, rows) : QVector<JournalEntry>();
+}
+
+// Runs `change`, the statement that makes `rows`, with their journal's entries in one savepoint:
+// both are stored or neither.
+void Table::journaled(const QVector<ChangeJournal::RowChange> &rows, const std::function<void()> &change)
+{
+    const QVector<JournalEntry> entries = journalEntries(rows);
+    if (entries.isEmpty() || m_journalBatching > 0) {
+        change();
+        m_journalBatch += entries;
+        return;
+    }
+    m_db.atomically([&] {
+        change();
+        m_journal->write(entries);
+    });
+}
+
+// The row deleteAll removed under the number of a row added now (none: an empty vector).
+QVector<QVariant> Table::takeRemoved(const QVector<QVariant> &added)
+{
+    const int number = columnIndex(QStringLiteral("NPLU"));
+    if (m_removed.isEmpty() || number < 0 || added[number].isNull())
+        return {};
+    const auto it = m_removed.find(added[number].toLongLong());
+    if (it == m_removed.end())
+        return {};
+    QVector<QVariant> before = *it;
+    m_removed.erase(it);
+    return before;
+}
+
+// The rows deleteAll removed that no row added took the place of: removed.
+void Table::journalRemovedLeft()
+{
+    if (m_removed.isEmpty())
+        return;
+    QVector<ChangeJournal::RowChange> rows;
+    for (auto it = m_removed.cbegin(); it != m_removed.cend(); ++it)
+        rows.append({it.value(), {}});
+    m_removed.clear();
+    journalWrite(journalEntries(rows));
+}
+
+void Table::journalWrite(const QVector<JournalEntry> &entries)
+{
+    if (m_journalBatching > 0)
+        m_journalBatch += entries;
+    else if (!entries.isEmpty())
+        m_journal->write(entries);
+}
+
+void Table::flushJournal()
+{
+    if (m_journalBatching == 0 && !m_journalBatch.isEmpty())
+        m_journal->write(std::exchange(m_journalBatch, {}));
+}
+
+void Table::JournalBatch::end()
+{
+    m_ended = true;
+    --m_table.m_journalBatching;
+    m_table.flushJournal();
+}
+
+Table::JournalBatch::~JournalBatch()
+{
+    if (m_ended)
+        return;
+    // The change failed: the entries of the rows it stored go all the same; the change's own
+    // failure is the one told.
+    --m_table.m_journalBatching;
+    try {
+        m_table.flushJournal();
+    } catch (...) {
+        m_table.m_journalBatch.clear();
+    }
 }
 
 } // namespace tevo

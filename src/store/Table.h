@@ -3,8 +3,10 @@
 // held in memory in the table's order (T and M by NPLU, S as stored), every change is stored
 // at once inside the database's running transaction, and every change is told by a signal
 // (a grid follows them through a model of its own).
+#include "store/ChangeJournal.h"
 #include "store/Schema.h"
 
+#include <QMultiHash>
 #include <QObject>
 #include <QPair>
 #include <QSet>
@@ -35,6 +37,10 @@ public:
     // computer has set them, and written only there, only when they change, without touching
     // the shared row or its version. Empty `columns`: every column is shared.
     void keepColumnsPerComputer(const QStringList &columns, const QString &computer);
+
+    // Every change of a value from now on is journaled (ChangeJournal) in the same savepoint as
+    // the change; a rebuild journals itself (Store). Null: none (S).
+    void setJournal(ChangeJournal *journal) { m_journal = journal; }
 
     void open(); // reads all rows; throws DatabaseError
     bool isOpen() const { return m_open; }
@@ -82,6 +88,10 @@ public:
         struct Item {
             int row;
             QVector<QPair<int, QVariant>> values; // by column index; the same columns in every item
+            // Who made the change, for the journal (queueValues: as it stood when the row was
+            // gathered).
+            ChangeSource source = ChangeSource::Edit;
+            QString detail;
         };
         Table &m_table;
         QVector<Item> m_items;
@@ -168,7 +178,36 @@ private:
     bool m_detached = false;
     QVector<Changes::Item> m_queued; // queueValues, in the order given
     QSet<int> m_queuedRows;
+    ChangeJournal::RowChange rowChange(int row, const ConvertedValues &values) const;
+    QVector<JournalEntry> journalEntries(const QVector<ChangeJournal::RowChange> &rows) const;
+    void journaled(const QVector<ChangeJournal::RowChange> &rows, const std::function<void()> &change);
+    QVector<QVariant> takeRemoved(const QVector<QVariant> &added);
+    void journalRemovedLeft();
+    void journalWrite(const QVector<JournalEntry> &entries);
+    void flushJournal();
+    // Within a change of many rows the entries are gathered and written in one go at its end (in
+    // the same transaction, before anything else can commit); a failure of the change still
+    // writes those of the rows it stored.
+    class JournalBatch {
+    public:
+        explicit JournalBatch(Table &table) : m_table(table) { ++table.m_journalBatching; }
+        ~JournalBatch();
+        JournalBatch(const JournalBatch &) = delete;
+        JournalBatch &operator=(const JournalBatch &) = delete;
+        void end();
+
+    private:
+        Table &m_table;
+        bool m_ended = false;
+    };
+
     QVector<bool> m_own; // by column: kept per computer (keepColumnsPerComputer)
+    ChangeJournal *m_journal = nullptr;
+    // The rows deleteAll removed, until the rows added after it are journaled against them by
+    // number (a replacement of the table journals what changed, not every row twice).
+    QMultiHash<qint64, QVector<QVariant>> m_removed; // by number
+    QVector<JournalEntry> m_journalBatch;
+    int m_journalBatching = 0;
     QString m_computer;
 };
 

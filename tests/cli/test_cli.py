@@ -9,6 +9,7 @@ message and settings layouts written out here byte by byte, with Python's own cp
 the scale code page. Every command runs at least once; each exit status is seen.
 """
 import json
+import zipfile
 import os
 import pty
 import shutil
@@ -384,6 +385,71 @@ class CliTest(unittest.TestCase):
         self.assertEqual(json.loads(stdout)["range"], "1-4000")
         self.assertEqual(self.sql("SELECT count(*), count(TNAME1) FROM T"), [(4000, 1)])
         self.assertEqual(self.sql("SELECT U FROM S"), [("F",), ("F",)])
+
+    def test_history_journals_each_source_and_answers(self):
+        """Each change path leaves its entries with its source; the deliveries and the answers."""
+        def journal(*extra):
+            rc, stdout, stderr = self.run_cli("history", "journal", "--json", *extra)
+            self.assertEqual(rc, 0, stderr)
+            return [(r["number"], r["field"], r["old"], r["new"], r["source"], r["detail"], r["program"])
+                    for r in json.loads(stdout)["rows"]]
+
+        def write(name, text):
+            path = os.path.join(self.folder, name)
+            with open(path, "wb") as f:
+                f.write(text.encode("cp1251"))
+            return path
+
+        a = write("a.txt", "[1]\r\nNPLU=1\r\nTNAME1=Молоко\r\nPRICE=2500\r\n[Main]\r\nRecordCount=1\r\n")
+        self.expect(["import", "txt", a], 0)
+        self.expect(["import", "txt", a], 0)  # the same values again: no entry
+        load = os.path.join(self.folder, "scale.json")
+        with open(load, "w", encoding="utf-8") as f:
+            json.dump({"goods": [{"plu": 1, "name1": "Молоко", "price": "2300"}]}, f, ensure_ascii=False)
+        s = self.sim("--load", load)
+        self.scales(s)
+        self.expect(["read-goods", "--range", "1", "--scale", "1"], 0)
+        b = write("b.txt", "[1]\r\nNPLU=1\r\nTNAME1=Молоко\r\nPRICE=2700\r\n[Main]\r\nRecordCount=1\r\n")
+        self.expect(["load", b], 0)
+        self.maxDiff = None
+        self.assertEqual([e for e in journal() if e[1] in ("TNAME1", "PRICE")], [
+            (1, "TNAME1", None, "Молоко", "импорт", a, "tevo-cli"),
+            (1, "PRICE", None, "2500", "импорт", a, "tevo-cli"),
+            (1, "PRICE", "2500", "2300", "чтение из весов", "Касса 1 (127.0.0.1:%d)" % s.port, "tevo-cli"),
+            (1, "PRICE", "2300", "2700", "автозагрузка", b, "tevo-cli")])
+        self.assertEqual(len(journal("--source", "импорт")), 2)
+
+        # The load wrote goods 1 to the scale: one delivery, with the price in it; a second
+        # write of the same record is none.
+        self.expect(["write-goods", "--range", "1"], 0)
+        rc, stdout, _ = self.run_cli("history", "goods", "--number", "1", "--json")
+        line = json.loads(stdout)["rows"]
+        self.assertEqual([(r["what"], r["new"]) for r in line if r["what"] == "в весы"], [("в весы", "2700")])
+        self.assertIn("Касса 1", line[-1]["source"])
+        rc, stdout, _ = self.run_cli("history", "printed", "--scale", "1", "--from", "2000-01-01", "--json")
+        self.assertEqual([(r["number"], r["price"], r["until"]) for r in json.loads(stdout)["rows"]],
+                         [(1, 2700, None), (2, None, None)])  # the load writes RecordCount + 1 as well
+
+        # The answers: the price now, the lowest of the last 30 days, the revaluation list.
+        self.expect(["history", "price", "--number", "1"], 0, out="2700 коп.")
+        rc, stdout, _ = self.run_cli("history", "lowest", "--number", "1", "--json")
+        self.assertEqual(json.loads(stdout)["rows"], [{"number": 1, "name": "Молоко", "price": 2700, "lowest": 2300}])
+        book = os.path.join(self.folder, "reval.xlsx")
+        rc, stdout, _ = self.run_cli("history", "revaluations", "--from", "2000-01-01", "--xlsx", book, "--json")
+        self.assertEqual([(r["oldPrice"], r["newPrice"]) for r in json.loads(stdout)["rows"]],
+                         [(None, 2500), (2500, 2300), (2300, 2700)])
+        with zipfile.ZipFile(book) as z:
+            self.assertIn("Переоценка", z.read("xl/workbook.xml").decode())
+        # Before the journal began it knows nothing; a date that is none is bad input.
+        self.expect(["history", "price", "--number", "1", "--date", "2000-01-01"], 2, err="не знает")
+        self.expect(["history", "price", "--number", "1", "--date", "31.02.2026"], 2, err="не дата")
+
+        # A rebuild, and the retention setting.
+        self.expect(["rebuild", "goods"], 0)
+        self.assertEqual([e for e in journal("--source", "пустая таблица") if e[1] in ("TNAME1", "PRICE")],
+                         [(1, "TNAME1", "Молоко", None, "пустая таблица", None, "tevo-cli"),
+                          (1, "PRICE", "2700", None, "пустая таблица", None, "tevo-cli")])
+        self.expect(["history", "keep", "--days", "30"], 0, out="хранится 30 дн.")
 
     def test_load_and_import_refuse_a_file_that_fails_the_check(self):
         """The whole goods file is checked first: a refused file clears, stores and writes nothing."""

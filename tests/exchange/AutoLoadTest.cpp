@@ -108,6 +108,20 @@ TEST_F(AutoLoadTest, ChangedFileIsLoadedAndWrittenToTheScalesThatAnswered)
     ASSERT_TRUE(waitFor([&] { return ended > before; }, 20000));
     EXPECT_EQ(answered.takeLog().filter(QStringLiteral("stored goods")), QStringList{QStringLiteral("stored goods 2")});
     EXPECT_EQ(answered.goods(2).value(QStringLiteral("name1")).toString(), QStringLiteral("Кефир 1%"));
+    // The journal names the automatic load and its file; the scale's delivery of goods 2 is the
+    // second one, with the new name in it (a record the scale held as it was is none).
+    JournalFilter renamed;
+    renamed.number = 2;
+    renamed.field = QStringLiteral("TNAME1");
+    const QVector<JournalEntry> entries = store->journal().entries(renamed);
+    ASSERT_EQ(entries.size(), 2);
+    EXPECT_EQ(entries[1].newValue.toString(), QStringLiteral("Кефир 1%"));
+    EXPECT_EQ(entries[1].source, ChangeSource::AutoLoad);
+    EXPECT_EQ(entries[1].detail, loader->settings.FName);
+    EXPECT_EQ(store->ledger().deliveries(ScaleLedger::addressOf(store->scales(), 0), ScaleLedger::Kind::Goods, 2).size(),
+              2);
+    EXPECT_EQ(store->ledger().deliveries(ScaleLedger::addressOf(store->scales(), 0), ScaleLedger::Kind::Goods, 1).size(),
+              1);
 }
 
 TEST_F(AutoLoadTest, OneLoadPerFileTimeAndAnOlderCopyCountsAsAChange)

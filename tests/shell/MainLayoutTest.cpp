@@ -76,8 +76,9 @@ TEST_F(MainLayoutTest, WindowTabsAndMenus)
                            QStringLiteral("Импорт сообщеий из *.csv"), QStringLiteral("Импорт товаров из файла…"),
                            QStringLiteral("Импорт сообщений из файла…"), QStringLiteral("-"), QStringLiteral("Выход")}));
     QStringList tools = actionTexts(child<QMenu>(f, "N6"));
-    ASSERT_EQ(tools.size(), 6);
+    ASSERT_EQ(tools.size(), 7);
     EXPECT_EQ(tools.at(3), QStringLiteral("Создать пустую таблицю сообщений"));
+    EXPECT_EQ(tools.at(6), QStringLiteral("Журнал изменений"));
     // The fourth letter of "пуcтую" is the Latin c.
     EXPECT_EQ(tools.at(4), QStringLiteral("Создать пу") + QLatin1Char('c') + QStringLiteral("тую таблицу товаров"));
     for (const char *name : {"Excel1", "dbf2", "csv1", "N5", "xls1", "dbf1", "csv2", "csv3", "N4", "mmExit", "N2", "N3",

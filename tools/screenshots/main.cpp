@@ -9,14 +9,19 @@
 #include "fileio/DbfTemplate.h"
 #include "shell/AppWindows.h"
 #include "shell/Dialogs.h"
+#include "shell/HistoryWindow.h"
 #include "shell/ImportDialog.h"
+#include "shell/JournalWindow.h"
 #include "shell/LcdIndicator.h"
+#include "shell/MainWindow.h"
 #include "shell/Startup.h"
 #include "shell/TevoApplication.h"
 #include "store/DatabaseFile.h"
+#include "store/Store.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -314,6 +319,58 @@ int run(int argc, char **argv)
         import->hide();
     });
     control<QAction>(form, "ImportGoodsTable")->trigger();
+
+    // The history of goods 2: its prices of the last three months (as the journal keeps them),
+    // the import above and a write to the answering scale; then the journal's revaluation list.
+    {
+        Store &store = form.store();
+        const qint64 day = ChangeJournal::kDayMs;
+        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        QVector<JournalEntry> past;
+        const auto price = [&](qint64 daysAgo, const char *before, const char *after, ChangeSource source,
+                               const QString &detail) {
+            JournalEntry e;
+            e.at = now - daysAgo * day;
+            e.table = QStringLiteral("T");
+            e.number = 2;
+            e.field = QStringLiteral("PRICE");
+            e.oldValue = QString::fromLatin1(before);
+            e.newValue = QString::fromLatin1(after);
+            e.source = source;
+            e.detail = detail;
+            e.program = QStringLiteral("tevo");
+            e.user = QStringLiteral("kassir");
+            e.computer = QStringLiteral("kassa-1");
+            past << e;
+        };
+        price(90, "48000", "49500", ChangeSource::Import, QStringLiteral("/home/magazin/obmen/price_09.csv"));
+        price(61, "49500", "47900", ChangeSource::Edit, QString());
+        price(40, "47900", "51000", ChangeSource::AutoLoad, QStringLiteral("/home/magazin/obmen/tovary.txt"));
+        price(12, "51000", "45900", ChangeSource::Edit, QString());
+        store.journal().write(past);
+        store.database().exec(QStringLiteral("UPDATE JOURNALINFO SET VAL = %1 WHERE NAME = 'SINCE'").arg(now - 100 * day));
+        form.session().startExchange(CommandState::GoodsWrite, QStringLiteral("2"));
+        waitUntil([&] { return !store.ledger().deliveries(QString(), ScaleLedger::Kind::Goods, 2).isEmpty(); },
+                  "the write of goods 2");
+        waitMs(300);
+        Dialogs::reset();
+        control<QTabWidget>(form, "PageControl1")->setCurrentIndex(0);
+        store.goods().setCurrentRow(1);
+        control<QAction>(form, "GoodsHistory")->trigger(); // "История товара"
+        auto *history = form.findChild<HistoryWindow *>();
+        if (!history)
+            fail(QStringLiteral("no history window"));
+        camera.take(history, QStringLiteral("history.png"));
+        history->hide();
+        control<QAction>(form, "JournalMenu")->trigger(); // "Журнал изменений"
+        auto *journal = form.findChild<JournalWindow *>();
+        if (!journal)
+            fail(QStringLiteral("no journal window"));
+        journal->findChild<QDateEdit *>(QStringLiteral("JournalFrom"))->setDate(QDate::currentDate().addDays(-100));
+        journal->findChild<QPushButton *>(QStringLiteral("JournalRevaluations"))->click();
+        camera.take(journal, QStringLiteral("journal.png"));
+        journal->hide();
+    }
 
     control<QAction>(form, "N10")->trigger(); // "Просмотр пакетов"
     camera.take(&w.packetLogWindow, QStringLiteral("packets.png"));
