@@ -41,6 +41,26 @@ void BM_RebuildMessages(benchmark::State &state, DatabaseEngine engine)
 }
 TEVO_BENCH_BOTH_ENGINES(BM_RebuildMessages);
 
+// One price typed into the goods grid and committed, as the window's idle rule does: on a far
+// server every round trip of it counts.
+void BM_CellEdit(benchmark::State &state, DatabaseEngine engine)
+{
+    BenchDatabase db(engine, state);
+    if (!db.ready())
+        return;
+    tevo::Store store;
+    store.openTables(db.location());
+    store.createEmptyGoods();
+    store.database().commitNow();
+    int price = 100;
+    for (auto _ : state) {
+        store.goods().setValue(price % 4000, QStringLiteral("PRICE"), price);
+        store.database().commitNow();
+        ++price;
+    }
+}
+TEVO_BENCH_BOTH_ENGINES(BM_CellEdit);
+
 // T and M filled as after the rebuilds, S with ten scales.
 void BM_OpenTables(benchmark::State &state, DatabaseEngine engine)
 {

@@ -48,8 +48,10 @@ rm -rf "$shots"
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTEVO_SANITIZE=address,undefined -DTEVO_BUILD_BENCH=OFF -DTEVO_WERROR=ON
 cmake --build build-asan -j "$jobs"
+# Two cases per core here too: most of the time the cases wait on simulators, timers and the
+# server, and each waits for its conditions with generous limits.
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir build-asan --output-on-failure -j "$jobs"
+  ctest --test-dir build-asan --output-on-failure -j "$((jobs * 2))"
 
 echo "== Fuzz targets, a few seconds each"
 TEVO_WERROR=ON bash scripts/fuzz-smoke.sh 3
