@@ -3,10 +3,7 @@
 
 #include "common/Error.h"
 #include "common/WholeFile.h"
-
-#include <QFile>
-#include <QTemporaryDir>
-#include <xlsxwriter.h>
+#include "fileio/XlsxBook.h"
 
 namespace tevo {
 namespace {
@@ -14,12 +11,6 @@ namespace {
 [[noreturn]] void cannotWrite(const QString &path, const QString &why)
 {
     throw FileError(QStringLiteral("Не удаётся записать файл «%1»: %2.").arg(path, why));
-}
-
-void check(lxw_error error, const QString &path)
-{
-    if (error != LXW_NO_ERROR)
-        cannotWrite(path, QString::fromUtf8(lxw_strerror(error)));
 }
 
 QString csvField(const QVariant &v)
@@ -35,35 +26,16 @@ QString csvField(const QVariant &v)
 
 void writeReportXlsx(const ReportSheet &report, const QString &path)
 {
-    QTemporaryDir scratch;
-    if (!scratch.isValid())
-        cannotWrite(path, QStringLiteral("нет места для временного файла"));
-    const QString made = scratch.filePath(QStringLiteral("report.xlsx"));
-    const QByteArray madeName = QFile::encodeName(made);
-    const QByteArray tmpdir = QFile::encodeName(scratch.path());
-    lxw_workbook_options options = {LXW_FALSE, const_cast<char *>(tmpdir.constData()), LXW_FALSE};
-    lxw_workbook *book = workbook_new_opt(madeName.constData(), &options);
-    if (!book)
-        cannotWrite(path, QStringLiteral("не удалось начать книгу"));
-    struct Closer {
-        lxw_workbook *book;
-        bool closed = false;
-        ~Closer()
-        {
-            if (!closed)
-                workbook_close(book);
-        }
-    } closer{book};
+    XlsxBook book(path);
     const QByteArray sheetName = report.name.left(31).toUtf8();
-    lxw_worksheet *sheet = workbook_add_worksheet(book, sheetName.isEmpty() ? nullptr : sheetName.constData());
+    lxw_worksheet *sheet = workbook_add_worksheet(book.book(), sheetName.isEmpty() ? nullptr : sheetName.constData());
     if (!sheet)
-        cannotWrite(path, QStringLiteral("недопустимое имя листа «%1»").arg(report.name));
-    lxw_format *bold = workbook_add_format(book);
-    format_set_bold(bold);
+        book.cannotWrite(QStringLiteral("недопустимое имя листа «%1»").arg(report.name));
+    lxw_format *bold = book.bold();
     for (int c = 0; c < report.titles.size(); ++c) {
-        check(worksheet_write_string(sheet, 0, lxw_col_t(c), report.titles[c].toUtf8().constData(), bold), path);
+        book.check(worksheet_write_string(sheet, 0, lxw_col_t(c), report.titles[c].toUtf8().constData(), bold));
         const int width = c < report.widths.size() ? report.widths[c] : 14;
-        check(worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), width, nullptr), path);
+        book.check(worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), width, nullptr));
     }
     worksheet_freeze_panes(sheet, 1, 0);
     for (int r = 0; r < report.rows.size(); ++r) {
@@ -74,18 +46,12 @@ void writeReportXlsx(const ReportSheet &report, const QString &path)
             if (v.isNull())
                 continue;
             if (v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Int)
-                check(worksheet_write_number(sheet, row, lxw_col_t(c), double(v.toLongLong()), nullptr), path);
+                book.check(worksheet_write_number(sheet, row, lxw_col_t(c), double(v.toLongLong()), nullptr));
             else
-                check(worksheet_write_string(sheet, row, lxw_col_t(c), v.toString().toUtf8().constData(), nullptr), path);
+                book.check(worksheet_write_string(sheet, row, lxw_col_t(c), v.toString().toUtf8().constData(), nullptr));
         }
     }
-    closer.closed = true;
-    check(workbook_close(book), path);
-    QFile file(made);
-    if (!file.open(QIODevice::ReadOnly))
-        cannotWrite(path, QStringLiteral("временный файл не читается"));
-    if (!replaceFileWhole(path, file.readAll()))
-        cannotWrite(path, QStringLiteral("нет доступа к папке или нет места на диске"));
+    book.finish();
 }
 
 void writeReportCsv(const ReportSheet &report, const QString &path)
