@@ -197,13 +197,19 @@ void ChangeJournal::write(const QVector<JournalEntry> &entries)
                && a.computer == b.computer;
     };
     int at = 0;
+    int sourceOf = -1; // the entry whose source row `src` is
+    qint64 src = -1;
     while (at < entries.size()) {
         // A run of entries of one source, at most kEntriesPerStatement, in one statement.
         int end = at + 1;
         while (end < entries.size() && end - at < kEntriesPerStatement && sameSource(entries[at], entries[end]))
             ++end;
         const JournalEntry &first = entries[at];
-        const qint64 src = sourceRow(first.source, first.detail, first.program, first.user, first.computer);
+        // One source row for every run of the same source in this write.
+        if (sourceOf < 0 || !sameSource(entries[sourceOf], first)) {
+            src = sourceRow(first.source, first.detail, first.program, first.user, first.computer);
+            sourceOf = at;
+        }
         const int n = end - at;
         QVariantList binds;
         binds.reserve(qsizetype(n) * kColumnCount);

@@ -462,8 +462,10 @@ QSqlQuery Database::exec(const QString &sql, const QVariantList &binds)
     activity();
     QSqlQuery q(connection());
     // Savepoint statements are never wrapped: releasing the wrapping savepoint would release
-    // the one they make.
-    const bool control = sql.startsWith(QLatin1String("SAVEPOINT ")) || sql.startsWith(QLatin1String("RELEASE "));
+    // the one they make. Nor is the announcement of a commit, a round trip saved on every
+    // commit: should it fail, the transaction it spoils is told lost as any other.
+    const bool control = sql.startsWith(QLatin1String("SAVEPOINT ")) || sql.startsWith(QLatin1String("RELEASE "))
+                         || sql.startsWith(QLatin1String("NOTIFY "));
     if (!control && !sql.startsWith(QLatin1String("SELECT "), Qt::CaseInsensitive))
         noteChange();
     run(q, control, [&] {

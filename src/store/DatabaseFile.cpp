@@ -23,14 +23,16 @@ void run(QSqlQuery &q, const SqlDialect &dialect, const QString &sql)
         throw DatabaseError(dialect.errorText(q.lastError()));
 }
 
+// The rows numbered 1 … count, up to 500 in one statement (a far server answers each
+// statement a round trip later).
 void numberedRows(QSqlQuery &q, const SqlDialect &dialect, const QString &table, int count)
 {
-    if (!q.prepare(QStringLiteral("INSERT INTO %1 (NPLU) VALUES (?)").arg(table)))
-        throw DatabaseError(dialect.errorText(q.lastError()));
-    for (int n = 1; n <= count; ++n) {
-        q.bindValue(0, n);
-        if (!q.exec())
-            throw DatabaseError(dialect.errorText(q.lastError()));
+    constexpr int kRowsPerStatement = 500;
+    for (int first = 1; first <= count; first += kRowsPerStatement) {
+        QStringList values;
+        for (int n = first; n <= count && n < first + kRowsPerStatement; ++n)
+            values << QStringLiteral("(%1)").arg(n);
+        run(q, dialect, QStringLiteral("INSERT INTO %1 (NPLU) VALUES %2").arg(table, values.join(QLatin1Char(','))));
     }
 }
 
