@@ -110,14 +110,8 @@ QStringList ChangeJournal::createStatements(const SqlDialect &dialect)
 
 void ChangeJournal::ensureTables()
 {
-    try {
-        m_db.exec(QStringLiteral("SELECT 1 FROM JOURNAL WHERE 1 = 0"));
-        m_db.exec(QStringLiteral("SELECT 1 FROM JOURNALINFO WHERE 1 = 0"));
-        m_db.exec(QStringLiteral("SELECT 1 FROM JOURNALSRC WHERE 1 = 0"));
+    if (m_db.hasTables({QStringLiteral("JOURNAL"), QStringLiteral("JOURNALINFO"), QStringLiteral("JOURNALSRC")}))
         return;
-    } catch (const DatabaseError &) {
-        // missing: made below
-    }
     try {
         m_db.atomically([&] {
             for (const QString &sql : createStatements(m_db.dialect()))

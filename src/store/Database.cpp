@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include <QElapsedTimer>
+#include <QSet>
 #include <QSqlError>
 #include <QStringList>
 #include <QSysInfo>
@@ -99,6 +100,14 @@ QStringList Database::tablesChangedElsewhere()
 bool Database::isOpen() const
 {
     return QSqlDatabase::contains(m_connectionName) && QSqlDatabase::database(m_connectionName, false).isOpen();
+}
+
+bool Database::hasTables(const QStringList &names) const
+{
+    QSet<QString> present;
+    for (const QString &t : connection().tables())
+        present.insert(t.toUpper());
+    return std::all_of(names.begin(), names.end(), [&](const QString &n) { return present.contains(n.toUpper()); });
 }
 
 QSqlDatabase Database::connection() const { return QSqlDatabase::database(m_connectionName, false); }

@@ -84,6 +84,9 @@ public:
     void open();
     bool isOpen() const;
     void close(); // commits first
+    // Whether each of `names` is a table of the open database: one look at its catalogue
+    // (names compared without case, as the server folds them).
+    bool hasTables(const QStringList &names) const;
 
     QSqlDatabase connection() const;
 

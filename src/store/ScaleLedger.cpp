@@ -43,14 +43,8 @@ QStringList ScaleLedger::createStatements()
 
 void ScaleLedger::ensureTables()
 {
-    try {
-        m_db.exec(QStringLiteral("SELECT 1 FROM LEDGER WHERE 1 = 0"));
-        m_db.exec(QStringLiteral("SELECT 1 FROM LEDGERSEEN WHERE 1 = 0"));
-        m_db.exec(QStringLiteral("SELECT 1 FROM DELIVERY WHERE 1 = 0"));
+    if (m_db.hasTables({QStringLiteral("LEDGER"), QStringLiteral("LEDGERSEEN"), QStringLiteral("DELIVERY")}))
         return;
-    } catch (const DatabaseError &) {
-        // missing: made below
-    }
     try {
         for (const QString &sql : createStatements())
             m_db.exec(sql);
