@@ -209,9 +209,26 @@ void runGoodsRead(benchmark::State &state, const Setup &setup)
     int commits = 0;
     const QMetaObject::Connection counting =
         QObject::connect(&rig.store->database(), &Database::committed, [&commits] { ++commits; });
+    // On the server, a second program's window open on the same goods: the times it reads them
+    // again while the read goes on (each commit is announced to it).
+    std::unique_ptr<Store> second;
+    int rereads = 0;
+    if (rig.server) {
+        second = std::make_unique<Store>();
+        second->openTables(rig.server->location());
+        QObject::connect(&second->goods(), &Table::reset, [&rereads] { ++rereads; });
+    }
     runExchange(state, rig, 4000, [](Rig &r) { return r.exchange->goods().startGoodsRead(QStringLiteral("1-4000")); });
     QObject::disconnect(counting);
     state.counters["commits"] = double(commits) / double(qMax<qint64>(1, state.iterations()));
+    if (second) {
+        // The last announcements arrive and the pause between two looks runs out.
+        QElapsedTimer settle;
+        settle.start();
+        while (settle.elapsed() < 2 * Store::kRereadPauseMs + 500)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        state.counters["second_window_rereads"] = double(rereads) / double(qMax<qint64>(1, state.iterations()));
+    }
 }
 
 void BM_EngineCycle(benchmark::State &state) { runGoodsWrite(state, 1, QStringLiteral("1-200"), 200); }

@@ -5,6 +5,7 @@
 #include "store/Database.h"
 #include "store/Table.h"
 
+#include <QRandomGenerator>
 #include <QSet>
 #include <QSqlQuery>
 
@@ -175,15 +176,21 @@ QVector<JournalEntry> ChangeJournal::entriesOf(const Table &table, const QVector
     return out;
 }
 
-// The row of JOURNALSRC that names who made a change, from where; its key.
+// The row of JOURNALSRC that names who made a change, from where; its key. The key is chosen
+// here (at random, 62 bits), so the row goes with the commit like the entries that name it.
 qint64 ChangeJournal::sourceRow(ChangeSource source, const QString &detail, const QString &program, const QString &user,
                                 const QString &computer)
 {
-    return m_db.insert(QStringLiteral("INSERT INTO JOURNALSRC (AT, SOURCE, DETAIL, PROGRAM, USERNAME, COMPUTER) VALUES "
-                                      "(?, ?, ?, ?, ?, ?)"),
-                       {now(), int(source), detail.isEmpty() ? QVariant() : QVariant(detail), program, user, computer});
+    const qint64 key = qint64(QRandomGenerator::system()->generate64() >> 2) + 1;
+    m_db.writeWithCommit(QStringLiteral("INSERT INTO JOURNALSRC (rowid, AT, SOURCE, DETAIL, PROGRAM, USERNAME, "
+                                        "COMPUTER) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+                         {key, now(), int(source), detail.isEmpty() ? QVariant() : QVariant(detail), program, user,
+                          computer});
+    return key;
 }
 
+// The entries go with the commit of the running transaction (on the server in the same text as
+// the commit itself); a savepoint taken back takes them along.
 void ChangeJournal::write(const QVector<JournalEntry> &entries)
 {
     const auto sameSource = [](const JournalEntry &a, const JournalEntry &b) {
@@ -212,19 +219,17 @@ void ChangeJournal::write(const QVector<JournalEntry> &entries)
             binds << e.at << e.table << e.number << e.field << e.oldValue << e.newValue << src;
         }
         const QString tuple = QStringLiteral("(?, ?, ?, ?, ?, ?, ?)");
-        const QString sql = QStringLiteral("INSERT INTO JOURNAL (%1) VALUES %2")
-                                .arg(QLatin1String(kColumns), QStringList(n, tuple).join(QLatin1String(", ")));
         // A whole batch and a single entry are statements kept prepared; another length is not.
-        if (n == 1 || n == kEntriesPerStatement)
-            m_db.change(sql, binds);
-        else
-            m_db.exec(sql, binds);
+        m_db.writeWithCommit(QStringLiteral("INSERT INTO JOURNAL (%1) VALUES %2")
+                                 .arg(QLatin1String(kColumns), QStringList(n, tuple).join(QLatin1String(", "))),
+                             binds, n == 1 || n == kEntriesPerStatement);
         at = end;
     }
 }
 
 void ChangeJournal::writeRebuild(const Table &table, int rowsMadeAgain)
 {
+    m_db.flushWithCommit(); // the entries before it come first
     // Every value stored becomes empty; the number goes where the row is not made again.
     QStringList parts;
     for (const ColumnDef &c : table.columns()) {
@@ -246,6 +251,7 @@ void ChangeJournal::writeRebuild(const Table &table, int rowsMadeAgain)
 
 QVector<JournalEntry> ChangeJournal::entries(const JournalFilter &f)
 {
+    m_db.flushWithCommit();
     QStringList where;
     QVariantList binds;
     if (f.from != 0) {
@@ -309,6 +315,7 @@ QVector<JournalEntry> ChangeJournal::entries(const JournalFilter &f)
 
 QVariant ChangeJournal::valueAt(const QString &table, qint64 number, const QString &field, qint64 at, const QVariant &now)
 {
+    m_db.flushWithCommit();
     QSqlQuery q =
         m_db.exec(QStringLiteral("SELECT OLDV FROM JOURNAL WHERE TBL = ? AND NUM = ? AND FIELD = ? AND AT > ? "
                                  "ORDER BY AT, ID LIMIT 1"),
@@ -321,6 +328,7 @@ QVariant ChangeJournal::valueAt(const QString &table, qint64 number, const QStri
 QHash<qint64, qint64> ChangeJournal::lowestPrices(qint64 at, int days, const QHash<qint64, qint64> &currentPrices,
                                                   QHash<qint64, QVariant> *pricesThen)
 {
+    m_db.flushWithCommit();
     const qint64 start = at - qint64(days) * kDayMs;
     const auto price = [](const QVariant &v, qint64 *out) {
         bool ok = false;
@@ -402,6 +410,7 @@ int ChangeJournal::removeOld(bool now_)
         return 0;
     const qint64 bound = t - qint64(keepDays()) * kDayMs;
     int removed = 0;
+    m_db.flushWithCommit();
     m_db.atomically([&] {
         QSqlQuery q = m_db.exec(QStringLiteral("DELETE FROM JOURNAL WHERE AT < ?"), {bound});
         removed = q.numRowsAffected();
@@ -417,6 +426,7 @@ int ChangeJournal::removeOld(bool now_)
 
 qint64 ChangeJournal::count()
 {
+    m_db.flushWithCommit();
     QSqlQuery q = m_db.exec(QStringLiteral("SELECT COUNT(*) FROM JOURNAL"));
     return q.next() ? q.value(0).toLongLong() : 0;
 }

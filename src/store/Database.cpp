@@ -2,6 +2,7 @@
 
 #include "common/Error.h"
 #include "store/CommandLineMark.h"
+#include "store/ServerScript.h"
 #include "store/SqlDialect.h"
 
 #include <algorithm>
@@ -200,17 +201,25 @@ void Database::noteTableChanged(const QString &table)
 // Announces this transaction's changes to the other programs; the server sends the
 // announcement when, and only if, the transaction commits. A failed announcement costs only
 // itself: the others then see the changes at their next activation.
-void Database::announceChanges()
+QString Database::announcement()
 {
     const QString channel = m_dialect->changesChannel();
     if (!m_wrote || channel.isEmpty())
-        return;
+        return {};
     QStringList tables = std::exchange(m_tablesChanged, {});
     tables.sort();
+    // "-": none of them (only the ledger of the scales, say).
+    return QStringLiteral("NOTIFY %1, '%2'")
+        .arg(channel, tables.isEmpty() ? QStringLiteral("-") : tables.join(QLatin1Char(',')));
+}
+
+void Database::announceChanges()
+{
+    const QString notify = announcement();
+    if (notify.isEmpty())
+        return;
     try {
-        // "-": none of them (only the ledger of the scales, say).
-        exec(QStringLiteral("NOTIFY %1, '%2'")
-                 .arg(channel, tables.isEmpty() ? QStringLiteral("-") : tables.join(QLatin1Char(','))));
+        exec(notify);
     } catch (const DatabaseError &) {
         if (!m_inTransaction)
             throw; // the transaction is gone with the connection
@@ -246,6 +255,8 @@ void Database::close()
         return;
     if (m_inTransaction)
         runBeforeCommit();
+    if (m_inTransaction)
+        flushWithCommit();
     if (m_inTransaction)
         announceChanges();
     m_idleTimer.stop();
@@ -296,6 +307,8 @@ void Database::begin()
         throwFailure(m_writing ? error : db.lastError());
     m_inTransaction = true;
     m_wrote = false;
+    m_stored = false;
+    m_withCommit.clear();
     m_changesInTransaction = 0;
     m_transactionAge.start();
 }
@@ -366,6 +379,7 @@ void Database::transactionLost(const QString &reason)
 {
     m_lossReason = reason;
     m_tablesChanged.clear();
+    m_withCommit.clear();
     m_inTransaction = false;
     m_idleTimer.stop();
     m_commitPause = 0;
@@ -380,6 +394,9 @@ void Database::commitNow()
     runBeforeCommit();
     if (!m_inTransaction)
         return; // lost on the way, and told
+    if (commitWithScript())
+        return;
+    flushWithCommit();
     announceChanges();
     QSqlDatabase db = connection();
     bool done = false;
@@ -389,6 +406,7 @@ void Database::commitNow()
     }
     if (done) {
         m_inTransaction = false;
+        m_stored = false;
         m_idleTimer.stop();
         m_commitPause = 0;
         m_commitFailureReported = false;
@@ -475,7 +493,8 @@ QSqlQuery Database::exec(const QString &sql, const QVariantList &binds)
     // commit: should it fail, the transaction it spoils is told lost as any other.
     const bool control = sql.startsWith(QLatin1String("SAVEPOINT ")) || sql.startsWith(QLatin1String("RELEASE "))
                          || sql.startsWith(QLatin1String("NOTIFY "));
-    if (!control && !sql.startsWith(QLatin1String("SELECT "), Qt::CaseInsensitive))
+    const bool change = !control && !sql.startsWith(QLatin1String("SELECT "), Qt::CaseInsensitive);
+    if (change)
         noteChange();
     run(q, control, [&] {
         if (binds.isEmpty())
@@ -486,6 +505,7 @@ QSqlQuery Database::exec(const QString &sql, const QVariantList &binds)
             q.bindValue(i, binds.at(i));
         return q.exec();
     });
+    m_stored = m_stored || change;
     return q;
 }
 
@@ -540,6 +560,7 @@ QSqlQuery &Database::runKept(const QString &sql, const QVariantList &binds)
     for (int i = 0; i < binds.size(); ++i)
         q.bindValue(i, binds.at(i));
     run(q, false, [&] { return q.exec(); });
+    m_stored = true;
     return q;
 }
 
@@ -556,6 +577,7 @@ void Database::execPrepared(QSqlQuery &query)
     activity();
     noteChange();
     run(query, false, [&] { return query.exec(); });
+    m_stored = true;
 }
 
 // Runs one statement of `query`, which fails by returning false, and throws DatabaseError with
@@ -566,15 +588,18 @@ void Database::run(QSqlQuery &query, bool control, const std::function<bool()> &
 {
     const auto limit = answerLimit(connection());
     const bool guarded = !control && guardStatement();
+    // Unguarded on the server: its failure spoils the transaction, which holds nothing yet.
+    const bool bare = !control && !guarded && m_savepointDepth == 0 && m_dialect->failureSpoilsTransaction()
+                      && m_inTransaction && nothingStored();
     const bool ok = statement();
     const bool undone = guarded ? endStatementGuard(!ok) : true;
     if (!ok)
-        throwFailure(query.lastError(), undone);
+        throwFailure(query.lastError(), undone, bare);
 }
 
-void Database::throwFailure(const QSqlError &error, bool statementUndone)
+void Database::throwFailure(const QSqlError &error, bool statementUndone, bool bare)
 {
-    const QString text = failed(error, statementUndone);
+    const QString text = failed(error, statementUndone, bare);
     if (m_dialect->lockedByOthers(error))
         throw DatabaseBusyError(text);
     throw DatabaseError(text);
@@ -582,7 +607,7 @@ void Database::throwFailure(const QSqlError &error, bool statementUndone)
 
 bool Database::guardStatement()
 {
-    if (!m_dialect->failureSpoilsTransaction() || m_savepointDepth > 0 || !m_inTransaction)
+    if (!m_dialect->failureSpoilsTransaction() || m_savepointDepth > 0 || !m_inTransaction || nothingStored())
         return false;
     QSqlQuery q(connection());
     if (!q.exec(QStringLiteral("SAVEPOINT ") + kStatementSavepoint))
@@ -616,7 +641,7 @@ QString Database::answerLimitText(const QString &driverText)
         .arg(QString::number(m_answerLimitMs / 1000.0, 'g', 3).replace(QLatin1Char('.'), QLatin1Char(',')));
 }
 
-QString Database::failed(const QSqlError &error, bool statementUndone)
+QString Database::failed(const QSqlError &error, bool statementUndone, bool bare)
 {
     const QString text = answerLimitText(m_dialect->errorText(error));
     QSqlDatabase db = connection();
@@ -626,6 +651,10 @@ QString Database::failed(const QSqlError &error, bool statementUndone)
     }
     if (!m_inTransaction)
         return text;
+    if (bare) {
+        rollbackUnstored();
+        return text;
+    }
     if (!statementUndone) {
         if (db.isOpen())
             db.rollback();
@@ -639,21 +668,32 @@ QString Database::failed(const QSqlError &error, bool statementUndone)
 void Database::atomically(const std::function<void()> &f, const std::function<void()> &afterRollback)
 {
     activity();
-    const QString name = QStringLiteral("tevo_sp%1").arg(++m_savepointCounter);
-    exec(QStringLiteral("SAVEPOINT ") + name);
+    // On the server, before the transaction's first change the transaction is the savepoint.
+    const bool whole = m_dialect->failureSpoilsTransaction() && m_savepointDepth == 0 && nothingStored();
+    const qsizetype withCommit = m_withCommit.size();
+    const QString name = whole ? QString() : QStringLiteral("tevo_sp%1").arg(++m_savepointCounter);
+    if (!whole)
+        exec(QStringLiteral("SAVEPOINT ") + name);
     ++m_savepointDepth;
     try {
         f();
     } catch (...) {
         --m_savepointDepth;
-        QSqlQuery q(connection());
-        const auto limit = answerLimit(connection());
-        if (q.exec(QStringLiteral("ROLLBACK TO ") + name)) {
-            q.exec(QStringLiteral("RELEASE ") + name);
-        } else if (m_inTransaction) {
-            // The savepoint is gone: the database rolled the whole transaction back by itself.
-            transactionLost();
+        if (whole) {
+            if (m_inTransaction)
+                rollbackUnstored();
+        } else {
+            QSqlQuery q(connection());
+            const auto limit = answerLimit(connection());
+            if (q.exec(QStringLiteral("ROLLBACK TO ") + name)) {
+                q.exec(QStringLiteral("RELEASE ") + name);
+            } else if (m_inTransaction) {
+                // The savepoint is gone: the database rolled the whole transaction back by itself.
+                transactionLost();
+            }
         }
+        if (m_withCommit.size() > withCommit)
+            m_withCommit.resize(withCommit);
         if (afterRollback) {
             try {
                 afterRollback();
@@ -667,7 +707,99 @@ void Database::atomically(const std::function<void()> &f, const std::function<vo
         throw;
     }
     --m_savepointDepth;
-    exec(QStringLiteral("RELEASE ") + name);
+    if (!whole)
+        exec(QStringLiteral("RELEASE ") + name);
+}
+
+// In a transaction on the server that has not carried out a change yet.
+bool Database::nothingStored() const { return m_inTransaction && !m_stored && m_withCommit.isEmpty(); }
+
+// Ends a transaction that holds no change: nothing is lost, and nothing is told.
+void Database::rollbackUnstored()
+{
+    QSqlDatabase db = connection();
+    if (db.isOpen()) {
+        const auto limit = answerLimit(db);
+        db.rollback();
+    }
+    m_inTransaction = false;
+    m_stored = false;
+    m_tablesChanged.clear();
+    m_withCommit.clear();
+    m_idleTimer.stop();
+}
+
+void Database::writeWithCommit(const QString &sql, const QVariantList &binds, bool keep)
+{
+    activity();
+    noteChange();
+    m_withCommit.append({{sql, keep}, binds});
+}
+
+void Database::flushWithCommit()
+{
+    // Each is dropped once carried out: a failure leaves the rest for the next attempt.
+    while (m_inTransaction && !m_withCommit.isEmpty()) {
+        const auto [statement, binds] = m_withCommit.front();
+        if (statement.second)
+            change(statement.first, binds);
+        else
+            exec(statement.first, binds);
+        if (!m_withCommit.isEmpty())
+            m_withCommit.removeFirst();
+    }
+}
+
+// On the server: the statements that go with the commit, the announcement, the commit and the
+// change counters after it, in one text and one wait. False where there is no such text.
+bool Database::commitWithScript()
+{
+    QSqlDatabase db = connection();
+    const QString counters = m_dialect->changeCountersQuery();
+    if (!m_wrote || counters.isEmpty() || !canSendServerScript(db))
+        return false;
+    QStringList statements;
+    for (const auto &[statement, binds] : std::exchange(m_withCommit, {}))
+        statements << withServerLiterals(db, statement.first, binds);
+    const QString notify = announcement();
+    if (!notify.isEmpty())
+        statements << notify;
+    const int commitAt = int(statements.size());
+    statements << QStringLiteral("COMMIT") << counters;
+    ServerScriptAnswer answer;
+    {
+        const auto limit = answerLimit(db);
+        answer = sendServerScript(db, statements);
+    }
+    for (const auto &a : answer.announcements)
+        onNotification(a.channel, a.own ? QSqlDriver::SelfSource : QSqlDriver::OtherSource, a.payload);
+    if (answer.done > commitAt) {
+        m_inTransaction = false;
+        m_stored = false;
+        m_idleTimer.stop();
+        m_commitPause = 0;
+        m_commitFailureReported = false;
+        // This program's own changes are no news to it; without the counters (the commit went
+        // through, their query did not) the next look reads the tables again.
+        if (answer.done == statements.size())
+            m_changeCounters = m_dialect->changeCountersOf(answer.rows);
+        m_wrote = false;
+        emit committed();
+        return true;
+    }
+    // Whatever failed, the server's transaction is over or spoilt: it is rolled back, and the
+    // changes in it are lost, as when the commit itself fails.
+    const QString text = answerLimitText(m_dialect->errorText(answer.error));
+    if (m_dialect->connectionLost(db, answer.error)) {
+        connectionGone(text);
+        throw DatabaseError(text + QLatin1Char('\n') + connectionLostText());
+    }
+    if (answer.done < commitAt) {
+        const auto limit = answerLimit(db);
+        db.rollback();
+    }
+    transactionLost(text);
+    throw DatabaseError(text + QLatin1Char('\n') + changesLostText());
 }
 
 } // namespace tevo

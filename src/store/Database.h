@@ -151,8 +151,19 @@ public:
     // Added to a failure's text when the connection to the server was lost with it.
     static QString connectionLostText();
 
+    // A statement that only adds rows nothing in this transaction reads back (the change
+    // journal's): it is carried out with the commit, on the server in the same text as the
+    // commit itself, and dropped with the changes when they are taken back (a savepoint, a lost
+    // transaction).
+    // `keep`: a statement run often, kept prepared.
+    void writeWithCommit(const QString &sql, const QVariantList &binds, bool keep = true);
+    // Carries them out now (before a read of what they add).
+    void flushWithCommit();
+
     // Runs f so that either all its changes stay or none: a failure rolls back to the state
-    // before it, then calls `afterRollback` (to re-read cached tables) and rethrows.
+    // before it, then calls `afterRollback` (to re-read cached tables) and rethrows. On the
+    // server the first changes of a transaction need no savepoint: a failure takes back the
+    // transaction, which holds nothing else.
     void atomically(const std::function<void()> &f, const std::function<void()> &afterRollback = {});
 
 signals:
@@ -171,7 +182,7 @@ signals:
 private:
     void onIdle();
     void begin();
-    QString failed(const QSqlError &error, bool statementUndone = true);
+    QString failed(const QSqlError &error, bool statementUndone = true, bool bare = false);
     QString answerLimitText(const QString &driverText);
     ServerDeadline::Scope answerLimit(const QSqlDatabase &db);
     QSqlQuery &runKept(const QString &sql, const QVariantList &binds);
@@ -183,8 +194,12 @@ private:
     void connectionGone(const QString &reason = {});
     void noteChange();
     void announceChanges();
+    QString announcement();
+    bool commitWithScript();
+    bool nothingStored() const;
+    void rollbackUnstored();
     void onNotification(const QString &name, QSqlDriver::NotificationSource source, const QVariant &payload);
-    [[noreturn]] void throwFailure(const QSqlError &error, bool statementUndone = true);
+    [[noreturn]] void throwFailure(const QSqlError &error, bool statementUndone = true, bool bare = false);
 
     static constexpr int kKeptStatements = 64;
     std::map<QString, std::unique_ptr<QSqlQuery>> m_statements; // prepared, by their text
@@ -211,6 +226,9 @@ private:
     bool m_writing = false;
     QVector<qint64> m_changeCounters; // T, M, S as last seen; empty when unknown
     bool m_wrote = false;             // the running transaction has changed rows
+    bool m_stored = false;            // … and the database has carried out a change of rows
+    // writeWithCommit's statements (with `keep`) and their values, in order.
+    QVector<QPair<QPair<QString, bool>, QVariantList>> m_withCommit;
     bool m_connectionLost = false;
     bool m_opened = false; // open() succeeded and close() has not been called since
     // The last failed attempt of a statement to open the lost connection again.

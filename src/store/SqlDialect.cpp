@@ -74,6 +74,8 @@ public:
         const qint64 version = sqlite::dataVersion(db);
         return {version, version, version};
     }
+    QString changeCountersQuery() const override { return {}; }
+    QVector<qint64> changeCountersOf(const QVector<QByteArrayList> &) const override { return {}; }
     bool beginWriting(QSqlDatabase &db, QSqlError &error) const override
     {
         QSqlQuery q(db);
@@ -303,19 +305,32 @@ public:
     QVector<qint64> changeCounters(const QSqlDatabase &db) const override
     {
         QSqlQuery q(db);
+        if (!q.exec(changeCountersQuery()))
+            return {};
+        QVector<QByteArrayList> rows;
+        while (q.next())
+            rows << QByteArrayList{q.value(0).toByteArray(), q.value(1).toByteArray(), q.value(2).toByteArray()};
+        return changeCountersOf(rows);
+    }
+    QString changeCountersQuery() const override
+    {
         const QString part = QStringLiteral("SELECT %1, count(*), coalesce(sum(%2), 0)::text FROM %3");
         // The marks each computer keeps of the scales count with S: the window and the command
         // line of one computer share them.
-        if (!q.exec(QStringList{part.arg(QLatin1String("0"), rowVersion(), QStringLiteral("t")),
-                                part.arg(QLatin1String("1"), rowVersion(), QStringLiteral("m")),
-                                part.arg(QLatin1String("2"), rowVersion(), QStringLiteral("s")),
-                                part.arg(QLatin1String("2"), rowVersion(), QStringLiteral("smarks"))}
-                        .join(QLatin1String(" UNION ALL "))))
-            return {};
+        return QStringList{part.arg(QLatin1String("0"), rowVersion(), QStringLiteral("t")),
+                           part.arg(QLatin1String("1"), rowVersion(), QStringLiteral("m")),
+                           part.arg(QLatin1String("2"), rowVersion(), QStringLiteral("s")),
+                           part.arg(QLatin1String("2"), rowVersion(), QStringLiteral("smarks"))}
+            .join(QLatin1String(" UNION ALL "));
+    }
+    QVector<qint64> changeCountersOf(const QVector<QByteArrayList> &rows) const override
+    {
         QVector<quint64> folded(3, 14695981039346656037ULL);
-        while (q.next()) {
-            quint64 &f = folded[qBound(0, q.value(0).toInt(), 2)];
-            for (const QByteArray &v : {q.value(1).toByteArray(), q.value(2).toByteArray()})
+        for (const QByteArrayList &row : rows) {
+            if (row.size() < 3)
+                return {};
+            quint64 &f = folded[qBound(0, row[0].toInt(), 2)];
+            for (const QByteArray &v : {row[1], row[2]})
                 for (const char c : v + ';')
                     f = (f ^ quint8(c)) * 1099511628211ULL; // FNV-1a
         }

@@ -13,6 +13,7 @@
 #include "store/DatabaseLocation.h"
 #include "store/Schema.h"
 
+#include <QByteArrayList>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -106,6 +107,10 @@ public:
     // also this one's own uncommitted changes change them); empty where the database cannot be
     // read.
     virtual QVector<qint64> changeCounters(const QSqlDatabase &db) const = 0;
+    // The query changeCounters asks, for a text sent with the commit (empty where there is no
+    // such text), and the counters from its rows.
+    virtual QString changeCountersQuery() const = 0;
+    virtual QVector<qint64> changeCountersOf(const QVector<QByteArrayList> &rows) const = 0;
     // Begins a transaction that will write: on SQLite it takes the write lock at once, so that
     // waiting for another program's commit is possible (a transaction that has read and then
     // wants to write while another holds the write lock is refused at once: waiting could
