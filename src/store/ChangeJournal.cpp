@@ -146,16 +146,27 @@ QVector<JournalEntry> ChangeJournal::entriesOf(const Table &table, const QVector
     const qint64 at = now();
     const QVector<ColumnDef> &columns = table.columns();
     for (const RowChange &c : changes) {
+        const bool some = !c.columns.isEmpty();
         const QVariant oldNumber = c.before.isEmpty() ? QVariant() : c.before[numberColumn];
-        const QVariant newNumber = c.after.isEmpty() ? QVariant() : c.after[numberColumn];
+        const qsizetype numberAt = some ? c.columns.indexOf(numberColumn) : numberColumn;
+        const QVariant newNumber = c.after.isEmpty() ? QVariant() : numberAt < 0 ? oldNumber : c.after[numberAt];
         const QVariant &number = newNumber.isNull() ? oldNumber : newNumber;
         if (number.isNull())
             continue; // a grid's new row before its number is typed: journaled with the number
         // A row that gets its first number is a new row: every value it holds is new.
         const bool beforeRow = !c.before.isEmpty() && !oldNumber.isNull();
-        for (int col = 0; col < columns.size(); ++col) {
+        if (some && !beforeRow) { // every value of the row is compared
+            RowChange whole{c.before, c.before.isEmpty() ? QVector<QVariant>(columns.size()) : c.before, {}};
+            for (int i = 0; i < c.columns.size(); ++i)
+                whole.after[c.columns[i]] = c.after[i];
+            out += entriesOf(table, {whole});
+            continue;
+        }
+        const int compared = some ? int(c.columns.size()) : int(columns.size());
+        for (int i = 0; i < compared; ++i) {
+            const int col = some ? c.columns[i] : i;
             const QVariant before = beforeRow ? c.before[col] : QVariant();
-            const QVariant after = c.after.isEmpty() ? QVariant() : c.after[col];
+            const QVariant after = c.after.isEmpty() ? QVariant() : c.after[i];
             if (sameValue(before, after))
                 continue;
             JournalEntry e;
@@ -197,13 +208,16 @@ void ChangeJournal::write(const QVector<JournalEntry> &entries)
         return a.source == b.source && a.detail == b.detail && a.program == b.program && a.user == b.user
                && a.computer == b.computer;
     };
+    // Qt's SQLite driver looks up the name of every value it binds, at a cost that grows with
+    // the number of values in the statement: there, a short statement run often is quickest.
+    const int most = m_db.dialect().rowsPerChange() <= 1 ? kEntriesPerStatementOnFile : kEntriesPerStatement;
     int at = 0;
     int sourceOf = -1; // the entry whose source row `src` is
     qint64 src = -1;
     while (at < entries.size()) {
         // A run of entries of one source, at most kEntriesPerStatement, in one statement.
         int end = at + 1;
-        while (end < entries.size() && end - at < kEntriesPerStatement && sameSource(entries[at], entries[end]))
+        while (end < entries.size() && end - at < most && sameSource(entries[at], entries[end]))
             ++end;
         const JournalEntry &first = entries[at];
         // One source row for every run of the same source in this write.
@@ -222,7 +236,7 @@ void ChangeJournal::write(const QVector<JournalEntry> &entries)
         // A whole batch and a single entry are statements kept prepared; another length is not.
         m_db.writeWithCommit(QStringLiteral("INSERT INTO JOURNAL (%1) VALUES %2")
                                  .arg(QLatin1String(kColumns), QStringList(n, tuple).join(QLatin1String(", "))),
-                             binds, n == 1 || n == kEntriesPerStatement);
+                             binds, n == 1 || n == most);
         at = end;
     }
 }

@@ -6,9 +6,9 @@
 // rebuild) with its detail (the file, the scale), the program (tevo, tevo-cli), the user and the
 // computer; on the server the server's own user name as well. It lives in the table JOURNAL
 // beside T and M (made by tevo-initdb, and on open where an older database lacks it) and is
-// written by Table in the same transaction as the change itself, in the same savepoint, in one
-// statement per kEntriesPerStatement entries: a change taken back takes its entries along, and
-// the journal never says what the table does not.
+// written in the same transaction as the change itself, with its commit (on the server in the
+// same text as the commit), in one statement per kEntriesPerStatement entries: a change taken
+// back takes its entries along, and the journal never says what the table does not.
 //
 // The source is set by the operation for its duration (Scope); without one a change is a grid
 // edit. The journal is read back here too: a goods' history, the entries of a period, the value
@@ -69,6 +69,7 @@ struct JournalFilter {
 class ChangeJournal {
 public:
     static constexpr int kEntriesPerStatement = 1000;
+    static constexpr int kEntriesPerStatementOnFile = 50; // SQLite
     static constexpr int kDefaultKeepDays = 3 * 365 + 1;
     static constexpr qint64 kDayMs = 24LL * 60 * 60 * 1000;
 
@@ -108,6 +109,9 @@ public:
     struct RowChange {
         QVector<QVariant> before;
         QVector<QVariant> after;
+        // When given, only these columns change, and `after` holds their new values in this
+        // order (a change of a few fields of a stored row; the rest are not compared).
+        QVector<int> columns;
     };
     // The entries the changes make (none for a value stored again as it was).
     QVector<JournalEntry> entriesOf(const Table &table, const QVector<RowChange> &changes) const;

@@ -100,8 +100,7 @@ ServerScriptAnswer sendServerScript(const QSqlDatabase &db, const QStringList &s
     // until the server sends more.
     const int self = PQbackendPID(connection);
     while (PGnotify *n = PQnotifies(connection)) {
-        answer.announcements.append(
-            {QString::fromUtf8(n->relname), QString::fromUtf8(n->extra), n->be_pid == self});
+        answer.announcements.append({QString::fromUtf8(n->relname), QString::fromUtf8(n->extra), n->be_pid == self});
         PQfreemem(n);
     }
     return answer;

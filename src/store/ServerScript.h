@@ -18,8 +18,8 @@
 namespace tevo {
 
 struct ServerScriptAnswer {
-    int done = 0;    // statements carried out, in order
-    QSqlError error; // the first that failed; invalid when every one was carried out
+    int done = 0;                 // statements carried out, in order
+    QSqlError error;              // the first that failed; invalid when every one was carried out
     QVector<QByteArrayList> rows; // the rows (as text) of the last statement that gave rows
     struct Announcement {
         QString channel;

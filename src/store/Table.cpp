@@ -526,7 +526,7 @@ int Table::appendRow(const FieldValues &values)
     }
     Row r;
     m_db.noteTableChanged(m_name);
-    journaled({{takeRemoved(rowValues), rowValues}}, [&] {
+    journaled({{takeRemoved(rowValues), rowValues, {}}}, [&] {
         r.rowid = names.isEmpty()
                       ? m_db.insert(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(m_name), {}, &r.version)
                       : m_db.insert(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
@@ -594,7 +594,7 @@ void Table::appendRows(const QVector<FieldValues> &rows)
         m_db.noteTableChanged(m_name);
         QVector<ChangeJournal::RowChange> journalRows;
         for (const Row &r : added)
-            journalRows.append({takeRemoved(r.values), r.values});
+            journalRows.append({takeRemoved(r.values), r.values, {}});
         QVector<QPair<qint64, qint64>> keys;
         journaled(journalRows, [&] {
             keys = m_db.changeReturningRows(QStringLiteral("INSERT INTO %1 (%2) VALUES %3 RETURNING rowid, %4")
@@ -631,7 +631,7 @@ void Table::deleteRow(int row)
     QVariantList binds = {m_rows[row].rowid};
     const QString check = versionCheck(m_rows[row], binds);
     qint64 version = -1;
-    journaled({{m_rows[row].values, {}}}, [&] {
+    journaled({{m_rows[row].values, {}, {}}}, [&] {
         if (check.isEmpty())
             m_db.change(sql, binds);
         else if (!m_db.changeReturning(sql + check, binds, version))
@@ -692,9 +692,14 @@ void Table::setDetached(bool detached)
 // Row `row` as it is and as `values` make it.
 ChangeJournal::RowChange Table::rowChange(int row, const ConvertedValues &values) const
 {
-    ChangeJournal::RowChange c{m_rows[row].values, m_rows[row].values};
-    for (const auto &cv : values)
-        c.after[cv.first] = cv.second;
+    // Only the columns set are compared: the rest of the row stays as it is.
+    ChangeJournal::RowChange c{m_rows[row].values, {}, {}};
+    c.after.reserve(values.size());
+    c.columns.reserve(values.size());
+    for (const auto &cv : values) {
+        c.columns << cv.first;
+        c.after << cv.second;
+    }
     return c;
 }
 
@@ -740,7 +745,7 @@ void Table::journalRemovedLeft()
         return;
     QVector<ChangeJournal::RowChange> rows;
     for (auto it = m_removed.cbegin(); it != m_removed.cend(); ++it)
-        rows.append({it.value(), {}});
+        rows.append({it.value(), {}, {}});
     m_removed.clear();
     journalWrite(journalEntries(rows));
 }
