@@ -23,11 +23,11 @@ QString successText(const ExchangeReport &r)
 }
 
 // The warning line of a scale that refused records of a write.
-QString refusedRecordsLine(CommandState c, const QString &name, const QVector<int> &numbers)
+QString refusedRecordsLine(CommandState c, const QString &title, const QVector<int> &numbers)
 {
-    const QString text = c == CommandState::MessagesWrite ? QStringLiteral("Весы «%1» отказались принять сообщения: %2")
-                                                          : QStringLiteral("Весы «%1» отказались принять PLU: %2");
-    return text.arg(name, numberList(numbers));
+    const QString text = c == CommandState::MessagesWrite ? QStringLiteral("%1 отказались принять сообщения: %2")
+                                                          : QStringLiteral("%1 отказались принять PLU: %2");
+    return text.arg(title, numberList(numbers));
 }
 
 QString stepWhat(CommandState c)
@@ -103,8 +103,9 @@ QString differenceKindText(RecordDifference::Kind kind)
 QString verifySummaryLine(const ScaleVerify &s)
 {
     if (!s.answered)
-        return QStringLiteral("Весы «%1» не ответили: сверка не сделана.").arg(s.name);
-    QString line = QStringLiteral("Весы «%1»: %2 из %3").arg(s.name, differencesText(s.differingRecords())).arg(s.total);
+        return QStringLiteral("%1 не ответили: сверка не сделана.").arg(scaleTitle(s.name, s.address));
+    QString line =
+        QStringLiteral("%1: %2 из %3").arg(scaleTitle(s.name, s.address), differencesText(s.differingRecords())).arg(s.total);
     if (!s.complete)
         line += QStringLiteral(" (сверено не всё: весы перестали отвечать)");
     return line;
@@ -126,33 +127,34 @@ EndText endText(const ExchangeReport &r)
         return {};
     if (r.command == CommandState::GoodsVerify || r.command == CommandState::MessagesVerify)
         return {}; // verifyText, with what the check found
-    const QString refusedSteps = isRead(r.command) ? QStringLiteral("Весы «%1» отказались передать %2")
-                                                   : QStringLiteral("Весы «%1» отказались принять %2");
+    const QString refusedSteps =
+        isRead(r.command) ? QStringLiteral("%1 отказались передать %2") : QStringLiteral("%1 отказались принять %2");
     QStringList lines;
     QStringList counts; // "Только изменённые": what each scale was sent and already held
     for (const ScaleStatus &s : r.scales) {
+        const QString title = scaleTitle(s.name, s.address);
         if (r.changedOnly && s.unreachable.isEmpty())
-            counts << QStringLiteral("Весы «%1»: отправлено %2, уже были в весах %3").arg(s.name).arg(s.taken).arg(s.held);
+            counts << QStringLiteral("%1: отправлено %2, уже были в весах %3").arg(title).arg(s.taken).arg(s.held);
         if (!s.unreachable.isEmpty()) {
             lines << unreachableScaleText(s.name, s.row, s.unreachable);
             continue;
         }
         if (s.timedOut) {
-            lines << QStringLiteral("Весы «%1» не отвечают: сделано %2 из %3.").arg(s.name).arg(s.done).arg(s.total);
+            lines << QStringLiteral("%1 не отвечают: сделано %2 из %3.").arg(title).arg(s.done).arg(s.total);
             continue;
         }
         if (s.stuck) {
-            lines << QStringLiteral("Весы «%1» не отвечают на команду %2: сделано %3 из %4.")
-                         .arg(s.name, stuckWhat(s))
+            lines << QStringLiteral("%1 не отвечают на команду %2: сделано %3 из %4.")
+                         .arg(title, stuckWhat(s))
                          .arg(s.done)
                          .arg(s.total);
             continue;
         }
         // A read skips the numbers a scale does not hold; that is no failure of the read.
         if (!s.refused.isEmpty() && !isRecordRead(r.command))
-            lines << refusedRecordsLine(r.command, s.name, s.refused);
+            lines << refusedRecordsLine(r.command, title, s.refused);
         if (!s.refusedSteps.isEmpty())
-            lines << refusedSteps.arg(s.name, stepsWhat(s.refusedSteps));
+            lines << refusedSteps.arg(title, stepsWhat(s.refusedSteps));
     }
     if (!lines.isEmpty())
         return {true, (lines + counts).join(QLatin1Char('\n'))};
@@ -163,7 +165,7 @@ QString scaleLine(const ScaleStatus &s, CommandState command)
 {
     if (!s.unreachable.isEmpty())
         return QStringLiteral("%1 — недоступны: %2").arg(s.name, s.unreachable);
-    QString line = QStringLiteral("%1: %2 из %3").arg(s.name).arg(s.done).arg(s.total);
+    QString line = QStringLiteral("%1: %2 из %3").arg(scaleTitle(s.name, s.address)).arg(s.done).arg(s.total);
     if (!s.refused.isEmpty())
         line += (isRecordRead(command) ? QStringLiteral("; нет в весах: ") : QStringLiteral("; не приняты: "))
                 + numberList(s.refused);

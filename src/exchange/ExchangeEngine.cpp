@@ -3,6 +3,7 @@
 #include "common/Error.h"
 #include "exchange/CommandFacts.h"
 #include "exchange/ScaleChannels.h"
+#include "store/ScaleLedger.h"
 #include "store/Store.h"
 
 #include "serial/TComm32.h"
@@ -229,6 +230,7 @@ bool ExchangeEngine::start(const ExchangePlan &plan)
         c->row = r;
         c->status.row = r + 1;
         c->status.name = scaleName(scales.text(r, QStringLiteral("NAME")).trimmed(), r + 1);
+        c->status.address = ScaleLedger::addressOf(scales, r);
         c->status.total = m_plan.records.isEmpty() ? int(m_plan.steps.size()) : countedRecords();
         c->state = m_plan.steps.first();
         c->pollBase = c->lastHeard = c->lastProgress = t;

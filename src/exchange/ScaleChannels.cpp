@@ -30,6 +30,11 @@ QString scaleName(const QString &name, int recNo)
     return name.isEmpty() ? QStringLiteral("Весы %1").arg(recNo) : name;
 }
 
+QString scaleTitle(const QString &name, const QString &address)
+{
+    return QStringLiteral("Весы «%1» (%2)").arg(name, address);
+}
+
 QString unreachableScaleText(const QString &name, int recNo, const QString &reason)
 {
     return QStringLiteral("Весы «%1» (строка %2) недоступны: %3").arg(name).arg(recNo).arg(reason);
@@ -37,7 +42,7 @@ QString unreachableScaleText(const QString &name, int recNo, const QString &reas
 
 QString connectionFailedText(const QString &name, const QString &ip, const QString &port, const QString &reason)
 {
-    return QStringLiteral("Весы «%1» (%2:%3): нет связи: %4").arg(name, ip, port, reason);
+    return QStringLiteral("%1: нет связи: %2").arg(scaleTitle(name, ip + QLatin1Char(':') + port), reason);
 }
 
 int serialChannelNumber(const QString &ipText)

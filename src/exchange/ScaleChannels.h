@@ -32,6 +32,9 @@ int serialChannelNumber(const QString &ipText);
 quint16 tcpPortNumber(const QVariant &value);
 // The name a scale row is shown by: its NAME, or "Весы N" when it has none.
 QString scaleName(const QString &name, int recNo);
+// A scale as every exchange message names it: "Весы «Касса 2» (192.168.0.12:5001)", its name and
+// its address with the port as stored (ScaleLedger::addressOf, for a serial line "COM1@9600").
+QString scaleTitle(const QString &name, const QString &address);
 // The line that says a scale cannot take part: "Весы «Касса 2» (строка 2) недоступны: …".
 QString unreachableScaleText(const QString &name, int recNo, const QString &reason);
 
