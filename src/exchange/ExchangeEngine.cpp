@@ -11,8 +11,16 @@
 #include <algorithm>
 #include <limits>
 
-namespace tevo {
+#include <QCoreApplication>
 
+namespace {
+// The texts of this unit, translated under the context "ExchangeEngine".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(ExchangeEngine)
+};
+} // namespace
+
+namespace tevo {
 namespace {
 const QByteArray kPoll(1, '\x01');
 constexpr uchar kReady = 0x80, kAck = 0xAA, kRefuse = 0xEE;
@@ -124,7 +132,7 @@ void ExchangeEngine::refuseStart(const QString &text) { emit errorMessage(text);
 bool ExchangeEngine::canStart(ScaleRule rule, const QString &countError)
 {
     if (m_checkActive) {
-        refuseStart(QStringLiteral("Идет проверка связи с весами. Дождитесь её окончания и повторите команду."));
+        refuseStart(Tr::tr("Идет проверка связи с весами. Дождитесь её окончания и повторите команду."));
         return false;
     }
     const int n = selectedScaleCount();
