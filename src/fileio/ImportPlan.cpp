@@ -251,9 +251,13 @@ ImportOutcome ImportPlan::apply(Table &table) const
     outcome.fileRows = int(m_rows.size());
     outcome.changedRows = int(changed.size());
     const QVector<ColumnDef> &defs = table.columns();
+    QStringList shownColumns;
     for (const ColumnDef &c : defs)
-        if (changedColumns.contains(c.name))
-            outcome.columns << columnTitle(table.tableName(), c.name).title;
+        if (changedColumns.contains(c.name)) {
+            const ColumnTitle title = columnTitle(table.tableName(), c.name);
+            outcome.columns << title.fileTitle;
+            shownColumns << title.title;
+        }
     const bool goods = target() == ImportTarget::Goods;
     if (outcome.changedRows == 0)
         outcome.text = Tr::tr("Из файла «%1» прочитано строк: %2; %3 не изменилось: в таблице уже то же самое.")
@@ -266,7 +270,7 @@ ImportOutcome ImportPlan::apply(Table &table) const
                            .arg(outcome.fileRows)
                            .arg(goods ? Tr::tr("товаров") : Tr::tr("сообщений"))
                            .arg(outcome.changedRows)
-                           .arg(outcome.columns.join(QStringLiteral(", ")));
+                           .arg(shownColumns.join(QStringLiteral(", ")));
     return outcome;
 }
 
