@@ -1087,10 +1087,6 @@ Goods No. %2 cannot be written to the scales; the exchange was stopped.</transla
         <translation>Scale «%1» (%2)</translation>
     </message>
     <message>
-        <source>Весы «%1» (строка %2) недоступны: %3</source>
-        <translation>Scale «%1» (row %2) is unavailable: %3</translation>
-    </message>
-    <message>
         <source>%1: нет связи: %2</source>
         <translation>%1: no connection: %2</translation>
     </message>
@@ -1147,6 +1143,10 @@ Goods No. %2 cannot be written to the scales; the exchange was stopped.</transla
 </source>
         <translation>These scales are unavailable for the exchange:
 </translation>
+    </message>
+    <message>
+        <source>%1 в строке %2 недоступны: %3</source>
+        <translation>%1 in row %2 is unavailable: %3</translation>
     </message>
 </context>
 <context>

@@ -1088,10 +1088,6 @@ Server=host=сервер dbname=tevo user=kassa
         <translation>Ваги «%1» (%2)</translation>
     </message>
     <message>
-        <source>Весы «%1» (строка %2) недоступны: %3</source>
-        <translation>Ваги «%1» (рядок %2) недоступні: %3</translation>
-    </message>
-    <message>
         <source>%1: нет связи: %2</source>
         <translation>%1: немає зв&apos;язку: %2</translation>
     </message>
@@ -1148,6 +1144,10 @@ Server=host=сервер dbname=tevo user=kassa
 </source>
         <translation>Ці ваги недоступні для обміну:
 </translation>
+    </message>
+    <message>
+        <source>%1 в строке %2 недоступны: %3</source>
+        <translation>%1 у рядку %2 недоступні: %3</translation>
     </message>
 </context>
 <context>

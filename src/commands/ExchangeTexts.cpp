@@ -141,7 +141,7 @@ EndText endText(const ExchangeReport &r)
         if (r.changedOnly && s.unreachable.isEmpty())
             counts << Tr::tr("%1: отправлено %2, уже были в весах %3").arg(title).arg(s.taken).arg(s.held);
         if (!s.unreachable.isEmpty()) {
-            lines << unreachableScaleText(s.name, s.row, s.unreachable);
+            lines << unreachableScaleText(s.name, s.address, s.row, s.unreachable);
             continue;
         }
         if (s.timedOut) {
@@ -166,7 +166,7 @@ EndText endText(const ExchangeReport &r)
 QString scaleLine(const ScaleStatus &s, CommandState command)
 {
     if (!s.unreachable.isEmpty())
-        return Tr::tr("%1 — недоступны: %2").arg(s.name, s.unreachable);
+        return Tr::tr("%1 — недоступны: %2").arg(scaleTitle(s.name, s.address), s.unreachable);
     QString line = Tr::tr("%1: %2 из %3").arg(scaleTitle(s.name, s.address)).arg(s.done).arg(s.total);
     if (!s.refused.isEmpty())
         line += (isRecordRead(command) ? Tr::tr("; нет в весах: ") : Tr::tr("; не приняты: ")) + numberList(s.refused);

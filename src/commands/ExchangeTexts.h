@@ -19,7 +19,7 @@ EndText endText(const ExchangeReport &report);
 
 // One scale's line: "Весы «Касса 2» (192.168.0.12:5001): 1200 из 4000", with what it refused and " — не отвечает" when
 // it has been silent for two seconds; after a stop the line says so. A scale no channel could
-// serve: "Касса 2 — недоступны: " and why.
+// serve: "Весы «Касса 2» (192.168.0.12:5001) — недоступны: " and why.
 QString scaleLine(const ScaleStatus &status, CommandState command);
 
 // The line of one scale after a check: "Весы «Касса 2» (192.168.0.12:5001): 3 расхождения из 4000", with why the

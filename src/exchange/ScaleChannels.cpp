@@ -5,6 +5,7 @@
 #include "serial/CommSettings.h"
 #include "serial/PortNames.h"
 #include "serial/TComm32.h"
+#include "store/ScaleLedger.h"
 #include "store/Table.h"
 
 #include <QCoreApplication>
@@ -36,9 +37,9 @@ QString scaleName(const QString &name, int recNo) { return name.isEmpty() ? Tr::
 
 QString scaleTitle(const QString &name, const QString &address) { return Tr::tr("Весы «%1» (%2)").arg(name, address); }
 
-QString unreachableScaleText(const QString &name, int recNo, const QString &reason)
+QString unreachableScaleText(const QString &name, const QString &address, int recNo, const QString &reason)
 {
-    return Tr::tr("Весы «%1» (строка %2) недоступны: %3").arg(name).arg(recNo).arg(reason);
+    return Tr::tr("%1 в строке %2 недоступны: %3").arg(scaleTitle(name, address)).arg(recNo).arg(reason);
 }
 
 QString connectionFailedText(const QString &name, const QString &ip, const QString &port, const QString &reason)
@@ -227,7 +228,7 @@ void ScaleChannels::OpenChannels(bool open, bool allRows)
             }
         }
         if (open && !fault.isEmpty()) {
-            m_faults.append({recNo, rowName(row), fault});
+            m_faults.append({recNo, rowName(row), ScaleLedger::addressOf(m_scales, row), fault});
             m_faultRows.insert(row);
         }
     }

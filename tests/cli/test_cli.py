@@ -251,21 +251,23 @@ class CliTest(unittest.TestCase):
             f.write("[Ports]\r\nCOM5=%s\r\n" % missing)
         self.sql("INSERT INTO S (U, W, NAME, IP, PORT) VALUES ('T', 'T', 'Касса 2', '', 0)")
         rule = "номер порта TCP должен быть целым числом от 1 до 65535"
-        cases = [
-            ("127.0.0.1", good.port + 65536, "порт «%d» — %s" % (good.port + 65536, rule)),
-            ("127.0.0.1", -1, "порт «-1» — " + rule),
-            ("127.0.0.1", good.port, "127.0.0.1:%d — этот адрес и порт уже у строки 1 «Касса 1»" % good.port),
-            ("COM5", 9600, "порт COM5: нет устройства " + missing),
-            ("scale-1", 5001, "«scale-1» — это не IP-адрес"),
+        cases = [  # the row's IP and PORT, its address as the texts name it, the reason
+            ("127.0.0.1", good.port + 65536, "127.0.0.1:%d" % (good.port + 65536),
+             "порт «%d» — %s" % (good.port + 65536, rule)),
+            ("127.0.0.1", -1, "127.0.0.1:-1", "порт «-1» — " + rule),
+            ("127.0.0.1", good.port, "127.0.0.1:%d" % good.port,
+             "127.0.0.1:%d — этот адрес и порт уже у строки 1 «Касса 1»" % good.port),
+            ("COM5", 9600, "COM5@9600", "порт COM5: нет устройства " + missing),
+            ("scale-1", 5001, "scale-1:5001", "«scale-1» — это не IP-адрес"),
         ]
-        for ip, port, reason in cases:
+        for ip, port, address, reason in cases:
             with self.subTest(ip=ip, port=port):
                 self.sql("UPDATE S SET IP=?, PORT=? WHERE NAME='Касса 2'", (ip, port))
                 rc, stdout, stderr = self.run_cli("write-goods", "--range", "1-2", "--json")
                 self.assertEqual(rc, 3, stderr)
                 report = json.loads(stdout)["report"]
                 self.assertFalse(report["complete"])
-                self.assertIn("Весы «Касса 2» (строка 2) недоступны: " + reason, report["message"])
+                self.assertIn("Весы «Касса 2» (%s) в строке 2 недоступны: %s" % (address, reason), report["message"])
                 self.assertIn(reason, report["scales"][1]["unreachable"])
                 self.assertEqual(report["scales"][0]["taken"], 2)
                 self.assertEqual(sorted(good.records()), [1, 2])
@@ -277,9 +279,9 @@ class CliTest(unittest.TestCase):
                              stderr=subprocess.PIPE, text=True)
         try:
             line = p.stderr.readline()
-            while "(строка 2)" not in line and line:
+            while "в строке 2" not in line and line:
                 line = p.stderr.readline()
-            self.assertIn("Весы «Касса 2» (строка 2) недоступны: «scale-1» — это не IP-адрес", line)
+            self.assertIn("Весы «Касса 2» (scale-1:5001) в строке 2 недоступны: «scale-1» — это не IP-адрес", line)
             self.assertIsNone(p.poll())
         finally:
             p.terminate()
