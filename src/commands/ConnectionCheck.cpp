@@ -7,8 +7,14 @@
 #include <QCoreApplication>
 #include <QThread>
 
-namespace tevo {
+namespace {
+// The texts of this unit, translated under the context "ConnectionCheck".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(ConnectionCheck)
+};
+} // namespace
 
+namespace tevo {
 ConnectionCheck::ConnectionCheck(ExchangeEngine &engine, Store &store, QObject *parent)
     : QObject(parent), m_engine(engine), m_store(store)
 {
@@ -22,8 +28,7 @@ bool ConnectionCheck::isRunning() const { return m_engine.connectionCheckActive(
 
 QString ConnectionCheck::endText(int answered)
 {
-    return QStringLiteral("Проверка связи окончена. Обнаружено включеных ") + QString::number(answered)
-           + QStringLiteral(" весов.");
+    return Tr::tr("Проверка связи окончена. Обнаружено включеных %1 весов.").arg(answered);
 }
 
 bool ConnectionCheck::start()
@@ -43,8 +48,8 @@ void ConnectionCheck::startOrThrow()
         return;
     // The check takes every channel: it never ends a running exchange silently.
     if (m_engine.isRunning())
-        throw InputError(QStringLiteral("Идет обмен с весами. Проверить связь можно после его окончания "
-                                        "или после кнопки «Прекратить обмен с весами»."));
+        throw InputError(Tr::tr("Идет обмен с весами. Проверить связь можно после его окончания "
+                                "или после кнопки «Прекратить обмен с весами»."));
     Table &scales = m_store.scales();
     for (int r = 0; r < scales.count(); ++r)
         scales.setValues(r, {{QStringLiteral("W"), QStringLiteral("F")}, {QStringLiteral("U"), QStringLiteral("F")}});

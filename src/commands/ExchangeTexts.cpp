@@ -1,12 +1,20 @@
 #include "commands/ExchangeTexts.h"
 
+#include "common/Convert.h"
 #include "exchange/CommandFacts.h"
 #include "exchange/ScaleChannels.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
-namespace tevo {
+namespace {
+// The texts of this unit, translated under the context "ExchangeTexts".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(ExchangeTexts)
+};
+} // namespace
 
+namespace tevo {
 namespace {
 
 constexpr int kMaxListParts = 20;
@@ -23,17 +31,17 @@ QString successText(const ExchangeReport &r)
 }
 
 // The warning line of a scale that refused records of a write.
-QString refusedRecordsLine(CommandState c, const QString &name, const QVector<int> &numbers)
+QString refusedRecordsLine(CommandState c, const QString &title, const QVector<int> &numbers)
 {
-    const QString text = c == CommandState::MessagesWrite ? QStringLiteral("Весы «%1» отказались принять сообщения: %2")
-                                                          : QStringLiteral("Весы «%1» отказались принять PLU: %2");
-    return text.arg(name, numberList(numbers));
+    const QString text = c == CommandState::MessagesWrite ? Tr::tr("%1 отказались принять сообщения: %2")
+                                                          : Tr::tr("%1 отказались принять PLU: %2");
+    return text.arg(title, numberList(numbers));
 }
 
 QString stepWhat(CommandState c)
 {
     const QString what = factText(commandFacts(c).what);
-    return what.isEmpty() ? QStringLiteral("команду %1").arg(int(c)) : what;
+    return what.isEmpty() ? Tr::tr("команду %1").arg(int(c)) : what;
 }
 
 // "«запись товаров» (PLU 5)": the command a scale got stuck at, with its record.
@@ -42,7 +50,7 @@ QString stuckWhat(const ScaleStatus &s)
     QString what = QStringLiteral("«%1»").arg(factText(commandFacts(s.stuckStep).action));
     if (s.stuckRecord > 0)
         what += (s.stuckStep == CommandState::MessagesWrite || s.stuckStep == CommandState::MessagesRead
-                     ? QStringLiteral(" (сообщение %1)")
+                     ? Tr::tr(" (сообщение %1)")
                      : QStringLiteral(" (PLU %1)"))
                     .arg(s.stuckRecord);
     return what;
@@ -53,7 +61,7 @@ QString stepsWhat(const QVector<CommandState> &steps)
     QStringList parts;
     for (CommandState s : steps)
         parts << stepWhat(s);
-    return parts.join(QStringLiteral(" и "));
+    return parts.join(Tr::tr(" и "));
 }
 
 } // namespace
@@ -66,7 +74,7 @@ QString numberList(const QVector<int> &numbers)
         while (j + 1 < numbers.size() && numbers[j + 1] == numbers[j] + 1)
             ++j;
         if (parts.size() == kMaxListParts) {
-            parts << QStringLiteral("… (всего %1)").arg(numbers.size());
+            parts << Tr::tr("… (всего %1)").arg(numbers.size());
             break;
         }
         parts << (j > i ? QStringLiteral("%1-%2").arg(numbers[i]).arg(numbers[j]) : QString::number(numbers[i]));
@@ -79,11 +87,8 @@ namespace {
 // "1 расхождение", "3 расхождения", "12 расхождений".
 QString differencesText(int n)
 {
-    const int tens = n % 100, units = n % 10;
-    const char *word = units == 1 && tens != 11                               ? "расхождение"
-                       : units >= 2 && units <= 4 && (tens < 12 || tens > 14) ? "расхождения"
-                                                                              : "расхождений";
-    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(word));
+    return countText("ExchangeTexts", QT_TRANSLATE_N_NOOP("ExchangeTexts", "%n расхождений"), n, "расхождение",
+                     "расхождения", "расхождений");
 }
 } // namespace
 
@@ -91,11 +96,11 @@ QString differenceKindText(RecordDifference::Kind kind)
 {
     switch (kind) {
     case RecordDifference::Kind::Differs:
-        return QStringLiteral("отличается");
+        return Tr::tr("отличается");
     case RecordDifference::Kind::Missing:
-        return QStringLiteral("нет в весах");
+        return Tr::tr("нет в весах");
     case RecordDifference::Kind::Extra:
-        return QStringLiteral("лишний в весах");
+        return Tr::tr("лишний в весах");
     }
     return {};
 }
@@ -103,10 +108,11 @@ QString differenceKindText(RecordDifference::Kind kind)
 QString verifySummaryLine(const ScaleVerify &s)
 {
     if (!s.answered)
-        return QStringLiteral("Весы «%1» не ответили: сверка не сделана.").arg(s.name);
-    QString line = QStringLiteral("Весы «%1»: %2 из %3").arg(s.name, differencesText(s.differingRecords())).arg(s.total);
+        return Tr::tr("%1 не ответили: сверка не сделана.").arg(scaleTitle(s.name, s.address));
+    QString line =
+        Tr::tr("%1: %2 из %3").arg(scaleTitle(s.name, s.address), differencesText(s.differingRecords())).arg(s.total);
     if (!s.complete)
-        line += QStringLiteral(" (сверено не всё: весы перестали отвечать)");
+        line += Tr::tr(" (сверено не всё: весы перестали отвечать)");
     return line;
 }
 
@@ -126,33 +132,31 @@ EndText endText(const ExchangeReport &r)
         return {};
     if (r.command == CommandState::GoodsVerify || r.command == CommandState::MessagesVerify)
         return {}; // verifyText, with what the check found
-    const QString refusedSteps = isRead(r.command) ? QStringLiteral("Весы «%1» отказались передать %2")
-                                                   : QStringLiteral("Весы «%1» отказались принять %2");
+    const QString refusedSteps =
+        isRead(r.command) ? Tr::tr("%1 отказались передать %2") : Tr::tr("%1 отказались принять %2");
     QStringList lines;
     QStringList counts; // "Только изменённые": what each scale was sent and already held
     for (const ScaleStatus &s : r.scales) {
+        const QString title = scaleTitle(s.name, s.address);
         if (r.changedOnly && s.unreachable.isEmpty())
-            counts << QStringLiteral("Весы «%1»: отправлено %2, уже были в весах %3").arg(s.name).arg(s.taken).arg(s.held);
+            counts << Tr::tr("%1: отправлено %2, уже были в весах %3").arg(title).arg(s.taken).arg(s.held);
         if (!s.unreachable.isEmpty()) {
-            lines << unreachableScaleText(s.name, s.row, s.unreachable);
+            lines << unreachableScaleText(s.name, s.address, s.row, s.unreachable);
             continue;
         }
         if (s.timedOut) {
-            lines << QStringLiteral("Весы «%1» не отвечают: сделано %2 из %3.").arg(s.name).arg(s.done).arg(s.total);
+            lines << Tr::tr("%1 не отвечают: сделано %2 из %3.").arg(title).arg(s.done).arg(s.total);
             continue;
         }
         if (s.stuck) {
-            lines << QStringLiteral("Весы «%1» не отвечают на команду %2: сделано %3 из %4.")
-                         .arg(s.name, stuckWhat(s))
-                         .arg(s.done)
-                         .arg(s.total);
+            lines << Tr::tr("%1 не отвечают на команду %2: сделано %3 из %4.").arg(title, stuckWhat(s)).arg(s.done).arg(s.total);
             continue;
         }
         // A read skips the numbers a scale does not hold; that is no failure of the read.
         if (!s.refused.isEmpty() && !isRecordRead(r.command))
-            lines << refusedRecordsLine(r.command, s.name, s.refused);
+            lines << refusedRecordsLine(r.command, title, s.refused);
         if (!s.refusedSteps.isEmpty())
-            lines << refusedSteps.arg(s.name, stepsWhat(s.refusedSteps));
+            lines << refusedSteps.arg(title, stepsWhat(s.refusedSteps));
     }
     if (!lines.isEmpty())
         return {true, (lines + counts).join(QLatin1Char('\n'))};
@@ -162,25 +166,24 @@ EndText endText(const ExchangeReport &r)
 QString scaleLine(const ScaleStatus &s, CommandState command)
 {
     if (!s.unreachable.isEmpty())
-        return QStringLiteral("%1 — недоступны: %2").arg(s.name, s.unreachable);
-    QString line = QStringLiteral("%1: %2 из %3").arg(s.name).arg(s.done).arg(s.total);
+        return Tr::tr("%1 — недоступны: %2").arg(scaleTitle(s.name, s.address), s.unreachable);
+    QString line = Tr::tr("%1: %2 из %3").arg(scaleTitle(s.name, s.address)).arg(s.done).arg(s.total);
     if (!s.refused.isEmpty())
-        line += (isRecordRead(command) ? QStringLiteral("; нет в весах: ") : QStringLiteral("; не приняты: "))
-                + numberList(s.refused);
+        line += (isRecordRead(command) ? Tr::tr("; нет в весах: ") : Tr::tr("; не приняты: ")) + numberList(s.refused);
     if (!s.refusedSteps.isEmpty())
-        line += QStringLiteral("; отказ: ") + stepsWhat(s.refusedSteps);
+        line += Tr::tr("; отказ: ") + stepsWhat(s.refusedSteps);
     if (s.timedOut)
-        line += QStringLiteral(" — не отвечает, обмен с ними закончен");
+        line += Tr::tr(" — не отвечает, обмен с ними закончен");
     else if (s.stuck)
-        line += QStringLiteral(" — не отвечает на команду %1, обмен с ними закончен").arg(stuckWhat(s));
+        line += Tr::tr(" — не отвечает на команду %1, обмен с ними закончен").arg(stuckWhat(s));
     else if (s.stopped && !s.answered)
-        line += QStringLiteral(" — не ответили ни разу, обмен прекращён");
+        line += Tr::tr(" — не ответили ни разу, обмен прекращён");
     else if (s.stopped && s.silent)
-        line += QStringLiteral(" — не отвечает, обмен прекращён");
+        line += Tr::tr(" — не отвечает, обмен прекращён");
     else if (s.stopped)
-        line += QStringLiteral(" — обмен прекращён");
+        line += Tr::tr(" — обмен прекращён");
     else if (s.silent)
-        line += QStringLiteral(" — не отвечает");
+        line += Tr::tr(" — не отвечает");
     return line;
 }
 

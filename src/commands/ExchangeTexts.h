@@ -17,12 +17,12 @@ struct EndText {
 // The end text of a report.
 EndText endText(const ExchangeReport &report);
 
-// One scale's line: "Касса 2: 1200 из 4000", with what it refused and " — не отвечает" when
+// One scale's line: "Весы «Касса 2» (192.168.0.12:5001): 1200 из 4000", with what it refused and " — не отвечает" when
 // it has been silent for two seconds; after a stop the line says so. A scale no channel could
-// serve: "Касса 2 — недоступны: " and why.
+// serve: "Весы «Касса 2» (192.168.0.12:5001) — недоступны: " and why.
 QString scaleLine(const ScaleStatus &status, CommandState command);
 
-// The line of one scale after a check: "Весы «Касса 2»: 3 расхождения из 4000", with why the
+// The line of one scale after a check: "Весы «Касса 2» (192.168.0.12:5001): 3 расхождения из 4000", with why the
 // check is not whole when the scale did not answer for every record.
 QString verifySummaryLine(const ScaleVerify &scale);
 // The whole check: one summary line per scale, and the failure when it failed.

@@ -3,11 +3,19 @@
 #include "common/Error.h"
 #include "common/PacketBytes.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
 #include <algorithm>
 #include <optional>
+
+namespace {
+// The texts of this unit, translated under the context "Logo".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(Logo)
+};
+} // namespace
 
 namespace tevo {
 namespace {
@@ -126,7 +134,7 @@ LogoPixels logoFromFile(const QString &fileName)
     QImageReader reader(fileName);
     QImage image;
     if (!reader.read(&image))
-        throw FileError(QStringLiteral("Cannot open picture %1: %2").arg(fileName, reader.errorString()));
+        throw FileError(Tr::tr("Cannot open picture %1: %2").arg(fileName, reader.errorString()));
     return logoFromImage(image);
 }
 

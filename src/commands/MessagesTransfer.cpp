@@ -5,8 +5,16 @@
 #include "exchange/ExchangeEngine.h"
 #include "store/Store.h"
 
-namespace tevo {
+#include <QCoreApplication>
 
+namespace {
+// The texts of this unit, translated under the context "MessagesTransfer".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(MessagesTransfer)
+};
+} // namespace
+
+namespace tevo {
 MessagesTransfer::MessagesTransfer(ExchangeEngine &engine, Store &store) : m_engine(engine), m_store(store) {}
 
 bool MessagesTransfer::startMessagesWrite(const QString &rangeText, bool changedOnly)
@@ -32,8 +40,8 @@ bool MessagesTransfer::start(CommandState state, const QString &rangeText, bool 
     ExchangeEngine::RecordRange records;
     records.maxNumber = kMaxMessageNumber;
     records.rowCount = m_store.messages().count();
-    records.pastTheEnd = QStringLiteral("В таблице сообщений нет строки № %1 (в ней %2 строк): обмен не начат, "
-                                        "в весы ничего не отправлено.");
+    records.pastTheEnd = Tr::tr("В таблице сообщений нет строки № %1 (в ней %2 строк): обмен не начат, "
+                                "в весы ничего не отправлено.");
     records.bar = ProgressBar::Messages;
     records.changedOnly = changedOnly;
     // A read asks for one more number after the range; its answer ends the read.
@@ -60,7 +68,7 @@ QByteArray MessagesTransfer::buildRequest(CommandState state, int number)
     Table &messages = m_store.messages();
     const int row = number - 1;
     if (row < 0 || row >= messages.count())
-        throw InputError(QStringLiteral("В таблице сообщений больше нет строки № %1: запись остановлена.").arg(number));
+        throw InputError(Tr::tr("В таблице сообщений больше нет строки № %1: запись остановлена.").arg(number));
     return recordOf(row);
 }
 
@@ -154,7 +162,7 @@ StepOutcome MessagesTransfer::takeReply(CommandState state, int number, const QB
     Table &messages = m_store.messages();
     if (number < 1 || number > messages.count())
         throw InputError(
-            QStringLiteral("В таблице сообщений нет строки № %1: сообщение не сохранено, обмен остановлен.").arg(number));
+            Tr::tr("В таблице сообщений нет строки № %1: сообщение не сохранено, обмен остановлен.").arg(number));
     const QStringList lines = decodeMessageReply(reply);
     FieldValues values;
     for (int i = 0; i < kMessageLineCount; ++i)

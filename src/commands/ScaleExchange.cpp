@@ -124,6 +124,7 @@ VerifyReport ScaleExchange::verifyReport(const ExchangeReport &report) const
         ScaleVerify scale;
         scale.row = s.row;
         scale.name = s.name;
+        scale.address = s.address;
         scale.total = s.total;
         scale.answered = s.answered;
         scale.complete = report.end == ExchangeReport::End::Finished && s.finished && !s.timedOut && !s.stuck

@@ -2,26 +2,24 @@
 #include "commands/ScaleHoldings.h"
 
 #include "commands/MessageRecord.h"
+#include "common/Convert.h"
 #include "common/Error.h"
 #include "exchange/GoodsTransfer.h"
 #include "exchange/RecordDigest.h"
 #include "store/Store.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
-namespace tevo {
-
 namespace {
+// The texts of this unit, translated under the context "ScaleHoldings".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(ScaleHoldings)
+};
+} // namespace
 
-// 1 товар, 2 товара, 5 товаров.
-QString counted(int n, const char *one, const char *few, const char *many)
-{
-    const int tens = n % 100, units = n % 10;
-    const char *word = units == 1 && tens != 11                               ? one
-                       : units >= 2 && units <= 4 && (tens < 12 || tens > 14) ? few
-                                                                              : many;
-    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(word));
-}
+namespace tevo {
+namespace {
 
 struct Today {
     QVector<QByteArray> digests; // by row; empty: the row cannot be sent
@@ -107,11 +105,12 @@ QString ScaleHoldings::behindText(const ScaleStanding &s)
 {
     QStringList parts;
     if (s.goodsBehind > 0)
-        parts << counted(s.goodsBehind, "товар", "товара", "товаров");
+        parts << countText("ScaleHoldings", QT_TRANSLATE_N_NOOP("ScaleHoldings", "%n товаров"), s.goodsBehind, "товар",
+                           "товара", "товаров");
     if (s.messagesBehind > 0)
-        parts << counted(s.messagesBehind, "сообщение", "сообщения", "сообщений");
-    return parts.isEmpty() ? QStringLiteral("всё записано")
-                           : QStringLiteral("отстаёт: ") + parts.join(QStringLiteral(", "));
+        parts << countText("ScaleHoldings", QT_TRANSLATE_N_NOOP("ScaleHoldings", "%n сообщений"), s.messagesBehind,
+                           "сообщение", "сообщения", "сообщений");
+    return parts.isEmpty() ? Tr::tr("всё записано") : Tr::tr("отстаёт: ") + parts.join(QStringLiteral(", "));
 }
 
 QString ScaleHoldings::momentText(const QDateTime &moment)

@@ -1,8 +1,16 @@
 #include "common/Convert.h"
 #include "common/Error.h"
 
-namespace tevo {
+#include <QCoreApplication>
 
+namespace {
+// The texts of this unit, translated under the context "Convert".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(Convert)
+};
+} // namespace
+
+namespace tevo {
 std::optional<qint32> tryStrToInt(const QString &text)
 {
     int i = 0;
@@ -63,11 +71,23 @@ qint32 strToInt(const QString &text)
 
 qint32 strToIntDef(const QString &text, qint32 defaultValue) { return tryStrToInt(text).value_or(defaultValue); }
 
-QString notAnIntegerText(const QString &text) { return QStringLiteral("'%1' is not a valid integer value").arg(text); }
+QString countText(const char *context, const char *numerus, int n, const char *one, const char *few, const char *many)
+{
+    const QString translated = QCoreApplication::translate(context, numerus, nullptr, n);
+    if (translated != QString::fromUtf8(numerus).replace(QLatin1String("%n"), QString::number(n)))
+        return translated;
+    const int tens = n % 100, units = n % 10;
+    const char *word = units == 1 && tens != 11                               ? one
+                       : units >= 2 && units <= 4 && (tens < 12 || tens > 14) ? few
+                                                                              : many;
+    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(word));
+}
+
+QString notAnIntegerText(const QString &text) { return Tr::tr("'%1' is not a valid integer value").arg(text); }
 
 QString notAnIntegerForFieldText(const QString &text, const QString &field)
 {
-    return QStringLiteral("'%1' is not a valid integer value for field '%2'").arg(text, field);
+    return Tr::tr("'%1' is not a valid integer value for field '%2'").arg(text, field);
 }
 
 } // namespace tevo

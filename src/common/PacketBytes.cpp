@@ -4,20 +4,28 @@
 
 #include <cstring>
 
-namespace tevo {
+#include <QCoreApplication>
 
+namespace {
+// The texts of this unit, translated under the context "PacketBytes".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(PacketBytes)
+};
+} // namespace
+
+namespace tevo {
 PacketReader::PacketReader(QByteArray bytes, qsizetype length, const char *what) : m_bytes(std::move(bytes))
 {
     if (m_bytes.size() < length)
         throw InputError(
-            QStringLiteral("A %1 reply needs %2 bytes, got %3").arg(QLatin1String(what)).arg(length).arg(m_bytes.size()));
+            Tr::tr("A %1 reply needs %2 bytes, got %3").arg(QLatin1String(what)).arg(length).arg(m_bytes.size()));
 }
 
 void PacketReader::require(qsizetype at, qsizetype count) const
 {
     if (at < 0 || count < 0 || at > m_bytes.size() - count)
         throw InputError(
-            QStringLiteral("A packet of %1 bytes has no %2 bytes from byte %3").arg(m_bytes.size()).arg(count).arg(at));
+            Tr::tr("A packet of %1 bytes has no %2 bytes from byte %3").arg(m_bytes.size()).arg(count).arg(at));
 }
 
 quint8 PacketReader::byte(qsizetype at) const

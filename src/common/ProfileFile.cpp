@@ -6,10 +6,18 @@
 #include "common/TextDecoding.h"
 #include "common/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
+
+namespace {
+// The texts of this unit, translated under the context "ProfileFile".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(ProfileFile)
+};
+} // namespace
 
 namespace tevo {
 namespace {
@@ -44,7 +52,7 @@ QString oneLine(QString s)
     return s;
 }
 
-QString unableToWrite(const QString &path) { return QStringLiteral("Unable to write to %1").arg(path); }
+QString unableToWrite(const QString &path) { return Tr::tr("Unable to write to %1").arg(path); }
 
 } // namespace
 
@@ -66,14 +74,14 @@ bool ProfileFile::load(QString *error)
     QFile f(m_path);
     if (info.isDir() || !f.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = QStringLiteral("Cannot open file %1").arg(m_path);
+            *error = Tr::tr("Cannot open file %1").arg(m_path);
         return false;
     }
     parse(f.readAll());
     if (f.error() != QFileDevice::NoError) {
         clear();
         if (error)
-            *error = QStringLiteral("Cannot open file %1").arg(m_path);
+            *error = Tr::tr("Cannot open file %1").arg(m_path);
         return false;
     }
     return true;

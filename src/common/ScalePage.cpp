@@ -2,10 +2,17 @@
 
 #include "common/Codepage.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
-namespace tevo {
+namespace {
+// The texts of this unit, translated under the context "ScalePage".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(ScalePage)
+};
+} // namespace
 
+namespace tevo {
 bool scalePageHolds(QChar c)
 {
     if (c.isSurrogate() || !representableInCp1251(c))
@@ -75,10 +82,10 @@ QString scaleFitText(const ScaleFit &fit, int width)
         return {};
     QStringList lost;
     if (fit.cut > 0)
-        lost << QStringLiteral("весы хранят %1 знаков, последние %2 не войдут").arg(width).arg(fit.cut);
+        lost << Tr::tr("весы хранят %1 знаков, последние %2 не войдут").arg(width).arg(fit.cut);
     if (!fit.unheld.isEmpty())
-        lost << QStringLiteral("знаки %1 весы напечатают как «%2»").arg(fit.unheld).arg(kScaleStandIn);
-    return QStringLiteral("Весы получат: «%1» (%2)").arg(fit.kept, lost.join(QStringLiteral("; ")));
+        lost << Tr::tr("знаки %1 весы напечатают как «%2»").arg(fit.unheld).arg(kScaleStandIn);
+    return Tr::tr("Весы получат: «%1» (%2)").arg(fit.kept, lost.join(QStringLiteral("; ")));
 }
 
 } // namespace tevo

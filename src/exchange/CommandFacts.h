@@ -28,8 +28,8 @@ struct CommandFacts {
 // The facts of a state; a state without a description gets the facts of None.
 const CommandFacts &commandFacts(CommandState state);
 
-// The texts of the facts as QString.
-inline QString factText(const char *utf8) { return QString::fromUtf8(utf8); }
+// A text of the facts as shown, in the language of the program ("" stays empty).
+QString factText(const char *text);
 
 // A plan of the steps with what the first step's facts say: the scales rule, its error, the
 // poll interval.

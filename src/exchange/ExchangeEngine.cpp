@@ -3,6 +3,7 @@
 #include "common/Error.h"
 #include "exchange/CommandFacts.h"
 #include "exchange/ScaleChannels.h"
+#include "store/ScaleLedger.h"
 #include "store/Store.h"
 
 #include "serial/TComm32.h"
@@ -10,8 +11,16 @@
 #include <algorithm>
 #include <limits>
 
-namespace tevo {
+#include <QCoreApplication>
 
+namespace {
+// The texts of this unit, translated under the context "ExchangeEngine".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(ExchangeEngine)
+};
+} // namespace
+
+namespace tevo {
 namespace {
 const QByteArray kPoll(1, '\x01');
 constexpr uchar kReady = 0x80, kAck = 0xAA, kRefuse = 0xEE;
@@ -123,7 +132,7 @@ void ExchangeEngine::refuseStart(const QString &text) { emit errorMessage(text);
 bool ExchangeEngine::canStart(ScaleRule rule, const QString &countError)
 {
     if (m_checkActive) {
-        refuseStart(QStringLiteral("Идет проверка связи с весами. Дождитесь её окончания и повторите команду."));
+        refuseStart(Tr::tr("Идет проверка связи с весами. Дождитесь её окончания и повторите команду."));
         return false;
     }
     const int n = selectedScaleCount();
@@ -229,6 +238,7 @@ bool ExchangeEngine::start(const ExchangePlan &plan)
         c->row = r;
         c->status.row = r + 1;
         c->status.name = scaleName(scales.text(r, QStringLiteral("NAME")).trimmed(), r + 1);
+        c->status.address = ScaleLedger::addressOf(scales, r);
         c->status.total = m_plan.records.isEmpty() ? int(m_plan.steps.size()) : countedRecords();
         c->state = m_plan.steps.first();
         c->pollBase = c->lastHeard = c->lastProgress = t;

@@ -34,6 +34,7 @@ enum class CommandState : int {
 struct ScaleStatus {
     int row = 0;          // record number (1-based position) of the scale in S
     QString name;         // its NAME, or "Весы N" when it has none
+    QString address;      // its address as stored: "IP:PORT", a serial line "COMn@speed"
     int done = 0;         // records dealt with (for commands without records: steps)
     int total = 0;        // records (or steps) of its part
     int taken = 0;        // of those, the ones it acknowledged (a write) or answered (a read)

@@ -5,6 +5,15 @@
 #include "common/PacketBytes.h"
 #include "exchange/ScaleCode.h"
 
+#include <QCoreApplication>
+
+namespace {
+// The texts of this unit, translated under the context "GoodsRecord".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(GoodsRecord)
+};
+} // namespace
+
 namespace tevo {
 namespace {
 
@@ -36,7 +45,7 @@ int digitAt(const QString &text, int index)
 void putSixDigits(PacketWriter &out, int at, const QString &text)
 {
     if (text.size() > 6)
-        throw ConversionError(QStringLiteral("'%1': код длиннее шести цифр не помещается в весы").arg(text));
+        throw ConversionError(Tr::tr("'%1': код длиннее шести цифр не помещается в весы").arg(text));
     QString digits = text;
     if (digits.size() < 6)
         digits.prepend(QString(6 - digits.size(), QLatin1Char('0')));
@@ -124,7 +133,7 @@ GoodsReplyFields decodeGoodsReply(const QByteArray &bytes)
 {
     if (bytes.size() < kGoodsReplyMinLength)
         throw InputError(
-            QStringLiteral("A goods reply needs at least %1 bytes, got %2").arg(kGoodsReplyMinLength).arg(bytes.size()));
+            Tr::tr("A goods reply needs at least %1 bytes, got %2").arg(kGoodsReplyMinLength).arg(bytes.size()));
     // The last byte may be missing: it counts as 0.
     const PacketReader reply(bytes.leftJustified(kGoodsReplyLength, '\0'));
     GoodsReplyFields r;

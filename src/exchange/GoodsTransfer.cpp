@@ -6,8 +6,16 @@
 #include "exchange/RecordDigest.h"
 #include "store/Store.h"
 
-namespace tevo {
+#include <QCoreApplication>
 
+namespace {
+// The texts of this unit, translated under the context "GoodsTransfer".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(GoodsTransfer)
+};
+} // namespace
+
+namespace tevo {
 GoodsTransfer::GoodsTransfer(ExchangeEngine &engine, Store &store) : m_engine(engine), m_store(store) {}
 
 bool GoodsTransfer::StartGoodsWrite(const QString &rangeText, bool changedOnly)
@@ -27,8 +35,8 @@ bool GoodsTransfer::start(CommandState state, const QString &rangeText, bool cha
     ExchangeEngine::RecordRange records;
     records.maxNumber = kMaxGoodsNumber;
     records.rowCount = m_store.goods().count();
-    records.pastTheEnd = QStringLiteral("В таблице товаров нет строки № %1 (в ней %2 строк): обмен не начат, "
-                                        "в весы ничего не отправлено.");
+    records.pastTheEnd = Tr::tr("В таблице товаров нет строки № %1 (в ней %2 строк): обмен не начат, "
+                                "в весы ничего не отправлено.");
     records.bar = ProgressBar::Goods;
     records.changedOnly = changedOnly;
     return m_engine.startTransfer(*this, state, rangeText, records, m_range);
@@ -175,7 +183,7 @@ QByteArray GoodsTransfer::buildRequest(CommandState state, int number)
     Table &goods = m_store.goods();
     const int row = number - 1;
     if (row < 0 || row >= goods.count())
-        throw InputError(QStringLiteral("В таблице товаров больше нет строки № %1: запись остановлена.").arg(number));
+        throw InputError(Tr::tr("В таблице товаров больше нет строки № %1: запись остановлена.").arg(number));
     const GoodsFields f = goodsFieldsOf(goods, row);
     QString logo;
     QByteArray record;
@@ -183,7 +191,7 @@ QByteArray GoodsTransfer::buildRequest(CommandState state, int number)
         record = buildGoodsRecord(f, &logo);
     } catch (const Error &e) {
         throw ConversionError(
-            QStringLiteral("%1\nТовар № %2 не может быть записан в весы; обмен остановлен.").arg(e.text(), f.NPLU));
+            Tr::tr("%1\nТовар № %2 не может быть записан в весы; обмен остановлен.").arg(e.text(), f.NPLU));
     }
     // The padded logo text goes back into the row of the record, wherever the grid is.
     if (logo != f.LOGO)
@@ -208,8 +216,7 @@ void GoodsTransfer::storeReply(int number, const QByteArray &reply)
     const GoodsReplyFields r = decodeGoodsReply(reply);
     Table &goods = m_store.goods();
     if (number < 1 || number > goods.count())
-        throw InputError(
-            QStringLiteral("В таблице товаров нет строки № %1: товар не сохранён, обмен остановлен.").arg(number));
+        throw InputError(Tr::tr("В таблице товаров нет строки № %1: товар не сохранён, обмен остановлен.").arg(number));
     FieldValues values = {{QStringLiteral("CODE"), r.CODE}};
     if (r.LOGO)
         values.append({QStringLiteral("LOGO"), *r.LOGO});

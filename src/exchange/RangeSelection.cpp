@@ -3,7 +3,15 @@
 #include "common/Convert.h"
 #include "common/Error.h"
 
+#include <QCoreApplication>
 #include <QList>
+
+namespace {
+// The texts of this unit, translated under the context "RangeSelection".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(RangeSelection)
+};
+} // namespace
 
 namespace tevo {
 namespace {
@@ -26,7 +34,7 @@ bool isBlankOrControl(QChar c) { return c.unicode() <= 0x20; }
 
 QString numberOutOfRangeText(int number, int maxNumber)
 {
-    return QStringLiteral("Номер %1 вне диапазона 1 … %2").arg(number).arg(maxNumber);
+    return Tr::tr("Номер %1 вне диапазона 1 … %2").arg(number).arg(maxNumber);
 }
 
 void RangeSelection::parseRange(const QString &text, int maxNumber)

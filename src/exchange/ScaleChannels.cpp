@@ -5,15 +5,23 @@
 #include "serial/CommSettings.h"
 #include "serial/PortNames.h"
 #include "serial/TComm32.h"
+#include "store/ScaleLedger.h"
 #include "store/Table.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHostAddress>
 #include <QTcpSocket>
 #include <limits>
 
-namespace tevo {
+namespace {
+// The texts of this unit, translated under the context "ScaleChannels".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(ScaleChannels)
+};
+} // namespace
 
+namespace tevo {
 bool isSerialAddress(const QString &text) { return text.toUpper().contains(QLatin1String("COM")); }
 
 quint16 tcpPortNumber(const QVariant &value)
@@ -25,19 +33,18 @@ quint16 tcpPortNumber(const QVariant &value)
     return whole && port >= 1 && port <= std::numeric_limits<quint16>::max() ? static_cast<quint16>(port) : 0;
 }
 
-QString scaleName(const QString &name, int recNo)
-{
-    return name.isEmpty() ? QStringLiteral("Весы %1").arg(recNo) : name;
-}
+QString scaleName(const QString &name, int recNo) { return name.isEmpty() ? Tr::tr("Весы %1").arg(recNo) : name; }
 
-QString unreachableScaleText(const QString &name, int recNo, const QString &reason)
+QString scaleTitle(const QString &name, const QString &address) { return Tr::tr("Весы «%1» (%2)").arg(name, address); }
+
+QString unreachableScaleText(const QString &name, const QString &address, int recNo, const QString &reason)
 {
-    return QStringLiteral("Весы «%1» (строка %2) недоступны: %3").arg(name).arg(recNo).arg(reason);
+    return Tr::tr("%1 в строке %2 недоступны: %3").arg(scaleTitle(name, address)).arg(recNo).arg(reason);
 }
 
 QString connectionFailedText(const QString &name, const QString &ip, const QString &port, const QString &reason)
 {
-    return QStringLiteral("Весы «%1» (%2:%3): нет связи: %4").arg(name, ip, port, reason);
+    return Tr::tr("%1: нет связи: %2").arg(scaleTitle(name, ip + QLatin1Char(':') + port), reason);
 }
 
 int serialChannelNumber(const QString &ipText)
@@ -122,9 +129,9 @@ QString ScaleChannels::openSerial(int n, int recNo, const QVariant &speedValue)
     if (!whole || speed <= 0 || speed > std::numeric_limits<quint32>::max()
         || speedConstant(static_cast<quint32>(speed)) == 0)
         return speedText.isEmpty()
-                   ? QStringLiteral("скорость линии (PORT) не указана — например 9600")
-                   : QStringLiteral("скорость линии «%1» (PORT) — у последовательного порта нет такой скорости, "
-                                    "например 9600")
+                   ? Tr::tr("скорость линии (PORT) не указана — например 9600")
+                   : Tr::tr("скорость линии «%1» (PORT) — у последовательного порта нет такой скорости, "
+                            "например 9600")
                          .arg(speedText);
     const QString device = resolveSerialDevice(serial.commPort());
     serial.closePort(); // still open from an exchange whose rows were changed meanwhile
@@ -134,11 +141,11 @@ QString ScaleChannels::openSerial(int n, int recNo, const QVariant &speedValue)
         serial.openPort();
     } catch (const Error &e) {
         if (device.isEmpty())
-            return QStringLiteral("порт %1 не связан ни с каким устройством (%2)")
+            return Tr::tr("порт %1 не связан ни с каким устройством (%2)")
                 .arg(serial.commPort(), QLatin1String(kSerialPortsFileName));
         if (!QFileInfo::exists(device))
-            return QStringLiteral("порт %1: нет устройства %2").arg(serial.commPort(), device);
-        return QStringLiteral("порт %1 (%2) не открывается: %3").arg(serial.commPort(), device, e.text());
+            return Tr::tr("порт %1: нет устройства %2").arg(serial.commPort(), device);
+        return Tr::tr("порт %1 (%2) не открывается: %3").arg(serial.commPort(), device, e.text());
     }
     return {};
 }
@@ -162,7 +169,7 @@ void ScaleChannels::OpenChannels(bool open, bool allRows)
         if (isSerialAddress(ip)) {
             const int n = serialChannelNumber(ip);
             if (n < 0) {
-                fault = QStringLiteral("«%1» — последовательный порт должен называться COM0 … COM9").arg(ip);
+                fault = Tr::tr("«%1» — последовательный порт должен называться COM0 … COM9").arg(ip);
             } else if (!open) {
                 m_serial[n]->closePort();
             } else {
@@ -171,7 +178,7 @@ void ScaleChannels::OpenChannels(bool open, bool allRows)
                 const QString key = device.isEmpty() ? m_serial[n]->commPort().toUpper() : device;
                 const auto used = serialUsers.constFind(key);
                 if (used != serialUsers.cend()) {
-                    fault = QStringLiteral("«%1» — это тот же последовательный порт%2, что у строки %3 «%4»")
+                    fault = Tr::tr("«%1» — это тот же последовательный порт%2, что у строки %3 «%4»")
                                 .arg(ip, device.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(device))
                                 .arg(*used + 1)
                                 .arg(rowName(*used));
@@ -182,7 +189,7 @@ void ScaleChannels::OpenChannels(bool open, bool allRows)
                 }
             }
         } else if (row >= kChannelCount) {
-            fault = QStringLiteral("в обмене участвуют только первые %1 весов списка").arg(kChannelCount);
+            fault = Tr::tr("в обмене участвуют только первые %1 весов списка").arg(kChannelCount);
         } else {
             if (m_socketIndex.size() <= recNo)
                 m_socketIndex.resize(recNo + 1);
@@ -197,20 +204,17 @@ void ScaleChannels::OpenChannels(bool open, bool allRows)
             const quint16 port = tcpPortNumber(portValue);
             const QString portText = portValue.isNull() ? QString() : portValue.toString().trimmed();
             if (!address.setAddress(ip) || address.protocol() != QAbstractSocket::IPv4Protocol) {
-                fault = QStringLiteral("«%1» — это не IP-адрес (например 192.168.0.10) и не порт COM0 … COM9").arg(ip);
+                fault = Tr::tr("«%1» — это не IP-адрес (например 192.168.0.10) и не порт COM0 … COM9").arg(ip);
             } else if (port == 0) {
-                fault =
-                    portText.isEmpty()
-                        ? QStringLiteral("порт TCP (PORT) не указан — нужно целое число от 1 до 65535")
-                        : QStringLiteral("порт «%1» — номер порта TCP должен быть целым числом от 1 до 65535").arg(portText);
+                fault = portText.isEmpty()
+                            ? Tr::tr("порт TCP (PORT) не указан — нужно целое число от 1 до 65535")
+                            : Tr::tr("порт «%1» — номер порта TCP должен быть целым числом от 1 до 65535").arg(portText);
             } else {
                 const QString key = QStringLiteral("%1:%2").arg(address.toString()).arg(port);
                 const auto used = tcpUsers.constFind(key);
                 if (used != tcpUsers.cend()) {
-                    fault = QStringLiteral("%1 — этот адрес и порт уже у строки %2 «%3»")
-                                .arg(key)
-                                .arg(*used + 1)
-                                .arg(rowName(*used));
+                    fault =
+                        Tr::tr("%1 — этот адрес и порт уже у строки %2 «%3»").arg(key).arg(*used + 1).arg(rowName(*used));
                 } else {
                     tcpUsers.insert(key, row);
                     m_socketFailed[row] = false;
@@ -224,7 +228,7 @@ void ScaleChannels::OpenChannels(bool open, bool allRows)
             }
         }
         if (open && !fault.isEmpty()) {
-            m_faults.append({recNo, rowName(row), fault});
+            m_faults.append({recNo, rowName(row), ScaleLedger::addressOf(m_scales, row), fault});
             m_faultRows.insert(row);
         }
     }
@@ -232,7 +236,7 @@ void ScaleChannels::OpenChannels(bool open, bool allRows)
         QStringList lines;
         for (const ChannelFault &f : m_faults)
             lines << f.text();
-        emit channelProblem(QStringLiteral("Эти весы недоступны для обмена:\n") + lines.join(QLatin1Char('\n')));
+        emit channelProblem(Tr::tr("Эти весы недоступны для обмена:\n") + lines.join(QLatin1Char('\n')));
     }
 }
 

@@ -32,18 +32,23 @@ int serialChannelNumber(const QString &ipText);
 quint16 tcpPortNumber(const QVariant &value);
 // The name a scale row is shown by: its NAME, or "Весы N" when it has none.
 QString scaleName(const QString &name, int recNo);
-// The line that says a scale cannot take part: "Весы «Касса 2» (строка 2) недоступны: …".
-QString unreachableScaleText(const QString &name, int recNo, const QString &reason);
+// A scale as every exchange message names it: "Весы «Касса 2» (192.168.0.12:5001)", its name and
+// its address with the port as stored (ScaleLedger::addressOf, for a serial line "COM1@9600").
+QString scaleTitle(const QString &name, const QString &address);
+// The line that says a scale cannot take part: "Весы «Касса 2» (192.168.0.12:5001) в строке 2
+// недоступны: …" (the row tells two rows of one address apart).
+QString unreachableScaleText(const QString &name, const QString &address, int recNo, const QString &reason);
 
 // A TCP connection that failed: "Весы «Касса 2» (192.168.0.12:5001): нет связи: Connection refused".
 QString connectionFailedText(const QString &name, const QString &ip, const QString &port, const QString &reason);
 
 // A row that takes part but that no channel can serve, and why (naming the value at fault).
 struct ChannelFault {
-    int recNo = 0; // record number (1-based position in S)
-    QString name;  // scaleName of the row
+    int recNo = 0;   // record number (1-based position in S)
+    QString name;    // scaleName of the row
+    QString address; // its address as stored (ScaleLedger::addressOf)
     QString reason;
-    QString text() const { return unreachableScaleText(name, recNo, reason); }
+    QString text() const { return unreachableScaleText(name, address, recNo, reason); }
 };
 
 class ScaleChannels : public QObject {

@@ -21,9 +21,10 @@ struct RecordDifference {
 };
 
 struct ScaleVerify {
-    int row = 0;   // record number (1-based) of the scale in S
-    QString name;  // its NAME, or "Весы N"
-    int total = 0; // records of the range
+    int row = 0;     // record number (1-based) of the scale in S
+    QString name;    // its NAME, or "Весы N"
+    QString address; // its address as stored (ScaleStatus::address)
+    int total = 0;   // records of the range
     bool answered = false;
     bool complete = false; // every record of the range read back or found missing
     QVector<RecordDifference> differences;

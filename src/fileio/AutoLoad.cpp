@@ -5,6 +5,7 @@
 #include "fileio/GoodsTextFile.h"
 #include "store/Store.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -12,7 +13,14 @@
 
 namespace tevo {
 
-const QString kAutoLoadNothingChanged = QStringLiteral("Файл не загружен: таблица товаров и весы не изменены.");
+namespace {
+const char *const kNothingChanged =
+    QT_TRANSLATE_NOOP("AutoLoad", "Файл не загружен: таблица товаров и весы не изменены.");
+} // namespace
+
+const QString kAutoLoadNothingChanged = QString::fromUtf8(kNothingChanged);
+
+QString autoLoadNothingChangedText() { return QCoreApplication::translate("AutoLoad", kNothingChanged); }
 
 namespace {
 const QString kMain = QStringLiteral("Main");

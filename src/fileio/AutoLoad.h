@@ -41,7 +41,11 @@ QString autoLoadFileTime(const QString &path);
 // followed by RecordCount + 1 (dropped when beyond the goods numbers).
 QString rangeAfterLoad(const QString &loadedRange, int recordCount, bool needClear);
 
-// The text added to the refusal of a goods file by an automatic load: nothing has changed.
+// The text added to the refusal of a goods file by an automatic load: nothing has changed, in
+// the language of the program.
+QString autoLoadNothingChangedText();
+// The same text, always in Russian (made before any translator is installed): for callers not
+// yet moved to autoLoadNothingChangedText().
 extern const QString kAutoLoadNothingChanged;
 
 // The steps of one automatic load of a goods text file (its bytes; `fileName` names it in a

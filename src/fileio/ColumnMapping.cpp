@@ -6,7 +6,15 @@
 #include "fileio/ColumnTitles.h"
 #include "store/Schema.h"
 
+#include <QCoreApplication>
 #include <QHash>
+
+namespace {
+// The texts of this unit, translated under the context "ColumnMapping".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(ColumnMapping)
+};
+} // namespace
 
 namespace tevo {
 namespace {
@@ -220,7 +228,12 @@ int columnNumber(const QString &source)
 
 } // namespace
 
-const QVector<ImportField> &importFields(ImportTarget target)
+namespace {
+const char *const kMessageTextTitle = QT_TRANSLATE_NOOP("ColumnMapping", "Текст сообщения");
+
+// The fields with their titles in Russian (the titles the program writes in its files); made
+// once, so each is translated only where it is shown (importFields).
+const QVector<ImportField> &fieldTable(ImportTarget target)
 {
     static const QVector<ImportField> goods = [] {
         QVector<ImportField> f;
@@ -234,21 +247,31 @@ const QVector<ImportField> &importFields(ImportTarget target)
             if (c.name == QLatin1String("LASTERASE") || c.name == QLatin1String("OSUM")
                 || c.name == QLatin1String("OVES") || c.name == QLatin1String("OCOUNTPROD"))
                 continue;
-            f.append({c.name, columnTitle(QStringLiteral("T"), c.name).title, kind});
+            f.append({c.name, columnTitle(QStringLiteral("T"), c.name).fileTitle, kind});
         }
         return f;
     }();
     static const QVector<ImportField> messages = [] {
         QVector<ImportField> f;
         const QVector<ColumnDef> &columns = messagesColumns();
-        const auto title = [](const ColumnDef &c) { return columnTitle(QStringLiteral("M"), c.name).title; };
+        const auto title = [](const ColumnDef &c) { return columnTitle(QStringLiteral("M"), c.name).fileTitle; };
         f.append({columns.at(0).name, title(columns.at(0)), ImportField::Number});
-        f.append({QStringLiteral("TEXT"), QStringLiteral("Текст сообщения"), ImportField::MessageText});
+        f.append({QStringLiteral("TEXT"), QString::fromUtf8(kMessageTextTitle), ImportField::MessageText});
         for (int k = 1; k < columns.size(); ++k)
             f.append({columns.at(k).name, title(columns.at(k)), ImportField::Text});
         return f;
     }();
     return target == ImportTarget::Goods ? goods : messages;
+}
+} // namespace
+
+QVector<ImportField> importFields(ImportTarget target)
+{
+    QVector<ImportField> fields = fieldTable(target);
+    const QString table = target == ImportTarget::Goods ? QStringLiteral("T") : QStringLiteral("M");
+    for (ImportField &f : fields)
+        f.title = f.kind == ImportField::MessageText ? Tr::tr(kMessageTextTitle) : columnTitle(table, f.name).title;
+    return fields;
 }
 
 const ImportField *importField(ImportTarget target, const QString &name)
@@ -256,7 +279,7 @@ const ImportField *importField(ImportTarget target, const QString &name)
     QString n = name.trimmed().toUpper();
     if (n == QLatin1String("PLU"))
         n = QStringLiteral("NPLU");
-    for (const ImportField &f : importFields(target))
+    for (const ImportField &f : fieldTable(target))
         if (f.name == n)
             return &f;
     return nullptr;
@@ -323,19 +346,18 @@ ColumnMapping ColumnMapping::fromText(const QString &text, ImportTarget target)
             continue;
         const qsizetype eq = itemText.indexOf(QLatin1Char('='));
         if (eq < 0)
-            throw InputError(
-                QStringLiteral("В сопоставлении столбцов «%1» нет знака «=»: пишите ПОЛЕ=Заголовок.").arg(itemText));
+            throw InputError(Tr::tr("В сопоставлении столбцов «%1» нет знака «=»: пишите ПОЛЕ=Заголовок.").arg(itemText));
         const QString fieldName = itemText.left(eq).trimmed();
         const ImportField *field = importField(target, fieldName);
         if (!field) {
             QStringList names;
             for (const ImportField &f : importFields(target))
                 names << f.name;
-            throw InputError(QStringLiteral("В сопоставлении столбцов неизвестное поле «%1»; поля: %2.")
+            throw InputError(Tr::tr("В сопоставлении столбцов неизвестное поле «%1»; поля: %2.")
                                  .arg(fieldName, names.join(QStringLiteral(", "))));
         }
         if (mapping.item(field->name))
-            throw InputError(QStringLiteral("В сопоставлении столбцов поле %1 названо дважды.").arg(field->name));
+            throw InputError(Tr::tr("В сопоставлении столбцов поле %1 названо дважды.").arg(field->name));
         QString source = itemText.mid(eq + 1).trimmed();
         Item item{field->name, {}, -1, MoneyUnit::Currency, false};
         // A unit after the last colon outside quotes.
@@ -343,9 +365,8 @@ ColumnMapping ColumnMapping::fromText(const QString &text, ImportTarget target)
         if (colon >= 0 && source.indexOf(QLatin1Char('"'), colon) < 0) {
             const std::optional<MoneyUnit> unit = unitNamed(source.mid(colon + 1));
             if (!unit)
-                throw InputError(
-                    QStringLiteral("В сопоставлении столбцов неизвестная единица «%1»: пишите :грн или :коп.")
-                        .arg(source.mid(colon + 1)));
+                throw InputError(Tr::tr("В сопоставлении столбцов неизвестная единица «%1»: пишите :грн или :коп.")
+                                     .arg(source.mid(colon + 1)));
             item.unit = *unit;
             item.unitGiven = true;
             source = source.left(colon).trimmed();
@@ -355,7 +376,7 @@ ColumnMapping ColumnMapping::fromText(const QString &text, ImportTarget target)
             source.replace(QLatin1String("\"\""), QLatin1String("\""));
         }
         if (source.isEmpty())
-            throw InputError(QStringLiteral("В сопоставлении столбцов у поля %1 не назван столбец.").arg(field->name));
+            throw InputError(Tr::tr("В сопоставлении столбцов у поля %1 не назван столбец.").arg(field->name));
         item.source = source;
         if (!item.unitGiven && field->kind == ImportField::Money) {
             bool kopecks = false;
@@ -417,7 +438,7 @@ QStringList ColumnMapping::resolve(const TabularSheet &sheet)
                     i.column = c;
         }
         if (i.column < 0)
-            missing << QStringLiteral("в файле нет столбца «%1» (для поля %2)").arg(i.source, i.field);
+            missing << Tr::tr("в файле нет столбца «%1» (для поля %2)").arg(i.source, i.field);
     }
     return missing;
 }

@@ -35,9 +35,10 @@ struct ImportField {
     enum Kind { Number, WholeNumber, Money, Text, MessageText } kind;
 };
 
-// The fields of a target in table order, the number first.
-const QVector<ImportField> &importFields(ImportTarget target);
-// The field of that name (PLU counts as NPLU), nullptr when none.
+// The fields of a target in table order, the number first, titled in the language of the program.
+QVector<ImportField> importFields(ImportTarget target);
+// The field of that name (PLU counts as NPLU), nullptr when none; its title is the Russian one
+// (the files' title), translated by importFields only.
 const ImportField *importField(ImportTarget target, const QString &name);
 
 class ColumnMapping {

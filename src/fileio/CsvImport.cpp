@@ -6,8 +6,16 @@
 #include "fileio/ImportSupport.h"
 #include "store/Table.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+
+namespace {
+// The texts of this unit, translated under the context "CsvImport".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(CsvImport)
+};
+} // namespace
 
 namespace tevo {
 namespace {
@@ -16,16 +24,16 @@ QStringList readLines(const QString &path)
 {
     QFile f(path);
     if (QFileInfo(path).isDir() || !f.open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("Cannot open file %1").arg(path));
+        throw FileError(Tr::tr("Cannot open file %1").arg(path));
     const QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError)
-        throw FileError(QStringLiteral("Cannot open file %1").arg(path));
+        throw FileError(Tr::tr("Cannot open file %1").arg(path));
     if (bytes.trimmed().isEmpty())
-        throw FileError(QStringLiteral("Файл «%1» пуст: в нём нет ни одной строки.").arg(QFileInfo(path).fileName()));
+        throw FileError(Tr::tr("Файл «%1» пуст: в нём нет ни одной строки.").arg(QFileInfo(path).fileName()));
     // A binary file (a picture, a workbook chosen by mistake) is named as such, never shown.
     if (bytes.contains('\0'))
-        throw FileError(QStringLiteral("Файл «%1» не текстовый: это не файл товаров или сообщений в этом формате. "
-                                       "Ничего не изменено.")
+        throw FileError(Tr::tr("Файл «%1» не текстовый: это не файл товаров или сообщений в этом формате. "
+                               "Ничего не изменено.")
                             .arg(QFileInfo(path).fileName()));
     return splitTextLines(decodeOutsideText(bytes));
 }
@@ -47,16 +55,16 @@ void checkLines(const QStringList &lines, const QString &path, const QStringList
         const qsizetype count = line.count(QLatin1Char(';'));
         if (tail.trimmed().isEmpty() || count >= fields.size())
             continue;
-        throw InputError(QStringLiteral("Файл «%1», строка %2: значение «%3» поля %4 не закончено знаком «;» и не "
-                                        "было бы загружено (в этом формате каждое поле заканчивается «;»). Ничего "
-                                        "не изменено.")
+        throw InputError(Tr::tr("Файл «%1», строка %2: значение «%3» поля %4 не закончено знаком «;» и не "
+                                "было бы загружено (в этом формате каждое поле заканчивается «;»). Ничего "
+                                "не изменено.")
                              .arg(name)
                              .arg(n + 1)
                              .arg(tail.left(40), fields[count]));
     }
     if (!anyFields)
-        throw InputError(QStringLiteral("В файле «%1» нет ни одной строки с полями, разделёнными «;»: это не файл "
-                                        "товаров или сообщений в этом формате. Ничего не изменено.")
+        throw InputError(Tr::tr("В файле «%1» нет ни одной строки с полями, разделёнными «;»: это не файл "
+                                "товаров или сообщений в этом формате. Ничего не изменено.")
                              .arg(name));
 }
 
@@ -113,7 +121,7 @@ void importGoodsCsv(Table &goods, const QString &path)
             const QStringList fields = csvFields(line);
             if (fields.isEmpty())
                 continue;
-            const int row = rowAtPosition(goods, strToInt(fields[0]), QStringLiteral("Goods"));
+            const int row = rowAtPosition(goods, strToInt(fields[0]), Tr::tr("Goods"));
             goods.setCurrentRow(row);
             FieldValues values;
             for (qsizetype k = 1; k < fields.size() && k <= columns.size(); ++k)
@@ -133,7 +141,7 @@ void importMessagesCsv(Table &messages, const QString &path)
             const QStringList fields = csvFields(line);
             if (fields.isEmpty())
                 continue;
-            const int row = rowAtPosition(messages, strToInt(fields[0]), QStringLiteral("Message"));
+            const int row = rowAtPosition(messages, strToInt(fields[0]), Tr::tr("Message"));
             messages.setCurrentRow(row);
             if (fields.size() < 2)
                 continue;

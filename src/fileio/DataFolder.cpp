@@ -5,10 +5,17 @@
 #include "fileio/DbfTemplate.h"
 #include "store/DatabaseFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
-namespace tevo {
+namespace {
+// The texts of this unit, translated under the context "DataFolder".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(DataFolder)
+};
+} // namespace
 
+namespace tevo {
 QStringList prepareDataFolder()
 {
     QStringList made;
@@ -16,7 +23,7 @@ QStringList prepareDataFolder()
         return made;
     const QString dir = dataDir();
     if (!QDir().mkpath(dir))
-        throw FileError(QStringLiteral("Cannot create folder %1").arg(dir));
+        throw FileError(Tr::tr("Cannot create folder %1").arg(dir));
     const QString database = besideProgram(QLatin1String(kDatabaseFileName));
     if (makeDatabaseFileIfMissing(database))
         made << database;

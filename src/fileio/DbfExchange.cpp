@@ -7,14 +7,22 @@
 #include "fileio/DbfFile.h"
 #include "store/Database.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+
+namespace {
+// The texts of this unit, translated under the context "DbfExchange".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(DbfExchange)
+};
+} // namespace
 
 namespace tevo {
 namespace {
 
 const QString kPrice = QStringLiteral("PRICE");
 
-QString fieldNotFound(const QString &field) { return QStringLiteral("Field '%1' not found").arg(field); }
+QString fieldNotFound(const QString &field) { return Tr::tr("Field '%1' not found").arg(field); }
 
 // Index of each of the seven fields in `table`, in the order of goodsDbfFields().
 QVector<int> locateFields(const DbfTable &table)
@@ -31,7 +39,7 @@ QVector<int> locateFields(const DbfTable &table)
 
 QString doesNotFit(const QString &value, const QString &nplu, const DbfField &field)
 {
-    return QStringLiteral("Value '%1' of goods %2 does not fit field '%3' (%4 characters)")
+    return Tr::tr("Value '%1' of goods %2 does not fit field '%3' (%4 characters)")
         .arg(value, nplu, QString::fromLatin1(field.name))
         .arg(field.width);
 }
@@ -61,15 +69,15 @@ void exportGoodsDbf(Table &goods, const QString &path, const QString &templatePa
 {
     const QFileInfo templateInfo(templatePath);
     if (!templateInfo.isFile() || !templateInfo.isReadable())
-        throw FileError(QStringLiteral("Cannot create file %1").arg(path));
+        throw FileError(Tr::tr("Cannot create file %1").arg(path));
     const DbfTable layout = DbfTable::read(templatePath);
     const QVector<int> at = locateFields(layout);
     const QVector<DbfGoodsField> &map = goodsDbfFields();
     for (int k = 0; k < map.size(); ++k) {
         const DbfField &f = layout.fields().at(at[k]);
         if (f.type != 'C' && !f.isNumeric())
-            throw FileError(QStringLiteral("Field '%1' of %2 holds neither text nor numbers")
-                                .arg(QString::fromLatin1(f.name), templatePath));
+            throw FileError(
+                Tr::tr("Field '%1' of %2 holds neither text nor numbers").arg(QString::fromLatin1(f.name), templatePath));
     }
 
     DbfWriter writer(layout);
@@ -109,7 +117,7 @@ void exportGoodsDbf(Table &goods, const QString &path, const QString &templatePa
     goods.last();
 
     if (!replaceFileWhole(path, writer.bytes()))
-        throw FileError(QStringLiteral("Cannot create file %1").arg(path));
+        throw FileError(Tr::tr("Cannot create file %1").arg(path));
 }
 
 QVector<FieldValues> goodsFromDbf(const DbfTable &table)

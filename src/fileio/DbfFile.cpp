@@ -4,9 +4,17 @@
 #include "common/Error.h"
 #include "common/PacketBytes.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
+
+namespace {
+// The texts of this unit, translated under the context "DbfFile".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(DbfFile)
+};
+} // namespace
 
 namespace tevo {
 namespace {
@@ -16,7 +24,7 @@ constexpr int kDescriptorSize = 32;
 constexpr char kFieldTerminator = 0x0D;
 constexpr char kEndOfFile = 0x1A;
 
-QString notDbase(const QString &path) { return QStringLiteral("File %1 is not a dBase table").arg(path); }
+QString notDbase(const QString &path) { return Tr::tr("File %1 is not a dBase table").arg(path); }
 
 // The header length a header of kHeaderSize bytes states.
 int statedHeaderLength(const QByteArray &head) { return PacketReader(head).unsigned16(8); }
@@ -46,7 +54,7 @@ DbfTable DbfTable::parseHeader(const QByteArray &bytes, const QString &path)
     if (headerLength < kHeaderSize + kDescriptorSize + 1 || recordLength < 2)
         throw FileError(notDbase(path));
     if (bytes.size() < headerLength)
-        throw FileError(QStringLiteral("File %1 is damaged: it is shorter than its header states").arg(path));
+        throw FileError(Tr::tr("File %1 is damaged: it is shorter than its header states").arg(path));
     if (recordCount > quint32(INT_MAX))
         throw FileError(notDbase(path));
 
@@ -89,7 +97,7 @@ DbfTable DbfTable::parse(const QByteArray &bytes, const QString &path)
 {
     DbfTable t = parseHeader(bytes, path);
     if (bytes.size() < t.fileLength())
-        throw FileError(QStringLiteral("File %1 is damaged: it holds fewer records than its header states").arg(path));
+        throw FileError(Tr::tr("File %1 is damaged: it holds fewer records than its header states").arg(path));
     t.m_records = bytes.mid(t.m_header.size(), qsizetype(t.fileLength() - t.m_header.size()));
     return t;
 }
@@ -98,7 +106,7 @@ DbfTable DbfTable::read(const QString &path)
 {
     QFile f(path);
     if (QFileInfo(path).isDir() || !f.open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("Cannot open file %1").arg(path));
+        throw FileError(Tr::tr("Cannot open file %1").arg(path));
     QByteArray head = f.read(kHeaderSize);
     if (head.size() == kHeaderSize) {
         const int headerLength = statedHeaderLength(head);
@@ -107,11 +115,11 @@ DbfTable DbfTable::read(const QString &path)
     }
     DbfTable t = parseHeader(head, path);
     if (f.size() < t.fileLength())
-        throw FileError(QStringLiteral("File %1 is damaged: it holds fewer records than its header states").arg(path));
+        throw FileError(Tr::tr("File %1 is damaged: it holds fewer records than its header states").arg(path));
     const qint64 recordBytes = t.fileLength() - t.m_header.size();
     t.m_records = f.read(recordBytes);
     if (t.m_records.size() != recordBytes)
-        throw FileError(QStringLiteral("Cannot open file %1").arg(path));
+        throw FileError(Tr::tr("Cannot open file %1").arg(path));
     return t;
 }
 
@@ -262,9 +270,9 @@ void setDbfLanguageDriver(const QString &path)
 {
     QFile f(path);
     if (!f.exists() || QFileInfo(path).isDir())
-        throw FileError(QStringLiteral("Cannot open file %1").arg(path));
+        throw FileError(Tr::tr("Cannot open file %1").arg(path));
     if (!f.open(QIODevice::ReadWrite))
-        throw FileError(QStringLiteral("Unable to write to %1").arg(path));
+        throw FileError(Tr::tr("Unable to write to %1").arg(path));
     QByteArray head = f.read(kHeaderSize);
     if (head.size() == kHeaderSize && statedHeaderLength(head) > kHeaderSize)
         head += f.read(statedHeaderLength(head) - kHeaderSize);
@@ -273,7 +281,7 @@ void setDbfLanguageDriver(const QString &path)
         return;
     const char driver = static_cast<char>(kDbfDriverDb866ru0);
     if (!f.seek(kDbfLanguageDriverOffset) || f.write(&driver, 1) != 1 || !f.flush())
-        throw FileError(QStringLiteral("Unable to write to %1").arg(path));
+        throw FileError(Tr::tr("Unable to write to %1").arg(path));
 }
 
 } // namespace tevo

@@ -5,11 +5,18 @@
 #include "common/WholeFile.h"
 #include "fileio/DbfFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
-namespace tevo {
+namespace {
+// The texts of this unit, translated under the context "DbfTemplate".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(DbfTemplate)
+};
+} // namespace
 
+namespace tevo {
 QByteArray dbfTemplateBytes()
 {
     const QVector<DbfField> fields = {
@@ -24,7 +31,7 @@ bool writeDbfTemplate(const QString &path, QString *error)
 {
     if (!replaceFileWhole(path, dbfTemplateBytes())) {
         if (error)
-            *error = QStringLiteral("Cannot create file %1").arg(path);
+            *error = Tr::tr("Cannot create file %1").arg(path);
         return false;
     }
     return true;
@@ -41,7 +48,7 @@ bool writeDbfTemplateIfMissing(const QString &path)
     f.close();
     if (!written) {
         QFile::remove(temporary);
-        throw FileError(QStringLiteral("Cannot create file %1").arg(path));
+        throw FileError(Tr::tr("Cannot create file %1").arg(path));
     }
     return publishUnlessExists(temporary, path);
 }

@@ -9,6 +9,15 @@
 
 #include <cstring>
 
+#include <QCoreApplication>
+
+namespace {
+// The texts of this unit, translated under the context "GoodsSheetFile".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(GoodsSheetFile)
+};
+} // namespace
+
 namespace tevo {
 namespace {
 
@@ -76,9 +85,8 @@ QString goodsSheetExportName(const QString &chosen)
 QByteArray goodsSheetBytes(const QVector<SheetColumn> &columns, const QVector<QVector<QVariant>> &rows)
 {
     if (rows.size() + 1 > kSheetMaxRows)
-        throw FileError(QStringLiteral("The goods table has %1 rows; a spreadsheet holds at most %2")
-                            .arg(rows.size())
-                            .arg(kSheetMaxRows - 1));
+        throw FileError(
+            Tr::tr("The goods table has %1 rows; a spreadsheet holds at most %2").arg(rows.size()).arg(kSheetMaxRows - 1));
     BiffStream s(64 + qsizetype(rows.size() + 1) * columns.size() * 16);
     s.record(kBiffBof, 8);
     s.put16(0x0000);
@@ -116,7 +124,7 @@ void exportGoodsXls(Table &goods, const QString &path)
     // The grid's columns: every goods column has its table column.
     QVector<SheetColumn> columns;
     for (const ColumnDef &c : goodsColumns())
-        columns.append({c.name, c.type, columnTitle(goods.tableName(), c.name).title});
+        columns.append({c.name, c.type, columnTitle(goods.tableName(), c.name).fileTitle});
     QVector<QVector<QVariant>> rows;
     rows.reserve(goods.count());
     for (int r = 0; r < goods.count(); ++r) {
@@ -129,7 +137,7 @@ void exportGoodsXls(Table &goods, const QString &path)
     const QByteArray bytes = goodsSheetBytes(columns, rows);
     goods.last();
     if (!replaceFileWhole(path, bytes))
-        throw FileError(QStringLiteral("Cannot create file %1").arg(path));
+        throw FileError(Tr::tr("Cannot create file %1").arg(path));
 }
 
 } // namespace tevo

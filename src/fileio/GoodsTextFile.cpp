@@ -7,11 +7,19 @@
 #include "store/Database.h"
 #include "store/Table.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <optional>
+
+namespace {
+// The texts of this unit, translated under the context "GoodsTextFile".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(GoodsTextFile)
+};
+} // namespace
 
 namespace tevo {
 namespace {
@@ -100,7 +108,7 @@ QString quoted(const QString &fileName) { return QStringLiteral("«%1»").arg(fi
 [[noreturn]] void refuseAt(const QString &fileName, int line, const QString &section, const QString &reason)
 {
     throw InputError(
-        QStringLiteral("Файл товаров %1, строка %2, раздел [%3]: %4").arg(quoted(fileName)).arg(line).arg(section, reason));
+        Tr::tr("Файл товаров %1, строка %2, раздел [%3]: %4").arg(quoted(fileName)).arg(line).arg(section, reason));
 }
 
 // The 1-based line of the byte at `at`.
@@ -128,17 +136,17 @@ void checkTextBytes(const QByteArray &bytes, const QString &fileName)
     const bool blank = std::all_of(bytes.constBegin(), bytes.constEnd(),
                                    [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
     if (blank)
-        throw InputError(QStringLiteral("Файл товаров %1 пуст: в нём нет ни одного товара.").arg(quoted(fileName)));
+        throw InputError(Tr::tr("Файл товаров %1 пуст: в нём нет ни одного товара.").arg(quoted(fileName)));
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") || looksLikeUtf16(bytes))
-        throw InputError(QStringLiteral("Файл товаров %1 записан в кодировке UTF-16, а файл товаров читается только "
-                                        "в Windows-1251 или UTF-8. Сохраните его в одной из них.")
+        throw InputError(Tr::tr("Файл товаров %1 записан в кодировке UTF-16, а файл товаров читается только "
+                                "в Windows-1251 или UTF-8. Сохраните его в одной из них.")
                              .arg(quoted(fileName)));
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto c = static_cast<unsigned char>(bytes.at(i));
         if (c >= 0x20 || c == '\t' || c == '\r' || c == '\n' || (c == 0x1A && i == bytes.size() - 1))
             continue;
-        throw InputError(QStringLiteral("Файл товаров %1 не текстовый: в строке %2 байт 0x%3, которого в тексте не "
-                                        "бывает. Это не файл товаров или он повреждён.")
+        throw InputError(Tr::tr("Файл товаров %1 не текстовый: в строке %2 байт 0x%3, которого в тексте не "
+                                "бывает. Это не файл товаров или он повреждён.")
                              .arg(quoted(fileName))
                              .arg(lineOfByte(bytes, i))
                              .arg(QString::number(c, 16).rightJustified(2, QLatin1Char('0')).toUpper()));
@@ -160,16 +168,16 @@ GoodsTextContent checkGoodsText(const ProfileFile &file, const QString &fileName
 {
     const int mainLine = file.sectionLine(kMain);
     if (mainLine == 0 || !file.sectionExists(kMain))
-        throw InputError(QStringLiteral("В файле товаров %1 нет раздела [Main] с числом записей RecordCount: файл "
-                                        "не дописан до конца или это не файл товаров.")
+        throw InputError(Tr::tr("В файле товаров %1 нет раздела [Main] с числом записей RecordCount: файл "
+                                "не дописан до конца или это не файл товаров.")
                              .arg(quoted(fileName)));
     if (file.lineOf(kMain, kRecordCount) == 0)
-        refuseAt(fileName, mainLine, kMain, QStringLiteral("нет числа записей RecordCount."));
+        refuseAt(fileName, mainLine, kMain, Tr::tr("нет числа записей RecordCount."));
     const QString countText = file.readString(kMain, kRecordCount);
     const std::optional<qint32> count = tryStrToInt(countText);
     if (!count || *count <= 0)
         refuseAt(fileName, file.lineOf(kMain, kRecordCount), kMain,
-                 QStringLiteral("RecordCount=%1, а нужно целое число больше 0.").arg(countText));
+                 Tr::tr("RecordCount=%1, а нужно целое число больше 0.").arg(countText));
 
     GoodsTextContent content;
     content.recordCount = *count;
@@ -191,7 +199,7 @@ GoodsTextContent checkGoodsText(const ProfileFile &file, const QString &fileName
         if (!number)
             refuseSectionAt(lineOf(kNplu), section, notAnIntegerText(row.numberText));
         try {
-            row.row = rowAtPosition(tableRows, *number, QStringLiteral("Goods"));
+            row.row = rowAtPosition(tableRows, *number, Tr::tr("Goods"));
         } catch (const InputError &e) {
             refuseSectionAt(lineOf(kNplu), section, e.text());
         }
@@ -212,8 +220,8 @@ GoodsTextContent checkGoodsText(const ProfileFile &file, const QString &fileName
         content.rows.append(std::move(row));
     }
     if (content.rows.isEmpty())
-        throw InputError(QStringLiteral("В файле товаров %1 нет ни одного товара: ни в одном из разделов [1] … [%2] "
-                                        "нет значений.")
+        throw InputError(Tr::tr("В файле товаров %1 нет ни одного товара: ни в одном из разделов [1] … [%2] "
+                                "нет значений.")
                              .arg(quoted(fileName))
                              .arg(content.recordCount));
     return content;
@@ -260,10 +268,10 @@ GoodsTextLoad importGoodsText(Table &goods, const QString &path)
 {
     QFile f(path);
     if (QFileInfo(path).isDir() || !f.open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("Cannot open file %1").arg(path));
+        throw FileError(Tr::tr("Cannot open file %1").arg(path));
     const QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError)
-        throw FileError(QStringLiteral("Cannot open file %1").arg(path));
+        throw FileError(Tr::tr("Cannot open file %1").arg(path));
     f.close();
     goods.refresh();
     checkTextBytes(bytes, path);

@@ -24,7 +24,7 @@ void exportGoodsXlsx(Table &goods, const QString &path)
     const QVector<ColumnDef> &columns = goods.columns();
     for (int c = 0; c < columns.size(); ++c) {
         const ColumnTitle title = columnTitle(goods.tableName(), columns[c].name);
-        book.check(worksheet_write_string(sheet, 0, lxw_col_t(c), title.title.toUtf8().constData(), bold));
+        book.check(worksheet_write_string(sheet, 0, lxw_col_t(c), title.fileTitle.toUtf8().constData(), bold));
         book.check(worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), title.width / 7.0, nullptr));
     }
     worksheet_freeze_panes(sheet, 1, 0);

@@ -8,7 +8,15 @@
 #include "store/Database.h"
 #include "store/Schema.h"
 
+#include <QCoreApplication>
 #include <QSet>
+
+namespace {
+// The texts of this unit, translated under the context "ImportPlan".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(ImportPlan)
+};
+} // namespace
 
 namespace tevo {
 namespace {
@@ -40,11 +48,11 @@ QString kopecksAsMoney(qint64 kopecks)
 QString outOfLimits(const QString &field, qint64 n, const Limits &l)
 {
     if (field == QLatin1String("PRICE"))
-        return QStringLiteral("цена %1 грн вне пределов весов (0,00 … %2 грн)")
+        return Tr::tr("цена %1 грн вне пределов весов (0,00 … %2 грн)")
             .arg(n < 0 ? QStringLiteral("-") + kopecksAsMoney(-n) : kopecksAsMoney(n), kopecksAsMoney(l.high));
     if (l.even && n >= l.low && n <= l.high)
-        return QStringLiteral("%1 — тара должна быть чётной").arg(n);
-    return QStringLiteral("%1 вне пределов %2 … %3").arg(n).arg(l.low).arg(l.high);
+        return Tr::tr("%1 — тара должна быть чётной").arg(n);
+    return Tr::tr("%1 вне пределов %2 … %3").arg(n).arg(l.low).arg(l.high);
 }
 
 bool sameValue(const QVariant &a, const QVariant &b)
@@ -60,31 +68,30 @@ ImportPlan::ImportPlan(const TabularFile &file, int sheet, const ColumnMapping &
     : m_mapping(mapping), m_fileName(file.fileName())
 {
     if (sheet < 0 || sheet >= file.sheets.size()) {
-        m_problems << QStringLiteral("В файле «%1» нет такого листа.").arg(m_fileName);
+        m_problems << Tr::tr("В файле «%1» нет такого листа.").arg(m_fileName);
         return;
     }
     const TabularSheet &s = file.sheets[sheet];
     for (const QString &missing : m_mapping.resolve(s))
-        m_problems << QStringLiteral("Файл «%1»: %2.").arg(m_fileName, missing);
+        m_problems << Tr::tr("Файл «%1»: %2.").arg(m_fileName, missing);
     if (!m_mapping.item(QStringLiteral("NPLU")))
-        m_problems << QStringLiteral(
-                          "Файл «%1»: не указан столбец с номером (PLU), по которому выбирается строка таблицы.")
+        m_problems << Tr::tr("Файл «%1»: не указан столбец с номером (PLU), по которому выбирается строка таблицы.")
                           .arg(m_fileName);
     if (m_mapping.items().size() < 2)
-        m_problems << QStringLiteral("Файл «%1»: не указан ни один столбец со значениями для таблицы.").arg(m_fileName);
+        m_problems << Tr::tr("Файл «%1»: не указан ни один столбец со значениями для таблицы.").arg(m_fileName);
     if (!m_problems.isEmpty())
         return;
     for (int r = m_mapping.headerRow() + 1; r < s.rows.size(); ++r)
         planRow(file, s, r, table.count());
     if (m_rows.isEmpty() && m_problems.isEmpty())
-        m_problems << QStringLiteral("В файле «%1» нет ни одной строки с данными под заголовком.").arg(m_fileName);
+        m_problems << Tr::tr("В файле «%1» нет ни одной строки с данными под заголовком.").arg(m_fileName);
 }
 
 void ImportPlan::problem(const QString &place, const QString &title, const QString &reason)
 {
     const QString column =
         title.isEmpty() || title.startsWith(QLatin1Char('#')) ? QString() : QStringLiteral(" «%1»").arg(title);
-    m_problems << QStringLiteral("Файл «%1», %2%3: %4.").arg(m_fileName, place, column, reason);
+    m_problems << Tr::tr("Файл «%1», %2%3: %4.").arg(m_fileName, place, column, reason);
 }
 
 void ImportPlan::planRow(const TabularFile &file, const TabularSheet &sheet, int index, int tableRows)
@@ -105,8 +112,7 @@ void ImportPlan::planRow(const TabularFile &file, const TabularSheet &sheet, int
         const auto place = [&] { return file.place(sheet, row, item.column); };
         if (item.field == QLatin1String("NPLU")) {
             if (text.isEmpty()) {
-                problem(place(), item.source,
-                        goods ? QStringLiteral("нет номера PLU") : QStringLiteral("нет номера сообщения"));
+                problem(place(), item.source, goods ? Tr::tr("нет номера PLU") : Tr::tr("нет номера сообщения"));
                 continue;
             }
             const NumberReading n = readWholeNumber(text, numberCell);
@@ -114,11 +120,11 @@ void ImportPlan::planRow(const TabularFile &file, const TabularSheet &sheet, int
                 problem(place(), item.source, n.error);
             } else if (*n.value < 1 || *n.value > tableRows) {
                 problem(place(), item.source,
-                        tableRows == 0 ? QStringLiteral("номер %1 вне таблицы: таблица пуста").arg(*n.value)
-                                       : QStringLiteral("номер %1 вне таблицы (1 … %2)").arg(*n.value).arg(tableRows));
+                        tableRows == 0 ? Tr::tr("номер %1 вне таблицы: таблица пуста").arg(*n.value)
+                                       : Tr::tr("номер %1 вне таблицы (1 … %2)").arg(*n.value).arg(tableRows));
             } else if (m_sheetRowOf.contains(int(*n.value - 1))) {
                 problem(place(), item.source,
-                        QStringLiteral("номер %1 уже был: %2")
+                        Tr::tr("номер %1 уже был: %2")
                             .arg(*n.value)
                             .arg(file.place(sheet, sheet.rows[m_sheetRowOf.value(int(*n.value - 1))], -1)));
             } else {
@@ -158,7 +164,7 @@ void ImportPlan::planRow(const TabularFile &file, const TabularSheet &sheet, int
         case ImportField::MessageText: {
             const QStringList lines = messageLines(text);
             if (text.toUcs4().size() > qsizetype(kMessageLines) * kMessageLineLength)
-                m_warnings << QStringLiteral("Файл «%1», %2: текст длиннее %3 знаков, в сообщение войдут первые %3.")
+                m_warnings << Tr::tr("Файл «%1», %2: текст длиннее %3 знаков, в сообщение войдут первые %3.")
                                   .arg(m_fileName, place())
                                   .arg(kMessageLines * kMessageLineLength);
             for (int k = 0; k < kMessageLines; ++k)
@@ -169,13 +175,13 @@ void ImportPlan::planRow(const TabularFile &file, const TabularSheet &sheet, int
         case ImportField::Text:
             if (!goods && text.size() > kMessageLineLength) {
                 problem(place(), item.source,
-                        QStringLiteral("строка сообщения длиннее %1 знаков (%2)").arg(kMessageLineLength).arg(text.size()));
+                        Tr::tr("строка сообщения длиннее %1 знаков (%2)").arg(kMessageLineLength).arg(text.size()));
                 break;
             }
             if (goods && (item.field == QLatin1String("TNAME1") || item.field == QLatin1String("TNAME2"))
                 && text.size() > kMaxGoodsNameLength)
-                m_warnings << QStringLiteral("Файл «%1», %2: название длиннее %3 знаков записи весов; проверка данных "
-                                             "отметит его.")
+                m_warnings << Tr::tr("Файл «%1», %2: название длиннее %3 знаков записи весов; проверка данных "
+                                     "отметит его.")
                                   .arg(m_fileName, place())
                                   .arg(kMaxGoodsNameLength);
             planned.values.append({item.field, text});
@@ -206,18 +212,17 @@ QStringList ImportPlan::columns() const
 ImportOutcome ImportPlan::apply(Table &table) const
 {
     if (!m_problems.isEmpty())
-        throw InputError(QStringLiteral("Импорт не выполнен, таблица не изменена: строк, которые нельзя сохранить, %1. "
-                                        "Первая: %2")
+        throw InputError(Tr::tr("Импорт не выполнен, таблица не изменена: строк, которые нельзя сохранить, %1. "
+                                "Первая: %2")
                              .arg(m_problems.size())
                              .arg(m_problems.first()));
     if (m_rows.isEmpty())
-        throw InputError(QStringLiteral("В файле «%1» нет строк для импорта.").arg(m_fileName));
+        throw InputError(Tr::tr("В файле «%1» нет строк для импорта.").arg(m_fileName));
     table.refresh();
     for (const PlannedRow &r : m_rows)
         if (r.row >= table.count())
-            throw InputError(QStringLiteral("Импорт не выполнен: номера %1 уже нет в таблице (%2 строк).")
-                                 .arg(r.row + 1)
-                                 .arg(table.count()));
+            throw InputError(
+                Tr::tr("Импорт не выполнен: номера %1 уже нет в таблице (%2 строк).").arg(r.row + 1).arg(table.count()));
     QVector<const PlannedRow *> changed;
     QSet<QString> changedColumns;
     for (const PlannedRow &r : m_rows) {
@@ -246,22 +251,26 @@ ImportOutcome ImportPlan::apply(Table &table) const
     outcome.fileRows = int(m_rows.size());
     outcome.changedRows = int(changed.size());
     const QVector<ColumnDef> &defs = table.columns();
+    QStringList shownColumns;
     for (const ColumnDef &c : defs)
-        if (changedColumns.contains(c.name))
-            outcome.columns << columnTitle(table.tableName(), c.name).title;
+        if (changedColumns.contains(c.name)) {
+            const ColumnTitle title = columnTitle(table.tableName(), c.name);
+            outcome.columns << title.fileTitle;
+            shownColumns << title.title;
+        }
     const bool goods = target() == ImportTarget::Goods;
     if (outcome.changedRows == 0)
-        outcome.text = QStringLiteral("Из файла «%1» прочитано строк: %2; %3 не изменилось: в таблице уже то же самое.")
+        outcome.text = Tr::tr("Из файла «%1» прочитано строк: %2; %3 не изменилось: в таблице уже то же самое.")
                            .arg(m_fileName)
                            .arg(outcome.fileRows)
-                           .arg(goods ? QStringLiteral("ни одного товара") : QStringLiteral("ни одного сообщения"));
+                           .arg(goods ? Tr::tr("ни одного товара") : Tr::tr("ни одного сообщения"));
     else
-        outcome.text = QStringLiteral("Из файла «%1» прочитано строк: %2; изменено %3: %4 (столбцы: %5).")
+        outcome.text = Tr::tr("Из файла «%1» прочитано строк: %2; изменено %3: %4 (столбцы: %5).")
                            .arg(m_fileName)
                            .arg(outcome.fileRows)
-                           .arg(goods ? QStringLiteral("товаров") : QStringLiteral("сообщений"))
+                           .arg(goods ? Tr::tr("товаров") : Tr::tr("сообщений"))
                            .arg(outcome.changedRows)
-                           .arg(outcome.columns.join(QStringLiteral(", ")));
+                           .arg(shownColumns.join(QStringLiteral(", ")));
     return outcome;
 }
 

@@ -33,7 +33,8 @@ struct PlannedRow {
 struct ImportOutcome {
     int fileRows = 0;    // rows of the file that were stored
     int changedRows = 0; // table rows whose values changed
-    QStringList columns; // the titles of the columns that changed somewhere, in table order
+    QStringList columns; // the titles of the columns that changed somewhere, in table order, as
+                         // the files and the receipts hold them (Russian under any language)
     QString text;        // the end text for the user
 };
 

@@ -2,8 +2,16 @@
 
 #include "common/Error.h"
 
-namespace tevo {
+#include <QCoreApplication>
 
+namespace {
+// The texts of this unit, translated under the context "ImportSupport".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(ImportSupport)
+};
+} // namespace
+
+namespace tevo {
 int rowAtPosition(const Table &table, qint64 number, const QString &what)
 {
     return rowAtPosition(table.count(), number, what);
@@ -14,8 +22,8 @@ int rowAtPosition(int rowCount, qint64 number, const QString &what)
     if (number >= 1 && number <= rowCount)
         return static_cast<int>(number - 1);
     if (rowCount == 0)
-        throw InputError(QStringLiteral("%1 number %2 is outside the table: the table is empty").arg(what).arg(number));
-    throw InputError(QStringLiteral("%1 number %2 is outside the table (1-%3)").arg(what).arg(number).arg(rowCount));
+        throw InputError(Tr::tr("%1 number %2 is outside the table: the table is empty").arg(what).arg(number));
+    throw InputError(Tr::tr("%1 number %2 is outside the table (1-%3)").arg(what).arg(number).arg(rowCount));
 }
 
 } // namespace tevo

@@ -1,7 +1,15 @@
 // Exact reading of prices and whole numbers written by people and spreadsheets (MoneyText.h).
 #include "fileio/MoneyText.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
+
+namespace {
+// The texts of this unit, translated under the context "MoneyText".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(MoneyText)
+};
+} // namespace
 
 namespace tevo {
 namespace {
@@ -192,16 +200,16 @@ NumberReading readMoney(const QString &text, MoneyUnit unit, bool numberCell)
 {
     const std::optional<Decimal> d = numberCell ? storedNumber(text) : typedNumber(text, true);
     if (!d)
-        return {std::nullopt, QStringLiteral("%1 — не число").arg(quoted(text))};
+        return {std::nullopt, Tr::tr("%1 — не число").arg(quoted(text))};
     if (unit == MoneyUnit::Kopecks && !d->decimals.isEmpty())
-        return {std::nullopt, QStringLiteral("%1: цена в копейках — целое число").arg(quoted(text))};
+        return {std::nullopt, Tr::tr("%1: цена в копейках — целое число").arg(quoted(text))};
     if (d->decimals.size() > 2)
         return {std::nullopt,
-                QStringLiteral("%1: больше двух знаков после запятой, это не целое число копеек").arg(quoted(text))};
+                Tr::tr("%1: больше двух знаков после запятой, это не целое число копеек").arg(quoted(text))};
     const qint64 factor = unit == MoneyUnit::Kopecks ? 1 : 100;
     const std::optional<qint64> whole = wholeValue(d->whole, factor);
     if (!whole)
-        return {std::nullopt, QStringLiteral("%1: слишком большое число").arg(quoted(text))};
+        return {std::nullopt, Tr::tr("%1: слишком большое число").arg(quoted(text))};
     qint64 kopecks = *whole;
     if (!d->decimals.isEmpty())
         kopecks += d->decimals.leftJustified(2, QLatin1Char('0')).toLongLong();
@@ -212,12 +220,12 @@ NumberReading readWholeNumber(const QString &text, bool numberCell)
 {
     const std::optional<Decimal> d = numberCell ? storedNumber(text) : typedNumber(text, false);
     if (!d)
-        return {std::nullopt, QStringLiteral("%1 — не число").arg(quoted(text))};
+        return {std::nullopt, Tr::tr("%1 — не число").arg(quoted(text))};
     if (!d->decimals.isEmpty())
-        return {std::nullopt, QStringLiteral("%1 — не целое число").arg(quoted(text))};
+        return {std::nullopt, Tr::tr("%1 — не целое число").arg(quoted(text))};
     const std::optional<qint64> whole = wholeValue(d->whole, 1);
     if (!whole)
-        return {std::nullopt, QStringLiteral("%1: слишком большое число").arg(quoted(text))};
+        return {std::nullopt, Tr::tr("%1: слишком большое число").arg(quoted(text))};
     return {d->negative ? -*whole : *whole, {}};
 }
 

@@ -5,12 +5,21 @@
 #include "common/WholeFile.h"
 #include "fileio/XlsxBook.h"
 
+#include <QCoreApplication>
+
+namespace {
+// The texts of this unit, translated under the context "ReportSheetFile".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(ReportSheetFile)
+};
+} // namespace
+
 namespace tevo {
 namespace {
 
 [[noreturn]] void cannotWrite(const QString &path, const QString &why)
 {
-    throw FileError(QStringLiteral("Не удаётся записать файл «%1»: %2.").arg(path, why));
+    throw FileError(Tr::tr("Не удаётся записать файл «%1»: %2.").arg(path, why));
 }
 
 QString csvField(const QVariant &v)
@@ -30,7 +39,7 @@ void writeReportXlsx(const ReportSheet &report, const QString &path)
     const QByteArray sheetName = report.name.left(31).toUtf8();
     lxw_worksheet *sheet = workbook_add_worksheet(book.book(), sheetName.isEmpty() ? nullptr : sheetName.constData());
     if (!sheet)
-        book.cannotWrite(QStringLiteral("недопустимое имя листа «%1»").arg(report.name));
+        book.cannotWrite(Tr::tr("недопустимое имя листа «%1»").arg(report.name));
     lxw_format *bold = book.bold();
     for (int c = 0; c < report.titles.size(); ++c) {
         book.check(worksheet_write_string(sheet, 0, lxw_col_t(c), report.titles[c].toUtf8().constData(), bold));
@@ -69,7 +78,7 @@ void writeReportCsv(const ReportSheet &report, const QString &path)
     }
     const QByteArray bytes = QByteArray("\xEF\xBB\xBF") + lines.join(QLatin1String("\r\n")).toUtf8() + "\r\n";
     if (!replaceFileWhole(path, bytes))
-        cannotWrite(path, QStringLiteral("нет доступа к папке или нет места на диске"));
+        cannotWrite(path, Tr::tr("нет доступа к папке или нет места на диске"));
 }
 
 } // namespace tevo

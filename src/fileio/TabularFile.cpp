@@ -7,8 +7,16 @@
 #include "fileio/XlsReader.h"
 #include "fileio/XlsxReader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+
+namespace {
+// The texts of this unit, translated under the context "TabularFile".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(TabularFile)
+};
+} // namespace
 
 namespace tevo {
 namespace {
@@ -17,7 +25,7 @@ QString named(const QString &fileName) { return QStringLiteral("«%1»").arg(fil
 
 [[noreturn]] void refuse(const QString &fileName, const QString &what)
 {
-    throw FileError(QStringLiteral("Файл %1 %2").arg(named(fileName), what));
+    throw FileError(Tr::tr("Файл %1 %2").arg(named(fileName), what));
 }
 
 // Control characters other than tab, line ends, form feed and the old end-of-file mark.
@@ -55,7 +63,7 @@ TabularSheet dbfSheet(const QByteArray &bytes, const QString &path, const QStrin
     try {
         table = DbfTable::parse(bytes, path);
     } catch (const FileError &) {
-        refuse(fileName, QStringLiteral("не таблица dBase или повреждён: прочитать его нельзя."));
+        refuse(fileName, Tr::tr("не таблица dBase или повреждён: прочитать его нельзя."));
     }
     TabularSheet sheet;
     TabularRow titles;
@@ -106,18 +114,18 @@ QString TabularFile::place(const TabularSheet &sheet, const TabularRow &row, int
     case TabularKind::Xlsx:
     case TabularKind::Xls:
         if (column < 0)
-            return QStringLiteral("лист «%1», строка %2").arg(sheet.name).arg(row.number);
-        return QStringLiteral("лист «%1», ячейка %2%3").arg(sheet.name, columnLetters(column)).arg(row.number);
+            return Tr::tr("лист «%1», строка %2").arg(sheet.name).arg(row.number);
+        return Tr::tr("лист «%1», ячейка %2%3").arg(sheet.name, columnLetters(column)).arg(row.number);
     case TabularKind::Dbf:
         if (row.number == 0)
-            return QStringLiteral("названия полей");
-        return QStringLiteral("запись %1").arg(row.number);
+            return Tr::tr("названия полей");
+        return Tr::tr("запись %1").arg(row.number);
     case TabularKind::Text:
         break;
     }
     if (column < 0)
-        return QStringLiteral("строка %1").arg(row.number);
-    return QStringLiteral("строка %1, столбец %2").arg(row.number).arg(column + 1);
+        return Tr::tr("строка %1").arg(row.number);
+    return Tr::tr("строка %1, столбец %2").arg(row.number).arg(column + 1);
 }
 
 QString columnLetters(int column)
@@ -134,7 +142,7 @@ TabularFile parseTabularBytes(const QByteArray &bytes, const QString &path, cons
     file.path = path;
     const QString name = file.fileName();
     if (bytes.trimmed().isEmpty())
-        refuse(name, QStringLiteral("пуст: в нём нет ни одной строки."));
+        refuse(name, Tr::tr("пуст: в нём нет ни одной строки."));
     if (bytes.startsWith("PK\x03\x04")) {
         file.kind = TabularKind::Xlsx;
         file.sheets = readXlsxSheets(bytes, name);
@@ -158,14 +166,14 @@ TabularFile parseTabularBytes(const QByteArray &bytes, const QString &path, cons
     file.encoding = options.encoding ? *options.encoding : guessTextEncoding(bytes);
     const QString text = decodeText(bytes, file.encoding);
     if (looksBinary(text))
-        refuse(name, QStringLiteral("не текстовый и не книга Excel или dBase: прочитать его нельзя."));
+        refuse(name, Tr::tr("не текстовый и не книга Excel или dBase: прочитать его нельзя."));
     if (text.trimmed().isEmpty())
-        refuse(name, QStringLiteral("пуст: в нём нет ни одной строки."));
+        refuse(name, Tr::tr("пуст: в нём нет ни одной строки."));
     file.separator = options.separator ? *options.separator : detectSeparator(text);
     const DelimitedText parsed = parseDelimitedText(text, file.separator);
     if (parsed.unclosedQuoteLine > 0)
-        refuse(name, QStringLiteral("испорчен: кавычка, открытая в строке %1, не закрыта до конца файла.")
-                         .arg(parsed.unclosedQuoteLine));
+        refuse(name,
+               Tr::tr("испорчен: кавычка, открытая в строке %1, не закрыта до конца файла.").arg(parsed.unclosedQuoteLine));
     file.sheets = {textSheet(parsed)};
     return file;
 }
@@ -176,13 +184,13 @@ TabularFile readTabularFile(const QString &path, const TabularReadOptions &optio
     const QString name = info.fileName();
     QFile f(path);
     if (info.isDir() || !f.open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("Не удаётся открыть файл «%1».").arg(path));
+        throw FileError(Tr::tr("Не удаётся открыть файл «%1».").arg(path));
     if (f.size() > kMostTabularFileBytes)
-        refuse(name, QStringLiteral("слишком велик для таблицы товаров (больше %1 МБ).")
-                         .arg(kMostTabularFileBytes / (1024LL * 1024)));
+        refuse(name,
+               Tr::tr("слишком велик для таблицы товаров (больше %1 МБ).").arg(kMostTabularFileBytes / (1024LL * 1024)));
     const QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError)
-        throw FileError(QStringLiteral("Не удаётся прочитать файл «%1».").arg(path));
+        throw FileError(Tr::tr("Не удаётся прочитать файл «%1».").arg(path));
     return parseTabularBytes(bytes, path, options);
 }
 

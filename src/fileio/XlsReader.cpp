@@ -6,18 +6,26 @@
 #include "common/Error.h"
 #include "fileio/GoodsSheetFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <algorithm>
 #include <cstring>
 #include <freexl.h>
 
+namespace {
+// The texts of this unit, translated under the context "XlsReader".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(XlsReader)
+};
+} // namespace
+
 namespace tevo {
 namespace {
 
 [[noreturn]] void refuse(const QString &fileName, const QString &what)
 {
-    throw FileError(QStringLiteral("Файл «%1» %2").arg(fileName, what));
+    throw FileError(Tr::tr("Файл «%1» %2").arg(fileName, what));
 }
 
 // A number as a spreadsheet shows it: 15 significant digits, no binary tail.
@@ -73,13 +81,13 @@ QVector<TabularSheet> readXlsSheets(const QString &path, const QString &fileName
 {
     XlsHandle xls;
     if (freexl_open(QFile::encodeName(path).constData(), &xls.handle) != FREEXL_OK)
-        refuse(fileName, QStringLiteral("не читается как книга Excel (.xls): он повреждён или защищён паролем."));
+        refuse(fileName, Tr::tr("не читается как книга Excel (.xls): он повреждён или защищён паролем."));
     unsigned int info = 0;
     if (freexl_get_info(xls.handle, FREEXL_BIFF_PASSWORD, &info) == FREEXL_OK && info == FREEXL_BIFF_OBFUSCATED)
-        refuse(fileName, QStringLiteral("защищён паролем: прочитать его нельзя."));
+        refuse(fileName, Tr::tr("защищён паролем: прочитать его нельзя."));
     unsigned int count = 0;
     if (freexl_get_info(xls.handle, FREEXL_BIFF_SHEET_COUNT, &count) != FREEXL_OK || count == 0)
-        refuse(fileName, QStringLiteral("— книга Excel без листов."));
+        refuse(fileName, Tr::tr("— книга Excel без листов."));
     QVector<TabularSheet> sheets;
     for (unsigned int s = 0; s < count && s < 65535; ++s) {
         TabularSheet sheet;
@@ -90,7 +98,7 @@ QVector<TabularSheet> readXlsSheets(const QString &path, const QString &fileName
         unsigned short columns = 0;
         if (freexl_select_active_worksheet(xls.handle, static_cast<unsigned short>(s)) != FREEXL_OK
             || freexl_worksheet_dimensions(xls.handle, &rows, &columns) != FREEXL_OK)
-            refuse(fileName, QStringLiteral("не читается: повреждён лист «%1».").arg(sheet.name));
+            refuse(fileName, Tr::tr("не читается: повреждён лист «%1».").arg(sheet.name));
         const unsigned short readColumns = std::min<unsigned short>(columns, kMostTabularColumns);
         for (unsigned int r = 0; r < rows; ++r) {
             TabularRow row;
@@ -98,7 +106,7 @@ QVector<TabularSheet> readXlsSheets(const QString &path, const QString &fileName
             for (unsigned short c = 0; c < readColumns; ++c) {
                 FreeXL_CellValue value;
                 if (freexl_get_cell_value(xls.handle, r, c, &value) != FREEXL_OK)
-                    refuse(fileName, QStringLiteral("не читается: повреждена ячейка %1%2 листа «%3».")
+                    refuse(fileName, Tr::tr("не читается: повреждена ячейка %1%2 листа «%3».")
                                          .arg(columnLetters(c))
                                          .arg(r + 1)
                                          .arg(sheet.name));
@@ -172,7 +180,7 @@ QVector<TabularSheet> readBiffStreamSheets(const QByteArray &bytes, const QStrin
         }
     }
     if (!ended)
-        refuse(fileName, QStringLiteral("не читается как книга Excel (.xls): он обрывается посередине."));
+        refuse(fileName, Tr::tr("не читается как книга Excel (.xls): он обрывается посередине."));
     std::sort(rows.begin(), rows.end(), [](const TabularRow &a, const TabularRow &b) { return a.number < b.number; });
     for (TabularRow &row : rows)
         if (!row.cells.isEmpty())

@@ -4,21 +4,28 @@
 #include "common/Error.h"
 #include "common/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
-namespace tevo {
+namespace {
+// The texts of this unit, translated under the context "XlsxBook".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(XlsxBook)
+};
+} // namespace
 
+namespace tevo {
 XlsxBook::XlsxBook(const QString &path) : m_path(path)
 {
     if (!m_scratch.isValid())
-        cannotWrite(QStringLiteral("нет места для временного файла"));
+        cannotWrite(Tr::tr("нет места для временного файла"));
     m_made = m_scratch.filePath(QStringLiteral("book.xlsx"));
     const QByteArray madeName = QFile::encodeName(m_made);
     const QByteArray tmpdir = QFile::encodeName(m_scratch.path());
     lxw_workbook_options options = {LXW_FALSE, const_cast<char *>(tmpdir.constData()), LXW_FALSE};
     m_book = workbook_new_opt(madeName.constData(), &options);
     if (!m_book)
-        cannotWrite(QStringLiteral("не удалось начать книгу"));
+        cannotWrite(Tr::tr("не удалось начать книгу"));
 }
 
 XlsxBook::~XlsxBook()
@@ -42,7 +49,7 @@ void XlsxBook::check(lxw_error error) const
 
 void XlsxBook::cannotWrite(const QString &why) const
 {
-    throw FileError(QStringLiteral("Не удаётся записать файл «%1»: %2.").arg(m_path, why));
+    throw FileError(Tr::tr("Не удаётся записать файл «%1»: %2.").arg(m_path, why));
 }
 
 void XlsxBook::finish()
@@ -51,9 +58,9 @@ void XlsxBook::finish()
     check(workbook_close(m_book));
     QFile file(m_made);
     if (!file.open(QIODevice::ReadOnly))
-        cannotWrite(QStringLiteral("временный файл не читается"));
+        cannotWrite(Tr::tr("временный файл не читается"));
     if (!replaceFileWhole(m_path, file.readAll()))
-        cannotWrite(QStringLiteral("нет доступа к папке или нет места на диске"));
+        cannotWrite(Tr::tr("нет доступа к папке или нет места на диске"));
 }
 
 } // namespace tevo

@@ -3,11 +3,19 @@
 
 #include "common/Error.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <memory>
 #include <zip.h>
+
+namespace {
+// The texts of this unit, translated under the context "XlsxReader".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(XlsxReader)
+};
+} // namespace
 
 namespace tevo {
 namespace {
@@ -19,12 +27,12 @@ constexpr qint64 kMostCells = 20LL * 1000 * 1000;
 
 [[noreturn]] void refuse(const QString &fileName, const QString &what)
 {
-    throw FileError(QStringLiteral("Файл «%1» %2").arg(fileName, what));
+    throw FileError(Tr::tr("Файл «%1» %2").arg(fileName, what));
 }
 
 [[noreturn]] void damaged(const QString &fileName, const QString &part)
 {
-    refuse(fileName, QStringLiteral("не читается как книга Excel (.xlsx): повреждена её часть %1.").arg(part));
+    refuse(fileName, Tr::tr("не читается как книга Excel (.xlsx): повреждена её часть %1.").arg(part));
 }
 
 struct ZipCloser {
@@ -47,7 +55,7 @@ public:
             if (source)
                 zip_source_free(source);
             zip_error_fini(&error);
-            refuse(fileName, QStringLiteral("не читается как книга Excel (.xlsx): архив повреждён."));
+            refuse(fileName, Tr::tr("не читается как книга Excel (.xlsx): архив повреждён."));
         }
         zip_error_fini(&error);
     }
@@ -75,9 +83,8 @@ public:
             if (n == 0)
                 break;
             if (out.size() + n > kMostPartBytes)
-                refuse(m_fileName, QStringLiteral("слишком велик: часть %1 больше %2 МБ.")
-                                       .arg(part)
-                                       .arg(kMostPartBytes / (1024LL * 1024)));
+                refuse(m_fileName,
+                       Tr::tr("слишком велик: часть %1 больше %2 МБ.").arg(part).arg(kMostPartBytes / (1024LL * 1024)));
             out.append(buffer, qsizetype(n));
         }
         return out;
@@ -300,7 +307,7 @@ TabularSheet readSheet(const Package &package, const SheetPart &part, const QStr
         if (cell.text.isEmpty())
             continue;
         if (c >= kMostTabularColumns)
-            refuse(fileName, QStringLiteral("не читается: на листе «%1» ячейка %2%3 лежит дальше %4-го столбца.")
+            refuse(fileName, Tr::tr("не читается: на листе «%1» ячейка %2%3 лежит дальше %4-го столбца.")
                                  .arg(part.name, columnLetters(c))
                                  .arg(r)
                                  .arg(kMostTabularColumns));
@@ -312,7 +319,7 @@ TabularSheet readSheet(const Package &package, const SheetPart &part, const QStr
         if (c >= row.cells.size()) {
             cells += c + 1 - row.cells.size();
             if (cells > kMostCells)
-                refuse(fileName, QStringLiteral("слишком велик: в нём больше %1 ячеек.").arg(kMostCells));
+                refuse(fileName, Tr::tr("слишком велик: в нём больше %1 ячеек.").arg(kMostCells));
             row.cells.resize(c + 1);
         }
         row.cells[c] = cell;
@@ -330,14 +337,14 @@ QVector<TabularSheet> readXlsxSheets(const QByteArray &bytes, const QString &fil
 {
     const Package package(bytes, fileName);
     if (!package.has(QStringLiteral("xl/workbook.xml")))
-        refuse(fileName, QStringLiteral("— архив, но не книга Excel (.xlsx): в нём нет листов."));
+        refuse(fileName, Tr::tr("— архив, но не книга Excel (.xlsx): в нём нет листов."));
     const QStringList strings = sharedStrings(package, fileName);
     QVector<TabularSheet> sheets;
     qint64 cells = 0;
     for (const SheetPart &part : sheetParts(package, fileName))
         sheets.append(readSheet(package, part, strings, fileName, cells));
     if (sheets.isEmpty())
-        refuse(fileName, QStringLiteral("— книга Excel без листов."));
+        refuse(fileName, Tr::tr("— книга Excel без листов."));
     return sheets;
 }
 

@@ -4,6 +4,7 @@
 #include "serial/LineEvents.h"
 #include "serial/PortNames.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
 
@@ -15,8 +16,14 @@
 #include <termios.h>
 #include <unistd.h>
 
-namespace tevo {
+namespace {
+// The texts of this unit, translated under the context "TComm32".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(TComm32)
+};
+} // namespace
 
+namespace tevo {
 // Receives the threads' notices on the thread that made the driver and hands them to it.
 class TCommNotifyWindow : public QObject {
 public:
@@ -48,25 +55,25 @@ TComm32::~TComm32()
 bool TComm32::openPort()
 {
     if (m_handle >= 0)
-        throw ECommsError(QStringLiteral("Already have a comm file open"));
+        throw ECommsError(Tr::tr("Already have a comm file open"));
 
     const QString device = resolveSerialDevice(m_commPort);
     const int fd = device.isEmpty()
                        ? -1
                        : ::open(QFile::encodeName(device).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        throw ECommsError(QStringLiteral("Error opening com port"));
+        throw ECommsError(Tr::tr("Error opening com port"));
 
     termios port;
     if (!::isatty(fd) || ::tcgetattr(fd, &port) != 0) {
         ::close(fd);
-        throw ECommsError(QStringLiteral("File handle is not a comm handle. "));
+        throw ECommsError(Tr::tr("File handle is not a comm handle. "));
     }
     // Exclusive: another driver of this program holds the lock, another program the
     // terminal's exclusive mode.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::ioctl(fd, TIOCEXCL) != 0) {
         ::close(fd);
-        throw ECommsError(QStringLiteral("Error opening com port"));
+        throw ECommsError(Tr::tr("Error opening com port"));
     }
 
     m_handle = fd;
@@ -79,7 +86,7 @@ bool TComm32::openPort()
     if (!applySettings()) {
         closeHandle();
         m_portOpen = false;
-        throw ECommsError(QStringLiteral("Wrong comm parametrs!!!"));
+        throw ECommsError(Tr::tr("Wrong comm parametrs!!!"));
     }
     // RxQueue and TxQueue have nothing to size here: a terminal's buffers are the kernel's.
 
@@ -102,14 +109,14 @@ bool TComm32::openPort()
         thread->start();
         m_reader = std::move(thread);
     } catch (...) {
-        throw ECommsError(QStringLiteral("Unable to create Read thread"));
+        throw ECommsError(Tr::tr("Unable to create Read thread"));
     }
     try {
         auto thread = std::make_unique<TWriteThread>(link);
         thread->start();
         m_writer = std::move(thread);
     } catch (...) {
-        throw ECommsError(QStringLiteral("Unable to create Write thread"));
+        throw ECommsError(Tr::tr("Unable to create Write thread"));
     }
     return true;
 }

@@ -5,6 +5,7 @@
 #include "store/Database.h"
 #include "store/Table.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 #include <QSet>
 #include <QSqlQuery>
@@ -29,14 +30,17 @@ struct SourceName {
     ChangeSource source;
     const char *name;
 };
-// The words tevo-cli takes and shows (and the journal window lists), one per source.
+// The words tevo-cli takes and shows (and the journal window lists), one per source. They are
+// shown translated; tevo-cli takes them as they stand here and as translated.
 const SourceName kSourceNames[] = {
-    {ChangeSource::Edit, "правка"},
-    {ChangeSource::Import, "импорт"},
-    {ChangeSource::AutoLoad, "автозагрузка"},
-    {ChangeSource::ScaleRead, "чтение из весов"},
-    {ChangeSource::Rebuild, "пустая таблица"},
+    {ChangeSource::Edit, QT_TRANSLATE_NOOP("ChangeJournal", "правка")},
+    {ChangeSource::Import, QT_TRANSLATE_NOOP("ChangeJournal", "импорт")},
+    {ChangeSource::AutoLoad, QT_TRANSLATE_NOOP("ChangeJournal", "автозагрузка")},
+    {ChangeSource::ScaleRead, QT_TRANSLATE_NOOP("ChangeJournal", "чтение из весов")},
+    {ChangeSource::Rebuild, QT_TRANSLATE_NOOP("ChangeJournal", "пустая таблица")},
 };
+
+QString shownName(const SourceName &s) { return QCoreApplication::translate("ChangeJournal", s.name); }
 
 QString textOf(const QVariant &v) { return v.isNull() ? QString() : v.toString(); }
 
@@ -55,14 +59,15 @@ QString changeSourceName(ChangeSource source)
 {
     for (const SourceName &s : kSourceNames)
         if (s.source == source)
-            return QString::fromUtf8(s.name);
+            return shownName(s);
     return QString::number(int(source));
 }
 
 bool changeSourceFromName(const QString &name, ChangeSource *source)
 {
     for (const SourceName &s : kSourceNames)
-        if (name.compare(QString::fromUtf8(s.name), Qt::CaseInsensitive) == 0) {
+        if (name.compare(QString::fromUtf8(s.name), Qt::CaseInsensitive) == 0
+            || name.compare(shownName(s), Qt::CaseInsensitive) == 0) {
             *source = s.source;
             return true;
         }

@@ -2,6 +2,7 @@
 
 #include "store/Database.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
 
@@ -10,8 +11,14 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-namespace tevo {
+namespace {
+// The texts of this unit, translated under the context "CommandLineMark".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(CommandLineMark)
+};
+} // namespace
 
+namespace tevo {
 namespace {
 
 // The window holds its lock file while it runs (shell/InstanceLock): QLockFile writes the
@@ -80,21 +87,23 @@ QString databaseHolder(const DatabaseLocation &location)
     QStringList holders;
     if (!location.isServer() && !location.path().isEmpty()) {
         if (windowHolds(location.path()))
-            holders << QStringLiteral("окно Tevo");
+            holders << Tr::tr("окно Tevo");
         if (lockedByOtherProcess(CommandLineMark::markPath(location.path())))
-            holders << QStringLiteral("другая команда tevo-cli");
+            holders << Tr::tr("другая команда tevo-cli");
     }
     if (holders.isEmpty())
-        return QStringLiteral("другая программа");
-    return holders.join(QStringLiteral(" или "));
+        return Tr::tr("другая программа");
+    return holders.join(Tr::tr(" или "));
 }
 
 QString databaseBusyText(const QString &databaseText, const Database &database, bool capital)
 {
-    return QStringLiteral("%1аза данных занята другой программой (%2): Tevo ждал %3 с, пока %4 сохранит свои "
-                          "изменения. Повторите команду позже.")
-        .arg(capital ? QStringLiteral("Б") : QStringLiteral("б"), databaseText.simplified(),
-             secondsText(database.lockWaitMs()), databaseHolder(database.location()));
+    // Two whole sentences, not a letter put before the rest: a translation words them its own way.
+    const QString text = capital ? Tr::tr("База данных занята другой программой (%1): Tevo ждал %2 с, пока %3 "
+                                          "сохранит свои изменения. Повторите команду позже.")
+                                 : Tr::tr("база данных занята другой программой (%1): Tevo ждал %2 с, пока %3 "
+                                          "сохранит свои изменения. Повторите команду позже.");
+    return text.arg(databaseText.simplified(), secondsText(database.lockWaitMs()), databaseHolder(database.location()));
 }
 
 } // namespace tevo

@@ -6,11 +6,20 @@
 
 #include <optional>
 
+#include <QCoreApplication>
+
+namespace {
+// The texts of this unit, translated under the context "DataCheck".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(DataCheck)
+};
+} // namespace
+
 namespace tevo {
 namespace {
 
-const QString kReportStart = QStringLiteral("Ошибки найдены в: ");
-const QString kSuccess = QStringLiteral("Проверка данных завершена успешно. Ошибок не обнаружено");
+// Translated when a check runs: a static text would be made before any translator is installed.
+QString reportStart() { return Tr::tr("Ошибки найдены в: "); }
 
 // A whole-number column read as a number: empty reads as 0; nothing when it cannot be read.
 std::optional<qint64> wholeNumber(const Table &goods, int row, const char *column)
@@ -44,7 +53,7 @@ void checkRange(QString &report, const std::optional<qint64> &n, qint64 low, qin
 QString rowReport(const Table &goods, int row)
 {
     QString report;
-    checkRange(report, wholeNumber(goods, row, "NPLU"), 1, 4000, QStringLiteral("№ ПЛУ "), QStringLiteral("№ ПЛУ; "));
+    checkRange(report, wholeNumber(goods, row, "NPLU"), 1, 4000, Tr::tr("№ ПЛУ "), Tr::tr("№ ПЛУ; "));
     // The names as the scale will print them: cut at 28 characters (24 with a logo), and the
     // characters its page lacks printed as '*'.
     const int nameWidth = goodsNameWidth(goods.text(row, QStringLiteral("LOGO")));
@@ -54,41 +63,42 @@ QString rowReport(const Table &goods, int row)
         QString tooLong;
     };
     const Name names[] = {
-        {"TNAME1", QStringLiteral("Название товара 1"), QStringLiteral("Название товара 1; ")},
-        {"TNAME2", QStringLiteral("Название товара 2"), QStringLiteral("Название товара 2; ")},
+        {"TNAME1", Tr::tr("Название товара 1"), Tr::tr("Название товара 1; ")},
+        {"TNAME2", Tr::tr("Название товара 2"), Tr::tr("Название товара 2; ")},
     };
     for (const auto &[column, title, tooLong] : names) {
         const ScaleFit fit = scaleFit(goods.text(row, QLatin1String(column)), nameWidth);
         if (fit.cut > 0)
             report += tooLong;
         if (!fit.unheld.isEmpty())
-            report += QStringLiteral("%1: знаки %2 весы напечатают как «%3»; ").arg(title, fit.unheld).arg(kScaleStandIn);
+            report += Tr::tr("%1: знаки %2 весы напечатают как «%3»; ").arg(title, fit.unheld).arg(kScaleStandIn);
     }
-    checkRange(report, wholeNumber(goods, row, "CODE"), 0, 999999, QStringLiteral("Код товара "),
-               QStringLiteral("Код товара; "));
-    checkRange(report, wholeNumber(goods, row, "PRICE"), 0, 999999, QStringLiteral("Цена "), QStringLiteral("Цена; "));
+    checkRange(report, wholeNumber(goods, row, "CODE"), 0, 999999, Tr::tr("Код товара "), Tr::tr("Код товара; "));
+    checkRange(report, wholeNumber(goods, row, "PRICE"), 0, 999999, Tr::tr("Цена "), Tr::tr("Цена; "));
 
     // The shelf life is a text column: it must hold the decimal text of a whole number.
     const auto shelfLife = tryStrToInt(goods.text(row, QStringLiteral("UBDATE")));
-    checkRange(report, shelfLife ? std::optional<qint64>(*shelfLife) : std::nullopt, 0, 999,
-               QStringLiteral("Срок годности "), QStringLiteral("Срок годности; "));
+    checkRange(report, shelfLife ? std::optional<qint64>(*shelfLife) : std::nullopt, 0, 999, Tr::tr("Срок годности "),
+               Tr::tr("Срок годности; "));
 
     const auto tare = wholeNumber(goods, row, "TARA");
     if (!tare) {
-        report += QStringLiteral("Тара; ");
+        report += Tr::tr("Тара; ");
     } else {
         if (*tare < 0 || *tare > 5998)
-            report += QStringLiteral("Тара ");
+            report += Tr::tr("Тара ");
         if (*tare % 2 != 0)
-            report += QStringLiteral("Тара; ");
+            report += Tr::tr("Тара; ");
     }
     // "год" is how the users have always read this fragment.
-    checkRange(report, wholeNumber(goods, row, "GROUPCODE"), 0, 999999, QStringLiteral("Групповой код "),
-               QStringLiteral("Групповой год; "));
+    checkRange(report, wholeNumber(goods, row, "GROUPCODE"), 0, 999999, Tr::tr("Групповой код "),
+               Tr::tr("Групповой год; "));
     return report;
 }
 
 } // namespace
+
+QString dataCheckSuccessText() { return Tr::tr("Проверка данных завершена успешно. Ошибок не обнаружено"); }
 
 QString checkGoods(Table &goods)
 {
@@ -98,7 +108,7 @@ QString checkGoods(Table &goods)
         const QString report = rowReport(goods, row);
         if (!report.isEmpty()) {
             goods.setCurrentRow(row);
-            return kReportStart + report + QStringLiteral("; строка №") + goods.text(row, QStringLiteral("NPLU"));
+            return reportStart() + report + Tr::tr("; строка №") + goods.text(row, QStringLiteral("NPLU"));
         }
     }
     // The rows stand at their numbers: row N holds goods N, each number once (a table doubled
@@ -111,15 +121,13 @@ QString checkGoods(Table &goods)
         goods.setCurrentRow(row);
         const QString number = goods.text(row, QStringLiteral("NPLU"));
         if (row > 0 && n && n == wholeNumber(goods, row - 1, "NPLU"))
-            return kReportStart
-                   + QStringLiteral("№ ПЛУ %1 повторяется (в таблице %2 строк); строка №%1").arg(number).arg(goods.count());
-        return kReportStart
-               + QStringLiteral("№ ПЛУ %1 стоит в строке %2: номера идут не от 1 по порядку; строка №%1")
-                     .arg(number)
-                     .arg(row + 1);
+            return reportStart()
+                   + Tr::tr("№ ПЛУ %1 повторяется (в таблице %2 строк); строка №%1").arg(number).arg(goods.count());
+        return reportStart()
+               + Tr::tr("№ ПЛУ %1 стоит в строке %2: номера идут не от 1 по порядку; строка №%1").arg(number).arg(row + 1);
     }
     goods.last();
-    return kSuccess;
+    return dataCheckSuccessText();
 }
 
 } // namespace tevo

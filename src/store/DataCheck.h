@@ -18,5 +18,8 @@ inline constexpr int kMaxGoodsNameLength = 28;
 // N, each number once; the first row that does not is reported the same way ("№ ПЛУ 7
 // повторяется …" for a doubled table).
 QString checkGoods(Table &goods);
+// The closing text of a check that found nothing, in the language of the program: what
+// checkGoods returns when every row is sound (compare with it, not with a text of one's own).
+QString dataCheckSuccessText();
 
 } // namespace tevo

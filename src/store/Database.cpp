@@ -7,12 +7,20 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSet>
 #include <QSqlError>
 #include <QStringList>
 #include <QSysInfo>
 #include <atomic>
+
+namespace {
+// The texts of this unit, translated under the context "Database".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(Database)
+};
+} // namespace
 
 namespace tevo {
 namespace {
@@ -140,7 +148,7 @@ void Database::open()
     for (const char *t : {"T", "M", "S"}) {
         if (!tables.contains(QLatin1String(t))) {
             db.close();
-            throw DatabaseError(QStringLiteral("Table unknown\n%1").arg(QLatin1String(t)));
+            throw DatabaseError(Tr::tr("Table unknown\n%1").arg(QLatin1String(t)));
         }
     }
     if (!tables.contains(QLatin1String("SMARKS")) && !m_dialect->computerMarksTable().isEmpty()) {
@@ -238,9 +246,9 @@ void Database::connectionGone(const QString &reason)
 
 QString Database::connectionLostText()
 {
-    return QStringLiteral("Связь с сервером базы данных потеряна: изменения после последнего сохранения не сохранены. "
-                          "Программа соединится с сервером снова при следующем действии с базой данных или при "
-                          "активации окна и перечитает таблицы.");
+    return Tr::tr("Связь с сервером базы данных потеряна: изменения после последнего сохранения не сохранены. "
+                  "Программа соединится с сервером снова при следующем действии с базой данных или при "
+                  "активации окна и перечитает таблицы.");
 }
 
 void Database::close()
@@ -296,7 +304,7 @@ void Database::begin()
     }
     QSqlDatabase db = connection();
     if (!db.isOpen())
-        throw DatabaseError(QStringLiteral("Database not open"));
+        throw DatabaseError(Tr::tr("Database not open"));
     QSqlError error;
     bool begun = false;
     {
@@ -371,8 +379,8 @@ void Database::onIdle()
 
 QString Database::changesLostText()
 {
-    return QStringLiteral("База данных сама отменила все изменения после последнего сохранения: они потеряны. "
-                          "Таблицы перечитаны из базы данных.");
+    return Tr::tr("База данных сама отменила все изменения после последнего сохранения: они потеряны. "
+                  "Таблицы перечитаны из базы данных.");
 }
 
 void Database::transactionLost(const QString &reason)
@@ -450,11 +458,11 @@ bool Database::tryCommit()
             m_commitFailureReported = true;
             // Another program's lock: named as what it is (the window, a command, another program).
             const QString holder = dynamic_cast<const DatabaseBusyError *>(&e)
-                                       ? QStringLiteral("\nБазу данных держит %1.").arg(databaseHolder(m_location))
+                                       ? Tr::tr("\nБазу данных держит %1.").arg(databaseHolder(m_location))
                                        : QString();
             emit commitFailed(e.text() + holder
-                              + QStringLiteral("\nИзменения пока не сохранены в базе данных; программа "
-                                               "сохранит их, как только база данных освободится."));
+                              + Tr::tr("\nИзменения пока не сохранены в базе данных; программа "
+                                       "сохранит их, как только база данных освободится."));
         }
         return false;
     }
@@ -637,7 +645,7 @@ QString Database::answerLimitText(const QString &driverText)
 {
     if (!m_deadline.ranOut())
         return driverText;
-    return QStringLiteral("Сервер базы данных не ответил за %1 с.")
+    return Tr::tr("Сервер базы данных не ответил за %1 с.")
         .arg(QString::number(m_answerLimitMs / 1000.0, 'g', 3).replace(QLatin1Char('.'), QLatin1Char(',')));
 }
 

@@ -7,14 +7,21 @@
 #include "store/ScaleLedger.h"
 #include "store/SqlDialect.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <atomic>
 
-namespace tevo {
+namespace {
+// The texts of this unit, translated under the context "DatabaseFile".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(DatabaseFile)
+};
+} // namespace
 
+namespace tevo {
 namespace {
 
 void run(QSqlQuery &q, const SqlDialect &dialect, const QString &sql)
@@ -138,8 +145,8 @@ ServerTables makeServerTables(const QString &connectionString, bool replace)
         run(q, dialect, QStringLiteral("SHOW server_encoding"));
         const QString encoding = q.next() ? q.value(0).toString() : QString();
         if (encoding.compare(QLatin1String("UTF8"), Qt::CaseInsensitive) != 0)
-            throw DatabaseError(QStringLiteral("The database %1 stores text as %2; the tables need UTF8 "
-                                               "(CREATE DATABASE … ENCODING 'UTF8')")
+            throw DatabaseError(Tr::tr("The database %1 stores text as %2; the tables need UTF8 "
+                                       "(CREATE DATABASE … ENCODING 'UTF8')")
                                     .arg(db.databaseName(), encoding));
         q.finish();
         const QStringList existing = dialect.tables(db);

@@ -2,8 +2,16 @@
 
 #include "common/Error.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStringList>
+
+namespace {
+// The texts of this unit, translated under the context "DatabaseLocation".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(DatabaseLocation)
+};
+} // namespace
 
 namespace tevo {
 namespace {
@@ -39,8 +47,8 @@ ServerConnection ServerConnection::parse(const QString &text)
 {
     const QString trimmed = text.trimmed();
     if (trimmed.startsWith(QLatin1String("postgres://")) || trimmed.startsWith(QLatin1String("postgresql://")))
-        throw DatabaseError(QStringLiteral("The server connection must be written as key=value pairs "
-                                           "(host=… port=… dbname=… user=…), not as a URI"));
+        throw DatabaseError(Tr::tr("The server connection must be written as key=value pairs "
+                                   "(host=… port=… dbname=… user=…), not as a URI"));
     ServerConnection c;
     const qsizetype n = text.size();
     qsizetype i = 0;
@@ -85,7 +93,7 @@ ServerConnection ServerConnection::parse(const QString &text)
                 }
             }
             if (!closed)
-                throw DatabaseError(QStringLiteral("unterminated quoted string in connection info string"));
+                throw DatabaseError(Tr::tr("unterminated quoted string in connection info string"));
         } else {
             while (i < n && !text.at(i).isSpace()) {
                 QChar ch = text.at(i++);
@@ -166,11 +174,11 @@ DatabaseLocation DatabaseLocation::server(const QString &connectionString)
 QString DatabaseLocation::describe() const
 {
     if (!isServer())
-        return QStringLiteral("файл %1").arg(QDir::toNativeSeparators(m_text));
+        return Tr::tr("файл %1").arg(QDir::toNativeSeparators(m_text));
     try {
-        return QStringLiteral("сервер PostgreSQL %1").arg(ServerConnection::parse(m_text).describe());
+        return Tr::tr("сервер PostgreSQL %1").arg(ServerConnection::parse(m_text).describe());
     } catch (const Error &) {
-        return QStringLiteral("сервер PostgreSQL (строка подключения не читается)");
+        return Tr::tr("сервер PostgreSQL (строка подключения не читается)");
     }
 }
 

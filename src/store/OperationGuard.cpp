@@ -1,13 +1,21 @@
 #include "store/OperationGuard.h"
 
-namespace tevo {
+#include <QCoreApplication>
 
+namespace {
+// The texts of this unit, translated under the context "OperationGuard".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(OperationGuard)
+};
+} // namespace
+
+namespace tevo {
 OperationGuard::Scope::Scope(OperationGuard &guard, const QString &what, bool stoppable) : m_guard(guard)
 {
     m_refusal = guard.refusal();
     if (!m_refusal.isEmpty())
         return;
-    guard.m_running = what.isEmpty() ? QStringLiteral("операция с таблицами") : what;
+    guard.m_running = what.isEmpty() ? Tr::tr("операция с таблицами") : what;
     guard.m_stoppable = stoppable;
     m_held = true;
 }
@@ -25,10 +33,10 @@ QString OperationGuard::Scope::refusal() const { return m_refusal; }
 QString OperationGuard::refusal() const
 {
     if (m_ending)
-        return QStringLiteral("Программа завершает работу: команда не выполнена.");
+        return Tr::tr("Программа завершает работу: команда не выполнена.");
     if (busy())
-        return QStringLiteral("Сейчас выполняется другая операция с таблицами: %1. Повторите команду, когда она "
-                              "закончится.")
+        return Tr::tr("Сейчас выполняется другая операция с таблицами: %1. Повторите команду, когда она "
+                      "закончится.")
             .arg(m_running);
     return {};
 }

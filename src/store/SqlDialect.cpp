@@ -4,8 +4,16 @@
 #include "store/Schema.h"
 #include "store/SqliteRules.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlQuery>
+
+namespace {
+// The texts of this unit, translated under the context "SqlDialect".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(SqlDialect)
+};
+} // namespace
 
 namespace tevo {
 namespace {
@@ -44,8 +52,8 @@ public:
     {
         const QFileInfo info(where.path());
         if (!info.exists() || !info.isFile())
-            throw DatabaseError(QStringLiteral("Unable to complete network request to host \"localhost\".\n"
-                                               "Database file \"%1\" not found")
+            throw DatabaseError(Tr::tr("Unable to complete network request to host \"localhost\".\n"
+                                       "Database file \"%1\" not found")
                                     .arg(info.absoluteFilePath()));
         db.setDatabaseName(where.path());
         db.setConnectOptions(sqlite::connectOptions());
@@ -91,7 +99,7 @@ public:
         QSqlQuery q(db);
         if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'")))
             throw DatabaseError(
-                QStringLiteral("Database file \"%1\" cannot be read: %2").arg(db.databaseName(), errorText(q.lastError())));
+                Tr::tr("Database file \"%1\" cannot be read: %2").arg(db.databaseName(), errorText(q.lastError())));
         return upperNames(q);
     }
 
@@ -173,8 +181,7 @@ public:
         // The driver turns every ';' of its options into a blank.
         for (const auto &o : c.options)
             if (o.second.contains(QLatin1Char(';')))
-                throw DatabaseError(
-                    QStringLiteral("The value of %1 in the server connection may not hold \";\"").arg(o.first));
+                throw DatabaseError(Tr::tr("The value of %1 in the server connection may not hold \";\"").arg(o.first));
         db.setConnectOptions(c.optionsText());
     }
 
@@ -192,8 +199,8 @@ public:
             throw DatabaseError(errorText(q.lastError()));
         const QString encoding = q.value(0).toString();
         if (encoding.compare(QLatin1String("UTF8"), Qt::CaseInsensitive) != 0)
-            throw DatabaseError(QStringLiteral("База данных %1 на сервере хранит текст в кодировке %2, а программе "
-                                               "нужна UTF8: создайте базу заново (createdb -E UTF8 -T template0).")
+            throw DatabaseError(Tr::tr("База данных %1 на сервере хранит текст в кодировке %2, а программе "
+                                       "нужна UTF8: создайте базу заново (createdb -E UTF8 -T template0).")
                                     .arg(db.databaseName(), encoding));
     }
 
@@ -367,7 +374,7 @@ const SqlDialect &SqlDialect::of(DatabaseEngine engine)
 QString SqlDialect::errorText(const QSqlError &error) const
 {
     const QString text = error.text().trimmed();
-    return text.isEmpty() ? QStringLiteral("Unknown database error") : text;
+    return text.isEmpty() ? Tr::tr("Unknown database error") : text;
 }
 
 } // namespace tevo

@@ -5,6 +5,7 @@
 #include "common/Error.h"
 #include "store/Database.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -13,8 +14,14 @@
 #include <optional>
 #include <utility>
 
-namespace tevo {
+namespace {
+// The texts of this unit, translated under the context "Table".
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(Table)
+};
+} // namespace
 
+namespace tevo {
 Table::Table(Database &db, const QString &tableName, const QVector<ColumnDef> &columns, const QString &orderBy,
              QObject *parent)
     : QObject(parent), m_db(db), m_name(tableName), m_columns(columns), m_orderBy(orderBy)
@@ -43,14 +50,14 @@ int Table::requireColumn(const QString &name) const
 {
     const int i = columnIndex(name);
     if (i < 0)
-        throw DatabaseError(QStringLiteral("Field '%1' not found").arg(name));
+        throw DatabaseError(Tr::tr("Field '%1' not found").arg(name));
     return i;
 }
 
 void Table::checkRow(int row) const
 {
     if (row < 0 || row >= m_rows.size())
-        throw DatabaseError(QStringLiteral("Table %1: no row at position %2").arg(m_name).arg(row + 1));
+        throw DatabaseError(Tr::tr("Table %1: no row at position %2").arg(m_name).arg(row + 1));
 }
 
 void Table::keepColumnsPerComputer(const QStringList &columns, const QString &computer)
@@ -493,12 +500,12 @@ void Table::changedElsewhere(int row)
 {
     const int number = columnIndex(QStringLiteral("NPLU"));
     const QString which = number >= 0 && !isNull(row, QStringLiteral("NPLU"))
-                              ? QStringLiteral("с номером %1").arg(text(row, QStringLiteral("NPLU")))
+                              ? Tr::tr("с номером %1").arg(text(row, QStringLiteral("NPLU")))
                               : QStringLiteral("№ %1").arg(row + 1);
     emit rowChangedElsewhere();
-    throw DatabaseError(QStringLiteral("Строку %1 таблицы %2 тем временем изменила или удалила другая программа: "
-                                       "это изменение не сохранено. Таблица перечитана, в ней то, что хранится в "
-                                       "базе данных.")
+    throw DatabaseError(Tr::tr("Строку %1 таблицы %2 тем временем изменила или удалила другая программа: "
+                               "это изменение не сохранено. Таблица перечитана, в ней то, что хранится в "
+                               "базе данных.")
                             .arg(which, m_name));
 }
 
@@ -604,8 +611,7 @@ void Table::appendRows(const QVector<FieldValues> &rows)
                                             binds);
         });
         if (keys.size() != added.size())
-            throw DatabaseError(
-                QStringLiteral("Table %1: %2 rows inserted of %3").arg(m_name).arg(keys.size()).arg(added.size()));
+            throw DatabaseError(Tr::tr("Table %1: %2 rows inserted of %3").arg(m_name).arg(keys.size()).arg(added.size()));
         for (int i = 0; i < added.size(); ++i) {
             added[i].rowid = keys[i].first;
             added[i].version = keys[i].second;

@@ -154,13 +154,13 @@ class CliTest(unittest.TestCase):
         self.scales(a, b, serial)
         self.sql("UPDATE T SET TNAME1='Хлеб', PRICE=4550, UBDATE='5', CODE=123, GROUPCODE=7, MESSAGE=2 WHERE NPLU=1")
         self.sql("UPDATE T SET TNAME1='Milk', TNAME2='2,5%', PRICE=150000, TARA=20 WHERE NPLU=2")
-        out, _ = self.expect(["write-goods", "--range", "1-3"], 3, out="Весы «Касса 2» отказались принять PLU: 2")
+        out, _ = self.expect(["write-goods", "--range", "1-3"], 3, out="Весы «Касса 2» (127.0.0.1:%d) отказались принять PLU: 2" % b.port)
         expected = {1: goods_record(1, "Хлеб", price=4550, days=5, code="123", group="7", message=2),
                     2: goods_record(2, "Milk", "2,5%", price=150000, tare=20), 3: goods_record(3)}
         self.assertEqual(a.records(), expected)
         self.assertEqual(serial.records(), expected)
         self.assertEqual(b.records(), {1: expected[1], 3: expected[3]})
-        self.assertIn("Касса 2: 3 из 3; не приняты: 2", out)
+        self.assertIn("Весы «Касса 2» (127.0.0.1:%d): 3 из 3; не приняты: 2" % b.port, out)
 
         # Only the scales named, by row and by name; U stays as it is.
         silent = self.sim("--silent")
@@ -169,7 +169,7 @@ class CliTest(unittest.TestCase):
         started = time.monotonic()
         rc, out, terminal = self.run_on_terminal("write-goods", "--range", "4", "--scales", "1,тихие", "--timeout", "1")
         self.assertEqual(rc, 3, out)
-        self.assertIn("Весы «Тихие» не отвечают: сделано 0 из 1.", out)
+        self.assertIn("Весы «Тихие» (127.0.0.1:%d) не отвечают: сделано 0 из 1." % silent.port, out)
         self.assertLess(time.monotonic() - started, 10)
         # On a terminal the progress is a bar redrawn in place, cleared before the report.
         self.assertIn(b"\r\x1b[K[", terminal)
@@ -188,8 +188,8 @@ class CliTest(unittest.TestCase):
         self.expect(["write-goods", "--range", "1-5"], 0)
         self.sql("UPDATE T SET PRICE=777 WHERE NPLU=2")
         out, _ = self.expect(["write-goods", "--range", "1-5", "--changed"], 0,
-                             out="Весы «Касса 1»: отправлено 1, уже были в весах 4")
-        self.assertIn("Весы «Касса 2»: отправлено 1, уже были в весах 4", out)
+                             out="Весы «Касса 1» (127.0.0.1:%d): отправлено 1, уже были в весах 4" % a.port)
+        self.assertIn("Весы «Касса 2» (127.0.0.1:%d): отправлено 1, уже были в весах 4" % b.port, out)
         self.assertEqual(a.records()[2], goods_record(2, "Товар 2", price=777))
 
         self.sql("UPDATE T SET PRICE=333 WHERE NPLU=3")
@@ -208,25 +208,25 @@ class CliTest(unittest.TestCase):
         for scale in found["scales"]:
             self.assertEqual(scale["differences"], [{"number": 3, "kind": "differs", "field": "PRICE",
                                                      "database": "333", "scale": "300"}])
-        self.assertIn("Весы «Касса 1»: 1 расхождение из 5", found["message"])
+        self.assertIn("Весы «Касса 1» (127.0.0.1:%d): 1 расхождение из 5" % a.port, found["message"])
         self.assertEqual(self.sql("SELECT PRICE FROM T WHERE NPLU=3"), [(333,)])
         self.expect(["write-goods", "--range", "1-5", "--changed"], 0, out="отправлено 1, уже были в весах 4")
-        self.expect(["verify", "goods", "--range", "1-5"], 0, out="Весы «Касса 2»: 0 расхождений из 5")
+        self.expect(["verify", "goods", "--range", "1-5"], 0, out="Весы «Касса 2» (127.0.0.1:%d): 0 расхождений из 5" % b.port)
 
         # A scale that does not answer: status 3, named in the list.
         b.stop()
         self.sims.remove(b)
         out, _ = self.expect(["verify", "goods", "--range", "1-5", "--timeout", "1"], 3,
-                             out="Весы «Касса 2» не ответили: сверка не сделана.")
+                             out="Весы «Касса 2» (127.0.0.1:%d) не ответили: сверка не сделана." % b.port)
         self.expect(["verify", "messages", "--range", "1-3", "--scales", "1"], 0,
-                    out="Весы «Касса 1»: 0 расхождений из 3")
+                    out="Весы «Касса 1» (127.0.0.1:%d): 0 расхождений из 3" % a.port)
 
     def test_slow_and_stuck_scales(self):
         # Answers 300 ms late, polls too, beside a quick scale: each record goes out once, the
         # refusal is named, the success text is not shown.
         slow, quick = self.sim("--delay", "300", "--refuse", "goods:5"), self.sim()
         self.scales(slow, quick)
-        self.expect(["write-goods", "--range", "1-10", "--fast"], 3, out="Весы «Касса 1» отказались принять PLU: 5")
+        self.expect(["write-goods", "--range", "1-10", "--fast"], 3, out="Весы «Касса 1» (127.0.0.1:%d) отказались принять PLU: 5" % slow.port)
         self.assertEqual(sorted(slow.records()), [1, 2, 3, 4, 6, 7, 8, 9, 10])
         self.assertEqual(sorted(quick.records()), list(range(1, 11)))
         self.assertEqual(slow.held()["requests"], 10)
@@ -239,7 +239,7 @@ class CliTest(unittest.TestCase):
             f.write("P1\n64 64\n" + "\n".join(" ".join("1" if x == y else "0" for x in range(64)) for y in range(64)))
         started = time.monotonic()
         self.expect(["write-logo", "--image", pbm, "--scale", "3", "--timeout", "3"], 3,
-                    out="Весы «Немые» не отвечают: сделано 0 из 1.")
+                    out="Весы «Немые» (127.0.0.1:%d) не отвечают: сделано 0 из 1." % mute.port)
         self.assertLess(time.monotonic() - started, 30)
         self.assertLessEqual(mute.held()["requests"], 2)
 
@@ -251,21 +251,23 @@ class CliTest(unittest.TestCase):
             f.write("[Ports]\r\nCOM5=%s\r\n" % missing)
         self.sql("INSERT INTO S (U, W, NAME, IP, PORT) VALUES ('T', 'T', 'Касса 2', '', 0)")
         rule = "номер порта TCP должен быть целым числом от 1 до 65535"
-        cases = [
-            ("127.0.0.1", good.port + 65536, "порт «%d» — %s" % (good.port + 65536, rule)),
-            ("127.0.0.1", -1, "порт «-1» — " + rule),
-            ("127.0.0.1", good.port, "127.0.0.1:%d — этот адрес и порт уже у строки 1 «Касса 1»" % good.port),
-            ("COM5", 9600, "порт COM5: нет устройства " + missing),
-            ("scale-1", 5001, "«scale-1» — это не IP-адрес"),
+        cases = [  # the row's IP and PORT, its address as the texts name it, the reason
+            ("127.0.0.1", good.port + 65536, "127.0.0.1:%d" % (good.port + 65536),
+             "порт «%d» — %s" % (good.port + 65536, rule)),
+            ("127.0.0.1", -1, "127.0.0.1:-1", "порт «-1» — " + rule),
+            ("127.0.0.1", good.port, "127.0.0.1:%d" % good.port,
+             "127.0.0.1:%d — этот адрес и порт уже у строки 1 «Касса 1»" % good.port),
+            ("COM5", 9600, "COM5@9600", "порт COM5: нет устройства " + missing),
+            ("scale-1", 5001, "scale-1:5001", "«scale-1» — это не IP-адрес"),
         ]
-        for ip, port, reason in cases:
+        for ip, port, address, reason in cases:
             with self.subTest(ip=ip, port=port):
                 self.sql("UPDATE S SET IP=?, PORT=? WHERE NAME='Касса 2'", (ip, port))
                 rc, stdout, stderr = self.run_cli("write-goods", "--range", "1-2", "--json")
                 self.assertEqual(rc, 3, stderr)
                 report = json.loads(stdout)["report"]
                 self.assertFalse(report["complete"])
-                self.assertIn("Весы «Касса 2» (строка 2) недоступны: " + reason, report["message"])
+                self.assertIn("Весы «Касса 2» (%s) в строке 2 недоступны: %s" % (address, reason), report["message"])
                 self.assertIn(reason, report["scales"][1]["unreachable"])
                 self.assertEqual(report["scales"][0]["taken"], 2)
                 self.assertEqual(sorted(good.records()), [1, 2])
@@ -277,9 +279,9 @@ class CliTest(unittest.TestCase):
                              stderr=subprocess.PIPE, text=True)
         try:
             line = p.stderr.readline()
-            while "(строка 2)" not in line and line:
+            while "в строке 2" not in line and line:
                 line = p.stderr.readline()
-            self.assertIn("Весы «Касса 2» (строка 2) недоступны: «scale-1» — это не IP-адрес", line)
+            self.assertIn("Весы «Касса 2» (scale-1:5001) в строке 2 недоступны: «scale-1» — это не IP-адрес", line)
             self.assertIsNone(p.poll())
         finally:
             p.terminate()
@@ -673,7 +675,8 @@ c.execute('COMMIT')
         load = os.path.join(self.folder, "scale.json")
         with open(load, "w", encoding="utf-8") as f:
             json.dump({"goods": [{"plu": 1, "name1": "Хлеб"}]}, f, ensure_ascii=False)
-        self.scales(self.sim("--load", load))
+        first = self.sim("--load", load)
+        self.scales(first)
         silent = self.sim("--silent")
         self.sql("INSERT INTO S (U, W, NAME, IP, PORT) VALUES ('F', 'T', 'Касса 2', '127.0.0.1', ?)", (silent.port,))
         for holder in ["другая программа", "окно Tevo", "другая команда tevo-cli"]:
@@ -710,7 +713,7 @@ sys.stdin.readline()
                     rc, stdout, stderr = self.run_cli("read-goods", "--range", "1", "--scale", "1")
                     self.assertEqual(rc, 1, stderr)
                     self.assertIn("Tevo ждал 5 с, пока %s сохранит свои изменения" % holder, stderr)
-                    self.assertIn("Касса 1: 0 из 1 — обмен прекращён", stdout)
+                    self.assertIn("Весы «Касса 1» (127.0.0.1:%d): 0 из 1 — обмен прекращён" % first.port, stdout)
                 finally:
                     for p in others:
                         p.terminate()

@@ -36,19 +36,19 @@ TEST_F(EngineTest, ARefusedRecordIsSkippedForThatScaleAloneAndNamedAtTheEnd)
          {"--refuse-once", "goods:3"},
          false,
          numbersFrom(1, 6, {3}),
-         QStringLiteral("Весы «Весы 2» отказались принять PLU: 3")},
+         QStringLiteral("Весы «Весы 2» (127.0.0.1:%1) отказались принять PLU: 3")},
         {"messages, message 3 refused once",
          true,
          {"--refuse-once", "messages:3"},
          false,
          numbersFrom(1, 6, {3}),
-         QStringLiteral("Весы «Весы 2» отказались принять сообщения: 3")},
+         QStringLiteral("Весы «Весы 2» (127.0.0.1:%1) отказались принять сообщения: 3")},
         {"\"Изменение цены\" ticked, the last record refused every time",
          false,
          {"--refuse", "goods:5,6"},
          true,
          numbersFrom(1, 4),
-         QStringLiteral("Весы «Весы 2» отказались принять PLU: 5-6")},
+         QStringLiteral("Весы «Весы 2» (127.0.0.1:%1) отказались принять PLU: 5-6")},
     };
     nameRecords(*store, 6);
     for (const auto &c : cases) {
@@ -65,7 +65,7 @@ TEST_F(EngineTest, ARefusedRecordIsSkippedForThatScaleAloneAndNamedAtTheEnd)
         };
         EXPECT_EQ(held(first), numbersFrom(1, 6)) << c.what;
         EXPECT_EQ(held(second), c.secondHolds) << c.what;
-        EXPECT_EQ(warningsShown, QStringList{c.warning}) << c.what;
+        EXPECT_EQ(warningsShown, QStringList{c.warning.arg(second.port())}) << c.what;
         EXPECT_TRUE(messagesShown.isEmpty()) << c.what << ": " << messagesShown.join('|').toStdString();
         // Each record went out from the row of its own number.
         if (c.messagesWrite)
@@ -107,7 +107,7 @@ TEST_F(EngineTest, SettingsAndClockReachEveryScaleBeforeTheSuccessText)
          false,
          {"--refuse", "header"},
          {},
-         QStringLiteral("Весы «Весы 2» отказались принять заголовок магазина")},
+         QStringLiteral("Весы «Весы 2» (127.0.0.1:%1) отказались принять заголовок магазина")},
     };
     host.shopHeader = {QStringLiteral("Рынок"), QStringLiteral("ул. Мира, 1")};
     host.department = QStringLiteral("7");
@@ -139,7 +139,8 @@ TEST_F(EngineTest, SettingsAndClockReachEveryScaleBeforeTheSuccessText)
             }
         }
         EXPECT_EQ(messagesShown, c.success.isEmpty() ? QStringList{} : QStringList{c.success}) << c.what;
-        EXPECT_EQ(warningsShown, c.warning.isEmpty() ? QStringList{} : QStringList{c.warning}) << c.what;
+        EXPECT_EQ(warningsShown, c.warning.isEmpty() ? QStringList{} : QStringList{c.warning.arg(second.port())})
+            << c.what;
     }
 }
 
@@ -156,15 +157,18 @@ TEST_F(EngineTest, ASilentScaleHoldsNobodyBackIsShownAsNotAnsweringAndStopEndsIt
     EXPECT_TRUE(engine->isRunning()) << "the silent scale is still polled";
     EXPECT_EQ(engine->pollRows(), QVector<int>{2});
     ASSERT_TRUE(waitFor([&] { return engine->status(3).silent; }, 4000));
-    EXPECT_EQ(scaleLine(engine->status(3), CommandState::GoodsWrite), QStringLiteral("Весы 3: 0 из 5 — не отвечает"));
-    EXPECT_EQ(scaleLine(engine->status(1), CommandState::GoodsWrite), QStringLiteral("Весы 1: 5 из 5"));
+    EXPECT_EQ(scaleLine(engine->status(3), CommandState::GoodsWrite),
+              QStringLiteral("Весы «Весы 3» (127.0.0.1:%1): 0 из 5 — не отвечает").arg(silent.port()));
+    EXPECT_EQ(scaleLine(engine->status(1), CommandState::GoodsWrite),
+              QStringLiteral("Весы «Весы 1» (127.0.0.1:%1): 5 из 5").arg(a.port()));
     EXPECT_EQ(ended, 0);
 
     engine->stop();
     EXPECT_FALSE(engine->isRunning());
     EXPECT_EQ(lastReport.end, ExchangeReport::End::Stopped);
-    EXPECT_EQ(scaleLine(lastReport.scales.value(2), lastReport.command),
-              QStringLiteral("Весы 3: 0 из 5 — не ответили ни разу, обмен прекращён"));
+    EXPECT_EQ(
+        scaleLine(lastReport.scales.value(2), lastReport.command),
+        QStringLiteral("Весы «Весы 3» (127.0.0.1:%1): 0 из 5 — не ответили ни разу, обмен прекращён").arg(silent.port()));
     EXPECT_TRUE(messagesShown.isEmpty() && warningsShown.isEmpty()) << "a stop shows no box";
     silent.kill(); // it writes what it saw on the way out
     EXPECT_GE(silent.dump().value(QStringLiteral("polls")).toInt(), 20) << "polled all the while";
@@ -173,14 +177,15 @@ TEST_F(EngineTest, ASilentScaleHoldsNobodyBackIsShownAsNotAnsweringAndStopEndsIt
 TEST_F(EngineTest, TheSilenceTimeoutEndsASilentScalesPart)
 {
     SimScale &answering = addTcpScale();
-    addTcpScale({QStringLiteral("--silent")});
+    const SimScale &silent = addTcpScale({QStringLiteral("--silent")});
     engine->setStepTimeout(500);
     ASSERT_TRUE(goods->StartGoodsWrite(QStringLiteral("1-3")));
     ASSERT_TRUE(waitEnded(5000));
     EXPECT_EQ(answering.storedGoodsNumbers(), numbersFrom(1, 3));
     EXPECT_EQ(lastReport.end, ExchangeReport::End::Finished);
     EXPECT_TRUE(lastReport.scales.value(1).timedOut);
-    EXPECT_EQ(warningsShown, QStringList{QStringLiteral("Весы «Весы 2» не отвечают: сделано 0 из 3.")});
+    EXPECT_EQ(warningsShown,
+              QStringList{QStringLiteral("Весы «Весы 2» (127.0.0.1:%1) не отвечают: сделано 0 из 3.").arg(silent.port())});
     EXPECT_TRUE(messagesShown.isEmpty());
 }
 

@@ -5,6 +5,7 @@
 #include "EngineFixture.h"
 
 #include "common/AppPaths.h"
+#include "store/ScaleLedger.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -353,7 +354,9 @@ TEST_F(EngineTest, EachChannelFaultIsNamedAtTheStartAndTheOtherScalesGoOn)
         EXPECT_FALSE(lastReport.complete());
         EXPECT_EQ(lastReport.scales.last().unreachable, at.unreachable);
         ASSERT_EQ(warningsShown.size(), 1);
-        EXPECT_TRUE(warningsShown.first().contains(QStringLiteral("Весы «Весы %1» (строка %1) недоступны: ").arg(faulty)
+        EXPECT_TRUE(warningsShown.first().contains(QStringLiteral("Весы «Весы %1» (%2) в строке %1 недоступны: ")
+                                                       .arg(faulty)
+                                                       .arg(ScaleLedger::addressOf(store->scales(), faulty - 1))
                                                    + reason))
             << warningsShown.first().toStdString();
         EXPECT_TRUE(messagesShown.isEmpty());
@@ -369,5 +372,6 @@ TEST_F(EngineTest, EachChannelFaultIsNamedAtTheStartAndTheOtherScalesGoOn)
     ASSERT_TRUE(waitEnded());
     EXPECT_EQ(lastReport.end, ExchangeReport::End::Finished);
     ASSERT_EQ(warningsShown.size(), 1);
-    EXPECT_TRUE(warningsShown.first().startsWith(QStringLiteral("Весы «Весы 1» (строка 1) недоступны: «scale-1»")));
+    EXPECT_TRUE(warningsShown.first().startsWith(
+        QStringLiteral("Весы «Весы 1» (scale-1:5001) в строке 1 недоступны: «scale-1»")));
 }

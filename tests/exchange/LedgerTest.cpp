@@ -78,9 +78,11 @@ TEST_F(LedgerTest, ChangedOnlySendsEachScaleWhatItLacksAndTheCheckFindsAResetSca
     ASSERT_EQ(messagesShown.size(), 1) << warningsShown.join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(messagesShown[0].startsWith(QStringLiteral("Все PLU успешно записаны в весы")))
         << messagesShown[0].toStdString();
-    for (const char *name : {"Весы 1", "Весы 2"})
-        EXPECT_TRUE(messagesShown[0].contains(
-            QStringLiteral("Весы «%1»: отправлено 4, уже были в весах 16").arg(QString::fromUtf8(name))))
+    for (int n : {1, 2})
+        EXPECT_TRUE(
+            messagesShown[0].contains(QStringLiteral("Весы «Весы %1» (127.0.0.1:%2): отправлено 4, уже были в весах 16")
+                                          .arg(n)
+                                          .arg(sims[n - 1]->port())))
             << messagesShown[0].toStdString();
 
     // The second scale is reset: a new, empty simulator on the same port.
@@ -97,8 +99,10 @@ TEST_F(LedgerTest, ChangedOnlySendsEachScaleWhatItLacksAndTheCheckFindsAResetSca
         EXPECT_EQ(d.kind, RecordDifference::Kind::Missing);
     EXPECT_FALSE(verify.matches());
     ASSERT_EQ(warningsShown.size(), 1);
-    EXPECT_EQ(warningsShown[0],
-              QStringLiteral("Весы «Весы 1»: 0 расхождений из 20\nВесы «Весы 2»: 20 расхождений из 20"));
+    EXPECT_EQ(warningsShown[0], QStringLiteral("Весы «Весы 1» (127.0.0.1:%1): 0 расхождений из 20\n"
+                                               "Весы «Весы 2» (127.0.0.1:%2): 20 расхождений из 20")
+                                    .arg(first.port())
+                                    .arg(port));
     EXPECT_EQ(store->ledger().held(address(1), ScaleLedger::Kind::Goods).size(), 0);
 
     ASSERT_TRUE(run(CommandState::GoodsWrite, QStringLiteral("1-20")));
@@ -148,8 +152,10 @@ TEST_F(LedgerTest, TheCheckNamesTheFieldAndBothValuesAndLeavesTheTable)
         EXPECT_EQ(d.scale, QStringLiteral("999"));
     }
     EXPECT_EQ(store->goods().text(1, QStringLiteral("PRICE")), QStringLiteral("200"));
-    EXPECT_EQ(warningsShown, QStringList{QStringLiteral("Весы «Весы 1»: 1 расхождение из 3\n"
-                                                        "Весы «Весы 2»: 1 расхождение из 3")});
+    EXPECT_EQ(warningsShown, QStringList{QStringLiteral("Весы «Весы 1» (127.0.0.1:%1): 1 расхождение из 3\n"
+                                                        "Весы «Весы 2» (127.0.0.1:%2): 1 расхождение из 3")
+                                             .arg(sims[0]->port())
+                                             .arg(sims[1]->port())});
     // The ledger now says what the scale holds: a changed-only write sends goods 2 alone.
     changedOnly = true;
     ASSERT_TRUE(run(CommandState::GoodsWrite, QStringLiteral("1-3")));

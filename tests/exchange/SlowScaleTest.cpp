@@ -44,7 +44,7 @@ TEST_F(EngineTest, ASlowScaleGetsEachRequestOnceAndHoldsWhatTheEndTextSays)
          numbersFrom(1, 10, {5}),
          10,
          {},
-         QStringLiteral("Весы «Весы 1» отказались принять PLU: 5")},
+         QStringLiteral("Весы «Весы 1» (127.0.0.1:%1) отказались принять PLU: 5")},
         {"goods 1-6 fast, 300 ms beside a quick scale, PLU 3 refused once",
          Command::Goods,
          true,
@@ -54,7 +54,7 @@ TEST_F(EngineTest, ASlowScaleGetsEachRequestOnceAndHoldsWhatTheEndTextSays)
          numbersFrom(1, 6, {3}),
          6,
          {},
-         QStringLiteral("Весы «Весы 1» отказались принять PLU: 3")},
+         QStringLiteral("Весы «Весы 1» (127.0.0.1:%1) отказались принять PLU: 3")},
         {"goods 1-6 at the normal pace, 600 ms beside a quick scale",
          Command::Goods,
          false,
@@ -74,7 +74,7 @@ TEST_F(EngineTest, ASlowScaleGetsEachRequestOnceAndHoldsWhatTheEndTextSays)
          numbersFrom(1, 5, {4}),
          5,
          {},
-         QStringLiteral("Весы «Весы 1» отказались принять PLU: 4")},
+         QStringLiteral("Весы «Весы 1» (127.0.0.1:%1) отказались принять PLU: 4")},
         {"messages 1-4 fast, 300 ms beside a quick scale",
          Command::Messages,
          true,
@@ -94,7 +94,7 @@ TEST_F(EngineTest, ASlowScaleGetsEachRequestOnceAndHoldsWhatTheEndTextSays)
          numbersFrom(1, 4, {2}),
          4,
          {},
-         QStringLiteral("Весы «Весы 1» отказались принять сообщения: 2")},
+         QStringLiteral("Весы «Весы 1» (127.0.0.1:%1) отказались принять сообщения: 2")},
         {"settings and header at the normal pace, 300 ms beside a quick scale",
          Command::Settings,
          false,
@@ -191,7 +191,7 @@ TEST_F(EngineTest, ASlowScaleGetsEachRequestOnceAndHoldsWhatTheEndTextSays)
             break;
         }
         EXPECT_EQ(messagesShown, c.success.isEmpty() ? QStringList{} : QStringList{c.success}) << c.what;
-        EXPECT_EQ(warningsShown, c.warning.isEmpty() ? QStringList{} : QStringList{c.warning}) << c.what;
+        EXPECT_EQ(warningsShown, c.warning.isEmpty() ? QStringList{} : QStringList{c.warning.arg(slow.port())}) << c.what;
     }
 }
 
@@ -293,18 +293,19 @@ TEST_F(EngineTest, AScaleThatTalksButNeverFinishesItsStepLeavesWithItsOwnLine)
         {"the logo never answered, as in the window",
          {"--never-answer", "logo"},
          0,
-         QStringLiteral("Весы «Весы 1» не отвечают на команду «запись логотипа»: сделано 0 из 1."),
-         QStringLiteral("Весы 1: 0 из 1 — не отвечает на команду «запись логотипа», обмен с ними закончен")},
+         QStringLiteral("Весы «Весы 1» (127.0.0.1:%1) не отвечают на команду «запись логотипа»: сделано 0 из 1."),
+         QStringLiteral(
+             "Весы «Весы 1» (127.0.0.1:%1): 0 из 1 — не отвечает на команду «запись логотипа», обмен с ними закончен")},
         {"the logo never answered, with a step timeout",
          {"--never-answer", "logo"},
          2000,
-         QStringLiteral("Весы «Весы 1» не отвечают: сделано 0 из 1."),
-         QStringLiteral("Весы 1: 0 из 1 — не отвечает, обмен с ними закончен")},
+         QStringLiteral("Весы «Весы 1» (127.0.0.1:%1) не отвечают: сделано 0 из 1."),
+         QStringLiteral("Весы «Весы 1» (127.0.0.1:%1): 0 из 1 — не отвечает, обмен с ними закончен")},
         {"junk between polls, with a step timeout",
          {"--garbage"},
          2000,
-         QStringLiteral("Весы «Весы 1» не отвечают: сделано 0 из 1."),
-         QStringLiteral("Весы 1: 0 из 1 — не отвечает, обмен с ними закончен")},
+         QStringLiteral("Весы «Весы 1» (127.0.0.1:%1) не отвечают: сделано 0 из 1."),
+         QStringLiteral("Весы «Весы 1» (127.0.0.1:%1): 0 из 1 — не отвечает, обмен с ними закончен")},
     };
     for (const auto &c : cases) {
         newCase();
@@ -315,9 +316,9 @@ TEST_F(EngineTest, AScaleThatTalksButNeverFinishesItsStepLeavesWithItsOwnLine)
         ASSERT_TRUE(waitEnded(120000)) << c.what;
         EXPECT_EQ(lastReport.end, ExchangeReport::End::Finished) << c.what;
         EXPECT_FALSE(lastReport.complete()) << c.what;
-        EXPECT_EQ(warningsShown, QStringList{c.warning}) << c.what;
+        EXPECT_EQ(warningsShown, QStringList{c.warning.arg(scale.port())}) << c.what;
         EXPECT_TRUE(messagesShown.isEmpty()) << c.what;
-        EXPECT_EQ(scaleLine(lastReport.scales.value(0), lastReport.command), c.line) << c.what;
+        EXPECT_EQ(scaleLine(lastReport.scales.value(0), lastReport.command), c.line.arg(scale.port())) << c.what;
         // The logo went out once per answer deadline, never once per poll.
         EXPECT_LE(scale.dump().value(QStringLiteral("requests")).toInt(), ExchangeEngine::kResends + 1) << c.what;
     }

@@ -202,7 +202,7 @@ print(json.dumps({"encoding": b.encoding, "rows": s.nrows, "cols": s.ncols,
         titles << v.toString();
     QStringList expected;
     for (const ColumnDef &c : goodsColumns())
-        expected << columnTitle(QStringLiteral("T"), c.name).title;
+        expected << columnTitle(QStringLiteral("T"), c.name).fileTitle;
     EXPECT_EQ(titles, expected);
     const QJsonArray first = o.value("first").toArray();
     EXPECT_EQ(first[0].toDouble(), 1.0);

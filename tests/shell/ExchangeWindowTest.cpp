@@ -72,7 +72,8 @@ TEST_F(ExchangeWindowTest, EachScaleShowsItsProgressOnEveryTabAndKeepsItsLastLin
     ASSERT_TRUE(h.goods().StartGoodsWrite(QStringLiteral("1-3")));
     answer(h, char(0xAA));
     // Shown within the 33 ms of the window's pace.
-    ASSERT_TRUE(waitFor([&] { return line() && line()->text() == QStringLiteral("Касса 1: 1 из 3"); }, 2000))
+    ASSERT_TRUE(
+        waitFor([&] { return line() && line()->text() == QStringLiteral("Весы «Касса 1» (COM0@9600): 1 из 3"); }, 2000))
         << (line() ? line()->text().toStdString() : "no line");
     auto *panel = windows->mainWindow.statusBar()->findChild<ScaleProgressPanel *>(QStringLiteral("pnScaleProgress"));
     ASSERT_TRUE(panel);
@@ -82,7 +83,7 @@ TEST_F(ExchangeWindowTest, EachScaleShowsItsProgressOnEveryTabAndKeepsItsLastLin
     }
     EXPECT_EQ(windows->mainWindow.store().goods().recNo(), 2) << "the grid follows the transfer";
     h.engine().stop();
-    EXPECT_EQ(line()->text(), QStringLiteral("Касса 1: 1 из 3 — обмен прекращён"));
+    EXPECT_EQ(line()->text(), QStringLiteral("Весы «Касса 1» (COM0@9600): 1 из 3 — обмен прекращён"));
     EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
 }
 
@@ -101,7 +102,7 @@ TEST_F(ExchangeWindowTest, AWriteEndingWithARefusalWarnsInTheBalloonAndAutomatic
     ASSERT_TRUE(h.goods().StartGoodsWrite(QStringLiteral("1-2")));
     answer(h, char(0xAA));
     answer(h, char(0xEE));
-    EXPECT_EQ(balloons, QStringList{QStringLiteral("Весы «Касса 1» отказались принять PLU: 2")});
+    EXPECT_EQ(balloons, QStringList{QStringLiteral("Весы «Касса 1» (COM0@9600) отказались принять PLU: 2")});
     EXPECT_EQ(icons, QList<int>{2});
     EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
     EXPECT_TRUE(h.autoLoader().tmAutoLoad.isActive());
@@ -177,7 +178,7 @@ TEST_F(ExchangeWindowTest, AFastWriteOfEveryGoodsKeepsTheWindowAnsweringAndLogsE
     EXPECT_EQ(w.packetLogWindow.view()->document()->lastBlock().text(),
               QStringLiteral("Get[1]: ") + QChar(0x0404) + QStringLiteral("    «Касса 1»: AA"))
         << "the last acknowledgement, from the scale by its name, in hex";
-    EXPECT_EQ(line()->text(), QStringLiteral("Касса 1: 4000 из 4000"));
+    EXPECT_EQ(line()->text(), QStringLiteral("Весы «Касса 1» (127.0.0.1:%1): 4000 из 4000").arg(port));
     EXPECT_EQ(w.mainWindow.findChild<QProgressBar *>(QStringLiteral("pbT"))->value(), 0);
     sim.terminate();
     sim.waitForFinished(3000);
@@ -219,7 +220,7 @@ TEST_F(ExchangeWindowTest, TheCheckShowsItsWindowAndTheScalesDialogWhoIsBehind)
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(Dialogs::shownTexts().isEmpty()) << Dialogs::shownTexts().join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(window->findChild<QLabel *>(QStringLiteral("lblVerifySummary"))->text(),
-              QStringLiteral("Весы «Касса 1»: 2 расхождения из 2"));
+              QStringLiteral("Весы «Касса 1» (127.0.0.1:%1): 2 расхождения из 2").arg(port));
     EXPECT_EQ(window->listText(QLatin1Char(';'), false), QStringLiteral("Весы;№;Что;Поле;В базе;В весах\n"
                                                                         "Касса 1;1;отличается;PRICE;120;999\n"
                                                                         "Касса 1;2;нет в весах;;;\n"));
@@ -234,8 +235,8 @@ TEST_F(ExchangeWindowTest, TheCheckShowsItsWindowAndTheScalesDialogWhoIsBehind)
     ended = false;
     ASSERT_TRUE(w.session.startExchange(CommandState::GoodsWrite, QStringLiteral("1-3")).done());
     ASSERT_TRUE(waitFor([&] { return ended; }, 20000));
-    EXPECT_TRUE(
-        Dialogs::shownTexts().last().endsWith(QStringLiteral("Весы «Касса 1»: отправлено 3, уже были в весах 0")))
+    EXPECT_TRUE(Dialogs::shownTexts().last().endsWith(
+        QStringLiteral("Весы «Касса 1» (127.0.0.1:%1): отправлено 3, уже были в весах 0").arg(port)))
         << Dialogs::shownTexts().last().toStdString();
     store.goods().setValue(2, QStringLiteral("PRICE"), 50);
     w.scalesDialog.show();
