@@ -236,12 +236,13 @@ QWidget *ParametersTab::buildGeneralGroup()
     m_changedOnlyBox->setToolTip(
         tr("Каждым весам записываются только те товары и сообщения, которых в них нет в нынешнем виде"));
     general->addRow(m_changedOnlyBox);
-    // The language of the texts, kept in the column-width file and read at the start: each
-    // language by its own name.
+    // The language of the texts (session/Language), kept in the column-width file and read at
+    // the start; the items in the order of Language::Choice.
     m_languageCombo = new QComboBox;
     m_languageCombo->setObjectName(QStringLiteral("comboLanguage"));
-    m_languageCombo->addItems(
-        {tr("Как в системе"), QStringLiteral("Русский"), QStringLiteral("Українська"), QStringLiteral("English")});
+    m_languageCombo->addItem(tr("Как в системе"));
+    // not translated: each language by its own name
+    m_languageCombo->addItems({QStringLiteral("Русский"), QStringLiteral("Українська"), QStringLiteral("English")});
     m_languageCombo->setToolTip(tr("Язык окна и tevo-cli; меняется при следующем запуске программы"));
     general->addRow(buddyLabel(tr("Язык (после перезапуска)"), m_languageCombo), m_languageCombo);
     return group;
