@@ -28,7 +28,7 @@ for ts in translations/tevo_*.ts; do
         exit 1
     fi
     python3 - "$copy" "$ts" <<'EOF' || status=1
-import sys
+import os, sys
 import xml.etree.ElementTree as ET
 copy, name = sys.argv[1], sys.argv[2]
 missing = []
@@ -39,7 +39,10 @@ for context in ET.parse(copy).getroot().iter("context"):
             [n.text or "" for n in translation.iter("numerusform")]
         if translation.get("type") == "unfinished" or not all(t.strip() for t in texts):
             where = message.find("location")
-            place = "%s:%s" % (where.get("filename"), where.get("line")) if where is not None else "?"
+            place = "?"
+            if where is not None:  # lupdate names the file from the copy's folder
+                path = os.path.normpath(os.path.join(os.path.dirname(copy), where.get("filename")))
+                place = "%s:%s" % (os.path.relpath(path), where.get("line"))
             missing.append("  %s [%s] %r" % (place, context.findtext("name"), message.findtext("source")))
 if missing:
     print("%s: %d text(s) without a finished translation:" % (name, len(missing)))
@@ -53,7 +56,7 @@ python3 - "$@" <<'EOF' || status=1
 import os, re, sys
 CYRILLIC = re.compile("[\u0400-\u04FF]")
 CALLS = re.compile(r"(?:\btr|\btranslate|QT_TRANSLATE_NOOP3?|QT_TR_NOOP|QT_TRANSLATE_N_NOOP3?|QT_TR_N_NOOP|\bqtTrId)\s*\($")
-TOKENS = re.compile(r'//[^\n]*|/\*.*?\*/|"(?:[^"\\\n]|\\.)*"|\'(?:[^\'\\\n]|\\.)*\'|[()]', re.S)
+TOKENS = re.compile(r'//[^\n]*|/\*.*?\*/|\bR"([^(\s]*)\(.*?\)\1"|"(?:[^"\\\n]|\\.)*"|\'(?:[^\'\\\n]|\\.)*\'|[()]', re.S)
 found = []
 for top in sys.argv[1:]:
     for folder, _, files in os.walk(top):
@@ -71,7 +74,7 @@ for top in sys.argv[1:]:
                 elif token == ")":
                     if opened:
                         opened.pop()
-                elif token.startswith('"') and CYRILLIC.search(token) and not any(opened):
+                elif token.startswith(('"', 'R"')) and CYRILLIC.search(token) and not any(opened):
                     line = text.count("\n", 0, m.start())
                     near = lines[line] + (lines[line - 1] if line > 0 else "")
                     if "not translated:" not in near:
