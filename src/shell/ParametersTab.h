@@ -1,5 +1,6 @@
 #pragma once
-// The parameters tab: print settings and shop header, logo, barcode, general values, the
+// The parameters tab: print settings and shop header, logo, barcode, general values (with the
+// language of the texts, read at the next start: session/Language), the
 // "Поддержка" group (version, data folder, the guide), the weighing state and the sales totals. It gives and takes the
 // settings and the header as values, shows the weighing state and the totals it is given, and says which of its buttons
 // was clicked; the exchange glue decides what that starts.
