@@ -49,7 +49,7 @@ add_dependencies(tevo tevo-guide)
 install(DIRECTORY doc/guide/ DESTINATION ${CMAKE_INSTALL_DATADIR}/tevo/help)
 
 # The manual pages, made from each program's --help and --version at build time (help2man),
-# compressed as Debian keeps them.
+# compressed as Debian keeps them; in Russian, the language of the C locale (README, "Languages").
 find_program(TEVO_HELP2MAN help2man)
 if(NOT TEVO_HELP2MAN)
   message(FATAL_ERROR "help2man makes the manual pages; scripts/install-deps.sh installs it")
@@ -63,7 +63,7 @@ foreach(program ${TEVO_INSTALLED_PROGRAMS})
   set(page ${CMAKE_BINARY_DIR}/man/${program}.1)
   add_custom_command(OUTPUT ${page}.gz
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
-    COMMAND ${CMAKE_COMMAND} -E env LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen
+    COMMAND ${CMAKE_COMMAND} -E env LANG=C.UTF-8 LC_ALL=C.UTF-8 LANGUAGE= QT_QPA_PLATFORM=offscreen
             ${TEVO_HELP2MAN} --no-info --no-discard-stderr --locale=C.UTF-8 --section=1 --name=${TEVO_MAN_NAME_${program}}
             --output=${page} $<TARGET_FILE:${program}>
     COMMAND gzip -9nf ${page}

@@ -21,9 +21,10 @@ trap 'exit 130' INT TERM
 export TEVO_TEST_REQUIRE_SERVER=1
 # --- end of the PostgreSQL block
 
-echo "== layering and format checks"
+echo "== layering, format and translation checks"
 bash scripts/check-layers.sh
 bash scripts/check-format.sh
+bash scripts/check-translations.sh
 
 echo "== build and test"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTEVO_WERROR=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON

@@ -13,6 +13,10 @@ PKGS=(
 # --- the Python readers and writers
 PKGS+=(libzip-dev libfreexl-dev libxlsxwriter-dev python3-openpyxl python3-xlwt)
 # --- end of the workbook block
+# The Ukrainian and English texts (README, "Languages"): lupdate and lrelease, and the CMake
+# package Qt6LinguistTools that compiles translations/*.ts at build time
+# (scripts/check-translations.sh runs lupdate).
+PKGS+=(qt6-l10n-tools qt6-tools-dev)
 # The format check (scripts/check-format.sh).
 PKGS+=(clang-format-14)
 # --- the Debian package and the user guide: icons drawn at build time, the package's checks,

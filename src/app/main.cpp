@@ -1,14 +1,13 @@
 // Tevo: goods, messages and settings exchange with label-printing scales.
 #include "common/AppPaths.h"
 #include "common/ShutdownSignals.h"
+#include "session/Language.h"
 #include "shell/AppWindows.h"
 #include "shell/Dialogs.h"
 #include "shell/InstanceLock.h"
 #include "shell/Startup.h"
 #include "shell/TevoApplication.h"
 #include "store/DriverMessages.h"
-
-#include <QTranslator>
 
 int main(int argc, char **argv)
 {
@@ -17,8 +16,8 @@ int main(int argc, char **argv)
         return 0;
     tevo::keepDriverWarningsQuiet();
     tevo::TevoApplication app(argc, argv);
-    QTranslator translator;
-    tevo::prepareStart(translator);
+    tevo::Language language;
+    tevo::prepareStart(language);
 
     // SIGTERM and SIGINT from here on end the program by its closing steps.
     tevo::ShutdownSignals shutdownSignals;

@@ -1,7 +1,8 @@
 #pragma once
 // The command line of tevo-cli: the commands with their options and help texts, and the
 // parsing of the arguments into one command to run. Options take their value as the next
-// argument or after "=" (--range=1-5); the common options may stand anywhere.
+// argument or after "=" (--range=1-5); the common options may stand anywhere. The help texts of
+// the tables are kept as written (Russian) and translated where the help shows them.
 #include <QHash>
 #include <QString>
 #include <QStringList>

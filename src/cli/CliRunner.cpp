@@ -34,8 +34,6 @@ namespace tevo::cli {
 
 namespace {
 
-const QString kDataCheckSuccess = QStringLiteral("Проверка данных завершена успешно. Ошибок не обнаружено");
-
 void printTo(FILE *f, const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
@@ -128,7 +126,8 @@ int Runner::run()
     try {
         const CommandSpec *description = findCommand(m_args.command);
         if (!description || !description->run)
-            throw Failure{kBadInput, QStringLiteral("неизвестная команда «%1»").arg(m_args.command)};
+            throw Failure{kBadInput,
+                          QCoreApplication::translate("tevo::cli::Runner", "неизвестная команда «%1»").arg(m_args.command)};
         status = description->run(*this);
         commit();
     } catch (const Failure &f) {
@@ -166,7 +165,7 @@ void Runner::openDatabase(bool allTables)
     }
     if (!location.isServer() && !QFileInfo(location.path()).isFile())
         throw Failure{m_args.db.isEmpty() ? kFailure : kBadInput,
-                      QStringLiteral("нет файла базы данных %1").arg(location.path())};
+                      QCoreApplication::translate("tevo::cli::Runner", "нет файла базы данных %1").arg(location.path())};
     // Another program that finds the database busy can tell that a command holds it.
     if (!location.isServer())
         m_mark = std::make_unique<CommandLineMark>(location.path());
@@ -209,7 +208,8 @@ ScaleExchange &Runner::exchange()
         ExchangeEngine &engine = x.engine();
         engine.setStepTimeout(m_args.timeoutSeconds * 1000);
         if (!applyFastExchange(engine, m_args.fast, 0))
-            throw Failure{kBadInput, QStringLiteral("--fast: быстрого обмена в этой сборке ещё нет")};
+            throw Failure{kBadInput, QCoreApplication::translate("tevo::cli::Runner",
+                                                                 "--fast: быстрого обмена в этой сборке ещё нет")};
         // Refusals, failures, scales that cannot take part and failed lines go to standard
         // error; the end of an exchange is the report.
         QObject::connect(m_session.get(), &Session::notice, [](const Notice &n) {
@@ -228,14 +228,17 @@ QVector<int> Runner::resolveScales(const QString &list, bool one) const
     for (const QString &raw : items) {
         const QString item = raw.trimmed();
         if (item.isEmpty())
-            throw Failure{kBadInput, QStringLiteral("в списке весов «%1» пустое место").arg(list)};
+            throw Failure{kBadInput,
+                          QCoreApplication::translate("tevo::cli::Runner", "в списке весов «%1» пустое место").arg(list)};
         bool isNumber = false;
         const int number = item.toInt(&isNumber);
         int row = -1;
         if (isNumber) {
             if (number < 1 || number > scales.count())
-                throw Failure{kBadInput,
-                              QStringLiteral("весов № %1 нет: в списке весов %2 строк").arg(number).arg(scales.count())};
+                throw Failure{kBadInput, QCoreApplication::translate("tevo::cli::Runner",
+                                                                     "весов № %1 нет: в списке весов %2 строк")
+                                             .arg(number)
+                                             .arg(scales.count())};
             row = number - 1;
         } else {
             QStringList names;
@@ -247,15 +250,20 @@ QVector<int> Runner::resolveScales(const QString &list, bool one) const
                     matches << r;
             }
             if (matches.isEmpty())
-                throw Failure{kBadInput, QStringLiteral("весов «%1» нет в списке весов (есть: %2)")
-                                             .arg(item, names.isEmpty() ? QStringLiteral("никаких")
-                                                                        : names.join(QStringLiteral(", ")))};
+                throw Failure{kBadInput,
+                              QCoreApplication::translate("tevo::cli::Runner",
+                                                          "весов «%1» нет в списке весов (есть: %2)")
+                                  .arg(item, names.isEmpty()
+                                                 ? QCoreApplication::translate("tevo::cli::Runner", "никаких")
+                                                 : names.join(QStringLiteral(", ")))};
             if (matches.size() > 1) {
                 QStringList numbers;
                 for (int r : matches)
                     numbers << QString::number(r + 1);
-                throw Failure{kBadInput, QStringLiteral("весы «%1» — это строки %2 списка весов: укажите номер строки")
-                                             .arg(item, numbers.join(QStringLiteral(", ")))};
+                throw Failure{kBadInput,
+                              QCoreApplication::translate(
+                                  "tevo::cli::Runner", "весы «%1» — это строки %2 списка весов: укажите номер строки")
+                                  .arg(item, numbers.join(QStringLiteral(", ")))};
             }
             row = matches.first();
         }
@@ -289,7 +297,7 @@ int Runner::runExchange(CommandState command, const QString &range)
     ShutdownSignals shutdownSignals;
     QObject::connect(&shutdownSignals, &ShutdownSignals::received, &loop, [&](int) {
         m_interrupted = true;
-        err(QStringLiteral("прервано: обмен прекращён"));
+        err(QCoreApplication::translate("tevo::cli::Runner", "прервано: обмен прекращён"));
         engine.stop();
     });
     Progress progress(engine, stderr, isatty(fileno(stderr)));
@@ -336,7 +344,8 @@ int Runner::scalesCommand()
             const QString text = s.text(r, col.name);
             if (columnTitle(s.tableName(), col.name).checkBox) {
                 row.insert(col.name, truthValue(text));
-                line << (truthValue(text) ? QStringLiteral("да") : QStringLiteral("нет"));
+                line << (truthValue(text) ? QCoreApplication::translate("tevo::cli::Runner", "да")
+                                          : QCoreApplication::translate("tevo::cli::Runner", "нет"));
             } else if (col.type == ColumnType::Integer && !s.isNull(r, col.name)) {
                 row.insert(col.name, s.value(r, col.name).toLongLong());
                 line << text;
@@ -355,7 +364,9 @@ int Runner::scalesCommand()
     } catch (const Error &e) {
         err(e.text()); // the list is shown without them
     }
-    titles << QStringLiteral("Ответили") << QStringLiteral("Записаны полностью") << QStringLiteral("Отстают");
+    titles << QCoreApplication::translate("tevo::cli::Runner", "Ответили")
+           << QCoreApplication::translate("tevo::cli::Runner", "Записаны полностью")
+           << QCoreApplication::translate("tevo::cli::Runner", "Отстают");
     for (int r = 0; r < standings.size() && r < rows.size(); ++r) {
         const ScaleStanding &st = standings[r];
         QJsonObject row = rows[r].toObject();
@@ -392,7 +403,7 @@ int Runner::dataCheckCommand()
     QString text;
     work(false, [&] { text = checkGoods(store().goods()); });
     say(text);
-    const bool ok = text == kDataCheckSuccess;
+    const bool ok = text == dataCheckSuccessText();
     m_json.insert(QStringLiteral("faultless"), ok);
     return ok ? kDone : kBadInput;
 }
@@ -419,7 +430,9 @@ int Runner::importCommand()
     for (const QString &option :
          {QStringLiteral("--map"), QStringLiteral("--sheet"), QStringLiteral("--encoding"), QStringLiteral("--dry-run")})
         if (m_args.has(option))
-            throw Failure{kBadInput, QStringLiteral("параметр %1 — для import goods и import messages").arg(option)};
+            throw Failure{kBadInput, QCoreApplication::translate("tevo::cli::Runner",
+                                                                 "параметр %1 — для import goods и import messages")
+                                         .arg(option)};
     const QString file = m_args.positionals.at(1);
     take(fileToRead(file), true);
     openDatabase(true);
@@ -466,7 +479,8 @@ int Runner::checkCommand()
         const QString name = s.text(r, QStringLiteral("NAME")).trimmed();
         const bool on = truthValue(s.text(r, QStringLiteral("W")));
         out(QStringLiteral("%1: %2").arg(scaleName(name, r + 1),
-                                         on ? QStringLiteral("отвечает") : QStringLiteral("не отвечает")));
+                                         on ? QCoreApplication::translate("tevo::cli::Runner", "отвечает")
+                                            : QCoreApplication::translate("tevo::cli::Runner", "не отвечает")));
         QJsonObject o;
         o.insert(QStringLiteral("row"), r + 1);
         o.insert(QStringLiteral("name"), name);
@@ -489,8 +503,9 @@ int Runner::transferCommand(bool goods, bool write)
         // Without a range: the whole table.
         const int rows = (goods ? store().goods() : store().messages()).count();
         if (rows == 0)
-            throw Failure{kBadInput,
-                          goods ? QStringLiteral("таблица товаров пуста") : QStringLiteral("таблица сообщений пуста")};
+            throw Failure{kBadInput, goods
+                                         ? QCoreApplication::translate("tevo::cli::Runner", "таблица товаров пуста")
+                                         : QCoreApplication::translate("tevo::cli::Runner", "таблица сообщений пуста")};
         range = QStringLiteral("1-%1").arg(rows);
     }
     exchange();
@@ -531,7 +546,8 @@ int Runner::verifyCommand()
                                            {QStringLiteral("scale"), d.scale}});
             QString line = QStringLiteral("%1 № %2: %3").arg(s.name).arg(d.number).arg(differenceKindText(d.kind));
             if (d.kind == RecordDifference::Kind::Differs)
-                line += QStringLiteral(", %1: в базе «%2», в весах «%3»").arg(d.field, d.database, d.scale);
+                line += QCoreApplication::translate("tevo::cli::Runner", ", %1: в базе «%2», в весах «%3»")
+                            .arg(d.field, d.database, d.scale);
             else if (d.kind == RecordDifference::Kind::Extra)
                 line += QStringLiteral(": «%1»").arg(d.scale);
             out(line);
@@ -593,7 +609,7 @@ int Runner::readSettingsCommand()
         const QString path = m_args.value(QStringLiteral("--to"));
         work(false, [&] { writeSettingsFile(path, p.settingsValue, p.headerValue, p.logoValue); });
         m_json.insert(QStringLiteral("file"), path);
-        out(QStringLiteral("Настройки записаны в %1.").arg(path));
+        out(QCoreApplication::translate("tevo::cli::Runner", "Настройки записаны в %1.").arg(path));
     } else if (!m_args.json) {
         // The file itself on standard output; the report goes to standard error.
         QByteArray bytes;
@@ -624,7 +640,10 @@ int Runner::writeLogoCommand()
             content.hasLogo = false;
         }
         if (!content.hasLogo)
-            throw Failure{kBadInput, QStringLiteral("%1: это не рисунок и не файл настроек с разделом [Logo]").arg(file)};
+            throw Failure{kBadInput,
+                          QCoreApplication::translate("tevo::cli::Runner",
+                                                      "%1: это не рисунок и не файл настроек с разделом [Logo]")
+                              .arg(file)};
         logo = content.logo;
     }
     openDatabase(false);
@@ -650,16 +669,18 @@ int Runner::readoutCommand(bool totals)
             QString label;
             qint64 value;
         } rows[] = {
-            {"runCounter", QStringLiteral("Счетчик пробега"), t.runCounter},
-            {"labelCounter", QStringLiteral("Счетчик этикеток"), t.labelCounter},
-            {"totalSum", QStringLiteral("Общая сумма"), t.totalSum},
-            {"salesCount", QStringLiteral("Кол-во продаж"), t.salesCount},
-            {"totalWeight", QStringLiteral("Общий вес"), t.totalWeight},
-            {"sumAllPlu", QStringLiteral("Сумма по всем PLU"), t.sumAllPlu},
-            {"salesCountAllPlu", QStringLiteral("Кол-во продаж по всем PLU"), t.salesCountAllPlu},
-            {"weightAllPlu", QStringLiteral("Общий вес по всем PLU"), t.weightAllPlu},
-            {"freePlu", QStringLiteral("Кол-во свободных PLU"), t.freePlu},
-            {"freeMessages", QStringLiteral("Кол-во свободных сообщений"), t.freeMessages},
+            {"runCounter", QCoreApplication::translate("tevo::cli::Runner", "Счетчик пробега"), t.runCounter},
+            {"labelCounter", QCoreApplication::translate("tevo::cli::Runner", "Счетчик этикеток"), t.labelCounter},
+            {"totalSum", QCoreApplication::translate("tevo::cli::Runner", "Общая сумма"), t.totalSum},
+            {"salesCount", QCoreApplication::translate("tevo::cli::Runner", "Кол-во продаж"), t.salesCount},
+            {"totalWeight", QCoreApplication::translate("tevo::cli::Runner", "Общий вес"), t.totalWeight},
+            {"sumAllPlu", QCoreApplication::translate("tevo::cli::Runner", "Сумма по всем PLU"), t.sumAllPlu},
+            {"salesCountAllPlu", QCoreApplication::translate("tevo::cli::Runner", "Кол-во продаж по всем PLU"),
+             t.salesCountAllPlu},
+            {"weightAllPlu", QCoreApplication::translate("tevo::cli::Runner", "Общий вес по всем PLU"), t.weightAllPlu},
+            {"freePlu", QCoreApplication::translate("tevo::cli::Runner", "Кол-во свободных PLU"), t.freePlu},
+            {"freeMessages", QCoreApplication::translate("tevo::cli::Runner", "Кол-во свободных сообщений"),
+             t.freeMessages},
         };
         for (const auto &r : rows) {
             out(QStringLiteral("%1: %2").arg(r.label).arg(r.value));
@@ -668,10 +689,10 @@ int Runner::readoutCommand(bool totals)
         m_json.insert(QStringLiteral("totals"), values);
     } else {
         const WeighingState &s = m_parameters->weighingState;
-        out(QStringLiteral("Вес товара: %1").arg(weightText(s.grams, QLocale())));
-        out(QStringLiteral("Цена товара (коп/кг): %1").arg(s.priceText()));
-        out(QStringLiteral("Стоимость товара (коп): %1").arg(s.costText()));
-        out(QStringLiteral("Номер выбранного товара: %1").arg(s.pluText()));
+        out(QCoreApplication::translate("tevo::cli::Runner", "Вес товара: %1").arg(weightText(s.grams, QLocale())));
+        out(QCoreApplication::translate("tevo::cli::Runner", "Цена товара (коп/кг): %1").arg(s.priceText()));
+        out(QCoreApplication::translate("tevo::cli::Runner", "Стоимость товара (коп): %1").arg(s.costText()));
+        out(QCoreApplication::translate("tevo::cli::Runner", "Номер выбранного товара: %1").arg(s.pluText()));
         values.insert(QStringLiteral("grams"), s.grams);
         values.insert(QStringLiteral("price"), s.price);
         values.insert(QStringLiteral("cost"), s.cost);
@@ -692,8 +713,10 @@ int Runner::loadCommand()
     m_json.insert(QStringLiteral("recordCount"), load.count);
     out(load.text);
     if (exchange().engine().selectedScaleCount() == 0) {
-        const QString text = QStringLiteral("Не выбраны ни одни весы! При последней проверке связи не ответили "
-                                            "ни одни весы; товары загружены только в таблицу.");
+        const QString text =
+            QCoreApplication::translate("tevo::cli::Runner",
+                                        "Не выбраны ни одни весы! При последней проверке связи не ответили "
+                                        "ни одни весы; товары загружены только в таблицу.");
         err(text);
         m_json.insert(QStringLiteral("message"), text);
         return kNotAll;
@@ -715,7 +738,8 @@ int Runner::tabularImportCommand()
         const QString name = m_args.value(QStringLiteral("--encoding"));
         options.encoding = TabularImport::encodingNamed(name);
         if (!options.encoding)
-            throw Failure{kBadInput, QStringLiteral("--encoding %1: неизвестная кодировка (можно: %2)")
+            throw Failure{kBadInput, QCoreApplication::translate("tevo::cli::Runner",
+                                                                 "--encoding %1: неизвестная кодировка (можно: %2)")
                                          .arg(name, TabularImport::encodingNames().join(QStringLiteral(", ")))};
     }
     // A file that cannot be opened is told in Russian by the reader (bad input, status 2).
@@ -765,41 +789,49 @@ int Runner::tabularImportCommand()
     m_json.insert(QStringLiteral("problems"), problems);
     m_json.insert(QStringLiteral("warnings"), warnings);
 
-    out(QStringLiteral("Файл «%1»%2%3; сопоставление столбцов: %4")
+    out(QCoreApplication::translate("tevo::cli::Runner", "Файл «%1»%2%3; сопоставление столбцов: %4")
             .arg(tabular.fileName(),
                  tabular.sheets.value(import->sheet()).name.isEmpty()
                      ? QString()
-                     : QStringLiteral(", лист «%1»").arg(tabular.sheets.value(import->sheet()).name),
-                 tabular.kind == TabularKind::Text
-                     ? QStringLiteral(", кодировка %1").arg(textEncodingName(tabular.encoding))
-                     : QString(),
+                     : QCoreApplication::translate("tevo::cli::Runner", ", лист «%1»")
+                           .arg(tabular.sheets.value(import->sheet()).name),
+                 tabular.kind == TabularKind::Text ? QCoreApplication::translate("tevo::cli::Runner", ", кодировка %1")
+                                                         .arg(textEncodingName(tabular.encoding))
+                                                   : QString(),
                  plan.mapping().toText()));
     if (dryRun) {
         constexpr int kPreviewRows = 10;
         for (int i = 0; i < std::min<int>(kPreviewRows, int(plan.rows().size())); ++i)
             out(QStringLiteral("  ") + TabularImport::describe(plan.rows()[i], target));
         if (plan.rows().size() > kPreviewRows)
-            out(QStringLiteral("  … всего строк для сохранения: %1").arg(plan.rows().size()));
+            out(QCoreApplication::translate("tevo::cli::Runner", "  … всего строк для сохранения: %1")
+                    .arg(plan.rows().size()));
     }
     for (const QString &w : plan.warnings())
-        out(QStringLiteral("Предупреждение: ") + w);
+        out(QCoreApplication::translate("tevo::cli::Runner", "Предупреждение: ") + w);
     if (!plan.problems().isEmpty()) {
-        out(QStringLiteral("Строки, которые нельзя сохранить (%1):").arg(plan.problems().size()));
+        out(QCoreApplication::translate("tevo::cli::Runner", "Строки, которые нельзя сохранить (%1):")
+                .arg(plan.problems().size()));
         for (const QString &p : plan.problems())
             out(QStringLiteral("  ") + p);
     }
     if (dryRun) {
         say(plan.ready()
-                ? QStringLiteral("Пробный прогон: таблица не изменена; будет сохранено строк: %1.").arg(plan.rows().size())
-                : QStringLiteral("Пробный прогон: таблица не изменена; такой файл не будет сохранён."));
+                ? QCoreApplication::translate("tevo::cli::Runner",
+                                              "Пробный прогон: таблица не изменена; будет сохранено строк: %1.")
+                      .arg(plan.rows().size())
+                : QCoreApplication::translate("tevo::cli::Runner",
+                                              "Пробный прогон: таблица не изменена; такой файл не будет сохранён."));
         return plan.ready() ? kDone : kBadInput;
     }
     if (!plan.ready()) {
         const QString text =
-            QStringLiteral("Импорт не выполнен, таблица не изменена: %1")
+            QCoreApplication::translate("tevo::cli::Runner", "Импорт не выполнен, таблица не изменена: %1")
                 .arg(plan.problems().isEmpty()
-                         ? QStringLiteral("в файле «%1» нет строк для импорта.").arg(tabular.fileName())
-                         : QStringLiteral("строк, которые нельзя сохранить, %1.").arg(plan.problems().size()));
+                         ? QCoreApplication::translate("tevo::cli::Runner", "в файле «%1» нет строк для импорта.")
+                               .arg(tabular.fileName())
+                         : QCoreApplication::translate("tevo::cli::Runner", "строк, которые нельзя сохранить, %1.")
+                               .arg(plan.problems().size()));
         throw Failure{kBadInput, text};
     }
     ImportOutcome details;
@@ -820,19 +852,22 @@ int Runner::historyCommand()
     const auto number = [&](const QString &option, bool needed, qint64 fallback) {
         if (!m_args.has(option)) {
             if (needed)
-                throw Failure{kBadInput, QStringLiteral("history %1: нужен %2").arg(what, option)};
+                throw Failure{kBadInput,
+                              QCoreApplication::translate("tevo::cli::Runner", "history %1: нужен %2").arg(what, option)};
             return fallback;
         }
         bool ok = false;
         const qint64 n = m_args.value(option).toLongLong(&ok);
         if (!ok || n < 1)
-            throw Failure{kBadInput, QStringLiteral("%1: «%2» — не число больше нуля").arg(option, m_args.value(option))};
+            throw Failure{kBadInput, QCoreApplication::translate("tevo::cli::Runner", "%1: «%2» — не число больше нуля")
+                                         .arg(option, m_args.value(option))};
         return n;
     };
     const auto time = [&](const QString &option, bool endOfDay, bool needed) {
         if (!m_args.has(option)) {
             if (needed)
-                throw Failure{kBadInput, QStringLiteral("history %1: нужен %2").arg(what, option)};
+                throw Failure{kBadInput,
+                              QCoreApplication::translate("tevo::cli::Runner", "history %1: нужен %2").arg(what, option)};
             return QDateTime::currentMSecsSinceEpoch();
         }
         qint64 at = 0;
@@ -856,7 +891,9 @@ int Runner::historyCommand()
         });
         m_json.insert(QStringLiteral("keepDays"), days);
         m_json.insert(QStringLiteral("entries"), count);
-        say(QStringLiteral("Журнал изменений хранится %1 дн.; в нём записей: %2.").arg(days).arg(count));
+        say(QCoreApplication::translate("tevo::cli::Runner", "Журнал изменений хранится %1 дн.; в нём записей: %2.")
+                .arg(days)
+                .arg(count));
         return kDone;
     }
     if (what == QLatin1String("price")) {
@@ -868,8 +905,10 @@ int Runner::historyCommand()
         m_json.insert(QStringLiteral("at"), QDateTime::fromMSecsSinceEpoch(at).toString(Qt::ISODate));
         m_json.insert(QStringLiteral("price"), price.isNull() ? QJsonValue() : QJsonValue(price.toLongLong()));
         say(price.isNull()
-                ? QStringLiteral("Товар %1 на %2: без цены.").arg(n).arg(historyTimeText(at))
-                : QStringLiteral("Цена товара %1 на %2: %3 коп.").arg(n).arg(historyTimeText(at), price.toString()));
+                ? QCoreApplication::translate("tevo::cli::Runner", "Товар %1 на %2: без цены.").arg(n).arg(historyTimeText(at))
+                : QCoreApplication::translate("tevo::cli::Runner", "Цена товара %1 на %2: %3 коп.")
+                      .arg(n)
+                      .arg(historyTimeText(at), price.toString()));
         return kDone;
     }
     if (what == QLatin1String("goods") || what == QLatin1String("messages")) {
@@ -878,9 +917,12 @@ int Runner::historyCommand()
         RecordHistory h;
         work(false, [&] { h = recordHistory(store(), goods, n); });
         // One time line: the changes and the deliveries by their time.
-        sheet.name = QStringLiteral("История");
-        sheet.titles = {QStringLiteral("Когда"), QStringLiteral("Что"), QStringLiteral("Было"), QStringLiteral("Стало"),
-                        QStringLiteral("Кто, откуда")};
+        sheet.name = QCoreApplication::translate("tevo::cli::Runner", "История");
+        sheet.titles = {QCoreApplication::translate("tevo::cli::Runner", "Когда"),
+                        QCoreApplication::translate("tevo::cli::Runner", "Что"),
+                        QCoreApplication::translate("tevo::cli::Runner", "Было"),
+                        QCoreApplication::translate("tevo::cli::Runner", "Стало"),
+                        QCoreApplication::translate("tevo::cli::Runner", "Кто, откуда")};
         keys = {QStringLiteral("at"), QStringLiteral("what"), QStringLiteral("old"), QStringLiteral("new"),
                 QStringLiteral("source")};
         QVector<QPair<qint64, QVector<QVariant>>> line;
@@ -892,7 +934,7 @@ int Runner::historyCommand()
                                    e.detail.isEmpty() ? QString() : QStringLiteral(" ") + e.detail, e.user, e.computer)}});
         for (const ScaleLedger::Delivery &d : h.deliveries)
             line.append({d.at,
-                         {historyTimeText(d.at), QStringLiteral("в весы"), QVariant(),
+                         {historyTimeText(d.at), QCoreApplication::translate("tevo::cli::Runner", "в весы"), QVariant(),
                           d.price.isNull() ? QVariant() : QVariant(d.price.toString()),
                           QStringLiteral("%1 (%2)").arg(d.scaleName, d.address)}});
         std::stable_sort(line.begin(), line.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
@@ -916,7 +958,8 @@ int Runner::historyCommand()
                 QStringLiteral("newPrice"), QStringLiteral("at"),   QStringLiteral("source")};
     } else if (what == QLatin1String("printed")) {
         if (!m_args.has(QStringLiteral("--scale")))
-            throw Failure{kBadInput, QStringLiteral("history printed: нужен --scale")};
+            throw Failure{kBadInput,
+                          QCoreApplication::translate("tevo::cli::Runner", "history printed: нужен --scale")};
         const int row = resolveScales(m_args.value(QStringLiteral("--scale")), true).first();
         const qint64 from = time(QStringLiteral("--from"), false, true);
         const qint64 to = time(QStringLiteral("--to"), true, false) + 1;
@@ -935,8 +978,9 @@ int Runner::historyCommand()
         if (m_args.has(QStringLiteral("--source"))) {
             ChangeSource source = ChangeSource::Edit;
             if (!changeSourceFromName(m_args.value(QStringLiteral("--source")), &source))
-                throw Failure{kBadInput, QStringLiteral("--source: «%1» — нет такого источника")
-                                             .arg(m_args.value(QStringLiteral("--source")))};
+                throw Failure{kBadInput,
+                              QCoreApplication::translate("tevo::cli::Runner", "--source: «%1» — нет такого источника")
+                                  .arg(m_args.value(QStringLiteral("--source")))};
             f.source = int(source);
         }
         if (m_args.has(QStringLiteral("--scale")))

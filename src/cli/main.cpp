@@ -3,6 +3,8 @@
 #include "cli/CliArguments.h"
 #include "cli/CliReport.h"
 #include "cli/CliRunner.h"
+#include "common/AppPaths.h"
+#include "session/Language.h"
 #include "store/DriverMessages.h"
 
 #include <QCoreApplication>
@@ -21,6 +23,9 @@ int main(int argc, char **argv)
     tevo::keepDriverWarningsQuiet();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tevo-cli"));
+    // The language chosen in the window's parameters tab, or the system's (session/Language).
+    tevo::Language language;
+    language.install(tevo::Language::chosen(tevo::besideProgram(QLatin1String(tevo::kColumnWidthsFileName))));
     using namespace tevo::cli;
     CliArguments arguments;
     try {

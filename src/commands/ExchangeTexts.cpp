@@ -87,6 +87,7 @@ namespace {
 // "1 расхождение", "3 расхождения", "12 расхождений".
 QString differencesText(int n)
 {
+    // not translated: the Russian forms; the other languages take the plural forms of their translation
     return countText("ExchangeTexts", QT_TRANSLATE_N_NOOP("ExchangeTexts", "%n расхождений"), n, "расхождение",
                      "расхождения", "расхождений");
 }

@@ -105,9 +105,11 @@ QString ScaleHoldings::behindText(const ScaleStanding &s)
 {
     QStringList parts;
     if (s.goodsBehind > 0)
+        // not translated: the Russian forms; the other languages take the plural forms of their translation
         parts << countText("ScaleHoldings", QT_TRANSLATE_N_NOOP("ScaleHoldings", "%n товаров"), s.goodsBehind, "товар",
                            "товара", "товаров");
     if (s.messagesBehind > 0)
+        // not translated: the Russian forms; the other languages take the plural forms of their translation
         parts << countText("ScaleHoldings", QT_TRANSLATE_N_NOOP("ScaleHoldings", "%n сообщений"), s.messagesBehind,
                            "сообщение", "сообщения", "сообщений");
     return parts.isEmpty() ? Tr::tr("всё записано") : Tr::tr("отстаёт: ") + parts.join(QStringLiteral(", "));

@@ -18,8 +18,6 @@ const char *const kNothingChanged =
     QT_TRANSLATE_NOOP("AutoLoad", "Файл не загружен: таблица товаров и весы не изменены.");
 } // namespace
 
-const QString kAutoLoadNothingChanged = QString::fromUtf8(kNothingChanged);
-
 QString autoLoadNothingChangedText() { return QCoreApplication::translate("AutoLoad", kNothingChanged); }
 
 namespace {

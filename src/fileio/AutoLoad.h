@@ -44,9 +44,6 @@ QString rangeAfterLoad(const QString &loadedRange, int recordCount, bool needCle
 // The text added to the refusal of a goods file by an automatic load: nothing has changed, in
 // the language of the program.
 QString autoLoadNothingChangedText();
-// The same text, always in Russian (made before any translator is installed): for callers not
-// yet moved to autoLoadNothingChangedText().
-extern const QString kAutoLoadNothingChanged;
 
 // The steps of one automatic load of a goods text file (its bytes; `fileName` names it in a
 // refusal), as the watch timer runs them and as the command line's "load" does: what is typed

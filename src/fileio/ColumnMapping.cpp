@@ -24,6 +24,7 @@ constexpr int kHeaderSearchRows = 20;
 
 bool isKopeckWord(const QString &w)
 {
+    // not translated: a unit word read in a file's titles
     return w.startsWith(QStringLiteral("коп")) || w.startsWith(QLatin1String("kop"))
            || w.startsWith(QLatin1String("cent"));
 }
@@ -31,6 +32,7 @@ bool isKopeckWord(const QString &w)
 // Words of a title that tell its unit rather than its meaning ("Цена, грн", "Тара, г").
 bool isUnitWord(const QString &w)
 {
+    // not translated: unit words read in a file's titles
     static const QStringList words = {
         QStringLiteral("грн"),    QStringLiteral("гривен"), QStringLiteral("гривень"), QStringLiteral("руб"),
         QStringLiteral("рублей"), QStringLiteral("р"),      QStringLiteral("uah"),     QStringLiteral("rub"),
@@ -85,9 +87,11 @@ const Synonyms &goodsSynonyms()
 {
     static const Synonyms s = [] {
         Synonyms m;
+        // not translated: the words the import looks for in a file's titles, in every language at once
         add(m, "NPLU",
             {u"PLU", u"NPLU", u"ПЛУ", u"НПЛУ", u"Номер", u"Номер PLU", u"Номер ПЛУ", u"PLU номер", u"Код", u"Код PLU",
              u"Код ПЛУ", u"Номер товара", u"Номер товару", u"No", u"Number", u"PLU No", u"PLU number", u"PLU code"});
+        // not translated: the words the import looks for in a file's titles, in every language at once
         add(m, "TNAME1",
             {u"Наименование",
              u"Название",
@@ -111,27 +115,36 @@ const Synonyms &goodsSynonyms()
              u"Item name",
              u"TNAME1",
              u"PRODNAME"});
+        // not translated: the words the import looks for in a file's titles, in every language at once
         add(m, "TNAME2",
             {u"Название товара 2", u"Наименование 2", u"Название 2", u"Наименование товара 2", u"Доп наименование",
              u"Дополнительное наименование", u"Описание", u"Производитель", u"Назва 2", u"Назва товару 2",
              u"Найменування 2", u"Опис", u"Виробник", u"Name 2", u"Name2", u"Description", u"Manufacturer", u"TNAME2",
              u"PRODINFO"});
+        // not translated: the words the import looks for in a file's titles, in every language at once
         add(m, "PRICE",
             {u"Цена", u"Цена продажи", u"Розничная цена", u"Цена розничная", u"Ціна", u"Ціна продажу",
              u"Роздрібна ціна", u"Price", u"Retail price", u"Unit price", u"UNITPRICE", u"Стоимость", u"Вартість"});
+        // not translated: the words the import looks for in a file's titles, in every language at once
         add(m, "UBDATE",
             {u"Срок годности", u"Срок хранения", u"Срок", u"Годен", u"Срок реализации", u"Термін придатності",
              u"Термін зберігання", u"Термін", u"Shelf life", u"Best before", u"Use by", u"UBDATE", u"USEBYDATE"});
+        // not translated: the words the import looks for in a file's titles, in every language at once
         add(m, "TARA", {u"Тара", u"Вес тары", u"Масса тары", u"Вага тари", u"Tare", u"Tare weight", u"TAREWEIGHT"});
+        // not translated: the words the import looks for in a file's titles, in every language at once
         add(m, "CODE",
             {u"Код товара", u"Товарный код", u"Код товару", u"Product code", u"Item code", u"CODE", u"PRODCODE"});
+        // not translated: the words the import looks for in a file's titles, in every language at once
         add(m, "GROUPCODE",
             {u"Групповой код", u"Группа", u"Код группы", u"Группа товаров", u"Груповий код", u"Група", u"Код групи",
              u"Група товарів", u"Group", u"Group code", u"GROUPCODE", u"PRODGROUP"});
+        // not translated: the words the import looks for in a file's titles, in every language at once
         add(m, "MESSAGE",
             {u"Сообщение", u"Номер сообщения", u"Повідомлення", u"Номер повідомлення", u"Message", u"Message number",
              u"MESSAGE"});
+        // not translated: the words the import looks for in a file's titles, in every language at once
         add(m, "LOGO", {u"Логотип", u"Логотип (PL/US)", u"Logo", u"LOGO"});
+        // not translated: the words the import looks for in a file's titles, in every language at once
         add(m, "SG", {u"Группа весов", u"Группы весов", u"Група ваг", u"Групи ваг", u"Scale group", u"SG"});
         return m;
     }();
@@ -142,14 +155,17 @@ const Synonyms &messagesSynonyms()
 {
     static const Synonyms s = [] {
         Synonyms m;
+        // not translated: the words the import looks for in a file's titles, in every language at once
         add(m, "NPLU",
             {u"Номер", u"Номер сообщения", u"№ Сообщения", u"Код", u"PLU", u"NPLU", u"Номер повідомлення", u"No",
              u"Number", u"Message number"});
+        // not translated: the words the import looks for in a file's titles, in every language at once
         add(m, "TEXT",
             {u"Текст", u"Сообщение", u"Текст сообщения", u"Повідомлення", u"Текст повідомлення", u"Message", u"Text",
              u"Message text"});
         for (int n = 1; n <= 8; ++n) {
             const QString field = QStringLiteral("M%1").arg(n);
+            // not translated: the words the import looks for in a file's titles, in every language at once
             for (const QString &t : {QStringLiteral("Строка %1"), QStringLiteral("Рядок %1"), QStringLiteral("Line %1"),
                                      QStringLiteral("M%1")})
                 m.insert(titleKey(t.arg(n), nullptr), field);
@@ -208,9 +224,11 @@ QStringList splitItems(const QString &text)
 std::optional<MoneyUnit> unitNamed(const QString &name)
 {
     const QString n = name.trimmed().toLower();
+    // not translated: the unit names of a column mapping, read back
     if (n == QStringLiteral("грн") || n == QStringLiteral("руб") || n == QLatin1String("uah")
         || n == QLatin1String("rub"))
         return MoneyUnit::Currency;
+    // not translated: the unit names of a column mapping, read back
     if (n == QStringLiteral("коп") || n == QLatin1String("kop"))
         return MoneyUnit::Kopecks;
     return std::nullopt;
@@ -397,6 +415,7 @@ QString ColumnMapping::toText() const
             + QLatin1Char('=') + quotedSource(i.source);
         const ImportField *f = importField(m_target, i.field);
         if (f && f->kind == ImportField::Money)
+            // not translated: the unit names of a column mapping, read back
             part += i.unit == MoneyUnit::Kopecks ? QStringLiteral(":коп") : QStringLiteral(":грн");
         parts << part;
     }

@@ -19,6 +19,7 @@ void exportGoodsXlsx(Table &goods, const QString &path)
 {
     XlsxBook book(path);
 
+    // not translated: the sheet's name in the file, which other programs read
     lxw_worksheet *sheet = workbook_add_worksheet(book.book(), "Товары");
     lxw_format *bold = book.bold();
     const QVector<ColumnDef> &columns = goods.columns();

@@ -116,6 +116,7 @@ std::optional<Decimal> typedNumber(QString s, bool currency)
 {
     s = s.trimmed();
     if (currency) {
+        // not translated: currency words read in a file
         static const QRegularExpression mark(
             QStringLiteral("^(?:(?:грн|руб|uah|rub|р|₴|₽)\\.?)?\\s*(.*?)\\s*(?:(?:грн|гривен|"
                            "гривень|гривны|гривня|"

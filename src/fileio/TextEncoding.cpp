@@ -102,6 +102,7 @@ QString textEncodingName(TextEncoding encoding)
     case TextEncoding::Utf8:
         return QStringLiteral("UTF-8");
     case TextEncoding::Utf8Bom:
+        // not translated: tevo-cli's JSON reports it as it is
         return QStringLiteral("UTF-8 с BOM");
     case TextEncoding::Utf16Le:
     case TextEncoding::Utf16Be:

@@ -139,6 +139,7 @@ QVector<TabularSheet> readXlsSheets(const QString &path, const QString &fileName
 QVector<TabularSheet> readBiffStreamSheets(const QByteArray &bytes, const QString &fileName)
 {
     TabularSheet sheet;
+    // not translated: the sheet name the file would have
     sheet.name = QStringLiteral("Лист1");
     QVector<TabularRow> rows;
     QHash<int, int> rowAt; // sheet row (0-based) → index in rows

@@ -15,8 +15,8 @@
 namespace tevo {
 
 namespace {
-const QString kAccessError = QStringLiteral("Ошибка при доступе к файлу автозагрузки!");
-const QString kTriedWhenChanged = QStringLiteral(" Он будет загружен, когда изменится.");
+const char *const kAccessError = QT_TRANSLATE_NOOP("tevo::AutoLoader", "Ошибка при доступе к файлу автозагрузки!");
+const char *const kTriedWhenChanged = QT_TRANSLATE_NOOP("tevo::AutoLoader", " Он будет загружен, когда изменится.");
 
 // The goods table's values, row by row, to tell what a load changed.
 QVector<QVector<QVariant>> goodsValues(Table &goods)
@@ -48,7 +48,7 @@ int changedRows(const QVector<QVector<QVariant>> &before, Table &goods, QStringL
     }
     for (qsizetype c = 0; c < columnChanged.size(); ++c)
         if (columnChanged[c])
-            *columns << columnTitle(goods.tableName(), goods.columns()[c].name).title;
+            *columns << columnTitle(goods.tableName(), goods.columns()[c].name).fileTitle;
     return changed;
 }
 } // namespace
@@ -164,7 +164,7 @@ void AutoLoader::refuse(const QFileInfo &file, const QString &reason)
     m_refusedSize = file.size();
     m_refusedRows = rowsToCheckAgainst();
     tell(Notice::Kind::Error, Notice::About::AutomaticLoad,
-         reason + QLatin1Char('\n') + kAutoLoadNothingChanged + kTriedWhenChanged);
+         reason + QLatin1Char('\n') + autoLoadNothingChangedText() + tr(kTriedWhenChanged));
 }
 
 void AutoLoader::tmAutoLoadTimer()
@@ -182,7 +182,7 @@ void AutoLoader::tmAutoLoadTimer()
     // Access to both files first; nothing changes when either fails.
     QFile watched(path);
     if (!watched.open(QIODevice::ReadOnly)) {
-        tell(Notice::Kind::Error, Notice::About::AutomaticLoad, kAccessError);
+        tell(Notice::Kind::Error, Notice::About::AutomaticLoad, tr(kAccessError));
         return;
     }
     const QFileInfo before(path);
@@ -191,7 +191,7 @@ void AutoLoader::tmAutoLoadTimer()
     const QFileInfo iniInfo(m_iniPath);
     const bool iniWritable = iniInfo.exists() ? iniInfo.isWritable() : QFileInfo(iniInfo.absolutePath()).isWritable();
     if (!iniWritable) {
-        tell(Notice::Kind::Error, Notice::About::AutomaticLoad, kAccessError);
+        tell(Notice::Kind::Error, Notice::About::AutomaticLoad, tr(kAccessError));
         return;
     }
     // A file still being written (its time or size moved while it was read) is taken at a
@@ -222,8 +222,8 @@ void AutoLoader::tmAutoLoadTimer()
                 if (!plan.ready()) {
                     receipt.problems = plan.problems();
                     throw InputError(plan.problems().isEmpty()
-                                         ? QStringLiteral("В файле «%1» нет строк для загрузки.").arg(after.fileName())
-                                         : QStringLiteral("Строк, которые нельзя сохранить: %1. Первая: %2")
+                                         ? tr("В файле «%1» нет строк для загрузки.").arg(after.fileName())
+                                         : tr("Строк, которые нельзя сохранить: %1. Первая: %2")
                                                .arg(plan.problems().size())
                                                .arg(plan.problems().first()));
                 }
@@ -235,7 +235,7 @@ void AutoLoader::tmAutoLoadTimer()
             receipt.problems << e.text();
         saveReceipt(receipt);
         // Another program's table is named by its whole path, as the goods text file is.
-        refuse(after, goodsText ? e.text() : QStringLiteral("Файл «%1» не загружен. %2").arg(path, e.text()));
+        refuse(after, goodsText ? e.text() : tr("Файл «%1» не загружен. %2").arg(path, e.text()));
         return;
     }
 
@@ -252,7 +252,7 @@ void AutoLoader::tmAutoLoadTimer()
     tmAutoLoad.stop();
     m_exchange.engine().stop();
     std::optional<OperationGuard::Scope> scope;
-    scope.emplace(guard, kAutoLoading);
+    scope.emplace(guard, operationName(kAutoLoading));
     if (!*scope) {
         tmAutoLoad.start();
         return;
@@ -261,7 +261,7 @@ void AutoLoader::tmAutoLoadTimer()
     const ChangeJournal::Scope source(m_store.journal(), ChangeSource::AutoLoad, path);
     const auto selected = [this](int count) {
         emit selectionReplaced(count);
-        tell(Notice::Kind::Information, Notice::About::Passing, QStringLiteral("идет автоматическая загрузка в весы"));
+        tell(Notice::Kind::Information, Notice::About::Passing, tr("идет автоматическая загрузка в весы"));
     };
     try {
         if (tabular) {

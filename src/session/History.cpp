@@ -4,6 +4,7 @@
 #include "common/Error.h"
 #include "store/Store.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -43,8 +44,9 @@ void checkKnown(Store &store, qint64 at)
 {
     const qint64 since = store.journal().knownSince();
     if (since != 0 && at < since)
-        throw InputError(QStringLiteral("Журнал изменений знает цены с %1: о %2 он не знает.")
-                             .arg(historyTimeText(since), historyTimeText(at)));
+        throw InputError(
+            QCoreApplication::translate("tevo::History", "Журнал изменений знает цены с %1: о %2 он не знает.")
+                .arg(historyTimeText(since), historyTimeText(at)));
 }
 
 } // namespace
@@ -56,7 +58,9 @@ qint64 historyTime(const QString &text, bool endOfDay)
     const QRegularExpressionMatch m = form.match(text);
     const auto bad = [&] {
         return InputError(
-            QStringLiteral("«%1» — не дата: ожидается ГГГГ-ММ-ДД или ДД.ММ.ГГГГ, можно со временем ЧЧ:ММ").arg(text));
+            QCoreApplication::translate("tevo::History",
+                                        "«%1» — не дата: ожидается ГГГГ-ММ-ДД или ДД.ММ.ГГГГ, можно со временем ЧЧ:ММ")
+                .arg(text));
     };
     if (!m.hasMatch())
         throw bad();
@@ -96,7 +100,8 @@ QVariant priceAt(Store &store, qint64 number, qint64 at)
     Table &goods = store.goods();
     const int row = rowsByNumber(goods).value(number, -1);
     if (row < 0)
-        throw InputError(QStringLiteral("Товара с номером %1 в таблице товаров нет.").arg(number));
+        throw InputError(
+            QCoreApplication::translate("tevo::History", "Товара с номером %1 в таблице товаров нет.").arg(number));
     checkKnown(store, at);
     return asNumber(store.journal().valueAt(QStringLiteral("T"), number, kPrice, at, goods.value(row, kPrice)));
 }
@@ -106,7 +111,8 @@ QVector<LowestPrice> lowestPrices(Store &store, qint64 at, int days, qint64 numb
     Table &goods = store.goods();
     const QHash<qint64, int> rows = rowsByNumber(goods);
     if (number != 0 && !rows.contains(number))
-        throw InputError(QStringLiteral("Товара с номером %1 в таблице товаров нет.").arg(number));
+        throw InputError(
+            QCoreApplication::translate("tevo::History", "Товара с номером %1 в таблице товаров нет.").arg(number));
     checkKnown(store, at);
     QHash<qint64, qint64> now;
     for (auto it = rows.cbegin(); it != rows.cend(); ++it)
@@ -173,11 +179,18 @@ QVector<PrintedPrice> pricesPrinted(Store &store, int scaleRow, qint64 from, qin
 ReportSheet journalSheet(Store &store, const QVector<JournalEntry> &entries)
 {
     ReportSheet s;
-    s.name = QStringLiteral("Журнал изменений");
-    s.titles = {QStringLiteral("Когда"),        QStringLiteral("Таблица"),  QStringLiteral("Номер"),
-                QStringLiteral("Поле"),         QStringLiteral("Было"),     QStringLiteral("Стало"),
-                QStringLiteral("Источник"),     QStringLiteral("Откуда"),   QStringLiteral("Программа"),
-                QStringLiteral("Пользователь"), QStringLiteral("Компьютер")};
+    s.name = QCoreApplication::translate("tevo::History", "Журнал изменений");
+    s.titles = {QCoreApplication::translate("tevo::History", "Когда"),
+                QCoreApplication::translate("tevo::History", "Таблица"),
+                QCoreApplication::translate("tevo::History", "Номер"),
+                QCoreApplication::translate("tevo::History", "Поле"),
+                QCoreApplication::translate("tevo::History", "Было"),
+                QCoreApplication::translate("tevo::History", "Стало"),
+                QCoreApplication::translate("tevo::History", "Источник"),
+                QCoreApplication::translate("tevo::History", "Откуда"),
+                QCoreApplication::translate("tevo::History", "Программа"),
+                QCoreApplication::translate("tevo::History", "Пользователь"),
+                QCoreApplication::translate("tevo::History", "Компьютер")};
     s.widths = {19, 8, 8, 10, 16, 16, 14, 30, 10, 14, 14};
     (void)store;
     for (const JournalEntry &e : entries) {
@@ -185,8 +198,9 @@ ReportSheet journalSheet(Store &store, const QVector<JournalEntry> &entries)
         if (!e.dbUser.isEmpty() && e.dbUser != e.user)
             user += QStringLiteral(" (%1)").arg(e.dbUser);
         s.rows.append({historyTimeText(e.at),
-                       e.table == QLatin1String("T") ? QStringLiteral("товары") : QStringLiteral("сообщения"), e.number,
-                       e.field, e.oldValue, e.newValue, changeSourceName(e.source),
+                       e.table == QLatin1String("T") ? QCoreApplication::translate("tevo::History", "товары")
+                                                     : QCoreApplication::translate("tevo::History", "сообщения"),
+                       e.number, e.field, e.oldValue, e.newValue, changeSourceName(e.source),
                        e.detail.isEmpty() ? QVariant() : QVariant(e.detail), e.program, user, e.computer});
     }
     return s;
@@ -195,13 +209,13 @@ ReportSheet journalSheet(Store &store, const QVector<JournalEntry> &entries)
 ReportSheet revaluationSheet(const QVector<Revaluation> &rows)
 {
     ReportSheet s;
-    s.name = QStringLiteral("Переоценка");
-    s.titles = {QStringLiteral("Номер"),
-                QStringLiteral("Наименование"),
-                QStringLiteral("Старая цена (коп.)"),
-                QStringLiteral("Новая цена (коп.)"),
-                QStringLiteral("Когда"),
-                QStringLiteral("Источник")};
+    s.name = QCoreApplication::translate("tevo::History", "Переоценка");
+    s.titles = {QCoreApplication::translate("tevo::History", "Номер"),
+                QCoreApplication::translate("tevo::History", "Наименование"),
+                QCoreApplication::translate("tevo::History", "Старая цена (коп.)"),
+                QCoreApplication::translate("tevo::History", "Новая цена (коп.)"),
+                QCoreApplication::translate("tevo::History", "Когда"),
+                QCoreApplication::translate("tevo::History", "Источник")};
     s.widths = {8, 36, 18, 18, 19, 36};
     for (const Revaluation &r : rows)
         s.rows.append({r.number, r.name, r.oldPrice, r.newPrice, historyTimeText(r.at),
@@ -213,9 +227,11 @@ ReportSheet revaluationSheet(const QVector<Revaluation> &rows)
 ReportSheet lowestPriceSheet(const QVector<LowestPrice> &rows, int days)
 {
     ReportSheet s;
-    s.name = QStringLiteral("Наименьшая цена");
-    s.titles = {QStringLiteral("Номер"), QStringLiteral("Наименование"), QStringLiteral("Цена (коп.)"),
-                QStringLiteral("Наименьшая за %1 дн. (коп.)").arg(days)};
+    s.name = QCoreApplication::translate("tevo::History", "Наименьшая цена");
+    s.titles = {QCoreApplication::translate("tevo::History", "Номер"),
+                QCoreApplication::translate("tevo::History", "Наименование"),
+                QCoreApplication::translate("tevo::History", "Цена (коп.)"),
+                QCoreApplication::translate("tevo::History", "Наименьшая за %1 дн. (коп.)").arg(days)};
     s.widths = {8, 36, 14, 24};
     for (const LowestPrice &p : rows)
         s.rows.append({p.number, p.name, p.priceThen, p.lowest});
@@ -225,9 +241,13 @@ ReportSheet lowestPriceSheet(const QVector<LowestPrice> &rows, int days)
 ReportSheet printedSheet(const QString &scale, const QVector<PrintedPrice> &rows)
 {
     ReportSheet s;
-    s.name = QStringLiteral("Цены в весах");
-    s.titles = {QStringLiteral("Весы"),        QStringLiteral("Номер"), QStringLiteral("Наименование"),
-                QStringLiteral("Цена (коп.)"), QStringLiteral("С"),     QStringLiteral("По")};
+    s.name = QCoreApplication::translate("tevo::History", "Цены в весах");
+    s.titles = {QCoreApplication::translate("tevo::History", "Весы"),
+                QCoreApplication::translate("tevo::History", "Номер"),
+                QCoreApplication::translate("tevo::History", "Наименование"),
+                QCoreApplication::translate("tevo::History", "Цена (коп.)"),
+                QCoreApplication::translate("tevo::History", "С"),
+                QCoreApplication::translate("tevo::History", "По")};
     s.widths = {24, 8, 36, 14, 19, 19};
     for (const PrintedPrice &p : rows)
         s.rows.append({scale, p.number, p.name, p.price, historyTimeText(p.since),

@@ -4,6 +4,7 @@
 #include "common/Error.h"
 #include "common/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -78,7 +79,9 @@ void LoadReceipt::save() const
 {
     const QString path = pathFor(file);
     if (!replaceFileWhole(path, QJsonDocument(toJson()).toJson(QJsonDocument::Indented)))
-        throw FileError(QStringLiteral("Не удаётся записать отчёт автоматической загрузки «%1».").arg(path));
+        throw FileError(
+            QCoreApplication::translate("tevo::LoadReceipt", "Не удаётся записать отчёт автоматической загрузки «%1».")
+                .arg(path));
 }
 
 } // namespace tevo

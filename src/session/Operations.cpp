@@ -12,16 +12,19 @@
 #include "session/TabularImport.h"
 #include "store/Store.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 namespace tevo {
 
-const QString kImportingGoods = QStringLiteral("импорт товаров из файла");
-const QString kImportingMessages = QStringLiteral("импорт сообщений из файла");
-const QString kRebuildingGoods = QStringLiteral("создание пустой таблицы товаров");
-const QString kRebuildingMessages = QStringLiteral("создание пустой таблицы сообщений");
-const QString kAutoLoading = QStringLiteral("автоматическая загрузка товаров");
+const char *const kImportingGoods = QT_TRANSLATE_NOOP("tevo::Operations", "импорт товаров из файла");
+const char *const kImportingMessages = QT_TRANSLATE_NOOP("tevo::Operations", "импорт сообщений из файла");
+const char *const kRebuildingGoods = QT_TRANSLATE_NOOP("tevo::Operations", "создание пустой таблицы товаров");
+const char *const kRebuildingMessages = QT_TRANSLATE_NOOP("tevo::Operations", "создание пустой таблицы сообщений");
+const char *const kAutoLoading = QT_TRANSLATE_NOOP("tevo::Operations", "автоматическая загрузка товаров");
+
+QString operationName(const char *name) { return QCoreApplication::translate("tevo::Operations", name); }
 
 namespace {
 
@@ -33,8 +36,10 @@ QString afterWaiting(Store &store, const QString &text)
     if (store.database().lastEmptyWaitMs() < kWaitedMs)
         return text;
     return text
-           + QStringLiteral(" Другая программа в это время заменяла эту же таблицу: эта дождалась конца её замены, "
-                            "и в таблице теперь только эти строки.");
+           + QCoreApplication::translate(
+               "tevo::Operations",
+               " Другая программа в это время заменяла эту же таблицу: эта дождалась конца её замены, "
+               "и в таблице теперь только эти строки.");
 }
 
 // Runs f under the guard named `what`; a refusal or an error becomes the outcome.
@@ -65,14 +70,15 @@ Outcome importTableFile(Store &store, TableFile format, const QString &file)
     if (Outcome readable = fileToRead(file); !readable.done())
         return readable;
     const bool messages = format == TableFile::MessagesCsv;
-    return guardedBy(store, messages ? kImportingMessages : kImportingGoods, [&] {
+    return guardedBy(store, messages ? operationName(kImportingMessages) : operationName(kImportingGoods), [&] {
         const ChangeJournal::Scope source(store.journal(), ChangeSource::Import, file);
         Table &goods = store.goods();
         switch (format) {
         case TableFile::GoodsText: {
             const GoodsTextLoad load = importGoodsText(goods, file);
-            Outcome o =
-                Outcome::success(QStringLiteral("Из %1 загружено товаров: %2.").arg(file).arg(load.numbers.size()));
+            Outcome o = Outcome::success(QCoreApplication::translate("tevo::Operations", "Из %1 загружено товаров: %2.")
+                                             .arg(file)
+                                             .arg(load.numbers.size()));
             o.count = int(load.numbers.size());
             return o;
         }
@@ -80,26 +86,28 @@ Outcome importTableFile(Store &store, TableFile format, const QString &file)
             // Nobody is asked on the command line: the report says what went.
             const int before = goods.count();
             importGoodsDbf(goods, file);
-            Outcome o = Outcome::success(
-                afterWaiting(store,
-                             QStringLiteral("Таблица товаров заменена: все товары (%1) заменены товарами из %2 (%3).")
-                                 .arg(before)
-                                 .arg(file)
-                                 .arg(goods.count())));
+            Outcome o = Outcome::success(afterWaiting(
+                store,
+                QCoreApplication::translate("tevo::Operations",
+                                            "Таблица товаров заменена: все товары (%1) заменены товарами из %2 (%3).")
+                    .arg(before)
+                    .arg(file)
+                    .arg(goods.count())));
             o.count = goods.count();
             return o;
         }
         case TableFile::GoodsCsv:
             importGoodsCsv(goods, file);
-            return Outcome::success(QStringLiteral("Товары из %1 загружены.").arg(file));
+            return Outcome::success(QCoreApplication::translate("tevo::Operations", "Товары из %1 загружены.").arg(file));
         case TableFile::MessagesCsv:
             importMessagesCsv(store.messages(), file);
-            return Outcome::success(QStringLiteral("Сообщения из %1 загружены.").arg(file));
+            return Outcome::success(
+                QCoreApplication::translate("tevo::Operations", "Сообщения из %1 загружены.").arg(file));
         case TableFile::GoodsSheet:
         case TableFile::GoodsXlsx:
             break;
         }
-        throw InputError(QStringLiteral("Этот формат не читается: %1").arg(file));
+        throw InputError(QCoreApplication::translate("tevo::Operations", "Этот формат не читается: %1").arg(file));
     });
 }
 
@@ -130,9 +138,10 @@ Outcome exportGoods(Store &store, TableFile format, const QString &chosen)
             break;
         case TableFile::GoodsCsv:
         case TableFile::MessagesCsv:
-            throw InputError(QStringLiteral("Товары в этот формат не записываются: %1").arg(chosen));
+            throw InputError(
+                QCoreApplication::translate("tevo::Operations", "Товары в этот формат не записываются: %1").arg(chosen));
         }
-        Outcome o = Outcome::success(QStringLiteral("Товары записаны в %1.").arg(path));
+        Outcome o = Outcome::success(QCoreApplication::translate("tevo::Operations", "Товары записаны в %1.").arg(path));
         o.file = path;
         return o;
     } catch (const Error &e) {
@@ -143,7 +152,7 @@ Outcome exportGoods(Store &store, TableFile format, const QString &chosen)
 Outcome applyImport(Store &store, const ImportPlan &plan, ImportOutcome *details)
 {
     const bool goods = plan.target() == ImportTarget::Goods;
-    return guardedBy(store, goods ? kImportingGoods : kImportingMessages, [&] {
+    return guardedBy(store, goods ? operationName(kImportingGoods) : operationName(kImportingMessages), [&] {
         // What is typed into a grid is stored first, and the table is read again by the plan.
         store.storeOpenEdits();
         const ChangeJournal::Scope source(store.journal(), ChangeSource::Import, plan.fileName());
@@ -158,13 +167,17 @@ Outcome applyImport(Store &store, const ImportPlan &plan, ImportOutcome *details
 
 Outcome rebuildTable(Store &store, bool goods)
 {
-    return guardedBy(store, goods ? kRebuildingGoods : kRebuildingMessages, [&] {
+    return guardedBy(store, goods ? operationName(kRebuildingGoods) : operationName(kRebuildingMessages), [&] {
         if (goods) {
             store.createEmptyGoods();
-            return Outcome::success(afterWaiting(store, QStringLiteral("Пустая таблица успешно создана!")));
+            return Outcome::success(
+                afterWaiting(store,
+                             QCoreApplication::translate("tevo::Operations", "Пустая таблица успешно создана!")));
         }
         store.createEmptyMessages();
-        return Outcome::success(afterWaiting(store, QStringLiteral("Пустая таблица сообщений создана: 1000 строк.")));
+        return Outcome::success(
+            afterWaiting(store, QCoreApplication::translate("tevo::Operations",
+                                                            "Пустая таблица сообщений создана: 1000 строк.")));
     });
 }
 
@@ -175,7 +188,7 @@ Outcome loadGoodsFile(Store &store, const QString &file, bool needClear)
         return fileToRead(file);
     const QByteArray bytes = f.readAll();
     f.close();
-    return guardedBy(store, kAutoLoading, [&] {
+    return guardedBy(store, operationName(kAutoLoading), [&] {
         const ChangeJournal::Scope source(store.journal(), ChangeSource::AutoLoad, file);
         AutoLoadResult load;
         try {
@@ -185,7 +198,8 @@ Outcome loadGoodsFile(Store &store, const QString &file, bool needClear)
                 // Another program's table, by the mapping remembered for its name; named by its
                 // whole path, as the goods text file is.
                 const auto refused = [&](const Error &e) {
-                    return InputError(QStringLiteral("Файл «%1» не загружен. %2").arg(file, e.text()));
+                    return InputError(
+                        QCoreApplication::translate("tevo::Operations", "Файл «%1» не загружен. %2").arg(file, e.text()));
                 };
                 try {
                     TabularImport import(ImportTarget::Goods, parseTabularBytes(bytes, file));
@@ -201,12 +215,13 @@ Outcome loadGoodsFile(Store &store, const QString &file, bool needClear)
             }
         } catch (const InputError &e) {
             // The whole file was checked first: nothing is stored and nothing goes to a scale.
-            throw InputError(e.text() + QLatin1Char('\n') + kAutoLoadNothingChanged);
+            throw InputError(e.text() + QLatin1Char('\n') + autoLoadNothingChangedText());
         }
         // The loaded rows are stored before anything goes to the scales.
         store.database().commitAtEnd();
-        Outcome o =
-            Outcome::success(QStringLiteral("Загружено в таблицу товаров; диапазон для записи: %1").arg(load.range));
+        Outcome o = Outcome::success(
+            QCoreApplication::translate("tevo::Operations", "Загружено в таблицу товаров; диапазон для записи: %1")
+                .arg(load.range));
         o.range = load.range;
         o.count = load.recordCount;
         return o;

@@ -15,12 +15,14 @@ class ImportPlan;
 class Store;
 struct ImportOutcome;
 
-// The names of the long table operations (as a refusal names them).
-extern const QString kImportingGoods;     // "импорт товаров из файла"
-extern const QString kImportingMessages;  // "импорт сообщений из файла"
-extern const QString kRebuildingGoods;    // "создание пустой таблицы товаров"
-extern const QString kRebuildingMessages; // "создание пустой таблицы сообщений"
-extern const QString kAutoLoading;        // "автоматическая загрузка товаров"
+// The names of the long table operations (as a refusal names them), as written; operationName
+// gives one in the language of the texts.
+extern const char *const kImportingGoods;     // "импорт товаров из файла"
+extern const char *const kImportingMessages;  // "импорт сообщений из файла"
+extern const char *const kRebuildingGoods;    // "создание пустой таблицы товаров"
+extern const char *const kRebuildingMessages; // "создание пустой таблицы сообщений"
+extern const char *const kAutoLoading;        // "автоматическая загрузка товаров"
+QString operationName(const char *name);
 
 enum class TableFile {
     GoodsText,   // the goods text file (*.txt)

@@ -6,6 +6,7 @@
 #include "store/Schema.h"
 #include "store/Store.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace tevo {
@@ -48,11 +49,14 @@ TabularLoadResult loadTabularFileAutomatically(Store &store, const TabularImport
     goods.refresh();
     const ImportPlan plan = import.plan(goods);
     if (!plan.ready())
-        throw InputError(plan.problems().isEmpty()
-                             ? QStringLiteral("В файле «%1» нет строк для загрузки.").arg(import.file().fileName())
-                             : QStringLiteral("Строк, которые нельзя сохранить: %1. Первая: %2")
-                                   .arg(plan.problems().size())
-                                   .arg(plan.problems().first()));
+        throw InputError(
+            plan.problems().isEmpty()
+                ? QCoreApplication::translate("tevo::TabularAutoLoad", "В файле «%1» нет строк для загрузки.")
+                      .arg(import.file().fileName())
+                : QCoreApplication::translate("tevo::TabularAutoLoad",
+                                              "Строк, которые нельзя сохранить: %1. Первая: %2")
+                      .arg(plan.problems().size())
+                      .arg(plan.problems().first()));
 
     Table &scales = store.scales();
     for (int r = 0; r < scales.count(); ++r)

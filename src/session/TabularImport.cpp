@@ -6,6 +6,7 @@
 #include "fileio/RememberedMappings.h"
 #include "store/Table.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace tevo {
@@ -73,10 +74,11 @@ void TabularImport::setSheetNamed(const QString &name)
 {
     const int index = m_file.sheetIndex(name);
     if (index < 0)
-        throw InputError(QStringLiteral("В файле «%1» нет листа «%2»; листы: %3.")
+        throw InputError(QCoreApplication::translate("tevo::TabularImport", "В файле «%1» нет листа «%2»; листы: %3.")
                              .arg(m_file.fileName(), name,
-                                  m_file.sheetNames().isEmpty() ? QStringLiteral("нет ни одного")
-                                                                : m_file.sheetNames().join(QStringLiteral(", "))));
+                                  m_file.sheetNames().isEmpty()
+                                      ? QCoreApplication::translate("tevo::TabularImport", "нет ни одного")
+                                      : m_file.sheetNames().join(QStringLiteral(", "))));
     setSheet(index);
 }
 
@@ -167,7 +169,9 @@ QString TabularImport::describe(const PlannedRow &row, ImportTarget target)
     parts << (target == ImportTarget::Goods ? QStringLiteral("PLU %1") : QStringLiteral("№ %1")).arg(row.row + 1);
     for (const auto &v : row.values)
         parts << QStringLiteral("%1: %2").arg(columnTitle(tableName, v.first).title,
-                                              v.second.isNull() ? QStringLiteral("(пусто)") : v.second.toString());
+                                              v.second.isNull()
+                                                  ? QCoreApplication::translate("tevo::TabularImport", "(пусто)")
+                                                  : v.second.toString());
     return QStringLiteral("%1: %2").arg(row.place, parts.join(QStringLiteral("; ")));
 }
 

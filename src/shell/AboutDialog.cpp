@@ -16,7 +16,7 @@ namespace tevo {
 AboutDialog::AboutDialog(const Database &database, QWidget *parent) : QDialog(parent), m_database(database)
 {
     setObjectName(QStringLiteral("AboutForm"));
-    setWindowTitle(QStringLiteral("О программе"));
+    setWindowTitle(tr("О программе"));
     setFont(style::windowFont());
     style::paintPaleGreen(this);
 
@@ -29,13 +29,13 @@ AboutDialog::AboutDialog(const Database &database, QWidget *parent) : QDialog(pa
     auto *version = new QLabel(versionText());
     version->setObjectName(QStringLiteral("Version"));
     auto *description =
-        new QLabel(QStringLiteral("Обмен данными с весами, печатающими этикетки: товары, сообщения, настройки печати, "
-                                  "заголовок магазина, логотип, дата и время, текущее состояние и итоги продаж."));
+        new QLabel(tr("Обмен данными с весами, печатающими этикетки: товары, сообщения, настройки печати, "
+                      "заголовок магазина, логотип, дата и время, текущее состояние и итоги продаж."));
     description->setObjectName(QStringLiteral("Comments"));
     description->setWordWrap(true);
 
     // Where the database and the settings files are: beside the program or in the user's folder.
-    auto *folder = new QLabel(QStringLiteral("Папка данных: %1").arg(QDir::toNativeSeparators(dataDir())));
+    auto *folder = new QLabel(tr("Папка данных: %1").arg(QDir::toNativeSeparators(dataDir())));
     folder->setObjectName(QStringLiteral("DataFolder"));
     folder->setWordWrap(true);
     folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -60,7 +60,7 @@ AboutDialog::AboutDialog(const Database &database, QWidget *parent) : QDialog(pa
     setFixedWidth(380);
 }
 
-QString AboutDialog::versionText() { return QStringLiteral("Версия 1.6"); }
+QString AboutDialog::versionText() { return tr("Версия 1.6"); }
 
 void AboutDialog::showEvent(QShowEvent *event)
 {
@@ -76,12 +76,12 @@ void AboutDialog::showDatabase()
         where = m_database.location().describe();
     } else {
         try {
-            where = chosenDatabase().describe() + QStringLiteral(" (не открыта)");
+            where = chosenDatabase().describe() + tr(" (не открыта)");
         } catch (const Error &e) {
             where = e.text();
         }
     }
-    m_databaseLabel->setText(QStringLiteral("База данных: %1").arg(where));
+    m_databaseLabel->setText(tr("База данных: %1").arg(where));
 }
 
 } // namespace tevo

@@ -20,39 +20,39 @@ namespace tevo {
 AutoLoadDialog::AutoLoadDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AutoLoadForm"));
-    setWindowTitle(QStringLiteral("Автоматическая загрузка товаров"));
+    setWindowTitle(tr("Автоматическая загрузка товаров"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     style::paintPaleGreen(this);
 
-    auto *fileLabel = new QLabel(QStringLiteral("Файл товаров"), this);
+    auto *fileLabel = new QLabel(tr("Файл товаров"), this);
     m_fileEdit = new QLineEdit(this);
     m_fileEdit->setObjectName(QStringLiteral("edAutoLoad"));
     m_fileEdit->setMinimumWidth(360);
     fileLabel->setBuddy(m_fileEdit);
     fileLabel->setObjectName(QStringLiteral("edAutoLoadLabel"));
-    m_browseButton = new QPushButton(QStringLiteral("Обзор"), this);
+    m_browseButton = new QPushButton(tr("Обзор"), this);
     m_browseButton->setObjectName(QStringLiteral("btnOpen"));
 
-    auto *periodLabel = new QLabel(QStringLiteral("Периодичность проверки"), this);
+    auto *periodLabel = new QLabel(tr("Периодичность проверки"), this);
     m_periodSpin = new QSpinBox(this);
     m_periodSpin->setObjectName(QStringLiteral("seAutoLoad"));
     m_periodSpin->setRange(1, 700);
     m_periodSpin->setValue(5);
     periodLabel->setBuddy(m_periodSpin);
     periodLabel->setObjectName(QStringLiteral("seAutoLoadLabel"));
-    auto *unitLabel = new QLabel(QStringLiteral("(сек.)"), this);
+    auto *unitLabel = new QLabel(tr("(сек.)"), this);
 
-    m_loadToScalesBox = new QCheckBox(QStringLiteral("Автоматически загружать товары в выбранные весы"), this);
+    m_loadToScalesBox = new QCheckBox(tr("Автоматически загружать товары в выбранные весы"), this);
     m_loadToScalesBox->setObjectName(QStringLiteral("cbAutoLoad"));
-    m_enableBox = new QCheckBox(QStringLiteral("Включить автоматическую загрузку"), this);
+    m_enableBox = new QCheckBox(tr("Включить автоматическую загрузку"), this);
     m_enableBox->setObjectName(QStringLiteral("cbEnableAutoLoad"));
-    m_clearBox = new QCheckBox(QStringLiteral("Затирать незаполненные товары"), this);
+    m_clearBox = new QCheckBox(tr("Затирать незаполненные товары"), this);
     m_clearBox->setObjectName(QStringLiteral("cbNeedClear"));
-    m_changedOnlyBox = new QCheckBox(QStringLiteral("Только изменённые"), this);
+    m_changedOnlyBox = new QCheckBox(tr("Только изменённые"), this);
     m_changedOnlyBox->setObjectName(QStringLiteral("cbAutoChangedOnly"));
-    m_changedOnlyBox->setToolTip(QStringLiteral("Загружать в каждые весы только те товары, которых в них ещё нет "
-                                                "такими, как в списке"));
-    m_closeButton = new QPushButton(QStringLiteral("Выйти"), this);
+    m_changedOnlyBox->setToolTip(tr("Загружать в каждые весы только те товары, которых в них ещё нет "
+                                    "такими, как в списке"));
+    m_closeButton = new QPushButton(tr("Выйти"), this);
     m_closeButton->setObjectName(QStringLiteral("btnClose"));
 
     auto *layout = new QVBoxLayout(this);
@@ -111,9 +111,8 @@ void AutoLoadDialog::onBrowseClicked()
 {
     const QString file =
         Dialogs::openFileName(this, QString(),
-                              QStringLiteral(
-                                  "TextFile (*.txt);;ParadoxDataBase (*.dbf);;"
-                                  "Таблицы других программ (*.csv *.txt *.xlsx *.xls *.dbf);;Все файлы (*)"));
+                              tr("TextFile (*.txt);;ParadoxDataBase (*.dbf);;"
+                                 "Таблицы других программ (*.csv *.txt *.xlsx *.xls *.dbf);;Все файлы (*)"));
     if (!file.isEmpty())
         m_fileEdit->setText(file);
 }
@@ -130,9 +129,9 @@ bool AutoLoadDialog::fileNameStorable()
     if (missing.isEmpty())
         return true;
     Dialogs::message(Dialogs::Kind::Error,
-                     QStringLiteral("Имя файла \"%1\" содержит знаки, которых нет в кодировке Windows-1251 (%2): "
-                                    "такое имя нельзя сохранить в настройках автоматической загрузки. Переименуйте "
-                                    "файл или папку либо выберите другой файл.")
+                     tr("Имя файла \"%1\" содержит знаки, которых нет в кодировке Windows-1251 (%2): "
+                        "такое имя нельзя сохранить в настройках автоматической загрузки. Переименуйте "
+                        "файл или папку либо выберите другой файл.")
                          .arg(name, missing));
     m_fileEdit->setFocus();
     return false;

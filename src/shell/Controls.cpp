@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -50,14 +51,15 @@ TransferStrip makeTransferStrip(const TransferStripNames &n)
     TransferStrip s;
     s.panel = namedPanel(n.panel);
     s.range = namedEdit(n.range, QStringLiteral("1-5, 7-8"));
-    s.range->setToolTip(QStringLiteral(
+    s.range->setToolTip(QCoreApplication::translate(
+        "tevo::Controls",
         "Внимание, после запятых обязательно должны идти пробелы, после тире - не должно быть пробелов"));
     s.range->setFixedWidth(170);
     s.one = namedButton(n.one, n.oneCaption);
-    s.all = namedButton(n.all, QStringLiteral("Все"));
+    s.all = namedButton(n.all, QCoreApplication::translate("tevo::Controls", "Все"));
     s.write = namedButton(n.write, n.writeCaption);
     s.read = namedButton(n.read, n.readCaption);
-    s.stop = namedButton(n.stop, QStringLiteral("Прекратить обмен с весами"));
+    s.stop = namedButton(n.stop, QCoreApplication::translate("tevo::Controls", "Прекратить обмен с весами"));
     s.progress = new QProgressBar;
     s.progress->setObjectName(QLatin1String(n.progress));
     s.progress->setRange(0, 100);
@@ -67,7 +69,7 @@ TransferStrip makeTransferStrip(const TransferStripNames &n)
 
     auto *rangeColumn = new QVBoxLayout;
     rangeColumn->setSpacing(2);
-    rangeColumn->addWidget(buddyLabel(QStringLiteral("Диапазон для загрузки"), s.range));
+    rangeColumn->addWidget(buddyLabel(QCoreApplication::translate("tevo::Controls", "Диапазон для загрузки"), s.range));
     rangeColumn->addWidget(s.range);
     auto *smallButtons = new QHBoxLayout;
     smallButtons->addWidget(s.one);

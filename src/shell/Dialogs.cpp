@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace tevo {
@@ -88,13 +89,13 @@ QString titleOf(Dialogs::Kind kind)
 {
     switch (kind) {
     case Dialogs::Kind::Information:
-        return QStringLiteral("Информация");
+        return QCoreApplication::translate("tevo::Dialogs", "Информация");
     case Dialogs::Kind::Warning:
-        return QStringLiteral("Предупреждение");
+        return QCoreApplication::translate("tevo::Dialogs", "Предупреждение");
     case Dialogs::Kind::Error:
-        return QStringLiteral("Ошибка");
+        return QCoreApplication::translate("tevo::Dialogs", "Ошибка");
     case Dialogs::Kind::Confirmation:
-        return QStringLiteral("Подтверждение");
+        return QCoreApplication::translate("tevo::Dialogs", "Подтверждение");
     case Dialogs::Kind::Plain:
         break;
     }

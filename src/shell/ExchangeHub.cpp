@@ -22,12 +22,13 @@
 namespace tevo {
 
 namespace {
-const QString kPickForWrite = QStringLiteral("Выберите весы для загрузки!");
-const QString kPickOne = QStringLiteral("Выберите только ОДНИ весы!");
-const QString kPickForCheck = QStringLiteral("Выберите весы для сверки!");
-const QString kEmptyHeaderQuestion =
-    QStringLiteral("Строка заголовка (название магазина) пуста: весы напечатают её на этикетках пустой. "
-                   "Загрузить настройки в весы?");
+const char *const kPickForWrite = QT_TRANSLATE_NOOP("tevo::ExchangeHub", "Выберите весы для загрузки!");
+const char *const kPickOne = QT_TRANSLATE_NOOP("tevo::ExchangeHub", "Выберите только ОДНИ весы!");
+const char *const kPickForCheck = QT_TRANSLATE_NOOP("tevo::ExchangeHub", "Выберите весы для сверки!");
+const char *const kEmptyHeaderQuestion =
+    QT_TRANSLATE_NOOP("tevo::ExchangeHub",
+                      "Строка заголовка (название магазина) пуста: весы напечатают её на этикетках пустой. "
+                      "Загрузить настройки в весы?");
 } // namespace
 
 ExchangeHub::ExchangeHub(MainWindow &window, Session &session) : m_window(window), m_session(session)
@@ -254,8 +255,7 @@ void ExchangeHub::setLogoFromFile(const QString &fileName)
 {
     QImage image;
     if (!image.load(fileName))
-        throw FileError(
-            QStringLiteral("Не удалось открыть рисунок %1: формат не распознан или файл повреждён.").arg(fileName));
+        throw FileError(tr("Не удалось открыть рисунок %1: формат не распознан или файл повреждён.").arg(fileName));
     m_logo = logoFromImage(image);
     m_window.parametersTab().setLogoImage(image);
 }
@@ -273,32 +273,32 @@ void ExchangeHub::pickAndStart(const QString &caption, CommandState command, con
 
 void ExchangeHub::onWriteGoodsClicked()
 {
-    pickAndStart(kPickForWrite, CommandState::GoodsWrite, m_window.goodsTab().rangeText());
+    pickAndStart(tr(kPickForWrite), CommandState::GoodsWrite, m_window.goodsTab().rangeText());
 }
 
 void ExchangeHub::onReadGoodsClicked()
 {
-    pickAndStart(kPickOne, CommandState::GoodsRead, m_window.goodsTab().rangeText());
+    pickAndStart(tr(kPickOne), CommandState::GoodsRead, m_window.goodsTab().rangeText());
 }
 
 void ExchangeHub::onVerifyGoodsClicked()
 {
-    pickAndStart(kPickForCheck, CommandState::GoodsVerify, m_window.goodsTab().rangeText());
+    pickAndStart(tr(kPickForCheck), CommandState::GoodsVerify, m_window.goodsTab().rangeText());
 }
 
 void ExchangeHub::onVerifyMessagesClicked()
 {
-    pickAndStart(kPickForCheck, CommandState::MessagesVerify, m_window.messagesTab().rangeText());
+    pickAndStart(tr(kPickForCheck), CommandState::MessagesVerify, m_window.messagesTab().rangeText());
 }
 
 void ExchangeHub::onWriteMessagesClicked()
 {
-    pickAndStart(kPickForWrite, CommandState::MessagesWrite, m_window.messagesTab().rangeText());
+    pickAndStart(tr(kPickForWrite), CommandState::MessagesWrite, m_window.messagesTab().rangeText());
 }
 
 void ExchangeHub::onReadMessagesClicked()
 {
-    pickAndStart(kPickOne, CommandState::MessagesRead, m_window.messagesTab().rangeText());
+    pickAndStart(tr(kPickOne), CommandState::MessagesRead, m_window.messagesTab().rangeText());
 }
 
 void ExchangeHub::onStopClicked() { engine().stop(); }
@@ -307,32 +307,31 @@ void ExchangeHub::onWriteSettingsClicked()
 {
     // The header goes to every label: a blank line is asked about before anything is sent.
     if (m_window.parametersTab().headerHasEmptyLine()
-        && Dialogs::message(Dialogs::Kind::Confirmation, kEmptyHeaderQuestion, QMessageBox::Yes | QMessageBox::No)
+        && Dialogs::message(Dialogs::Kind::Confirmation, tr(kEmptyHeaderQuestion), QMessageBox::Yes | QMessageBox::No)
                != QMessageBox::Yes)
         return;
-    pickAndStart(kPickForWrite, CommandState::SettingsWrite);
+    pickAndStart(tr(kPickForWrite), CommandState::SettingsWrite);
 }
 
-void ExchangeHub::onReadSettingsClicked() { pickAndStart(kPickOne, CommandState::SettingsRead); }
+void ExchangeHub::onReadSettingsClicked() { pickAndStart(tr(kPickOne), CommandState::SettingsRead); }
 
-void ExchangeHub::onWriteClockClicked() { pickAndStart(kPickForWrite, CommandState::DateWrite); }
+void ExchangeHub::onWriteClockClicked() { pickAndStart(tr(kPickForWrite), CommandState::DateWrite); }
 
 void ExchangeHub::onOpenLogoClicked()
 {
     const QString file =
         Dialogs::openFileName(&m_window, QString(),
-                              QStringLiteral(
-                                  "Точечный рисунок (*.bmp *.BMP);;"
-                                  "Все рисунки (*.bmp *.png *.jpg *.jpeg *.gif *.pbm *.pgm *.ppm *.xbm *.xpm)"));
+                              tr("Точечный рисунок (*.bmp *.BMP);;"
+                                 "Все рисунки (*.bmp *.png *.jpg *.jpeg *.gif *.pbm *.pgm *.ppm *.xbm *.xpm)"));
     if (file.isEmpty())
         return;
     guarded([&] { setLogoFromFile(file); });
 }
 
-void ExchangeHub::onWriteLogoClicked() { pickAndStart(kPickOne, CommandState::LogoWrite); }
+void ExchangeHub::onWriteLogoClicked() { pickAndStart(tr(kPickOne), CommandState::LogoWrite); }
 
-void ExchangeHub::onReadStateClicked() { pickAndStart(kPickOne, CommandState::StateRead); }
+void ExchangeHub::onReadStateClicked() { pickAndStart(tr(kPickOne), CommandState::StateRead); }
 
-void ExchangeHub::onReadTotalsClicked() { pickAndStart(kPickOne, CommandState::TotalsRead); }
+void ExchangeHub::onReadTotalsClicked() { pickAndStart(tr(kPickOne), CommandState::TotalsRead); }
 
 } // namespace tevo

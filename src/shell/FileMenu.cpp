@@ -15,9 +15,10 @@ namespace tevo {
 
 namespace {
 const QString kImportFilter = QStringLiteral("TextFile (*.txt);;ParadoxDataBase (*.dbf)");
-const QString kCsvFilter = QStringLiteral("CSV (*.csv);;Все файлы (*)");
-const QString kTableFilter = QStringLiteral("Таблицы (*.csv *.txt *.xlsx *.xls *.dbf);;CSV, TXT (*.csv *.txt);;Excel "
-                                            "(*.xlsx *.xls);;dBase (*.dbf);;Все файлы (*)");
+const char *const kCsvFilter = QT_TRANSLATE_NOOP("tevo::MainWindow", "CSV (*.csv);;Все файлы (*)");
+const char *const kTableFilter =
+    QT_TRANSLATE_NOOP("tevo::MainWindow", "Таблицы (*.csv *.txt *.xlsx *.xls *.dbf);;CSV, TXT (*.csv *.txt);;Excel "
+                                          "(*.xlsx *.xls);;dBase (*.dbf);;Все файлы (*)");
 
 // Runs a long file operation under the wait cursor.
 template <class F> Outcome busy(F &&f)
@@ -55,7 +56,7 @@ bool MainWindow::dbfReplacementConfirmed(const QString &file)
             fileRows = goodsInDbfFile(file);
         }))
         return false;
-    const QString question = QStringLiteral("Импорт из %1 заменит все товары (%2) товарами из файла (%3). Продолжить?")
+    const QString question = tr("Импорт из %1 заменит все товары (%2) товарами из файла (%3). Продолжить?")
                                  .arg(QDir::toNativeSeparators(file))
                                  .arg(store().goods().count())
                                  .arg(fileRows);
@@ -79,7 +80,7 @@ void MainWindow::importTable(ImportTarget target)
 {
     if (refusedWhileBusy())
         return;
-    const QString file = Dialogs::openFileName(this, QString(), kTableFilter);
+    const QString file = Dialogs::openFileName(this, QString(), tr(kTableFilter));
     if (file.isEmpty())
         return;
     std::optional<TabularImport> import;
@@ -107,7 +108,7 @@ void MainWindow::onExportDbfTriggered() { exportFile(TableFile::GoodsDbf); }
 void MainWindow::onExportXlsTriggered() { exportFile(TableFile::GoodsSheet); }
 void MainWindow::onImportTextTriggered() { importFile(TableFile::GoodsText, kImportFilter); }
 void MainWindow::onImportDbfTriggered() { importFile(TableFile::GoodsDbf, kImportFilter); }
-void MainWindow::onImportGoodsCsvTriggered() { importFile(TableFile::GoodsCsv, kCsvFilter); }
-void MainWindow::onImportMessagesCsvTriggered() { importFile(TableFile::MessagesCsv, kCsvFilter); }
+void MainWindow::onImportGoodsCsvTriggered() { importFile(TableFile::GoodsCsv, tr(kCsvFilter)); }
+void MainWindow::onImportMessagesCsvTriggered() { importFile(TableFile::MessagesCsv, tr(kCsvFilter)); }
 
 } // namespace tevo

@@ -14,8 +14,7 @@ namespace tevo {
 GoodsTab::GoodsTab(Table &goods, OperationGuard &guard, QWidget *parent)
     : TransferTab({"TabSheet2",
                    {"Panel1", "edTDiapazon", "btnOneT", "btnAllT", "btnWriteT", "btnReadT", "btnStopT", "pbT",
-                    QStringLiteral("Текущий"), QStringLiteral("Загрузить товары в весы"),
-                    QStringLiteral("Считать товары из весов")},
+                    tr("Текущий"), tr("Загрузить товары в весы"), tr("Считать товары из весов")},
                    "gdT",
                    QStringLiteral("1-4000"),
                    "btnVerifyT"},

@@ -19,10 +19,10 @@
 namespace tevo {
 namespace {
 
-const QString kTitle = QStringLiteral("Руководство пользователя Tevo");
-const QString kFindCaption = QStringLiteral("Найти");
-const QString kSearchPlaceholder = QStringLiteral("Поиск в руководстве");
-const QString kNotFound = QStringLiteral("Не найдено");
+const char *const kTitle = QT_TRANSLATE_NOOP("tevo::GuideWindow", "Руководство пользователя Tevo");
+const char *const kFindCaption = QT_TRANSLATE_NOOP("tevo::GuideWindow", "Найти");
+const char *const kSearchPlaceholder = QT_TRANSLATE_NOOP("tevo::GuideWindow", "Поиск в руководстве");
+const char *const kNotFound = QT_TRANSLATE_NOOP("tevo::GuideWindow", "Не найдено");
 
 // The guide's text without its tags, for a chapter's title.
 QString plainText(const QString &html)
@@ -39,7 +39,7 @@ QString plainText(const QString &html)
 GuideWindow::GuideWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("GuideWindow"));
-    setWindowTitle(kTitle);
+    setWindowTitle(tr(kTitle));
     setFont(style::windowFont());
     resize(1000, 720);
 
@@ -50,9 +50,9 @@ GuideWindow::GuideWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     m_browser->setOpenLinks(false); // each link is decided in onLinkClicked
     m_search = new QLineEdit;
     m_search->setObjectName(QStringLiteral("GuideSearch"));
-    m_search->setPlaceholderText(kSearchPlaceholder);
+    m_search->setPlaceholderText(tr(kSearchPlaceholder));
     m_search->setClearButtonEnabled(true);
-    auto *findButton = new QPushButton(kFindCaption);
+    auto *findButton = new QPushButton(tr(kFindCaption));
     findButton->setObjectName(QStringLiteral("GuideFindNext"));
     m_searchResult = new QLabel;
     m_searchResult->setObjectName(QStringLiteral("GuideSearchResult"));
@@ -117,7 +117,7 @@ bool GuideWindow::findNext()
     m_browser->setTextCursor(start);
     if (m_browser->find(text))
         return true;
-    m_searchResult->setText(kNotFound);
+    m_searchResult->setText(tr(kNotFound));
     return false;
 }
 

@@ -17,7 +17,7 @@ namespace tevo {
 HistoryWindow::HistoryWindow(Store &store, QWidget *parent) : QDialog(parent), m_store(store)
 {
     setObjectName(QStringLiteral("HistoryWindow"));
-    setWindowTitle(QStringLiteral("История товара"));
+    setWindowTitle(tr("История товара"));
     auto *layout = new QVBoxLayout(this);
     m_title = new QLabel(this);
     m_title->setObjectName(QStringLiteral("HistoryTitle"));
@@ -26,8 +26,7 @@ HistoryWindow::HistoryWindow(Store &store, QWidget *parent) : QDialog(parent), m
     layout->addWidget(m_chart);
     m_list = new QTableWidget(0, 5, this);
     m_list->setObjectName(QStringLiteral("HistoryList"));
-    m_list->setHorizontalHeaderLabels({QStringLiteral("Когда"), QStringLiteral("Что"), QStringLiteral("Было"),
-                                       QStringLiteral("Стало"), QStringLiteral("Кто, откуда")});
+    m_list->setHorizontalHeaderLabels({tr("Когда"), tr("Что"), tr("Было"), tr("Стало"), tr("Кто, откуда")});
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->horizontalHeader()->setStretchLastSection(true);
@@ -55,7 +54,7 @@ void HistoryWindow::showGoods(qint64 number)
         QString who = changeSourceName(e.source);
         if (!e.detail.isEmpty())
             who += QStringLiteral(": ") + e.detail;
-        who += QStringLiteral("; %1 на %2 (%3)").arg(e.user, e.computer, e.program);
+        who += tr("; %1 на %2 (%3)").arg(e.user, e.computer, e.program);
         lines.append({e.at, {historyTimeText(e.at), e.field, e.oldValue.toString(), e.newValue.toString(), who}});
         if (e.field == QLatin1String("PRICE")) {
             if (points.isEmpty()) // the price before the first change the journal knows
@@ -65,8 +64,7 @@ void HistoryWindow::showGoods(qint64 number)
     }
     for (const ScaleLedger::Delivery &d : h.deliveries)
         lines.append({d.at,
-                      {historyTimeText(d.at), QStringLiteral("в весы"), QString(),
-                       d.price.isNull() ? QString() : d.price.toString(),
+                      {historyTimeText(d.at), tr("в весы"), QString(), d.price.isNull() ? QString() : d.price.toString(),
                        QStringLiteral("%1 (%2)").arg(d.scaleName, d.address)}});
     std::stable_sort(lines.begin(), lines.end(), [](const Line &a, const Line &b) { return a.at < b.at; });
     m_list->setRowCount(int(lines.size()));
@@ -75,12 +73,11 @@ void HistoryWindow::showGoods(qint64 number)
             m_list->setItem(r, c, new QTableWidgetItem(lines[r].cells[c]));
     m_list->resizeColumnsToContents(); // in the order of time, as a time line reads
     m_chart->setPoints(points, QDateTime::currentMSecsSinceEpoch());
-    m_title->setText(failure.isEmpty() ? QStringLiteral("Товар № %1: изменений %2, доставок в весы %3")
-                                             .arg(number)
-                                             .arg(h.changes.size())
-                                             .arg(h.deliveries.size())
-                                       : failure);
-    setWindowTitle(QStringLiteral("История товара № %1").arg(number));
+    m_title->setText(
+        failure.isEmpty()
+            ? tr("Товар № %1: изменений %2, доставок в весы %3").arg(number).arg(h.changes.size()).arg(h.deliveries.size())
+            : failure);
+    setWindowTitle(tr("История товара № %1").arg(number));
 }
 
 } // namespace tevo

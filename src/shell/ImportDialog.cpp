@@ -54,7 +54,7 @@ QString tableNameOf(ImportTarget target)
     return target == ImportTarget::Goods ? QStringLiteral("T") : QStringLiteral("M");
 }
 
-const QString kNotLoaded = QStringLiteral("— не загружать —");
+const char *const kNotLoaded = QT_TRANSLATE_NOOP("tevo::ImportDialog", "— не загружать —");
 
 } // namespace
 
@@ -63,7 +63,7 @@ ImportDialog::ImportDialog(Store &store, TabularImport import, QWidget *parent)
 {
     const bool goods = m_import.target() == ImportTarget::Goods;
     setObjectName(QStringLiteral("ImportForm"));
-    setWindowTitle(goods ? QStringLiteral("Импорт товаров из файла") : QStringLiteral("Импорт сообщений из файла"));
+    setWindowTitle(goods ? tr("Импорт товаров из файла") : tr("Импорт сообщений из файла"));
     style::paintPaleGreen(this);
 
     m_fileLabel = new QLabel(this);
@@ -82,8 +82,7 @@ ImportDialog::ImportDialog(Store &store, TabularImport import, QWidget *parent)
     m_mappingTable = new QTableWidget(this);
     m_mappingTable->setObjectName(QStringLiteral("tblMapping"));
     m_mappingTable->setColumnCount(3);
-    m_mappingTable->setHorizontalHeaderLabels(
-        {QStringLiteral("Поле таблицы"), QStringLiteral("Столбец файла"), QStringLiteral("Цена в")});
+    m_mappingTable->setHorizontalHeaderLabels({tr("Поле таблицы"), tr("Столбец файла"), tr("Цена в")});
     m_mappingTable->verticalHeader()->setVisible(false);
     m_mappingTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_mappingTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -100,34 +99,33 @@ ImportDialog::ImportDialog(Store &store, TabularImport import, QWidget *parent)
     m_summaryLabel->setObjectName(QStringLiteral("lblSummary"));
     m_summaryLabel->setWordWrap(true);
 
-    m_rememberBox = new QCheckBox(QStringLiteral("Запомнить сопоставление столбцов для файлов"), this);
+    m_rememberBox = new QCheckBox(tr("Запомнить сопоставление столбцов для файлов"), this);
     m_rememberBox->setObjectName(QStringLiteral("chkRemember"));
     m_rememberBox->setChecked(true);
     m_patternEdit = new QLineEdit(m_import.patternOffered(), this);
     m_patternEdit->setObjectName(QStringLiteral("edtPattern"));
-    m_applyButton = new QPushButton(QStringLiteral("Загрузить"), this);
+    m_applyButton = new QPushButton(tr("Загрузить"), this);
     m_applyButton->setObjectName(QStringLiteral("btnApply"));
     m_applyButton->setDefault(true);
-    m_cancelButton = new QPushButton(QStringLiteral("Отмена"), this);
+    m_cancelButton = new QPushButton(tr("Отмена"), this);
     m_cancelButton->setObjectName(QStringLiteral("btnCancel"));
 
     auto *layout = new QVBoxLayout(this);
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Файл:"), m_fileLabel);
-    form->addRow(QStringLiteral("Кодировка:"), m_encodingBox);
-    form->addRow(QStringLiteral("Лист:"), m_sheetBox);
-    form->addRow(QStringLiteral("Столбцы:"), m_mappingFromLabel);
+    form->addRow(tr("Файл:"), m_fileLabel);
+    form->addRow(tr("Кодировка:"), m_encodingBox);
+    form->addRow(tr("Лист:"), m_sheetBox);
+    form->addRow(tr("Столбцы:"), m_mappingFromLabel);
     layout->addLayout(form);
     auto *middle = new QHBoxLayout;
     auto *mappingColumn = new QVBoxLayout;
-    mappingColumn->addWidget(new QLabel(QStringLiteral("Какой столбец файла что заполняет:"), this));
+    mappingColumn->addWidget(new QLabel(tr("Какой столбец файла что заполняет:"), this));
     mappingColumn->addWidget(m_mappingTable, 1);
     middle->addLayout(mappingColumn, 0);
     auto *previewColumn = new QVBoxLayout;
-    previewColumn->addWidget(
-        new QLabel(QStringLiteral("Первые строки, как они будут сохранены (цена — в копейках):"), this));
+    previewColumn->addWidget(new QLabel(tr("Первые строки, как они будут сохранены (цена — в копейках):"), this));
     previewColumn->addWidget(m_previewTable, 2);
-    previewColumn->addWidget(new QLabel(QStringLiteral("Строки, которые нельзя сохранить:"), this));
+    previewColumn->addWidget(new QLabel(tr("Строки, которые нельзя сохранить:"), this));
     previewColumn->addWidget(m_problemList, 1);
     middle->addLayout(previewColumn, 1);
     layout->addLayout(middle, 1);
@@ -164,7 +162,7 @@ void ImportDialog::fillChoices()
     m_encodingBox->setCurrentIndex(text ? int(offeredEncodings().indexOf(file.encoding)) : -1);
     m_sheetBox->clear();
     for (const TabularSheet &s : file.sheets)
-        m_sheetBox->addItem(s.name.isEmpty() ? QStringLiteral("(одна таблица)") : s.name);
+        m_sheetBox->addItem(s.name.isEmpty() ? tr("(одна таблица)") : s.name);
     m_sheetBox->setCurrentIndex(m_import.sheet());
     m_sheetBox->setEnabled(file.sheets.size() > 1);
     m_filling = false;
@@ -184,7 +182,7 @@ void ImportDialog::fillMapping()
         m_mappingTable->setItem(r, 0, name);
         auto *box = new QComboBox(m_mappingTable);
         box->setObjectName(QStringLiteral("cbSource_") + field.name);
-        box->addItem(kNotLoaded, QString());
+        box->addItem(tr(kNotLoaded), QString());
         for (int c = 0; c < sources.size(); ++c)
             box->addItem(TabularImport::sourceLabel(sources[c], c), sources[c]);
         const ColumnMapping::Item *item = m_import.mapping().item(field.name);
@@ -205,8 +203,8 @@ void ImportDialog::fillMapping()
         if (field.kind == ImportField::Money) {
             auto *unit = new QComboBox(m_mappingTable);
             unit->setObjectName(QStringLiteral("cbUnit_") + field.name);
-            unit->addItem(QStringLiteral("гривнах"), int(MoneyUnit::Currency));
-            unit->addItem(QStringLiteral("копейках"), int(MoneyUnit::Kopecks));
+            unit->addItem(tr("гривнах"), int(MoneyUnit::Currency));
+            unit->addItem(tr("копейках"), int(MoneyUnit::Kopecks));
             unit->setCurrentIndex(item && item->unit == MoneyUnit::Kopecks ? 1 : 0);
             connect(unit, qOverload<int>(&QComboBox::currentIndexChanged), this,
                     [this, fieldName] { sourceChosen(fieldName); });
@@ -275,7 +273,7 @@ void ImportDialog::replan()
     const QStringList columns = plan.columns();
     m_previewTable->clear();
     m_previewTable->setColumnCount(int(columns.size()) + 2);
-    QStringList titles{QStringLiteral("Место в файле"), goods ? QStringLiteral("PLU") : QStringLiteral("Номер")};
+    QStringList titles{tr("Место в файле"), goods ? QStringLiteral("PLU") : tr("Номер")};
     for (const QString &c : columns)
         titles << columnTitle(tableNameOf(target), c).title;
     m_previewTable->setHorizontalHeaderLabels(titles);
@@ -296,31 +294,31 @@ void ImportDialog::replan()
     m_problemList->clear();
     m_problemList->addItems(plan.problems());
     for (const QString &w : plan.warnings())
-        m_problemList->addItem(QStringLiteral("Предупреждение: ") + w);
+        m_problemList->addItem(tr("Предупреждение: ") + w);
 
     QString summary;
     if (plan.ready())
-        summary = QStringLiteral("Будет сохранено строк: %1. Пока ничего не изменено.").arg(plan.rows().size());
+        summary = tr("Будет сохранено строк: %1. Пока ничего не изменено.").arg(plan.rows().size());
     else if (plan.problems().isEmpty())
-        summary = QStringLiteral("В файле нет строк для импорта.");
+        summary = tr("В файле нет строк для импорта.");
     else
-        summary = QStringLiteral("Строк, которые нельзя сохранить: %1. Такой файл не загружается, пока они есть: "
-                                 "исправьте файл или сопоставление столбцов.")
+        summary = tr("Строк, которые нельзя сохранить: %1. Такой файл не загружается, пока они есть: "
+                     "исправьте файл или сопоставление столбцов.")
                       .arg(plan.problems().size());
     m_summaryLabel->setText(summary);
     switch (m_import.mappingFrom()) {
     case TabularImport::MappingFrom::Remembered:
-        m_mappingFromLabel->setText(QStringLiteral("как запомнено для файлов с таким именем"));
+        m_mappingFromLabel->setText(tr("как запомнено для файлов с таким именем"));
         break;
     case TabularImport::MappingFrom::Given:
-        m_mappingFromLabel->setText(QStringLiteral("выбраны вручную"));
+        m_mappingFromLabel->setText(tr("выбраны вручную"));
         break;
     case TabularImport::MappingFrom::Detected:
         m_mappingFromLabel->setText(
             plan.mapping().headerRow() >= 0
-                ? QStringLiteral("найдены по строке заголовка (строка %1)")
+                ? tr("найдены по строке заголовка (строка %1)")
                       .arg(m_import.file().sheets.value(m_import.sheet()).rows.value(plan.mapping().headerRow()).number)
-                : QStringLiteral("строки заголовка нет: по порядку столбцов файлов программы"));
+                : tr("строки заголовка нет: по порядку столбцов файлов программы"));
         break;
     }
     m_applyButton->setEnabled(plan.ready());
@@ -355,7 +353,7 @@ void ImportDialog::apply()
             remembered.setMapping(plan.mapping(), m_import.mappingFrom());
             remembered.remember(pattern);
         } catch (const Error &e) {
-            text += QStringLiteral("\nСопоставление столбцов не запомнено: ") + e.text();
+            text += tr("\nСопоставление столбцов не запомнено: ") + e.text();
         }
     }
     Dialogs::message(Dialogs::Kind::Information, text);

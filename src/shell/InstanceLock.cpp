@@ -1,5 +1,6 @@
 #include "shell/InstanceLock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace tevo {
@@ -23,9 +24,11 @@ QString InstanceLock::refusalText() const
     qint64 pid = 0;
     QString host, application;
     const bool known = const_cast<QLockFile &>(m_lock).getLockInfo(&pid, &host, &application);
-    return QStringLiteral("Программа уже работает с базой данных %1%2. Вторая копия программы закрывается: "
-                          "работайте в уже открытой (она может быть свёрнута в значок у часов).")
-        .arg(QDir::toNativeSeparators(m_databasePath), known ? QStringLiteral(" (процесс %1)").arg(pid) : QString());
+    return QCoreApplication::translate(
+               "tevo::InstanceLock", "Программа уже работает с базой данных %1%2. Вторая копия программы закрывается: "
+                                     "работайте в уже открытой (она может быть свёрнута в значок у часов).")
+        .arg(QDir::toNativeSeparators(m_databasePath),
+             known ? QCoreApplication::translate("tevo::InstanceLock", " (процесс %1)").arg(pid) : QString());
 }
 
 } // namespace tevo

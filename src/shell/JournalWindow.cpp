@@ -51,7 +51,7 @@ private:
 JournalWindow::JournalWindow(Store &store, QWidget *parent) : QDialog(parent), m_store(store)
 {
     setObjectName(QStringLiteral("JournalWindow"));
-    setWindowTitle(QStringLiteral("Журнал изменений"));
+    setWindowTitle(tr("Журнал изменений"));
     auto *layout = new QVBoxLayout(this);
     auto *filters = new QGridLayout;
     const auto named = [](QWidget *w, const char *name) {
@@ -66,9 +66,9 @@ JournalWindow::JournalWindow(Store &store, QWidget *parent) : QDialog(parent), m
     }
     m_number = new QSpinBox(this);
     m_number->setRange(0, 999999);
-    m_number->setSpecialValueText(QStringLiteral("все"));
+    m_number->setSpecialValueText(tr("все"));
     m_source = new QComboBox(this);
-    m_source->addItem(QStringLiteral("все"), 0);
+    m_source->addItem(tr("все"), 0);
     for (ChangeSource s : {ChangeSource::Edit, ChangeSource::Import, ChangeSource::AutoLoad, ChangeSource::ScaleRead,
                            ChangeSource::Rebuild})
         m_source->addItem(changeSourceName(s), int(s));
@@ -76,17 +76,17 @@ JournalWindow::JournalWindow(Store &store, QWidget *parent) : QDialog(parent), m
     m_days = new QSpinBox(this);
     m_days->setRange(1, 3660);
     m_days->setValue(kDaysBeforeLowest);
-    filters->addWidget(new QLabel(QStringLiteral("С"), this), 0, 0);
+    filters->addWidget(new QLabel(tr("С"), this), 0, 0);
     filters->addWidget(named(m_from, "JournalFrom"), 0, 1);
-    filters->addWidget(new QLabel(QStringLiteral("по"), this), 0, 2);
+    filters->addWidget(new QLabel(tr("по"), this), 0, 2);
     filters->addWidget(named(m_to, "JournalTo"), 0, 3);
-    filters->addWidget(new QLabel(QStringLiteral("Номер"), this), 0, 4);
+    filters->addWidget(new QLabel(tr("Номер"), this), 0, 4);
     filters->addWidget(named(m_number, "JournalNumber"), 0, 5);
-    filters->addWidget(new QLabel(QStringLiteral("Источник"), this), 1, 0);
+    filters->addWidget(new QLabel(tr("Источник"), this), 1, 0);
     filters->addWidget(named(m_source, "JournalSource"), 1, 1);
-    filters->addWidget(new QLabel(QStringLiteral("Весы"), this), 1, 2);
+    filters->addWidget(new QLabel(tr("Весы"), this), 1, 2);
     filters->addWidget(named(m_scale, "JournalScale"), 1, 3);
-    filters->addWidget(new QLabel(QStringLiteral("Дней для наименьшей цены"), this), 1, 4);
+    filters->addWidget(new QLabel(tr("Дней для наименьшей цены"), this), 1, 4);
     filters->addWidget(named(m_days, "JournalDays"), 1, 5);
     layout->addLayout(filters);
 
@@ -97,11 +97,11 @@ JournalWindow::JournalWindow(Store &store, QWidget *parent) : QDialog(parent), m
         connect(b, &QPushButton::clicked, this, slot);
         buttons->addWidget(b);
     };
-    button("JournalShow", QStringLiteral("Показать журнал"), &JournalWindow::showJournal);
-    button("JournalPrice", QStringLiteral("Цена на дату «по»"), &JournalWindow::showPrice);
-    button("JournalLowest", QStringLiteral("Наименьшая цена"), &JournalWindow::showLowest);
-    button("JournalRevaluations", QStringLiteral("Переоценка"), &JournalWindow::showRevaluations);
-    button("JournalPrinted", QStringLiteral("Цены в весах"), &JournalWindow::showPrinted);
+    button("JournalShow", tr("Показать журнал"), &JournalWindow::showJournal);
+    button("JournalPrice", tr("Цена на дату «по»"), &JournalWindow::showPrice);
+    button("JournalLowest", tr("Наименьшая цена"), &JournalWindow::showLowest);
+    button("JournalRevaluations", tr("Переоценка"), &JournalWindow::showRevaluations);
+    button("JournalPrinted", tr("Цены в весах"), &JournalWindow::showPrinted);
     layout->addLayout(buttons);
 
     m_summary = new QLabel(this);
@@ -117,10 +117,10 @@ JournalWindow::JournalWindow(Store &store, QWidget *parent) : QDialog(parent), m
 
     auto *saving = new QHBoxLayout;
     saving->addStretch();
-    auto *csv = new QPushButton(QStringLiteral("Сохранить CSV…"), this);
+    auto *csv = new QPushButton(tr("Сохранить CSV…"), this);
     csv->setObjectName(QStringLiteral("JournalSaveCsv"));
     connect(csv, &QPushButton::clicked, this, [this] { save(false); });
-    auto *xlsx = new QPushButton(QStringLiteral("Сохранить .xlsx…"), this);
+    auto *xlsx = new QPushButton(tr("Сохранить .xlsx…"), this);
     xlsx->setObjectName(QStringLiteral("JournalSaveXlsx"));
     connect(xlsx, &QPushButton::clicked, this, [this] { save(true); });
     saving->addWidget(csv);
@@ -165,7 +165,7 @@ void JournalWindow::showJournal()
     // The scales as they are now, for the filter and for "Цены в весах".
     const QString chosen = m_scale->currentText();
     m_scale->clear();
-    m_scale->addItem(QStringLiteral("все"), kNoScale);
+    m_scale->addItem(tr("все"), kNoScale);
     Table &scales = m_store.scales();
     for (int r = 0; r < scales.count(); ++r)
         m_scale->addItem(scales.text(r, QStringLiteral("NAME")).trimmed(), r);
@@ -179,7 +179,7 @@ void JournalWindow::showJournal()
         if (m_scale->currentData().toInt() != kNoScale)
             f.detail = m_scale->currentText();
         const QVector<JournalEntry> entries = m_store.journal().entries(f);
-        showSheet(journalSheet(m_store, entries), QStringLiteral("Записей журнала: %1").arg(entries.size()));
+        showSheet(journalSheet(m_store, entries), tr("Записей журнала: %1").arg(entries.size()));
     });
 }
 
@@ -187,16 +187,15 @@ void JournalWindow::showPrice()
 {
     answer([&] {
         if (m_number->value() == 0)
-            throw InputError(QStringLiteral("Укажите номер товара."));
+            throw InputError(tr("Укажите номер товара."));
         const qint64 at = to() - 1;
         const QVariant price = priceAt(m_store, m_number->value(), at);
         QVector<LowestPrice> one = lowestPrices(m_store, at, m_days->value(), m_number->value());
-        showSheet(lowestPriceSheet(one, m_days->value()),
-                  price.isNull()
-                      ? QStringLiteral("Товар № %1 на %2: без цены.").arg(m_number->value()).arg(historyTimeText(at))
-                      : QStringLiteral("Цена товара № %1 на %2: %3 коп.")
-                            .arg(m_number->value())
-                            .arg(historyTimeText(at), price.toString()));
+        showSheet(
+            lowestPriceSheet(one, m_days->value()),
+            price.isNull()
+                ? tr("Товар № %1 на %2: без цены.").arg(m_number->value()).arg(historyTimeText(at))
+                : tr("Цена товара № %1 на %2: %3 коп.").arg(m_number->value()).arg(historyTimeText(at), price.toString()));
     });
 }
 
@@ -205,7 +204,7 @@ void JournalWindow::showLowest()
     answer([&] {
         const qint64 at = to() - 1;
         const QVector<LowestPrice> rows = lowestPrices(m_store, at, m_days->value(), m_number->value());
-        showSheet(lowestPriceSheet(rows, m_days->value()), QStringLiteral("Наименьшая цена за %1 дн. до %2: товаров %3")
+        showSheet(lowestPriceSheet(rows, m_days->value()), tr("Наименьшая цена за %1 дн. до %2: товаров %3")
                                                                .arg(m_days->value())
                                                                .arg(historyTimeText(at))
                                                                .arg(rows.size()));
@@ -216,7 +215,7 @@ void JournalWindow::showRevaluations()
 {
     answer([&] {
         const QVector<Revaluation> rows = revaluations(m_store, from(), to());
-        showSheet(revaluationSheet(rows), QStringLiteral("Переоценка за период: изменений цены %1").arg(rows.size()));
+        showSheet(revaluationSheet(rows), tr("Переоценка за период: изменений цены %1").arg(rows.size()));
     });
 }
 
@@ -225,18 +224,17 @@ void JournalWindow::showPrinted()
     answer([&] {
         const int row = m_scale->currentData().toInt();
         if (row == kNoScale || m_scale->count() == 0)
-            throw InputError(QStringLiteral("Выберите весы."));
+            throw InputError(tr("Выберите весы."));
         const QVector<PrintedPrice> rows = pricesPrinted(m_store, row, from(), to());
         showSheet(printedSheet(m_scale->currentText(), rows),
-                  QStringLiteral("Цены в весах «%1» за период: %2").arg(m_scale->currentText()).arg(rows.size()));
+                  tr("Цены в весах «%1» за период: %2").arg(m_scale->currentText()).arg(rows.size()));
     });
 }
 
 void JournalWindow::save(bool xlsx)
 {
-    const QString path =
-        Dialogs::saveFileName(this, xlsx ? QStringLiteral("Сохранить .xlsx") : QStringLiteral("Сохранить CSV"),
-                              xlsx ? QStringLiteral("Книга Excel (*.xlsx)") : QStringLiteral("CSV (*.csv)"));
+    const QString path = Dialogs::saveFileName(this, xlsx ? tr("Сохранить .xlsx") : tr("Сохранить CSV"),
+                                               xlsx ? tr("Книга Excel (*.xlsx)") : QStringLiteral("CSV (*.csv)"));
     if (path.isEmpty())
         return;
     try {

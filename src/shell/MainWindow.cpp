@@ -34,7 +34,8 @@
 namespace tevo {
 namespace {
 
-const QString kRebuildNotice = QStringLiteral("Эта операция займет до 5 минут... Нажмите \"Ок\"");
+const char *const kRebuildNotice =
+    QT_TRANSLATE_NOOP("tevo::MainWindow", "Эта операция займет до 5 минут... Нажмите \"Ок\"");
 
 // Restores the normal cursor when a long operation ends, however it ends.
 class WaitCursor {
@@ -64,7 +65,7 @@ QAction *namedSeparator(QMenu *menu, const char *name)
 MainWindow::MainWindow(Session &session, QWidget *parent) : QMainWindow(parent), m_session(session), m_state(this)
 {
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(QStringLiteral("Tevo Версия 1.6"));
+    setWindowTitle(tr("Tevo Версия 1.6"));
     setFont(style::windowFont());
     style::paintPaleGreen(this);
     resize(1036, 780);
@@ -81,13 +82,13 @@ MainWindow::MainWindow(Session &session, QWidget *parent) : QMainWindow(parent),
     m_goodsTab = new GoodsTab(store.goods(), store.guard());
     m_messagesTab = new MessagesTab(store.messages(), store.guard());
     m_parametersTab = new ParametersTab;
-    m_tabs->addTab(m_goodsTab, QStringLiteral("Товары"));
-    m_tabs->addTab(m_messagesTab, QStringLiteral("Сообщения"));
-    m_tabs->addTab(m_parametersTab, QStringLiteral("Параметры"));
+    m_tabs->addTab(m_goodsTab, tr("Товары"));
+    m_tabs->addTab(m_messagesTab, tr("Сообщения"));
+    m_tabs->addTab(m_parametersTab, tr("Параметры"));
     m_tabs->setCurrentIndex(0);
 
     // The goods' history from the goods grid: its context menu and Ctrl+H.
-    m_goodsHistoryAction = new QAction(QStringLiteral("История товара"), m_goodsTab->grid());
+    m_goodsHistoryAction = new QAction(tr("История товара"), m_goodsTab->grid());
     m_goodsHistoryAction->setObjectName(QStringLiteral("GoodsHistory"));
     m_goodsHistoryAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     m_goodsHistoryAction->setShortcutContext(Qt::WidgetShortcut);
@@ -134,42 +135,41 @@ void MainWindow::buildMenu()
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu"));
 
-    m_fileMenu = bar->addMenu(QStringLiteral("Файл"));
+    m_fileMenu = bar->addMenu(tr("Файл"));
     m_fileMenu->setObjectName(QStringLiteral("N1"));
     m_fileMenu->menuAction()->setObjectName(QStringLiteral("N1"));
-    m_exportTextAction = namedAction(m_fileMenu, "Excel1", QStringLiteral("Экспорт товаров в *.txt"));
-    m_exportDbfAction = namedAction(m_fileMenu, "dbf2", QStringLiteral("Экспорт товаров в *.dbf"));
-    m_exportXlsAction = namedAction(m_fileMenu, "csv1", QStringLiteral("Экспорт товаров в *.xls"));
-    m_exportXlsxAction = namedAction(m_fileMenu, "ExportXlsx", QStringLiteral("Экспорт товаров в *.xlsx"));
+    m_exportTextAction = namedAction(m_fileMenu, "Excel1", tr("Экспорт товаров в *.txt"));
+    m_exportDbfAction = namedAction(m_fileMenu, "dbf2", tr("Экспорт товаров в *.dbf"));
+    m_exportXlsAction = namedAction(m_fileMenu, "csv1", tr("Экспорт товаров в *.xls"));
+    m_exportXlsxAction = namedAction(m_fileMenu, "ExportXlsx", tr("Экспорт товаров в *.xlsx"));
     namedSeparator(m_fileMenu, "N5");
-    m_importTextAction = namedAction(m_fileMenu, "xls1", QStringLiteral("Импорт товаров из *.txt"));
-    m_importDbfAction = namedAction(m_fileMenu, "dbf1", QStringLiteral("Импорт товаров из *.dbf"));
-    m_importGoodsCsvAction = namedAction(m_fileMenu, "csv2", QStringLiteral("Импорт товаров из *.csv"));
-    m_importMessagesCsvAction = namedAction(m_fileMenu, "csv3", QStringLiteral("Импорт сообщеий из *.csv"));
-    m_importGoodsTableAction = namedAction(m_fileMenu, "ImportGoodsTable", QStringLiteral("Импорт товаров из файла…"));
-    m_importMessagesTableAction =
-        namedAction(m_fileMenu, "ImportMessagesTable", QStringLiteral("Импорт сообщений из файла…"));
+    m_importTextAction = namedAction(m_fileMenu, "xls1", tr("Импорт товаров из *.txt"));
+    m_importDbfAction = namedAction(m_fileMenu, "dbf1", tr("Импорт товаров из *.dbf"));
+    m_importGoodsCsvAction = namedAction(m_fileMenu, "csv2", tr("Импорт товаров из *.csv"));
+    m_importMessagesCsvAction = namedAction(m_fileMenu, "csv3", tr("Импорт сообщеий из *.csv"));
+    m_importGoodsTableAction = namedAction(m_fileMenu, "ImportGoodsTable", tr("Импорт товаров из файла…"));
+    m_importMessagesTableAction = namedAction(m_fileMenu, "ImportMessagesTable", tr("Импорт сообщений из файла…"));
     namedSeparator(m_fileMenu, "N4");
-    m_exitAction = namedAction(m_fileMenu, "mmExit", QStringLiteral("Выход"));
+    m_exitAction = namedAction(m_fileMenu, "mmExit", tr("Выход"));
 
-    m_toolsMenu = bar->addMenu(QStringLiteral("Инструменты"));
+    m_toolsMenu = bar->addMenu(tr("Инструменты"));
     m_toolsMenu->setObjectName(QStringLiteral("N6"));
     m_toolsMenu->menuAction()->setObjectName(QStringLiteral("N6"));
-    m_scalesSetupAction = namedAction(m_toolsMenu, "N2", QStringLiteral("Настройка весов"));
-    m_checkDataAction = namedAction(m_toolsMenu, "N3", QStringLiteral("Проверить данные"));
-    m_autoLoadAction = namedAction(m_toolsMenu, "N7", QStringLiteral("Автоматическая загрузка товаров"));
-    m_emptyMessagesAction = namedAction(m_toolsMenu, "N11", QStringLiteral("Создать пустую таблицю сообщений"));
+    m_scalesSetupAction = namedAction(m_toolsMenu, "N2", tr("Настройка весов"));
+    m_checkDataAction = namedAction(m_toolsMenu, "N3", tr("Проверить данные"));
+    m_autoLoadAction = namedAction(m_toolsMenu, "N7", tr("Автоматическая загрузка товаров"));
+    m_emptyMessagesAction = namedAction(m_toolsMenu, "N11", tr("Создать пустую таблицю сообщений"));
     // The fourth letter of "пуcтую" is the Latin c, as the users know the command.
     m_emptyGoodsAction = namedAction(m_toolsMenu, "N8",
-                                     QStringLiteral("Создать пу"
-                                                    "c"
-                                                    "тую таблицу товаров"));
-    m_packetLogAction = namedAction(m_toolsMenu, "N10", QStringLiteral("Просмотр пакетов"));
-    m_journalAction = namedAction(m_toolsMenu, "JournalMenu", QStringLiteral("Журнал изменений"));
+                                     tr("Создать пу"
+                                        "c"
+                                        "тую таблицу товаров"));
+    m_packetLogAction = namedAction(m_toolsMenu, "N10", tr("Просмотр пакетов"));
+    m_journalAction = namedAction(m_toolsMenu, "JournalMenu", tr("Журнал изменений"));
 
-    m_aboutAction = bar->addAction(QStringLiteral("О программе"));
+    m_aboutAction = bar->addAction(tr("О программе"));
     m_aboutAction->setObjectName(QStringLiteral("N9"));
-    m_helpAction = bar->addAction(QStringLiteral("Помощь"));
+    m_helpAction = bar->addAction(tr("Помощь"));
     m_helpAction->setObjectName(QStringLiteral("N16"));
 }
 
@@ -346,7 +346,7 @@ void MainWindow::onScalesSetupTriggered()
 {
     if (!m_scalesDialog)
         return;
-    m_scalesDialog->setWindowTitle(QStringLiteral("Настройка весов"));
+    m_scalesDialog->setWindowTitle(tr("Настройка весов"));
     Dialogs::execModal(m_scalesDialog);
 }
 
@@ -363,8 +363,8 @@ void MainWindow::onEmptyGoodsTriggered()
     if (refusedWhileBusy())
         return;
     if (Dialogs::message(Dialogs::Kind::Warning,
-                         QStringLiteral("Создание пустой таблицы занимает несколько минут и уничтожает текущую базу "
-                                        "данных. Вы действительно хотите продолжить?"),
+                         tr("Создание пустой таблицы занимает несколько минут и уничтожает текущую базу "
+                            "данных. Вы действительно хотите продолжить?"),
                          QMessageBox::Ok | QMessageBox::Cancel)
         != QMessageBox::Ok)
         return;
@@ -419,7 +419,7 @@ void MainWindow::onHelpTriggered()
     // The user guide the package ships, in the program's own window: no browser is needed.
     const QString path = shippedFile(QLatin1String(kUserGuideFile));
     if (!QFileInfo(path).isFile()) {
-        Dialogs::message(Dialogs::Kind::Error, QStringLiteral("Файл справки не найден:\n%1").arg(path));
+        Dialogs::message(Dialogs::Kind::Error, tr("Файл справки не найден:\n%1").arg(path));
         return;
     }
     if (!m_guideWindow)
@@ -437,7 +437,7 @@ Outcome MainWindow::rebuild(bool goods, bool showNotice)
     if (refusedWhileBusy()) // said before the notice that asks to wait
         return Outcome::refused(QString());
     if (showNotice)
-        Dialogs::message(Dialogs::Kind::Plain, kRebuildNotice);
+        Dialogs::message(Dialogs::Kind::Plain, tr(kRebuildNotice));
     // The guard is held until the rebuild has ended, while window events are processed
     // between its rows.
     WaitCursor wait;
@@ -470,7 +470,8 @@ bool MainWindow::createEmptyMessages()
     // 1000 messages go in one click: the notice offers "Отмена" too.
     if (refusedWhileBusy())
         return false;
-    if (Dialogs::message(Dialogs::Kind::Plain, kRebuildNotice, QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+    if (Dialogs::message(Dialogs::Kind::Plain, tr(kRebuildNotice), QMessageBox::Ok | QMessageBox::Cancel)
+        != QMessageBox::Ok)
         return false;
     return rebuild(false, false).done();
 }

@@ -19,7 +19,7 @@ namespace tevo {
 PacketLogWindow::PacketLogWindow(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("PaketViewForm"));
-    setWindowTitle(QStringLiteral("Просмотр входящих пакетов"));
+    setWindowTitle(tr("Просмотр входящих пакетов"));
     setFont(style::windowFont());
     style::paintPaleGreen(this);
     resize(1023, 272);

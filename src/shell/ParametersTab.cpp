@@ -116,9 +116,9 @@ ParametersTab::ParametersTab(QWidget *parent) : QWidget(parent)
 QWidget *ParametersTab::buildButtonStrip()
 {
     QFrame *panel = namedPanel("Panel2");
-    m_writeSettingsButton = namedButton("Button1", QStringLiteral("Загрузить настройки в весы"));
-    m_readSettingsButton = namedButton("Button2", QStringLiteral("Считать настройки из весов"));
-    m_writeClockButton = namedButton("Button3", QStringLiteral("Загрузить дату и время"));
+    m_writeSettingsButton = namedButton("Button1", tr("Загрузить настройки в весы"));
+    m_readSettingsButton = namedButton("Button2", tr("Считать настройки из весов"));
+    m_writeClockButton = namedButton("Button3", tr("Загрузить дату и время"));
     auto *strip = new QHBoxLayout(panel);
     strip->setContentsMargins(6, 4, 6, 4);
     strip->addWidget(m_writeSettingsButton);
@@ -147,9 +147,9 @@ QWidget *ParametersTab::buildHeaderPanel()
     m_headerLine2Edit->setMinimumWidth(260);
     auto *header = new QGridLayout(panel);
     header->setContentsMargins(6, 4, 6, 4);
-    header->addWidget(buddyLabel(QStringLiteral("Формат Этикетки"), m_labelFormatCombo), 0, 0);
+    header->addWidget(buddyLabel(tr("Формат Этикетки"), m_labelFormatCombo), 0, 0);
     header->addWidget(m_labelFormatCombo, 0, 1, Qt::AlignLeft);
-    header->addWidget(buddyLabel(QStringLiteral("Заголовок (название магазина)"), m_headerLine1Edit), 1, 0);
+    header->addWidget(buddyLabel(tr("Заголовок (название магазина)"), m_headerLine1Edit), 1, 0);
     header->addWidget(m_headerLine1Edit, 1, 1, Qt::AlignLeft);
     header->addWidget(m_headerLine2Edit, 2, 1, Qt::AlignLeft);
     header->setColumnStretch(2, 1);
@@ -159,7 +159,7 @@ QWidget *ParametersTab::buildHeaderPanel()
 // Print options, top to bottom in their screen order (not their bit order).
 QWidget *ParametersTab::buildPrintGroup()
 {
-    QGroupBox *group = namedGroup("GroupBox3", QStringLiteral("Настройка печати"));
+    QGroupBox *group = namedGroup("GroupBox3", tr("Настройка печати"));
     const QList<PrintOption> options = printOptionList();
     auto *printColumn = new QVBoxLayout(group);
     for (int bit : printOptionScreenOrder()) {
@@ -174,14 +174,14 @@ QWidget *ParametersTab::buildPrintGroup()
 
 QWidget *ParametersTab::buildLogoGroup()
 {
-    QGroupBox *group = namedGroup("GroupBox4", QStringLiteral("Логотип"));
+    QGroupBox *group = namedGroup("GroupBox4", tr("Логотип"));
     m_logoLabel = new QLabel;
     m_logoLabel->setObjectName(QStringLiteral("Image1"));
     m_logoLabel->setFixedSize(kLogoSide, kLogoSide);
     m_logoLabel->setAlignment(Qt::AlignCenter);
     m_logoLabel->setFrameShape(QFrame::Box);
-    m_openLogoButton = flatButton("SpeedButton4", QStringLiteral("Открыть"));
-    m_writeLogoButton = flatButton("SpeedButton5", QStringLiteral("Записать"));
+    m_openLogoButton = flatButton("SpeedButton4", tr("Открыть"));
+    m_writeLogoButton = flatButton("SpeedButton5", tr("Записать"));
     auto *logoButtons = new QHBoxLayout;
     logoButtons->addWidget(m_openLogoButton);
     logoButtons->addWidget(m_writeLogoButton);
@@ -198,7 +198,7 @@ QWidget *ParametersTab::buildLogoGroup()
 // Barcode layout and its legend.
 QWidget *ParametersTab::buildBarcodeGroup()
 {
-    QGroupBox *group = namedGroup("GroupBox7", QStringLiteral(" Штрих-код "));
+    QGroupBox *group = namedGroup("GroupBox7", tr(" Штрих-код "));
     m_barcodeCombo = new QComboBox;
     m_barcodeCombo->setObjectName(QStringLiteral("ComboBox5"));
     m_barcodeCombo->addItems(barcodeFormatTexts());
@@ -210,7 +210,7 @@ QWidget *ParametersTab::buildBarcodeGroup()
     legend->setFocusPolicy(Qt::NoFocus);
     auto *barcodeColumn = new QVBoxLayout(group);
     barcodeColumn->addWidget(m_barcodeCombo);
-    auto *legendCaption = buddyLabel(QStringLiteral("Формат"), m_barcodeCombo);
+    auto *legendCaption = buddyLabel(tr("Формат"), m_barcodeCombo);
     barcodeColumn->addWidget(legendCaption);
     barcodeColumn->addWidget(legend, 1);
     return group;
@@ -218,36 +218,45 @@ QWidget *ParametersTab::buildBarcodeGroup()
 
 QWidget *ParametersTab::buildGeneralGroup()
 {
-    QGroupBox *group = namedGroup("GroupBox2", QStringLiteral(" Общие "));
+    QGroupBox *group = namedGroup("GroupBox2", tr(" Общие "));
     m_departmentEdit = namedEdit("Edit2", QStringLiteral("1"));
     m_printShiftEdit = namedEdit("Edit5", QStringLiteral("10"));
     m_autoPrintWeightEdit = namedEdit("Edit4", QStringLiteral("200"));
     auto *general = new QFormLayout(group);
-    general->addRow(buddyLabel(QStringLiteral("Номер отдела"), m_departmentEdit), m_departmentEdit);
-    general->addRow(buddyLabel(QStringLiteral("Сдвиг печати"), m_printShiftEdit), m_printShiftEdit);
-    general->addRow(buddyLabel(QStringLiteral("Вес автопечати"), m_autoPrintWeightEdit), m_autoPrintWeightEdit);
+    general->addRow(buddyLabel(tr("Номер отдела"), m_departmentEdit), m_departmentEdit);
+    general->addRow(buddyLabel(tr("Сдвиг печати"), m_printShiftEdit), m_printShiftEdit);
+    general->addRow(buddyLabel(tr("Вес автопечати"), m_autoPrintWeightEdit), m_autoPrintWeightEdit);
     // Kept in the column-width file.
-    m_fastExchangeBox = new QCheckBox(QStringLiteral("Быстрый обмен"));
+    m_fastExchangeBox = new QCheckBox(tr("Быстрый обмен"));
     m_fastExchangeBox->setObjectName(QStringLiteral("cbFastExchange"));
-    m_fastExchangeBox->setToolTip(QStringLiteral("Весы опрашиваются сразу после ответа, без паузы таймера"));
+    m_fastExchangeBox->setToolTip(tr("Весы опрашиваются сразу после ответа, без паузы таймера"));
     general->addRow(m_fastExchangeBox);
-    m_changedOnlyBox = new QCheckBox(QStringLiteral("Только изменённые"));
+    m_changedOnlyBox = new QCheckBox(tr("Только изменённые"));
     m_changedOnlyBox->setObjectName(QStringLiteral("cbChangedOnly"));
     m_changedOnlyBox->setToolTip(
-        QStringLiteral("Каждым весам записываются только те товары и сообщения, которых в них нет в нынешнем виде"));
+        tr("Каждым весам записываются только те товары и сообщения, которых в них нет в нынешнем виде"));
     general->addRow(m_changedOnlyBox);
+    // The language of the texts (session/Language), kept in the column-width file and read at
+    // the start; the items in the order of Language::Choice.
+    m_languageCombo = new QComboBox;
+    m_languageCombo->setObjectName(QStringLiteral("comboLanguage"));
+    m_languageCombo->addItem(tr("Как в системе"));
+    // not translated: each language by its own name
+    m_languageCombo->addItems({QStringLiteral("Русский"), QStringLiteral("Українська"), QStringLiteral("English")});
+    m_languageCombo->setToolTip(tr("Язык окна и tevo-cli; меняется при следующем запуске программы"));
+    general->addRow(buddyLabel(tr("Язык (после перезапуска)"), m_languageCombo), m_languageCombo);
     return group;
 }
 
 QWidget *ParametersTab::buildSupportGroup()
 {
-    QGroupBox *group = namedGroup("GroupBox1", QStringLiteral("Поддержка"));
+    QGroupBox *group = namedGroup("GroupBox1", tr("Поддержка"));
     auto *support = new QVBoxLayout(group);
     // What whoever helps the shop asks first: the version, where the data is, where the guide is.
-    const QStringList supportLines = {QStringLiteral("Tevo, %1").arg(AboutDialog::versionText()),
-                                      QStringLiteral("Папка данных: %1").arg(QDir::toNativeSeparators(dataDir())),
-                                      QStringLiteral("Руководство: меню «Помощь» (%1)")
-                                          .arg(QDir::toNativeSeparators(shippedFile(QLatin1String(kUserGuideFile))))};
+    const QStringList supportLines = {
+        QStringLiteral("Tevo, %1").arg(AboutDialog::versionText()),
+        tr("Папка данных: %1").arg(QDir::toNativeSeparators(dataDir())),
+        tr("Руководство: меню «Помощь» (%1)").arg(QDir::toNativeSeparators(shippedFile(QLatin1String(kUserGuideFile))))};
     for (int i = 0; i < supportLines.size(); ++i) {
         auto *line = new QLabel(supportLines.at(i));
         line->setObjectName(QStringLiteral("SupportLine%1").arg(i + 1));
@@ -262,18 +271,18 @@ QWidget *ParametersTab::buildSupportGroup()
 // Weighing state: four readouts with their captions below.
 QWidget *ParametersTab::buildStateGroup()
 {
-    QGroupBox *group = namedGroup("GroupBox6", QStringLiteral("Текущее состояние весов"));
-    m_readStateButton = namedButton("btnReNewScaleState", QStringLiteral("Обновить"));
+    QGroupBox *group = namedGroup("GroupBox6", tr("Текущее состояние весов"));
+    m_readStateButton = namedButton("btnReNewScaleState", tr("Обновить"));
     auto *stateGrid = new QGridLayout(group);
     struct Readout {
         LcdIndicator *ParametersTab::*member;
         const char *name;
         QString caption;
     };
-    const Readout readouts[4] = {{&ParametersTab::m_weightReadout, "liM", QStringLiteral("Вес товара")},
-                                 {&ParametersTab::m_priceReadout, "liCena", QStringLiteral("Цена товара (коп/кг)")},
-                                 {&ParametersTab::m_costReadout, "liCost", QStringLiteral("Стоимость товара (коп)")},
-                                 {&ParametersTab::m_pluReadout, "liPLU", QStringLiteral("Номер выбранного товара")}};
+    const Readout readouts[4] = {{&ParametersTab::m_weightReadout, "liM", tr("Вес товара")},
+                                 {&ParametersTab::m_priceReadout, "liCena", tr("Цена товара (коп/кг)")},
+                                 {&ParametersTab::m_costReadout, "liCost", tr("Стоимость товара (коп)")},
+                                 {&ParametersTab::m_pluReadout, "liPLU", tr("Номер выбранного товара")}};
     for (int i = 0; i < 4; ++i) {
         auto *lcd = new LcdIndicator;
         lcd->setObjectName(QLatin1String(readouts[i].name));
@@ -291,23 +300,22 @@ QWidget *ParametersTab::buildStateGroup()
 // Sales totals.
 QWidget *ParametersTab::buildTotalsGroup()
 {
-    QGroupBox *group = namedGroup("GroupBox8", QStringLiteral("Общий итог продаж по всем товарам"));
+    QGroupBox *group = namedGroup("GroupBox8", tr("Общий итог продаж по всем товарам"));
     struct Total {
         QLineEdit *ParametersTab::*member;
         const char *name;
         QString label;
     };
-    const Total totals[10] = {{&ParametersTab::m_totalWeightEdit, "edim", QStringLiteral("Общий вес")},
-                              {&ParametersTab::m_totalSumEdit, "edisum", QStringLiteral("Общая сумма")},
-                              {&ParametersTab::m_salesCountEdit, "ediprod", QStringLiteral("Кол-во продаж")},
-                              {&ParametersTab::m_weightAllPluEdit, "edimp", QStringLiteral("Общий вес по всем PLU")},
-                              {&ParametersTab::m_sumAllPluEdit, "edisp", QStringLiteral("Сумма по всем PLU")},
-                              {&ParametersTab::m_salesCountAllPluEdit, "ediprodp",
-                               QStringLiteral("Кол-во продаж по всем PLU")},
-                              {&ParametersTab::m_runCounterEdit, "edicp", QStringLiteral("Счетчик пробега")},
-                              {&ParametersTab::m_labelCounterEdit, "edice", QStringLiteral("Счетчик этикеток")},
-                              {&ParametersTab::m_freePluEdit, "edifp", QStringLiteral("Кол-во свободных PLU")},
-                              {&ParametersTab::m_freeMessagesEdit, "edifm", QStringLiteral("Кол-во свободных сообщений")}};
+    const Total totals[10] = {{&ParametersTab::m_totalWeightEdit, "edim", tr("Общий вес")},
+                              {&ParametersTab::m_totalSumEdit, "edisum", tr("Общая сумма")},
+                              {&ParametersTab::m_salesCountEdit, "ediprod", tr("Кол-во продаж")},
+                              {&ParametersTab::m_weightAllPluEdit, "edimp", tr("Общий вес по всем PLU")},
+                              {&ParametersTab::m_sumAllPluEdit, "edisp", tr("Сумма по всем PLU")},
+                              {&ParametersTab::m_salesCountAllPluEdit, "ediprodp", tr("Кол-во продаж по всем PLU")},
+                              {&ParametersTab::m_runCounterEdit, "edicp", tr("Счетчик пробега")},
+                              {&ParametersTab::m_labelCounterEdit, "edice", tr("Счетчик этикеток")},
+                              {&ParametersTab::m_freePluEdit, "edifp", tr("Кол-во свободных PLU")},
+                              {&ParametersTab::m_freeMessagesEdit, "edifm", tr("Кол-во свободных сообщений")}};
     auto *totalsForm = new QFormLayout(group);
     for (const Total &t : totals) {
         QLineEdit *edit = namedEdit(t.name);
@@ -315,7 +323,7 @@ QWidget *ParametersTab::buildTotalsGroup()
         this->*t.member = edit;
         totalsForm->addRow(buddyLabel(t.label, edit), edit);
     }
-    m_readTotalsButton = namedButton("btnItog", QStringLiteral("Обновить"));
+    m_readTotalsButton = namedButton("btnItog", tr("Обновить"));
     totalsForm->addRow(m_readTotalsButton);
     return group;
 }
@@ -330,7 +338,7 @@ ScaleSettings ParametersTab::settings() const
     s.autoPrintWeight = strToInt(m_autoPrintWeightEdit->text());
     s.labelFormatPosition = m_labelFormatCombo->currentIndex() + 1;
     if (s.labelFormatPosition < 1)
-        throw InputError(QStringLiteral("Выберите формат этикетки в списке \"Формат Этикетки\"."));
+        throw InputError(tr("Выберите формат этикетки в списке \"Формат Этикетки\"."));
     s.barcodePosition = m_barcodeCombo->currentIndex();
     quint8 bits = 0;
     for (int i = 0; i < 8; ++i)
@@ -387,6 +395,7 @@ ParametersTab::Kept ParametersTab::kept() const
         if (m_printOptionBoxes[i]->isChecked())
             k.printOptions |= quint8(1u << i);
     k.header = header();
+    k.language = Language::Choice(qMax(0, m_languageCombo->currentIndex()));
     return k;
 }
 
@@ -402,6 +411,7 @@ void ParametersTab::restore(const Kept &k)
     for (int i = 0; i < 8; ++i)
         m_printOptionBoxes[i]->setChecked(k.printOptions & (1u << i));
     setHeader(k.header);
+    m_languageCombo->setCurrentIndex(int(k.language));
 }
 
 void ParametersTab::showWeighingState(const WeighingState &s)

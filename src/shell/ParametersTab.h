@@ -1,10 +1,12 @@
 #pragma once
-// The parameters tab: print settings and shop header, logo, barcode, general values, the
+// The parameters tab: print settings and shop header, logo, barcode, general values (with the
+// language of the texts, read at the next start: session/Language), the
 // "Поддержка" group (version, data folder, the guide), the weighing state and the sales totals. It gives and takes the
 // settings and the header as values, shows the weighing state and the totals it is given, and says which of its buttons
 // was clicked; the exchange glue decides what that starts.
 #include "commands/ScaleReadouts.h"
 #include "commands/SettingsPackets.h"
+#include "session/Language.h"
 
 #include <QImage>
 #include <QWidget>
@@ -46,6 +48,7 @@ public:
         int barcodePosition = -1;    // 0-based; -1: none chosen
         quint8 printOptions = 0;     // one bit per check box, as the settings packet has them
         ShopHeader header;
+        Language::Choice language = Language::Choice::System; // " Общие ": "Язык"
     };
     Kept kept() const;
     // Positions the lists do not have leave no item chosen.
@@ -106,6 +109,7 @@ private:
     QLineEdit *m_autoPrintWeightEdit = nullptr;
     QCheckBox *m_fastExchangeBox = nullptr;
     QCheckBox *m_changedOnlyBox = nullptr;
+    QComboBox *m_languageCombo = nullptr;
     QPushButton *m_readStateButton = nullptr;
     LcdIndicator *m_weightReadout = nullptr;
     LcdIndicator *m_priceReadout = nullptr;

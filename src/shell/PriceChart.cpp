@@ -36,7 +36,7 @@ void PriceChart::paintEvent(QPaintEvent *)
     }
     p.setPen(palette().color(QPalette::Text));
     if (!any || m_points.isEmpty()) {
-        p.drawText(rect(), Qt::AlignCenter, QStringLiteral("Цена не менялась и не задана"));
+        p.drawText(rect(), Qt::AlignCenter, tr("Цена не менялась и не задана"));
         return;
     }
     const QFontMetrics fm(font());

@@ -12,6 +12,7 @@
 #include "store/Schema.h"
 #include "store/Store.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -23,16 +24,20 @@
 namespace tevo {
 namespace {
 
-const QString kTooManyScales = QStringLiteral("В списке может быть не больше %1 весов.").arg(kMaxScales);
+const char *const kTooManyScales = QT_TRANSLATE_NOOP("tevo::ScalesDialog", "В списке может быть не больше %1 весов.");
 
 QString badPortText(const QString &ip)
 {
-    return QStringLiteral("Недопустимое имя последовательного порта \"%1\". Можно указать только COM0 … COM9.").arg(ip);
+    return QCoreApplication::translate(
+               "tevo::ScalesDialog",
+               "Недопустимое имя последовательного порта \"%1\". Можно указать только COM0 … COM9.")
+        .arg(ip);
 }
 
 QString badTcpPortText(int row, const QString &port)
 {
-    return QStringLiteral("Строка %1: порт «%2» недопустим. Номер порта TCP — целое число от 1 до 65535.")
+    return QCoreApplication::translate("tevo::ScalesDialog",
+                                       "Строка %1: порт «%2» недопустим. Номер порта TCP — целое число от 1 до 65535.")
         .arg(row + 1)
         .arg(port);
 }
@@ -46,7 +51,7 @@ ScalesDialog::ScalesDialog(Store &store, AppState &state, QWidget *parent)
     : QDialog(parent), m_store(store), m_state(state)
 {
     setObjectName(QStringLiteral("ScalesForm"));
-    setWindowTitle(QStringLiteral("Настройка весов"));
+    setWindowTitle(tr("Настройка весов"));
     setFont(style::windowFont());
     style::paintPaleGreen(this);
     setFixedSize(735, 530);
@@ -55,18 +60,18 @@ ScalesDialog::ScalesDialog(Store &store, AppState &state, QWidget *parent)
     m_grid->setObjectName(QStringLiteral("gdS"));
     m_grid->setGeometry(7, 7, 721, 305);
     m_grid->horizontalHeader()->setStyleSheet(style::gridTitleStyle(style::kYellow));
-    m_grid->setRowLimit(kMaxScales, kTooManyScales);
+    m_grid->setRowLimit(kMaxScales, tr(kTooManyScales).arg(kMaxScales));
     m_grid->setTable(&store.scales());
     m_grid->setGuard(&store.guard());
 
     buildNavigator();
 
-    m_checkConnectionButton = new QPushButton(QStringLiteral("Проверить связь"), this);
+    m_checkConnectionButton = new QPushButton(tr("Проверить связь"), this);
     m_checkConnectionButton->setObjectName(QStringLiteral("Button1"));
     m_checkConnectionButton->setGeometry(7, 346, 160, 27);
     connect(m_checkConnectionButton, &QPushButton::clicked, this, &ScalesDialog::connectionCheckRequested);
 
-    m_doneButton = new QPushButton(QStringLiteral("Готово"), this);
+    m_doneButton = new QPushButton(tr("Готово"), this);
     m_doneButton->setObjectName(QStringLiteral("btnClose"));
     m_doneButton->setGeometry(518, 318, 210, 55);
     m_doneButton->setStyleSheet(
@@ -79,16 +84,15 @@ ScalesDialog::ScalesDialog(Store &store, AppState &state, QWidget *parent)
     m_standings = new QTableWidget(0, 4, this);
     m_standings->setObjectName(QStringLiteral("gdStanding"));
     m_standings->setGeometry(7, 380, 721, 110);
-    m_standings->setHorizontalHeaderLabels({QStringLiteral("Весы"), QStringLiteral("Ответили"),
-                                            QStringLiteral("Записаны полностью"), QStringLiteral("Отстают")});
+    m_standings->setHorizontalHeaderLabels({tr("Весы"), tr("Ответили"), tr("Записаны полностью"), tr("Отстают")});
     m_standings->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_standings->setSelectionMode(QAbstractItemView::NoSelection);
     m_standings->verticalHeader()->setVisible(false);
     m_standings->horizontalHeader()->setStretchLastSection(true);
-    m_forgetButton = new QPushButton(QStringLiteral("Забыть, что в весах"), this);
+    m_forgetButton = new QPushButton(tr("Забыть, что в весах"), this);
     m_forgetButton->setObjectName(QStringLiteral("btnForgetLedger"));
-    m_forgetButton->setToolTip(QStringLiteral("Считать, что в весах текущей строки нет ни товаров, ни сообщений: "
-                                              "«Только изменённые» запишет им всё"));
+    m_forgetButton->setToolTip(tr("Считать, что в весах текущей строки нет ни товаров, ни сообщений: "
+                                  "«Только изменённые» запишет им всё"));
     m_forgetButton->setGeometry(7, 497, 220, 27);
     connect(m_forgetButton, &QPushButton::clicked, this, &ScalesDialog::forgetCurrentScale);
     // Another program's change re-reads the tables: what the scales lack changes with them.
@@ -146,8 +150,8 @@ void ScalesDialog::forgetCurrentScale()
     const QString address = ScaleLedger::addressOf(scales, row);
     const QString name = scales.text(row, QStringLiteral("NAME")).trimmed();
     if (Dialogs::message(Dialogs::Kind::Confirmation,
-                         QStringLiteral("Забыть, какие товары и сообщения записаны в весы «%1» (%2)? Следующая запись "
-                                        "«Только изменённые» передаст им всё.")
+                         tr("Забыть, какие товары и сообщения записаны в весы «%1» (%2)? Следующая запись "
+                            "«Только изменённые» передаст им всё.")
                              .arg(name, address),
                          QMessageBox::Yes | QMessageBox::No)
         != QMessageBox::Yes)
@@ -179,28 +183,25 @@ void ScalesDialog::buildNavigator()
         row->addWidget(button);
         connect(button, &QToolButton::clicked, this, [action] { guarded(action); });
     };
-    add(m_firstButton, "nbFirst", QStringLiteral("|◄"), QStringLiteral("Первая запись"), [&table] { table.first(); });
-    add(m_priorButton, "nbPrior", QStringLiteral("◄"), QStringLiteral("Предыдущая запись"), [this, &table] {
+    add(m_firstButton, "nbFirst", QStringLiteral("|◄"), tr("Первая запись"), [&table] { table.first(); });
+    add(m_priorButton, "nbPrior", QStringLiteral("◄"), tr("Предыдущая запись"), [this, &table] {
         if (m_grid->tableModel()->hasPendingRow())
             m_grid->cancelEdit(); // from the new row to the last row
         else
             table.setCurrentRow(qMax(0, table.currentRow() - 1));
     });
-    add(m_nextButton, "nbNext", QStringLiteral("►"), QStringLiteral("Следующая запись"),
+    add(m_nextButton, "nbNext", QStringLiteral("►"), tr("Следующая запись"),
         [&table] { table.setCurrentRow(table.currentRow() + 1); });
-    add(m_lastButton, "nbLast", QStringLiteral("►|"), QStringLiteral("Последняя запись"), [&table] { table.last(); });
-    add(m_insertButton, "nbInsert", QStringLiteral("+"), QStringLiteral("Вставить запись"), [this] {
+    add(m_lastButton, "nbLast", QStringLiteral("►|"), tr("Последняя запись"), [&table] { table.last(); });
+    add(m_insertButton, "nbInsert", QStringLiteral("+"), tr("Вставить запись"), [this] {
         if (m_grid->appendRow())
             m_grid->setFocus();
     });
-    add(m_deleteButton, "nbDelete", QStringLiteral("−"), QStringLiteral("Удалить запись"),
-        [this] { m_grid->deleteCurrentRow(); });
-    add(m_editButton, "nbEdit", QStringLiteral("▲"), QStringLiteral("Изменить запись"), [this] { editCurrentCell(); });
-    add(m_postButton, "nbPost", QStringLiteral("✓"), QStringLiteral("Сохранить изменения"),
-        [this] { m_grid->commitEdit(); });
-    add(m_cancelButton, "nbCancel", QStringLiteral("✗"), QStringLiteral("Отменить изменения"),
-        [this] { m_grid->cancelEdit(); });
-    add(m_refreshButton, "nbRefresh", QStringLiteral("↻"), QStringLiteral("Обновить данные"), [this, &table] {
+    add(m_deleteButton, "nbDelete", QStringLiteral("−"), tr("Удалить запись"), [this] { m_grid->deleteCurrentRow(); });
+    add(m_editButton, "nbEdit", QStringLiteral("▲"), tr("Изменить запись"), [this] { editCurrentCell(); });
+    add(m_postButton, "nbPost", QStringLiteral("✓"), tr("Сохранить изменения"), [this] { m_grid->commitEdit(); });
+    add(m_cancelButton, "nbCancel", QStringLiteral("✗"), tr("Отменить изменения"), [this] { m_grid->cancelEdit(); });
+    add(m_refreshButton, "nbRefresh", QStringLiteral("↻"), tr("Обновить данные"), [this, &table] {
         m_grid->commitEdit();
         table.refresh();
     });

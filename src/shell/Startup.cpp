@@ -1,13 +1,12 @@
 #include "shell/Startup.h"
 
+#include "common/AppPaths.h"
 #include "common/ErrorSink.h"
 #include "fileio/DataFolder.h"
+#include "session/Language.h"
 #include "shell/Dialogs.h"
 
 #include <QGuiApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <cstdio>
 
 // Set by the build (cmake/Packaging.cmake).
@@ -21,17 +20,22 @@ namespace {
 const char kProgramVersion[] = "1.6";
 
 // What `tevo --help` prints (help2man makes the manual page of it).
-const char kHelpText[] = "Использование: tevo [ПАРАМЕТР]\n"
-                         "Окно Tevo: товары, сообщения и весы магазина и обмен с весами, печатающими этикетки,\n"
-                         "по сети (TCP) и по COM-порту.\n"
-                         "\n"
-                         "  -h, --help     показать эту справку и выйти\n"
-                         "  -v, --version  показать версию и выйти\n"
-                         "\n"
-                         "База данных и файлы настроек лежат в папке данных: у каждого пользователя своя,\n"
-                         "~/.local/share/Tevo (или папка самой программы, если в неё можно писать).\n"
-                         "Тот же обмен без окна: tevo-cli --help. Руководство: меню «Помощь» или\n"
-                         "/usr/share/tevo/help/index.html.\n";
+const char kHelpText[] =
+    QT_TRANSLATE_NOOP("tevo::Startup",
+                      "Использование: tevo [ПАРАМЕТР]\n"
+                      "Окно Tevo: товары, сообщения и весы магазина и обмен с весами, печатающими этикетки,\n"
+                      "по сети (TCP) и по COM-порту.\n"
+                      "\n"
+                      "  -h, --help     показать эту справку и выйти\n"
+                      "  -v, --version  показать версию и выйти\n"
+                      "\n"
+                      "База данных и файлы настроек лежат в папке данных: у каждого пользователя своя,\n"
+                      "~/.local/share/Tevo (или папка самой программы, если в неё можно писать).\n"
+                      "Тот же обмен без окна: tevo-cli --help. Руководство: меню «Помощь» или\n"
+                      "/usr/share/tevo/help/index.html.\n");
+
+// The language chosen in the work properties file of the data folder, or the system's.
+QString chosenLanguage() { return Language::chosen(besideProgram(QLatin1String(kColumnWidthsFileName))); }
 
 } // namespace
 
@@ -44,24 +48,28 @@ bool answeredCommandLine(int argc, char **argv)
             return true;
         }
         if (arg == "--help" || arg == "-h") {
-            std::fputs(kHelpText, stdout);
+            // In the chosen language: the data folder and the translations need an application
+            // object, not a display.
+            QCoreApplication app(argc, argv);
+            Language language;
+            language.install(chosenLanguage());
+            std::fputs(QCoreApplication::translate("tevo::Startup", kHelpText).toUtf8().constData(), stdout);
             return true;
         }
     }
     return false;
 }
 
-void prepareStart(QTranslator &translator)
+void prepareStart(Language &language, const QString &languageCode)
 {
     QCoreApplication::setApplicationName(QStringLiteral("Tevo"));
     QCoreApplication::setApplicationVersion(QLatin1String(kProgramVersion));
     // The desktop entry the windows belong to.
     QGuiApplication::setDesktopFileName(QStringLiteral(TEVO_APP_ID));
 
-    // The toolkit's own texts (dialog buttons, context menus) in Russian.
-    if (translator.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&translator);
+    // The program's texts and the toolkit's own (dialog buttons, context menus) in the language
+    // chosen in the parameters tab, or the system's; Russian unless that is Ukrainian or English.
+    language.install(languageCode.isEmpty() ? chosenLanguage() : languageCode);
 
     Dialogs::installErrorHandler();
     // Installed, the first start makes the database and the dBase template in the user's folder.

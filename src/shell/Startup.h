@@ -1,13 +1,17 @@
 #pragma once
-// What the program does before it makes its windows: its names, the toolkit's Russian texts,
+// What the program does before it makes its windows: its names, the language of its texts,
 // the common error box and, installed, the first start in the user's data folder. tevo and the
 // screenshot tool start the same way.
-class QTranslator;
+#include <QString>
 
 namespace tevo {
 
-// The application object must exist; the translator must live as long as it.
-void prepareStart(QTranslator &translator);
+class Language;
+
+// The application object must exist; `language` must live as long as it. The texts are in
+// `languageCode` ("ru", "uk", "en") when given, else in the language chosen in the parameters
+// tab or the system's (session/Language).
+void prepareStart(Language &language, const QString &languageCode = {});
 
 // "--help" (-h) and "--version" (-v) among the arguments: the text printed on standard output,
 // and true, before any application object exists (no display is needed); false otherwise, and

@@ -174,7 +174,7 @@ void TableGrid::deleteCurrentRow()
         return;
     std::optional<OperationGuard::Scope> scope;
     if (m_guard) {
-        scope.emplace(*m_guard, QStringLiteral("удаление записи"));
+        scope.emplace(*m_guard, tr("удаление записи"));
         if (!*scope) {
             Dialogs::message(Dialogs::Kind::Error, scope->refusal());
             return;

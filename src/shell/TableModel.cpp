@@ -181,7 +181,7 @@ QString TableModel::readTyped(int column, QVariant &value) const
     const QString &name = m_table.columns()[column].name;
     const NumberReading n = readTypedNumber(name, text);
     if (!n.value)
-        return QStringLiteral("Столбец «%1»: %2. Значение не сохранено: исправьте его или нажмите Esc.")
+        return tr("Столбец «%1»: %2. Значение не сохранено: исправьте его или нажмите Esc.")
             .arg(columnTitle(m_table.tableName(), name).title, n.error);
     value = QVariant(qlonglong(*n.value));
     return {};

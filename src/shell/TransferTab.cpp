@@ -30,9 +30,8 @@ TransferTab::TransferTab(const Design &design, Table &table, OperationGuard &gua
     m_progressBar = strip.progress;
 
     // "Сверить с весами" beside the read button.
-    m_verifyButton = namedButton(design.verifyName, QStringLiteral("Сверить с весами"));
-    m_verifyButton->setToolTip(
-        QStringLiteral("Считать диапазон из выбранных весов и сравнить с базой, ничего не меняя"));
+    m_verifyButton = namedButton(design.verifyName, tr("Сверить с весами"));
+    m_verifyButton->setToolTip(tr("Считать диапазон из выбранных весов и сравнить с базой, ничего не меняя"));
     if (auto *row = qobject_cast<QBoxLayout *>(m_strip->layout()->itemAt(0)->layout()))
         row->insertWidget(row->indexOf(m_readButton) + 1, m_verifyButton, 0, Qt::AlignVCenter);
 

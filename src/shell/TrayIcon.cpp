@@ -45,17 +45,17 @@ TrayIcon::TrayIcon(MainWindow &mainWindow, ScalesDialog &scalesDialog, AutoLoadD
     m_main.setWindowIcon(icon);
     m_icon = new QSystemTrayIcon(icon, this);
     m_icon->setObjectName(QStringLiteral("CoolTrayIcon"));
-    m_icon->setToolTip(QStringLiteral("Tevo версия 1.6"));
+    m_icon->setToolTip(tr("Tevo версия 1.6"));
 
     m_menu = new QMenu;
     m_menu->setObjectName(QStringLiteral("PopupMenu"));
-    m_showProgramAction = m_menu->addAction(QStringLiteral("Програма"));
+    m_showProgramAction = m_menu->addAction(tr("Програма"));
     m_showProgramAction->setObjectName(QStringLiteral("N12"));
-    m_scalesSetupAction = m_menu->addAction(QStringLiteral("Настройка весов"));
+    m_scalesSetupAction = m_menu->addAction(tr("Настройка весов"));
     m_scalesSetupAction->setObjectName(QStringLiteral("N13"));
-    m_autoLoadAction = m_menu->addAction(QStringLiteral("Автозагрузка"));
+    m_autoLoadAction = m_menu->addAction(tr("Автозагрузка"));
     m_autoLoadAction->setObjectName(QStringLiteral("N15"));
-    m_exitAction = m_menu->addAction(QStringLiteral("Выход"));
+    m_exitAction = m_menu->addAction(tr("Выход"));
     m_exitAction->setObjectName(QStringLiteral("N14"));
     m_icon->setContextMenu(m_menu);
     connect(m_showProgramAction, &QAction::triggered, this, &TrayIcon::onShowProgramTriggered);
@@ -130,7 +130,7 @@ void TrayIcon::onShowProgramTriggered()
 
 void TrayIcon::onScalesSetupTriggered()
 {
-    m_scales.setWindowTitle(QStringLiteral("Настройка весов"));
+    m_scales.setWindowTitle(tr("Настройка весов"));
     Dialogs::execModal(&m_scales);
 }
 

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -20,8 +21,16 @@
 namespace tevo {
 
 namespace {
-const QStringList kTitles = {QStringLiteral("Весы"), QStringLiteral("№"),      QStringLiteral("Что"),
-                             QStringLiteral("Поле"), QStringLiteral("В базе"), QStringLiteral("В весах")};
+// The columns' titles, in the language of the texts.
+QStringList titles()
+{
+    return {QCoreApplication::translate("tevo::VerifyWindow", "Весы"),
+            QStringLiteral("№"),
+            QCoreApplication::translate("tevo::VerifyWindow", "Что"),
+            QCoreApplication::translate("tevo::VerifyWindow", "Поле"),
+            QCoreApplication::translate("tevo::VerifyWindow", "В базе"),
+            QCoreApplication::translate("tevo::VerifyWindow", "В весах")};
+}
 
 QString csvField(const QString &text, QChar separator)
 {
@@ -36,13 +45,13 @@ QString csvField(const QString &text, QChar separator)
 VerifyWindow::VerifyWindow(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("VerifyWindow"));
-    setWindowTitle(QStringLiteral("Сверка с весами"));
+    setWindowTitle(tr("Сверка с весами"));
     m_summary = new QLabel;
     m_summary->setObjectName(QStringLiteral("lblVerifySummary"));
     m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_list = new QTableWidget(0, int(kTitles.size()));
+    m_list = new QTableWidget(0, int(titles().size()));
     m_list->setObjectName(QStringLiteral("gdVerify"));
-    m_list->setHorizontalHeaderLabels(kTitles);
+    m_list->setHorizontalHeaderLabels(titles());
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSortingEnabled(true);
@@ -50,9 +59,9 @@ VerifyWindow::VerifyWindow(QWidget *parent) : QDialog(parent)
     m_list->verticalHeader()->setVisible(false);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    QPushButton *copyButton = buttons->addButton(QStringLiteral("Копировать"), QDialogButtonBox::ActionRole);
+    QPushButton *copyButton = buttons->addButton(tr("Копировать"), QDialogButtonBox::ActionRole);
     copyButton->setObjectName(QStringLiteral("btnVerifyCopy"));
-    QPushButton *saveButton = buttons->addButton(QStringLiteral("Сохранить CSV…"), QDialogButtonBox::ActionRole);
+    QPushButton *saveButton = buttons->addButton(tr("Сохранить CSV…"), QDialogButtonBox::ActionRole);
     saveButton->setObjectName(QStringLiteral("btnVerifySave"));
     connect(copyButton, &QPushButton::clicked, this, &VerifyWindow::copy);
     connect(saveButton, &QPushButton::clicked, this, &VerifyWindow::save);
@@ -97,7 +106,7 @@ QString VerifyWindow::listText(QChar separator, bool selectedOnly) const
 {
     QStringList lines;
     QStringList title;
-    for (const QString &t : kTitles)
+    for (const QString &t : titles())
         title << csvField(t, separator);
     lines << title.join(separator);
     const QModelIndexList picked = m_list->selectionModel()->selectedRows();
@@ -130,13 +139,13 @@ void VerifyWindow::copy() const { QApplication::clipboard()->setText(listText(QL
 
 void VerifyWindow::save()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить расхождения"), QString(),
-                                                      QStringLiteral("CSV (*.csv)"));
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Сохранить расхождения"), QString(), QStringLiteral("CSV (*.csv)"));
     if (path.isEmpty())
         return;
     QString error;
     if (!saveCsv(path, &error))
-        Dialogs::message(Dialogs::Kind::Error, QStringLiteral("Файл %1 не записан: %2").arg(path, error));
+        Dialogs::message(Dialogs::Kind::Error, tr("Файл %1 не записан: %2").arg(path, error));
 }
 
 } // namespace tevo

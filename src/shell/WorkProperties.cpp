@@ -84,6 +84,9 @@ void WorkProperties::readParameters(const ProfileFile &file, ParametersTab::Kept
         kept.printOptions = quint8(options);
     readText(file, kParametersSection, kHeader1Key, kept.header.line1);
     readText(file, kParametersSection, kHeader2Key, kept.header.line2);
+    if (holds(file, Language::kSection, Language::kKey))
+        kept.language =
+            Language::choiceOf(file.readString(QLatin1String(Language::kSection), QLatin1String(Language::kKey)));
 }
 
 void WorkProperties::writeParameters(ProfileFile &file, const ParametersTab::Kept &kept)
@@ -96,6 +99,7 @@ void WorkProperties::writeParameters(ProfileFile &file, const ParametersTab::Kep
     writeNumber(file, kPrintOptionsKey, kept.printOptions);
     writeText(file, kParametersSection, kHeader1Key, kept.header.line1);
     writeText(file, kParametersSection, kHeader2Key, kept.header.line2);
+    Language::writeChoice(file, kept.language);
 }
 
 QString WorkProperties::readRange(const ProfileFile &file, const char *key, const QString &fallback)

@@ -14,6 +14,7 @@
 //     PrintOptions=1             the eight print options as the settings packet's byte
 //     Header1='Магазин «Ромашка»'
 //     Header2=''
+//     Language=uk                the language of the texts (session/Language): system, ru, uk, en
 //     [Ranges]                   "Диапазон для загрузки" of each tab
 //     Goods='1-4000'
 //     Messages='1-5, 7-8'

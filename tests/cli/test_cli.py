@@ -22,6 +22,12 @@ import unittest
 
 BIN = os.path.abspath(sys.argv.pop(1)) if len(sys.argv) > 1 else os.path.join(os.getcwd(), "bin")
 
+# The texts checked here are Russian, the language of any locale but Ukrainian and English: a
+# machine whose own locale is one of those runs the tests in C.UTF-8 all the same.
+os.environ.update(LC_ALL="C.UTF-8", LANG="C.UTF-8")
+os.environ.pop("LANGUAGE", None)
+os.environ.pop("LC_MESSAGES", None)
+
 
 def le(n, width):
     return (n & ((1 << (8 * width)) - 1)).to_bytes(width, "little")
@@ -718,6 +724,42 @@ sys.stdin.readline()
                     for p in others:
                         p.terminate()
                         p.communicate(timeout=30)
+
+    def test_language_follows_the_choice_else_the_locale(self):
+        """Ukrainian or English by the locale or by the choice the window keeps in its work
+        properties file; Russian under any other locale, C.UTF-8 among them."""
+        workprop = os.path.join(self.folder, "ScaleTevo_workProp.ini")
+        base = {"PATH": os.environ.get("PATH", "/usr/bin:/bin")}
+        cases = [  # the choice kept (None: no file), the locale, what help and a refusal say
+            (None, {"LANG": "uk_UA.UTF-8"}, "Використання: tevo-cli КОМАНДА", "невідома команда «frob»"),
+            (None, {"LANG": "en_US.UTF-8"}, "Usage: tevo-cli COMMAND", "unknown command \"frob\""),
+            (None, {"LC_ALL": "C.UTF-8", "LANG": "uk_UA.UTF-8"}, "Использование: tevo-cli КОМАНДА",
+             "неизвестная команда «frob»"),
+            (None, {"LANG": "de_DE.UTF-8"}, "Использование: tevo-cli КОМАНДА", "неизвестная команда «frob»"),
+            ("en", {"LANG": "uk_UA.UTF-8"}, "Usage: tevo-cli COMMAND", "unknown command \"frob\""),
+            ("ru", {"LANG": "en_US.UTF-8"}, "Использование: tevo-cli КОМАНДА", "неизвестная команда «frob»"),
+            ("uk", {"LC_ALL": "C.UTF-8"}, "Використання: tevo-cli КОМАНДА", "невідома команда «frob»"),
+        ]
+        for choice, locale, usage, refusal in cases:
+            with self.subTest(choice=choice, locale=locale):
+                if choice:
+                    with open(workprop, "wb") as f:
+                        f.write(b"[Parameters]\r\nLanguage=" + choice.encode() + b"\r\n")
+                elif os.path.exists(workprop):
+                    os.remove(workprop)
+                env = dict(base, **locale)
+                helped = subprocess.run([self.cli, "--help"], env=env, capture_output=True, text=True, timeout=30)
+                self.assertEqual(helped.returncode, 0, helped.stderr)
+                self.assertTrue(helped.stdout.startswith(usage), helped.stdout[:200])
+                refused = subprocess.run([self.cli, "frob"], env=env, capture_output=True, text=True, timeout=30)
+                self.assertEqual(refused.returncode, 2)
+                self.assertIn(refusal, refused.stderr)
+        # The window's own --help, answered before any window, follows the same choice.
+        shutil.copy(os.path.join(BIN, "tevo"), os.path.join(self.folder, "tevo"))
+        helped = subprocess.run([os.path.join(self.folder, "tevo"), "--help"], env=dict(base, LC_ALL="C.UTF-8"),
+                                capture_output=True, text=True, timeout=30)
+        self.assertEqual(helped.returncode, 0, helped.stderr)
+        self.assertTrue(helped.stdout.startswith("Використання: tevo [ПАРАМЕТР]"), helped.stdout[:200])
 
     def test_help_and_version(self):
         rc, stdout, _ = self.run_cli("--help")

@@ -211,7 +211,7 @@ TEST_F(AutoLoadTest, AFileThatFailsTheCheckChangesNothingAndIsTriedAgainOnlyOnce
         ASSERT_TRUE(waitFor([&] { return !errorsShown.isEmpty(); }));
         EXPECT_TRUE(errorsShown.first().contains(c.says)) << errorsShown.first().toStdString();
         EXPECT_TRUE(errorsShown.first().contains(watched)) << "names the file";
-        EXPECT_TRUE(errorsShown.first().contains(kAutoLoadNothingChanged));
+        EXPECT_TRUE(errorsShown.first().contains(autoLoadNothingChangedText()));
         // Ticks go on; the refused file is not read again.
         const int seen = ticks;
         ASSERT_TRUE(waitFor([&] { return ticks >= seen + 3; }));

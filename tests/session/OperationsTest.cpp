@@ -83,7 +83,8 @@ TEST(Operations, EachIsRefusedWhileAnotherHoldsTheTablesAndEndsWithTheCauseOfIts
         EXPECT_EQ(store.messages().count(), kMessagesRowCount) << c.what;
     }
     // The load of a bad file says that nothing changed, the scales included.
-    EXPECT_TRUE(loadGoodsFile(store, dir.file(QStringLiteral("bad.txt")), true).text.endsWith(kAutoLoadNothingChanged));
+    EXPECT_TRUE(
+        loadGoodsFile(store, dir.file(QStringLiteral("bad.txt")), true).text.endsWith(autoLoadNothingChangedText()));
 
     // Free again, the same load is done, committed, and says the range its write takes.
     const Outcome load = loadGoodsFile(store, goods, false);

@@ -7,6 +7,7 @@
 #include "shell/ParametersTab.h"
 
 #include "common/ProfileFile.h"
+#include "session/Language.h"
 #include "shell/ColumnWidths.h"
 #include "shell/ExchangeHub.h"
 #include "shell/TableGrid.h"
@@ -205,6 +206,7 @@ TEST_F(ColumnWidthsTest, TheParametersTabAndTheRangesComeBackAfterARestart)
         w.mainWindow.findChild<QComboBox *>(QStringLiteral("ComboBox5"))->setCurrentIndex(0);
         w.mainWindow.findChild<QCheckBox *>(QStringLiteral("CheckBox1"))->setChecked(true); // "Изменение цены"
         w.mainWindow.findChild<QCheckBox *>(QStringLiteral("CheckBox8"))->setChecked(true);
+        w.mainWindow.findChild<QComboBox *>(QStringLiteral("comboLanguage"))->setCurrentIndex(2); // "Українська"
         w.mainWindow.close();
     }
     AppWindows &w = open();
@@ -216,6 +218,8 @@ TEST_F(ColumnWidthsTest, TheParametersTabAndTheRangesComeBackAfterARestart)
     EXPECT_TRUE(w.mainWindow.exchange().engine().priceChange()) << "the engine follows the box from the start";
     EXPECT_TRUE(w.mainWindow.findChild<QCheckBox *>(QStringLiteral("CheckBox8"))->isChecked());
     EXPECT_FALSE(w.mainWindow.findChild<QCheckBox *>(QStringLiteral("CheckBox2"))->isChecked());
+    EXPECT_EQ(w.mainWindow.findChild<QComboBox *>(QStringLiteral("comboLanguage"))->currentIndex(), 2);
+    EXPECT_EQ(Language::readChoice(widthsFile()), Language::Choice::Ukrainian) << "what the next start reads";
     windows.reset();
 
     // Values the lists do not have leave nothing chosen; what the file lacks keeps its design.
@@ -224,6 +228,7 @@ TEST_F(ColumnWidthsTest, TheParametersTabAndTheRangesComeBackAfterARestart)
     AppWindows &d = open();
     EXPECT_EQ(d.mainWindow.findChild<QComboBox *>(QStringLiteral("ComboBox2"))->currentIndex(), -1);
     EXPECT_EQ(d.mainWindow.findChild<QComboBox *>(QStringLiteral("ComboBox5"))->currentIndex(), 1);
+    EXPECT_EQ(d.mainWindow.findChild<QComboBox *>(QStringLiteral("comboLanguage"))->currentIndex(), 0);
     EXPECT_FALSE(d.mainWindow.parametersTab().priceChangeTicked());
     EXPECT_EQ(d.mainWindow.findChild<QLineEdit *>(QStringLiteral("Edit1"))->text(), QStringLiteral("Касса"));
     EXPECT_EQ(d.mainWindow.findChild<QLineEdit *>(QStringLiteral("Edit2"))->text(), QStringLiteral("1"));

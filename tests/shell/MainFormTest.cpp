@@ -3,13 +3,16 @@
 #include "shell/GoodsTab.h"
 
 #include "fileio/DbfTemplate.h"
+#include "session/Language.h"
 #include "session/Operations.h"
 #include "shell/ColumnWidths.h"
 #include "shell/GuideWindow.h"
+#include "shell/Startup.h"
 #include "shell/TableGrid.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
@@ -17,8 +20,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTextBrowser>
 #include <QUrl>
 #include <functional>
@@ -374,6 +379,42 @@ TEST_F(MainFormTest, TheApplicationQuittingWithoutTheWindowClosedRunsTheClosingS
     other.openTables(scratch.databasePath());
     EXPECT_EQ(other.goods().text(4, QStringLiteral("TNAME1")), QStringLiteral("Сметана"));
     EXPECT_TRUE(Dialogs::shownTexts().isEmpty());
+}
+
+// The language chosen in the parameters tab is read at the start: the window, its boxes and the
+// toolkit's standard buttons speak it; "Как в системе" under the tests' C.UTF-8 locale is Russian.
+TEST_F(MainFormTest, TheLanguageChosenInTheParametersTabShowsFromTheStart)
+{
+    const struct {
+        const char *choice;
+        int item; // in "comboLanguage"
+        const char *goodsTab;
+        const char *toolsMenu;
+        const char *helpMissing;
+        const char *cancel; // the toolkit's own
+    } cases[] = {
+        {"uk", 2, "Товари", "Інструменти", "Файл довідки не знайдено:", "Скасувати"},
+        {"en", 3, "Goods", "Tools", "Help file not found:", "Cancel"},
+        {"system", 0, "Товары", "Инструменты", "Файл справки не найден:", "Отмена"},
+    };
+    for (const auto &c : cases) {
+        scratch.writeFile(QLatin1String(kColumnWidthsFileName), QByteArray("[Parameters]\r\nLanguage=") + c.choice);
+        Language language;
+        prepareStart(language);
+        AppWindows &w = open();
+        EXPECT_EQ(w.mainWindow.findChild<QTabWidget *>(QStringLiteral("PageControl1"))->tabText(0),
+                  QString::fromUtf8(c.goodsTab))
+            << c.choice;
+        EXPECT_EQ(w.mainWindow.menuBar()->actions().at(1)->text(), QString::fromUtf8(c.toolsMenu)) << c.choice;
+        EXPECT_EQ(w.mainWindow.findChild<QComboBox *>(QStringLiteral("comboLanguage"))->currentIndex(), c.item);
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString::fromUtf8(c.cancel)) << c.choice;
+        w.mainWindow.findChild<QAction *>(QStringLiteral("N16"))->trigger();
+        ASSERT_EQ(Dialogs::shownTexts().size(), 1);
+        EXPECT_TRUE(Dialogs::shownTexts().first().startsWith(QString::fromUtf8(c.helpMissing)))
+            << Dialogs::shownTexts().first().toStdString();
+        Dialogs::reset();
+        windows.reset();
+    }
 }
 
 } // namespace

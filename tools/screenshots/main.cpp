@@ -7,6 +7,7 @@
 //   tevo-screenshots OUTPUT_FOLDER EXAMPLES_FOLDER
 #include "common/AppPaths.h"
 #include "fileio/DbfTemplate.h"
+#include "session/Language.h"
 #include "shell/AppWindows.h"
 #include "shell/Dialogs.h"
 #include "shell/HistoryWindow.h"
@@ -41,7 +42,6 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QTranslator>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -218,8 +218,9 @@ int run(int argc, char **argv)
     }
     setProgramDir(data.path());
 
-    QTranslator translator;
-    prepareStart(translator);
+    // The guide shows the window in Russian, whatever the locale.
+    Language language;
+    prepareStart(language, QStringLiteral("ru"));
     Dialogs::setScripted(true); // message boxes are recorded, not shown
 
     Simulator answering(5001, {QStringLiteral("--load"), contents});
