@@ -649,6 +649,10 @@ Correct the file or delete it to work with the database file of this computer.</
         <source>Идет проверка связи с весами. Дождитесь её окончания и повторите команду.</source>
         <translation>A connection check with the scales is running. Wait for it to end and repeat the command.</translation>
     </message>
+    <message>
+        <source>Диапазон для загрузки пуст: введите номера записей, например 1-5, 7-8.</source>
+        <translation>The range to load is empty: enter record numbers, for example 1-5, 7-8.</translation>
+    </message>
 </context>
 <context>
     <name>ExchangeTexts</name>
@@ -1880,13 +1884,6 @@ Database file &quot;%1&quot; not found</translation>
     <message>
         <source>Диапазон для загрузки</source>
         <translation>Range to load</translation>
-    </message>
-</context>
-<context>
-    <name>tevo::DataCheck</name>
-    <message>
-        <source>Проверка данных завершена успешно. Ошибок не обнаружено</source>
-        <translation>Data check completed successfully. No errors found</translation>
     </message>
 </context>
 <context>

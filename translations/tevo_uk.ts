@@ -649,6 +649,10 @@ Server=host=сервер dbname=tevo user=kassa
         <source>Идет проверка связи с весами. Дождитесь её окончания и повторите команду.</source>
         <translation>Іде перевірка зв&apos;язку з вагами. Дочекайтеся її закінчення й повторіть команду.</translation>
     </message>
+    <message>
+        <source>Диапазон для загрузки пуст: введите номера записей, например 1-5, 7-8.</source>
+        <translation>Діапазон для завантаження порожній: введіть номери записів, наприклад 1-5, 7-8.</translation>
+    </message>
 </context>
 <context>
     <name>ExchangeTexts</name>
@@ -1883,13 +1887,6 @@ Database file &quot;%1&quot; not found</source>
     <message>
         <source>Диапазон для загрузки</source>
         <translation>Діапазон для завантаження</translation>
-    </message>
-</context>
-<context>
-    <name>tevo::DataCheck</name>
-    <message>
-        <source>Проверка данных завершена успешно. Ошибок не обнаружено</source>
-        <translation>Перевірку даних успішно завершено. Помилок не виявлено</translation>
     </message>
 </context>
 <context>

@@ -146,6 +146,10 @@ bool ExchangeEngine::canStart(ScaleRule rule, const QString &countError)
 bool ExchangeEngine::takeRange(const QString &text, int maxNumber, int rowCount, const QString &pastTheEnd,
                                RangeSelection &range)
 {
+    if (text.trimmed().isEmpty()) {
+        refuseStart(Tr::tr("Диапазон для загрузки пуст: введите номера записей, например 1-5, 7-8."));
+        return false;
+    }
     RangeSelection parsed;
     try {
         parsed.parseRange(text, maxNumber);

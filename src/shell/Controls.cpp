@@ -50,7 +50,10 @@ TransferStrip makeTransferStrip(const TransferStripNames &n)
 {
     TransferStrip s;
     s.panel = namedPanel(n.panel);
-    s.range = namedEdit(n.range, QStringLiteral("1-5, 7-8"));
+    // Empty until the user types a range (or the last one comes back): nothing is sent that
+    // the user did not ask for; the example shows how a range is written.
+    s.range = namedEdit(n.range, QString());
+    s.range->setPlaceholderText(QStringLiteral("1-5, 7-8"));
     s.range->setToolTip(QCoreApplication::translate(
         "tevo::Controls",
         "Внимание, после запятых обязательно должны идти пробелы, после тире - не должно быть пробелов"));

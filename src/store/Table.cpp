@@ -698,11 +698,13 @@ void Table::setDetached(bool detached)
 // Row `row` as it is and as `values` make it.
 ChangeJournal::RowChange Table::rowChange(int row, const ConvertedValues &values) const
 {
-    // Only the columns set are compared: the rest of the row stays as it is.
+    // Only the columns set are compared (in the table's order): the rest of the row stays as it is.
+    ConvertedValues sorted = values;
+    std::sort(sorted.begin(), sorted.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     ChangeJournal::RowChange c{m_rows[row].values, {}, {}};
-    c.after.reserve(values.size());
-    c.columns.reserve(values.size());
-    for (const auto &cv : values) {
+    c.after.reserve(sorted.size());
+    c.columns.reserve(sorted.size());
+    for (const auto &cv : sorted) {
         c.columns << cv.first;
         c.after << cv.second;
     }

@@ -232,7 +232,7 @@ TEST_F(ColumnWidthsTest, TheParametersTabAndTheRangesComeBackAfterARestart)
     EXPECT_FALSE(d.mainWindow.parametersTab().priceChangeTicked());
     EXPECT_EQ(d.mainWindow.findChild<QLineEdit *>(QStringLiteral("Edit1"))->text(), QStringLiteral("Касса"));
     EXPECT_EQ(d.mainWindow.findChild<QLineEdit *>(QStringLiteral("Edit2"))->text(), QStringLiteral("1"));
-    EXPECT_EQ(d.mainWindow.findChild<QLineEdit *>(QStringLiteral("edTDiapazon"))->text(), QStringLiteral("1-5, 7-8"));
+    EXPECT_EQ(d.mainWindow.findChild<QLineEdit *>(QStringLiteral("edTDiapazon"))->text(), QString());
 }
 
 } // namespace
