@@ -69,6 +69,13 @@ protected:
         EXPECT_EQ(process->exitCode(), 0) << process->readAllStandardError().toStdString();
         return row;
     }
+    // Reads the tables again after a loss. The store's own look may have done it already while
+    // the test waited (a slow build): then there is nothing left to read, and that is fine.
+    void lookAgain()
+    {
+        store->rereadIfChangedElsewhere();
+        EXPECT_FALSE(store->database().connectionLost());
+    }
     // Stops and starts the server once the exchange's progress reaches `at`.
     void restartServerAt(int at)
     {
@@ -144,7 +151,7 @@ TEST_F(ServerExchangeTest, TheServerRestartingMidExchangeEndsWithTheTruthfulRepo
     for (int n = 1; n <= 100; ++n)
         load +=
             QStringLiteral(R"(%1{"plu":%2,"name1":"Весы %2"})").arg(n > 1 ? QStringLiteral(",") : QString()).arg(n).toUtf8();
-    EXPECT_TRUE(store->rereadIfChangedElsewhere()); // opens again the connection the restart took
+    lookAgain(); // opens again the connection the restart took
     newCase();
     addTcpScale({}, writeLoadFile(load + "]}"));
     store->database().commitNow();
@@ -157,7 +164,7 @@ TEST_F(ServerExchangeTest, TheServerRestartingMidExchangeEndsWithTheTruthfulRepo
     EXPECT_TRUE(errorsShown.join(QLatin1Char('|')).contains(Database::connectionLostText()))
         << errorsShown.join(QLatin1Char('|')).toStdString();
     EXPECT_FALSE(engine->isRunning());
-    EXPECT_TRUE(store->rereadIfChangedElsewhere());
+    lookAgain();
     EXPECT_EQ(store->goods().text(0, kName), QStringLiteral("Товар 1"));
     EXPECT_EQ(store->goods().text(99, kName), QStringLiteral("Товар 100"));
 
@@ -180,7 +187,7 @@ TEST_F(ServerExchangeTest, TheServerRestartingMidExchangeEndsWithTheTruthfulRepo
     } catch (const DatabaseError &e) {
         EXPECT_TRUE(e.text().contains(Database::connectionLostText())) << e.text().toStdString();
     }
-    EXPECT_TRUE(store->rereadIfChangedElsewhere());
+    lookAgain();
     EXPECT_EQ(store->goods().text(0, kName), QStringLiteral("Товар 1"));
     EXPECT_EQ(store->goods().text(49, kName), QStringLiteral("Товар 50"));
 }
@@ -201,7 +208,7 @@ TEST_F(ServerExchangeTest, AConnectionCheckWhoseServerGoesAwayTellsItOnce)
     ASSERT_TRUE(waitFor([&] { return !informationShown.isEmpty(); }, 10000));
     EXPECT_EQ(errorsShown.size(), 1) << errorsShown.join(QLatin1Char('|')).toStdString();
     ASSERT_TRUE(cluster->resume());
-    EXPECT_TRUE(store->rereadIfChangedElsewhere());
+    lookAgain();
     EXPECT_EQ(store->scales().count(), 3);
 }
 
