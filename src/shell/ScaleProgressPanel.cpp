@@ -24,20 +24,23 @@ void ScaleProgressPanel::showLine(int row, const QString &text)
     }
     if (label->text() != text)
         label->setText(text);
+    label->setVisible(true);
     setVisible(true);
 }
 
 QString ScaleProgressPanel::line(int row) const
 {
     const QLabel *label = m_lines.value(row);
-    return label ? label->text() : QString();
+    return label && !label->isHidden() ? label->text() : QString();
 }
 
 void ScaleProgressPanel::clear()
 {
-    for (QLabel *label : std::as_const(m_lines))
-        delete label;
-    m_lines.clear();
+    // The labels stay the panel's children, hidden until their scale reports again.
+    for (QLabel *label : std::as_const(m_lines)) {
+        label->clear();
+        label->setVisible(false);
+    }
     setVisible(false);
 }
 

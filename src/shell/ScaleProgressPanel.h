@@ -22,7 +22,7 @@ public:
 
 private:
     QHBoxLayout *m_layout;
-    QMap<int, QLabel *> m_lines;
+    QMap<int, QLabel *> m_lines; // children of the panel, made once per scale row
 };
 
 } // namespace tevo

@@ -47,7 +47,8 @@ TrayIcon::TrayIcon(MainWindow &mainWindow, ScalesDialog &scalesDialog, AutoLoadD
     m_icon->setObjectName(QStringLiteral("CoolTrayIcon"));
     m_icon->setToolTip(tr("Tevo версия 1.6"));
 
-    m_menu = new QMenu;
+    // A widget cannot be the child of the tray icon, which is no widget: it is owned here.
+    m_menu = std::make_unique<QMenu>();
     m_menu->setObjectName(QStringLiteral("PopupMenu"));
     m_showProgramAction = m_menu->addAction(tr("Програма"));
     m_showProgramAction->setObjectName(QStringLiteral("N12"));
@@ -57,7 +58,7 @@ TrayIcon::TrayIcon(MainWindow &mainWindow, ScalesDialog &scalesDialog, AutoLoadD
     m_autoLoadAction->setObjectName(QStringLiteral("N15"));
     m_exitAction = m_menu->addAction(tr("Выход"));
     m_exitAction->setObjectName(QStringLiteral("N14"));
-    m_icon->setContextMenu(m_menu);
+    m_icon->setContextMenu(m_menu.get());
     connect(m_showProgramAction, &QAction::triggered, this, &TrayIcon::onShowProgramTriggered);
     connect(m_scalesSetupAction, &QAction::triggered, this, &TrayIcon::onScalesSetupTriggered);
     connect(m_autoLoadAction, &QAction::triggered, this, &TrayIcon::onAutoLoadTriggered);
@@ -78,7 +79,7 @@ TrayIcon::TrayIcon(MainWindow &mainWindow, ScalesDialog &scalesDialog, AutoLoadD
     m_main.installEventFilter(this);
 }
 
-TrayIcon::~TrayIcon() { delete m_menu; }
+TrayIcon::~TrayIcon() = default;
 
 bool TrayIcon::eventFilter(QObject *watched, QEvent *event)
 {

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <memory>
+
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
@@ -32,7 +34,7 @@ public:
 
     // The icon ("CoolTrayIcon") and its menu ("PopupMenu": "N12" … "N15").
     QSystemTrayIcon *systemTrayIcon() const { return m_icon; }
-    QMenu *menu() const { return m_menu; }
+    QMenu *menu() const { return m_menu.get(); }
 
     // Balloon at the icon (title at most 63 characters, text at most 255; icon 0 none,
     // 1 information, 2 warning, 3 error); without a tray the text goes to the status bar.
@@ -61,7 +63,7 @@ private:
     ScalesDialog &m_scales;
     AutoLoadDialog &m_autoLoad;
     QSystemTrayIcon *m_icon = nullptr;
-    QMenu *m_menu = nullptr;
+    std::unique_ptr<QMenu> m_menu;
     QAction *m_showProgramAction = nullptr;
     QAction *m_scalesSetupAction = nullptr;
     QAction *m_autoLoadAction = nullptr;
