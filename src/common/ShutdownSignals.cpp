@@ -35,8 +35,8 @@ ShutdownSignals::ShutdownSignals(QObject *parent) : QObject(parent)
         return;
     }
     g_writeEnd = m_pipe[1];
-    m_notifier = new QSocketNotifier(m_pipe[0], QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &ShutdownSignals::readPipe);
+    m_notifier = std::make_unique<QSocketNotifier>(m_pipe[0], QSocketNotifier::Read);
+    connect(m_notifier.get(), &QSocketNotifier::activated, this, &ShutdownSignals::readPipe);
     struct sigaction action = {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
@@ -50,7 +50,7 @@ ShutdownSignals::~ShutdownSignals()
 {
     restoreHandlers();
     g_writeEnd = -1;
-    delete m_notifier;
+    m_notifier.reset(); // before its descriptor is closed
     for (int fd : m_pipe)
         if (fd >= 0)
             ::close(fd);

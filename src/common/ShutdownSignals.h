@@ -5,6 +5,8 @@
 // handlers are back, so a second one ends a program that no longer responds.
 #include <QObject>
 
+#include <memory>
+
 class QSocketNotifier;
 
 namespace tevo {
@@ -24,7 +26,7 @@ private:
     void restoreHandlers();
 
     int m_pipe[2] = {-1, -1};
-    QSocketNotifier *m_notifier = nullptr;
+    std::unique_ptr<QSocketNotifier> m_notifier;
     bool m_installed = false;
 };
 
