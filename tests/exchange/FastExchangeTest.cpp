@@ -132,7 +132,7 @@ TEST_F(EngineTest, FastScaleThatIgnoresEverySecondPollIsPickedUpByTheTickAndTake
     EXPECT_EQ(messagesShown, QStringList{QStringLiteral("Все PLU успешно записаны в весы 10")});
     // Each poll made at once after an acknowledgement went unanswered; the tick's came through.
     EXPECT_EQ(recorder.gaps.size(), 9);
-    EXPECT_EQ(recorder.atLeast(95), 9);
+    EXPECT_EQ(recorder.atLeast(80), 9); // 100 ms less what a loaded machine adds before the timing
 }
 
 // At the normal pace a record's request and the next poll are one interval apart, counted from
@@ -147,8 +147,10 @@ TEST_F(EngineTest, ThePauseAfterAnAcknowledgementIsTheTimersUnlessFastExchangeIs
         qint64 atLeast;
         qint64 below;
     } cases[] = {
-        {"clear: 200 ms", false, false, 195, 400},
-        {"clear, after a clock setting: 500 ms", false, true, 495, 750},
+        // The ready answer is timed after the engine has handled it and sent the request: on a
+        // loaded machine some milliseconds later than the timer started, hence the margins.
+        {"clear: 200 ms", false, false, 160, 400},
+        {"clear, after a clock setting: 500 ms", false, true, 460, 750},
         {"ticked, after a clock setting: at once", true, true, 0, 100},
     };
     for (const auto &c : cases) {
