@@ -368,10 +368,6 @@
 <context>
     <name>CsvImport</name>
     <message>
-        <source>Cannot open file %1</source>
-        <translation>Cannot open file %1</translation>
-    </message>
-    <message>
         <source>Файл «%1» пуст: в нём нет ни одной строки.</source>
         <translation>File «%1» is empty: it has no lines.</translation>
     </message>
@@ -832,10 +828,6 @@ Correct the file or delete it to work with the database file of this computer.</
         <source>В файле товаров %1 нет ни одного товара: ни в одном из разделов [1] … [%2] нет значений.</source>
         <translation>Goods file %1 holds no goods: none of the sections [1] … [%2] has values.</translation>
     </message>
-    <message>
-        <source>Cannot open file %1</source>
-        <translation>Cannot open file %1</translation>
-    </message>
 </context>
 <context>
     <name>GoodsTransfer</name>
@@ -974,6 +966,10 @@ Goods No. %2 cannot be written to the scales; the exchange was stopped.</transla
     <message>
         <source>%1 number %2 is outside the table (1-%3)</source>
         <translation>%1 number %2 is outside the table (1-%3)</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Cannot open file %1</translation>
     </message>
 </context>
 <context>

@@ -368,10 +368,6 @@
 <context>
     <name>CsvImport</name>
     <message>
-        <source>Cannot open file %1</source>
-        <translation>Не вдається відкрити файл %1</translation>
-    </message>
-    <message>
         <source>Файл «%1» пуст: в нём нет ни одной строки.</source>
         <translation>Файл «%1» порожній: у ньому немає жодного рядка.</translation>
     </message>
@@ -833,10 +829,6 @@ Server=host=сервер dbname=tevo user=kassa
         <source>В файле товаров %1 нет ни одного товара: ни в одном из разделов [1] … [%2] нет значений.</source>
         <translation>У файлі товарів %1 немає жодного товару: у жодному з розділів [1] … [%2] немає значень.</translation>
     </message>
-    <message>
-        <source>Cannot open file %1</source>
-        <translation>Не вдається відкрити файл %1</translation>
-    </message>
 </context>
 <context>
     <name>GoodsTransfer</name>
@@ -975,6 +967,10 @@ Server=host=сервер dbname=tevo user=kassa
     <message>
         <source>%1 number %2 is outside the table (1-%3)</source>
         <translation>%1: номер %2 поза таблицею (1-%3)</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Не вдається відкрити файл %1</translation>
     </message>
 </context>
 <context>

@@ -22,12 +22,7 @@ namespace {
 
 QStringList readLines(const QString &path)
 {
-    QFile f(path);
-    if (QFileInfo(path).isDir() || !f.open(QIODevice::ReadOnly))
-        throw FileError(Tr::tr("Cannot open file %1").arg(path));
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        throw FileError(Tr::tr("Cannot open file %1").arg(path));
+    const QByteArray bytes = readWholeFile(path);
     if (bytes.trimmed().isEmpty())
         throw FileError(Tr::tr("Файл «%1» пуст: в нём нет ни одной строки.").arg(QFileInfo(path).fileName()));
     // A binary file (a picture, a workbook chosen by mistake) is named as such, never shown.

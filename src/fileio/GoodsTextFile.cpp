@@ -266,13 +266,7 @@ GoodsTextLoad loadGoodsText(Table &goods, const ProfileFile &file)
 
 GoodsTextLoad importGoodsText(Table &goods, const QString &path)
 {
-    QFile f(path);
-    if (QFileInfo(path).isDir() || !f.open(QIODevice::ReadOnly))
-        throw FileError(Tr::tr("Cannot open file %1").arg(path));
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        throw FileError(Tr::tr("Cannot open file %1").arg(path));
-    f.close();
+    const QByteArray bytes = readWholeFile(path);
     goods.refresh();
     checkTextBytes(bytes, path);
     ProfileFile file;

@@ -3,6 +3,8 @@
 #include "common/Error.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 
 namespace {
 // The texts of this unit, translated under the context "ImportSupport".
@@ -24,6 +26,17 @@ int rowAtPosition(int rowCount, qint64 number, const QString &what)
     if (rowCount == 0)
         throw InputError(Tr::tr("%1 number %2 is outside the table: the table is empty").arg(what).arg(number));
     throw InputError(Tr::tr("%1 number %2 is outside the table (1-%3)").arg(what).arg(number).arg(rowCount));
+}
+
+QByteArray readWholeFile(const QString &path)
+{
+    QFile f(path);
+    if (QFileInfo(path).isDir() || !f.open(QIODevice::ReadOnly))
+        throw FileError(Tr::tr("Cannot open file %1").arg(path));
+    QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        throw FileError(Tr::tr("Cannot open file %1").arg(path));
+    return bytes;
 }
 
 } // namespace tevo

@@ -2,6 +2,7 @@
 // Pieces shared by the imports that select table rows by their position.
 #include "store/Table.h"
 
+#include <QByteArray>
 #include <QString>
 
 namespace tevo {
@@ -12,5 +13,9 @@ namespace tevo {
 int rowAtPosition(const Table &table, qint64 number, const QString &what);
 // The same for a table of `rowCount` rows.
 int rowAtPosition(int rowCount, qint64 number, const QString &what);
+
+// The whole of the file at `path`; a folder, a file that cannot be opened or read throws
+// FileError "Cannot open file …".
+QByteArray readWholeFile(const QString &path);
 
 } // namespace tevo

@@ -230,30 +230,31 @@ void Dialogs::closeNotice()
 
 int Dialogs::noticeBoxesOpened() { return noticesOpened(); }
 
-QString Dialogs::openFileName(QWidget *parent, const QString &caption, const QString &filter, const QString &dir)
+namespace {
+// A file name asked for (a test's script answers instead; none while the program ends).
+QString askFileName(bool save, QWidget *parent, const QString &caption, const QString &filter, const QString &dir)
 {
     Script &s = script();
     if (s.on) {
         s.texts.append(caption);
-        s.kinds.append(Kind::Plain);
+        s.kinds.append(Dialogs::Kind::Plain);
         return s.fileNames.isEmpty() ? QString() : s.fileNames.dequeue();
     }
     if (endingFlag())
         return {};
-    return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+    return save ? QFileDialog::getSaveFileName(parent, caption, dir, filter)
+                : QFileDialog::getOpenFileName(parent, caption, dir, filter);
+}
+} // namespace
+
+QString Dialogs::openFileName(QWidget *parent, const QString &caption, const QString &filter, const QString &dir)
+{
+    return askFileName(false, parent, caption, filter, dir);
 }
 
 QString Dialogs::saveFileName(QWidget *parent, const QString &caption, const QString &filter, const QString &dir)
 {
-    Script &s = script();
-    if (s.on) {
-        s.texts.append(caption);
-        s.kinds.append(Kind::Plain);
-        return s.fileNames.isEmpty() ? QString() : s.fileNames.dequeue();
-    }
-    if (endingFlag())
-        return {};
-    return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+    return askFileName(true, parent, caption, filter, dir);
 }
 
 int Dialogs::execModal(QDialog *dialog)
