@@ -767,8 +767,13 @@ bool Database::commitWithScript()
     if (!m_wrote || counters.isEmpty() || !canSendServerScript(db))
         return false;
     QStringList statements;
-    for (const auto &[statement, binds] : std::exchange(m_withCommit, {}))
-        statements << withServerLiterals(db, statement.first, binds);
+    for (const auto &[statement, binds] : std::as_const(m_withCommit)) {
+        const QString text = withServerLiterals(db, statement.first, binds);
+        if (text.isNull())
+            return false; // sent with their values bound, then committed as usual
+        statements << text;
+    }
+    m_withCommit.clear();
     const QString notify = announcement();
     if (!notify.isEmpty())
         statements << notify;

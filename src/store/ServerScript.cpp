@@ -30,6 +30,7 @@ QSqlError errorOf(PGconn *connection, const PGresult *result)
                      QSqlError::StatementError, state ? QString::fromLatin1(state) : QString());
 }
 
+// A null QString where the value has no faithful literal here.
 QString literal(PGconn *connection, const QVariant &value)
 {
     if (value.isNull())
@@ -48,13 +49,15 @@ QString literal(PGconn *connection, const QVariant &value)
         return value.toString();
     case QMetaType::Double:
         return QString::number(value.toDouble(), 'g', 17);
-    default:
+    case QMetaType::QString:
         break;
+    default:
+        return {}; // bytes, times …: bound as the driver binds them
     }
     const QByteArray text = value.toString().toUtf8();
     std::unique_ptr<char, decltype(&PQfreemem)> escaped(PQescapeLiteral(connection, text.constData(), size_t(text.size())),
                                                         &PQfreemem);
-    return escaped ? QString::fromUtf8(escaped.get()) : QStringLiteral("NULL");
+    return escaped ? QString::fromUtf8(escaped.get()) : QString();
 }
 
 } // namespace
@@ -116,10 +119,14 @@ QString withServerLiterals(const QSqlDatabase &db, const QString &sql, const QVa
     for (const QChar c : sql) {
         if (c == QLatin1Char('\''))
             quoted = !quoted;
-        if (c == QLatin1Char('?') && !quoted && next < binds.size())
-            out += literal(connection, binds.at(next++));
-        else
+        if (c == QLatin1Char('?') && !quoted && next < binds.size()) {
+            const QString value = literal(connection, binds.at(next++));
+            if (value.isNull())
+                return {};
+            out += value;
+        } else {
             out += c;
+        }
     }
     return out;
 }

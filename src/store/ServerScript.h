@@ -35,7 +35,10 @@ bool canSendServerScript(const QSqlDatabase &db);
 // Sends `statements` (each without its ';') as one text.
 ServerScriptAnswer sendServerScript(const QSqlDatabase &db, const QStringList &statements);
 
-// `sql` with each '?' outside quotes replaced by the next of `binds` as a literal.
+// `sql` with each '?' outside quotes replaced by the next of `binds` as a literal; a null
+// QString where a value cannot be written as a literal faithfully (a type other than a number,
+// a truth value or a text, or a text the server's escaping refuses): the statement is then
+// sent with its values bound instead.
 QString withServerLiterals(const QSqlDatabase &db, const QString &sql, const QVariantList &binds);
 
 } // namespace tevo

@@ -10,6 +10,7 @@
 #include "fileio/DbfExchange.h"
 #include "fileio/DbfTemplate.h"
 #include "store/DataCheck.h"
+#include "store/ServerScript.h"
 #include "store/Store.h"
 
 #include <QCoreApplication>
@@ -441,4 +442,43 @@ TEST(SharedServer, AStreamOfOtherCommitsIsReadAgainSeldomAndOnlyWhereItChanged)
     const qint64 elapsed = clock.elapsed();
     EXPECT_LE(goodsReads, elapsed / Store::kRereadPauseMs + 2) << "in " << elapsed << " ms";
     EXPECT_EQ(otherReads, 0);
+}
+
+// The statements that go with a commit are sent as one text: each value written as a literal
+// the server reads back as it was, and a value that has no faithful literal (bytes) leaves the
+// statement to be sent with its values bound.
+TEST(SharedServer, ValuesSentWithTheCommitAreLiteralsTheServerReadsBackAsTheyWere)
+{
+    TEVO_SERVER_ONLY();
+    ServerDatabase server;
+    Store a;
+    a.openTables(DatabaseLocation::server(server.connectionString()));
+    const QSqlDatabase db = a.database().connection();
+    const struct {
+        const char *sql;
+        QVariantList binds;
+        const char *expected; // nullptr: no text
+    } cases[] = {
+        // A text with a backslash is written E'…'.
+        {"SELECT ?, ?, ?", {QStringLiteral("it's \\ \"Мясо\""), 5, QVariant()}, "SELECT  E'it''s \\\\ \"Мясо\"', 5, NULL"},
+        {"SELECT '?', ?", {qint64(1) << 40}, "SELECT '?', 1099511627776"},
+        {"SELECT ?", {QByteArray("\xff\x00", 2)}, nullptr},
+    };
+    for (const auto &c : cases) {
+        const QString text = withServerLiterals(db, QString::fromUtf8(c.sql), c.binds);
+        if (!c.expected) {
+            EXPECT_TRUE(text.isNull()) << c.sql;
+            continue;
+        }
+        EXPECT_EQ(text, QString::fromUtf8(c.expected)) << c.sql;
+    }
+    // Read back through the server: a backslash and quotes stay as they were.
+    const QString odd = QStringLiteral("O'Brien \\n «цена» 12,50");
+    a.goods().setValue(0, kName, odd);
+    a.database().commitNow();
+    EXPECT_EQ(stored(a.database().location(), 1), odd);
+    JournalFilter one;
+    one.table = QStringLiteral("T");
+    one.number = 1;
+    EXPECT_EQ(a.journal().entries(one).value(0).newValue.toString(), odd);
 }
