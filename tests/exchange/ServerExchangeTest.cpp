@@ -116,7 +116,7 @@ TEST_F(ServerExchangeTest, AnotherProcessImportsAndWritesWhileThisOneEditsAndNei
     // The other program sees this one's rows: it writes them into the scale.
     cli({QStringLiteral("write-goods"), QStringLiteral("--fast"), QStringLiteral("--range"),
          QStringLiteral("1-%1").arg(edited)});
-    ASSERT_TRUE(process->waitForFinished(30000));
+    ASSERT_TRUE(process->waitForFinished(120000));
     EXPECT_EQ(process->exitCode(), 0) << process->readAllStandardError().toStdString();
     for (int n : {1, edited})
         EXPECT_EQ(sim.goods(n).value(QStringLiteral("name1")).toString(), QStringLiteral("Правка %1").arg(n));
@@ -124,7 +124,7 @@ TEST_F(ServerExchangeTest, AnotherProcessImportsAndWritesWhileThisOneEditsAndNei
     // Both change row 5: this program, which has not looked since, is told.
     dir->writeFile(QStringLiteral("five.csv"), "5;Из кассы;\n");
     cli({QStringLiteral("import"), QStringLiteral("goods-csv"), dir->file(QStringLiteral("five.csv"))});
-    ASSERT_TRUE(process->waitForFinished(30000));
+    ASSERT_TRUE(process->waitForFinished(120000));
     EXPECT_THROW(store->goods().setValue(4, kName, QStringLiteral("Из окна")), DatabaseError);
     processEventsFor(200);
     EXPECT_EQ(store->goods().text(4, kName), QStringLiteral("Из кассы"));
