@@ -4,6 +4,7 @@
 #include "exchange/PacketLogLine.h"
 #include "serial/TComm32.h"
 
+#include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -140,7 +141,9 @@ TEST_F(EngineTest, WriteOverTcpRunsPollReadyRequestAcknowledgement)
     QStringList lines;
     for (const QByteArray &p : packetsLogged)
         lines << packetLogLine(p);
-    EXPECT_TRUE(lines.contains(QStringLiteral("Get[1]: ") + QChar(0x0402))) << lines.join('|').toStdString();
+    // A scale polled twice on a slow tick may have both ready answers read as one block.
+    const QRegularExpression readyOnly(QStringLiteral("^Get\\[\\d+\\]: \u0402+$"));
+    EXPECT_TRUE(lines.indexOf(readyOnly) >= 0) << lines.join('|').toStdString();
     EXPECT_EQ(packetScales, QList<int>(packetsLogged.size(), 1)) << "each packet tells the scale it came from";
 }
 
