@@ -44,14 +44,18 @@ cmake --build build -j "$jobs"
 
 # The fuzz targets (clang) and the serial driver's ThreadSanitizer tests are built at idle
 # priority from here on; they are run at the end.
-# They run in a process group of their own, so that a failed run stops them all.
+# They run in a process group of their own (job control), so that a failed run stops them all,
+# but in this session: with the kernel's automatic grouping, a new session (setsid) would be
+# given its own share of the processor beside this one, whatever its priority.
 background_log=$(mktemp)
-setsid "${idle[@]}" bash -c 'set -e
+set -m
+"${idle[@]}" bash -c 'set -e
   TEVO_WERROR=ON bash scripts/fuzz-smoke.sh --build-only
   cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DTEVO_SANITIZE=thread \
     -DTEVO_BUILD_BENCH=OFF -DTEVO_WERROR=ON >/dev/null
   cmake --build build-tsan -j "$1" --target test_serial' background-builds "$jobs" >"$background_log" 2>&1 &
 background=$!
+set +m
 # CTest runs every case as a process of its own; most of them wait on timers, simulators and
 # the server, so two cases per core finish sooner than one.
 ctest --test-dir build --output-on-failure -j "$((jobs * 2))"
