@@ -15,7 +15,8 @@ cd "$(dirname "$0")/.."
 jobs=$(nproc)
 
 # Work that can wait runs at idle priority: it takes only the processor time the tests leave
-# (most of them wait on timers, simulators and the server), and never slows a test.
+# idle (most of them wait on timers, simulators and the server). The tests still share memory
+# and caches with it, so they take a little longer; each waits with a generous limit.
 idle=(nice -n 19)
 if chrt --idle 0 true 2>/dev/null; then
   idle=(chrt --idle 0)
